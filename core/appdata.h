@@ -1,0 +1,101 @@
+#pragma once
+// The program's data for the whole run: the working data set, its snapshot,
+// the dialogs' working copies and the state around them. One object, passed
+// by reference; every test starts from a fresh one.
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "core/records.h"
+
+namespace rp {
+
+// Built-in bilingual texts, indexed by LanguageIndex (element 0 unused).
+using LangTexts = std::array<std::string, 3>;
+
+struct MessageTexts {
+    LangTexts MsgReadPrompt, MsgWritePrompt, MsgModelWrong, MsgRadioKilled,
+        MsgRadioStunned, MsgVersionWrong, MsgFrequencyWrong, MsgAllDataCleared,
+        MsgFileError, MsgFileOverwrite, MsgFileModified, DataFileText,
+        MsgFrequencyCleared, WarningTitleText, ProgressLabelText;
+    // (mode, language): mode 1 read, 2 write.
+    std::array<LangTexts, 3> ProgressTitleText;
+};
+
+struct AppData {
+    // ---- working data and copies ----
+    RadioDataRec WorkData;
+    RadioDataRec FileData;
+    std::array<FreDataRec, kFreDataMax> FreData{};
+    std::array<FreDataRec, kFreDataMax> FileFreData{};
+    std::array<Byte, 64> TestDataBuf{};  // 0..31 current block, 32..63 snapshot
+    EmgDataRec EmgData;
+
+    // ---- dialogs' working copies ----
+    SetDataRec SetDataEdit;
+    OptionDataRec OptionDataEdit;
+    std::array<BookDataRec, 128> BookDataEdit{};
+    MSKDataRec MSKDataEdit;
+    BankTable TempBankCH;
+    FreDataRec EditFreData;
+    FreDataRec ClipFreData;
+
+    // ---- model, band and limits ----
+    std::string CurModel;
+    std::string CurModelShowName;
+    Integer CurBandIndex = 0;
+    std::string CurBandText;
+    std::array<double, 2> RxBandLow{}, RxBandHigh{}, TxBandLow{}, TxBandHigh{};
+    double FMLowFre = 0, FMHighFre = 0;
+    double AMLowFre = 0, AMHighFre = 0;
+
+    // ---- data file state ----
+    std::string DataFilePath;
+    std::string BookFilePath;
+    bool IsUntitled = false;
+
+    // ---- settings and switches ----
+    Integer LanguageIndex = 0;
+    Integer LanguageIndexCopy = 0;
+    std::string LanguageFileName;
+    std::string LanguageFilePath;
+    bool FirstRunFlag = false;
+    Integer ComPortNumber = 0;
+    Integer ComHandshaking = 0;
+    Integer ComStopBit = 0;
+    Integer FactoryFresFlag = 0;
+    bool ForceFactoryFres = false;
+    bool SkipInitFile = false;
+    bool HelpEnabled = false;
+    bool PrintEnabled = false;
+    bool NoEcho = false;
+    bool FactoryTestMode = false;
+    bool RadioKilled = false;
+    bool RadioStunned = false;
+    std::array<bool, 3> ClipFilled{};
+    Integer ShowListType = 0;
+    Integer EditChannelNo = 0;
+
+    // ---- built-in texts ----
+    MessageTexts Msg;
+    LangTexts CloseCaptionText, HelpCaptionText;
+
+    // Parts of the working data, reached through it.
+    Integer& FreDataCount() { return WorkData.FreDataCount; }
+    BankTable& BankCH() { return WorkData.BankCH; }
+    DTMFDataRec& DTMFData() { return WorkData.SetData.DTMFData; }
+    Tone2DataRec& Tone2Data() { return WorkData.SetData.Tone2Data; }
+    Tone5DataRec& Tone5Data() { return WorkData.SetData.Tone5Data; }
+    OptionDataRec& OptionData() { return WorkData.SetData.OptionData; }
+    ScanDataRec& ScanData() { return WorkData.SetData.ScanData; }
+    AlarmDataRec& AlarmData() { return WorkData.SetData.AlarmData; }
+};
+
+// The text of a built-in table in the current language ("" for an index
+// outside 1..2).
+inline const std::string& LangText(const AppData& d, const LangTexts& t) {
+    static const std::string empty;
+    return (d.LanguageIndex == 1 || d.LanguageIndex == 2) ? t[d.LanguageIndex] : empty;
+}
+
+}  // namespace rp
