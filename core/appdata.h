@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/records.h"
+#include "core/seams.h"
 
 namespace rp {
 
@@ -23,6 +24,9 @@ struct MessageTexts {
 };
 
 struct AppData {
+    // ---- windows reached from core (message boxes, refreshes, texts) ----
+    Seams Ui;
+
     // ---- working data and copies ----
     RadioDataRec WorkData;
     RadioDataRec FileData;
