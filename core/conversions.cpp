@@ -1,0 +1,376 @@
+#include "core/conversions.h"
+
+#include <array>
+#include <cmath>
+#include <cstdint>
+
+#include "core/numtext.h"
+
+namespace rp {
+
+namespace {
+
+constexpr const char* kChannelMask = "000.00000";
+constexpr const char* kOffsetMask = "0.00000";
+constexpr const char* kRadioMask = "#0.0000";
+constexpr const char* kEmptyFre = "FFFFFFFFF";
+constexpr const char* kEmptyFM = "FFFFFFFF";
+
+void WarnOutOfRange(AppData& d) {
+    d.Ui.Notify->Show(d.Ui.Texts->Text(kTextOutOfRange), MsgIcon::Warning, MsgButtons::Ok, "");
+}
+
+void WarnNotNumeric(AppData& d) {
+    d.Ui.Notify->Show(kNotNumericText, MsgIcon::None, MsgButtons::Ok, "");
+}
+
+// Zero-padded decimal text of a whole number in 0..10^width-1; "" outside.
+std::string PadWhole(std::int64_t v, int width) {
+    std::int64_t limit = 1;
+    for (int i = 0; i < width; ++i) limit *= 10;
+    if (v < 0 || v >= limit) return "";
+    std::string s = std::to_string(v);
+    return std::string(static_cast<std::size_t>(width) - s.size(), '0') + s;
+}
+
+struct BandTables {
+    const std::array<double, 2>& low;
+    const std::array<double, 2>& high;
+};
+
+BandTables Tables(const AppData& d, bool tx) {
+    return tx ? BandTables{d.TxBandLow, d.TxBandHigh} : BandTables{d.RxBandLow, d.RxBandHigh};
+}
+
+double RoundFreToStep(const BandTables& t, double f, int band) {
+    if (band < 0 || band > 1) return f;
+    auto fu = RoundScaled(f, 5);
+    auto bu = RoundScaled(t.low[static_cast<std::size_t>(band)], 5);
+    if (!fu || !bu) return f;
+    std::int64_t diff = *fu - *bu;
+    std::int64_t r = diff % 250;
+    std::int64_t chosen = *fu;
+    if (r != 0 && diff % 625 != 0) chosen = *fu - r;
+    return static_cast<double>(chosen) / 100000.0;
+}
+
+double CheckFreInBand(AppData& d, double f, int step, bool warn, bool tx) {
+    BandTables t = Tables(d, tx);
+    for (int i = 0; i < 2; ++i) {
+        std::size_t k = static_cast<std::size_t>(i);
+        if (t.low[k] <= f && f <= t.high[k]) return RoundFreToStep(t, f, i);
+    }
+    (void)step;
+    return GetBandEdgeFre(d, f, warn, tx ? 1 : 0);
+}
+
+std::string FormatFreInBand(AppData& d, std::string_view value, int step, bool warn, bool tx) {
+    auto v = ParseNumber(value);
+    double f = v ? CheckFreInBand(d, *v, step, warn, tx)
+                 : (tx ? GetTxBandLowFre(d, warn) : GetRxBandLowFre(d, warn));
+    return FormatNumber(f, kChannelMask);
+}
+
+std::string FormatFreInBand(AppData& d, double value, int step, bool warn, bool tx) {
+    double f = std::isfinite(value) ? CheckFreInBand(d, value, step, warn, tx)
+                                    : (tx ? GetTxBandLowFre(d, warn) : GetRxBandLowFre(d, warn));
+    return FormatNumber(f, kChannelMask);
+}
+
+// First `head` characters, ".", the rest: the value of that text.
+std::optional<double> SplitValue(std::string_view s, std::size_t head) {
+    std::string t(s.substr(0, head));
+    t.push_back('.');
+    if (s.size() > head) t.append(s.substr(head));
+    return ParseNumber(t);
+}
+
+}  // namespace
+
+// ---- channel frequencies and offsets --------------------------------------
+
+std::string FreStrToData(std::string_view s) {
+    if (s.empty()) return "";
+    auto v = ParseNumber(s);
+    if (!v) return "";
+    std::optional<std::int64_t> units;
+    if (s.find('.') != std::string_view::npos) {
+        units = RoundScaled(*v, 5);
+    } else {
+        // Whole megahertz.
+        auto mhz = RoundScaled(*v, 0);
+        if (mhz && *mhz >= 0 && *mhz < 10000) units = *mhz * 100000;
+    }
+    if (!units) return "";
+    return PadWhole(*units, 9);
+}
+
+std::string DataToFreStr(AppData& d, std::string_view s) {
+    if (s.empty() || s == kEmptyFre) return "";
+    std::optional<double> v;
+    if (IsNumeric(s)) v = SplitValue(s, 4);
+    if (!v) {
+        WarnNotNumeric(d);
+        return PlainNumberText(d.RxBandLow[0]);
+    }
+    return FormatNumber(*v, kChannelMask);
+}
+
+std::string DataToOffsetStr(AppData& d, std::string_view s) {
+    if (s.empty() || s == kEmptyFre) return "0.00000";
+    std::optional<double> v;
+    if (IsNumeric(s)) {
+        // The whole part is the integer value of the first four characters.
+        auto whole = ParseNumber(s.substr(0, 4));
+        std::string rest(s.substr(s.size() > 4 ? 4 : s.size()));
+        if (whole && (rest.empty() || rest.find_first_not_of("0123456789") == std::string::npos)) {
+            std::string t = PlainNumberText(std::trunc(*whole));
+            if (t == "-0") t = "0";
+            v = ParseNumber(t + "." + rest);
+            if (v && std::signbit(*whole) && *v > 0) v = -*v;
+        }
+    }
+    if (!v) {
+        WarnNotNumeric(d);
+        return "0.00000";
+    }
+    return FormatNumber(*v, kOffsetMask);
+}
+
+std::string FormatRxFreInBand(AppData& d, std::string_view value, int step, bool warn) {
+    return FormatFreInBand(d, value, step, warn, false);
+}
+std::string FormatRxFreInBand(AppData& d, double value, int step, bool warn) {
+    return FormatFreInBand(d, value, step, warn, false);
+}
+std::string FormatTxFreInBand(AppData& d, std::string_view value, int step, bool warn) {
+    return FormatFreInBand(d, value, step, warn, true);
+}
+std::string FormatTxFreInBand(AppData& d, double value, int step, bool warn) {
+    return FormatFreInBand(d, value, step, warn, true);
+}
+std::string FormatFreInBandBy(AppData& d, std::string_view value, int step, bool rx, bool warn) {
+    return FormatFreInBand(d, value, step, warn, !rx);
+}
+std::string FormatFreInBandBy(AppData& d, double value, int step, bool rx, bool warn) {
+    return FormatFreInBand(d, value, step, warn, !rx);
+}
+
+double CheckRxFreInBand(AppData& d, double f, int step, bool warn) {
+    return CheckFreInBand(d, f, step, warn, false);
+}
+double CheckTxFreInBand(AppData& d, double f, int step, bool warn) {
+    return CheckFreInBand(d, f, step, warn, true);
+}
+
+double RoundFreToStepRx(const AppData& d, double f, int step, int band) {
+    (void)step;
+    return RoundFreToStep(Tables(d, false), f, band);
+}
+double RoundFreToStepTx(const AppData& d, double f, int step, int band) {
+    (void)step;
+    return RoundFreToStep(Tables(d, true), f, band);
+}
+
+double GetBandEdgeFre(AppData& d, double f, bool warn, int table) {
+    if (warn) WarnOutOfRange(d);
+    BandTables t = Tables(d, table == 1);
+    const std::array<double, 4> edges = {t.low[0], t.high[0], t.low[1], t.high[1]};
+    double best = edges[0];
+    double bestDist = std::fabs(f - best);
+    for (std::size_t i = 1; i < edges.size(); ++i) {
+        double dist = std::fabs(f - edges[i]);
+        if (dist < bestDist) {
+            best = edges[i];
+            bestDist = dist;
+        }
+    }
+    return best;
+}
+
+double GetRxBandLowFre(AppData& d, bool warn) {
+    if (warn) WarnOutOfRange(d);
+    return d.RxBandLow[0];
+}
+double GetTxBandLowFre(AppData& d, bool warn) {
+    if (warn) WarnOutOfRange(d);
+    return d.TxBandLow[0];
+}
+
+std::string CheckOffsetFre(AppData& d, std::string_view off, std::string_view rx, int direction,
+                           int step, bool warn) {
+    constexpr const char* kNone = "000.00000";
+    auto o = ParseNumber(off);
+    auto r = ParseNumber(rx);
+    if (!o || !r) return kNone;
+    bool minus = direction != OffsetNone && direction != OffsetPlus;
+    double tx = RoundSignificant(minus ? *r - *o : *r + *o, 15);
+    std::string txText = FormatNumber(CheckTxFreInBand(d, tx, step, warn), kChannelMask);
+    auto t = ParseNumber(txText);
+    if (!t) return kNone;
+    double result = minus ? *r - *t : *t - *r;
+    // A TX moved past RX would mean an offset of the other direction.
+    if (!(result >= 0)) return kNone;
+    return FormatNumber(result, kChannelMask);
+}
+
+Integer GetFreBand(const AppData& d, std::string_view s) {
+    auto v = ParseNumber(TrimNullStr(s));
+    if (!v) return 0;
+    if (d.RxBandLow[0] <= *v && *v <= d.RxBandHigh[0]) return 1;
+    if (d.RxBandLow[1] <= *v && *v <= d.RxBandHigh[1]) return 2;
+    return 0;
+}
+
+// ---- FM broadcast list -----------------------------------------------------
+
+std::string FormatFMFre(AppData& d, std::string_view value) {
+    auto v = ParseNumber(value);
+    return FormatNumber(v ? CheckFMFre(d, *v) : GetFMLowFre(d), kRadioMask);
+}
+std::string FormatFMFre(AppData& d, double value) {
+    return FormatNumber(std::isfinite(value) ? CheckFMFre(d, value) : GetFMLowFre(d), kRadioMask);
+}
+
+double CheckFMFre(AppData& d, double f) {
+    if (f < d.FMLowFre) {
+        WarnOutOfRange(d);
+        return d.FMLowFre;
+    }
+    if (f > d.FMHighFre) {
+        WarnOutOfRange(d);
+        return d.FMHighFre;
+    }
+    return RoundFMFre(f);
+}
+
+double RoundFMFre(double f) {
+    auto xs = RoundScaled(f, 2);
+    if (!xs) return f;
+    std::int64_t x = *xs;
+    std::int64_t r = ((x % 5) + 5) % 5;
+    if (r == 1 || r == 2) x -= r;
+    else if (r == 3 || r == 4) x = x - r + 5;
+    return static_cast<double>(x) / 100.0;
+}
+
+double GetFMLowFre(AppData& d) {
+    WarnOutOfRange(d);
+    return d.FMLowFre;
+}
+
+std::string RadioFreToData(std::string_view s) {
+    if (s.empty()) return "";
+    auto v = ParseNumber(s);
+    if (!v) return "";
+    auto units = RoundScaled(*v, 4);
+    if (!units) return "";
+    return PadWhole(*units, 8);
+}
+
+namespace {
+// The FM and air-band readers: "" and "FFFFFFFF" give "", a non-numeric text
+// warns and gives the fall-back, eight characters are split 4 + 4.
+std::string RadioDataToText(AppData& d, std::string_view s, double fallback, bool keepDotted) {
+    if (s.empty() || s == kEmptyFM) return "";
+    std::optional<double> v = ParseNumber(s);
+    if (v) {
+        if (s.find('.') != std::string_view::npos) {
+            if (keepDotted) return std::string(s);
+        } else if (s.size() == 8) {
+            v = SplitValue(s, 4);
+        }
+    }
+    if (!v) {
+        WarnNotNumeric(d);
+        return FormatNumber(fallback, kRadioMask);
+    }
+    return FormatNumber(*v, kRadioMask);
+}
+}  // namespace
+
+std::string RadioDataToFreText(AppData& d, std::string_view s) {
+    return RadioDataToText(d, s, d.FMLowFre, true);
+}
+
+int GetRadioChannelCount(const AppData& d) {
+    int n = 0;
+    for (std::size_t i = 0; i < 100; ++i)
+        if (d.WorkData.RadioFreData[i].Used == 1) ++n;
+    return n;
+}
+
+// ---- air band --------------------------------------------------------------
+
+std::string FormatAMFre(AppData& d, std::string_view value) {
+    auto v = ParseNumber(value);
+    return FormatNumber(v ? CheckAMFre(d, *v) : GetAMLowFre(d), kRadioMask);
+}
+std::string FormatAMFre(AppData& d, double value) {
+    return FormatNumber(std::isfinite(value) ? CheckAMFre(d, value) : GetAMLowFre(d), kRadioMask);
+}
+
+double CheckAMFre(AppData& d, double f) {
+    if (f < d.AMLowFre) {
+        WarnOutOfRange(d);
+        return d.AMLowFre;
+    }
+    if (f > d.AMHighFre) {
+        WarnOutOfRange(d);
+        return d.AMHighFre;
+    }
+    return f;
+}
+
+double GetAMLowFre(AppData& d) {
+    WarnOutOfRange(d);
+    return d.AMLowFre;
+}
+
+std::string FormatRadioFre(std::string_view s) {
+    if (s.empty()) return "";
+    auto v = ParseNumber(s);
+    return v ? FormatNumber(*v, kRadioMask) : "";
+}
+
+std::string RadioDataToFreStr(AppData& d, std::string_view s) {
+    return RadioDataToText(d, s, d.AMLowFre, false);
+}
+
+// ---- tones, channel numbers, signalling names ----------------------------
+
+std::string CheckCTCSSText(std::string_view s) {
+    const std::string def = FormatNumber(1511 / 10.0, "#.0");
+    auto v = ParseNumber(s);
+    if (!v || *v < 62.5 || *v > 254.1) return def;
+    return FormatNumber(*v, "#.0");
+}
+
+namespace {
+constexpr std::array<const char*, 6> kNamedChannels = {"PL1", "PU1", "PL2", "PU2", "VFO1", "VFO2"};
+}
+
+std::string GetChannelTextByNo(int n, int offset) {
+    if (n >= ChMemFirst && n <= ChMemLast) return std::to_string(n + offset);
+    if (n >= ChPL1 && n <= ChVFO2) return kNamedChannels[static_cast<std::size_t>(n - ChPL1)];
+    return "Unknown";
+}
+
+Integer GetChannelNoByText(std::string_view s) {
+    std::string t = TrimNullStr(s);
+    for (std::size_t i = 0; i < kNamedChannels.size(); ++i)
+        if (t == kNamedChannels[i]) return static_cast<Integer>(ChPL1 + static_cast<int>(i));
+    auto v = ParseWhole(t);
+    if (!v || *v < -32769 || *v > 32766) return 1;
+    return static_cast<Integer>(*v + 1);
+}
+
+Integer GetOptSigType(std::string_view s) {
+    if (s == "DTMF") return SigDTMF;
+    if (s == "2Tone") return Sig2Tone;
+    if (s == "5Tone") return Sig5Tone;
+    if (s == "MSK") return SigMSK;
+    return SigNone;
+}
+
+}  // namespace rp
