@@ -4,12 +4,15 @@
 // by reference; every test starts from a fresh one.
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "core/records.h"
 #include "core/seams.h"
 
 namespace rp {
+
+struct LanguageFileCache;  // core/language.cpp
 
 // Built-in bilingual texts, indexed by LanguageIndex (element 0 unused).
 using LangTexts = std::array<std::string, 3>;
@@ -57,14 +60,40 @@ struct AppData {
     std::string DataFilePath;
     std::string BookFilePath;
     bool IsUntitled = false;
+    std::string InitFolder;  // folder of the default data files (KEVRA8R_0.dat ...)
+
+    // ---- factory test data (core/testdata.h) ----
+    std::string TestDataFilePath;  // last .ted loaded or saved
+    // Where the current half of TestDataBuf came from: zeros at start, a
+    // file (a companion or default file loaded), a read from the radio, or the
+    // user's entry in the test-data dialog.
+    enum class TestDataSource { None, File, Read, Entry };
+    TestDataSource TestDataOrigin = TestDataSource::None;
+
+    // ---- start-up state (core/startup.h) ----
+    std::string RadioModel;
+    std::string RadioVersion;
+    std::string InputPassWord;
+    Integer EchoLen = 0;
+    Integer ReadBlockSize = 16;
+    Integer WriteBlockSize = 16;
+    Integer EditRow = 0, EditColumn = 0;  // channel grid edit position
 
     // ---- settings and switches ----
     Integer LanguageIndex = 0;
     Integer LanguageIndexCopy = 0;
     std::string LanguageFileName;
     std::string LanguageFilePath;
+    // Folders (core/paths.h): "" means the executable's folder and the XDG
+    // configuration folder; tests point them at temporary folders.
+    std::string AppFolder;
+    std::string UserConfigDir;
+    // The current language file's contents, read once per file (core/language.h).
+    std::shared_ptr<const LanguageFileCache> LanguageCache;
+    bool LanguageFileReported = false;  // a missing language file was reported
     bool FirstRunFlag = false;
     Integer ComPortNumber = 0;
+    std::string ComDevice;  // device path of the chosen serial port ("" = none)
     Integer ComHandshaking = 0;
     Integer ComStopBit = 0;
     Integer FactoryFresFlag = 0;
@@ -79,6 +108,19 @@ struct AppData {
     std::array<bool, 3> ClipFilled{};
     Integer ShowListType = 0;
     Integer EditChannelNo = 0;
+
+    // ---- identity of the radio last identified (link/protocol.h) ----
+    Integer RadioBandIndex = 0;  // band byte after the replacement rule
+    std::string RadioBandText;   // its band-range text ("" above 7)
+
+    // ---- memory image and transfer counts (link/image.h, link/skiplist.h) ----
+    std::array<Byte, 16384> CommData{};   // the radio memory image; index = address
+    bool CommDataOK = false;               // no image encoder has failed
+    std::array<Long, 1002> SkipRanges{};   // range i: [SkipRanges[i], SkipRanges[501 + i]]
+    Integer SkipRangeCount = 0;
+    Integer BlocksDone = 0;                // progress phase count
+    Integer BlocksTotal = 0;
+    Integer ProgressPercent = 0;           // percentage last shown
 
     // ---- built-in texts ----
     MessageTexts Msg;

@@ -1,0 +1,53 @@
+#pragma once
+// Where the program's own files are.
+//
+// Shipped files (language/, Init/) sit in the program's own folder. Files the
+// program writes (language/mysetup.ini, ...) are written beside the program
+// when that folder is writable, else in a per-user copy under the XDG
+// configuration folder, seeded from the shipped one. Reads take the per-user
+// copy when it exists, else the one beside the program. Once a per-user copy
+// exists, writes go there too, so a write is always read back.
+#include <string>
+#include <string_view>
+
+#include "core/appdata.h"
+
+namespace rp {
+
+// Name of the per-user folder inside the XDG configuration folder.
+inline constexpr const char* kUserConfigName = "KEVRA_8R";
+
+// The folder of the running executable ("." when it cannot be found).
+std::string ExecutableFolder();
+
+// The program's own folder: d.AppFolder when set (tests), else the
+// executable's folder. No trailing "/".
+std::string ProgramFolder(const AppData& d);
+
+// The per-user configuration folder: d.UserConfigDir when set, else
+// $XDG_CONFIG_HOME/KEVRA_8R, else $HOME/.config/KEVRA_8R; "" when neither
+// variable is set.
+std::string UserConfigFolder(const AppData& d);
+
+// rel is relative to the program's folder, "/" separated ("language/x.ini";
+// a leading "/" is allowed).
+std::string ShippedPath(const AppData& d, std::string_view rel);
+std::string UserCopyPath(const AppData& d, std::string_view rel);  // "" without a user folder
+
+// The copy of a program-written file to read.
+std::string ReadablePath(const AppData& d, std::string_view rel);
+
+// The copy to write, made ready: its folder exists and, when it is the
+// per-user copy, it is seeded from the shipped file. "" when there is no
+// place to write.
+std::string WritablePath(const AppData& d, std::string_view rel);
+
+// The same with the writability of the program's folder given (tests).
+std::string WritablePathFor(const AppData& d, std::string_view rel, bool besideWritable);
+
+// Whether the file at path can be written in place (its folder exists or can
+// be made, a new file can be created in it, and the file, when present, is
+// writable).
+bool CanWriteBeside(const std::string& path);
+
+}  // namespace rp

@@ -1,0 +1,85 @@
+#include "core/settings.h"
+
+#include <charconv>
+#include <cstdint>
+#include <optional>
+#include <utility>
+#include <vector>
+
+#include "core/paths.h"
+#include "core/profile.h"
+
+namespace rp {
+
+namespace {
+
+// A whole number that fits the program's 16-bit settings globals.
+std::optional<int> ParseWhole(std::string_view s) {
+    if (s.empty()) return std::nullopt;
+    int v = 0;
+    auto r = std::from_chars(s.data(), s.data() + s.size(), v);
+    if (r.ec != std::errc() || r.ptr != s.data() + s.size()) return std::nullopt;
+    if (v < INT16_MIN || v > INT16_MAX) return std::nullopt;
+    return v;
+}
+
+std::string ToText(int v) {
+    char buf[16];
+    auto r = std::to_chars(buf, buf + sizeof buf, v);
+    return std::string(buf, r.ptr);
+}
+
+}  // namespace
+
+Settings LoadSettings(AppData& d) {
+    Settings s;
+    std::optional<ProfileData> file = ProfileData::Load(ReadablePath(d, kSettingsFile));
+    ProfileData data = file ? std::move(*file) : ProfileData{};
+    std::vector<std::pair<std::string, std::string>> repairs;
+
+    auto text = [&](const char* key, std::string& out) {
+        std::optional<std::string> v = data.Find(kSettingsSection, key);
+        if (!v) {
+            repairs.emplace_back(key, out);
+            return;
+        }
+        out = CutUtf8(*v, ProfileReadLimit(kSettingsSection, kProfileMsgBufferSize));
+    };
+    auto whole = [&](const char* key, int& out, auto valid) {
+        std::optional<std::string> v = data.Find(kSettingsSection, key);
+        std::optional<int> n = v ? ParseWhole(*v) : std::nullopt;
+        if (n && valid(*n)) {
+            out = *n;
+            return;
+        }
+        repairs.emplace_back(key, ToText(out));  // `out` still holds the default
+    };
+
+    int firstRun = s.IsFirstRun ? 1 : 0;
+    whole("IsFirstRun", firstRun, [](int) { return true; });
+    s.IsFirstRun = firstRun != 0;
+    text("Skin", s.Skin);
+    whole("comPort", s.comPort, [](int v) { return v >= 1; });
+    whole("Handshaking", s.Handshaking, [](int v) { return v >= 0 && v <= 3; });
+    whole("StopBit", s.StopBit, [](int v) { return v == 1 || v == 2; });
+    whole("FactoryFres", s.FactoryFres, [](int v) { return v == 0 || v == 1; });
+    text("comDevice", s.comDevice);
+
+    if (!repairs.empty()) {
+        std::string path = WritablePath(d, kSettingsFile);
+        if (!path.empty()) WriteProfileStrings(path, kSettingsSection, repairs);
+    }
+    return s;
+}
+
+bool WriteSetting(AppData& d, std::string_view key, std::string_view value) {
+    std::string path = WritablePath(d, kSettingsFile);
+    if (path.empty()) return false;
+    return WriteProfileString(path, kSettingsSection, key, value);
+}
+
+bool WriteSetting(AppData& d, std::string_view key, int value) {
+    return WriteSetting(d, key, ToText(value));
+}
+
+}  // namespace rp
