@@ -1,0 +1,38 @@
+#pragma once
+// Small file layer for the data, channel, default-data and test-data files:
+// bounded reads and an all-or-nothing write of a set of files.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace rp {
+
+enum class ReadStatus { Ok, Missing, Error };
+
+// Reads at most maxBytes from the start of the file at path into out.
+// Missing: no such file. Error: it exists but cannot be read (a folder, no
+// permission, an I/O error). out is empty unless the status is Ok.
+ReadStatus ReadFilePrefix(const std::string& path, std::size_t maxBytes,
+                          std::vector<std::uint8_t>& out);
+
+// True when a regular file (or a link to one) exists at path.
+bool IsRegularFile(const std::string& path);
+
+struct FileToWrite {
+    std::string path;
+    std::vector<std::uint8_t> bytes;
+};
+
+// Writes every file of the set in full to a temporary file in its own
+// folder, then renames them over their targets in the given order (put the
+// file that marks the set as saved last). Any failure puts back the targets
+// already replaced, removes every temporary file and returns false; a target
+// then holds exactly what it held before. Each target ends up with exactly
+// the given bytes (an older, longer file does not keep its tail).
+bool WriteFileSetAtomically(const std::vector<FileToWrite>& files);
+
+// The part of path after its last '/'.
+std::string FileNamePart(const std::string& path);
+
+}  // namespace rp
