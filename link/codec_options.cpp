@@ -91,8 +91,8 @@ EncodeStatus SetCommDataByOption(CommBytes& img, const RadioDataRec& w) {
     b[OptMemGroupB] = c.Val(o.MemGroupB);
     b[OptWorkModeB] = c.Val(o.WorkModeB);
     b[OptGroupSelectB] = c.Val(o.GroupSelectB);
-    for (int i = 0; i < 10; ++i)
-        b[OptBankLink + i] = static_cast<Byte>(((o.BankLink[i] % 2) + 2) % 2);
+    // Mod 2 keeps the sign: a negative link does not fit its byte.
+    for (int i = 0; i < 10; ++i) b[OptBankLink + i] = c.Val(o.BankLink[i] % 2);
     b[OptNOAAAlert] = w.NOAAAlert;
     b[OptNOAAChannel] = w.NOAAChannel;
     b[OptPart95Mode] = w.Part95Mode;

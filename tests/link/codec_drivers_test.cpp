@@ -215,6 +215,42 @@ TEST_F(DriversTest, ClearCommImagePresetsEveryArea) {
         EXPECT_EQ(img[c.a], c.v) << std::hex << c.a;
 }
 
+// The addresses that some area owns; every other byte is never written by
+// an encoder nor read by a decoder.
+bool InSomeArea(Long a) {
+    static constexpr std::pair<Long, Long> kAreas[] = {
+        {0x0010, 0x00FF}, {0x0100, 0x0119}, {0x0120, 0x0139}, {0x0150, 0x0153},
+        {0x0180, 0x01FF}, {0x0220, 0x0226}, {0x0228, 0x0254}, {0x0260, 0x026C},
+        {0x0280, 0x02BF}, {0x02E0, 0x0335}, {0x0340, 0x0383}, {0x0388, 0x0389},
+        {0x0390, 0x039C}, {0x03A0, 0x03A6}, {0x03A8, 0x03AC}, {0x03B0, 0x03BD},
+        {0x03E0, 0x03EB}, {0x0400, 0x0603}, {0x0610, 0x079F}, {0x0B00, 0x3A1F},
+        {0x3B00, 0x3F7F}};
+    for (auto [first, last] : kAreas)
+        if (a >= first && a <= last) return true;
+    return false;
+}
+
+TEST_F(DriversTest, BytesOutsideEveryAreaAreNeitherWrittenNorRead) {
+    CommBytes img;
+    img.fill(0x5A);
+    ImageData data{d.WorkData, d.FreData};
+    ASSERT_TRUE(SetCommDataByAll(img, data, d.CurModel, nullptr).ok());
+    for (Long a = 0; a < kCommDataSize; ++a)
+        if (!InSomeArea(a)) ASSERT_EQ(img[a], 0x5A) << std::hex << a;
+
+    ImageData first{d.WorkData, d.FreData};
+    EmgDataRec emgFirst;
+    GetAllDataFromComm(img, first, emgFirst, d.CurModel);
+    for (Long a = 0; a < kCommDataSize; ++a)
+        if (!InSomeArea(a)) img[a] = static_cast<Byte>(a * 7);
+    ImageData second{d.WorkData, d.FreData};
+    EmgDataRec emgSecond;
+    GetAllDataFromComm(img, second, emgSecond, d.CurModel);
+    EXPECT_EQ(second.Work, first.Work);
+    EXPECT_EQ(second.Fre, first.Fre);
+    EXPECT_TRUE(emgSecond == emgFirst);
+}
+
 TEST_F(DriversTest, NoChannelsLeavesTheMapsUnused) {
     d.WorkData.FreDataCount = 0;
     ASSERT_TRUE(SetCommDataByAll(d));

@@ -70,10 +70,10 @@ TEST_F(OptionCodec, DecodingLimits) {
 
 TEST_F(OptionCodec, EncodingMapsAndRefuses) {
     w.OptionData().BankLink[4] = 3;
-    w.OptionData().BankLink[5] = -3;
+    w.OptionData().BankLink[5] = 4;
     ASSERT_TRUE(SetCommDataByOption(img, w).ok());
     EXPECT_EQ(At(0x2A), 1);
-    EXPECT_EQ(At(0x2B), 1);
+    EXPECT_EQ(At(0x2B), 0);
     // Bytes that are no field keep their preset.
     img[0x0227] = 0x77;
     img[0x0255] = 0x66;
@@ -89,11 +89,14 @@ TEST_F(OptionCodec, EncodingMapsAndRefuses) {
         {"InitKey 2", [](RadioDataRec& r) { r.OptionData().InitKey = 2; }},
         {"RadioOn 2", [](RadioDataRec& r) { r.RadioOn = 2; }},
         {"SendTime -1", [](RadioDataRec& r) { r.DTMFData().SendTime = -1; }},
+        {"BankLink -3", [](RadioDataRec& r) { r.OptionData().BankLink[5] = -3; }},
     };
     for (const Case& c : bad) {
         RadioDataRec r;
         c.set(r);
+        const CommBytes before = img;
         EXPECT_EQ(SetCommDataByOption(img, r).error, "SetCommDataByOptionError") << c.what;
+        EXPECT_EQ(img, before) << c.what;
     }
 }
 
