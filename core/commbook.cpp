@@ -2,16 +2,9 @@
 
 #include <utility>
 
-namespace rp {
+#include "core/numtext.h"
 
-namespace {
-int HexValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    return -1;
-}
-}  // namespace
+namespace rp {
 
 std::int32_t CommBookKey(const FixedText<5>& callId) {
     std::int32_t key = 0;
@@ -20,7 +13,7 @@ std::int32_t CommBookKey(const FixedText<5>& callId) {
         char c = callId.b[i];
         if (c == '\0') break;
         if (c == ' ') c = 'A';
-        int v = HexValue(c);
+        int v = HexDigitValue(c);
         if (v < 0) return kBadCallIdKey;
         key = key * 16 + v;
     }

@@ -1,6 +1,7 @@
 #include "core/conversions.h"
 
 #include <array>
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 
@@ -24,12 +25,19 @@ void WarnNotNumeric(AppData& d) {
     d.Ui.Notify->Show(kNotNumericText, MsgIcon::None, MsgButtons::Ok, "");
 }
 
+// Decimal text of a whole number.
+std::string WholeText(std::int64_t v) {
+    char buf[24];
+    auto r = std::to_chars(buf, buf + sizeof buf, v);
+    return std::string(buf, r.ptr);
+}
+
 // Zero-padded decimal text of a whole number in 0..10^width-1; "" outside.
 std::string PadWhole(std::int64_t v, int width) {
     std::int64_t limit = 1;
     for (int i = 0; i < width; ++i) limit *= 10;
     if (v < 0 || v >= limit) return "";
-    std::string s = std::to_string(v);
+    std::string s = WholeText(v);
     return std::string(static_cast<std::size_t>(width) - s.size(), '0') + s;
 }
 
@@ -44,9 +52,12 @@ BandTables Tables(const AppData& d, bool tx) {
 
 double RoundFreToStep(const BandTables& t, double f, int band) {
     if (band < 0 || band > 1) return f;
+    // Far beyond any band (over 10^9 MHz) the grid means nothing and the
+    // unit difference could overflow.
+    constexpr std::int64_t kLimit = 100000000000000;
     auto fu = RoundScaled(f, 5);
     auto bu = RoundScaled(t.low[static_cast<std::size_t>(band)], 5);
-    if (!fu || !bu) return f;
+    if (!fu || !bu || *fu > kLimit || *fu < -kLimit || *bu > kLimit || *bu < -kLimit) return f;
     std::int64_t diff = *fu - *bu;
     std::int64_t r = diff % 250;
     std::int64_t chosen = *fu;
@@ -351,7 +362,7 @@ constexpr std::array<const char*, 6> kNamedChannels = {"PL1", "PU1", "PL2", "PU2
 }
 
 std::string GetChannelTextByNo(int n, int offset) {
-    if (n >= ChMemFirst && n <= ChMemLast) return std::to_string(n + offset);
+    if (n >= ChMemFirst && n <= ChMemLast) return WholeText(static_cast<std::int64_t>(n) + offset);
     if (n >= ChPL1 && n <= ChVFO2) return kNamedChannels[static_cast<std::size_t>(n - ChPL1)];
     return "Unknown";
 }

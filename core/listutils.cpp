@@ -165,10 +165,7 @@ std::string AddRepeatToneKeepFunc(std::string_view code) {
 }
 
 namespace {
-bool FunctionDigitTest(std::string_view code) {
-    char c = code[5];
-    return (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
-}
+bool FunctionDigitTest(std::string_view code) { return HexDigitValue(code[5]) >= 10; }
 bool EndsWith(std::string_view s, std::string_view tail) {
     return s.size() >= tail.size() && s.substr(s.size() - tail.size()) == tail;
 }

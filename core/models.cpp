@@ -1,9 +1,11 @@
 #include "core/models.h"
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
 #include "core/fixedtext.h"
+#include "core/numtext.h"
 
 namespace rp {
 
@@ -16,12 +18,6 @@ constexpr std::array<std::pair<const char*, const char*>, 5> kModels = {{
     {"7425USD", "7425UV-D-USA"},
 }};
 
-int HexValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    return 0;  // not a hex digit: read as 0, as the radio's code reader does
-}
 }  // namespace
 
 std::string GetShowModelName(std::string_view id) {
@@ -41,7 +37,9 @@ std::string GetModelIdByShowName(std::string_view name) {
 bool ChangeCodeIfSame(std::string_view ref, std::string& code) {
     if (ref.empty() || code.empty() || ref != code) return false;
     static constexpr char kHex[] = "0123456789ABCDEF";
-    code.back() = kHex[(HexValue(code.back()) + 1) % 16];
+    // A character that is no hexadecimal digit reads as 0.
+    const int v = std::max(HexDigitValue(code.back()), 0);
+    code.back() = kHex[(v + 1) % 16];
     return true;
 }
 

@@ -167,10 +167,18 @@ std::optional<std::int64_t> ParseWhole(std::string_view s) {
 
 double RoundSignificant(double v, int digits) {
     if (!std::isfinite(v) || v == 0 || digits < 1) return v;
-    char buf[64];
-    auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific, digits - 1);
+    Decimal d = ToDecimal(v);
+    if (static_cast<int>(d.digits.size()) <= digits) return v;
+    // |v| × 10^scale rounded holds `digits` digits (one more after a carry).
+    const int scale = digits - d.point;
+    std::string t = d.neg ? "-" : "";
+    t += RoundedDigits(d, scale);
+    t.push_back('e');
+    char buf[16];
+    auto r = std::to_chars(buf, buf + sizeof buf, -scale);
+    t.append(buf, r.ptr);
     double out = v;
-    std::from_chars(buf, r.ptr, out);
+    std::from_chars(t.data(), t.data() + t.size(), out);
     return out;
 }
 

@@ -29,7 +29,8 @@ std::optional<std::int64_t> RoundScaled(double v, int scale);
 // nullopt when the text is not numeric or the result does not fit.
 std::optional<std::int64_t> ParseWhole(std::string_view s);
 
-// v rounded to `digits` significant decimal digits.
+// v rounded to `digits` significant decimal digits (ties to even on the
+// decimal form of v).
 double RoundSignificant(double v, int digits);
 
 // Formats v with a mask of "0" (digit always shown) and "#" (digit shown
@@ -38,6 +39,15 @@ double RoundSignificant(double v, int digits);
 // mask's decimals, ties to even. A negative value that does not round to
 // zero gets a leading "-". A non-finite v gives "".
 std::string FormatNumber(double v, std::string_view mask);
+
+// The value 0..15 of a hexadecimal digit ("0".."9", "A".."F", "a".."f"),
+// -1 for any other character.
+constexpr int HexDigitValue(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    return -1;
+}
 
 // The shortest plain decimal text of v, without exponent ("400",
 // "462.5625", "-0.5"); "" for a non-finite v.

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "core/fixedtext.h"
+#include "core/numtext.h"
 #include "core/records.h"
 #include "link/image.h"
 
@@ -37,12 +38,7 @@ private:
     bool ok_ = true;
 };
 
-inline int HexDigitValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    return -1;
-}
+using rp::HexDigitValue;
 
 inline char HexDigitChar(int v) { return "0123456789ABCDEF"[v & 0x0F]; }
 

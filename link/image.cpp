@@ -1,16 +1,11 @@
 #include "link/image.h"
 
+#include "core/numtext.h"
+
 namespace rp {
 
 namespace {
 constexpr char kHex[] = "0123456789ABCDEF";
-
-int HexValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    return -1;
-}
 }  // namespace
 
 Long ChannelImageAddress(int no) {
@@ -93,7 +88,7 @@ void ImageWriter::Fill(Long first, Long last, Byte v) {
 
 bool ImageWriter::SetHexDigits(Long a, std::string_view pairs) {
     for (std::size_t i = 0; i + 1 < pairs.size(); i += 2) {
-        int hi = HexValue(pairs[i]), lo = HexValue(pairs[i + 1]);
+        int hi = HexDigitValue(pairs[i]), lo = HexDigitValue(pairs[i + 1]);
         if (hi < 0 || lo < 0) return false;
         SetU8(a + static_cast<Long>(i / 2), static_cast<Byte>(hi * 16 + lo));
     }

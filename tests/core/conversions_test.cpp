@@ -136,6 +136,9 @@ TEST_F(Conversions, GridRounding) {
     ASSERT_TRUE(ParseBandRanges(d));
     d.RxBandLow[0] = 446.001;
     EXPECT_DOUBLE_EQ(RoundFreToStepRx(d, 446.0045, 0, 0), 446.0035);
+    // Absurd values come back unchanged instead of overflowing the units.
+    EXPECT_EQ(RoundFreToStepRx(d, -9.2e13, 0, 0), -9.2e13);
+    EXPECT_EQ(RoundFreToStepTx(d, 1e300, 0, 1), 1e300);
 }
 
 TEST_F(Conversions, BandCheckAndEdges) {
@@ -300,6 +303,7 @@ TEST(ConversionTexts, ChannelTexts) {
         {5, -1, "4"}, {1, -1, "0"}, {200, -1, "199"}, {200, 0, "200"}, {201, -1, "PL1"},
         {202, 0, "PU1"}, {203, 0, "PL2"}, {204, 0, "PU2"}, {205, 0, "VFO1"}, {206, 0, "VFO2"},
         {0, 0, "Unknown"}, {207, 0, "Unknown"}, {-1, 0, "Unknown"},
+        {200, 2147483647, "2147483847"},
     };
     for (const auto& c : byNo) EXPECT_EQ(GetChannelTextByNo(c.n, c.offset), c.out) << c.n;
 

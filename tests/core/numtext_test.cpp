@@ -87,4 +87,19 @@ TEST(NumText, PlainTextAndSignificantDigits) {
     EXPECT_EQ(PlainNumberText(-0.0), "0");
     EXPECT_EQ(RoundSignificant(145.0 + 0.6, 15), 145.6);
     EXPECT_EQ(RoundSignificant(0.1 + 0.2, 15), 0.3);
+    // Decimal ties at the 16th digit go to the even neighbour, whichever side
+    // of the tie the binary value lies.
+    struct Case { double v, out; } ties[] = {
+        {100.0000000000025, 100.000000000002}, {100.0000000000035, 100.000000000004},
+        {-100.0000000000045, -100.000000000004}, {999999999999999.5, 1e15},
+    };
+    for (const auto& c : ties) EXPECT_EQ(RoundSignificant(c.v, 15), c.out) << c.v;
+}
+
+TEST(NumText, HexDigitValue) {
+    struct Case { char c; int v; } cases[] = {
+        {'0', 0}, {'9', 9}, {'A', 10}, {'F', 15}, {'a', 10}, {'f', 15},
+        {'G', -1}, {'g', -1}, {' ', -1}, {'\0', -1}, {'*', -1}, {'/', -1}, {':', -1}, {'@', -1},
+    };
+    for (const auto& c : cases) EXPECT_EQ(HexDigitValue(c.c), c.v) << c.c;
 }
