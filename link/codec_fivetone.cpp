@@ -1,4 +1,6 @@
 // Five-tone settings and own ID, PTT-ID codes, information codes, code list.
+#include <algorithm>
+
 #include "link/codec.h"
 #include "link/codec_util.h"
 

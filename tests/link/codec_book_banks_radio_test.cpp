@@ -92,6 +92,8 @@ TEST(InfoCodec, FieldsFromTheInformationBlock) {
     for (int k = 0; k < 16; ++k) img[0x0090 + k] = static_cast<Byte>('a' + k);  // no 0x00 in it
     for (int k = 0; k < 64; ++k) img[0x00A0 + k] = 'R';
     img[0x0040] = 0xC4, img[0x0041] = 0xE3;  // bytes of another code page travel as they are
+    for (int k = 0; k < 4; ++k) img[0x0048 + k] = static_cast<Byte>('0' + k);  // user code, full
+    for (int k = 0; k < 4; ++k) img[0x004C + k] = 'P';  // the password: read by no field
     EmgDataRec e;
     e.Version = "V101";
     e.Model = "KEVRA-8R";
@@ -103,6 +105,8 @@ TEST(InfoCodec, FieldsFromTheInformationBlock) {
     EXPECT_EQ(e.Seller.Trim(), "abcdefghijklmnop");
     EXPECT_EQ(e.MaintainReason.Trim(), std::string(64, 'R'));
     EXPECT_EQ(e.ManufactureCode.Trim(), "\xC4\xE3");
+    EXPECT_EQ(e.UserCode.Raw(), "0123");
+    EXPECT_EQ(e.MaintainDate.Trim(), "");
     EXPECT_EQ(e.DealerCode.Trim(), "");  // first byte 0x00
     EXPECT_EQ(e.Version, "V101");
     EXPECT_EQ(e.Model, "KEVRA-8R");

@@ -39,6 +39,10 @@ TEST_F(DtmfCodec, SettingsMappedBothWays) {
         {&DTMFDataRec::DecodeResponse, 2, -1, 0, 0},
         {&DTMFDataRec::FirstDigitDelay, 4, 251, 0, 0},
         {&DTMFDataRec::FirstDigitDelay, 4, 250, 250, 250},
+        {&DTMFDataRec::PreSendDelay, 3, 31, 31, 31},
+        {&DTMFDataRec::ResetTime, 5, 32, 32, 32},
+        {&DTMFDataRec::SideTone, 0xD, 33, 33, 33},
+        {&DTMFDataRec::PostSendDelay, 0xE, 34, 34, 34},
         {&DTMFDataRec::PauseTime, 0xF, 200, 200, 200},
     };
     for (const Case& c : cases) {
@@ -170,6 +174,27 @@ TEST(TwoToneCodec, SettingsEntriesAndMaps) {
     EXPECT_EQ(g.Encodes[0].Tone2H, 0x88);
     EXPECT_EQ(g.Encodes[0].Name.Trim(), "ENC");
     EXPECT_EQ(g.Encodes[1].Empty, 1);
+}
+
+TEST(TwoToneCodec, HeadBytesAtTheirAddresses) {
+    using T = Tone2DataRec;
+    Byte T::*const order[24] = {&T::OwnTone1L,   &T::OwnTone1H,   &T::OwnTone2L,   &T::OwnTone2H,
+                                &T::OwnDivisor1L, &T::OwnDivisor1H, &T::OwnDivisor2L, &T::OwnDivisor2H,
+                                &T::Response,    &T::Duration1,   &T::Duration2,   &T::Duration3,
+                                &T::Interval,    &T::ResetTime,   &T::SideTone,    &T::CallFormat,
+                                &T::ToneAH,      &T::ToneAL,      &T::ToneBH,      &T::ToneBL,
+                                &T::ToneCH,      &T::ToneCL,      &T::ToneDH,      &T::ToneDL};
+    CommBytes img{};
+    ClearCommImage(img);
+    RadioDataRec w;
+    for (int k = 0; k < 24; ++k) w.Tone2Data().*order[k] = static_cast<Byte>(k == 15 ? 14 : 100 + k);
+    ASSERT_TRUE(SetCommDataBy2Tone(img, w).ok());
+    RadioDataRec r;
+    Get2ToneDataFromComm(img, r);
+    for (int k = 0; k < 24; ++k) {
+        EXPECT_EQ(img[0x0300 + k], w.Tone2Data().*order[k]) << k;
+        EXPECT_EQ(r.Tone2Data().*order[k], w.Tone2Data().*order[k]) << k;
+    }
 }
 
 TEST(TwoToneCodec, TonesThatDoNotFitFail) {

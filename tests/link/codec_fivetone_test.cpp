@@ -117,6 +117,39 @@ TEST_F(FiveTone, DecodedLengthsStayWithinTheirSlots) {
     EXPECT_EQ(r.InfoCodes[1].Code.Trim(), "1F1F1F1F1F1F");  // each byte without leading zero
 }
 
+TEST_F(FiveTone, SettingsAtTheirAddresses) {
+    auto& t = w.Tone5Data();
+    // Byte fields and Integer fields, each with a value of its own.
+    Byte* const bytes[] = {&t.Reserved0, &t.Response, &t.SysStandard, &t.ToneTime,
+                           &t.Tone5Param4, &t.Tone5Param6, &t.Tone5Param7, &t.Tone5Param5};
+    const Long byteAt[] = {0x0320, 0x0321, 0x0322, 0x0324, 0x032B, 0x032C, 0x032D, 0x032E};
+    Integer* const ints[] = {&t.Tone5Param8, &t.Tone5Switch, &t.Separator, &t.Tone5Param10,
+                             &t.Tone5Param9, &t.Tone5Param12};
+    const Long intAt[] = {0x032F, 0x0330, 0x0331, 0x0332, 0x0333, 0x0335};
+    for (int k = 0; k < 8; ++k) *bytes[k] = static_cast<Byte>(100 + k);
+    for (int k = 0; k < 6; ++k) *ints[k] = static_cast<Integer>(200 + k);
+    w.Tone5Param11 = 222;
+    ASSERT_TRUE(SetCommDataBy5Tone(img, w).ok());
+    for (int k = 0; k < 8; ++k) EXPECT_EQ(img[byteAt[k]], 100 + k) << byteAt[k];
+    for (int k = 0; k < 6; ++k) EXPECT_EQ(img[intAt[k]], 200 + k) << intAt[k];
+    EXPECT_EQ(img[0x0334], 222);
+
+    img[0x0363] = 20;   // PTT-ID tone time outside 30..100 reads as 70
+    img[0x0D03] = 100;  // list entry 0: at the limit, kept
+    RadioDataRec r;
+    Get5ToneDataFromComm(img, r);
+    Tone5DataRec& g = r.Tone5Data();
+    Byte* const gotBytes[] = {&g.Reserved0, &g.Response, &g.SysStandard, &g.ToneTime,
+                              &g.Tone5Param4, &g.Tone5Param6, &g.Tone5Param7, &g.Tone5Param5};
+    Integer* const gotInts[] = {&g.Tone5Param8, &g.Tone5Switch, &g.Separator, &g.Tone5Param10,
+                                &g.Tone5Param9, &g.Tone5Param12};
+    for (int k = 0; k < 8; ++k) EXPECT_EQ(*gotBytes[k], 100 + k) << byteAt[k];
+    for (int k = 0; k < 6; ++k) EXPECT_EQ(*gotInts[k], 200 + k) << intAt[k];
+    EXPECT_EQ(r.Tone5Param11, 222);
+    EXPECT_EQ(g.BeginCode.ToneTime, 70);
+    EXPECT_EQ(g.Codes[0].ToneTime, 100);
+}
+
 TEST_F(FiveTone, MapSettingsAndKeptFields) {
     auto& t = w.Tone5Data();
     t.Codes[0].Empty = 1;
