@@ -1,0 +1,80 @@
+#include "link/ports.h"
+
+#include <charconv>
+#include <string_view>
+
+namespace rp {
+
+namespace {
+constexpr std::string_view kTtyS = "/dev/ttyS";
+
+bool Listed(const std::vector<PortInfo>& ports, const std::string& device) {
+    for (const auto& p : ports)
+        if (p.Path == device || p.SystemPath == device) return true;
+    return false;
+}
+
+std::string TtySPath(int n) {
+    char buf[16];
+    auto r = std::to_chars(buf, buf + sizeof buf, n - 1);
+    return std::string(kTtyS) + std::string(buf, r.ptr);
+}
+}  // namespace
+
+std::vector<PortInfo> PortEntries(PortListProvider& p, const std::string& savedDevice) {
+    std::vector<PortInfo> ports = p.Ports();
+    if (!savedDevice.empty() && !Listed(ports, savedDevice) && p.Exists(savedDevice))
+        ports.push_back({savedDevice, savedDevice});
+    return ports;
+}
+
+std::string FillComPortList(PortListProvider& p, const std::string& savedDevice,
+                            std::vector<std::string>& list) {
+    list.clear();
+    const std::vector<PortInfo> ports = PortEntries(p, savedDevice);
+    for (const auto& e : ports) list.push_back(e.Path);
+    return ports.empty() ? std::string() : ports.front().Path;
+}
+
+bool IsComPortPresent(PortListProvider& p, const std::string& device) {
+    if (device.empty()) return false;
+    return Listed(p.Ports(), device) || p.Exists(device);
+}
+
+std::string GetFirstComPort(PortListProvider& p) {
+    const std::vector<PortInfo> ports = p.Ports();
+    return ports.empty() ? std::string() : ports.front().Path;
+}
+
+int ComPortNumberOf(const std::string& device, int previous) {
+    if (device.empty()) return 0;
+    std::string_view v(device);
+    if (v.substr(0, kTtyS.size()) != kTtyS) return previous;
+    v.remove_prefix(kTtyS.size());
+    int n = -1;
+    auto r = std::from_chars(v.data(), v.data() + v.size(), n);
+    if (r.ec != std::errc() || r.ptr != v.data() + v.size() || n < 0 || n > 254) return previous;
+    return n + 1;
+}
+
+void CheckComPortAtStartup(AppData& d, PortListProvider& p, const Settings& s) {
+    std::string device = s.comDevice;
+    if (device.empty() && s.comPort >= 1) {
+        const std::string old = TtySPath(s.comPort);
+        if (Listed(p.Ports(), old)) device = old;
+    }
+    if (!IsComPortPresent(p, device)) device = GetFirstComPort(p);
+    d.ComDevice = device;
+    d.ComPortNumber = static_cast<Integer>(ComPortNumberOf(device, s.comPort));
+    if (device != s.comDevice) WriteSetting(d, "comDevice", device);
+    if (d.ComPortNumber != s.comPort) WriteSetting(d, "comPort", d.ComPortNumber);
+}
+
+void SaveComPortChoice(AppData& d, const std::string& device) {
+    d.ComDevice = device;
+    d.ComPortNumber = static_cast<Integer>(ComPortNumberOf(device, d.ComPortNumber));
+    WriteSetting(d, "comDevice", device);
+    WriteSetting(d, "comPort", d.ComPortNumber);
+}
+
+}  // namespace rp

@@ -1,0 +1,794 @@
+// The transfer engine on a fake clock against the simulated radio.
+#include "link/engine.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <memory>
+
+#include "link/codec.h"
+#include "link/image.h"
+#include "link/search.h"
+#include "link/skiplist.h"
+#include "core/tempfolder.h"
+#include "linkfakes.h"
+
+namespace rp {
+namespace {
+
+using test::EngineRig;
+
+const Bytes kProgramBytes = BuildProgramCommand();
+const Bytes kEntryBytes = BuildFactoryModeEntry();
+const Bytes kEndBytes = BuildEndCommand();
+
+CommBytes Preset() {
+    CommBytes p{};
+    ClearCommImage(p);
+    return p;
+}
+
+bool InSkipRange(const AppData& d, long a) { return SkipUnusedAddress(d, a) != a; }
+
+// A frame by kind: "P", "E" (entry), "I", "R0040", "W0100", "END".
+std::string TraceName(const Bytes& f) {
+    auto hex4 = [](int v) {
+        const char* h = "0123456789ABCDEF";
+        return std::string{h[(v >> 12) & 15], h[(v >> 8) & 15], h[(v >> 4) & 15], h[v & 15]};
+    };
+    if (f == kProgramBytes) return "P";
+    if (f == kEntryBytes) return "E";
+    if (f == kEndBytes) return "END";
+    if (f.size() == 1 && f[0] == 0x02) return "I";
+    if (f.size() >= 4 && (f[0] == 'R' || f[0] == 'W'))
+        return std::string(1, static_cast<char>(f[0])) + hex4(f[1] * 256 + f[2]);
+    return "?";
+}
+
+std::vector<std::string> Trace(const test::SimTransport& port) {
+    std::vector<std::string> t;
+    for (const auto& f : port.sent) t.push_back(TraceName(f));
+    return t;
+}
+
+// The radio never hears the frame `name` the first `times` times it is
+// sent; atLast runs when the last of them is swallowed.
+std::function<bool(const Bytes&)> SwallowFirst(std::string name, int times,
+                                               std::function<void()> atLast = {}) {
+    auto count = std::make_shared<int>(0);
+    return [name, times, count, atLast](const Bytes& f) {
+        if (TraceName(f) != name || *count >= times) return false;
+        if (++*count == times && atLast) atLast();
+        return true;
+    };
+}
+
+int CountOf(const std::vector<std::string>& t, const std::string& s) {
+    return static_cast<int>(std::count(t.begin(), t.end(), s));
+}
+
+// ---- whole transfers ------------------------------------------------------------
+
+TEST(EngineRead, FullReadFillsTheImageAndAdoptsTheData) {
+    EngineRig rig;
+    rig.radio.FillPattern(7);
+    rig.radio.Memory[0x0019] = 0x00;
+    const auto memory = rig.radio.Memory;
+    rig.d.CurModel = "7425USB";  // a read takes the base model too
+    rig.d.IsUntitled = false;
+    ASSERT_TRUE(rig.engine.StartRead());
+    ASSERT_TRUE(rig.Finish());
+
+    EXPECT_EQ(rig.messages.texts, std::vector<std::string>{"T2004"});
+    EXPECT_EQ(rig.events.ended, (std::vector<std::pair<long, bool>>{{1, true}}));
+    const CommBytes preset = Preset();
+    int skipped = 0;
+    for (long a = 0x0010; a <= 0x3F7F; ++a) {
+        if (InSkipRange(rig.d, a)) {
+            ++skipped;
+            ASSERT_EQ(rig.d.CommData[a], preset[a]) << a;
+        } else {
+            ASSERT_EQ(rig.d.CommData[a], memory[a]) << a;
+        }
+    }
+    EXPECT_GT(skipped, 0);
+    EXPECT_EQ(rig.d.CurModel, "KEVRA8R");
+    EXPECT_TRUE(rig.d.IsUntitled);
+    EXPECT_EQ(rig.d.DataFilePath, "new.dat");
+    EXPECT_EQ(rig.view.calls, (std::vector<std::string>{"LoadShowByModel", "ReShowListByData",
+                                                        "ReShowRadioListByData", "ReShowAMListByData"}));
+    EXPECT_EQ(rig.engine.CommState, 0);
+    EXPECT_FALSE(rig.port.IsOpen());
+    EXPECT_EQ(rig.events.closed, 1);
+    EXPECT_EQ(rig.radio.WriteFrames(), 0);
+
+    // Progress: 0 at the ProgramAck, the first phase ends at 98, then it
+    // starts again.
+    const auto& v = rig.progress.values;
+    ASSERT_FALSE(v.empty());
+    EXPECT_EQ(v.front(), 0);
+    const auto at98 = std::find(v.begin(), v.end(), 98);
+    ASSERT_NE(at98, v.end());
+    ASSERT_NE(at98 + 1, v.end());
+    EXPECT_LT(*(at98 + 1), 10);
+    EXPECT_EQ(std::vector<int>(v.begin() + 1, v.begin() + 4), (std::vector<int>{2, 3, 5}));
+}
+
+TEST(EngineRead, EveryListInUseReadsAllBlocks) {
+    EngineRig rig;
+    rig.radio.Memory.fill(0x00);
+    rig.radio.SetPassWord("");
+    ASSERT_TRUE(rig.engine.StartRead());
+    ASSERT_TRUE(rig.Finish());
+    EXPECT_EQ(rig.radio.ReadRequests(), 1 + 1015);  // password block + image
+    EXPECT_EQ(rig.progress.values.back(), 100);     // 958 * 100 / 959
+}
+
+TEST(EngineWrite, FullWriteSendsTheEncodedImage) {
+    EngineRig rig;
+    rig.radio.FillPattern(11);
+    const auto before = rig.radio.Memory;
+    ASSERT_TRUE(rig.engine.StartWrite());
+    ASSERT_TRUE(rig.Finish());
+    EXPECT_EQ(rig.messages.texts, std::vector<std::string>{"T2005"});
+    for (long a = 0; a < 0x4000; ++a) {
+        const bool sent = a >= 0x0100 && a <= 0x3F7F && !InSkipRange(rig.d, a);
+        ASSERT_EQ(rig.radio.Memory[a], sent ? rig.d.CommData[a] : before[a]) << a;
+    }
+    EXPECT_TRUE(rig.radio.Violations().empty());
+    EXPECT_EQ(rig.progress.values.front(), 0);
+    EXPECT_EQ(rig.progress.values.back(), 100);
+    EXPECT_EQ(rig.radio.EndCommands(), 1);
+}
+
+TEST(EngineInfo, InformationReadShowsTheView) {
+    EngineRig rig;
+    rig.radio.FillPattern(3);
+    ASSERT_TRUE(rig.engine.StartInformationRead());
+    ASSERT_TRUE(rig.Finish());
+    EXPECT_EQ(rig.events.infoShown, 1);
+    EXPECT_TRUE(rig.messages.texts.empty());
+    EXPECT_TRUE(rig.progress.values.empty());
+    const auto t = Trace(rig.port);
+    EXPECT_EQ(CountOf(t, "R0010"), 1);
+    EXPECT_EQ(CountOf(t, "R00F0"), 1);
+    EXPECT_EQ(CountOf(t, "R0100"), 0);
+    for (long a = 0x0010; a <= 0x00FF; ++a) ASSERT_EQ(rig.d.CommData[a], rig.radio.Memory[a]);
+}
+
+TEST(EngineStart, RefusedWhileAnotherTransferRuns) {
+    EngineRig rig;
+    ASSERT_TRUE(rig.engine.StartInformationRead());
+    EXPECT_FALSE(rig.engine.StartRead());
+    EXPECT_FALSE(rig.engine.StartWrite());
+    EXPECT_FALSE(rig.engine.StartInformationRead());
+    EXPECT_EQ(rig.engine.CommMode, CommModeInfo);
+    ASSERT_TRUE(rig.Finish());
+    EXPECT_EQ(rig.events.infoShown, 1);
+}
+
+TEST(EngineStart, PortThatCannotBeOpened) {
+    EngineRig rig;
+    rig.port.failOpens = 1;
+    EXPECT_FALSE(rig.engine.StartRead());
+    EXPECT_EQ(rig.messages.texts, std::vector<std::string>{"T2002"});
+    EXPECT_EQ(rig.engine.CommMode, 0);
+
+    EngineRig denied;
+    denied.port.denyAccess = true;
+    EXPECT_FALSE(denied.engine.StartWrite());
+    ASSERT_EQ(denied.messages.texts.size(), 1u);
+    EXPECT_EQ(denied.messages.texts[0],
+              "T2002\nAccess to the serial port was refused: the user must be a member of the dialout "
+              "group (log in again after joining it).");
+
+    EngineRig none;
+    none.d.ComDevice.clear();
+    EXPECT_FALSE(none.engine.StartInformationRead());
+    EXPECT_EQ(none.port.opens, 0);
+    EXPECT_EQ(none.messages.texts, std::vector<std::string>{"T2002"});
+}
+
+TEST(EngineStart, EncoderFailureSendsNothing) {
+    EngineRig rig;
+    test::RecordingNotifier notifier;
+    rig.d.Ui.Notify = &notifier;
+    rig.d.WorkData.FreDataCount = 1;
+    rig.d.FreData[0].No = 1;
+    rig.d.FreData[0].Used = 1;
+    rig.d.FreData[0].RxFre.Set("4X0.12500");  // not a frequency
+    EXPECT_FALSE(rig.engine.StartWrite());
+    EXPECT_EQ(rig.engine.CommMode, 0);
+    EXPECT_FALSE(rig.port.IsOpen());
+    EXPECT_TRUE(rig.port.sent.empty());
+    ASSERT_FALSE(notifier.shown.empty());
+    EXPECT_NE(notifier.shown[0].text.find("Error"), std::string::npos);
+    EXPECT_TRUE(rig.engine.StartInformationRead());  // free for the next command
+}
+
+// ---- password ----------------------------------------------------------------------
+
+TEST(EnginePassWord, NoneRightWrongCancelled) {
+    {
+        EngineRig rig;  // no password: any entry passes, no dialog
+        rig.d.InputPassWord = "9999";
+        ASSERT_TRUE(rig.engine.StartInformationRead());
+        ASSERT_TRUE(rig.Finish());
+        EXPECT_EQ(rig.questions.passWordAsked, 0);
+        EXPECT_EQ(rig.events.infoShown, 1);
+    }
+    {
+        sim::SimOptions o;
+        o.PassWord = "ab12";
+        EngineRig rig(o);
+        rig.d.InputPassWord = "ab1";
+        rig.questions.passWordAnswers.push_back({true, "ab12"});
+        ASSERT_TRUE(rig.engine.StartRead());
+        ASSERT_TRUE(rig.Finish());
+        EXPECT_EQ(rig.questions.offered, std::vector<std::string>{"ab1"});
+        EXPECT_EQ(rig.d.InputPassWord, "ab12");
+        EXPECT_EQ(rig.messages.texts, std::vector<std::string>{"T2004"});
+        // END, then programming mode, identity and the password block again.
+        const auto t = Trace(rig.port);
+        ASSERT_GE(t.size(), 8u);
+        EXPECT_EQ(std::vector<std::string>(t.begin(), t.begin() + 8),
+                  (std::vector<std::string>{"P", "I", "R0040", "END", "P", "I", "R0040", "R0010"}));
+    }
+    {
+        sim::SimOptions o;
+        o.PassWord = "ab12";
+        EngineRig rig(o);
+        rig.d.WorkData.FreDataCount = 0;
+        const auto before = rig.d.WorkData;
+        rig.questions.passWordAnswers.push_back({true, "AB12"});
+        ASSERT_TRUE(rig.engine.StartRead());
+        ASSERT_TRUE(rig.Finish());
+        EXPECT_EQ(rig.messages.texts, std::vector<std::string>{"T2006"});
+        EXPECT_EQ(rig.radio.ReadRequests(), 1);
+        EXPECT_TRUE(rig.d.WorkData == before);
+    }
+    {
+        sim::SimOptions o;
+        o.PassWord = "ab12";
+        EngineRig rig(o);
+        rig.questions.passWordAnswers.push_back({false, "ab12"});
+        ASSERT_TRUE(rig.engine.StartWrite());
+        ASSERT_TRUE(rig.Finish());
+        EXPECT_EQ(rig.messages.texts, std::vector<std::string>{"T2007"});
+        EXPECT_EQ(rig.radio.WriteFrames(), 0);
+        EXPECT_EQ(rig.d.InputPassWord, "");
+    }
+}
+
+// ---- fault matrix ------------------------------------------------------------------
+
+struct FaultCase {
+    const char* name;
+    long mode;                 // 1 read, 2 write, 3 information read
+    sim::SimOptions radio;
+    std::vector<bool> retries;  // answers to the retry prompts
+    bool ok;                   // the transfer ends well
+    int prompts;               // retry prompts shown
+};
+
+sim::SimOptions With(std::function<void(sim::SimOptions&)> f) {
+    sim::SimOptions o;
+    f(o);
+    return o;
+}
+
+class EngineFaults : public ::testing::TestWithParam<FaultCase> {};
+
+TEST_P(EngineFaults, EndsAsExpected) {
+    const FaultCase& c = GetParam();
+    EngineRig rig(c.radio);
+    rig.radio.FillPattern(5);
+    rig.radio.SetPassWord(c.radio.PassWord);
+    const auto memory = rig.radio.Memory;
+    rig.questions.retryAnswers.assign(c.retries.begin(), c.retries.end());
+    const auto workBefore = rig.d.WorkData;
+    const auto modelBefore = rig.d.CurModel;
+    bool started = c.mode == 1 ? rig.engine.StartRead()
+                   : c.mode == 2 ? rig.engine.StartWrite()
+                                 : rig.engine.StartInformationRead();
+    ASSERT_TRUE(started);
+    ASSERT_TRUE(rig.Finish()) << "hangs";
+    EXPECT_EQ(rig.questions.retryAsked, c.prompts);
+    ASSERT_EQ(rig.events.ended.size(), 1u);
+    EXPECT_EQ(rig.events.ended[0].second, c.ok);
+    EXPECT_FALSE(rig.port.IsOpen());
+    EXPECT_FALSE(rig.engine.WaitTimerOn());
+    const std::string okText = c.mode == 1 ? "T2004" : c.mode == 2 ? "T2005" : "";
+    const std::string failText = c.mode == 1 ? "T2006" : c.mode == 2 ? "T2007" : "T2008";
+    if (c.ok) {
+        if (!okText.empty()) EXPECT_EQ(rig.messages.texts.back(), okText);
+        if (c.mode == 1)
+            for (long a = 0x0010; a <= 0x3F7F; ++a)
+                if (!InSkipRange(rig.d, a)) ASSERT_EQ(rig.d.CommData[a], memory[a]) << a;
+        if (c.mode == 2)
+            for (long a = 0x0100; a <= 0x3F7F; ++a)
+                if (!InSkipRange(rig.d, a)) ASSERT_EQ(rig.radio.Memory[a], rig.d.CommData[a]) << a;
+    } else {
+        EXPECT_EQ(rig.messages.texts.back(), failText);
+        // A failed read leaves the data model as it was (a write's encoders
+        // may have sorted and compacted it before the transfer began).
+        if (c.mode != 2) EXPECT_TRUE(rig.d.WorkData == workBefore);
+        EXPECT_EQ(rig.d.CurModel, modelBefore);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Matrix, EngineFaults,
+    ::testing::Values(
+        FaultCase{"DroppedReplyRead", 1, With([](auto& o) { o.DropReply = 40; }), {}, true, 0},
+        FaultCase{"DroppedReplyWrite", 2, With([](auto& o) { o.DropReply = 40; }), {}, true, 0},
+        FaultCase{"LateReplyTaken", 1, With([](auto& o) { o.DelayReply = 30; o.DelayMs = 350; }), {}, true, 0},
+        FaultCase{"BadChecksum", 1, With([](auto& o) { o.BadChecksum = 20; }), {}, true, 0},
+        FaultCase{"WrongAddress", 1, With([](auto& o) { o.WrongAddress = 20; }), {}, true, 0},
+        FaultCase{"ExtraByte", 1, With([](auto& o) { o.ExtraByte = 20; }), {}, true, 0},
+        FaultCase{"ExtraByteWrite", 2, With([](auto& o) { o.ExtraByte = 20; }), {}, true, 0},
+        FaultCase{"NoiseBeforeFirstReply", 1, With([](auto& o) { o.NoiseOnOpen = true; }), {}, true, 0},
+        FaultCase{"FourResendsTaken", 2, With([](auto& o) { o.ResendAt = 10; o.ResendTimes = 4; }), {}, true, 0},
+        FaultCase{"FiveResendsAskThenRetry", 2, With([](auto& o) { o.ResendAt = 10; o.ResendTimes = 5; }), {true}, true, 1},
+        FaultCase{"FiveResendsCancel", 2, With([](auto& o) { o.ResendAt = 10; o.ResendTimes = 5; }), {false}, false, 1},
+        FaultCase{"HangUpRead", 1, With([](auto& o) { o.HangUpAfter = 50; }), {}, false, 0},
+        FaultCase{"HangUpWrite", 2, With([](auto& o) { o.HangUpAfter = 50; }), {}, false, 0},
+        FaultCase{"WrongModelWrite", 2, With([](auto& o) { o.Model = "7425US"; }), {}, false, 0},
+        FaultCase{"WrongVersionRead", 1, With([](auto& o) { o.Version = "V102"; }), {}, false, 0},
+        FaultCase{"WrongBandWrite", 2, With([](auto& o) { o.Band = 1; }), {}, false, 0},
+        FaultCase{"BandWithoutTextRead", 1, With([](auto& o) { o.Band = 0x12; }), {}, false, 0},
+        FaultCase{"KilledWrite", 2, With([](auto& o) { o.Killed = true; }), {}, false, 0},
+        FaultCase{"StunnedWrite", 2, With([](auto& o) { o.Stunned = true; }), {}, false, 0},
+        FaultCase{"KilledRead", 1, With([](auto& o) { o.Killed = true; o.Stunned = true; }), {}, true, 0},
+        FaultCase{"InfoDroppedProgramAck", 3, With([](auto& o) { o.DropReply = 1; }), {}, true, 0},
+        FaultCase{"InfoHangUp", 3, With([](auto& o) { o.HangUpAfter = 6; }), {}, false, 0}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Exact step sequences for the cases where the timing matters.
+
+TEST(EngineTimeouts, RadioThatNeverAnswers) {
+    for (long mode : {1L, 2L}) {
+        EngineRig rig;
+        rig.port.answeringSettings = {{"nowhere", {0, 1}}};
+        rig.questions.retryAnswers = {false};
+        ASSERT_TRUE(mode == 1 ? rig.engine.StartRead() : rig.engine.StartWrite());
+        ASSERT_TRUE(rig.Finish());
+        EXPECT_EQ(Trace(rig.port), (std::vector<std::string>{"P", "P", "P"}));
+        EXPECT_EQ(rig.timer.fired, (std::vector<double>{300, 600, 900}));
+        ASSERT_EQ(rig.questions.portOpenAtRetry, std::vector<bool>{false});  // closed before the prompt
+        EXPECT_EQ(rig.messages.texts, std::vector<std::string>{mode == 1 ? "T2006" : "T2007"});
+    }
+}
+
+TEST(EngineTimeouts, InformationReadWithNoRadio) {
+    EngineRig rig;
+    rig.port.answeringSettings = {{"nowhere", {0, 1}}};
+    ASSERT_TRUE(rig.engine.StartInformationRead());
+    ASSERT_TRUE(rig.Finish());
+    EXPECT_EQ(Trace(rig.port), (std::vector<std::string>{"P", "P", "P"}));
+    EXPECT_EQ(rig.questions.retryAsked, 0);
+    EXPECT_EQ(rig.messages.texts, std::vector<std::string>{"T2008"});
+}
+
+TEST(EngineTimeouts, RetryAfterProgramStateReopensAndRestarts) {
+    EngineRig rig;
+    rig.port.answeringSettings = {{"nowhere", {0, 1}}};
+    rig.questions.retryAnswers = {true};
+    ASSERT_TRUE(rig.engine.StartRead());
+    rig.loop.RunUntil([&] { return rig.questions.retryAsked == 1; });
+    rig.port.answeringSettings.clear();
+    ASSERT_TRUE(rig.Finish());
+    const auto t = Trace(rig.port);
+    EXPECT_EQ(std::vector<std::string>(t.begin(), t.begin() + 7),
+              (std::vector<std::string>{"P", "P", "P", "END", "P", "I", "R0040"}));
+    EXPECT_EQ(rig.port.opens, 2);  // the start, and the reopening on Retry
+    EXPECT_EQ(rig.messages.texts, std::vector<std::string>{"T2004"});
+}
+
+TEST(EngineTimeouts, MissingBlockThreeTimesThenRetryResumesAtThatBlock) {
+    EngineRig rig;
+    rig.radio.FillPattern(9);
+    rig.radio.SetPassWord("");
+    const auto memory = rig.radio.Memory;
+    rig.questions.retryAnswers = {true};
+    rig.port.swallow = SwallowFirst("R0080", 3);
+    ASSERT_TRUE(rig.engine.StartRead());
+    rig.loop.RunUntil([&] { return rig.questions.retryAsked == 1; });
+    EXPECT_EQ(rig.questions.portOpenAtRetry, std::vector<bool>{true});  // state 4 keeps it open
+    const std::size_t before = rig.port.sent.size();
+    const std::size_t progressBefore = rig.progress.values.size();
+    // 0x0080 is not counted twice: the first phase ends with 57 counts.
+    rig.loop.RunUntil([&] { return rig.engine.CommAddress == 0x0390; });
+    EXPECT_EQ(rig.d.BlocksDone, 57);
+    EXPECT_EQ(rig.d.BlocksTotal, 57);
+    ASSERT_TRUE(rig.Finish());
+    const auto t = Trace(rig.port);
+    EXPECT_EQ(std::vector<std::string>(t.begin() + static_cast<long>(before) - 3, t.begin() + static_cast<long>(before)),
+              (std::vector<std::string>{"R0080", "R0080", "R0080"}));
+    EXPECT_EQ(std::vector<std::string>(t.begin() + static_cast<long>(before), t.begin() + static_cast<long>(before) + 6),
+              (std::vector<std::string>{"END", "P", "I", "R0040", "R0080", "R0090"}));
+    EXPECT_EQ(CountOf(t, "R0070"), 1);
+    const std::vector<int> after(rig.progress.values.begin() + static_cast<long>(progressBefore), rig.progress.values.end());
+    EXPECT_EQ(after.front(), 0);  // the ProgramAck of the restart
+    EXPECT_EQ(rig.messages.texts, std::vector<std::string>{"T2004"});
+    for (long a = 0x0010; a <= 0x3F7F; ++a)
+        if (!InSkipRange(rig.d, a)) ASSERT_EQ(rig.d.CommData[a], memory[a]) << a;
+}
+
+TEST(EngineTimeouts, MissingWriteBlockCancelLeavesRadioPartlyWritten) {
+    EngineRig rig;
+    rig.questions.retryAnswers = {false};
+    ASSERT_TRUE(rig.engine.StartWrite());
+    rig.loop.RunUntil([&] { return rig.engine.CommAddress == 0x0200; });
+    rig.port.answeringSettings = {{"nowhere", {0, 1}}};
+    ASSERT_TRUE(rig.Finish());
+    EXPECT_EQ(rig.questions.retryAsked, 1);
+    EXPECT_EQ(rig.messages.texts, std::vector<std::string>{"T2007"});
+    EXPECT_EQ(rig.radio.EndCommands(), 0);
+}
+
+TEST(EngineTimeouts, RestartEndUnansweredGoesOnWithProgram) {
+    sim::SimOptions o;
+    o.IgnoreEndOutsideProgram = true;
+    EngineRig rig(o);
+    rig.questions.retryAnswers = {true};
+    // The radio goes silent for three requests and drops out of
+    // programming mode (a power blip): it will ignore the restart's END.
+    rig.port.swallow = SwallowFirst("R0050", 3, [&] { rig.radio.ProgramMode = false; });
+    ASSERT_TRUE(rig.engine.StartRead());
+    rig.loop.RunUntil([&] { return rig.questions.retryAsked == 1; });
+    const std::size_t before = rig.port.sent.size();
+    ASSERT_TRUE(rig.Finish());
+    const auto t = Trace(rig.port);
+    EXPECT_EQ(std::vector<std::string>(t.begin() + static_cast<long>(before), t.begin() + static_cast<long>(before) + 5),
+              (std::vector<std::string>{"END", "P", "I", "R0040", "R0050"}));
+    EXPECT_EQ(rig.questions.retryAsked, 1);
+    EXPECT_EQ(rig.messages.texts, std::vector<std::string>{"T2004"});
+}
+
+TEST(EngineTimeouts, FinalEndUnansweredIsASuccess) {
+    sim::SimOptions o;
+    EngineRig rig(o);
+    rig.port.swallow = SwallowFirst("END", 1);
+    ASSERT_TRUE(rig.engine.StartWrite());
+    rig.loop.RunUntil([&] { return rig.engine.CommState == CommStateFinish; });
+    const double t0 = rig.loop.now;
+    ASSERT_TRUE(rig.Finish());
+    EXPECT_NEAR(rig.loop.now - t0, 300, 2);
+    EXPECT_EQ(rig.timer.fired.size(), 1u);
+    EXPECT_EQ(rig.messages.texts, std::vector<std::string>{"T2005"});
+}
+
+TEST(EngineTimeouts, PassWordBlockTriesThenPromptKeepsPortOpen) {
+    EngineRig rig;
+    rig.questions.retryAnswers = {false};
+    rig.port.swallow = SwallowFirst("R0040", 3);
+    ASSERT_TRUE(rig.engine.StartRead());
+    ASSERT_TRUE(rig.Finish());
+    EXPECT_EQ(CountOf(Trace(rig.port), "R0040"), 3);
+    EXPECT_EQ(rig.questions.portOpenAtRetry, std::vector<bool>{true});
+    EXPECT_EQ(rig.messages.texts, std::vector<std::string>{"T2006"});
+}
+
+TEST(EngineReplies, LateFrameAfterRepeatIsTakenAndItsDuplicateDropped) {
+    sim::SimOptions o;
+    o.DelayReply = 10;  // the reply to the 7th block request comes 350 ms late
+    o.DelayMs = 350;
+    EngineRig rig(o);
+    rig.radio.FillPattern(2);
+    rig.radio.SetPassWord("");
+    const auto memory = rig.radio.Memory;
+    ASSERT_TRUE(rig.engine.StartRead());
+    ASSERT_TRUE(rig.Finish());
+    const auto t = Trace(rig.port);
+    EXPECT_EQ(CountOf(t, "R0070"), 2);  // asked again once
+    EXPECT_EQ(CountOf(t, "R0080"), 1);  // the late frame moved the read on; the duplicate was dropped
+    EXPECT_EQ(rig.questions.retryAsked, 0);
+    for (long a = 0x0010; a <= 0x3F7F; ++a)
+        if (!InSkipRange(rig.d, a)) ASSERT_EQ(rig.d.CommData[a], memory[a]) << a;
+}
+
+TEST(EngineReplies, ResendByteNeverMakesAReadWrite) {
+    EngineRig rig;
+    ASSERT_TRUE(rig.engine.StartRead());
+    rig.loop.RunUntil([&] { return rig.engine.Awaiting() == CommEngine::Await::BlockData; });
+    const std::size_t sent = rig.port.sent.size();
+    rig.engine.OnBytesReceived(Bytes(22, 0x0A));  // 22 bytes of 0x0A: nothing
+    const Bytes one{0x0A};
+    // a single 0x0A while a data frame is awaited: collected, not acted on
+    rig.engine.OnBytesReceived(one);
+    EXPECT_EQ(rig.port.sent.size(), sent);
+    ASSERT_TRUE(rig.Finish());
+    EXPECT_EQ(rig.radio.WriteFrames(), 0);
+}
+
+TEST(EngineReplies, DataFrameNeverSkipsThePassWordCheck) {
+    sim::SimOptions o;
+    o.PassWord = "1234";
+    EngineRig rig(o);
+    ASSERT_TRUE(rig.engine.StartRead());
+    rig.loop.RunUntil([&] { return rig.engine.Awaiting() == CommEngine::Await::PassWord; });
+    // A well-formed frame for another block is not the password block.
+    rig.engine.OnBytesReceived(BuildWriteFrame(0x0010, Bytes(16, 0xFF)));
+    EXPECT_EQ(rig.engine.CommState, CommStatePassWord);
+    ASSERT_TRUE(rig.Finish());
+    EXPECT_EQ(rig.questions.passWordAsked, 1);
+    EXPECT_EQ(rig.messages.texts, std::vector<std::string>{"T2006"});
+}
+
+TEST(EngineReplies, BytesAndTicksDroppedWhileAQuestionIsOpen) {
+    EngineRig rig;
+    ASSERT_TRUE(rig.engine.StartRead());
+    rig.loop.RunUntil([&] { return rig.engine.CommAddress == 0x0030; });
+    rig.port.answeringSettings = {{"nowhere", {0, 1}}};
+    rig.questions.retryAnswers = {false};
+    // Stop before the answer arrives.
+    rig.loop.RunUntil([&] { return rig.engine.QuestionOpen(); });
+    EXPECT_FALSE(rig.engine.WaitTimerOn());
+    const std::size_t sent = rig.port.sent.size();
+    rig.engine.OnBytesReceived(BuildWriteFrame(0x0030, Bytes(16, 0)));
+    rig.engine.OnReplyTimeout();
+    EXPECT_EQ(rig.port.sent.size(), sent);
+    EXPECT_EQ(rig.engine.CommState, CommStateBlocks);
+    ASSERT_TRUE(rig.Finish());
+    EXPECT_EQ(rig.messages.texts, std::vector<std::string>{"T2006"});
+}
+
+TEST(EnginePort, FailedSendAndFailedReopenEndTheTransfer) {
+    {
+        EngineRig rig;
+        rig.port.failWriteAt = 30;
+        ASSERT_TRUE(rig.engine.StartWrite());
+        ASSERT_TRUE(rig.Finish());
+        EXPECT_EQ(rig.messages.texts, (std::vector<std::string>{"T2002", "T2007"}));
+    }
+    {
+        EngineRig rig;
+        rig.port.answeringSettings = {{"nowhere", {0, 1}}};
+        rig.questions.retryAnswers = {true};
+        ASSERT_TRUE(rig.engine.StartRead());
+        rig.port.failOpens = 1;  // the reopening on Retry fails
+        ASSERT_TRUE(rig.Finish());
+        EXPECT_EQ(rig.messages.texts, (std::vector<std::string>{"T2002", "T2006"}));
+    }
+}
+
+// ---- factory test data ---------------------------------------------------------------
+
+TEST(EngineFactory, ReadTakesTheBlockOnlyWhenTheReadEndsWell) {
+    EngineRig rig;
+    rig.d.FactoryTestMode = true;
+    rig.radio.FillPattern(4);
+    rig.radio.SetPassWord("");
+    const auto memory = rig.radio.Memory;
+    ASSERT_TRUE(rig.engine.StartRead());
+    ASSERT_TRUE(rig.Finish());
+    const auto t = Trace(rig.port);
+    EXPECT_EQ(std::vector<std::string>(t.begin(), t.begin() + 6),
+              (std::vector<std::string>{"P", "I", "R0040", "R0000", "R0010", "R0010"}));
+    for (int i = 0; i < 32; ++i) {
+        EXPECT_EQ(rig.d.TestDataBuf[i], memory[i]);
+        EXPECT_EQ(rig.d.TestDataBuf[32 + i], memory[i]);  // snapshot taken
+    }
+    for (int a = 0x10; a < 0x20; ++a) EXPECT_EQ(rig.d.CommData[a], memory[a]);
+    EXPECT_EQ(rig.d.TestDataOrigin, AppData::TestDataSource::Read);
+
+    // A read that fails after both blocks arrived changes nothing.
+    EngineRig failing;
+    failing.d.FactoryTestMode = true;
+    failing.radio.FillPattern(4);
+    failing.radio.SetPassWord("");
+    failing.questions.retryAnswers = {false};
+    ASSERT_TRUE(failing.engine.StartRead());
+    failing.loop.RunUntil([&] { return failing.engine.CommAddress == 0x0050; });
+    failing.port.answeringSettings = {{"nowhere", {0, 1}}};
+    ASSERT_TRUE(failing.Finish());
+    for (int i = 0; i < 64; ++i) EXPECT_EQ(failing.d.TestDataBuf[i], 0);
+    EXPECT_EQ(failing.messages.texts, std::vector<std::string>{"T2006"});
+}
+
+TEST(EngineFactory, WriteKeepsTheRadiosBytesAndWritesTheUsers) {
+    EngineRig rig;
+    rig.d.FactoryTestMode = true;
+    rig.d.TestDataOrigin = AppData::TestDataSource::Entry;
+    for (int i = 0; i < 32; ++i) rig.d.TestDataBuf[i] = static_cast<Byte>(0xA0 + i);
+    rig.radio.FillPattern(8);
+    const auto before = rig.radio.Memory;
+    ASSERT_TRUE(rig.engine.StartWrite());
+    ASSERT_TRUE(rig.Finish());
+    EXPECT_EQ(rig.messages.texts, std::vector<std::string>{"T2005"});
+    const auto t = Trace(rig.port);
+    EXPECT_EQ(std::vector<std::string>(t.begin(), t.begin() + 11),
+              (std::vector<std::string>{"E", "I", "R0040", "R0000", "R0010", "W0000", "W0010", "P", "I",
+                                        "R0040", "W0100"}));
+    for (int i = 0; i < 32; ++i) {
+        const bool users = i >= 2 && i <= 16;
+        EXPECT_EQ(rig.radio.Memory[i], users ? 0xA0 + i : before[i]) << i;
+        EXPECT_EQ(rig.d.TestDataBuf[i], rig.radio.Memory[i]) << i;
+    }
+    EXPECT_TRUE(rig.radio.Violations().empty());
+}
+
+TEST(EngineFactory, WriteWithoutTestDataSkipsTheFactoryPart) {
+    EngineRig rig;
+    rig.d.FactoryTestMode = true;  // TestDataOrigin None: nothing loaded since start-up
+    rig.radio.FillPattern(8);
+    const auto before = rig.radio.Memory;
+    ASSERT_TRUE(rig.engine.StartWrite());
+    ASSERT_TRUE(rig.Finish());
+    EXPECT_EQ(Trace(rig.port).front(), "P");
+    for (int i = 0; i < 32; ++i) EXPECT_EQ(rig.radio.Memory[i], before[i]);
+    EXPECT_EQ(rig.messages.texts,
+              std::vector<std::string>{"T2005\nThe test data was not written: none had been loaded, read "
+                                       "from a radio or entered."});
+}
+
+TEST(EngineFactory, TimeoutsInTestDataStatesAskWithThePortClosed) {
+    // Each test-data step silenced once, then Retry.
+    for (const char* step : {"R0000", "R0010", "W0000", "W0010"}) {
+        EngineRig rig;
+        rig.d.FactoryTestMode = true;
+        rig.d.TestDataOrigin = AppData::TestDataSource::File;
+        for (int i = 0; i < 32; ++i) rig.d.TestDataBuf[i] = static_cast<Byte>(0x50 + i);
+        rig.questions.retryAnswers = {true};
+        rig.port.swallow = SwallowFirst(step, 1);
+        ASSERT_TRUE(rig.engine.StartWrite());
+        ASSERT_TRUE(rig.Finish()) << step;
+        EXPECT_EQ(rig.questions.portOpenAtRetry, std::vector<bool>{false}) << step;
+        EXPECT_EQ(rig.messages.texts, std::vector<std::string>{"T2005"}) << step;
+        // No repeat in these states: the step was sent once before the prompt.
+        const auto t = Trace(rig.port);
+        const auto at = std::find(t.begin(), t.end(), step) - t.begin();
+        ASSERT_LT(at + 2, static_cast<long>(t.size()));
+        EXPECT_EQ(t[at + 1], "END") << step;
+        // Restarted before the second block was acknowledged: the entry word
+        // again and the whole test-data part.
+        EXPECT_EQ(t[at + 2], "E") << step;
+        EXPECT_EQ(CountOf(t, "W0010"), std::string(step) == "W0010" ? 2 : 1) << step;
+        for (int i = 2; i <= 16; ++i) EXPECT_EQ(rig.radio.Memory[i], 0x50 + i) << step;
+        EXPECT_TRUE(rig.radio.Violations().empty());
+    }
+}
+
+TEST(EngineFactory, ReadTimeoutsOnTestDataAskWithThePortClosed) {
+    for (const char* step : {"R0000", "R0010"}) {  // states 30 and 4 (the second block)
+        EngineRig rig;
+        rig.d.FactoryTestMode = true;
+        rig.radio.FillPattern(12);
+        rig.radio.SetPassWord("");
+        const auto memory = rig.radio.Memory;
+        rig.questions.retryAnswers = {true};
+        rig.port.swallow = SwallowFirst(step, 1);
+        ASSERT_TRUE(rig.engine.StartRead());
+        ASSERT_TRUE(rig.Finish()) << step;
+        EXPECT_EQ(rig.questions.portOpenAtRetry, std::vector<bool>{false}) << step;
+        EXPECT_EQ(rig.messages.texts, std::vector<std::string>{"T2004"}) << step;
+        for (int i = 0; i < 32; ++i) EXPECT_EQ(rig.d.TestDataBuf[i], memory[i]) << step;
+    }
+}
+
+TEST(EngineFactory, FiveResendsToATestDataBlockAskWithThePortClosed) {
+    sim::SimOptions o;
+    o.ResendAt = 1;  // the first write frame is test-data block 0
+    o.ResendTimes = 5;
+    EngineRig rig(o);
+    rig.d.FactoryTestMode = true;
+    rig.d.TestDataOrigin = AppData::TestDataSource::File;
+    rig.questions.retryAnswers = {true};
+    ASSERT_TRUE(rig.engine.StartWrite());
+    ASSERT_TRUE(rig.Finish());
+    EXPECT_EQ(rig.questions.retryAsked, 1);
+    EXPECT_EQ(rig.questions.portOpenAtRetry, std::vector<bool>{false});
+    const auto t = Trace(rig.port);
+    EXPECT_EQ(CountOf(t, "W0000"), 5 + 1);  // five refused, then taken after the restart
+    EXPECT_EQ(CountOf(t, "E"), 2);
+    EXPECT_EQ(rig.messages.texts, std::vector<std::string>{"T2005"});
+}
+
+TEST(EngineFactory, TestDataReplyForTheOtherAddressIsNotTaken) {
+    EngineRig rig;
+    rig.d.FactoryTestMode = true;
+    ASSERT_TRUE(rig.engine.StartRead());
+    rig.loop.RunUntil([&] { return rig.engine.CommState == CommStateTestRead0; });
+    ASSERT_EQ(rig.engine.Awaiting(), CommEngine::Await::TestData);
+    rig.engine.OnBytesReceived(BuildWriteFrame(0x0010, Bytes(16, 0x77)));
+    EXPECT_EQ(rig.engine.CommState, CommStateTestRead0);
+    ASSERT_TRUE(rig.Finish());
+    EXPECT_NE(rig.d.TestDataBuf[16], 0x77);
+}
+
+// ---- port search ----------------------------------------------------------------------
+
+TEST(EngineSearch, TriesEverySettingInOrderAndSavesTheOneThatAnswers) {
+    EngineRig rig;
+    test::TempFolder folder;
+    rig.d.AppFolder = folder / "app";
+    rig.d.UserConfigDir = folder / "user";
+    rig.port.answeringSettings = {{"/dev/b", {2, 2}}};
+    ASSERT_TRUE(rig.engine.StartCommSearch(CommModeRead, {"/dev/a", "/dev/b"}, "Read data from radio"));
+    ASSERT_TRUE(rig.Finish());
+    std::vector<std::tuple<std::string, int, int>> tried;
+    for (const auto& s : rig.port.openedWith) tried.emplace_back(s.Device, s.Handshaking, s.StopBits);
+    std::vector<std::tuple<std::string, int, int>> expected;
+    for (int stop : {1, 2})
+        for (int hs = 0; hs < 4; ++hs) expected.emplace_back("/dev/a", hs, stop);
+    for (int hs = 0; hs < 4; ++hs) expected.emplace_back("/dev/b", hs, 1);
+    for (int hs = 0; hs < 3; ++hs) expected.emplace_back("/dev/b", hs, 2);
+    ASSERT_GE(tried.size(), expected.size());
+    using Trials = std::vector<std::tuple<std::string, int, int>>;
+    EXPECT_EQ(Trials(tried.begin(), tried.begin() + static_cast<long>(expected.size())), expected);
+    // Eight silent settings on the first device: three PROGRAMs 300 ms apart each.
+    EXPECT_EQ(rig.d.ComDevice, "/dev/b");
+    EXPECT_EQ(rig.d.ComHandshaking, 2);
+    EXPECT_EQ(rig.d.ComStopBit, 2);
+    EXPECT_EQ(rig.messages.texts, std::vector<std::string>{"T2004"});
+    EXPECT_EQ(rig.events.captions.back(), "Read data from radio");
+}
+
+TEST(EngineSearch, NoRadioFailsAndARadioOfAnotherModelIsUsedAtTheEnd) {
+    {
+        EngineRig rig;
+        rig.port.answeringSettings = {{"nowhere", {0, 1}}};
+        ASSERT_TRUE(rig.engine.StartCommSearch(CommModeWrite, {"/dev/a"}, "W"));
+        ASSERT_TRUE(rig.Finish());
+        EXPECT_EQ(rig.port.CountSent(kProgramBytes), 8 * 3);
+        EXPECT_EQ(rig.messages.texts, std::vector<std::string>{"T2007"});
+    }
+    {
+        sim::SimOptions o;
+        o.Model = "7425US";
+        EngineRig rig(o);
+        test::TempFolder folder;
+        rig.d.AppFolder = folder / "app";
+        rig.d.UserConfigDir = folder / "user";
+        rig.port.answeringSettings = {{"/dev/a", {1, 1}}};
+        ASSERT_TRUE(rig.engine.StartCommSearch(CommModeWrite, {"/dev/a"}, "W"));
+        ASSERT_TRUE(rig.Finish());
+        EXPECT_EQ(rig.d.ComDevice, "/dev/a");
+        EXPECT_EQ(rig.d.ComHandshaking, 1);
+        ASSERT_GE(rig.messages.texts.size(), 2u);
+        EXPECT_EQ(rig.messages.texts[0].rfind("Model type is wrong", 0), 0u);
+        EXPECT_EQ(rig.messages.texts.back(), "T2007");
+    }
+}
+
+// ---- link test ---------------------------------------------------------------------------
+
+TEST(LinkTestWindow, AcknowledgedSilentAndUnopenable) {
+    {
+        EngineRig rig;
+        rig.d.FirstRunFlag = true;
+        LinkTest link(rig.d, rig.port, rig.timer, rig.messages);
+        rig.port.engine = &link;
+        rig.timer.engine = &link;
+        link.Run();
+        rig.loop.RunFor(1000);
+        EXPECT_TRUE(link.Acknowledged());
+        EXPECT_FALSE(rig.d.FirstRunFlag);
+        EXPECT_TRUE(rig.messages.texts.empty());
+        EXPECT_EQ(rig.radio.EndCommands(), 0);  // no END follows
+    }
+    {
+        EngineRig rig;
+        LinkTest link(rig.d, rig.port, rig.timer, rig.messages);
+        rig.port.engine = &link;
+        rig.timer.engine = &link;
+        rig.port.answeringSettings = {{"nowhere", {0, 1}}};
+        link.Run();
+        rig.loop.RunFor(1000);
+        EXPECT_FALSE(link.Acknowledged());
+        EXPECT_EQ(rig.messages.texts, std::vector<std::string>{"Communication Error!"});
+        EXPECT_TRUE(rig.port.IsOpen());  // the user may try again
+    }
+    {
+        EngineRig rig;
+        rig.d.ComDevice.clear();
+        LinkTest link(rig.d, rig.port, rig.timer, rig.messages);
+        link.Run();
+        EXPECT_EQ(rig.messages.texts, std::vector<std::string>{"Cannot Open Communication Port."});
+    }
+}
+
+}  // namespace
+}  // namespace rp

@@ -1,0 +1,275 @@
+#pragma once
+// Fakes for the transfer engine: a virtual clock with an event queue, a
+// reply timer on that clock, a transport wired to the simulated radio (its
+// replies arrive as later events, after a latency and, when paced, the wire
+// time of 9600 baud 8N1), and recording message, question, progress and
+// end ports. Nothing here sleeps: a whole transfer runs in microseconds.
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "core/appdata.h"
+#include "core/messages.h"
+#include "link/engine.h"
+#include "core/fakes.h"
+#include "tools/simradio.h"
+
+namespace rp::test {
+
+class FakeLoop {
+public:
+    double now = 0;  // ms
+    void At(double t, std::function<void()> f) { q_.emplace(std::make_pair(t, seq_++), std::move(f)); }
+    void After(double ms, std::function<void()> f) { At(now + ms, std::move(f)); }
+    // Runs events in time order until `done` holds or the clock passes limit.
+    bool RunUntil(const std::function<bool()>& done, double limitMs = 600000) {
+        while (!done()) {
+            if (q_.empty()) return false;
+            auto it = q_.begin();
+            if (it->first.first > limitMs) return false;
+            now = std::max(now, it->first.first);
+            auto f = std::move(it->second);
+            q_.erase(it);
+            f();
+        }
+        return true;
+    }
+    void RunFor(double ms) {
+        const double end = now + ms;
+        while (!q_.empty() && q_.begin()->first.first <= end) {
+            auto it = q_.begin();
+            now = std::max(now, it->first.first);
+            auto f = std::move(it->second);
+            q_.erase(it);
+            f();
+        }
+        now = end;
+    }
+    bool Idle() const { return q_.empty(); }
+
+private:
+    std::map<std::pair<double, std::uint64_t>, std::function<void()>> q_;
+    std::uint64_t seq_ = 0;
+};
+
+class FakeTimer : public ReplyTimer {
+public:
+    explicit FakeTimer(FakeLoop& l) : loop(l) {}
+    FakeLoop& loop;
+    LinkEvents* engine = nullptr;
+    int generation = 0;
+    int starts = 0;
+    std::vector<double> fired;  // times of the ticks delivered
+    void Start(int ms) override {
+        ++starts;
+        const int g = ++generation;
+        loop.After(ms, [this, g] {
+            if (g != generation || !engine) return;
+            fired.push_back(loop.now);
+            engine->OnReplyTimeout();
+        });
+    }
+    void Stop() override { ++generation; }
+};
+
+// The transport, wired to a simulated radio.
+class SimTransport : public Transport {
+public:
+    SimTransport(FakeLoop& l, sim::SimRadio& r) : loop(l), radio(r) {}
+    FakeLoop& loop;
+    sim::SimRadio& radio;
+    LinkEvents* engine = nullptr;
+    double latencyMs = 1;
+    bool paced = false;           // 9600 baud 8N1 both ways
+    int failOpens = 0;            // the next n opens fail
+    bool denyAccess = false;      // opens fail as a permission refusal
+    int failWriteAt = 0;          // the n-th write fails (1-based)
+    // Settings that find the radio (search tests); empty: any.
+    std::vector<std::pair<std::string, std::pair<int, int>>> answeringSettings;
+    // Frames the radio never hears (it then sends nothing).
+    std::function<bool(const Bytes&)> swallow;
+
+    bool open = false;
+    int opens = 0, closes = 0, writes = 0;
+    PortSettings last;
+    std::vector<PortSettings> openedWith;
+    std::vector<Bytes> sent;
+    int session = 0;
+    double lineFree = 0;
+
+    OpenResult Open(const PortSettings& s) override {
+        ++opens;
+        openedWith.push_back(s);
+        if (denyAccess) return OpenResult::AccessDenied;
+        if (failOpens > 0) {
+            --failOpens;
+            return OpenResult::Failed;
+        }
+        open = true;
+        last = s;
+        ++session;
+        return OpenResult::Ok;
+    }
+    void Close() override {
+        if (open) ++closes;
+        open = false;
+        ++session;
+    }
+    bool IsOpen() const override { return open; }
+    void Flush() override {}
+    bool Write(ByteView b) override {
+        ++writes;
+        if (!open) return false;
+        if (failWriteAt == writes) return false;
+        sent.emplace_back(b.begin(), b.end());
+        if (!Answers()) return true;
+        if (swallow && swallow(sent.back())) return true;
+        double t = loop.now;
+        if (paced) t += sim::SimRadio::WireMs(b.size());
+        auto replies = radio.Receive(b.data(), b.size());
+        if (radio.HungUp()) {
+            const int s = session;
+            loop.At(t + latencyMs, [this, s] {
+                if (s == session && engine) engine->OnPortLost();
+            });
+            return true;
+        }
+        for (auto& r : replies) {
+            double due = t + latencyMs + r.delayMs;
+            if (paced) {
+                due = std::max(due, lineFree) + sim::SimRadio::WireMs(r.bytes.size());
+                lineFree = due;
+            }
+            const int s = session;
+            Bytes bytes = std::move(r.bytes);
+            loop.At(due, [this, s, bytes] {
+                if (s == session && engine) engine->OnBytesReceived(bytes);
+            });
+        }
+        return true;
+    }
+    bool Answers() const {
+        if (answeringSettings.empty()) return true;
+        for (const auto& [dev, hs] : answeringSettings)
+            if (dev == last.Device && hs.first == last.Handshaking && hs.second == last.StopBits) return true;
+        return false;
+    }
+    // Frames sent whose first bytes are `prefix`.
+    int CountSent(const Bytes& prefix) const {
+        int n = 0;
+        for (const auto& f : sent)
+            if (f.size() >= prefix.size() && std::equal(prefix.begin(), prefix.end(), f.begin())) ++n;
+        return n;
+    }
+};
+
+class RecordingMessages : public MessagePort {
+public:
+    std::vector<std::string> texts;
+    std::vector<MsgIcon> icons;
+    void Post(const std::string& text, MsgIcon icon) override {
+        texts.push_back(text);
+        icons.push_back(icon);
+    }
+};
+
+// Answers questions later, from a script (then with the fallback).
+class ScriptedQuestions : public QuestionPort {
+public:
+    explicit ScriptedQuestions(FakeLoop& l) : loop(l) {}
+    FakeLoop& loop;
+    CommEngine* engine = nullptr;
+    std::deque<bool> retryAnswers;
+    bool retryFallback = false;
+    std::deque<std::pair<bool, std::string>> passWordAnswers;
+    int retryAsked = 0, passWordAsked = 0;
+    std::vector<std::string> offered;  // password offered each time
+    std::vector<bool> portOpenAtRetry;
+    Transport* port = nullptr;
+    void AskRetry() override {
+        ++retryAsked;
+        if (port) portOpenAtRetry.push_back(port->IsOpen());
+        bool a = retryFallback;
+        if (!retryAnswers.empty()) {
+            a = retryAnswers.front();
+            retryAnswers.pop_front();
+        }
+        loop.After(50, [this, a] { engine->OnRetryAnswer(a); });
+    }
+    void AskPassWord(const std::string& current) override {
+        ++passWordAsked;
+        offered.push_back(current);
+        std::pair<bool, std::string> a{false, ""};
+        if (!passWordAnswers.empty()) {
+            a = passWordAnswers.front();
+            passWordAnswers.pop_front();
+        }
+        loop.After(50, [this, a] { engine->OnPassWordAnswer(a.first, a.second); });
+    }
+};
+
+class RecordingProgress : public ProgressSink {
+public:
+    std::vector<int> values;
+    void SetProgressValue(int p) override { values.push_back(p); }
+};
+
+class RecordingEvents : public TransferListener {
+public:
+    int closed = 0, infoShown = 0;
+    std::vector<std::pair<long, bool>> ended;
+    std::vector<std::string> captions;
+    void CloseProgress() override { ++closed; }
+    void ShowInformation() override { ++infoShown; }
+    void SetProgressCaption(const std::string& c) override { captions.push_back(c); }
+    void TransferEnded(long mode, bool ok) override { ended.emplace_back(mode, ok); }
+};
+
+// Language texts 2002..2008 as "T2002" ...
+inline void FillCommTexts(FixedTexts& t) {
+    for (int k = 2002; k <= 2008; ++k) t.entries.emplace_back(k, "T" + std::to_string(k));
+}
+
+// An engine on the fake clock against a simulated radio.
+struct EngineRig {
+    AppData d;
+    FakeLoop loop;
+    sim::SimRadio radio;
+    FakeTimer timer{loop};
+    SimTransport port{loop, radio};
+    RecordingMessages messages;
+    ScriptedQuestions questions{loop};
+    RecordingProgress progress;
+    RecordingEvents events;
+    FixedTexts texts;
+    RecordingListener view;
+    CommEngine engine;
+
+    explicit EngineRig(sim::SimOptions o = {})
+        : radio(std::move(o)),
+          engine(d, CommPorts{&port, &timer, &progress, &messages, &events, &questions}) {
+        InitMessageTexts(d);
+        FillCommTexts(texts);
+        d.Ui.Texts = &texts;
+        d.Ui.View = &view;
+        d.LanguageIndex = 1;
+        d.NoEcho = true;
+        d.CurModel = "KEVRA8R";
+        d.CurBandIndex = 0;
+        d.ComDevice = "/dev/fake0";
+        timer.engine = &engine;
+        port.engine = &engine;
+        questions.engine = &engine;
+        questions.port = &port;
+    }
+    // Runs until the engine is idle again; false when it hangs.
+    bool Finish(double limitMs = 600000) {
+        return loop.RunUntil([this] { return engine.CommMode == CommModeIdle; }, loop.now + limitMs);
+    }
+};
+
+}  // namespace rp::test

@@ -1,0 +1,120 @@
+#include "link/ports.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <set>
+
+#include "core/tempfolder.h"
+
+namespace rp {
+namespace {
+
+class FakePorts : public PortListProvider {
+public:
+    std::vector<PortInfo> ports;
+    std::set<std::string> existing;  // paths that exist besides the listed ones
+    int calls = 0;
+    std::vector<PortInfo> Ports() override {
+        ++calls;
+        return ports;
+    }
+    bool Exists(const std::string& p) override { return existing.count(p) > 0; }
+};
+
+TEST(PortList, ListedInOrderWithTheSavedPseudoTerminalAdded) {
+    FakePorts p;
+    p.ports = {{"/dev/serial/by-id/usb-A-if00", "/dev/ttyUSB1"}, {"/dev/ttyS0", "/dev/ttyS0"}};
+    p.existing = {"/dev/pts/7"};
+    std::vector<std::string> list;
+    EXPECT_EQ(FillComPortList(p, "/dev/pts/7", list), "/dev/serial/by-id/usb-A-if00");
+    EXPECT_EQ(list, (std::vector<std::string>{"/dev/serial/by-id/usb-A-if00", "/dev/ttyS0", "/dev/pts/7"}));
+    FillComPortList(p, "/dev/pts/9", list);  // gone: not offered
+    EXPECT_EQ(list.size(), 2u);
+    FillComPortList(p, "/dev/ttyUSB1", list);  // listed under its by-id name: not twice
+    EXPECT_EQ(list.size(), 2u);
+
+    EXPECT_TRUE(IsComPortPresent(p, "/dev/ttyUSB1"));
+    EXPECT_TRUE(IsComPortPresent(p, "/dev/serial/by-id/usb-A-if00"));
+    EXPECT_TRUE(IsComPortPresent(p, "/dev/pts/7"));
+    EXPECT_FALSE(IsComPortPresent(p, "/dev/ttyUSB0"));
+    EXPECT_FALSE(IsComPortPresent(p, ""));
+    const int before = p.calls;
+    GetFirstComPort(p);
+    GetFirstComPort(p);
+    EXPECT_EQ(p.calls, before + 2);  // read afresh every time
+
+    FakePorts none;
+    EXPECT_EQ(GetFirstComPort(none), "");
+    EXPECT_EQ(FillComPortList(none, "", list), "");
+    EXPECT_TRUE(list.empty());
+}
+
+TEST(PortList, ComPortNumberOfADevice) {
+    struct Case {
+        const char* device;
+        int previous, expected;
+    } cases[] = {
+        {"/dev/ttyS0", 7, 1}, {"/dev/ttyS2", 1, 3},   {"", 5, 0},
+        {"/dev/ttyUSB0", 4, 4}, {"/dev/ttyS", 4, 4}, {"/dev/ttyS1x", 4, 4},
+    };
+    for (const auto& c : cases) EXPECT_EQ(ComPortNumberOf(c.device, c.previous), c.expected) << c.device;
+}
+
+class StartupPorts : public ::testing::Test {
+protected:
+    test::TempFolder t;
+    AppData d;
+    FakePorts p;
+    void SetUp() override {
+        d.AppFolder = t / "app";
+        d.UserConfigDir = t / "user";
+        std::filesystem::create_directories(d.AppFolder + "/language");
+    }
+    Settings Saved() { return LoadSettings(d); }
+};
+
+TEST_F(StartupPorts, MigratesTheOldPortNumber) {
+    p.ports = {{"/dev/ttyS0", "/dev/ttyS0"}, {"/dev/ttyS2", "/dev/ttyS2"}};
+    Settings s;
+    s.comPort = 3;
+    CheckComPortAtStartup(d, p, s);
+    EXPECT_EQ(d.ComDevice, "/dev/ttyS2");
+    EXPECT_EQ(d.ComPortNumber, 3);
+    EXPECT_EQ(Saved().comDevice, "/dev/ttyS2");
+}
+
+TEST_F(StartupPorts, ReplacesAVanishedDeviceByTheFirstListed) {
+    p.ports = {{"/dev/serial/by-id/usb-B", "/dev/ttyUSB0"}, {"/dev/ttyS0", "/dev/ttyS0"}};
+    Settings s;
+    s.comDevice = "/dev/serial/by-id/usb-gone";
+    s.comPort = 6;
+    CheckComPortAtStartup(d, p, s);
+    EXPECT_EQ(d.ComDevice, "/dev/serial/by-id/usb-B");
+    EXPECT_EQ(d.ComPortNumber, 6);  // not a ttyS device: left as it was
+    EXPECT_EQ(Saved().comDevice, "/dev/serial/by-id/usb-B");
+}
+
+TEST_F(StartupPorts, KeepsAPresentDeviceAndNoneListedMeansNoPort) {
+    p.existing = {"/dev/pts/3"};
+    Settings s;
+    s.comDevice = "/dev/pts/3";
+    CheckComPortAtStartup(d, p, s);
+    EXPECT_EQ(d.ComDevice, "/dev/pts/3");
+
+    p.existing.clear();
+    CheckComPortAtStartup(d, p, s);
+    EXPECT_EQ(d.ComDevice, "");
+    EXPECT_EQ(d.ComPortNumber, 0);
+}
+
+TEST_F(StartupPorts, SavingAChoiceWritesBothKeys) {
+    SaveComPortChoice(d, "/dev/ttyS4");
+    EXPECT_EQ(d.ComPortNumber, 5);
+    const Settings s = Saved();
+    EXPECT_EQ(s.comDevice, "/dev/ttyS4");
+    EXPECT_EQ(s.comPort, 5);
+}
+
+}  // namespace
+}  // namespace rp

@@ -1,0 +1,256 @@
+// The real QSerialPort adapter on a pseudo-terminal against the simulated
+// radio. Only end states are asserted here: a pseudo-terminal ignores stop
+// bits and flow control, and its timing is the machine's.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <deque>
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QTimer>
+
+#include "link/image.h"
+#include "link/skiplist.h"
+#include "link/ports.h"
+#include "link/search.h"
+#include "link/linkfakes.h"
+#include "platform/portlist.h"
+#include "platform/serialtransport.h"
+#include "tools/ptyradio.h"
+
+namespace rp {
+namespace {
+
+// Questions answered a little later on the Qt event loop.
+class QtQuestions : public QuestionPort {
+public:
+    CommEngine* engine = nullptr;
+    std::deque<bool> retry;
+    std::deque<std::pair<bool, std::string>> passWords;
+    int retryAsked = 0, passWordAsked = 0;
+    void AskRetry() override {
+        ++retryAsked;
+        bool a = false;
+        if (!retry.empty()) {
+            a = retry.front();
+            retry.pop_front();
+        }
+        QTimer::singleShot(10, [this, a] { engine->OnRetryAnswer(a); });
+    }
+    void AskPassWord(const std::string&) override {
+        ++passWordAsked;
+        std::pair<bool, std::string> a{false, ""};
+        if (!passWords.empty()) {
+            a = passWords.front();
+            passWords.pop_front();
+        }
+        QTimer::singleShot(10, [this, a] { engine->OnPassWordAnswer(a.first, a.second); });
+    }
+};
+
+struct PtyRig {
+    AppData d;
+    sim::PtyRadio pty;
+    QtSerialTransport port;
+    QtReplyTimer timer;
+    test::RecordingMessages messages;
+    QtQuestions questions;
+    test::RecordingProgress progress;
+    test::RecordingEvents events;
+    test::FixedTexts texts;
+    test::RecordingListener view;
+    CommEngine engine;
+
+    explicit PtyRig(sim::SimOptions o = {})
+        : pty(std::move(o)), engine(d, CommPorts{&port, &timer, &progress, &messages, &events, &questions}) {
+        InitMessageTexts(d);
+        test::FillCommTexts(texts);
+        d.Ui.Texts = &texts;
+        d.Ui.View = &view;
+        d.LanguageIndex = 1;
+        d.NoEcho = true;
+        d.CurModel = "KEVRA8R";
+        port.SetEngine(&engine);
+        timer.SetEngine(&engine);
+        questions.engine = &engine;
+    }
+    // Opens the line and serves it; the device becomes the chosen port.
+    void Up() {
+        ASSERT_TRUE(pty.Open()) << pty.Error();
+        d.ComDevice = pty.SlavePath();
+        pty.Start();
+    }
+    bool Run(int limitMs = 60000) {
+        QElapsedTimer t;
+        t.start();
+        while (engine.CommMode != CommModeIdle && t.elapsed() < limitMs)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+        pty.Stop();
+        return engine.CommMode == CommModeIdle;
+    }
+    sim::SimRadio& Radio() { return pty.Radio(); }
+};
+
+bool InSkipRange(const AppData& d, long a) { return SkipUnusedAddress(d, a) != a; }
+
+TEST(SerialPty, FullReadMatchesTheRadio) {
+    PtyRig rig;
+    rig.Radio().FillPattern(21);
+    rig.Radio().SetPassWord("");
+    const auto memory = rig.Radio().Memory;
+    rig.Up();
+    ASSERT_TRUE(rig.engine.StartRead());
+    ASSERT_TRUE(rig.Run());
+    EXPECT_EQ(rig.messages.texts, std::vector<std::string>{"T2004"});
+    CommBytes preset{};
+    ClearCommImage(preset);
+    for (long a = 0x0010; a <= 0x3F7F; ++a)
+        ASSERT_EQ(rig.d.CommData[a], InSkipRange(rig.d, a) ? preset[a] : memory[a]) << a;
+    // Percentages: 0 at the ProgramAck, the first phase ends at 98.
+    ASSERT_FALSE(rig.progress.values.empty());
+    EXPECT_EQ(rig.progress.values.front(), 0);
+    EXPECT_NE(std::find(rig.progress.values.begin(), rig.progress.values.end(), 98), rig.progress.values.end());
+    EXPECT_FALSE(rig.port.IsOpen());
+}
+
+TEST(SerialPty, FullWriteChangesOnlyTheSentBlocks) {
+    PtyRig rig;
+    rig.Radio().FillPattern(22);
+    const auto before = rig.Radio().Memory;
+    rig.Up();
+    ASSERT_TRUE(rig.engine.StartWrite());
+    ASSERT_TRUE(rig.Run());
+    EXPECT_EQ(rig.messages.texts, std::vector<std::string>{"T2005"});
+    for (long a = 0; a < 0x4000; ++a) {
+        const bool sent = a >= 0x0100 && a <= 0x3F7F && !InSkipRange(rig.d, a);
+        ASSERT_EQ(rig.Radio().Memory[a], sent ? rig.d.CommData[a] : before[a]) << a;
+    }
+    EXPECT_TRUE(rig.Radio().Violations().empty());
+    EXPECT_EQ(rig.progress.values.front(), 0);
+    EXPECT_EQ(rig.progress.values.back(), 100);
+}
+
+TEST(SerialPty, InformationRead) {
+    PtyRig rig;
+    rig.Radio().FillPattern(23);
+    rig.Radio().SetPassWord("");
+    rig.Up();
+    ASSERT_TRUE(rig.engine.StartInformationRead());
+    ASSERT_TRUE(rig.Run());
+    EXPECT_EQ(rig.events.infoShown, 1);
+    EXPECT_TRUE(rig.messages.texts.empty());
+    for (long a = 0x0010; a <= 0x00FF; ++a) ASSERT_EQ(rig.d.CommData[a], rig.Radio().Memory[a]);
+}
+
+TEST(SerialPty, FactoryReadAndWrite) {
+    {
+        PtyRig rig;
+        rig.d.FactoryTestMode = true;
+        rig.Radio().FillPattern(24);
+        rig.Radio().SetPassWord("");
+        const auto memory = rig.Radio().Memory;
+        rig.Up();
+        ASSERT_TRUE(rig.engine.StartRead());
+        ASSERT_TRUE(rig.Run());
+        EXPECT_EQ(rig.messages.texts, std::vector<std::string>{"T2004"});
+        for (int i = 0; i < 32; ++i) EXPECT_EQ(rig.d.TestDataBuf[i], memory[i]);
+    }
+    {
+        PtyRig rig;
+        rig.d.FactoryTestMode = true;
+        rig.d.TestDataOrigin = AppData::TestDataSource::Entry;
+        for (int i = 0; i < 32; ++i) rig.d.TestDataBuf[i] = static_cast<Byte>(0xC0 + i);
+        rig.Radio().FillPattern(25);
+        const auto before = rig.Radio().Memory;
+        rig.Up();
+        ASSERT_TRUE(rig.engine.StartWrite());
+        ASSERT_TRUE(rig.Run());
+        EXPECT_EQ(rig.messages.texts, std::vector<std::string>{"T2005"});
+        for (int i = 0; i < 32; ++i)
+            EXPECT_EQ(rig.Radio().Memory[i], (i >= 2 && i <= 16) ? 0xC0 + i : before[i]) << i;
+        EXPECT_TRUE(rig.Radio().Violations().empty());
+        EXPECT_EQ(rig.Radio().EntryWords(), 1);
+    }
+}
+
+TEST(SerialPty, PassWordCases) {
+    struct Case {
+        std::string radio;
+        std::string entered;
+        std::vector<std::pair<bool, std::string>> answers;
+        std::string text;
+        int asked;
+    } cases[] = {
+        {"", "x", {}, "T2004", 0},
+        {"pw12", "", {{true, "pw12"}}, "T2004", 1},
+        {"pw12", "", {{true, "PW12"}}, "T2006", 1},
+        {"pw12", "", {{false, "pw12"}}, "T2006", 1},
+    };
+    for (const auto& c : cases) {
+        sim::SimOptions o;
+        o.PassWord = c.radio;
+        PtyRig rig(o);
+        rig.d.InputPassWord = c.entered;
+        rig.questions.passWords.assign(c.answers.begin(), c.answers.end());
+        rig.Up();
+        ASSERT_TRUE(rig.engine.StartRead());
+        ASSERT_TRUE(rig.Run());
+        EXPECT_EQ(rig.messages.texts, std::vector<std::string>{c.text}) << c.radio << "/" << c.entered;
+        EXPECT_EQ(rig.questions.passWordAsked, c.asked);
+    }
+}
+
+TEST(SerialPty, DroppedReplyAndRetryAfterSilence) {
+    sim::SimOptions o;
+    o.DropReply = 30;
+    PtyRig rig(o);
+    rig.Up();
+    ASSERT_TRUE(rig.engine.StartRead());
+    ASSERT_TRUE(rig.Run());
+    EXPECT_EQ(rig.messages.texts, std::vector<std::string>{"T2004"});
+    EXPECT_EQ(rig.questions.retryAsked, 0);
+}
+
+TEST(SerialPty, HangUpMidTransferFails) {
+    sim::SimOptions o;
+    o.HangUpAfter = 40;
+    PtyRig rig(o);
+    const auto before = rig.d.WorkData;
+    rig.Up();
+    ASSERT_TRUE(rig.engine.StartRead());
+    ASSERT_TRUE(rig.Run());
+    EXPECT_EQ(rig.messages.texts, (std::vector<std::string>{"T2002", "T2006"}));
+    EXPECT_EQ(rig.questions.retryAsked, 0);
+    EXPECT_TRUE(rig.d.WorkData == before);
+    EXPECT_FALSE(rig.port.IsOpen());
+}
+
+TEST(SerialPty, MissingDeviceGivesPortText) {
+    PtyRig rig;
+    rig.d.ComDevice = "/dev/no-such-serial-device";
+    EXPECT_FALSE(rig.engine.StartRead());
+    EXPECT_EQ(rig.messages.texts, std::vector<std::string>{"T2002"});
+    EXPECT_EQ(rig.engine.CommMode, 0);
+}
+
+TEST(SerialPty, PortListKeepsASavedPseudoTerminal) {
+    PtyRig rig;
+    rig.Up();
+    QtPortListProvider provider;
+    std::vector<std::string> list;
+    FillComPortList(provider, rig.d.ComDevice, list);
+    EXPECT_NE(std::find(list.begin(), list.end(), rig.d.ComDevice), list.end());
+    EXPECT_TRUE(IsComPortPresent(provider, rig.d.ComDevice));
+    rig.pty.Stop();
+}
+
+}  // namespace
+}  // namespace rp
+
+int main(int argc, char** argv) {
+    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    QCoreApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

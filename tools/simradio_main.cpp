@@ -1,0 +1,136 @@
+// simradio: a simulated radio on a pseudo-terminal. Prints the device path
+// to open, answers the program's frames, logs them to stderr and, on exit
+// (Ctrl+C), can dump its memory to a file.
+#include <atomic>
+#include <charconv>
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <string>
+#include <string_view>
+#include <thread>
+
+#include "tools/ptyradio.h"
+
+namespace {
+std::atomic<bool> gStop{false};
+void OnSignal(int) { gStop = true; }
+
+void Out(FILE* f, std::string_view s) { std::fwrite(s.data(), 1, s.size(), f); }
+
+bool ToInt(std::string_view s, int& v) {
+    int base = 10;
+    if (s.size() > 2 && s[0] == '0' && (s[1] == 'x' || s[1] == 'X')) {
+        s.remove_prefix(2);
+        base = 16;
+    }
+    auto r = std::from_chars(s.data(), s.data() + s.size(), v, base);
+    return r.ec == std::errc() && r.ptr == s.data() + s.size();
+}
+
+const char* kUsage =
+    "usage: simradio [options]\n"
+    "  --model ID  --band N  --version V  --killed  --stunned  --password PW\n"
+    "  --ignore-end            no reply to END outside programming mode\n"
+    "  --fill SEED             pseudo-random memory (default: all 0xFF)\n"
+    "  --load FILE  --dump FILE   16,384-byte memory image in / out (on exit)\n"
+    "  faults (n counts from 1): --drop n  --delay n  --delay-ms MS  --bad-checksum n\n"
+    "    --wrong-address n  --extra-byte n  --resend n,k  --hang-up n  --noise\n"
+    "  --paced                 9600 baud 8N1 in both directions\n"
+    "  --quiet                 no frame log\n";
+}  // namespace
+
+int main(int argc, char** argv) {
+    rp::sim::SimOptions o;
+    std::string load, dump;
+    int fill = -1;
+    bool quiet = false;
+    bool passWordGiven = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view a = argv[i];
+        auto next = [&](std::string_view& v) {
+            if (i + 1 >= argc) return false;
+            v = argv[++i];
+            return true;
+        };
+        auto nextInt = [&](int& v) {
+            std::string_view s;
+            return next(s) && ToInt(s, v);
+        };
+        std::string_view s;
+        int n = 0;
+        bool ok = true;
+        if (a == "--model") ok = next(s), o.Model = std::string(s);
+        else if (a == "--band") ok = nextInt(n), o.Band = static_cast<rp::sim::Byte>(n);
+        else if (a == "--version") ok = next(s), o.Version = std::string(s);
+        else if (a == "--killed") o.Killed = true;
+        else if (a == "--stunned") o.Stunned = true;
+        else if (a == "--password") ok = next(s), o.PassWord = std::string(s), passWordGiven = true;
+        else if (a == "--ignore-end") o.IgnoreEndOutsideProgram = true;
+        else if (a == "--fill") ok = nextInt(fill);
+        else if (a == "--load") ok = next(s), load = std::string(s);
+        else if (a == "--dump") ok = next(s), dump = std::string(s);
+        else if (a == "--drop") ok = nextInt(o.DropReply);
+        else if (a == "--delay") ok = nextInt(o.DelayReply);
+        else if (a == "--delay-ms") ok = nextInt(o.DelayMs);
+        else if (a == "--bad-checksum") ok = nextInt(o.BadChecksum);
+        else if (a == "--wrong-address") ok = nextInt(o.WrongAddress);
+        else if (a == "--extra-byte") ok = nextInt(o.ExtraByte);
+        else if (a == "--resend") {
+            ok = next(s);
+            const auto comma = s.find(',');
+            ok = ok && comma != std::string_view::npos && ToInt(s.substr(0, comma), o.ResendAt) &&
+                 ToInt(s.substr(comma + 1), o.ResendTimes);
+        } else if (a == "--hang-up") ok = nextInt(o.HangUpAfter);
+        else if (a == "--noise") o.NoiseOnOpen = true;
+        else if (a == "--paced") o.Paced = true;
+        else if (a == "--quiet") quiet = true;
+        else ok = false;
+        if (!ok) {
+            Out(stderr, kUsage);
+            return 2;
+        }
+    }
+
+    rp::sim::PtyRadio pty(o);
+    auto& radio = pty.Radio();
+    if (fill >= 0) radio.FillPattern(static_cast<unsigned>(fill));
+    if (!load.empty()) {
+        std::ifstream f(load, std::ios::binary);
+        if (!f.read(reinterpret_cast<char*>(radio.Memory.data()), rp::sim::kMemorySize)) {
+            Out(stderr, "simradio: cannot read " + load + "\n");
+            return 1;
+        }
+    }
+    if (passWordGiven) radio.SetPassWord(o.PassWord);  // else a loaded image keeps its own
+    if (!pty.Open()) {
+        Out(stderr, "simradio: no pseudo-terminal: " + pty.Error() + "\n");
+        return 1;
+    }
+    Out(stdout, pty.SlavePath() + "\n");
+    std::fflush(stdout);
+
+    std::signal(SIGINT, OnSignal);
+    std::signal(SIGTERM, OnSignal);
+    pty.Start();
+    std::size_t shown = 0;
+    while (!gStop) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        std::lock_guard<std::mutex> lock(pty.Mutex());
+        const auto& log = radio.Log();
+        for (; shown < log.size(); ++shown)
+            if (!quiet) Out(stderr, log[shown] + "\n");
+        if (radio.HungUp()) break;
+    }
+    pty.Stop();
+    if (!dump.empty()) {
+        std::ofstream f(dump, std::ios::binary);
+        f.write(reinterpret_cast<const char*>(radio.Memory.data()), rp::sim::kMemorySize);
+        if (!f) {
+            Out(stderr, "simradio: cannot write " + dump + "\n");
+            return 1;
+        }
+    }
+    return 0;
+}
