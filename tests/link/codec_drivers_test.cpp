@@ -236,7 +236,7 @@ TEST_F(DriversTest, BytesOutsideEveryAreaAreNeitherWrittenNorRead) {
     ImageData data{d.WorkData, d.FreData};
     ASSERT_TRUE(SetCommDataByAll(img, data, d.CurModel, nullptr).ok());
     for (Long a = 0; a < kCommDataSize; ++a)
-        if (!InSomeArea(a)) ASSERT_EQ(img[a], 0x5A) << std::hex << a;
+        if (!InSomeArea(a)) { ASSERT_EQ(img[a], 0x5A) << std::hex << a; }
 
     ImageData first{d.WorkData, d.FreData};
     EmgDataRec emgFirst;

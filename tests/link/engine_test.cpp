@@ -302,18 +302,18 @@ TEST_P(EngineFaults, EndsAsExpected) {
     const std::string okText = c.mode == 1 ? "T2004" : c.mode == 2 ? "T2005" : "";
     const std::string failText = c.mode == 1 ? "T2006" : c.mode == 2 ? "T2007" : "T2008";
     if (c.ok) {
-        if (!okText.empty()) EXPECT_EQ(rig.messages.texts.back(), okText);
+        if (!okText.empty()) { EXPECT_EQ(rig.messages.texts.back(), okText); }
         if (c.mode == 1)
             for (long a = 0x0010; a <= 0x3F7F; ++a)
-                if (!InSkipRange(rig.d, a)) ASSERT_EQ(rig.d.CommData[a], memory[a]) << a;
+                if (!InSkipRange(rig.d, a)) { ASSERT_EQ(rig.d.CommData[a], memory[a]) << a; }
         if (c.mode == 2)
             for (long a = 0x0100; a <= 0x3F7F; ++a)
-                if (!InSkipRange(rig.d, a)) ASSERT_EQ(rig.radio.Memory[a], rig.d.CommData[a]) << a;
+                if (!InSkipRange(rig.d, a)) { ASSERT_EQ(rig.radio.Memory[a], rig.d.CommData[a]) << a; }
     } else {
         EXPECT_EQ(rig.messages.texts.back(), failText);
         // A failed read leaves the data model as it was (a write's encoders
         // may have sorted and compacted it before the transfer began).
-        if (c.mode != 2) EXPECT_TRUE(rig.d.WorkData == workBefore);
+        if (c.mode != 2) { EXPECT_TRUE(rig.d.WorkData == workBefore); }
         EXPECT_EQ(rig.d.CurModel, modelBefore);
     }
 }
@@ -413,7 +413,7 @@ TEST(EngineTimeouts, MissingBlockThreeTimesThenRetryResumesAtThatBlock) {
     EXPECT_EQ(after.front(), 0);  // the ProgramAck of the restart
     EXPECT_EQ(rig.messages.texts, std::vector<std::string>{"T2004"});
     for (long a = 0x0010; a <= 0x3F7F; ++a)
-        if (!InSkipRange(rig.d, a)) ASSERT_EQ(rig.d.CommData[a], memory[a]) << a;
+        if (!InSkipRange(rig.d, a)) { ASSERT_EQ(rig.d.CommData[a], memory[a]) << a; }
 }
 
 TEST(EngineTimeouts, MissingWriteBlockCancelLeavesRadioPartlyWritten) {
@@ -486,7 +486,7 @@ TEST(EngineReplies, LateFrameAfterRepeatIsTakenAndItsDuplicateDropped) {
     EXPECT_EQ(CountOf(t, "R0080"), 1);  // the late frame moved the read on; the duplicate was dropped
     EXPECT_EQ(rig.questions.retryAsked, 0);
     for (long a = 0x0010; a <= 0x3F7F; ++a)
-        if (!InSkipRange(rig.d, a)) ASSERT_EQ(rig.d.CommData[a], memory[a]) << a;
+        if (!InSkipRange(rig.d, a)) { ASSERT_EQ(rig.d.CommData[a], memory[a]) << a; }
 }
 
 TEST(EngineReplies, ResendByteNeverMakesAReadWrite) {
