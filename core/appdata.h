@@ -98,6 +98,12 @@ struct AppData {
     Integer ComStopBit = 0;
     Integer FactoryFresFlag = 0;
     bool ForceFactoryFres = false;
+    // Locale and system-version state: numbers are converted without the
+    // locale, so the user's decimal separator is never changed, and the
+    // serial-port list does not depend on the system version; these stay zero.
+    bool IsVista = false;
+    Long UserLCID = 0;
+    std::string UserDecimalSep;
     bool SkipInitFile = false;
     bool HelpEnabled = false;
     bool PrintEnabled = false;

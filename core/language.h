@@ -15,7 +15,10 @@
 
 namespace rp {
 
-// Keys of [OTHER] that this layer itself uses.
+// Keys of [OTHER] that this layer itself uses. Code that names a key keeps it
+// as a literal in the look-up, or as an integer constant in a namespace whose
+// name ends in "key" or "text" (like this one) or named kText...: the language
+// file test finds keys in these forms and checks that both files hold them.
 namespace langkey {
 inline constexpr int FontName = 20;          // font of relabelled windows
 inline constexpr int FontSize = 21;          // its size in points (whole number)

@@ -241,7 +241,9 @@ std::string ReadProfileValue(const ProfileData& data, std::string_view section,
                              std::string_view key, std::size_t bufferSize) {
     std::optional<std::string> v = data.Find(section, key);
     if (!v) return "";
-    return CutUtf8(*v, ProfileReadLimit(section, bufferSize));
+    // The cut may end just after a blank inside the text; the result is
+    // trimmed after the cut, as the reading rule says.
+    return std::string(TrimBlanks(CutUtf8(*v, ProfileReadLimit(section, bufferSize))));
 }
 
 std::string ReadProfileString(const std::string& path, std::string_view section,

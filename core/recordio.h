@@ -89,10 +89,13 @@ template <class R> std::size_t StoredSize() {
     return n;
 }
 
-// Writes r into out, which must hold StoredSize<R>() bytes.
-template <class R> void EncodeRecord(const R& r, std::span<std::uint8_t> out) {
+// Writes r into the first StoredSize<R>() bytes of out; false (nothing
+// written) when out is shorter.
+template <class R> bool EncodeRecord(const R& r, std::span<std::uint8_t> out) {
+    if (out.size() < StoredSize<R>()) return false;
     layout::Writer w{out.data()};
     w(const_cast<R&>(r));  // the writer only reads
+    return true;
 }
 
 template <class R> std::vector<std::uint8_t> EncodeRecord(const R& r) {

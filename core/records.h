@@ -2,7 +2,9 @@
 // The radio data records: one channel, the whole-data record and the settings
 // and signalling records nested in it. Plain values; copying copies everything.
 #include <array>
+#include <cstddef>
 #include <cstdint>
+#include <stdexcept>
 #include <string>
 
 #include "core/fixedtext.h"
@@ -155,8 +157,8 @@ struct Tone2DecodeRec {
     double Tone2 = 0.0;
     Integer Response = 0;
     FixedText<6> Name;
-    // Defaulted == would treat NaN as unequal to itself; callers that need
-    // bit-exact comparison use SameBits.
+    // Defaulted ==: a NaN tone is unequal to itself; the change detection
+    // compares the tones by value or bit pattern itself.
     bool operator==(const Tone2DecodeRec&) const = default;
 };
 
@@ -338,8 +340,15 @@ struct MSKDataRec {
 // Nine banks of 32 slots; element (slot j, bank i), both 1-based, slot fastest.
 struct BankTable {
     std::array<Integer, kBankSlots * kBankCount> v{};
-    Integer& operator()(int slot, int bank) { return v[(bank - 1) * kBankSlots + (slot - 1)]; }
-    Integer operator()(int slot, int bank) const { return v[(bank - 1) * kBankSlots + (slot - 1)]; }
+    // A slot outside 1..32 or a bank outside 1..9 throws std::out_of_range
+    // rather than reach another element or past the table.
+    Integer& operator()(int slot, int bank) { return v[Index(slot, bank)]; }
+    Integer operator()(int slot, int bank) const { return v[Index(slot, bank)]; }
+    static std::size_t Index(int slot, int bank) {
+        if (slot < 1 || slot > kBankSlots || bank < 1 || bank > kBankCount)
+            throw std::out_of_range("bank table index");
+        return static_cast<std::size_t>((bank - 1) * kBankSlots + (slot - 1));
+    }
     bool operator==(const BankTable&) const = default;
 };
 

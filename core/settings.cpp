@@ -43,7 +43,7 @@ Settings LoadSettings(AppData& d) {
             repairs.emplace_back(key, out);
             return;
         }
-        out = CutUtf8(*v, ProfileReadLimit(kSettingsSection, kProfileMsgBufferSize));
+        out = ReadProfileValue(data, kSettingsSection, key, kProfileMsgBufferSize);
     };
     auto whole = [&](const char* key, int& out, auto valid) {
         std::optional<std::string> v = data.Find(kSettingsSection, key);

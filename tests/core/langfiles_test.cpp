@@ -2,6 +2,7 @@
 // (tests/core/data/language_keys.tsv) and the keys the code looks up.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <charconv>
 #include <filesystem>
 #include <fstream>
@@ -64,24 +65,75 @@ bool IsValidUtf8(std::string_view s) {
     return true;
 }
 
-// Keys looked up with a literal in the program's sources.
+// Keys the program's sources look up. A key is found when it is
+//  - a literal in a look-up (GetLanguageString(d, 1001), ...->Text(1503),
+//    GetLanguageMsgString(d, "900C"), GetLanguageOptionString(d, "60024"));
+//  - a named constant in a look-up (Text(kTextOutOfRange), Text(commtext::WriteOK)),
+//    resolved through its definition anywhere in the sources;
+//  - an integer constant defined in a key namespace (a namespace whose name
+//    ends in "key" or "text", such as langkey or commtext) or named kText...,
+//    since such constants may reach the look-up through a wrapper.
 struct UsedKey {
     std::string section, key, where;
 };
 
-std::vector<UsedKey> FindUsedKeys(const std::string& text, const std::string& where) {
-    static const std::regex other(R"((?:GetLanguageString\s*\(\s*[^,()]+,|Texts->Text\s*\()\s*(\d+)\s*\))");
+struct SourceFile {
+    std::string where, text;
+};
+
+// name -> value of every integer constant defined in the sources.
+std::map<std::string, std::string> ConstantDefinitions(const std::vector<SourceFile>& files) {
+    static const std::regex def(R"(constexpr\s+(?:int|Integer|std::int16_t|short)\s+(\w+)\s*=\s*(\d+)\s*;)");
+    std::map<std::string, std::string> defs;
+    for (const SourceFile& f : files)
+        for (std::sregex_iterator it(f.text.begin(), f.text.end(), def), end; it != end; ++it)
+            defs[(*it)[1].str()] = (*it)[2].str();
+    return defs;
+}
+
+std::vector<UsedKey> FindUsedKeys(const std::vector<SourceFile>& files) {
+    static const std::regex other(
+        R"((?:GetLanguageString\s*\(\s*[^,()]+,|\bText\s*\()\s*((?:\w+::)*\w+)\s*\))");
     static const std::regex msg(R"re(GetLanguageMsgString\s*\(\s*[^,()]+,\s*"([^"]*)")re");
     static const std::regex option(R"re(GetLanguageOptionString\s*\(\s*[^,()]+,\s*"([^"]*)")re");
+    static const std::regex keyNamespace(R"(namespace\s+(\w*(?:key|text))\s*\{([^{}]*)\})",
+                                         std::regex::icase);
+    static const std::regex constant(R"(constexpr\s+(?:int|Integer|std::int16_t|short)\s+(\w+)\s*=\s*(\d+)\s*;)");
+    static const std::regex digits(R"(\d+)");
+    const std::map<std::string, std::string> defs = ConstantDefinitions(files);
+
     std::vector<UsedKey> used;
-    for (const auto& [re, section] : {std::pair{&other, "OTHER"}, {&msg, "MSG"}, {&option, "OPTION"}})
-        for (std::sregex_iterator it(text.begin(), text.end(), *re), end; it != end; ++it)
-            used.push_back({section, (*it)[1].str(), where});
+    for (const SourceFile& f : files) {
+        const std::string& text = f.text;
+        for (std::sregex_iterator it(text.begin(), text.end(), other), end; it != end; ++it) {
+            std::string arg = (*it)[1].str();
+            if (std::regex_match(arg, digits)) {
+                used.push_back({"OTHER", arg, f.where});
+                continue;
+            }
+            std::string name = arg.substr(arg.rfind(':') == std::string::npos ? 0 : arg.rfind(':') + 1);
+            auto d = defs.find(name);
+            if (d != defs.end()) used.push_back({"OTHER", d->second, f.where + " (" + arg + ")"});
+            // Anything else is a variable passed through (Text(key)).
+        }
+        for (const auto& [re, section] : {std::pair{&msg, "MSG"}, {&option, "OPTION"}})
+            for (std::sregex_iterator it(text.begin(), text.end(), *re), end; it != end; ++it)
+                used.push_back({section, (*it)[1].str(), f.where});
+        for (std::sregex_iterator ns(text.begin(), text.end(), keyNamespace), end; ns != end; ++ns) {
+            const std::string body = (*ns)[2].str();
+            for (std::sregex_iterator c(body.begin(), body.end(), constant); c != end; ++c)
+                used.push_back({"OTHER", (*c)[2].str(),
+                                f.where + " (" + (*ns)[1].str() + "::" + (*c)[1].str() + ")"});
+        }
+        for (const auto& [name, value] : defs)
+            if (name.starts_with("kText") && text.find(name) != std::string::npos)
+                used.push_back({"OTHER", value, f.where + " (" + name + ")"});
+    }
     return used;
 }
 
-std::vector<UsedKey> ScanSources() {
-    std::vector<UsedKey> used;
+std::vector<SourceFile> ReadSources() {
+    std::vector<SourceFile> files;
     for (const auto& top : fs::directory_iterator(kSource)) {
         const std::string name = top.path().filename().string();
         if (!top.is_directory() || name.starts_with(".") || name.starts_with("build") ||
@@ -90,11 +142,21 @@ std::vector<UsedKey> ScanSources() {
         for (const auto& e : fs::recursive_directory_iterator(top.path())) {
             const std::string ext = e.path().extension().string();
             if (!e.is_regular_file() || (ext != ".cpp" && ext != ".h")) continue;
-            auto found = FindUsedKeys(test::ReadFile(e.path().string()), e.path().string());
-            used.insert(used.end(), found.begin(), found.end());
+            files.push_back({e.path().string(), test::ReadFile(e.path().string())});
         }
     }
-    return used;
+    return files;
+}
+
+// The used keys that the registry lacks, one line each.
+std::vector<std::string> MissingKeys(const KeySets& registry, const std::vector<UsedKey>& used) {
+    std::vector<std::string> missing;
+    for (const UsedKey& u : used) {
+        auto it = registry.find(u.section);
+        if (it == registry.end() || !it->second.count(Lower(u.key)))
+            missing.push_back(u.section + " key " + u.key + " used in " + u.where);
+    }
+    return missing;
 }
 
 }  // namespace
@@ -168,29 +230,44 @@ TEST(LanguageFiles, FontAndLanguageTexts) {
 
 TEST(LanguageFiles, EveryKeyTheCodeLooksUpExists) {
     const KeySets registry = LoadRegistry();
-    // The keys this layer names itself.
+    const std::vector<UsedKey> used = FindUsedKeys(ReadSources());
+    // The keys this layer names itself are among those found.
     for (int key : {langkey::FontName, langkey::FontSize, langkey::OK, langkey::Cancel,
-                    langkey::EnglishName, langkey::ChineseName, langkey::LanguageDialog})
-        EXPECT_TRUE(registry.at("OTHER").count(std::to_string(key))) << key;
-    // Every literal key in the sources.
-    for (const UsedKey& u : ScanSources()) {
-        auto it = registry.find(u.section);
-        EXPECT_TRUE(it != registry.end() && it->second.count(Lower(u.key)))
-            << u.section << " key " << u.key << " used in " << u.where << " is not in the files";
+                    langkey::EnglishName, langkey::ChineseName, langkey::LanguageDialog}) {
+        EXPECT_TRUE(std::any_of(used.begin(), used.end(),
+                                [&](const UsedKey& u) { return u.key == std::to_string(key); }))
+            << key << " not found by the source scan";
     }
+    for (const std::string& m : MissingKeys(registry, used)) ADD_FAILURE() << m << " is not in the files";
+
+    // A key dropped from the files is reported.
+    ASSERT_FALSE(used.empty());
+    KeySets without = registry;
+    without[used.front().section].erase(Lower(used.front().key));
+    EXPECT_FALSE(MissingKeys(without, used).empty());
 }
 
 TEST(LanguageFiles, TheSourceScanFindsEachFormOfLookUp) {
-    auto used = FindUsedKeys(
-        "GetLanguageString(d, 2001); d.Ui.Texts->Text( 1503 ); GetLanguageMsgString(d, \"900C\");"
-        "GetLanguageOptionString(*data, \"60024\"); GetLanguageString(d, key);",
-        "sample");
-    ASSERT_EQ(used.size(), 4u);
-    EXPECT_EQ(used[0].key, "2001");
-    EXPECT_EQ(used[1].key, "1503");
-    EXPECT_EQ(used[2].section, "MSG");
-    EXPECT_EQ(used[2].key, "900C");
-    EXPECT_EQ(used[3].section, "OPTION");
+    const std::vector<SourceFile> files = {
+        {"a.h",
+         "namespace langkey {\ninline constexpr int OK = 101;\n}\n"
+         "namespace commtext {\ninline constexpr int PortError = 2002;\n}\n"
+         "inline constexpr int kTextOutOfRange = 2001;\n"
+         "inline constexpr int kFreDataMax = 206;\n"
+         "constexpr int kDialogCaption = 3005;\n"},
+        {"b.cpp",
+         "GetLanguageString(d, 1001); d.Ui.Texts->Text( 1503 ); GetLanguageMsgString(d, \"900C\");"
+         "GetLanguageOptionString(*data, \"60024\"); GetLanguageString(d, key);"
+         "Show(d.Ui.Texts->Text(kTextOutOfRange)); caption = Text(kDialogCaption);"
+         "Post(commtext::PortError); x = kFreDataMax;"},
+    };
+    std::set<std::pair<std::string, std::string>> found;
+    for (const UsedKey& u : FindUsedKeys(files)) found.insert({u.section, u.key});
+    const std::set<std::pair<std::string, std::string>> want = {
+        {"OTHER", "101"},  {"OTHER", "2002"}, {"OTHER", "2001"}, {"OTHER", "1001"},
+        {"OTHER", "1503"}, {"OTHER", "3005"}, {"MSG", "900C"},   {"OPTION", "60024"},
+    };
+    EXPECT_EQ(found, want);  // not 206: a constant that is no key
 }
 
 TEST(LanguageFiles, TheBuildShipsThemBesideTheProgram) {

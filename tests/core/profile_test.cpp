@@ -80,11 +80,15 @@ TEST(ProfileRead, LongValuesAreCutByTheirSection) {
     const std::string ascii600(600, 'y');
     std::string han;  // 300 characters of 3 bytes each
     for (int i = 0; i < 300; ++i) han += "频";
-    WriteFile(path, "[OTHER]\n1=" + ascii300 + "\n2=" + han + "\n[OPTION]\n60024=" + ascii300 +
+    // A cut that ends just after a blank inside the text drops that blank.
+    const std::string blankAtCut = std::string(253, 'z') + " tail";
+    WriteFile(path, "[OTHER]\n1=" + ascii300 + "\n2=" + han + "\n3=" + blankAtCut +
+                        "\n[OPTION]\n60024=" + ascii300 +
                         "\n[MSG]\n9001=" + ascii600 + "\n[language]\nSkin=" + ascii600 + "\n");
 
     EXPECT_EQ(ReadProfileString(path, "OTHER", "1"), ascii300.substr(0, 254));
     EXPECT_EQ(ReadProfileString(path, "OTHER", "1", 4096), ascii300.substr(0, 254));
+    EXPECT_EQ(ReadProfileString(path, "OTHER", "3"), std::string(253, 'z'));
     EXPECT_EQ(ReadProfileString(path, "OPTION", "60024", 4096), ascii300.substr(0, 254));
     // [MSG] keeps 511 bytes, whatever larger buffer the caller passes.
     EXPECT_EQ(ReadProfileString(path, "MSG", "9001", 4096), ascii600.substr(0, 511));

@@ -139,6 +139,112 @@ TEST(RecordLayout, ChannelRecordOffsets) {
     for (const auto& c : cases) EXPECT_EQ(OffsetOf<FreDataRec>(c.set, c.width), c.offset) << c.name;
 }
 
+// Inside the sub-records: each field lands at its offset within its record.
+TEST(RecordLayout, SubRecordOffsets) {
+    // Encodes one record after `set` and gives the first non-zero byte.
+    auto at = [](auto record, auto set) {
+        set(record);
+        auto bytes = EncodeRecord(record);
+        for (std::size_t i = 0; i < bytes.size(); ++i)
+            if (bytes[i] != 0) return i;
+        return SIZE_MAX;
+    };
+    struct Case {
+        const char* name;
+        std::size_t got, want;
+    };
+    const Case cases[] = {
+        {"FM Fre", at(RadioFreRec{}, [](auto& r) { r.Fre.b[0] = '1'; }), 4},
+        {"book CallID", at(BookDataRec{}, [](auto& r) { r.CallID.b[0] = '1'; }), 2},
+        {"book Name", at(BookDataRec{}, [](auto& r) { r.Name.b[0] = 'A'; }), 7},
+        {"DTMF MemCodes(0).CodeLen", at(DTMFDataRec{}, [](auto& r) { r.MemCodes[0].CodeLen = 1; }), 24},
+        {"DTMF MemCodes(1)", at(DTMFDataRec{}, [](auto& r) { r.MemCodes[1].Code.b[0] = '1'; }), 26},
+        {"DTMF BeginCode", at(DTMFDataRec{}, [](auto& r) { r.BeginCode.Code.b[0] = '1'; }), 416},
+        {"DTMF EndCode", at(DTMFDataRec{}, [](auto& r) { r.EndCode.Code.b[0] = '1'; }), 442},
+        {"DTMF KillCode", at(DTMFDataRec{}, [](auto& r) { r.KillCode.Code.b[0] = '1'; }), 468},
+        {"DTMF KillCode.CodeLen", at(DTMFDataRec{}, [](auto& r) { r.KillCode.CodeLen = 1; }), 482},
+        {"DTMF StunCode", at(DTMFDataRec{}, [](auto& r) { r.StunCode.Code.b[0] = '1'; }), 484},
+        {"DTMF ANI", at(DTMFDataRec{}, [](auto& r) { r.ANI = 1; }), 500},
+        {"DTMF SendTime", at(DTMFDataRec{}, [](auto& r) { r.SendTime = 1; }), 502},
+        {"DTMF PttIDMode", at(DTMFDataRec{}, [](auto& r) { r.PttIDMode = 1; }), 504},
+        {"DTMF Separator", at(DTMFDataRec{}, [](auto& r) { r.Separator = 1; }), 509},
+        {"DTMF GroupCode", at(DTMFDataRec{}, [](auto& r) { r.GroupCode = 1; }), 511},
+        {"DTMF DecodeResponse", at(DTMFDataRec{}, [](auto& r) { r.DecodeResponse = 1; }), 513},
+        {"DTMF FirstDigitDelay", at(DTMFDataRec{}, [](auto& r) { r.FirstDigitDelay = 1; }), 515},
+        {"DTMF PreSendDelay", at(DTMFDataRec{}, [](auto& r) { r.PreSendDelay = 1; }), 517},
+        {"DTMF ResetTime", at(DTMFDataRec{}, [](auto& r) { r.ResetTime = 1; }), 519},
+        {"DTMF PostSendDelay", at(DTMFDataRec{}, [](auto& r) { r.PostSendDelay = 1; }), 521},
+        {"DTMF PauseTime", at(DTMFDataRec{}, [](auto& r) { r.PauseTime = 1; }), 523},
+        {"2Tone CallFormat", at(Tone2DataRec{}, [](auto& r) { r.CallFormat = 1; }), 4},
+        {"2Tone Interval", at(Tone2DataRec{}, [](auto& r) { r.Interval = 1; }), 23},
+        {"2Tone Encodes(0)", at(Tone2DataRec{}, [](auto& r) { r.Encodes[0].Empty = 1; }), 24},
+        {"2Tone Encodes(1)", at(Tone2DataRec{}, [](auto& r) { r.Encodes[1].Empty = 1; }), 41},
+        {"2Tone Decodes(0)", at(Tone2DataRec{}, [](auto& r) { r.Decodes[0].Valid = 1; }), 568},
+        {"2Tone encode Divisor1H", at(Tone2EncodeRec{}, [](auto& r) { r.Divisor1H = 1; }), 2},
+        {"2Tone encode Tone1H", at(Tone2EncodeRec{}, [](auto& r) { r.Tone1H = 1; }), 6},
+        {"2Tone encode Tone2L", at(Tone2EncodeRec{}, [](auto& r) { r.Tone2L = 1; }), 9},
+        {"2Tone encode Name", at(Tone2EncodeRec{}, [](auto& r) { r.Name.b[0] = 'A'; }), 10},
+        {"2Tone decode Tone1", at(Tone2DecodeRec{}, [](auto& r) { r.Tone1 = std::nextafter(1.0, 2.0); }), 2},
+        {"2Tone decode Tone2", at(Tone2DecodeRec{}, [](auto& r) { r.Tone2 = std::nextafter(1.0, 2.0); }), 10},
+        {"2Tone decode Response", at(Tone2DecodeRec{}, [](auto& r) { r.Response = 1; }), 18},
+        {"2Tone decode Name", at(Tone2DecodeRec{}, [](auto& r) { r.Name.b[0] = 'A'; }), 20},
+        {"5Tone ToneTime", at(Tone5DataRec{}, [](auto& r) { r.ToneTime = 1; }), 4},
+        {"5Tone OwnID", at(Tone5DataRec{}, [](auto& r) { r.OwnID.b[0] = '1'; }), 5},
+        {"5Tone Param5", at(Tone5DataRec{}, [](auto& r) { r.Tone5Param5 = 1; }), 11},
+        {"5Tone Param4", at(Tone5DataRec{}, [](auto& r) { r.Tone5Param4 = 1; }), 12},
+        {"5Tone Param7", at(Tone5DataRec{}, [](auto& r) { r.Tone5Param7 = 1; }), 14},
+        {"5Tone Param8", at(Tone5DataRec{}, [](auto& r) { r.Tone5Param8 = 1; }), 15},
+        {"5Tone Param12", at(Tone5DataRec{}, [](auto& r) { r.Tone5Param12 = 1; }), 21},
+        {"5Tone Switch", at(Tone5DataRec{}, [](auto& r) { r.Tone5Switch = 1; }), 23},
+        {"5Tone InfoCodes(0)", at(Tone5DataRec{}, [](auto& r) { r.InfoCodes[0].Type = 1; }), 27},
+        {"5Tone InfoCodes(7).Name", at(Tone5DataRec{}, [](auto& r) { r.InfoCodes[7].Name.b[6] = 'A'; }), 202},
+        {"5Tone EndCode", at(Tone5DataRec{}, [](auto& r) { r.EndCode.Empty = 1; }), 256},
+        {"5Tone Codes(99).Name", at(Tone5DataRec{}, [](auto& r) { r.Codes[99].Name.b[6] = 'A'; }), 5608},
+        {"5Tone UserTones(0)", at(Tone5DataRec{}, [](auto& r) { r.UserTones[0] = 1; }), 5609},
+        {"5Tone info Code", at(Tone5InfoCodeRec{}, [](auto& r) { r.Code.b[0] = '1'; }), 3},
+        {"5Tone info Name", at(Tone5InfoCodeRec{}, [](auto& r) { r.Name.b[0] = 'A'; }), 15},
+        {"5Tone code Standard", at(Tone5CodeRec{}, [](auto& r) { r.Standard = 1; }), 3},
+        {"5Tone code ToneTime", at(Tone5CodeRec{}, [](auto& r) { r.ToneTime = 1; }), 5},
+        {"5Tone code Code", at(Tone5CodeRec{}, [](auto& r) { r.Code.b[0] = '1'; }), 6},
+        {"5Tone code Name", at(Tone5CodeRec{}, [](auto& r) { r.Name.b[0] = 'A'; }), 46},
+        {"PowerOnText", at(OptionDataRec{}, [](auto& r) { r.PowerOnText.b[0] = 'A'; }), 94},
+        {"GroupSelectB", at(OptionDataRec{}, [](auto& r) { r.GroupSelectB = 1; }), 72},
+        {"MSK GroupID", at(MSKHeadRec{}, [](auto& r) { r.GroupID.b[0] = '1'; }), 4},
+        {"MSK PreSendDelay", at(MSKHeadRec{}, [](auto& r) { r.PreSendDelay = 1; }), 8},
+        {"MSK ResetTime", at(MSKHeadRec{}, [](auto& r) { r.ResetTime = 1; }), 16},
+        {"MSK Reserved(4)", at(MSKHeadRec{}, [](auto& r) { r.Reserved[4] = 1; }), 26},
+        {"MSK Groups(0)", at(MSKDataRec{}, [](auto& r) { r.Groups[0].Valid = 1; }), 30},
+        {"MSK group IndID", at(MSKGroupRec{}, [](auto& r) { r.IndID.b[0] = '1'; }), 4},
+        {"MSK group GroupID", at(MSKGroupRec{}, [](auto& r) { r.GroupID.b[0] = '1'; }), 8},
+        {"MSK group Reserved20", at(MSKGroupRec{}, [](auto& r) { r.Reserved20 = 1; }), 12},
+        {"MSK group InfoCode", at(MSKGroupRec{}, [](auto& r) { r.InfoCode.b[0] = '1'; }), 14},
+        {"MSK group Name", at(MSKGroupRec{}, [](auto& r) { r.Name.b[0] = 'A'; }), 32},
+        {"scan WaitTime", at(ScanDataRec{}, [](auto& r) { r.WaitTime = 1; }), 9},
+        {"scan PriorityCh1", at(ScanDataRec{}, [](auto& r) { r.PriorityCh1 = 1; }), 11},
+        {"alarm EmgChannel", at(AlarmDataRec{}, [](auto& r) { r.EmgChannel = 1; }), 7},
+    };
+    for (const auto& c : cases) EXPECT_EQ(c.got, c.want) << c.name;
+}
+
+TEST(RecordLayout, EncoderRefusesAShortBuffer) {
+    FreDataRec f{};
+    f.No = 1;
+    std::vector<std::uint8_t> small(112, 0xAB);
+    EXPECT_FALSE(EncodeRecord(f, std::span<std::uint8_t>(small)));
+    EXPECT_EQ(small, std::vector<std::uint8_t>(112, 0xAB));
+    std::vector<std::uint8_t> exact(113);
+    EXPECT_TRUE(EncodeRecord(f, std::span<std::uint8_t>(exact)));
+    EXPECT_EQ(exact[0], 1);
+}
+
+TEST(BankTable, OutsideTheTableThrows) {
+    BankTable t;
+    t(32, 9) = 5;
+    EXPECT_EQ(t.v.back(), 5);
+    for (auto [slot, bank] : {std::pair{0, 1}, {33, 1}, {1, 0}, {1, 10}, {-1, 5}})
+        EXPECT_THROW(t(slot, bank), std::out_of_range) << slot << "," << bank;
+}
+
 TEST(RecordLayout, IntegersAreLittleEndianTwosComplement) {
     FreDataRec r{};
     r.No = -1;
