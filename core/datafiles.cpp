@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <bit>
-#include <cstring>
 #include <vector>
 
 #include "core/bands.h"
@@ -107,9 +106,9 @@ LoadOutcome ReadDataSet(const AppData& d, const std::string& path, bool checkMod
                 break;
             case TestDataRead::Missing: break;
             case TestDataRead::Short:
+            case TestDataRead::Error:
                 if (!shortTestDataIsMissing) return LoadOutcome::FileError;
                 break;
-            case TestDataRead::Error: return LoadOutcome::FileError;
         }
     }
     out.data = *rec;
@@ -182,11 +181,11 @@ bool OpenDataFile(AppData& d, const std::string& path) {
     }
     CopyFileCopyToWorkData(d);
     d.CurModelShowName = GetShowModelName(d.CurModel);
+    d.DataFilePath = path;  // the refreshed window shows the new file's name
     d.Ui.View->LoadShowByModel();
     d.Ui.View->ReShowListByData(d.ShowListType);
     d.Ui.View->ReShowRadioListByData();
     d.Ui.View->ReShowAMListByData();
-    d.DataFilePath = path;
     d.IsUntitled = false;
     return true;
 }
@@ -307,15 +306,15 @@ bool SameChannel(FreDataRec a, FreDataRec b) {
 }
 
 // A code text counts over its valid digits only: the lengths must match,
-// and a length in 1..max compares that many characters. Afterwards a's text
-// is made b's so the field-by-field pass skips it.
+// and a length in 1..max compares that many characters of the two texts
+// (taken, like every text, through TrimNullStr). Afterwards a's text is made
+// b's so the field-by-field pass skips it.
 template <std::size_t N, class L>
 bool SameCode(FixedText<N>& a, L lenA, const FixedText<N>& b, L lenB, int max) {
     if (lenA != lenB) return false;
-    int len = static_cast<int>(lenA);
-    if (len >= 1 && len <= max &&
-        std::memcmp(a.data(), b.data(), static_cast<std::size_t>(std::min<int>(len, N))) != 0)
-        return false;
+    const int len = static_cast<int>(lenA);
+    const auto n = static_cast<std::size_t>(len);
+    if (len >= 1 && len <= max && a.Trim().substr(0, n) != b.Trim().substr(0, n)) return false;
     a = b;
     return true;
 }

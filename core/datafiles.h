@@ -62,10 +62,10 @@ struct LoadedDataSet {
 enum class LoadOutcome { Ok, FileError, ModelWrong };
 
 // Reads the data file at path and its channel file; with withTestData also
-// the companion (missing: testData empty; shorter than 32 bytes: a file
-// error unless shortTestDataIsMissing). checkModel refuses another model;
-// stampModel puts CurModel and CurBandIndex over the file's own before the
-// record is checked.
+// the companion (missing: testData empty; shorter than 32 bytes or
+// unreadable: a file error, or as if missing with shortTestDataIsMissing).
+// checkModel refuses another model; stampModel puts CurModel and
+// CurBandIndex over the file's own before the record is checked.
 LoadOutcome ReadDataSet(const AppData& d, const std::string& path, bool checkModel,
                         bool stampModel, bool withTestData, bool shortTestDataIsMissing,
                         LoadedDataSet& out);

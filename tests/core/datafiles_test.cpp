@@ -60,16 +60,27 @@ TEST_F(DataFiles, SaveOpenSaveGivesIdenticalFilesAndData) {
     EXPECT_EQ(fre.size(), 9 * kChannelRecordSize);
     EXPECT_EQ(dat.substr(12293, 7), "KEVRA8R");
 
+    // The window, refreshed, already sees the opened file's name.
+    struct PathSeeingListener : rp::test::RecordingListener {
+        const AppData* a = nullptr;
+        std::string pathAtLoad;
+        void LoadShowByModel() override {
+            RecordingListener::LoadShowByModel();
+            pathAtLoad = a->DataFilePath;
+        }
+    } seen;
     AppData e;
-    e.Ui.View = &view;
+    seen.a = &e;
+    e.Ui.View = &seen;
     e.InitFolder = d.InitFolder;
     e.CurModel = "KEVRA8R";
     SetBand(e, 0);
     NewDataFile(e);
-    view.calls.clear();
+    seen.calls.clear();
     ASSERT_TRUE(OpenDataFile(e, P("x.dat")));
-    EXPECT_EQ(view.calls, (std::vector<std::string>{"LoadShowByModel", "ReShowListByData",
+    EXPECT_EQ(seen.calls, (std::vector<std::string>{"LoadShowByModel", "ReShowListByData",
                                                     "ReShowRadioListByData", "ReShowAMListByData"}));
+    EXPECT_EQ(seen.pathAtLoad, P("x.dat"));
     EXPECT_EQ(e.DataFilePath, P("x.dat"));
     EXPECT_FALSE(e.IsUntitled);
     EXPECT_FALSE(IsDataChanged(e));
@@ -185,6 +196,10 @@ TEST_F(DataFiles, ChangeDetectionRules) {
         {"DTMF code with length 0", [](AppData& a) { a.DTMFData().KillCode.Code.Set("999"); }, false},
         {"DTMF code within its length", [](AppData& a) { a.DTMFData().MemCodes[0].Code.Set("13"); }, true},
         {"DTMF code length", [](AppData& a) { a.DTMFData().MemCodes[0].CodeLen = 3; }, true},
+        {"code text ending in a NUL instead of a blank within its length",
+         [](AppData& a) { a.DTMFData().BeginCode.Code.Set(std::string("12\0", 3)); }, false},
+        {"code text changed within its length, beyond the base text",
+         [](AppData& a) { a.DTMFData().BeginCode.Code.Set("124"); }, true},
         {"DTMF code length out of range",
          [](AppData& a) { a.DTMFData().StunCode.Code.Set("55"); }, false},
         {"five-tone own ID past its length",
@@ -210,6 +225,8 @@ TEST_F(DataFiles, ChangeDetectionRules) {
     DTMFDataRec& t = d.DTMFData();
     t.MemCodes[0].Code.Set("123");
     t.MemCodes[0].CodeLen = 2;
+    t.BeginCode.Code.Set("12");  // blank-padded: its length counts one blank
+    t.BeginCode.CodeLen = 3;
     t.StunCode.Code.Set("77");
     t.StunCode.CodeLen = 15;
     d.Tone5Data().OwnID.Set("12345");

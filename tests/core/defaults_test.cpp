@@ -270,6 +270,15 @@ TEST_F(ModelInitFile, FactoryModeReadsTheCompanionAndTreatsAShortOneAsMissing) {
     EXPECT_EQ(d.DTMFData().OwnID.Trim(), "123");  // the file still loads
     EXPECT_EQ(d.TestDataBuf[0], 0x21);             // the snapshot half carried over
     EXPECT_FALSE(IsDataChanged(d));
+
+    // An unreadable companion (a folder) does not stop the load either.
+    std::filesystem::remove(TestDataCompanionPath(file));
+    std::filesystem::create_directory(TestDataCompanionPath(file));
+    d.TestDataBuf[0] = 1;
+    NewDataFile(d);
+    EXPECT_EQ(d.DTMFData().OwnID.Trim(), "123");
+    EXPECT_EQ(d.TestDataBuf[0], 0x21);
+    EXPECT_FALSE(IsDataChanged(d));
 }
 
 TEST(EmgData, PlaceholdersFromTheGivenDate) {
