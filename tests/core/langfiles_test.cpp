@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "core/utf8check.h"
 #include "core/language.h"
 #include "core/profile.h"
 #include "tempfolder.h"
@@ -52,18 +53,7 @@ KeySets LoadRegistry() {
     return keys;
 }
 
-bool IsValidUtf8(std::string_view s) {
-    std::size_t i = 0;
-    while (i < s.size()) {
-        unsigned char c = static_cast<unsigned char>(s[i]);
-        std::size_t n = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : (c >> 3) == 30 ? 4 : 0;
-        if (n == 0 || i + n > s.size()) return false;
-        for (std::size_t k = 1; k < n; ++k)
-            if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return false;
-        i += n;
-    }
-    return true;
-}
+using rp::test::IsValidUtf8;
 
 // Keys the program's sources look up. A key is found when it is
 //  - a literal in a look-up (GetLanguageString(d, 1001), ...->Text(1503),

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "core/utf8check.h"
 #include "core/profile.h"
 #include "tempfolder.h"
 
@@ -12,18 +13,7 @@ using rp::test::WriteFile;
 
 namespace {
 
-bool IsValidUtf8(std::string_view s) {
-    std::size_t i = 0;
-    while (i < s.size()) {
-        unsigned char c = static_cast<unsigned char>(s[i]);
-        std::size_t n = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : (c >> 3) == 30 ? 4 : 0;
-        if (n == 0 || i + n > s.size()) return false;
-        for (std::size_t k = 1; k < n; ++k)
-            if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return false;
-        i += n;
-    }
-    return true;
-}
+using rp::test::IsValidUtf8;
 
 std::size_t CountTempFiles(const std::string& folder) {
     std::size_t n = 0;
