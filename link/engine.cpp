@@ -70,7 +70,12 @@ void CommEngine::PortFailed() {
 bool CommEngine::Send(const Bytes& frame, int replyLen, Await what) {
     d_.EchoLen = d_.NoEcho ? 0 : static_cast<Integer>(frame.size());
     rx_.clear();
-    resendReplies_ = 0;
+    // The 0x0A count belongs to one frame: a repeat of the same frame (after
+    // a time-out or a 0x0A) keeps it, any other frame starts it again.
+    if (frame != lastFrame_) {
+        resendReplies_ = 0;
+        lastFrame_ = frame;
+    }
     awaiting_ = what;
     awaitLen_ = static_cast<std::size_t>(replyLen + d_.EchoLen);
     const bool ok = p_.Port->IsOpen() && (p_.Port->Flush(), p_.Port->Write(frame));
@@ -109,6 +114,7 @@ void CommEngine::SetUpTransferAddresses() {
     testDataDone_ = false;
     testDataSkipped_ = false;
     resendReplies_ = 0;
+    lastFrame_.clear();
     question_ = Question::None;
     awaiting_ = Await::Nothing;
     awaitLen_ = 0;
@@ -541,8 +547,7 @@ void CommEngine::MSComm1_OnComm(ByteView r) {
 // row the frame counts as unanswered.
 void CommEngine::OnResend() {
     TimerOff();
-    const int count = resendReplies_ + 1;
-    if (count >= kMaxResendReplies) {
+    if (++resendReplies_ >= kMaxResendReplies) {
         TriesUsedUp(awaiting_ == Await::TestWriteAck);
         return;
     }
@@ -550,7 +555,6 @@ void CommEngine::OnResend() {
         SendTestDataWriteBlock(testWriteBlock_);
     else
         ResendWriteBlock();
-    resendReplies_ = count;
 }
 
 // ---- time-outs and questions -----------------------------------------------------

@@ -288,6 +288,7 @@ private:
     Question question_ = Question::None;
     bool reopenOnRetry_ = false;
     int resendReplies_ = 0;       // consecutive 0x0A to the current frame
+    Bytes lastFrame_;             // the frame sent last (a new one restarts the count)
     bool blockStarted_ = false;   // an image block has been requested or sent
     bool resumeBlock_ = false;    // the next block step repeats CommAddress
     Bytes passWordBlock_;         // kept for the check after the dialog

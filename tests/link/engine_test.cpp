@@ -287,7 +287,12 @@ TEST_P(EngineFaults, EndsAsExpected) {
     rig.radio.SetPassWord(c.radio.PassWord);
     const auto memory = rig.radio.Memory;
     rig.questions.retryAnswers.assign(c.retries.begin(), c.retries.end());
+    rig.d.DataFilePath = "club.dat";
+    rig.d.IsUntitled = false;
+    rig.d.FreData[0].No = 7;
     const auto workBefore = rig.d.WorkData;
+    const auto fileBefore = rig.d.FileData;
+    const auto freBefore = rig.d.FreData;
     const auto modelBefore = rig.d.CurModel;
     bool started = c.mode == 1 ? rig.engine.StartRead()
                    : c.mode == 2 ? rig.engine.StartWrite()
@@ -313,8 +318,14 @@ TEST_P(EngineFaults, EndsAsExpected) {
         EXPECT_EQ(rig.messages.texts.back(), failText);
         // A failed read leaves the data model as it was (a write's encoders
         // may have sorted and compacted it before the transfer began).
-        if (c.mode != 2) { EXPECT_TRUE(rig.d.WorkData == workBefore); }
+        if (c.mode != 2) {
+            EXPECT_TRUE(rig.d.WorkData == workBefore);
+            EXPECT_TRUE(rig.d.FileData == fileBefore);
+            EXPECT_TRUE(rig.d.FreData == freBefore);
+        }
         EXPECT_EQ(rig.d.CurModel, modelBefore);
+        EXPECT_EQ(rig.d.DataFilePath, "club.dat");
+        EXPECT_FALSE(rig.d.IsUntitled);
     }
 }
 
@@ -324,6 +335,7 @@ INSTANTIATE_TEST_SUITE_P(
         FaultCase{"DroppedReplyRead", 1, With([](auto& o) { o.DropReply = 40; }), {}, true, 0},
         FaultCase{"DroppedReplyWrite", 2, With([](auto& o) { o.DropReply = 40; }), {}, true, 0},
         FaultCase{"LateReplyTaken", 1, With([](auto& o) { o.DelayReply = 30; o.DelayMs = 350; }), {}, true, 0},
+        FaultCase{"LateAckWrite", 2, With([](auto& o) { o.DelayReply = 30; o.DelayMs = 350; }), {}, true, 0},
         FaultCase{"BadChecksum", 1, With([](auto& o) { o.BadChecksum = 20; }), {}, true, 0},
         FaultCase{"WrongAddress", 1, With([](auto& o) { o.WrongAddress = 20; }), {}, true, 0},
         FaultCase{"ExtraByte", 1, With([](auto& o) { o.ExtraByte = 20; }), {}, true, 0},
@@ -414,6 +426,54 @@ TEST(EngineTimeouts, MissingBlockThreeTimesThenRetryResumesAtThatBlock) {
     EXPECT_EQ(rig.messages.texts, std::vector<std::string>{"T2004"});
     for (long a = 0x0010; a <= 0x3F7F; ++a)
         if (!InSkipRange(rig.d, a)) { ASSERT_EQ(rig.d.CommData[a], memory[a]) << a; }
+}
+
+TEST(EngineTimeouts, MissingWriteBlockThreeTimesThenRetryResumesAtThatBlock) {
+    EngineRig rig;
+    rig.questions.retryAnswers = {true};
+    rig.port.swallow = SwallowFirst("W0120", 3);
+    ASSERT_TRUE(rig.engine.StartWrite());
+    rig.loop.RunUntil([&] { return rig.questions.retryAsked == 1; });
+    EXPECT_EQ(rig.questions.portOpenAtRetry, std::vector<bool>{true});
+    const std::size_t before = rig.port.sent.size();
+    ASSERT_TRUE(rig.Finish());
+    const auto t = Trace(rig.port);
+    EXPECT_EQ(std::vector<std::string>(t.begin() + static_cast<long>(before), t.begin() + static_cast<long>(before) + 6),
+              (std::vector<std::string>{"END", "P", "I", "R0040", "W0120", "W0130"}));
+    EXPECT_EQ(CountOf(t, "W0110"), 1);
+    EXPECT_EQ(CountOf(t, "W0120"), 4);
+    // Every block counted once, and once more after the last.
+    EXPECT_EQ(rig.d.BlocksDone, rig.d.BlocksTotal + 1);
+    EXPECT_EQ(rig.progress.values.back(), 100);
+    EXPECT_EQ(rig.messages.texts, std::vector<std::string>{"T2005"});
+    for (long a = 0x0100; a <= 0x3F7F; ++a)
+        if (!InSkipRange(rig.d, a)) { ASSERT_EQ(rig.radio.Memory[a], rig.d.CommData[a]) << a; }
+}
+
+// Five 0x0A replies to one frame ask, even when a time-out falls between
+// them; a new frame starts the count again.
+TEST(EngineReplies, ResendCountBelongsToTheFrame) {
+    sim::SimOptions o;
+    o.ResendAt = 1;  // W0100 gets four 0x0A, then is taken
+    o.ResendTimes = 4;
+    EngineRig rig(o);
+    rig.questions.retryAnswers = {false};
+    rig.port.swallow = [](const Bytes& f) { return TraceName(f) == "W0110"; };
+    ASSERT_TRUE(rig.engine.StartWrite());
+    rig.loop.RunUntil([&] { return rig.engine.CommAddress == 0x0110; });
+    const Bytes resend{ResendByte};
+    for (int i = 0; i < 3; ++i) rig.engine.OnBytesReceived(resend);
+    rig.loop.RunFor(310);  // one time-out: the frame repeated, one try used
+    EXPECT_EQ(rig.engine.BlockRetries[1], 2);
+    EXPECT_EQ(rig.questions.retryAsked, 0);
+    rig.engine.OnBytesReceived(resend);
+    EXPECT_EQ(rig.questions.retryAsked, 0);
+    rig.engine.OnBytesReceived(resend);
+    EXPECT_EQ(rig.questions.retryAsked, 1);
+    EXPECT_EQ(CountOf(Trace(rig.port), "W0110"), 1 + 3 + 1 + 1);
+    EXPECT_EQ(CountOf(Trace(rig.port), "W0100"), 5);  // its four 0x0A did not count for W0110
+    ASSERT_TRUE(rig.Finish());
+    EXPECT_EQ(rig.messages.texts, std::vector<std::string>{"T2007"});
 }
 
 TEST(EngineTimeouts, MissingWriteBlockCancelLeavesRadioPartlyWritten) {
@@ -622,6 +682,45 @@ TEST(EngineFactory, WriteWithoutTestDataSkipsTheFactoryPart) {
     EXPECT_EQ(rig.messages.texts,
               std::vector<std::string>{"T2005\nThe test data was not written: none had been loaded, read "
                                        "from a radio or entered."});
+}
+
+TEST(EngineFactory, CorrectedPassWordRepeatsTheFactoryPart) {
+    sim::SimOptions o;
+    o.PassWord = "77";
+    EngineRig rig(o);
+    rig.d.FactoryTestMode = true;
+    rig.d.TestDataOrigin = AppData::TestDataSource::Entry;
+    for (int i = 0; i < 32; ++i) rig.d.TestDataBuf[i] = static_cast<Byte>(0x30 + i);
+    rig.questions.passWordAnswers.push_back({true, "77"});
+    ASSERT_TRUE(rig.engine.StartWrite());
+    ASSERT_TRUE(rig.Finish());
+    const auto t = Trace(rig.port);
+    ASSERT_GE(t.size(), 15u);
+    EXPECT_EQ(std::vector<std::string>(t.begin(), t.begin() + 15),
+              (std::vector<std::string>{"E", "I", "R0040", "END", "E", "I", "R0040", "R0000", "R0010", "W0000",
+                                        "W0010", "P", "I", "R0040", "W0100"}));
+    for (int i = 2; i <= 16; ++i) EXPECT_EQ(rig.radio.Memory[i], 0x30 + i) << i;
+    EXPECT_EQ(rig.messages.texts, std::vector<std::string>{"T2005"});
+    EXPECT_TRUE(rig.radio.Violations().empty());
+}
+
+TEST(EngineFactory, ReadRestartRereadsTheTestDataThenResumes) {
+    EngineRig rig;
+    rig.d.FactoryTestMode = true;
+    rig.radio.FillPattern(6);
+    rig.radio.SetPassWord("");
+    const auto memory = rig.radio.Memory;
+    rig.questions.retryAnswers = {true};
+    rig.port.swallow = SwallowFirst("R0080", 3);
+    ASSERT_TRUE(rig.engine.StartRead());
+    rig.loop.RunUntil([&] { return rig.questions.retryAsked == 1; });
+    const std::size_t before = rig.port.sent.size();
+    ASSERT_TRUE(rig.Finish());
+    const auto t = Trace(rig.port);
+    EXPECT_EQ(std::vector<std::string>(t.begin() + static_cast<long>(before), t.begin() + static_cast<long>(before) + 8),
+              (std::vector<std::string>{"END", "P", "I", "R0040", "R0000", "R0010", "R0080", "R0090"}));
+    EXPECT_EQ(rig.messages.texts, std::vector<std::string>{"T2004"});
+    for (int i = 0; i < 32; ++i) EXPECT_EQ(rig.d.TestDataBuf[i], memory[i]) << i;
 }
 
 TEST(EngineFactory, TimeoutsInTestDataStatesAskWithThePortClosed) {

@@ -187,6 +187,8 @@ TEST(LinkIdentity, AcceptanceByMode) {
         {2, "7425USB", 0, Ident("KEVRA8R", 0, "V101", 0), false, {"Model type is wrong"}},
         {2, "KEVRA8R", 0, Ident("KEVRA8R", 0, "V102", 0), false, {"Version is wrong"}},
         {1, "KEVRA8R", 0, Ident("7425US", 0, "V100", 0), false, {"Model type is wrong"}},
+        {3, "KEVRA8R", 0, Ident("7425US", 0, "V101", 0), false, {"Model type is wrong"}},
+        {3, "KEVRA8R", 0, Ident("KEVRA8R", 0, "V1", 0), false, {"Version is wrong"}},
         {2, "KEVRA8R", 1, Ident("KEVRA8R", 0, "V101", 0), false, {"Frequencys is wrong!"}},
         {2, "KEVRA8R", 1, Ident("7425US", 0, "V101", 0), false, {"Model type is wrong", "Frequencys is wrong!"}},
         {2, "KEVRA8R", 0, Ident("KEVRA8R", 0, "V101", 1), false, {"Radio is killed"}},
