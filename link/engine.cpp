@@ -129,14 +129,16 @@ bool CommEngine::OpenCommPort() {
     CommState = CommStateIdle;
     ClosePort();
     ResetCommRetries();
-    const PortSettings s = TransferSettings();
-    const OpenResult r = s.Device.empty() ? OpenResult::Failed : p_.Port->Open(s);
-    if (r != OpenResult::Ok) {
-        ShowOpenError(r);
-        return false;
-    }
+    if (!OpenTransferPort()) return false;
     d_.ProgressPercent = 0;
     return true;
+}
+
+bool CommEngine::OpenTransferPort() {
+    const PortSettings s = TransferSettings();
+    const OpenResult r = s.Device.empty() ? OpenResult::Failed : p_.Port->Open(s);
+    if (r != OpenResult::Ok) ShowOpenError(r);
+    return r == OpenResult::Ok;
 }
 
 bool CommEngine::PrepareRead() {
@@ -210,36 +212,22 @@ bool CommEngine::StartInformationRead() {
 
 // ---- sends -------------------------------------------------------------------------
 
-void CommEngine::SendProgramCommand() {
-    if (!p_.Port->IsOpen()) {
-        const PortSettings s = TransferSettings();
-        const OpenResult r = s.Device.empty() ? OpenResult::Failed : p_.Port->Open(s);
-        if (r != OpenResult::Ok) {
-            ShowOpenError(r);
-            if (CommMode != CommModeIdle) FinishComm(false);
-            return;
-        }
-    }
-    d_.ProgressPercent = 0;
-    CommState = CommStateProgram;
-    FactoryEntrySent = false;
-    Send(BuildProgramCommand(), kProgramAckLen, Await::ProgramAck);
-}
+void CommEngine::SendProgramCommand() { SendEntryFrame(false); }
 
-void CommEngine::SendFactoryModeEntry() {
-    if (!p_.Port->IsOpen()) {
-        const PortSettings s = TransferSettings();
-        const OpenResult r = s.Device.empty() ? OpenResult::Failed : p_.Port->Open(s);
-        if (r != OpenResult::Ok) {
-            ShowOpenError(r);
-            if (CommMode != CommModeIdle) FinishComm(false);
-            return;
-        }
+void CommEngine::SendFactoryModeEntry() { SendEntryFrame(true); }
+
+// Enters programming mode with ProgramCommand, or with the factory entry
+// word; opens the port first when it is closed.
+void CommEngine::SendEntryFrame(bool factory) {
+    if (!p_.Port->IsOpen() && !OpenTransferPort()) {
+        if (CommMode != CommModeIdle) FinishComm(false);
+        return;
     }
     d_.ProgressPercent = 0;
     CommState = CommStateProgram;
-    FactoryEntrySent = true;
-    Send(BuildFactoryModeEntry(), kProgramAckLen, Await::ProgramAck);
+    FactoryEntrySent = factory;
+    Send(factory ? BuildFactoryModeEntry() : BuildProgramCommand(), kProgramAckLen,
+         Await::ProgramAck);
 }
 
 void CommEngine::SendIdentRequest() { Send(BuildIdentRequest(), kIdentReplyLen, Await::Ident); }
@@ -673,14 +661,9 @@ void CommEngine::OnRetryAnswer(bool retry) {
         FinishComm(false);
         return;
     }
-    if (reopenOnRetry_ && !p_.Port->IsOpen()) {
-        const PortSettings s = TransferSettings();
-        const OpenResult r = s.Device.empty() ? OpenResult::Failed : p_.Port->Open(s);
-        if (r != OpenResult::Ok) {
-            ShowOpenError(r);
-            FinishComm(false);
-            return;
-        }
+    if (reopenOnRetry_ && !p_.Port->IsOpen() && !OpenTransferPort()) {
+        FinishComm(false);
+        return;
     }
     ResetCommRetries();
     EndTransferRestart();

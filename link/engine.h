@@ -275,6 +275,8 @@ private:
     void SetUpTransferAddresses();
     PortSettings TransferSettings() const;
     void ShowOpenError(OpenResult r);
+    bool OpenTransferPort();
+    void SendEntryFrame(bool factory);
 
     AppData& d_;
     CommPorts p_;
