@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <optional>
 
 #include "core/numtext.h"
 
@@ -19,6 +20,14 @@ constexpr const char* kEmptyFM = "FFFFFFFF";
 
 void WarnOutOfRange(AppData& d) {
     d.Ui.Notify->Show(d.Ui.Texts->Text(kTextOutOfRange), MsgIcon::Warning, MsgButtons::Ok, "");
+}
+
+// The edge a value outside lo..hi is moved to, with the text-2001 warning;
+// nothing for a value inside.
+std::optional<double> ClampToEdge(AppData& d, double f, double lo, double hi) {
+    if (!(f < lo) && !(f > hi)) return std::nullopt;
+    WarnOutOfRange(d);
+    return f < lo ? lo : hi;
 }
 
 void WarnNotNumeric(AppData& d) {
@@ -244,14 +253,7 @@ std::string FormatFMFre(AppData& d, double value) {
 }
 
 double CheckFMFre(AppData& d, double f) {
-    if (f < d.FMLowFre) {
-        WarnOutOfRange(d);
-        return d.FMLowFre;
-    }
-    if (f > d.FMHighFre) {
-        WarnOutOfRange(d);
-        return d.FMHighFre;
-    }
+    if (auto edge = ClampToEdge(d, f, d.FMLowFre, d.FMHighFre)) return *edge;
     return RoundFMFre(f);
 }
 
@@ -322,14 +324,7 @@ std::string FormatAMFre(AppData& d, double value) {
 }
 
 double CheckAMFre(AppData& d, double f) {
-    if (f < d.AMLowFre) {
-        WarnOutOfRange(d);
-        return d.AMLowFre;
-    }
-    if (f > d.AMHighFre) {
-        WarnOutOfRange(d);
-        return d.AMHighFre;
-    }
+    if (auto edge = ClampToEdge(d, f, d.AMLowFre, d.AMHighFre)) return *edge;
     return f;
 }
 
