@@ -148,6 +148,10 @@ void CommEngine::OnSearchReply() {
         if (IsSearchedRadio()) {
             CommMode = s.SearchSavedMode;
             CommState = CommStateProgram;
+            // The transfer gets its three tries per frame again: the
+            // search used up those of this setting.
+            ProgramRetries = kFrameTries;
+            IdentRetries = kFrameTries;
             d_.ComDevice = s.SearchPort;
             d_.ComHandshaking = static_cast<Integer>(s.SearchHandshaking);
             d_.ComStopBit = static_cast<Integer>(s.SearchStopBit);
@@ -169,6 +173,8 @@ void CommEngine::EndCommSearch() {
         d_.ComHandshaking = static_cast<Integer>(s.FoundHandshaking);
         d_.ComStopBit = static_cast<Integer>(s.FoundStopBit);
         CommState = CommStateProgram;
+        ProgramRetries = kFrameTries;  // as above: fresh tries for the transfer
+        IdentRetries = kFrameTries;
         SaveCommSettings();
         if (OpenCommPortWith(s.FoundPort, s.FoundHandshaking, s.FoundStopBit)) {
             SendProgramCommand();

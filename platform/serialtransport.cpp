@@ -1,5 +1,7 @@
 #include "platform/serialtransport.h"
 
+#include <poll.h>
+#include <termios.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -35,6 +37,8 @@ OpenResult QtSerialTransport::Open(const PortSettings& s) {
         port_.clearError();
         return OpenResult::Failed;
     }
+    lostReported_ = false;
+    ++session_;
     // Setting failures (a pseudo-terminal refusing a modem-line call, say)
     // do not stop the transfer.
     port_.setBaudRate(s.BaudRate);
@@ -45,13 +49,21 @@ OpenResult QtSerialTransport::Open(const PortSettings& s) {
                          : s.Handshaking >= 2 ? QSerialPort::HardwareControl
                                               : QSerialPort::NoFlowControl);
     port_.clearError();
+    if (!port_.isOpen()) return OpenResult::Failed;  // gone while being set up
     opened_ = path;
-    lostReported_ = false;
     return OpenResult::Ok;
 }
 
 void QtSerialTransport::Close() {
-    if (port_.isOpen()) port_.close();
+    if (!port_.isOpen()) return;
+    // Unsent bytes are dropped first: a serial driver would otherwise hold
+    // the close until they leave, which under stopped flow control (a
+    // search trying hardware handshaking on an idle port) can take
+    // half a minute.
+    closing_ = true;
+    port_.clear(QSerialPort::AllDirections);
+    port_.close();
+    closing_ = false;
 }
 
 bool QtSerialTransport::IsOpen() const { return port_.isOpen(); }
@@ -65,9 +77,10 @@ void QtSerialTransport::Flush() {
 bool QtSerialTransport::Write(ByteView bytes) {
     if (!port_.isOpen()) return false;
     const qint64 n = port_.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
-    if (n != static_cast<qint64>(bytes.size())) return false;
-    port_.flush();  // onto the line now, not at the next event-loop turn
-    return true;
+    // QSerialPort sends from the event loop as soon as the line takes the
+    // bytes; no flush(): it waits in tcdrain() until they have left, for
+    // ever when flow control holds them.
+    return n == static_cast<qint64>(bytes.size());
 }
 
 void QtSerialTransport::OnReadyRead() {
@@ -77,21 +90,44 @@ void QtSerialTransport::OnReadyRead() {
                                       static_cast<std::size_t>(data.size())));
 }
 
+bool QtSerialTransport::DeviceGone() const {
+    const int fd = port_.handle();
+    if (fd < 0) return true;
+    pollfd p{fd, POLLIN, 0};
+    if (poll(&p, 1, 0) > 0 && (p.revents & (POLLHUP | POLLERR | POLLNVAL))) return true;
+    termios t{};
+    return tcgetattr(fd, &t) != 0;  // a hung-up terminal refuses even this
+}
+
 void QtSerialTransport::OnError(QSerialPort::SerialPortError e) {
-    switch (e) {
-        case QSerialPort::ResourceError:
-        case QSerialPort::ReadError:
-        case QSerialPort::WriteError:
-            break;  // the port has gone
-        default:
-            return;  // ignored: the transfer's own time-outs decide
+    if (e == QSerialPort::NoError || closing_ || lostReported_ || !port_.isOpen()) return;
+    const unsigned session = session_;
+    const bool ioError =
+        e == QSerialPort::ResourceError || e == QSerialPort::ReadError || e == QSerialPort::WriteError;
+    if (!ioError || !DeviceGone()) {
+        // Ignored: a modem-line call the device refuses, or a read that
+        // found the bytes already emptied by a send in the same event-loop
+        // turn (QSerialPort reports that as a resource error and stops
+        // reading). Reading is switched on again, as an event of its own.
+        QMetaObject::invokeMethod(
+            this,
+            [this, session] {
+                if (session == session_ && port_.isOpen()) OnReadyRead();
+            },
+            Qt::QueuedConnection);
+        return;
     }
-    if (lostReported_ || !port_.isOpen()) return;
     lostReported_ = true;
+    closing_ = true;
     port_.close();
+    closing_ = false;
     // Reported as an event of its own, never from inside an engine call.
     QMetaObject::invokeMethod(
-        this, [this] { if (engine_) engine_->OnPortLost(); }, Qt::QueuedConnection);
+        this,
+        [this, session] {
+            if (session == session_ && engine_) engine_->OnPortLost();
+        },
+        Qt::QueuedConnection);
 }
 
 QtReplyTimer::QtReplyTimer(QObject* parent) : QObject(parent) {

@@ -29,11 +29,16 @@ public:
 private:
     void OnReadyRead();
     void OnError(QSerialPort::SerialPortError e);
+    // True when the open device has hung up or vanished (not merely had
+    // nothing to read).
+    bool DeviceGone() const;
 
     QSerialPort port_;
     LinkEvents* engine_ = nullptr;
     QString opened_;
     bool lostReported_ = false;
+    bool closing_ = false;
+    unsigned session_ = 0;  // counts opens: a queued report names its port
 };
 
 class QtReplyTimer : public QObject, public ReplyTimer {

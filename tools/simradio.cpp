@@ -79,16 +79,24 @@ std::vector<SimReply> SimRadio::Receive(const Byte* data, std::size_t n) {
     std::vector<SimReply> out;
     if (hungUp_) return out;
     in_.insert(in_.end(), data, data + n);
+    // The fixed words are told apart by their bytes, not by their first
+    // letter alone, so the entry word may be any seven bytes.
+    static const Bytes* const kWords[] = {&kProgram, &kEntry, &kEnd};
     while (!in_.empty() && !hungUp_) {
-        const Byte b = in_[0];
-        std::size_t need = 0;
         const Bytes* word = nullptr;
-        if (b == kProgram[0]) {
-            word = &kProgram;
-        } else if (b == kEntry[0]) {
-            word = &kEntry;
-        } else if (b == kEnd[0]) {
-            word = &kEnd;
+        bool partial = false;
+        for (const Bytes* w : kWords) {
+            if (!StartsWith(in_, *w)) continue;
+            if (in_.size() >= w->size()) {
+                word = w;
+                break;
+            }
+            partial = true;
+        }
+        std::size_t need = 0;
+        const Byte b = in_[0];
+        if (word) {
+            need = word->size();
         } else if (b == 0x02) {
             need = 1;
         } else if (b == 'R') {
@@ -96,16 +104,11 @@ std::vector<SimReply> SimRadio::Receive(const Byte* data, std::size_t n) {
         } else if (b == 'W') {
             if (in_.size() < 4) break;
             need = static_cast<std::size_t>(in_[3]) + 6;
+        } else if (partial) {
+            break;  // the start of a word: wait for the rest
         } else {
             in_.erase(in_.begin());  // not the start of any frame
             continue;
-        }
-        if (word) {
-            if (!StartsWith(in_, *word)) {
-                in_.erase(in_.begin());
-                continue;
-            }
-            need = word->size();
         }
         if (in_.size() < need) break;
         Bytes f(in_.begin(), in_.begin() + static_cast<long>(need));
@@ -200,11 +203,11 @@ void SimRadio::Frame(const Bytes& f, std::vector<SimReply>& out) {
         const bool good = len == 16 && f.back() == kAck && rp::IsCheckSumOK(f, 1) && a + len <= kMemorySize;
         const bool forced = Options.ResendAt > 0 && writes_ >= Options.ResendAt &&
                             writes_ < Options.ResendAt + Options.ResendTimes;
+        if (a < 0x0100 && !FactoryMode) violations_.push_back(a);  // taken or not
         if (!good || forced) {
             Reply(Bytes{kResend}, false, out);
             return;
         }
-        if (a < 0x0100 && !FactoryMode) violations_.push_back(a);
         std::copy(f.begin() + 4, f.begin() + 4 + len, Memory.begin() + a);
         written_.push_back(a);
         Reply(Bytes{kAck}, false, out);

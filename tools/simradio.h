@@ -10,7 +10,8 @@
 // 06 in any state (unless told to ignore it outside programming mode); the
 // identity request, "R" and "W" are answered only in programming mode. A
 // write frame with a bad length, checksum or terminator gets 0x0A. Any "W"
-// below 0x0100 outside a factory entry is recorded as a violation.
+// below 0x0100 outside a factory entry, taken or not, is recorded as a
+// violation.
 #include <array>
 #include <cstdint>
 #include <string>
@@ -80,7 +81,7 @@ public:
     int EndCommands() const { return ends_; }
     int WriteFrames() const { return writes_; }
     int ReadRequests() const { return reads_; }
-    // Addresses of "W" frames below 0x0100 taken outside a factory entry.
+    // Addresses of "W" frames below 0x0100 received outside a factory entry.
     const std::vector<int>& Violations() const { return violations_; }
     // Addresses written, in order (accepted frames only).
     const std::vector<int>& WrittenAddresses() const { return written_; }

@@ -114,14 +114,21 @@ int main(int argc, char** argv) {
     std::signal(SIGINT, OnSignal);
     std::signal(SIGTERM, OnSignal);
     pty.Start();
+    radio.LogEnabled = !quiet;
     std::size_t shown = 0;
-    while (!gStop) {
+    bool hungUp = false;
+    while (!gStop && !hungUp) {
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        std::lock_guard<std::mutex> lock(pty.Mutex());
-        const auto& log = radio.Log();
-        for (; shown < log.size(); ++shown)
-            if (!quiet) Out(stderr, log[shown] + "\n");
-        if (radio.HungUp()) break;
+        std::string lines;
+        {
+            // Copied under the lock, written outside it: a slow terminal
+            // must not hold up the radio's replies.
+            std::lock_guard<std::mutex> lock(pty.Mutex());
+            const auto& log = radio.Log();
+            for (; shown < log.size(); ++shown) lines += log[shown] + "\n";
+            hungUp = radio.HungUp();
+        }
+        Out(stderr, lines);
     }
     pty.Stop();
     if (!dump.empty()) {

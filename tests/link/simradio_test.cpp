@@ -25,15 +25,27 @@ TEST(SimRadio, AnswersByProgrammingMode) {
     EXPECT_EQ(Only(radio.Receive(BuildIdentRequest())).size(), 16u);
 
     // A bad write frame gets 0x0A; a good one below 0x0100 outside a factory
-    // entry is taken but recorded.
+    // entry is taken but recorded, and so is a bad one.
     Bytes bad = BuildWriteFrame(0x0200, Bytes(16, 1));
     ++bad[20];
     EXPECT_EQ(Only(radio.Receive(bad)), Bytes{0x0A});
     EXPECT_EQ(Only(radio.Receive(BuildWriteFrame(0x0010, Bytes(16, 1)))), Bytes{0x06});
-    EXPECT_EQ(radio.Violations(), std::vector<int>{0x0010});
-    EXPECT_EQ(Only(radio.Receive(BuildFactoryModeEntry())), (Bytes{'R', 'Z', 0x06}));
+    Bytes badLow = BuildWriteFrame(0x0020, Bytes(16, 1));
+    ++badLow[20];
+    EXPECT_EQ(Only(radio.Receive(badLow)), Bytes{0x0A});
+    EXPECT_EQ(radio.Violations(), (std::vector<int>{0x0010, 0x0020}));
+    // The entry word and END arriving a byte at a time.
+    const Bytes entry = BuildFactoryModeEntry();
+    Bytes got;
+    for (Byte b : entry) got = Only(radio.Receive(&b, 1));
+    EXPECT_EQ(got, (Bytes{'R', 'Z', 0x06}));
+    EXPECT_EQ(radio.EntryWords(), 1);
     EXPECT_EQ(Only(radio.Receive(BuildWriteFrame(0x0000, Bytes(16, 2)))), Bytes{0x06});
-    EXPECT_EQ(radio.Violations().size(), 1u);
+    EXPECT_EQ(radio.Violations().size(), 2u);
+    const Bytes end = BuildEndCommand();
+    for (Byte b : end) got = Only(radio.Receive(&b, 1));
+    EXPECT_EQ(got, Bytes{0x06});
+    EXPECT_FALSE(radio.ProgramMode);
 
     // Frames split across reads and junk in between are still found.
     Bytes two = BuildProgramCommand();

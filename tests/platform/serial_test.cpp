@@ -3,8 +3,14 @@
 // bits and flow control, and its timing is the machine's.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
 #include <cstdlib>
 #include <deque>
+#include <thread>
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -17,6 +23,7 @@
 #include "link/linkfakes.h"
 #include "platform/portlist.h"
 #include "platform/serialtransport.h"
+#include "core/tempfolder.h"
 #include "tools/ptyradio.h"
 
 namespace rp {
@@ -234,6 +241,137 @@ TEST(SerialPty, MissingDeviceGivesPortText) {
     EXPECT_EQ(rig.engine.CommMode, 0);
 }
 
+TEST(SerialPty, ATakenPortGivesThePortTextAlone) {
+    PtyRig rig;
+    rig.Up();
+    QtSerialTransport holder;
+    PortSettings s;
+    s.Device = rig.d.ComDevice;
+    ASSERT_EQ(holder.Open(s), OpenResult::Ok);
+    EXPECT_FALSE(rig.engine.StartRead());
+    EXPECT_EQ(rig.messages.texts, std::vector<std::string>{"T2002"});
+    EXPECT_EQ(rig.engine.CommMode, 0);
+    rig.pty.Stop();
+}
+
+// The link's own view of the port: bytes and losses as they come.
+class RecordingLink : public LinkEvents {
+public:
+    Bytes received;
+    int lost = 0;
+    void OnBytesReceived(ByteView b) override { received.insert(received.end(), b.begin(), b.end()); }
+    void OnReplyTimeout() override {}
+    void OnPortLost() override { ++lost; }
+};
+
+bool Pump(const std::function<bool()>& done, int limitMs = 20000) {
+    QElapsedTimer t;
+    t.start();
+    while (!done() && t.elapsed() < limitMs) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
+    return done();
+}
+
+TEST(SerialPty, SettingsAPseudoTerminalIgnoresKeepThePortUp) {
+    sim::PtyRadio pty;
+    ASSERT_TRUE(pty.Open()) << pty.Error();
+    pty.Start();
+    QtSerialTransport port;
+    RecordingLink link;
+    port.SetEngine(&link);
+    for (int stop : {1, 2}) {
+        for (int hs = 0; hs <= 3; ++hs) {
+            PortSettings s;
+            s.Device = pty.SlavePath();
+            s.Handshaking = hs;
+            s.StopBits = stop;
+            ASSERT_EQ(port.Open(s), OpenResult::Ok) << hs << "/" << stop;
+            link.received.clear();
+            port.Flush();
+            ASSERT_TRUE(port.Write(BuildProgramCommand()));
+            EXPECT_TRUE(Pump([&] { return link.received.size() >= 3 || link.lost > 0; })) << hs << "/" << stop;
+            EXPECT_EQ(link.received, (Bytes{'R', 'Z', 0x06})) << hs << "/" << stop;
+            EXPECT_EQ(link.lost, 0);
+            EXPECT_TRUE(port.IsOpen());
+        }
+    }
+    port.Close();
+    pty.Stop();
+}
+
+// A send that empties the buffers while a reply already waits in them (a
+// question answered, say, in the same event-loop turn as late bytes) leaves
+// QSerialPort reading nothing; that is no lost port, and reading goes on.
+TEST(SerialPty, BytesEmptiedBeforeTheyAreReadAreNoLostPort) {
+    sim::PtyRadio pty;
+    ASSERT_TRUE(pty.Open()) << pty.Error();
+    pty.Start();
+    QtSerialTransport port;
+    RecordingLink link;
+    port.SetEngine(&link);
+    PortSettings s;
+    s.Device = pty.SlavePath();
+    ASSERT_EQ(port.Open(s), OpenResult::Ok);
+    ASSERT_TRUE(port.Write(BuildProgramCommand()));
+    ASSERT_TRUE(Pump([&] { return link.received.size() >= 3; }));
+
+    // The next reply is left waiting on the line, unread.
+    const Bytes program = BuildProgramCommand();
+    ASSERT_TRUE(port.Write(program));
+    QCoreApplication::processEvents();  // lets the bytes go out
+    for (int i = 0; i < 500 && pty.BytesOut() < 6; ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        if (pty.BytesIn() < 14) QCoreApplication::processEvents();
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    QMetaObject::invokeMethod(
+        &port,
+        [&] {
+            port.Flush();
+            port.Write(program);
+        },
+        Qt::QueuedConnection);
+    EXPECT_TRUE(Pump([&] { return link.received.size() >= 6 || link.lost > 0; }));
+    EXPECT_EQ(link.lost, 0);
+    ASSERT_TRUE(port.IsOpen());
+
+    const std::size_t before = link.received.size();
+    port.Flush();
+    ASSERT_TRUE(port.Write(program));
+    EXPECT_TRUE(Pump([&] { return link.received.size() >= before + 3 || link.lost > 0; }));
+    EXPECT_EQ(link.lost, 0);
+    port.Close();
+    pty.Stop();
+}
+
+// Only our own access check's EACCES adds the group hint; a missing device
+// is a plain failure.
+TEST(SerialAccess, OnlyARefusalIsAccessDenied) {
+    test::TempFolder t;
+    const std::string open = t / "open";
+    const std::string shut = t / "shut";
+    test::WriteFile(open, "x");
+    test::WriteFile(shut, "x");
+    ASSERT_EQ(chmod(shut.c_str(), 0), 0);
+    EXPECT_EQ(CheckDeviceAccess(""), OpenResult::Failed);
+    EXPECT_EQ(CheckDeviceAccess(t / "missing"), OpenResult::Failed);
+    EXPECT_EQ(CheckDeviceAccess(open), OpenResult::Ok);
+    if (geteuid() != 0) {
+        EXPECT_EQ(CheckDeviceAccess(shut), OpenResult::AccessDenied);
+        return;
+    }
+    // As root every file is open to us: ask as an unprivileged user.
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        if (setgid(65534) != 0 || setuid(65534) != 0) _exit(100);
+        _exit(static_cast<int>(CheckDeviceAccess(shut)));
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), static_cast<int>(OpenResult::AccessDenied));
+}
+
 TEST(SerialPty, PortListKeepsASavedPseudoTerminal) {
     PtyRig rig;
     rig.Up();
@@ -243,6 +381,21 @@ TEST(SerialPty, PortListKeepsASavedPseudoTerminal) {
     EXPECT_NE(std::find(list.begin(), list.end(), rig.d.ComDevice), list.end());
     EXPECT_TRUE(IsComPortPresent(provider, rig.d.ComDevice));
     rig.pty.Stop();
+}
+
+TEST(SerialPortList, ADeviceIsShownByItsStableName) {
+    sim::PtyRadio pty;
+    ASSERT_TRUE(pty.Open()) << pty.Error();
+    test::TempFolder byId;
+    const std::string link = byId / "usb-Test_Cable_0001-if00-port0";
+    ASSERT_EQ(symlink(pty.SlavePath().c_str(), link.c_str()), 0);
+    ASSERT_EQ(symlink("/dev/no-such-serial-device", (byId / "usb-Gone-if00").c_str()), 0);
+    QtPortListProvider provider(byId.path());
+    EXPECT_EQ(provider.ShownName(pty.SlavePath()), link);
+    EXPECT_EQ(provider.ShownName("/dev/null"), "/dev/null");  // no link: its own path
+    EXPECT_EQ(provider.ShownName("/dev/no-such-serial-device"), "/dev/no-such-serial-device");
+    EXPECT_TRUE(provider.Exists(link));
+    EXPECT_FALSE(provider.Exists(byId / "usb-Gone-if00"));  // a dangling link
 }
 
 }  // namespace
