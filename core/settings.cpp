@@ -59,7 +59,8 @@ Settings LoadSettings(AppData& d) {
     whole("IsFirstRun", firstRun, [](int) { return true; });
     s.IsFirstRun = firstRun != 0;
     text("Skin", s.Skin);
-    whole("comPort", s.comPort, [](int v) { return v >= 1; });
+    // 0 is written when no port is chosen; the device path decides.
+    whole("comPort", s.comPort, [](int v) { return v >= 0; });
     whole("Handshaking", s.Handshaking, [](int v) { return v >= 0 && v <= 3; });
     whole("StopBit", s.StopBit, [](int v) { return v == 1 || v == 2; });
     whole("FactoryFres", s.FactoryFres, [](int v) { return v == 0 || v == 1; });

@@ -19,7 +19,7 @@ inline constexpr const char* kSettingsSection = "language";
 struct Settings {
     bool IsFirstRun = true;  // "0" False, any other whole number True
     std::string Skin;        // read, not used
-    int comPort = 1;         // serial port number, 1 or more
+    int comPort = 1;         // serial port number; 0 = none chosen
     int Handshaking = 0;     // 0..3
     int StopBit = 1;         // 1 or 2
     int FactoryFres = 0;     // 0 or 1

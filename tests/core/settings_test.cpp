@@ -80,7 +80,7 @@ TEST_F(SettingsFolder, InvalidValuesAreRepairedAndTheRestKept) {
         const char* bad;
         const char* repaired;
     } cases[] = {
-        {"IsFirstRun", "yes", "1"},  {"IsFirstRun", "", "1"},      {"comPort", "0", "1"},
+        {"IsFirstRun", "yes", "1"},  {"IsFirstRun", "", "1"},      {"comPort", "-1", "1"},
         {"comPort", "-3", "1"},      {"comPort", "COM3", "1"},     {"comPort", "2.5", "1"},
         {"comPort", "99999", "1"},   {"Handshaking", "4", "0"},    {"Handshaking", "-1", "0"},
         {"StopBit", "0", "1"},       {"StopBit", "3", "1"},        {"StopBit", "1.5", "1"},
@@ -156,6 +156,10 @@ TEST_F(SettingsFolder, PerUserCopyWhenTheProgramFolderIsNotWritable) {
     EXPECT_EQ(WritablePathFor(d, rel, true), user);
     ASSERT_TRUE(WriteSetting(d, "comPort", 9));
     EXPECT_EQ(LoadSettings(d).comPort, 9);
+    // 0 means no port chosen and stays as written.
+    ASSERT_TRUE(WriteSetting(d, "comPort", 0));
+    EXPECT_EQ(LoadSettings(d).comPort, 0);
+    EXPECT_EQ(ReadProfileString(user, "language", "comPort"), "0");
     EXPECT_EQ(ReadFile(shipped), shippedBefore);
 }
 
