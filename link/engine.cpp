@@ -74,6 +74,7 @@ bool CommEngine::Send(const Bytes& frame, int replyLen, Await what) {
     // a time-out or a 0x0A) keeps it, any other frame starts it again.
     if (frame != lastFrame_) {
         resendReplies_ = 0;
+        repeatedAfterTimeout_ = false;
         lastFrame_ = frame;
     }
     awaiting_ = what;
@@ -114,6 +115,7 @@ void CommEngine::SetUpTransferAddresses() {
     testDataDone_ = false;
     testDataSkipped_ = false;
     resendReplies_ = 0;
+    repeatedAfterTimeout_ = false;
     lastFrame_.clear();
     question_ = Question::None;
     awaiting_ = Await::Nothing;
@@ -179,15 +181,18 @@ bool CommEngine::BeginWrite() {
         CancelStart();
         return false;
     }
-    // A factory write carries the test-data block only when one has been
-    // loaded, read or entered since start-up.
-    factoryPart_ = d_.FactoryTestMode && d_.TestDataOrigin != AppData::TestDataSource::None;
-    testDataSkipped_ = d_.FactoryTestMode && !factoryPart_;
-    if (factoryPart_)
-        SendFactoryModeEntry();
-    else
-        SendProgramCommand();
+    DecideFactoryPart();
+    SendTransferEntry();
     return CommMode != CommModeIdle;
+}
+
+// A factory write carries the test-data block only when one has been
+// loaded, read or entered since start-up; otherwise it runs without its
+// factory part and says so at the end.
+void CommEngine::DecideFactoryPart() {
+    factoryPart_ = CommMode == CommModeWrite && d_.FactoryTestMode &&
+                   d_.TestDataOrigin != AppData::TestDataSource::None;
+    testDataSkipped_ = CommMode == CommModeWrite && d_.FactoryTestMode && !factoryPart_;
 }
 
 void CommEngine::CancelStart() {
@@ -215,6 +220,14 @@ bool CommEngine::StartInformationRead() {
 void CommEngine::SendProgramCommand() { SendEntryFrame(false); }
 
 void CommEngine::SendFactoryModeEntry() { SendEntryFrame(true); }
+
+// A factory write enters with the entry word until both test-data blocks
+// are written; everything else with ProgramCommand.
+bool CommEngine::FactoryEntryDue() const {
+    return CommMode == CommModeWrite && factoryPart_ && !testDataDone_;
+}
+
+void CommEngine::SendTransferEntry() { SendEntryFrame(FactoryEntryDue()); }
 
 // Enters programming mode with ProgramCommand, or with the factory entry
 // word; opens the port first when it is closed.
@@ -441,10 +454,7 @@ void CommEngine::NextCommStep(int state) {
             CommState = CommStateProgram;
             // A factory write whose test-data part had not finished enters
             // with the entry word again and repeats it.
-            if (m == CommModeWrite && factoryPart_ && !testDataDone_)
-                SendFactoryModeEntry();
-            else
-                SendProgramCommand();
+            SendTransferEntry();
             return;
         case CommStateFinish:
             FinishComm(true);
@@ -458,6 +468,10 @@ void CommEngine::NextCommStep(int state) {
 void CommEngine::OnBytesReceived(ByteView bytes) {
     if (CommMode == CommModeIdle || question_ != Question::None || inHandler_ || awaitLen_ == 0)
         return;
+    if (awaiting_ == Await::Settle) {
+        rx_.clear();  // a second reply to a frame already acknowledged
+        return;
+    }
     rx_.insert(rx_.end(), bytes.begin(), bytes.end());
     if (rx_.size() < awaitLen_) return;
     Bytes all;
@@ -519,16 +533,33 @@ void CommEngine::MSComm1_OnComm(ByteView r) {
             return;
         case Await::BlockAck:
         case Await::TestWriteAck:
-            if (IsAckReply(r))
-                NextCommStep(-1);
-            else if (IsResendReply(r))
+            if (IsAckReply(r)) {
+                if (repeatedAfterTimeout_)
+                    Settle();
+                else
+                    NextCommStep(-1);
+            } else if (IsResendReply(r)) {
                 OnResend();
+            }
             return;
         case Await::EndAck:
             if (IsAckReply(r)) NextCommStep(-1);
             return;
+        case Await::Settle:
         case Await::Nothing: return;
     }
+}
+
+// A write frame sent again after a time-out may be acknowledged once per
+// copy; the late reply to one copy must not count for the next frame. One
+// reply wait passes, in which anything received is dropped; its tick goes
+// on with the next step.
+void CommEngine::Settle() {
+    TimerOff();
+    repeatedAfterTimeout_ = false;
+    awaiting_ = Await::Settle;
+    rx_.clear();
+    TimerOn();
 }
 
 // 0x0A: the same frame again at once, without using a try; after five in a
@@ -590,6 +621,10 @@ void CommEngine::WaitTimer_Timer() {
         return;
     }
     if (!IsTransferMode(CommMode)) return;
+    if (awaiting_ == Await::Settle) {
+        NextCommStep(-1);  // the acknowledged frame's step, unchanged
+        return;
+    }
     switch (CommState) {
         case CommStateProgram:
             if (--ProgramRetries > 0) {
@@ -627,6 +662,7 @@ void CommEngine::WaitTimer_Timer() {
                 return;
             }
             if (--BlockRetries[static_cast<std::size_t>(i)] > 0) {
+                repeatedAfterTimeout_ = true;
                 if (CommMode == CommModeWrite)
                     ResendWriteBlock();
                 else
@@ -687,19 +723,31 @@ void CommEngine::OnPassWordAnswer(bool ok, const std::string& text) {
 
 void CommEngine::OnPortLost() {
     if (CommMode == CommModeIdle) return;
-    question_ = Question::None;
     TimerOff();
-    PortFailed();
+    if (CommMode == CommModeSearch) {
+        // The search passes the setting over and goes on in its order; a
+        // device that is gone then fails to open and is skipped.
+        ClosePort();
+        TryNextCommSetting(true);
+        return;
+    }
+    PortFailed();  // FinishComm closes an open question
+}
+
+void CommEngine::CloseOpenQuestion() {
+    if (question_ == Question::None) return;
+    question_ = Question::None;  // a late answer is ignored
+    p_.Questions->CloseQuestion();
 }
 
 // ---- the end ------------------------------------------------------------------------
 
 void CommEngine::FinishComm(bool result) {
     const long mode = CommMode;
+    CloseOpenQuestion();
     if (p_.Events) p_.Events->CloseProgress();
     TimerOff();
     ClosePort();
-    question_ = Question::None;
     awaiting_ = Await::Nothing;
     awaitLen_ = 0;
     rx_.clear();

@@ -133,12 +133,15 @@ public:
 
 // Questions answered by a later event: AskRetry (text 2003, Retry/Cancel) by
 // CommEngine::OnRetryAnswer, AskPassWord (the password dialog, offering the
-// password entered last) by CommEngine::OnPassWordAnswer.
+// password entered last) by CommEngine::OnPassWordAnswer. CloseQuestion: the
+// transfer ended while a question was open (the port was lost, say); the
+// window closes its dialog, and a late answer is ignored.
 class QuestionPort {
 public:
     virtual ~QuestionPort() = default;
     virtual void AskRetry() = 0;
     virtual void AskPassWord(const std::string& current) = 0;
+    virtual void CloseQuestion() {}
 };
 
 struct CommPorts {
@@ -172,8 +175,11 @@ public:
     CommEngine(AppData& d, CommPorts ports);
 
     // What the engine is waiting for right now.
+    // Settle: a write frame sent again after a time-out was acknowledged;
+    // for one reply wait, a second reply to its other copy is dropped before
+    // the next frame goes out.
     enum class Await {
-        Nothing, ProgramAck, Ident, PassWord, TestData, TestWriteAck, BlockData, BlockAck, EndAck
+        Nothing, ProgramAck, Ident, PassWord, TestData, TestWriteAck, BlockData, BlockAck, EndAck, Settle
     };
 
     // ---- state, by the names of the transfer ----
@@ -277,6 +283,11 @@ private:
     void ShowOpenError(OpenResult r);
     bool OpenTransferPort();
     void SendEntryFrame(bool factory);
+    bool FactoryEntryDue() const;
+    void SendTransferEntry();
+    void DecideFactoryPart();
+    void Settle();
+    void CloseOpenQuestion();
 
     AppData& d_;
     CommPorts p_;
@@ -291,6 +302,7 @@ private:
     bool reopenOnRetry_ = false;
     int resendReplies_ = 0;       // consecutive 0x0A to the current frame
     Bytes lastFrame_;             // the frame sent last (a new one restarts the count)
+    bool repeatedAfterTimeout_ = false;  // lastFrame_ was sent again after a time-out
     bool blockStarted_ = false;   // an image block has been requested or sent
     bool resumeBlock_ = false;    // the next block step repeats CommAddress
     Bytes passWordBlock_;         // kept for the check after the dialog

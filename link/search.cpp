@@ -157,7 +157,12 @@ void CommEngine::OnSearchReply() {
             d_.ComStopBit = static_cast<Integer>(s.SearchStopBit);
             SaveCommSettings();
             if (p_.Events) p_.Events->SetProgressCaption(s.SearchSavedCaption);
-            NextCommStep(-1);
+            // A factory write that carries its test data enters again with
+            // the entry word, as when it starts without a search.
+            if (FactoryEntryDue())
+                SendTransferEntry();
+            else
+                NextCommStep(-1);
         } else {
             TryNextCommSetting(true);
         }
@@ -177,7 +182,7 @@ void CommEngine::EndCommSearch() {
         IdentRetries = kFrameTries;
         SaveCommSettings();
         if (OpenCommPortWith(s.FoundPort, s.FoundHandshaking, s.FoundStopBit)) {
-            SendProgramCommand();
+            SendTransferEntry();
             return;
         }
     }
@@ -211,6 +216,7 @@ bool CommEngine::StartCommSearch(long mode, const std::vector<std::string>& port
             CommMode = CommModeIdle;
             return false;
         }
+        DecideFactoryPart();  // the same rule as a write started directly
     }
     ResetCommRetries();
     d_.ProgressPercent = 0;

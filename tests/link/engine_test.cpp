@@ -140,6 +140,7 @@ TEST(EngineWrite, FullWriteSendsTheEncodedImage) {
     EXPECT_EQ(rig.progress.values.front(), 0);
     EXPECT_EQ(rig.progress.values.back(), 100);
     EXPECT_EQ(rig.radio.EndCommands(), 1);
+    EXPECT_TRUE(rig.timer.fired.empty());  // no reply wait passes on the clean path
 }
 
 TEST(EngineInfo, InformationReadShowsTheView) {
@@ -547,6 +548,94 @@ TEST(EngineReplies, LateFrameAfterRepeatIsTakenAndItsDuplicateDropped) {
     EXPECT_EQ(rig.questions.retryAsked, 0);
     for (long a = 0x0010; a <= 0x3F7F; ++a)
         if (!InSkipRange(rig.d, a)) { ASSERT_EQ(rig.d.CommData[a], memory[a]) << a; }
+}
+
+// A write frame sent again after a time-out gets an 06 for each copy: the
+// second must not pass for the reply to the next frame, which here is lost.
+TEST(EngineReplies, SecondAckToARepeatedWriteFrameIsDropped) {
+    sim::SimOptions o;
+    o.DelayReply = 6;  // P, I, R0040, W0100, W0110: the 06 for W0120 comes 350 ms late
+    o.DelayMs = 350;
+    EngineRig rig(o);
+    rig.radio.FillPattern(13);
+    const auto before = rig.radio.Memory;
+    rig.port.swallow = SwallowFirst("W0130", 1);
+    ASSERT_TRUE(rig.engine.StartWrite());
+    ASSERT_TRUE(rig.Finish());
+    const auto t = Trace(rig.port);
+    ASSERT_EQ(std::vector<std::string>(t.begin() + 3, t.begin() + 6),
+              (std::vector<std::string>{"W0100", "W0110", "W0120"}));
+    EXPECT_EQ(CountOf(t, "W0120"), 2);
+    EXPECT_EQ(CountOf(t, "W0130"), 2);  // lost, then sent again on its own time-out
+    EXPECT_EQ(rig.questions.retryAsked, 0);
+    EXPECT_EQ(rig.messages.texts, std::vector<std::string>{"T2005"});
+    for (long a = 0x0100; a <= 0x3F7F; ++a)
+        if (!InSkipRange(rig.d, a)) { ASSERT_EQ(rig.radio.Memory[a], rig.d.CommData[a]) << a; }
+    EXPECT_NE(before[0x0130], rig.d.CommData[0x0130]);
+    // Every block counted once, and once more after the last.
+    EXPECT_EQ(rig.d.BlocksDone, rig.d.BlocksTotal + 1);
+    EXPECT_EQ(rig.progress.values.back(), 100);
+}
+
+// While the engine lets a second reply pass, received bytes do nothing and
+// a lost port ends the write as anywhere else.
+TEST(EngineReplies, PortLostWhileDroppingASecondReply) {
+    EngineRig rig;
+    rig.port.swallow = SwallowFirst("W0120", 1);
+    ASSERT_TRUE(rig.engine.StartWrite());
+    ASSERT_TRUE(rig.loop.RunUntil([&] { return rig.engine.Awaiting() == CommEngine::Await::Settle; }));
+    const std::size_t sent = rig.port.sent.size();
+    rig.engine.OnBytesReceived(Bytes{ResendByte});
+    rig.engine.OnBytesReceived(Bytes{AckByte});
+    EXPECT_EQ(rig.port.sent.size(), sent);
+    EXPECT_EQ(rig.engine.CommAddress, 0x0120);
+    rig.engine.OnPortLost();
+    ASSERT_TRUE(rig.Finish());
+    EXPECT_EQ(rig.port.sent.size(), sent);
+    EXPECT_EQ(rig.messages.texts, (std::vector<std::string>{"T2002", "T2007"}));
+    EXPECT_EQ(rig.events.ended, (std::vector<std::pair<long, bool>>{{2, false}}));
+    EXPECT_FALSE(rig.port.IsOpen());
+    EXPECT_FALSE(rig.engine.WaitTimerOn());
+}
+
+// A transfer that ends while a question is open closes it; the late answer
+// is ignored. Answered questions are not closed by the engine.
+TEST(EngineQuestions, PortLostWhileAQuestionIsOpenClosesIt) {
+    struct Case {
+        const char* name;
+        bool passWord;  // the password dialog, else the retry prompt
+        bool lose;      // the port is lost while the question is open
+        const char* lastText;
+    } cases[] = {
+        {"RetryPromptLost", false, true, "T2006"},
+        {"PassWordLost", true, true, "T2006"},
+        {"RetryPromptAnswered", false, false, "T2004"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        sim::SimOptions o;
+        if (c.passWord) o.PassWord = "12";
+        EngineRig rig(o);
+        rig.questions.retryAnswers = {true};
+        rig.questions.passWordAnswers.push_back({true, "12"});
+        if (!c.passWord) rig.port.swallow = SwallowFirst("R0080", 3);
+        ASSERT_TRUE(rig.engine.StartRead());
+        ASSERT_TRUE(rig.loop.RunUntil([&] { return rig.engine.QuestionOpen(); }));
+        const int opens = rig.port.opens;
+        const std::size_t sent = rig.port.sent.size();
+        if (c.lose) rig.engine.OnPortLost();
+        ASSERT_TRUE(rig.Finish());
+        rig.loop.RunFor(1000);  // the scripted answer arrives late
+        EXPECT_EQ(rig.questions.closed, c.lose ? 1 : 0);
+        EXPECT_EQ(rig.messages.texts.back(), c.lastText);
+        EXPECT_EQ(rig.events.ended.size(), 1u);
+        if (c.lose) {
+            EXPECT_EQ(rig.messages.texts, (std::vector<std::string>{"T2002", "T2006"}));
+            EXPECT_EQ(rig.port.opens, opens);
+            EXPECT_EQ(rig.port.sent.size(), sent);
+            EXPECT_FALSE(rig.engine.QuestionOpen());
+        }
+    }
 }
 
 TEST(EngineReplies, ResendByteNeverMakesAReadWrite) {

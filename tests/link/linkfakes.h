@@ -187,6 +187,7 @@ public:
     bool retryFallback = false;
     std::deque<std::pair<bool, std::string>> passWordAnswers;
     int retryAsked = 0, passWordAsked = 0;
+    int closed = 0;  // questions the engine closed unanswered
     std::vector<std::string> offered;  // password offered each time
     std::vector<bool> portOpenAtRetry;
     Transport* port = nullptr;
@@ -210,6 +211,7 @@ public:
         }
         loop.After(50, [this, a] { engine->OnPassWordAnswer(a.first, a.second); });
     }
+    void CloseQuestion() override { ++closed; }
 };
 
 class RecordingProgress : public ProgressSink {
