@@ -1,10 +1,14 @@
 #!/usr/bin/env bash
-# Sets up a fresh machine, builds everything and runs every test (the short
-# fuzz runs first, so the test summary closes the output).
+# Sets up a fresh machine, builds everything and runs every test (the
+# sanitizer and fuzz runs first, so the main test summary closes the output).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 cmake -S . -B build -G Ninja
 cmake --build build
-if [ -x scripts/fuzz.sh ] || [ -f scripts/fuzz.sh ]; then bash scripts/fuzz.sh; fi
+# Every test again under AddressSanitizer and UBSan, then the short fuzz runs.
+cmake -S . -B build-asan -G Ninja -DRP_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
+cmake --build build-asan
+ctest --test-dir build-asan --output-on-failure -j "$(nproc)"
+bash scripts/fuzz.sh
 ctest --test-dir build --output-on-failure -j "$(nproc)"
