@@ -143,14 +143,21 @@ bool CommEngine::OpenTransferPort() {
     return r == OpenResult::Ok;
 }
 
-bool CommEngine::PrepareRead() {
+// Takes the engine for a transfer of this mode and opens the port; refused
+// while another transfer runs, and the engine is idle again when the port
+// cannot be opened.
+bool CommEngine::ClaimAndOpen(long mode) {
     if (CommMode != CommModeIdle) return false;
-    CommMode = CommModeRead;
+    CommMode = mode;
     if (!OpenCommPort()) {
         CommMode = CommModeIdle;
         return false;
     }
     return true;
+}
+
+bool CommEngine::PrepareRead() {
+    return ClaimAndOpen(CommModeRead);
 }
 
 bool CommEngine::BeginRead() {
@@ -162,13 +169,7 @@ bool CommEngine::BeginRead() {
 }
 
 bool CommEngine::PrepareWrite() {
-    if (CommMode != CommModeIdle) return false;
-    CommMode = CommModeWrite;
-    if (!OpenCommPort()) {
-        CommMode = CommModeIdle;
-        return false;
-    }
-    return true;
+    return ClaimAndOpen(CommModeWrite);
 }
 
 bool CommEngine::BeginWrite() {
@@ -204,12 +205,7 @@ void CommEngine::CancelStart() {
 }
 
 bool CommEngine::StartInformationRead() {
-    if (CommMode != CommModeIdle) return false;
-    CommMode = CommModeInfo;
-    if (!OpenCommPort()) {
-        CommMode = CommModeIdle;
-        return false;
-    }
+    if (!ClaimAndOpen(CommModeInfo)) return false;
     ClearCommImage(d_);
     SendProgramCommand();
     return CommMode != CommModeIdle;

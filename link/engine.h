@@ -282,6 +282,7 @@ private:
     PortSettings TransferSettings() const;
     void ShowOpenError(OpenResult r);
     bool OpenTransferPort();
+    bool ClaimAndOpen(long mode);
     void SendEntryFrame(bool factory);
     bool FactoryEntryDue() const;
     void SendTransferEntry();
