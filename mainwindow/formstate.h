@@ -5,7 +5,8 @@
 // objectName is the control's name (widgets/binder.h) and turns the user's
 // actions into the form's handlers.
 //
-// Control arrays are named with their index: "Text1(0)", "Option1(2)".
+// An element of a control array is named with "_" and its index:
+// "Text1_0", "Combo1_11"; the widget's objectName is the same.
 #include <cstdint>
 #include <functional>
 #include <map>
