@@ -154,6 +154,9 @@ struct ShortWaveBand {
 };
 constexpr ShortWaveBand kShortWaveBands[] = {{2.3, 21.85, "18.0000"}, {0.52, 1.71, "1.2000"}};
 
+// The characters the radio shows in its power-on text.
+bool IsPowerOnCharacter(int key) { return key >= 32 && key <= 126 && key != '\\' && key != '~'; }
+
 bool Focusable(const ControlState& c) {
     switch (c.kind) {
     case ControlKind::TextBox:
@@ -579,6 +582,13 @@ void FrmOption::KeyPress(const std::string& control, int& keyAscii) {
     else if (base == "Check1" && index >= 0 && index < kCheck1Count) Check1_KeyPress(index, keyAscii);
 }
 
+void FrmOption::Change(const std::string& control) {
+    std::string base;
+    int index = 0;
+    if (SplitName(control, base, index) && base == "Text1" && index >= 0 && index < kPowerOnBoxes)
+        Text1_Change(index);
+}
+
 void FrmOption::GotFocus(const std::string& control) {
     if (control == "Text2") return Text2_GotFocus();
     std::string base;
@@ -620,9 +630,21 @@ void FrmOption::Text1_KeyPress(int index, int& keyAscii) {
     } else if (key == kKeyEnter) {
         keyAscii = 0;
         MoveFocusOn(Ctl("Text1", index));
-    } else if (key >= 32 && key <= 126) {
+    } else if (IsPowerOnCharacter(key)) {
         MoveFocusOn(Ctl("Text1", index));
     }
+}
+
+void FrmOption::Text1_Change(int index) {
+    ControlState& box = C(Ctl("Text1", index));
+    std::string kept;
+    for (char ch : box.text) {
+        if (IsPowerOnCharacter(static_cast<unsigned char>(ch))) {
+            kept = ch;
+            break;
+        }
+    }
+    box.text = kept;
 }
 
 void FrmOption::Text2_GotFocus() {

@@ -41,6 +41,7 @@ public:
     // ---- events from the shell ----
     void Click(const std::string& control) override;
     void KeyPress(const std::string& control, int& keyAscii) override;
+    void Change(const std::string& control) override;
     void GotFocus(const std::string& control) override;
     bool LostFocus(const std::string& control, const std::string& next) override;
 
@@ -61,6 +62,10 @@ public:
     void Check1_KeyPress(int index, int& keyAscii);
     void Text1_GotFocus(int index);
     void Text1_KeyPress(int index, int& keyAscii);
+    // Text that reached a power-on box by another road than a key (pasted,
+    // dropped, from an input method) keeps only its first character that a
+    // key would have let in.
+    void Text1_Change(int index);
     void Text2_GotFocus();
     void Text2_KeyPress(int& keyAscii);
     void Text3_GotFocus(int index);

@@ -256,6 +256,21 @@ INSTANTIATE_TEST_SUITE_P(
                       KeyCase{"PasswordCtrlV", "Text2", 22, 0, ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
+TEST_F(OptionDialogTest, PowerOnBoxesKeepOnlyTheRadiosCharactersWhateverTheRoad) {
+    struct Case {
+        const char* arrived;  // pasted, dropped or from an input method
+        const char* kept;
+    } cases[] = {{"a", "a"},      {" ", " "},         {"\\", ""},       {"~", ""},
+                 {"\xC3\xA9", ""}, {"\xE4\xB8\xAD", ""}, {"\t", ""},      {"\xC3\xA9x", "x"},
+                 {"~}", "}"},     {"", ""}};
+    auto f = Load();
+    for (const auto& c : cases) {
+        f->C("Text1_4").text = c.arrived;
+        f->Change("Text1_4");
+        EXPECT_EQ(f->C("Text1_4").text, c.kept) << c.arrived;
+    }
+}
+
 TEST_F(OptionDialogTest, PowerOnBoxesSelectAllOnFocus) {
     auto f = Load();
     f->GotFocus("Text1_7");
