@@ -620,18 +620,24 @@ void FrmOption::Check1_KeyPress(int index, int& keyAscii) {
 void FrmOption::Text1_GotFocus(int index) { selectAllRequest = Ctl("Text1", index); }
 
 // One printable ASCII character a box, other than "\" and "~" (the radio's
-// character set); an accepted character moves on to the next box once it
-// is in this one. Control keys other than the clipboard ones pass.
+// character set). An accepted character becomes the box's text (the box
+// selects all on focus, so typing replaces its character) and then the focus
+// moves on, so the character is in the box before the next one gets the
+// focus. Control keys other than the clipboard ones pass.
 void FrmOption::Text1_KeyPress(int index, int& keyAscii) {
     const int key = keyAscii;
-    if (key == kKeyCtrlC || key == kKeyCtrlV || key == kKeyCtrlX || key == '\\' || key == '~' || key < 0 ||
-        key > 127) {
+    const std::string name = Ctl("Text1", index);
+    if (key == kKeyCtrlC || key == kKeyCtrlV || key == kKeyCtrlX || key < 0 || key > 127) {
         keyAscii = 0;
     } else if (key == kKeyEnter) {
         keyAscii = 0;
-        MoveFocusOn(Ctl("Text1", index));
+        MoveFocusOn(name);
     } else if (IsPowerOnCharacter(key)) {
-        MoveFocusOn(Ctl("Text1", index));
+        keyAscii = 0;
+        C(name).text = std::string(1, static_cast<char>(key));
+        MoveFocusOn(name);
+    } else if (key >= 32 && key <= 126) {
+        keyAscii = 0;  // "\" and "~"
     }
 }
 

@@ -216,6 +216,7 @@ struct KeyCase {
     int key;
     int passed;          // the key after the handler; 0 = swallowed
     const char* focus;   // focus afterwards ("" = unchanged)
+    const char* text = nullptr;  // the control's text afterwards (null: unchanged)
 };
 void PrintTo(const KeyCase& c, std::ostream* os) { *os << c.name; }
 
@@ -225,18 +226,20 @@ TEST_P(OptionKeys, FilterAndMoveOn) {
     const KeyCase& c = GetParam();
     auto f = Load();
     f->State().focus = c.control;
+    f->C(c.control).text = "Q";
     int key = c.key;
     f->KeyPress(c.control, key);
     EXPECT_EQ(key, c.passed);
+    EXPECT_EQ(f->C(c.control).text, c.text ? c.text : "Q");
     EXPECT_EQ(f->State().focus, *c.focus ? c.focus : c.control);
     EXPECT_FALSE(f->unloadRequested);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Keys, OptionKeys,
-    ::testing::Values(KeyCase{"LetterMovesOn", "Text1_3", 'A', 'A', "Text1_4"},
-                      KeyCase{"BlankMovesOn", "Text1_5", ' ', ' ', "Text1_6"},
-                      KeyCase{"LastBoxMovesToFirstList", "Text1_11", 'z', 'z', "Combo1_0"},
+    ::testing::Values(KeyCase{"LetterMovesOn", "Text1_3", 'A', 0, "Text1_4", "A"},
+                      KeyCase{"BlankMovesOn", "Text1_5", ' ', 0, "Text1_6", " "},
+                      KeyCase{"LastBoxMovesToFirstList", "Text1_11", 'z', 0, "Combo1_0", "z"},
                       KeyCase{"Backslash", "Text1_3", '\\', 0, ""},
                       KeyCase{"Tilde", "Text1_3", '~', 0, ""},
                       KeyCase{"CtrlC", "Text1_3", 3, 0, ""},
