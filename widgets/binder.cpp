@@ -457,6 +457,7 @@ void FormBinder::Sync() {
     for (auto& [name, b] : bound_) Apply(name, b);
     --syncing_;
     FollowFocus();
+    emit synced();
 }
 
 void FormBinder::ApplyWindow() {
@@ -703,7 +704,7 @@ bool FormBinder::eventFilter(QObject* watched, QEvent* event) {
             closing_ = true;
             return false;
         }
-        if (type == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape &&
+        if (handleClose_ && type == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape &&
             static_cast<QKeyEvent*>(event)->modifiers() == Qt::NoModifier) {
             if (form_.State().Has("CommandCancel")) {
                 const ControlState& c = form_.C("CommandCancel");

@@ -155,6 +155,9 @@ public:
 signals:
     // The form called Unload() and the window is closing (before close()).
     void unloadRequested();
+    // A mirror has ended (a shell updates what the binder does not know,
+    // such as a tree).
+    void synced();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
