@@ -297,7 +297,6 @@ void MainWindow::DragSplitterTo(double twips) {
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == central_ && event->type() == QEvent::Resize) SizeControls();
     if (watched == imgSplitter_) {
-        auto* me = static_cast<QMouseEvent*>(event);
         switch (event->type()) {
         case QEvent::MouseButtonPress:
             form_.SplitterMoving = true;
@@ -308,6 +307,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
             return true;
         case QEvent::MouseMove:
             if (form_.SplitterMoving) {
+                const auto* me = static_cast<QMouseEvent*>(event);
                 const double p = PixelsToTwipsX(this, imgSplitter_->x() + me->position().toPoint().x());
                 const double at = SplitterDragPosition(p, PixelsToTwipsX(this, frameGeometry().width()));
                 picSplitter_->move(TwipsToPixelsX(this, at), picSplitter_->y());
