@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "widgets/gridmodel.h"
+
 namespace rp {
 
 void DialogOpeners::Register(const std::string& name, DialogFactory factory) {
@@ -60,6 +62,8 @@ FormDialog::FormDialog(std::unique_ptr<Form> form, QWidget* parent)
 FormDialog::~FormDialog() {
     delete binder_;  // before the form it refers to
     binder_ = nullptr;
+    // Grid views show the form's grids: let go of them before the form goes.
+    for (auto* v : findChildren<TextGridView*>()) v->Attach(nullptr);
 }
 
 FormBinder& FormDialog::Bind() {

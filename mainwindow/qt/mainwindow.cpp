@@ -110,6 +110,8 @@ MainWindow::~MainWindow() {
     if (d_.Ui.View == this) d_.Ui.View = Seams().View;
     delete binder_;
     binder_ = nullptr;
+    // The grids belong to the form, which goes before the widgets do.
+    for (auto* g : grids_) g->Attach(nullptr);
 }
 
 void MainWindow::BuildMenus() {
