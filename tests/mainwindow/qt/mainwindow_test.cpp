@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
+#include <QTemporaryDir>
 #include <QStatusBar>
 #include <QTest>
 #include <QToolBar>
@@ -28,7 +29,15 @@
 namespace rp {
 namespace {
 
+// Each test program has a settings store of its own: ctest runs the tests
+// of one program in parallel processes.
 void ClearPlacement() {
+    static QTemporaryDir dir;
+    static const bool isolated = [] {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
+        return true;
+    }();
+    (void)isolated;
     QSettings s("KEVRA_8R", "KEVRA_8R");
     s.remove("Settings");
 }
