@@ -1,11 +1,13 @@
 #include "app/openers.h"
 
 #include "mainwindow/qt/openers.h"
+#include "settings/qt/optiondialogshell.h"
 
 namespace rp {
 
 void RegisterAllDialogs(DialogOpeners& openers) {
     RegisterMainWindowDialogs(openers);
+    RegisterOptionDialogs(openers);
 }
 
 }  // namespace rp

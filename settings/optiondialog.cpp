@@ -55,6 +55,13 @@ constexpr std::array<int, kComboCount> kComboWords = {
     21, 22, 23, 24, 25, 26, -1, -1, -1, -1, -1, 31, 32, -1, -1, -1, -1, -1, -1,
 };
 
+// The lists in tab order, as the window lays them out: the left column
+// (display, memory channels, scan and key times, backlight), then the right.
+constexpr int kComboTabOrder[kComboCount] = {
+    0,  18, 1,  2,  3,  30, 7,  4,  31, 8,  5,  6,  15, 9,  10, 11, 12, 13, 14,
+    16, 17, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 32, 33, 34, 35, 36, 37,
+};
+
 constexpr std::array<int, kCheck1Count> kCheckWords = {
     27, 28, 29, 13, 14, 16, 17, -1, -1, -1, -1, -1, 35, 36, 30, -1,
 };
@@ -205,8 +212,12 @@ FrmOption::FrmOption(AppData& d) : Form("FrmOption"), d_(d) {
     // The power-on text: two rows of six one-character boxes at the top.
     f.Add("Label2", ControlKind::Label).tag = "1739";
     for (int j = 0; j < kPowerOnBoxes; ++j) f.Add(Ctl("Text1", j), ControlKind::TextBox).max = 1;
+    // The power-on password group: shown by no model, stored nowhere.
+    f.Add("Check2", ControlKind::CheckBox).tag = "1737";
+    f.Add("Label3", ControlKind::Label).tag = "1738";
+    f.Add("Text2", ControlKind::TextBox).max = 6;
 
-    for (int i = 0; i < kComboCount; ++i) {
+    for (int i : kComboTabOrder) {
         ControlState& label = f.Add(Ctl("Label1", i), ControlKind::Label);
         if (int key = LabelKey(i); key > 0) label.tag = std::to_string(key);
         else label.text = LabelDesignCaption(i);
@@ -231,11 +242,6 @@ FrmOption::FrmOption(AppData& d) : Form("FrmOption"), d_(d) {
     f.Add("Text3_0", ControlKind::TextBox).max = 8;
     f.Add("Label4_1", ControlKind::Label).text = "LW Frequency[MHz]";
     f.Add("Text3_1", ControlKind::TextBox).max = 8;
-
-    // The power-on password group: shown by no model, stored nowhere.
-    f.Add("Check2", ControlKind::CheckBox).tag = "1737";
-    f.Add("Label3", ControlKind::Label).tag = "1738";
-    f.Add("Text2", ControlKind::TextBox).max = 6;
 
     f.Add("Frame1", ControlKind::Frame);
     for (int i = 0; i < kCheck1Count; ++i) {
@@ -567,9 +573,13 @@ std::string FrmOption::NextInTabOrder(const std::string& control) const {
     return "";
 }
 
+// As a Tab keystroke does: the next control gets the focus and its GotFocus
+// handler runs.
 void FrmOption::MoveFocusOn(const std::string& from) {
     const std::string next = NextInTabOrder(from);
-    if (!next.empty()) State().focus = next;
+    if (next.empty()) return;
+    State().focus = next;
+    GotFocus(next);
 }
 
 void FrmOption::KeyPress(const std::string& control, int& keyAscii) {

@@ -283,6 +283,10 @@ TEST_F(OptionDialogTest, PowerOnBoxesSelectAllOnFocus) {
     EXPECT_EQ(f->selectAllRequest, "");
     f->GotFocus("Text3_0");
     EXPECT_EQ(f->selectAllRequest, "Text3_0");
+    // A move made by the boxes themselves arrives like a Tab.
+    int key = 'A';
+    f->KeyPress("Text1_3", key);
+    EXPECT_EQ(f->selectAllRequest, "Text1_4");
 }
 
 // ---- SW and LW boxes -----------------------------------------------------------------
