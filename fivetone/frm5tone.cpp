@@ -642,7 +642,8 @@ void Frm5Tone::FocusNext(const std::string& from) {
         const std::string& n =
             tabOrder_[(static_cast<std::size_t>(it - tabOrder_.begin()) + step) % tabOrder_.size()];
         if (C(n).enabled && C(n).visible) {
-            State().focus = n;
+            // As the Tab key: the box's departure runs first and may keep the focus.
+            if (LostFocus(from, n)) State().focus = n;
             return;
         }
     }

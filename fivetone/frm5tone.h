@@ -124,6 +124,7 @@ private:
     // Makes (row, col) the current cell; a change raises the cell-entry steps.
     void MoveGridCell(int row, int col);
     void OpenSpecial(Integer mode);
+    // Enter as the Tab key: the box's departure runs, then the focus moves on.
     void FocusNext(const std::string& from);
     std::string OwnIdBox() const;
 

@@ -43,7 +43,9 @@ void Frm5ToneDefTS::ShowUserToneByData() {
 void Frm5ToneDefTS::Text1_KeyPress(int index, int& key) {
     if (key == kKeyEnter) {
         key = 0;
-        State().focus = index + 1 < kUserTones ? Indexed("Text1", index + 1) : "CommandOK";
+        // As the Tab key: the box is clamped as it is left.
+        const std::string next = index + 1 < kUserTones ? Indexed("Text1", index + 1) : "CommandOK";
+        if (LostFocus(Indexed("Text1", index), next)) State().focus = next;
         return;
     }
     key = FilterToneKey(key);

@@ -169,7 +169,7 @@ void FrmSpecial::FocusNext(const std::string& from) {
     for (std::size_t step = 1; step < kTabOrder.size(); ++step) {
         const std::string& n = kTabOrder[(static_cast<std::size_t>(it - kTabOrder.begin()) + step) % kTabOrder.size()];
         if (reachable(n)) {
-            State().focus = n;
+            if (LostFocus(from, n)) State().focus = n;  // as the Tab key
             return;
         }
     }

@@ -36,6 +36,7 @@ public:
 private:
     // True when the called-ID box holds five characters; else the message.
     bool CheckCalledId(int index);
+    // Enter as the Tab key: the box's departure runs, then the focus moves on.
     void FocusNext(const std::string& from);
 
     AppData& d_;

@@ -445,10 +445,12 @@ TEST_F(FiveToneDialog, PttIdBoxes) {
     f->C("Text4_0").text = "1123";
     EXPECT_TRUE(f->LostFocus("Text4_0", "Combo4_0"));
     EXPECT_EQ(f->C("Text4_0").text, "1E23");
+    f->C("Text4_1").text = "2234";
     int enter = 13;
     f->KeyPress("Text4_1", enter);
     EXPECT_EQ(enter, 0);
     EXPECT_EQ(f->State().focus, "Combo4_1");
+    EXPECT_EQ(f->C("Text4_1").text, "2E34");
 }
 
 TEST_F(FiveToneDialog, LongStoredPttCodeIsShownAndSavedWhole) {
@@ -471,10 +473,20 @@ TEST_F(FiveToneDialog, OwnIdKeys) {
         f->KeyPress("Text2", k);
         EXPECT_EQ(k, c.out) << c.key;
     }
+    // Enter moves on as Tab does, through the box's departure.
+    f->GotFocus("Text2");
+    f->C("Text2").text = "1234";
     int enter = 13;
     f->KeyPress("Text2", enter);
     EXPECT_EQ(enter, 0);
+    EXPECT_EQ(f->State().focus, "Text2");
+    EXPECT_EQ(notes.Texts(), std::vector<std::string>{Msg("900C")});
+    f->C("Text2").text = "12345";
+    enter = 13;
+    f->KeyPress("Text2", enter);
     EXPECT_EQ(f->State().focus, "Combo1_1");
+    EXPECT_EQ(Edit().OwnID.Trim(), "12345");
+    EXPECT_EQ(notes.shown.size(), 1u);
 }
 
 // ---- the code grid ------------------------------------------------------------

@@ -184,10 +184,12 @@ TEST_F(SpecialCallBuilder, Keys) {
         b.KeyPress(c.box, k);
         EXPECT_EQ(k, c.out) << c.box << " " << c.key;
     }
+    b.C("Text1_0").text = "123";
     int enter = 13;
     b.KeyPress("Text1_0", enter);
     EXPECT_EQ(enter, 0);
-    EXPECT_EQ(b.State().focus, "Text2");
+    EXPECT_EQ(b.State().focus, "Text2");  // the ID message does not hold the focus
+    EXPECT_EQ(notes.Texts(), std::vector<std::string>{Msg("900C")});
     enter = 13;
     b.KeyPress("Text2", enter);
     EXPECT_EQ(b.State().focus, "Combo3");  // the own-ID call's box is hidden

@@ -91,10 +91,12 @@ TEST_F(UserToneDialog, KeysAndEnter) {
         f.KeyPress("Text1_2", k);
         EXPECT_EQ(k, c.out) << c.key;
     }
+    f.C("Text1_2").text = "50";
     int enter = 13;
     f.KeyPress("Text1_2", enter);
     EXPECT_EQ(enter, 0);
     EXPECT_EQ(f.State().focus, "Text1_3");
+    EXPECT_EQ(f.C("Text1_2").text, "288.5");  // left as with Tab: clamped
     enter = 13;
     f.KeyPress("Text1_15", enter);
     EXPECT_EQ(f.State().focus, "CommandOK");
