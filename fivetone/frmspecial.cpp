@@ -150,7 +150,7 @@ void FrmSpecial::CommandOK_Click() {
     e.Empty = call.code.empty() ? 1 : 0;
     TextGrid& grid = owner_.Grid();
     const int row = entry + 1;
-    grid.SetCell(row * grid.Cols() + 2, Latin1ToUtf8(call.cell));
+    grid.SetCell(row * grid.Cols() + 2, call.cell);
     grid.SetCell(row * grid.Cols() + 1, C("Combo1_1").SelectedItem());
     Unload();
 }

@@ -2,6 +2,7 @@
 
 #include "core/listutils.h"
 #include "fivetone/codes.h"
+#include "mainwindow/formlanguage.h"
 
 namespace rp {
 
@@ -23,11 +24,11 @@ EntrySpecialCall ComposeEntrySpecialCall(int kind, std::string_view calledId, st
     case SpecialDataMessage:
         // The rule stops at the "E" after the called ID; the message digits stay as they are.
         r.code = AddRepeatTone(DataMessagePrefix(calledId) + MessageHex(message), "X");
-        r.cell = std::string(calledId) + " " + messageLabel + std::string(message);
+        r.cell = Latin1ToUtf8(calledId) + " " + messageLabel + Latin1ToUtf8(message);
         break;
     case SpecialOwnIdCall:
         r.code = FormatTone5Code(std::string(calledId) + std::string(separator) + "SelfID", ownId);
-        r.cell = std::string(calledId) + std::string(separator);
+        r.cell = Latin1ToUtf8(std::string(calledId) + std::string(separator));
         break;
     default:
         r.code = FormatTone5Code("E6SelfID", ownId);

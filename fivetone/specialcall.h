@@ -21,8 +21,8 @@ inline constexpr int kPttMessageMax = 8;
 std::string MessageHex(std::string_view message);
 
 // A code-list entry's special call: its stored code and the summary its code
-// cell shows (messageLabel heads a data message's text). separator is "" when
-// off, else one digit "A".."F".
+// cell shows, in UTF-8 (messageLabel, a language text, heads a data message's
+// text). separator is "" when off, else one digit "A".."F".
 struct EntrySpecialCall {
     std::string code;
     std::string cell;

@@ -164,6 +164,9 @@ TEST(Tone5SpecialCalls, ComposedCodes) {
         EXPECT_EQ(e.cell, c.entryCell) << c.name;
         EXPECT_EQ(ComposePttSpecialCall(c.kind, c.id, c.sep, c.msg, c.own), c.pttCode) << c.name;
     }
+    // The language text heading the message stays as it is (UTF-8).
+    EXPECT_EQ(ComposeEntrySpecialCall(SpecialDataMessage, "12345", "", "A", "", "\xE4\xBF\xA1:").cell,
+              "12345 \xE4\xBF\xA1:A");
     // The longest messages fill their fields exactly.
     EXPECT_EQ(ComposeEntrySpecialCall(SpecialDataMessage, "12345", "", std::string(kEntryMessageMax, 'Z'),
                                       "", "").code.size(), 40u);
