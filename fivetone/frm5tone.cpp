@@ -90,7 +90,7 @@ Frm5Tone::Frm5Tone(AppData& d) : Form("Frm5Tone"), d_(d), grid_(101, 6, 1, 2) {
     for (int i = 0; i < 2; ++i) {
         add(Indexed("Frame1", i), ControlKind::Frame, kFrameKeys[i]);
         add(Indexed("Label2", i), ControlKind::Label, "[OPTION]60079");
-        add(Indexed("Text4", i), ControlKind::TextBox).max = 24;
+        add(Indexed("Text4", i), ControlKind::TextBox);  // typing limit: kPttCodeTypedMax
         add(Indexed("Combo4", i), ControlKind::ComboBox).items = standards;
         add(Indexed("Combo5", i), ControlKind::ComboBox);
         add(kSpecialButtons[i], ControlKind::Button, "[OPTION]60062");
@@ -736,6 +736,12 @@ void Frm5Tone::Click(const std::string& control) {
 void Frm5Tone::DblClick(const std::string& control) {
     if (control == "MSHFlexGrid1") MSHFlexGrid1_DblClick();
 }
+
+void Frm5Tone::EnterCell(const std::string& control) {
+    if (control == "MSHFlexGrid1") MSHFlexGrid1_EnterCell();
+}
+
+TextGrid* Frm5Tone::Grid(const std::string& control) { return control == "MSHFlexGrid1" ? &grid_ : nullptr; }
 
 void Frm5Tone::KeyPress(const std::string& control, int& keyAscii) {
     if (control == "Text2") Text2_KeyPress(keyAscii);

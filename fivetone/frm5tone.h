@@ -27,6 +27,11 @@ namespace rp {
 // is open and calls `closed` once it has gone, by OK, Cancel or the close box.
 using DialogOpener = std::function<void(std::unique_ptr<Form> dialog, std::function<void()> closed)>;
 
+// The PTT-ID boxes take at most this many typed digits; a longer stored code
+// (up to the field's 40) still shows and saves whole, so the limit is on
+// typing only and the boxes carry no maximum length.
+inline constexpr int kPttCodeTypedMax = 24;
+
 // The fixed text of the question before a special call is reset.
 inline constexpr const char* kResetSpecialCallText = "Reset Special Call of this channel,OK or Not?";
 
@@ -95,6 +100,9 @@ public:
     // ---- events from the shell ----
     void Click(const std::string& control) override;
     void DblClick(const std::string& control) override;
+    // The grid's current cell moved (its row and col already stored).
+    void EnterCell(const std::string& control) override;
+    TextGrid* Grid(const std::string& control) override;
     void KeyPress(const std::string& control, int& keyAscii) override;
     void GotFocus(const std::string& control) override;
     bool LostFocus(const std::string& control, const std::string& next) override;
