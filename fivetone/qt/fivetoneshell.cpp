@@ -93,6 +93,7 @@ FormDialog* MakeFiveToneDialog(const DialogContext& c) {
     auto* text1 = Named<QPlainTextEdit>(dlg, "Text1");
     text1->setFixedWidth(tw(2600));
     text1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    text1->setTabChangesFocus(true);
     auto* command4 = Named<QPushButton>(dlg, "Command4");
     auto* grid = Named<TextGridView>(dlg, "MSHFlexGrid1");
     auto* command1 = Named<QPushButton>(dlg, "Command1");
