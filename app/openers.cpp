@@ -1,5 +1,6 @@
 #include "app/openers.h"
 
+#include "fivetone/qt/openers.h"
 #include "mainwindow/qt/openers.h"
 #include "settings/qt/optiondialogshell.h"
 
@@ -8,6 +9,7 @@ namespace rp {
 void RegisterAllDialogs(DialogOpeners& openers) {
     RegisterMainWindowDialogs(openers);
     RegisterOptionDialogs(openers);
+    RegisterFiveToneDialogs(openers);
 }
 
 }  // namespace rp
