@@ -70,6 +70,7 @@ void FrmCommuBook::SetBookCaptions() {
     ApplyFormLanguage(d_, State());  // caption 1800, Import 1802, Export 1803
     SetOKCancelCaption(d_, State());
     grid_.SetText(0, 0, GetLanguageString(d_, 3007));
+    grid_.cornerText = grid_.Text(0, 0);
     grid_.SetText(0, kColCallID, "Call ID");
     grid_.SetText(0, kColName, GetLanguageString(d_, 1801));
 }
@@ -202,6 +203,14 @@ void FrmCommuBook::Click(const std::string& control) {
     else if (control == "CommandOutput") CommandOutput_Click();
     else if (control == "CommandOK") CommandOK_Click();
     else if (control == "CommandCancel") CommandCancel_Click();
+}
+
+void FrmCommuBook::EnterCell(const std::string& control) {
+    if (control == "MSFlexGrid1") MSFlexGrid1_EnterCell();
+}
+
+TextGrid* FrmCommuBook::Grid(const std::string& control) {
+    return control == "MSFlexGrid1" ? &grid_ : nullptr;
 }
 
 void FrmCommuBook::KeyPress(const std::string& control, int& keyAscii) {

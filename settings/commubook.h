@@ -57,6 +57,8 @@ public:
 
     void Click(const std::string& control) override;
     void KeyPress(const std::string& control, int& keyAscii) override;
+    void EnterCell(const std::string& control) override;
+    TextGrid* Grid(const std::string& control) override;
 
 private:
     void ShowFileError();
