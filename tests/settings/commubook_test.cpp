@@ -372,3 +372,16 @@ TEST_F(BookTest, AFailedExportKeepsTheDialogAndItsBuffer) {
     EXPECT_TRUE(notes.shown.empty());
     EXPECT_EQ(d.BookFilePath, tmp / "folder.cb");
 }
+
+TEST_F(BookTest, PassingThroughCellsRewritesThemWithoutChangingTheData) {
+    ASSERT_FALSE(IsDataChanged(d));
+    FrmCommuBook f(d, &chooser);
+    f.Form_Load();
+    Enter(f, 1, 1);
+    Enter(f, 1, 2);
+    Enter(f, 2, 1);
+    f.Click("CommandOK");
+    f.Form_Unload();
+    EXPECT_EQ(Raw(d.WorkData.BookData[0]), std::string("\0\0   |\0     ", 12));
+    EXPECT_FALSE(IsDataChanged(d));
+}
