@@ -2,6 +2,7 @@
 
 #include "fivetone/qt/openers.h"
 #include "mainwindow/qt/openers.h"
+#include "settings/qt/openers.h"
 #include "settings/qt/optiondialogshell.h"
 
 namespace rp {
@@ -9,6 +10,7 @@ namespace rp {
 void RegisterAllDialogs(DialogOpeners& openers) {
     RegisterMainWindowDialogs(openers);
     RegisterOptionDialogs(openers);
+    RegisterSettingsDialogs(openers);
     RegisterFiveToneDialogs(openers);
 }
 
