@@ -167,10 +167,6 @@ void FrmDTMF::Combo1_Click(int index) {
     }
 }
 
-void FrmDTMF::Combo1_KeyPress(int, int& keyAscii) {
-    if (keyAscii == kKeyEnter) keyAscii = 0;
-}
-
 void FrmDTMF::Text2_GotFocus(int index) { CurDTMFEditID = static_cast<Integer>(index); }
 
 void FrmDTMF::Text2_KeyPress(int, int& keyAscii) { keyAscii = DtmfCodeKey(keyAscii); }
@@ -219,11 +215,6 @@ void FrmDTMF::OKTimer_Timer() {
     Unload();
 }
 
-bool FrmDTMF::EnterMovesFocus(const std::string& control) const {
-    const ControlName n = SplitControlName(control);
-    return control == "Text3" || ((n.base == "Combo1" || n.base == "Text2") && n.index >= 0);
-}
-
 void FrmDTMF::Click(const std::string& control) {
     const ControlName n = SplitControlName(control);
     if (n.base == "Combo1") Combo1_Click(n.index);
@@ -234,8 +225,7 @@ void FrmDTMF::Click(const std::string& control) {
 
 void FrmDTMF::KeyPress(const std::string& control, int& keyAscii) {
     const ControlName n = SplitControlName(control);
-    if (n.base == "Combo1") Combo1_KeyPress(n.index, keyAscii);
-    else if (n.base == "Text2" && n.index >= 0) Text2_KeyPress(n.index, keyAscii);
+    if (n.base == "Text2" && n.index >= 0) Text2_KeyPress(n.index, keyAscii);
     else if (control == "Text3") Text3_KeyPress(keyAscii);
 }
 
@@ -288,10 +278,6 @@ void FrmDTMFSpecial::Combo1_Click() {
     else if (kind == 1) C("Frame1").visible = false;
 }
 
-void FrmDTMFSpecial::Combo1_KeyPress(int& keyAscii) {
-    if (keyAscii == kKeyEnter) keyAscii = 0;
-}
-
 void FrmDTMFSpecial::Text1_GotFocus() {}
 
 void FrmDTMFSpecial::Text1_KeyPress(int& keyAscii) { keyAscii = DigitKey(keyAscii); }
@@ -310,10 +296,6 @@ void FrmDTMFSpecial::CommandOK_Click() {
 
 void FrmDTMFSpecial::CommandCancel_Click() { Unload(); }
 
-bool FrmDTMFSpecial::EnterMovesFocus(const std::string& control) const {
-    return control == "Combo1_0" || control == "Text1";
-}
-
 void FrmDTMFSpecial::Click(const std::string& control) {
     if (control == "Combo1_0") Combo1_Click();
     else if (control == "CommandOK") CommandOK_Click();
@@ -321,8 +303,7 @@ void FrmDTMFSpecial::Click(const std::string& control) {
 }
 
 void FrmDTMFSpecial::KeyPress(const std::string& control, int& keyAscii) {
-    if (control == "Combo1_0") Combo1_KeyPress(keyAscii);
-    else if (control == "Text1") Text1_KeyPress(keyAscii);
+    if (control == "Text1") Text1_KeyPress(keyAscii);
 }
 
 void FrmDTMFSpecial::GotFocus(const std::string& control) {

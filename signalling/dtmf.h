@@ -5,7 +5,7 @@
 // only: the load repairs what it shows, never the record, so Cancel, the
 // close box and a load for the report leave the record as it was. OK
 // refuses equal kill and stun codes, else stores what the controls show and
-// closes.
+// closes. Enter moves the focus on in every box and list, as Tab does.
 #include <functional>
 #include <memory>
 #include <string>
@@ -34,7 +34,6 @@ public:
     void ShowDTMFData();
 
     void Combo1_Click(int index);
-    void Combo1_KeyPress(int index, int& keyAscii);
     void Text2_GotFocus(int index);
     void Text2_KeyPress(int index, int& keyAscii);
     void Text3_GotFocus();
@@ -48,9 +47,6 @@ public:
 
     // The controls' values, list positions from 0 (what OK stores).
     DTMFShown ShownValues() const;
-    // Controls on which Enter moves the focus on, as Tab does.
-    bool EnterMovesFocus(const std::string& control) const;
-
     void Click(const std::string& control) override;
     void KeyPress(const std::string& control, int& keyAscii) override;
     void GotFocus(const std::string& control) override;
@@ -68,14 +64,11 @@ public:
 
     void Form_Load();
     void Combo1_Click();
-    void Combo1_KeyPress(int& keyAscii);
     void Text1_GotFocus();
     void Text1_KeyPress(int& keyAscii);
     void Text1_LostFocus();
     void CommandOK_Click();
     void CommandCancel_Click();
-
-    bool EnterMovesFocus(const std::string& control) const;
 
     void Click(const std::string& control) override;
     void KeyPress(const std::string& control, int& keyAscii) override;

@@ -23,7 +23,7 @@ namespace {
 // The part every filter shares; `printable` decides codes 32..126.
 template <class F>
 int Filter(int key, F printable) {
-    if (key == kKeyCtrlC || key == kKeyCtrlV || key == kKeyCtrlX || key == kKeyEnter) return 0;
+    if (key == kKeyCtrlC || key == kKeyCtrlV || key == kKeyCtrlX) return 0;
     if (key < 0 || key > 127) return 0;
     if (key < 32 || key == 127) return key;
     return printable(key);

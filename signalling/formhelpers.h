@@ -18,9 +18,9 @@ ControlName SplitControlName(std::string_view name);
 std::string Elem(std::string_view base, int index);
 
 // ---- key filters: the key as it reaches the box, 0 when dropped ----
-// Every filter drops Ctrl+C, Ctrl+V and Ctrl+X (3, 22, 24), Enter (13, which
-// the form turns into a move) and codes outside 0..127; control codes below
-// 32 (Backspace) pass.
+// Every filter drops Ctrl+C, Ctrl+V and Ctrl+X (3, 22, 24) and codes outside
+// 0..127; control codes below 32 (Backspace) pass. Enter (13) passes too: the
+// dialogs move the focus on with it, as Tab does.
 inline constexpr int kKeyCtrlC = 3;
 inline constexpr int kKeyCtrlV = 22;
 inline constexpr int kKeyCtrlX = 24;

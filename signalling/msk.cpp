@@ -218,11 +218,6 @@ void FrmMSK::CommandOK_Click() {
 
 void FrmMSK::CommandCancel_Click() { Unload(); }
 
-bool FrmMSK::EnterMovesFocus(const std::string& control) const {
-    const ControlName n = SplitControlName(control);
-    return n.index >= 0 && (n.base == "Text1" || n.base == "Text2");
-}
-
 void FrmMSK::Click(const std::string& control) {
     const ControlName n = SplitControlName(control);
     if (control == "Check2") Check2_Click();
@@ -236,6 +231,8 @@ void FrmMSK::KeyPress(const std::string& control, int& keyAscii) {
     if (n.index < 0) return;
     if (n.base == "Text1") Text1_KeyPress(n.index, keyAscii);
     else if (n.base == "Text2") Text2_KeyPress(n.index, keyAscii);
+    // Enter moves on from the text boxes only; in a list it does nothing.
+    else if (keyAscii == kKeyEnter && n.base.starts_with("Combo")) keyAscii = 0;
 }
 
 void FrmMSK::GotFocus(const std::string& control) { State().focus = control; }

@@ -35,9 +35,6 @@ public:
     void CommandOK_Click();
     void CommandCancel_Click();
 
-    // Controls on which Enter moves the focus on, as Tab does.
-    bool EnterMovesFocus(const std::string& control) const;
-
     void Click(const std::string& control) override;
     void KeyPress(const std::string& control, int& keyAscii) override;
     void GotFocus(const std::string& control) override;

@@ -364,11 +364,6 @@ void Frm2Tone::CommandOK_Click() {
 
 void Frm2Tone::CommandCancel_Click() { Unload(); }
 
-bool Frm2Tone::EnterMovesFocus(const std::string& control) const {
-    const ControlName n = SplitControlName(control);
-    return n.index >= 0 && (n.base == "Text2" || n.base == "Text4" || n.base == "Text5");
-}
-
 void Frm2Tone::Click(const std::string& control) {
     const ControlName n = SplitControlName(control);
     if (n.base == "Check2" && n.index >= 0) Check2_Click(n.index);
@@ -386,6 +381,8 @@ void Frm2Tone::KeyPress(const std::string& control, int& keyAscii) {
     else if (n.base == "Text2" && n.index >= 0) Text2_KeyPress(n.index, keyAscii);
     else if (n.base == "Text4" && n.index >= 0) Text4_KeyPress(n.index, keyAscii);
     else if (n.base == "Text5" && n.index >= 0) Text5_KeyPress(n.index, keyAscii);
+    // Enter moves on from the tone boxes only; in a list it does nothing.
+    else if (keyAscii == kKeyEnter && n.base.starts_with("Combo")) keyAscii = 0;
 }
 
 void Frm2Tone::GotFocus(const std::string& control) { State().focus = control; }

@@ -42,10 +42,12 @@ TEST(KeyFilters, PassDropOrChangeEachKey) {
     for (const Case& c : cases) {
         for (const char* p = c.pass; *p; ++p) EXPECT_EQ(c.filter(*p), *p) << c.name << " " << *p;
         for (const char* p = c.dropped; *p; ++p) EXPECT_EQ(c.filter(*p), 0) << c.name << " " << *p;
-        // Shared by all: clipboard keys, Enter and non-ASCII dropped; Backspace passes.
-        for (int k : {kKeyCtrlC, kKeyCtrlV, kKeyCtrlX, kKeyEnter, 128, 233, -1})
+        // Shared by all: clipboard keys and non-ASCII dropped; Backspace and
+        // Enter (a move to the next control) pass.
+        for (int k : {kKeyCtrlC, kKeyCtrlV, kKeyCtrlX, 128, 233, -1})
             EXPECT_EQ(c.filter(k), 0) << c.name << " " << k;
         EXPECT_EQ(c.filter(8), 8) << c.name;
+        EXPECT_EQ(c.filter(kKeyEnter), kKeyEnter) << c.name;
     }
     EXPECT_EQ(DtmfCodeKey('c'), 'C');
     EXPECT_EQ(MskIdKey('a'), 'A');

@@ -196,6 +196,11 @@ TEST_F(MskForm, BoxesOnLeaving) {
             EXPECT_EQ(f->C(box).text, c.shown) << box << " " << c.typed;
         }
     }
+    int key = 13;
+    f->KeyPress("Text1_2", key);
+    EXPECT_EQ(key, 13);  // Enter moves on from a box
+    f->KeyPress("Combo2_1", key);
+    EXPECT_EQ(key, 0);   // and does nothing in a list
     // Info code and name are left as typed.
     Type(*f, "Text1_3", "  ab ");
     Focus(*f, "Combo2_0");

@@ -352,6 +352,12 @@ TEST_F(TwoToneForm, DecodeEntries) {
     EXPECT_EQ(f->C("Text5_2").text, "288.0");
     f->C("Text6_2").text = "ABC";
     Pick(*f, "Combo3_2", 2);
+    // Enter moves on from a tone box and does nothing in a list.
+    int key = 13;
+    f->KeyPress("Text4_2", key);
+    EXPECT_EQ(key, 13);
+    f->KeyPress("Combo3_2", key);
+    EXPECT_EQ(key, 0);
 
     f->C("Check2_5").value = 1;
     f->Click("Check2_5");
