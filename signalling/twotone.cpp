@@ -387,6 +387,14 @@ void Frm2Tone::KeyPress(const std::string& control, int& keyAscii) {
 
 void Frm2Tone::GotFocus(const std::string& control) { State().focus = control; }
 
+void Frm2Tone::EnterCell(const std::string& control) {
+    if (control == "MSHFlexGrid1") MSHFlexGrid1_EnterCell();
+}
+
+TextGrid* Frm2Tone::Grid(const std::string& control) {
+    return control == "MSHFlexGrid1" ? &MSHFlexGrid1 : nullptr;
+}
+
 bool Frm2Tone::LostFocus(const std::string& control, const std::string& next) {
     if (State().focus == control) State().focus = next;
     const ControlName n = SplitControlName(control);

@@ -58,6 +58,8 @@ public:
     void KeyPress(const std::string& control, int& keyAscii) override;
     void GotFocus(const std::string& control) override;
     bool LostFocus(const std::string& control, const std::string& next) override;
+    void EnterCell(const std::string& control) override;
+    TextGrid* Grid(const std::string& control) override;
 
     // Width of the grid in twips, which its columns share.
     static constexpr int kGridWidth = 6200;

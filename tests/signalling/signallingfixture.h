@@ -15,6 +15,16 @@
 
 namespace rp::test {
 
+// The shipped English texts, model 7425USD on band 0 and the default settings.
+inline void SetUpSignallingData(AppData& d) {
+    d.AppFolder = RP_SOURCE_DIR;
+    SetLanguageIndex(d, 1);
+    d.CurModel = "7425USD";
+    d.CurBandText = GetFreqRangeText(0);  // UHF 400-480, VHF 136-174
+    ASSERT_TRUE(ParseBandRanges(d));
+    InitAllSetData(d);
+}
+
 class SignallingTest : public ::testing::Test {
 protected:
     AppData d;
@@ -24,12 +34,7 @@ protected:
     void SetUp() override {
         d.Ui.Notify = &notes;
         d.Ui.View = &view;
-        d.AppFolder = RP_SOURCE_DIR;
-        SetLanguageIndex(d, 1);
-        d.CurModel = "7425USD";
-        d.CurBandText = GetFreqRangeText(0);  // UHF 400-480, VHF 136-174
-        ASSERT_TRUE(ParseBandRanges(d));
-        InitAllSetData(d);
+        SetUpSignallingData(d);
     }
 };
 
