@@ -264,8 +264,12 @@ TEST_F(TwoToneShell, GridEditorsRefusalEnterAndOK) {
 
 TEST_F(TwoToneShell, EnterInAnEmptyFirstToneEditorOfTheLastRowGoesToRowOne) {
     OpenOnEncodeTab();
-    ClickCell(32, 1);
     auto* text1 = Get<QLineEdit>(dlg, "Text1");
+    // A click on the grid's current cell (no cell change) opens its editor.
+    ClickCell(1, 1);
+    EXPECT_TRUE(text1->isVisible());
+    EXPECT_EQ(form().CurTone2Row, 1);
+    ClickCell(32, 1);
     ASSERT_TRUE(text1->hasFocus());
     QTest::keyClick(text1, Qt::Key_Return);
     QApplication::processEvents();
@@ -308,6 +312,18 @@ TEST_F(SignallingShell, MskGroupSwitchFrequencyAndOK) {
     EXPECT_TRUE(closed);
     EXPECT_EQ(d.WorkData.MSKData.Head.Frequency, 136);
     EXPECT_EQ(d.WorkData.MSKData.Groups[0].Valid, 1);
+}
+
+TEST_F(SignallingShell, MskTextsLongerThanTheirBoxesAreShownAndKept) {
+    d.WorkData.MSKData.Groups[0].Name.Set("SEVEN77");
+    d.WorkData.MSKData.Head.Frequency = 1000;
+    FormDialog* dlg = Open("FrmMSK");
+    ASSERT_NE(dlg, nullptr);
+    EXPECT_EQ(Get<QLineEdit>(dlg, "Text1_3")->text(), "SEVEN77");
+    EXPECT_EQ(Get<QLineEdit>(dlg, "Text2_2")->text(), "1000");
+    QTest::mouseClick(Get<QPushButton>(dlg, "CommandOK"), Qt::LeftButton);
+    EXPECT_TRUE(closed);
+    EXPECT_EQ(d.WorkData.MSKData.Groups[0].Name.Raw(), std::string_view("SEVEN77\0", 8));
 }
 
 TEST_F(SignallingShell, MskOnlyForItsModel) {
