@@ -37,6 +37,11 @@ protected:
         test::SignallingTest::SetUp();
         RegisterSignallingDialogs(openers);
     }
+    // A dialog a test leaves open goes, as when the program ends.
+    void TearDown() override {
+        openers.CloseAll();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
 
     // Opens a dialog as the main window does and makes it the active window.
     FormDialog* Open(const char* name) {
