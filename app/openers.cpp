@@ -4,6 +4,7 @@
 #include "mainwindow/qt/openers.h"
 #include "settings/qt/openers.h"
 #include "settings/qt/optiondialogshell.h"
+#include "signalling/qt/openers.h"
 
 namespace rp {
 
@@ -12,6 +13,7 @@ void RegisterAllDialogs(DialogOpeners& openers) {
     RegisterOptionDialogs(openers);
     RegisterSettingsDialogs(openers);
     RegisterFiveToneDialogs(openers);
+    RegisterSignallingDialogs(openers);
 }
 
 }  // namespace rp
