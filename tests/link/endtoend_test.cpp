@@ -54,7 +54,7 @@ TEST(EndToEnd, EditedDataSurvivesRadioAndFiles) {
     ASSERT_TRUE(IsDataChanged(writer.d));
     ASSERT_TRUE(writer.engine.StartWrite());
     ASSERT_TRUE(writer.Finish());
-    ASSERT_EQ(writer.messages.texts, std::vector<std::string>{"T2005"});
+    ASSERT_EQ(writer.messages.Keys(), std::vector<CommMsg>{CommMsg::WriteOK});
     EXPECT_TRUE(writer.radio.Violations().empty());
 
     // Second run: read the radio; the data comes back as written.
@@ -63,7 +63,7 @@ TEST(EndToEnd, EditedDataSurvivesRadioAndFiles) {
     StartProgram(reader.d, folder);
     ASSERT_TRUE(reader.engine.StartRead());
     ASSERT_TRUE(reader.Finish());
-    ASSERT_EQ(reader.messages.texts, std::vector<std::string>{"T2004"});
+    ASSERT_EQ(reader.messages.Keys(), std::vector<CommMsg>{CommMsg::ReadOK});
     EXPECT_FALSE(IsDataChanged(reader.d));
     EXPECT_TRUE(reader.d.IsUntitled);
     const int i17 = FindFreDataIndex(reader.d, 17);
