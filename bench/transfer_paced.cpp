@@ -69,7 +69,9 @@ bool RunOnce(long mode, bool paced) {
     if (paced) {
         const double wire = rp::sim::SimRadio::WireMs(bytes);
         Line(what + ": " + Num(ms / 1000) + " s for " + std::to_string(bytes) + " bytes, wire time " +
-             Num(wire / 1000) + " s, ratio " + Num(ms / wire) + (ok ? "" : "  FAILED"));
+             Num(wire / 1000) + " s, ratio " + Num(ms / wire) + ", " +
+             std::to_string(pty.Radio().FramesReceived()) + " frames for " + std::to_string(blocks) +
+             " blocks" + (ok ? "" : "  FAILED"));
     } else {
         Line(what + ": " + Num(ms) + " ms for " + std::to_string(blocks) + " blocks, " +
              Num(ms / blocks) + " ms per block" + (ok ? "" : "  FAILED"));

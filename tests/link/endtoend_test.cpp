@@ -8,10 +8,12 @@
 #include "core/banks.h"
 #include "core/channelstore.h"
 #include "core/datafiles.h"
+#include "core/profile.h"
 #include "core/startup.h"
 #include "core/tempfolder.h"
 #include "link/codec.h"
 #include "link/linkfakes.h"
+#include "link/ports.h"
 #include "link/skiplist.h"
 
 using namespace rp;
@@ -19,19 +21,30 @@ using namespace rp::test;
 
 namespace {
 
-// A program folder with the shipped language, settings and default files.
+// The fake transport's device, the one serial port of this machine.
+class OnePort : public PortListProvider {
+public:
+    std::vector<PortInfo> Ports() override { return {{"/dev/fake0", "/dev/fake0"}}; }
+    bool Exists(const std::string& path) override { return path == "/dev/fake0"; }
+};
+
+// A program folder with the shipped language, settings and default files;
+// the settings name the port, as the port dialog saved it.
 void StartProgram(AppData& d, const TempFolder& folder) {
+    d.ComDevice.clear();  // only the settings file names the port
     d.AppFolder = folder.path();
     d.UserConfigDir = folder / "user";
     if (!std::filesystem::exists(folder / "Init")) {
         std::filesystem::copy(std::string(RP_SOURCE_DIR) + "/Init", folder / "Init");
         std::filesystem::copy(std::string(RP_SOURCE_DIR) + "/language", folder / "language");
+        WriteProfileString(folder / "language/mysetup.ini", "language", "comDevice", "/dev/fake0");
     }
+    OnePort ports;
     StartupHooks hooks;
     hooks.LanguageIndex = 1;
     hooks.Today = CalendarDate{2031, 12, 9};
+    hooks.CheckComPort = [&ports](AppData& a, const Settings& s) { CheckComPortAtStartup(a, ports, s); };
     Main(d, hooks);
-    d.ComDevice = "/dev/fake0";
 }
 
 }  // namespace
