@@ -2,6 +2,7 @@
 // broadcast list.
 #include <array>
 
+#include "core/channelrecord.h"
 #include "link/codec.h"
 #include "link/codec_util.h"
 
@@ -80,18 +81,7 @@ inline constexpr BitField Tone5PttID{PttIDs, 4, 4};
 
 }  // namespace
 
-FreDataRec ClearedChannelRecord(Integer no) {
-    FreDataRec r;
-    r.No = no;
-    r.Used = 1;
-    r.RxFre.Set("FFFFFFFFF");
-    r.OffsetFre.Set("000000000");
-    r.Name.SetEmpty();
-    r.CustomCTCSS = 1511;
-    r.SqlLevel = 3;
-    r.PttIDCode.Set("00000");
-    return r;
-}
+FreDataRec ClearedChannelRecord(Integer no) { return NewChannelRecord(no); }
 
 EncodeStatus SetCommDataByFrequency(CommBytes& img, const FreDataRec& rec, Long address,
                                     std::string_view model, Notifier* warn) {
