@@ -70,7 +70,7 @@ LoadOutcome ReadDataSet(const AppData& d, const std::string& path, bool checkMod
                         bool stampModel, bool withTestData, bool shortTestDataIsMissing,
                         LoadedDataSet& out);
 
-// ---- the Part's procedures --------------------------------------------------
+// ---- the data-set commands: new, open, save, channel files, snapshot -------
 
 // InitAllData, then the main window's list refreshes.
 void NewDataFile(AppData& d);
