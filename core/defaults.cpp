@@ -347,8 +347,13 @@ void LoadInitDataFile(AppData& d, const std::string& initFolder) {
 }
 
 bool LoadModelInitFile(AppData& d, const std::string& path) {
+    return LoadModelInitSet(d, ReadDataSetContents(path, d.FactoryTestMode));
+}
+
+bool LoadModelInitSet(AppData& d, const DataSetContents& c) {
     LoadedDataSet set;
-    if (!ReadDefaultSet(d, path, set)) {
+    if (ParseDataSet(d, c, /*checkModel=*/false, /*stampModel=*/true, d.FactoryTestMode,
+                     /*shortTestDataIsMissing=*/true, set) != LoadOutcome::Ok) {
         CopyWorkDataToFileCopy(d);
         return false;
     }

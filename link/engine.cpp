@@ -520,6 +520,10 @@ void CommEngine::OnBytesReceived(ByteView bytes) {
     inHandler_ = true;
     MSComm1_OnComm(ByteView(all).subspan(echo));
     inHandler_ = false;
+    if (rx_.empty()) {  // the buffer again for the next reply
+        all.clear();
+        rx_.swap(all);
+    }
 }
 
 void CommEngine::MSComm1_OnComm(ByteView r) {

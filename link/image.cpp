@@ -1,5 +1,7 @@
 #include "link/image.h"
 
+#include <algorithm>
+
 #include "core/numtext.h"
 
 namespace rp {
@@ -83,7 +85,10 @@ void ImageWriter::SetU16(Long a, std::uint16_t v) {
 }
 
 void ImageWriter::Fill(Long first, Long last, Byte v) {
-    for (Long a = first; a <= last; ++a) SetU8(a, v);
+    if (first > last) return;
+    (void)w_->at(static_cast<std::size_t>(first));  // both ends checked, the bytes between set at once
+    (void)w_->at(static_cast<std::size_t>(last));
+    std::fill(w_->begin() + first, w_->begin() + last + 1, v);
 }
 
 bool ImageWriter::SetHexDigits(Long a, std::string_view pairs) {
