@@ -7,14 +7,16 @@
 // Checks, after every step: while a transfer runs, a timer or a question is
 // open; at most one end is reported. At the end: exactly one end per
 // transfer; a success has every block the radio holds (a write) or read
-// (a read); a failed read leaves the data as it was.
+// (a read), unless the script itself put bytes on the line (they may forge
+// a reply); a failed read leaves the data as it was.
 //
 // Input: byte 0 the transfer (bits 0-1: read, write, information read),
 // factory test mode (bit 2), a radio password (bit 3), a 0x0A for every
 // seventh write frame (bit 4), and what follows the script (bits 5 and 6
 // both set: the transfer runs to its end on a clean line, every question
 // cancelled; otherwise the port is lost, which keeps three runs in four
-// short); then pairs of bytes, an operation and its argument.
+// short); then pairs of bytes, an operation and its argument (operation 10
+// takes bytes that follow as received bytes).
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -70,17 +72,17 @@ public:
         double lastDue = at;
         for (std::size_t i = 0; i < replies.size(); ++i) {
             Bytes bytes = std::move(replies[i].bytes);
-            double due = std::max(at + 1 + replies[i].delayMs, inFree_);
+            double late = replies[i].delayMs;
             if (i == 0) {
                 if (fault == Fault::DropReply) continue;
-                if (fault == Fault::DelayReply) due += arg;
+                if (fault == Fault::DelayReply) late += arg;
                 // One flipped bit in a reply of several bytes; a lone 06 or
                 // 0A carries no check, and a changed one is no line fault
                 // the link could notice.
                 if (fault == Fault::CorruptReply && bytes.size() > 1)
                     bytes[static_cast<std::size_t>(arg) % bytes.size()] ^= static_cast<Byte>(1u << (arg % 8));
             }
-            due += sim::SimRadio::WireMs(bytes.size());
+            const double due = std::max(at + 1 + late, inFree_) + sim::SimRadio::WireMs(bytes.size());
             inFree_ = due;
             lastDue = due;
             Deliver(due, std::move(bytes));
@@ -189,15 +191,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (!engine.Busy()) Check(events.ended.size() == 1);
     };
 
+    bool forged = false;  // bytes of the script's own arrived: a reply may be forged
     for (std::size_t i = 1; i + 1 < size && engine.Busy(); i += 2) {
         const int arg = data[i + 1];
-        switch (data[i] % 10) {
+        switch (data[i] % 11) {
             case 0: loop.RunFor(1 + arg * 2); break;
             case 1: line.next = FaultyLine::Fault::DropFrame; break;
             case 2: line.next = FaultyLine::Fault::DropReply; break;
-            case 3:  // late, but within a repeat and the settling wait after it
+            case 3:  // late: up to 400 ms after the frame, past its reply wait
                 line.next = FaultyLine::Fault::DelayReply;
-                line.arg = arg * 2;
+                line.arg = arg * 400 / 255;
                 break;
             case 4:
                 line.next = FaultyLine::Fault::CorruptReply;
@@ -209,8 +212,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 break;
             case 6: engine.OnPortLost(); break;
             case 7: questions.Answer(arg & 1, (arg & 2) ? radioPassWord : "9"); break;
-            case 8: engine.OnReplyTimeout(); break;
+            case 8:  // a stale tick: one from a timer stopped as it fired
+                if (!engine.WaitTimerOn()) engine.OnReplyTimeout();
+                break;
             case 9: engine.StopInformationRead(); break;
+            case 10: {  // the next arg % 32 bytes of the input arrive now, as received
+                const std::size_t n = std::min<std::size_t>(static_cast<std::size_t>(arg % 32), size - (i + 2));
+                engine.OnBytesReceived(ByteView(data + i + 2, n));
+                forged = forged || n > 0;
+                i += n;
+                break;
+            }
         }
         invariants();
     }
@@ -230,6 +242,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const TransferEnd& end = events.ended[0];
     Check(end.Mode == mode && end.Ok == (end.Reason == EndReason::Success));
     if (end.Ok) {
+        if (forged) return 0;  // a reply of the script's may have passed for the radio's
         // Every block of the transfer that the skip list keeps: the radio's
         // bytes and the image's agree.
         const long first = mode == CommModeWrite ? addr::WriteFirstBlock : addr::ReadFirstBlock;
