@@ -99,7 +99,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(rec == d.WorkData);  // the save stamps nothing new
     e = base;
     Check(OpenDataSet(e, "image.dat", c));
-    Check(DataRecordBytes(e.WorkData) == c.data);
-    Check(ChannelRecordBytes(std::span<const FreDataRec>(e.FreData.data(), n)) == c.channels);
+    Check(e.WorkData == rec);
+    Check(std::equal(e.FreData.begin(), e.FreData.begin() + static_cast<std::ptrdiff_t>(n), d.FreData.begin()));
     return 0;
 }

@@ -104,6 +104,8 @@ public:
     std::string RawChars(Long a, int count) const;
 
 protected:
+    // The count bytes from a, both ends checked (std::out_of_range).
+    const Byte* Bytes(Long a, int count) const;
     const CommBytes* r_;
 };
 
