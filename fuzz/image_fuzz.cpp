@@ -6,6 +6,8 @@
 //
 // Byte 0 (which no decoder reads): bit 0 picks the model the image is read
 // as; bit 1 skips the save-and-open check, so half the runs are quicker.
+// The decode and encode are those of a read and a write (the AppData
+// overloads only copy around them).
 #include <algorithm>
 #include <array>
 #include <cstddef>
@@ -36,14 +38,14 @@ void Prepare(rp::AppData& d) {
     rp::InitAllData(d);
 }
 
-void CheckBounds(const rp::AppData& d) {
+void CheckBounds(const rp::ImageData& d) {
     using namespace rp;
-    const RadioDataRec& w = d.WorkData;
+    const RadioDataRec& w = d.Work;
     Check(w.FreDataCount >= 0 && w.FreDataCount <= kFreDataMax);
     int last = 0;
     for (int k = 0; k < w.FreDataCount; ++k) {
-        Check(d.FreData[k].No > last && d.FreData[k].No <= kFreDataMax);  // ascending, unique
-        last = d.FreData[k].No;
+        Check(d.Fre[k].No > last && d.Fre[k].No <= kFreDataMax);  // ascending, unique
+        last = d.Fre[k].No;
     }
     const DTMFDataRec& dt = w.DTMFData();
     Check(dt.BeginCode.CodeLen >= 0 && dt.BeginCode.CodeLen <= 24);
@@ -69,37 +71,40 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return d;
     }();
 
-    static AppData d, e;  // reused: fresh copies of base for every input
-    d = base;
-    d.CommData.fill(0xFF);
-    std::copy_n(data, std::min<std::size_t>(size, d.CommData.size()), d.CommData.begin());
+    // The decode of a read, into copies of the data as it stands.
+    static CommBytes img;
+    img.fill(0xFF);
+    std::copy_n(data, std::min<std::size_t>(size, img.size()), img.begin());
     const char* model = size > 0 && (data[0] & 1) ? "7425USD" : "KEVRA8R";
+    static ImageData decoded;
+    decoded = ImageData{base.WorkData, base.FreData};
+    EmgDataRec emg = base.EmgData;
+    GetAllDataFromComm(img, decoded, emg, model);
+    CheckBounds(decoded);
 
-    GetAllDataFromComm(d, model);
-    CheckBounds(d);
+    if (size == 0 || !(data[0] & 2)) {
+        // The bytes a save writes open again as the same data set.
+        RadioDataRec rec = decoded.Work;
+        rec.BandIndex = base.CurBandIndex;
+        rec.ModelCode.Set(TrimNullStr(base.CurModel));
+        Check(rec == decoded.Work);  // the save stamps nothing new
+        const auto n = static_cast<std::size_t>(decoded.Work.FreDataCount);
+        DataSetContents c;
+        c.dataStatus = ReadStatus::Ok;
+        c.data = DataRecordBytes(rec);
+        c.channelStatus = ReadStatus::Ok;
+        c.channels = ChannelRecordBytes(std::span<const FreDataRec>(decoded.Fre.data(), n));
+        static AppData e;  // reused: a fresh copy of base for every input
+        e = base;
+        Check(OpenDataSet(e, "image.dat", c));
+        Check(e.WorkData == rec);
+        Check(std::equal(e.FreData.begin(), e.FreData.begin() + static_cast<std::ptrdiff_t>(n), decoded.Fre.begin()));
+    }
 
     // The decoded data encodes again (or fails cleanly) without touching
     // anything out of bounds.
-    CommBytes again{};
+    static CommBytes again;
     ClearCommImage(again);
-    ImageData copy{d.WorkData, d.FreData};
-    (void)SetCommDataByAll(again, copy, model, nullptr);
-
-    if (size > 0 && (data[0] & 2)) return 0;
-    // The bytes a save writes open again as the same data set.
-    RadioDataRec rec = d.WorkData;
-    rec.BandIndex = d.CurBandIndex;
-    rec.ModelCode.Set(TrimNullStr(d.CurModel));
-    const auto n = static_cast<std::size_t>(d.WorkData.FreDataCount);
-    DataSetContents c;
-    c.dataStatus = ReadStatus::Ok;
-    c.data = DataRecordBytes(rec);
-    c.channelStatus = ReadStatus::Ok;
-    c.channels = ChannelRecordBytes(std::span<const FreDataRec>(d.FreData.data(), n));
-    Check(rec == d.WorkData);  // the save stamps nothing new
-    e = base;
-    Check(OpenDataSet(e, "image.dat", c));
-    Check(e.WorkData == rec);
-    Check(std::equal(e.FreData.begin(), e.FreData.begin() + static_cast<std::ptrdiff_t>(n), d.FreData.begin()));
+    (void)SetCommDataByAll(again, decoded, model, nullptr);
     return 0;
 }
