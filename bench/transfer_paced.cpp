@@ -18,9 +18,8 @@ namespace {
 
 class NoQuestions : public rp::QuestionPort {
 public:
-    rp::CommEngine* engine = nullptr;
-    void AskRetry() override { engine->OnRetryAnswer(false); }
-    void AskPassWord(const std::string&) override { engine->OnPassWordAnswer(false, ""); }
+    void AskRetry() override { Connected()->OnRetryAnswer(false); }
+    void AskPassWord(const std::string&) override { Connected()->OnPassWordAnswer(false, ""); }
 };
 
 void Line(const std::string& s) { std::fputs((s + "\n").c_str(), stdout); std::fflush(stdout); }
@@ -46,10 +45,8 @@ bool RunOnce(long mode, bool paced) {
     NoQuestions questions;
     rp::test::FixedTexts texts;
     rp::test::FillCommTexts(texts);
-    rp::CommEngine engine(d, rp::CommPorts{&port, &timer, nullptr, &messages, nullptr, &questions});
-    port.SetEngine(&engine);
-    timer.SetEngine(&engine);
-    questions.engine = &engine;
+    port.SetPseudoTerminalPaced(paced);  // the radio paces itself at 9600 baud
+    rp::CommEngine engine(d, rp::CommPorts{port, timer, messages, questions});
     rp::InitMessageTexts(d);
     d.Ui.Texts = &texts;
     d.LanguageIndex = 1;
@@ -60,18 +57,21 @@ bool RunOnce(long mode, bool paced) {
     QElapsedTimer t;
     t.start();
     const bool started = mode == 1 ? engine.StartRead() : engine.StartWrite();
-    while (started && engine.CommMode != rp::CommModeIdle)
+    while (started && engine.Busy())
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
     const double ms = static_cast<double>(t.nsecsElapsed()) / 1e6;
     pty.Stop();
     const std::size_t bytes = pty.BytesIn() + pty.BytesOut();
     const int blocks = mode == 1 ? pty.Radio().ReadRequests() : pty.Radio().WriteFrames();
-    const bool ok = started && messages.texts.size() == 1 && messages.texts[0] == (mode == 1 ? "T2004" : "T2005");
+    const bool ok = started && messages.Keys() == std::vector<rp::CommMsg>{mode == 1 ? rp::CommMsg::ReadOK
+                                                                                  : rp::CommMsg::WriteOK};
     const std::string what = std::string(mode == 1 ? "read " : "write") + (paced ? " paced  " : " unpaced");
     if (paced) {
         const double wire = rp::sim::SimRadio::WireMs(bytes);
         Line(what + ": " + Num(ms / 1000) + " s for " + std::to_string(bytes) + " bytes, wire time " +
-             Num(wire / 1000) + " s, ratio " + Num(ms / wire) + (ok ? "" : "  FAILED"));
+             Num(wire / 1000) + " s, ratio " + Num(ms / wire) + ", " +
+             std::to_string(pty.Radio().FramesReceived()) + " frames for " + std::to_string(blocks) +
+             " blocks" + (ok ? "" : "  FAILED"));
     } else {
         Line(what + ": " + Num(ms) + " ms for " + std::to_string(blocks) + " blocks, " +
              Num(ms / blocks) + " ms per block" + (ok ? "" : "  FAILED"));

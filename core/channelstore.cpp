@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "core/banks.h"
+#include "core/channelrecord.h"
 #include "core/conversions.h"
 #include "core/numtext.h"
 
@@ -25,48 +26,6 @@ void SetStored(FixedText<N>& f, const std::string& s) {
         f.SetEmpty();
     else
         f.Set(s);
-}
-
-// The fields every record builder sets, over `r` as it stands.
-void SetNewRecordFields(FreDataRec& r, int n) {
-    r.No = static_cast<Integer>(n);
-    r.Used = 1;
-    r.ScanSkip = 0;
-    r.OffsetFre.Set("000000000");
-    r.Name.SetEmpty();
-    r.Step = 0;
-    r.TxForbid = 0;
-    r.Reverse = 0;
-    r.WN = 0;
-    r.EnDCSInvert = 0;
-    r.OffsetDir = 0;
-    r.Power = 0;
-    r.TalkAround = 0;
-    r.DeDCSInvert = 0;
-    r.Compander = 0;
-    r.EnCTCType = 0;
-    r.DeCTCType = 0;
-    r.EnCTCSS = 0;
-    r.DeCTCSS = 0;
-    r.EnDCS = 0;
-    r.DeDCS = 0;
-    r.OptSig = 0;
-    r.Tone2Code = 0;
-    r.Tone5Code = 0;
-    r.Scrambler = 0;
-    r.DTMFPttID = 0;
-    r.Tone5PttID = 0;
-    r.SqlMode = 0;
-    r.CustomCTCSS = 1511;
-    r.MSKGroup = 0;
-    r.PttIDOn = 0;
-    r.DTMFCode = 0;
-    r.ExtraDisplay = 0;
-    r.BusyLock = 0;
-    r.PttIDDecode = 0;
-    r.PttIDCode.Set("00000");
-    r.SqlLevel = 3;
-    r.Tone2Decode = 0;
 }
 
 bool CanAppend(const AppData& d, int n) {
@@ -134,7 +93,7 @@ void SetTxColumn(AppData& d, FreDataRec& r, std::string_view value) {
         r.OffsetDir = *rxv == *txv ? OffsetNone : (*rxv > *txv ? OffsetMinus : OffsetPlus);
         off = FormatNumber(std::fabs(*txv - *rxv), "#0.00000");
     }
-    SetStored(r.OffsetFre, FreStrToData(CheckOffsetFre(d, off, rx, r.OffsetDir, r.Step, true)));
+    SetOffsetFreData(d, r, off, rx, true);
 }
 
 }  // namespace
@@ -162,8 +121,7 @@ bool AddFreDataByFre(AppData& d, int n, std::string_view rxText) {
     std::string rx = FreStrToData(FormatNumber(*v, "000.0000"));
     if (rx.empty()) return false;
 
-    FreDataRec r;
-    SetNewRecordFields(r, n);
+    FreDataRec r = NewChannelRecord(n);
     r.ScanSkip = 1;
     r.RxFre.Set(rx);
     r.EnCTCSS = 20;
@@ -187,7 +145,7 @@ bool AddNewFreData(AppData& d, int n) {
 bool AddFreDataByRx(AppData& d, int n, std::string_view value) {
     if (!AddNewFreData(d, n)) return false;
     FreDataRec& r = d.FreData[Count(d) - 1];
-    SetStored(r.RxFre, FreStrToData(FormatRxFreInBand(d, value, r.Step, true)));
+    SetRxFreData(d, r, value, true);
     return true;
 }
 
@@ -208,10 +166,8 @@ bool DeleteFreData(AppData& d, int n) {
 }
 
 FreDataRec GetEmptyFreData(AppData& d, int n) {
-    FreDataRec r;
-    SetNewRecordFields(r, n);
+    FreDataRec r = NewChannelRecord(n);
     r.Used = 0;
-    r.RxFre.Set("FFFFFFFFF");
     r.Name.Set("");
     AddChannelToTempBank(d, n, 0);
     return r;
@@ -246,7 +202,7 @@ void SetFreDataByCol(AppData& d, int n, std::string_view value, int column, int 
     if (d.ShowListType < ListGMRS || d.ShowListType > ListWeather) r.Used = 1;
     switch (column) {
         case ColRx:
-            SetStored(r.RxFre, FreStrToData(FormatRxFreInBand(d, value, r.Step, true)));
+            SetRxFreData(d, r, value, true);
             break;
         case ColTx:
             SetTxColumn(d, r, value);

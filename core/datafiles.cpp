@@ -74,12 +74,22 @@ std::vector<std::uint8_t> ChannelRecordBytes(std::span<const FreDataRec> records
     return out;
 }
 
-LoadOutcome ReadDataSet(const AppData& d, const std::string& path, bool checkModel,
-                        bool stampModel, bool withTestData, bool shortTestDataIsMissing,
-                        LoadedDataSet& out) {
-    std::vector<std::uint8_t> bytes;
-    if (ReadFilePrefix(path, kDataRecordSize, bytes) != ReadStatus::Ok) return LoadOutcome::FileError;
-    auto rec = ParseDataRecord(bytes);
+DataSetContents ReadDataSetContents(const std::string& path, bool withTestData) {
+    DataSetContents c;
+    c.dataStatus = ReadFilePrefix(path, kDataRecordSize, c.data);
+    if (c.dataStatus != ReadStatus::Ok) return c;
+    c.channelStatus = ReadFilePrefix(ChannelFilePath(path), kFreDataMax * kChannelRecordSize, c.channels);
+    if (withTestData) {
+        c.testDataPath = TestDataCompanionPath(path);
+        c.testDataStatus = ReadFilePrefix(c.testDataPath, kTestDataSize, c.testData);
+    }
+    return c;
+}
+
+LoadOutcome ParseDataSet(const AppData& d, const DataSetContents& c, bool checkModel, bool stampModel,
+                         bool withTestData, bool shortTestDataIsMissing, LoadedDataSet& out) {
+    if (c.dataStatus != ReadStatus::Ok) return LoadOutcome::FileError;
+    auto rec = ParseDataRecord(c.data);
     if (!rec) return LoadOutcome::FileError;
     if (checkModel && rec->ModelCode.Trim() != kModelId) return LoadOutcome::ModelWrong;
     if (stampModel) {
@@ -89,30 +99,38 @@ LoadOutcome ReadDataSet(const AppData& d, const std::string& path, bool checkMod
     if (!IsDataRecordUsable(*rec)) return LoadOutcome::FileError;
 
     const int n = rec->FreDataCount;
-    std::vector<std::uint8_t> chan;
-    ReadStatus cs = ReadFilePrefix(ChannelFilePath(path), static_cast<std::size_t>(n) * kChannelRecordSize, chan);
+    const ReadStatus cs = c.channelStatus;
     if (cs == ReadStatus::Error || (cs == ReadStatus::Missing && n > 0)) return LoadOutcome::FileError;
-    if (!ParseChannelRecords(chan, n, out.channels)) return LoadOutcome::FileError;
+    if (!ParseChannelRecords(c.channels, n, out.channels)) return LoadOutcome::FileError;
 
     out.testData.reset();
     out.testDataPath.clear();
     if (withTestData) {
-        std::string ted = TestDataCompanionPath(path);
-        std::array<Byte, 32> block{};
-        switch (ReadTestDataBytes(ted, block)) {
-            case TestDataRead::Ok:
-                out.testData = block;
-                out.testDataPath = ted;
-                break;
-            case TestDataRead::Missing: break;
-            case TestDataRead::Short:
-            case TestDataRead::Error:
+        switch (c.testDataStatus) {
+            case ReadStatus::Ok:
+                if (c.testData.size() >= kTestDataSize) {
+                    std::array<Byte, 32> block{};
+                    std::copy_n(c.testData.begin(), kTestDataSize, block.begin());
+                    out.testData = block;
+                    out.testDataPath = c.testDataPath;
+                    break;
+                }
+                [[fallthrough]];  // a short file
+            case ReadStatus::Error:
                 if (!shortTestDataIsMissing) return LoadOutcome::FileError;
                 break;
+            case ReadStatus::Missing: break;
         }
     }
     out.data = *rec;
     return LoadOutcome::Ok;
+}
+
+LoadOutcome ReadDataSet(const AppData& d, const std::string& path, bool checkModel,
+                        bool stampModel, bool withTestData, bool shortTestDataIsMissing,
+                        LoadedDataSet& out) {
+    return ParseDataSet(d, ReadDataSetContents(path, withTestData), checkModel, stampModel, withTestData,
+                        shortTestDataIsMissing, out);
 }
 
 // ---- snapshot -----------------------------------------------------------------
@@ -158,11 +176,16 @@ void NewDataFile(AppData& d) {
 }
 
 bool OpenDataFile(AppData& d, const std::string& path) {
+    const bool usable = IsDataFilePathUsable(path, d.FactoryTestMode);
+    return OpenDataSet(d, path, usable ? ReadDataSetContents(path, d.FactoryTestMode) : DataSetContents{});
+}
+
+bool OpenDataSet(AppData& d, const std::string& path, const DataSetContents& c) {
     LoadedDataSet set;
     LoadOutcome r = LoadOutcome::FileError;
     if (IsDataFilePathUsable(path, d.FactoryTestMode))
-        r = ReadDataSet(d, path, /*checkModel=*/true, /*stampModel=*/false, d.FactoryTestMode,
-                        /*shortTestDataIsMissing=*/false, set);
+        r = ParseDataSet(d, c, /*checkModel=*/true, /*stampModel=*/false, d.FactoryTestMode,
+                         /*shortTestDataIsMissing=*/false, set);
     if (r == LoadOutcome::ModelWrong) {
         d.Ui.Notify->Show(LangText(d, d.Msg.MsgModelWrong), MsgIcon::None, MsgButtons::Ok, "");
         return false;
@@ -267,30 +290,50 @@ struct Collect {
     template <class R> void operator()(R& r) { layout::Fields(*this, r); }
 };
 
-bool SameField(const FieldRef& a, const FieldRef& b) {
-    switch (a.kind) {
-        case FieldRef::Int: return *static_cast<const Integer*>(a.p) == *static_cast<const Integer*>(b.p);
-        case FieldRef::Byt: return *static_cast<const Byte*>(a.p) == *static_cast<const Byte*>(b.p);
+bool SameField(FieldRef::Kind kind, const void* a, const void* b, std::size_t n) {
+    switch (kind) {
+        case FieldRef::Int: return *static_cast<const Integer*>(a) == *static_cast<const Integer*>(b);
+        case FieldRef::Byt: return *static_cast<const Byte*>(a) == *static_cast<const Byte*>(b);
         case FieldRef::Dbl: {
-            double x = *static_cast<const double*>(a.p), y = *static_cast<const double*>(b.p);
+            double x = *static_cast<const double*>(a), y = *static_cast<const double*>(b);
             return x == y || std::bit_cast<std::uint64_t>(x) == std::bit_cast<std::uint64_t>(y);
         }
         case FieldRef::Txt:
-            return TrimNullStr(std::string_view(static_cast<const char*>(a.p), a.n)) ==
-                   TrimNullStr(std::string_view(static_cast<const char*>(b.p), b.n));
+            return TrimNullStr(std::string_view(static_cast<const char*>(a), n)) ==
+                   TrimNullStr(std::string_view(static_cast<const char*>(b), n));
     }
     return false;
 }
 
+// Where a record type's fields lie within it (built once per type from the
+// field-order list: the layout is the same for every record of the type).
+struct FieldAt {
+    FieldRef::Kind kind;
+    std::size_t offset;
+    std::size_t n;
+};
+template <class R> const std::vector<FieldAt>& FieldTable() {
+    static const std::vector<FieldAt> table = [] {
+        R probe{};
+        std::vector<FieldRef> refs;
+        Collect{refs}(probe);
+        std::vector<FieldAt> t;
+        t.reserve(refs.size());
+        const char* base = reinterpret_cast<const char*>(&probe);
+        for (const FieldRef& f : refs)
+            t.push_back({f.kind, static_cast<std::size_t>(static_cast<const char*>(f.p) - base), f.n});
+        return t;
+    }();
+    return table;
+}
+
 // Field-by-field equality of two records of the same type: texts after
 // TrimNullStr, Doubles exactly (same bits also counts).
-template <class R> bool SameFields(R& a, R& b) {
-    std::vector<FieldRef> fa, fb;
-    Collect ca{fa}, cb{fb};
-    ca(a);
-    cb(b);
-    for (std::size_t i = 0; i < fa.size(); ++i)
-        if (!SameField(fa[i], fb[i])) return false;
+template <class R> bool SameFields(const R& a, const R& b) {
+    const char* pa = reinterpret_cast<const char*>(&a);
+    const char* pb = reinterpret_cast<const char*>(&b);
+    for (const FieldAt& f : FieldTable<R>())
+        if (!SameField(f.kind, pa + f.offset, pb + f.offset, f.n)) return false;
     return true;
 }
 

@@ -16,6 +16,7 @@
 #include <string>
 
 #include "core/appdata.h"
+#include "core/fileio.h"
 
 namespace rp {
 
@@ -61,16 +62,35 @@ struct LoadedDataSet {
 
 enum class LoadOutcome { Ok, FileError, ModelWrong };
 
-// Reads the data file at path and its channel file; with withTestData also
-// the companion (missing: testData empty; shorter than 32 bytes or
-// unreadable: a file error, or as if missing with shortTestDataIsMissing).
-// checkModel refuses another model; stampModel puts CurModel and
-// CurBandIndex over the file's own before the record is checked.
+// The files of a data set as read from disk (or handed over from memory):
+// each with its read status and its first bytes.
+struct DataSetContents {
+    ReadStatus dataStatus = ReadStatus::Missing;
+    std::vector<std::uint8_t> data;      // at least the record, when there
+    ReadStatus channelStatus = ReadStatus::Missing;
+    std::vector<std::uint8_t> channels;  // at least the records it needs, when there
+    ReadStatus testDataStatus = ReadStatus::Missing;
+    std::vector<std::uint8_t> testData;  // the companion
+    std::string testDataPath;
+};
+
+// Reads the data file at path, its channel file and, with withTestData, its
+// companion, each only as far as a load looks.
+DataSetContents ReadDataSetContents(const std::string& path, bool withTestData);
+
+// Checks a data set's contents: the data record and its channels; with
+// withTestData also the companion (missing: testData empty; shorter than
+// 32 bytes or unreadable: a file error, or as if missing with
+// shortTestDataIsMissing). checkModel refuses another model; stampModel puts
+// CurModel and CurBandIndex over the file's own before the record is checked.
+LoadOutcome ParseDataSet(const AppData& d, const DataSetContents& c, bool checkModel, bool stampModel,
+                         bool withTestData, bool shortTestDataIsMissing, LoadedDataSet& out);
+// ReadDataSetContents, then ParseDataSet.
 LoadOutcome ReadDataSet(const AppData& d, const std::string& path, bool checkModel,
                         bool stampModel, bool withTestData, bool shortTestDataIsMissing,
                         LoadedDataSet& out);
 
-// ---- the Part's procedures --------------------------------------------------
+// ---- the data-set commands: new, open, save, channel files, snapshot -------
 
 // InitAllData, then the main window's list refreshes.
 void NewDataFile(AppData& d);
@@ -78,6 +98,9 @@ void NewDataFile(AppData& d);
 // shows "file error." (another model: MsgModelWrong) and changes nothing;
 // on success DataFilePath := path and IsUntitled := False.
 bool OpenDataFile(AppData& d, const std::string& path);
+// OpenDataFile over contents already read: the same checks, messages and
+// changes.
+bool OpenDataSet(AppData& d, const std::string& path, const DataSetContents& c);
 // Saves the working data set to DataFilePath (all files or none). On
 // failure "file error." and the snapshot and IsUntitled stay as they were.
 bool SaveDataFile(AppData& d);

@@ -7,6 +7,7 @@
 
 #include "core/bands.h"
 #include "core/banks.h"
+#include "core/channelrecord.h"
 #include "core/channelstore.h"
 #include "core/conversions.h"
 #include "core/datafiles.h"
@@ -43,10 +44,7 @@ std::string InitFolderOf(const AppData& d) {
 
 void SetRadioFreData(FreDataRec& r, int number, std::string_view name, double rxMHz,
                      int offsetDir, double offsetMHz, int wn, int power, int txForbid) {
-    r.No = static_cast<Integer>(number);
-    r.Used = 1;
-    r.ScanSkip = 0;
-    r.Step = 0;
+    SetNewRecordFields(r, number);
     r.Name.Set(WithNul(name));
     r.RxFre.Set(FreStrToData(FormatNumber(rxMHz, "000.00000")));
     r.OffsetDir = static_cast<Integer>(offsetDir);
@@ -54,14 +52,6 @@ void SetRadioFreData(FreDataRec& r, int number, std::string_view name, double rx
     r.WN = static_cast<Integer>(wn);
     r.Power = static_cast<Integer>(power);
     r.TxForbid = static_cast<Integer>(txForbid);
-    r.PttIDCode.Set("00000");
-    r.CustomCTCSS = 1511;
-    r.SqlLevel = 3;
-    r.Reverse = r.EnDCSInvert = r.TalkAround = r.DeDCSInvert = r.Compander = 0;
-    r.EnCTCType = r.DeCTCType = r.EnCTCSS = r.DeCTCSS = r.EnDCS = r.DeDCS = 0;
-    r.OptSig = r.Tone2Code = r.Tone5Code = r.Scrambler = r.DTMFPttID = r.Tone5PttID = 0;
-    r.SqlMode = r.MSKGroup = r.PttIDOn = r.DTMFCode = r.ExtraDisplay = r.BusyLock = 0;
-    r.PttIDDecode = r.Tone2Decode = 0;
 }
 
 void InitRadioFreData(AppData& d) {
@@ -357,8 +347,13 @@ void LoadInitDataFile(AppData& d, const std::string& initFolder) {
 }
 
 bool LoadModelInitFile(AppData& d, const std::string& path) {
+    return LoadModelInitSet(d, ReadDataSetContents(path, d.FactoryTestMode));
+}
+
+bool LoadModelInitSet(AppData& d, const DataSetContents& c) {
     LoadedDataSet set;
-    if (!ReadDefaultSet(d, path, set)) {
+    if (ParseDataSet(d, c, /*checkModel=*/false, /*stampModel=*/true, d.FactoryTestMode,
+                     /*shortTestDataIsMissing=*/true, set) != LoadOutcome::Ok) {
         CopyWorkDataToFileCopy(d);
         return false;
     }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/appdata.h"
+#include "core/datafiles.h"
 #include "core/fileio.h"
 
 namespace rp {
@@ -50,6 +51,8 @@ void LoadInitDataFile(AppData& d, const std::string& initFolder);
 // A file that cannot be read or checked leaves the working data as it is
 // and makes it the snapshot (false); nothing is shown.
 bool LoadModelInitFile(AppData& d, const std::string& path);
+// LoadModelInitFile over contents already read.
+bool LoadModelInitSet(AppData& d, const DataSetContents& c);
 // Reads the fall-back file, drops its channels and builds the eight default
 // channels for the current band; failures as above.
 bool LoadDefaultInitFile(AppData& d, const std::string& path);

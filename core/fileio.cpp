@@ -123,6 +123,11 @@ bool WriteFileSetAtomically(const std::vector<FileToWrite>& files) {
             if (!b.empty()) ::unlink(b.c_str());
     };
 
+    // 0. An existing target the user may not write is refused, as writing it
+    // in place would be: the rename must not replace a read-only file.
+    for (const auto& f : files)
+        if (::access(f.path.c_str(), F_OK) == 0 && ::access(f.path.c_str(), W_OK) != 0) return false;
+
     // 1. Everything written in full before any target is touched.
     for (std::size_t i = 0; i < n; ++i) {
         struct stat st{};

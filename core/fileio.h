@@ -26,7 +26,8 @@ struct FileToWrite {
 
 // Writes every file of the set in full to a temporary file in its own
 // folder, then renames them over their targets in the given order (put the
-// file that marks the set as saved last). Any failure puts back the targets
+// file that marks the set as saved last). An existing target the user may
+// not write (read-only) refuses the whole set before anything is written. Any failure puts back the targets
 // already replaced, removes every temporary file and returns false; a target
 // then holds exactly what it held before. Each target ends up with exactly
 // the given bytes (an older, longer file does not keep its tail).

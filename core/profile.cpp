@@ -283,22 +283,29 @@ bool WriteFileAtomically(const std::string& path, std::string_view contents) {
 
 bool WriteProfileStrings(const std::string& path, std::string_view section,
                          const std::vector<std::pair<std::string, std::string>>& values) {
-    if (!ValidName(section) || section.find(']') != std::string_view::npos) return false;
-    for (const auto& [key, value] : values) {
-        if (!ValidName(key) || key.find('=') != std::string::npos || key.front() == '[' ||
-            key.front() == ';' || key.front() == '#')
-            return false;
-        if (value.find_first_of("\r\n") != std::string::npos) return false;
-    }
+    if (!SetProfileStrings("", section, values)) return false;  // a name or value it cannot write
     std::string old;
     if (std::optional<std::string> text = ReadWholeFile(path)) {
         old = std::move(*text);
     } else if (access(path.c_str(), F_OK) == 0) {
         return false;  // there but unreadable: never overwrite it blind
     }
-    RawLines lines(old);
+    std::optional<std::string> changed = SetProfileStrings(old, section, values);
+    return changed && WriteFileAtomically(path, *changed);
+}
+
+std::optional<std::string> SetProfileStrings(std::string_view text, std::string_view section,
+                                             const std::vector<std::pair<std::string, std::string>>& values) {
+    if (!ValidName(section) || section.find(']') != std::string_view::npos) return std::nullopt;
+    for (const auto& [key, value] : values) {
+        if (!ValidName(key) || key.find('=') != std::string::npos || key.front() == '[' ||
+            key.front() == ';' || key.front() == '#')
+            return std::nullopt;
+        if (value.find_first_of("\r\n") != std::string::npos) return std::nullopt;
+    }
+    RawLines lines(text);
     for (const auto& [key, value] : values) SetKey(lines, section, key, value);
-    return WriteFileAtomically(path, lines.Join());
+    return lines.Join();
 }
 
 bool WriteProfileString(const std::string& path, std::string_view section, std::string_view key,

@@ -83,6 +83,10 @@ bool WriteProfileStrings(const std::string& path, std::string_view section,
                          const std::vector<std::pair<std::string, std::string>>& values);
 bool WriteProfileString(const std::string& path, std::string_view section,
                         std::string_view key, std::string_view value);
+// The same change on profile text in memory: the new text, or nothing when a
+// name or value cannot be written.
+std::optional<std::string> SetProfileStrings(std::string_view text, std::string_view section,
+                                             const std::vector<std::pair<std::string, std::string>>& values);
 
 // Replaces a file with new contents through a temporary file in its folder.
 bool WriteFileAtomically(const std::string& path, std::string_view contents);

@@ -32,10 +32,19 @@ std::string ToText(int v) {
 }  // namespace
 
 Settings LoadSettings(AppData& d) {
-    Settings s;
     std::optional<ProfileData> file = ProfileData::Load(ReadablePath(d, kSettingsFile));
-    ProfileData data = file ? std::move(*file) : ProfileData{};
     std::vector<std::pair<std::string, std::string>> repairs;
+    Settings s = ParseSettings(file ? *file : ProfileData{}, repairs);
+    if (!repairs.empty()) {
+        std::string path = WritablePath(d, kSettingsFile);
+        if (!path.empty()) WriteProfileStrings(path, kSettingsSection, repairs);
+    }
+    return s;
+}
+
+Settings ParseSettings(const ProfileData& data, std::vector<std::pair<std::string, std::string>>& repairs) {
+    Settings s;
+    repairs.clear();
 
     auto text = [&](const char* key, std::string& out) {
         std::optional<std::string> v = data.Find(kSettingsSection, key);
@@ -65,11 +74,6 @@ Settings LoadSettings(AppData& d) {
     whole("StopBit", s.StopBit, [](int v) { return v == 1 || v == 2; });
     whole("FactoryFres", s.FactoryFres, [](int v) { return v == 0 || v == 1; });
     text("comDevice", s.comDevice);
-
-    if (!repairs.empty()) {
-        std::string path = WritablePath(d, kSettingsFile);
-        if (!path.empty()) WriteProfileStrings(path, kSettingsSection, repairs);
-    }
     return s;
 }
 

@@ -8,8 +8,11 @@
 // one, else beside the program, and written as core/paths.h says.
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "core/appdata.h"
+#include "core/profile.h"
 
 namespace rp {
 
@@ -28,6 +31,9 @@ struct Settings {
 
 // Reads the settings with defaults and repairs the file where needed.
 Settings LoadSettings(AppData& d);
+// The settings in parsed contents, with the keys and values a repair
+// writes (missing or not valid, with their defaults).
+Settings ParseSettings(const ProfileData& data, std::vector<std::pair<std::string, std::string>>& repairs);
 
 // Writes one key of [language]; false when the file cannot be written.
 bool WriteSetting(AppData& d, std::string_view key, std::string_view value);

@@ -59,7 +59,8 @@ void Main(AppData& d, const StartupHooks& hooks) {
     d.ComHandshaking = static_cast<Integer>(s.Handshaking);
     d.ComStopBit = static_cast<Integer>(s.StopBit);
     d.FactoryFresFlag = static_cast<Integer>(s.FactoryFres);
-    if (hooks.CheckComPort) hooks.CheckComPort(d);
+    d.ComDevice = s.comDevice;
+    if (hooks.CheckComPort) hooks.CheckComPort(d, s);
     if (d.FirstRunFlag) WriteSetting(d, "IsFirstRun", "0");
     WriteSetting(d, "comPort", d.ComPortNumber);
 

@@ -7,13 +7,17 @@
 
 #include "core/appdata.h"
 #include "core/defaults.h"
+#include "core/settings.h"
 
 namespace rp {
 
 struct StartupHooks {
-    // Replaces ComPortNumber by an available port when the stored one is
-    // missing (serial-port choice).
-    std::function<void(AppData&)> CheckComPort;
+    // The serial-port check, given the settings just loaded: ComDevice and
+    // ComPortNumber already hold the saved choice; the hook keeps it when
+    // the device is present, else chooses the first listed port, and writes
+    // comDevice and comPort back when they changed. The program passes
+    // CheckComPortAtStartup (link/ports.h) with the system's port list.
+    std::function<void(AppData&, const Settings&)> CheckComPort;
     std::function<void(AppData&)> InitPrintStrings;
     // Shows the splash window without waiting.
     std::function<void(AppData&)> ShowSplash;
@@ -28,9 +32,9 @@ struct StartupHooks {
 void ClearGridCursor(AppData& d);
 
 // The start-up sequence: switches, language, list and link state, model and
-// band, settings (IsFirstRun rewritten "0" when true, comPort written on
-// every start), the default data set, the built-in texts, and last the
-// factory test-mode check.
+// band, settings (the saved device into ComDevice, IsFirstRun rewritten "0"
+// when true, comPort written on every start), the default data set, the
+// built-in texts, and last the factory test-mode check.
 void Main(AppData& d, const StartupHooks& hooks = {});
 
 }  // namespace rp

@@ -1,44 +1,29 @@
 // libFuzzer target over the loaders of the data, channel and test-data
-// files (and the marker check).
+// files (and the marker check), fed from memory: the same checks and
+// changes as an open from disk, without the files.
 //
 // Input: byte 0 flags (bit 0 factory test mode, bit 1 load as a default
-// data file, bit 2 factory frequencies), bytes 1-2 the channel file's length
-// (little-endian), byte 3 the test-data file's length, then the test-data
-// file, the channel file, and the rest is the data file.
+// data file, bit 2 factory frequencies, bits 3-5 the current band, bit 6
+// the channel file missing, bit 7 the test-data file missing), bytes 1-2
+// the channel file's length (little-endian), byte 3 the test-data file's
+// length, then the test-data file, the channel file, and the rest is the
+// data file.
 #include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <span>
-#include <string>
 #include <vector>
-
-#include <unistd.h>
 
 #include "core/bands.h"
 #include "core/datafiles.h"
 #include "core/defaults.h"
-#include "core/fileio.h"
 #include "core/messages.h"
 #include "core/recordio.h"
 #include "core/testdata.h"
 
 namespace {
-
-// A private folder for the files of each run: under $RP_FUZZ_TMP when set
-// (scripts/fuzz.sh removes it afterwards), else in memory-backed /dev/shm
-// when there is one, else /tmp.
-const std::string& Folder() {
-    static const std::string folder = [] {
-        const char* base = std::getenv("RP_FUZZ_TMP");
-        std::string root = base && *base ? base : access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp";
-        std::string tmpl = root + "/rp-files-fuzz-XXXXXX";
-        if (!mkdtemp(tmpl.data())) std::abort();
-        return tmpl;
-    }();
-    return folder;
-}
 
 void Check(bool ok) {
     if (!ok) std::abort();
@@ -76,29 +61,44 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
     }
 
-    // The whole load through files.
-    const std::string path = Folder() + "/set.dat";
-    Check(WriteFileSetAtomically({{path, dat}, {ChannelFilePath(path), chan}, {TestDataCompanionPath(path), ted}}));
+    // The whole load, from the files' contents.
+    DataSetContents c;
+    c.dataStatus = ReadStatus::Ok;
+    c.data = dat;
+    c.channelStatus = (flags & 0x40) ? ReadStatus::Missing : ReadStatus::Ok;
+    if (c.channelStatus == ReadStatus::Ok) c.channels = chan;
+    c.testDataStatus = (flags & 0x80) ? ReadStatus::Missing : ReadStatus::Ok;
+    if (c.testDataStatus == ReadStatus::Ok) c.testData = ted;
+    c.testDataPath = "set.ted";
 
-    AppData d;
-    d.LanguageIndex = 1;
-    InitMessageTexts(d);
-    d.CurModel = "KEVRA8R";
+    static const AppData base = [] {
+        AppData b;
+        b.LanguageIndex = 1;
+        InitMessageTexts(b);
+        b.CurModel = "KEVRA8R";
+        return b;
+    }();
+    static AppData d;  // reused: a fresh copy of base for every input
+    d = base;
     d.CurBandIndex = static_cast<Integer>((flags >> 3) & 7);
     d.CurBandText = GetFreqRangeText(d.CurBandIndex);
     ParseBandRanges(d);
     d.FactoryTestMode = flags & 1;
     d.FactoryFresFlag = (flags >> 2) & 1;
-    d.InitFolder = Folder() + "/none";
-    bool ok = (flags & 2) ? LoadModelInitFile(d, path) : OpenDataFile(d, path);
+    const bool asDefault = flags & 2;
+    const bool ok = asDefault ? LoadModelInitSet(d, c) : OpenDataSet(d, "set.dat", c);
     Check(!IsDataChanged(d) || !ok);
-    if (ok && !(flags & 2)) {
-        d.DataFilePath = Folder() + "/again.dat";
-        Check(SaveDataFile(d));
-        std::vector<std::uint8_t> again;
-        Check(ReadFilePrefix(d.DataFilePath, kDataRecordSize + 1, again) == ReadStatus::Ok);
-        Check(std::equal(again.begin(), again.end(), dat.begin()) && again.size() == kDataRecordSize);
-        Check(!IsDataChanged(d));
+    if (ok && !asDefault) {
+        // What a save writes now is what was opened, byte for byte.
+        RadioDataRec rec = d.WorkData;
+        rec.BandIndex = d.CurBandIndex;
+        rec.ModelCode.Set(TrimNullStr(d.CurModel));
+        Check(DataRecordBytes(rec) == std::vector<std::uint8_t>(dat.begin(), dat.begin() + kDataRecordSize));
+        const auto n = static_cast<std::size_t>(d.WorkData.FreDataCount);
+        const auto channels = ChannelRecordBytes(std::span<const FreDataRec>(d.FreData.data(), n));
+        Check(channels.size() <= chan.size() && std::equal(channels.begin(), channels.end(), chan.begin()));
+        if (d.FactoryTestMode && c.testDataStatus == ReadStatus::Ok)
+            Check(std::equal(d.TestDataBuf.begin(), d.TestDataBuf.begin() + 32, ted.begin()));
     }
     return 0;
 }

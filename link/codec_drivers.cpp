@@ -70,7 +70,8 @@ struct Decoded {
 
 // Decodes into copies; nothing in d changes.
 std::unique_ptr<Decoded> DecodeCopies(const AppData& d, std::string_view model) {
-    auto out = std::make_unique<Decoded>(Decoded{ImageData{d.WorkData, d.FreData}, d.EmgData});
+    // Built in place: the copies are large.
+    std::unique_ptr<Decoded> out(new Decoded{ImageData{d.WorkData, d.FreData}, d.EmgData});
     GetAllDataFromComm(d.CommData, out->data, out->emg, model);
     return out;
 }

@@ -1,4 +1,5 @@
 // DTMF settings, own ID and codes; two-tone settings, encode and decode entries.
+#include <array>
 #include <cmath>
 
 #include "link/codec.h"
@@ -68,6 +69,44 @@ bool ToneWords(double t, std::uint16_t& v, std::uint16_t& w) {
     w = static_cast<std::uint16_t>(divisor);
     return true;
 }
+
+// Two-tone settings (addr::Tone2Settings), 24 bytes in this order.
+template <class Rec>
+auto Tone2HeadFields(Rec& t) {
+    return std::array{&t.OwnTone1L,   &t.OwnTone1H,   &t.OwnTone2L,   &t.OwnTone2H,
+                      &t.OwnDivisor1L, &t.OwnDivisor1H, &t.OwnDivisor2L, &t.OwnDivisor2H,
+                      &t.Response,    &t.Duration1,   &t.Duration2,   &t.Duration3,
+                      &t.Interval,    &t.ResetTime,   &t.SideTone,    &t.CallFormat,
+                      &t.ToneAH,      &t.ToneAL,      &t.ToneBH,      &t.ToneBL,
+                      &t.ToneCH,      &t.ToneCL,      &t.ToneDH,      &t.ToneDL};
+}
+
+// A two-tone decode entry (16 bytes).
+namespace decode {
+inline constexpr Long Tone1 = 0;     // 0.1 Hz units, 16 bits low byte first
+inline constexpr Long Tone2 = 2;
+inline constexpr Long Divisor1 = 4;  // 3,250,000 / tone, 16 bits
+inline constexpr Long Divisor2 = 6;
+inline constexpr Long Response = 8;
+inline constexpr Long Name = 9;      // 6 bytes
+inline constexpr int NameSize = 6;
+}  // namespace decode
+
+// A two-tone encode entry (16 bytes): its eight value bytes from offset 0
+// in the order of Tone2EncodeFields, then the name.
+namespace encode {
+inline constexpr Long Values = 0;
+inline constexpr Long Name = 8;  // 7 bytes
+inline constexpr int NameSize = 7;
+}  // namespace encode
+
+template <class Rec>
+auto Tone2EncodeFields(Rec& e) {
+    return std::array{&e.Divisor1L, &e.Divisor1H, &e.Divisor2L, &e.Divisor2H,
+                      &e.Tone1L,    &e.Tone1H,    &e.Tone2L,    &e.Tone2H};
+}
+
+inline constexpr Long kTone2EntrySize = 16;
 
 // Name bytes: empty gives zeros, otherwise blank padding; cut to width.
 void PutBlankPaddedName(ImageWriter& m, Long a, int width, std::string n) {
@@ -167,37 +206,30 @@ EncodeStatus SetCommDataBy2Tone(CommBytes& img, const RadioDataRec& w) {
     const Tone2DataRec& t = w.Tone2Data();
     const EncodeStatus fail = EncodeStatus::Fail("SetCommDataBy2Tone");
     ImageWriter m(img);
-    const Long h = addr::Tone2Settings;
-    const Byte head[24] = {t.OwnTone1L,   t.OwnTone1H,   t.OwnTone2L,   t.OwnTone2H,
-                           t.OwnDivisor1L, t.OwnDivisor1H, t.OwnDivisor2L, t.OwnDivisor2H,
-                           t.Response,    t.Duration1,   t.Duration2,   t.Duration3,
-                           t.Interval,    t.ResetTime,   t.SideTone,    t.CallFormat,
-                           t.ToneAH,      t.ToneAL,      t.ToneBH,      t.ToneBL,
-                           t.ToneCH,      t.ToneCL,      t.ToneDH,      t.ToneDL};
-    for (int k = 0; k < 24; ++k) m.SetU8(h + k, head[k]);
+    const auto head = Tone2HeadFields(t);
+    for (std::size_t k = 0; k < head.size(); ++k) m.SetU8(addr::Tone2Settings + static_cast<Long>(k), *head[k]);
 
     for (int k = 0; k < 16; ++k) {
         const Tone2DecodeRec& e = t.Decodes[k];
-        const Long a = addr::Tone2Decodes + 16 * k;
+        const Long a = addr::Tone2Decodes + kTone2EntrySize * k;
         if (e.Valid == 1) m.SetMapBit(addr::Tone2DecodeMap, k, false);
         std::uint16_t v1, w1, v2, w2;
         if (!ToneWords(e.Tone1, v1, w1) || !ToneWords(e.Tone2, v2, w2)) return fail;
         if (e.Response < 0 || e.Response > 255) return fail;
-        m.SetU16(a + 0, v1);
-        m.SetU16(a + 2, v2);
-        m.SetU16(a + 4, w1);
-        m.SetU16(a + 6, w2);
-        m.SetU8(a + 8, static_cast<Byte>(e.Response));
-        PutBlankPaddedName(m, a + 9, 6, e.Name.Trim());
+        m.SetU16(a + decode::Tone1, v1);
+        m.SetU16(a + decode::Tone2, v2);
+        m.SetU16(a + decode::Divisor1, w1);
+        m.SetU16(a + decode::Divisor2, w2);
+        m.SetU8(a + decode::Response, static_cast<Byte>(e.Response));
+        PutBlankPaddedName(m, a + decode::Name, decode::NameSize, e.Name.Trim());
     }
     for (int j = 0; j < 32; ++j) {
         const Tone2EncodeRec& e = t.Encodes[j];
-        const Long a = addr::Tone2Encodes + 16 * j;
+        const Long a = addr::Tone2Encodes + kTone2EntrySize * j;
         if (e.Empty == 0) m.SetMapBit(addr::Tone2CodeMap, j, false);
-        const Byte bytes[8] = {e.Divisor1L, e.Divisor1H, e.Divisor2L, e.Divisor2H,
-                               e.Tone1L,    e.Tone1H,    e.Tone2L,    e.Tone2H};
-        for (int k = 0; k < 8; ++k) m.SetU8(a + k, bytes[k]);
-        PutBlankPaddedName(m, a + 8, 7, e.Name.Trim());
+        const auto values = Tone2EncodeFields(e);
+        for (std::size_t k = 0; k < values.size(); ++k) m.SetU8(a + encode::Values + static_cast<Long>(k), *values[k]);
+        PutBlankPaddedName(m, a + encode::Name, encode::NameSize, e.Name.Trim());
     }
     return EncodeStatus::Ok();
 }
@@ -205,33 +237,26 @@ EncodeStatus SetCommDataBy2Tone(CommBytes& img, const RadioDataRec& w) {
 void Get2ToneDataFromComm(const CommBytes& img, RadioDataRec& w) {
     ImageReader m(img);
     Tone2DataRec t{};
-    const Long h = addr::Tone2Settings;
-    Byte* head[24] = {&t.OwnTone1L,   &t.OwnTone1H,   &t.OwnTone2L,   &t.OwnTone2H,
-                      &t.OwnDivisor1L, &t.OwnDivisor1H, &t.OwnDivisor2L, &t.OwnDivisor2H,
-                      &t.Response,    &t.Duration1,   &t.Duration2,   &t.Duration3,
-                      &t.Interval,    &t.ResetTime,   &t.SideTone,    &t.CallFormat,
-                      &t.ToneAH,      &t.ToneAL,      &t.ToneBH,      &t.ToneBL,
-                      &t.ToneCH,      &t.ToneCL,      &t.ToneDH,      &t.ToneDL};
-    for (int k = 0; k < 24; ++k) *head[k] = m.U8(h + k);
+    const auto head = Tone2HeadFields(t);
+    for (std::size_t k = 0; k < head.size(); ++k) *head[k] = m.U8(addr::Tone2Settings + static_cast<Long>(k));
     if (t.CallFormat > 14) t.CallFormat = 0;
 
     for (int k = 0; k < 16; ++k) {
         Tone2DecodeRec& e = t.Decodes[k];
-        const Long a = addr::Tone2Decodes + 16 * k;
+        const Long a = addr::Tone2Decodes + kTone2EntrySize * k;
         e.Valid = static_cast<Integer>(1 - m.MapBit(addr::Tone2DecodeMap, k));
-        e.Tone1 = m.U16(a + 0) / 10.0;
-        e.Tone2 = m.U16(a + 2) / 10.0;
-        e.Response = m.U8(a + 8);
-        codec::StoreText(e.Name, TrimNullStr(m.Chars(a + 9, 6, true)));
+        e.Tone1 = m.U16(a + decode::Tone1) / 10.0;
+        e.Tone2 = m.U16(a + decode::Tone2) / 10.0;
+        e.Response = m.U8(a + decode::Response);
+        codec::StoreText(e.Name, TrimNullStr(m.Chars(a + decode::Name, decode::NameSize, true)));
     }
     for (int j = 0; j < 32; ++j) {
         Tone2EncodeRec& e = t.Encodes[j];
-        const Long a = addr::Tone2Encodes + 16 * j;
+        const Long a = addr::Tone2Encodes + kTone2EntrySize * j;
         e.Empty = m.MapBit(addr::Tone2CodeMap, j);
-        Byte* bytes[8] = {&e.Divisor1L, &e.Divisor1H, &e.Divisor2L, &e.Divisor2H,
-                          &e.Tone1L,    &e.Tone1H,    &e.Tone2L,    &e.Tone2H};
-        for (int k = 0; k < 8; ++k) *bytes[k] = m.U8(a + k);
-        codec::StoreText(e.Name, m.Chars(a + 8, 7, true));
+        const auto values = Tone2EncodeFields(e);
+        for (std::size_t k = 0; k < values.size(); ++k) *values[k] = m.U8(a + encode::Values + static_cast<Long>(k));
+        codec::StoreText(e.Name, m.Chars(a + encode::Name, encode::NameSize, true));
     }
     w.Tone2Data() = t;
 }

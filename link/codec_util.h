@@ -38,7 +38,34 @@ private:
     bool ok_ = true;
 };
 
+// A bit field of an image element: bits shift .. shift + width - 1 of the
+// byte at offset.
+struct BitField {
+    Long offset;
+    int shift;
+    int width;
+    constexpr int Mask() const { return (1 << width) - 1; }
+};
+
+// The field's bits of b[f.offset] set to v, which must fit (else the encode
+// fails and nothing is set).
+template <std::size_t N>
+void PutBits(std::array<Byte, N>& b, const BitField& f, int v, Checked& c) {
+    b[static_cast<std::size_t>(f.offset)] |= static_cast<Byte>(c.Bits(v, f.width) << f.shift);
+}
+// The field read from an element at address.
+inline int GetBits(const ImageReader& m, Long address, const BitField& f) {
+    return (m.U8(address + f.offset) >> f.shift) & f.Mask();
+}
+
 using rp::HexDigitValue;
+
+// True when every character of s is a hexadecimal digit.
+inline bool IsHexDigitText(std::string_view s) {
+    for (char ch : s)
+        if (HexDigitValue(ch) < 0) return false;
+    return true;
+}
 
 inline char HexDigitChar(int v) { return "0123456789ABCDEF"[v & 0x0F]; }
 

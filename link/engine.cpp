@@ -1,6 +1,7 @@
 #include "link/engine.h"
 
 #include <algorithm>
+#include <limits>
 
 #include "core/datafiles.h"
 #include "core/fixedtext.h"
@@ -10,44 +11,101 @@
 
 namespace rp {
 
-namespace {
-constexpr long kReadStart = 0x0010;
-constexpr long kWriteStart = 0x0100;
-constexpr long kLastBlock = 0x3F70;
-constexpr long kInfoEnd = 0x00FF;
-constexpr long kSecondPhase = 0x03A0;
-}  // namespace
+// ---- messages ------------------------------------------------------------------------
 
-CommEngine::CommEngine(AppData& d, CommPorts ports) : d_(d), p_(ports) {}
+int CommTextKey(CommMsg key) {
+    switch (key) {
+        case CommMsg::PortError: return commtext::PortError;
+        case CommMsg::ReadOK: return commtext::ReadOK;
+        case CommMsg::WriteOK: return commtext::WriteOK;
+        case CommMsg::ReadFailed: return commtext::ReadFailed;
+        case CommMsg::WriteFailed: return commtext::WriteFailed;
+        case CommMsg::InfoFailed: return commtext::InfoFailed;
+        default: return 0;
+    }
+}
+
+std::string CommMessageText(const AppData& d, const CommMessage& m) {
+    const MessageTexts& t = d.Msg;
+    std::string text;
+    const char* lineBreak = "\r\n";
+    switch (m.Key) {
+        case CommMsg::ModelWrong: text = LangText(d, t.MsgModelWrong); break;
+        case CommMsg::VersionWrong: text = LangText(d, t.MsgVersionWrong); break;
+        case CommMsg::FrequencyWrong: text = LangText(d, t.MsgFrequencyWrong); break;
+        case CommMsg::RadioKilled: text = LangText(d, t.MsgRadioKilled); break;
+        case CommMsg::RadioStunned: text = LangText(d, t.MsgRadioStunned); break;
+        case CommMsg::LinkOpenFailed: text = "Cannot Open Communication Port."; break;
+        case CommMsg::LinkNoAnswer: text = "Communication Error!"; break;
+        default:
+            text = d.Ui.Texts->Text(CommTextKey(m.Key));
+            lineBreak = "\n";
+            break;
+    }
+    if (!m.AddedLine.empty()) text += lineBreak + m.AddedLine;
+    return text;
+}
+
+bool CheckRadioIdentity(const AppData& d, long commMode, std::vector<CommMessage>& refusals) {
+    refusals.clear();
+    const bool modelOK = IsModelMatch(d.CurModel, d.RadioModel, commMode);
+    if (!modelOK)
+        refusals.push_back({CommMsg::ModelWrong,
+                            "PC is " + GetShowModelName(d.CurModel) + "\r\nRadio is " +
+                                GetShowModelName(d.RadioModel)});
+    else if (!IsSameText(kPcVersion, d.RadioVersion))
+        refusals.push_back(
+            {CommMsg::VersionWrong, std::string("PC is ") + kPcVersion + "\r\nRadio is " + d.RadioVersion});
+    // A write needs the edited band; a read cannot take a band without a
+    // band-range text (index 8 or more).
+    if ((commMode == CommModeWrite && d.RadioBandIndex != d.CurBandIndex) ||
+        (commMode == CommModeRead && d.RadioBandIndex >= 8))
+        refusals.push_back({CommMsg::FrequencyWrong, "", MsgIcon::Warning});
+    if (refusals.empty() && commMode == CommModeWrite) {
+        if (d.RadioKilled)
+            refusals.push_back({CommMsg::RadioKilled, "", MsgIcon::None});
+        else if (d.RadioStunned)
+            refusals.push_back({CommMsg::RadioStunned, "", MsgIcon::None});
+    }
+    return refusals.empty();
+}
+
+// ---- the engine ---------------------------------------------------------------------
+
+CommEngine::CommEngine(AppData& d, CommPorts ports) : d_(d), p_(ports) {
+    p_.Port.Connect(this);
+    p_.Timer.Connect(this);
+    p_.Questions.Connect(this);
+}
+
+CommEngine::~CommEngine() {
+    p_.Port.Disconnect(this);
+    p_.Timer.Disconnect(this);
+    p_.Questions.Disconnect(this);
+}
 
 // ---- small helpers ---------------------------------------------------------------
 
-std::string CommEngine::Text(int key) const { return d_.Ui.Texts->Text(key); }
-
-void CommEngine::PostText(const std::string& text, MsgIcon icon) {
-    if (p_.Messages) p_.Messages->Post(text, icon);
+void CommEngine::Post(CommMsg key, std::string addedLine, MsgIcon icon) {
+    p_.Messages.Post(CommMessage{key, std::move(addedLine), icon});
 }
-
-void CommEngine::Post(int textKey, MsgIcon icon) { PostText(Text(textKey), icon); }
 
 void CommEngine::TimerOn() {
     timerOn_ = true;
-    p_.Timer->Start(kReplyTimeoutMs);
+    p_.Timer.Start(kReplyTimeoutMs);
 }
 
 void CommEngine::TimerOff() {
     timerOn_ = false;
-    p_.Timer->Stop();
+    p_.Timer.Stop();
 }
 
 void CommEngine::ClosePort() {
-    if (p_.Port->IsOpen()) p_.Port->Close();
+    if (p_.Port.IsOpen()) p_.Port.Close();
 }
 
 void CommEngine::ShowOpenError(OpenResult r) {
-    std::string text = Text(commtext::PortError);
-    if (r == OpenResult::AccessDenied) text += "\n" + LangText(d_, kDialoutText);
-    PostText(text);
+    Post(CommMsg::PortError, r == OpenResult::AccessDenied ? LangText(d_, kDialoutText) : std::string());
 }
 
 PortSettings CommEngine::TransferSettings() const {
@@ -59,14 +117,15 @@ PortSettings CommEngine::TransferSettings() const {
 // A port that failed under a running transfer: text 2002, then the transfer
 // ends as failed with its mode's text.
 void CommEngine::PortFailed() {
-    if (CommMode == CommModeIdle) return;
-    Post(commtext::PortError);
-    if (CommMode == CommModeSearch) CommMode = Search.SearchSavedMode;
-    FinishComm(false);
+    if (commMode_ == CommModeIdle) return;
+    Post(CommMsg::PortError);
+    if (commMode_ == CommModeSearch) commMode_ = search_.SearchSavedMode;
+    FinishComm(false, EndReason::PortLost);
 }
 
-// Every send: empty the held bytes and both buffers, set the awaited
-// length, write, start a fresh reply wait.
+// Every send: empty the held bytes and the receive buffer, set the awaited
+// length, note when a reply may begin to count, write, start a fresh reply
+// wait.
 bool CommEngine::Send(const Bytes& frame, int replyLen, Await what) {
     d_.EchoLen = d_.NoEcho ? 0 : static_cast<Integer>(frame.size());
     rx_.clear();
@@ -79,8 +138,15 @@ bool CommEngine::Send(const Bytes& frame, int replyLen, Await what) {
     }
     awaiting_ = what;
     awaitLen_ = static_cast<std::size_t>(replyLen + d_.EchoLen);
-    const bool ok = p_.Port->IsOpen() && (p_.Port->Flush(), p_.Port->Write(frame));
-    if (!ok && CommMode != CommModeSearch) {
+    // On a paced line the first byte of the reply cannot be complete before
+    // the frame and that byte have crossed the wire; anything earlier is left
+    // over from before. (An echoing cable, never used, shows the frame itself.)
+    const double byteMs = p_.Port.ByteTimeMs();
+    acceptFrom_ = byteMs > 0 && d_.EchoLen == 0
+                      ? p_.Timer.NowMs() + static_cast<double>(frame.size() + 1) * byteMs
+                      : -std::numeric_limits<double>::infinity();
+    const bool ok = p_.Port.IsOpen() && (p_.Port.ClearInput(), p_.Port.Write(frame));
+    if (!ok && commMode_ != CommModeSearch) {
         PortFailed();
         return false;
     }
@@ -91,21 +157,21 @@ bool CommEngine::Send(const Bytes& frame, int replyLen, Await what) {
 // ---- starting a transfer -------------------------------------------------------
 
 void CommEngine::SetUpTransferAddresses() {
-    switch (CommMode) {
+    switch (commMode_) {
         case CommModeRead:
-            CommStartAddress = kReadStart;
-            CommEndAddress = kLastBlock;
-            CommAddress = kReadStart - d_.ReadBlockSize;
+            commStartAddress_ = addr::ReadFirstBlock;
+            commEndAddress_ = addr::LastBlock;
+            commAddress_ = addr::ReadFirstBlock - d_.ReadBlockSize;
             break;
         case CommModeWrite:
-            CommStartAddress = kWriteStart;
-            CommEndAddress = kLastBlock;
-            CommAddress = kWriteStart - d_.WriteBlockSize;
+            commStartAddress_ = addr::WriteFirstBlock;
+            commEndAddress_ = addr::LastBlock;
+            commAddress_ = addr::WriteFirstBlock - d_.WriteBlockSize;
             break;
         case CommModeInfo:
-            CommStartAddress = kReadStart;
-            CommEndAddress = kInfoEnd;
-            CommAddress = kReadStart - d_.ReadBlockSize;
+            commStartAddress_ = addr::ReadFirstBlock;
+            commEndAddress_ = addr::InfoBlockEnd;
+            commAddress_ = addr::ReadFirstBlock - d_.ReadBlockSize;
             break;
         default: break;
     }
@@ -125,10 +191,10 @@ void CommEngine::SetUpTransferAddresses() {
 }
 
 bool CommEngine::OpenCommPort() {
-    if (!IsTransferMode(CommMode)) return false;
+    if (!IsTransferMode(commMode_)) return false;
     SetUpTransferAddresses();
     TimerOff();
-    CommState = CommStateIdle;
+    commState_ = CommStateIdle;
     ClosePort();
     ResetCommRetries();
     if (!OpenTransferPort()) return false;
@@ -138,7 +204,7 @@ bool CommEngine::OpenCommPort() {
 
 bool CommEngine::OpenTransferPort() {
     const PortSettings s = TransferSettings();
-    const OpenResult r = s.Device.empty() ? OpenResult::Failed : p_.Port->Open(s);
+    const OpenResult r = s.Device.empty() ? OpenResult::Failed : p_.Port.Open(s);
     if (r != OpenResult::Ok) ShowOpenError(r);
     return r == OpenResult::Ok;
 }
@@ -147,10 +213,10 @@ bool CommEngine::OpenTransferPort() {
 // while another transfer runs, and the engine is idle again when the port
 // cannot be opened.
 bool CommEngine::ClaimAndOpen(long mode) {
-    if (CommMode != CommModeIdle) return false;
-    CommMode = mode;
+    if (commMode_ != CommModeIdle) return false;
+    commMode_ = mode;
     if (!OpenCommPort()) {
-        CommMode = CommModeIdle;
+        commMode_ = CommModeIdle;
         return false;
     }
     return true;
@@ -161,11 +227,11 @@ bool CommEngine::PrepareRead() {
 }
 
 bool CommEngine::BeginRead() {
-    if (CommMode != CommModeRead || CommState != CommStateIdle) return false;
+    if (commMode_ != CommModeRead || commState_ != CommStateIdle) return false;
     ClearCommImage(d_);
     PrepareReadProgress(d_, 0);
     SendProgramCommand();
-    return CommMode != CommModeIdle;
+    return commMode_ != CommModeIdle;
 }
 
 bool CommEngine::PrepareWrite() {
@@ -173,7 +239,7 @@ bool CommEngine::PrepareWrite() {
 }
 
 bool CommEngine::BeginWrite() {
-    if (CommMode != CommModeWrite || CommState != CommStateIdle) return false;
+    if (commMode_ != CommModeWrite || commState_ != CommStateIdle) return false;
     ClearCommImage(d_);
     d_.CommDataOK = true;
     SetCommDataByAll(d_);
@@ -184,23 +250,23 @@ bool CommEngine::BeginWrite() {
     }
     DecideFactoryPart();
     SendTransferEntry();
-    return CommMode != CommModeIdle;
+    return commMode_ != CommModeIdle;
 }
 
 // A factory write carries the test-data block only when one has been
 // loaded, read or entered since start-up; otherwise it runs without its
 // factory part and says so at the end.
 void CommEngine::DecideFactoryPart() {
-    factoryPart_ = CommMode == CommModeWrite && d_.FactoryTestMode &&
+    factoryPart_ = commMode_ == CommModeWrite && d_.FactoryTestMode &&
                    d_.TestDataOrigin != AppData::TestDataSource::None;
-    testDataSkipped_ = CommMode == CommModeWrite && d_.FactoryTestMode && !factoryPart_;
+    testDataSkipped_ = commMode_ == CommModeWrite && d_.FactoryTestMode && !factoryPart_;
 }
 
 void CommEngine::CancelStart() {
     TimerOff();
     ClosePort();
-    CommMode = CommModeIdle;
-    CommState = CommStateIdle;
+    commMode_ = CommModeIdle;
+    commState_ = CommStateIdle;
     awaiting_ = Await::Nothing;
 }
 
@@ -208,7 +274,7 @@ bool CommEngine::StartInformationRead() {
     if (!ClaimAndOpen(CommModeInfo)) return false;
     ClearCommImage(d_);
     SendProgramCommand();
-    return CommMode != CommModeIdle;
+    return commMode_ != CommModeIdle;
 }
 
 // ---- sends -------------------------------------------------------------------------
@@ -220,7 +286,7 @@ void CommEngine::SendFactoryModeEntry() { SendEntryFrame(true); }
 // A factory write enters with the entry word until both test-data blocks
 // are written; everything else with ProgramCommand.
 bool CommEngine::FactoryEntryDue() const {
-    return CommMode == CommModeWrite && factoryPart_ && !testDataDone_;
+    return commMode_ == CommModeWrite && factoryPart_ && !testDataDone_;
 }
 
 void CommEngine::SendTransferEntry() { SendEntryFrame(FactoryEntryDue()); }
@@ -228,13 +294,13 @@ void CommEngine::SendTransferEntry() { SendEntryFrame(FactoryEntryDue()); }
 // Enters programming mode with ProgramCommand, or with the factory entry
 // word; opens the port first when it is closed.
 void CommEngine::SendEntryFrame(bool factory) {
-    if (!p_.Port->IsOpen() && !OpenTransferPort()) {
-        if (CommMode != CommModeIdle) FinishComm(false);
+    if (!p_.Port.IsOpen() && !OpenTransferPort()) {
+        if (commMode_ != CommModeIdle) FinishComm(false, EndReason::PortLost);
         return;
     }
     d_.ProgressPercent = 0;
-    CommState = CommStateProgram;
-    FactoryEntrySent = factory;
+    commState_ = CommStateProgram;
+    factoryEntrySent_ = factory;
     Send(factory ? BuildFactoryModeEntry() : BuildProgramCommand(), kProgramAckLen,
          Await::ProgramAck);
 }
@@ -258,37 +324,37 @@ void CommEngine::SendTestDataWriteBlock(int block) {
 }
 
 void CommEngine::ReadNextBlock() {
-    CommAddress += d_.ReadBlockSize;
-    if (CommAddress == kSecondPhase) PrepareReadProgress(d_, 1);
-    CommAddress = SkipUnusedAddress(d_, CommAddress);
-    if (CommAddress > CommEndAddress) {
+    commAddress_ += d_.ReadBlockSize;
+    if (commAddress_ == addr::ReadSecondPhase) PrepareReadProgress(d_, 1);
+    commAddress_ = SkipUnusedAddress(d_, commAddress_);
+    if (commAddress_ > commEndAddress_) {
         EndTransferOK();
         return;
     }
-    if (CommMode != CommModeInfo) UpdateCommProgress(d_, p_.Progress);
+    if (commMode_ != CommModeInfo) UpdateCommProgress(d_, p_.Progress);
     blockStarted_ = true;
-    Send(BuildReadRequest(CommAddress, d_.ReadBlockSize), d_.ReadBlockSize + 6, Await::BlockData);
+    Send(BuildReadRequest(commAddress_, d_.ReadBlockSize), d_.ReadBlockSize + 6, Await::BlockData);
 }
 
 void CommEngine::ResendReadBlock() {
-    if (CommAddress <= kLastBlock)
-        Send(BuildReadRequest(CommAddress, d_.ReadBlockSize), d_.ReadBlockSize + 6, Await::BlockData);
+    if (commAddress_ <= addr::LastBlock)
+        Send(BuildReadRequest(commAddress_, d_.ReadBlockSize), d_.ReadBlockSize + 6, Await::BlockData);
     else
         EndTransferOK();
 }
 
 void CommEngine::StoreReadBlock(ByteView reply) {
     for (int k = 0; k < d_.ReadBlockSize; ++k) {
-        const long a = CommAddress + k;
+        const long a = commAddress_ + k;
         if (a >= 0 && a < static_cast<long>(d_.CommData.size()) && 4u + k < reply.size())
             d_.CommData[static_cast<std::size_t>(a)] = reply[4 + k];
     }
 }
 
 void CommEngine::WriteNextBlock() {
-    CommAddress = SkipUnusedAddress(d_, CommAddress + d_.WriteBlockSize);
+    commAddress_ = SkipUnusedAddress(d_, commAddress_ + d_.WriteBlockSize);
     UpdateCommProgress(d_, p_.Progress);
-    if (CommAddress > kLastBlock) {
+    if (commAddress_ > addr::LastBlock) {
         EndTransferOK();
         return;
     }
@@ -297,18 +363,18 @@ void CommEngine::WriteNextBlock() {
 }
 
 void CommEngine::ResendWriteBlock() {
-    if (CommAddress > kLastBlock) {
+    if (commAddress_ > addr::LastBlock) {
         EndTransferOK();
         return;
     }
-    const ByteView data(d_.CommData.data() + CommAddress, static_cast<std::size_t>(d_.WriteBlockSize));
-    Send(BuildWriteFrame(static_cast<int>(CommAddress), data), kAckLen, Await::BlockAck);
+    const ByteView data(d_.CommData.data() + commAddress_, static_cast<std::size_t>(d_.WriteBlockSize));
+    Send(BuildWriteFrame(static_cast<int>(commAddress_), data), kAckLen, Await::BlockAck);
 }
 
 // The next image block, or after a restart the block whose reply was
 // missing (not advanced and not counted again).
 void CommEngine::SendBlockOrResume() {
-    const bool write = CommMode == CommModeWrite;
+    const bool write = commMode_ == CommModeWrite;
     if (resumeBlock_) {
         resumeBlock_ = false;
         if (write)
@@ -326,61 +392,37 @@ void CommEngine::SendBlockOrResume() {
 void CommEngine::SendEndCommand() { Send(BuildEndCommand(), kAckLen, Await::EndAck); }
 
 void CommEngine::EndTransferOK() {
-    CommState = CommStateFinish;
+    commState_ = CommStateFinish;
     SendEndCommand();
 }
 
 void CommEngine::EndTransferRestart() {
-    CommState = CommStateRestart;
+    commState_ = CommStateRestart;
     resumeBlock_ = blockStarted_;
     SendEndCommand();
 }
 
 void CommEngine::ResetCommRetries() {
-    ProgramRetries = kFrameTries;
-    IdentRetries = kFrameTries;
-    PassWordRetries = kFrameTries;
+    programRetries_ = kFrameTries;
+    identRetries_ = kFrameTries;
+    passWordRetries_ = kFrameTries;
     std::size_t n = 0;
-    switch (CommMode == CommModeSearch ? Search.SearchSavedMode : CommMode) {
+    switch (commMode_ == CommModeSearch ? search_.SearchSavedMode : commMode_) {
         case CommModeWrite: n = static_cast<std::size_t>(15984 / d_.WriteBlockSize + 1); break;
         case CommModeInfo: n = 15; break;
         default: n = static_cast<std::size_t>(16224 / d_.ReadBlockSize + 1); break;
     }
-    BlockRetries.assign(n, kFrameTries);
+    blockRetries_.assign(n, kFrameTries);
 }
 
 // ---- identity --------------------------------------------------------------------
 
 bool CommEngine::CheckRadioIdentity() {
     TimerOff();
-    bool result = true;
-    const bool modelOK = IsModelMatch(d_.CurModel, d_.RadioModel, CommMode);
-    if (!modelOK || !IsSameText(kPcVersion, d_.RadioVersion)) {
-        if (modelOK)
-            PostText(LangText(d_, d_.Msg.MsgVersionWrong) + "\r\nPC is " + kPcVersion +
-                     "\r\nRadio is " + d_.RadioVersion);
-        else
-            PostText(LangText(d_, d_.Msg.MsgModelWrong) + "\r\nPC is " + GetShowModelName(d_.CurModel) +
-                     "\r\nRadio is " + GetShowModelName(d_.RadioModel));
-        result = false;
-    }
-    // A write needs the edited band; a read cannot take a band without a
-    // band-range text (index 8 or more).
-    if ((CommMode == CommModeWrite && d_.RadioBandIndex != d_.CurBandIndex) ||
-        (CommMode == CommModeRead && d_.RadioBandIndex >= 8)) {
-        PostText(LangText(d_, d_.Msg.MsgFrequencyWrong), MsgIcon::Warning);
-        result = false;
-    }
-    if (result && CommMode == CommModeWrite) {
-        if (d_.RadioKilled) {
-            PostText(LangText(d_, d_.Msg.MsgRadioKilled));
-            result = false;
-        } else if (d_.RadioStunned) {
-            PostText(LangText(d_, d_.Msg.MsgRadioStunned));
-            result = false;
-        }
-    }
-    return result;
+    std::vector<CommMessage> refusals;
+    const bool ok = rp::CheckRadioIdentity(d_, commMode_, refusals);
+    for (const CommMessage& m : refusals) p_.Messages.Post(m);
+    return ok;
 }
 
 // ---- step machine -------------------------------------------------------------
@@ -388,37 +430,37 @@ bool CommEngine::CheckRadioIdentity() {
 void CommEngine::NextCommStep(int state) {
     TimerOff();
     awaiting_ = Await::Nothing;
-    if (state > 0) CommState = state;
-    const long m = CommMode;
+    if (state > 0) commState_ = state;
+    const long m = commMode_;
     const bool transfer = IsTransferMode(m);
-    switch (CommState) {
+    switch (commState_) {
         case CommStateProgram:
-            CommState = CommStateIdent;
+            commState_ = CommStateIdent;
             if (!transfer) return;
             if (m != CommModeInfo && p_.Progress) p_.Progress->SetProgressValue(0);
             SendIdentRequest();
             return;
         case CommStateIdent:
-            CommState = CommStatePassWord;
+            commState_ = CommStatePassWord;
             if (transfer) SendPassWordBlockRead();
             return;
         case CommStatePassWord:
             if (m == CommModeRead && d_.FactoryTestMode) {
-                CommState = CommStateTestRead0;
+                commState_ = CommStateTestRead0;
                 SendTestDataReadRequest(0);
-            } else if (m == CommModeWrite && d_.FactoryTestMode && FactoryEntrySent) {
-                CommState = CommStateTestRead0;
+            } else if (m == CommModeWrite && d_.FactoryTestMode && factoryEntrySent_) {
+                commState_ = CommStateTestRead0;
                 SendTestDataReadRequest(0);
             } else {
-                CommState = CommStateBlocks;
+                commState_ = CommStateBlocks;
                 if (transfer) SendBlockOrResume();
             }
             return;
         case CommStateBlocks:
-            if (m == CommModeWrite && FactoryEntrySent) {
+            if (m == CommModeWrite && factoryEntrySent_) {
                 // Both test-data blocks written: programming mode again, for the image.
                 testDataDone_ = true;
-                CommState = CommStateProgram;
+                commState_ = CommStateProgram;
                 ResetCommRetries();
                 SendProgramCommand();
             } else if (transfer) {
@@ -427,33 +469,33 @@ void CommEngine::NextCommStep(int state) {
             return;
         case CommStateTestRead0:
             if (m == CommModeRead) {
-                CommState = CommStateBlocks;
+                commState_ = CommStateBlocks;
                 SendTestDataReadRequest(1);
             } else if (m == CommModeWrite) {
-                CommState = CommStateTestRead1;
+                commState_ = CommStateTestRead1;
                 SendTestDataReadRequest(1);
             }
             return;
         case CommStateTestRead1:
             if (m == CommModeWrite) {
-                CommState = CommStateTestWrite0;
+                commState_ = CommStateTestWrite0;
                 SendTestDataWriteBlock(0);
             }
             return;
         case CommStateTestWrite0:
             if (m == CommModeWrite) {
-                CommState = CommStateBlocks;
+                commState_ = CommStateBlocks;
                 SendTestDataWriteBlock(1);
             }
             return;
         case CommStateRestart:
-            CommState = CommStateProgram;
+            commState_ = CommStateProgram;
             // A factory write whose test-data part had not finished enters
             // with the entry word again and repeats it.
             SendTransferEntry();
             return;
         case CommStateFinish:
-            FinishComm(true);
+            FinishComm(true, EndReason::Success);
             return;
         default: return;
     }
@@ -462,12 +504,13 @@ void CommEngine::NextCommStep(int state) {
 // ---- receive dispatch ---------------------------------------------------------
 
 void CommEngine::OnBytesReceived(ByteView bytes) {
-    if (CommMode == CommModeIdle || question_ != Question::None || inHandler_ || awaitLen_ == 0)
+    if (commMode_ == CommModeIdle || question_ != Question::None || inHandler_ || awaitLen_ == 0)
         return;
     if (awaiting_ == Await::Settle) {
         rx_.clear();  // a second reply to a frame already acknowledged
         return;
     }
+    if (p_.Timer.NowMs() < acceptFrom_) return;  // left over from before the frame
     rx_.insert(rx_.end(), bytes.begin(), bytes.end());
     if (rx_.size() < awaitLen_) return;
     Bytes all;
@@ -477,10 +520,14 @@ void CommEngine::OnBytesReceived(ByteView bytes) {
     inHandler_ = true;
     MSComm1_OnComm(ByteView(all).subspan(echo));
     inHandler_ = false;
+    if (rx_.empty()) {  // the buffer again for the next reply
+        all.clear();
+        rx_.swap(all);
+    }
 }
 
 void CommEngine::MSComm1_OnComm(ByteView r) {
-    if (CommMode == CommModeSearch) {
+    if (commMode_ == CommModeSearch) {
         if (IsProgramAck(r) || ParseRadioIdentity(d_, r)) OnSearchReply();
         return;
     }
@@ -495,26 +542,25 @@ void CommEngine::MSComm1_OnComm(ByteView r) {
                     NextCommStep(-1);
                 } else {
                     TimerOff();
-                    FinishComm(false);
+                    FinishComm(false, EndReason::IdentityRefused);
                 }
             }
             return;
         case Await::PassWord:
-            if (IsDataFrame(r) && DataFrameAddress(r) == kPassWordBlockAddress &&
-                DataFrameLen(r) == d_.ReadBlockSize) {
+            if (IsPassWordBlockReply(r, commState_, d_.ReadBlockSize)) {
                 if (IsPassWordOK(r, d_.InputPassWord)) {
                     NextCommStep(-1);
                 } else {
                     TimerOff();
                     passWordBlock_.assign(r.begin(), r.end());
                     question_ = Question::PassWord;
-                    p_.Questions->AskPassWord(d_.InputPassWord);
+                    p_.Questions.AskPassWord(d_.InputPassWord);
                 }
             }
             return;
         case Await::TestData:
             if (IsTestDataReplyValid(r, awaitAddress_)) {
-                if (CommMode == CommModeRead)
+                if (commMode_ == CommModeRead)
                     StoreTestDataReply(r, pendingTestData_);  // taken over when the read ends well
                 else
                     StoreTestDataReplyPartial(r, std::span<Byte>(d_.TestDataBuf.data(), 32));
@@ -522,7 +568,7 @@ void CommEngine::MSComm1_OnComm(ByteView r) {
             }
             return;
         case Await::BlockData:
-            if (IsReadBlockReply(r, static_cast<int>(CommAddress), d_.ReadBlockSize)) {
+            if (IsReadBlockReply(r, static_cast<int>(commAddress_), d_.ReadBlockSize)) {
                 StoreReadBlock(r);
                 NextCommStep(-1);
             }
@@ -586,14 +632,14 @@ void CommEngine::AskRetry(bool reopen) {
     TimerOff();
     question_ = Question::Retry;
     reopenOnRetry_ = reopen;
-    p_.Questions->AskRetry();
+    p_.Questions.AskRetry();
 }
 
 // The tries of a frame are used up: an information read fails, anything
 // else asks (the port closed first where the state wants it).
 void CommEngine::TriesUsedUp(bool closePort) {
-    if (CommMode == CommModeInfo) {
-        FinishComm(false);
+    if (commMode_ == CommModeInfo) {
+        FinishComm(false, EndReason::TimeOut);
         return;
     }
     if (closePort) ClosePort();
@@ -602,29 +648,29 @@ void CommEngine::TriesUsedUp(bool closePort) {
 
 void CommEngine::WaitTimer_Timer() {
     TimerOff();
-    if (CommMode == CommModeSearch) {
-        if (CommState == CommStateProgram) {
-            if (--ProgramRetries > 0)
+    if (commMode_ == CommModeSearch) {
+        if (commState_ == CommStateProgram) {
+            if (--programRetries_ > 0)
                 ResendProgramCommand();
             else
                 TryNextCommSetting(true);
-        } else if (CommState == CommStateIdent) {
-            if (--IdentRetries > 0)
+        } else if (commState_ == CommStateIdent) {
+            if (--identRetries_ > 0)
                 SendIdentRequest();
             else
                 TryNextCommSetting(true);
         }
         return;
     }
-    if (!IsTransferMode(CommMode)) return;
+    if (!IsTransferMode(commMode_)) return;
     if (awaiting_ == Await::Settle) {
         NextCommStep(-1);  // the acknowledged frame's step, unchanged
         return;
     }
-    switch (CommState) {
+    switch (commState_) {
         case CommStateProgram:
-            if (--ProgramRetries > 0) {
-                if (FactoryEntrySent)
+            if (--programRetries_ > 0) {
+                if (factoryEntrySent_)
                     SendFactoryModeEntry();
                 else
                     SendProgramCommand();
@@ -633,13 +679,13 @@ void CommEngine::WaitTimer_Timer() {
             }
             return;
         case CommStateIdent:
-            if (--IdentRetries > 0)
+            if (--identRetries_ > 0)
                 SendIdentRequest();
             else
                 TriesUsedUp(true);
             return;
         case CommStatePassWord:
-            if (--PassWordRetries > 0)
+            if (--passWordRetries_ > 0)
                 SendPassWordBlockRead();
             else
                 TriesUsedUp(false);
@@ -651,15 +697,15 @@ void CommEngine::WaitTimer_Timer() {
                 AskRetry(true);
                 return;
             }
-            const int bs = CommMode == CommModeWrite ? d_.WriteBlockSize : d_.ReadBlockSize;
-            const long i = (CommAddress - CommStartAddress) / bs;
-            if (CommAddress < CommStartAddress || i >= static_cast<long>(BlockRetries.size())) {
-                FinishComm(false);
+            const int bs = commMode_ == CommModeWrite ? d_.WriteBlockSize : d_.ReadBlockSize;
+            const long i = (commAddress_ - commStartAddress_) / bs;
+            if (commAddress_ < commStartAddress_ || i >= static_cast<long>(blockRetries_.size())) {
+                FinishComm(false, EndReason::TimeOut);
                 return;
             }
-            if (--BlockRetries[static_cast<std::size_t>(i)] > 0) {
+            if (--blockRetries_[static_cast<std::size_t>(i)] > 0) {
                 repeatedAfterTimeout_ = true;
-                if (CommMode == CommModeWrite)
+                if (commMode_ == CommModeWrite)
                     ResendWriteBlock();
                 else
                     ResendReadBlock();
@@ -680,7 +726,7 @@ void CommEngine::WaitTimer_Timer() {
             NextCommStep(-1);
             return;
         case CommStateFinish:
-            FinishComm(true);  // an unanswered final END still ends well
+            FinishComm(true, EndReason::Success);  // an unanswered final END still ends well
             return;
         default: return;
     }
@@ -690,11 +736,11 @@ void CommEngine::OnRetryAnswer(bool retry) {
     if (question_ != Question::Retry) return;
     question_ = Question::None;
     if (!retry) {
-        FinishComm(false);
+        FinishComm(false, EndReason::Cancelled);
         return;
     }
-    if (reopenOnRetry_ && !p_.Port->IsOpen() && !OpenTransferPort()) {
-        FinishComm(false);
+    if (reopenOnRetry_ && !p_.Port.IsOpen() && !OpenTransferPort()) {
+        FinishComm(false, EndReason::PortLost);
         return;
     }
     ResetCommRetries();
@@ -705,7 +751,7 @@ void CommEngine::OnPassWordAnswer(bool ok, const std::string& text) {
     if (question_ != Question::PassWord) return;
     question_ = Question::None;
     if (!ok) {
-        FinishComm(false);
+        FinishComm(false, EndReason::Cancelled);
         return;
     }
     d_.InputPassWord = TrimNullStr(text);
@@ -713,14 +759,14 @@ void CommEngine::OnPassWordAnswer(bool ok, const std::string& text) {
         ResetCommRetries();
         EndTransferRestart();
     } else {
-        FinishComm(false);
+        FinishComm(false, EndReason::PassWord);
     }
 }
 
 void CommEngine::OnPortLost() {
-    if (CommMode == CommModeIdle) return;
+    if (commMode_ == CommModeIdle) return;
     TimerOff();
-    if (CommMode == CommModeSearch) {
+    if (commMode_ == CommModeSearch) {
         // The search passes the setting over and goes on in its order; a
         // device that is gone then fails to open and is skipped.
         ClosePort();
@@ -733,13 +779,13 @@ void CommEngine::OnPortLost() {
 void CommEngine::CloseOpenQuestion() {
     if (question_ == Question::None) return;
     question_ = Question::None;  // a late answer is ignored
-    p_.Questions->CloseQuestion();
+    p_.Questions.CloseQuestion();
 }
 
 // ---- the end ------------------------------------------------------------------------
 
-void CommEngine::FinishComm(bool result) {
-    const long mode = CommMode;
+// Everything off: question, progress dialog, timer, port, reply wait.
+void CommEngine::StopAll() {
     CloseOpenQuestion();
     if (p_.Events) p_.Events->CloseProgress();
     TimerOff();
@@ -747,10 +793,15 @@ void CommEngine::FinishComm(bool result) {
     awaiting_ = Await::Nothing;
     awaitLen_ = 0;
     rx_.clear();
+}
+
+void CommEngine::FinishComm(bool result, EndReason why) {
+    const long mode = commMode_;
+    StopAll();
     switch (mode) {
         case CommModeRead:
             if (!result) {
-                Post(commtext::ReadFailed);
+                Post(CommMsg::ReadFailed);
                 break;
             }
             AdoptReadData(d_, d_.RadioModel, d_.RadioBandText, d_.RadioBandIndex);
@@ -765,20 +816,17 @@ void CommEngine::FinishComm(bool result) {
             d_.Ui.View->ReShowListByData(d_.ShowListType);
             d_.Ui.View->ReShowRadioListByData();
             d_.Ui.View->ReShowAMListByData();
-            Post(commtext::ReadOK);
+            Post(CommMsg::ReadOK);
             break;
         case CommModeWrite:
-            if (!result) {
-                Post(commtext::WriteFailed);
-            } else if (testDataSkipped_) {
-                PostText(Text(commtext::WriteOK) + "\n" + LangText(d_, kTestDataNotWrittenText));
-            } else {
-                Post(commtext::WriteOK);
-            }
+            if (!result)
+                Post(CommMsg::WriteFailed);
+            else
+                Post(CommMsg::WriteOK, testDataSkipped_ ? LangText(d_, kTestDataNotWrittenText) : std::string());
             break;
         case CommModeInfo:
             if (!result) {
-                Post(commtext::InfoFailed);
+                Post(CommMsg::InfoFailed);
                 break;
             }
             GetInfoDataFromComm(d_);
@@ -786,9 +834,18 @@ void CommEngine::FinishComm(bool result) {
             break;
         default: break;
     }
-    CommState = CommStateIdle;
-    CommMode = CommModeIdle;
-    if (p_.Events) p_.Events->TransferEnded(mode, result);
+    commState_ = CommStateIdle;
+    commMode_ = CommModeIdle;
+    if (p_.Events && IsTransferMode(mode)) p_.Events->TransferEnded(TransferEnd{mode, result, why});
+}
+
+bool CommEngine::StopInformationRead() {
+    if (commMode_ != CommModeInfo) return false;
+    StopAll();
+    commState_ = CommStateIdle;
+    commMode_ = CommModeIdle;
+    if (p_.Events) p_.Events->TransferEnded(TransferEnd{CommModeInfo, false, EndReason::Stopped});
+    return true;
 }
 
 }  // namespace rp

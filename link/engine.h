@@ -1,11 +1,32 @@
 #pragma once
 // The transfer engine: a step machine that moves the memory image between
-// the program and the radio one 16-byte block at a time. It is driven by
-// events (bytes received, reply timer fired, the answer to a question, the
-// port lost) and acts through the small interfaces below. It never blocks
-// and shows nothing synchronously: messages and questions are queued by the
-// ports; while a question is open the reply timer is off and received bytes
-// and stale timer ticks are dropped.
+// the program and the radio one 16-byte block at a time.
+//
+// What a window sees of it:
+//   commands   PrepareRead / BeginRead, PrepareWrite / BeginWrite (the
+//              read and write commands, split around their confirmation),
+//              CancelStart (undoes a prepare), StartRead / StartWrite (both
+//              halves at once), StartInformationRead, StopInformationRead
+//              (the quiet stop); StartCommSearch (the dormant port search).
+//   events     OnBytesReceived, OnReplyTimeout and OnPortLost come from the
+//              transport and the reply timer; OnRetryAnswer and
+//              OnPassWordAnswer from the question port. The engine connects
+//              all of them itself when it is built, so no port can be left
+//              unconnected.
+//   state      CommMode, CommState, CommAddress, ... read-only.
+//   output     messages as a key and an added line (CommMessage, shown with
+//              CommMessageText), questions, progress, and exactly one
+//              TransferEnd per transfer that began, with its outcome and
+//              reason.
+//
+// It never blocks and shows nothing synchronously: messages and questions
+// are queued by the ports; while a question is open the reply timer is off
+// and received bytes and stale timer ticks are dropped.
+//
+// On a paced line (a real serial port) a reply counts only once the frame
+// it answers has crossed the wire: bytes that arrive before the frame's
+// wire time plus one byte since it was written are dropped, so a stray byte
+// left over from the previous reply never passes for the next one.
 #include <array>
 #include <string>
 #include <vector>
@@ -16,27 +37,6 @@
 #include "link/skiplist.h"
 
 namespace rp {
-
-enum CommModeKind : long {
-    CommModeIdle = 0,
-    CommModeRead = 1,
-    CommModeWrite = 2,
-    CommModeInfo = 3,
-    CommModeSearch = 9,
-};
-
-enum CommStateKind : int {
-    CommStateIdle = 0,
-    CommStateProgram = 1,
-    CommStateIdent = 2,
-    CommStatePassWord = 3,
-    CommStateBlocks = 4,
-    CommStateTestRead0 = 30,
-    CommStateTestRead1 = 31,
-    CommStateTestWrite0 = 32,
-    CommStateRestart = 45,
-    CommStateFinish = 69,
-};
 
 inline bool IsTransferMode(long m) {
     return m == CommModeRead || m == CommModeWrite || m == CommModeInfo;
@@ -49,7 +49,7 @@ inline constexpr int kMaxResendReplies = 5;  // consecutive 0x0A to one frame
 // Text keys of the language file's [OTHER] section.
 namespace commtext {
 inline constexpr int PortError = 2002;
-inline constexpr int NoAnswer = 2003;
+inline constexpr int NoAnswer = 2003;  // the retry prompt
 inline constexpr int ReadOK = 2004;
 inline constexpr int WriteOK = 2005;
 inline constexpr int ReadFailed = 2006;
@@ -71,7 +71,62 @@ inline const LangTexts kTestDataNotWrittenText = {
     "The test data was not written: none had been loaded, read from a radio or entered.",
     "未写入测试数据：尚未加载、从对讲机读取或输入测试数据。"};
 
-// ---- interfaces --------------------------------------------------------------
+// ---- messages ----------------------------------------------------------------------
+
+// What a message of the link says. The first six are texts of [OTHER]
+// (CommTextKey), then the built-in identity messages and the link test's
+// two fixed texts.
+enum class CommMsg {
+    PortError,     // 2002
+    ReadOK,        // 2004
+    WriteOK,       // 2005
+    ReadFailed,    // 2006
+    WriteFailed,   // 2007
+    InfoFailed,    // 2008
+    ModelWrong,    // MsgModelWrong, added "PC is ..." and "Radio is ..." lines
+    VersionWrong,  // MsgVersionWrong, added lines as for ModelWrong
+    FrequencyWrong,
+    RadioKilled,
+    RadioStunned,
+    LinkOpenFailed,  // the link test: "Cannot Open Communication Port."
+    LinkNoAnswer,    // the link test: "Communication Error!"
+};
+
+// A message box with an OK button: its key, an added line (already in the
+// user's language; may hold a line break of its own) and its icon.
+struct CommMessage {
+    CommMsg Key = CommMsg::PortError;
+    std::string AddedLine;
+    MsgIcon Icon = MsgIcon::None;
+    bool operator==(const CommMessage&) const = default;
+};
+
+// The [OTHER] key of a message (2002, 2004..2008); 0 for the identity ones.
+int CommTextKey(CommMsg key);
+// The message as the user reads it: its text in the current language, then
+// the added line after a line break (CR LF after the identity messages).
+std::string CommMessageText(const AppData& d, const CommMessage& m);
+
+// ---- the end of a transfer --------------------------------------------------------
+
+enum class EndReason {
+    Success,
+    Cancelled,        // Cancel at the retry prompt or in the password dialog
+    IdentityRefused,  // wrong model, version or band, or a killed or stunned radio
+    PassWord,         // the password entered in the dialog is wrong too
+    PortLost,         // the port failed, vanished or could not be opened again
+    TimeOut,          // no answer (information read, search, second test-data block)
+    Stopped,          // StopInformationRead: no message, no information view
+};
+
+struct TransferEnd {
+    long Mode = CommModeIdle;  // CommModeRead, CommModeWrite or CommModeInfo
+    bool Ok = false;
+    EndReason Reason = EndReason::Success;
+    bool operator==(const TransferEnd&) const = default;
+};
+
+// ---- ports ---------------------------------------------------------------------------
 
 struct PortSettings {
     std::string Device;   // device path
@@ -93,32 +148,64 @@ public:
     virtual void OnPortLost() = 0;
 };
 
-// The serial port. Received bytes come back as CommEngine::OnBytesReceived,
-// a lost port as CommEngine::OnPortLost; neither may be delivered from
-// inside one of these calls.
-class Transport {
+// The answers to the questions of a QuestionPort.
+class QuestionAnswers {
+public:
+    virtual ~QuestionAnswers() = default;
+    virtual void OnRetryAnswer(bool retry) = 0;
+    virtual void OnPassWordAnswer(bool ok, const std::string& text) = 0;
+};
+
+// A port's link to whoever takes its events; set by its user's constructor
+// (the engine, the link test), never by hand.
+template <class Target>
+class Connectable {
+public:
+    void Connect(Target* t) { target_ = t; }
+    // Undoes Connect(t), unless another user has connected since.
+    void Disconnect(const Target* t) {
+        if (target_ == t) target_ = nullptr;
+    }
+    Target* Connected() const { return target_; }
+
+private:
+    Target* target_ = nullptr;
+};
+
+// The serial port. Received bytes go to Connected()->OnBytesReceived, a lost
+// port to OnPortLost; neither may be delivered from inside one of these
+// calls.
+class Transport : public Connectable<LinkEvents> {
 public:
     virtual ~Transport() = default;
     virtual OpenResult Open(const PortSettings& s) = 0;
     virtual void Close() = 0;
     virtual bool IsOpen() const = 0;
-    virtual void Flush() = 0;                // empties both buffers
+    // Empties the receive buffer. Bytes still waiting to be sent are kept:
+    // a frame is never dropped before it has left.
+    virtual void ClearInput() = 0;
     virtual bool Write(ByteView bytes) = 0;  // false: the port failed
+    // Milliseconds one byte takes on the line; 0 when the line carries
+    // bytes at once (a pseudo-terminal).
+    virtual double ByteTimeMs() const = 0;
 };
 
-// The 300 ms reply timer; its tick comes back as CommEngine::OnReplyTimeout.
-class ReplyTimer {
+// The 300 ms reply timer; its tick goes to Connected()->OnReplyTimeout.
+// NowMs is a monotonic clock (any origin), read when a frame is written and
+// when bytes arrive.
+class ReplyTimer : public Connectable<LinkEvents> {
 public:
     virtual ~ReplyTimer() = default;
     virtual void Start(int ms) = 0;
     virtual void Stop() = 0;
+    virtual double NowMs() const = 0;
 };
 
 // Queued message boxes with an OK button and the application title.
 class MessagePort {
 public:
     virtual ~MessagePort() = default;
-    virtual void Post(const std::string& text, MsgIcon icon) = 0;
+    virtual void Post(const CommMessage& m) = 0;
 };
 
 // The ends of a transfer that concern the windows.
@@ -128,15 +215,16 @@ public:
     virtual void CloseProgress() {}                   // unload the progress dialog
     virtual void ShowInformation() {}                 // the information view
     virtual void SetProgressCaption(const std::string&) {}  // restored after a search
-    virtual void TransferEnded(long mode, bool ok) { (void)mode; (void)ok; }
+    // Called once per transfer that began, after its message.
+    virtual void TransferEnded(const TransferEnd&) {}
 };
 
-// Questions answered by a later event: AskRetry (text 2003, Retry/Cancel) by
-// CommEngine::OnRetryAnswer, AskPassWord (the password dialog, offering the
-// password entered last) by CommEngine::OnPassWordAnswer. CloseQuestion: the
+// Questions answered by a later event: AskRetry (text 2003, Retry/Cancel)
+// by Connected()->OnRetryAnswer, AskPassWord (the password dialog, offering
+// the password entered last) by OnPassWordAnswer. CloseQuestion: the
 // transfer ended while a question was open (the port was lost, say); the
 // window closes its dialog, and a late answer is ignored.
-class QuestionPort {
+class QuestionPort : public Connectable<QuestionAnswers> {
 public:
     virtual ~QuestionPort() = default;
     virtual void AskRetry() = 0;
@@ -145,12 +233,12 @@ public:
 };
 
 struct CommPorts {
-    Transport* Port = nullptr;
-    ReplyTimer* Timer = nullptr;
-    ProgressSink* Progress = nullptr;  // null: no progress dialog
-    MessagePort* Messages = nullptr;
+    Transport& Port;
+    ReplyTimer& Timer;
+    MessagePort& Messages;
+    QuestionPort& Questions;
+    ProgressSink* Progress = nullptr;    // null: no progress dialog
     TransferListener* Events = nullptr;  // may be null
-    QuestionPort* Questions = nullptr;
 };
 
 // The port search's state (dormant; see link/search.h).
@@ -168,39 +256,29 @@ struct CommSearchState {
     int FoundStopBit = 1;
 };
 
+// The identity check after ParseRadioIdentity: true when the transfer of
+// commMode may go on; otherwise the messages to show, in order (a wrong
+// model and a wrong version together give only the model message).
+bool CheckRadioIdentity(const AppData& d, long commMode, std::vector<CommMessage>& refusals);
+
 // ---- the engine ----------------------------------------------------------------
 
-class CommEngine : public LinkEvents {
+class CommEngine : public LinkEvents, public QuestionAnswers {
 public:
+    // Connects the transport, the reply timer and the question port to
+    // this engine; the destructor disconnects them.
     CommEngine(AppData& d, CommPorts ports);
+    ~CommEngine() override;
+    CommEngine(const CommEngine&) = delete;
+    CommEngine& operator=(const CommEngine&) = delete;
 
-    // What the engine is waiting for right now.
-    // Settle: a write frame sent again after a time-out was acknowledged;
-    // for one reply wait, a second reply to its other copy is dropped before
-    // the next frame goes out.
-    enum class Await {
-        Nothing, ProgramAck, Ident, PassWord, TestData, TestWriteAck, BlockData, BlockAck, EndAck, Settle
-    };
-
-    // ---- state, by the names of the transfer ----
-    long CommMode = CommModeIdle;
-    int CommState = CommStateIdle;
-    long CommAddress = 0;
-    long CommStartAddress = 0;
-    long CommEndAddress = 0;
-    int ProgramRetries = 0;
-    int IdentRetries = 0;
-    int PassWordRetries = 0;
-    std::vector<int> BlockRetries;
-    bool FactoryEntrySent = false;
-    CommSearchState Search;
-
-    // ---- starting a transfer (the commands without their questions) ----
+    // ---- commands ----
     // Each refuses (false, nothing sent) unless CommMode is 0.
     // Read and write run in two halves around the confirmation: Prepare*
     // sets the mode and opens the port (text 2002 and false on failure);
     // Begin* presets the image and sends the first frame. CancelStart closes
-    // the port and leaves the engine idle.
+    // the port and leaves the engine idle (no end is reported: no transfer
+    // began).
     bool PrepareRead();
     bool BeginRead();
     bool PrepareWrite();
@@ -210,13 +288,51 @@ public:
     bool StartRead() { return PrepareRead() && BeginRead(); }
     bool StartWrite() { return PrepareWrite() && BeginWrite(); }
     bool StartInformationRead();
+    // Ends a running information read at once and quietly: port closed,
+    // timer off, an open question closed, CommMode 0, no text 2008 and no
+    // information view; the end is reported as Stopped. False (nothing
+    // done) when no information read runs.
+    bool StopInformationRead();
+    // Sets up a search for a transfer of `mode` over `ports` and starts it.
+    bool StartCommSearch(long mode, const std::vector<std::string>& ports,
+                         const std::string& progressCaption);
 
     // ---- events ----
     void OnBytesReceived(ByteView bytes) override;
     void OnReplyTimeout() override;
-    void OnRetryAnswer(bool retry);
-    void OnPassWordAnswer(bool ok, const std::string& text);
     void OnPortLost() override;
+    void OnRetryAnswer(bool retry) override;
+    void OnPassWordAnswer(bool ok, const std::string& text) override;
+
+    // ---- state, by the names of the transfer (read-only) ----
+    long CommMode() const { return commMode_; }
+    int CommState() const { return commState_; }
+    long CommAddress() const { return commAddress_; }
+    long CommStartAddress() const { return commStartAddress_; }
+    long CommEndAddress() const { return commEndAddress_; }
+    int ProgramRetries() const { return programRetries_; }
+    int IdentRetries() const { return identRetries_; }
+    int PassWordRetries() const { return passWordRetries_; }
+    const std::vector<int>& BlockRetries() const { return blockRetries_; }
+    bool FactoryEntrySent() const { return factoryEntrySent_; }
+    const CommSearchState& Search() const { return search_; }
+    bool Busy() const { return commMode_ != CommModeIdle; }
+
+    // What the engine is waiting for right now.
+    // Settle: a write frame sent again after a time-out was acknowledged;
+    // for one reply wait, a second reply to its other copy is dropped before
+    // the next frame goes out.
+    enum class Await {
+        Nothing, ProgramAck, Ident, PassWord, TestData, TestWriteAck, BlockData, BlockAck, EndAck, Settle
+    };
+    Await Awaiting() const { return awaiting_; }
+    bool QuestionOpen() const { return question_ != Question::None; }
+    bool WaitTimerOn() const { return timerOn_; }
+    // Test data of a factory read, kept until the read has ended well.
+    const std::array<Byte, 32>& PendingTestData() const { return pendingTestData_; }
+
+private:
+    enum class Question { None, Retry, PassWord };
 
     // ---- the steps ----
     bool OpenCommPort();
@@ -236,13 +352,13 @@ public:
     void EndTransferRestart();
     void ResetCommRetries();
     void NextCommStep(int state);
-    void FinishComm(bool result);
+    void FinishComm(bool result, EndReason why);
     bool CheckRadioIdentity();
     // The receive dispatch and the reply time-out.
     void MSComm1_OnComm(ByteView reply);
     void WaitTimer_Timer();
 
-    // ---- port search (link/search.cpp; dormant) ----
+    // ---- port search (search.cpp; dormant) ----
     bool OpenCommPortWith(const std::string& port, int handshaking, int stopBits);
     void ResendProgramCommand();
     void RestartProgramCommand();
@@ -251,33 +367,18 @@ public:
     void OnSearchReply();
     void EndCommSearch();
     void SaveCommSettings();
-    // Sets up a search for a transfer of `mode` over `ports` and starts it.
-    bool StartCommSearch(long mode, const std::vector<std::string>& ports,
-                         const std::string& progressCaption);
 
-    // ---- inspection ----
-    Await Awaiting() const { return awaiting_; }
-    bool QuestionOpen() const { return question_ != Question::None; }
-    bool WaitTimerOn() const { return timerOn_; }
-    // Test data of a factory read, kept until the read has ended well.
-    const std::array<Byte, 32>& PendingTestData() const { return pendingTestData_; }
-
-private:
-    enum class Question { None, Retry, PassWord };
-
+    // ---- helpers ----
     bool Send(const Bytes& frame, int replyLen, Await what);
     void TimerOn();
     void TimerOff();
     void ClosePort();
-    void Post(int textKey, MsgIcon icon = MsgIcon::None);
-    void PostText(const std::string& text, MsgIcon icon = MsgIcon::None);
-    std::string Text(int key) const;
+    void Post(CommMsg key, std::string addedLine = {}, MsgIcon icon = MsgIcon::None);
     void PortFailed();
     void AskRetry(bool reopen);
     void TriesUsedUp(bool closePort);
     void SendBlockOrResume();
     void OnResend();
-    void SendTestDataWriteFrame();
     void SetUpTransferAddresses();
     PortSettings TransferSettings() const;
     void ShowOpenError(OpenResult r);
@@ -289,11 +390,26 @@ private:
     void DecideFactoryPart();
     void Settle();
     void CloseOpenQuestion();
+    void StopAll();
 
     AppData& d_;
     CommPorts p_;
+
+    long commMode_ = CommModeIdle;
+    int commState_ = CommStateIdle;
+    long commAddress_ = 0;
+    long commStartAddress_ = 0;
+    long commEndAddress_ = 0;
+    int programRetries_ = 0;
+    int identRetries_ = 0;
+    int passWordRetries_ = 0;
+    std::vector<int> blockRetries_;
+    bool factoryEntrySent_ = false;
+    CommSearchState search_;
+
     Bytes rx_;
     std::size_t awaitLen_ = 0;
+    double acceptFrom_ = 0;      // clock time before which received bytes are dropped
     Await awaiting_ = Await::Nothing;
     int awaitAddress_ = -1;      // test-data address just requested
     int testWriteBlock_ = -1;    // test-data block just sent
@@ -311,7 +427,6 @@ private:
     bool factoryPart_ = false;    // this write runs the factory test-data part
     bool testDataDone_ = false;   // both test-data blocks written
     bool testDataSkipped_ = false;  // factory write without a test-data block
-    bool searchOpenedAtStart_ = false;
 };
 
 }  // namespace rp

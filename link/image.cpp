@@ -1,5 +1,7 @@
 #include "link/image.h"
 
+#include <algorithm>
+
 #include "core/numtext.h"
 
 namespace rp {
@@ -44,13 +46,20 @@ std::uint16_t ImageReader::U16BigEndian(Long a) const {
     return static_cast<std::uint16_t>((U8(a) << 8) | U8(a + 1));
 }
 
+// The count bytes from a, after checking both ends (out_of_range as U8).
+const Byte* ImageReader::Bytes(Long a, int count) const {
+    if (count <= 0) return r_->data();
+    (void)r_->at(static_cast<std::size_t>(a));
+    (void)r_->at(static_cast<std::size_t>(a + count - 1));
+    return r_->data() + a;
+}
+
 std::string ImageReader::HexDigits(Long a, int count) const {
-    std::string s;
-    s.reserve(static_cast<std::size_t>(count) * 2);
+    const Byte* p = Bytes(a, count);
+    std::string s(static_cast<std::size_t>(count > 0 ? count : 0) * 2, '0');
     for (int i = 0; i < count; ++i) {
-        Byte b = U8(a + i);
-        s.push_back(kHex[b >> 4]);
-        s.push_back(kHex[b & 0x0F]);
+        s[static_cast<std::size_t>(2 * i)] = kHex[p[i] >> 4];
+        s[static_cast<std::size_t>(2 * i + 1)] = kHex[p[i] & 0x0F];
     }
     return s;
 }
@@ -70,9 +79,8 @@ std::string ImageReader::Chars(Long a, int max, bool stopAtFF) const {
 }
 
 std::string ImageReader::RawChars(Long a, int count) const {
-    std::string s;
-    for (int i = 0; i < count; ++i) s.push_back(static_cast<char>(U8(a + i)));
-    return s;
+    const Byte* p = Bytes(a, count);
+    return count > 0 ? std::string(reinterpret_cast<const char*>(p), static_cast<std::size_t>(count)) : std::string();
 }
 
 void ImageWriter::SetU8(Long a, Byte v) { w_->at(static_cast<std::size_t>(a)) = v; }
@@ -83,14 +91,20 @@ void ImageWriter::SetU16(Long a, std::uint16_t v) {
 }
 
 void ImageWriter::Fill(Long first, Long last, Byte v) {
-    for (Long a = first; a <= last; ++a) SetU8(a, v);
+    if (first > last) return;
+    (void)w_->at(static_cast<std::size_t>(first));  // both ends checked, the bytes between set at once
+    (void)w_->at(static_cast<std::size_t>(last));
+    std::fill(w_->begin() + first, w_->begin() + last + 1, v);
 }
 
 bool ImageWriter::SetHexDigits(Long a, std::string_view pairs) {
+    if (pairs.size() < 2) return pairs.empty();
+    (void)Bytes(a, static_cast<int>(pairs.size() / 2));  // both ends checked
+    Byte* p = w_->data() + a;
     for (std::size_t i = 0; i + 1 < pairs.size(); i += 2) {
         int hi = HexDigitValue(pairs[i]), lo = HexDigitValue(pairs[i + 1]);
         if (hi < 0 || lo < 0) return false;
-        SetU8(a + static_cast<Long>(i / 2), static_cast<Byte>(hi * 16 + lo));
+        p[i / 2] = static_cast<Byte>(hi * 16 + lo);
     }
     return pairs.size() % 2 == 0;
 }
@@ -106,8 +120,10 @@ void ImageWriter::SetPaddedText(Long a, int width, std::string_view t, Byte pad,
         Fill(a, a + width - 1, emptyFill);
         return;
     }
-    for (int k = 0; k < width; ++k)
-        SetU8(a + k, k < static_cast<int>(t.size()) ? static_cast<Byte>(t[k]) : pad);
+    if (width <= 0) return;
+    (void)Bytes(a, width);  // both ends checked
+    Byte* p = w_->data() + a;
+    for (int k = 0; k < width; ++k) p[k] = k < static_cast<int>(t.size()) ? static_cast<Byte>(t[k]) : pad;
 }
 
 bool IsDecimalDigits(std::string_view s) {

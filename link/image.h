@@ -73,6 +73,7 @@ inline constexpr Long ReadSecondPhase = 0x03A0;
 inline constexpr Long WriteFirstBlock = 0x0100;
 inline constexpr Long LastBlock = 0x3F70;
 inline constexpr Long InfoLastBlock = 0x00F0;
+inline constexpr Long InfoBlockEnd = 0x00FF;       // upper bound of an information read
 }  // namespace addr
 
 inline constexpr Long kFreImageSize = 32;
@@ -103,6 +104,8 @@ public:
     std::string RawChars(Long a, int count) const;
 
 protected:
+    // The count bytes from a, both ends checked (std::out_of_range).
+    const Byte* Bytes(Long a, int count) const;
     const CommBytes* r_;
 };
 

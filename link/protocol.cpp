@@ -121,6 +121,11 @@ bool IsPassWordOK(ByteView r, std::string_view inputPassWord) {
     return radio.empty() || radio == inputPassWord;
 }
 
+bool IsPassWordBlockReply(ByteView r, int commState, int blockSize) {
+    return commState == CommStatePassWord && IsDataFrame(r) &&
+           DataFrameAddress(r) == kPassWordBlockAddress && DataFrameLen(r) == blockSize;
+}
+
 bool IsTestDataReplyValid(ByteView r, int requestedAddress) {
     if (requestedAddress != 0x0000 && requestedAddress != 0x0010) return false;
     return IsDataFrame(r) && DataFrameAddress(r) == requestedAddress && DataFrameLen(r) == 16;

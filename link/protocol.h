@@ -18,6 +18,29 @@ namespace rp {
 using Bytes = std::vector<Byte>;
 using ByteView = std::span<const Byte>;
 
+// ---- transfer mode and state (kept by the transfer engine) -------------------
+
+enum CommModeKind : long {
+    CommModeIdle = 0,
+    CommModeRead = 1,
+    CommModeWrite = 2,
+    CommModeInfo = 3,
+    CommModeSearch = 9,
+};
+
+enum CommStateKind : int {
+    CommStateIdle = 0,
+    CommStateProgram = 1,
+    CommStateIdent = 2,
+    CommStatePassWord = 3,
+    CommStateBlocks = 4,
+    CommStateTestRead0 = 30,
+    CommStateTestRead1 = 31,
+    CommStateTestWrite0 = 32,
+    CommStateRestart = 45,
+    CommStateFinish = 69,
+};
+
 // ---- fixed values of the link ----------------------------------------------
 
 // LEN of every block frame (ReadBlockSize and WriteBlockSize are 16).
@@ -98,6 +121,10 @@ int NormalizeBandByte(Byte b);
 // The radio's password held in data bytes 12..15 of the password block's
 // DataFrame ("" when the radio has none).
 std::string PassWordOfBlock(ByteView r);
+// The reply to the password block request: only while commState is
+// CommStatePassWord, a DataFrame for 0x0040 with LEN equal to the block size.
+// In any other state a frame for 0x0040 is an ordinary image block.
+bool IsPassWordBlockReply(ByteView r, int commState, int blockSize = kBlockSize);
 // True when the radio has no password or `inputPassWord` equals it.
 bool IsPassWordOK(ByteView r, std::string_view inputPassWord);
 

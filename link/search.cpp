@@ -9,12 +9,23 @@ namespace rp {
 
 bool IsLink2(ByteView b) { return b.size() >= 3 && b[0] == 'R' && b[1] == 'Z' && b[2] == AckByte; }
 
+LinkTest::LinkTest(AppData& d, Transport& port, ReplyTimer& timer, MessagePort& messages)
+    : d_(d), port_(port), timer_(timer), messages_(messages) {
+    port_.Connect(this);
+    timer_.Connect(this);
+}
+
+LinkTest::~LinkTest() {
+    port_.Disconnect(this);
+    timer_.Disconnect(this);
+}
+
 bool LinkTest::initComm2() {
     if (port_.IsOpen()) port_.Close();
     PortSettings s;
     s.Device = d_.ComDevice;
     if (s.Device.empty() || port_.Open(s) != OpenResult::Ok) {
-        messages_.Post("Cannot Open Communication Port.", MsgIcon::Critical);
+        messages_.Post({CommMsg::LinkOpenFailed, "", MsgIcon::Critical});
         return false;
     }
     return true;
@@ -22,12 +33,12 @@ bool LinkTest::initComm2() {
 
 void LinkTest::WriteLink2() {
     rx_.clear();
-    port_.Flush();
+    port_.ClearInput();
     acknowledged_ = false;
     waiting_ = true;
     if (!port_.Write(BuildProgramCommand())) {
         waiting_ = false;
-        messages_.Post("Communication Error!", MsgIcon::None);
+        messages_.Post({CommMsg::LinkNoAnswer, "", MsgIcon::None});
         return;
     }
     timer_.Start(kReplyTimeoutMs);
@@ -60,7 +71,7 @@ void LinkTest::OnReplyTimeout() {
     if (!waiting_) return;
     timer_.Stop();
     waiting_ = false;
-    messages_.Post("Communication Error!", MsgIcon::None);
+    messages_.Post({CommMsg::LinkNoAnswer, "", MsgIcon::None});
 }
 
 void LinkTest::OnPortLost() {
@@ -74,27 +85,27 @@ bool CommEngine::OpenCommPortWith(const std::string& port, int handshaking, int 
     s.Handshaking = handshaking;
     s.StopBits = stopBits;
     if (port.empty()) return false;
-    return p_.Port->Open(s) == OpenResult::Ok;
+    return p_.Port.Open(s) == OpenResult::Ok;
 }
 
 void CommEngine::ResendProgramCommand() {
-    if (IsTransferMode(CommMode) || CommMode == CommModeSearch) {
-        CommState = CommStateProgram;
+    if (IsTransferMode(commMode_) || commMode_ == CommModeSearch) {
+        commState_ = CommStateProgram;
     } else {
-        CommMode = CommModeIdle;
-        CommState = CommStateIdle;
+        commMode_ = CommModeIdle;
+        commState_ = CommStateIdle;
     }
     Send(BuildProgramCommand(), kProgramAckLen, Await::ProgramAck);
 }
 
 void CommEngine::RestartProgramCommand() {
-    ProgramRetries = kFrameTries;
-    IdentRetries = kFrameTries;
+    programRetries_ = kFrameTries;
+    identRetries_ = kFrameTries;
     ResendProgramCommand();
 }
 
 void CommEngine::TryNextCommSetting(bool advance) {
-    CommSearchState& s = Search;
+    CommSearchState& s = search_;
     const int count = static_cast<int>(s.SearchPorts.size());
     if (advance) {
         if (++s.SearchHandshaking > 3) {
@@ -126,8 +137,8 @@ void CommEngine::TryNextCommSetting(bool advance) {
 
 bool CommEngine::IsSearchedRadio() {
     TimerOff();
-    if (IsModelMatch(d_.CurModel, d_.RadioModel, CommMode)) return true;
-    CommSearchState& s = Search;
+    if (IsModelMatch(d_.CurModel, d_.RadioModel, commMode_)) return true;
+    CommSearchState& s = search_;
     if (!s.SearchFound) {
         s.SearchFound = true;
         s.FoundPort = s.SearchPort;
@@ -139,19 +150,19 @@ bool CommEngine::IsSearchedRadio() {
 
 void CommEngine::OnSearchReply() {
     TimerOff();
-    if (CommMode != CommModeSearch) return;
-    CommSearchState& s = Search;
-    if (CommState == CommStateProgram) {
-        CommState = CommStateIdent;
+    if (commMode_ != CommModeSearch) return;
+    CommSearchState& s = search_;
+    if (commState_ == CommStateProgram) {
+        commState_ = CommStateIdent;
         SendIdentRequest();
-    } else if (CommState == CommStateIdent) {
+    } else if (commState_ == CommStateIdent) {
         if (IsSearchedRadio()) {
-            CommMode = s.SearchSavedMode;
-            CommState = CommStateProgram;
+            commMode_ = s.SearchSavedMode;
+            commState_ = CommStateProgram;
             // The transfer gets its three tries per frame again: the
             // search used up those of this setting.
-            ProgramRetries = kFrameTries;
-            IdentRetries = kFrameTries;
+            programRetries_ = kFrameTries;
+            identRetries_ = kFrameTries;
             d_.ComDevice = s.SearchPort;
             d_.ComHandshaking = static_cast<Integer>(s.SearchHandshaking);
             d_.ComStopBit = static_cast<Integer>(s.SearchStopBit);
@@ -170,23 +181,25 @@ void CommEngine::OnSearchReply() {
 }
 
 void CommEngine::EndCommSearch() {
-    CommSearchState& s = Search;
-    CommMode = s.SearchSavedMode;
+    CommSearchState& s = search_;
+    commMode_ = s.SearchSavedMode;
     if (p_.Events) p_.Events->SetProgressCaption(s.SearchSavedCaption);
     if (s.SearchFound) {
         d_.ComDevice = s.FoundPort;
         d_.ComHandshaking = static_cast<Integer>(s.FoundHandshaking);
         d_.ComStopBit = static_cast<Integer>(s.FoundStopBit);
-        CommState = CommStateProgram;
-        ProgramRetries = kFrameTries;  // as above: fresh tries for the transfer
-        IdentRetries = kFrameTries;
+        commState_ = CommStateProgram;
+        programRetries_ = kFrameTries;  // as above: fresh tries for the transfer
+        identRetries_ = kFrameTries;
         SaveCommSettings();
         if (OpenCommPortWith(s.FoundPort, s.FoundHandshaking, s.FoundStopBit)) {
             SendTransferEntry();
             return;
         }
+        FinishComm(false, EndReason::PortLost);
+        return;
     }
-    FinishComm(false);
+    FinishComm(false, EndReason::TimeOut);
 }
 
 void CommEngine::SaveCommSettings() {
@@ -197,13 +210,13 @@ void CommEngine::SaveCommSettings() {
 
 bool CommEngine::StartCommSearch(long mode, const std::vector<std::string>& ports,
                                  const std::string& progressCaption) {
-    if (CommMode != CommModeIdle || ports.empty() || !IsTransferMode(mode)) return false;
+    if (commMode_ != CommModeIdle || ports.empty() || !IsTransferMode(mode)) return false;
     // The transfer the search runs for, set up as OpenCommPort would, but
     // without opening a port: the search opens its own.
-    CommMode = mode;
+    commMode_ = mode;
     SetUpTransferAddresses();
     TimerOff();
-    CommState = CommStateIdle;
+    commState_ = CommStateIdle;
     ClosePort();
     ClearCommImage(d_);
     if (mode == CommModeRead) {
@@ -213,7 +226,7 @@ bool CommEngine::StartCommSearch(long mode, const std::vector<std::string>& port
         SetCommDataByAll(d_);
         PrepareWriteProgress(d_);
         if (!d_.CommDataOK) {
-            CommMode = CommModeIdle;
+            commMode_ = CommModeIdle;
             return false;
         }
         DecideFactoryPart();  // the same rule as a write started directly
@@ -221,7 +234,7 @@ bool CommEngine::StartCommSearch(long mode, const std::vector<std::string>& port
     ResetCommRetries();
     d_.ProgressPercent = 0;
 
-    CommSearchState& s = Search;
+    CommSearchState& s = search_;
     s = CommSearchState{};
     s.SearchSavedMode = mode;
     s.SearchSavedCaption = progressCaption;
@@ -231,7 +244,7 @@ bool CommEngine::StartCommSearch(long mode, const std::vector<std::string>& port
     s.SearchHandshaking = 0;
     s.SearchStopBit = 1;
     s.SearchFound = false;
-    CommMode = CommModeSearch;
+    commMode_ = CommModeSearch;
     TryNextCommSetting(false);
     return true;
 }

@@ -22,20 +22,25 @@ bool IsLink2(ByteView bytes);
 // 100 ms close after an acknowledgement) lives with the windows.
 class LinkTest : public LinkEvents {
 public:
-    LinkTest(AppData& d, Transport& port, ReplyTimer& timer, MessagePort& messages)
-        : d_(d), port_(port), timer_(timer), messages_(messages) {}
+    // Connects the port and the timer to this test; the destructor
+    // disconnects them.
+    LinkTest(AppData& d, Transport& port, ReplyTimer& timer, MessagePort& messages);
+    ~LinkTest() override;
+    LinkTest(const LinkTest&) = delete;
+    LinkTest& operator=(const LinkTest&) = delete;
 
     // Opens d.ComDevice (9600, 8N1, no flow control); on failure shows
-    // "Cannot Open Communication Port." and gives false.
+    // "Cannot Open Communication Port." (LinkOpenFailed) and gives false.
     bool initComm2();
-    // Empties both buffers, sends ProgramCommand, starts the 300 ms wait.
+    // Empties the receive buffer, sends ProgramCommand, starts the 300 ms wait.
     void WriteLink2();
     // initComm2, then WriteLink2 when the port opened.
     void Run();
     void Close();
 
     void OnBytesReceived(ByteView bytes) override;
-    // No acknowledgement: "Communication Error!"; the port stays open.
+    // No acknowledgement: "Communication Error!" (LinkNoAnswer); the port
+    // stays open.
     void OnReplyTimeout() override;
     void OnPortLost() override;
 

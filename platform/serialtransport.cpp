@@ -1,6 +1,8 @@
 #include "platform/serialtransport.h"
 
 #include <poll.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -14,6 +16,13 @@ OpenResult CheckDeviceAccess(const std::string& path) {
     if (path.empty()) return OpenResult::Failed;
     if (access(path.c_str(), R_OK | W_OK) == 0) return OpenResult::Ok;
     return errno == EACCES ? OpenResult::AccessDenied : OpenResult::Failed;
+}
+
+bool IsPseudoTerminal(int fd) {
+    struct stat st {};
+    if (fd < 0 || fstat(fd, &st) != 0 || !S_ISCHR(st.st_mode)) return false;
+    const unsigned m = major(st.st_rdev);
+    return (m >= 136 && m <= 143) || m == 3;  // Unix 98 slaves, legacy BSD slaves
 }
 
 QtSerialTransport::QtSerialTransport(QObject* parent) : QObject(parent) {
@@ -51,6 +60,8 @@ OpenResult QtSerialTransport::Open(const PortSettings& s) {
     port_.clearError();
     if (!port_.isOpen()) return OpenResult::Failed;  // gone while being set up
     opened_ = path;
+    pseudoTerminal_ = IsPseudoTerminal(static_cast<int>(port_.handle()));
+    byteMs_ = (1.0 + s.DataBits + (s.StopBits == 2 ? 2 : 1)) * 1000.0 / (s.BaudRate > 0 ? s.BaudRate : 9600);
     return OpenResult::Ok;
 }
 
@@ -68,10 +79,16 @@ void QtSerialTransport::Close() {
 
 bool QtSerialTransport::IsOpen() const { return port_.isOpen(); }
 
-void QtSerialTransport::Flush() {
+void QtSerialTransport::ClearInput() {
     if (!port_.isOpen()) return;
-    port_.clear(QSerialPort::AllDirections);
+    // Input only: a frame still leaving must not be cut off.
+    port_.clear(QSerialPort::Input);
     port_.readAll();  // and whatever Qt already holds
+}
+
+double QtSerialTransport::ByteTimeMs() const {
+    if (!port_.isOpen() || (pseudoTerminal_ && !ptyPaced_)) return 0;
+    return byteMs_;
 }
 
 bool QtSerialTransport::Write(ByteView bytes) {
@@ -85,8 +102,9 @@ bool QtSerialTransport::Write(ByteView bytes) {
 
 void QtSerialTransport::OnReadyRead() {
     const QByteArray data = port_.readAll();
-    if (data.isEmpty() || !engine_) return;
-    engine_->OnBytesReceived(ByteView(reinterpret_cast<const Byte*>(data.constData()),
+    LinkEvents* events = Connected();
+    if (data.isEmpty() || !events) return;
+    events->OnBytesReceived(ByteView(reinterpret_cast<const Byte*>(data.constData()),
                                       static_cast<std::size_t>(data.size())));
 }
 
@@ -125,17 +143,21 @@ void QtSerialTransport::OnError(QSerialPort::SerialPortError e) {
     QMetaObject::invokeMethod(
         this,
         [this, session] {
-            if (session == session_ && engine_) engine_->OnPortLost();
+            if (session != session_) return;
+            if (LinkEvents* events = Connected()) events->OnPortLost();
         },
         Qt::QueuedConnection);
 }
 
 QtReplyTimer::QtReplyTimer(QObject* parent) : QObject(parent) {
+    clock_.start();
     timer_.setSingleShot(true);
     connect(&timer_, &QTimer::timeout, this, [this] {
-        if (engine_) engine_->OnReplyTimeout();
+        if (LinkEvents* events = Connected()) events->OnReplyTimeout();
     });
 }
+
+double QtReplyTimer::NowMs() const { return static_cast<double>(clock_.nsecsElapsed()) / 1e6; }
 
 void QtReplyTimer::Start(int ms) {
     timer_.setTimerType(Qt::PreciseTimer);

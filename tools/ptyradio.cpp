@@ -116,12 +116,15 @@ void PtyRadio::Serve(const std::atomic<bool>& stop) {
                     inFree = std::max(inFree, now) + Ms(SimRadio::WireMs(static_cast<std::size_t>(n)));
                     at = inFree;
                 }
+                Clock::time_point lastDue = at;
                 for (auto& rep : replies) {
                     Clock::time_point due = at + Ms(rep.delayMs);
+                    if (rep.gapMs > 0) due = std::max(due, lastDue + Ms(rep.gapMs));
                     if (paced) {
-                        due = std::max(due, outFree) + Ms(SimRadio::WireMs(rep.bytes.size()));
+                        due = std::max(due, outFree + Ms(rep.gapMs)) + Ms(SimRadio::WireMs(rep.bytes.size()));
                         outFree = due;
                     }
+                    lastDue = due;
                     out.push_back({due, std::move(rep.bytes)});
                 }
                 bool hung;

@@ -146,6 +146,14 @@ void SimRadio::Reply(Bytes r, bool dataFrame, std::vector<SimReply>& out) {
     Note('<', r);
     rep.bytes = std::move(r);
     out.push_back(std::move(rep));
+    if (Options.StrayAckEvery > 0 && replies_ % Options.StrayAckEvery == 0) {
+        SimReply stray;
+        stray.bytes = Bytes{kAck};
+        stray.delayMs = out.back().delayMs;
+        stray.gapMs = Options.StrayGapMs;
+        if (LogEnabled) log_.push_back("< 06 (stray)");
+        out.push_back(std::move(stray));
+    }
 }
 
 void SimRadio::Frame(const Bytes& f, std::vector<SimReply>& out) {
@@ -201,8 +209,9 @@ void SimRadio::Frame(const Bytes& f, std::vector<SimReply>& out) {
         const int a = f[1] * 256 + f[2];
         const int len = f[3];
         const bool good = len == 16 && f.back() == kAck && rp::IsCheckSumOK(f, 1) && a + len <= kMemorySize;
-        const bool forced = Options.ResendAt > 0 && writes_ >= Options.ResendAt &&
-                            writes_ < Options.ResendAt + Options.ResendTimes;
+        const bool forced = (Options.ResendAt > 0 && writes_ >= Options.ResendAt &&
+                             writes_ < Options.ResendAt + Options.ResendTimes) ||
+                            (Options.ResendEvery > 0 && writes_ % Options.ResendEvery == 0);
         if (a < 0x0100 && !FactoryMode) violations_.push_back(a);  // taken or not
         if (!good || forced) {
             Reply(Bytes{kResend}, false, out);

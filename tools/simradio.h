@@ -40,8 +40,11 @@ struct SimOptions {
     int BadChecksum = 0;     // the n-th data frame carries a wrong checksum
     int WrongAddress = 0;    // the n-th data frame is the previous block's
     int ExtraByte = 0;       // the n-th reply carries one byte more
+    int StrayAckEvery = 0;   // every n-th reply is followed by a lone 06,
+    int StrayGapMs = 1;      //   sent on its own this long after the reply
     int ResendAt = 0;        // the n-th write frame and the ResendTimes-1
     int ResendTimes = 0;     //   write frames after it get 0x0A
+    int ResendEvery = 0;     // every n-th write frame gets 0x0A
     int HangUpAfter = 0;     // the line goes dead after n frames
     bool NoiseOnOpen = false;  // junk on the line before the first reply
     bool Paced = false;      // 9600 baud 8N1 in both directions
@@ -50,6 +53,7 @@ struct SimOptions {
 struct SimReply {
     Bytes bytes;
     int delayMs = 0;  // on top of the wire time when paced
+    int gapMs = 0;    // the line stays idle this long after the reply before it
 };
 
 class SimRadio {

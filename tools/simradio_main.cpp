@@ -37,6 +37,7 @@ const char* kUsage =
     "  --load FILE  --dump FILE   16,384-byte memory image in / out (on exit)\n"
     "  faults (n counts from 1): --drop n  --delay n  --delay-ms MS  --bad-checksum n\n"
     "    --wrong-address n  --extra-byte n  --resend n,k  --hang-up n  --noise\n"
+    "    --stray n (a lone 06 1 ms after every n-th reply)  --resend-every n\n"
     "  --paced                 9600 baud 8N1 in both directions\n"
     "  --quiet                 no frame log\n";
 }  // namespace
@@ -83,6 +84,8 @@ int main(int argc, char** argv) {
             ok = ok && comma != std::string_view::npos && ToInt(s.substr(0, comma), o.ResendAt) &&
                  ToInt(s.substr(comma + 1), o.ResendTimes);
         } else if (a == "--hang-up") ok = nextInt(o.HangUpAfter);
+        else if (a == "--stray") ok = nextInt(o.StrayAckEvery);
+        else if (a == "--resend-every") ok = nextInt(o.ResendEvery);
         else if (a == "--noise") o.NoiseOnOpen = true;
         else if (a == "--paced") o.Paced = true;
         else if (a == "--quiet") quiet = true;

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <cmath>
 #include <cstring>
 #include <filesystem>
@@ -411,6 +414,65 @@ TEST_F(DataFiles, AFailedRenamePutsBackTheFilesAlreadyReplaced) {
     EXPECT_TRUE(d.IsUntitled);
     EXPECT_EQ(d.FileData, snapshot);
     EXPECT_EQ(d.TestDataBuf[35], 0);
+}
+
+// A save over a file of the set that the user may not write is refused
+// before anything is written, as a save in place would fail; the data stays
+// modified. Root may write anything: the save then runs as an unprivileged
+// user in a child process.
+TEST_F(DataFiles, ASaveOverAReadOnlyFileIsRefused) {
+    struct Case {
+        const char* name;
+        const char* readOnly;  // "" : none (the control case)
+    } cases[] = {{"Writable", ""}, {"DataFile", "x.dat"}, {"ChannelFile", "x.fre"}, {"Companion", "x.ted"}};
+    d.FactoryTestMode = true;
+    std::filesystem::create_directory(P("s"));
+    ASSERT_TRUE(SaveAs(P("s/x.dat")));
+    std::filesystem::permissions(P("s"), std::filesystem::perms::all);
+    std::filesystem::permissions(tmp.path(), std::filesystem::perms::all);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        for (const char* f : {"x.dat", "x.fre", "x.ted"})
+            std::filesystem::permissions(P(std::string("s/") + f),
+                                         *c.readOnly && std::string(f) == c.readOnly
+                                             ? std::filesystem::perms::owner_read | std::filesystem::perms::group_read |
+                                                   std::filesystem::perms::others_read
+                                             : std::filesystem::perms::all & ~std::filesystem::perms::owner_exec &
+                                                   ~std::filesystem::perms::group_exec &
+                                                   ~std::filesystem::perms::others_exec);
+        const std::string dat = ReadFile(P("s/x.dat")), fre = ReadFile(P("s/x.fre")), ted = ReadFile(P("s/x.ted"));
+        d.DataFilePath = P("s/x.dat");
+        d.IsUntitled = false;
+        d.FreData[0].Name.Set(c.name);
+        d.TestDataBuf[5] ^= 0x5A;
+        ASSERT_TRUE(IsDataChanged(d));
+        notes.shown.clear();
+        // 0 saved, 1 refused with "file error." and everything as it was, 2 anything else.
+        auto attempt = [&]() -> int {
+            const bool saved = SaveDataFile(d);
+            if (saved) return IsDataChanged(d) ? 2 : 0;
+            const bool untouched = ReadFile(P("s/x.dat")) == dat && ReadFile(P("s/x.fre")) == fre &&
+                                   ReadFile(P("s/x.ted")) == ted && FilesIn(P("s")).size() == 3;
+            return untouched && IsDataChanged(d) && notes.Texts() == std::vector<std::string>{kFileError} ? 1 : 2;
+        };
+        int result = 2;
+        if (geteuid() != 0) {
+            result = attempt();
+        } else {
+            const pid_t child = fork();
+            ASSERT_GE(child, 0);
+            if (child == 0) {
+                if (setgid(65534) != 0 || setuid(65534) != 0) _exit(100);
+                _exit(attempt());
+            }
+            int status = 0;
+            ASSERT_EQ(waitpid(child, &status, 0), child);
+            ASSERT_TRUE(WIFEXITED(status));
+            result = WEXITSTATUS(status);
+            ASSERT_NE(result, 100) << "could not become an unprivileged user";
+        }
+        EXPECT_EQ(result, *c.readOnly ? 1 : 0);
+    }
 }
 
 TEST_F(DataFiles, AFailedFirstSaveLeavesNoNewFiles) {

@@ -34,13 +34,13 @@ protected:
         WriteFile(tmp / "language/english.ini", "[OTHER]\n101=OK\n");
         WriteFile(tmp / "language/mysetup.ini",
                   "[language]\nIsFirstRun=1\nSkin=\ncomPort=3\nHandshaking=2\nStopBit=2\n"
-                  "FactoryFres=1\n");
+                  "FactoryFres=1\ncomDevice=/dev/ttyUSB3\n");
         // The shipped default files.
         std::filesystem::copy(std::string(RP_SOURCE_DIR) + "/Init", tmp / "Init");
         hooks.LanguageIndex = 1;
         hooks.Today = CalendarDate{2031, 12, 9};
-        hooks.CheckComPort = [this](AppData& a) {
-            calls.push_back("CheckComPort");
+        hooks.CheckComPort = [this](AppData& a, const Settings& s) {
+            calls.push_back("CheckComPort(" + a.ComDevice + "," + std::to_string(s.comPort) + ")");
             a.ComPortNumber = 4;
         };
         hooks.InitPrintStrings = [this](AppData&) { calls.push_back("InitPrintStrings"); };
@@ -83,8 +83,8 @@ TEST_F(Startup, PreparesAnUntitledDefaultDataSet) {
     EXPECT_EQ(d.WorkData.FreDataCount, 8);
     EXPECT_EQ(d.FreData[0].RxFre.Trim(), "044000000");
     EXPECT_FALSE(d.FactoryTestMode);
-    EXPECT_EQ(calls, (std::vector<std::string>{"CheckComPort", "InitPrintStrings", "ShowSplash",
-                                               "LoadBatchFunFile"}));
+    EXPECT_EQ(calls, (std::vector<std::string>{"CheckComPort(/dev/ttyUSB3,3)", "InitPrintStrings",
+                                               "ShowSplash", "LoadBatchFunFile"}));
 }
 
 TEST_F(Startup, ReadsTheSettingsAndRewritesFirstRunAndPort) {
@@ -94,6 +94,7 @@ TEST_F(Startup, ReadsTheSettingsAndRewritesFirstRunAndPort) {
     EXPECT_EQ(d.ComStopBit, 2);
     EXPECT_EQ(d.FactoryFresFlag, 1);
     EXPECT_EQ(d.ComPortNumber, 4);
+    EXPECT_EQ(d.ComDevice, "/dev/ttyUSB3");  // the saved device, carried
     EXPECT_EQ(Setting("IsFirstRun"), "0");
     EXPECT_EQ(Setting("comPort"), "4");
 
@@ -105,6 +106,7 @@ TEST_F(Startup, ReadsTheSettingsAndRewritesFirstRunAndPort) {
     Main(e, hooks);
     EXPECT_FALSE(e.FirstRunFlag);
     EXPECT_EQ(e.ComPortNumber, 4);
+    EXPECT_EQ(e.ComDevice, "/dev/ttyUSB3");
     EXPECT_EQ(Setting("IsFirstRun"), "0");
 }
 

@@ -8,10 +8,12 @@
 #include "core/banks.h"
 #include "core/channelstore.h"
 #include "core/datafiles.h"
+#include "core/profile.h"
 #include "core/startup.h"
 #include "core/tempfolder.h"
 #include "link/codec.h"
 #include "link/linkfakes.h"
+#include "link/ports.h"
 #include "link/skiplist.h"
 
 using namespace rp;
@@ -19,19 +21,30 @@ using namespace rp::test;
 
 namespace {
 
-// A program folder with the shipped language, settings and default files.
+// The fake transport's device, the one serial port of this machine.
+class OnePort : public PortListProvider {
+public:
+    std::vector<PortInfo> Ports() override { return {{"/dev/fake0", "/dev/fake0"}}; }
+    bool Exists(const std::string& path) override { return path == "/dev/fake0"; }
+};
+
+// A program folder with the shipped language, settings and default files;
+// the settings name the port, as the port dialog saved it.
 void StartProgram(AppData& d, const TempFolder& folder) {
+    d.ComDevice.clear();  // only the settings file names the port
     d.AppFolder = folder.path();
     d.UserConfigDir = folder / "user";
     if (!std::filesystem::exists(folder / "Init")) {
         std::filesystem::copy(std::string(RP_SOURCE_DIR) + "/Init", folder / "Init");
         std::filesystem::copy(std::string(RP_SOURCE_DIR) + "/language", folder / "language");
+        WriteProfileString(folder / "language/mysetup.ini", "language", "comDevice", "/dev/fake0");
     }
+    OnePort ports;
     StartupHooks hooks;
     hooks.LanguageIndex = 1;
     hooks.Today = CalendarDate{2031, 12, 9};
+    hooks.CheckComPort = [&ports](AppData& a, const Settings& s) { CheckComPortAtStartup(a, ports, s); };
     Main(d, hooks);
-    d.ComDevice = "/dev/fake0";
 }
 
 }  // namespace
@@ -54,7 +67,7 @@ TEST(EndToEnd, EditedDataSurvivesRadioAndFiles) {
     ASSERT_TRUE(IsDataChanged(writer.d));
     ASSERT_TRUE(writer.engine.StartWrite());
     ASSERT_TRUE(writer.Finish());
-    ASSERT_EQ(writer.messages.texts, std::vector<std::string>{"T2005"});
+    ASSERT_EQ(writer.messages.Keys(), std::vector<CommMsg>{CommMsg::WriteOK});
     EXPECT_TRUE(writer.radio.Violations().empty());
 
     // Second run: read the radio; the data comes back as written.
@@ -63,7 +76,7 @@ TEST(EndToEnd, EditedDataSurvivesRadioAndFiles) {
     StartProgram(reader.d, folder);
     ASSERT_TRUE(reader.engine.StartRead());
     ASSERT_TRUE(reader.Finish());
-    ASSERT_EQ(reader.messages.texts, std::vector<std::string>{"T2004"});
+    ASSERT_EQ(reader.messages.Keys(), std::vector<CommMsg>{CommMsg::ReadOK});
     EXPECT_FALSE(IsDataChanged(reader.d));
     EXPECT_TRUE(reader.d.IsUntitled);
     const int i17 = FindFreDataIndex(reader.d, 17);

@@ -2,8 +2,9 @@
 // Fakes for the transfer engine: a virtual clock with an event queue, a
 // reply timer on that clock, a transport wired to the simulated radio (its
 // replies arrive as later events, after a latency and, when paced, the wire
-// time of 9600 baud 8N1), and recording message, question, progress and
-// end ports. Nothing here sleeps: a whole transfer runs in microseconds.
+// time of 9600 baud 8N1 in both directions), and recording message,
+// question, progress and end ports. Nothing here sleeps: a whole transfer
+// runs in microseconds.
 #include <cstdint>
 #include <deque>
 #include <functional>
@@ -60,7 +61,6 @@ class FakeTimer : public ReplyTimer {
 public:
     explicit FakeTimer(FakeLoop& l) : loop(l) {}
     FakeLoop& loop;
-    LinkEvents* engine = nullptr;
     int generation = 0;
     int starts = 0;
     std::vector<double> fired;  // times of the ticks delivered
@@ -68,12 +68,13 @@ public:
         ++starts;
         const int g = ++generation;
         loop.After(ms, [this, g] {
-            if (g != generation || !engine) return;
+            if (g != generation || !Connected()) return;
             fired.push_back(loop.now);
-            engine->OnReplyTimeout();
+            Connected()->OnReplyTimeout();
         });
     }
     void Stop() override { ++generation; }
+    double NowMs() const override { return loop.now; }
 };
 
 // The transport, wired to a simulated radio.
@@ -82,9 +83,8 @@ public:
     SimTransport(FakeLoop& l, sim::SimRadio& r) : loop(l), radio(r) {}
     FakeLoop& loop;
     sim::SimRadio& radio;
-    LinkEvents* engine = nullptr;
     double latencyMs = 1;
-    bool paced = false;           // 9600 baud 8N1 both ways
+    bool paced = false;           // 9600 baud 8N1 both ways, and said so
     int failOpens = 0;            // the next n opens fail
     bool denyAccess = false;      // opens fail as a permission refusal
     int failWriteAt = 0;          // the n-th write fails (1-based)
@@ -99,7 +99,9 @@ public:
     std::vector<PortSettings> openedWith;
     std::vector<Bytes> sent;
     int session = 0;
-    double lineFree = 0;
+    double lineFree = 0;     // radio to program: the line is busy until then
+    double outLineFree = 0;  // program to radio
+    int inputClears = 0;
 
     OpenResult Open(const PortSettings& s) override {
         ++opens;
@@ -120,34 +122,43 @@ public:
         ++session;
     }
     bool IsOpen() const override { return open; }
-    void Flush() override {}
+    void ClearInput() override { ++inputClears; }
+    double ByteTimeMs() const override { return paced ? sim::SimRadio::WireMs(1) : 0; }
     bool Write(ByteView b) override {
         ++writes;
         if (!open) return false;
         if (failWriteAt == writes) return false;
         sent.emplace_back(b.begin(), b.end());
+        // Paced, the frame reaches the radio once it has crossed the line,
+        // after whatever was still on it.
+        double t = loop.now;
+        if (paced) {
+            t = std::max(t, outLineFree) + sim::SimRadio::WireMs(b.size());
+            outLineFree = t;
+        }
         if (!Answers()) return true;
         if (swallow && swallow(sent.back())) return true;
-        double t = loop.now;
-        if (paced) t += sim::SimRadio::WireMs(b.size());
         auto replies = radio.Receive(b.data(), b.size());
         if (radio.HungUp()) {
             const int s = session;
             loop.At(t + latencyMs, [this, s] {
-                if (s == session && engine) engine->OnPortLost();
+                if (s == session && Connected()) Connected()->OnPortLost();
             });
             return true;
         }
+        double lastDue = t;
         for (auto& r : replies) {
             double due = t + latencyMs + r.delayMs;
+            if (r.gapMs > 0) due = std::max(due, lastDue + r.gapMs);
             if (paced) {
-                due = std::max(due, lineFree) + sim::SimRadio::WireMs(r.bytes.size());
+                due = std::max(due, lineFree + r.gapMs) + sim::SimRadio::WireMs(r.bytes.size());
                 lineFree = due;
             }
+            lastDue = due;
             const int s = session;
             Bytes bytes = std::move(r.bytes);
             loop.At(due, [this, s, bytes] {
-                if (s == session && engine) engine->OnBytesReceived(bytes);
+                if (s == session && Connected()) Connected()->OnBytesReceived(bytes);
             });
         }
         return true;
@@ -169,11 +180,12 @@ public:
 
 class RecordingMessages : public MessagePort {
 public:
-    std::vector<std::string> texts;
-    std::vector<MsgIcon> icons;
-    void Post(const std::string& text, MsgIcon icon) override {
-        texts.push_back(text);
-        icons.push_back(icon);
+    std::vector<CommMessage> posted;
+    void Post(const CommMessage& m) override { posted.push_back(m); }
+    std::vector<CommMsg> Keys() const {
+        std::vector<CommMsg> k;
+        for (const auto& m : posted) k.push_back(m.Key);
+        return k;
     }
 };
 
@@ -182,7 +194,6 @@ class ScriptedQuestions : public QuestionPort {
 public:
     explicit ScriptedQuestions(FakeLoop& l) : loop(l) {}
     FakeLoop& loop;
-    CommEngine* engine = nullptr;
     std::deque<bool> retryAnswers;
     bool retryFallback = false;
     std::deque<std::pair<bool, std::string>> passWordAnswers;
@@ -199,7 +210,9 @@ public:
             a = retryAnswers.front();
             retryAnswers.pop_front();
         }
-        loop.After(50, [this, a] { engine->OnRetryAnswer(a); });
+        loop.After(50, [this, a] {
+            if (Connected()) Connected()->OnRetryAnswer(a);
+        });
     }
     void AskPassWord(const std::string& current) override {
         ++passWordAsked;
@@ -209,7 +222,9 @@ public:
             a = passWordAnswers.front();
             passWordAnswers.pop_front();
         }
-        loop.After(50, [this, a] { engine->OnPassWordAnswer(a.first, a.second); });
+        loop.After(50, [this, a] {
+            if (Connected()) Connected()->OnPassWordAnswer(a.first, a.second);
+        });
     }
     void CloseQuestion() override { ++closed; }
 };
@@ -223,12 +238,12 @@ public:
 class RecordingEvents : public TransferListener {
 public:
     int closed = 0, infoShown = 0;
-    std::vector<std::pair<long, bool>> ended;
+    std::vector<TransferEnd> ended;
     std::vector<std::string> captions;
     void CloseProgress() override { ++closed; }
     void ShowInformation() override { ++infoShown; }
     void SetProgressCaption(const std::string& c) override { captions.push_back(c); }
-    void TransferEnded(long mode, bool ok) override { ended.emplace_back(mode, ok); }
+    void TransferEnded(const TransferEnd& e) override { ended.push_back(e); }
 };
 
 // Language texts 2002..2008 as "T2002" ...
@@ -253,7 +268,7 @@ struct EngineRig {
 
     explicit EngineRig(sim::SimOptions o = {})
         : radio(std::move(o)),
-          engine(d, CommPorts{&port, &timer, &progress, &messages, &events, &questions}) {
+          engine(d, CommPorts{port, timer, messages, questions, &progress, &events}) {
         InitMessageTexts(d);
         FillCommTexts(texts);
         d.Ui.Texts = &texts;
@@ -263,14 +278,11 @@ struct EngineRig {
         d.CurModel = "KEVRA8R";
         d.CurBandIndex = 0;
         d.ComDevice = "/dev/fake0";
-        timer.engine = &engine;
-        port.engine = &engine;
-        questions.engine = &engine;
         questions.port = &port;
     }
     // Runs until the engine is idle again; false when it hangs.
     bool Finish(double limitMs = 600000) {
-        return loop.RunUntil([this] { return engine.CommMode == CommModeIdle; }, loop.now + limitMs);
+        return loop.RunUntil([this] { return !engine.Busy(); }, loop.now + limitMs);
     }
 };
 

@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <set>
 
+#include "core/profile.h"
+#include "core/startup.h"
 #include "core/tempfolder.h"
 
 namespace rp {
@@ -106,6 +108,38 @@ TEST_F(StartupPorts, KeepsAPresentDeviceAndNoneListedMeansNoPort) {
     CheckComPortAtStartup(d, p, s);
     EXPECT_EQ(d.ComDevice, "");
     EXPECT_EQ(d.ComPortNumber, 0);
+}
+
+// The whole start-up with the program's hook: the saved device reaches the
+// first transfer when present; a vanished one is replaced and written back.
+TEST(StartupPortCheck, TheSavedDeviceReachesTheTransferState) {
+    struct Case {
+        const char* name;
+        const char* saved;
+        const char* expected;
+    } cases[] = {
+        {"Present", "/dev/serial/by-id/usb-A", "/dev/serial/by-id/usb-A"},
+        {"Vanished", "/dev/serial/by-id/usb-gone", "/dev/ttyS0"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        test::TempFolder t;
+        std::filesystem::copy(std::string(RP_SOURCE_DIR) + "/Init", t / "Init");
+        std::filesystem::copy(std::string(RP_SOURCE_DIR) + "/language", t / "language");
+        const std::string settings = t / "language/mysetup.ini";
+        ASSERT_TRUE(WriteProfileString(settings, "language", "comDevice", c.saved));
+        FakePorts p;
+        p.ports = {{"/dev/ttyS0", "/dev/ttyS0"}, {"/dev/serial/by-id/usb-A", "/dev/ttyUSB0"}};
+        AppData d;
+        d.AppFolder = t.path();
+        d.UserConfigDir = t / "user";
+        StartupHooks hooks;
+        hooks.LanguageIndex = 1;
+        hooks.CheckComPort = [&p](AppData& a, const Settings& s) { CheckComPortAtStartup(a, p, s); };
+        Main(d, hooks);
+        EXPECT_EQ(d.ComDevice, c.expected);
+        EXPECT_EQ(ReadProfileString(settings, "language", "comDevice"), c.expected);
+    }
 }
 
 TEST_F(StartupPorts, SavingAChoiceWritesBothKeys) {

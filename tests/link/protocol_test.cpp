@@ -4,7 +4,7 @@
 
 #include "core/messages.h"
 #include "link/search.h"
-#include "linkfakes.h"
+#include "link/engine.h"
 
 namespace rp {
 namespace {
@@ -173,49 +173,59 @@ TEST(LinkIdentity, ModelMatch) {
 
 // The identity table: what each mode accepts and the messages it shows.
 TEST(LinkIdentity, AcceptanceByMode) {
+    using enum CommMsg;
     struct Case {
         long mode;
         std::string curModel;
         int curBand;
         Bytes ident;
-        bool accepted;
-        std::vector<std::string> messagesStartWith;
+        std::vector<CommMsg> refusals;  // none: accepted
     } cases[] = {
-        {1, "KEVRA8R", 0, Ident("KEVRA8R", 3, "V101", 3), true, {}},
-        {1, "7425USB", 0, Ident("KEVRA8R", 0, "V101", 0), true, {}},
-        {3, "7425USB", 2, Ident("KEVRA8R", 0x12, "V101", 3), true, {}},
-        {2, "7425USB", 0, Ident("KEVRA8R", 0, "V101", 0), false, {"Model type is wrong"}},
-        {2, "KEVRA8R", 0, Ident("KEVRA8R", 0, "V102", 0), false, {"Version is wrong"}},
-        {1, "KEVRA8R", 0, Ident("7425US", 0, "V100", 0), false, {"Model type is wrong"}},
-        {3, "KEVRA8R", 0, Ident("7425US", 0, "V101", 0), false, {"Model type is wrong"}},
-        {3, "KEVRA8R", 0, Ident("KEVRA8R", 0, "V1", 0), false, {"Version is wrong"}},
-        {2, "KEVRA8R", 1, Ident("KEVRA8R", 0, "V101", 0), false, {"Frequencys is wrong!"}},
-        {2, "KEVRA8R", 1, Ident("7425US", 0, "V101", 0), false, {"Model type is wrong", "Frequencys is wrong!"}},
-        {2, "KEVRA8R", 0, Ident("KEVRA8R", 0, "V101", 1), false, {"Radio is killed"}},
-        {2, "KEVRA8R", 0, Ident("KEVRA8R", 0, "V101", 2), false, {"Radio is fainted"}},
-        {2, "KEVRA8R", 0, Ident("KEVRA8R", 0, "V101", 3), false, {"Radio is killed"}},
+        {1, "KEVRA8R", 0, Ident("KEVRA8R", 3, "V101", 3), {}},
+        {1, "7425USB", 0, Ident("KEVRA8R", 0, "V101", 0), {}},
+        {3, "7425USB", 2, Ident("KEVRA8R", 0x12, "V101", 3), {}},
+        {2, "7425USB", 0, Ident("KEVRA8R", 0, "V101", 0), {ModelWrong}},
+        {2, "KEVRA8R", 0, Ident("KEVRA8R", 0, "V102", 0), {VersionWrong}},
+        {1, "KEVRA8R", 0, Ident("7425US", 0, "V100", 0), {ModelWrong}},
+        {3, "KEVRA8R", 0, Ident("7425US", 0, "V101", 0), {ModelWrong}},
+        {3, "KEVRA8R", 0, Ident("KEVRA8R", 0, "V1", 0), {VersionWrong}},
+        {2, "KEVRA8R", 1, Ident("KEVRA8R", 0, "V101", 0), {FrequencyWrong}},
+        {2, "KEVRA8R", 1, Ident("7425US", 0, "V101", 0), {ModelWrong, FrequencyWrong}},
+        {2, "KEVRA8R", 0, Ident("KEVRA8R", 0, "V101", 1), {RadioKilled}},
+        {2, "KEVRA8R", 0, Ident("KEVRA8R", 0, "V101", 2), {RadioStunned}},
+        {2, "KEVRA8R", 0, Ident("KEVRA8R", 0, "V101", 3), {RadioKilled}},
         // A read refuses a band without a band-range text; the information read goes on.
-        {1, "KEVRA8R", 0, Ident("KEVRA8R", 0x12, "V101", 0), false, {"Frequencys is wrong!"}},
-        {3, "KEVRA8R", 0, Ident("KEVRA8R", 0x0A, "V101", 0), true, {}},
+        {1, "KEVRA8R", 0, Ident("KEVRA8R", 0x12, "V101", 0), {FrequencyWrong}},
+        {3, "KEVRA8R", 0, Ident("KEVRA8R", 0x0A, "V101", 0), {}},
     };
     for (const auto& c : cases) {
-        test::EngineRig rig;
-        rig.d.CurModel = c.curModel;
-        rig.d.CurBandIndex = static_cast<Integer>(c.curBand);
-        rig.engine.CommMode = c.mode;
-        ASSERT_TRUE(ParseRadioIdentity(rig.d, c.ident));
-        EXPECT_EQ(rig.engine.CheckRadioIdentity(), c.accepted) << c.mode << " " << c.curModel;
-        ASSERT_EQ(rig.messages.texts.size(), c.messagesStartWith.size());
-        for (std::size_t i = 0; i < c.messagesStartWith.size(); ++i)
-            EXPECT_EQ(rig.messages.texts[i].rfind(c.messagesStartWith[i], 0), 0u) << rig.messages.texts[i];
+        AppData d;
+        InitMessageTexts(d);
+        d.LanguageIndex = 1;
+        d.CurModel = c.curModel;
+        d.CurBandIndex = static_cast<Integer>(c.curBand);
+        ASSERT_TRUE(ParseRadioIdentity(d, c.ident));
+        std::vector<CommMessage> refusals;
+        EXPECT_EQ(CheckRadioIdentity(d, c.mode, refusals), c.refusals.empty()) << c.mode << " " << c.curModel;
+        std::vector<CommMsg> keys;
+        for (const auto& m : refusals) keys.push_back(m.Key);
+        EXPECT_EQ(keys, c.refusals) << c.mode << " " << c.curModel;
     }
-    test::EngineRig rig;
-    rig.d.CurModel = "7425USB";
-    rig.engine.CommMode = 2;
-    ASSERT_TRUE(ParseRadioIdentity(rig.d, Ident("KEVRA8R", 0, "V101", 0)));
-    rig.engine.CheckRadioIdentity();
-    EXPECT_EQ(rig.messages.texts.at(0),
+    AppData d;
+    InitMessageTexts(d);
+    d.LanguageIndex = 1;
+    d.CurModel = "7425USB";
+    ASSERT_TRUE(ParseRadioIdentity(d, Ident("KEVRA8R", 0, "V101", 0)));
+    std::vector<CommMessage> refusals;
+    CheckRadioIdentity(d, CommModeWrite, refusals);
+    ASSERT_EQ(refusals.size(), 1u);
+    EXPECT_EQ(CommMessageText(d, refusals[0]),
               "Model type is wrong. Overwrite?\r\nPC is 7425UV-B-USA\r\nRadio is KEVRA-8R");
+    d.CurModel = "KEVRA8R";
+    d.RadioVersion = "V1";
+    CheckRadioIdentity(d, CommModeRead, refusals);
+    ASSERT_EQ(refusals.size(), 1u);
+    EXPECT_EQ(refusals[0].AddedLine, "PC is V101\r\nRadio is V1");
 }
 
 TEST(LinkPassWord, BlockPasswordRules) {
@@ -234,6 +244,25 @@ TEST(LinkPassWord, BlockPasswordRules) {
     EXPECT_FALSE(IsPassWordOK(block({'a', 'b', ' ', ' '}), "AB"));
     EXPECT_FALSE(IsPassWordOK(block({'1', '2', '3', '4'}), ""));
     EXPECT_TRUE(IsPassWordOK(block({'1', '2', '3', '4'}), "1234"));
+}
+
+TEST(LinkPassWord, PassWordBlockReplyOnlyInItsState) {
+    const Bytes block = BuildWriteFrame(0x0040, Bytes(16, 0x31));
+    Bytes badSum = block;
+    badSum[20] ^= 1;
+    struct Case {
+        const char* name;
+        Bytes reply;
+        int state;
+        bool expected;
+    } cases[] = {
+        {"PassWordState", block, CommStatePassWord, true},
+        {"BlockState", block, CommStateBlocks, false},
+        {"OtherAddress", BuildWriteFrame(0x0050, Bytes(16, 0x31)), CommStatePassWord, false},
+        {"ShortBlock", BuildWriteFrame(0x0040, Bytes(8, 0x31)), CommStatePassWord, false},
+        {"BadChecksum", badSum, CommStatePassWord, false},
+    };
+    for (const auto& c : cases) EXPECT_EQ(IsPassWordBlockReply(c.reply, c.state), c.expected) << c.name;
 }
 
 TEST(LinkTest, IsLink2LooksAtTheFirstThreeBytes) {

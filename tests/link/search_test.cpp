@@ -24,14 +24,14 @@ TEST(SearchHandBack, TheTransferStartsWithFreshTries) {
         long mode;
         const Bytes* lost;      // the first such frame after the hand-back is lost
         int lostDuringSearch;   // such frames lost at the answering setting
-        const char* lastText;
+        CommMsg last;
     } cases[] = {
         // Found on its third identity request: the transfer's own identity
         // request is lost once.
-        {"SearchedRadio", "KEVRA8R", CommModeRead, &kIdentBytes, 2, "T2004"},
+        {"SearchedRadio", "KEVRA8R", CommModeRead, &kIdentBytes, 2, CommMsg::ReadOK},
         // Another model, remembered; after eight silent settings the search
         // sends PROGRAM there, and that one is lost.
-        {"RememberedRadio", "7425US", CommModeRead, &kProgramBytes, 0, "T2006"},
+        {"RememberedRadio", "7425US", CommModeRead, &kProgramBytes, 0, CommMsg::ReadFailed},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -46,7 +46,7 @@ TEST(SearchHandBack, TheTransferStartsWithFreshTries) {
         bool lostAfter = false;
         rig.port.swallow = [&](const Bytes& f) {
             if (f != *c.lost) return false;
-            if (rig.engine.CommMode == CommModeSearch) {
+            if (rig.engine.CommMode() == CommModeSearch) {
                 if (lostInSearch >= c.lostDuringSearch) return false;
                 ++lostInSearch;
                 return true;
@@ -60,8 +60,8 @@ TEST(SearchHandBack, TheTransferStartsWithFreshTries) {
         EXPECT_TRUE(lostAfter);
         EXPECT_EQ(lostInSearch, c.lostDuringSearch);
         EXPECT_EQ(rig.questions.retryAsked, 0);
-        ASSERT_FALSE(rig.messages.texts.empty());
-        EXPECT_EQ(rig.messages.texts.back(), c.lastText);
+        ASSERT_FALSE(rig.messages.posted.empty());
+        EXPECT_EQ(rig.messages.Keys().back(), c.last);
     }
 }
 
@@ -94,7 +94,7 @@ TEST(SearchPortLost, TheSearchGoesOnWithTheNextSetting) {
         ASSERT_GE(tried.size(), 3u);
         EXPECT_EQ(std::vector<Trial>(tried.begin(), tried.begin() + 3), c.firstTrials);
         EXPECT_EQ(rig.d.ComDevice, "/dev/b");
-        EXPECT_EQ(rig.messages.texts, std::vector<std::string>{"T2004"});
+        EXPECT_EQ(rig.messages.Keys(), std::vector<CommMsg>{CommMsg::ReadOK});
     }
 }
 
@@ -107,11 +107,11 @@ TEST(SearchHandBack, FactoryWriteDecidesItsTestDataPartAsAWriteStart) {
         const char* name;
         AppData::TestDataSource origin;
         int entries;
-        const char* lastText;
+        const char* addedLine;
     } cases[] = {
         {"NoTestData", AppData::TestDataSource::None, 0,
-         "T2005\nThe test data was not written: none had been loaded, read from a radio or entered."},
-        {"TestDataEntered", AppData::TestDataSource::Entry, 1, "T2005"},
+         "The test data was not written: none had been loaded, read from a radio or entered."},
+        {"TestDataEntered", AppData::TestDataSource::Entry, 1, ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -128,7 +128,7 @@ TEST(SearchHandBack, FactoryWriteDecidesItsTestDataPartAsAWriteStart) {
         ASSERT_TRUE(rig.engine.StartCommSearch(CommModeWrite, {"/dev/a"}, "caption"));
         ASSERT_TRUE(rig.Finish());
         EXPECT_EQ(rig.port.CountSent(entry), c.entries);
-        EXPECT_EQ(rig.messages.texts, std::vector<std::string>{c.lastText});
+        EXPECT_EQ(rig.messages.posted, std::vector<CommMessage>{(CommMessage{CommMsg::WriteOK, c.addedLine})});
         for (int i = 0; i < 32; ++i) {
             const bool users = c.entries > 0 && i >= 2 && i <= 16;
             EXPECT_EQ(rig.radio.Memory[i], users ? 0x60 + i : before[i]) << i;

@@ -1,0 +1,41 @@
+#pragma once
+// Building a channel record: the values a new channel starts from (one
+// builder for the channel store, the preset lists, the image decoder and
+// the channel dialogs), and the stored forms of its two frequencies as an
+// editor enters them.
+#include <string>
+#include <string_view>
+
+#include "core/appdata.h"
+#include "core/records.h"
+
+namespace rp {
+
+// The new-channel values that are not 0.
+inline constexpr Integer kNewCustomCTCSS = 1511;  // 151.1 Hz, in 0.1 Hz
+inline constexpr Integer kNewSqlLevel = 3;
+inline constexpr std::string_view kNewPttIDCode = "00000";
+// Stored forms: no offset, and no RX frequency (an empty record).
+inline constexpr std::string_view kNoOffsetFre = "000000000";
+inline constexpr std::string_view kNoRxFre = "FFFFFFFFF";
+
+// The new-channel values over r: number n, in use, scanned, no offset, no
+// name, the custom CTCSS tone, squelch level and PTT-ID code above, every
+// other setting 0. RxFre, EnDCSHigh, DeDCSHigh and the reserved fields keep
+// what r held (a slot's reserved fields survive a new channel built in it).
+void SetNewRecordFields(FreDataRec& r, int n);
+
+// A fresh record (reserved fields 0) with the new-channel values and no RX
+// frequency.
+FreDataRec NewChannelRecord(int n);
+
+// RxFre from an RX frequency as entered (MHz text): band-checked at the
+// record's step, warning when asked; a text that gives no frequency leaves
+// the field empty.
+void SetRxFreData(AppData& d, FreDataRec& r, std::string_view value, bool warn);
+void SetRxFreData(AppData& d, FreDataRec& r, double valueMHz, bool warn);
+// OffsetFre from an offset (MHz text) against the record's RX display text
+// rx, for the record's OffsetDir and step, band-checked (CheckOffsetFre).
+void SetOffsetFreData(AppData& d, FreDataRec& r, std::string_view offset, std::string_view rx, bool warn);
+
+}  // namespace rp
