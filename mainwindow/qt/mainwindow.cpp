@@ -21,6 +21,7 @@
 
 #include "core/numtext.h"
 #include "mainwindow/mainlayout.h"
+#include "mainwindow/qt/grideditors.h"
 #include "mainwindow/qt/icons.h"
 #include "widgets/twips.h"
 
@@ -232,6 +233,7 @@ void MainWindow::Load() {
         binder_ = new FormBinder(form_, this, nullptr);
         binder_->SetHandleClose(false);
         connect(binder_, &FormBinder::synced, this, [this] { AfterSync(); });
+        gridEditors_ = new GridEditors(form_, *binder_, grids_, this);
     }
     binder_->Sync();
 }
@@ -246,6 +248,7 @@ void MainWindow::RunInForm(const std::function<void()>& f) {
 
 void MainWindow::AfterSync() {
     if (treeRevision_ != form_.treeRevision) RebuildTree();
+    if (gridEditors_) gridEditors_->Place();
     const bool tb = form_.C("tbToolBar").visible, sb = form_.C("sbStatusBar").visible;
     if (tb != toolbarShown_ || sb != statusShown_) {
         toolbarShown_ = tb;

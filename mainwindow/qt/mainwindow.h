@@ -15,6 +15,7 @@
 #include "widgets/gridmodel.h"
 
 class QLabel;
+namespace rp { class GridEditors; }
 class QTreeWidget;
 class QTreeWidgetItem;
 class QTimer;
@@ -86,6 +87,7 @@ private:
     QWidget* imgSplitter_ = nullptr;
     QWidget* picSplitter_ = nullptr;
     std::array<TextGridView*, 4> grids_{};
+    GridEditors* gridEditors_ = nullptr;  // the cell editors' placement and keys
     QLabel* statusDate_ = nullptr;
     QLabel* statusTime_ = nullptr;
     QTimer* clock_ = nullptr;
