@@ -109,6 +109,8 @@ MainWindow::MainWindow(AppData& d, DialogOpeners& openers, QWidget* parent)
 
 MainWindow::~MainWindow() {
     if (d_.Ui.View == this) d_.Ui.View = Seams().View;
+    delete gridEditors_;  // it reads the binder
+    gridEditors_ = nullptr;
     delete binder_;
     binder_ = nullptr;
     // The grids belong to the form, which goes before the widgets do.
