@@ -667,14 +667,14 @@ void FormBinder::FollowFocus() {
     const std::string want = form_.State().focus;
     if (want == shownFocus_) return;
     QWidget* w = want.empty() ? nullptr : Widget(want);
-    if (w && root_ && !w->isVisibleTo(root_->window())) {
-        // A hidden control cannot hold the focus: the state follows the
-        // widget that has it.
+    if (w && root_ && (!w->isVisibleTo(root_->window()) || !w->isEnabled())) {
+        // A hidden or disabled control cannot hold the focus: the state
+        // follows the widget that has it.
         form_.State().focus = shownFocus_;
         return;
     }
     shownFocus_ = want;
-    if (!w || !w->isEnabled()) return;
+    if (!w) return;
     // The form moves the focus itself: no LostFocus for this move.
     const bool was = restoring_;
     restoring_ = true;

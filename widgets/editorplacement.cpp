@@ -17,7 +17,8 @@ QRect EditorRect(const QRect& cell, int own, EditorHeight height, int bottom) {
     return r;
 }
 
-EditorPlacement::EditorPlacement(TextGridView* view) : QObject(view), view_(view) {
+EditorPlacement::EditorPlacement(TextGridView* view)
+    : QObject(view), view_(view), widget_(view), viewport_(view->viewport()) {
     auto again = [this] { Update(); };
     connect(view->horizontalHeader(), &QHeaderView::sectionResized, this, again);
     connect(view->verticalHeader(), &QHeaderView::sectionResized, this, again);
@@ -28,7 +29,7 @@ EditorPlacement::EditorPlacement(TextGridView* view) : QObject(view), view_(view
     connect(view->verticalScrollBar(), &QScrollBar::valueChanged, this, again);
     connect(view->model(), &QAbstractItemModel::modelReset, this, again);
     connect(view->model(), &QAbstractItemModel::layoutChanged, this, again);
-    view->viewport()->installEventFilter(this);
+    viewport_->installEventFilter(this);
 }
 
 void EditorPlacement::Place(QWidget* editor, int row, int col, EditorHeight height) {
@@ -53,9 +54,9 @@ void EditorPlacement::Forget(QWidget* editor) {
 
 void EditorPlacement::Update() {
     // A hidden view (also one being destroyed) has nothing to follow.
-    if (!view_->isVisible()) return;
+    if (!widget_->isVisible()) return;
     for (const Entry& e : entries_)
-        if (e.editor && e.editor->isVisibleTo(view_)) Lay(e);
+        if (e.editor && e.editor->isVisibleTo(widget_)) Lay(e);
 }
 
 void EditorPlacement::Lay(const Entry& e) const {
@@ -64,11 +65,11 @@ void EditorPlacement::Lay(const Entry& e) const {
     // A fixed height (the bank list's) or else the editor's natural one.
     const QWidget* w = e.editor;
     const int own = w->minimumHeight() == w->maximumHeight() ? w->maximumHeight() : w->sizeHint().height();
-    e.editor->setGeometry(EditorRect(cell, own, e.height, view_->viewport()->height()));
+    e.editor->setGeometry(EditorRect(cell, own, e.height, viewport_->height()));
 }
 
 bool EditorPlacement::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == view_->viewport() && event->type() == QEvent::Resize) Update();
+    if (watched == viewport_ && event->type() == QEvent::Resize) Update();
     return QObject::eventFilter(watched, event);
 }
 

@@ -60,6 +60,10 @@ private:
     void Lay(const Entry& e) const;
 
     TextGridView* view_;
+    // The view as a plain widget and its viewport, read while the view is
+    // being destroyed (its own parts are gone by then).
+    QWidget* widget_;
+    QWidget* viewport_;
     std::vector<Entry> entries_;
 };
 

@@ -39,7 +39,8 @@ GridEditors::GridEditors(FrmMain& form, FormBinder& binder, const std::array<Tex
     : QObject(parent), form_(form), binder_(binder), grids_(grids) {
     for (std::size_t i = 0; i < grids_.size(); ++i) {
         places_[i] = new EditorPlacement(grids_[i]);
-        grids_[i]->viewport()->installEventFilter(this);
+        viewports_[i] = grids_[i]->viewport();
+        viewports_[i]->installEventFilter(this);
     }
     for (const char* name : kChannelEditors)
         if (QWidget* w = binder_.Widget(name)) w->installEventFilter(this);
@@ -72,8 +73,8 @@ void GridEditors::Place() {
 
 bool GridEditors::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
-    for (TextGridView* g : grids_) {
-        if (watched != g->viewport()) continue;
+    for (QWidget* viewport : viewports_) {
+        if (watched != viewport) continue;
         // A key an editor left unhandled travels up to the viewport: it must
         // not act on the grid (an Enter would open the editor again).
         if (type == QEvent::KeyPress || type == QEvent::KeyRelease) return true;

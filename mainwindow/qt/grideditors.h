@@ -7,6 +7,8 @@
 // reaches the grid under it. The rules are the form's (mainwindow/gridedit.cpp).
 #include <QObject>
 
+class QWidget;
+
 #include <array>
 #include <string>
 
@@ -35,6 +37,7 @@ private:
     FrmMain& form_;
     FormBinder& binder_;
     std::array<TextGridView*, 4> grids_;
+    std::array<QWidget*, 4> viewports_{};  // compared with while the views go
     std::array<EditorPlacement*, 4> places_{};
     // The editor and cell last laid out per grid, to select a text editor's
     // text when it opens on a new cell.

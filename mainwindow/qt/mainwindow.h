@@ -15,7 +15,6 @@
 #include "widgets/gridmodel.h"
 
 class QLabel;
-namespace rp { class GridEditors; }
 class QTreeWidget;
 class QTreeWidgetItem;
 class QTimer;
@@ -30,6 +29,8 @@ struct WindowPlacement {
 // default (0, 0, the screen's width and height).
 WindowPlacement ReadWindowPlacement(const WindowPlacement& defaults);
 void WriteWindowPlacement(const WindowPlacement& p);
+
+class GridEditors;
 
 class MainWindow : public QMainWindow, public Listener, public MainWindowCalls {
     Q_OBJECT

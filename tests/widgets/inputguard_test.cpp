@@ -274,6 +274,14 @@ TEST(BinderFocus, FormRequestSurvivesAMirrorThatHidesTheFocusedControl) {
         f.State().focus = "TextB";
     });
     EXPECT_TRUE(b.Widget("TextB")->hasFocus());
+    // The same for a control disabled and enabled again.
+    b.Run([&] { f.C("TextB").enabled = false; });
+    EXPECT_NE(f.State().focus, "TextB");
+    b.Run([&] {
+        f.C("TextB").enabled = true;
+        f.State().focus = "TextB";
+    });
+    EXPECT_TRUE(b.Widget("TextB")->hasFocus());
 }
 
 }  // namespace
