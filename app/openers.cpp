@@ -1,11 +1,19 @@
 #include "app/openers.h"
 
+#include "fivetone/qt/openers.h"
 #include "mainwindow/qt/openers.h"
+#include "settings/qt/openers.h"
+#include "settings/qt/optiondialogshell.h"
+#include "signalling/qt/openers.h"
 
 namespace rp {
 
 void RegisterAllDialogs(DialogOpeners& openers) {
     RegisterMainWindowDialogs(openers);
+    RegisterOptionDialogs(openers);
+    RegisterSettingsDialogs(openers);
+    RegisterFiveToneDialogs(openers);
+    RegisterSignallingDialogs(openers);
 }
 
 }  // namespace rp
