@@ -346,6 +346,20 @@ TEST_F(FileCommandsTest, SaveQuestionStepReportsWhatHappened) {
     EXPECT_EQ(p.notes.shown.back().text, kOverwrite);
 }
 
+TEST_F(FileCommandsTest, SaveQuestionIsReadAfreshFromTheLanguageFile) {
+    d.WorkData.SubVolume = kModifiedMark;
+    p.notes.fallback = A::Cancel;
+    f.RunCommand("mnuFileNew");
+    const std::string file = p.tmp / "language/english.ini";
+    std::string text = ReadFile(file);
+    const std::string old = "9001=Data has been modified. Save it now?";
+    ASSERT_NE(text.find(old), std::string::npos);
+    text.replace(text.find(old), old.size(), "9001=Save the changes first?");
+    test::WriteFile(file, text);
+    f.RunCommand("mnuFileNew");
+    EXPECT_EQ(p.notes.Texts(), (std::vector<std::string>{kSaveQuestion, "Save the changes first?"}));
+}
+
 TEST(FileCommandNames, ExtensionAndSaveAsStart) {
     EXPECT_EQ(FileCommands::WithDataExtension("/a/radio"), "/a/radio.dat");
     EXPECT_EQ(FileCommands::WithDataExtension("/a.b/radio"), "/a.b/radio.dat");
