@@ -1,11 +1,17 @@
 #include "app/openers.h"
 
+#include "fivetone/qt/openers.h"
 #include "mainwindow/qt/openers.h"
+#include "settings/qt/openers.h"
+#include "settings/qt/optiondialogshell.h"
 
 namespace rp {
 
 void RegisterAllDialogs(DialogOpeners& openers) {
     RegisterMainWindowDialogs(openers);
+    RegisterOptionDialogs(openers);
+    RegisterSettingsDialogs(openers);
+    RegisterFiveToneDialogs(openers);
 }
 
 }  // namespace rp

@@ -1,0 +1,86 @@
+#include "fivetone/frm5tonedefts.h"
+
+#include "core/language.h"
+#include "fivetone/controlnames.h"
+#include "fivetone/keyfilters.h"
+#include "fivetone/standards.h"
+#include "fivetone/usertones.h"
+#include "mainwindow/formlanguage.h"
+
+namespace rp {
+
+namespace {
+constexpr int kUserTones = 16;
+constexpr const char* kDigits = "0123456789ABCDEF";
+}  // namespace
+
+Frm5ToneDefTS::Frm5ToneDefTS(AppData& d) : Form("Frm5ToneDefTS"), d_(d) {
+    FormState& s = State();
+    s.tag = "3103";
+    for (int i = 0; i < kUserTones; ++i) {
+        s.Add(Indexed("Label1", i), ControlKind::Label).text = std::string(1, kDigits[i]);
+        s.Add(Indexed("Text1", i), ControlKind::TextBox).max = 6;
+    }
+    s.Add("CommandOK", ControlKind::Button).tag = "101";
+    s.Add("CommandCancel", ControlKind::Button).tag = "102";
+}
+
+void Frm5ToneDefTS::Form_Load() {
+    LoadShowByLanguage();
+    ShowUserToneByData();
+}
+
+void Frm5ToneDefTS::LoadShowByLanguage() {
+    State().caption = GetLanguageString(d_, 3103);
+    SetOKCancelCaption(d_, State());
+}
+
+void Frm5ToneDefTS::ShowUserToneByData() {
+    const auto& tones = d_.SetDataEdit.Tone5Data.UserTones;
+    for (int i = 0; i < kUserTones; ++i) C(Indexed("Text1", i)).text = UserToneText(tones[static_cast<std::size_t>(i)]);
+}
+
+void Frm5ToneDefTS::Text1_KeyPress(int index, int& key) {
+    if (key == kKeyEnter) {
+        key = 0;
+        // As the Tab key: the box is clamped as it is left.
+        const std::string next = index + 1 < kUserTones ? Indexed("Text1", index + 1) : "CommandOK";
+        if (LostFocus(Indexed("Text1", index), next)) State().focus = next;
+        return;
+    }
+    key = FilterToneKey(key);
+}
+
+void Frm5ToneDefTS::Text1_LostFocus(int index) {
+    ControlState& box = C(Indexed("Text1", index));
+    box.text = ClampUserToneText(box.text);
+}
+
+void Frm5ToneDefTS::CommandOK_Click() {
+    if (int i = ElementIndex(State().focus, "Text1"); i >= 0 && i < kUserTones) Text1_LostFocus(i);
+    auto& tones = d_.SetDataEdit.Tone5Data.UserTones;
+    for (int i = 0; i < kUserTones; ++i)
+        if (auto v = UserToneValue(C(Indexed("Text1", i)).text)) tones[static_cast<std::size_t>(i)] = *v;
+    Unload();
+}
+
+void Frm5ToneDefTS::CommandCancel_Click() { Unload(); }
+
+void Frm5ToneDefTS::Click(const std::string& control) {
+    if (control == "CommandOK") CommandOK_Click();
+    else if (control == "CommandCancel") CommandCancel_Click();
+}
+
+void Frm5ToneDefTS::KeyPress(const std::string& control, int& keyAscii) {
+    if (int i = ElementIndex(control, "Text1"); i >= 0 && i < kUserTones) Text1_KeyPress(i, keyAscii);
+}
+
+void Frm5ToneDefTS::GotFocus(const std::string& control) { State().focus = control; }
+
+bool Frm5ToneDefTS::LostFocus(const std::string& control, const std::string& next) {
+    if (next == "CommandCancel") return true;  // Cancel stores nothing
+    if (int i = ElementIndex(control, "Text1"); i >= 0 && i < kUserTones) Text1_LostFocus(i);
+    return true;
+}
+
+}  // namespace rp

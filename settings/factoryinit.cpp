@@ -1,0 +1,44 @@
+#include "settings/factoryinit.h"
+
+#include "core/listutils.h"
+#include "core/settings.h"
+#include "mainwindow/formlanguage.h"
+
+namespace rp {
+
+FrmInit::FrmInit(AppData& d) : Form("FrmInit"), d_(d) {
+    FormState& s = State();
+    s.tag = "1411";
+    s.Add("Check1", ControlKind::CheckBox).tag = "1412";
+    s.Add("CommandOK", ControlKind::Button);
+    s.Add("CommandCancel", ControlKind::Button);
+}
+
+void FrmInit::Form_Load() {
+    ShowInitByLanguage();
+    ShowInitByData();
+}
+
+void FrmInit::ShowInitByLanguage() {
+    ApplyFormLanguage(d_, State());  // caption 1411, Check1 1412
+    SetOKCancelCaption(d_, State());
+}
+
+void FrmInit::ShowInitByData() { C("Check1").value = FlagToCheckValue(d_.FactoryFresFlag); }
+
+void FrmInit::CommandOK_Click() {
+    d_.FactoryFresFlag = static_cast<Integer>(C("Check1").value == 1 ? 1 : 0);
+    // The flag rules this run even when the file cannot keep it.
+    if (!WriteSetting(d_, "FactoryFres", d_.FactoryFresFlag))
+        d_.Ui.Notify->Show(LangText(d_, d_.Msg.MsgFileError), MsgIcon::None, MsgButtons::Ok, "");
+    Unload();
+}
+
+void FrmInit::CommandCancel_Click() { Unload(); }
+
+void FrmInit::Click(const std::string& control) {
+    if (control == "CommandOK") CommandOK_Click();
+    else if (control == "CommandCancel") CommandCancel_Click();
+}
+
+}  // namespace rp

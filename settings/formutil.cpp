@@ -1,0 +1,47 @@
+#include "settings/formutil.h"
+
+#include <algorithm>
+#include <charconv>
+
+#include "mainwindow/formlanguage.h"
+
+namespace rp {
+
+std::string Indexed(std::string_view name, int index) {
+    return std::string(name) + "_" + std::to_string(index);
+}
+
+int ArrayIndex(std::string_view control, std::string_view array) {
+    if (control.size() <= array.size() + 1 || !control.starts_with(array) ||
+        control[array.size()] != '_')
+        return -1;
+    std::string_view digits = control.substr(array.size() + 1);
+    int v = -1;
+    auto r = std::from_chars(digits.data(), digits.data() + digits.size(), v);
+    if (r.ec != std::errc() || r.ptr != digits.data() + digits.size() || v < 0) return -1;
+    return v;
+}
+
+void AddNumberItems(ControlState& list, int first, int last) {
+    for (int i = first; i <= last; ++i) list.items.push_back(std::to_string(i));
+}
+
+void ShowItemByIndex(ControlState& list, int index) {
+    const int n = static_cast<int>(list.items.size());
+    SetListIndex(list, n == 0 ? -1 : (index >= 0 && index < n ? index : 0));
+}
+
+std::vector<int> SortedMemoryChannels(const AppData& d) {
+    std::vector<int> numbers;
+    const int count = std::clamp<int>(d.WorkData.FreDataCount, 0, kFreDataMax);
+    for (int i = 0; i < count; ++i) {
+        const int n = d.FreData[static_cast<std::size_t>(i)].No;
+        if (n >= ChMemFirst && n <= ChMemLast &&
+            std::find(numbers.begin(), numbers.end(), n) == numbers.end())
+            numbers.push_back(n);
+    }
+    std::sort(numbers.begin(), numbers.end());
+    return numbers;
+}
+
+}  // namespace rp

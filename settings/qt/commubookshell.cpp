@@ -1,0 +1,56 @@
+// The communication-book dialog: the grid with its floating editor, Import
+// and Export beside it, OK and Cancel below them.
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "settings/commubook.h"
+#include "settings/qt/bookeditor.h"
+#include "settings/qt/openers.h"
+#include "settings/qt/qtfilechooser.h"
+#include "settings/qt/shellparts.h"
+#include "widgets/gridmodel.h"
+#include "widgets/twips.h"
+
+namespace rp {
+
+FormDialog* MakeFrmCommuBook(const DialogContext& c, FileChooser* chooser) {
+    // The Qt choosers live as long as the dialog and open over it.
+    auto* qtChooser = chooser ? nullptr : new QtFileChooser;
+    auto form = std::make_unique<FrmCommuBook>(c.d, chooser ? chooser : qtChooser);
+    form->Form_Load();
+    FrmCommuBook& book = *form;
+    auto* dlg = new FormDialog(std::move(form), c.parent);
+    if (qtChooser) {
+        qtChooser->SetParent(dlg);
+        QObject::connect(dlg, &QObject::destroyed, [qtChooser] { delete qtChooser; });
+    }
+    auto* view = new TextGridView(dlg);
+    view->setObjectName("MSFlexGrid1");
+    view->setMinimumSize(TwipsToPixelsX(dlg, 3600), TwipsToPixelsY(dlg, 4800));
+    view->SetLastColumnStretches(true);
+    auto* editor = new QLineEdit(view->viewport());
+    editor->setObjectName("Text1");
+    editor->setFrame(false);
+
+    auto* side = new QVBoxLayout;
+    side->addWidget(NamedButton(dlg, "CommandInput"));
+    side->addWidget(NamedButton(dlg, "CommandOutput"));
+    side->addStretch();
+    side->addWidget(NamedButton(dlg, "CommandOK"));
+    side->addWidget(NamedButton(dlg, "CommandCancel"));
+    auto* top = new QHBoxLayout(dlg);
+    top->addWidget(view, 1);
+    top->addLayout(side);
+
+    FormBinder& binder = dlg->Bind();
+    auto* keeper = new BookEditorKeeper(book, view, editor);
+    // The form opens, closes and moves the editor; the keeper places it.
+    QObject::connect(&binder, &FormBinder::synced, keeper, &BookEditorKeeper::Follow);
+    // Every close sorts the live book: OK, Cancel, Escape and the close box.
+    QObject::connect(dlg, &QDialog::finished, dlg, [&book] { book.Form_Unload(); });
+    return dlg;
+}
+
+}  // namespace rp

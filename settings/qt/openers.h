@@ -1,0 +1,31 @@
+#pragma once
+// The settings dialogs' openers: each makes its form, runs Form_Load, lays
+// out the shell and binds it; the main window opens them by name.
+#include "settings/filechooser.h"
+#include "settings/model.h"
+#include "widgets/dialoghost.h"
+
+namespace rp {
+
+// What the settings dialogs take from outside besides the data.
+struct SettingsDialogHooks {
+    // The file commands' save question for the model dialog (empty: the
+    // form asks itself).
+    FrmModel::SaveQuestionStep askSave;
+    // The book dialog's choosers (null: file dialogs over the book dialog).
+    // Must outlive every book dialog.
+    FileChooser* bookChooser = nullptr;
+};
+
+// Registers FrmAlert, FrmScan, FrmEMG, FrmModel, FrmInit and FrmCommuBook.
+void RegisterSettingsDialogs(DialogOpeners& openers, SettingsDialogHooks hooks = {});
+
+// The dialogs, loaded and bound, not yet shown.
+FormDialog* MakeFrmAlert(const DialogContext& c);
+FormDialog* MakeFrmScan(const DialogContext& c);
+FormDialog* MakeFrmEMG(const DialogContext& c);
+FormDialog* MakeFrmModel(const DialogContext& c, FrmModel::SaveQuestionStep askSave = {});
+FormDialog* MakeFrmInit(const DialogContext& c);
+FormDialog* MakeFrmCommuBook(const DialogContext& c, FileChooser* chooser = nullptr);
+
+}  // namespace rp

@@ -1,0 +1,363 @@
+// The five-tone dialogs on real widgets (offscreen): every control has its
+// widget, and the wiring the rules rely on: focus departures, the grid's
+// floating editors, the sub-dialogs and the typing limits.
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "fivetone/fivetonefixture.h"
+#include "fivetone/frm5tone.h"
+#include "fivetone/frm5tonedefts.h"
+#include "fivetone/frmspecial.h"
+#include "fivetone/qt/openers.h"
+#include "mainwindow/mainwindowcalls.h"
+#include "shellchecktest.h"
+#include "widgets/gridmodel.h"
+
+using namespace rp;
+
+namespace {
+
+// A program state kept for the factories of the control-name check.
+struct ShellState {
+    AppData d;
+    MainWindowCalls main;
+    Frm5Tone owner{d};
+    ShellState() {
+        d.AppFolder = RP_SOURCE_DIR;
+        SetLanguageIndex(d, 1);
+        InitAllSetData(d);
+        owner.Form_Load();
+    }
+};
+ShellState& Shared() {
+    static ShellState s;
+    return s;
+}
+
+const test::ShellCase kShells[] = {
+    {"Frm5Tone", [] { return MakeFiveToneDialog({Shared().d, Shared().main, nullptr}); }},
+    {"FrmSpecial",
+     [] {
+         auto f = std::make_unique<FrmSpecial>(Shared().d, Shared().owner);
+         f->Form_Load();
+         return MakeSpecialCallDialog(std::move(f), nullptr);
+     }},
+    {"Frm5ToneDefTS",
+     [] {
+         auto f = std::make_unique<Frm5ToneDefTS>(Shared().d);
+         f->Form_Load();
+         return MakeUserToneDialog(std::move(f), nullptr);
+     }},
+};
+
+}  // namespace
+
+RP_SHELL_CONTROL_CHECK(FiveToneShells, kShells);
+
+class FiveToneWidgets : public test::FiveToneTest {
+protected:
+    void SetUp() override {
+        FiveToneTest::SetUp();
+        RegisterFiveToneDialogs(openers);
+        // The own-ID box has the focus first and keeps it while it holds no ID.
+        Live().OwnID.Set("12345");
+    }
+    void TearDown() override {
+        for (QDialog* dlg : openers.OpenDialogs()) {
+            dlg->done(QDialog::Rejected);
+        }
+        QApplication::processEvents();
+    }
+    Tone5DataRec& Live() { return d.WorkData.SetData.Tone5Data; }
+    Tone5DataRec& Edit() { return d.SetDataEdit.Tone5Data; }
+
+    // Opens and shows the dialog, active, as the main window would.
+    Frm5Tone& Open() {
+        dlg = qobject_cast<FormDialog*>(openers.Open("Frm5Tone", {d, main, nullptr}, [this] { ++closed; }));
+        EXPECT_NE(dlg, nullptr);
+        dlg->show();
+        QApplication::setActiveWindow(dlg);
+        EXPECT_TRUE(QTest::qWaitForWindowActive(dlg));
+        return dlg->FormAs<Frm5Tone>();
+    }
+    template <class W = QWidget>
+    W* In(QWidget* root, const char* name) {
+        W* w = root->findChild<W*>(name);
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+    template <class W = QWidget>
+    W* W5(const char* name) { return In<W>(dlg, name); }
+    void Click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); }
+    void Focus(QWidget* w) {
+        Click(w);
+        QApplication::processEvents();
+    }
+    TextGridView* Grid() { return W5<TextGridView>("MSHFlexGrid1"); }
+    void ClickCell(int row, int col) {
+        TextGridView* v = Grid();
+        v->scrollTo(v->GridModel()->IndexOf(row, col));
+        QTest::mouseClick(v->viewport(), Qt::LeftButton, {}, v->CellRect(row, col).center());
+        QApplication::processEvents();
+    }
+    // The dialog the five-tone dialog opened over itself.
+    FormDialog* SubDialog(const char* name) {
+        QApplication::processEvents();
+        auto* sub = dlg->findChild<FormDialog*>(name);
+        EXPECT_NE(sub, nullptr) << name;
+        if (sub) {
+            EXPECT_TRUE(QTest::qWaitForWindowExposed(sub));
+        }
+        return sub;
+    }
+    void Shot(QWidget* w, const char* file) {
+        QDir().mkpath(QString(RP_BINARY_DIR) + "/screenshots");
+        EXPECT_TRUE(w->grab().save(QString(RP_BINARY_DIR) + "/screenshots/" + file));
+    }
+
+    MainWindowCalls main;
+    DialogOpeners openers;
+    FormDialog* dlg = nullptr;
+    int closed = 0;
+};
+
+TEST_F(FiveToneWidgets, OpensWithTheToneTableAndInformationCodeOne) {
+    Open();
+    EXPECT_TRUE(W5<QPlainTextEdit>("Text1")->toPlainText().startsWith("ZVEI1\n"));
+    EXPECT_EQ(W5<QGroupBox>("Frame3")->title(), "Info Code #1");
+    EXPECT_EQ(W5<QComboBox>("Combo6")->currentText(), "1");
+    EXPECT_FALSE(W5<QLineEdit>("Text7")->isEnabled());
+    EXPECT_EQ(W5<QComboBox>("Combo1_11")->currentText(), "20");
+    EXPECT_EQ(Grid()->model()->rowCount(), 100);
+    EXPECT_FALSE(W5<QLineEdit>("Text3")->isVisible());
+    EXPECT_EQ(Grid()->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    EXPECT_GE(Grid()->viewport()->width(), Grid()->columnViewportPosition(3) + Grid()->columnWidth(3));
+    EXPECT_EQ(Grid()->verticalScrollBar()->value(), 0);  // the current cell (100, 0) scrolls nothing
+    Shot(dlg, "Frm5Tone.png");
+}
+
+TEST_F(FiveToneWidgets, OkRefusesAnEmptyOwnIdThenCommits) {
+    Live().OwnID.SetEmpty();
+    Open();
+    Click(W5("CommandOK"));
+    EXPECT_EQ(notes.Texts(), std::vector<std::string>{Msg("900C")});
+    EXPECT_TRUE(dlg->isVisible());
+    EXPECT_TRUE(Live().OwnID.Trim().empty());
+    QTest::keyClicks(W5("Text2"), "12a345");
+    EXPECT_EQ(W5<QLineEdit>("Text2")->text(), "12345");
+    Click(W5("CommandOK"));
+    QApplication::processEvents();
+    EXPECT_EQ(closed, 1);
+    EXPECT_EQ(Live().OwnID.Trim(), "12345");
+    EXPECT_EQ(notes.shown.size(), 1u);
+}
+
+TEST_F(FiveToneWidgets, LeavingTheOwnIdBoxUnchangedRunsItsDeparture) {
+    Live().Codes[0].Empty = 0;
+    Live().Codes[0].Code.Set("E2999");
+    Live().Codes[0].CodeLen = 5;
+    Open();
+    Focus(W5("Text2"));
+    Focus(W5("Text5"));
+    EXPECT_EQ(Grid()->model()->index(0, 0).data().toString(), "E212345");
+    EXPECT_TRUE(notes.shown.empty());
+}
+
+TEST_F(FiveToneWidgets, RefusedOwnIdStopsTheClickThatLeftIt) {
+    Open();
+    Focus(W5("Text2"));
+    QTest::keyClick(W5("Text2"), Qt::Key_End);
+    QTest::keyClick(W5("Text2"), Qt::Key_Backspace);
+    Click(W5("Command4"));
+    QApplication::processEvents();
+    EXPECT_EQ(notes.Texts(), std::vector<std::string>{Msg("900C")});
+    EXPECT_EQ(dlg->findChild<FormDialog*>("Frm5ToneDefTS"), nullptr);
+    EXPECT_TRUE(W5("Text2")->hasFocus());
+}
+
+TEST_F(FiveToneWidgets, CancelClosesWithoutTheOwnIdMessage) {
+    Open();
+    Focus(W5("Text2"));
+    QTest::keyClick(W5("Text2"), Qt::Key_End);
+    QTest::keyClick(W5("Text2"), Qt::Key_Backspace);
+    QTest::keyClick(W5("Text2"), Qt::Key_Backspace);
+    EXPECT_EQ(W5<QLineEdit>("Text2")->text(), "123");
+    Click(W5("CommandCancel"));
+    QApplication::processEvents();
+    EXPECT_EQ(closed, 1);
+    EXPECT_TRUE(notes.shown.empty());
+}
+
+TEST_F(FiveToneWidgets, CodeEditorFloatsOverItsCell) {
+    Open();
+    ClickCell(1, 2);
+    auto* text3 = W5<QLineEdit>("Text3");
+    ASSERT_TRUE(text3->isVisible());
+    EXPECT_TRUE(text3->hasFocus());
+    EXPECT_EQ(text3->geometry(), Grid()->CellRect(1, 2));
+    QTest::keyClicks(text3, "1g11");
+    EXPECT_EQ(text3->text(), "111");
+    QTest::keyClick(text3, Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_EQ(Edit().Codes[0].Code.Trim(), "1E1");
+    EXPECT_EQ(Edit().Codes[0].CodeLen, 3);
+    auto* combo2 = W5<QComboBox>("Combo2");
+    EXPECT_TRUE(combo2->isVisible());
+    EXPECT_TRUE(combo2->hasFocus());
+    EXPECT_FALSE(text3->isVisible());
+    EXPECT_EQ(combo2->geometry().topLeft(), Grid()->CellRect(1, 3).topLeft());
+    Shot(dlg, "Frm5Tone-editor.png");
+}
+
+TEST_F(FiveToneWidgets, EnterInAnEmptyCodeEditorOnTheLastRowGoesToRowOne) {
+    Open();
+    ClickCell(100, 2);
+    auto* text3 = W5<QLineEdit>("Text3");
+    ASSERT_TRUE(text3->isVisible());
+    QTest::keyClick(text3, Qt::Key_Return);
+    QApplication::processEvents();
+    auto& form = dlg->FormAs<Frm5Tone>();
+    EXPECT_EQ(form.CurTone5Row, 1);
+    EXPECT_TRUE(text3->isVisible());
+    EXPECT_TRUE(text3->hasFocus());
+    EXPECT_EQ(text3->geometry(), Grid()->CellRect(1, 2));
+}
+
+TEST_F(FiveToneWidgets, EnteringTheStandardCellKeepsTheToneTime) {
+    Live().Codes[2].Empty = 0;
+    Live().Codes[2].Code.Set("123");
+    Live().Codes[2].CodeLen = 3;
+    Live().Codes[2].Standard = 6;
+    Live().Codes[2].ToneTime = 50;
+    Open();
+    ClickCell(3, 3);
+    auto* combo2 = W5<QComboBox>("Combo2");
+    ASSERT_TRUE(combo2->isVisible());
+    EXPECT_EQ(combo2->currentText(), "CCIR1");
+    QTest::keyClick(combo2, Qt::Key_Return);  // on to the tone time
+    QApplication::processEvents();
+    EXPECT_EQ(Edit().Codes[2].ToneTime, 50);
+    EXPECT_TRUE(W5("Combo3")->isVisible());
+    EXPECT_EQ(W5<QComboBox>("Combo3")->currentText(), "50");
+}
+
+TEST_F(FiveToneWidgets, UserScrollHidesTheEditors) {
+    Open();
+    ClickCell(2, 5);
+    // An entry without a code opens nothing; row 2 is empty.
+    EXPECT_FALSE(W5("Text6")->isVisible());
+    ClickCell(2, 2);
+    QTest::keyClicks(W5("Text3"), "12");
+    Grid()->verticalScrollBar()->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    QApplication::processEvents();
+    EXPECT_FALSE(W5("Text3")->isVisible());
+    EXPECT_EQ(Edit().Codes[1].Code.Trim(), "12");
+}
+
+TEST_F(FiveToneWidgets, DoubleClickOnASpecialCallAsksToReset) {
+    Live().Codes[0].Empty = 0;
+    Live().Codes[0].Code.Set("E61234");
+    Live().Codes[0].CodeLen = 6;
+    Open();
+    ClickCell(1, 2);
+    EXPECT_FALSE(W5("Text3")->isVisible());
+    notes.answers = {MsgAnswer::Ok};
+    TextGridView* v = Grid();
+    QTest::mouseDClick(v->viewport(), Qt::LeftButton, {}, v->CellRect(1, 2).center());
+    QApplication::processEvents();
+    ASSERT_EQ(notes.shown.size(), 1u);
+    EXPECT_EQ(notes.shown[0].text, kResetSpecialCallText);
+    EXPECT_TRUE(W5("Text3")->isVisible());
+    EXPECT_EQ(v->model()->headerData(0, Qt::Vertical).toString(), "0");
+}
+
+TEST_F(FiveToneWidgets, BuilderOpensOnEntry99AndWritesThePttBox) {
+    Open();
+    Click(W5("Command1"));
+    FormDialog* b = SubDialog("FrmSpecial");
+    ASSERT_NE(b, nullptr);
+    EXPECT_EQ(In<QComboBox>(b, "Combo1_0")->currentText(), "99");
+    Shot(b, "FrmSpecial.png");
+    Click(In(b, "CommandCancel"));
+    QApplication::processEvents();
+
+    Click(W5("Command2"));
+    b = SubDialog("FrmSpecial");
+    ASSERT_NE(b, nullptr);
+    EXPECT_FALSE(In(b, "Combo1_0")->isVisible());
+    auto* message = In<QLineEdit>(b, "Text2");
+    QTest::keyClicks(message, "abcdefghi");
+    EXPECT_EQ(message->text(), "ABCDEFGH");  // no ninth character
+    auto* kinds = In<QComboBox>(b, "Combo1_1");
+    kinds->setFocus();
+    QTest::keyClick(kinds, Qt::Key_Down);
+    QTest::keyClick(kinds, Qt::Key_Down);  // PTT-ID call
+    QApplication::processEvents();
+    ASSERT_EQ(kinds->currentIndex(), 2);
+    Click(In(b, "CommandOK"));
+    QApplication::processEvents();
+    EXPECT_EQ(W5<QLineEdit>("Text4_0")->text(), "E612345");
+    EXPECT_EQ(dlg->findChild<FormDialog*>("FrmSpecial"), nullptr);
+}
+
+TEST_F(FiveToneWidgets, BuilderKeepsItselfOpenForAShortId) {
+    Open();
+    Click(W5("Command1"));
+    FormDialog* b = SubDialog("FrmSpecial");
+    ASSERT_NE(b, nullptr);
+    auto* id = In<QLineEdit>(b, "Text1_0");
+    id->setFocus();
+    QTest::keyClick(id, Qt::Key_Backspace);
+    Click(In(b, "CommandOK"));
+    QApplication::processEvents();
+    EXPECT_EQ(notes.Texts(), std::vector<std::string>{Msg("900C")});
+    EXPECT_TRUE(b->isVisible());
+}
+
+TEST_F(FiveToneWidgets, UserTonesClampAndRedrawTheTable) {
+    Live().SysStandard = 15;  // the table shows the user set
+    Live().BeginCode.Standard = Live().EndCode.Standard = 15;
+    Open();
+    Click(W5("Command4"));
+    FormDialog* t = SubDialog("Frm5ToneDefTS");
+    ASSERT_NE(t, nullptr);
+    auto* box = In<QLineEdit>(t, "Text1_0");
+    Focus(box);
+    EXPECT_EQ(box->selectedText(), box->text());
+    QTest::keyClicks(box, "25x0");
+    QTest::keyClick(box, Qt::Key_Tab);
+    QApplication::processEvents();
+    EXPECT_EQ(box->text(), "288.5");
+    Shot(t, "Frm5ToneDefTS.png");
+    Click(In(t, "CommandOK"));
+    QApplication::processEvents();
+    EXPECT_EQ(Edit().UserTones[0], 2885);
+    EXPECT_TRUE(W5<QPlainTextEdit>("Text1")->toPlainText().contains("0 288.5\n"));
+}
+
+TEST_F(FiveToneWidgets, PttBoxesLimitTypingOnly) {
+    const std::string stored = "123412341234123412341234123412";
+    Live().BeginCode.Empty = 0;
+    Live().BeginCode.Code.Set(stored);
+    Live().BeginCode.CodeLen = 30;
+    Open();
+    auto* begin = W5<QLineEdit>("Text4_0");
+    EXPECT_EQ(begin->text().toStdString(), stored);
+    auto* end = W5<QLineEdit>("Text4_1");
+    Focus(end);
+    QTest::keyClicks(end, QString(30, 'a'));
+    EXPECT_EQ(end->text(), QString(24, 'A'));
+    QTest::keyClick(end, Qt::Key_Tab);  // departure: the repeat-tone rule
+    QApplication::processEvents();
+    EXPECT_EQ(end->text(), "AEAEAEAEAEAEAEAEAEAEAEAE");
+}

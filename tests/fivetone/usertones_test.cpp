@@ -1,0 +1,103 @@
+// The user tone set: the clamp a box applies when it loses the focus, the
+// stored value, and the dialog's OK and Cancel.
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+
+#include "core/fakes.h"
+#include "fivetone/frm5tonedefts.h"
+#include "fivetone/usertones.h"
+#include "fivetonefixture.h"
+
+using namespace rp;
+
+TEST(Tone5UserTones, ClampKeepsTheTypedText) {
+    struct Case { const char* typed; const char* kept; } cases[] = {
+        {"250", "288.5"}, {"4000", "3106.0"}, {"1.2.3", "288.5"}, {"", "288.5"}, {"-5", "288.5"},
+        {"1000", "1000"}, {"288.5", "288.5"}, {"3106.0", "3106.0"}, {"3106", "3106"}, {"288.50", "288.50"},
+        {"3106.01", "3106.0"}, {".", "288.5"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(ClampUserToneText(c.typed), c.kept) << c.typed;
+}
+
+TEST(Tone5UserTones, StoredInTenthsHalfToEven) {
+    struct Case { const char* text; std::optional<Integer> v; } cases[] = {
+        {"300.25", 3002}, {"300.75", 3008}, {"300.35", 3004}, {"1000", 10000}, {"288.5", 2885},
+        {"3106.0", 31060}, {"1.2.3", std::nullopt}, {"", std::nullopt},
+        {"99999", 31060}, {"50", 2885},  // out of range where no departure clamped it
+    };
+    for (const auto& c : cases) EXPECT_EQ(UserToneValue(c.text), c.v) << c.text;
+}
+
+class UserToneDialog : public test::FiveToneTest {};
+
+TEST_F(UserToneDialog, OpensWithTheWorkingCopy) {
+    d.SetDataEdit.Tone5Data.UserTones[0] = 0;
+    d.SetDataEdit.Tone5Data.UserTones[15] = 31060;
+    Frm5ToneDefTS f(d);
+    f.Form_Load();
+    EXPECT_EQ(f.State().caption, "User-Defined Tone Set");
+    EXPECT_EQ(f.C("CommandOK").text, "OK");
+    EXPECT_EQ(f.C("Text1_0").text, ".0");
+    EXPECT_EQ(f.C("Text1_1").text, "1060.0");  // the defaults start as ZVEI1
+    EXPECT_EQ(f.C("Text1_15").text, "3106.0");
+    EXPECT_EQ(f.C("Label1_10").text, "A");
+    EXPECT_EQ(f.C("Text1_3").max, 6);
+}
+
+TEST_F(UserToneDialog, OkClampsTheFocusedBoxAndStoresEveryNumericBox) {
+    auto& tones = d.SetDataEdit.Tone5Data.UserTones;
+    tones[4] = 1234;
+    Frm5ToneDefTS f(d);
+    f.Form_Load();
+    f.C("Text1_1").text = "300.25";
+    f.C("Text1_2").text = "300.75";
+    f.C("Text1_3").text = "1000";
+    EXPECT_TRUE(f.LostFocus("Text1_3", "Text1_4"));
+    EXPECT_EQ(f.C("Text1_3").text, "1000");
+    f.C("Text1_4").text = "1.2.3";  // never left: skipped by OK
+    f.GotFocus("Text1_5");
+    f.C("Text1_5").text = "50";     // still focused: clamped first
+    f.Click("CommandOK");
+    EXPECT_TRUE(f.unloadRequested);
+    EXPECT_EQ(f.C("Text1_5").text, "288.5");
+    EXPECT_EQ(tones[1], 3002);
+    EXPECT_EQ(tones[2], 3008);
+    EXPECT_EQ(tones[3], 10000);
+    EXPECT_EQ(tones[4], 1234);
+    EXPECT_EQ(tones[5], 2885);
+    EXPECT_EQ(tones[0], 24000);  // unvisited, stored again as it was
+}
+
+TEST_F(UserToneDialog, CancelStoresNothing) {
+    const auto before = d.SetDataEdit.Tone5Data.UserTones;
+    Frm5ToneDefTS f(d);
+    f.Form_Load();
+    f.C("Text1_0").text = "500";
+    EXPECT_TRUE(f.LostFocus("Text1_0", "CommandCancel"));
+    f.Click("CommandCancel");
+    EXPECT_TRUE(f.unloadRequested);
+    EXPECT_EQ(d.SetDataEdit.Tone5Data.UserTones, before);
+}
+
+TEST_F(UserToneDialog, KeysAndEnter) {
+    Frm5ToneDefTS f(d);
+    f.Form_Load();
+    struct Case { int key, out; } cases[] = {{'5', '5'}, {'.', '.'}, {'a', 0}, {'-', 0}, {3, 0}, {22, 0},
+                                             {24, 0},    {8, 8},     {200, 0}};
+    for (const auto& c : cases) {
+        int k = c.key;
+        f.KeyPress("Text1_2", k);
+        EXPECT_EQ(k, c.out) << c.key;
+    }
+    f.C("Text1_2").text = "50";
+    int enter = 13;
+    f.KeyPress("Text1_2", enter);
+    EXPECT_EQ(enter, 0);
+    EXPECT_EQ(f.State().focus, "Text1_3");
+    EXPECT_EQ(f.C("Text1_2").text, "288.5");  // left as with Tab: clamped
+    enter = 13;
+    f.KeyPress("Text1_15", enter);
+    EXPECT_EQ(f.State().focus, "CommandOK");
+}

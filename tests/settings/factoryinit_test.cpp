@@ -1,0 +1,84 @@
+// The factory-frequencies dialog: the tick, the flag and the settings key.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "core/profile.h"
+#include "core/settings.h"
+#include "settings/factoryinit.h"
+#include "settings/formfixture.h"
+
+using namespace rp;
+
+namespace {
+
+class FactoryInitTest : public rp::test::SettingsFormTest {
+protected:
+    std::string StoredKey() {
+        std::optional<ProfileData> p = ProfileData::Load(tmp / "app/language/mysetup.ini");
+        if (!p) return "<no file>";
+        return p->Find("language", "FactoryFres").value_or("<no key>");
+    }
+};
+
+}  // namespace
+
+TEST_F(FactoryInitTest, OkStoresTheTickInTheFlagAndTheSettingsFile) {
+    struct Case {
+        int flag;
+        int tick;
+        const char* stored;
+    };
+    for (const Case& c : {Case{0, 1, "1"}, Case{1, 0, "0"}, Case{1, 1, "1"}}) {
+        d.FactoryFresFlag = static_cast<Integer>(c.flag);
+        FrmInit f(d);
+        f.Form_Load();
+        EXPECT_EQ(f.C("Check1").value, c.flag);
+        EXPECT_EQ(f.State().caption, "Factory Frequencies");
+        EXPECT_EQ(f.C("CommandOK").text, "OK");
+        f.C("Check1").value = c.tick;
+        f.Click("CommandOK");
+        EXPECT_TRUE(f.unloadRequested);
+        EXPECT_EQ(d.FactoryFresFlag, c.tick);
+        EXPECT_EQ(StoredKey(), c.stored);
+        EXPECT_EQ(LoadSettings(d).FactoryFres, c.tick);
+    }
+    EXPECT_TRUE(notes.shown.empty());
+}
+
+TEST_F(FactoryInitTest, CancelChangesNothing) {
+    const std::string before = rp::test::ReadFile(tmp / "app/language/mysetup.ini");
+    FrmInit f(d);
+    f.Form_Load();
+    f.C("Check1").value = 1;
+    f.Click("CommandCancel");
+    EXPECT_TRUE(f.unloadRequested);
+    EXPECT_EQ(d.FactoryFresFlag, 0);
+    EXPECT_EQ(rp::test::ReadFile(tmp / "app/language/mysetup.ini"), before);
+}
+
+TEST_F(FactoryInitTest, AFlagAboveZeroShowsTicked) {
+    d.FactoryFresFlag = 5;
+    FrmInit f(d);
+    f.Form_Load();
+    EXPECT_EQ(f.C("Check1").value, 1);
+}
+
+TEST_F(FactoryInitTest, AFailedWriteShowsFileErrorAndKeepsTheNewFlag) {
+    // Neither the program folder nor the per-user folder can hold a file.
+    rp::test::WriteFile(tmp / "blocked", "");
+    d.AppFolder = tmp / "blocked";
+    d.UserConfigDir = tmp / "blocked";
+    for (int language : {1, 2}) {
+        d.LanguageIndex = static_cast<Integer>(language);
+        d.FactoryFresFlag = 0;
+        notes.shown.clear();
+        FrmInit f(d);
+        f.Form_Load();
+        f.C("Check1").value = 1;
+        f.Click("CommandOK");
+        EXPECT_EQ(notes.Texts(), std::vector<std::string>{language == 1 ? "file error." : "文件错误。"});
+        EXPECT_EQ(d.FactoryFresFlag, 1);
+        EXPECT_TRUE(f.unloadRequested);
+    }
+}

@@ -1,0 +1,70 @@
+#pragma once
+// A fresh program state for the settings dialogs: recording seams, the
+// shipped language files in a temporary program folder, model KEVRA8R at
+// band 0 and the built-in default data (channels 1, 2 and 201..206), taken
+// as unchanged.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <initializer_list>
+#include <string>
+
+#include "core/appdata.h"
+#include "core/bands.h"
+#include "core/datafiles.h"
+#include "core/defaults.h"
+#include "core/language.h"
+#include "core/messages.h"
+#include "core/fakes.h"
+#include "mainwindow/formlanguage.h"
+#include "core/tempfolder.h"
+
+namespace rp::test {
+
+class SettingsFormTest : public ::testing::Test {
+protected:
+    AppData d;
+    RecordingNotifier notes;
+    RecordingListener view;
+    TempFolder tmp;
+
+    void SetUp() override {
+        namespace fs = std::filesystem;
+        fs::create_directories(tmp / "app/language");
+        for (const char* f : {"english.ini", "chinese.ini", "mysetup.ini"})
+            fs::copy_file(std::string(RP_SOURCE_DIR) + "/language/" + f, tmp / ("app/language/" + std::string(f)));
+        d.AppFolder = tmp / "app";
+        d.UserConfigDir = tmp / "user";
+        d.InitFolder = tmp / "Init";  // empty: built-in defaults
+        d.Ui.Notify = &notes;
+        d.Ui.View = &view;
+        SetLanguageIndex(d, 1);
+        InitMessageTexts(d);
+        InitCloseHelpCaptions(d);
+        d.CurModel = "KEVRA8R";
+        d.CurModelShowName = "KEVRA-8R";
+        SetBand(0);
+        InitAllData(d);
+        InitEmgData(d, CalendarDate{2024, 3, 9});
+        view.calls.clear();
+    }
+
+    void SetBand(int band) {
+        d.CurBandIndex = static_cast<Integer>(band);
+        d.CurBandText = GetFreqRangeText(band);
+        ASSERT_TRUE(ParseBandRanges(d));
+    }
+
+    // The memory-channel list holds exactly these channel numbers, in this
+    // store order.
+    void SetChannels(std::initializer_list<int> numbers) {
+        d.WorkData.FreDataCount = 0;
+        for (int n : numbers) {
+            FreDataRec r{};
+            r.No = static_cast<Integer>(n);
+            d.FreData[static_cast<std::size_t>(d.WorkData.FreDataCount++)] = r;
+        }
+    }
+};
+
+}  // namespace rp::test

@@ -1,0 +1,73 @@
+// Every settings dialog: each control has a widget of its kind, and a
+// screenshot of each for a look at the layout.
+#include <QDir>
+#include <QPixmap>
+#include <gtest/gtest.h>
+
+#include "core/bands.h"
+#include "core/defaults.h"
+#include "core/language.h"
+#include "core/messages.h"
+#include "settings/qt/openers.h"
+#include "settings/qt/shellfixture.h"
+#include "shellchecktest.h"
+
+namespace {
+
+using namespace rp;
+
+// The shipped texts and the built-in data, read only.
+const DialogContext& Context() {
+    static AppData* d = [] {
+        auto* a = new AppData;
+        a->AppFolder = RP_SOURCE_DIR;
+        SetLanguageIndex(*a, 1);
+        InitMessageTexts(*a);
+        InitCloseHelpCaptions(*a);
+        a->CurModel = "KEVRA8R";
+        a->CurModelShowName = "KEVRA-8R";
+        a->CurBandText = GetFreqRangeText(0);
+        ParseBandRanges(*a);
+        a->SkipInitFile = true;
+        InitAllData(*a);
+        InitEmgData(*a);
+        return a;
+    }();
+    static MainWindowCalls main;
+    static DialogContext c{*d, main, nullptr};
+    return c;
+}
+
+const test::ShellCase kShells[] = {
+    {"FrmAlert", [] { return MakeFrmAlert(Context()); }},
+    {"FrmScan", [] { return MakeFrmScan(Context()); }},
+    {"FrmEMG", [] { return MakeFrmEMG(Context()); }},
+    {"FrmModel", [] { return MakeFrmModel(Context()); }},
+    {"FrmInit", [] { return MakeFrmInit(Context()); }},
+    {"FrmCommuBook", [] { return MakeFrmCommuBook(Context()); }},
+};
+RP_SHELL_CONTROL_CHECK(SettingsShells, kShells);
+
+using Screenshots = test::ShellTest;
+
+TEST_F(Screenshots, OfEveryDialogInBothLanguages) {
+    const QString folder = QString(RP_BINARY_DIR) + "/screenshots/settings";
+    ASSERT_TRUE(QDir().mkpath(folder));
+    SetChannels({1, 2, 5, 12});
+    for (int language : {1, 2}) {
+        SetLanguageIndex(d, language);
+        for (const char* name : {"FrmAlert", "FrmScan", "FrmEMG", "FrmModel", "FrmInit", "FrmCommuBook"}) {
+            FormDialog* dlg = Open(name);
+            ASSERT_NE(dlg, nullptr) << name;
+            dlg->show();
+            QCoreApplication::processEvents();
+            const QString file = folder + "/" + name + (language == 1 ? "_en" : "_zh") + ".png";
+            EXPECT_TRUE(dlg->grab().save(file)) << name;
+            EXPECT_TRUE(dlg->isVisible()) << name;
+            dlg->reject();
+            EXPECT_TRUE(closed) << name;
+        }
+    }
+}
+
+}  // namespace
