@@ -1,8 +1,9 @@
 #pragma once
 // The file choosers (open and save), reached like the message boxes through
 // AppData::Ui.Files. The windows implement them (platform/filechooser.h);
-// tests answer them with a script. A chooser only chooses: it asks nothing
-// about overwriting and adds no extension, so the caller decides both.
+// tests answer them with a script. A chooser only chooses: it adds no
+// extension and, unless asked to, asks nothing about overwriting, so the
+// caller decides both.
 #include <optional>
 #include <string>
 
@@ -18,6 +19,9 @@ struct FileChooserRequest {
     std::string startPath;
     // The chooser's title; "" = the platform's.
     std::string title;
+    // The save chooser asks itself before an existing file is chosen
+    // (callers that add an extension ask themselves instead).
+    bool confirmOverwrite = false;
 };
 
 class FileChooser {

@@ -14,7 +14,7 @@ std::optional<std::string> Choose(const FileChooserRequest& r, bool save) {
     dlg.setObjectName(save ? "SaveFileChooser" : "OpenFileChooser");
     dlg.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dlg.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    dlg.setOption(QFileDialog::DontConfirmOverwrite, true);
+    dlg.setOption(QFileDialog::DontConfirmOverwrite, !r.confirmOverwrite);
     if (!r.filter.empty()) dlg.setNameFilter(Q(r.filter));
     const QString start = Q(r.startPath);
     if (!start.isEmpty()) {

@@ -1,7 +1,7 @@
 #pragma once
 // The file choosers of the program (AppData::Ui.Files) over QFileDialog:
-// window-modal over the active window, the filter as given, no overwrite
-// question and no default extension (the caller adds ".dat" and asks).
+// modal over the active window, the filter as given, no default extension
+// and no overwrite question unless the request asks for it.
 #include "core/filechooser.h"
 
 namespace rp {
