@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QScreen>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace rp {
@@ -61,8 +62,13 @@ SplashWindow::SplashWindow(AppData& d, std::function<void()> showMain, QWidget* 
         r.moveCenter(screen->geometry().center());
         move(r.topLeft());
     }
-    // Mirrors the form: Timer1 runs from here on.
+    // Mirrors the form: Timer1 runs from here on, precisely (a coarse timer
+    // may fire up to 5 % early).
     binder_ = new FormBinder(form_, this, this);
+    if (auto* t = binder_->findChild<QTimer*>("Timer1"); t && t->isActive()) {
+        t->setTimerType(Qt::PreciseTimer);
+        t->start();
+    }
 }
 
 SplashWindow::~SplashWindow() {
