@@ -213,8 +213,9 @@ bool OpenDataSet(AppData& d, const std::string& path, const DataSetContents& c) 
     return true;
 }
 
-bool SaveDataFile(AppData& d) {
-    const std::string& path = d.DataFilePath;
+bool SaveDataFile(AppData& d) { return SaveDataFile(d, std::string(d.DataFilePath)); }
+
+bool SaveDataFile(AppData& d, const std::string& path) {
     const int n = d.WorkData.FreDataCount;
     if (!IsDataFilePathUsable(path, d.FactoryTestMode) || n < 0 || n > kFreDataMax) {
         ShowFileError(d);
@@ -242,6 +243,7 @@ bool SaveDataFile(AppData& d) {
     }
     CopyWorkDataToFileCopy(d);
     if (d.FactoryTestMode) d.TestDataFilePath = ted;
+    d.DataFilePath = path;
     d.IsUntitled = false;
     return true;
 }

@@ -104,6 +104,9 @@ bool OpenDataSet(AppData& d, const std::string& path, const DataSetContents& c);
 // Saves the working data set to DataFilePath (all files or none). On
 // failure "file error." and the snapshot and IsUntitled stay as they were.
 bool SaveDataFile(AppData& d);
+// The same to `path` (Save As): DataFilePath becomes `path` only when the
+// save succeeded.
+bool SaveDataFile(AppData& d, const std::string& path);
 // Reads n channel records of the channel file of path into FileFreData;
 // false (FileFreData untouched) when they cannot be read or are not usable.
 bool LoadChannelFile(AppData& d, const std::string& path, int n);

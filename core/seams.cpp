@@ -20,11 +20,17 @@ class NoTexts : public TextSource {
 public:
     std::string Text(int) const override { return ""; }
 };
+class NoFiles : public FileChooser {
+public:
+    std::optional<std::string> ChooseOpen(const FileChooserRequest&) override { return std::nullopt; }
+    std::optional<std::string> ChooseSave(const FileChooserRequest&) override { return std::nullopt; }
+};
 SilentNotifier gSilent;
+NoFiles gNoFiles;
 NoTexts gNoTexts;
 Listener gNoView;
 }  // namespace
 
-Seams::Seams() : Notify(&gSilent), Texts(&gNoTexts), View(&gNoView) {}
+Seams::Seams() : Notify(&gSilent), Texts(&gNoTexts), View(&gNoView), Files(&gNoFiles) {}
 
 }  // namespace rp

@@ -6,6 +6,8 @@
 // has to test for null.
 #include <string>
 
+#include "core/filechooser.h"
+
 namespace rp {
 
 enum class MsgIcon { None, Information, Warning, Critical, Question };
@@ -43,6 +45,8 @@ struct Seams {
     Notifier* Notify;
     TextSource* Texts;
     Listener* View;
+    // Open and save choosers (core/filechooser.h); the default cancels.
+    FileChooser* Files;
     Seams();
 };
 

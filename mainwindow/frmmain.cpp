@@ -391,14 +391,19 @@ void FrmMain::Click(const std::string& control) {
 }
 
 void FrmMain::ButtonClick(const std::string& control, const std::string& button) {
-    if (control != "tbToolBar") return;
+    if (control == "tbToolBar") tbToolBar_ButtonClick(button);
+}
+
+void FrmMain::tbToolBar_ButtonClick(const std::string& key) {
     for (const auto& b : kToolButtons) {
-        if (button == b.key) {
+        if (key == b.key) {
             RunCommand(b.command);
             return;
         }
     }
 }
+
+SaveOutcome FrmMain::mnuFileSave_Click() { return fileSave ? fileSave() : SaveOutcome::Cancelled; }
 
 bool FrmMain::QueryClose() {
     CommitCellEditors();

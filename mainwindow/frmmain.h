@@ -162,6 +162,9 @@ public:
     std::map<std::string, std::function<void()>> commands;
     // The close path's questions, asked in order; false keeps the window open.
     std::vector<std::function<bool()>> closeHooks;
+    // File > Save with its outcome (plugged in with the file commands).
+    std::function<SaveOutcome()> fileSave;
+    SaveOutcome mnuFileSave_Click() override;
 
     // Control names of the menu entries and the grids.
     static const char* GridName(int i);
@@ -170,6 +173,8 @@ public:
     // Events from the shell.
     void Click(const std::string& control) override;
     void ButtonClick(const std::string& control, const std::string& button) override;
+    // A toolbar button: the first command whose key matches runs.
+    void tbToolBar_ButtonClick(const std::string& key);
 
     AppData& d;
 

@@ -1,8 +1,10 @@
 #pragma once
 // What a dialog calls back on the main window besides the core's refreshes
-// (AppData::Ui.View): the relabelling after a language switch and the
-// redraw of one channel row. The main window implements it; a dialog's form
-// takes it by reference, and tests pass a recording one.
+// (AppData::Ui.View): the relabelling after a language switch, the
+// redraw of one channel row and File > Save. The main window implements it;
+// a dialog's form takes it by reference, and tests pass a recording one.
+#include "mainwindow/savequestion.h"
+
 namespace rp {
 
 class MainWindowCalls {
@@ -17,6 +19,9 @@ public:
         (void)row;
         (void)col;
     }
+    // File > Save: the overwrite question on titled data, Save As on
+    // untitled data; whether the data was saved. Nothing saved by default.
+    virtual SaveOutcome mnuFileSave_Click() { return SaveOutcome::Cancelled; }
 };
 
 }  // namespace rp

@@ -19,14 +19,12 @@ constexpr int kNameLen = 6;
 constexpr std::int32_t kHeaderColor = Rgb(0, 0, 155);
 constexpr std::int32_t kIndexColor = Rgb(0, 0, 255);
 
-NoFileChooser noChooser;
-
 std::string Shown(std::string_view raw) { return Latin1ToUtf8(TrimNullStr(raw)); }
 
 }  // namespace
 
 FrmCommuBook::FrmCommuBook(AppData& d, FileChooser* chooser)
-    : Form("FrmCommuBook"), d_(d), chooser_(chooser ? chooser : &noChooser),
+    : Form("FrmCommuBook"), d_(d), chooser_(chooser),
       grid_(kBookRows, kBookCols, 1, 1) {
     FormState& s = State();
     s.tag = "1800";
@@ -173,11 +171,14 @@ bool FrmCommuBook::FreSaveBookFile() {
 }
 
 void FrmCommuBook::CommandInput_Click() {
-    if (std::optional<std::string> path = chooser_->OpenFile()) FreLoadBookFile(*path);
+    if (std::optional<std::string> path = Chooser().ChooseOpen({})) FreLoadBookFile(*path);
 }
 
 void FrmCommuBook::CommandOutput_Click() {
-    std::optional<std::string> path = chooser_->SaveFile(d_.BookFilePath);
+    FileChooserRequest r;
+    r.startPath = d_.BookFilePath;
+    r.confirmOverwrite = true;
+    std::optional<std::string> path = Chooser().ChooseSave(r);
     if (!path) return;
     d_.BookFilePath = *path;
     FreSaveBookFile();

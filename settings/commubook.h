@@ -6,14 +6,14 @@
 #include "core/appdata.h"
 #include "mainwindow/formstate.h"
 #include "mainwindow/textgrid.h"
-#include "settings/filechooser.h"
+#include "core/filechooser.h"
 
 namespace rp {
 
 class FrmCommuBook : public Form {
 public:
-    // chooser: the open and save choosers of import and export (null: every
-    // chooser is cancelled).
+    // chooser: the open and save choosers of import and export (null: the
+    // program's, d.Ui.Files).
     explicit FrmCommuBook(AppData& d, FileChooser* chooser = nullptr);
 
     void Form_Load();
@@ -65,6 +65,7 @@ private:
     void HideEditor();
 
     AppData& d_;
+    FileChooser& Chooser() { return chooser_ ? *chooser_ : *d_.Ui.Files; }
     FileChooser* chooser_;
     TextGrid grid_;
 };

@@ -32,6 +32,7 @@ FormDialog* MakeLanguageDialog(const DialogContext& c) {
 
 void RegisterMainWindowDialogs(DialogOpeners& openers) {
     openers.Register("FrmLanguage", [](const DialogContext& c) -> QDialog* { return MakeLanguageDialog(c); });
+    openers.Register("frmAbout", [](const DialogContext& c) -> QDialog* { return MakeAboutDialog(c); });
 }
 
 }  // namespace rp

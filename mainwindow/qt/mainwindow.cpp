@@ -401,5 +401,10 @@ void MainWindow::Form_ReLoad() { RunInForm([&] { form_.Form_ReLoad(); }); }
 void MainWindow::ReShowGrid(int type, int row, int col) {
     RunInForm([&] { form_.ReShowGrid(type, row, col); });
 }
+SaveOutcome MainWindow::mnuFileSave_Click() {
+    SaveOutcome r = SaveOutcome::Cancelled;
+    RunInForm([&] { r = form_.mnuFileSave_Click(); });
+    return r;
+}
 
 }  // namespace rp

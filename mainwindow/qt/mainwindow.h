@@ -59,6 +59,7 @@ public:
     void ReShowGrid() override;
     void Form_ReLoad() override;
     void ReShowGrid(int type, int row, int col) override;
+    SaveOutcome mnuFileSave_Click() override;
 
     // Lays the panes out (SizeControls with the splitter's position).
     void SizeControls();

@@ -8,7 +8,6 @@
 #include "settings/commubook.h"
 #include "settings/qt/bookeditor.h"
 #include "settings/qt/openers.h"
-#include "settings/qt/qtfilechooser.h"
 #include "settings/qt/shellparts.h"
 #include "widgets/gridmodel.h"
 #include "widgets/twips.h"
@@ -16,16 +15,12 @@
 namespace rp {
 
 FormDialog* MakeFrmCommuBook(const DialogContext& c, FileChooser* chooser) {
-    // The Qt choosers live as long as the dialog and open over it.
-    auto* qtChooser = chooser ? nullptr : new QtFileChooser;
-    auto form = std::make_unique<FrmCommuBook>(c.d, chooser ? chooser : qtChooser);
+    // No chooser given: the program's (d.Ui.Files), which open over the
+    // active window, the book dialog.
+    auto form = std::make_unique<FrmCommuBook>(c.d, chooser);
     form->Form_Load();
     FrmCommuBook& book = *form;
     auto* dlg = new FormDialog(std::move(form), c.parent);
-    if (qtChooser) {
-        qtChooser->SetParent(dlg);
-        QObject::connect(dlg, &QObject::destroyed, [qtChooser] { delete qtChooser; });
-    }
     auto* view = new TextGridView(dlg);
     view->setObjectName("MSFlexGrid1");
     view->setMinimumSize(TwipsToPixelsX(dlg, 3600), TwipsToPixelsY(dlg, 4800));

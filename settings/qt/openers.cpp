@@ -1,5 +1,7 @@
 #include "settings/qt/openers.h"
 
+#include "mainwindow/savequestion.h"
+
 namespace rp {
 
 void RegisterSettingsDialogs(DialogOpeners& openers, SettingsDialogHooks hooks) {
@@ -7,7 +9,11 @@ void RegisterSettingsDialogs(DialogOpeners& openers, SettingsDialogHooks hooks) 
     openers.Register("FrmScan", [](const DialogContext& c) -> QDialog* { return MakeFrmScan(c); });
     openers.Register("FrmEMG", [](const DialogContext& c) -> QDialog* { return MakeFrmEMG(c); });
     openers.Register("FrmModel", [askSave = hooks.askSave](const DialogContext& c) -> QDialog* {
-        return MakeFrmModel(c, askSave);
+        if (askSave) return MakeFrmModel(c, askSave);
+        // The main window's save question, whose Yes runs its File > Save.
+        return MakeFrmModel(c, [&d = c.d, &main = c.main] {
+            return GoesOn(AskSaveQuestion(d, main, SaveQuestionText(d)));
+        });
     });
     openers.Register("FrmInit", [](const DialogContext& c) -> QDialog* { return MakeFrmInit(c); });
     openers.Register("FrmCommuBook", [chooser = hooks.bookChooser](const DialogContext& c) -> QDialog* {

@@ -1,7 +1,7 @@
 #pragma once
 // The settings dialogs' openers: each makes its form, runs Form_Load, lays
 // out the shell and binds it; the main window opens them by name.
-#include "settings/filechooser.h"
+#include "core/filechooser.h"
 #include "settings/model.h"
 #include "widgets/dialoghost.h"
 
@@ -9,10 +9,10 @@ namespace rp {
 
 // What the settings dialogs take from outside besides the data.
 struct SettingsDialogHooks {
-    // The file commands' save question for the model dialog (empty: the
-    // form asks itself).
+    // The save question for the model dialog (empty: the main window's,
+    // mainwindow/savequestion.h, with its File > Save).
     FrmModel::SaveQuestionStep askSave;
-    // The book dialog's choosers (null: file dialogs over the book dialog).
+    // The book dialog's choosers (null: the program's, d.Ui.Files).
     // Must outlive every book dialog.
     FileChooser* bookChooser = nullptr;
 };

@@ -495,3 +495,25 @@ TEST_F(DataFiles, ChannelFileProceduresWorkOnTheSnapshotList) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(DataFiles, SaveToAPathNamesTheDataOnlyWhenItSucceeded) {
+    Edit(d);
+    d.DataFilePath = "new.dat";
+    d.IsUntitled = true;
+    // A folder that does not exist: nothing written, nothing renamed.
+    EXPECT_FALSE(SaveDataFile(d, P("missing/radio.dat")));
+    EXPECT_EQ(notes.Texts(), std::vector<std::string>{kFileError});
+    EXPECT_EQ(d.DataFilePath, "new.dat");
+    EXPECT_TRUE(d.IsUntitled);
+    EXPECT_TRUE(IsDataChanged(d));
+
+    ASSERT_TRUE(SaveDataFile(d, P("radio.dat")));
+    EXPECT_EQ(d.DataFilePath, P("radio.dat"));
+    EXPECT_FALSE(d.IsUntitled);
+    EXPECT_FALSE(IsDataChanged(d));
+    EXPECT_EQ(ReadFile(P("radio.dat")).size(), kDataRecordSize);
+}
+
+}  // namespace

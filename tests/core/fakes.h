@@ -1,6 +1,7 @@
 #pragma once
 // Recording fakes of the window seams for core tests.
 #include <deque>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -52,6 +53,30 @@ public:
     void LoadShowByModel() override { calls.push_back("LoadShowByModel"); }
     void LoadShowTree() override { calls.push_back("LoadShowTree"); }
     void ReShowGrid() override { calls.push_back("ReShowGrid"); }
+};
+
+// Records every file chooser shown; answers from a script (nothing =
+// cancelled), then cancels.
+class ScriptedFileChooser : public FileChooser {
+public:
+    struct Shown {
+        bool save;
+        FileChooserRequest request;
+    };
+    std::vector<Shown> shown;
+    std::deque<std::optional<std::string>> answers;
+
+    std::optional<std::string> ChooseOpen(const FileChooserRequest& r) override { return Next(false, r); }
+    std::optional<std::string> ChooseSave(const FileChooserRequest& r) override { return Next(true, r); }
+
+private:
+    std::optional<std::string> Next(bool save, const FileChooserRequest& r) {
+        shown.push_back({save, r});
+        if (answers.empty()) return std::nullopt;
+        auto a = answers.front();
+        answers.pop_front();
+        return a;
+    }
 };
 
 // Answers language-file texts from a map-like list of (key, text).

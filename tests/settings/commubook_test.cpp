@@ -24,11 +24,13 @@ class FakeChooser : public FileChooser {
 public:
     std::optional<std::string> open, save;
     std::vector<std::string> presets;
-    std::optional<std::string> OpenFile() override { return open; }
-    std::optional<std::string> SaveFile(const std::string& preset) override {
-        presets.push_back(preset);
+    std::optional<std::string> ChooseOpen(const FileChooserRequest&) override { return open; }
+    std::optional<std::string> ChooseSave(const FileChooserRequest& r) override {
+        presets.push_back(r.startPath);
+        confirmsOverwrite = r.confirmOverwrite;
         return save;
     }
+    bool confirmsOverwrite = false;
 };
 
 std::string Raw(const BookDataRec& e) { return std::string(e.CallID.Raw()) + "|" + std::string(e.Name.Raw()); }
@@ -268,6 +270,7 @@ TEST_F(BookTest, ExportWritesTheUnsortedBufferWithItsNumbers) {
     f.Form_Load();
     f.Click("CommandOutput");
     EXPECT_EQ(chooser.presets, std::vector<std::string>{"new.cb"});
+    EXPECT_TRUE(chooser.confirmsOverwrite);
     EXPECT_EQ(d.BookFilePath, tmp / "out.cb");
     EXPECT_EQ(ReadFile(tmp / "out.cb"), FileOf(d.BookDataEdit));
     EXPECT_EQ(d.BookDataEdit[1].No, 55);

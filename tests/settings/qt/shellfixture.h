@@ -22,11 +22,13 @@ class FakeChooser : public FileChooser {
 public:
     std::optional<std::string> open, save;
     std::vector<std::string> presets;
-    std::optional<std::string> OpenFile() override { return open; }
-    std::optional<std::string> SaveFile(const std::string& preset) override {
-        presets.push_back(preset);
+    std::optional<std::string> ChooseOpen(const FileChooserRequest&) override { return open; }
+    std::optional<std::string> ChooseSave(const FileChooserRequest& r) override {
+        presets.push_back(r.startPath);
+        confirmsOverwrite = r.confirmOverwrite;
         return save;
     }
+    bool confirmsOverwrite = false;
 };
 
 class ShellTest : public SettingsFormTest {

@@ -1,0 +1,45 @@
+#pragma once
+// frmAbout: the program's title, version and two language texts, and the
+// system-information button (there is no such tool here: it says so).
+#include <string>
+
+#include "core/appdata.h"
+#include "mainwindow/formstate.h"
+
+namespace rp {
+
+struct ProgramVersion {
+    int major = 0, minor = 0, revision = 0;
+};
+// The version of this build.
+ProgramVersion BuildVersion();
+
+namespace aboutkey {
+inline constexpr int Caption = 5052;
+inline constexpr int Disclaimer = 2100;
+inline constexpr int Description = 2101;
+inline constexpr int Version = 2200;
+inline constexpr int SysInfo = 1036;
+}  // namespace aboutkey
+
+// The box shown when no system-information tool can be started, in every
+// language.
+inline constexpr const char* kSysInfoUnavailable = "此时系统信息不可用";
+
+class FrmAbout : public Form {
+public:
+    explicit FrmAbout(AppData& d, ProgramVersion version = BuildVersion());
+
+    void Form_Load();
+    void cmdOK_Click();
+    void cmdSysInfo_Click();
+    void StartSysInfo();
+
+    void Click(const std::string& control) override;
+
+private:
+    AppData& d_;
+    ProgramVersion version_;
+};
+
+}  // namespace rp

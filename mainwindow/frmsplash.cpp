@@ -1,0 +1,47 @@
+#include "mainwindow/frmsplash.h"
+
+#include "core/paths.h"
+
+namespace rp {
+
+FrmSplash::FrmSplash(AppData& d) : Form("frmSplash"), d_(d) {
+    State().Add("picLogo", ControlKind::Picture);
+    ControlState& t = State().Add("Timer1", ControlKind::Timer);
+    t.max = kSplashMs;
+    t.enabled = false;
+}
+
+std::string FrmSplash::PicturePath(const AppData& d) {
+    switch (d.LanguageIndex) {
+    case 1: return ProgramFolder(d) + "/StartE.jpg";
+    case 2: return ProgramFolder(d) + "/StartC.jpg";
+    default: return "";
+    }
+}
+
+void FrmSplash::Form_Load() {
+    picturePath = PicturePath(d_);
+    C("Timer1").enabled = true;
+}
+
+void FrmSplash::CloseSplash() {
+    if (closed_) return;
+    closed_ = true;
+    C("Timer1").enabled = false;
+    // The main window first: the program must never be without a window.
+    if (ShowMain) ShowMain();
+    Unload();
+}
+
+void FrmSplash::picLogo_Click() { CloseSplash(); }
+void FrmSplash::Timer1_Timer() { CloseSplash(); }
+
+void FrmSplash::Click(const std::string& control) {
+    if (control == "picLogo") picLogo_Click();
+}
+
+void FrmSplash::Timer(const std::string& control) {
+    if (control == "Timer1") Timer1_Timer();
+}
+
+}  // namespace rp

@@ -1,0 +1,57 @@
+#include <QFrame>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+
+#include "mainwindow/frmabout.h"
+#include "mainwindow/qt/icons.h"
+#include "mainwindow/qt/openers.h"
+#include "widgets/twips.h"
+
+namespace rp {
+
+FormDialog* MakeAboutDialog(const DialogContext& c) {
+    auto form = std::make_unique<FrmAbout>(c.d);
+    form->Form_Load();
+    auto* dlg = new FormDialog(std::move(form), c.parent);
+    auto* lay = new QGridLayout(dlg);
+    auto* icon = new QLabel(dlg);
+    icon->setObjectName("picIcon");
+    icon->setPixmap(WindowIcon().pixmap(48, 48));
+    icon->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
+    lay->addWidget(icon, 0, 0, 4, 1);
+
+    // Labels: row, column and column span in the grid.
+    auto label = [&](const char* name, int row, int col, int rowSpan, int colSpan) {
+        auto* l = new QLabel(dlg);
+        l->setObjectName(name);
+        l->setWordWrap(true);
+        lay->addWidget(l, row, col, rowSpan, colSpan);
+        return l;
+    };
+    QLabel* title = label("lblTitle", 0, 1, 1, 2);
+    QFont f = title->font();
+    f.setPointSizeF(f.pointSizeF() * 1.4);
+    f.setBold(true);
+    title->setFont(f);
+    label("lblVersion", 1, 1, 1, 2);
+    label("lblDescription", 2, 1, 1, 2);
+    auto* line = new QFrame(dlg);
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    lay->addWidget(line, 4, 0, 1, 3);
+    label("lblDisclaimer", 5, 0, 2, 2);
+
+    auto* ok = new QPushButton(dlg);
+    ok->setObjectName("cmdOK");
+    auto* sysInfo = new QPushButton(dlg);
+    sysInfo->setObjectName("cmdSysInfo");
+    lay->addWidget(ok, 5, 2);
+    lay->addWidget(sysInfo, 6, 2);
+    lay->setColumnStretch(1, 1);
+    dlg->setMinimumWidth(TwipsToPixelsX(dlg, 5700));
+    dlg->Bind();
+    return dlg;
+}
+
+}  // namespace rp

@@ -1,0 +1,224 @@
+// The about box, the splash window and the file chooser on real widgets
+// (offscreen).
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "core/language.h"
+#include "mainwindow/frmabout.h"
+#include "mainwindow/mainfixture.h"
+#include "mainwindow/qt/openers.h"
+#include "mainwindow/qt/splash.h"
+#include "platform/filechooser.h"
+#include "shellchecktest.h"
+#include "widgets/shellcheck.h"
+
+namespace rp {
+namespace {
+
+void Screenshot(QWidget* w, const QString& name) {
+    QDir().mkpath(QString(RP_BINARY_DIR) + "/screenshots");
+    QApplication::processEvents();
+    EXPECT_TRUE(w->grab().save(QString(RP_BINARY_DIR) + "/screenshots/" + name + ".png"));
+}
+
+test::StartedProgram& ShellProgram() {
+    static test::StartedProgram p;
+    return p;
+}
+
+const test::ShellCase kShells[] = {
+    {"frmAbout", [] {
+         static MainWindowCalls main;
+         return MakeAboutDialog({ShellProgram().d, main, nullptr});
+     }},
+};
+RP_SHELL_CONTROL_CHECK(AboutShell, kShells);
+
+class AboutBoxTest : public ::testing::Test {
+protected:
+    test::StartedProgram p;
+    MainWindowCalls main;
+    DialogOpeners openers;
+    QWidget owner;
+    bool closed = false;
+
+    QDialog* Open() {
+        RegisterMainWindowDialogs(openers);
+        owner.resize(800, 600);
+        owner.show();
+        QDialog* dlg = openers.Open("frmAbout", {p.d, main, &owner}, [this] { closed = true; });
+        EXPECT_NE(dlg, nullptr);
+        QApplication::setActiveWindow(dlg);
+        EXPECT_TRUE(QTest::qWaitForWindowActive(dlg));
+        return dlg;
+    }
+};
+
+TEST_F(AboutBoxTest, ShowsItsTextsAndSysInfoSaysThereIsNone) {
+    QDialog* dlg = Open();
+    EXPECT_TRUE(dlg->isModal() || dlg->windowModality() != Qt::NonModal);
+    EXPECT_EQ(dlg->windowTitle().toStdString(), "About");
+    EXPECT_EQ(dlg->findChild<QLabel*>("lblTitle")->text().toStdString(), "KEVRA_8R");
+    const ProgramVersion v = BuildVersion();
+    EXPECT_EQ(dlg->findChild<QLabel*>("lblVersion")->text().toStdString(),
+              "Version " + std::to_string(v.major) + "." + std::to_string(v.minor) + "." + std::to_string(v.revision));
+    EXPECT_FALSE(dlg->findChild<QLabel*>("picIcon")->pixmap().isNull());
+    // Centred on its owner.
+    EXPECT_LE((dlg->frameGeometry().center() - owner.frameGeometry().center()).manhattanLength(), 4);
+    Screenshot(dlg, "frmAbout");
+    QTest::mouseClick(dlg->findChild<QPushButton*>("cmdSysInfo"), Qt::LeftButton);
+    ASSERT_EQ(p.notes.shown.size(), 1u);
+    EXPECT_EQ(p.notes.shown[0].text, "此时系统信息不可用");
+    EXPECT_EQ(p.notes.shown[0].title, "KEVRA_8R");
+    EXPECT_FALSE(closed);
+    QTest::mouseClick(dlg->findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
+    QApplication::processEvents();
+    EXPECT_TRUE(closed);
+}
+
+TEST_F(AboutBoxTest, EscapeAndEnterClose) {
+    for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Return}) {
+        closed = false;
+        QDialog* dlg = Open();
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : dlg, key);
+        QApplication::processEvents();
+        EXPECT_TRUE(closed) << key;
+        EXPECT_TRUE(p.notes.shown.empty());
+    }
+}
+
+TEST_F(AboutBoxTest, ChineseTexts) {
+    SetLanguageIndex(p.d, 2);
+    QDialog* dlg = Open();
+    EXPECT_EQ(dlg->windowTitle().toStdString(), "关于");
+    EXPECT_EQ(dlg->findChild<QPushButton*>("cmdOK")->text().toStdString(), "确定");
+    Screenshot(dlg, "frmAbout-chinese");
+    QTest::keyClick(dlg, Qt::Key_Escape);
+}
+
+// ---- the splash window ----
+
+class SplashTest : public ::testing::Test {
+protected:
+    test::StartedProgram p;
+    int mainShown = 0;
+
+    void CopyPicture(const char* name) {
+        std::filesystem::copy_file(std::string(RP_BINARY_DIR) + "/bin/" + name, p.tmp / name);
+    }
+};
+
+TEST_F(SplashTest, ChineseLanguageShowsTheChinesePicture) {
+    CopyPicture("StartC.jpg");
+    SetLanguageIndex(p.d, 2);
+    auto* s = new SplashWindow(p.d, [this] { ++mainShown; });
+    s->show();
+    EXPECT_TRUE(s->HasPicture());
+    EXPECT_EQ(s->size(), QPixmap(QString::fromStdString(p.tmp / "StartC.jpg")).size());
+    EXPECT_TRUE(s->windowFlags() & Qt::FramelessWindowHint);
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    EXPECT_LE((s->geometry().center() - screen.center()).manhattanLength(), 2);
+    Screenshot(s, "frmSplash-chinese");
+    s->close();
+}
+
+TEST_F(SplashTest, MissingPictureStillShowsTheSplash) {
+    CopyPicture("StartC.jpg");  // only the Chinese one: English finds none
+    QPointer<SplashWindow> s = new SplashWindow(p.d, [this] { ++mainShown; });
+    s->show();
+    QApplication::processEvents();
+    EXPECT_TRUE(s->isVisible());
+    EXPECT_FALSE(s->HasPicture());
+    Screenshot(s, "frmSplash-nopicture");
+    // The timer still closes it.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return s.isNull(); }, 4000));
+    EXPECT_EQ(mainShown, 1);
+}
+
+TEST_F(SplashTest, ClickBeforeTheTimerShowsTheMainWindowOnce) {
+    CopyPicture("StartE.jpg");
+    QPointer<SplashWindow> s = new SplashWindow(p.d, [this] { ++mainShown; });
+    s->show();
+    EXPECT_TRUE(s->HasPicture());
+    Screenshot(s, "frmSplash");
+    QTest::mouseClick(s->findChild<QLabel*>("picLogo"), Qt::LeftButton);
+    EXPECT_EQ(mainShown, 1);
+    QTest::qWait(kSplashMs + 300);  // past the time the timer would have fired
+    EXPECT_EQ(mainShown, 1);
+    EXPECT_TRUE(s.isNull());
+}
+
+// ---- the file chooser ----
+
+// Answers the next file chooser by typing `name` and pressing its accept
+// button, or cancels it; reports whether a chooser came and what it showed.
+struct ChooserScript {
+    QString name;  // empty: cancel
+    bool came = false;
+    QString filterShown, nameShown, folderShown;
+    void Arm() {
+        QTimer::singleShot(50, [this] {
+            auto* dlg = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (!dlg) return;
+            came = true;
+            filterShown = dlg->selectedNameFilter();
+            folderShown = dlg->directory().absolutePath();
+            if (auto* edit = dlg->findChild<QLineEdit*>("fileNameEdit")) nameShown = edit->text();
+            if (name.isEmpty()) {
+                dlg->reject();
+                return;
+            }
+            auto* edit = dlg->findChild<QLineEdit*>("fileNameEdit");
+            if (!edit) return;
+            edit->setText(name);
+            QTest::keyClick(edit, Qt::Key_Return);
+        });
+    }
+};
+
+TEST(QtFileChooserTest, SaveAddsNoSuffixAndAsksNothingOverAnExistingFile) {
+    test::TempFolder tmp;
+    test::WriteFile(tmp / "radio.dat", "x");
+    QtFileChooser chooser;
+    ChooserScript script{"radio"};
+    script.Arm();
+    const auto chosen = chooser.ChooseSave({"Data File (*.dat)", tmp / "new.dat", ""});
+    EXPECT_TRUE(script.came);
+    ASSERT_TRUE(chosen.has_value());
+    EXPECT_EQ(*chosen, tmp / "radio");
+    EXPECT_EQ(script.filterShown.toStdString(), "Data File (*.dat)");
+    EXPECT_EQ(script.nameShown.toStdString(), "new.dat");
+    EXPECT_EQ(script.folderShown.toStdString(), std::filesystem::canonical(tmp.path()).string());
+
+    ChooserScript over{"radio.dat"};  // an existing file: no overwrite box of its own
+    over.Arm();
+    EXPECT_EQ(chooser.ChooseSave({"Data File (*.dat)", tmp / "new.dat", ""}), std::optional<std::string>(tmp / "radio.dat"));
+
+    ChooserScript cancel;
+    cancel.Arm();
+    EXPECT_EQ(chooser.ChooseSave({"Data File (*.dat)", tmp.path(), ""}), std::nullopt);
+    EXPECT_TRUE(cancel.came);
+}
+
+TEST(QtFileChooserTest, OpenChoosesAnExistingFile) {
+    test::TempFolder tmp;
+    test::WriteFile(tmp / "radio.dat", "x");
+    QtFileChooser chooser;
+    ChooserScript script{"radio.dat"};
+    script.Arm();
+    EXPECT_EQ(chooser.ChooseOpen({"Data File (*.dat)", tmp / "radio.dat", ""}),
+              std::optional<std::string>(tmp / "radio.dat"));
+    EXPECT_EQ(script.nameShown.toStdString(), "radio.dat");
+}
+
+}  // namespace
+}  // namespace rp
