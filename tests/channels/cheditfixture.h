@@ -23,15 +23,17 @@
 namespace rp::test {
 
 class ChEditTest : public ::testing::Test {
-protected:
+public:
     AppData d;
     RecordingNotifier notes;
     RecordingListener view;
+    LanguageFileTexts texts{d};
     std::unique_ptr<FrmCHEdit> f;
 
     void SetUp() override {
         d.Ui.Notify = &notes;
         d.Ui.View = &view;
+        d.Ui.Texts = &texts;
         d.AppFolder = RP_SOURCE_DIR;  // the shipped language files
         SetLanguageIndex(d, LangEnglish);
         InitMessageTexts(d);
