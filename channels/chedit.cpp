@@ -1,5 +1,6 @@
 #include "channels/chedit.h"
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
