@@ -874,7 +874,7 @@ void FilterBoxKey(FrmCHEdit& f, const std::string& box, int& keyAscii) {
     const ChEditKey k = ChEditFilterKey(box, keyAscii);
     keyAscii = k.key;
     if (k.tabNow) f.FocusNext(box);
-    if (k.tabAfter) f.focusNextAfterKey = true;
+    if (k.tabAfter) f.focusNextAfterKey = box;
 }
 }  // namespace
 

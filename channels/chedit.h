@@ -134,9 +134,9 @@ public:
     // visible and enabled, as Tab does.
     void FocusNext(const std::string& from);
 
-    // Set when a name box took a character: the focus moves on once the
-    // character is in the box (the shell does it after the key).
-    bool focusNextAfterKey = false;
+    // The name box that took a character: the focus moves on from it once
+    // the character is in the box (the shell does it after the key).
+    std::string focusNextAfterKey;
     // Set by a text box's GotFocus: its whole text is to be selected.
     std::string selectAllRequest;
 

@@ -100,9 +100,10 @@ public:
             text += static_cast<char>(k);
         }
         SetText(box, text);
-        if (f->focusNextAfterKey) {
-            f->focusNextAfterKey = false;
-            Focus(f->State().focus = Next(box));
+        if (!f->focusNextAfterKey.empty()) {
+            const std::string from = f->focusNextAfterKey;
+            f->focusNextAfterKey.clear();
+            Focus(Next(from));
         }
     }
     void Focus(const std::string& control) {
