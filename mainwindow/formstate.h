@@ -15,6 +15,8 @@
 
 namespace rp {
 
+class TextGrid;
+
 enum class ControlKind {
     Label,
     TextBox,
@@ -141,6 +143,25 @@ public:
     }
     // A timer control fired.
     virtual void Timer(const std::string& control) { (void)control; }
+    // A toolbar button (its key) or tab was clicked; the tab strip's index is
+    // already stored.
+    virtual void ButtonClick(const std::string& control, const std::string& button) {
+        (void)control;
+        (void)button;
+    }
+    // The user ticked or cleared entry `item` of a check list (`selected`
+    // already stored); Click follows.
+    virtual void ItemCheck(const std::string& control, int item) {
+        (void)control;
+        (void)item;
+    }
+    // A grid's current cell moved (the grid's row and col already stored).
+    virtual void EnterCell(const std::string& control) { (void)control; }
+    // The text grid that a Grid control shows; null when the form has none.
+    virtual TextGrid* Grid(const std::string& control) {
+        (void)control;
+        return nullptr;
+    }
     // The window's close box or system close; return false to keep it open.
     virtual bool QueryUnload() { return true; }
 

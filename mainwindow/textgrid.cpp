@@ -40,8 +40,8 @@ void TextGrid::Resize(int rows, int cols) {
     back_ = std::move(back);
     rows_ = rows;
     cols_ = cols;
-    colWidth_.resize(cols, 0);
-    rowHeight_.resize(rows, 0);
+    colWidth_.resize(cols, kDefaultSize);
+    rowHeight_.resize(rows, kDefaultSize);
     ++layoutRevision_;
     ++revision_;
 }
@@ -106,23 +106,23 @@ void TextGrid::Clear() {
 }
 
 int TextGrid::ColWidth(int col) const {
-    return (col < 0 || col >= cols_) ? 0 : colWidth_[col];
+    return (col < 0 || col >= cols_) ? kDefaultSize : colWidth_[col];
 }
 
 void TextGrid::SetColWidth(int col, int twips) {
     if (col < 0 || col >= cols_) return;
-    colWidth_[col] = std::max(0, twips);
+    colWidth_[col] = std::max(kDefaultSize, twips);
     ++layoutRevision_;
     ++revision_;
 }
 
 int TextGrid::RowHeight(int row) const {
-    return (row < 0 || row >= rows_) ? 0 : rowHeight_[row];
+    return (row < 0 || row >= rows_) ? kDefaultSize : rowHeight_[row];
 }
 
 void TextGrid::SetRowHeight(int row, int twips) {
     if (row < 0 || row >= rows_) return;
-    rowHeight_[row] = std::max(0, twips);
+    rowHeight_[row] = std::max(kDefaultSize, twips);
     ++layoutRevision_;
     ++revision_;
 }

@@ -40,7 +40,9 @@ public:
     // Every cell empty, colours back to default; size kept.
     void Clear();
 
-    // Widths and heights in twips (0 = the view's default).
+    // Widths and heights in twips: kDefaultSize (the start value) leaves the
+    // view's default, 0 hides the column or row.
+    static constexpr int kDefaultSize = -1;
     int ColWidth(int col) const;
     void SetColWidth(int col, int twips);
     int RowHeight(int row) const;

@@ -1,0 +1,29 @@
+#pragma once
+// FrmLanguage: the language dialog. Combo1 lists English and Chinese; OK
+// makes the chosen one the language and relabels the main window; Cancel
+// changes nothing.
+#include "core/appdata.h"
+#include "mainwindow/formstate.h"
+#include "mainwindow/mainwindowcalls.h"
+
+namespace rp {
+
+class FrmLanguage : public Form {
+public:
+    FrmLanguage(AppData& d, MainWindowCalls& main);
+
+    void Form_Load();
+    void ShowLanguageByLanguage();
+    void InitLanguageList();
+    void ShowLanguageByData();
+    void CommandOK_Click();
+    void CommandCancel_Click();
+
+    void Click(const std::string& control) override;
+
+private:
+    AppData& d_;
+    MainWindowCalls& main_;
+};
+
+}  // namespace rp

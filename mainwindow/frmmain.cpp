@@ -1,0 +1,657 @@
+#include "mainwindow/frmmain.h"
+
+#include <algorithm>
+
+#include "core/banks.h"
+#include "core/channelstore.h"
+#include "core/conversions.h"
+#include "core/language.h"
+#include "core/numtext.h"
+#include "mainwindow/formlanguage.h"
+#include "mainwindow/tonetables.h"
+
+namespace rp {
+
+namespace {
+
+struct MenuEntry {
+    const char* name;
+    int key;
+    const char* shortcut;
+};
+
+// The menu bar in display order: top-level menus (their entries follow).
+const MenuEntry kMenus[] = {
+    {"mnuFile", 1000, ""},          {"mnuFileNew", 1001, "Ctrl+N"},  {"mnuFileOpen", 1002, "Ctrl+O"},
+    {"mnuFileSave", 1003, "Ctrl+S"}, {"mnuFileSaveAs", 1004, ""},    {"mnuFilePrint", 1005, ""},
+    {"mnuFileExit", 1006, ""},      {"MnuModel", 1060, ""},          {"MnuModelInfo", 1061, ""},
+    {"mnuEdit", 1010, ""},          {"mnuEditCH", 1011, ""},         {"MnuViewSetMode", 1021, ""},
+    {"MnuViewBankChannel", 3501, ""}, {"MnuViewRadio", 1022, ""},    {"MnuViewAM", 3401, ""},
+    {"MnuViewMSK", 7501, ""},       {"MnuViewDTMF", 1023, ""},       {"MnuView2Tone", 1024, ""},
+    {"MnuView5Tone", 1025, ""},     {"MnuViewScan", 2401, ""},       {"MnuViewAlert", 2601, ""},
+    {"MnuCommBook", 1804, ""},      {"MnuEMg", 1028, ""},            {"mnuTestData", 8001, ""},
+    {"MnuCHBatch", 1029, ""},       {"MnuSet", 1030, ""},            {"MnuSetCom", 1031, ""},
+    {"MnuSetLanguage", 1032, ""},   {"MnuSetInit", 1033, ""},        {"mnuPro", 1040, ""},
+    {"mnuProRead", 1041, ""},       {"MnuProWrite", 1042, ""},       {"MnuProPassWord", 1043, ""},
+    {"MnuView", 1020, ""},          {"MnuViewToolBar", 1026, ""},    {"MnuViewStatusBar", 1027, ""},
+    {"MnuHelp", 1050, ""},          {"MnuHelpContent", 1051, ""},    {"MnuHelpAbout", 1052, ""},
+};
+
+// Toolbar buttons (key, tool-tip key) and the command each runs.
+struct ToolButton {
+    const char* key;
+    const char* toolTip;
+    const char* command;
+};
+const ToolButton kToolButtons[] = {
+    {"TNewFile", "1001", "mnuFileNew"},   {"TOpenFile", "1002", "mnuFileOpen"},
+    {"TSaveFile", "1003", "mnuFileSave"}, {"TCommRead", "1041", "mnuProRead"},
+    {"TCommPort", "", "MnuSetCom"},       {"TCommWrite", "1042", "MnuProWrite"},
+    {"TAbout", "1052", "MnuHelpAbout"},
+};
+
+// Menu entries that open a dialog.
+const std::map<std::string, std::string>& DialogOfMenu() {
+    static const std::map<std::string, std::string> m = {
+        {"mnuFilePrint", "FrmPrintList"}, {"MnuModelInfo", "FrmModel"},
+        {"MnuViewSetMode", "FrmOption"},  {"MnuViewMSK", "FrmMSK"},
+        {"MnuViewDTMF", "FrmDTMF"},       {"MnuView2Tone", "Frm2Tone"},
+        {"MnuView5Tone", "Frm5Tone"},     {"MnuViewScan", "FrmScan"},
+        {"MnuViewAlert", "FrmAlert"},     {"MnuCommBook", "FrmCommuBook"},
+        {"mnuTestData", "FrmTestData"},   {"MnuCHBatch", "FrmCHBatch"},
+        {"MnuSetCom", "FrmComSet"},       {"MnuSetLanguage", "FrmLanguage"},
+        {"MnuProPassWord", "FrmPassWord"}, {"MnuHelpAbout", "frmAbout"},
+    };
+    return m;
+}
+
+const char* const kEditors[] = {"TextFreRx", "TextFreTx", "TextName", "ComboStep", "ComboWN",
+                                "ComboPower", "ComboDe_CTC_Type", "ComboEn_CTC_Type", "ComboDe_CTCSS",
+                                "ComboEn_CTCSS", "ComboDe_CDCSS", "ComboEn_CDCSS", "ComboOptSig",
+                                "ListBank", "Text1", "Text2", "Text3"};
+
+const char* const kTimers[] = {"WaitTimer", "CommandTimer", "ReadyTimer", "EndTimer"};
+const int kTimerIntervals[] = {300, 100, 200, 200};
+
+// Shows "Not IsNumeric" at most once while it is installed (one refresh).
+class OnceNotifier : public Notifier {
+public:
+    explicit OnceNotifier(AppData& d) : d_(d), inner_(d.Ui.Notify) { d.Ui.Notify = this; }
+    ~OnceNotifier() override { d_.Ui.Notify = inner_; }
+    OnceNotifier(const OnceNotifier&) = delete;
+    OnceNotifier& operator=(const OnceNotifier&) = delete;
+    MsgAnswer Show(const std::string& text, MsgIcon icon, MsgButtons buttons,
+                   const std::string& title) override {
+        if (text == kNotNumericText) {
+            if (shown_) return MsgAnswer::Ok;
+            shown_ = true;
+        }
+        return inner_->Show(text, icon, buttons, title);
+    }
+
+private:
+    AppData& d_;
+    Notifier* inner_;
+    bool shown_ = false;
+};
+
+// Rows, columns and records of the lists.
+constexpr int kChannelRows = kFreDataMax + 1;  // 207
+constexpr int kChannelCols = 13;
+constexpr int kVfoRows = 130, kVfoCols = 3;
+constexpr int kStationRows = 102, kStationCols = 2;
+
+const std::int32_t kHeaderFore = Rgb(0, 0, 155);
+const std::int32_t kLabelFore = Rgb(0, 0, 255);
+const std::int32_t kEvenRowBack = Rgb(250, 250, 240);
+
+int PresetCount(int listKind) {
+    switch (listKind) {
+    case ListGMRS: return 23;
+    case ListMURS: return 5;
+    case ListWeather: return 7;
+    default: return 0;
+    }
+}
+
+std::string EntryOrEmpty(const std::vector<std::string>& table, int index) {
+    if (index < 0 || index >= static_cast<int>(table.size())) return {};
+    return table[static_cast<std::size_t>(index)];
+}
+
+}  // namespace
+
+// The language texts a row needs, read once per refresh.
+struct FrmMain::RowTexts {
+    std::string high, middle, low, none;
+    std::vector<std::string> ctcss;
+    explicit RowTexts(AppData& d)
+        : high(GetLanguageString(d, mainkey::PowerHigh)),
+          middle(GetLanguageString(d, mainkey::PowerMiddle)),
+          low(GetLanguageString(d, mainkey::PowerLow)),
+          none(GetLanguageString(d, mainkey::None)),
+          ctcss(CtcssTexts(d)) {}
+};
+
+FrmMain::FrmMain(AppData& data) : Form("frmMain"), d(data) {
+    FormState& s = State();
+    // Menus: the caption is the key until the first relabelling moves it
+    // into the tag.
+    for (const auto& m : kMenus) {
+        ControlState& c = s.Add(m.name, ControlKind::Menu);
+        c.text = std::to_string(m.key);
+        c.shortcut = m.shortcut;
+    }
+    s["MnuViewScan"].visible = false;
+    ControlState& bar = s.Add("tbToolBar", ControlKind::Toolbar);
+    for (const auto& b : kToolButtons) {
+        TabState t;
+        t.name = b.key;
+        t.toolTip = b.toolTip;
+        bar.tabs.push_back(t);
+    }
+    s.Add("sbStatusBar", ControlKind::Other);
+    s.Add("tvTreeView", ControlKind::Other);
+    s.Add("imgSplitter", ControlKind::Picture);
+    s.Add("picSplitter", ControlKind::Picture).visible = false;
+    for (int i = 0; i < 4; ++i) s.Add(GridName(i), ControlKind::Grid).visible = i == 0;
+    for (const char* e : kEditors) {
+        const std::string name = e;
+        ControlKind kind = ControlKind::TextBox;
+        if (name.rfind("Combo", 0) == 0) kind = ControlKind::ComboBox;
+        if (name == "ListBank") kind = ControlKind::ListBox;
+        ControlState& c = s.Add(name, kind);
+        c.visible = false;
+        if (kind == ControlKind::ListBox) c.multiSelect = true;
+    }
+    for (int i = 0; i < 4; ++i) {
+        ControlState& t = s.Add(kTimers[i], ControlKind::Timer);
+        t.max = kTimerIntervals[i];
+        t.enabled = false;
+    }
+    grids_[0] = TextGrid(kChannelRows, kChannelCols);
+    grids_[1] = TextGrid(kVfoRows, kVfoCols);
+    grids_[2] = TextGrid(kStationRows, kStationCols);
+    grids_[3] = TextGrid(kStationRows, kStationCols);
+}
+
+const char* FrmMain::GridName(int i) {
+    static const char* const names[] = {"MSFlexGrid1_0", "MSFlexGrid1_1", "MSFlexGrid1_2", "MSFlexGrid1_3"};
+    return (i >= 0 && i < 4) ? names[i] : "";
+}
+
+bool FrmMain::IsMenuEntry(const std::string& name) {
+    return std::any_of(std::begin(kMenus), std::end(kMenus), [&](const MenuEntry& m) { return name == m.name; });
+}
+
+TextGrid* FrmMain::Grid(const std::string& control) {
+    for (int i = 0; i < 4; ++i)
+        if (control == GridName(i)) return &grids_[static_cast<std::size_t>(i)];
+    return nullptr;
+}
+
+int FrmMain::VisibleGrid() const {
+    for (int i = 0; i < 4; ++i)
+        if (C(GridName(i)).visible) return i;
+    return 0;
+}
+
+// ---- load, reload, model, tree ----
+
+void FrmMain::Form_Load() {
+    FormLoaded = false;
+    IsEditorFilling = false;
+    C("mnuTestData").visible = d.FactoryTestMode;
+    C("MnuHelpContent").visible = d.HelpEnabled;
+    C("mnuFilePrint").visible = d.PrintEnabled;
+    ApplyFormLanguage(d, State());
+    C("MnuViewToolBar").checked = true;
+    C("MnuViewStatusBar").checked = true;
+    C("CommandTimer").enabled = false;
+    C("WaitTimer").enabled = false;
+    if (hooks.LoadPosition) hooks.LoadPosition();
+    // Header row 500 high, label column 600 wide; the channel grid's own
+    // widths (the default width of column 1, copied to others, is ours).
+    for (auto& g : grids_) {
+        g.SetRowHeight(0, 500);
+        g.SetColWidth(0, 600);
+    }
+    TextGrid& ch = grids_[0];
+    ch.SetColWidth(1, 1300);
+    ch.SetColWidth(5, 1500);
+    ch.SetColWidth(6, 1500);
+    ch.SetColWidth(7, 1200);
+    ch.SetColWidth(8, 1400);
+    ch.SetColWidth(9, 1400);
+    HookTextMenu(C("Text1"));
+    HookTextMenu(C("Text2"));
+    LoadShowByModel();
+    ShowListByData(d.ShowListType);
+    FormLoaded = true;
+}
+
+void FrmMain::Form_ReLoad() {
+    ApplyFormLanguage(d, State());
+    LoadShowTree();
+    ShowListByData(d.ShowListType);
+}
+
+void FrmMain::FillOptSigList() {
+    ControlState& c = C("ComboOptSig");
+    c.items = {GetLanguageString(d, mainkey::None), "DTMF", "2Tone", "5Tone"};
+    if (d.CurModel == kWideModel) c.items.push_back("MSK");
+    SetListIndex(c, -1);
+}
+
+void FrmMain::LoadShowByModel() {
+    FillOptSigList();
+    if (d.CurModel != kWideModel) {
+        C("MnuViewAM").visible = false;
+        C("MnuViewMSK").visible = false;
+        d.FMLowFre = 76.0;
+    } else {
+        C("MnuView2Tone").visible = true;
+        C("MnuViewAM").visible = true;
+        C("MnuViewMSK").visible = true;
+        d.FMLowFre = 64.0;
+    }
+    LoadShowTree();
+}
+
+void FrmMain::LoadShowTree() {
+    fileFilter_ = LangText(d, d.Msg.DataFileText) + " (*.dat)";
+    auto text = [&](int key) { return GetLanguageString(d, key); };
+    const bool wide = d.CurModel == kWideModel;
+    tree_.clear();
+    tree_.push_back({"N0", d.CurModelShowName, "", true});
+    tree_.push_back({"N1", "CH", "N0", true});
+    tree_.push_back({"N101", "Normal", "N1", false});
+    tree_.push_back({"N102", "GMRS", "N1", false});
+    tree_.push_back({"N103", "MURS", "N1", false});
+    tree_.push_back({"N104", "NOAA", "N1", false});
+    tree_.push_back({"N3", "Radio", "N0", false});
+    if (wide) {
+        tree_.push_back({"N16", text(3400), "N0", false});
+        tree_.push_back({"N17", text(7500), "N0", false});
+    }
+    tree_.push_back({"N4", text(5021), "N0", false});
+    tree_.push_back({"N15", text(3500), "N0", false});
+    tree_.push_back({"N5", text(5023), "N0", false});
+    tree_.push_back({"N6", text(5024), "N0", false});
+    tree_.push_back({"N7", text(5025), "N0", false});
+    tree_.push_back({"N11", text(2600), "N0", false});
+    tree_.push_back({"N8", text(5804), "N0", false});
+    tree_.push_back({"N9", text(5028), "N0", false});
+    if (d.FactoryTestMode) tree_.push_back({"N14", text(8000), "N0", false});
+    treeSelection.clear();
+    ++treeRevision;
+}
+
+void FrmMain::tvTreeView_NodeClick(const std::string& key) {
+    static const std::map<std::string, std::pair<int, int>> grids = {
+        {"N1", {0, -1}},  {"N101", {0, ListMemory}}, {"N102", {0, ListGMRS}}, {"N103", {0, ListMURS}},
+        {"N104", {0, ListWeather}}, {"N2", {1, -1}}, {"N3", {2, -1}}, {"N16", {3, -1}},
+    };
+    static const std::map<std::string, std::string> dialogs = {
+        {"N4", "FrmOption"}, {"N5", "FrmDTMF"}, {"N6", "Frm2Tone"}, {"N7", "Frm5Tone"}, {"N8", "FrmCommuBook"},
+    };
+    static const std::map<std::string, std::string> menus = {
+        {"N17", "MnuViewMSK"}, {"N9", "MnuEMg"},       {"N10", "MnuViewScan"},
+        {"N11", "MnuViewAlert"}, {"N14", "mnuTestData"}, {"N15", "MnuViewBankChannel"},
+    };
+    if (auto g = grids.find(key); g != grids.end()) {
+        ShowGridType(g->second.first, g->second.second);
+    } else if (auto dl = dialogs.find(key); dl != dialogs.end()) {
+        CommitCellEditors();
+        OpenDialog(dl->second);
+    } else if (auto m = menus.find(key); m != menus.end()) {
+        RunCommand(m->second);
+    }
+}
+
+void FrmMain::ShowGridType(int grid, int listKind) {
+    CommitCellEditors();
+    if (grid == 0) {
+        for (int i = 0; i < 4; ++i) C(GridName(i)).visible = i == 0;
+        if (listKind >= 0 && listKind != d.ShowListType) {
+            ShowListByFreData(listKind);
+            d.ShowListType = static_cast<Integer>(listKind);
+        }
+    } else if (grid >= 1 && grid <= 3) {
+        for (int i = 0; i < 4; ++i) C(GridName(i)).visible = i == grid;
+    }
+}
+
+// ---- commands ----
+
+bool FrmMain::SaveOldData() { return true; }
+bool FrmMain::SaveOldGridData(int grid) {
+    (void)grid;
+    return true;
+}
+
+void FrmMain::CommitCellEditors() {
+    SaveOldData();
+    SaveOldGridData(2);
+    SaveOldGridData(3);
+    C("Text1").visible = false;
+    C("Text2").visible = false;
+    C("Text3").visible = false;
+    RadioEditRow = RadioEditCol = AMEditRow = AMEditCol = 0;
+}
+
+void FrmMain::OpenDialog(const std::string& name, std::function<void()> onClosed) {
+    if (hooks.OpenDialog) hooks.OpenDialog(name, std::move(onClosed));
+}
+
+void FrmMain::RunCommand(const std::string& name) {
+    CommitCellEditors();
+    Act(name);
+}
+
+void FrmMain::ToggleBar(const std::string& menu, const std::string& bar) {
+    ControlState& m = C(menu);
+    m.checked = !m.checked;
+    C(bar).visible = m.checked;
+    if (hooks.Layout) hooks.Layout();
+}
+
+void FrmMain::Act(const std::string& name) {
+    if (auto it = commands.find(name); it != commands.end() && it->second) {
+        it->second();
+        return;
+    }
+    if (name == "mnuFileExit") {
+        if (hooks.CloseWindow) hooks.CloseWindow();
+    } else if (name == "mnuEditCH") {
+        ShowGridType(0, -1);
+        // The grid's double-click action on its current cell comes with the
+        // grid editing ("GridDblClick").
+        if (auto it = commands.find("GridDblClick"); it != commands.end() && it->second) it->second();
+    } else if (name == "MnuViewBankChannel") {
+        OpenDialog("FrmBank", [this] {
+            if (d.ShowListType == ListMemory) ReShowListByData(d.ShowListType);
+        });
+    } else if (name == "MnuViewRadio") {
+        ShowGridType(2, -1);
+    } else if (name == "MnuViewAM") {
+        ShowGridType(3, -1);
+    } else if (name == "MnuViewToolBar") {
+        ToggleBar("MnuViewToolBar", "tbToolBar");
+    } else if (name == "MnuViewStatusBar") {
+        ToggleBar("MnuViewStatusBar", "sbStatusBar");
+    } else if (auto dl = DialogOfMenu().find(name); dl != DialogOfMenu().end()) {
+        OpenDialog(dl->second);
+    }
+    // Help > Contents: there are no help files. File and radio commands and
+    // Set > Init come in through `commands`.
+}
+
+void FrmMain::Click(const std::string& control) {
+    if (IsMenuEntry(control)) RunCommand(control);
+}
+
+void FrmMain::ButtonClick(const std::string& control, const std::string& button) {
+    if (control != "tbToolBar") return;
+    for (const auto& b : kToolButtons) {
+        if (button == b.key) {
+            RunCommand(b.command);
+            return;
+        }
+    }
+}
+
+bool FrmMain::QueryClose() {
+    CommitCellEditors();
+    for (const auto& hook : closeHooks)
+        if (hook && !hook()) return false;
+    return true;
+}
+
+void FrmMain::Form_Unload() {
+    UnhookTextMenu(C("Text1"));
+    UnhookTextMenu(C("Text2"));
+    if (hooks.CloseOtherWindows) hooks.CloseOtherWindows();
+    if (hooks.SavePosition) hooks.SavePosition();
+}
+
+// ---- the lists ----
+
+std::string FrmMain::CaptionText() {
+    return std::string(kAppTitle) + "[" + d.CurModelShowName + ":" + d.CurBandText + "][" +
+           GetLanguageString(d, mainkey::FileCaption) + ":" + d.DataFilePath + "]";
+}
+
+void FrmMain::ShowListByData(int listKind) {
+    InitShowListContent(listKind, 255);
+    ReShowListByData(listKind);
+    ReShowRadioListByData();
+    ReShowAMListByData();
+}
+
+void FrmMain::ShowListByFreData(int listKind) {
+    InitShowListContent(listKind, 1);
+    ReShowListByData(listKind);
+}
+
+void FrmMain::SetChannelColumnsByGroup(int listKind) {
+    TextGrid& g = grids_[0];
+    const int w1 = g.ColWidth(1);
+    if (listKind == ListWeather) {
+        for (int c : {2, 4, 5, 6, 7, 8, 9, 10, 11}) g.SetColWidth(c, 0);
+        g.SetColWidth(3, w1);
+        g.SetText(0, 12, "EMERGENCY TONE");
+    } else {
+        for (int c : {2, 3, 4, 10, 11}) g.SetColWidth(c, w1);
+        g.SetColWidth(5, 1500);
+        g.SetColWidth(6, (listKind == ListGMRS || listKind == ListMURS) ? 0 : 1500);
+        g.SetColWidth(7, 1200);
+        g.SetColWidth(8, 1400);
+        g.SetColWidth(9, 1400);
+        g.SetText(0, 12, "");
+    }
+}
+
+void FrmMain::InitShowListContent(int listKind, int gridMask) {
+    IsGridInit = true;
+    auto chosen = [&](int i) { return (gridMask >> i) & 1; };
+    for (int i = 1; i <= 3; ++i)
+        if (chosen(i)) grids_[static_cast<std::size_t>(i)].Clear();
+    TextGrid& ch = grids_[0];
+    const int presets = PresetCount(listKind);
+    if (chosen(0)) {
+        ch.Resize(presets > 0 ? presets + 1 : kChannelRows, kChannelCols);
+        if (presets > 0) ch.SetColWidth(6, 0);
+        SetChannelColumnsByGroup(listKind);
+    }
+    for (auto& g : grids_) {
+        for (int c = 0; c < g.Cols(); ++c) g.SetForeColor(0, c, kHeaderFore);
+        for (int r = g.FixedRows(); r < g.Rows(); ++r) g.SetForeColor(r, 0, kLabelFore);
+        for (int r = 2; r < g.Rows(); r += 2)
+            for (int c = 1; c < g.Cols(); ++c) g.SetBackColor(r, c, kEvenRowBack);
+    }
+    LoadShowList();
+    if (chosen(0)) {
+        const int offset = presets > 0 ? 0 : -1;
+        for (int r = 1; r < ch.Rows(); ++r) {
+            ch.SetText(r, 0, GetChannelTextByNo(r, offset));
+            ch.SetText(r, 11, ">>");
+            ch.SetText(r, 12, listKind == ListWeather ? "1050 Hz" : "");
+        }
+    }
+    for (int i = 2; i <= 3; ++i) {
+        if (!chosen(i)) continue;
+        TextGrid& g = grids_[static_cast<std::size_t>(i)];
+        for (int r = 1; r <= 100; ++r) g.SetText(r, 0, std::to_string(r - 1));
+        g.SetText(101, 0, "VFO");
+    }
+    IsGridInit = false;
+}
+
+void FrmMain::LoadShowList() {
+    auto text = [&](int key) { return GetLanguageString(d, key); };
+    TextGrid& ch = grids_[0];
+    ch.cornerText = text(mainkey::ChannelLabel);
+    ch.SetText(0, 0, ch.cornerText);
+    ch.SetText(0, 1, text(mainkey::Rx));
+    ch.SetText(0, 2, text(mainkey::Tx));
+    ch.SetText(0, 3, text(mainkey::Name));
+    ch.SetText(0, 4, text(mainkey::Step));
+    ch.SetText(0, 5, text(mainkey::Bandwidth));
+    ch.SetText(0, 6, "Bank");
+    ch.SetText(0, 7, text(mainkey::Power));
+    ch.SetText(0, 8, text(mainkey::Tone) + "\r\n" + text(mainkey::Decode));
+    ch.SetText(0, 9, text(mainkey::Tone) + "\r\n" + text(mainkey::Encode));
+    ch.SetText(0, 10, text(mainkey::OptSig));
+    ch.SetText(0, 11, text(mainkey::Edit));
+    for (int i = 2; i <= 3; ++i) {
+        TextGrid& g = grids_[static_cast<std::size_t>(i)];
+        g.cornerText = "ID";
+        g.SetText(0, 0, "ID");
+        g.SetText(0, 1, text(mainkey::Rx));
+    }
+    auto fill = [&](const char* name, std::vector<std::string> items) {
+        ControlState& c = C(name);
+        c.items = std::move(items);
+        SetListIndex(c, -1);
+    };
+    fill("ComboStep", StepTexts());
+    fill("ComboWN", {"25KHz", "12.5KHz"});
+    fill("ComboPower", {text(mainkey::PowerHigh), text(mainkey::PowerMiddle), text(mainkey::PowerLow)});
+    fill("ComboDe_CTC_Type", {text(mainkey::None), "CTCSS", "DCS"});
+    fill("ComboEn_CTC_Type", {text(mainkey::None), "CTCSS", "DCS"});
+    // The custom tone's entry follows the language.
+    fill("ComboDe_CTCSS", CtcssTexts(d));
+    fill("ComboEn_CTCSS", CtcssTexts(d));
+    fill("ComboDe_CDCSS", DcsComboTexts());
+    fill("ComboEn_CDCSS", DcsComboTexts());
+    FillOptSigList();
+    std::vector<std::string> banks;
+    for (int b = 1; b <= kBankCount; ++b) banks.push_back("Bank " + std::to_string(b));
+    ControlState& lb = C("ListBank");
+    lb.items = banks;
+    lb.selected.assign(banks.size(), false);
+    C("Text1").visible = false;
+    C("Text2").visible = false;
+}
+
+void FrmMain::ShowChannelRow(FreDataRec& rec, int listKind, const RowTexts& t) {
+    if (listKind < 0) listKind = d.ShowListType;
+    TextGrid& g = grids_[0];
+    const int row = rec.No;
+    // RX and TX.
+    const std::string rx = DataToFreStr(d, rec.RxFre.Trim());
+    const std::string off = DataToOffsetStr(d, rec.OffsetFre.Trim());
+    std::string tx = rx;
+    if (!rx.empty() && !off.empty() && (rec.OffsetDir == 1 || rec.OffsetDir == 2)) {
+        const auto r = ParseNumber(rx), o = ParseNumber(off);
+        if (r && o) tx = FormatNumber(rec.OffsetDir == 1 ? *r - *o : *r + *o, "#.00000");
+    }
+    g.SetText(row, 1, rx);
+    g.SetText(row, 2, tx);
+    g.SetText(row, 3, Latin1ToUtf8(rec.Name.Trim()));
+    g.SetText(row, 4, EntryOrEmpty(StepTexts(), rec.Step));
+    if (rec.WN > 1) rec.WN = 1;
+    g.SetText(row, 5, rec.WN == 0 ? "25K" : rec.WN == 1 ? "12.5K" : "");
+    if (rec.Reserved66 > 1) rec.Reserved66 = 0;
+    g.SetText(row, 6, listKind == ListMemory ? GetChannelBankText(d, rec.No) : "");
+    if (rec.Power > 2) rec.Power = 0;
+    g.SetText(row, 7, rec.Power == 0 ? t.high : rec.Power == 1 ? t.middle : rec.Power == 2 ? t.low : "");
+    auto tone = [&](Integer type, Integer& ctcss, Integer& dcs, Integer invert) -> std::string {
+        if (type == 1) {
+            if (ctcss > 52) ctcss = 0;
+            return EntryOrEmpty(t.ctcss, ctcss);
+        }
+        if (type == 2) {
+            if (dcs > 511) dcs = 0;
+            std::string s = EntryOrEmpty(DcsTexts(), dcs);
+            if (s.empty()) return s;
+            s = "D" + s;
+            if (invert > 0) s.back() = 'I';
+            return s;
+        }
+        return t.none;
+    };
+    g.SetText(row, 8, tone(rec.DeCTCType, rec.DeCTCSS, rec.DeDCS, rec.DeDCSInvert));
+    g.SetText(row, 9, tone(rec.EnCTCType, rec.EnCTCSS, rec.EnDCS, rec.EnDCSInvert));
+    std::string sig = t.none;
+    switch (rec.OptSig) {
+    case 1: sig = "DTMF M" + std::to_string(rec.DTMFCode + 1); break;
+    case 2: sig = "2tone " + std::to_string(rec.Tone2Code); break;
+    case 3: sig = "5tone " + std::to_string(rec.Tone5Code); break;
+    default: break;
+    }
+    g.SetText(row, 10, sig);
+}
+
+void FrmMain::ReShowListByData(int listKind) {
+    OnceNotifier once(d);
+    State().caption = CaptionText();
+    const RowTexts t(d);
+    auto presets = [&](auto& list) {
+        for (auto& rec : list) ShowChannelRow(rec, listKind, t);
+    };
+    switch (listKind) {
+    case ListGMRS: presets(d.WorkData.GMRSFreData); return;
+    case ListMURS: presets(d.WorkData.MURSFreData); return;
+    case ListWeather: presets(d.WorkData.WXFreData); return;
+    default: break;
+    }
+    const int count = std::clamp<int>(d.FreDataCount(), 0, kFreDataMax);
+    for (int k = 0; k < count; ++k) {
+        FreDataRec copy = d.FreData[static_cast<std::size_t>(k)];
+        ShowChannelRow(copy, listKind, t);
+    }
+    TextGrid& g = grids_[0];
+    for (int r = 1; r < g.Rows(); ++r) {
+        if (!IsFreDataExist(d, r) && !TrimNullStr(g.Text(r, 1)).empty())
+            for (int c = 1; c <= g.Cols() - 3; ++c) g.SetText(r, c, "");
+    }
+}
+
+void FrmMain::ReShowRadioListByData() {
+    OnceNotifier once(d);
+    TextGrid& g = grids_[2];
+    for (int e = 0; e <= 100; ++e) {
+        const RadioFreRec& r = d.WorkData.RadioFreData[static_cast<std::size_t>(e)];
+        g.SetText(e + 1, 1, r.Used == 1 ? RadioDataToFreText(d, r.Fre.Trim()) : "");
+    }
+}
+
+void FrmMain::ReShowAMListByData() {
+    OnceNotifier once(d);
+    TextGrid& g = grids_[3];
+    for (int e = 0; e <= 100; ++e) {
+        const std::string s = d.WorkData.AMFreData[static_cast<std::size_t>(e)].Trim();
+        g.SetText(e + 1, 1, s.empty() ? "" : RadioDataToFreStr(d, s));
+    }
+}
+
+void FrmMain::ReShowGrid() { ReShowListByData(d.ShowListType); }
+
+void FrmMain::ReShowGrid(int type, int row, int col) {
+    (void)col;
+    if (type != 0) return;
+    OnceNotifier once(d);
+    const RowTexts t(d);
+    const int kind = d.ShowListType;
+    auto one = [&](auto& list) {
+        if (row >= 1 && row <= static_cast<int>(list.size())) ShowChannelRow(list[static_cast<std::size_t>(row - 1)], kind, t);
+    };
+    switch (kind) {
+    case ListGMRS: one(d.WorkData.GMRSFreData); return;
+    case ListMURS: one(d.WorkData.MURSFreData); return;
+    case ListWeather: one(d.WorkData.WXFreData); return;
+    default: break;
+    }
+    const int i = FindFreDataIndex(d, row);
+    if (i >= 0) {
+        FreDataRec copy = d.FreData[static_cast<std::size_t>(i)];
+        ShowChannelRow(copy, kind, t);
+    } else {
+        TextGrid& g = grids_[0];
+        for (int c = 1; c <= g.Cols() - 3; ++c) g.SetText(row, c, "");
+    }
+}
+
+}  // namespace rp

@@ -1,0 +1,163 @@
+#pragma once
+// frmMain, the program's main window, as a plain form: its controls (menus,
+// toolbar, tree, the four grids and their floating editors), the tree's
+// nodes, the list procedures that fill the grids, the command dispatch and
+// the close path's rules. The Qt shell (mainwindow/qt/) shows it and
+// supplies the hooks below; tests run it without widgets.
+#include <array>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "core/appdata.h"
+#include "core/seams.h"
+#include "mainwindow/formstate.h"
+#include "mainwindow/mainwindowcalls.h"
+#include "mainwindow/textgrid.h"
+
+namespace rp {
+
+
+inline constexpr const char* kWideModel = "7425USD";  // the model with air band and MSK
+
+// Language keys of the main window.
+namespace mainkey {
+inline constexpr int FileCaption = 2012;      // caption: "File"
+inline constexpr int ChannelLabel = 3006;     // corner of the channel grid
+inline constexpr int Rx = 1101;
+inline constexpr int Tx = 1140;
+inline constexpr int Name = 1103;
+inline constexpr int Step = 1104;
+inline constexpr int Bandwidth = 1106;
+inline constexpr int Tone = 1107;
+inline constexpr int Power = 1109;
+inline constexpr int OptSig = 1110;
+inline constexpr int Decode = 1112;
+inline constexpr int Encode = 1113;
+inline constexpr int Edit = 1117;
+inline constexpr int PowerHigh = 1204;
+inline constexpr int PowerMiddle = 1221;
+inline constexpr int PowerLow = 1205;
+inline constexpr int None = 1206;
+}  // namespace mainkey
+
+// One node of the tree, in the order LoadShowTree adds them.
+struct TreeNode {
+    std::string key;
+    std::string text;
+    std::string parent;  // "" for the root
+    bool expanded = false;
+};
+
+// What the shell (or a test) plugs in. Every hook may be empty.
+struct FrmMainHooks {
+    // Opens a dialog by name (widgets/dialoghost.h); onClosed runs after it
+    // closed. No opener: nothing happens and onClosed does not run.
+    std::function<void(const std::string& name, std::function<void()> onClosed)> OpenDialog;
+    // The window position: read at load, stored when the window unloads.
+    std::function<void()> LoadPosition;
+    std::function<void()> SavePosition;
+    // Closes every other open window, the most recent first.
+    std::function<void()> CloseOtherWindows;
+    // File > Exit: the window's close(), which runs the close path.
+    std::function<void()> CloseWindow;
+    // Lays the panes out again (a bar was shown or hidden).
+    std::function<void()> Layout;
+};
+
+class FrmMain : public Form, public Listener, public MainWindowCalls {
+public:
+    explicit FrmMain(AppData& d);
+
+    // ---- the Part's procedures ----
+    void Form_Load();
+    void Form_ReLoad() override;
+    void LoadShowByModel() override;
+    void LoadShowTree() override;
+    void tvTreeView_NodeClick(const std::string& key);
+    void ShowGridType(int grid, int listKind);
+
+    void ShowListByData(int listKind);
+    void ShowListByFreData(int listKind);
+    void InitShowListContent(int listKind, int gridMask);
+    void LoadShowList();
+    void ReShowListByData(int listKind) override;
+    void ReShowRadioListByData() override;
+    void ReShowAMListByData() override;
+    // The core's refresh without arguments: the channel grid's list again.
+    void ReShowGrid() override;
+    // The grid-editing code fills these; here they redraw a row and commit
+    // nothing.
+    void ReShowGrid(int type, int row, int col) override;
+    bool SaveOldData();
+    bool SaveOldGridData(int grid);
+
+    // SaveOldData, SaveOldGridData(2) and (3), Text1 to Text3 hidden and the
+    // broadcast and air-band edit cells reset. Every command runs it first;
+    // a refused commit never stops the command.
+    void CommitCellEditors();
+    // The one dispatch of menu entries, toolbar buttons and the tree's
+    // commands: CommitCellEditors, then the command.
+    void RunCommand(const std::string& name);
+
+    // The close path's checks: CommitCellEditors, then each close hook in
+    // order (false keeps the window open). Then Form_Unload when all agree.
+    bool QueryClose();
+    void Form_Unload();
+
+    // The window caption the channel-list refresh sets.
+    std::string CaptionText();
+    // The file chooser's filter: DataFileText + " (*.dat)".
+    const std::string& FileFilter() const { return fileFilter_; }
+
+    // ---- state ----
+    TextGrid& GridAt(int i) { return grids_.at(static_cast<std::size_t>(i)); }
+    TextGrid* Grid(const std::string& control) override;
+    const std::vector<TreeNode>& TreeNodes() const { return tree_; }
+    // The tree's selection: cleared by every rebuild.
+    std::string treeSelection;
+    // Bumped by every rebuild of the tree (the shell rebuilds its items).
+    int treeRevision = 0;
+    // The grid shown (0..3).
+    int VisibleGrid() const;
+
+    bool FormLoaded = false;
+    bool IsGridInit = false;
+    bool IsEditorFilling = false;
+    bool SplitterMoving = false;
+    // Open cells of the broadcast and air-band editors.
+    int RadioEditRow = 0, RadioEditCol = 0, AMEditRow = 0, AMEditCol = 0;
+
+    FrmMainHooks hooks;
+    // Commands plugged in by later work (file, radio, about, grid editing):
+    // name -> action. A command without an entry does nothing.
+    std::map<std::string, std::function<void()>> commands;
+    // The close path's questions, asked in order; false keeps the window open.
+    std::vector<std::function<bool()>> closeHooks;
+
+    // Control names of the menu entries and the grids.
+    static const char* GridName(int i);
+    static bool IsMenuEntry(const std::string& name);
+
+    // Events from the shell.
+    void Click(const std::string& control) override;
+    void ButtonClick(const std::string& control, const std::string& button) override;
+
+    AppData& d;
+
+private:
+    struct RowTexts;
+    void ShowChannelRow(FreDataRec& rec, int listKind, const RowTexts& t);
+    void SetChannelColumnsByGroup(int listKind);
+    void FillOptSigList();
+    void OpenDialog(const std::string& name, std::function<void()> onClosed = {});
+    void Act(const std::string& name);
+    void ToggleBar(const std::string& menu, const std::string& bar);
+
+    std::array<TextGrid, 4> grids_;
+    std::vector<TreeNode> tree_;
+    std::string fileFilter_;
+};
+
+}  // namespace rp

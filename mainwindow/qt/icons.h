@@ -1,0 +1,12 @@
+#pragma once
+// The toolbar's and the window's icons: the desktop theme's where it has
+// them, else our own drawings.
+#include <QIcon>
+
+namespace rp {
+
+// Icon of a toolbar button key ("TNewFile", "TOpenFile", ...).
+QIcon ToolIcon(const char* key);
+QIcon WindowIcon();
+
+}  // namespace rp

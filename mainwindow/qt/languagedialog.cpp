@@ -1,0 +1,37 @@
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+
+#include "mainwindow/frmlanguage.h"
+#include "mainwindow/qt/openers.h"
+
+namespace rp {
+
+FormDialog* MakeLanguageDialog(const DialogContext& c) {
+    auto form = std::make_unique<FrmLanguage>(c.d, c.main);
+    form->Form_Load();
+    auto* dlg = new FormDialog(std::move(form), c.parent);
+    auto* lay = new QGridLayout(dlg);
+    auto* label = new QLabel(dlg);
+    label->setObjectName("Label1");
+    auto* combo = new QComboBox(dlg);
+    combo->setObjectName("Combo1");
+    combo->setMinimumWidth(180);
+    auto* ok = new QPushButton(dlg);
+    ok->setObjectName("CommandOK");
+    auto* cancel = new QPushButton(dlg);
+    cancel->setObjectName("CommandCancel");
+    lay->addWidget(label, 0, 0, 1, 2);
+    lay->addWidget(combo, 1, 0, 1, 2);
+    lay->addWidget(ok, 2, 0);
+    lay->addWidget(cancel, 2, 1);
+    dlg->Bind().StandBackFor({"CommandCancel"});
+    return dlg;
+}
+
+void RegisterMainWindowDialogs(DialogOpeners& openers) {
+    openers.Register("FrmLanguage", [](const DialogContext& c) -> QDialog* { return MakeLanguageDialog(c); });
+}
+
+}  // namespace rp

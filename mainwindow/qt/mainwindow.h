@@ -1,0 +1,98 @@
+#pragma once
+// The main window's Qt shell: menus, toolbar, status bar, the tree, the
+// splitter, the four grids with their floating editors, bound to FrmMain.
+// It is the program's Listener (AppData::Ui.View) and the dialogs'
+// MainWindowCalls: each call runs the form's procedure, then mirrors it.
+#include <QMainWindow>
+#include <QPointer>
+
+#include <array>
+
+#include "core/appdata.h"
+#include "mainwindow/frmmain.h"
+#include "widgets/binder.h"
+#include "widgets/dialoghost.h"
+#include "widgets/gridmodel.h"
+
+class QLabel;
+class QTreeWidget;
+class QTreeWidgetItem;
+class QTimer;
+
+namespace rp {
+
+// The window position keys and their store ("KEVRA_8R", group "Settings").
+struct WindowPlacement {
+    double left = 0, top = 0, width = 0, height = 0;  // twips
+};
+// The stored bounds; a missing key or one that is not a number gives the
+// default (0, 0, the screen's width and height).
+WindowPlacement ReadWindowPlacement(const WindowPlacement& defaults);
+void WriteWindowPlacement(const WindowPlacement& p);
+
+class MainWindow : public QMainWindow, public Listener, public MainWindowCalls {
+    Q_OBJECT
+public:
+    MainWindow(AppData& d, DialogOpeners& openers, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Form_Load and the first mirror; call before show().
+    void Load();
+
+    FrmMain& form() { return form_; }
+    FormBinder& binder() { return *binder_; }
+    QTreeWidget* tree() const { return tree_; }
+    TextGridView* grid(int i) const { return grids_.at(static_cast<std::size_t>(i)); }
+    QWidget* splitter() const { return imgSplitter_; }
+    // The splitter's position in twips.
+    double SplitterPosition() const { return splitterX_; }
+    void DragSplitterTo(double twips);  // a drag, as the mouse would end it
+
+    // Listener and MainWindowCalls: the form's procedure, then a mirror.
+    void ReShowListByData(int listType) override;
+    void ReShowRadioListByData() override;
+    void ReShowAMListByData() override;
+    void LoadShowByModel() override;
+    void LoadShowTree() override;
+    void ReShowGrid() override;
+    void Form_ReLoad() override;
+    void ReShowGrid(int type, int row, int col) override;
+
+    // Lays the panes out (SizeControls with the splitter's position).
+    void SizeControls();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BuildMenus();
+    void BuildToolBar();
+    void BuildStatusBar();
+    void BuildPanes();
+    void RebuildTree();
+    void AfterSync();
+    void LoadPosition();
+    void SavePosition();
+    void OpenDialog(const std::string& name, std::function<void()> onClosed);
+    void RunInForm(const std::function<void()>& f);
+
+    AppData& d_;
+    DialogOpeners& openers_;
+    FrmMain form_;
+    FormBinder* binder_ = nullptr;
+    QWidget* central_ = nullptr;
+    QTreeWidget* tree_ = nullptr;
+    QWidget* imgSplitter_ = nullptr;
+    QWidget* picSplitter_ = nullptr;
+    std::array<TextGridView*, 4> grids_{};
+    QLabel* statusDate_ = nullptr;
+    QLabel* statusTime_ = nullptr;
+    QTimer* clock_ = nullptr;
+    double splitterX_ = 2400;
+    int treeRevision_ = -1;
+    bool toolbarShown_ = true, statusShown_ = true;
+    bool closed_ = false;
+};
+
+}  // namespace rp

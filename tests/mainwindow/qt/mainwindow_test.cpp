@@ -1,0 +1,290 @@
+// The main window's wiring on real widgets (offscreen).
+#include <QAbstractItemModelTester>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFontDatabase>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QStatusBar>
+#include <QTest>
+#include <QToolBar>
+#include <QTreeWidget>
+#include <gtest/gtest.h>
+
+#include "core/language.h"
+#include "mainwindow/mainfixture.h"
+#include "mainwindow/qt/mainwindow.h"
+#include "mainwindow/qt/openers.h"
+#include "shellchecktest.h"
+#include "widgets/shellcheck.h"
+#include "widgets/twips.h"
+
+namespace rp {
+namespace {
+
+// Each test program has a settings store of its own: ctest runs the tests
+// of one program in parallel processes.
+void ClearPlacement() {
+    static QTemporaryDir dir;
+    static const bool isolated = [] {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
+        return true;
+    }();
+    (void)isolated;
+    QSettings s("KEVRA_8R", "KEVRA_8R");
+    s.remove("Settings");
+}
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    test::StartedProgram p;
+    DialogOpeners openers;
+    std::vector<std::string> asked;
+    std::unique_ptr<MainWindow> w;
+
+    void SetUp() override {
+        ClearPlacement();
+        RegisterMainWindowDialogs(openers);
+        // Records dialogs that are not plugged in here.
+        for (const char* name : {"FrmPrintList", "FrmBank", "FrmDTMF"}) {
+            openers.Register(name, [this, name](const DialogContext&) -> QDialog* {
+                asked.push_back(name);
+                return nullptr;
+            });
+        }
+        w = std::make_unique<MainWindow>(p.d, openers);
+        p.d.Ui.View = w.get();
+        w->Load();
+        w->show();
+        QApplication::processEvents();
+    }
+    void TearDown() override {
+        w.reset();
+        ClearPlacement();
+    }
+    QAction* Action(const char* name) { return w->findChild<QAction*>(name); }
+    QWidget* Widget(const char* name) { return w->findChild<QWidget*>(name); }
+    QTreeWidgetItem* Item(const std::string& key) {
+        for (QTreeWidgetItemIterator it(w->tree()); *it; ++it)
+            if ((*it)->data(0, Qt::UserRole).toString().toStdString() == key) return *it;
+        return nullptr;
+    }
+    void Screenshot(const QString& name) {
+        QDir().mkpath(QString(RP_BINARY_DIR) + "/screenshots");
+        w->resize(1100, 650);
+        QApplication::processEvents();
+        EXPECT_TRUE(w->grab().save(QString(RP_BINARY_DIR) + "/screenshots/" + name + ".png"));
+    }
+};
+
+TEST_F(MainWindowTest, EveryControlHasItsWidget) {
+    EXPECT_TRUE(CheckShellControls(w->form(), w.get()).empty())
+        << ::testing::PrintToString(CheckShellControls(w->form(), w.get()));
+    QAbstractItemModelTester tester(w->grid(0)->GridModel(), QAbstractItemModelTester::FailureReportingMode::Fatal);
+    EXPECT_EQ(w->grid(0)->GridModel()->rowCount(), 206);
+    EXPECT_TRUE(w->grid(0)->isVisible());
+    EXPECT_FALSE(w->grid(1)->isVisible());
+    EXPECT_EQ(w->windowTitle().toStdString(), w->form().CaptionText());
+}
+
+TEST_F(MainWindowTest, TreeOpensOnClicksOnlyAndKeepsNoSelection) {
+    EXPECT_EQ(w->tree()->topLevelItemCount(), 1);
+    EXPECT_TRUE(Item("N0")->isExpanded() && Item("N1")->isExpanded());
+    EXPECT_TRUE(w->tree()->selectedItems().isEmpty());
+    const QRect r = w->tree()->visualItemRect(Item("N102"));
+    QTest::mouseClick(w->tree()->viewport(), Qt::LeftButton, {}, r.center());
+    EXPECT_EQ(p.d.ShowListType, ListGMRS);
+    EXPECT_EQ(w->grid(0)->GridModel()->rowCount(), 23);
+    // Arrow keys move through the tree without opening anything.
+    w->tree()->setFocus();
+    w->tree()->setCurrentItem(Item("N1"));
+    QTest::keyClick(w->tree(), Qt::Key_Down);
+    QTest::keyClick(w->tree(), Qt::Key_Down);
+    EXPECT_EQ(p.d.ShowListType, ListGMRS);
+    EXPECT_TRUE(asked.empty());
+}
+
+TEST_F(MainWindowTest, ViewTogglesGiveTheRoomToThePanes) {
+    QAction* tb = Action("MnuViewToolBar");
+    QAction* sb = Action("MnuViewStatusBar");
+    EXPECT_TRUE(tb->isChecked() && sb->isChecked());
+    const QRect before(w->tree()->mapTo(w.get(), QPoint(0, 0)), w->tree()->size());
+    tb->trigger();
+    QApplication::processEvents();
+    EXPECT_FALSE(tb->isChecked());
+    EXPECT_FALSE(Widget("tbToolBar")->isVisible());
+    const QRect noToolbar(w->tree()->mapTo(w.get(), QPoint(0, 0)), w->tree()->size());
+    EXPECT_LT(noToolbar.top(), before.top());
+    sb->trigger();
+    QApplication::processEvents();
+    EXPECT_FALSE(w->statusBar()->isVisible());
+    const QRect noStatus(w->tree()->mapTo(w.get(), QPoint(0, 0)), w->tree()->size());
+    EXPECT_GT(noStatus.bottom(), noToolbar.bottom());
+    tb->trigger();
+    sb->trigger();
+    EXPECT_TRUE(tb->isChecked() && Widget("tbToolBar")->isVisible());
+}
+
+TEST_F(MainWindowTest, CommandsHideAnOpenEditor) {
+    auto* text2 = w->findChild<QLineEdit*>("Text2");
+    auto open = [&] {
+        w->binder().Run([&] { w->form().C("Text2").visible = true; });
+        ASSERT_FALSE(text2->isHidden());
+    };
+    open();
+    Action("mnuEditCH")->trigger();
+    EXPECT_TRUE(text2->isHidden());
+    open();
+    Action("TCommPort")->trigger();
+    EXPECT_TRUE(text2->isHidden());
+    open();
+    QTest::mouseClick(w->tree()->viewport(), Qt::LeftButton, {}, w->tree()->visualItemRect(Item("N3")).center());
+    EXPECT_TRUE(text2->isHidden());
+    EXPECT_TRUE(w->grid(2)->isVisible());
+    // The hidden print entry still reaches its opener; an entry without one does nothing.
+    Action("mnuFilePrint")->trigger();
+    Action("MnuViewAlert")->trigger();
+    EXPECT_EQ(asked, std::vector<std::string>{"FrmPrintList"});
+    open();
+    w->close();
+    EXPECT_TRUE(text2->isHidden());
+}
+
+TEST_F(MainWindowTest, ClosePathMayKeepTheWindowOpen) {
+    int asks = 0;
+    w->form().closeHooks.push_back([&] { ++asks; return false; });
+    w->close();
+    EXPECT_TRUE(w->isVisible());
+    Action("mnuFileExit")->trigger();
+    QApplication::processEvents();
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_EQ(asks, 2);
+    EXPECT_FALSE(QSettings("KEVRA_8R", "KEVRA_8R").contains("Settings/MainLeft"));
+    w->form().closeHooks.clear();
+    // A dialog still open is closed before the program ends.
+    Action("MnuSetLanguage")->trigger();
+    ASSERT_EQ(openers.OpenDialogs().size(), 1u);
+    QPointer<QDialog> dlg = openers.OpenDialogs().front();
+    w->close();
+    EXPECT_FALSE(w->isVisible());
+    EXPECT_TRUE(!dlg || !dlg->isVisible());
+    EXPECT_TRUE(QSettings("KEVRA_8R", "KEVRA_8R").contains("Settings/MainLeft"));
+}
+
+TEST_F(MainWindowTest, SplitterDragStopsAtItsLimits) {
+    w->resize(900, 500);
+    QApplication::processEvents();
+    w->DragSplitterTo(0);
+    EXPECT_EQ(w->SplitterPosition(), 30);
+    w->DragSplitterTo(1e6);
+    EXPECT_NEAR(w->SplitterPosition(), PixelsToTwipsX(w.get(), w->frameGeometry().width()) / 2, 1);
+    EXPECT_LE(w->grid(0)->geometry().right(), w->centralWidget()->width());
+}
+
+TEST_F(MainWindowTest, LanguageSwitchAndScreenshots) {
+    Screenshot("frmMain_en");
+    Action("MnuSetLanguage")->trigger();
+    ASSERT_EQ(openers.OpenDialogs().size(), 1u);
+    QDialog* dlg = openers.OpenDialogs().front();
+    auto* combo = dlg->findChild<QComboBox*>("Combo1");
+    emit combo->activated(1);
+    QTest::mouseClick(dlg->findChild<QPushButton*>("CommandOK"), Qt::LeftButton);
+    EXPECT_EQ(p.d.LanguageIndex, 2);
+    EXPECT_EQ(w->findChild<QMenu*>("mnuFile")->title().toStdString(), GetLanguageString(p.d, 1000));
+    EXPECT_EQ(Item("N4")->text(0).toStdString(), GetLanguageString(p.d, 5021));
+    EXPECT_EQ(Action("TNewFile")->toolTip().toStdString(), GetLanguageString(p.d, 1001));
+    EXPECT_EQ(w->findChild<QComboBox*>("ComboDe_CTCSS")->itemText(51).toStdString(), GetLanguageString(p.d, 4031));
+    EXPECT_EQ(w->grid(0)->GridModel()->headerData(0, Qt::Horizontal, Qt::DisplayRole).toString().toStdString(),
+              GetLanguageString(p.d, 1101));
+    EXPECT_EQ(w->windowTitle().toStdString(), w->form().CaptionText());
+    Screenshot("frmMain_zh");
+
+    // The font of text 20 covers Simplified Chinese, and a Chinese label
+    // renders differently from unassigned code points.
+    const QString family = QString::fromStdString(GetLanguageString(p.d, 20));
+    EXPECT_TRUE(QFontDatabase::writingSystems(family).contains(QFontDatabase::SimplifiedChinese)) << family.toStdString();
+    auto render = [&](const QString& text) {
+        QImage img(200, 40, QImage::Format_RGB32);
+        img.fill(Qt::white);
+        QPainter painter(&img);
+        painter.setFont(QFont(family, 14));
+        painter.setPen(Qt::black);
+        painter.drawText(img.rect(), Qt::AlignLeft | Qt::AlignVCenter, text);
+        return img;
+    };
+    const QString chinese = QString::fromStdString(GetLanguageString(p.d, 1000));
+    QString unassigned;
+    for (int i = 0; i < chinese.size(); ++i) unassigned += QChar(0x0378 + i);
+    EXPECT_NE(render(chinese), render(unassigned));
+
+    // Back to English; Cancel changes nothing.
+    Action("MnuSetLanguage")->trigger();
+    dlg = openers.OpenDialogs().front();
+    emit dlg->findChild<QComboBox*>("Combo1")->activated(0);
+    QTest::mouseClick(dlg->findChild<QPushButton*>("CommandOK"), Qt::LeftButton);
+    EXPECT_EQ(w->findChild<QMenu*>("mnuFile")->title(), "File");
+    Action("MnuSetLanguage")->trigger();
+    dlg = openers.OpenDialogs().front();
+    emit dlg->findChild<QComboBox*>("Combo1")->activated(1);
+    QTest::mouseClick(dlg->findChild<QPushButton*>("CommandCancel"), Qt::LeftButton);
+    EXPECT_EQ(p.d.LanguageIndex, 1);
+    EXPECT_TRUE(openers.OpenDialogs().empty());
+}
+
+// ---- window position ----
+
+TEST(WindowPlacementTest, RoundTripDefaultsAndBadValues) {
+    ClearPlacement();
+    const WindowPlacement def{0, 0, 15360, 11520};
+    WindowPlacement p = ReadWindowPlacement(def);
+    EXPECT_EQ(p.width, 15360);
+    WriteWindowPlacement({120, 240, 9000, 6000.5});
+    p = ReadWindowPlacement(def);
+    EXPECT_EQ(p.left, 120);
+    EXPECT_EQ(p.height, 6000.5);
+    QSettings("KEVRA_8R", "KEVRA_8R").setValue("Settings/MainTop", "abc");
+    EXPECT_EQ(ReadWindowPlacement(def).top, 0);
+    EXPECT_EQ(QSettings("KEVRA_8R", "KEVRA_8R").value("Settings/MainLeft").toString(), "120");
+    ClearPlacement();
+}
+
+TEST(WindowPlacementTest, OffScreenComesBackAndMinimisedStoresNothing) {
+    ClearPlacement();
+    WriteWindowPlacement({-500000, -500000, 9000, 6000});
+    test::StartedProgram p;
+    DialogOpeners openers;
+    {
+        MainWindow w(p.d, openers);
+        p.d.Ui.View = &w;
+        w.Load();
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        EXPECT_TRUE(screen.intersects(QRect(w.pos(), w.size())));
+        EXPECT_EQ(w.width(), TwipsToPixelsX(&w, 9000));
+        w.show();
+        WriteWindowPlacement({1, 2, 9000, 6000});
+        w.showMinimized();
+        w.close();
+        p.d.Ui.View = Seams().View;
+    }
+    EXPECT_EQ(ReadWindowPlacement({}).left, 1);
+    ClearPlacement();
+}
+
+const test::ShellCase kShells[] = {
+    {"FrmLanguage", [] {
+         static test::StartedProgram p;
+         static MainWindowCalls main;
+         return MakeLanguageDialog({p.d, main, nullptr});
+     }},
+};
+RP_SHELL_CONTROL_CHECK(MainWindowDialogs, kShells);
+
+}  // namespace
+}  // namespace rp

@@ -1,0 +1,209 @@
+#pragma once
+// FormBinder: ties a plain form (mainwindow/formstate.h) to the widgets of
+// its Qt shell. The shell lays out widgets whose objectName is the control's
+// name ("CommandOK", "Text1_0"); the binder finds them under the root widget,
+// mirrors the form's state onto them, and turns the user's actions into the
+// form's handlers. After every handler it mirrors again, only what changed,
+// then follows the form's focus request and closes the window when the form
+// called Unload().
+//
+// Widget classes per control kind (the shell may use a subclass):
+//
+//   Label         QLabel               text
+//   TextBox       QLineEdit            text, max (length), locked (read-only),
+//                 (QPlainTextEdit)     noContextMenu
+//   ComboBox      QComboBox            items, index, text (editable), editable
+//   ListBox       QListWidget          items, index; multiSelect: a check list
+//                                      whose ticks are `selected`
+//   CheckBox      QCheckBox            text, value 0/1/2 (2 = partly)
+//   OptionButton  QRadioButton         text, value 1 when chosen
+//   Button        QAbstractButton      text (QPushButton, QToolButton)
+//   Frame         QGroupBox (QFrame)   text as its title
+//   Menu          QAction or QMenu     text, shortcut, checked (when the shell
+//                                      made the action checkable)
+//   TabStrip      QTabWidget, QTabBar  tabs (caption, tool tip, enabled,
+//                                      visible), index
+//   Toolbar       QToolBar             tabs = its buttons: QActions in the bar
+//                                      whose objectName is the button's key
+//   Grid          QTableView           the form's Grid(name) through
+//                                      TextGridModel (widgets/gridmodel.h)
+//   Picture       any QWidget          enabled, visible
+//   Progress      QProgressBar         value, max
+//   Timer         (none)               the binder runs a QTimer: interval =
+//                                      max in ms, running while enabled
+//   Other         any QObject          enabled, visible, tool tip
+// Every widget also takes enabled, visible and the tool tip; the window takes
+// the form's caption and font (fontName, fontSize).
+//
+// Events, each run through the form and followed by a mirror:
+//   QAbstractButton::clicked       -> Click (check box: value stored first;
+//                                     option button: value 1, the other option
+//                                     buttons of the same parent 0)
+//   QComboBox::activated           -> Click (index and text stored), never on
+//                                     currentIndexChanged (code's changes)
+//   QListWidget user selection     -> Click; a tick in a check list ->
+//                                     ItemCheck, then Click
+//   QLineEdit::textEdited          -> Change (the user's edits only; a form
+//                                     that sets a text calls its own Change)
+//   QAction::triggered             -> Click (menus); ButtonClick(toolbar, key)
+//   tab picked                     -> Click (index stored)
+//   grid: current cell -> EnterCell (row, col stored); click -> Click;
+//         double-click -> DblClick
+//   key press -> KeyDown(code, shift) then, for a key with a character,
+//                KeyPress(keyAscii): 0 swallows the key, another value types
+//                that character instead. Ctrl+letter gives 1..26.
+//   focus in -> GotFocus (the form's State().focus follows the focus)
+//   focus out -> LostFocus(control, next) with these rules:
+//       - focus lost to a popup, a menu or another window is not a departure;
+//       - no LostFocus when the control taking the focus is one the binder
+//         stands back for (StandBackFor, e.g. "CommandCancel");
+//       - a refusal (false) puts the focus back once (no LostFocus or
+//         GotFocus for that return) and the mouse press that moved the focus
+//         is dropped, so the button or list clicked does not act.
+//   Enter: where the window asks (SetEnterAsTab), Enter in any control but a
+//          button moves the focus as Tab does, after KeyPress had its say.
+//          Enter on a focused push button presses it. Push buttons get
+//          autoDefault off, so Enter never presses OK by itself.
+//   Escape: clicks "CommandCancel" when the form has one that is enabled and
+//          visible, else it is the window's close box (SetEscapeCloses).
+//   close box -> QueryUnload; false keeps the window open.
+//   form.Unload() in a handler -> the window closes after the handler.
+// A focus move that the form asks for (State().focus set by a handler) gives
+// no LostFocus: the form is moving the focus itself.
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "mainwindow/formstate.h"
+
+class QAction;
+class QTimer;
+class QWidget;
+class QTableView;
+
+namespace rp {
+
+class TextGridModel;
+
+// Whether an object's class fits a control kind (the table above).
+bool WidgetFitsKind(const QObject* object, ControlKind kind);
+// The class names that fit a kind, for messages ("QComboBox").
+const char* WidgetClassFor(ControlKind kind);
+
+class FormBinder : public QObject {
+    Q_OBJECT
+public:
+    // Finds the widgets under `root` (and the QActions of its menus and
+    // toolbars), connects them and mirrors the whole state once. The form
+    // and the widgets must outlive the binder (make the binder a child of
+    // the root).
+    FormBinder(Form& form, QWidget* root, QObject* parent = nullptr);
+    ~FormBinder() override;
+
+    Form& form() { return form_; }
+    QWidget* root() const { return root_; }
+
+    // The object bound to a control (widget, QAction, QMenu), null when the
+    // shell has none.
+    QObject* Object(const std::string& control) const;
+    QWidget* Widget(const std::string& control) const;
+    template <class T>
+    T* As(const std::string& control) const {
+        return qobject_cast<T*>(Object(control));
+    }
+    // The control a widget belongs to ("" when none): the widget or its
+    // nearest bound parent.
+    std::string ControlOf(const QObject* object) const;
+
+    // Binds an object the shell made after construction (or that lives
+    // outside the root, such as a menu bar of another window).
+    void AddObject(const std::string& control, QObject* object);
+
+    // ---- the window's choices ----
+    // Enter moves the focus like Tab in every control but buttons.
+    void SetEnterAsTab(bool on) { enterAsTab_ = on; }
+    // No LostFocus when the focus goes to one of these controls.
+    void StandBackFor(std::set<std::string> controls) { standBack_ = std::move(controls); }
+    // Escape without a CommandCancel closes the window through QueryUnload
+    // (on by default); off: Escape does nothing more than KeyPress.
+    void SetEscapeCloses(bool on) { escapeCloses_ = on; }
+    // The binder asks QueryUnload on the close box and closes the window on
+    // Unload() (on by default). A window with its own close path (the main
+    // window) turns this off and reads form().unloadRequested itself.
+    void SetHandleClose(bool on) { handleClose_ = on; }
+
+    // ---- running the form ----
+    // Runs `handler` as an event of the form, then mirrors the state and
+    // follows Unload() and the focus request. Nested calls mirror once, at
+    // the end of the outermost.
+    void Run(const std::function<void()>& handler);
+    // Mirrors what changed since the last mirror (everything the first time).
+    void Sync();
+    // Forgets what was mirrored, so the next Sync applies every control.
+    void Invalidate();
+
+    // Set while the binder writes widgets (their signals are blocked anyway).
+    bool IsSyncing() const { return syncing_ > 0; }
+
+signals:
+    // The form called Unload() and the window is closing (before close()).
+    void unloadRequested();
+    // A mirror has ended (a shell updates what the binder does not know,
+    // such as a tree).
+    void synced();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    struct Bound {
+        QPointer<QObject> object;
+        ControlState shown;  // what the widgets show now
+        bool valid = false;  // `shown` holds the whole state
+        TextGridModel* model = nullptr;
+        QTimer* timer = nullptr;
+    };
+
+    void Find();
+    void Connect(const std::string& name, Bound& b);
+    void Apply(const std::string& name, Bound& b);
+    void ApplyWindow();
+    void FollowFocus();
+    void AfterRun();
+    bool FilterKey(const std::string& name, QObject* watched, QEvent* event);
+    bool FilterFocusOut(const std::string& name, QWidget* w, QEvent* event);
+    void FilterFocusIn(const std::string& name, QEvent* event);
+    void DropMouseOn(QWidget* target);
+    void ClickOptionButton(const std::string& name);
+    Bound* Find(const std::string& name);
+
+    Form& form_;
+    QPointer<QWidget> root_;
+    std::map<std::string, Bound> bound_;
+    std::map<const QObject*, std::string> names_;
+    // The window: caption and font as last mirrored.
+    std::string shownCaption_, shownFont_;
+    int shownFontSize_ = -1;
+    bool windowValid_ = false;
+    std::string shownFocus_;
+
+    int running_ = 0;
+    int syncing_ = 0;
+    bool enterAsTab_ = false;
+    bool escapeCloses_ = true;
+    bool handleClose_ = true;
+    bool closing_ = false;
+    bool restoring_ = false;   // the focus goes back after a refused departure
+    bool resending_ = false;   // a changed key is being typed
+    std::set<std::string> standBack_;
+    QPointer<QWidget> dropMouseOn_;
+};
+
+}  // namespace rp

@@ -1,0 +1,20 @@
+#pragma once
+// The check every window's tests run: each control of the form has an
+// object of the right class in the shell (widgets/binder.h lists the classes
+// per kind). Timers need none. Returns one line per fault, empty when the
+// shell is complete.
+#include <string>
+#include <vector>
+
+#include "mainwindow/formstate.h"
+
+class QWidget;
+
+namespace rp {
+
+// `optional` names controls the shell may leave out (for example the
+// hidden lists a window keeps as plain tables).
+std::vector<std::string> CheckShellControls(const Form& form, const QWidget* root,
+                                            const std::vector<std::string>& optional = {});
+
+}  // namespace rp
