@@ -13,6 +13,7 @@
 #include "core/numtext.h"
 #include "core/repair.h"
 #include "mainwindow/formlanguage.h"
+#include "mainwindow/tonetables.h"
 
 namespace rp {
 
@@ -119,18 +120,6 @@ FreDataRec* PresetRecord(AppData& d, int kind, int n) {
 bool IsPresetList(int kind) { return kind >= ListGMRS && kind <= ListWeather; }
 
 }  // namespace
-
-const std::vector<std::string>& ChEditCtcssTones() {
-    static const std::vector<std::string> tones = {
-        "62.5",  "67.0",  "69.3",  "71.9",  "74.4",  "77.0",  "79.7",  "82.5",  "85.4",
-        "88.5",  "91.5",  "94.8",  "97.4",  "100.0", "103.5", "107.2", "110.9", "114.8",
-        "118.8", "123.0", "127.3", "131.8", "136.5", "141.3", "146.2", "151.4", "156.7",
-        "159.8", "162.2", "165.5", "167.9", "171.3", "173.8", "177.3", "179.9", "183.5",
-        "186.2", "189.9", "192.8", "196.6", "199.5", "203.5", "206.5", "210.7", "218.1",
-        "225.7", "229.1", "233.6", "241.8", "250.3", "254.1",
-    };
-    return tones;
-}
 
 std::vector<int> SqlModesFor(bool toneSet, bool signallingSet) {
     if (toneSet && signallingSet) return {0, 1, 2, 3, 4};
@@ -292,7 +281,9 @@ ChEditOutcome EvaluateChEditOK(AppData& d, const FormState& s) {
 
 // ---- the form -------------------------------------------------------------------
 
-FrmCHEdit::FrmCHEdit(AppData& d) : Form("FrmCHEdit"), d_(d) { AddControls(); }
+FrmCHEdit::FrmCHEdit(AppData& d, MainWindowCalls& main) : Form("FrmCHEdit"), d_(d), main_(main) {
+    AddControls();
+}
 
 void FrmCHEdit::AddControls() {
     FormState& s = State();
@@ -341,7 +332,6 @@ void FrmCHEdit::AddControls() {
     for (const ListDef& l : kCombo1) add(Indexed("Label2", l.index), ControlKind::Label, l.tag, l.shown);
     add("Label3", ControlKind::Label, "", false);
     add("Label4", ControlKind::Label, "Define_CTCSS");
-    bankShown_ = bank->selected;
 }
 
 void FrmCHEdit::Form_Load() {
@@ -409,7 +399,7 @@ void FrmCHEdit::InitShowList() {
         c.index = -1;
         c.text.clear();
     };
-    fill("Combo1_0", {"2.5K", "5K", "6.25K", "10K", "12.5K", "20K", "25K", "30K", "50K"});
+    fill("Combo1_0", StepTexts());
     fill("Combo1_1", {"25KHz", "12.5KHz"});
     fill("Combo1_2", {GetLanguageString(d_, 1204), GetLanguageString(d_, 1221), GetLanguageString(d_, 1205)});
     std::vector<std::string> signalling = {GetLanguageString(d_, 1206), "DTMF", "2Tone", "5Tone"};
@@ -441,8 +431,7 @@ void FrmCHEdit::InitShowList() {
         if (t2.Decodes[k].Valid == 1) decodes.push_back(std::to_string(k + 1));
     fill("Combo1_16", decodes);
     fill("Combo2", {GetLanguageString(d_, 1210), "-", "+"});
-    std::vector<std::string> tones = ChEditCtcssTones();
-    tones.push_back(GetLanguageString(d_, 4031));
+    const std::vector<std::string> tones = CtcssTexts(d_);  // the own tone as item 51
     fill("Combo3_0", tones);
     fill("Combo3_1", tones);
     std::vector<std::string> dtmf;
@@ -524,7 +513,6 @@ void FrmCHEdit::ShowEditData() {
     ShowTempBankList(d_, flags, d_.EditChannelNo);
     ControlState& bank = C("ListBank");
     bank.selected.assign(flags.begin(), flags.end());
-    bankShown_ = bank.selected;
     BankListFilling = false;
     const std::string name = r.Name.Trim();
     for (std::size_t j = 0; j < 6; ++j)
@@ -809,12 +797,7 @@ void FrmCHEdit::CommandOK_Click() {
 
 void FrmCHEdit::CommitOutcome(const ChEditOutcome& o) {
     const int n = o.channel;
-    auto redraw = [&] {
-        if (ReShowGrid)
-            ReShowGrid(0, n, 0);
-        else
-            d_.Ui.View->ReShowGrid();
-    };
+    auto redraw = [&] { main_.ReShowGrid(0, n, 0); };
     if (IsPresetList(d_.ShowListType)) {
         FreDataRec* target = PresetRecord(d_, d_.ShowListType, n);
         if (!target || o.action != ChEditAction::Overwritten) return;
@@ -919,14 +902,10 @@ void FrmCHEdit::Click(const std::string& control) {
     if (control == "CommandCancel") return CommandCancel_Click();
     if (int i = ElementIndex(control, "Combo1"); i >= 0) return Combo1_Click(i);
     if (int i = ElementIndex(control, "Check4"); i >= 0) return Check4_Click(i);
-    if (control == "ListBank") {
-        ControlState& bank = C("ListBank");
-        bank.selected.resize(kBankCount, false);
-        for (std::size_t i = 0; i < bank.selected.size(); ++i)
-            if (i >= bankShown_.size() || bank.selected[i] != bankShown_[i])
-                ListBank_ItemCheck(static_cast<int>(i));
-        bankShown_ = bank.selected;
-    }
+}
+
+void FrmCHEdit::ItemCheck(const std::string& control, int item) {
+    if (control == "ListBank") ListBank_ItemCheck(item);
 }
 
 void FrmCHEdit::Change(const std::string& control) {

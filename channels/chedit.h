@@ -14,7 +14,6 @@
 // refused, deleted, overwritten, appended, with the record and the texts the
 // storing rewrites) and the form's commit of that outcome.
 #include <array>
-#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,16 +21,13 @@
 #include "core/appdata.h"
 #include "core/banks.h"
 #include "mainwindow/formstate.h"
+#include "mainwindow/mainwindowcalls.h"
 
 namespace rp {
 
 inline constexpr const char* kMsgVfoNull = "VFO can't be null!";
 // Refusal of an empty RX box on the edge channels PL1 .. PU2.
 extern const LangTexts kMsgChannelNull;
-
-// The 51 CTCSS tone texts of the tone lists, index = stored CTCSS value
-// (the lists then add the channel's own tone as item 51).
-const std::vector<std::string>& ChEditCtcssTones();
 
 // The squelch modes the visible squelch list offers, in its order, for a
 // governing tone type set or not and signalling set or not.
@@ -85,7 +81,8 @@ ChEditOutcome EvaluateChEditOK(AppData& d, const FormState& s);
 
 class FrmCHEdit : public Form {
 public:
-    explicit FrmCHEdit(AppData& d);
+    // `main` redraws the channel's grid row after a storing OK.
+    FrmCHEdit(AppData& d, MainWindowCalls& main);
 
     // ---- opening ----
     void Form_Load();
@@ -124,6 +121,7 @@ public:
 
     // The Form events, dispatched to the handlers above.
     void Click(const std::string& control) override;
+    void ItemCheck(const std::string& control, int item) override;
     void Change(const std::string& control) override;
     void KeyPress(const std::string& control, int& keyAscii) override;
     void GotFocus(const std::string& control) override;
@@ -140,10 +138,6 @@ public:
     // Set by a text box's GotFocus: its whole text is to be selected.
     std::string selectAllRequest;
 
-    // The main window's row redraw after a storing OK (grid, row, column).
-    // Without one, the whole view is refreshed.
-    std::function<void(int, int, int)> ReShowGrid;
-
     // The last outcome of OK (for the shell and tests).
     const ChEditOutcome& LastOutcome() const { return last_; }
 
@@ -159,9 +153,9 @@ private:
     void CommitOutcome(const ChEditOutcome& o);
 
     AppData& d_;
+    MainWindowCalls& main_;
     ChEditOutcome last_;
     std::vector<int> sqlModeItems_;  // the squelch mode of each item of Combo1_9
-    std::vector<bool> bankShown_;    // ListBank ticks as last seen, to find the changed item
 };
 
 }  // namespace rp

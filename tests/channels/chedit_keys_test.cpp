@@ -153,19 +153,15 @@ TEST_F(ChEditKeys, AFullBankRefusesTheTick) {
         d.BankCH()(s, 5) = static_cast<Integer>(100 + s);
     }
     Open(ListMemory, 1);
-    auto& ticks = C("ListBank").selected;
+    const auto& ticks = C("ListBank").selected;
     EXPECT_TRUE(ticks[3]);
-    ticks[4] = true;  // full, without channel 1
-    f->Click("ListBank");
+    TickBank(4, true);  // full, without channel 1
     EXPECT_FALSE(ticks[4]);
-    ticks[3] = false;  // full, holding channel 1
-    f->Click("ListBank");
+    TickBank(3, false);  // full, holding channel 1
     EXPECT_FALSE(ticks[3]);
-    ticks[3] = true;
-    f->Click("ListBank");
+    TickBank(3, true);
     EXPECT_TRUE(ticks[3]);
-    ticks[6] = true;  // room
-    f->Click("ListBank");
+    TickBank(6, true);  // room
     EXPECT_TRUE(ticks[6]);
     f->Click("CommandOK");
     EXPECT_EQ(GetChannelBankText(d, 1), "147");

@@ -345,7 +345,7 @@ TEST_F(ChEditLoad, HiddenLoadOnAPositionBeyondThePresetList) {
 }
 
 TEST_F(ChEditLoad, TagsAreTheControlsState) {
-    FrmCHEdit f(d);
+    FrmCHEdit f(d, main);
     EXPECT_EQ(f.C("Check1").tag, "TXForbit");
     EXPECT_EQ(f.C("Check4_1").tag, "TalkOff");
     EXPECT_EQ(f.C("Combo1_4").tag, "OPT_Signal");

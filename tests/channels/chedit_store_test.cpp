@@ -173,14 +173,13 @@ TEST_F(ChEditStore, ANewChannelIsAppendedLastAndJoinsItsTickedBanks) {
     EXPECT_EQ(r.PttIDCode.Raw(), "00000");
     EXPECT_EQ(r.Reserved66 + r.Reserved124 + r.EnDCSHigh + r.PttIDOn, 0);
     EXPECT_EQ(GetChannelBankText(d, 25), "2");
-    EXPECT_EQ(view.calls, (std::vector<std::string>{"ReShowGrid"}));
+    EXPECT_EQ(main.redraws, (std::vector<std::vector<int>>{{0, 25, 0}}));
 
     // The default bank unticked, bank 5 ticked.
     Open(ListMemory, 26);
     SetText("Text1_0", "440");
-    C("ListBank").selected[1] = false;
-    C("ListBank").selected[4] = true;
-    f->Click("ListBank");
+    TickBank(1, false);
+    TickBank(4, true);
     Ok();
     EXPECT_EQ(GetChannelBankText(d, 26), "5");
 }
@@ -216,12 +215,10 @@ TEST_F(ChEditStore, AnEmptiedChannelIsDeletedFromStoreAndBanks) {
 TEST_F(ChEditStore, OkRepointsTheOptionChannelsAndRedrawsTheRow) {
     Make(10);
     d.OptionData().MemChannelA = 9;  // channel 10
-    std::vector<std::vector<int>> redraws;
     Open(ListMemory, 10);
-    f->ReShowGrid = [&](int g, int r, int c) { redraws.push_back({g, r, c}); };
     SetText("Text1_0", "");
     Ok();
-    EXPECT_EQ(redraws, (std::vector<std::vector<int>>{{0, 10, 0}}));
+    EXPECT_EQ(main.redraws, (std::vector<std::vector<int>>{{0, 10, 0}}));
     EXPECT_EQ(d.OptionData().MemChannelA, 202);  // PL2, the last candidate in store order
 }
 
@@ -267,7 +264,7 @@ TEST_P(ChEditRefusal, ShowsItsMessageAndKeepsTheDialogOpen) {
     EXPECT_EQ(C("Text2").text, "70000");
     EXPECT_EQ(d.WorkData, work);
     EXPECT_EQ(d.FreData, fre);
-    EXPECT_TRUE(view.calls.empty());
+    EXPECT_TRUE(main.redraws.empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(ChEdit, ChEditRefusal, ::testing::ValuesIn(kRefusals), [](const auto& info) {
@@ -293,7 +290,7 @@ TEST_F(ChEditStore, APresetKeepsItsFixedFieldsWithoutABandCheck) {
     EXPECT_EQ(g.Used, before.Used);
     EXPECT_EQ(g.DeCTCType, 1);
     EXPECT_EQ(g.DeCTCSS, 20);
-    EXPECT_TRUE(view.calls == std::vector<std::string>{"ReShowGrid"});
+    EXPECT_EQ(main.redraws, (std::vector<std::vector<int>>{{0, 16, 0}}));
 }
 
 TEST_F(ChEditStore, AWeatherRecordKeepsItsEncodeToneAndScanSkip) {

@@ -22,12 +22,20 @@
 
 namespace rp::test {
 
+// Records the main window's row redraws.
+class RecordingMainCalls : public MainWindowCalls {
+public:
+    std::vector<std::vector<int>> redraws;  // {type, row, column}
+    void ReShowGrid(int type, int row, int col) override { redraws.push_back({type, row, col}); }
+};
+
 class ChEditTest : public ::testing::Test {
 public:
     AppData d;
     RecordingNotifier notes;
     RecordingListener view;
     LanguageFileTexts texts{d};
+    RecordingMainCalls main;
     std::unique_ptr<FrmCHEdit> f;
 
     void SetUp() override {
@@ -54,7 +62,7 @@ public:
     FrmCHEdit& Open(int kind, int n) {
         d.ShowListType = static_cast<Integer>(kind);
         d.EditChannelNo = static_cast<Integer>(n);
-        f = std::make_unique<FrmCHEdit>(d);
+        f = std::make_unique<FrmCHEdit>(d, main);
         f->Form_Load();
         return *f;
     }
@@ -79,6 +87,12 @@ public:
     void SetTick(const std::string& box, int value) {
         C(box).value = value;
         f->Click(box);
+    }
+    // A tick in the bank list, as the shell reports it.
+    void TickBank(int item, bool on) {
+        C("ListBank").selected[static_cast<std::size_t>(item)] = on;
+        f->ItemCheck("ListBank", item);
+        f->Click("ListBank");
     }
     void SetText(const std::string& box, const std::string& text) {
         C(box).text = text;
