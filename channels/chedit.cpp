@@ -353,6 +353,11 @@ void FrmCHEdit::Form_Unload() {
 void FrmCHEdit::ChangShowByLanguage() {
     FormState& s = State();
     s.caption = GetLanguageString(d_, 1300);
+    // The language's font; the controls' Tags are field kinds, not text keys,
+    // so the generic relabelling is not used here.
+    if (std::string font = GetLanguageString(d_, langkey::FontName); !font.empty()) s.fontName = font;
+    if (Long size = ValLngDef(GetLanguageString(d_, langkey::FontSize), 0); size > 0 && size < 200)
+        s.fontSize = static_cast<int>(size);
     C("Label1_0").text = GetLanguageString(d_, 1101);
     C("Label1_1").text = GetLanguageString(d_, 1102);
     C("Label1_2").text = GetLanguageString(d_, 1103);
