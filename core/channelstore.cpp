@@ -125,7 +125,15 @@ bool IsNumericColumn(int column) {
     }
 }
 
+bool IsBlank(std::string_view s) { return s.find_first_not_of(' ') == std::string_view::npos; }
+
 void SetTxColumn(AppData& d, FreDataRec& r, std::string_view value) {
+    // No transmit frequency: simplex, as the channel dialog sets it.
+    if (IsBlank(value)) {
+        r.OffsetDir = OffsetNone;
+        r.OffsetFre.Set("000000000");
+        return;
+    }
     std::string rx = DataToFreStr(d, r.RxFre.Trim());
     std::string tx = FormatTxFreInBand(d, value, r.Step, true);
     std::string off;
@@ -248,6 +256,11 @@ void SetFreDataByCol(AppData& d, int n, std::string_view value, int column, int 
         if (!num) return;
     }
 
+    if (column == ColTx && !IsBlank(value) && !IsNumeric(value)) {
+        d.Ui.Notify->Show(kNotNumericText, MsgIcon::None, MsgButtons::Ok, "");
+        return;
+    }
+
     FreDataRec r = *target;
     if (d.ShowListType < ListGMRS || d.ShowListType > ListWeather) r.Used = 1;
     switch (column) {
@@ -306,14 +319,15 @@ void CopyFreDataToClip(AppData& d, int kind, int n) {
     if (kind == ListMemory) CopyToClip(d, n);
 }
 
+// PL1 to VFO2 (201..206) are never deleted through the clipboard.
 void CutFreDataToClip(AppData& d, int kind, int n) {
-    if (kind == ListMemory && CopyToClip(d, n)) DeleteFreData(d, n);
+    if (kind == ListMemory && CopyToClip(d, n) && n < ChPL1) DeleteFreData(d, n);
 }
 
 void PasteClipToFreData(AppData& d, int kind, int n) {
     if (kind != ListMemory) return;
     if (d.ClipFreData.Used != 1) {
-        DeleteFreData(d, n);
+        if (n < ChPL1) DeleteFreData(d, n);
         return;
     }
     FreDataRec r = d.ClipFreData;

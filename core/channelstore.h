@@ -64,15 +64,19 @@ int GetFreToneData(const AppData& d, int n, std::string_view key);
 // Writes one grid value into channel n of the list ShowListType (memory
 // channel: Used := 1; without record "No Find Data!"). Numeric columns take
 // a 16-bit whole number; a value that is not one, or does not fit the field,
-// changes nothing.
+// changes nothing. The TX column: an empty text sets simplex (direction 0,
+// offset 0); a text that is not a number shows "Not IsNumeric" and changes
+// nothing.
 void SetFreDataByCol(AppData& d, int n, std::string_view value, int column, int sub);
 void SetFreDataByCol(AppData& d, int n, int value, int column, int sub);
 
 // The channel clipboard; list kind 0 only, other kinds do nothing.
 void CopyFreDataToClip(AppData& d, int kind, int n);
+// Copies, then deletes the channel, except PL1 to VFO2 (201..206), which
+// are copied and kept.
 void CutFreDataToClip(AppData& d, int kind, int n);
 // Replaces or appends channel n with the clipboard (banks unchanged); an
-// empty clipboard deletes the channel.
+// empty clipboard deletes the channel, except PL1 to VFO2, which stay.
 void PasteClipToFreData(AppData& d, int kind, int n);
 
 // -1 when the field (grid column, or a dialog control's tag with column -1)

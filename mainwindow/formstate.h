@@ -64,6 +64,10 @@ struct ControlState {
     bool multiSelect = false;
     bool checked = false;            // menu tick
     bool noContextMenu = false;      // a text box hooked by HookTextMenu
+    // A text box's input guard (mainwindow/textkeys.h): the printable
+    // characters its key filter lets through; set, the box takes no other
+    // text by any way (paste, drop, input method). "" = no guard.
+    std::string inputChars;
     std::string shortcut;            // menu shortcut ("Ctrl+O")
     std::vector<TabState> tabs;
 

@@ -173,6 +173,7 @@ FrmMain::FrmMain(AppData& data) : Form("frmMain"), d(data) {
     grids_[1] = TextGrid(kVfoRows, kVfoCols);
     grids_[2] = TextGrid(kStationRows, kStationCols);
     grids_[3] = TextGrid(kStationRows, kStationCols);
+    InitCellEditors();
 }
 
 const char* FrmMain::GridName(int i) {
@@ -324,12 +325,6 @@ void FrmMain::ShowGridType(int grid, int listKind) {
 
 // ---- commands ----
 
-bool FrmMain::SaveOldData() { return true; }
-bool FrmMain::SaveOldGridData(int grid) {
-    (void)grid;
-    return true;
-}
-
 void FrmMain::CommitCellEditors() {
     SaveOldData();
     SaveOldGridData(2);
@@ -388,7 +383,11 @@ void FrmMain::Act(const std::string& name) {
 }
 
 void FrmMain::Click(const std::string& control) {
-    if (IsMenuEntry(control)) RunCommand(control);
+    if (IsMenuEntry(control)) {
+        RunCommand(control);
+    } else {
+        EditorClick(control);
+    }
 }
 
 void FrmMain::ButtonClick(const std::string& control, const std::string& button) {
@@ -631,6 +630,10 @@ void FrmMain::ReShowGrid() { ReShowListByData(d.ShowListType); }
 
 void FrmMain::ReShowGrid(int type, int row, int col) {
     (void)col;
+    if (type == 2 || type == 3) {
+        ReShowStationRow(type, row);
+        return;
+    }
     if (type != 0) return;
     OnceNotifier once(d);
     const RowTexts t(d);

@@ -87,11 +87,38 @@ public:
     void ReShowAMListByData() override;
     // The core's refresh without arguments: the channel grid's list again.
     void ReShowGrid() override;
-    // The grid-editing code fills these; here they redraw a row and commit
-    // nothing.
+    // Redraws one row of the channel grid (type 0) from its record, or one
+    // entry of the broadcast (2) or air-band (3) list.
     void ReShowGrid(int type, int row, int col) override;
+    // Commit and close the open cell editor of the channel grid / of grid 2
+    // or 3 (mainwindow/gridedit.cpp, radiolistedit.cpp). False: the value
+    // was refused (its message shown).
     bool SaveOldData();
     bool SaveOldGridData(int grid);
+
+    // ---- in-place editing of the grids (mainwindow/gridedit.cpp) ----
+    void MSFlexGrid1_DblClick(int index);
+    void MSFlexGrid1_KeyPress(int index, int& keyAscii);
+    void MSFlexGrid1_KeyDown(int index, int keyCode, int shift);
+    void MSFlexGrid1_Click(int index);
+    void MSFlexGrid1_EnterCell(int index);
+    bool CheckGridCellEmpty(int row);
+    void ShowDecodeToneCombo(int mode);
+    void ShowEncodeToneCombo(int mode);
+    void ListBank_ItemCheck(int item);
+    // The editor open over the channel grid ("" none); it lies over cell
+    // (d.EditRow, d.EditColumn).
+    std::string OpenChannelEditor() const;
+    // A key that opens a tone combo's list instead of stepping it (the
+    // shell opens the list and swallows the key).
+    static bool OpensListOnKey(const std::string& control, int keyCode);
+    // The cells last entered in the broadcast and air-band grids.
+    int RadioCurRow = 0, RadioCurCol = 0, AMCurRow = 0, AMCurCol = 0;
+    void DblClick(const std::string& control) override;
+    void KeyPress(const std::string& control, int& keyAscii) override;
+    void KeyDown(const std::string& control, int keyCode, int shift) override;
+    void ItemCheck(const std::string& control, int item) override;
+    void EnterCell(const std::string& control) override;
 
     // SaveOldData, SaveOldGridData(2) and (3), Text1 to Text3 hidden and the
     // broadcast and air-band edit cells reset. Every command runs it first;
@@ -147,6 +174,18 @@ public:
     AppData& d;
 
 private:
+    // In-place editing (mainwindow/gridedit.cpp).
+    void InitCellEditors();
+    void EditorClick(const std::string& control);
+    void OpenCellEditor(int column);
+    void ToneTypeClick(bool decode);
+    void ToneValueClick(bool decode, int sub);
+    void ShowToneCombo(bool decode, int mode);
+    void EditorEnter(const std::string& control);
+    const FreDataRec* EditedRecord() const;
+    void OpenStationEditor(int index);
+    void ReShowStationRow(int grid, int row);
+
     struct RowTexts;
     void ShowChannelRow(FreDataRec& rec, int listKind, const RowTexts& t);
     void SetChannelColumnsByGroup(int listKind);

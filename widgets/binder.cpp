@@ -25,6 +25,7 @@
 #include <QToolBar>
 
 #include "widgets/gridmodel.h"
+#include "widgets/inputguard.h"
 
 namespace rp {
 
@@ -111,6 +112,14 @@ int KeyAsciiOf(const QKeyEvent* e) {
 }
 
 bool IsButton(const QObject* o) { return qobject_cast<const QAbstractButton*>(o) != nullptr; }
+
+// A text box's input guard and context menu (a guarded box has none).
+void ApplyGuard(QWidget* edit, const ControlState& now, bool charsChanged, bool menuChanged) {
+    if (charsChanged) InputGuard::Apply(edit, now.inputChars);
+    if (charsChanged || menuChanged)
+        edit->setContextMenuPolicy(now.noContextMenu || !now.inputChars.empty() ? Qt::NoContextMenu
+                                                                                : Qt::DefaultContextMenu);
+}
 
 }  // namespace
 
@@ -537,14 +546,12 @@ void FormBinder::Apply(const std::string& name, Bound& b) {
         if (changed(&ControlState::text) && S(edit->text()) != now.text) edit->setText(Q(now.text));
         if (changed(&ControlState::max)) edit->setMaxLength(now.max > 0 ? now.max : 32767);
         if (changed(&ControlState::locked)) edit->setReadOnly(now.locked);
-        if (changed(&ControlState::noContextMenu))
-            edit->setContextMenuPolicy(now.noContextMenu ? Qt::NoContextMenu : Qt::DefaultContextMenu);
+        ApplyGuard(edit, now, changed(&ControlState::inputChars), changed(&ControlState::noContextMenu));
     } else if (auto* plain = qobject_cast<QPlainTextEdit*>(w)) {
         if (changed(&ControlState::text) && S(plain->toPlainText()) != now.text)
             plain->setPlainText(Q(now.text));
         if (changed(&ControlState::locked)) plain->setReadOnly(now.locked);
-        if (changed(&ControlState::noContextMenu))
-            plain->setContextMenuPolicy(now.noContextMenu ? Qt::NoContextMenu : Qt::DefaultContextMenu);
+        ApplyGuard(plain, now, changed(&ControlState::inputChars), changed(&ControlState::noContextMenu));
     } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
         if (changed(&ControlState::editable)) {
             combo->setEditable(now.editable);
@@ -565,6 +572,9 @@ void FormBinder::Apply(const std::string& name, Bound& b) {
             combo->setEditText(Q(now.text));
         if (changed(&ControlState::max) && combo->lineEdit())
             combo->lineEdit()->setMaxLength(now.max > 0 ? now.max : 32767);
+        if (combo->lineEdit())
+            ApplyGuard(combo->lineEdit(), now, changed(&ControlState::inputChars) || changed(&ControlState::editable),
+                       false);
     } else if (auto* list = qobject_cast<QListWidget*>(w)) {
         const bool itemsChanged = changed(&ControlState::items) || changed(&ControlState::multiSelect);
         if (itemsChanged) {
@@ -654,12 +664,17 @@ void FormBinder::Apply(const std::string& name, Bound& b) {
 }
 
 void FormBinder::FollowFocus() {
-    const std::string& want = form_.State().focus;
+    const std::string want = form_.State().focus;
     if (want == shownFocus_) return;
+    QWidget* w = want.empty() ? nullptr : Widget(want);
+    if (w && root_ && (!w->isVisibleTo(root_->window()) || !w->isEnabled())) {
+        // A hidden or disabled control cannot hold the focus: the state
+        // follows the widget that has it.
+        form_.State().focus = shownFocus_;
+        return;
+    }
     shownFocus_ = want;
-    if (want.empty()) return;
-    QWidget* w = Widget(want);
-    if (!w || !w->isEnabled()) return;
+    if (!w) return;
     // The form moves the focus itself: no LostFocus for this move.
     const bool was = restoring_;
     restoring_ = true;
@@ -788,9 +803,12 @@ bool FormBinder::FilterKey(const std::string& name, QObject* watched, QEvent* ev
 
 void FormBinder::FilterFocusIn(const std::string& name, QEvent* event) {
     auto* fe = static_cast<QFocusEvent*>(event);
-    form_.State().focus = name;
     shownFocus_ = name;
-    if (restoring_ || syncing_) return;
+    // A mirror that hides the focused control moves the focus on; the
+    // form's own request, followed after the mirror, still stands.
+    if (syncing_) return;
+    form_.State().focus = name;
+    if (restoring_) return;
     // Coming back from a popup or another window is not a new arrival.
     if (fe->reason() == Qt::PopupFocusReason || fe->reason() == Qt::ActiveWindowFocusReason) return;
     Run([&] { form_.GotFocus(name); });

@@ -4,6 +4,7 @@
 #include <QColor>
 #include <QEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QStyleOptionHeader>
 
@@ -240,6 +241,15 @@ void TextGridView::ShowCurrentCell() {
 }
 
 void TextGridView::keyboardSearch(const QString& search) { (void)search; }
+
+void TextGridView::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Copy) || event->matches(QKeySequence::Cut) ||
+        event->matches(QKeySequence::Paste)) {
+        event->accept();
+        return;
+    }
+    QTableView::keyPressEvent(event);
+}
 
 void TextGridView::OnCurrentChanged(const QModelIndex& current) {
     if (settingCurrent_ || !grid_ || !current.isValid()) return;

@@ -16,7 +16,8 @@
 // it after every handler) redraws, applies the widths and heights in twips,
 // and keeps the current cell on the grid's row and col. It has no edit
 // triggers (the floating editors edit), a typed character does not search,
-// and its corner button draws the grid's cornerText.
+// and its corner button draws the grid's cornerText. Keys matching Copy, Cut
+// or Paste do nothing in the view (a form's KeyDown has seen them first).
 //
 //   auto* view = new TextGridView(parent);
 //   view->setObjectName("MSFlexGrid1_0");   // the binder attaches the
@@ -103,6 +104,9 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Keys matching Copy, Cut or Paste never reach the item view, which
+    // would put a cell's text on the system clipboard.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void OnCurrentChanged(const QModelIndex& current);

@@ -21,6 +21,7 @@
 
 #include "core/numtext.h"
 #include "mainwindow/mainlayout.h"
+#include "mainwindow/qt/grideditors.h"
 #include "mainwindow/qt/icons.h"
 #include "widgets/twips.h"
 
@@ -108,6 +109,8 @@ MainWindow::MainWindow(AppData& d, DialogOpeners& openers, QWidget* parent)
 
 MainWindow::~MainWindow() {
     if (d_.Ui.View == this) d_.Ui.View = Seams().View;
+    delete gridEditors_;  // it reads the binder
+    gridEditors_ = nullptr;
     delete binder_;
     binder_ = nullptr;
     // The grids belong to the form, which goes before the widgets do.
@@ -232,6 +235,7 @@ void MainWindow::Load() {
         binder_ = new FormBinder(form_, this, nullptr);
         binder_->SetHandleClose(false);
         connect(binder_, &FormBinder::synced, this, [this] { AfterSync(); });
+        gridEditors_ = new GridEditors(form_, *binder_, grids_, this);
     }
     binder_->Sync();
 }
@@ -246,6 +250,7 @@ void MainWindow::RunInForm(const std::function<void()>& f) {
 
 void MainWindow::AfterSync() {
     if (treeRevision_ != form_.treeRevision) RebuildTree();
+    if (gridEditors_) gridEditors_->Place();
     const bool tb = form_.C("tbToolBar").visible, sb = form_.C("sbStatusBar").visible;
     if (tb != toolbarShown_ || sb != statusShown_) {
         toolbarShown_ = tb;

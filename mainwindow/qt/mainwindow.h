@@ -30,6 +30,8 @@ struct WindowPlacement {
 WindowPlacement ReadWindowPlacement(const WindowPlacement& defaults);
 void WriteWindowPlacement(const WindowPlacement& p);
 
+class GridEditors;
+
 class MainWindow : public QMainWindow, public Listener, public MainWindowCalls {
     Q_OBJECT
 public:
@@ -86,6 +88,7 @@ private:
     QWidget* imgSplitter_ = nullptr;
     QWidget* picSplitter_ = nullptr;
     std::array<TextGridView*, 4> grids_{};
+    GridEditors* gridEditors_ = nullptr;  // the cell editors' placement and keys
     QLabel* statusDate_ = nullptr;
     QLabel* statusTime_ = nullptr;
     QTimer* clock_ = nullptr;

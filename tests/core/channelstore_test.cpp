@@ -249,6 +249,24 @@ TEST_F(ChannelStore, CutOfTheOnlyMemoryChannelKeepsItButFillsTheClipboard) {
     EXPECT_EQ(notes.shown.size(), 2u);
 }
 
+TEST_F(ChannelStore, ClipboardNeverDeletesTheEdgeAndVfoChannels) {
+    Make({1, 5, 201, 205, 206});
+    for (int n : {201, 205, 206}) {
+        CutFreDataToClip(d, 0, n);
+        EXPECT_EQ(d.ClipFreData.No, n);
+        EXPECT_EQ(d.ClipFreData.Used, 1);
+        d.ClipFreData.Used = 0;
+        PasteClipToFreData(d, 0, n);
+    }
+    EXPECT_EQ(Numbers(), (std::vector<int>{1, 5, 201, 205, 206}));
+    EXPECT_TRUE(notes.shown.empty());
+    // A filled clipboard still writes them.
+    d.ClipFreData = Rec(5);
+    PasteClipToFreData(d, 0, 205);
+    EXPECT_EQ(Rec(205).RxFre, Rec(5).RxFre);
+    EXPECT_EQ(Rec(205).No, 205);
+}
+
 TEST_F(ChannelStore, ClipboardIgnoresPresetLists) {
     Make({1, 5});
     d.ClipFreData = Rec(5);
@@ -342,6 +360,26 @@ TEST_F(ChannelStore, RxAndTxColumns) {
     SetFreDataByCol(d, 1, "500", ColRx, 0);
     EXPECT_EQ(Rec(1).RxFre.Raw(), "048000000");
     EXPECT_EQ(notes.Texts(), std::vector<std::string>{"out of band"});
+
+    // An empty TX is simplex, silently; a TX that is no number changes nothing.
+    for (const char* empty : {"", "   "}) {
+        SetFreDataByCol(d, 1, "470", ColTx, 0);
+        notes.shown.clear();
+        SetFreDataByCol(d, 1, empty, ColTx, 0);
+        EXPECT_EQ(Rec(1).OffsetDir, OffsetNone);
+        EXPECT_EQ(Rec(1).OffsetFre.Raw(), "000000000");
+        EXPECT_TRUE(notes.shown.empty());
+    }
+    SetFreDataByCol(d, 1, "470", ColTx, 0);
+    for (const char* bad : {".", "145..5", "1-2"}) {
+        FreDataRec before = Rec(1);
+        before.Used = 0;
+        Rec(1).Used = 0;
+        notes.shown.clear();
+        SetFreDataByCol(d, 1, bad, ColTx, 0);
+        EXPECT_EQ(Rec(1), before) << bad;
+        EXPECT_EQ(notes.Texts(), std::vector<std::string>{"Not IsNumeric"}) << bad;
+    }
 
     // Without an RX frequency the offset is cleared and the direction stays.
     Rec(1).RxFre.Set("FFFFFFFFF");
