@@ -13,6 +13,7 @@
 #include "core/numtext.h"
 #include "core/repair.h"
 #include "mainwindow/formlanguage.h"
+#include "mainwindow/textkeys.h"
 #include "mainwindow/tonetables.h"
 
 namespace rp {
@@ -335,7 +336,9 @@ void FrmCHEdit::AddControls() {
 }
 
 void FrmCHEdit::Form_Load() {
-    for (const char* box : kTextBoxes) HookTextMenu(C(box));
+    // Every text box takes only what its key filter lets through, and shows
+    // no context menu while the dialog is open.
+    for (const char* box : kTextBoxes) GuardTextBox(C(box), ChEditAllowedChars(box), C(box).max);
     if (d_.EditChannelNo > ChPU2) {
         C("Label1_2").visible = false;
         for (int i = 2; i <= 7; ++i) C(Indexed("Text1", i)).visible = false;

@@ -1,20 +1,13 @@
 #include "channels/cheditkeys.h"
 
 #include "mainwindow/formstate.h"
+#include "mainwindow/textkeys.h"
 
 namespace rp {
 
 namespace {
 
 constexpr std::string_view kDigits = "0123456789";
-constexpr std::string_view kFrequency = "0123456789.";
-
-std::string Printable(std::string_view except) {
-    std::string s;
-    for (char c = 32; c <= 126; ++c)
-        if (except.find(c) == std::string_view::npos) s += c;
-    return s;
-}
 
 bool StartsWith(std::string_view s, std::string_view prefix) {
     return s.substr(0, prefix.size()) == prefix;
@@ -28,26 +21,22 @@ bool IsChEditNameBox(std::string_view control) {
 }
 
 std::string ChEditAllowedChars(std::string_view control) {
-    if (control == "Text1_0" || control == "Text1_1" || control == "Text3") return std::string(kFrequency);
-    if (IsChEditNameBox(control)) return Printable("\\~");
-    if (control == "Text1_10") return Printable("");
+    if (control == "Text1_0" || control == "Text1_1" || control == "Text3") return std::string(kFrequencyChars);
+    if (IsChEditNameBox(control)) return PrintableAscii("\\~");
+    if (control == "Text1_10") return PrintableAscii();
     if (control == "Text2") return std::string(kDigits);
     return "";
 }
 
 ChEditKey ChEditFilterKey(std::string_view control, int key) {
     ChEditKey r;
-    if (key == kKeyCtrlC || key == kKeyCtrlV || key == kKeyCtrlX) return r;
     if (key == kKeyReturn) {
         r.tabNow = true;
         return r;
     }
-    if (key < 0 || key > 127) return r;
-    if (key >= 32 && key <= 126) {
-        if (ChEditAllowedChars(control).find(static_cast<char>(key)) == std::string::npos) return r;
-        r.tabAfter = IsChEditNameBox(control);
-    }
     r.key = key;
+    FilterTextKey(r.key, ChEditAllowedChars(control));
+    r.tabAfter = r.key >= 32 && r.key <= 126 && IsChEditNameBox(control);
     return r;
 }
 

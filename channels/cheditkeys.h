@@ -10,11 +10,6 @@
 
 namespace rp {
 
-// Key codes the filter treats specially.
-inline constexpr int kKeyCtrlC = 3;
-inline constexpr int kKeyCtrlV = 22;
-inline constexpr int kKeyCtrlX = 24;
-
 // The printable characters (32..126) the text box `control` lets through:
 // digits and "." in the RX, offset and own-CTCSS boxes, every printable
 // character but "\" and "~" in the name boxes, every printable character in
@@ -31,10 +26,11 @@ struct ChEditKey {
     bool tabAfter = false;  // a name character: the focus moves on once it is in the box
 };
 
-// The filter of the text boxes, in order: Ctrl+C, Ctrl+V and Ctrl+X
-// swallowed; Enter swallowed and the focus moved on; anything outside ASCII
-// swallowed; a printable character passes when the box takes it; other
-// control codes (Backspace among them) pass.
+// The filter of the text boxes: Enter swallowed and the focus moved on;
+// otherwise the common key table (mainwindow/textkeys.h) over the box's
+// characters: Ctrl+C, Ctrl+V, Ctrl+X and anything outside ASCII swallowed,
+// a printable character only when the box takes it, other control codes
+// (Backspace among them) pass.
 ChEditKey ChEditFilterKey(std::string_view control, int key);
 
 // The controls in tab order (the visible ones the user can reach; the focus

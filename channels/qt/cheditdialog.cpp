@@ -17,7 +17,6 @@
 
 #include "channels/chedit.h"
 #include "channels/cheditkeys.h"
-#include "channels/qt/cheditguard.h"
 #include "channels/qt/openers.h"
 #include "widgets/twips.h"
 
@@ -211,11 +210,6 @@ FormDialog* MakeChEditDialog(const DialogContext& c) {
     const std::vector<std::string>& order = ChEditTabOrder();
     for (std::size_t i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(b.Widget(order[i - 1]), b.Widget(order[i]));
-    for (const std::string& name : f.State().Names()) {
-        const std::string allowed = ChEditAllowedChars(name);
-        if (auto* edit = b.As<QLineEdit>(name); edit && !allowed.empty())
-            TextInputGuard::Install(edit, QString::fromStdString(allowed), f.C(name).max);
-    }
     FollowFormRequests(*dlg, f, b);
     new FirstFocus(*dlg, f, b);
     return dlg;

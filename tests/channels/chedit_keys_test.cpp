@@ -23,6 +23,7 @@ protected:
 }  // namespace
 
 TEST(ChEditKeyFilter, ATableOfKeysPerBox) {
+    constexpr int kKeyCtrlC = 3, kKeyCtrlV = 22, kKeyCtrlX = 24;
     struct Case {
         const char* box;
         int key;
