@@ -1,5 +1,6 @@
 #include "app/openers.h"
 
+#include "channels/qt/openers.h"
 #include "fivetone/qt/openers.h"
 #include "mainwindow/qt/openers.h"
 #include "settings/qt/openers.h"
@@ -10,6 +11,7 @@ namespace rp {
 
 void RegisterAllDialogs(DialogOpeners& openers) {
     RegisterMainWindowDialogs(openers);
+    RegisterChannelDialogs(openers);
     RegisterOptionDialogs(openers);
     RegisterSettingsDialogs(openers);
     RegisterFiveToneDialogs(openers);

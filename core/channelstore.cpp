@@ -115,6 +115,12 @@ int FindFreDataIndex(const AppData& d, int n) {
 
 bool IsFreDataExist(const AppData& d, int n) { return FindFreDataIndex(d, n) >= 0; }
 
+bool AppendFreData(AppData& d, const FreDataRec& r) {
+    if (!CanAppend(d, r.No)) return false;
+    Append(d, r);
+    return true;
+}
+
 int GetMemChannelCount(const AppData& d) {
     int c = Count(d), k = 0;
     for (int i = 0; i < c; ++i)

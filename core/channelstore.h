@@ -29,6 +29,10 @@ bool IsFreDataExist(const AppData& d, int n);
 // Number of records whose channel number is below 201.
 int GetMemChannelCount(const AppData& d);
 
+// Appends a record built by the caller at the end of the store order; the
+// same guard as the appends below (no bank is touched).
+bool AppendFreData(AppData& d, const FreDataRec& r);
+
 // The appends refuse (false, nothing changed, no message) when the list is
 // full, n already has a record, or n is outside 1..206.
 //

@@ -432,3 +432,20 @@ TEST(IsRadioFieldEditable, ColumnsAndTags) {
         EXPECT_EQ(IsRadioFieldEditable(c.kind, c.column, c.tag), c.result)
             << c.kind << " " << c.column << " " << c.tag;
 }
+
+TEST_F(ChannelStore, AppendFreDataAppendsACallersRecordUnderTheGuard) {
+    Make({1, 7});
+    FreDataRec r;
+    r.No = 30;
+    r.Used = 1;
+    r.Reserved66 = 4;
+    ASSERT_TRUE(AppendFreData(d, r));
+    EXPECT_EQ(Numbers(), (std::vector<int>{1, 7, 30}));
+    EXPECT_EQ(d.FreData[2], r);
+    EXPECT_EQ(GetChannelBankText(d, 30), "");  // no bank touched
+    for (int n : {7, 0, 207}) {
+        r.No = static_cast<Integer>(n);
+        EXPECT_FALSE(AppendFreData(d, r)) << n;
+    }
+    EXPECT_EQ(d.WorkData.FreDataCount, 3);
+}

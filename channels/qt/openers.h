@@ -1,0 +1,11 @@
+#pragma once
+// The dialogs of the channels folder: FrmCHEdit.
+#include "widgets/dialoghost.h"
+
+namespace rp {
+
+void RegisterChannelDialogs(DialogOpeners& openers);
+// The channel dialog, loaded and bound (also for the control-name check).
+FormDialog* MakeChEditDialog(const DialogContext& c);
+
+}  // namespace rp
