@@ -2,6 +2,7 @@
 
 #include "fivetone/qt/openers.h"
 #include "mainwindow/qt/openers.h"
+#include "printing/qt/openers.h"
 #include "settings/qt/openers.h"
 #include "settings/qt/optiondialogshell.h"
 
@@ -12,6 +13,7 @@ void RegisterAllDialogs(DialogOpeners& openers) {
     RegisterOptionDialogs(openers);
     RegisterSettingsDialogs(openers);
     RegisterFiveToneDialogs(openers);
+    RegisterPrintingDialogs(openers);
 }
 
 }  // namespace rp

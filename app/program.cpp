@@ -1,12 +1,14 @@
 #include "app/program.h"
 
 #include "app/openers.h"
+#include "printing/printstrings.h"
 
 namespace rp {
 
 Program::Program(Notifier* notifier, StartupHooks hooks) : hooks_(std::move(hooks)) {
     d_.Ui.Notify = notifier ? notifier : &boxes_;
     d_.Ui.Texts = &texts_;
+    if (!hooks_.InitPrintStrings) hooks_.InitPrintStrings = InitPrintStrings;
 }
 
 Program::~Program() {
