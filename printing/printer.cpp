@@ -1,5 +1,6 @@
 #include "printing/printer.h"
 
+#include <cmath>
 #include <string_view>
 
 namespace rp {
@@ -40,9 +41,11 @@ void ReportPrinter::Draw(const std::string& segment) {
     Check(surface_.DrawText(CurrentX, CurrentY, segment), "draw text");
 }
 
+// Whole device units: rows then start exactly where the last one ended, so
+// rounding PrintLinePos never pushes a page's rows down.
 void ReportPrinter::Advance() {
     CurrentX = 0;
-    CurrentY = static_cast<float>(CurrentY + surface_.LineSpacing() * lineFactor_);
+    CurrentY = static_cast<float>(CurrentY + std::floor(surface_.LineSpacing() * lineFactor_));
 }
 
 void ReportPrinter::Print(const std::string& text) {

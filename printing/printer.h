@@ -6,8 +6,8 @@
 // Page breaks are lazy: a break raises the page number at once but starts
 // the device's new page only when something is drawn after it, so a
 // document never ends with a blank page. Every line advance is the font's
-// line spacing times the job's line factor (SetLineFactor). A device
-// failure throws PrintFailure.
+// line spacing times the job's line factor (SetLineFactor), in whole device
+// units. A device failure throws PrintFailure.
 #include <stdexcept>
 #include <string>
 
