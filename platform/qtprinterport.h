@@ -13,6 +13,7 @@
 #include <QPointer>
 #include <QPrinter>
 #include <QString>
+#include <QWidget>
 
 #include <functional>
 #include <memory>
@@ -21,7 +22,6 @@
 #include "printing/printerport.h"
 #include "printing/printsurface.h"
 
-class QWidget;
 
 namespace rp {
 
