@@ -5,6 +5,7 @@
 #include "printing/qt/openers.h"
 #include "settings/qt/openers.h"
 #include "settings/qt/optiondialogshell.h"
+#include "signalling/qt/openers.h"
 
 namespace rp {
 
@@ -13,6 +14,7 @@ void RegisterAllDialogs(DialogOpeners& openers) {
     RegisterOptionDialogs(openers);
     RegisterSettingsDialogs(openers);
     RegisterFiveToneDialogs(openers);
+    RegisterSignallingDialogs(openers);
     RegisterPrintingDialogs(openers);
 }
 

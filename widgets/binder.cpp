@@ -24,6 +24,8 @@
 #include <QTimer>
 #include <QToolBar>
 
+#include <algorithm>
+
 #include "widgets/gridmodel.h"
 
 namespace rp {
@@ -534,8 +536,15 @@ void FormBinder::Apply(const std::string& name, Bound& b) {
     if (auto* label = qobject_cast<QLabel*>(w)) {
         if (changed(&ControlState::text) && now.kind != ControlKind::Picture) label->setText(Q(now.text));
     } else if (auto* edit = qobject_cast<QLineEdit*>(w)) {
-        if (changed(&ControlState::text) && S(edit->text()) != now.text) edit->setText(Q(now.text));
-        if (changed(&ControlState::max)) edit->setMaxLength(now.max > 0 ? now.max : 32767);
+        // The limit holds for typing only: a longer text the form sets is shown
+        // whole (QLineEdit would cut it), and typing stops until it is shorter.
+        const bool textChanged = changed(&ControlState::text);
+        if (textChanged && S(edit->text()) != now.text) {
+            edit->setMaxLength(32767);
+            edit->setText(Q(now.text));
+        }
+        if (textChanged || changed(&ControlState::max))
+            edit->setMaxLength(now.max > 0 ? std::max(now.max, static_cast<int>(edit->text().size())) : 32767);
         if (changed(&ControlState::locked)) edit->setReadOnly(now.locked);
         if (changed(&ControlState::noContextMenu))
             edit->setContextMenuPolicy(now.noContextMenu ? Qt::NoContextMenu : Qt::DefaultContextMenu);

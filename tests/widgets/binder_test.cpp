@@ -149,6 +149,26 @@ TEST_F(BinderTest, UserEditIsChangeAndAFormRevertIsShown) {
     EXPECT_FALSE(W<QCheckBox>("Check1")->isChecked());
 }
 
+TEST_F(BinderTest, TextLimitHoldsForTypingOnly) {
+    f.C("Text1").max = 3;
+    f.C("Text1").text = "abcdef";  // set by the form: shown whole
+    b.Sync();
+    auto* edit = W<QLineEdit>("Text1");
+    EXPECT_EQ(edit->text(), "abcdef");
+    Show();
+    Focus("Text1");
+    edit->end(false);
+    QTest::keyClick(edit, Qt::Key_G);
+    EXPECT_EQ(f.C("Text1").text, "abcdef");  // no typing beyond the text
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    EXPECT_EQ(f.C("Text1").text, "abcd");
+    f.C("Text1").text = "";
+    b.Sync();
+    QTest::keyClicks(edit, "12345");
+    EXPECT_EQ(edit->text(), "123");
+}
+
 TEST_F(BinderTest, KeyPressSwallowsOrReplacesTheKey) {
     Show();
     Focus("Text1");

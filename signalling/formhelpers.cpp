@@ -1,0 +1,67 @@
+#include "signalling/formhelpers.h"
+
+namespace rp {
+
+ControlName SplitControlName(std::string_view name) {
+    const std::size_t us = name.rfind('_');
+    if (us == std::string_view::npos || us + 1 >= name.size() || name.size() - us > 4)
+        return {std::string(name), -1};
+    int v = 0;
+    for (std::size_t i = us + 1; i < name.size(); ++i) {
+        if (name[i] < '0' || name[i] > '9') return {std::string(name), -1};
+        v = v * 10 + (name[i] - '0');
+    }
+    return {std::string(name.substr(0, us)), v};
+}
+
+std::string Elem(std::string_view base, int index) {
+    return std::string(base) + "_" + std::to_string(index);
+}
+
+namespace {
+
+// The part every filter shares; `printable` decides codes 32..126.
+template <class F>
+int Filter(int key, F printable) {
+    if (key == kKeyCtrlC || key == kKeyCtrlV || key == kKeyCtrlX) return 0;
+    if (key < 0 || key > 127) return 0;
+    if (key < 32 || key == 127) return key;
+    return printable(key);
+}
+
+bool IsDigit(int k) { return k >= '0' && k <= '9'; }
+
+}  // namespace
+
+int DtmfCodeKey(int key) {
+    return Filter(key, [](int k) {
+        if (IsDigit(k) || k == '*' || k == '#' || (k >= 'A' && k <= 'D')) return k;
+        if (k >= 'a' && k <= 'd') return k - 'a' + 'A';
+        return 0;
+    });
+}
+
+int DigitKey(int key) {
+    return Filter(key, [](int k) { return IsDigit(k) ? k : 0; });
+}
+
+int ToneKey(int key) {
+    return Filter(key, [](int k) { return IsDigit(k) || k == '.' ? k : 0; });
+}
+
+int MskIdKey(int key) {
+    return Filter(key, [](int k) {
+        if (IsDigit(k) || k == 'A') return k;
+        return k == 'a' ? int{'A'} : 0;
+    });
+}
+
+int AsciiKey(int key) {
+    return Filter(key, [](int k) { return k; });
+}
+
+int EncodeNameKey(int key) {
+    return Filter(key, [](int k) { return k == '\\' || k == '~' ? 0 : k; });
+}
+
+}  // namespace rp

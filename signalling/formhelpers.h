@@ -1,0 +1,51 @@
+#pragma once
+// Small pieces the signalling forms share: control-array names and the
+// key filters of their text boxes and lists.
+#include <string>
+#include <string_view>
+
+#include "core/fixedtext.h"
+
+namespace rp {
+
+// "Text2_16" -> {"Text2", 16}; a name without "_<digits>" -> {name, -1}.
+struct ControlName {
+    std::string base;
+    int index = -1;
+};
+ControlName SplitControlName(std::string_view name);
+// The name of element `index` of a control array: Elem("Text2", 16) = "Text2_16".
+std::string Elem(std::string_view base, int index);
+
+// ---- key filters: the key as it reaches the box, 0 when dropped ----
+// Every filter drops Ctrl+C, Ctrl+V and Ctrl+X (3, 22, 24) and codes outside
+// 0..127; control codes below 32 (Backspace) pass. Enter (13) passes too: the
+// dialogs move the focus on with it, as Tab does.
+inline constexpr int kKeyCtrlC = 3;
+inline constexpr int kKeyCtrlV = 22;
+inline constexpr int kKeyCtrlX = 24;
+inline constexpr int kKeyEnter = 13;
+
+// DTMF code boxes: "0"-"9", "*", "#", "A"-"D"; "a"-"d" become upper case.
+int DtmfCodeKey(int key);
+// Digits only among the printable keys (DTMF own ID and target code).
+int DigitKey(int key);
+// Digits and "." (tone boxes, any number of points).
+int ToneKey(int key);
+// MSK ID boxes: digits and "A"; "a" becomes "A".
+int MskIdKey(int key);
+// Any ASCII (MSK info code and name).
+int AsciiKey(int key);
+// The two-tone name editor: any ASCII but "\" and "~".
+int EncodeNameKey(int key);
+
+// A fixed field holding text, one NUL and blanks, cut to the field (a text
+// as long as the field has no NUL).
+template <std::size_t N>
+void SetNulEnded(FixedText<N>& field, std::string_view text) {
+    std::string s(text);
+    s += '\0';
+    field.Set(s);
+}
+
+}  // namespace rp

@@ -1,0 +1,360 @@
+// The DTMF dialog and its special-call builder, without widgets.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <ostream>
+
+#include "formdriver.h"
+#include "signalling/dtmf.h"
+#include "signallingfixture.h"
+
+using namespace rp;
+using namespace rp::test;
+
+namespace {
+
+class DtmfForm : public SignallingTest {
+protected:
+    DTMFDataRec& rec() { return d.DTMFData(); }
+
+    std::unique_ptr<FrmDTMF> Open() {
+        auto f = std::make_unique<FrmDTMF>(d);
+        f->Form_Load();
+        return f;
+    }
+    static void SetCode(DTMFCodeRec& c, const char* code) {
+        c.Code.Set(code);
+        c.CodeLen = static_cast<Integer>(std::string(code).size());
+    }
+    static void SetCode(DTMFKillCodeRec& c, const char* code) {
+        c.Code.Set(code);
+        c.CodeLen = static_cast<Integer>(std::string(code).size());
+    }
+};
+
+TEST_F(DtmfForm, StateAfterLoadAlone) {
+    auto f = Open();
+    const FormState& s = f->State();
+    EXPECT_EQ(s.caption, "DTMF");
+    EXPECT_EQ(s["Label3_1"].text, "ANI");
+    EXPECT_EQ(s["Label3_4"].text, "Own ID");
+    EXPECT_EQ(s["Label3_12"].text, "Pause Time");
+    EXPECT_EQ(s["Check1"].text, "Side Tone");
+    EXPECT_EQ(s["Label1_0"].text, "M1");
+    EXPECT_EQ(s["Label1_15"].text, "M16");
+    EXPECT_EQ(s["Label1_16"].text, "PTT-ID Begin Code");
+    EXPECT_EQ(s["Label1_19"].text, "Remote Stun");
+    EXPECT_EQ(s["CommandOK"].text, "OK");
+    EXPECT_EQ(s["CommandSpecial"].text, "Special Call");
+    // Hidden but loaded: the report prints the ANI list.
+    EXPECT_FALSE(s["Combo1_1"].visible);
+    EXPECT_FALSE(s["Combo1_3"].visible);
+    EXPECT_FALSE(s["Label3_3"].visible);
+    EXPECT_EQ(s["Combo1_1"].text, "Off");
+    EXPECT_EQ(s["Combo1_3"].text, "Both");
+    EXPECT_EQ(s["Combo1_2"].items, (std::vector<std::string>{"50ms", "100ms", "200ms", "300ms", "500ms"}));
+    EXPECT_EQ(s["Combo1_2"].text, "100ms");
+    EXPECT_EQ(s["Combo1_5"].text, "*");
+    EXPECT_EQ(s["Combo1_6"].items.size(), 7u);
+    EXPECT_EQ(s["Combo1_6"].text, "A");
+    EXPECT_EQ(s["Combo1_8"].items.size(), 251u);
+    EXPECT_EQ(s["Combo1_8"].items.back(), "2500");
+    EXPECT_EQ(s["Combo1_9"].items.size(), 250u);
+    EXPECT_EQ(s["Combo1_9"].text, "200");
+    EXPECT_EQ(s["Combo1_10"].items[250], "25.0");
+    EXPECT_EQ(s["Combo1_10"].text, "0.0");
+    EXPECT_EQ(s["Combo1_12"].items.size(), 72u);
+    EXPECT_EQ(s["Combo1_12"].text, "10");
+    EXPECT_EQ(s["Text3"].text, "000");
+    EXPECT_EQ(f->CurDTMFEditID, 0);
+    EXPECT_FALSE(s["OKTimer"].enabled);
+    EXPECT_EQ(s["Text2_18"].max, 14);
+    EXPECT_EQ(s["Text2_17"].max, 24);
+}
+
+// Stored values, what the controls show, and the record left as it was by
+// Cancel and by a load without a window.
+struct LoadCase {
+    const char* name;
+    std::function<void(DTMFDataRec&)> stored;
+    std::function<void(const FormState&)> check;
+};
+void PrintTo(const LoadCase& c, std::ostream* os) { *os << c.name; }
+
+class DtmfLoad : public DtmfForm, public ::testing::WithParamInterface<LoadCase> {};
+
+TEST_P(DtmfLoad, ShowsRepairedValuesAndLeavesTheRecord) {
+    GetParam().stored(rec());
+    const auto before = Bytes(rec());
+    {
+        FrmDTMF hidden(d);  // the report's load
+        hidden.Form_Load();
+        GetParam().check(hidden.State());
+    }
+    EXPECT_EQ(Bytes(rec()), before);
+    auto f = Open();
+    Press(*f, "CommandCancel");
+    EXPECT_TRUE(f->unloadRequested);
+    EXPECT_EQ(Bytes(rec()), before);
+}
+
+const LoadCase kLoadCases[] = {
+    {"above range",
+     [](DTMFDataRec& r) {
+         r.ANI = 7, r.SendTime = 9, r.Separator = 9, r.GroupCode = 3, r.DecodeResponse = 3;
+         r.FirstDigitDelay = 300, r.PreSendDelay = 0, r.PauseTime = 80, r.SideTone = 5;
+     },
+     [](const FormState& s) {
+         EXPECT_EQ(s["Combo1_1"].text, "Off");
+         EXPECT_EQ(s["Combo1_2"].text, "50ms");
+         EXPECT_EQ(s["Combo1_5"].text, "*");
+         EXPECT_EQ(s["Combo1_6"].text, "Off");
+         EXPECT_EQ(s["Combo1_7"].text, "None");
+         EXPECT_EQ(s["Combo1_8"].text, "0");
+         EXPECT_EQ(s["Combo1_9"].text, "10");
+         EXPECT_EQ(s["Combo1_12"].text, "Off");
+         EXPECT_EQ(s["Check1"].value, 0);
+     }},
+    {"negative",
+     [](DTMFDataRec& r) {
+         r.ANI = -1, r.SendTime = -1, r.PttIDMode = -1, r.DecodeResponse = -2;
+         r.FirstDigitDelay = -1, r.SideTone = -1, r.ResetTime = -5;
+         r.MemCodes[2].Code.Set("123");
+         r.MemCodes[2].CodeLen = -3;
+     },
+     [](const FormState& s) {
+         EXPECT_EQ(s["Combo1_1"].index, 0);
+         EXPECT_EQ(s["Combo1_2"].index, 0);
+         EXPECT_EQ(s["Combo1_3"].index, 0);
+         EXPECT_EQ(s["Combo1_7"].index, 0);
+         EXPECT_EQ(s["Combo1_8"].index, 0);
+         EXPECT_EQ(s["Combo1_10"].text, "0.0");
+         EXPECT_EQ(s["Check1"].value, 0);
+         EXPECT_EQ(s["Text2_2"].text, "");
+     }},
+    {"code length beyond the text",
+     [](DTMFDataRec& r) {
+         r.MemCodes[0].Code.Set("12E");
+         r.MemCodes[0].CodeLen = 40;
+         r.StunCode.Code.Set("99F");
+         r.StunCode.CodeLen = 2;
+     },
+     [](const FormState& s) {
+         EXPECT_EQ(s["Text2_0"].text, "12*");
+         EXPECT_EQ(s["Text2_19"].text, "99");
+     }},
+    {"group code off", [](DTMFDataRec& r) { r.GroupCode = 255; },
+     [](const FormState& s) {
+         EXPECT_EQ(s["Combo1_6"].index, 0);
+         EXPECT_EQ(s["Combo1_6"].text, "Off");
+     }},
+    {"own ID 5", [](DTMFDataRec& r) { r.OwnID.Set("5"); },
+     [](const FormState& s) { EXPECT_EQ(s["Text3"].text, "500"); }},
+    {"own ID 1A", [](DTMFDataRec& r) { r.OwnID.Set("1A"); },
+     [](const FormState& s) { EXPECT_EQ(s["Text3"].text, "000"); }},
+    {"own ID with a leading blank", [](DTMFDataRec& r) { r.OwnID.Set(" 12"); },
+     [](const FormState& s) { EXPECT_EQ(s["Text3"].text, "000"); }},
+    {"own ID of NULs", [](DTMFDataRec& r) { r.OwnID.Clear(); },
+     [](const FormState& s) { EXPECT_EQ(s["Text3"].text, "000"); }},
+};
+INSTANTIATE_TEST_SUITE_P(Cases, DtmfLoad, ::testing::ValuesIn(kLoadCases));
+
+TEST_F(DtmfForm, OKStoresWhatTheControlsShow) {
+    rec().GroupCode = 255;
+    rec().PreSendDelay = 0;
+    rec().PauseTime = 80;
+    rec().ANI = 1;
+    auto f = Open();
+    Pick(*f, "Combo1_2", 3);
+    Type(*f, "Text2_4", "12a*#");
+    Type(*f, "Text2_16", "9");
+    f->C("Check1").value = 1;
+    Press(*f, "CommandOK");
+    EXPECT_TRUE(f->unloadRequested);
+    EXPECT_TRUE(notes.shown.empty());
+    EXPECT_EQ(rec().GroupCode, 255);
+    EXPECT_EQ(rec().PreSendDelay, 1);
+    EXPECT_EQ(rec().PauseTime, 0);
+    EXPECT_EQ(rec().ANI, 1);       // the hidden list is carried through
+    EXPECT_EQ(rec().PttIDMode, 3);
+    EXPECT_EQ(rec().SendTime, 3);
+    EXPECT_EQ(rec().SideTone, 1);
+    EXPECT_EQ(rec().MemCodes[4].Code.Trim(), "12AEF");
+    EXPECT_EQ(rec().MemCodes[4].CodeLen, 5);
+    EXPECT_EQ(rec().BeginCode.Code.Trim(), "9");
+    EXPECT_EQ(rec().OwnID.Raw(), "000");
+}
+
+TEST_F(DtmfForm, SeparatorPickRewritesTheOwnIDsCalls) {
+    rec().OwnID.Set("456");
+    SetCode(rec().MemCodes[0], "123E456");
+    SetCode(rec().MemCodes[1], "E456");
+    SetCode(rec().MemCodes[2], "123E789");
+    SetCode(rec().EndCode, "555E456");
+    SetCode(rec().KillCode, "E456");
+    SetCode(rec().StunCode, "123E456");
+    auto f = Open();
+    Pick(*f, "Combo1_5", 5);  // "#"
+    EXPECT_EQ(f->C("Text2_0").text, "123#456");
+    EXPECT_EQ(f->C("Text2_1").text, "#456");
+    EXPECT_EQ(f->C("Text2_2").text, "123*789");
+    EXPECT_EQ(f->C("Text2_17").text, "555#456");
+    EXPECT_EQ(f->C("Text2_18").text, "*456");
+    EXPECT_EQ(f->C("Text2_19").text, "123*456");
+}
+
+TEST_F(DtmfForm, OwnIDDepartureExtendsAndRewrites) {
+    rec().OwnID.Set("456");
+    SetCode(rec().MemCodes[0], "123E456");
+    SetCode(rec().MemCodes[1], "E456");
+    SetCode(rec().MemCodes[2], "123F456");
+    auto f = Open();
+    Type(*f, "Text3", "1x2");
+    EXPECT_EQ(f->C("Text3").text, "12");
+    Focus(*f, "Text2_5");
+    EXPECT_EQ(f->C("Text3").text, "120");
+    EXPECT_EQ(f->C("Text2_0").text, "123*120");
+    EXPECT_EQ(f->C("Text2_1").text, "*120");
+    EXPECT_EQ(f->C("Text2_2").text, "123#456");
+    // An emptied box becomes 000.
+    Type(*f, "Text3", "");
+    Focus(*f, "Combo1_7");
+    EXPECT_EQ(f->C("Text3").text, "000");
+}
+
+TEST_F(DtmfForm, OKRunsTheOwnIDDepartureWhenTheBoxHasTheFocus) {
+    auto f = Open();
+    Type(*f, "Text3", "7");
+    f->Click("CommandOK");  // no focus move, as with a shortcut
+    EXPECT_EQ(rec().OwnID.Raw(), "700");
+}
+
+TEST_F(DtmfForm, EqualKillAndStunAreRefused) {
+    auto f = Open();
+    const auto before = Bytes(rec());
+    Type(*f, "Text2_18", "123");
+    Type(*f, "Text2_19", "123");
+    Type(*f, "Text2_0", "55");
+    Press(*f, "CommandOK");
+    ASSERT_EQ(notes.shown.size(), 1u);
+    EXPECT_EQ(notes.shown[0].text, "The kill code and the stun code must not be the same.");
+    EXPECT_EQ(notes.shown[0].buttons, MsgButtons::Ok);
+    EXPECT_FALSE(f->unloadRequested);
+    EXPECT_EQ(f->State().focus, "Text2_18");
+    EXPECT_EQ(f->CurDTMFEditID, 18);
+    EXPECT_EQ(Bytes(rec()), before);
+}
+
+TEST_F(DtmfForm, KillAndStunSteppedAtOK) {
+    auto f = Open();
+    Type(*f, "Text3", "123");
+    Type(*f, "Text2_18", "123");
+    Type(*f, "Text2_19", "124");
+    Press(*f, "CommandOK");
+    EXPECT_TRUE(f->unloadRequested);
+    EXPECT_EQ(rec().KillCode.Code.Trim(), "124");
+    EXPECT_EQ(rec().StunCode.Code.Trim(), "125");
+    EXPECT_EQ(rec().OwnID.Raw(), "123");
+}
+
+// The builder, driven through the opener as the shell would show it.
+class DtmfBuilder : public DtmfForm {
+protected:
+    int opened = 0;
+    std::function<void(FrmDTMFSpecial&)> user = [](FrmDTMFSpecial& b) { b.Click("CommandOK"); };
+
+    std::unique_ptr<FrmDTMF> OpenWithBuilder() {
+        auto f = Open();
+        f->ShowSpecial = [this](std::unique_ptr<FrmDTMFSpecial> b) {
+            ++opened;
+            EXPECT_EQ(b->State().caption, "DTMF Special Call");
+            user(*b);
+        };
+        return f;
+    }
+};
+
+TEST_F(DtmfBuilder, StateAfterLoad) {
+    auto f = Open();
+    FrmDTMFSpecial b(d, *f);
+    b.Form_Load();
+    EXPECT_EQ(b.C("Label1").text, "Call Type");
+    EXPECT_EQ(b.C("Label2").text, "Called ID");
+    EXPECT_EQ(b.C("Combo1_0").items, std::vector<std::string>{"ANI"});
+    EXPECT_EQ(b.C("Combo1_0").index, 0);
+    EXPECT_TRUE(b.C("Frame1").visible);
+    EXPECT_EQ(b.C("Text1").text, "000");
+    EXPECT_EQ(b.C("Text1").max, 3);
+    EXPECT_EQ(b.C("CommandCancel").text, "Cancel");
+}
+
+TEST_F(DtmfBuilder, PutsTheCodeIntoTheLastFocusedBox) {
+    rec().OwnID.Set("456");
+    auto f = OpenWithBuilder();
+    Pick(*f, "Combo1_5", 5);
+    Focus(*f, "Text2_5");
+    user = [](FrmDTMFSpecial& b) {
+        Type(b, "Text1", "12");
+        Press(b, "CommandOK");
+        EXPECT_TRUE(b.unloadRequested);
+    };
+    Press(*f, "CommandSpecial");
+    EXPECT_EQ(opened, 1);
+    EXPECT_EQ(f->C("Text2_5").text, "120#456");
+}
+
+TEST_F(DtmfBuilder, WithoutAFocusedCodeBoxTheCodeGoesIntoM1) {
+    auto f = OpenWithBuilder();
+    Press(*f, "CommandSpecial");
+    EXPECT_EQ(f->C("Text2_0").text, "000*000");
+}
+
+TEST_F(DtmfBuilder, ReadsTheOwnIDExtendedOnLeavingItsBox) {
+    auto f = OpenWithBuilder();
+    Focus(*f, "Text2_16");
+    Type(*f, "Text3", "4");
+    Press(*f, "CommandSpecial");
+    EXPECT_EQ(f->C("Text2_16").text, "000*400");
+    // The same when the click comes without a focus move.
+    Focus(*f, "Text2_3");
+    Type(*f, "Text3", "7");
+    f->Click("CommandSpecial");
+    EXPECT_EQ(f->C("Text2_3").text, "000*700");
+}
+
+TEST_F(DtmfBuilder, OpensNothingForKillAndStun) {
+    auto f = OpenWithBuilder();
+    for (const char* box : {"Text2_18", "Text2_19"}) {
+        Focus(*f, box);
+        Press(*f, "CommandSpecial");
+    }
+    EXPECT_EQ(opened, 0);
+    Focus(*f, "Text2_17");
+    Press(*f, "CommandSpecial");
+    EXPECT_EQ(opened, 1);
+}
+
+TEST_F(DtmfBuilder, CancelLeavesTheBox) {
+    auto f = OpenWithBuilder();
+    Type(*f, "Text2_2", "99");
+    user = [](FrmDTMFSpecial& b) {
+        Type(b, "Text1", "5");
+        Press(b, "CommandCancel");
+        EXPECT_TRUE(b.unloadRequested);
+    };
+    Press(*f, "CommandSpecial");
+    EXPECT_EQ(f->C("Text2_2").text, "99");
+}
+
+TEST_F(DtmfBuilder, TargetIsExtendedOnLeavingItsBox) {
+    auto f = Open();
+    FrmDTMFSpecial b(d, *f);
+    b.Form_Load();
+    Type(b, "Text1", "5a");
+    EXPECT_EQ(b.C("Text1").text, "5");
+    Focus(b, "Combo1_0");
+    EXPECT_EQ(b.C("Text1").text, "500");
+}
+
+}  // namespace

@@ -1,0 +1,369 @@
+// The DTMF, two-tone and MSK dialogs on real widgets (offscreen): the
+// wiring of their rules, the control names and screenshots.
+#include <QAbstractSlider>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "mainwindow/mainwindowcalls.h"
+#include "shellchecktest.h"
+#include "signalling/dtmf.h"
+#include "signalling/msk.h"
+#include "signalling/qt/openers.h"
+#include "signalling/signallingfixture.h"
+#include "signalling/twotone.h"
+#include "widgets/gridmodel.h"
+
+namespace rp {
+namespace {
+
+class SignallingShell : public test::SignallingTest {
+protected:
+    MainWindowCalls main;
+    DialogOpeners openers;
+    bool closed = false;
+
+    void SetUp() override {
+        test::SignallingTest::SetUp();
+        RegisterSignallingDialogs(openers);
+    }
+    // A dialog a test leaves open goes, as when the program ends.
+    void TearDown() override {
+        openers.CloseAll();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    // Opens a dialog as the main window does and makes it the active window.
+    FormDialog* Open(const char* name) {
+        QDialog* dlg = openers.Open(name, {d, main, nullptr}, [this] { closed = true; });
+        auto* fd = qobject_cast<FormDialog*>(dlg);
+        if (!fd) return nullptr;
+        Activate(fd);
+        return fd;
+    }
+    static void Activate(QWidget* w) {
+        w->show();
+        QApplication::setActiveWindow(w);
+        w->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(w));
+    }
+    template <class W>
+    static W* Get(QWidget* dlg, const char* name) {
+        auto* w = dlg->findChild<W*>(name);
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+    // A click on a check box's box (its middle may lie past its text).
+    static void Tick(QCheckBox* box) {
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
+    }
+    static void Screenshot(QWidget* w, const QString& name) {
+        const QString folder = QString(RP_BINARY_DIR) + "/screenshots";
+        QDir().mkpath(folder);
+        EXPECT_TRUE(w->grab().save(folder + "/" + name + ".png"));
+    }
+    // Types into a box after giving it the focus by a click.
+    static void TypeInto(QLineEdit* box, const QString& keys) {
+        QTest::mouseClick(box, Qt::LeftButton);
+        box->selectAll();
+        QTest::keyClick(box, Qt::Key_Delete);
+        QTest::keyClicks(box, keys);
+    }
+};
+
+// ---- DTMF ----------------------------------------------------------------------
+
+TEST_F(SignallingShell, DtmfOwnIDDepartureAndSeparatorPick) {
+    d.DTMFData().OwnID.Set("456");
+    d.DTMFData().MemCodes[0].Code.Set("123E456");
+    d.DTMFData().MemCodes[0].CodeLen = 7;
+    FormDialog* dlg = Open("FrmDTMF");
+    ASSERT_NE(dlg, nullptr);
+    auto* own = Get<QLineEdit>(dlg, "Text3");
+    auto* m1 = Get<QLineEdit>(dlg, "Text2_0");
+    EXPECT_EQ(m1->text(), "123*456");
+
+    TypeInto(own, "1a2");
+    EXPECT_EQ(own->text(), "12");
+    QTest::keyClick(own, Qt::Key_Return);  // Enter moves on, as Tab does
+    EXPECT_FALSE(own->hasFocus());
+    EXPECT_EQ(own->text(), "120");
+    EXPECT_EQ(m1->text(), "123*120");
+
+    auto* sep = Get<QComboBox>(dlg, "Combo1_5");
+    sep->setFocus();
+    QTest::keyClick(sep, Qt::Key_End);  // the user picks "#"
+    EXPECT_EQ(sep->currentText(), "#");
+    EXPECT_EQ(m1->text(), "123#120");
+
+    TypeInto(Get<QLineEdit>(dlg, "Text2_1"), "12ab*#xE");
+    EXPECT_EQ(Get<QLineEdit>(dlg, "Text2_1")->text(), "12AB*#");
+    QTest::mouseClick(Get<QPushButton>(dlg, "CommandOK"), Qt::LeftButton);
+    EXPECT_TRUE(closed);
+    EXPECT_EQ(d.DTMFData().OwnID.Raw(), "120");
+    EXPECT_EQ(d.DTMFData().Separator, 15);
+    EXPECT_EQ(d.DTMFData().MemCodes[0].Code.Trim(), "123F120");
+    EXPECT_EQ(d.DTMFData().MemCodes[1].Code.Trim(), "12ABEF");
+}
+
+TEST_F(SignallingShell, DtmfEnterNeverPressesOKAndEscCancels) {
+    d.DTMFData().GroupCode = 255;
+    d.DTMFData().PauseTime = 3;
+    const auto before = test::Bytes(d.DTMFData());
+    FormDialog* dlg = Open("FrmDTMF");
+    ASSERT_NE(dlg, nullptr);
+    for (const char* name : {"CommandOK", "CommandCancel", "CommandSpecial"})
+        EXPECT_FALSE(Get<QPushButton>(dlg, name)->autoDefault()) << name;
+    auto* box = Get<QLineEdit>(dlg, "Text2_3");
+    TypeInto(box, "99");
+    QTest::keyClick(box, Qt::Key_Return);
+    EXPECT_FALSE(closed);
+    EXPECT_FALSE(box->hasFocus());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_TRUE(closed);
+    EXPECT_EQ(test::Bytes(d.DTMFData()), before);
+}
+
+TEST_F(SignallingShell, DtmfEqualKillAndStunKeepTheDialogOpen) {
+    FormDialog* dlg = Open("FrmDTMF");
+    ASSERT_NE(dlg, nullptr);
+    TypeInto(Get<QLineEdit>(dlg, "Text2_18"), "123");
+    TypeInto(Get<QLineEdit>(dlg, "Text2_19"), "123");
+    QTest::mouseClick(Get<QPushButton>(dlg, "CommandOK"), Qt::LeftButton);
+    QApplication::processEvents();
+    ASSERT_EQ(notes.shown.size(), 1u);
+    EXPECT_EQ(notes.shown[0].text, "The kill code and the stun code must not be the same.");
+    EXPECT_FALSE(closed);
+    EXPECT_TRUE(dlg->isVisible());
+    EXPECT_TRUE(Get<QLineEdit>(dlg, "Text2_18")->hasFocus());
+    Screenshot(dlg, "FrmDTMF");
+}
+
+TEST_F(SignallingShell, DtmfSpecialBuilderWritesTheLastFocusedBox) {
+    FormDialog* dlg = Open("FrmDTMF");
+    ASSERT_NE(dlg, nullptr);
+    QTest::mouseClick(Get<QLineEdit>(dlg, "Text2_6"), Qt::LeftButton);
+    TypeInto(Get<QLineEdit>(dlg, "Text3"), "4");
+    QTest::mouseClick(Get<QPushButton>(dlg, "CommandSpecial"), Qt::LeftButton);
+    auto* builder = dlg->findChild<FormDialog*>("FrmDTMFSpecial");
+    ASSERT_NE(builder, nullptr);
+    Activate(builder);
+    EXPECT_EQ(builder->windowTitle(), "DTMF Special Call");
+    Screenshot(builder, "FrmDTMFSpecial");
+    TypeInto(Get<QLineEdit>(builder, "Text1"), "12");
+    QPointer<FormDialog> gone(builder);
+    QTest::mouseClick(Get<QPushButton>(builder, "CommandOK"), Qt::LeftButton);
+    QApplication::processEvents();
+    EXPECT_TRUE(gone.isNull() || !gone->isVisible());
+    EXPECT_EQ(Get<QLineEdit>(dlg, "Text3")->text(), "400");
+    EXPECT_EQ(Get<QLineEdit>(dlg, "Text2_6")->text(), "120*400");
+    EXPECT_FALSE(closed);
+
+    // The stun box: Special opens nothing.
+    Activate(dlg);  // the window manager gives the focus back
+    QTest::mouseClick(Get<QLineEdit>(dlg, "Text2_19"), Qt::LeftButton);
+    QTest::mouseClick(Get<QPushButton>(dlg, "CommandSpecial"), Qt::LeftButton);
+    QApplication::processEvents();
+    for (auto* b : dlg->findChildren<FormDialog*>("FrmDTMFSpecial")) EXPECT_FALSE(b->isVisible());
+}
+
+TEST_F(SignallingShell, TextBoxesSelectTheirTextOnArriving) {
+    d.DTMFData().MemCodes[2].Code.Set("5555");
+    d.DTMFData().MemCodes[2].CodeLen = 4;
+    FormDialog* dlg = Open("FrmDTMF");
+    ASSERT_NE(dlg, nullptr);
+    auto* box = Get<QLineEdit>(dlg, "Text2_2");
+    QTest::mouseClick(box, Qt::LeftButton);
+    QApplication::processEvents();
+    EXPECT_EQ(box->selectedText(), "5555");
+}
+
+// ---- two-tone ------------------------------------------------------------------
+
+class TwoToneShell : public SignallingShell {
+protected:
+    FormDialog* dlg = nullptr;
+    TextGridView* grid = nullptr;
+
+    void OpenOnEncodeTab() {
+        dlg = Open("Frm2Tone");
+        ASSERT_NE(dlg, nullptr);
+        auto* tabs = Get<QTabWidget>(dlg, "SSTab1");
+        QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(0).center());
+        ASSERT_EQ(tabs->currentIndex(), 0);
+        grid = Get<TextGridView>(dlg, "MSHFlexGrid1");
+    }
+    void ClickCell(int row, int col) {
+        grid->scrollTo(grid->GridModel()->IndexOf(row, col));
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->CellRect(row, col).center());
+        QApplication::processEvents();
+    }
+    Frm2Tone& form() { return dlg->FormAs<Frm2Tone>(); }
+};
+
+TEST_F(TwoToneShell, OpensOnTheDecodeTabWithTheOwnCallTabOff) {
+    dlg = Open("Frm2Tone");
+    ASSERT_NE(dlg, nullptr);
+    auto* tabs = Get<QTabWidget>(dlg, "SSTab1");
+    EXPECT_EQ(tabs->currentIndex(), 2);
+    EXPECT_FALSE(tabs->isTabEnabled(1));
+    EXPECT_EQ(tabs->tabText(2), "解码");
+    EXPECT_EQ(Get<QTabWidget>(dlg, "SSTab2")->count(), 16);
+    EXPECT_EQ(Get<QTabWidget>(dlg, "SSTab2")->tabText(15), "Decode 16");
+    Screenshot(dlg, "Frm2Tone_decode");
+    // Unticking a decode entry disables its boxes.
+    auto* valid = Get<QCheckBox>(dlg, "Check2_0");
+    Tick(valid);
+    EXPECT_TRUE(Get<QLineEdit>(dlg, "Text4_0")->isEnabled());
+    Tick(valid);
+    EXPECT_FALSE(Get<QLineEdit>(dlg, "Text4_0")->isEnabled());
+    EXPECT_FALSE(Get<QComboBox>(dlg, "Combo3_0")->isEnabled());
+}
+
+TEST_F(TwoToneShell, GridEditorsRefusalEnterAndOK) {
+    OpenOnEncodeTab();
+    auto* text1 = Get<QLineEdit>(dlg, "Text1");
+    // The name cell of a row without a first tone: the first-tone cell opens.
+    ClickCell(5, 3);
+    EXPECT_EQ(form().CurTone2Row, 5);
+    EXPECT_EQ(form().CurTone2Col, 1);
+    ASSERT_TRUE(text1->isVisible());
+    EXPECT_TRUE(text1->hasFocus());
+    EXPECT_EQ(text1->geometry(), grid->CellRect(5, 1));
+    EXPECT_FALSE(Get<QLineEdit>(dlg, "Text3")->isVisible());
+
+    QTest::keyClicks(text1, "1x000");
+    EXPECT_EQ(text1->text(), "1000");
+    QTest::keyClick(text1, Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_EQ(form().CurTone2Col, 2);
+    EXPECT_EQ(text1->geometry(), grid->CellRect(5, 2));
+    EXPECT_TRUE(text1->hasFocus());
+    const Tone2EncodeRec& e = d.SetDataEdit.Tone2Data.Encodes[4];
+    EXPECT_EQ((std::array<int, 4>{e.Tone1H, e.Tone1L, e.Divisor1H, e.Divisor1L}),
+              (std::array<int, 4>{39, 16, 1, 150}));
+    EXPECT_EQ(grid->GridModel()->data(grid->GridModel()->IndexOf(5, 1), Qt::DisplayRole).toString(), "1000.0");
+    Screenshot(dlg, "Frm2Tone_encode");
+
+    // A scroll by the user commits the open cell and hides the editor.
+    QTest::keyClicks(text1, "2000");
+    grid->verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    QApplication::processEvents();
+    EXPECT_FALSE(text1->isVisible());
+    EXPECT_EQ(e.Tone2H * 256 + e.Tone2L, 20000);
+
+    QTest::mouseClick(Get<QPushButton>(dlg, "CommandOK"), Qt::LeftButton);
+    EXPECT_TRUE(closed);
+    EXPECT_EQ(d.Tone2Data().Encodes[4].Tone1H, 39);
+}
+
+TEST_F(TwoToneShell, EnterInAnEmptyFirstToneEditorOfTheLastRowGoesToRowOne) {
+    OpenOnEncodeTab();
+    auto* text1 = Get<QLineEdit>(dlg, "Text1");
+    // A click on the grid's current cell (no cell change) opens its editor.
+    ClickCell(1, 1);
+    EXPECT_TRUE(text1->isVisible());
+    EXPECT_EQ(form().CurTone2Row, 1);
+    ClickCell(32, 1);
+    ASSERT_TRUE(text1->hasFocus());
+    QTest::keyClick(text1, Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_EQ(form().CurTone2Row, 1);
+    EXPECT_EQ(form().CurTone2Col, 1);
+    EXPECT_TRUE(text1->isVisible());
+    EXPECT_EQ(text1->geometry(), grid->CellRect(1, 1));
+    EXPECT_EQ(text1->text(), "321.7");
+    // Esc leaves the live data alone.
+    const auto before = test::Bytes(d.WorkData.SetData);
+    QTest::keyClick(text1, Qt::Key_Escape);
+    EXPECT_TRUE(closed);
+    EXPECT_EQ(test::Bytes(d.WorkData.SetData), before);
+}
+
+// ---- MSK -----------------------------------------------------------------------
+
+TEST_F(SignallingShell, MskGroupSwitchFrequencyAndOK) {
+    FormDialog* dlg = Open("FrmMSK");
+    ASSERT_NE(dlg, nullptr);
+    Screenshot(dlg, "FrmMSK");
+    Tick(Get<QCheckBox>(dlg, "Check2"));
+    auto* name = Get<QLineEdit>(dlg, "Text1_3");
+    ASSERT_TRUE(name->isEnabled());
+    TypeInto(name, "FIRST");
+    auto* group = Get<QComboBox>(dlg, "Combo1_0");
+    group->setFocus();
+    QTest::keyClick(group, Qt::Key_End);  // group 31
+    EXPECT_EQ(Get<QGroupBox>(dlg, "Frame1")->title(), "Group 31");
+    EXPECT_EQ(name->text(), "");
+    EXPECT_EQ(d.MSKDataEdit.Groups[0].Name.Trim(), "FIRST");
+
+    QTest::mouseClick(Get<QTabWidget>(dlg, "SSTab1")->tabBar(), Qt::LeftButton, {},
+                      Get<QTabWidget>(dlg, "SSTab1")->tabBar()->tabRect(1).center());
+    auto* freq = Get<QLineEdit>(dlg, "Text2_2");
+    TypeInto(freq, "100");
+    QTest::keyClick(freq, Qt::Key_Tab);
+    EXPECT_EQ(freq->text(), "136");
+    QTest::mouseClick(Get<QPushButton>(dlg, "CommandOK"), Qt::LeftButton);
+    EXPECT_TRUE(closed);
+    EXPECT_EQ(d.WorkData.MSKData.Head.Frequency, 136);
+    EXPECT_EQ(d.WorkData.MSKData.Groups[0].Valid, 1);
+}
+
+TEST_F(SignallingShell, MskTextsLongerThanTheirBoxesAreShownAndKept) {
+    d.WorkData.MSKData.Groups[0].Name.Set("SEVEN77");
+    d.WorkData.MSKData.Head.Frequency = 1000;
+    FormDialog* dlg = Open("FrmMSK");
+    ASSERT_NE(dlg, nullptr);
+    EXPECT_EQ(Get<QLineEdit>(dlg, "Text1_3")->text(), "SEVEN77");
+    EXPECT_EQ(Get<QLineEdit>(dlg, "Text2_2")->text(), "1000");
+    QTest::mouseClick(Get<QPushButton>(dlg, "CommandOK"), Qt::LeftButton);
+    EXPECT_TRUE(closed);
+    EXPECT_EQ(d.WorkData.MSKData.Groups[0].Name.Raw(), std::string_view("SEVEN77\0", 8));
+}
+
+TEST_F(SignallingShell, MskOnlyForItsModel) {
+    d.CurModel = "KEVRA8R";
+    EXPECT_EQ(Open("FrmMSK"), nullptr);
+    EXPECT_TRUE(closed);
+}
+
+// ---- control names -------------------------------------------------------------
+
+// One program state for the factories, set up like the tests' own.
+AppData& EnvData() {
+    static AppData d;
+    static const bool ready = [] {
+        test::SetUpSignallingData(d);
+        return true;
+    }();
+    (void)ready;
+    return d;
+}
+MainWindowCalls gMain;
+
+const test::ShellCase kShells[] = {
+    {"FrmDTMF", [] { return MakeDTMFDialog({EnvData(), gMain, nullptr}); }},
+    {"FrmDTMFSpecial",
+     [] {
+         static FrmDTMF owner(EnvData());
+         auto special = std::make_unique<FrmDTMFSpecial>(EnvData(), owner);
+         special->Form_Load();
+         return MakeDTMFSpecialDialog(std::move(special), nullptr);
+     }},
+    {"Frm2Tone", [] { return Make2ToneDialog({EnvData(), gMain, nullptr}); }},
+    {"FrmMSK", [] { return MakeMSKDialog({EnvData(), gMain, nullptr}); }},
+};
+RP_SHELL_CONTROL_CHECK(SignallingShells, kShells);
+
+}  // namespace
+}  // namespace rp
