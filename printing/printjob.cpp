@@ -21,6 +21,8 @@ struct SectionSlot {
 // The sections in printing order.
 constexpr SectionSlot kSections[] = {
     {kPrintItemOption, PrintOptionPage},
+    {kPrintItemDTMF, PrintDTMFPage},
+    {kPrintItem2Tone, Print2TonePage},
     {kPrintItem5Tone, Print5TonePage},
     {kPrintItemBook, PrintCommBookPage},
     {kPrintItemEmbedded, PrintEmbeddedMessagePage},

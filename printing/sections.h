@@ -13,6 +13,8 @@
 namespace rp {
 
 void PrintOptionPage(Report& r);
+void PrintDTMFPage(Report& r);
+void Print2TonePage(Report& r);
 void Print5TonePage(Report& r);
 void PrintCommBookPage(Report& r);
 void PrintEmbeddedMessagePage(Report& r);
