@@ -1,6 +1,7 @@
 // The print-item dialog on widgets: its controls, the tick buttons, and
 // whole jobs printed to PDF files.
 #include <QCheckBox>
+#include <QDir>
 #include <QLocale>
 #include <QPushButton>
 #include <QTest>
@@ -148,4 +149,19 @@ TEST_F(PrintShell, APdfInAMissingFolderFailsLeavingNoFileAndTheDialogOpen) {
     for (QWidget* w : QApplication::topLevelWidgets())
         if (qobject_cast<QDialog*>(w)) ++dialogs;
     EXPECT_EQ(dialogs, 1);
+}
+
+TEST_F(PrintShell, ScreenshotsInBothLanguages) {
+    QDir().mkpath(QString(RP_BINARY_DIR) + "/screenshots");
+    for (int language : {1, 2}) {
+        SetLanguageIndex(d, language);
+        FormDialog* dlg = Open();
+        dlg->show();
+        EXPECT_EQ(Box(dlg, 0)->text(), QString::fromStdString(LangText(d, d.Prt.PrtItemNames[0])));
+        EXPECT_LT(Box(dlg, 0)->y(), Box(dlg, 3)->y());
+        EXPECT_LT(Box(dlg, 8)->y(), Box(dlg, 9)->y());
+        const QString name = language == 1 ? "FrmPrintList-english" : "FrmPrintList-chinese";
+        EXPECT_TRUE(dlg->grab().save(QString(RP_BINARY_DIR) + "/screenshots/" + name + ".png"));
+        openers.CloseAll();
+    }
 }
