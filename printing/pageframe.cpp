@@ -33,6 +33,13 @@ void Report::PrintPageHeader() {
     printer.SetFontBold(true);
     printer.CurrentY = (h + h) / 100;
     const std::string& title = Text(d.Prt.PrtTitle);
+    // A typeface wider than the one the layout was made for would push the
+    // title past both edges: it then takes the size that fits the width.
+    if (const float wide = printer.TextWidth(title); wide > w) {
+        double points = kTitlePoints * w / wide;
+        printer.SetFontSize(points);
+        while (printer.TextWidth(title) > w && points > 1) printer.SetFontSize(points *= 0.99);
+    }
     printer.CurrentX = (w - printer.TextWidth(title)) / 2;
     printer.Print(title + kCrLf);
 

@@ -112,3 +112,20 @@ TEST_F(PageFrame, ThreeOnePageSectionsNumberTheirPagesWithNoBlankPageAfter) {
         EXPECT_EQ(Lines(page).back(), footer);
     }
 }
+
+TEST_F(PageFrame, ATitleWiderThanThePageTakesTheSizeThatFits) {
+    rp::test::FakeDocument narrowDoc;
+    rp::test::FakeMetrics m;
+    m.width = 4000;  // the title at 25 points is 4750 wide
+    rp::test::RecordingSurface narrow(narrowDoc, m);
+    ReportPrinter p(narrow);
+    Report r(d, p, {});
+    r.PrintPageHeader();
+    const auto* title = FindText(narrowDoc, "KEVRA_8R Radio Programming Information");
+    ASSERT_NE(title, nullptr);
+    EXPECT_LT(title->points, 25);
+    EXPECT_GT(title->points, 20);
+    EXPECT_GE(title->x, 0);
+    EXPECT_LE(title->x + 38 * title->points * 5, 4000.01);
+    EXPECT_EQ(p.FontSize(), 10);
+}

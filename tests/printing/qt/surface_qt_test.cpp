@@ -139,3 +139,43 @@ TEST_P(PageFill, TheFifthBlockOfAChannelPageEndsBy95PercentOfTheHeight) {
 
 INSTANTIATE_TEST_SUITE_P(Pages, PageFill, ::testing::ValuesIn(kFills),
                          [](const auto& info) { return std::string(info.param.name); });
+
+TEST(QtReportHeader, TheEnglishTitleStaysInsideThePrintableWidth) {
+    const QFont saved = QGuiApplication::font();
+    QGuiApplication::setFont(QFont("DejaVu Sans"));
+    rp::test::TempFolder tmp;
+    const std::string target = tmp / "title.pdf";
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(target));
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    AppData d;
+    InitPrintStrings(d);
+    d.LanguageIndex = 1;
+    {
+        QtPrintSurface surface(printer);
+        ASSERT_TRUE(surface.Begin());
+        ReportPrinter p(surface);
+        Report r(d, p, {});
+        r.PrintPageHeader();
+        r.EndPrintPage();
+        p.EndDoc();
+    }
+    QGuiApplication::setFont(saved);
+    const QRectF area = printer.pageLayout().paintRect(QPageLayout::Point);
+    const std::string bbox = rp::test::RunTool("pdftotext", {"-bbox", QString::fromStdString(target), "-"});
+    auto coordinate = [&](const char* word, const char* attribute) {
+        const auto at = bbox.find(std::string(">") + word + "<");
+        if (at == std::string::npos) return -1.0;
+        const auto start = bbox.rfind("<word", at);
+        const auto a = bbox.find(std::string(attribute) + "=\"", start);
+        return std::stod(bbox.substr(a + std::string(attribute).size() + 2));
+    };
+    const double left = coordinate("KEVRA_8R", "xMin");
+    const double right = coordinate("Information", "xMax");
+    ASSERT_GE(left, 0);
+    ASSERT_GE(right, 0);
+    EXPECT_GE(left, area.left() - 0.5);
+    EXPECT_LE(right, area.right() + 0.5);
+    EXPECT_NEAR((left + right) / 2, area.center().x(), 2);
+}
