@@ -20,6 +20,9 @@ struct SectionSlot {
 
 // The sections in printing order.
 constexpr SectionSlot kSections[] = {
+#ifdef RP_PRINT_CHANNELS
+    {kPrintItemChannel, PrintChannelList},
+#endif
     {kPrintItemOption, PrintOptionPage},
     {kPrintItemDTMF, PrintDTMFPage},
     {kPrintItem2Tone, Print2TonePage},

@@ -6,12 +6,23 @@
 #include <string>
 #include <type_traits>
 #include <utility>
+#include <vector>
 
 #include "mainwindow/formstate.h"
 #include "printing/pageframe.h"
 
 namespace rp {
 
+// The channel section (built with the channel dialog, RP_PRINT_CHANNELS).
+class FrmCHEdit;
+
+// The channel numbers of the used records of the channel list, ascending.
+std::vector<Integer> SortedChannelNos(const AppData& d);
+// The blocks of one page (from 1) of the sorted list: at most `perPage`
+// channels from (page - 1) x perPage on, up to `count`.
+void PrintChannelPage(Report& r, const FrmCHEdit& form, const std::vector<Integer>& sorted, int page, int count,
+                      int perPage);
+void PrintChannelList(Report& r);
 void PrintOptionPage(Report& r);
 void PrintDTMFPage(Report& r);
 void Print2TonePage(Report& r);
