@@ -3,6 +3,7 @@
 #include "channels/qt/openers.h"
 #include "fivetone/qt/openers.h"
 #include "mainwindow/qt/openers.h"
+#include "printing/qt/openers.h"
 #include "settings/qt/openers.h"
 #include "settings/qt/optiondialogshell.h"
 #include "signalling/qt/openers.h"
@@ -16,6 +17,7 @@ void RegisterAllDialogs(DialogOpeners& openers) {
     RegisterSettingsDialogs(openers);
     RegisterFiveToneDialogs(openers);
     RegisterSignallingDialogs(openers);
+    RegisterPrintingDialogs(openers);
 }
 
 }  // namespace rp

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 
 #include "app/openers.h"
+#include "printing/printstrings.h"
 
 namespace rp {
 
@@ -13,6 +14,7 @@ Program::Program(Notifier* notifier, StartupHooks hooks, ProgramOptions options)
     d_.Ui.Files = options_.files ? options_.files : &choosers_;
     d_.AppFolder = options_.appFolder;
     d_.UserConfigDir = options_.userConfigDir;
+    if (!hooks_.InitPrintStrings) hooks_.InitPrintStrings = InitPrintStrings;
 }
 
 Program::~Program() {

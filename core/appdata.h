@@ -26,6 +26,15 @@ struct MessageTexts {
     std::array<LangTexts, 3> ProgressTitleText;
 };
 
+// The report printer's built-in texts (printing/printstrings.h fills them).
+struct PrintTexts {
+    LangTexts PrtSelectAllText, PrtClearAllText, PrtSetText, PrtOKText, PrtCancelText,
+        PrtSelectPrompt, PrtTitle, PrtModelTypeText, PrtFrequencyText, PrtFileNameText,
+        PrtFailedText;
+    std::array<LangTexts, 9> PrtItemNames;  // print items 0..8
+    std::array<LangTexts, 3> OnOffText;     // (switch value + 1, language)
+};
+
 struct AppData {
     // ---- windows reached from core (message boxes, refreshes, texts) ----
     Seams Ui;
@@ -131,6 +140,12 @@ struct AppData {
     // ---- built-in texts ----
     MessageTexts Msg;
     LangTexts CloseCaptionText, HelpCaptionText;
+    PrintTexts Prt;
+
+    // ---- the report printer's state (printing/) ----
+    std::array<Integer, 10> PrintItemFlags{};  // the print items' ticks at the last job
+    bool PrintOK = false;                      // outcome of the last print job
+    Long PrintLinePos = 0;                     // top of the current report row
 
     // Parts of the working data, reached through it.
     Integer& FreDataCount() { return WorkData.FreDataCount; }

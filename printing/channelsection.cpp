@@ -1,0 +1,144 @@
+// The channel section: every record of the channel list in ascending
+// channel number, five blocks of eleven lines to a page, with the channel
+// dialog's captions and list texts and the main window's tone texts.
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "channels/chedit.h"
+#include "core/conversions.h"
+#include "core/language.h"
+#include "mainwindow/formlanguage.h"
+#include "mainwindow/mainwindowcalls.h"
+#include "mainwindow/tonetables.h"
+#include "printing/sections.h"
+
+namespace rp {
+
+namespace {
+
+constexpr int kBlocksPerPage = 5;
+constexpr int kTextChannelTitle = 3009;
+constexpr int kTextChannel = 1751;
+constexpr int kTextRx = 1101;
+constexpr int kTextOffset = 1102;
+constexpr int kTextStep = 1104;
+constexpr int kTextBandwidth = 1106;
+constexpr int kTextPower = 1109;
+constexpr int kTextNone = 1206;
+// A CTCSS index above this counts as 0.
+constexpr int kCtcssIndexMax = 52;
+constexpr int kDcsCodeMax = 511;
+
+struct ChannelTexts {
+    std::vector<std::string> ctcss;  // the 51 tones and the own tone's text
+    std::string none;
+};
+
+std::string ToneText(const ChannelTexts& t, int type, int ctcss, int dcs, int inverted) {
+    if (type == CtcCTCSS) {
+        const int index = ctcss > kCtcssIndexMax ? 0 : ctcss;
+        if (index < 0 || index >= static_cast<int>(t.ctcss.size())) return {};
+        return t.ctcss[static_cast<std::size_t>(index)];
+    }
+    if (type == CtcDCS) {
+        const int code = dcs > kDcsCodeMax ? 0 : dcs;
+        if (code < 0) return {};
+        std::string text = "D" + DcsTexts()[static_cast<std::size_t>(code)];
+        if (inverted > 0) text.back() = 'I';
+        return text;
+    }
+    return t.none;
+}
+
+std::string SignallingText(const ChannelTexts& t, const FreDataRec& r) {
+    switch (r.OptSig) {
+    case SigDTMF: return "DTMF M" + std::to_string(r.DTMFCode + 1);
+    case Sig2Tone: return "2tone " + std::to_string(r.Tone2Code);
+    case Sig5Tone: return "5tone " + std::to_string(r.Tone5Code);
+    case SigMSK: return "MSK " + std::to_string(r.MSKGroup);
+    default: return t.none;
+    }
+}
+
+}  // namespace
+
+std::vector<Integer> SortedChannelNos(const AppData& d) {
+    const int count = std::clamp<int>(d.WorkData.FreDataCount, 0, kFreDataMax);
+    std::vector<Integer> nos;
+    for (int i = 0; i < count; ++i) nos.push_back(d.FreData[static_cast<std::size_t>(i)].No);
+    std::sort(nos.begin(), nos.end());
+    return nos;
+}
+
+void PrintChannelPage(Report& r, const FrmCHEdit& form, const std::vector<Integer>& sorted, int page, int count,
+                      int perPage) {
+    AppData& d = r.d;
+    const ChannelTexts texts{CtcssTexts(d), GetLanguageString(d, kTextNone)};
+    const std::string channel = GetLanguageString(d, kTextChannel);
+    const std::string rxCaption = GetLanguageString(d, kTextRx);
+    const std::string offsetCaption = GetLanguageString(d, kTextOffset);
+    const std::string stepCaption = GetLanguageString(d, kTextStep);
+    const std::string bandCaption = GetLanguageString(d, kTextBandwidth);
+    const std::string powerCaption = GetLanguageString(d, kTextPower);
+    auto caption = [&](const char* control) -> const std::string& { return form.C(control).text; };
+    auto item = [&](const char* list, int index) { return ListItem(form.C(list), index); };
+    const int fresh = std::clamp<int>(d.WorkData.FreDataCount, 0, kFreDataMax);
+
+    for (int i = 0; i < perPage; ++i) {
+        const int entry = (page - 1) * perPage + i;
+        if (entry >= count) return;
+        const Integer n = sorted[static_cast<std::size_t>(entry)];
+        r.SetPrintColumn(5);
+        r.PrintTextLine(channel + " " + GetChannelTextByNo(n, -1));
+        FreDataRec c{};
+        for (int k = 0; k < fresh; ++k)
+            if (d.FreData[static_cast<std::size_t>(k)].No == n) {
+                c = d.FreData[static_cast<std::size_t>(k)];
+                break;
+            }
+
+        r.PrintRow({{10, rxCaption}, {30, DataToFreStr(d, c.RxFre.Trim()) + " MHz"}, {55, offsetCaption},
+                    {75, item("Combo2", c.OffsetDir) + " " + DataToOffsetStr(d, c.OffsetFre.Trim()) + " MHz"}});
+        r.PrintRow({{10, caption("Label1_2")}, {30, Latin1ToUtf8(c.Name.Trim())}, {55, stepCaption},
+                    {75, item("Combo1_0", c.Step)}});
+        r.PrintRow({{10, bandCaption}, {30, item("Combo1_1", c.WN)}, {55, powerCaption}, {75, item("Combo1_2", c.Power)}});
+        r.PrintRow({{10, caption("Label2_5")}, {30, ToneText(texts, c.DeCTCType, c.DeCTCSS, c.DeDCS, c.DeDCSInvert)},
+                    {55, caption("Label2_10")}, {75, ToneText(texts, c.EnCTCType, c.EnCTCSS, c.EnDCS, c.EnDCSInvert)}});
+        r.PrintRow({{10, caption("Label2_4")}, {30, SignallingText(texts, c)}, {55, caption("Label2_9")},
+                    {75, item("Combo1_11", c.SqlMode)}});
+        r.PrintRow({{10, caption("Label2_7")}, {30, item("Combo1_7", c.DTMFPttID)}, {55, caption("Label2_8")},
+                    {75, item("Combo1_8", c.Tone5PttID)}});
+        r.PrintRow({{10, caption("Label2_13")}, {30, item("Combo1_13", c.BusyLock)}, {55, caption("Label2_6")},
+                    {75, item("Combo1_6", c.Scrambler)}});
+        r.PrintRow({{10, caption("Check1")}, {30, r.GetOnOffText(c.TxForbid)}, {55, caption("Check5")},
+                    {75, r.GetOnOffText(c.Compander)}});
+        r.PrintRow({{10, caption("Check4_0")}, {30, r.GetOnOffText(c.Reverse)}, {55, caption("Check4_1")},
+                    {75, r.GetOnOffText(c.TalkAround)}});
+        r.PrintRow({{10, caption("Check6")}, {30, r.GetOnOffText(c.ScanSkip)}});
+    }
+}
+
+void PrintChannelList(Report& r) {
+    const std::vector<Integer> sorted = SortedChannelNos(r.d);
+    const int count = static_cast<int>(sorted.size());
+    const int pages = (count - count % kBlocksPerPage) / kBlocksPerPage + (count % kBlocksPerPage != 0 ? 1 : 0);
+    const std::string title = GetLanguageString(r.d, kTextChannelTitle);
+    if (pages == 0) {
+        r.PrintPageHeader();
+        r.PrintTitle(title, 1);
+        r.EndPrintPage();
+        return;
+    }
+    MainWindowCalls noWindow;  // the hidden dialog redraws nothing
+    HiddenForm<FrmCHEdit> form(r.d, noWindow);
+    for (int page = 1; page <= pages; ++page) {
+        r.PrintPageHeader();
+        r.PrintTitle(title, 2);
+        PrintChannelPage(r, *form, sorted, page, count, kBlocksPerPage);
+        r.EndPrintPage();
+    }
+}
+
+}  // namespace rp
+

@@ -1,0 +1,81 @@
+#include "printing/frmprintlist.h"
+
+#include "core/language.h"
+#include "printing/printjob.h"
+#include "printing/printstrings.h"
+
+namespace rp {
+
+namespace {
+
+std::string Box(int i) { return "Check1_" + std::to_string(i); }
+
+// The tick boxes top to bottom; 1 and 2 are never shown.
+constexpr int kShownOrder[] = {0, 3, 4, 5, 6, 7, 8, 9};
+constexpr int kHiddenItems[] = {1, 2};
+
+}  // namespace
+
+FrmPrintList::FrmPrintList(AppData& d, std::unique_ptr<PrinterPort> port)
+    : Form("FrmPrintList"), d_(d), port_(std::move(port)) {
+    FormState& s = State();
+    for (int i : kShownOrder) s.Add(Box(i), ControlKind::CheckBox);
+    for (int i : kHiddenItems) s.Add(Box(i), ControlKind::CheckBox).visible = false;
+    for (const char* b : {"CommandSelAll", "CommandClrAll", "CommandSet", "Command1", "Command2"})
+        s.Add(b, ControlKind::Button);
+}
+
+void FrmPrintList::Form_Load() {
+    State().caption = kPrintListCaption;
+    SetPrintListCaptions();
+}
+
+void FrmPrintList::SetPrintListCaptions() {
+    const PrintTexts& t = d_.Prt;
+    C("CommandSelAll").text = LangText(d_, t.PrtSelectAllText);
+    C("CommandClrAll").text = LangText(d_, t.PrtClearAllText);
+    C("CommandSet").text = LangText(d_, t.PrtSetText);
+    for (int i = 0; i < kPrintItemAlarm; ++i)
+        C(Box(i)).text = LangText(d_, t.PrtItemNames[static_cast<std::size_t>(i)]);
+    C(Box(kPrintItemAlarm)).text = GetLanguageString(d_, kTextAlarmItem);
+    SetPrintButtonCaptions(d_, State());
+}
+
+void FrmPrintList::ReadPrintSelections() {
+    for (int i = 0; i < kPrintItemCount; ++i)
+        d_.PrintItemFlags[static_cast<std::size_t>(i)] = static_cast<Integer>(C(Box(i)).value);
+}
+
+void FrmPrintList::CommandSelAll_Click() {
+    for (int i : kShownOrder) C(Box(i)).value = 1;
+}
+
+void FrmPrintList::CommandClrAll_Click() {
+    for (int i = 0; i < kPrintItemCount; ++i) C(Box(i)).value = 0;
+}
+
+void FrmPrintList::CommandSet_Click() { port_->ShowSetupDialog(); }
+
+void FrmPrintList::Command1_Click() {
+    int any = 0;
+    for (int i : kShownOrder) any |= C(Box(i)).value;
+    if (any == 0) {
+        d_.Ui.Notify->Show(LangText(d_, d_.Prt.PrtSelectPrompt), MsgIcon::Warning, MsgButtons::Ok, "");
+        return;
+    }
+    ReadPrintSelections();
+    PrintSelectedItems(d_, *port_);
+    if (d_.PrintOK) Unload();
+}
+
+void FrmPrintList::Command2_Click() { Unload(); }
+
+void FrmPrintList::Click(const std::string& control) {
+    if (control == "CommandSelAll") CommandSelAll_Click();
+    else if (control == "CommandClrAll") CommandClrAll_Click();
+    else if (control == "CommandSet") CommandSet_Click();
+    else if (control == "Command1") Command1_Click();
+    else if (control == "Command2") Command2_Click();
+}
+
+}  // namespace rp

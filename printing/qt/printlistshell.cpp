@@ -1,0 +1,69 @@
+// The print-item dialog: the item tick boxes in one column on the left,
+// Select All, Clear All and Set on the right, OK and Cancel at the bottom
+// right. Tick boxes 1 and 2 exist but are never shown.
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "printing/frmprintlist.h"
+#include "printing/qt/openers.h"
+#include "widgets/twips.h"
+
+namespace rp {
+
+namespace {
+
+QPushButton* Button(QWidget* parent, const char* name) {
+    auto* b = new QPushButton(parent);
+    b->setObjectName(name);
+    b->setMinimumWidth(TwipsToPixelsX(parent, 1215));
+    return b;
+}
+
+}  // namespace
+
+FormDialog* MakeFrmPrintList(const DialogContext& c, PrintingDialogHooks hooks) {
+    auto port = std::make_unique<QtPrinterPort>(std::move(hooks.chooser), std::move(hooks.clock));
+    QtPrinterPort* printer = port.get();
+    auto form = std::make_unique<FrmPrintList>(c.d, std::move(port));
+    form->Form_Load();
+    auto* dlg = new FormDialog(std::move(form), c.parent);
+    printer->SetParent(dlg);
+
+    auto* items = new QVBoxLayout;
+    for (int i : {0, 3, 4, 5, 6, 7, 8, 9, 1, 2}) {
+        auto* box = new QCheckBox(dlg);
+        box->setObjectName(QString("Check1_%1").arg(i));
+        items->addWidget(box);
+    }
+    items->addStretch();
+
+    auto* side = new QVBoxLayout;
+    for (const char* name : {"CommandSelAll", "CommandClrAll", "CommandSet"}) side->addWidget(Button(dlg, name));
+    side->addStretch();
+
+    auto* upper = new QHBoxLayout;
+    upper->addLayout(items);
+    upper->addSpacing(TwipsToPixelsX(dlg, 600));
+    upper->addLayout(side);
+
+    auto* bottom = new QHBoxLayout;
+    bottom->addStretch();
+    bottom->addWidget(Button(dlg, "Command1"));
+    bottom->addWidget(Button(dlg, "Command2"));
+
+    auto* top = new QVBoxLayout(dlg);
+    top->addLayout(upper);
+    top->addLayout(bottom);
+    top->setSizeConstraint(QLayout::SetFixedSize);
+    dlg->Bind();
+    return dlg;
+}
+
+void RegisterPrintingDialogs(DialogOpeners& openers, PrintingDialogHooks hooks) {
+    openers.Register("FrmPrintList", [hooks](const DialogContext& c) -> QDialog* { return MakeFrmPrintList(c, hooks); });
+}
+
+}  // namespace rp
