@@ -169,7 +169,7 @@ public:
     // The window's close box or system close; return false to keep it open.
     virtual bool QueryUnload() { return true; }
 
-    // Set by a handler that ends the dialog (the Part's "the dialog unloads");
+    // Set by a handler that ends the dialog ("the dialog unloads");
     // the shell closes the window after the handler returns.
     bool unloadRequested = false;
     void Unload() { unloadRequested = true; }

@@ -35,7 +35,7 @@ void FrmAbout::cmdOK_Click() { Unload(); }
 void FrmAbout::cmdSysInfo_Click() { StartSysInfo(); }
 
 // There is no system-information tool to look up or start on this
-// platform, which is the Part's case of finding none.
+// platform: the message for a missing tool.
 void FrmAbout::StartSysInfo() {
     d_.Ui.Notify->Show(kSysInfoUnavailable, MsgIcon::None, MsgButtons::Ok, kAppTitle);
 }

@@ -70,7 +70,7 @@ class FrmMain : public Form, public Listener, public MainWindowCalls {
 public:
     explicit FrmMain(AppData& d);
 
-    // ---- the Part's procedures ----
+    // ---- the window's procedures ----
     void Form_Load();
     void Form_ReLoad() override;
     void LoadShowByModel() override;

@@ -134,7 +134,7 @@ void FrmMain::KeyPress(const std::string& control, int& keyAscii) {
 
 // Enter in an open editor of the channel grid.
 void FrmMain::EditorEnter(const std::string& control) {
-    // The focus goes back to the channel grid (the Part's Tab keystroke
+    // The focus goes back to the channel grid (where a Tab keystroke
     // lands there in our tab order), then the editor commits and closes.
     State().focus = GridName(0);
     SaveOldData();

@@ -206,7 +206,7 @@ FormDialog* MakeChEditDialog(const DialogContext& c) {
     FrmCHEdit& f = dlg->FormAs<FrmCHEdit>();
     BuildShell(*dlg);
     FormBinder& b = dlg->Bind();
-    // The Part's tab order, which Enter follows as well.
+    // The dialog's tab order, which Enter follows as well.
     const std::vector<std::string>& order = ChEditTabOrder();
     for (std::size_t i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(b.Widget(order[i - 1]), b.Widget(order[i]));
