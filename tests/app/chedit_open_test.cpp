@@ -66,7 +66,7 @@ TEST_F(ChEditFromGrid, TheDialogColumnOpensItAndOkRedrawsTheRow) {
     EXPECT_EQ(dlg->form().Name(), "FrmCHEdit");
     EXPECT_EQ(d.EditChannelNo, 12);
     EXPECT_EQ(Cell(12, 1), "");
-    QTest::qWaitForWindowActive(dlg);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dlg));
     auto* rx = dlg->findChild<QLineEdit*>("Text1_0");
     rx->setFocus();
     QTest::keyClicks(rx, "145.5");

@@ -261,7 +261,9 @@ TEST_P(RxCommit, DeletesOnlyOnEmpty) {
     EXPECT_FALSE(f.C("TextFreRx").visible);
     EXPECT_EQ(G().Text(c.row, 1).empty(), !c.exists);
     // The option reference follows a deleted channel.
-    if (c.row == 5 && !c.exists) EXPECT_NE(d.OptionData().MemChannelA, optionRef);
+    if (c.row == 5 && !c.exists) {
+        EXPECT_NE(d.OptionData().MemChannelA, optionRef);
+    }
 }
 
 const RxCase kRxCases[] = {
@@ -634,7 +636,9 @@ TEST_F(GridEditTest, EveryCommandCommitsTheOpenEditor) {
         Type("TextName", c.substr(3, 6));
         f.Click(c);
         EXPECT_EQ(Rec(5)->Name.Trim(), c.substr(3, 6)) << c;
-        if (c != "mnuEditCH") EXPECT_TRUE(Visible().empty()) << c;
+        if (c != "mnuEditCH") {
+            EXPECT_TRUE(Visible().empty()) << c;
+        }
     }
     f.ShowGridType(0, -1);
     DoubleClick(5, 3);

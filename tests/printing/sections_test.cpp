@@ -55,8 +55,12 @@ TEST_F(Sections, OptionPagePrintsItsTwentyTwoRowsWithAllTwelvePowerOnCharacters)
     const auto* check = FindText(port.doc, shown.C("Check1_3").text);
     ASSERT_TRUE(label && check);
     for (const auto& t : port.doc.texts) {
-        if (t.y == label->y && t.x > label->x) EXPECT_FLOAT_EQ(t.x, 4000);
-        if (t.y == check->y && t.x > check->x) EXPECT_FLOAT_EQ(t.x, 4400);
+        if (t.y == label->y && t.x > label->x) {
+            EXPECT_FLOAT_EQ(t.x, 4000);
+        }
+        if (t.y == check->y && t.x > check->x) {
+            EXPECT_FLOAT_EQ(t.x, 4400);
+        }
     }
 }
 

@@ -162,6 +162,7 @@ TEST_F(SplashTest, ClickBeforeTheTimerShowsTheMainWindowOnce) {
 // Answers the next file chooser by typing `name` and pressing its accept
 // button, or cancels it; reports whether a chooser came and what it showed.
 struct ChooserScript {
+    explicit ChooserScript(QString n = {}) : name(std::move(n)) {}
     QString name;  // empty: cancel
     bool came = false;
     QString filterShown, nameShown, folderShown;
