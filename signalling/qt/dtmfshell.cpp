@@ -9,7 +9,7 @@
 
 #include "signalling/dtmf.h"
 #include "signalling/qt/openers.h"
-#include "signalling/qt/shellparts.h"
+#include "widgets/shellparts.h"
 #include "widgets/twips.h"
 
 namespace rp {

@@ -11,7 +11,7 @@
 #include "signalling/msk.h"
 #include "signalling/mskrules.h"
 #include "signalling/qt/openers.h"
-#include "signalling/qt/shellparts.h"
+#include "widgets/shellparts.h"
 #include "widgets/twips.h"
 
 namespace rp {

@@ -11,9 +11,9 @@
 #include <QVBoxLayout>
 
 #include "signalling/qt/openers.h"
-#include "signalling/qt/shellparts.h"
 #include "signalling/twotone.h"
 #include "widgets/gridmodel.h"
+#include "widgets/shellparts.h"
 #include "widgets/twips.h"
 
 namespace rp {

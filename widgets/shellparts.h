@@ -1,6 +1,7 @@
 #pragma once
-// Pieces the signalling shells share: named widgets, right-aligned labels
-// and a text box that selects its whole text when it takes the focus.
+// Small pieces the dialog shells lay out: a widget named after its
+// control, a caption label that stands right-aligned by its control, and a
+// text box that selects its whole text when it takes the focus.
 #include <QLabel>
 #include <QLineEdit>
 #include <QString>
@@ -18,10 +19,11 @@ W* Named(QWidget* parent, const std::string& name) {
     return w;
 }
 
-// A label whose right edge meets the control it names.
+// A caption label whose right edge meets the control it names.
 QLabel* SideLabel(QWidget* parent, const std::string& name);
 
-// The boxes whose text is selected whole on arriving, by mouse too.
+// A text box whose whole text is selected when it takes the focus, by the
+// mouse too.
 class SelectAllLineEdit : public QLineEdit {
 public:
     using QLineEdit::QLineEdit;

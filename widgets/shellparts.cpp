@@ -1,4 +1,4 @@
-#include "signalling/qt/shellparts.h"
+#include "widgets/shellparts.h"
 
 #include <QFocusEvent>
 #include <QPointer>
