@@ -12,6 +12,7 @@
 
 #include "signalling/qt/openers.h"
 #include "signalling/twotone.h"
+#include "widgets/editorplacement.h"
 #include "widgets/gridmodel.h"
 #include "widgets/shellparts.h"
 #include "widgets/twips.h"
@@ -113,9 +114,12 @@ FormDialog* Make2ToneDialog(const DialogContext& c) {
     grid->SetLastColumnStretches(true);
     auto* text1 = dlg->findChild<QWidget*>("Text1");
     auto* text3 = dlg->findChild<QWidget*>("Text3");
-    QObject::connect(&b, &FormBinder::synced, grid, [&form, grid, text1, text3] {
+    // The open editor lies over its cell after every handler and stays there
+    // when the columns or the view change size.
+    auto* placement = new EditorPlacement(grid);
+    QObject::connect(&b, &FormBinder::synced, grid, [&form, grid, placement, text1, text3] {
         for (QWidget* editor : {text1, text3})
-            if (editor->isVisibleTo(grid)) grid->PlaceEditor(editor, form.CurTone2Row, form.CurTone2Col);
+            if (editor->isVisibleTo(grid)) placement->Place(editor, form.CurTone2Row, form.CurTone2Col);
     });
     // A scroll by the user commits the open cell; the view's own scrolling
     // to its current cell is none.
