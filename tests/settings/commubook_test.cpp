@@ -125,6 +125,19 @@ TEST_F(BookTest, KeyFilter) {
     }
 }
 
+TEST_F(BookTest, EditorGuardTakesTheColumnsKeysAndWhatTheCellHolds) {
+    d.WorkData.BookData[0].CallID.Set(std::string("\0", 1));
+    d.WorkData.BookData[0].Name.Set("ab-");  // as a file may hold it
+    FrmCommuBook f(d, &chooser);
+    f.Form_Load();
+    Enter(f, 1, 1);
+    EXPECT_EQ(f.C("Text1").inputChars, "0123456789");
+    EXPECT_EQ(f.C("Text1").max, 5);
+    Enter(f, 1, 2);
+    EXPECT_EQ(f.C("Text1").inputChars, "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789 ab-");
+    EXPECT_EQ(f.C("Text1").max, 6);
+}
+
 TEST_F(BookTest, EnterMovesTheFocusOnWithoutClosing) {
     FrmCommuBook f(d, &chooser);
     f.Form_Load();
