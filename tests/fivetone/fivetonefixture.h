@@ -5,25 +5,17 @@
 
 #include <string>
 
-#include "core/appdata.h"
 #include "core/defaults.h"
-#include "core/fakes.h"
 #include "core/language.h"
+#include "formtestbase.h"
 #include "mainwindow/formstate.h"
 
 namespace rp::test {
 
-class FiveToneTest : public ::testing::Test {
+class FiveToneTest : public FormTestBase {
 protected:
-    AppData d;
-    RecordingNotifier notes;
-    RecordingListener view;
-
     void SetUp() override {
-        d.Ui.Notify = &notes;
-        d.Ui.View = &view;
-        d.AppFolder = RP_SOURCE_DIR;
-        SetLanguageIndex(d, 1);
+        FormTestBase::SetUp();
         InitAllSetData(d);
         d.SetDataEdit = d.WorkData.SetData;
     }
