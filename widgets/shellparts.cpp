@@ -12,6 +12,13 @@ QLabel* SideLabel(QWidget* parent, const std::string& name) {
     return l;
 }
 
+QHBoxLayout* RightRow(std::initializer_list<QWidget*> widgets) {
+    auto* row = new QHBoxLayout;
+    row->addStretch(1);
+    for (QWidget* w : widgets) row->addWidget(w);
+    return row;
+}
+
 void SelectAllLineEdit::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);
     // After the mouse press that brought the focus, which would place the cursor.

@@ -138,9 +138,7 @@ FormDialog* MakeFiveToneDialog(const DialogContext& c) {
     grid->horizontalHeader()->setSectionsClickable(false);
     grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     auto* codes = new QVBoxLayout;
-    auto* codeButtons = new QHBoxLayout;
-    codeButtons->addStretch(1);
-    codeButtons->addWidget(command1);
+    auto* codeButtons = RightRow({command1});
     codes->addLayout(codeButtons);
     codes->addWidget(grid, 1);
 
@@ -170,10 +168,7 @@ FormDialog* MakeFiveToneDialog(const DialogContext& c) {
     lower->addLayout(ptt, 1);
     lower->addLayout(info);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    auto* buttons = RightRow({ok, cancel});
 
     auto* main = new QVBoxLayout(dlg);
     main->addLayout(top);
@@ -248,10 +243,7 @@ FormDialog* MakeSpecialCallDialog(std::unique_ptr<FrmSpecial> owned, QWidget* pa
     sep->addWidget(SideLabel(dlg, "Label5"), 0, 0);
     sep->addWidget(separator, 0, 1);
     sep->setColumnStretch(2, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    auto* buttons = RightRow({ok, cancel});
 
     auto* main = new QGridLayout(dlg);
     main->addLayout(head, 0, 0);

@@ -39,10 +39,7 @@ FormDialog* MakeFrmAlert(const DialogContext& c) {
     }
     rows->addWidget(frame, 0, 2, 4, 1, Qt::AlignTop);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(NamedButton(dlg, "CommandOK"));
-    buttons->addWidget(NamedButton(dlg, "CommandCancel"));
+    auto* buttons = RightRow({NamedButton(dlg, "CommandOK"), NamedButton(dlg, "CommandCancel")});
     auto* top = new QVBoxLayout(dlg);
     top->addLayout(rows);
     top->addLayout(buttons);

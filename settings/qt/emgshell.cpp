@@ -75,10 +75,7 @@ FormDialog* MakeFrmEMG(const DialogContext& c) {
     }
     rows->addWidget(frame, row++, 0, 1, 2);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(NamedButton(dlg, "CommandClose"));
-    buttons->addWidget(NamedButton(dlg, "CommandHelp"));
+    auto* buttons = RightRow({NamedButton(dlg, "CommandClose"), NamedButton(dlg, "CommandHelp")});
     auto* top = new QVBoxLayout(dlg);
     top->addLayout(rows);
     top->addLayout(buttons);

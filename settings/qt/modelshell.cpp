@@ -16,10 +16,7 @@ namespace rp {
 namespace {
 
 void AddOkCancel(FormDialog* dlg, QVBoxLayout* top) {
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(NamedButton(dlg, "CommandOK"));
-    buttons->addWidget(NamedButton(dlg, "CommandCancel"));
+    auto* buttons = RightRow({NamedButton(dlg, "CommandOK"), NamedButton(dlg, "CommandCancel")});
     top->addLayout(buttons);
     top->setSizeConstraint(QLayout::SetFixedSize);
 }

@@ -145,10 +145,7 @@ FormDialog* MakeOptionDialog(const DialogContext& c) {
     frames->addWidget(frame2);
     frames->addStretch();
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(Named<QPushButton>(dlg, "CommandOK"));
-    buttons->addWidget(Named<QPushButton>(dlg, "CommandCancel"));
+    auto* buttons = RightRow({Named<QPushButton>(dlg, "CommandOK"), Named<QPushButton>(dlg, "CommandCancel")});
 
     auto* top = new QGridLayout(dlg);
     top->setHorizontalSpacing(TwipsToPixelsX(dlg, 240));

@@ -41,10 +41,7 @@ FormDialog* MakeFrmScan(const DialogContext& c) {
     check->setObjectName("Check1");
     rows->addWidget(check, row, 1);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(NamedButton(dlg, "CommandOK"));
-    buttons->addWidget(NamedButton(dlg, "CommandCancel"));
+    auto* buttons = RightRow({NamedButton(dlg, "CommandOK"), NamedButton(dlg, "CommandCancel")});
     auto* top = new QVBoxLayout(dlg);
     top->addLayout(rows);
     top->addLayout(buttons);

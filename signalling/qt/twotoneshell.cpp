@@ -100,10 +100,7 @@ FormDialog* Make2ToneDialog(const DialogContext& c) {
     tabs->addTab(EncodePage(tabs, grid), QString());
     tabs->addTab(OwnCallPage(tabs), QString());
     tabs->addTab(DecodePage(tabs), QString());
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(Named<QPushButton>(dlg, "CommandOK"));
-    buttons->addWidget(Named<QPushButton>(dlg, "CommandCancel"));
+    auto* buttons = RightRow({Named<QPushButton>(dlg, "CommandOK"), Named<QPushButton>(dlg, "CommandCancel")});
     auto* top = new QVBoxLayout(dlg);
     top->addWidget(tabs);
     top->addLayout(buttons);
