@@ -14,24 +14,11 @@
 #include "settings/formfixture.h"
 
 using namespace rp;
+using rp::test::FakeChooser;
 using rp::test::ReadFile;
 using rp::test::WriteFile;
 
 namespace {
-
-// Answers the choosers from the test; records the export's preset.
-class FakeChooser : public FileChooser {
-public:
-    std::optional<std::string> open, save;
-    std::vector<std::string> presets;
-    std::optional<std::string> ChooseOpen(const FileChooserRequest&) override { return open; }
-    std::optional<std::string> ChooseSave(const FileChooserRequest& r) override {
-        presets.push_back(r.startPath);
-        confirmsOverwrite = r.confirmOverwrite;
-        return save;
-    }
-    bool confirmsOverwrite = false;
-};
 
 std::string Raw(const BookDataRec& e) { return std::string(e.CallID.Raw()) + "|" + std::string(e.Name.Raw()); }
 

@@ -2,21 +2,38 @@
 // A fresh program state for the settings dialogs: recording seams, the
 // shipped language files in a temporary program folder, model KEVRA8R at
 // band 0 and the built-in default data (channels 1, 2 and 201..206), taken
-// as unchanged.
+// as unchanged; a file chooser answered by the test.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <initializer_list>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "core/datafiles.h"
 #include "core/defaults.h"
+#include "core/filechooser.h"
 #include "core/messages.h"
 #include "core/tempfolder.h"
 #include "formtestbase.h"
 #include "mainwindow/formlanguage.h"
 
 namespace rp::test {
+
+// Answers the choosers from the test; records the export's preset.
+class FakeChooser : public FileChooser {
+public:
+    std::optional<std::string> open, save;
+    std::vector<std::string> presets;
+    std::optional<std::string> ChooseOpen(const FileChooserRequest&) override { return open; }
+    std::optional<std::string> ChooseSave(const FileChooserRequest& r) override {
+        presets.push_back(r.startPath);
+        confirmsOverwrite = r.confirmOverwrite;
+        return save;
+    }
+    bool confirmsOverwrite = false;
+};
 
 class SettingsFormTest : public FormTestBase {
 protected:
