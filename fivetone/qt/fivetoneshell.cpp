@@ -138,8 +138,7 @@ FormDialog* MakeFiveToneDialog(const DialogContext& c) {
     grid->horizontalHeader()->setSectionsClickable(false);
     grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     auto* codes = new QVBoxLayout;
-    auto* codeButtons = RightRow({command1});
-    codes->addLayout(codeButtons);
+    codes->addLayout(RightRow({command1}));
     codes->addWidget(grid, 1);
 
     // Information codes.
