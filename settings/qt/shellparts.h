@@ -1,6 +1,6 @@
 #pragma once
 // Widgets the settings shells lay out, named after their controls (the
-// shared pieces, Named and SideLabel, are in widgets/shellparts.h).
+// pieces every shell uses are in widgets/shellparts.h).
 #include <string>
 
 #include "widgets/shellparts.h"
