@@ -16,6 +16,7 @@
 #include "fivetone/standards.h"
 #include "fivetone/valuelists.h"
 #include "mainwindow/formlanguage.h"
+#include "mainwindow/textkeys.h"
 
 namespace rp {
 
@@ -57,7 +58,7 @@ Frm5Tone::Frm5Tone(AppData& d) : Form("Frm5Tone"), d_(d), grid_(101, 6, 1, 2) {
     // In tab order: the own ID, the twelve system lists, the side tone, the
     // information-code area; then the rest.
     add(Indexed("Label1", 0), ControlKind::Label, kLabelKeys[0]);
-    add("Text2", ControlKind::TextBox).max = 5;
+    GuardTextBox(add("Text2", ControlKind::TextBox), KeyFilterChars(FilterDigitKey), 5);
     for (int i = 1; i <= 12; ++i) {
         add(Indexed("Label1", i), ControlKind::Label, kLabelKeys[i]);
         add(Indexed("Combo1", i), ControlKind::ComboBox);
@@ -72,25 +73,25 @@ Frm5Tone::Frm5Tone(AppData& d) : Form("Frm5Tone"), d_(d), grid_(101, 6, 1, 2) {
     add("Label4_1", ControlKind::Label, "[OPTION]60070");
     add("Combo7_1", ControlKind::ComboBox);
     add("Label4_2", ControlKind::Label, "[OPTION]60097");
-    add("Text5", ControlKind::TextBox).max = kInfoCodeMax;
+    GuardTextBox(add("Text5", ControlKind::TextBox), KeyFilterChars(FilterHexKey), kInfoCodeMax);
     add("Label4_3", ControlKind::Label, "[OPTION]60306");
-    add("Text7", ControlKind::TextBox).max = 7;
+    GuardTextBox(add("Text7", ControlKind::TextBox), KeyFilterChars(FilterLatinKey), 7);
     ControlState& table = add("Text1", ControlKind::TextBox);
     table.locked = true;  // shows the tone table; nothing is typed there
     add("Command4", ControlKind::Button, "3104");
     add("MSHFlexGrid1", ControlKind::Grid);
     add("Command1", ControlKind::Button, "[OPTION]60062");
-    add("Text3", ControlKind::TextBox).max = kCodeMax;
+    GuardTextBox(add("Text3", ControlKind::TextBox), KeyFilterChars(FilterHexKey), kCodeMax);
     add("Combo2", ControlKind::ComboBox).items = standards;
     add("Combo3", ControlKind::ComboBox);
-    add("Text6", ControlKind::TextBox).max = 7;
+    GuardTextBox(add("Text6", ControlKind::TextBox), KeyFilterChars(FilterNameKey), 7);
     for (const char* e : kEditors) C(e).visible = false;
     static const char* const kFrameKeys[] = {"[OPTION]60302", "[OPTION]60303"};
     static const char* const kSpecialButtons[] = {"Command2", "Command3"};
     for (int i = 0; i < 2; ++i) {
         add(Indexed("Frame1", i), ControlKind::Frame, kFrameKeys[i]);
         add(Indexed("Label2", i), ControlKind::Label, "[OPTION]60079");
-        add(Indexed("Text4", i), ControlKind::TextBox);  // typing limit: kPttCodeTypedMax
+        GuardTextBox(add(Indexed("Text4", i), ControlKind::TextBox), KeyFilterChars(FilterHexKey), kPttCodeTypedMax);
         add(Indexed("Combo4", i), ControlKind::ComboBox).items = standards;
         add(Indexed("Combo5", i), ControlKind::ComboBox);
         add(kSpecialButtons[i], ControlKind::Button, "[OPTION]60062");

@@ -27,9 +27,9 @@ namespace rp {
 // is open and calls `closed` once it has gone, by OK, Cancel or the close box.
 using DialogOpener = std::function<void(std::unique_ptr<Form> dialog, std::function<void()> closed)>;
 
-// The PTT-ID boxes take at most this many typed digits; a longer stored code
-// (up to the field's 40) still shows and saves whole, so the limit is on
-// typing only and the boxes carry no maximum length.
+// The PTT-ID boxes take at most this many typed digits (their length). A
+// longer stored code (up to the field's 40) is put in by the form, not
+// typed, so it still shows and saves whole: the length limits typing only.
 inline constexpr int kPttCodeTypedMax = 24;
 
 // The fixed text of the question before a special call is reset.

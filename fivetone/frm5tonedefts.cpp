@@ -6,6 +6,7 @@
 #include "fivetone/standards.h"
 #include "fivetone/usertones.h"
 #include "mainwindow/formlanguage.h"
+#include "mainwindow/textkeys.h"
 
 namespace rp {
 
@@ -19,7 +20,7 @@ Frm5ToneDefTS::Frm5ToneDefTS(AppData& d) : Form("Frm5ToneDefTS"), d_(d) {
     s.tag = "3103";
     for (int i = 0; i < kUserTones; ++i) {
         s.Add(Indexed("Label1", i), ControlKind::Label).text = std::string(1, kDigits[i]);
-        s.Add(Indexed("Text1", i), ControlKind::TextBox).max = 6;
+        GuardTextBox(s.Add(Indexed("Text1", i), ControlKind::TextBox), KeyFilterChars(FilterToneKey), 6);
     }
     s.Add("CommandOK", ControlKind::Button).tag = "101";
     s.Add("CommandCancel", ControlKind::Button).tag = "102";

@@ -11,6 +11,7 @@
 #include "fivetone/specialcall.h"
 #include "fivetone/valuelists.h"
 #include "mainwindow/formlanguage.h"
+#include "mainwindow/textkeys.h"
 
 namespace rp {
 
@@ -36,12 +37,12 @@ FrmSpecial::FrmSpecial(AppData& d, Frm5Tone& owner) : Form("FrmSpecial"), d_(d),
     add("Label2_0", ControlKind::Label, "[OPTION]60076");
     ControlState& id0 = add("Text1_0", ControlKind::TextBox);
     add("Label3", ControlKind::Label, "[OPTION]60077");
-    add("Text2", ControlKind::TextBox).max = kEntryMessageMax;
+    GuardTextBox(add("Text2", ControlKind::TextBox), KeyFilterChars(FilterMessageKey), kEntryMessageMax);
     add("Frame4", ControlKind::Frame);
     add("Label2_1", ControlKind::Label, "[OPTION]60076");
     ControlState& id1 = add("Text1_1", ControlKind::TextBox);
     for (ControlState* id : {&id0, &id1}) {
-        id->max = kCalledIdLength;
+        GuardTextBox(*id, KeyFilterChars(FilterCalledIdKey), kCalledIdLength);
         id->text = "12345";
     }
     add("Label5", ControlKind::Label, "[OPTION]60313");

@@ -54,4 +54,11 @@ int FilterMessageKey(int key) {
 
 int FilterLatinKey(int key) { return key < 0 || key > 127 ? 0 : key; }
 
+std::string KeyFilterChars(KeyFilter filter) {
+    std::string chars;
+    for (int c = 32; c < 127; ++c)
+        if (filter(c) == c) chars += static_cast<char>(c);
+    return chars;
+}
+
 }  // namespace rp

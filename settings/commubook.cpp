@@ -4,6 +4,7 @@
 #include "core/fixedtext.h"
 #include "core/language.h"
 #include "mainwindow/formlanguage.h"
+#include "mainwindow/textkeys.h"
 #include "settings/bookfile.h"
 
 namespace rp {
@@ -20,6 +21,16 @@ constexpr std::int32_t kHeaderColor = Rgb(0, 0, 155);
 constexpr std::int32_t kIndexColor = Rgb(0, 0, 255);
 
 std::string Shown(std::string_view raw) { return Latin1ToUtf8(TrimNullStr(raw)); }
+
+// What the editor over a cell takes: the characters the key filter lets
+// through in the column, and those the cell holds (as Latin-1), so that a
+// cell read from a file with other characters can still be shortened.
+std::string BookCellChars(int col, const std::string& shown) {
+    std::string chars = col == kColCallID ? "0123456789" : "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789 ";
+    for (const char c : Utf8ToLatin1(shown))
+        if (chars.find(c) == std::string::npos) chars += c;
+    return chars;
+}
 
 }  // namespace
 
@@ -116,7 +127,7 @@ void FrmCommuBook::MSFlexGrid1_EnterCell() {
     if (row < 1 || row >= kBookRows || (col != kColCallID && col != kColName)) return;
     ControlState& editor = C("Text1");
     editor.text = grid_.Text(row, col);
-    editor.max = col == kColCallID ? kCallIDLen : kNameLen;
+    GuardTextBox(editor, BookCellChars(col, editor.text), col == kColCallID ? kCallIDLen : kNameLen);
     editor.visible = true;
     State().focus = "Text1";
 }

@@ -38,7 +38,9 @@ class InputGuard : public QObject {
     Q_OBJECT
 public:
     // Guards a QLineEdit or QPlainTextEdit (a QPlainTextEdit gets no
-    // validator) with the ASCII characters `allowed`; "" removes the guard.
+    // validator) with the characters `allowed`, read as Latin-1: the key
+    // filter's ASCII, plus any a form adds so that a text it put in the box
+    // can still be shortened; "" removes the guard.
     static void Apply(QWidget* edit, const std::string& allowed);
     // The guard of a widget, null when it has none.
     static InputGuard* Of(const QWidget* edit);

@@ -17,29 +17,15 @@
 #include "fivetone/frm5tone.h"
 #include "fivetone/frm5tonedefts.h"
 #include "fivetone/frmspecial.h"
-#include "fivetone/keyfilters.h"
-#include "fivetone/qt/inputguard.h"
 #include "fivetone/qt/openers.h"
+#include "widgets/editorplacement.h"
 #include "widgets/gridmodel.h"
+#include "widgets/shellparts.h"
 #include "widgets/twips.h"
 
 namespace rp {
 
 namespace {
-
-QLabel* RightLabel(QWidget* parent, const std::string& name) {
-    auto* l = new QLabel(parent);
-    l->setObjectName(QString::fromStdString(name));
-    l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    return l;
-}
-
-template <class W>
-W* Named(QWidget* parent, const std::string& name) {
-    auto* w = new W(parent);
-    w->setObjectName(QString::fromStdString(name));
-    return w;
-}
 
 // A grid of label and control pairs, each label's right edge 100 twips left
 // of its control.
@@ -79,7 +65,7 @@ FormDialog* MakeFiveToneDialog(const DialogContext& c) {
     auto tw = [dlg](int twips) { return TwipsToPixelsX(dlg, twips); };
 
     // Focusable controls are made in the tab order of the form.
-    auto* text2 = GuardedBox(dlg, "Text2", FilterDigitKey);
+    auto* text2 = Named<SelectAllLineEdit>(dlg, "Text2");
     text2->setFixedWidth(tw(1200));
     QComboBox* combo1[13] = {};
     for (int i = 1; i <= 12; ++i) combo1[i] = Named<QComboBox>(dlg, Indexed("Combo1", i));
@@ -88,8 +74,8 @@ FormDialog* MakeFiveToneDialog(const DialogContext& c) {
     auto* frame3 = Named<QGroupBox>(dlg, "Frame3");
     auto* combo70 = Named<QComboBox>(frame3, "Combo7_0");
     auto* combo71 = Named<QComboBox>(frame3, "Combo7_1");
-    auto* text5 = GuardedBox(frame3, "Text5", FilterHexKey);
-    auto* text7 = GuardedBox(frame3, "Text7", FilterLatinKey);
+    auto* text5 = Named<SelectAllLineEdit>(frame3, "Text5");
+    auto* text7 = Named<SelectAllLineEdit>(frame3, "Text7");
     auto* text1 = Named<QPlainTextEdit>(dlg, "Text1");
     text1->setFixedWidth(tw(2600));
     text1->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -101,13 +87,13 @@ FormDialog* MakeFiveToneDialog(const DialogContext& c) {
     QPushButton* special[2];
     for (int i = 0; i < 2; ++i) {
         frame1[i] = Named<QGroupBox>(dlg, Indexed("Frame1", i));
-        auto* box = GuardedBox(frame1[i], Indexed("Text4", i).c_str(), FilterHexKey, kPttCodeTypedMax);
+        auto* box = Named<SelectAllLineEdit>(frame1[i], Indexed("Text4", i));
         box->setMinimumWidth(tw(2800));
         auto* standard = Named<QComboBox>(frame1[i], Indexed("Combo4", i));
         auto* time = Named<QComboBox>(frame1[i], Indexed("Combo5", i));
         special[i] = Named<QPushButton>(frame1[i], i == 0 ? "Command2" : "Command3");
         auto* g = PairGrid(dlg);
-        g->addWidget(RightLabel(frame1[i], Indexed("Label2", i)), 0, 0);
+        g->addWidget(SideLabel(frame1[i], Indexed("Label2", i)), 0, 0);
         g->addWidget(box, 0, 1, 1, 3);
         g->addWidget(standard, 1, 1);
         g->addWidget(time, 1, 2);
@@ -118,22 +104,22 @@ FormDialog* MakeFiveToneDialog(const DialogContext& c) {
     auto* cancel = Named<QPushButton>(dlg, "CommandCancel");
 
     // The grid's floating editors lie over the current cell.
-    auto* text3 = GuardedBox(grid->viewport(), "Text3", FilterHexKey);
+    auto* text3 = Named<SelectAllLineEdit>(grid->viewport(), "Text3");
     auto* combo2 = Named<QComboBox>(grid->viewport(), "Combo2");
     auto* combo3 = Named<QComboBox>(grid->viewport(), "Combo3");
-    auto* text6 = GuardedBox(grid->viewport(), "Text6", FilterNameKey);
+    auto* text6 = Named<SelectAllLineEdit>(grid->viewport(), "Text6");
     for (QWidget* e : {static_cast<QWidget*>(text3), static_cast<QWidget*>(combo2),
                        static_cast<QWidget*>(combo3), static_cast<QWidget*>(text6)})
         e->hide();
 
     // System settings: two columns of label and list pairs.
     auto* sys = PairGrid(dlg);
-    sys->addWidget(RightLabel(dlg, "Label1_0"), 0, 0);
+    sys->addWidget(SideLabel(dlg, "Label1_0"), 0, 0);
     sys->addWidget(text2, 0, 1, Qt::AlignLeft);
     for (int i = 1; i <= 12; ++i) {
         const int row = i <= 6 ? i : i - 7;
         const int col = i <= 6 ? 0 : 2;
-        sys->addWidget(RightLabel(dlg, Indexed("Label1", i)), row, col);
+        sys->addWidget(SideLabel(dlg, Indexed("Label1", i)), row, col);
         sys->addWidget(combo1[i], row, col + 1);
     }
     sys->addWidget(check1, 6, 3);
@@ -152,27 +138,24 @@ FormDialog* MakeFiveToneDialog(const DialogContext& c) {
     grid->horizontalHeader()->setSectionsClickable(false);
     grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     auto* codes = new QVBoxLayout;
-    auto* codeButtons = new QHBoxLayout;
-    codeButtons->addStretch(1);
-    codeButtons->addWidget(command1);
-    codes->addLayout(codeButtons);
+    codes->addLayout(RightRow({command1}));
     codes->addWidget(grid, 1);
 
     // Information codes.
     auto* info = new QVBoxLayout;
     auto* selector = PairGrid(dlg);
-    selector->addWidget(RightLabel(dlg, "Label3"), 0, 0);
+    selector->addWidget(SideLabel(dlg, "Label3"), 0, 0);
     selector->addWidget(combo6, 0, 1);
     selector->setColumnStretch(2, 1);
     info->addLayout(selector);
     auto* infoGrid = PairGrid(dlg);
-    infoGrid->addWidget(RightLabel(frame3, "Label4_0"), 0, 0);
+    infoGrid->addWidget(SideLabel(frame3, "Label4_0"), 0, 0);
     infoGrid->addWidget(combo70, 0, 1);
-    infoGrid->addWidget(RightLabel(frame3, "Label4_1"), 1, 0);
+    infoGrid->addWidget(SideLabel(frame3, "Label4_1"), 1, 0);
     infoGrid->addWidget(combo71, 1, 1);
-    infoGrid->addWidget(RightLabel(frame3, "Label4_2"), 2, 0);
+    infoGrid->addWidget(SideLabel(frame3, "Label4_2"), 2, 0);
     infoGrid->addWidget(text5, 2, 1);
-    infoGrid->addWidget(RightLabel(frame3, "Label4_3"), 3, 0);
+    infoGrid->addWidget(SideLabel(frame3, "Label4_3"), 3, 0);
     infoGrid->addWidget(text7, 3, 1);
     frame3->setLayout(infoGrid);
     info->addWidget(frame3);
@@ -184,10 +167,7 @@ FormDialog* MakeFiveToneDialog(const DialogContext& c) {
     lower->addLayout(ptt, 1);
     lower->addLayout(info);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    auto* buttons = RightRow({ok, cancel});
 
     auto* main = new QVBoxLayout(dlg);
     main->addLayout(top);
@@ -205,22 +185,21 @@ FormDialog* MakeFiveToneDialog(const DialogContext& c) {
     grid->setMinimumWidth(width);
     grid->setMinimumHeight(TwipsToPixelsY(dlg, 3600));
 
-    // After every handler the open editor lies over its cell; a list keeps its height.
-    auto place = [grid, &form, text3, combo2, combo3, text6] {
+    // After every handler the open editor lies over its cell, and stays there
+    // while the view scrolls; a list keeps its own height.
+    auto* placement = new EditorPlacement(grid);
+    QObject::connect(&binder, &FormBinder::synced, dlg, [grid, placement, &form, text3, combo2, combo3, text6] {
         for (QWidget* e : {static_cast<QWidget*>(text3), static_cast<QWidget*>(combo2),
                            static_cast<QWidget*>(combo3), static_cast<QWidget*>(text6)}) {
             if (!e->isVisibleTo(grid)) continue;
-            QRect r = grid->CellRect(form.CurTone5Row, form.CurTone5Col);
-            if (qobject_cast<QComboBox*>(e)) r.setHeight(e->sizeHint().height());
-            e->setGeometry(r);
+            placement->Place(e, form.CurTone5Row, form.CurTone5Col,
+                             qobject_cast<QComboBox*>(e) ? EditorHeight::Own : EditorHeight::Cell);
         }
-    };
-    QObject::connect(&binder, &FormBinder::synced, dlg, place);
+    });
     // A scroll by the user commits and hides the editors; a scroll that follows
     // a move of the current cell only carries the open editor along.
     QObject::connect(grid->verticalScrollBar(), &QScrollBar::actionTriggered, dlg,
                      [&binder, &form](int) { binder.Run([&] { form.MSHFlexGrid1_Scroll(); }); });
-    QObject::connect(grid->verticalScrollBar(), &QScrollBar::valueChanged, dlg, place);
 
     form.OpenDialog = [dlg](std::unique_ptr<Form> sub, std::function<void()> closed) {
         OpenSubDialog(dlg, std::move(sub), std::move(closed));
@@ -234,39 +213,36 @@ FormDialog* MakeSpecialCallDialog(std::unique_ptr<FrmSpecial> owned, QWidget* pa
     auto* entries = Named<QComboBox>(dlg, "Combo1_0");
     auto* kinds = Named<QComboBox>(dlg, "Combo1_1");
     auto* frame2 = Named<QGroupBox>(dlg, "Frame2");
-    auto* id0 = GuardedBox(frame2, "Text1_0", FilterCalledIdKey);
-    auto* message = GuardedBox(frame2, "Text2", FilterMessageKey);
+    auto* id0 = Named<SelectAllLineEdit>(frame2, "Text1_0");
+    auto* message = Named<SelectAllLineEdit>(frame2, "Text2");
     message->setMinimumWidth(tw(2400));
     auto* frame4 = Named<QGroupBox>(dlg, "Frame4");
-    auto* id1 = GuardedBox(frame4, "Text1_1", FilterCalledIdKey);
+    auto* id1 = Named<SelectAllLineEdit>(frame4, "Text1_1");
     auto* separator = Named<QComboBox>(dlg, "Combo3");
     auto* ok = Named<QPushButton>(dlg, "CommandOK");
     auto* cancel = Named<QPushButton>(dlg, "CommandCancel");
 
     auto* head = PairGrid(dlg);
-    head->addWidget(RightLabel(dlg, "Label1_0"), 0, 0);
+    head->addWidget(SideLabel(dlg, "Label1_0"), 0, 0);
     head->addWidget(entries, 0, 1);
-    head->addWidget(RightLabel(dlg, "Label1_1"), 1, 0);
+    head->addWidget(SideLabel(dlg, "Label1_1"), 1, 0);
     head->addWidget(kinds, 1, 1);
     auto* g2 = PairGrid(dlg);
-    g2->addWidget(RightLabel(frame2, "Label2_0"), 0, 0);
+    g2->addWidget(SideLabel(frame2, "Label2_0"), 0, 0);
     g2->addWidget(id0, 0, 1);
-    g2->addWidget(RightLabel(frame2, "Label3"), 1, 0);
+    g2->addWidget(SideLabel(frame2, "Label3"), 1, 0);
     g2->addWidget(message, 1, 1);
     frame2->setLayout(g2);
     auto* g4 = PairGrid(dlg);
-    g4->addWidget(RightLabel(frame4, "Label2_1"), 0, 0);
+    g4->addWidget(SideLabel(frame4, "Label2_1"), 0, 0);
     g4->addWidget(id1, 0, 1);
     g4->setRowStretch(1, 1);
     frame4->setLayout(g4);
     auto* sep = PairGrid(dlg);
-    sep->addWidget(RightLabel(dlg, "Label5"), 0, 0);
+    sep->addWidget(SideLabel(dlg, "Label5"), 0, 0);
     sep->addWidget(separator, 0, 1);
     sep->setColumnStretch(2, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    auto* buttons = RightRow({ok, cancel});
 
     auto* main = new QGridLayout(dlg);
     main->addLayout(head, 0, 0);
@@ -283,10 +259,10 @@ FormDialog* MakeUserToneDialog(std::unique_ptr<Frm5ToneDefTS> owned, QWidget* pa
     auto* dlg = new FormDialog(std::move(owned), parent);
     auto* g = PairGrid(dlg);
     for (int i = 0; i < 16; ++i) {
-        auto* box = GuardedBox(dlg, Indexed("Text1", i).c_str(), FilterToneKey);
+        auto* box = Named<SelectAllLineEdit>(dlg, Indexed("Text1", i));
         box->setFixedWidth(TwipsToPixelsX(dlg, 1000));
         const int row = i % 8, col = i < 8 ? 0 : 2;
-        g->addWidget(RightLabel(dlg, Indexed("Label1", i)), row, col);
+        g->addWidget(SideLabel(dlg, Indexed("Label1", i)), row, col);
         g->addWidget(box, row, col + 1);
     }
     auto* ok = Named<QPushButton>(dlg, "CommandOK");

@@ -9,6 +9,7 @@
 
 #include "printing/frmprintlist.h"
 #include "printing/qt/openers.h"
+#include "widgets/shellparts.h"
 #include "widgets/twips.h"
 
 namespace rp {
@@ -49,10 +50,7 @@ FormDialog* MakeFrmPrintList(const DialogContext& c, PrintingDialogHooks hooks) 
     upper->addSpacing(TwipsToPixelsX(dlg, 600));
     upper->addLayout(side);
 
-    auto* bottom = new QHBoxLayout;
-    bottom->addStretch();
-    bottom->addWidget(Button(dlg, "Command1"));
-    bottom->addWidget(Button(dlg, "Command2"));
+    auto* bottom = RightRow({Button(dlg, "Command1"), Button(dlg, "Command2")});
 
     auto* top = new QVBoxLayout(dlg);
     top->addLayout(upper);

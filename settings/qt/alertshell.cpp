@@ -23,7 +23,7 @@ FormDialog* MakeFrmAlert(const DialogContext& c) {
     auto* rows = new QGridLayout;
     SetCaptionGap(rows, dlg, 100);
     for (int i = 0; i <= 9; ++i) {
-        rows->addWidget(NamedLabel(dlg, Indexed("Label1", i)), i, 0);
+        rows->addWidget(SideLabel(dlg, Indexed("Label1", i)), i, 0);
         rows->addWidget(NamedCombo(dlg, Indexed("Combo1", i), 2200), i, 1);
     }
     auto* frame = new QGroupBox(dlg);
@@ -34,15 +34,12 @@ FormDialog* MakeFrmAlert(const DialogContext& c) {
     check->setObjectName("Check1");
     lone->addWidget(check, 0, 0, 1, 2);
     for (int i = 0; i <= 1; ++i) {
-        lone->addWidget(NamedLabel(frame, Indexed("Label2", i)), i + 1, 0);
+        lone->addWidget(SideLabel(frame, Indexed("Label2", i)), i + 1, 0);
         lone->addWidget(NamedCombo(frame, Indexed("Combo2", i), 1200), i + 1, 1);
     }
     rows->addWidget(frame, 0, 2, 4, 1, Qt::AlignTop);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(NamedButton(dlg, "CommandOK"));
-    buttons->addWidget(NamedButton(dlg, "CommandCancel"));
+    auto* buttons = RightRow({NamedButton(dlg, "CommandOK"), NamedButton(dlg, "CommandCancel")});
     auto* top = new QVBoxLayout(dlg);
     top->addLayout(rows);
     top->addLayout(buttons);

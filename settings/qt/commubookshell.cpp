@@ -6,9 +6,9 @@
 #include <QVBoxLayout>
 
 #include "settings/commubook.h"
-#include "settings/qt/bookeditor.h"
 #include "settings/qt/openers.h"
 #include "settings/qt/shellparts.h"
+#include "widgets/editorplacement.h"
 #include "widgets/gridmodel.h"
 #include "widgets/twips.h"
 
@@ -40,9 +40,24 @@ FormDialog* MakeFrmCommuBook(const DialogContext& c, FileChooser* chooser) {
     top->addLayout(side);
 
     FormBinder& binder = dlg->Bind();
-    auto* keeper = new BookEditorKeeper(book, view, editor);
-    // The form opens, closes and moves the editor; the keeper places it.
-    QObject::connect(&binder, &FormBinder::synced, keeper, &BookEditorKeeper::Follow);
+    // The form opens, closes and moves the editor (and sets its input guard);
+    // the placement keeps it over its cell, and its text is selected when it
+    // opens over another cell.
+    auto* placement = new EditorPlacement(view);
+    QObject::connect(&binder, &FormBinder::synced, editor,
+                     [&book, placement, editor, openRow = 0, openCol = 0]() mutable {
+                         const int row = book.CurBookEditRow, col = book.CurBookEditCol;
+                         if (!book.C("Text1").visible || row < 1 || col < 1) {
+                             openRow = openCol = 0;
+                             return;
+                         }
+                         if (row != openRow || col != openCol) {
+                             openRow = row;
+                             openCol = col;
+                             editor->selectAll();
+                         }
+                         placement->Place(editor, row, col);
+                     });
     // Every close sorts the live book: OK, Cancel, Escape and the close box.
     QObject::connect(dlg, &QDialog::finished, dlg, [&book] { book.Form_Unload(); });
     return dlg;

@@ -41,7 +41,7 @@ FormDialog* MakeFrmEMG(const DialogContext& c) {
     };
     int row = 0;
     for (auto [label, box] : boxes) {
-        rows->addWidget(NamedLabel(dlg, label), row, 0);
+        rows->addWidget(SideLabel(dlg, label), row, 0);
         if (std::string_view(box).starts_with("Combo"))
             rows->addWidget(NamedCombo(dlg, box, 3600), row, 1);
         else
@@ -55,8 +55,8 @@ FormDialog* MakeFrmEMG(const DialogContext& c) {
     version->setPalette(pal);
     // The maintenance reason: three rows, its two caption labels stacked.
     auto* reasonCaption = new QVBoxLayout;
-    reasonCaption->addWidget(NamedLabel(dlg, "Label1_6"));
-    reasonCaption->addWidget(NamedLabel(dlg, "Label1_7"));
+    reasonCaption->addWidget(SideLabel(dlg, "Label1_6"));
+    reasonCaption->addWidget(SideLabel(dlg, "Label1_7"));
     reasonCaption->addStretch();
     rows->addLayout(reasonCaption, row, 0);
     auto* reason = new QPlainTextEdit(dlg);
@@ -70,15 +70,12 @@ FormDialog* MakeFrmEMG(const DialogContext& c) {
     auto* dealer = new QGridLayout(frame);
     SetCaptionGap(dealer, dlg, 50);
     for (int i = 0; i < 4; ++i) {
-        dealer->addWidget(NamedLabel(frame, "Label1_" + std::to_string(10 + i)), i, 0);
+        dealer->addWidget(SideLabel(frame, "Label1_" + std::to_string(10 + i)), i, 0);
         dealer->addWidget(Box(frame, ("Text1_" + std::to_string(8 + i)).c_str()), i, 1);
     }
     rows->addWidget(frame, row++, 0, 1, 2);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(NamedButton(dlg, "CommandClose"));
-    buttons->addWidget(NamedButton(dlg, "CommandHelp"));
+    auto* buttons = RightRow({NamedButton(dlg, "CommandClose"), NamedButton(dlg, "CommandHelp")});
     auto* top = new QVBoxLayout(dlg);
     top->addLayout(rows);
     top->addLayout(buttons);

@@ -16,10 +16,7 @@ namespace rp {
 namespace {
 
 void AddOkCancel(FormDialog* dlg, QVBoxLayout* top) {
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(NamedButton(dlg, "CommandOK"));
-    buttons->addWidget(NamedButton(dlg, "CommandCancel"));
+    auto* buttons = RightRow({NamedButton(dlg, "CommandOK"), NamedButton(dlg, "CommandCancel")});
     top->addLayout(buttons);
     top->setSizeConstraint(QLayout::SetFixedSize);
 }
@@ -32,9 +29,9 @@ FormDialog* MakeFrmModel(const DialogContext& c, FrmModel::SaveQuestionStep askS
     auto* dlg = new FormDialog(std::move(form), c.parent);
     auto* rows = new QGridLayout;
     SetCaptionGap(rows, dlg, 50);
-    rows->addWidget(NamedLabel(dlg, "Label1_0"), 0, 0);
+    rows->addWidget(SideLabel(dlg, "Label1_0"), 0, 0);
     rows->addWidget(NamedCombo(dlg, "Combo1_0", 3600), 0, 1);
-    rows->addWidget(NamedLabel(dlg, "Label1_1"), 1, 0);
+    rows->addWidget(SideLabel(dlg, "Label1_1"), 1, 0);
     rows->addWidget(NamedCombo(dlg, "Combo1_1", 3600), 1, 1);
     auto* top = new QVBoxLayout(dlg);
     top->addLayout(rows);

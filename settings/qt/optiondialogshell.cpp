@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "settings/optiondialog.h"
+#include "widgets/shellparts.h"
 #include "widgets/twips.h"
 
 namespace rp {
@@ -52,13 +53,6 @@ private:
     FormBinder& binder_;
 };
 
-template <class W>
-W* Make(QWidget* parent, const std::string& name) {
-    auto* w = new W(parent);
-    w->setObjectName(QString::fromStdString(name));
-    return w;
-}
-
 // The lists of the left column (the rest stand in the right one), in the
 // form's tab order; Combo1(18) stands beside Combo1(0).
 const std::set<int> kLeftLists = {0, 18, 1, 2, 3, 30, 7, 4, 31, 8, 5, 6, 15, 9, 10, 11};
@@ -82,20 +76,15 @@ FormDialog* MakeOptionDialog(const DialogContext& c) {
     };
     QGridLayout* left = column();
     QGridLayout* right = column();
-    auto label = [&](const std::string& name) {
-        auto* l = Make<QLabel>(dlg, name);
-        l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        return l;
-    };
 
     // The power-on text: two rows of six one-character boxes, its password
     // group (never shown) beside it.
     std::vector<QLineEdit*> boxes;
-    left->addWidget(label("Label2"), 0, 0);
+    left->addWidget(SideLabel(dlg, "Label2"), 0, 0);
     for (int row = 0; row < 2; ++row) {
         auto* line = new QHBoxLayout;
         for (int j = row * 6; j < row * 6 + 6; ++j) {
-            auto* box = Make<QLineEdit>(dlg, Ctl("Text1", j));
+            auto* box = Named<QLineEdit>(dlg, Ctl("Text1", j));
             box->setAlignment(Qt::AlignCenter);
             box->setFixedWidth(TwipsToPixelsX(dlg, 330));
             boxes.push_back(box);
@@ -105,9 +94,9 @@ FormDialog* MakeOptionDialog(const DialogContext& c) {
         left->addLayout(line, row, 1);
     }
     auto* password = new QHBoxLayout;
-    password->addWidget(Make<QCheckBox>(dlg, "Check2"));
-    password->addWidget(label("Label3"));
-    auto* text2 = Make<QLineEdit>(dlg, "Text2");
+    password->addWidget(Named<QCheckBox>(dlg, "Check2"));
+    password->addWidget(SideLabel(dlg, "Label3"));
+    auto* text2 = Named<QLineEdit>(dlg, "Text2");
     password->addWidget(text2);
     left->addLayout(password, 2, 1);
 
@@ -117,10 +106,10 @@ FormDialog* MakeOptionDialog(const DialogContext& c) {
     for (const std::string& name : f.State().Names()) {
         if (name.rfind("Combo1_", 0) != 0) continue;
         const int i = std::stoi(name.substr(7));
-        auto* combo = Make<QComboBox>(dlg, name);
+        auto* combo = Named<QComboBox>(dlg, name);
         combo->setMinimumWidth(listWidth);
         combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-        QLabel* caption = label(Ctl("Label1", i));
+        QLabel* caption = SideLabel(dlg, Ctl("Label1", i));
         if (i == 0) {
             modeLine = new QHBoxLayout;
             modeLine->addWidget(combo);
@@ -138,28 +127,25 @@ FormDialog* MakeOptionDialog(const DialogContext& c) {
         }
     }
     for (int i = 0; i < 2; ++i) {
-        right->addWidget(label(Ctl("Label4", i)), rightRow, 0);
-        right->addWidget(Make<QLineEdit>(dlg, Ctl("Text3", i)), rightRow++, 1);
+        right->addWidget(SideLabel(dlg, Ctl("Label4", i)), rightRow, 0);
+        right->addWidget(Named<QLineEdit>(dlg, Ctl("Text3", i)), rightRow++, 1);
     }
     left->setRowStretch(leftRow, 1);
     right->setRowStretch(rightRow, 1);
 
     // The check boxes and the bank links, each in its frame.
     auto* frames = new QVBoxLayout;
-    auto* frame1 = Make<QGroupBox>(dlg, "Frame1");
+    auto* frame1 = Named<QGroupBox>(dlg, "Frame1");
     auto* checks = new QVBoxLayout(frame1);
-    for (int i = 0; i < 16; ++i) checks->addWidget(Make<QCheckBox>(frame1, Ctl("Check1", i)));
-    auto* frame2 = Make<QGroupBox>(dlg, "Frame2");
+    for (int i = 0; i < 16; ++i) checks->addWidget(Named<QCheckBox>(frame1, Ctl("Check1", i)));
+    auto* frame2 = Named<QGroupBox>(dlg, "Frame2");
     auto* links = new QGridLayout(frame2);
-    for (int i = 0; i < 10; ++i) links->addWidget(Make<QCheckBox>(frame2, Ctl("Check3", i)), i / 2, i % 2);
+    for (int i = 0; i < 10; ++i) links->addWidget(Named<QCheckBox>(frame2, Ctl("Check3", i)), i / 2, i % 2);
     frames->addWidget(frame1);
     frames->addWidget(frame2);
     frames->addStretch();
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(Make<QPushButton>(dlg, "CommandOK"));
-    buttons->addWidget(Make<QPushButton>(dlg, "CommandCancel"));
+    auto* buttons = RightRow({Named<QPushButton>(dlg, "CommandOK"), Named<QPushButton>(dlg, "CommandCancel")});
 
     auto* top = new QGridLayout(dlg);
     top->setHorizontalSpacing(TwipsToPixelsX(dlg, 240));

@@ -25,7 +25,7 @@ FormDialog* MakeFrmScan(const DialogContext& c) {
     SetCaptionGap(rows, dlg, 100);
     int row = 0;
     for (int i = 0; i <= 12; ++i) {
-        QLabel* label = NamedLabel(dlg, Indexed("Label1", i));
+        QLabel* label = SideLabel(dlg, Indexed("Label1", i));
         QComboBox* list = NamedCombo(dlg, Indexed("Combo1", i), 2200);
         if (i == 3 || i == 5) {  // beside the priority channel before it
             rows->addWidget(label, row - 1, 2);
@@ -41,10 +41,7 @@ FormDialog* MakeFrmScan(const DialogContext& c) {
     check->setObjectName("Check1");
     rows->addWidget(check, row, 1);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(NamedButton(dlg, "CommandOK"));
-    buttons->addWidget(NamedButton(dlg, "CommandCancel"));
+    auto* buttons = RightRow({NamedButton(dlg, "CommandOK"), NamedButton(dlg, "CommandCancel")});
     auto* top = new QVBoxLayout(dlg);
     top->addLayout(rows);
     top->addLayout(buttons);

@@ -1,17 +1,17 @@
 #pragma once
-// Widgets the settings shells lay out, named after their controls.
+// Widgets the settings shells lay out, named after their controls (the
+// pieces every shell uses are in widgets/shellparts.h).
 #include <string>
+
+#include "widgets/shellparts.h"
 
 class QComboBox;
 class QGridLayout;
-class QLabel;
 class QPushButton;
 class QWidget;
 
 namespace rp {
 
-// A caption label, right-aligned so its right edge stands by its control.
-QLabel* NamedLabel(QWidget* parent, const std::string& name);
 // A drop-down list at least `widthTwips` wide.
 QComboBox* NamedCombo(QWidget* parent, const std::string& name, int widthTwips);
 QPushButton* NamedButton(QWidget* parent, const std::string& name);

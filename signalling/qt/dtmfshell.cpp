@@ -9,7 +9,7 @@
 
 #include "signalling/dtmf.h"
 #include "signalling/qt/openers.h"
-#include "signalling/qt/shellparts.h"
+#include "widgets/shellparts.h"
 #include "widgets/twips.h"
 
 namespace rp {
@@ -17,11 +17,7 @@ namespace rp {
 namespace {
 
 QHBoxLayout* OkCancelRow(QWidget* dlg) {
-    auto* row = new QHBoxLayout;
-    row->addStretch(1);
-    row->addWidget(Named<QPushButton>(dlg, "CommandOK"));
-    row->addWidget(Named<QPushButton>(dlg, "CommandCancel"));
-    return row;
+    return RightRow({Named<QPushButton>(dlg, "CommandOK"), Named<QPushButton>(dlg, "CommandCancel")});
 }
 
 }  // namespace

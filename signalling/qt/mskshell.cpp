@@ -11,7 +11,7 @@
 #include "signalling/msk.h"
 #include "signalling/mskrules.h"
 #include "signalling/qt/openers.h"
-#include "signalling/qt/shellparts.h"
+#include "widgets/shellparts.h"
 #include "widgets/twips.h"
 
 namespace rp {
@@ -71,10 +71,7 @@ FormDialog* MakeMSKDialog(const DialogContext& c) {
     tabs->addTab(GroupPage(tabs), QString());
     tabs->addTab(HeaderPage(tabs), QString());
     tabs->setMinimumWidth(TwipsToPixelsX(dlg, 5200));
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(Named<QPushButton>(dlg, "CommandOK"));
-    buttons->addWidget(Named<QPushButton>(dlg, "CommandCancel"));
+    auto* buttons = RightRow({Named<QPushButton>(dlg, "CommandOK"), Named<QPushButton>(dlg, "CommandCancel")});
     auto* top = new QVBoxLayout(dlg);
     top->addWidget(tabs);
     top->addLayout(buttons);

@@ -11,9 +11,10 @@
 #include <QVBoxLayout>
 
 #include "signalling/qt/openers.h"
-#include "signalling/qt/shellparts.h"
 #include "signalling/twotone.h"
+#include "widgets/editorplacement.h"
 #include "widgets/gridmodel.h"
+#include "widgets/shellparts.h"
 #include "widgets/twips.h"
 
 namespace rp {
@@ -99,10 +100,7 @@ FormDialog* Make2ToneDialog(const DialogContext& c) {
     tabs->addTab(EncodePage(tabs, grid), QString());
     tabs->addTab(OwnCallPage(tabs), QString());
     tabs->addTab(DecodePage(tabs), QString());
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(Named<QPushButton>(dlg, "CommandOK"));
-    buttons->addWidget(Named<QPushButton>(dlg, "CommandCancel"));
+    auto* buttons = RightRow({Named<QPushButton>(dlg, "CommandOK"), Named<QPushButton>(dlg, "CommandCancel")});
     auto* top = new QVBoxLayout(dlg);
     top->addWidget(tabs);
     top->addLayout(buttons);
@@ -113,9 +111,12 @@ FormDialog* Make2ToneDialog(const DialogContext& c) {
     grid->SetLastColumnStretches(true);
     auto* text1 = dlg->findChild<QWidget*>("Text1");
     auto* text3 = dlg->findChild<QWidget*>("Text3");
-    QObject::connect(&b, &FormBinder::synced, grid, [&form, grid, text1, text3] {
+    // The open editor lies over its cell after every handler and stays there
+    // when the columns or the view change size.
+    auto* placement = new EditorPlacement(grid);
+    QObject::connect(&b, &FormBinder::synced, grid, [&form, grid, placement, text1, text3] {
         for (QWidget* editor : {text1, text3})
-            if (editor->isVisibleTo(grid)) grid->PlaceEditor(editor, form.CurTone2Row, form.CurTone2Col);
+            if (editor->isVisibleTo(grid)) placement->Place(editor, form.CurTone2Row, form.CurTone2Col);
     });
     // A scroll by the user commits the open cell; the view's own scrolling
     // to its current cell is none.

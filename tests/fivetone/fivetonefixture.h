@@ -5,24 +5,17 @@
 
 #include <string>
 
-#include "core/appdata.h"
 #include "core/defaults.h"
-#include "core/fakes.h"
 #include "core/language.h"
+#include "formtestbase.h"
+#include "mainwindow/formstate.h"
 
 namespace rp::test {
 
-class FiveToneTest : public ::testing::Test {
+class FiveToneTest : public FormTestBase {
 protected:
-    AppData d;
-    RecordingNotifier notes;
-    RecordingListener view;
-
     void SetUp() override {
-        d.Ui.Notify = &notes;
-        d.Ui.View = &view;
-        d.AppFolder = RP_SOURCE_DIR;
-        SetLanguageIndex(d, 1);
+        FormTestBase::SetUp();
         InitAllSetData(d);
         d.SetDataEdit = d.WorkData.SetData;
     }
@@ -30,5 +23,18 @@ protected:
     std::string Opt(const char* key) { return GetLanguageOptionString(d, key); }
     std::string Msg(const char* key) { return GetLanguageMsgString(d, key); }
 };
+
+// A guarded box's input guard takes exactly the printable characters its
+// KeyPress keeps as typed, and the box has its length.
+inline void ExpectGuardFollowsKeys(Form& f, const std::string& box, int length) {
+    std::string kept;
+    for (int c = 32; c < 127; ++c) {
+        int k = c;
+        f.KeyPress(box, k);
+        if (k == c) kept += static_cast<char>(c);
+    }
+    EXPECT_EQ(f.C(box).inputChars, kept) << box;
+    EXPECT_EQ(f.C(box).max, length) << box;
+}
 
 }  // namespace rp::test

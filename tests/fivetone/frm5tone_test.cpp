@@ -646,6 +646,15 @@ TEST_F(FiveToneDialog, EditorKeys) {
     }
 }
 
+TEST_F(FiveToneDialog, GuardedBoxesTakeWhatTheirKeysKeep) {
+    auto f = Load();
+    const struct { const char* box; int length; } boxes[] = {
+        {"Text2", 5},  {"Text3", 40}, {"Text4_0", kPttCodeTypedMax}, {"Text4_1", kPttCodeTypedMax},
+        {"Text5", 12}, {"Text6", 7},  {"Text7", 7},
+    };
+    for (const auto& b : boxes) test::ExpectGuardFollowsKeys(*f, b.box, b.length);
+}
+
 TEST_F(FiveToneDialog, ShowingTheGridRows) {
     Live().OwnID.Set("12345");
     SetCode(Live().Codes[0], "E112345X48454C4C4F");

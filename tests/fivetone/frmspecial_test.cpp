@@ -172,6 +172,12 @@ TEST_F(SpecialCallBuilder, CalledIdDepartures) {
     EXPECT_EQ(notes.shown.size(), 1u);
 }
 
+TEST_F(SpecialCallBuilder, GuardedBoxesTakeWhatTheirKeysKeep) {
+    FrmSpecial& b = Open(0);
+    for (const char* id : {"Text1_0", "Text1_1"}) test::ExpectGuardFollowsKeys(b, id, 5);
+    test::ExpectGuardFollowsKeys(b, "Text2", 16);
+}
+
 TEST_F(SpecialCallBuilder, Keys) {
     FrmSpecial& b = Open(0);
     struct Case { const char* box; int key, out; } cases[] = {

@@ -44,6 +44,7 @@ TEST_F(UserToneDialog, OpensWithTheWorkingCopy) {
     EXPECT_EQ(f.C("Text1_15").text, "3106.0");
     EXPECT_EQ(f.C("Label1_10").text, "A");
     EXPECT_EQ(f.C("Text1_3").max, 6);
+    for (int i = 0; i < 16; ++i) test::ExpectGuardFollowsKeys(f, "Text1_" + std::to_string(i), 6);
 }
 
 TEST_F(UserToneDialog, OkClampsTheFocusedBoxAndStoresEveryNumericBox) {

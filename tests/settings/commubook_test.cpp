@@ -14,24 +14,11 @@
 #include "settings/formfixture.h"
 
 using namespace rp;
+using rp::test::FakeChooser;
 using rp::test::ReadFile;
 using rp::test::WriteFile;
 
 namespace {
-
-// Answers the choosers from the test; records the export's preset.
-class FakeChooser : public FileChooser {
-public:
-    std::optional<std::string> open, save;
-    std::vector<std::string> presets;
-    std::optional<std::string> ChooseOpen(const FileChooserRequest&) override { return open; }
-    std::optional<std::string> ChooseSave(const FileChooserRequest& r) override {
-        presets.push_back(r.startPath);
-        confirmsOverwrite = r.confirmOverwrite;
-        return save;
-    }
-    bool confirmsOverwrite = false;
-};
 
 std::string Raw(const BookDataRec& e) { return std::string(e.CallID.Raw()) + "|" + std::string(e.Name.Raw()); }
 
@@ -123,6 +110,19 @@ TEST_F(BookTest, KeyFilter) {
         f.KeyPress("Text1", k);
         EXPECT_EQ(k, c.result) << c.name;
     }
+}
+
+TEST_F(BookTest, EditorGuardTakesTheColumnsKeysAndWhatTheCellHolds) {
+    d.WorkData.BookData[0].CallID.Set(std::string("\0", 1));
+    d.WorkData.BookData[0].Name.Set("ab-");  // as a file may hold it
+    FrmCommuBook f(d, &chooser);
+    f.Form_Load();
+    Enter(f, 1, 1);
+    EXPECT_EQ(f.C("Text1").inputChars, "0123456789");
+    EXPECT_EQ(f.C("Text1").max, 5);
+    Enter(f, 1, 2);
+    EXPECT_EQ(f.C("Text1").inputChars, "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789 ab-");
+    EXPECT_EQ(f.C("Text1").max, 6);
 }
 
 TEST_F(BookTest, EnterMovesTheFocusOnWithoutClosing) {

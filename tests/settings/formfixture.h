@@ -2,43 +2,52 @@
 // A fresh program state for the settings dialogs: recording seams, the
 // shipped language files in a temporary program folder, model KEVRA8R at
 // band 0 and the built-in default data (channels 1, 2 and 201..206), taken
-// as unchanged.
+// as unchanged; a file chooser answered by the test.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <initializer_list>
+#include <optional>
 #include <string>
+#include <vector>
 
-#include "core/appdata.h"
-#include "core/bands.h"
 #include "core/datafiles.h"
 #include "core/defaults.h"
-#include "core/language.h"
+#include "core/filechooser.h"
 #include "core/messages.h"
-#include "core/fakes.h"
-#include "mainwindow/formlanguage.h"
 #include "core/tempfolder.h"
+#include "formtestbase.h"
+#include "mainwindow/formlanguage.h"
 
 namespace rp::test {
 
-class SettingsFormTest : public ::testing::Test {
+// Answers the choosers from the test; records the export's preset.
+class FakeChooser : public FileChooser {
+public:
+    std::optional<std::string> open, save;
+    std::vector<std::string> presets;
+    std::optional<std::string> ChooseOpen(const FileChooserRequest&) override { return open; }
+    std::optional<std::string> ChooseSave(const FileChooserRequest& r) override {
+        presets.push_back(r.startPath);
+        confirmsOverwrite = r.confirmOverwrite;
+        return save;
+    }
+    bool confirmsOverwrite = false;
+};
+
+class SettingsFormTest : public FormTestBase {
 protected:
-    AppData d;
-    RecordingNotifier notes;
-    RecordingListener view;
     TempFolder tmp;
 
     void SetUp() override {
+        FormTestBase::SetUp();
         namespace fs = std::filesystem;
         fs::create_directories(tmp / "app/language");
         for (const char* f : {"english.ini", "chinese.ini", "mysetup.ini"})
             fs::copy_file(std::string(RP_SOURCE_DIR) + "/language/" + f, tmp / ("app/language/" + std::string(f)));
-        d.AppFolder = tmp / "app";
+        d.AppFolder = tmp / "app";  // the shipped texts, copied
         d.UserConfigDir = tmp / "user";
         d.InitFolder = tmp / "Init";  // empty: built-in defaults
-        d.Ui.Notify = &notes;
-        d.Ui.View = &view;
-        SetLanguageIndex(d, 1);
         InitMessageTexts(d);
         InitCloseHelpCaptions(d);
         d.CurModel = "KEVRA8R";
@@ -49,11 +58,7 @@ protected:
         view.calls.clear();
     }
 
-    void SetBand(int band) {
-        d.CurBandIndex = static_cast<Integer>(band);
-        d.CurBandText = GetFreqRangeText(band);
-        ASSERT_TRUE(ParseBandRanges(d));
-    }
+    void SetBand(int band) { SelectBand(d, band); }
 
     // The memory-channel list holds exactly these channel numbers, in this
     // store order.

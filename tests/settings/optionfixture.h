@@ -8,33 +8,22 @@
 #include <string>
 #include <vector>
 
-#include "core/appdata.h"
-#include "core/bands.h"
 #include "core/defaults.h"
-#include "core/fakes.h"
-#include "core/language.h"
 #include "core/messages.h"
+#include "formtestbase.h"
 #include "mainwindow/formlanguage.h"
 #include "settings/optiondialog.h"
 
 namespace rp::test {
 
-class OptionDialogTest : public ::testing::Test {
+class OptionDialogTest : public FormTestBase {
 protected:
-    AppData d;
-    RecordingNotifier notes;
-    RecordingListener view;
-
     void SetUp() override {
-        d.Ui.Notify = &notes;
-        d.Ui.View = &view;
-        d.AppFolder = RP_SOURCE_DIR;
-        SetLanguageIndex(d, LangEnglish);
+        FormTestBase::SetUp();
         InitMessageTexts(d);
         d.CurModel = "KEVRA8R";
-        d.CurBandIndex = 0;
-        d.CurBandText = GetFreqRangeText(0);
-        ASSERT_TRUE(ParseBandRanges(d));
+        SelectBand(d, 0);
+        if (HasFatalFailure()) return;
         d.SkipInitFile = true;
         InitAllData(d);
     }

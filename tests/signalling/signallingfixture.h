@@ -7,34 +7,32 @@
 #include <vector>
 
 #include "core/appdata.h"
-#include "core/bands.h"
 #include "core/defaults.h"
-#include "core/fakes.h"
 #include "core/language.h"
 #include "core/recordio.h"
+#include "formtestbase.h"
 
 namespace rp::test {
+
+// Model 7425USD on band 0 and the default settings.
+inline void SetUpSignallingModel(AppData& d) {
+    d.CurModel = "7425USD";
+    SelectBand(d, 0);  // UHF 400-480, VHF 136-174
+    InitAllSetData(d);
+}
 
 // The shipped English texts, model 7425USD on band 0 and the default settings.
 inline void SetUpSignallingData(AppData& d) {
     d.AppFolder = RP_SOURCE_DIR;
-    SetLanguageIndex(d, 1);
-    d.CurModel = "7425USD";
-    d.CurBandText = GetFreqRangeText(0);  // UHF 400-480, VHF 136-174
-    ASSERT_TRUE(ParseBandRanges(d));
-    InitAllSetData(d);
+    SetLanguageIndex(d, LangEnglish);
+    SetUpSignallingModel(d);
 }
 
-class SignallingTest : public ::testing::Test {
+class SignallingTest : public FormTestBase {
 protected:
-    AppData d;
-    RecordingNotifier notes;
-    RecordingListener view;
-
     void SetUp() override {
-        d.Ui.Notify = &notes;
-        d.Ui.View = &view;
-        SetUpSignallingData(d);
+        FormTestBase::SetUp();
+        SetUpSignallingModel(d);
     }
 };
 

@@ -1,10 +1,13 @@
 // The five-tone dialogs on real widgets (offscreen): every control has its
 // widget, and the wiring the rules rely on: focus departures, the grid's
-// floating editors, the sub-dialogs and the typing limits.
+// floating editors, the sub-dialogs, the typing limits and the boxes' input
+// guards.
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QGroupBox>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -196,6 +199,27 @@ TEST_F(FiveToneWidgets, CancelClosesWithoutTheOwnIdMessage) {
     QApplication::processEvents();
     EXPECT_EQ(closed, 1);
     EXPECT_TRUE(notes.shown.empty());
+}
+
+TEST_F(FiveToneWidgets, BoxesTakeOnlyWhatTheirKeysLetThrough) {
+    QGuiApplication::clipboard()->setText("77");
+    Open();
+    const struct { const char* box; const char* typed; const char* kept; } cases[] = {
+        {"Text2", "1a2b345", "12345"}, {"Text5", "1a!", "1A"}, {"Text4_0", "b-c", "BC"},
+    };
+    for (const auto& c : cases) {
+        auto* box = W5<QLineEdit>(c.box);
+        Focus(box);  // the whole text is selected: typing replaces it
+        QTest::keyClicks(box, c.typed);
+        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClick(box, Qt::Key_Insert, Qt::ShiftModifier);
+        QInputMethodEvent im;
+        im.setCommitString("x");
+        QApplication::sendEvent(box, &im);
+        EXPECT_EQ(box->text(), c.kept) << c.box;
+        EXPECT_EQ(box->contextMenuPolicy(), Qt::NoContextMenu) << c.box;
+        EXPECT_FALSE(box->acceptDrops()) << c.box;
+    }
 }
 
 TEST_F(FiveToneWidgets, CodeEditorFloatsOverItsCell) {

@@ -101,6 +101,23 @@ TEST_F(BookShell, OnlyFilteredTypedCharactersReachTheEditor) {
     EXPECT_EQ(std::string(d.WorkData.BookData[0].Name.Raw()), std::string("AB 9\0 ", 6));
 }
 
+TEST_F(BookShell, ACellWithOtherCharactersCanStillBeShortened) {
+    d.WorkData.BookData[0].Name.Set("ab\xE9-1");  // as a file may hold it
+    OpenBook();
+    ClickCell(1, 2);
+    ASSERT_EQ(editor->text(), QString::fromUtf8("ab\xC3\xA9-1"));
+    QTest::keyClick(editor, Qt::Key_End);
+    QTest::keyClick(editor, Qt::Key_Backspace);
+    QTest::keyClick(editor, Qt::Key_Home);
+    QTest::keyClick(editor, Qt::Key_Delete);
+    Type("x-");  // typing still goes through the key filter
+    EXPECT_EQ(editor->text(), QString::fromUtf8("Xb\xC3\xA9-"));
+    QInputMethodEvent im;
+    im.setCommitString("~");
+    QApplication::sendEvent(editor, &im);
+    EXPECT_EQ(editor->text(), QString::fromUtf8("Xb\xC3\xA9-"));
+}
+
 TEST_F(BookShell, EnterMovesTheFocusAndKeepsTheDialogOpen) {
     OpenBook();
     ClickCell(3, 1);

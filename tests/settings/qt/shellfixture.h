@@ -17,20 +17,6 @@
 
 namespace rp::test {
 
-// Answers the choosers from the test; records the export's preset.
-class FakeChooser : public FileChooser {
-public:
-    std::optional<std::string> open, save;
-    std::vector<std::string> presets;
-    std::optional<std::string> ChooseOpen(const FileChooserRequest&) override { return open; }
-    std::optional<std::string> ChooseSave(const FileChooserRequest& r) override {
-        presets.push_back(r.startPath);
-        confirmsOverwrite = r.confirmOverwrite;
-        return save;
-    }
-    bool confirmsOverwrite = false;
-};
-
 class ShellTest : public SettingsFormTest {
 protected:
     MainWindowCalls main;

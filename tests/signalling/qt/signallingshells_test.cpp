@@ -267,6 +267,18 @@ TEST_F(TwoToneShell, GridEditorsRefusalEnterAndOK) {
     EXPECT_EQ(d.Tone2Data().Encodes[4].Tone1H, 39);
 }
 
+TEST_F(TwoToneShell, GridEditorFollowsItsCellWhenColumnsOrTheViewResize) {
+    OpenOnEncodeTab();
+    auto* text1 = Get<QLineEdit>(dlg, "Text1");
+    ClickCell(2, 1);
+    ASSERT_TRUE(text1->isVisible());
+    grid->setColumnWidth(0, grid->columnWidth(0) + 40);
+    EXPECT_EQ(text1->geometry(), grid->CellRect(2, 1));
+    dlg->resize(dlg->width() + 80, dlg->height());
+    QApplication::processEvents();
+    EXPECT_EQ(text1->geometry(), grid->CellRect(2, 1));
+}
+
 TEST_F(TwoToneShell, EnterInAnEmptyFirstToneEditorOfTheLastRowGoesToRowOne) {
     OpenOnEncodeTab();
     auto* text1 = Get<QLineEdit>(dlg, "Text1");

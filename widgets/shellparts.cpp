@@ -1,4 +1,4 @@
-#include "signalling/qt/shellparts.h"
+#include "widgets/shellparts.h"
 
 #include <QFocusEvent>
 #include <QPointer>
@@ -10,6 +10,13 @@ QLabel* SideLabel(QWidget* parent, const std::string& name) {
     auto* l = Named<QLabel>(parent, name);
     l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     return l;
+}
+
+QHBoxLayout* RightRow(std::initializer_list<QWidget*> widgets) {
+    auto* row = new QHBoxLayout;
+    row->addStretch(1);
+    for (QWidget* w : widgets) row->addWidget(w);
+    return row;
 }
 
 void SelectAllLineEdit::focusInEvent(QFocusEvent* event) {

@@ -1,0 +1,42 @@
+#pragma once
+// Small pieces the dialog shells lay out: a widget named after its
+// control, a caption label that stands right-aligned by its control, a row
+// of buttons at the right end, and a text box that selects its whole text
+// when it takes the focus.
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QString>
+#include <QWidget>
+
+#include <initializer_list>
+#include <string>
+
+namespace rp {
+
+// A widget named after its control.
+template <class W>
+W* Named(QWidget* parent, const std::string& name) {
+    auto* w = new W(parent);
+    w->setObjectName(QString::fromStdString(name));
+    return w;
+}
+
+// A caption label whose right edge meets the control it names.
+QLabel* SideLabel(QWidget* parent, const std::string& name);
+
+// A row holding `widgets` at its right end, in this order (the dialog's
+// buttons).
+QHBoxLayout* RightRow(std::initializer_list<QWidget*> widgets);
+
+// A text box whose whole text is selected when it takes the focus, by the
+// mouse too.
+class SelectAllLineEdit : public QLineEdit {
+public:
+    using QLineEdit::QLineEdit;
+
+protected:
+    void focusInEvent(QFocusEvent* event) override;
+};
+
+}  // namespace rp
