@@ -1,5 +1,5 @@
 #pragma once
-// Small pieces the signalling forms share: control-array names and the
+// Small helpers the signalling forms share: control-array names and the
 // key filters of their text boxes and lists.
 #include <string>
 #include <string_view>

@@ -1,5 +1,5 @@
 #pragma once
-// Small pieces the dialog shells lay out: a widget named after its
+// Small widgets the dialog shells lay out: a widget named after its
 // control, a caption label that stands right-aligned by its control, a row
 // of buttons at the right end, and a text box that selects its whole text
 // when it takes the focus.

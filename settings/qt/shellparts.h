@@ -1,6 +1,6 @@
 #pragma once
 // Widgets the settings shells lay out, named after their controls (the
-// pieces every shell uses are in widgets/shellparts.h).
+// widgets every shell uses are in widgets/shellparts.h).
 #include <string>
 
 #include "widgets/shellparts.h"
