@@ -15,6 +15,10 @@ Program::Program(Notifier* notifier, StartupHooks hooks, ProgramOptions options)
     d_.AppFolder = options_.appFolder;
     d_.UserConfigDir = options_.userConfigDir;
     if (!hooks_.InitPrintStrings) hooks_.InitPrintStrings = InitPrintStrings;
+    if (!hooks_.CheckComPort)
+        hooks_.CheckComPort = [this](AppData& d, const Settings& s) {
+            CheckComPortAtStartup(d, options_.ports ? *options_.ports : systemPorts_, s);
+        };
 }
 
 Program::~Program() {

@@ -137,6 +137,36 @@ TEST_F(ProgramTest, WithoutSettingsOrInitFolderReachesTheMainWindowWithBuiltInDe
     EXPECT_NE(ini.find("IsFirstRun=0"), std::string::npos) << ini;
 }
 
+// The saved port reaches the first transfer when it is still there; a port
+// that has gone is replaced by the first one listed and written back.
+TEST_F(ProgramTest, SavedPortIsCheckedAtStartUp) {
+    struct Case {
+        const char* name;
+        std::vector<PortInfo> listed;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {"Present", {{"/dev/ttyUSB0", "/dev/ttyUSB0"}, {"/dev/ttyUSB1", "/dev/ttyUSB1"}}, "/dev/ttyUSB1"},
+        {"Gone", {{"/dev/ttyACM0", "/dev/ttyACM0"}}, "/dev/ttyACM0"},
+        {"NoneLeft", {}, ""},
+    };
+    ShipLanguageFiles();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        fs::create_directories(tmp / "language");
+        test::WriteFile(tmp / "language/mysetup.ini", "[language]\nIsFirstRun=0\ncomDevice=/dev/ttyUSB1\n");
+        ports.ports = c.listed;
+        Program& p = Start();
+        EXPECT_EQ(p.data().ComDevice, c.expected);
+        const std::string ini = test::ReadFile(tmp / "language/mysetup.ini");
+        const size_t at = ini.find("comDevice=" + c.expected);
+        ASSERT_NE(at, std::string::npos) << ini;
+        const char after = ini[at + 10 + c.expected.size()];
+        EXPECT_TRUE(after == '\r' || after == '\n') << ini;
+        program.reset();
+    }
+}
+
 TEST_F(ProgramTest, TheTimerShowsTheMainWindowOnceAndAClickBeforeItToo) {
     ShipLanguageFiles();
     Start();
