@@ -4,13 +4,14 @@
 #include "fivetone/qt/openers.h"
 #include "mainwindow/qt/openers.h"
 #include "printing/qt/openers.h"
+#include "radio/qt/openers.h"
 #include "settings/qt/openers.h"
 #include "settings/qt/optiondialogshell.h"
 #include "signalling/qt/openers.h"
 
 namespace rp {
 
-void RegisterAllDialogs(DialogOpeners& openers) {
+void RegisterAllDialogs(DialogOpeners& openers, PortListProvider* ports) {
     RegisterMainWindowDialogs(openers);
     RegisterChannelDialogs(openers);
     RegisterOptionDialogs(openers);
@@ -18,6 +19,7 @@ void RegisterAllDialogs(DialogOpeners& openers) {
     RegisterFiveToneDialogs(openers);
     RegisterSignallingDialogs(openers);
     RegisterPrintingDialogs(openers);
+    RegisterRadioDialogs(openers, ports);
 }
 
 }  // namespace rp

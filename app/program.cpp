@@ -28,7 +28,7 @@ Program::~Program() {
 }
 
 void Program::Start() {
-    RegisterAllDialogs(openers_);
+    RegisterAllDialogs(openers_, options_.ports ? options_.ports : &systemPorts_);
     StartupHooks h = hooks_;
     if (!h.ShowSplash) h.ShowSplash = [this](AppData&) { ShowSplash(); };
     Main(d_, h);

@@ -1,0 +1,141 @@
+#include "radio/loadfrmlink.h"
+
+#include "core/language.h"
+#include "radio/comportlist.h"
+
+namespace rp {
+
+namespace {
+constexpr int kRescanMs = 1000;
+constexpr int kCloseDelayMs = 100;
+}  // namespace
+
+LoadFrmLink::LoadFrmLink(AppData& d, PortListProvider& ports, Transport& port, ReplyTimer& timer,
+                         MessagePort& messages)
+    : Form("LoadFrmLink"), d_(d), ports_(ports), port_(port), timer_(timer), link_(d, port, timer, messages) {
+    // The test's logic stays in LinkTest; the window sees its events first,
+    // for the close after an acknowledgement.
+    port_.Connect(this);
+    timer_.Connect(this);
+    FormState& s = State();
+    s.caption = "Initial Setup";
+    s.Add("Text1", ControlKind::TextBox).locked = true;
+    s.Add("Label1", ControlKind::Label).text = "Com Port";
+    s.Add("Combo1", ControlKind::ComboBox);
+    s.Add("Command1", ControlKind::Button).text = "&OK";
+    s.Add("Command2", ControlKind::Button).text = "&Cancel";
+    ControlState& rescan = s.Add("ReShowComPortTimer", ControlKind::Timer);
+    rescan.max = kRescanMs;
+    rescan.enabled = false;
+    ControlState& end = s.Add("EndTimer", ControlKind::Timer);
+    end.max = kCloseDelayMs;
+    end.enabled = false;
+}
+
+LoadFrmLink::~LoadFrmLink() {
+    link_.Close();
+    port_.Disconnect(this);
+    timer_.Disconnect(this);
+}
+
+void LoadFrmLink::Form_Load() {
+    LoadLinkFormText();
+    timer_.Stop();
+    FillList();
+    C("ReShowComPortTimer").enabled = true;
+}
+
+void LoadFrmLink::LoadLinkFormText() {
+    std::string t = GetLanguageMsgString(d_, "9014") + "\n\n";
+    for (const char* key : {"9010", "9011", "9012"}) t += GetLanguageMsgString(d_, key) + "\n";
+    t += GetLanguageMsgString(d_, "9013");
+    C("Text1").text = t;
+}
+
+void LoadFrmLink::FillList() {
+    const std::string chosen = ShowComPortList(C("Combo1"), ports_, d_.ComDevice, d_.ComDevice);
+    d_.ComDevice = chosen;
+    d_.ComPortNumber = static_cast<Integer>(ComPortNumberOf(chosen, d_.ComPortNumber));
+}
+
+void LoadFrmLink::Combo1_Click() {
+    const std::string chosen = C("Combo1").SelectedItem();
+    d_.ComDevice = chosen;
+    d_.ComPortNumber = static_cast<Integer>(ComPortNumberOf(chosen, d_.ComPortNumber));
+}
+
+void LoadFrmLink::Command1_Click() {
+    const std::string chosen = C("Combo1").SelectedItem();
+    if (chosen.empty()) {
+        d_.ComDevice.clear();
+        d_.ComPortNumber = 0;
+    } else {
+        SaveComPortChoice(d_, chosen);
+    }
+    link_.Run();
+}
+
+void LoadFrmLink::Command2_Click() {
+    Form_Unload();
+    Unload();
+}
+
+void LoadFrmLink::Form_Unload() {
+    C("ReShowComPortTimer").enabled = false;
+    C("EndTimer").enabled = false;
+    link_.Close();
+}
+
+void LoadFrmLink::ReShowComPortTimer_Timer() {
+    if (ListDroppedDown && ListDroppedDown()) return;
+    FillList();
+}
+
+void LoadFrmLink::EndTimer_Timer() {
+    C("EndTimer").enabled = false;
+    // No END: the radio is left as the acknowledgement left it.
+    Form_Unload();
+    Unload();
+}
+
+void LoadFrmLink::Dispatch(const std::function<void()>& event) {
+    if (RunEvent)
+        RunEvent(event);
+    else
+        event();
+}
+
+void LoadFrmLink::OnBytesReceived(ByteView bytes) {
+    if (MessageOpen || unloadRequested) return;
+    Dispatch([this, bytes] {
+        const bool before = link_.Acknowledged();
+        link_.OnBytesReceived(bytes);
+        if (!before && link_.Acknowledged()) C("EndTimer").enabled = true;
+    });
+}
+
+void LoadFrmLink::OnReplyTimeout() {
+    Dispatch([this] { link_.OnReplyTimeout(); });
+}
+
+void LoadFrmLink::OnPortLost() {
+    Dispatch([this] { link_.OnPortLost(); });
+}
+
+void LoadFrmLink::Click(const std::string& control) {
+    if (control == "Combo1") Combo1_Click();
+    else if (control == "Command1") Command1_Click();
+    else if (control == "Command2") Command2_Click();
+}
+
+void LoadFrmLink::Timer(const std::string& control) {
+    if (control == "ReShowComPortTimer") ReShowComPortTimer_Timer();
+    else if (control == "EndTimer") EndTimer_Timer();
+}
+
+bool LoadFrmLink::QueryUnload() {
+    Form_Unload();
+    return true;
+}
+
+}  // namespace rp

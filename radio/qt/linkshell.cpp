@@ -1,0 +1,89 @@
+// The link-test window's shell: the instructions, the port row and the two
+// buttons, with the window's own serial port and reply timer. Its messages
+// are shown from a queued call, never inside the serial or timer event that
+// posted them, and received bytes are dropped while one is open.
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "platform/serialtransport.h"
+#include "radio/loadfrmlink.h"
+#include "radio/qt/openers.h"
+#include "widgets/shellparts.h"
+#include "widgets/twips.h"
+
+namespace rp {
+
+namespace {
+
+class QueuedLinkMessages : public QObject, public MessagePort {
+public:
+    explicit QueuedLinkMessages(AppData& d) : d_(d) {}
+    void Attach(FormDialog* dlg) { dlg_ = dlg; }
+
+    void Post(const CommMessage& m) override {
+        QTimer::singleShot(0, this, [this, m] {
+            const std::string text = CommMessageText(d_, m);
+            LoadFrmLink* form = dlg_ ? &dlg_->FormAs<LoadFrmLink>() : nullptr;
+            if (form) form->MessageOpen = true;
+            QPointer<FormDialog> alive(dlg_);
+            d_.Ui.Notify->Show(text, m.Icon, MsgButtons::Ok, "");
+            if (alive && form) form->MessageOpen = false;
+        });
+    }
+
+private:
+    AppData& d_;
+    QPointer<FormDialog> dlg_;
+};
+
+}  // namespace
+
+FormDialog* MakeLoadFrmLink(const DialogContext& c, PortListProvider& ports) {
+    // The port, the timer and the messages go with the dialog, after the form.
+    auto* port = new QtSerialTransport;
+    auto* timer = new QtReplyTimer;
+    auto* messages = new QueuedLinkMessages(c.d);
+    auto form = std::make_unique<LoadFrmLink>(c.d, ports, *port, *timer, *messages);
+    LoadFrmLink& f = *form;
+    f.Form_Load();
+    auto* dlg = new FormDialog(std::move(form), c.parent);
+    port->setParent(dlg);
+    timer->setParent(dlg);
+    messages->setParent(dlg);
+    messages->Attach(dlg);
+
+    auto* text = Named<QPlainTextEdit>(dlg, "Text1");
+    text->setMinimumSize(TwipsToPixelsX(dlg, 4800), TwipsToPixelsY(dlg, 1800));
+
+    auto* row = new QHBoxLayout;
+    row->addWidget(SideLabel(dlg, "Label1"));
+    auto* list = Named<QComboBox>(dlg, "Combo1");
+    list->setMinimumWidth(TwipsToPixelsX(dlg, 3000));
+    list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    row->addWidget(list, 1);
+
+    auto* top = new QVBoxLayout(dlg);
+    top->addWidget(text);
+    top->addLayout(row);
+    top->addLayout(RightRow({Named<QPushButton>(dlg, "Command1"), Named<QPushButton>(dlg, "Command2")}));
+
+    QPointer<QComboBox> guard(list);
+    f.ListDroppedDown = [guard] { return guard && guard->view() && guard->view()->isVisible(); };
+    FormBinder& binder = dlg->Bind();
+    QPointer<FormBinder> b(&binder);
+    f.RunEvent = [b](const std::function<void()>& event) {
+        if (b)
+            b->Run(event);
+        else
+            event();
+    };
+    return dlg;
+}
+
+}  // namespace rp

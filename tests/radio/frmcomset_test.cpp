@@ -1,0 +1,142 @@
+// The port dialog without widgets: the list, its rescan and what OK and
+// Cancel store.
+#include "radio/frmcomset.h"
+
+#include "core/settings.h"
+#include "radio/radiofixture.h"
+
+namespace rp {
+namespace {
+
+using test::RadioFormTest;
+
+constexpr const char* kUsbA = "/dev/serial/by-id/usb-A-if00";
+constexpr const char* kUsbB = "/dev/serial/by-id/usb-B-if00";
+
+class ComSet : public RadioFormTest {
+protected:
+    std::unique_ptr<FrmComSet> form;
+    FrmComSet& Open() {
+        form = std::make_unique<FrmComSet>(d, ports);
+        form->Form_Load();
+        return *form;
+    }
+    const ControlState& List() { return form->C("Combo1"); }
+    void Pick(int index) {
+        ControlState& c = form->C("Combo1");
+        c.index = index;
+        c.text = c.items[static_cast<std::size_t>(index)];
+        form->Click("Combo1");
+    }
+};
+
+TEST_F(ComSet, LoadShowsTextsAndChoosesTheSavedDeviceElseTheFirst) {
+    struct Case {
+        const char* saved;
+        std::vector<std::string> existing;
+        std::vector<std::string> items;
+        const char* chosen;
+    } cases[] = {
+        {kUsbB, {}, {kUsbA, kUsbB, "/dev/ttyS0"}, kUsbB},
+        {"/dev/ttyUSB7", {}, {kUsbA, kUsbB, "/dev/ttyS0"}, kUsbA},  // not listed: the first
+        {"/dev/pts/4", {"/dev/pts/4"}, {kUsbA, kUsbB, "/dev/ttyS0", "/dev/pts/4"}, "/dev/pts/4"},  // saved, not enumerated
+        {"/dev/ttyUSB1", {}, {kUsbA, kUsbB, "/dev/ttyS0"}, kUsbB},  // saved by its device path
+    };
+    ports.ports = {{kUsbA, "/dev/ttyUSB0"}, {kUsbB, "/dev/ttyUSB1"}, {"/dev/ttyS0", "/dev/ttyS0"}};
+    for (const auto& c : cases) {
+        d.ComDevice = c.saved;
+        ports.existing = {c.existing.begin(), c.existing.end()};
+        FrmComSet& f = Open();
+        EXPECT_EQ(List().items, c.items) << c.saved;
+        EXPECT_EQ(List().SelectedItem(), c.chosen) << c.saved;
+        EXPECT_EQ(f.PortID, c.chosen) << c.saved;
+        EXPECT_TRUE(f.C("ReShowComPortTimer").enabled);
+        EXPECT_EQ(f.C("ReShowComPortTimer").max, 1000);
+    }
+    EXPECT_EQ(form->State().caption, "COM Port Setting");
+    EXPECT_EQ(form->C("Label1").text, "COM Port:");
+    EXPECT_EQ(form->C("CommandOK").text, GetLanguageString(d, 101));
+    EXPECT_EQ(form->C("CommandCancel").text, GetLanguageString(d, 102));
+}
+
+TEST_F(ComSet, RescanAddsDevicesKeepsTheChoiceAndFallsBackToTheFirst) {
+    ports.Add(kUsbA);
+    ports.Add(kUsbB);
+    d.ComDevice = kUsbA;
+    FrmComSet& f = Open();
+    Pick(1);
+    EXPECT_EQ(f.PortID, kUsbB);
+
+    ports.Add("/dev/ttyUSB3");  // plugged in
+    f.Timer("ReShowComPortTimer");
+    EXPECT_EQ(List().items.size(), 3u);
+    EXPECT_EQ(List().SelectedItem(), kUsbB);
+
+    ports.ports.erase(ports.ports.begin() + 1);  // the chosen one unplugged
+    f.Timer("ReShowComPortTimer");
+    EXPECT_EQ(List().items, (std::vector<std::string>{kUsbA, "/dev/ttyUSB3"}));
+    EXPECT_EQ(List().SelectedItem(), kUsbA);
+    EXPECT_EQ(f.PortID, kUsbA);
+
+    ports.ports.clear();
+    f.Timer("ReShowComPortTimer");
+    EXPECT_TRUE(List().items.empty());
+    EXPECT_EQ(List().index, -1);
+    EXPECT_EQ(f.PortID, "");
+
+    // While the list is dropped down nothing is rebuilt.
+    ports.Add(kUsbA);
+    bool dropped = true;
+    f.ListDroppedDown = [&] { return dropped; };
+    f.Timer("ReShowComPortTimer");
+    EXPECT_TRUE(List().items.empty());
+    dropped = false;
+    f.Timer("ReShowComPortTimer");
+    EXPECT_EQ(List().SelectedItem(), kUsbA);
+}
+
+TEST_F(ComSet, OkStoresTheChosenDevice) {
+    LoadSettings(d);  // the settings file as start-up leaves it
+    ports.Add(kUsbA);
+    ports.Add("/dev/ttyS2");
+    d.ComDevice = kUsbA;
+    d.ComPortNumber = 5;
+    FrmComSet& f = Open();
+    Pick(1);
+    f.Click("CommandOK");
+    EXPECT_TRUE(f.unloadRequested);
+    EXPECT_FALSE(f.C("ReShowComPortTimer").enabled);
+    EXPECT_EQ(d.ComDevice, "/dev/ttyS2");
+    EXPECT_EQ(d.ComPortNumber, 3);
+    const Settings s = LoadSettings(d);
+    EXPECT_EQ(s.comDevice, "/dev/ttyS2");
+    EXPECT_EQ(s.comPort, 3);
+}
+
+TEST_F(ComSet, NothingChosenOrCancelLeavesTheSettingsFileAsItWas) {
+    LoadSettings(d);
+    d.ComDevice = "/dev/ttyUSB9";  // gone since start-up
+    d.ComPortNumber = 4;
+    const auto before = Files();
+
+    FrmComSet& f = Open();
+    EXPECT_EQ(f.PortID, "");
+    f.Click("CommandOK");
+    EXPECT_TRUE(f.unloadRequested);
+    EXPECT_EQ(d.ComDevice, "");
+    EXPECT_EQ(d.ComPortNumber, 0);
+    EXPECT_EQ(Files(), before);
+
+    ports.Add(kUsbA);
+    ports.Add(kUsbB);
+    d.ComDevice = kUsbA;
+    FrmComSet& g = Open();
+    Pick(1);
+    g.Click("CommandCancel");
+    EXPECT_TRUE(g.unloadRequested);
+    EXPECT_EQ(d.ComDevice, kUsbA);
+    EXPECT_EQ(Files(), before);
+}
+
+}  // namespace
+}  // namespace rp

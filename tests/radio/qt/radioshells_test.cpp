@@ -1,0 +1,291 @@
+// The port dialog and the test-data dialog on real widgets (offscreen),
+// opened through their openers as the main window opens them.
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "core/settings.h"
+#include "mainwindow/mainwindowcalls.h"
+#include "radio/frmcomset.h"
+#include "radio/frmtestdata.h"
+#include "radio/loadfrmlink.h"
+#include "radio/qt/openers.h"
+#include "radio/radiofixture.h"
+#include "shellchecktest.h"
+
+namespace rp {
+namespace {
+
+constexpr const char* kUsbA = "/dev/serial/by-id/usb-A-if00";
+constexpr const char* kUsbB = "/dev/serial/by-id/usb-B-if00";
+
+class RadioDialog : public test::RadioFormTest {
+protected:
+    MainWindowCalls main;
+    DialogOpeners openers;
+    QPointer<QDialog> dlg;
+    bool closed = false;
+
+    void SetUp() override {
+        RadioFormTest::SetUp();
+        RegisterRadioDialogs(openers, &ports);
+    }
+    void TearDown() override {
+        openers.CloseAll();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    FormDialog* Open(const std::string& name) {
+        closed = false;
+        dlg = openers.Open(name, {d, main, nullptr}, [this] { closed = true; });
+        EXPECT_TRUE(dlg) << name;
+        if (!dlg) return nullptr;
+        QApplication::setActiveWindow(dlg);
+        EXPECT_TRUE(QTest::qWaitForWindowActive(dlg));
+        return qobject_cast<FormDialog*>(dlg.data());
+    }
+    template <class W>
+    W* Get(const char* name) {
+        W* w = dlg->findChild<W*>(name);
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+    void Click(const char* button) { QTest::mouseClick(Get<QPushButton>(button), Qt::LeftButton); }
+    std::string Focused() {
+        QWidget* w = QApplication::focusWidget();
+        return w ? w->objectName().toStdString() : "";
+    }
+};
+
+// ---- the port dialog ----
+
+class PortDialog : public RadioDialog {
+protected:
+    QComboBox* list = nullptr;
+    FormDialog* OpenPorts() {
+        FormDialog* f = Open("FrmComSet");
+        list = Get<QComboBox>("Combo1");
+        return f;
+    }
+    QStringList Items() {
+        QStringList s;
+        for (int i = 0; i < list->count(); ++i) s << list->itemText(i);
+        return s;
+    }
+    // One tick of the rescan, as its timer gives it.
+    void Rescan() {
+        auto* f = qobject_cast<FormDialog*>(dlg.data());
+        f->binder()->Run([f] { f->form().Timer("ReShowComPortTimer"); });
+    }
+    // The user's pick.
+    void Pick(int i) {
+        list->setCurrentIndex(i);
+        emit list->activated(i);
+    }
+};
+
+TEST_F(PortDialog, ADeviceAddedIsListedAtTheNextRescanAndTheChoiceKept) {
+    ports.Add(kUsbA);
+    ports.Add(kUsbB);
+    d.ComDevice = kUsbA;
+    OpenPorts();
+    EXPECT_EQ(dlg->windowTitle(), "COM Port Setting");
+    EXPECT_EQ(Get<QLabel>("Label1")->text(), "COM Port:");
+    EXPECT_EQ(list->currentText().toStdString(), kUsbA);
+    Pick(1);
+    int changes = 0;
+    QObject::connect(list, &QComboBox::currentIndexChanged, [&] { ++changes; });
+
+    // The timer itself rescans about once a second.
+    ports.Add("/dev/ttyUSB5");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return list->count() == 3; }, 5000));
+    EXPECT_EQ(list->currentText().toStdString(), kUsbB);
+    EXPECT_EQ(changes, 0);  // the rebuild is not a choice
+
+    // No rebuild while the list is dropped down.
+    list->showPopup();
+    ASSERT_TRUE(list->view()->isVisible());
+    ports.Add("/dev/ttyUSB6");
+    Rescan();
+    EXPECT_EQ(list->count(), 3);
+    list->hidePopup();
+    Rescan();
+    EXPECT_EQ(list->count(), 4);
+
+    // The chosen device unplugged: the first is chosen.
+    ports.ports.erase(ports.ports.begin() + 1);
+    Rescan();
+    EXPECT_EQ(Items(), (QStringList{kUsbA, "/dev/ttyUSB5", "/dev/ttyUSB6"}));
+    EXPECT_EQ(list->currentText().toStdString(), kUsbA);
+
+    Pick(2);
+    Click("CommandOK");
+    EXPECT_TRUE(closed);
+    EXPECT_EQ(d.ComDevice, "/dev/ttyUSB6");
+    EXPECT_EQ(LoadSettings(d).comDevice, "/dev/ttyUSB6");
+}
+
+TEST_F(PortDialog, AnEmptyListChoosesNothingAndOkWritesNothing) {
+    LoadSettings(d);
+    d.ComDevice = "/dev/ttyUSB2";  // gone
+    const auto before = Files();
+    OpenPorts();
+    EXPECT_EQ(list->count(), 0);
+    EXPECT_EQ(list->currentIndex(), -1);
+    Click("CommandOK");
+    EXPECT_TRUE(closed);
+    EXPECT_EQ(d.ComDevice, "");
+    EXPECT_EQ(Files(), before);
+}
+
+TEST_F(PortDialog, CancelAndEscapeChangeNothing) {
+    LoadSettings(d);
+    ports.Add(kUsbA);
+    ports.Add(kUsbB);
+    d.ComDevice = kUsbA;
+    const auto before = Files();
+    OpenPorts();
+    Pick(1);
+    Click("CommandCancel");
+    EXPECT_TRUE(closed);
+    OpenPorts();
+    Pick(1);
+    QTest::keyClick(dlg.data(), Qt::Key_Escape);
+    EXPECT_TRUE(closed);
+    EXPECT_EQ(d.ComDevice, kUsbA);
+    EXPECT_EQ(Files(), before);
+}
+
+// ---- the test-data dialog ----
+
+class TestDataDialog : public RadioDialog {
+protected:
+    QLineEdit* Box(int i) { return Get<QLineEdit>(("Text1_" + std::to_string(i)).c_str()); }
+    void OpenTestData() { Open("FrmTestData"); }
+};
+
+TEST_F(TestDataDialog, OnlyHexDigitsAreTypedAndEnterMovesToTheNextBox) {
+    d.TestDataBuf[5] = 0x3C;
+    OpenTestData();
+    EXPECT_EQ(dlg->windowTitle(), "Test Data");
+    EXPECT_FALSE(Box(0)->isVisible());
+    EXPECT_FALSE(Box(17)->isVisible());
+    EXPECT_TRUE(Box(2)->isVisible() && Box(16)->isVisible());
+    EXPECT_EQ(Box(5)->text(), "3C");
+
+    QLineEdit* box = Box(5);
+    box->setFocus();
+    QApplication::processEvents();
+    EXPECT_EQ(box->selectedText(), "3C");  // the whole text on focus
+    QTest::keyClick(box, Qt::Key_Backspace);
+    QTest::keyClicks(box, "g-a");
+    EXPECT_EQ(box->text(), "A");
+    QTest::keyClicks(box, "b9");  // two characters at most
+    EXPECT_EQ(box->text(), "AB");
+    QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
+    QTest::keyClick(box, Qt::Key_Return);
+    EXPECT_EQ(Focused(), "Text1_6");
+    EXPECT_FALSE(closed);
+    EXPECT_TRUE(dlg->isVisible());
+    // A three-character box.
+    Box(14)->setFocus();
+    QApplication::processEvents();
+    QTest::keyClicks(Box(14), "0fF");
+    EXPECT_EQ(Box(14)->text(), "0FF");
+
+    Click("CommandOK");
+    EXPECT_TRUE(closed);
+    EXPECT_EQ(d.TestDataBuf[5], 0xAB);
+    EXPECT_EQ(d.TestDataBuf[14], 0xFF);
+}
+
+TEST_F(TestDataDialog, OkAfterLoadTakesTheFileCancelAfterLoadNothing) {
+    std::string bytes;
+    for (int i = 0; i < 32; ++i) bytes.push_back(static_cast<char>(0x60 + i));
+    const std::string ted = tmp / "bench.ted";
+    test::WriteFile(ted, bytes);
+    files.answers = {ted};
+    OpenTestData();
+    Click("Command1_0");
+    EXPECT_EQ(Box(2)->text(), "62");
+    Click("CommandOK");
+    EXPECT_TRUE(closed);
+    for (int i = 0; i < 32; ++i) EXPECT_EQ(d.TestDataBuf[static_cast<std::size_t>(i)], 0x60 + i) << i;
+    EXPECT_EQ(d.TestDataOrigin, AppData::TestDataSource::Entry);
+
+    d.TestDataBuf.fill(0);
+    d.TestDataOrigin = AppData::TestDataSource::None;
+    files.answers = {ted};
+    OpenTestData();
+    Click("Command1_0");
+    Click("CommandCancel");
+    EXPECT_TRUE(closed);
+    EXPECT_EQ(d.TestDataBuf, (std::array<Byte, 64>{}));
+    EXPECT_EQ(d.TestDataOrigin, AppData::TestDataSource::None);
+
+    // Save proposes the name loaded last.
+    files.answers = {};
+    OpenTestData();
+    Click("Command1_1");
+    ASSERT_FALSE(files.shown.empty());
+    EXPECT_EQ(files.shown.back().request.startPath, ted);
+}
+
+TEST_F(TestDataDialog, AnEmptyBoxOrAShortFileIsRefusedWithItsMessage) {
+    const std::string shortFile = tmp / "short.ted";
+    test::WriteFile(shortFile, std::string(20, '\x11'));
+    files.answers = {shortFile};
+    OpenTestData();
+    Click("Command1_0");
+    EXPECT_EQ(notes.Texts(), std::vector<std::string>{"file error."});
+    EXPECT_EQ(Box(2)->text(), "00");
+
+    Box(9)->setFocus();
+    QApplication::processEvents();
+    QTest::keyClick(Box(9), Qt::Key_Delete);
+    QTest::keyClick(Box(9), Qt::Key_Backspace);
+    ASSERT_EQ(Box(9)->text(), "");
+    Box(3)->setFocus();  // the check waits for OK
+    QApplication::processEvents();
+    EXPECT_EQ(notes.Texts().size(), 1u);
+    Click("CommandOK");
+    EXPECT_FALSE(closed);
+    EXPECT_EQ(notes.Texts().back(), "Each value must be a hexadecimal number from 00 to FF.");
+    EXPECT_EQ(Focused(), "Text1_9");
+    EXPECT_EQ(d.TestDataOrigin, AppData::TestDataSource::None);
+    Click("CommandCancel");
+    EXPECT_TRUE(closed);
+}
+
+// ---- every control has its widget ----
+
+const test::ShellCase kShells[] = {
+    {"FrmComSet",
+     [] {
+         static AppData d;
+         static test::FakePorts ports;
+         static MainWindowCalls main;
+         return MakeFrmComSet({d, main, nullptr}, ports);
+     }},
+    {"FrmTestData",
+     [] {
+         static AppData d;
+         static MainWindowCalls main;
+         return MakeFrmTestData({d, main, nullptr});
+     }},
+    {"LoadFrmLink",
+     [] {
+         static AppData d;
+         static test::FakePorts ports;
+         static MainWindowCalls main;
+         return MakeLoadFrmLink({d, main, nullptr}, ports);
+     }},
+};
+RP_SHELL_CONTROL_CHECK(RadioShells, kShells);
+
+}  // namespace
+}  // namespace rp
