@@ -2,6 +2,7 @@
 // pseudo-terminal (listed by a fake port list: the system never lists one).
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QPushButton>
 #include <QTest>
@@ -50,6 +51,8 @@ TEST_F(LinkWindowQt, TheAcknowledgementClosesTheWindowAboutATenthOfASecondLater)
     d.FirstRunFlag = true;
     Show();
     EXPECT_EQ(dlg->windowTitle(), "Initial Setup");
+    QDir().mkpath(QString(RP_BINARY_DIR) + "/screenshots");
+    EXPECT_TRUE(dlg->grab().save(QString(RP_BINARY_DIR) + "/screenshots/LoadFrmLink.png"));
     EXPECT_EQ(dlg->findChild<QComboBox*>("Combo1")->currentText().toStdString(), pty.SlavePath());
     ClickOk();
     ASSERT_TRUE(QTest::qWaitFor([&] { return Form().Link().Acknowledged(); }, 5000));

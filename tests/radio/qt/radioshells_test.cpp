@@ -3,6 +3,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -59,6 +60,11 @@ protected:
         QWidget* w = QApplication::focusWidget();
         return w ? w->objectName().toStdString() : "";
     }
+    void Screenshot(const QString& name) {
+        QDir().mkpath(QString(RP_BINARY_DIR) + "/screenshots");
+        QApplication::processEvents();
+        EXPECT_TRUE(dlg->grab().save(QString(RP_BINARY_DIR) + "/screenshots/" + name + ".png"));
+    }
 };
 
 // ---- the port dialog ----
@@ -96,6 +102,7 @@ TEST_F(PortDialog, ADeviceAddedIsListedAtTheNextRescanAndTheChoiceKept) {
     EXPECT_EQ(dlg->windowTitle(), "COM Port Setting");
     EXPECT_EQ(Get<QLabel>("Label1")->text(), "COM Port:");
     EXPECT_EQ(list->currentText().toStdString(), kUsbA);
+    Screenshot("FrmComSet");
     Pick(1);
     int changes = 0;
     QObject::connect(list, &QComboBox::currentIndexChanged, [&] { ++changes; });
@@ -176,6 +183,7 @@ TEST_F(TestDataDialog, OnlyHexDigitsAreTypedAndEnterMovesToTheNextBox) {
     EXPECT_FALSE(Box(17)->isVisible());
     EXPECT_TRUE(Box(2)->isVisible() && Box(16)->isVisible());
     EXPECT_EQ(Box(5)->text(), "3C");
+    Screenshot("FrmTestData");
 
     QLineEdit* box = Box(5);
     box->setFocus();
