@@ -13,7 +13,7 @@
 namespace rp {
 namespace {
 
-using Items = std::vector<std::string>;
+using Lines = std::vector<std::string>;
 
 class FrmBankTest : public test::ChEditTest {
 protected:
@@ -46,15 +46,15 @@ protected:
         bank->Click(list);
     }
     void ChooseText(const std::string& list, const std::string& text) {
-        const Items& items = bank->C(list).items;
+        const Lines& items = bank->C(list).items;
         for (std::size_t i = 0; i < items.size(); ++i)
             if (items[i] == text) return Choose(list, static_cast<int>(i));
         FAIL() << list << " has no item " << text;
     }
     void ChooseBank(int b) { Choose("List1", b - 1); }
     void Press(const std::string& button) { bank->Click(button); }
-    const Items& In() { return bank->C("List2").items; }
-    const Items& Out() { return bank->C("List3").items; }
+    const Lines& In() { return bank->C("List2").items; }
+    const Lines& Out() { return bank->C("List3").items; }
     int Temp(int slot, int b) { return d.TempBankCH(slot, b); }
 };
 
@@ -87,7 +87,7 @@ TEST_F(FrmBankTest, LoadShowsTheBanksFixedTextsAndAFreshWorkingCopy) {
     EXPECT_EQ(bank->C("CommandCancel").text, GetLanguageString(d, 102));
     EXPECT_NE(bank->C("CommandOK").text, "");
     EXPECT_EQ(bank->C("List1").items,
-              (Items{"Bank 1", "Bank 2", "Bank 3", "Bank 4", "Bank 5", "Bank 6", "Bank 7", "Bank 8", "Bank 9"}));
+              (Lines{"Bank 1", "Bank 2", "Bank 3", "Bank 4", "Bank 5", "Bank 6", "Bank 7", "Bank 8", "Bank 9"}));
     EXPECT_EQ(bank->C("List1").index, -1);
     EXPECT_TRUE(In().empty());
     EXPECT_TRUE(Out().empty());
@@ -103,8 +103,8 @@ TEST_F(FrmBankTest, ListsFollowSlotOrderAndStoreOrderWithoutEdgeOrVfoChannels) {
     Fill(2, {12, 0, 150});  // 150 has no record; shown all the same
     Open();
     ChooseBank(2);
-    EXPECT_EQ(In(), (Items{"Channel 11", "Channel 149"}));
-    EXPECT_EQ(Out(), (Items{"Channel 9", "Channel 2", "Channel 6"}));
+    EXPECT_EQ(In(), (Lines{"Channel 11", "Channel 149"}));
+    EXPECT_EQ(Out(), (Lines{"Channel 9", "Channel 2", "Channel 6"}));
     // A channel without a record moves out like any other.
     ChooseText("List2", "Channel 149");
     Press("CommandR");
@@ -117,17 +117,17 @@ TEST_F(FrmBankTest, ChannelOneMovesIntoTheFirstEmptySlotOfBankThree) {
     Fill(3, {41, 42, 0, 43});
     Open();
     ChooseBank(3);
-    EXPECT_EQ(Out(), (Items{"Channel 0"}));
+    EXPECT_EQ(Out(), (Lines{"Channel 0"}));
     Choose("List3", 0);
     Press("CommandL");
     EXPECT_EQ(Temp(3, 3), 1);
-    EXPECT_EQ(In(), (Items{"Channel 40", "Channel 41", "Channel 42", "Channel 0"}));
+    EXPECT_EQ(In(), (Lines{"Channel 40", "Channel 41", "Channel 42", "Channel 0"}));
     EXPECT_TRUE(Out().empty());
     EXPECT_EQ(bank->C("List3").index, -1);
     EXPECT_EQ(d.WorkData.BankCH(3, 3), 0) << "only OK commits";
     // The same bank chosen again lists the slot order.
     ChooseBank(3);
-    EXPECT_EQ(In(), (Items{"Channel 40", "Channel 41", "Channel 0", "Channel 42"}));
+    EXPECT_EQ(In(), (Lines{"Channel 40", "Channel 41", "Channel 0", "Channel 42"}));
 }
 
 TEST_F(FrmBankTest, AFullBankRefusesSilentlyAndAGapIsReused) {
@@ -139,7 +139,7 @@ TEST_F(FrmBankTest, AFullBankRefusesSilentlyAndAGapIsReused) {
     Open();
     ChooseBank(6);
     ASSERT_EQ(In().size(), 32u);
-    ASSERT_EQ(Out(), (Items{"Channel 132", "Channel 133"}));
+    ASSERT_EQ(Out(), (Lines{"Channel 132", "Channel 133"}));
     Choose("List3", 0);
     const BankTable before = d.TempBankCH;
     Press("CommandL");
@@ -153,7 +153,7 @@ TEST_F(FrmBankTest, AFullBankRefusesSilentlyAndAGapIsReused) {
     ASSERT_EQ(bank->C("List2").SelectedItem(), "Channel 104");
     Press("CommandR");
     EXPECT_EQ(Temp(5, 6), 0);
-    EXPECT_EQ(Out(), (Items{"Channel 132", "Channel 133", "Channel 104"}));
+    EXPECT_EQ(Out(), (Lines{"Channel 132", "Channel 133", "Channel 104"}));
     EXPECT_EQ(bank->C("List2").index, -1);
     // Another channel takes the gap, shown last until the bank is chosen again.
     ChooseText("List3", "Channel 133");
@@ -162,7 +162,7 @@ TEST_F(FrmBankTest, AFullBankRefusesSilentlyAndAGapIsReused) {
     EXPECT_EQ(In().back(), "Channel 133");
     ChooseBank(6);
     EXPECT_EQ(In()[4], "Channel 133");
-    EXPECT_EQ(Out(), (Items{"Channel 104", "Channel 132"}));
+    EXPECT_EQ(Out(), (Lines{"Channel 104", "Channel 132"}));
 }
 
 TEST_F(FrmBankTest, AMoveActsOnceOnTheChosenItem) {
@@ -172,15 +172,15 @@ TEST_F(FrmBankTest, AMoveActsOnceOnTheChosenItem) {
     Choose("List3", 1);
     Press("CommandL");
     Press("CommandL");
-    EXPECT_EQ(In(), (Items{"Channel 1"}));
-    EXPECT_EQ(Out(), (Items{"Channel 0", "Channel 2"}));
+    EXPECT_EQ(In(), (Lines{"Channel 1"}));
+    EXPECT_EQ(Out(), (Lines{"Channel 0", "Channel 2"}));
     EXPECT_EQ(Temp(1, 1), 2);
     EXPECT_EQ(Temp(2, 1), 0);
     Choose("List2", 0);
     Press("CommandR");
     Press("CommandR");
     EXPECT_TRUE(In().empty());
-    EXPECT_EQ(Out(), (Items{"Channel 0", "Channel 2", "Channel 1"}));
+    EXPECT_EQ(Out(), (Lines{"Channel 0", "Channel 2", "Channel 1"}));
 }
 
 TEST_F(FrmBankTest, MovesInTwoBanksSurviveSwitchesCancelDropsThemOkCommitsBoth) {
@@ -198,8 +198,8 @@ TEST_F(FrmBankTest, MovesInTwoBanksSurviveSwitchesCancelDropsThemOkCommitsBoth) 
         moveIn(2, "Channel 0");
         moveIn(5, "Channel 2");
         ChooseBank(2);
-        EXPECT_EQ(In(), (Items{"Channel 3", "Channel 0"}));
-        EXPECT_EQ(Out(), (Items{"Channel 1", "Channel 2"}));
+        EXPECT_EQ(In(), (Lines{"Channel 3", "Channel 0"}));
+        EXPECT_EQ(Out(), (Lines{"Channel 1", "Channel 2"}));
         Press(ok ? "CommandOK" : "CommandCancel");
         EXPECT_TRUE(bank->unloadRequested);
         if (!ok) EXPECT_EQ(d.WorkData.BankCH, live);
