@@ -33,6 +33,12 @@ namespace rp {
 
 namespace {
 
+// The row of a single-choice list's selected item, -1 when none.
+int SelectedRow(const QListWidget* list) {
+    const auto items = list->selectedItems();
+    return items.isEmpty() ? -1 : list->row(items.first());
+}
+
 QString Q(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 std::string S(const QString& s) { return s.toUtf8().toStdString(); }
 
@@ -331,10 +337,8 @@ void FormBinder::Connect(const std::string& name, Bound& b) {
         return;
     }
     if (auto* list = qobject_cast<QListWidget*>(o)) {
-        connect(list, &QListWidget::currentRowChanged, this, [this, name, run](int row) {
-            if (syncing_) return;
+        auto pick = [this, name, run](int row) {
             ControlState& c = form_.C(name);
-            if (c.index == row) return;
             c.index = row;
             c.text = c.SelectedItem();
             if (Bound* bb = Find(name)) {
@@ -342,6 +346,26 @@ void FormBinder::Connect(const std::string& name, Bound& b) {
                 bb->shown.text = c.text;
             }
             run([this, name] { form_.Click(name); });
+        };
+        // A check list: the current row is its index.
+        connect(list, &QListWidget::currentRowChanged, this, [this, name, pick](int row) {
+            if (syncing_ || !form_.C(name).multiSelect) return;
+            if (form_.C(name).index != row) pick(row);
+        });
+        // A single-choice list: the index is the selected item, never the
+        // current one (the focus alone makes an item current). Every pick is
+        // a Click, a click on the item already chosen included.
+        connect(list, &QListWidget::itemSelectionChanged, this, [this, name, list, pick] {
+            if (syncing_ || form_.C(name).multiSelect) return;
+            const int row = SelectedRow(list);
+            if (form_.C(name).index != row) pick(row);
+        });
+        list->viewport()->installEventFilter(this);
+        connect(list, &QAbstractItemView::pressed, this, [this, name, pick](const QModelIndex& index) {
+            const bool again = pressedList_ == name && pressedIndex_ == index.row();
+            pressedList_.clear();
+            if (syncing_ || form_.C(name).multiSelect) return;
+            if (again && form_.C(name).index == index.row()) pick(index.row());
         });
         connect(list, &QListWidget::itemChanged, this, [this, name, list, run](QListWidgetItem* item) {
             if (syncing_) return;
@@ -600,8 +624,17 @@ void FormBinder::Apply(const std::string& name, Bound& b) {
                 }
             }
         }
-        if (itemsChanged || changed(&ControlState::index) || list->currentRow() != now.index)
-            list->setCurrentRow(now.index);
+        if (now.multiSelect) {
+            if (itemsChanged || changed(&ControlState::index) || list->currentRow() != now.index)
+                list->setCurrentRow(now.index);
+        } else if (itemsChanged || changed(&ControlState::index) || SelectedRow(list) != now.index) {
+            if (now.index >= 0 && now.index < list->count()) {
+                list->setCurrentRow(now.index);
+            } else {
+                list->clearSelection();
+                list->setCurrentRow(-1);
+            }
+        }
     } else if (auto* check = qobject_cast<QCheckBox*>(w)) {
         if (changed(&ControlState::text)) check->setText(Q(now.text));
         const Qt::CheckState cs = now.value == 1 ? Qt::Checked : now.value == 2 ? Qt::PartiallyChecked : Qt::Unchecked;
@@ -743,6 +776,16 @@ bool FormBinder::eventFilter(QObject* watched, QEvent* event) {
 
     const std::string name = ControlOf(watched);
     if (name.empty()) return QObject::eventFilter(watched, event);
+
+    // A press on a single-choice list: the item chosen before it, so that
+    // a click on that same item still counts as a pick.
+    if (type == QEvent::MouseButtonPress) {
+        if (auto* list = qobject_cast<QListWidget*>(watched->parent());
+            list && watched == list->viewport() && Object(name) == list) {
+            pressedList_ = name;
+            pressedIndex_ = form_.C(name).index;
+        }
+    }
 
     switch (type) {
     case QEvent::KeyPress:

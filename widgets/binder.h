@@ -41,8 +41,11 @@
 //                                     buttons of the same parent 0)
 //   QComboBox::activated           -> Click (index and text stored), never on
 //                                     currentIndexChanged (code's changes)
-//   QListWidget user selection     -> Click; a tick in a check list ->
-//                                     ItemCheck, then Click
+//   QListWidget user selection     -> Click (index = the selected item,
+//                                     never the merely current one; a click
+//                                     on the chosen item is a Click again);
+//                                     a check list: the current row, and a
+//                                     tick -> ItemCheck, then Click
 //   QLineEdit::textEdited          -> Change (the user's edits only; a form
 //                                     that sets a text calls its own Change)
 //   QAction::triggered             -> Click (menus); ButtonClick(toolbar, key)
@@ -204,6 +207,9 @@ private:
     bool resending_ = false;   // a changed key is being typed
     std::set<std::string> standBack_;
     QPointer<QWidget> dropMouseOn_;
+    // The single-choice list under a mouse press and its index before it.
+    std::string pressedList_;
+    int pressedIndex_ = -1;
 };
 
 }  // namespace rp

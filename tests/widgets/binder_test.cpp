@@ -16,6 +16,7 @@
 #include <memory>
 
 #include "shellchecktest.h"
+#include "mainwindow/formlanguage.h"
 #include "widgets/binder.h"
 #include "widgets/dialoghost.h"
 #include "widgets/gridmodel.h"
@@ -132,6 +133,36 @@ TEST_F(BinderTest, MirrorsStateAndOnlyUserPicksAreClicks) {
     EXPECT_EQ(f.C("Check1").value, 0);
     EXPECT_TRUE(f.Logged("Click Check1"));
     EXPECT_FALSE(W<QPushButton>("CommandOK")->autoDefault());
+}
+
+TEST_F(BinderTest, AListsChoiceIsItsSelectedItemAndEveryPickIsAClick) {
+    auto* list = W<QListWidget>("List1");
+    f.C("List1").items = {"x", "y", "z"};
+    b.Sync();
+    Show();
+    auto clicks = [&] { return std::count(f.log.begin(), f.log.end(), "Click List1"); };
+    // The focus makes the first item current; nothing is chosen.
+    Focus("List1");
+    EXPECT_EQ(list->currentRow(), 0);
+    EXPECT_EQ(f.C("List1").index, -1);
+    EXPECT_EQ(clicks(), 0);
+    const auto clickRow = [&](int row) {
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+    };
+    clickRow(1);
+    EXPECT_EQ(f.C("List1").index, 1);
+    EXPECT_EQ(f.C("List1").text, "y");
+    EXPECT_EQ(clicks(), 1);
+    clickRow(1);  // the chosen item again
+    EXPECT_EQ(clicks(), 2);
+    QTest::keyClick(list, Qt::Key_Down);
+    EXPECT_EQ(f.C("List1").index, 2);
+    EXPECT_EQ(clicks(), 3);
+    // The form clears the choice: nothing stays selected.
+    SetListIndex(f.C("List1"), -1);
+    b.Sync();
+    EXPECT_TRUE(list->selectedItems().isEmpty());
+    EXPECT_EQ(clicks(), 3);
 }
 
 TEST_F(BinderTest, UserEditIsChangeAndAFormRevertIsShown) {

@@ -1,0 +1,73 @@
+// The bank dialog's shell: left to right the bank list, the bank's channels,
+// the two move buttons one above the other and the other channels, each list
+// under its label; OK and Cancel below. The binder mirrors the form and
+// reports the picks (a list's chosen item is its selected one).
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "channels/frmbank.h"
+#include "channels/qt/openers.h"
+#include "widgets/twips.h"
+
+namespace rp {
+
+namespace {
+
+template <class W>
+W* Named(QWidget* parent, const std::string& name) {
+    auto* w = new W(parent);
+    w->setObjectName(QString::fromStdString(name));
+    return w;
+}
+
+void BuildShell(FormDialog& dlg) {
+    auto list = [&](const std::string& n, int widthTwips) {
+        auto* l = Named<QListWidget>(&dlg, n);
+        l->setSelectionMode(QAbstractItemView::SingleSelection);
+        l->setFixedWidth(TwipsToPixelsX(&dlg, widthTwips));
+        l->setMinimumHeight(TwipsToPixelsY(&dlg, 3600));
+        return l;
+    };
+    auto* grid = new QGridLayout;
+    grid->addWidget(Named<QLabel>(&dlg, "Label1_0"), 0, 0);
+    grid->addWidget(list("List1", 1200), 1, 0);
+    grid->addWidget(Named<QLabel>(&dlg, "Label1_1"), 0, 1);
+    grid->addWidget(list("List2", 1800), 1, 1);
+    auto* moves = new QVBoxLayout;
+    moves->addStretch();
+    for (const char* name : {"CommandL", "CommandR"}) {
+        auto* b = Named<QPushButton>(&dlg, name);
+        b->setFixedWidth(TwipsToPixelsX(&dlg, 600));
+        moves->addWidget(b);
+    }
+    moves->addStretch();
+    grid->addLayout(moves, 1, 2);
+    grid->addWidget(Named<QLabel>(&dlg, "Label1_2"), 0, 3);
+    grid->addWidget(list("List3", 1800), 1, 3);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(Named<QPushButton>(&dlg, "CommandOK"));
+    buttons->addWidget(Named<QPushButton>(&dlg, "CommandCancel"));
+
+    auto* outer = new QVBoxLayout(&dlg);
+    outer->addLayout(grid);
+    outer->addLayout(buttons);
+}
+
+}  // namespace
+
+FormDialog* MakeBankDialog(const DialogContext& c) {
+    auto form = std::make_unique<FrmBank>(c.d);
+    form->Form_Load();
+    auto* dlg = new FormDialog(std::move(form), c.parent);
+    BuildShell(*dlg);
+    dlg->Bind();
+    return dlg;
+}
+
+}  // namespace rp
