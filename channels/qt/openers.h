@@ -1,5 +1,5 @@
 #pragma once
-// The dialogs of the channels folder: FrmCHEdit.
+// The dialogs of the channels folder: FrmCHEdit, FrmCHBatch.
 #include "widgets/dialoghost.h"
 
 namespace rp {
@@ -7,5 +7,7 @@ namespace rp {
 void RegisterChannelDialogs(DialogOpeners& openers);
 // The channel dialog, loaded and bound (also for the control-name check).
 FormDialog* MakeChEditDialog(const DialogContext& c);
+// The batch channel editor, loaded and bound.
+FormDialog* MakeChBatchDialog(const DialogContext& c);
 
 }  // namespace rp
