@@ -52,8 +52,12 @@ protected:
         return w;
     }
     QLineEdit* Edit(const std::string& name) { return W_<QLineEdit>(name); }
+    // A click on a button, or on the box of a tick or option (its hit area
+    // is the box and caption, not the whole widget).
     void ClickOn(const std::string& name) {
-        QTest::mouseClick(W_(name), Qt::LeftButton);
+        QWidget* w = W_(name);
+        const bool box = qobject_cast<QCheckBox*>(w) || qobject_cast<QRadioButton*>(w);
+        QTest::mouseClick(w, Qt::LeftButton, {}, box ? QPoint(6, w->height() / 2) : QPoint());
         QApplication::processEvents();
     }
     void FocusOn(const std::string& name) {
@@ -172,7 +176,7 @@ TEST_F(ChBatchDialog, BoxesClampWhatIsTyped) {
 TEST_F(ChBatchDialog, EnterNeverRunsApply) {
     Show();
     ASSERT_TRUE(view.calls.empty());
-    const int count = d.FreDataCount;
+    const int count = d.FreDataCount();
     Retype("Text2_1", "7");
     Key(Qt::Key_Return);
     EXPECT_EQ(Edit("Text2_1")->text(), "5");  // normalised, and the focus moved on
@@ -183,7 +187,7 @@ TEST_F(ChBatchDialog, EnterNeverRunsApply) {
         Key(Qt::Key_Enter, Qt::KeypadModifier);
     }
     EXPECT_TRUE(view.calls.empty());
-    EXPECT_EQ(d.FreDataCount, count);
+    EXPECT_EQ(d.FreDataCount(), count);
     EXPECT_FALSE(closed);
 }
 
