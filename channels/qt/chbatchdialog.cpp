@@ -14,6 +14,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "channels/batchfun.h"
 #include "channels/frmchbatch.h"
 #include "channels/qt/openers.h"
 #include "widgets/shellparts.h"
@@ -29,7 +30,6 @@ public:
 
     void Build() {
         auto* outer = new QVBoxLayout(&dlg_);
-        outer->setSizeConstraint(QLayout::SetFixedSize);  // a fixed-size dialog
         outer->addLayout(RangeArea());
         // The two panels share one place; one shows at a time.
         auto* panels = new QGridLayout;
@@ -179,6 +179,18 @@ FormDialog* MakeChBatchDialog(const DialogContext& c) {
     auto* dlg = new FormDialog(std::move(form), c.parent);
     BatchShell(*dlg).Build();
     FormBinder& b = dlg->Bind();
+    // A hidden row keeps its place, and the dialog has a fixed size that
+    // holds every row, so neither a choice nor the panel switch moves the
+    // other controls or the dialog's edges.
+    for (int i = 0; i < kBatchFunCount; ++i)
+        for (const std::string& name : BatchRowControls(i)) {
+            QWidget* w = b.Widget(name);
+            if (!w || IsBatchNeverShown(name)) continue;
+            QSizePolicy p = w->sizePolicy();
+            p.setRetainSizeWhenHidden(true);
+            w->setSizePolicy(p);
+        }
+    dlg->setFixedSize(dlg->sizeHint());
     // The dialog's tab order, which Enter follows as well.
     const std::vector<std::string>& order = BatchTabOrder();
     for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(b.Widget(order[i - 1]), b.Widget(order[i]));
