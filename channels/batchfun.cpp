@@ -1,5 +1,7 @@
 #include "channels/batchfun.h"
 
+#include <filesystem>
+#include <system_error>
 #include <vector>
 
 #include "core/fileio.h"
@@ -24,7 +26,12 @@ bool SaveBatchFunFile(AppData& d) {
 
 void LoadBatchFunFile(AppData& d) {
     std::vector<std::uint8_t> bytes;
-    switch (ReadFilePrefix(BatchFunReadPath(d), kBatchFunCount, bytes)) {
+    std::string path = BatchFunReadPath(d);
+    ReadStatus status = ReadFilePrefix(path, kBatchFunCount, bytes);
+    std::error_code ec;
+    // A path through something that is not a folder names no file either.
+    if (status == ReadStatus::Error && !std::filesystem::exists(path, ec) && !ec) status = ReadStatus::Missing;
+    switch (status) {
     case ReadStatus::Ok:
         d.BatchFunFlag.fill(0);  // bytes a short file lacks
         for (std::size_t i = 0; i < bytes.size() && i < d.BatchFunFlag.size(); ++i) d.BatchFunFlag[i] = bytes[i];
