@@ -4,6 +4,7 @@
 // request and aftermath.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -176,6 +177,21 @@ TEST_F(ChBatchTest, OpeningStoresAByteOfTwoAsOne) {
     EXPECT_FALSE(C("Label3_0").visible);
     bytes[3] = '\1';
     EXPECT_EQ(FileBytes(), bytes);
+}
+
+TEST_F(ChBatchTest, AFileThatCannotBeRewrittenIsReportedOnceAndTheChoiceHolds) {
+    std::filesystem::remove(BatchFile());
+    std::filesystem::create_directory(BatchFile());  // no file can take its place
+    test::WriteFile(folder / "blocker", "x");
+    d.UserConfigDir = folder / "blocker/user";        // nor a per-user copy
+    Open();  // the boxes ticked by opening try to rewrite the file
+    SetTick("Check2_20", 0);
+    SetTick("Check2_4", 0);
+    EXPECT_EQ(notes.Texts(), (Names{"file error."}));
+    EXPECT_FALSE(C("Combo1_15").visible);
+    EXPECT_FALSE(C("Text2_7").visible);
+    EXPECT_EQ(d.BatchFunFlag[20], 0);
+    EXPECT_EQ(d.BatchFunFlag[0], 1);
 }
 
 // ---- control rules ----------------------------------------------------------------------------
