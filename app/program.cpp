@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 
 #include "app/openers.h"
+#include "channels/batchfun.h"
 #include "printing/printstrings.h"
 
 namespace rp {
@@ -15,6 +16,7 @@ Program::Program(Notifier* notifier, StartupHooks hooks, ProgramOptions options)
     d_.AppFolder = options_.appFolder;
     d_.UserConfigDir = options_.userConfigDir;
     if (!hooks_.InitPrintStrings) hooks_.InitPrintStrings = InitPrintStrings;
+    if (!hooks_.LoadBatchFunFile) hooks_.LoadBatchFunFile = LoadBatchFunFile;
     if (!hooks_.CheckComPort)
         hooks_.CheckComPort = [this](AppData& d, const Settings& s) {
             CheckComPortAtStartup(d, options_.ports ? *options_.ports : systemPorts_, s);

@@ -124,6 +124,10 @@ struct AppData {
     Integer ShowListType = 0;
     Integer EditChannelNo = 0;
 
+    // ---- the batch editor's choice of functions (channels/batchfun.h) ----
+    std::array<Byte, 21> BatchFunFlag{};  // non-zero = function chosen
+    bool BatchFunFileReported = false;     // a failed rewrite was reported
+
     // ---- identity of the radio last identified (link/protocol.h) ----
     Integer RadioBandIndex = 0;  // band byte after the replacement rule
     std::string RadioBandText;   // its band-range text ("" above 7)

@@ -218,6 +218,7 @@ FormDialog* MakeChEditDialog(const DialogContext& c) {
 void RegisterChannelDialogs(DialogOpeners& openers) {
     openers.Register("FrmCHEdit", [](const DialogContext& c) -> QDialog* { return MakeChEditDialog(c); });
     openers.Register("FrmBank", [](const DialogContext& c) -> QDialog* { return MakeBankDialog(c); });
+    openers.Register("FrmCHBatch", [](const DialogContext& c) -> QDialog* { return MakeChBatchDialog(c); });
 }
 
 }  // namespace rp

@@ -1,5 +1,5 @@
 #pragma once
-// The dialogs of the channels folder: FrmCHEdit, FrmBank.
+// The dialogs of the channels folder: FrmCHEdit, FrmBank, FrmCHBatch.
 #include "widgets/dialoghost.h"
 
 namespace rp {
@@ -9,5 +9,7 @@ void RegisterChannelDialogs(DialogOpeners& openers);
 FormDialog* MakeChEditDialog(const DialogContext& c);
 // The bank dialog, loaded and bound.
 FormDialog* MakeBankDialog(const DialogContext& c);
+// The batch channel editor, loaded and bound.
+FormDialog* MakeChBatchDialog(const DialogContext& c);
 
 }  // namespace rp

@@ -187,6 +187,17 @@ TEST_F(ProgramTest, TheTimerShowsTheMainWindowOnceAndAClickBeforeItToo) {
     EXPECT_EQ(program->splash(), nullptr);
 }
 
+TEST_F(ProgramTest, StartUpReadsTheBatchFunctionChoice) {
+    ShipLanguageFiles();
+    std::string flags(21, '\x01');
+    flags[3] = 0;
+    test::WriteFile(tmp / "BatchFun.ini", flags);
+    Program& p = Start();
+    EXPECT_EQ(p.data().BatchFunFlag[0], 1);
+    EXPECT_EQ(p.data().BatchFunFlag[3], 0);
+    EXPECT_EQ(p.data().BatchFunFlag[15], 0);  // the compander is never chosen
+}
+
 TEST_F(ProgramTest, AClickDuringStartUpWaitsForItsEnd) {
     ShipLanguageFiles();
     test::WriteFile(tmp / kTestModeMarkerFile, kTestModeMarkerText);

@@ -1,0 +1,83 @@
+// The batch channel editor opened from the main window's Edit menu: Apply
+// fills the store and the memory list shows the new channels at once.
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "app/openers.h"
+#include "channels/batchfun.h"
+#include "core/channelstore.h"
+#include "mainwindow/mainfixture.h"
+#include "mainwindow/qt/mainwindow.h"
+
+namespace rp {
+namespace {
+
+class ChBatchFromMenu : public ::testing::Test {
+protected:
+    QTemporaryDir settings;
+    test::StartedProgram p;
+    AppData& d = p.d;
+    DialogOpeners openers;
+    std::unique_ptr<MainWindow> w;
+
+    void SetUp() override {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+        RegisterAllDialogs(openers);
+        w = std::make_unique<MainWindow>(d, openers);
+        d.Ui.View = w.get();
+        w->Load();
+        w->resize(1000, 600);
+        w->show();
+        QApplication::setActiveWindow(w.get());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+    }
+    void TearDown() override {
+        openers.CloseAll();
+        d.Ui.View = Seams().View;
+        w.reset();
+    }
+    FormDialog* Dialog() {
+        const auto open = openers.OpenDialogs();
+        return open.empty() ? nullptr : qobject_cast<FormDialog*>(open.front());
+    }
+    void ClickOn(QWidget* dlg, const char* name) {
+        auto* b = dlg->findChild<QAbstractButton*>(name);
+        ASSERT_TRUE(b) << name;
+        const bool box = qobject_cast<QCheckBox*>(b) != nullptr;
+        QTest::mouseClick(b, Qt::LeftButton, {}, box ? QPoint(6, b->height() / 2) : QPoint());
+        QApplication::processEvents();
+    }
+};
+
+}  // namespace
+
+TEST_F(ChBatchFromMenu, ApplyFillsTheMemoryListShown) {
+    w->findChild<QAction*>("MnuCHBatch")->trigger();
+    FormDialog* dlg = Dialog();
+    ASSERT_NE(dlg, nullptr);
+    EXPECT_EQ(dlg->form().Name(), "FrmCHBatch");
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dlg));
+    ASSERT_FALSE(IsFreDataExist(d, 150));
+    EXPECT_EQ(w->form().GridAt(0).Text(150, 1), "");
+    // Only the RX frequency, over all channels.
+    ClickOn(dlg, "CommandFun");
+    ClickOn(dlg, "CommandSelNone");
+    ClickOn(dlg, "Check2_0");
+    ClickOn(dlg, "CommandFun");
+    ClickOn(dlg, "CommandApply");
+    EXPECT_TRUE(IsFreDataExist(d, 150));
+    EXPECT_NE(w->form().GridAt(0).Text(150, 1), "");
+    ClickOn(dlg, "CommandClose");
+    EXPECT_TRUE(openers.OpenDialogs().empty());
+    // The choice outlives the dialog.
+    EXPECT_EQ(d.BatchFunFlag[0], 1);
+    EXPECT_EQ(d.BatchFunFlag[1], 0);
+}
+
+}  // namespace rp
