@@ -386,9 +386,12 @@ private:
         double rx = NumberOr0(rxText);
         double v;
         if (mode == 1) {
-            double o = NumberOr0(Box(2));
-            int dir = Opt(4) == 0 ? 0 : Opt(4) == 1 ? 1 : -1;  // plus, minus, none
-            v = dir < 0 ? rx : Stepped(rx, o * 1000, dir, 1);
+            // RX plus or minus the offset (10 Hz units); neither button: RX.
+            std::int64_t units = RoundScaled(rx, 5).value_or(0);
+            std::int64_t o = RoundScaled(NumberOr0(Box(2)), 5).value_or(0);
+            if (Opt(4) == 0) units += o;
+            if (Opt(4) == 1) units -= o;
+            v = static_cast<double>(units) / kUnitsPerMHz;
         } else {
             v = Stepped(NumberOr0(Box(3)), NumberOr0(Box(4)), Opt(5), k);
         }

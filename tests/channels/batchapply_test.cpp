@@ -189,6 +189,7 @@ TEST_F(BatchApplyTest, TxFrequencyModes) {
         {"offset plus", 1, "145", "0.6", 0, "", OffsetPlus, "000060000"},
         {"offset minus", 1, "145", "0.6", 1, "", OffsetMinus, "000060000"},
         {"offset beyond the band", 1, "479", "5", 0, "", OffsetPlus, "000100000"},
+        {"offset without a shift", 1, "145", "0.6", -1, "", OffsetNone, "000000000"},
         {"start below RX", 2, "145", "", 0, "144", OffsetMinus, "000100000"},
         {"start equal to RX", 2, "145", "", 0, "145", OffsetNone, "000000000"},
     };
