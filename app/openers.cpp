@@ -4,6 +4,7 @@
 #include "fivetone/qt/openers.h"
 #include "mainwindow/qt/openers.h"
 #include "printing/qt/openers.h"
+#include "radio/qt/openers.h"
 #include "settings/qt/openers.h"
 #include "settings/qt/optiondialogshell.h"
 #include "signalling/qt/openers.h"
@@ -18,6 +19,7 @@ void RegisterAllDialogs(DialogOpeners& openers) {
     RegisterFiveToneDialogs(openers);
     RegisterSignallingDialogs(openers);
     RegisterPrintingDialogs(openers);
+    RegisterRadioDialogs(openers);
 }
 
 }  // namespace rp

@@ -1,0 +1,7 @@
+#include "radio/qt/openers.h"
+
+namespace rp {
+
+void RegisterRadioDialogs(DialogOpeners& openers) { RegisterTransferDialogs(openers); }
+
+}  // namespace rp
