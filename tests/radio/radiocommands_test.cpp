@@ -262,8 +262,9 @@ TEST(RadioInformation, CloseDuringTheReadStopsItBeforeTheSaveQuestion) {
         order.push_back(rig.commands.TransferRunning() ? "save question, running" : "save question");
         return true;
     });
+    rig.port.answeringSettings = {{"nowhere", {0, 1}}};  // it waits for the radio
     rig.main.RunCommand("MnuEMg");
-    rig.loop.RunFor(30);
+    rig.loop.RunFor(100);
     ASSERT_TRUE(rig.commands.TransferRunning());
     EXPECT_TRUE(rig.main.QueryClose());
     EXPECT_EQ(order, std::vector<std::string>{"save question"});

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "core/fakes.h"
+#include "core/language.h"
 #include "core/messages.h"
 #include "radio/frmpassword.h"
 #include "radio/frmprogress.h"
@@ -12,12 +13,10 @@ namespace {
 
 struct FormRig {
     AppData d;
-    test::FixedTexts texts;
     FormRig() {
         InitMessageTexts(d);
-        texts.entries = {{3100, "Password"}, {3101, "Enter password"}, {101, "OK"}, {102, "Cancel"}};
-        d.Ui.Texts = &texts;
-        d.LanguageIndex = 1;
+        d.AppFolder = RP_SOURCE_DIR;  // the shipped language files
+        SetLanguageIndex(d, LangEnglish);
     }
 };
 
@@ -46,7 +45,7 @@ TEST(FrmProgress, LoadsItsModesTextsAndShowsPercentages) {
         f.TransferRunning = false;
         EXPECT_TRUE(f.QueryUnload());
     }
-    rig.d.LanguageIndex = 2;
+    SetLanguageIndex(rig.d, LangChinese);
     FrmProgress zh(rig.d, 1);
     zh.Form_Load();
     EXPECT_EQ(zh.State().caption, "从对讲机读取数据");
@@ -58,10 +57,11 @@ TEST(FrmPassWord, OffersTheLastPasswordAndOnlyOkChangesIt) {
     {
         FrmPassWord f(rig.d);
         f.Form_Load();
-        EXPECT_EQ(f.State().caption, "Password");
-        EXPECT_EQ(f.C("Label1").text, "Enter password");
-        EXPECT_EQ(f.C("CommandOK").text, "OK");
-        EXPECT_EQ(f.C("CommandCancel").text, "Cancel");
+        EXPECT_EQ(f.State().caption, GetLanguageString(rig.d, 3100));
+        EXPECT_EQ(f.C("Label1").text, GetLanguageString(rig.d, 3101));
+        EXPECT_FALSE(f.C("Label1").text.empty());
+        EXPECT_EQ(f.C("CommandOK").text, GetLanguageString(rig.d, 101));
+        EXPECT_EQ(f.C("CommandCancel").text, GetLanguageString(rig.d, 102));
         EXPECT_EQ(f.C("Text1").text, "12");
         EXPECT_EQ(f.C("Text1").max, 4);
         f.C("Text1").text = "99";
