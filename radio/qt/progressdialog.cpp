@@ -37,6 +37,7 @@ ProgressDialog::ProgressDialog(AppData& d, long commMode, QWidget* parent)
 void ProgressDialog::SetProgressValue(int percent) {
     progressForm().SetProgressValue(percent);
     if (binder()) binder()->Sync();
+    emit valueShown(progressForm().C("ProgressBar1").value);
 }
 
 void ProgressDialog::Finish() {

@@ -20,6 +20,10 @@ public:
 
     void reject() override;
 
+signals:
+    // A percentage was shown.
+    void valueShown(int percent);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 };

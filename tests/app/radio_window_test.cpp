@@ -68,7 +68,7 @@ public:
 // The dialog a question opened: the active modal widget, else the visible
 // dialog of that name.
 template <class W>
-W* FindModal(const char* name) {
+W* FindModal(const char* name, int ms = 10000) {
     W* found = nullptr;
     QTest::qWaitFor(
         [&] {
@@ -83,7 +83,7 @@ W* FindModal(const char* name) {
                 }
             return false;
         },
-        10000);
+        ms);
     return found;
 }
 
@@ -235,14 +235,17 @@ TEST_F(RadioWindowTest, WriteThenReadBackFromTheWindow) {
     EXPECT_EQ(label2->text(), "0%");
     EXPECT_FALSE(barWidget->isTextVisible());
     EXPECT_EQ(p->windowTitle().toStdString(), LangText(d(), d().Msg.ProgressTitleText[1]));
-    QObject::connect(barWidget, &QProgressBar::valueChanged, [&](int v) { bar.push_back(v); });
+    std::string lastLabel;
+    QObject::connect(p, &ProgressDialog::valueShown, [&](int v) {
+        bar.push_back(v);
+        EXPECT_EQ(barWidget->value(), v);
+        lastLabel = label2->text().toStdString();
+    });
     // Neither Escape nor the close box closes it.
     QTest::keyClick(p, Qt::Key_Escape);
     p->close();
     QApplication::processEvents();
     EXPECT_TRUE(p->isVisible());
-    std::string lastLabel;
-    QObject::connect(barWidget, &QProgressBar::valueChanged, [&](int) { lastLabel = label2->text().toStdString(); });
     ASSERT_TRUE(WaitIdle());
     ASSERT_TRUE(WaitText(Text(2004)));
     EXPECT_EQ(program->radio()->progress(), nullptr);
@@ -471,7 +474,7 @@ TEST_F(RadioWindowTest, InformationReadWithoutRadioAndClosedDuringIt) {
     ASSERT_TRUE(WaitIdle(10000));
     ASSERT_TRUE(WaitText(Text(2008)));
     EXPECT_EQ(notes.Texts(), std::vector<std::string>{Text(2008)});
-    EXPECT_EQ(FindModal<QMessageBox>("RetryPrompt") == nullptr, true);
+    EXPECT_EQ(FindModal<QMessageBox>("RetryPrompt", 100), nullptr);
     Serve();  // what waited on the line reaches the radio now
     EXPECT_TRUE(QTest::qWaitFor([&] {
         std::lock_guard<std::mutex> lock(radio->Mutex());
