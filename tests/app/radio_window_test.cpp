@@ -14,6 +14,8 @@
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <filesystem>
 #include <fstream>
 #include <mutex>
@@ -500,6 +502,41 @@ TEST_F(RadioWindowTest, InformationReadWithoutRadioAndClosedDuringIt) {
     EXPECT_EQ(notes.shown.size(), 1u);  // no text 2008
     EXPECT_TRUE(win().isVisible());
     EXPECT_TRUE(Action("mnuFileNew")->isEnabled());
+}
+
+// Factory mode: the test-data entry shows; a write carries the entered
+// block and a read brings the radio's back.
+TEST_F(RadioWindowTest, FactoryModeReadAndWriteCarryTheTestBlock) {
+    MakeRadio();
+    Serve();
+    StartProgram(true);
+    ASSERT_TRUE(d().FactoryTestMode);
+    EXPECT_TRUE(Action("mnuTestData")->isVisible());
+    bool n14 = false;
+    for (const TreeNode& n : win().form().TreeNodes()) n14 |= n.key == "N14";
+    EXPECT_TRUE(n14);
+
+    std::array<Byte, 32> entered{};
+    for (int i = 0; i < 32; ++i) entered[static_cast<std::size_t>(i)] = static_cast<Byte>(0x40 + i);
+    std::copy(entered.begin(), entered.end(), d().TestDataBuf.begin());
+    d().TestDataOrigin = AppData::TestDataSource::Entry;
+    Trigger("MnuProWrite");
+    ASSERT_TRUE(WaitIdle());
+    ASSERT_TRUE(WaitText(Text(2005)));
+    std::array<Byte, 32> inRadio{};
+    {
+        std::lock_guard<std::mutex> lock(radio->Mutex());
+        EXPECT_GE(radio->Radio().EntryWords(), 1);
+        std::copy(radio->Radio().Memory.begin(), radio->Radio().Memory.begin() + 32, inRadio.begin());
+    }
+    for (int i = 2; i <= 16; ++i) EXPECT_EQ(inRadio[static_cast<std::size_t>(i)], entered[static_cast<std::size_t>(i)]) << i;
+
+    d().TestDataBuf.fill(0);
+    Trigger("mnuProRead");
+    ASSERT_TRUE(WaitIdle());
+    ASSERT_TRUE(WaitText(Text(2004)));
+    EXPECT_TRUE(std::equal(inRadio.begin(), inRadio.end(), d().TestDataBuf.begin()));
+    EXPECT_EQ(d().TestDataOrigin, AppData::TestDataSource::Read);
 }
 
 }  // namespace
