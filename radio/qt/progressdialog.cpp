@@ -4,6 +4,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QProgressBar>
+#include <QTimer>
 
 #include "widgets/twips.h"
 
@@ -34,10 +35,18 @@ ProgressDialog::ProgressDialog(AppData& d, long commMode, QWidget* parent)
     Bind();
 }
 
+// Called from the serial handler before the next frame goes out: the bar
+// is painted once the handler has returned, so painting never delays the
+// transfer; updates that come before that paint are shown together.
 void ProgressDialog::SetProgressValue(int percent) {
     progressForm().SetProgressValue(percent);
-    if (binder()) binder()->Sync();
-    emit valueShown(progressForm().C("ProgressBar1").value);
+    if (syncPending_) return;
+    syncPending_ = true;
+    QTimer::singleShot(0, this, [this] {
+        syncPending_ = false;
+        if (binder()) binder()->Sync();
+        emit valueShown(progressForm().C("ProgressBar1").value);
+    });
 }
 
 void ProgressDialog::Finish() {

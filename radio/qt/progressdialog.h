@@ -13,7 +13,8 @@ public:
     ProgressDialog(AppData& d, long commMode, QWidget* parent = nullptr);
 
     FrmProgress& progressForm() { return FormAs<FrmProgress>(); }
-    // The engine's percentages; the bar repaints only when its value changed.
+    // The engine's percentages, shown once the current event has been
+    // handled.
     void SetProgressValue(int percent) override;
     // The transfer has ended: closes the dialog.
     void Finish();
@@ -21,11 +22,14 @@ public:
     void reject() override;
 
 signals:
-    // A percentage was shown.
+    // A percentage was put on the screen.
     void valueShown(int percent);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+
+private:
+    bool syncPending_ = false;
 };
 
 }  // namespace rp

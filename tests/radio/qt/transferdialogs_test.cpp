@@ -49,7 +49,12 @@ TEST(ProgressDialogQt, OnlyTheTransfersEndClosesIt) {
     auto* bar = dlg.findChild<QProgressBar*>("ProgressBar1");
     EXPECT_FALSE(bar->isTextVisible());
     EXPECT_EQ(dlg.findChild<QLabel*>("Label2")->text(), "0%");
+    dlg.SetProgressValue(41);
     dlg.SetProgressValue(42);
+    std::vector<int> shown;
+    QObject::connect(&dlg, &ProgressDialog::valueShown, [&](int v) { shown.push_back(v); });
+    QApplication::processEvents();
+    EXPECT_EQ(shown, std::vector<int>{42});  // one paint for both
     EXPECT_EQ(bar->value(), 42);
     EXPECT_EQ(dlg.findChild<QLabel*>("Label2")->text(), "42%");
     QTest::keyClick(&dlg, Qt::Key_Escape);
