@@ -94,6 +94,10 @@ void RadioCommands::CloseProgress() {
 
 void RadioCommands::ShowInformation() { infoDue_ = true; }
 
+void RadioCommands::SetProgressCaption(const std::string& caption) {
+    if (progressShown_ && hooks.SetProgressCaption) hooks.SetProgressCaption(caption);
+}
+
 void RadioCommands::TransferEnded(const TransferEnd& e) {
     if (e.Mode != CommModeInfo) return;
     Lock(false);

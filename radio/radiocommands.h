@@ -10,6 +10,7 @@
 // main window's commands are locked, and the close path ends it quietly
 // before the save question.
 #include <functional>
+#include <string>
 
 #include "core/appdata.h"
 #include "link/engine.h"
@@ -28,6 +29,8 @@ struct RadioCommandHooks {
     std::function<void(std::function<void()>)> Later;
     // The main window's commands were locked or unlocked: mirror it.
     std::function<void()> CommandsChanged;
+    // The progress dialog's caption, given back after a port search.
+    std::function<void(const std::string&)> SetProgressCaption;
 };
 
 class RadioCommands : public TransferListener {
@@ -59,6 +62,7 @@ public:
     // ---- TransferListener ----
     void CloseProgress() override;
     void ShowInformation() override;
+    void SetProgressCaption(const std::string& caption) override;
     void TransferEnded(const TransferEnd& e) override;
 
 private:

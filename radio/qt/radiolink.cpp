@@ -116,6 +116,11 @@ RadioLink::RadioLink(AppData& d, FrmMain& form, MainWindowCalls& calls, QWidget*
     h.CloseProgress = [this] {
         if (progress_) progress_->Finish();
     };
+    h.SetProgressCaption = [this](const std::string& caption) {
+        if (!progress_) return;
+        progress_->form().State().caption = caption;
+        if (progress_->binder()) progress_->binder()->Sync();
+    };
     h.Later = [this](std::function<void()> f) { QTimer::singleShot(0, this, std::move(f)); };
     h.CommandsChanged = std::move(sync);
     commands_->Attach();

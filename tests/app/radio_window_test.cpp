@@ -454,6 +454,11 @@ TEST_F(RadioWindowTest, InformationReadFromMenuAndTree) {
                               "MnuSetCom", "TCommRead", "TCommWrite", "TNewFile"})
             EXPECT_FALSE(Action(a)->isEnabled()) << a;
         EXPECT_TRUE(Action("MnuViewToolBar")->isEnabled());
+        for (QTreeWidgetItem* i : win().tree()->findItems("*", Qt::MatchWildcard | Qt::MatchRecursive)) {
+            const std::string key = i->data(0, Qt::UserRole).toString().toStdString();
+            if (key == "N9" || key == "N4") EXPECT_FALSE(i->flags() & Qt::ItemIsEnabled) << key;
+            if (key == "N101") EXPECT_TRUE(i->flags() & Qt::ItemIsEnabled) << key;
+        }
         EXPECT_EQ(program->radio()->progress(), nullptr);
         ASSERT_TRUE(WaitIdle());
         EXPECT_TRUE(QTest::qWaitFor([&] { return opened > 0; }, 2000));
