@@ -131,7 +131,9 @@ TEST(RadioRead, SaveQuestionDecidesBeforeThePortOpens) {
         if (c.changed) asked.push_back(MsgButtons::YesNoCancel);
         if (c.reads) asked.push_back(MsgButtons::OkCancel);
         EXPECT_EQ(rig.Buttons(), asked);
-        if (c.changed) EXPECT_EQ(rig.notes.shown[0].icon, MsgIcon::Warning);
+        if (c.changed) {
+            EXPECT_EQ(rig.notes.shown[0].icon, MsgIcon::Warning);
+        }
         EXPECT_FALSE(rig.commands.TransferRunning());
         EXPECT_FALSE(rig.port.IsOpen());
         EXPECT_TRUE(rig.port.sent.empty());
@@ -181,7 +183,9 @@ TEST(RadioCommandFlow, ReadAndWriteRunUnderTheProgressDialog) {
             // phase's last for a read; 0 on each ProgramAck.
             ASSERT_FALSE(rig.progress.values.empty());
             EXPECT_EQ(rig.progress.values.front(), 0);
-            if (write) EXPECT_EQ(rig.progress.values.back(), 100);
+            if (write) {
+                EXPECT_EQ(rig.progress.values.back(), 100);
+            }
         }
         if (c.sends && !write) {
             EXPECT_EQ(rig.d.DataFilePath, "new.dat");
