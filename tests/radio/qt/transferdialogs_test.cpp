@@ -3,6 +3,8 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QProgressBar>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -11,6 +13,7 @@
 #include "core/messages.h"
 #include "radio/qt/openers.h"
 #include "radio/qt/progressdialog.h"
+#include "radio/qt/radiolink.h"
 #include "shellchecktest.h"
 
 namespace rp {
@@ -74,6 +77,70 @@ TEST(PassWordDialogQt, MasksWithAsterisks) {
     EXPECT_EQ(edit->maxLength(), 4);
     QTest::keyClicks(edit, "cdef");
     EXPECT_EQ(edit->text(), "abcd");
+}
+
+}  // namespace
+}  // namespace rp
+
+namespace rp {
+namespace {
+
+class Answers : public QuestionAnswers {
+public:
+    std::vector<std::string> got;
+    void OnRetryAnswer(bool retry) override { got.push_back(retry ? "retry" : "cancel"); }
+    void OnPassWordAnswer(bool ok, const std::string& text) override {
+        got.push_back(std::string(ok ? "ok " : "cancel ") + text);
+    }
+};
+
+// The questions open after the asking handler has returned, answer once,
+// and a question the engine closed answers nothing.
+TEST(QuestionPortQt, OpensLaterAnswersOnceAndClosesQuietly) {
+    NoCalls calls;
+    QWidget owner;
+    QtQuestionPort port(Data(), calls, [&] { return &owner; });
+    Answers a;
+    port.Connect(&a);
+
+    port.AskRetry();
+    EXPECT_EQ(port.OpenQuestion(), nullptr);  // not from inside the handler
+    QApplication::processEvents();
+    auto* box = qobject_cast<QMessageBox*>(port.OpenQuestion());
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->parentWidget(), &owner);
+    box->button(QMessageBox::Retry)->click();
+    QApplication::processEvents();
+    EXPECT_EQ(a.got, std::vector<std::string>{"retry"});
+
+    port.AskRetry();
+    QApplication::processEvents();
+    ASSERT_NE(port.OpenQuestion(), nullptr);
+    port.CloseQuestion();
+    QApplication::processEvents();
+    EXPECT_EQ(port.OpenQuestion(), nullptr);
+
+    Data().InputPassWord = "12";
+    port.AskPassWord("12");
+    QApplication::processEvents();
+    auto* dlg = qobject_cast<QDialog*>(port.OpenQuestion());
+    ASSERT_NE(dlg, nullptr);
+    EXPECT_EQ(dlg->findChild<QLineEdit*>("Text1")->text(), "12");
+    port.CloseQuestion();
+    QApplication::processEvents();
+    EXPECT_EQ(port.OpenQuestion(), nullptr);
+
+    port.AskPassWord("12");
+    QApplication::processEvents();
+    dlg = qobject_cast<QDialog*>(port.OpenQuestion());
+    ASSERT_NE(dlg, nullptr);
+    auto* edit = dlg->findChild<QLineEdit*>("Text1");
+    edit->selectAll();
+    QTest::keyClicks(edit, "abc");
+    QTest::mouseClick(dlg->findChild<QPushButton*>("CommandOK"), Qt::LeftButton);
+    QApplication::processEvents();
+    EXPECT_EQ(a.got, (std::vector<std::string>{"retry", "ok abc"}));
+    port.Disconnect(&a);
 }
 
 }  // namespace
