@@ -25,6 +25,7 @@ Program::Program(Notifier* notifier, StartupHooks hooks, ProgramOptions options)
 
 Program::~Program() {
     delete splash_.data();
+    radio_.reset();
     fileCommands_.reset();
     window_.reset();
 }
@@ -59,6 +60,11 @@ void Program::ShowMainWindow() {
     d_.Ui.View = window_.get();
     fileCommands_ = std::make_unique<FileCommands>(d_, window_->form());
     fileCommands_->Attach();
+    // After the file commands: the radio's close hook goes before their
+    // save question.
+    radio_ = std::make_unique<RadioLink>(d_, window_->form(), *window_, window_.get(),
+                                         [w = window_.get()] { w->binder().Sync(); });
+    fileCommands_->TransferRunning = [r = radio_.get()] { return r->commands().TransferRunning(); };
     window_->Load();
     window_->show();
     if (onMainShown) onMainShown();

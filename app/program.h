@@ -20,6 +20,7 @@
 #include "platform/filechooser.h"
 #include "platform/messagebox.h"
 #include "platform/portlist.h"
+#include "radio/qt/radiolink.h"
 #include "widgets/dialoghost.h"
 
 namespace rp {
@@ -56,6 +57,8 @@ public:
     // Null until the splash has closed.
     MainWindow* window() { return window_.get(); }
     FileCommands* fileCommands() { return fileCommands_.get(); }
+    // The radio commands; null until the main window is shown.
+    RadioLink* radio() { return radio_.get(); }
     // Null once it has closed.
     SplashWindow* splash() { return splash_.data(); }
     // Runs right after the main window was shown.
@@ -77,6 +80,7 @@ private:
     QPointer<SplashWindow> splash_;
     std::unique_ptr<MainWindow> window_;
     std::unique_ptr<FileCommands> fileCommands_;
+    std::unique_ptr<RadioLink> radio_;
     bool started_ = false;      // the start-up core has returned
     bool mainPending_ = false;  // the splash closed before that
 };

@@ -180,6 +180,7 @@ void CommEngine::SetUpTransferAddresses() {
     factoryPart_ = false;
     testDataDone_ = false;
     testDataSkipped_ = false;
+    blockWritten_ = false;
     resendReplies_ = 0;
     repeatedAfterTimeout_ = false;
     lastFrame_.clear();
@@ -576,6 +577,7 @@ void CommEngine::MSComm1_OnComm(ByteView r) {
         case Await::BlockAck:
         case Await::TestWriteAck:
             if (IsAckReply(r)) {
+                blockWritten_ = true;
                 if (repeatedAfterTimeout_)
                     Settle();
                 else
@@ -820,7 +822,7 @@ void CommEngine::FinishComm(bool result, EndReason why) {
             break;
         case CommModeWrite:
             if (!result)
-                Post(CommMsg::WriteFailed);
+                Post(CommMsg::WriteFailed, blockWritten_ ? LangText(d_, kPartlyWrittenText) : std::string());
             else
                 Post(CommMsg::WriteOK, testDataSkipped_ ? LangText(d_, kTestDataNotWrittenText) : std::string());
             break;

@@ -71,6 +71,13 @@ inline const LangTexts kTestDataNotWrittenText = {
     "The test data was not written: none had been loaded, read from a radio or entered.",
     "未写入测试数据：尚未加载、从对讲机读取或输入测试数据。"};
 
+// Added on a new line to text 2007 when the write failed after the radio
+// had taken at least one block: what it holds is no longer what it held.
+inline const LangTexts kPartlyWrittenText = {
+    "",
+    "Part of the data was already written: the radio may now hold a mix of old and new data.",
+    "部分数据已写入：对讲机中的数据可能新旧混杂。"};
+
 // ---- messages ----------------------------------------------------------------------
 
 // What a message of the link says. The first six are texts of [OTHER]
@@ -427,6 +434,7 @@ private:
     bool factoryPart_ = false;    // this write runs the factory test-data part
     bool testDataDone_ = false;   // both test-data blocks written
     bool testDataSkipped_ = false;  // factory write without a test-data block
+    bool blockWritten_ = false;   // the radio has acknowledged a written block
 };
 
 }  // namespace rp

@@ -65,6 +65,21 @@ const std::map<std::string, std::string>& DialogOfMenu() {
     return m;
 }
 
+// The top-level menus (the rest of kMenus are their entries).
+bool IsTopMenu(const std::string& name) {
+    static const char* const tops[] = {"mnuFile", "MnuModel", "mnuEdit", "MnuSet", "mnuPro", "MnuView", "MnuHelp"};
+    return std::find(std::begin(tops), std::end(tops), name) != std::end(tops);
+}
+
+// Entries that stay usable while a transfer runs.
+bool RunsDuringTransfer(const std::string& name) { return name == "MnuViewToolBar" || name == "MnuViewStatusBar"; }
+
+// Tree nodes that run a command or open a dialog (the others show a grid).
+bool IsCommandNode(const std::string& key) {
+    static const char* const nodes[] = {"N4", "N5", "N6", "N7", "N8", "N9", "N10", "N11", "N14", "N15", "N17"};
+    return std::find(std::begin(nodes), std::end(nodes), key) != std::end(nodes);
+}
+
 const char* const kEditors[] = {"TextFreRx", "TextFreTx", "TextName", "ComboStep", "ComboWN",
                                 "ComboPower", "ComboDe_CTC_Type", "ComboEn_CTC_Type", "ComboDe_CTCSS",
                                 "ComboEn_CTCSS", "ComboDe_CDCSS", "ComboEn_CDCSS", "ComboOptSig",
@@ -284,6 +299,7 @@ void FrmMain::LoadShowTree() {
     tree_.push_back({"N8", text(5804), "N0", false});
     tree_.push_back({"N9", text(5028), "N0", false});
     if (d.FactoryTestMode) tree_.push_back({"N14", text(8000), "N0", false});
+    for (TreeNode& n : tree_) n.enabled = !(commandsLocked_ && IsCommandNode(n.key));
     treeSelection.clear();
     ++treeRevision;
 }
@@ -300,6 +316,7 @@ void FrmMain::tvTreeView_NodeClick(const std::string& key) {
         {"N17", "MnuViewMSK"}, {"N9", "MnuEMg"},       {"N10", "MnuViewScan"},
         {"N11", "MnuViewAlert"}, {"N14", "mnuTestData"}, {"N15", "MnuViewBankChannel"},
     };
+    if (commandsLocked_ && IsCommandNode(key)) return;
     if (auto g = grids.find(key); g != grids.end()) {
         ShowGridType(g->second.first, g->second.second);
     } else if (auto dl = dialogs.find(key); dl != dialogs.end()) {
@@ -340,8 +357,20 @@ void FrmMain::OpenDialog(const std::string& name, std::function<void()> onClosed
 }
 
 void FrmMain::RunCommand(const std::string& name) {
+    if (commandsLocked_ && !RunsDuringTransfer(name)) return;
     CommitCellEditors();
     Act(name);
+}
+
+void FrmMain::LockCommands(bool locked) {
+    if (locked == commandsLocked_) return;
+    commandsLocked_ = locked;
+    if (locked) CommitCellEditors();
+    for (const auto& m : kMenus)
+        if (!IsTopMenu(m.name) && !RunsDuringTransfer(m.name)) C(m.name).enabled = !locked;
+    for (TabState& t : C("tbToolBar").tabs) t.enabled = !locked;
+    for (TreeNode& n : tree_) n.enabled = !(locked && IsCommandNode(n.key));
+    ++treeRevision;
 }
 
 void FrmMain::ToggleBar(const std::string& menu, const std::string& bar) {

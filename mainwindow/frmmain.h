@@ -48,6 +48,7 @@ struct TreeNode {
     std::string text;
     std::string parent;  // "" for the root
     bool expanded = false;
+    bool enabled = true;
 };
 
 // What the shell (or a test) plugs in. Every hook may be empty.
@@ -128,6 +129,13 @@ public:
     // commands: CommitCellEditors, then the command.
     void RunCommand(const std::string& name);
 
+    // While a transfer runs without a modal dialog (the information read)
+    // every command entry is disabled: the menu entries but the two View
+    // ticks, the toolbar buttons and the tree's command and dialog nodes;
+    // the grids open no editor and ignore the clipboard keys.
+    void LockCommands(bool locked);
+    bool CommandsLocked() const { return commandsLocked_; }
+
     // The close path's checks: CommitCellEditors, then each close hook in
     // order (false keeps the window open). Then Form_Unload when all agree.
     bool QueryClose();
@@ -202,6 +210,7 @@ private:
     std::array<TextGrid, 4> grids_;
     std::vector<TreeNode> tree_;
     std::string fileFilter_;
+    bool commandsLocked_ = false;
 };
 
 }  // namespace rp

@@ -178,7 +178,7 @@ void FrmMain::EditorClick(const std::string& control) {
 void FrmMain::MSFlexGrid1_Click(int index) { MSFlexGrid1_EnterCell(index); }
 
 void FrmMain::MSFlexGrid1_DblClick(int index) {
-    if (index != 0) return;
+    if (index != 0 || commandsLocked_) return;
     TextGrid& g = grids_[0];
     if (g.row < 1 || g.col < 1) return;
     SaveOldData();
@@ -413,7 +413,7 @@ void FrmMain::MSFlexGrid1_EnterCell(int index) {
         SaveOldData();
         return;
     }
-    if (index >= 1 && index <= 3) OpenStationEditor(index);
+    if (index >= 1 && index <= 3 && !commandsLocked_) OpenStationEditor(index);
 }
 
 void FrmMain::MSFlexGrid1_KeyPress(int index, int& keyAscii) {
@@ -424,7 +424,7 @@ void FrmMain::MSFlexGrid1_KeyPress(int index, int& keyAscii) {
 }
 
 void FrmMain::MSFlexGrid1_KeyDown(int index, int keyCode, int shift) {
-    if (index > 0 || (d.ShowListType >= ListGMRS && d.ShowListType <= ListWeather)) return;
+    if (index > 0 || commandsLocked_ || (d.ShowListType >= ListGMRS && d.ShowListType <= ListWeather)) return;
     if (shift != kCtrlMask) return;
     const int n = grids_[0].row;
     auto& filled = d.ClipFilled[static_cast<std::size_t>(index)];

@@ -275,6 +275,7 @@ void MainWindow::RebuildTree() {
         }
         item->setText(0, Q(n.text));
         item->setData(0, Qt::UserRole, Q(n.key));
+        if (!n.enabled) item->setFlags(item->flags() & ~Qt::ItemIsEnabled);
         items[n.key] = item;
         if (n.expanded) item->setExpanded(true);
     }

@@ -15,6 +15,7 @@ void RegisterRadioDialogs(DialogOpeners& openers, PortListProvider* ports) {
     openers.Register("FrmComSet", [ports, own](const DialogContext& c) -> QDialog* {
         return MakeFrmComSet(c, *ports);
     });
+    RegisterTransferDialogs(openers);
     openers.Register("FrmTestData", [](const DialogContext& c) -> QDialog* { return MakeFrmTestData(c); });
 }
 

@@ -585,6 +585,38 @@ TEST(EngineTimeouts, MissingWriteBlockCancelLeavesRadioPartlyWritten) {
     EXPECT_EQ(rig.radio.EndCommands(), 0);
 }
 
+// Text 2007 says the radio may hold a mix once it has taken a block, and
+// only then.
+TEST(EngineTimeouts, FailedWriteSaysWhetherBlocksWereWritten) {
+    struct Case {
+        const char* name;
+        long silentFrom;  // the radio stops answering once CommAddress reaches it; -1: at once
+        bool partly;
+    };
+    const Case cases[] = {
+        {"NoBlockTaken", -1, false},
+        {"BlocksTaken", 0x0200, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EngineRig rig;
+        rig.questions.retryAnswers = {false};
+        if (c.silentFrom < 0) rig.port.answeringSettings = {{"nowhere", {0, 1}}};
+        ASSERT_TRUE(rig.engine.StartWrite());
+        if (c.silentFrom >= 0) {
+            rig.loop.RunUntil([&] { return rig.engine.CommAddress() == c.silentFrom; });
+            rig.port.answeringSettings = {{"nowhere", {0, 1}}};
+        }
+        ASSERT_TRUE(rig.Finish());
+        ASSERT_EQ(rig.messages.posted.size(), 1u);
+        const CommMessage& m = rig.messages.posted[0];
+        EXPECT_EQ(m.Key, CommMsg::WriteFailed);
+        EXPECT_EQ(m.AddedLine, c.partly ? kPartlyWrittenText[1] : std::string());
+        EXPECT_EQ(CommMessageText(rig.d, m),
+                  c.partly ? "T2007\n" + kPartlyWrittenText[1] : std::string("T2007"));
+    }
+}
+
 TEST(EngineTimeouts, RestartEndUnansweredGoesOnWithProgram) {
     sim::SimOptions o;
     o.IgnoreEndOutsideProgram = true;

@@ -1,0 +1,111 @@
+#include "radio/radiocommands.h"
+
+#include "mainwindow/savequestion.h"
+
+namespace rp {
+
+RadioCommands::RadioCommands(AppData& d, FrmMain& main, Transport& port, ReplyTimer& timer,
+                             MessagePort& messages, QuestionPort& questions)
+    : d_(d), main_(main), engine_(d, CommPorts{port, timer, messages, questions, &progress_, this}) {}
+
+RadioCommands::~RadioCommands() {
+    // A transfer still running when the window goes: the port is closed.
+    if (engine_.CommMode() == CommModeInfo) engine_.StopInformationRead();
+}
+
+void RadioCommands::Attach() {
+    main_.commands["mnuProRead"] = [this] { mnuProRead_Click(); };
+    main_.commands["MnuProWrite"] = [this] { MnuProWrite_Click(); };
+    main_.commands["MnuEMg"] = [this] { ReadRMGDataFromRadio(); };
+    main_.closeHooks.insert(main_.closeHooks.begin(), [this] { return StopInformationReadOnClose(); });
+}
+
+bool RadioCommands::Confirm(const LangTexts& prompt) {
+    return d_.Ui.Notify->Show(LangText(d_, prompt), MsgIcon::Question, MsgButtons::OkCancel, kAppTitle) ==
+           MsgAnswer::Ok;
+}
+
+void RadioCommands::mnuProRead_Click() {
+    if (TransferRunning()) return;
+    // Cancel, or a save that failed or was cancelled, ends the read before
+    // the port is opened.
+    if (!GoesOn(AskSaveQuestion(d_, main_, SaveQuestionText(d_)))) return;
+    if (!engine_.PrepareRead()) return;  // text 2002 posted
+    if (!Confirm(d_.Msg.MsgReadPrompt)) {
+        engine_.CancelStart();
+        return;
+    }
+    if (!engine_.BeginRead()) return;  // ended at once, its message posted
+    ShowProgress();
+}
+
+void RadioCommands::MnuProWrite_Click() {
+    if (TransferRunning()) return;
+    if (!engine_.PrepareWrite()) return;
+    if (!Confirm(d_.Msg.MsgWritePrompt)) {
+        engine_.CancelStart();
+        return;
+    }
+    // False: an encoder refused the data (its message shown, port closed),
+    // or the first frame could not be sent.
+    if (!engine_.BeginWrite()) return;
+    ShowProgress();
+}
+
+void RadioCommands::ReadRMGDataFromRadio() {
+    if (TransferRunning()) return;
+    infoDue_ = false;
+    engine_.StartInformationRead();
+    // Still running: the window stays usable but its commands wait.
+    if (engine_.CommMode() == CommModeInfo) Lock(true);
+}
+
+bool RadioCommands::StopInformationReadOnClose() {
+    engine_.StopInformationRead();
+    return true;
+}
+
+void RadioCommands::ShowProgress() {
+    progressShown_ = true;
+    progress_.target = hooks.OpenProgress ? hooks.OpenProgress() : nullptr;
+}
+
+void RadioCommands::RunLater(std::function<void()> f) {
+    if (hooks.Later)
+        hooks.Later(std::move(f));
+    else
+        f();
+}
+
+void RadioCommands::Lock(bool locked) {
+    if (main_.CommandsLocked() == locked) return;
+    main_.LockCommands(locked);
+    if (hooks.CommandsChanged) hooks.CommandsChanged();
+}
+
+// ---- the engine's ends ----
+
+void RadioCommands::CloseProgress() {
+    progress_.target = nullptr;
+    if (!progressShown_) return;
+    progressShown_ = false;
+    if (hooks.CloseProgress) hooks.CloseProgress();
+}
+
+void RadioCommands::ShowInformation() { infoDue_ = true; }
+
+void RadioCommands::SetProgressCaption(const std::string& caption) {
+    if (progressShown_ && hooks.SetProgressCaption) hooks.SetProgressCaption(caption);
+}
+
+void RadioCommands::TransferEnded(const TransferEnd& e) {
+    if (e.Mode != CommModeInfo) return;
+    Lock(false);
+    if (!infoDue_) return;
+    infoDue_ = false;
+    RunLater([this] {
+        if (main_.hooks.OpenDialog) main_.hooks.OpenDialog("FrmEMG", {});
+    });
+}
+
+}  // namespace rp

@@ -1,0 +1,147 @@
+// The progress and password dialogs on widgets (offscreen).
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QProgressBar>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "core/fakes.h"
+#include "core/messages.h"
+#include "radio/qt/openers.h"
+#include "radio/qt/progressdialog.h"
+#include "radio/qt/radiolink.h"
+#include "shellchecktest.h"
+
+namespace rp {
+namespace {
+
+AppData& Data() {
+    static AppData d;
+    static test::FixedTexts texts;
+    static const bool init = [] {
+        InitMessageTexts(d);
+        d.Ui.Texts = &texts;
+        d.LanguageIndex = 1;
+        return true;
+    }();
+    (void)init;
+    return d;
+}
+
+class NoCalls : public MainWindowCalls {};
+
+FormDialog* MakePassWord() {
+    static NoCalls calls;
+    return MakePassWordDialog(DialogContext{Data(), calls, nullptr});
+}
+
+const test::ShellCase kShells[] = {
+    {"FrmPassWord", [] { return MakePassWord(); }},
+    {"FrmProgress", []() -> FormDialog* { return new ProgressDialog(Data(), 1); }},
+};
+RP_SHELL_CONTROL_CHECK(TransferShells, kShells);
+
+TEST(ProgressDialogQt, OnlyTheTransfersEndClosesIt) {
+    ProgressDialog dlg(Data(), 2);
+    dlg.open();
+    ASSERT_TRUE(dlg.isVisible());
+    auto* bar = dlg.findChild<QProgressBar*>("ProgressBar1");
+    EXPECT_FALSE(bar->isTextVisible());
+    EXPECT_EQ(dlg.findChild<QLabel*>("Label2")->text(), "0%");
+    dlg.SetProgressValue(41);
+    dlg.SetProgressValue(42);
+    std::vector<int> shown;
+    QObject::connect(&dlg, &ProgressDialog::valueShown, [&](int v) { shown.push_back(v); });
+    QApplication::processEvents();
+    EXPECT_EQ(shown, std::vector<int>{42});  // one paint for both
+    EXPECT_EQ(bar->value(), 42);
+    EXPECT_EQ(dlg.findChild<QLabel*>("Label2")->text(), "42%");
+    QTest::keyClick(&dlg, Qt::Key_Escape);
+    dlg.close();
+    dlg.reject();
+    QApplication::processEvents();
+    EXPECT_TRUE(dlg.isVisible());
+    dlg.Finish();
+    EXPECT_FALSE(dlg.isVisible());
+}
+
+TEST(PassWordDialogQt, MasksWithAsterisks) {
+    Data().InputPassWord = "ab";
+    std::unique_ptr<FormDialog> dlg(MakePassWord());
+    auto* edit = dlg->findChild<QLineEdit*>("Text1");
+    EXPECT_EQ(edit->displayText(), "**");
+    EXPECT_EQ(edit->maxLength(), 4);
+    QTest::keyClicks(edit, "cdef");
+    EXPECT_EQ(edit->text(), "abcd");
+}
+
+}  // namespace
+}  // namespace rp
+
+namespace rp {
+namespace {
+
+class Answers : public QuestionAnswers {
+public:
+    std::vector<std::string> got;
+    void OnRetryAnswer(bool retry) override { got.push_back(retry ? "retry" : "cancel"); }
+    void OnPassWordAnswer(bool ok, const std::string& text) override {
+        got.push_back(std::string(ok ? "ok " : "cancel ") + text);
+    }
+};
+
+// The questions open after the asking handler has returned, answer once,
+// and a question the engine closed answers nothing.
+TEST(QuestionPortQt, OpensLaterAnswersOnceAndClosesQuietly) {
+    NoCalls calls;
+    QWidget owner;
+    QtQuestionPort port(Data(), calls, [&] { return &owner; });
+    Answers a;
+    port.Connect(&a);
+
+    port.AskRetry();
+    EXPECT_EQ(port.OpenQuestion(), nullptr);  // not from inside the handler
+    QApplication::processEvents();
+    auto* box = qobject_cast<QMessageBox*>(port.OpenQuestion());
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->parentWidget(), &owner);
+    box->button(QMessageBox::Retry)->click();
+    QApplication::processEvents();
+    EXPECT_EQ(a.got, std::vector<std::string>{"retry"});
+
+    port.AskRetry();
+    QApplication::processEvents();
+    ASSERT_NE(port.OpenQuestion(), nullptr);
+    port.CloseQuestion();
+    QApplication::processEvents();
+    EXPECT_EQ(port.OpenQuestion(), nullptr);
+
+    Data().InputPassWord = "12";
+    port.AskPassWord("12");
+    QApplication::processEvents();
+    auto* dlg = qobject_cast<QDialog*>(port.OpenQuestion());
+    ASSERT_NE(dlg, nullptr);
+    EXPECT_EQ(dlg->findChild<QLineEdit*>("Text1")->text(), "12");
+    port.CloseQuestion();
+    QApplication::processEvents();
+    EXPECT_EQ(port.OpenQuestion(), nullptr);
+
+    port.AskPassWord("12");
+    QApplication::processEvents();
+    dlg = qobject_cast<QDialog*>(port.OpenQuestion());
+    ASSERT_NE(dlg, nullptr);
+    auto* edit = dlg->findChild<QLineEdit*>("Text1");
+    edit->selectAll();
+    QTest::keyClicks(edit, "abc");
+    QTest::mouseClick(dlg->findChild<QPushButton*>("CommandOK"), Qt::LeftButton);
+    QApplication::processEvents();
+    EXPECT_EQ(a.got, (std::vector<std::string>{"retry", "ok abc"}));
+    port.Disconnect(&a);
+}
+
+}  // namespace
+}  // namespace rp
