@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSettings>
@@ -510,8 +511,8 @@ TEST_F(RadioWindowTest, InformationReadWithoutRadioAndClosedDuringIt) {
     EXPECT_TRUE(Action("mnuFileNew")->isEnabled());
 }
 
-// Factory mode: the test-data entry shows; a write carries the entered
-// block and a read brings the radio's back.
+// Factory mode: the test-data entry shows; a write carries the block entered
+// in its dialog and a read brings the radio's back.
 TEST_F(RadioWindowTest, FactoryModeReadAndWriteCarryTheTestBlock) {
     MakeRadio();
     Serve();
@@ -522,10 +523,24 @@ TEST_F(RadioWindowTest, FactoryModeReadAndWriteCarryTheTestBlock) {
     for (const TreeNode& n : win().form().TreeNodes()) n14 |= n.key == "N14";
     EXPECT_TRUE(n14);
 
+    // The block is entered in the test-data dialog, opened from its menu entry.
     std::array<Byte, 32> entered{};
     for (int i = 0; i < 32; ++i) entered[static_cast<std::size_t>(i)] = static_cast<Byte>(0x40 + i);
-    std::copy(entered.begin(), entered.end(), d().TestDataBuf.begin());
-    d().TestDataOrigin = AppData::TestDataSource::Entry;
+    Trigger("mnuTestData");
+    QDialog* dlg = FindModal<QDialog>("FrmTestData");
+    ASSERT_NE(dlg, nullptr);
+    for (int i = 2; i <= 16; ++i) {
+        auto* box = dlg->findChild<QLineEdit*>(QString("Text1_%1").arg(i));
+        ASSERT_NE(box, nullptr) << i;
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClicks(box, QString("%1").arg(0x40 + i, 2, 16).toLower());
+    }
+    QPointer<QDialog> open(dlg);
+    QTest::mouseClick(dlg->findChild<QPushButton*>("CommandOK"), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !open || !open->isVisible(); }, 5000));
+    EXPECT_EQ(d().TestDataOrigin, AppData::TestDataSource::Entry);
+    for (int i = 2; i <= 16; ++i) EXPECT_EQ(d().TestDataBuf[static_cast<std::size_t>(i)], entered[static_cast<std::size_t>(i)]) << i;
     Trigger("MnuProWrite");
     ASSERT_TRUE(WaitIdle());
     ASSERT_TRUE(WaitText(Text(2005)));
