@@ -1,6 +1,7 @@
 // The bank dialog on real widgets (offscreen): a list's choice is its
 // selected item, List1 rebuilds on every pick, and no key presses OK.
 #include <QApplication>
+#include <QDir>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -103,6 +104,8 @@ TEST_F(BankDialog, FocusAloneChoosesNothingAndEveryClickRebuilds) {
     // ...until the same bank is clicked again.
     ClickItem("List1", 0);
     EXPECT_EQ(Items(List("List2")), (QStringList{"Channel 0", "Channel 1"}));
+    QDir().mkpath(QString(RP_BINARY_DIR) + "/screenshots");
+    EXPECT_TRUE(dlg->grab().save(QString(RP_BINARY_DIR) + "/screenshots/FrmBank.png"));
 
     // A key in the bank list chooses as well.
     Key(List("List1"), Qt::Key_Down);

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QPushButton>
@@ -119,6 +120,13 @@ TEST_F(ChBatchDialog, OpensWithTheRulesRunOnTheWidgets) {
     for (const char* name : {"Combo1_9", "Combo1_14", "Check1_1", "Text2_10", "Check2_15"})
         EXPECT_TRUE(W_(name)->isHidden()) << name;
     for (QPushButton* b : dlg->findChildren<QPushButton*>()) EXPECT_FALSE(b->autoDefault()) << b->objectName().toStdString();
+
+    const QString shots = QString(RP_BINARY_DIR) + "/screenshots/";
+    QDir().mkpath(shots);
+    EXPECT_TRUE(dlg->grab().save(shots + "FrmCHBatch.png"));
+    W_<QPushButton>("CommandFun")->click();
+    QApplication::processEvents();
+    EXPECT_TRUE(dlg->grab().save(shots + "FrmCHBatch-functions.png"));
 }
 
 TEST_F(ChBatchDialog, AChoiceBoxHidesAndShowsItsRowAndRewritesTheFile) {
