@@ -3,7 +3,6 @@
 // under its label; OK and Cancel below. The binder mirrors the form and
 // reports the picks (a list's chosen item is its selected one).
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -11,18 +10,12 @@
 
 #include "channels/frmbank.h"
 #include "channels/qt/openers.h"
+#include "widgets/shellparts.h"
 #include "widgets/twips.h"
 
 namespace rp {
 
 namespace {
-
-template <class W>
-W* Named(QWidget* parent, const std::string& name) {
-    auto* w = new W(parent);
-    w->setObjectName(QString::fromStdString(name));
-    return w;
-}
 
 void BuildShell(FormDialog& dlg) {
     auto list = [&](const std::string& n, int widthTwips) {
@@ -49,14 +42,9 @@ void BuildShell(FormDialog& dlg) {
     grid->addWidget(Named<QLabel>(&dlg, "Label1_2"), 0, 3);
     grid->addWidget(list("List3", 1800), 1, 3);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(Named<QPushButton>(&dlg, "CommandOK"));
-    buttons->addWidget(Named<QPushButton>(&dlg, "CommandCancel"));
-
     auto* outer = new QVBoxLayout(&dlg);
     outer->addLayout(grid);
-    outer->addLayout(buttons);
+    outer->addLayout(RightRow({Named<QPushButton>(&dlg, "CommandOK"), Named<QPushButton>(&dlg, "CommandCancel")}));
 }
 
 }  // namespace

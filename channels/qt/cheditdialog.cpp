@@ -18,28 +18,18 @@
 #include "channels/chedit.h"
 #include "channels/cheditkeys.h"
 #include "channels/qt/openers.h"
+#include "widgets/shellparts.h"
 #include "widgets/twips.h"
 
 namespace rp {
 
 namespace {
 
-template <class W>
-W* Named(QWidget* parent, const std::string& name) {
-    auto* w = new W(parent);
-    w->setObjectName(QString::fromStdString(name));
-    return w;
-}
-
 void BuildShell(FormDialog& dlg) {
     const int listWidth = TwipsToPixelsX(&dlg, 1600);
     const int boxWidth = TwipsToPixelsX(&dlg, 1300);
     const int charWidth = TwipsToPixelsX(&dlg, 330);
-    auto label = [&](const std::string& n) {
-        auto* l = Named<QLabel>(&dlg, n);
-        l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        return l;
-    };
+    auto label = [&](const std::string& n) { return SideLabel(&dlg, n); };
     auto list = [&](const std::string& n) {
         auto* c = Named<QComboBox>(&dlg, n);
         c->setMinimumWidth(listWidth);
@@ -134,11 +124,6 @@ void BuildShell(FormDialog& dlg) {
     bank->setFixedWidth(TwipsToPixelsX(&dlg, 1300));
     bank->setMinimumHeight(TwipsToPixelsY(&dlg, 2400));
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(Named<QPushButton>(&dlg, "CommandOK"));
-    buttons->addWidget(Named<QPushButton>(&dlg, "CommandCancel"));
-
     auto* body = new QHBoxLayout;
     body->addLayout(grid, 1);
     auto* side = new QVBoxLayout;
@@ -147,7 +132,7 @@ void BuildShell(FormDialog& dlg) {
     body->addLayout(side);
     auto* outer = new QVBoxLayout(&dlg);
     outer->addLayout(body);
-    outer->addLayout(buttons);
+    outer->addLayout(RightRow({Named<QPushButton>(&dlg, "CommandOK"), Named<QPushButton>(&dlg, "CommandCancel")}));
 }
 
 // Widget mechanics the form asks for: the whole text selected on entering a

@@ -1,14 +1,12 @@
 // The port dialog's shell: the caption and the list in one row, OK and
 // Cancel below.
-#include <QAbstractItemView>
-#include <QComboBox>
 #include <QHBoxLayout>
-#include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include "radio/frmcomset.h"
 #include "radio/qt/openers.h"
+#include "radio/qt/portrow.h"
 #include "widgets/shellparts.h"
 #include "widgets/twips.h"
 
@@ -20,13 +18,8 @@ FormDialog* MakeFrmComSet(const DialogContext& c, PortListProvider& ports) {
     f.Form_Load();
     auto* dlg = new FormDialog(std::move(form), c.parent);
 
-    auto* row = new QHBoxLayout;
+    QHBoxLayout* row = PortRow(dlg, 3600, f.ListDroppedDown);
     row->setSpacing(TwipsToPixelsX(dlg, 120));
-    row->addWidget(SideLabel(dlg, "Label1"));
-    auto* list = Named<QComboBox>(dlg, "Combo1");
-    list->setMinimumWidth(TwipsToPixelsX(dlg, 3600));
-    list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    row->addWidget(list, 1);
 
     auto* top = new QVBoxLayout(dlg);
     top->addLayout(row);
@@ -34,9 +27,6 @@ FormDialog* MakeFrmComSet(const DialogContext& c, PortListProvider& ports) {
     top->addLayout(RightRow({Named<QPushButton>(dlg, "CommandOK"), Named<QPushButton>(dlg, "CommandCancel")}));
     top->setSizeConstraint(QLayout::SetFixedSize);
 
-    // A rebuild would close the open list under the user's pointer.
-    QPointer<QComboBox> guard(list);
-    f.ListDroppedDown = [guard] { return guard && guard->view() && guard->view()->isVisible(); };
     dlg->Bind();
     return dlg;
 }

@@ -2,9 +2,6 @@
 // buttons, with the window's own serial port and reply timer. Its messages
 // are shown from a queued call, never inside the serial or timer event that
 // posted them, and received bytes are dropped while one is open.
-#include <QAbstractItemView>
-#include <QComboBox>
-#include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -14,6 +11,7 @@
 #include "platform/serialtransport.h"
 #include "radio/loadfrmlink.h"
 #include "radio/qt/openers.h"
+#include "radio/qt/portrow.h"
 #include "widgets/shellparts.h"
 #include "widgets/twips.h"
 
@@ -61,20 +59,11 @@ FormDialog* MakeLoadFrmLink(const DialogContext& c, PortListProvider& ports) {
     auto* text = Named<QPlainTextEdit>(dlg, "Text1");
     text->setMinimumSize(TwipsToPixelsX(dlg, 4800), TwipsToPixelsY(dlg, 1800));
 
-    auto* row = new QHBoxLayout;
-    row->addWidget(SideLabel(dlg, "Label1"));
-    auto* list = Named<QComboBox>(dlg, "Combo1");
-    list->setMinimumWidth(TwipsToPixelsX(dlg, 3000));
-    list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    row->addWidget(list, 1);
-
     auto* top = new QVBoxLayout(dlg);
     top->addWidget(text);
-    top->addLayout(row);
+    top->addLayout(PortRow(dlg, 3000, f.ListDroppedDown));
     top->addLayout(RightRow({Named<QPushButton>(dlg, "Command1"), Named<QPushButton>(dlg, "Command2")}));
 
-    QPointer<QComboBox> guard(list);
-    f.ListDroppedDown = [guard] { return guard && guard->view() && guard->view()->isVisible(); };
     FormBinder& binder = dlg->Bind();
     QPointer<FormBinder> b(&binder);
     f.RunEvent = [b](const std::function<void()>& event) {

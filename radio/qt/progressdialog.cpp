@@ -6,6 +6,7 @@
 #include <QProgressBar>
 #include <QTimer>
 
+#include "widgets/shellparts.h"
 #include "widgets/twips.h"
 
 namespace rp {
@@ -15,17 +16,13 @@ ProgressDialog::ProgressDialog(AppData& d, long commMode, QWidget* parent)
     progressForm().Form_Load();
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     auto* lay = new QGridLayout(this);
-    auto* bar = new QProgressBar(this);
-    bar->setObjectName("ProgressBar1");
+    auto* bar = Named<QProgressBar>(this, "ProgressBar1");
     bar->setRange(0, 100);
     bar->setTextVisible(false);  // Label2 shows the percentage
     bar->setMinimumWidth(TwipsToPixelsX(this, 4200));
     // Label1 ends just before Label2.
-    auto* label1 = new QLabel(this);
-    label1->setObjectName("Label1");
-    label1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    auto* label2 = new QLabel(this);
-    label2->setObjectName("Label2");
+    QLabel* label1 = SideLabel(this, "Label1");
+    auto* label2 = Named<QLabel>(this, "Label2");
     label2->setMinimumWidth(TwipsToPixelsX(this, 600));
     lay->addWidget(bar, 0, 0, 1, 2);
     lay->addWidget(label1, 1, 0);

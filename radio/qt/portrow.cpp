@@ -1,0 +1,25 @@
+#include "radio/qt/portrow.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QPointer>
+
+#include "widgets/shellparts.h"
+#include "widgets/twips.h"
+
+namespace rp {
+
+QHBoxLayout* PortRow(QWidget* dlg, int widthTwips, std::function<bool()>& droppedDown) {
+    auto* row = new QHBoxLayout;
+    row->addWidget(SideLabel(dlg, "Label1"));
+    auto* list = Named<QComboBox>(dlg, "Combo1");
+    list->setMinimumWidth(TwipsToPixelsX(dlg, widthTwips));
+    list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    row->addWidget(list, 1);
+    QPointer<QComboBox> guard(list);
+    droppedDown = [guard] { return guard && guard->view() && guard->view()->isVisible(); };
+    return row;
+}
+
+}  // namespace rp
