@@ -13,6 +13,7 @@
 #include "core/numtext.h"
 #include "core/repair.h"
 #include "mainwindow/formlanguage.h"
+#include "mainwindow/taborder.h"
 #include "mainwindow/textkeys.h"
 #include "mainwindow/tonetables.h"
 
@@ -846,19 +847,11 @@ void FrmCHEdit::CommandCancel_Click() { Unload(); }
 // ---- input --------------------------------------------------------------------------
 
 void FrmCHEdit::FocusNext(const std::string& from) {
-    const std::vector<std::string>& order = ChEditTabOrder();
-    const int size = static_cast<int>(order.size());
-    int at = -1;
-    for (int i = 0; i < size; ++i)
-        if (order[static_cast<std::size_t>(i)] == from) at = i;
-    for (int step = 1; step <= size; ++step) {
-        const std::string& next = order[static_cast<std::size_t>((at + step + size) % size)];
-        const ControlState& c = C(next);
-        if (c.visible && c.enabled) {
-            State().focus = next;
-            return;
-        }
-    }
+    const std::string next = NextFocusInOrder(ChEditTabOrder(), from, [this](const std::string& name) {
+        const ControlState& c = C(name);
+        return c.visible && c.enabled;
+    });
+    if (!next.empty()) State().focus = next;
 }
 
 namespace {

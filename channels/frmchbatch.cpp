@@ -7,6 +7,7 @@
 #include "core/language.h"
 #include "core/numtext.h"
 #include "mainwindow/formlanguage.h"
+#include "mainwindow/taborder.h"
 #include "mainwindow/textkeys.h"
 #include "mainwindow/tonetables.h"
 
@@ -575,21 +576,13 @@ bool FrmCHBatch::IsShownNow(const std::string& control) const {
 }
 
 void FrmCHBatch::FocusNext(const std::string& from) {
-    const std::vector<std::string>& order = BatchTabOrder();
-    const int size = static_cast<int>(order.size());
-    int at = -1;
-    for (int i = 0; i < size; ++i)
-        if (order[static_cast<std::size_t>(i)] == from) at = i;
-    for (int step = 1; step <= size; ++step) {
-        const std::string& next = order[static_cast<std::size_t>((at + step + size) % size)];
-        const ControlState& c = C(next);
+    const std::string next = NextFocusInOrder(BatchTabOrder(), from, [this](const std::string& name) {
+        const ControlState& c = C(name);
         // Of an option group, Tab reaches the chosen button only.
-        if (c.kind == ControlKind::OptionButton && c.value != 1) continue;
-        if (c.enabled && IsShownNow(next)) {
-            State().focus = next;
-            return;
-        }
-    }
+        if (c.kind == ControlKind::OptionButton && c.value != 1) return false;
+        return c.enabled && IsShownNow(name);
+    });
+    if (!next.empty()) State().focus = next;
 }
 
 // ---- dispatch -------------------------------------------------------------------------------
