@@ -6,6 +6,10 @@
 
 namespace rp {
 
+namespace {
+constexpr int kRescanMs = 1000;
+}
+
 std::string ShowComPortList(ControlState& list, PortListProvider& ports, const std::string& savedDevice,
                             const std::string& keep) {
     const std::vector<PortInfo> entries = PortEntries(ports, savedDevice);
@@ -21,6 +25,21 @@ std::string ShowComPortList(ControlState& list, PortListProvider& ports, const s
     if (list.items != items) list.items = std::move(items);
     SetListIndex(list, chosen);
     return list.SelectedItem();
+}
+
+void AddComPortRescanTimer(FormState& s) {
+    ControlState& t = s.Add("ReShowComPortTimer", ControlKind::Timer);
+    t.max = kRescanMs;
+    t.enabled = false;
+}
+
+void StoreComPortChoice(AppData& d, const std::string& chosen) {
+    if (chosen.empty()) {
+        d.ComDevice.clear();
+        d.ComPortNumber = 0;
+    } else {
+        SaveComPortChoice(d, chosen);
+    }
 }
 
 }  // namespace rp

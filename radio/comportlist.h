@@ -1,9 +1,10 @@
 #pragma once
 // The serial-port list of the port dialog and the link-test window: a
 // combo box's state filled from the port-list provider, with one entry kept
-// chosen across rebuilds.
+// chosen across rebuilds, its rescan timer, and the choice stored.
 #include <string>
 
+#include "core/appdata.h"
 #include "link/ports.h"
 #include "mainwindow/formstate.h"
 
@@ -16,5 +17,14 @@ namespace rp {
 // shell that mirrors the state rebuilds its list only then.
 std::string ShowComPortList(ControlState& list, PortListProvider& ports, const std::string& savedDevice,
                             const std::string& keep);
+
+// Adds the list's rescan timer, ReShowComPortTimer: every second, off until
+// the form turns it on.
+void AddComPortRescanTimer(FormState& s);
+
+// Stores the chosen entry for the next transfer: nothing chosen is no port
+// (ComDevice "", ComPortNumber 0) and the settings file is not written;
+// else SaveComPortChoice.
+void StoreComPortChoice(AppData& d, const std::string& chosen);
 
 }  // namespace rp

@@ -6,19 +6,13 @@
 
 namespace rp {
 
-namespace {
-constexpr int kRescanMs = 1000;
-}
-
 FrmComSet::FrmComSet(AppData& d, PortListProvider& ports) : Form("FrmComSet"), d_(d), ports_(ports) {
     FormState& s = State();
     s.Add("Label1", ControlKind::Label);
     s.Add("Combo1", ControlKind::ComboBox);
     s.Add("CommandOK", ControlKind::Button);
     s.Add("CommandCancel", ControlKind::Button);
-    ControlState& t = s.Add("ReShowComPortTimer", ControlKind::Timer);
-    t.max = kRescanMs;
-    t.enabled = false;
+    AddComPortRescanTimer(s);
 }
 
 void FrmComSet::Form_Load() {
@@ -40,13 +34,7 @@ void FrmComSet::FillList(const std::string& keep) {
 void FrmComSet::Combo1_Click() { PortID = C("Combo1").SelectedItem(); }
 
 void FrmComSet::CommandOK_Click() {
-    const std::string chosen = C("Combo1").SelectedItem();
-    if (chosen.empty()) {
-        d_.ComDevice.clear();
-        d_.ComPortNumber = 0;
-    } else {
-        SaveComPortChoice(d_, chosen);
-    }
+    StoreComPortChoice(d_, C("Combo1").SelectedItem());
     Form_Unload();
     Unload();
 }

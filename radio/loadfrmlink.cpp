@@ -6,7 +6,6 @@
 namespace rp {
 
 namespace {
-constexpr int kRescanMs = 1000;
 constexpr int kCloseDelayMs = 100;
 }  // namespace
 
@@ -24,9 +23,7 @@ LoadFrmLink::LoadFrmLink(AppData& d, PortListProvider& ports, Transport& port, R
     s.Add("Combo1", ControlKind::ComboBox);
     s.Add("Command1", ControlKind::Button).text = "&OK";
     s.Add("Command2", ControlKind::Button).text = "&Cancel";
-    ControlState& rescan = s.Add("ReShowComPortTimer", ControlKind::Timer);
-    rescan.max = kRescanMs;
-    rescan.enabled = false;
+    AddComPortRescanTimer(s);
     ControlState& end = s.Add("EndTimer", ControlKind::Timer);
     end.max = kCloseDelayMs;
     end.enabled = false;
@@ -53,25 +50,18 @@ void LoadFrmLink::LoadLinkFormText() {
 }
 
 void LoadFrmLink::FillList() {
-    const std::string chosen = ShowComPortList(C("Combo1"), ports_, d_.ComDevice, d_.ComDevice);
-    d_.ComDevice = chosen;
-    d_.ComPortNumber = static_cast<Integer>(ComPortNumberOf(chosen, d_.ComPortNumber));
+    UsePort(ShowComPortList(C("Combo1"), ports_, d_.ComDevice, d_.ComDevice));
 }
 
-void LoadFrmLink::Combo1_Click() {
-    const std::string chosen = C("Combo1").SelectedItem();
+void LoadFrmLink::Combo1_Click() { UsePort(C("Combo1").SelectedItem()); }
+
+void LoadFrmLink::UsePort(const std::string& chosen) {
     d_.ComDevice = chosen;
     d_.ComPortNumber = static_cast<Integer>(ComPortNumberOf(chosen, d_.ComPortNumber));
 }
 
 void LoadFrmLink::Command1_Click() {
-    const std::string chosen = C("Combo1").SelectedItem();
-    if (chosen.empty()) {
-        d_.ComDevice.clear();
-        d_.ComPortNumber = 0;
-    } else {
-        SaveComPortChoice(d_, chosen);
-    }
+    StoreComPortChoice(d_, C("Combo1").SelectedItem());
     link_.Run();
 }
 

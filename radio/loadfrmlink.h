@@ -58,6 +58,9 @@ private:
     void OnPortLost() override;
     void Dispatch(const std::function<void()>& event);
     void FillList();
+    // ComDevice and ComPortNumber follow `chosen`; the settings file is not
+    // written.
+    void UsePort(const std::string& chosen);
 
     AppData& d_;
     PortListProvider& ports_;
