@@ -4,47 +4,21 @@
 #include <QApplication>
 #include <QListWidget>
 #include <QPushButton>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "app/openers.h"
+#include "app/appfixture.h"
 #include "channels/frmbank.h"
-#include "mainwindow/mainfixture.h"
-#include "mainwindow/qt/mainwindow.h"
 
 namespace rp {
 namespace {
 
-class BankFromMenu : public ::testing::Test {
+class BankFromMenu : public test::MainWindowWithDialogs {
 protected:
-    QTemporaryDir settings;
-    test::StartedProgram p;
-    AppData& d = p.d;
-    DialogOpeners openers;
-    std::unique_ptr<MainWindow> w;
-
-    void SetUp() override {
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
-        RegisterAllDialogs(openers);
-        w = std::make_unique<MainWindow>(d, openers);
-        d.Ui.View = w.get();
-        w->Load();
-        w->show();
-        QApplication::setActiveWindow(w.get());
-        ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
-    }
-    void TearDown() override {
-        openers.CloseAll();
-        d.Ui.View = Seams().View;
-        w.reset();
-    }
     FormDialog* Open() {
         w->findChild<QAction*>("MnuViewBankChannel")->trigger();
         QApplication::processEvents();
-        const auto open = openers.OpenDialogs();
-        return open.empty() ? nullptr : qobject_cast<FormDialog*>(open.front());
+        return Dialog();
     }
     TextGrid& Grid() { return w->form().GridAt(0); }
 };

@@ -4,48 +4,18 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QPushButton>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "app/openers.h"
+#include "app/appfixture.h"
 #include "channels/batchfun.h"
 #include "core/channelstore.h"
-#include "mainwindow/mainfixture.h"
-#include "mainwindow/qt/mainwindow.h"
 
 namespace rp {
 namespace {
 
-class ChBatchFromMenu : public ::testing::Test {
+class ChBatchFromMenu : public test::MainWindowWithDialogs {
 protected:
-    QTemporaryDir settings;
-    test::StartedProgram p;
-    AppData& d = p.d;
-    DialogOpeners openers;
-    std::unique_ptr<MainWindow> w;
-
-    void SetUp() override {
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
-        RegisterAllDialogs(openers);
-        w = std::make_unique<MainWindow>(d, openers);
-        d.Ui.View = w.get();
-        w->Load();
-        w->resize(1000, 600);
-        w->show();
-        QApplication::setActiveWindow(w.get());
-        ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
-    }
-    void TearDown() override {
-        openers.CloseAll();
-        d.Ui.View = Seams().View;
-        w.reset();
-    }
-    FormDialog* Dialog() {
-        const auto open = openers.OpenDialogs();
-        return open.empty() ? nullptr : qobject_cast<FormDialog*>(open.front());
-    }
     void ClickOn(QWidget* dlg, const char* name) {
         auto* b = dlg->findChild<QAbstractButton*>(name);
         ASSERT_TRUE(b) << name;

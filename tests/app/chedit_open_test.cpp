@@ -4,54 +4,24 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "app/openers.h"
+#include "app/appfixture.h"
 #include "channels/chedit.h"
 #include "core/channelstore.h"
-#include "mainwindow/mainfixture.h"
-#include "mainwindow/qt/mainwindow.h"
 
 namespace rp {
 namespace {
 
-class ChEditFromGrid : public ::testing::Test {
+class ChEditFromGrid : public test::MainWindowWithDialogs {
 protected:
-    QTemporaryDir settings;
-    test::StartedProgram p;
-    AppData& d = p.d;
-    DialogOpeners openers;
-    std::unique_ptr<MainWindow> w;
-
-    void SetUp() override {
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
-        RegisterAllDialogs(openers);
-        w = std::make_unique<MainWindow>(d, openers);
-        d.Ui.View = w.get();
-        w->Load();
-        w->resize(1000, 600);
-        w->show();
-        QApplication::setActiveWindow(w.get());
-        ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
-    }
-    void TearDown() override {
-        openers.CloseAll();
-        d.Ui.View = Seams().View;
-        w.reset();
-    }
     void DoubleClickCell(int row, int col) {
         TextGridView* g = w->grid(0);
         g->scrollTo(g->GridModel()->IndexOf(row, col));
         const QPoint pt = g->CellRect(row, col).center();
         QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, pt);
         QTest::mouseDClick(g->viewport(), Qt::LeftButton, {}, pt);
-    }
-    FormDialog* Dialog() {
-        const auto open = openers.OpenDialogs();
-        return open.empty() ? nullptr : qobject_cast<FormDialog*>(open.front());
     }
     std::string Cell(int row, int col) { return w->form().GridAt(0).Text(row, col); }
 };

@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "app/appfixture.h"
 #include "app/program.h"
 #include "core/datafiles.h"
 #include "core/defaults.h"
@@ -27,27 +28,6 @@ namespace {
 namespace fs = std::filesystem;
 
 const std::string kBin = std::string(RP_BINARY_DIR) + "/bin";
-
-void IsolateSettingsStore() {
-    static QTemporaryDir dir;
-    static const bool isolated = [] {
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
-        return true;
-    }();
-    (void)isolated;
-    QSettings("KEVRA_8R", "KEVRA_8R").remove("Settings");
-}
-
-class FakePorts : public PortListProvider {
-public:
-    std::vector<PortInfo> ports;
-    std::vector<PortInfo> Ports() override { return ports; }
-    bool Exists(const std::string& p) override {
-        for (const auto& i : ports)
-            if (i.Path == p || i.SystemPath == p) return true;
-        return false;
-    }
-};
 
 std::vector<MainWindow*> MainWindows() {
     std::vector<MainWindow*> v;
@@ -67,10 +47,10 @@ protected:
     test::TempFolder tmp;
     test::RecordingNotifier notes;
     test::ScriptedFileChooser files;
-    FakePorts ports;
+    test::FakePorts ports;
     std::unique_ptr<Program> program;
 
-    void SetUp() override { IsolateSettingsStore(); }
+    void SetUp() override { test::IsolateSettingsStore(); }
     void TearDown() override {
         program.reset();
         QApplication::processEvents();
@@ -80,24 +60,13 @@ protected:
         fs::create_directories(fs::path(tmp / rel).parent_path());
         fs::copy(kBin + "/" + rel, tmp / rel, fs::copy_options::recursive);
     }
-    void ShipLanguageFiles() {
-        Ship("language/english.ini");
-        Ship("language/chinese.ini");
-    }
+    void ShipLanguageFiles() { test::ShipLanguageFiles(tmp); }
     Program& Start(StartupHooks hooks = {}) {
-        if (!hooks.LanguageIndex) hooks.LanguageIndex = 1;
-        ProgramOptions o;
-        o.appFolder = tmp.path();
-        o.userConfigDir = tmp / "user";
-        o.ports = &ports;
-        o.files = &files;
-        program = std::make_unique<Program>(&notes, std::move(hooks), o);
+        program = test::ProgramIn(tmp, &notes, ports, files, std::move(hooks));
         program->Start();
         return *program;
     }
-    bool WaitForMainWindow(int ms = 5000) {
-        return QTest::qWaitFor([&] { return program->window() && program->window()->isVisible(); }, ms);
-    }
+    bool WaitForMainWindow(int ms = 5000) { return test::WaitForMainWindow(*program, ms); }
     void ClickSplash() {
         ASSERT_NE(program->splash(), nullptr);
         QTest::mouseClick(program->splash()->findChild<QLabel*>("picLogo"), Qt::LeftButton);

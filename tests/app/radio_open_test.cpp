@@ -11,8 +11,7 @@
 #include <QTreeWidgetItemIterator>
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
+#include "app/appfixture.h"
 #include "app/program.h"
 #include "core/fakes.h"
 #include "core/tempfolder.h"
@@ -21,29 +20,18 @@
 namespace rp {
 namespace {
 
-namespace fs = std::filesystem;
-
-class ListedPorts : public PortListProvider {
-public:
-    std::vector<PortInfo> ports;
-    std::vector<PortInfo> Ports() override { return ports; }
-    bool Exists(const std::string&) override { return false; }
-};
-
 class RadioFromMain : public ::testing::Test {
 protected:
     QTemporaryDir store;
     test::TempFolder tmp;
     test::RecordingNotifier notes;
     test::ScriptedFileChooser files;
-    ListedPorts ports;
+    test::FakePorts ports;
     std::unique_ptr<Program> program;
 
     void SetUp() override {
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, store.path());
-        const std::string bin = std::string(RP_BINARY_DIR) + "/bin/";
-        fs::create_directories(tmp / "language");
-        for (const char* f : {"language/english.ini", "language/chinese.ini"}) fs::copy(bin + f, tmp / f);
+        test::ShipLanguageFiles(tmp);
     }
     void TearDown() override {
         if (program) program->openers().CloseAll();
@@ -51,16 +39,9 @@ protected:
         QApplication::processEvents();
     }
     MainWindow& Start() {
-        StartupHooks h;
-        h.LanguageIndex = 1;
-        ProgramOptions o;
-        o.appFolder = tmp.path();
-        o.userConfigDir = tmp / "user";
-        o.ports = &ports;
-        o.files = &files;
-        program = std::make_unique<Program>(&notes, std::move(h), o);
+        program = test::ProgramIn(tmp, &notes, ports, files);
         program->Start();
-        EXPECT_TRUE(QTest::qWaitFor([&] { return program->window() && program->window()->isVisible(); }, 8000));
+        EXPECT_TRUE(test::WaitForMainWindow(*program, 8000));
         return *program->window();
     }
     QTreeWidgetItem* Node(MainWindow& w, const std::string& key) {

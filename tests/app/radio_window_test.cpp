@@ -21,6 +21,7 @@
 #include <fstream>
 #include <mutex>
 
+#include "app/appfixture.h"
 #include "app/program.h"
 #include "core/channelstore.h"
 #include "core/datafiles.h"
@@ -36,26 +37,6 @@
 
 namespace rp {
 namespace {
-
-namespace fs = std::filesystem;
-
-const std::string kBin = std::string(RP_BINARY_DIR) + "/bin";
-
-void IsolateSettingsStore() {
-    static QTemporaryDir dir;
-    static const bool isolated = [] {
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
-        return true;
-    }();
-    (void)isolated;
-    QSettings("KEVRA_8R", "KEVRA_8R").remove("Settings");
-}
-
-class NoPorts : public PortListProvider {
-public:
-    std::vector<PortInfo> Ports() override { return {}; }
-    bool Exists(const std::string&) override { return false; }
-};
 
 // Records each box with whether the progress dialog was up at that moment.
 class WatchNotifier : public test::RecordingNotifier {
@@ -112,11 +93,11 @@ protected:
     test::TempFolder tmp;
     WatchNotifier notes;
     test::ScriptedFileChooser files;
-    NoPorts ports;
+    test::FakePorts ports;  // none
     std::unique_ptr<sim::PtyRadio> radio;
     std::unique_ptr<Program> program;
 
-    void SetUp() override { IsolateSettingsStore(); }
+    void SetUp() override { test::IsolateSettingsStore(); }
     void TearDown() override {
         program.reset();
         QApplication::processEvents();
@@ -132,24 +113,14 @@ protected:
     void Pause() { radio->Stop(); }
 
     void StartProgram(bool factory = false) {
-        for (const char* rel : {"language/english.ini", "language/chinese.ini"}) {
-            fs::create_directories(fs::path(tmp / rel).parent_path());
-            fs::copy(kBin + "/" + rel, tmp / rel, fs::copy_options::overwrite_existing);
-        }
+        test::ShipLanguageFiles(tmp);
         if (factory) {
             std::ofstream(tmp / kTestModeMarkerFile) << kTestModeMarkerText;
         }
-        StartupHooks h;
-        h.LanguageIndex = 1;
-        ProgramOptions o;
-        o.appFolder = tmp.path();
-        o.userConfigDir = tmp / "user";
-        o.ports = &ports;
-        o.files = &files;
-        program = std::make_unique<Program>(&notes, h, o);
+        program = test::ProgramIn(tmp, &notes, ports, files);
         program->Start();
         QTest::mouseClick(program->splash()->findChild<QLabel*>("picLogo"), Qt::LeftButton);
-        ASSERT_TRUE(QTest::qWaitFor([&] { return program->window() && program->window()->isVisible(); }, 5000));
+        ASSERT_TRUE(test::WaitForMainWindow(*program, 5000));
         notes.progressUp = [this] { return program->radio()->progress() && program->radio()->progress()->isVisible(); };
         if (radio) d().ComDevice = radio->SlavePath();
     }

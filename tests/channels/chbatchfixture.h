@@ -21,6 +21,7 @@
 #include "core/language.h"
 #include "core/messages.h"
 #include "core/tempfolder.h"
+#include "channels/formactions.h"
 #include "mainwindow/formlanguage.h"
 
 namespace rp::test {
@@ -34,7 +35,7 @@ public:
     double Next() override { return value; }
 };
 
-class ChBatchTest : public ::testing::Test {
+class ChBatchTest : public ::testing::Test, public FormActions {
 public:
     TempFolder folder;
     AppData d;
@@ -73,23 +74,7 @@ public:
         return *f;
     }
 
-    ControlState& C(const std::string& name) { return f->C(name); }
-
-    // ---- the user's actions, as a shell performs them ----
-    void Pick(const std::string& list, int index) {
-        SetListIndex(C(list), index);
-        f->Click(list);
-    }
-    void PickText(const std::string& list, const std::string& text) {
-        const auto& items = C(list).items;
-        for (std::size_t i = 0; i < items.size(); ++i)
-            if (items[i] == text) return Pick(list, static_cast<int>(i));
-        FAIL() << list << " has no item " << text;
-    }
-    void SetTick(const std::string& box, int value) {
-        C(box).value = value;
-        f->Click(box);
-    }
+    // ---- the user's actions, as a shell performs them (more in FormActions) ----
     // An option button clicked: it is chosen, the others of its group not.
     void Choose(const std::string& option) {
         const std::string group = option.substr(0, option.rfind('_'));
@@ -99,10 +84,6 @@ public:
         f->Click(option);
     }
     void Click(const std::string& button) { f->Click(button); }
-    void SetText(const std::string& box, const std::string& text) {
-        C(box).text = text;
-        f->Change(box);
-    }
     // Typed keys into the focused box: the key filter, then the character
     // at the end of the text (within the box's length), then its change.
     void Type(const std::string& keys) {
@@ -122,10 +103,9 @@ public:
         }
         SetText(box, text);
     }
-    void Focus(const std::string& control) {
-        f->State().focus = control;
-        f->GotFocus(control);
-    }
+
+protected:
+    Form& ActedOn() override { return *f; }
 };
 
 }  // namespace rp::test

@@ -18,6 +18,7 @@
 #include "core/language.h"
 #include "core/messages.h"
 #include "core/fakes.h"
+#include "channels/formactions.h"
 #include "mainwindow/formlanguage.h"
 
 namespace rp::test {
@@ -29,7 +30,7 @@ public:
     void ReShowGrid(int type, int row, int col) override { redraws.push_back({type, row, col}); }
 };
 
-class ChEditTest : public ::testing::Test {
+class ChEditTest : public ::testing::Test, public FormActions {
 public:
     AppData d;
     RecordingNotifier notes;
@@ -71,32 +72,12 @@ public:
     // Appends a memory channel at 440 MHz (its default bank joined).
     void Make(int n) { ASSERT_TRUE(AddFreDataByFre(d, n, "440")) << n; }
 
-    ControlState& C(const std::string& name) { return f->C(name); }
-
-    // ---- the user's actions ----
-    void Pick(const std::string& list, int index) {
-        SetListIndex(C(list), index);
-        f->Click(list);
-    }
-    void PickText(const std::string& list, const std::string& text) {
-        const auto& items = C(list).items;
-        for (std::size_t i = 0; i < items.size(); ++i)
-            if (items[i] == text) return Pick(list, static_cast<int>(i));
-        FAIL() << list << " has no item " << text;
-    }
-    void SetTick(const std::string& box, int value) {
-        C(box).value = value;
-        f->Click(box);
-    }
+    // ---- the user's actions (more in FormActions) ----
     // A tick in the bank list, as the shell reports it.
     void TickBank(int item, bool on) {
         C("ListBank").selected[static_cast<std::size_t>(item)] = on;
         f->ItemCheck("ListBank", item);
         f->Click("ListBank");
-    }
-    void SetText(const std::string& box, const std::string& text) {
-        C(box).text = text;
-        f->Change(box);
     }
     // One typed character: the key filter, the character into the box
     // (replacing a selection made on focus), then a pending focus move.
@@ -120,10 +101,6 @@ public:
             Focus(Next(from));
         }
     }
-    void Focus(const std::string& control) {
-        f->State().focus = control;
-        f->GotFocus(control);
-    }
     // The control the focus moves to from `control` (as Enter or Tab).
     std::string Next(const std::string& control) {
         const std::string keep = f->State().focus;
@@ -136,6 +113,9 @@ public:
     std::vector<std::string> Items(const std::string& list) { return C(list).items; }
     std::vector<std::string> Messages() const { return notes.Texts(); }
     std::string OutOfBand() { return GetLanguageString(d, 2001); }
+
+protected:
+    Form& ActedOn() override { return *f; }
 };
 
 }  // namespace rp::test

@@ -11,20 +11,16 @@
 #include "channels/cheditfixture.h"
 #include "channels/frmbank.h"
 #include "channels/qt/openers.h"
+#include "channels/qt/channeldialogfixture.h"
 #include "shellchecktest.h"
 
 namespace rp {
 namespace {
 
-class BankDialog : public test::ChEditTest {
+class BankDialog : public test::ChEditTest, public test::ChannelDialogFixture {
 protected:
-    DialogOpeners openers;
-    QPointer<QDialog> dlg;
-    bool closed = false;
-
     void SetUp() override {
         test::ChEditTest::SetUp();
-        RegisterChannelDialogs(openers);
         // Channels 1, 2, 3 in store; bank 1 holds 1 and 2.
         d.FreDataCount() = 0;
         for (int n : {1, 2, 3}) d.FreData[static_cast<std::size_t>(d.FreDataCount()++)].No = static_cast<Integer>(n);
@@ -32,18 +28,8 @@ protected:
         d.WorkData.BankCH(1, 1) = 1;
         d.WorkData.BankCH(2, 1) = 2;
     }
-    void TearDown() override {
-        if (dlg) delete dlg.data();
-        QApplication::processEvents();
-    }
-    void Show() {
-        closed = false;
-        dlg = openers.Open("FrmBank", {d, main, nullptr}, [this] { closed = true; });
-        ASSERT_TRUE(dlg);
-        dlg->show();
-        QApplication::setActiveWindow(dlg);
-        ASSERT_TRUE(QTest::qWaitForWindowActive(dlg));
-    }
+    void TearDown() override { DeleteDialog(); }
+    void Show() { OpenShown("FrmBank", d, main); }
     FrmBank& Form() { return qobject_cast<FormDialog*>(dlg.data())->FormAs<FrmBank>(); }
     QListWidget* List(const char* name) { return dlg->findChild<QListWidget*>(name); }
     QPushButton* Button(const char* name) { return dlg->findChild<QPushButton*>(name); }

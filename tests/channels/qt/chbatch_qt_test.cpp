@@ -14,45 +14,27 @@
 
 #include "channels/chbatchfixture.h"
 #include "channels/qt/openers.h"
+#include "channels/qt/channeldialogfixture.h"
 #include "shellchecktest.h"
 
 namespace rp {
 namespace {
 
-class ChBatchDialog : public test::ChBatchTest {
+class ChBatchDialog : public test::ChBatchTest, public test::ChannelDialogFixture {
 protected:
-    DialogOpeners openers;
     MainWindowCalls main;
-    QPointer<QDialog> dlg;
-    bool closed = false;
+    // Keys to the widgets, not to the plain form.
+    using test::ChannelDialogFixture::Type;
 
-    void SetUp() override {
-        test::ChBatchTest::SetUp();
-        RegisterChannelDialogs(openers);
-    }
-    void TearDown() override {
-        if (dlg) delete dlg.data();
-        QApplication::processEvents();
-    }
+    void TearDown() override { DeleteDialog(); }
 
     // Opens the dialog as the main window does; shown and active.
     void Show() {
-        closed = false;
-        dlg = openers.Open("FrmCHBatch", {d, main, nullptr}, [this] { closed = true; });
-        ASSERT_TRUE(dlg);
-        dlg->show();
-        QApplication::setActiveWindow(dlg);
-        ASSERT_TRUE(QTest::qWaitForWindowActive(dlg));
+        OpenShown("FrmCHBatch", d, main);
+        if (HasFatalFailure()) return;
         Form().SetRandomSource(&random);
     }
     FrmCHBatch& Form() { return qobject_cast<FormDialog*>(dlg.data())->FormAs<FrmCHBatch>(); }
-    template <class W = QWidget>
-    W* W_(const std::string& name) {
-        W* w = dlg->findChild<W*>(QString::fromStdString(name));
-        EXPECT_TRUE(w) << name;
-        return w;
-    }
-    QLineEdit* Edit(const std::string& name) { return W_<QLineEdit>(name); }
     // A click on a button, or on the box of a tick or option (its hit area
     // is the box and caption, not the whole widget).
     void ClickOn(const std::string& name) {
@@ -61,23 +43,11 @@ protected:
         QTest::mouseClick(w, Qt::LeftButton, {}, box ? QPoint(6, w->height() / 2) : QPoint());
         QApplication::processEvents();
     }
-    void FocusOn(const std::string& name) {
-        W_(name)->setFocus(Qt::TabFocusReason);
-        QApplication::processEvents();
-    }
     void Key(Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
         QWidget* w = QApplication::focusWidget();
         ASSERT_TRUE(w);
         QTest::keyClick(w, key, mods);
         QApplication::processEvents();
-    }
-    void Type(const std::string& text) {
-        for (char c : text) {
-            QWidget* w = QApplication::focusWidget();
-            ASSERT_TRUE(w);
-            QTest::keyClick(w, c);
-            QApplication::processEvents();
-        }
     }
     // Replaces a box's text by typing, as the user would.
     void Retype(const std::string& box, const std::string& text) {

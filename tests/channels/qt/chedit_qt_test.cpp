@@ -15,45 +15,23 @@
 
 #include "channels/cheditfixture.h"
 #include "channels/qt/openers.h"
+#include "channels/qt/channeldialogfixture.h"
 #include "shellchecktest.h"
 
 namespace rp {
 namespace {
 
-class ChEditDialog : public test::ChEditTest {
+class ChEditDialog : public test::ChEditTest, public test::ChannelDialogFixture {
 protected:
-    DialogOpeners openers;
-    QPointer<QDialog> dlg;
-    bool closed = false;
-
-    void SetUp() override {
-        test::ChEditTest::SetUp();
-        RegisterChannelDialogs(openers);
-    }
-    void TearDown() override {
-        if (dlg) delete dlg.data();
-        QApplication::processEvents();
-    }
+    void TearDown() override { DeleteDialog(); }
 
     // Opens the dialog as the main window does; shown and active.
     void Show(int kind, int n) {
         d.ShowListType = static_cast<Integer>(kind);
         d.EditChannelNo = static_cast<Integer>(n);
-        closed = false;
-        dlg = openers.Open("FrmCHEdit", {d, main, nullptr}, [this] { closed = true; });
-        ASSERT_TRUE(dlg);
-        dlg->show();
-        QApplication::setActiveWindow(dlg);
-        ASSERT_TRUE(QTest::qWaitForWindowActive(dlg));
+        OpenShown("FrmCHEdit", d, main);
     }
     FrmCHEdit& Form() { return qobject_cast<FormDialog*>(dlg.data())->FormAs<FrmCHEdit>(); }
-    template <class W = QWidget>
-    W* W_(const char* name) {
-        W* w = dlg->findChild<W*>(name);
-        EXPECT_TRUE(w) << name;
-        return w;
-    }
-    QLineEdit* Edit(const char* name) { return W_<QLineEdit>(name); }
     std::string Focused() {
         QWidget* w = QApplication::focusWidget();
         return w ? w->objectName().toStdString() : "";
@@ -64,19 +42,6 @@ protected:
         ASSERT_TRUE(w);
         QTest::keyClick(w, key, mods);
         QTest::qWait(0);
-        QApplication::processEvents();
-    }
-    void Type(const std::string& text) {
-        for (char c : text) {
-            QWidget* w = QApplication::focusWidget();
-            ASSERT_TRUE(w);
-            QTest::keyClick(w, c);
-            QApplication::processEvents();
-        }
-    }
-    void FocusOn(const char* name) {
-        QWidget* w = W_(name);
-        w->setFocus(Qt::TabFocusReason);
         QApplication::processEvents();
     }
     void Commit(QWidget* w, const QString& text) {
