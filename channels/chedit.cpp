@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "channels/cheditkeys.h"
+#include "channels/controlnames.h"
 #include "core/banks.h"
 #include "core/channelstore.h"
 #include "core/conversions.h"
@@ -883,21 +884,6 @@ void FrmCHEdit::ListBank_ItemCheck(int item) {
 }
 
 // ---- dispatch -------------------------------------------------------------------------
-
-namespace {
-// The index of a control-array element ("Combo1_10" -> 10), -1 for another name.
-int ElementIndex(const std::string& control, std::string_view array) {
-    if (control.size() <= array.size() + 1 || control.compare(0, array.size(), array) != 0 ||
-        control[array.size()] != '_')
-        return -1;
-    int v = 0;
-    for (std::size_t i = array.size() + 1; i < control.size(); ++i) {
-        if (control[i] < '0' || control[i] > '9') return -1;
-        v = v * 10 + (control[i] - '0');
-    }
-    return v;
-}
-}  // namespace
 
 void FrmCHEdit::Click(const std::string& control) {
     if (control == "CommandOK") return CommandOK_Click();

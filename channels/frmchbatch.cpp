@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "channels/batchfun.h"
+#include "channels/controlnames.h"
 #include "core/language.h"
 #include "core/numtext.h"
 #include "mainwindow/formlanguage.h"
@@ -16,19 +17,6 @@ namespace rp {
 namespace {
 
 std::string Indexed(const char* array, int index) { return std::string(array) + "_" + std::to_string(index); }
-
-// The index of a control-array element ("Combo1_10" -> 10), -1 for another name.
-int ElementIndex(std::string_view control, std::string_view array) {
-    if (control.size() <= array.size() + 1 || control.substr(0, array.size()) != array ||
-        control[array.size()] != '_')
-        return -1;
-    int v = 0;
-    for (std::size_t i = array.size() + 1; i < control.size(); ++i) {
-        if (control[i] < '0' || control[i] > '9') return -1;
-        v = v * 10 + (control[i] - '0');
-    }
-    return v;
-}
 
 constexpr std::string_view kDigits = "0123456789";
 constexpr std::string_view kAlphaNum = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
