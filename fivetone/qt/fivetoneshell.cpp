@@ -16,7 +16,7 @@
 #include "fivetone/controlnames.h"
 #include "fivetone/frm5tone.h"
 #include "fivetone/frm5tonedefts.h"
-#include "fivetone/frmspecial.h"
+#include "fivetone/callbuilder.h"
 #include "fivetone/qt/openers.h"
 #include "widgets/editorplacement.h"
 #include "widgets/gridmodel.h"

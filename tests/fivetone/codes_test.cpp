@@ -8,7 +8,7 @@
 
 #include "core/records.h"
 #include "fivetone/codes.h"
-#include "fivetone/specialcall.h"
+#include "fivetone/callcodes.h"
 
 using namespace rp;
 

@@ -20,7 +20,7 @@
 #include "fivetone/fivetonefixture.h"
 #include "fivetone/frm5tone.h"
 #include "fivetone/frm5tonedefts.h"
-#include "fivetone/frmspecial.h"
+#include "fivetone/callbuilder.h"
 #include "fivetone/qt/openers.h"
 #include "mainwindow/mainwindowcalls.h"
 #include "shellchecktest.h"

@@ -1,4 +1,4 @@
-#include "fivetone/frmspecial.h"
+#include "fivetone/callbuilder.h"
 
 #include <algorithm>
 #include <vector>
@@ -8,7 +8,7 @@
 #include "fivetone/controlnames.h"
 #include "fivetone/frm5tone.h"
 #include "fivetone/keyfilters.h"
-#include "fivetone/specialcall.h"
+#include "fivetone/callcodes.h"
 #include "fivetone/valuelists.h"
 #include "mainwindow/formlanguage.h"
 #include "mainwindow/textkeys.h"

@@ -1,4 +1,4 @@
-#include "fivetone/specialcall.h"
+#include "fivetone/callcodes.h"
 
 #include "core/listutils.h"
 #include "fivetone/codes.h"
