@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/fileio.h"
+#include "core/messages.h"
 #include "core/paths.h"
 
 namespace rp {
@@ -55,7 +56,7 @@ bool StoreBatchFunChoice(AppData& d, int index, bool ticked) {
     if (SaveBatchFunFile(d)) return true;
     if (!d.BatchFunFileReported) {
         d.BatchFunFileReported = true;
-        d.Ui.Notify->Show(LangText(d, d.Msg.MsgFileError), MsgIcon::None, MsgButtons::Ok, "");
+        ShowFileError(d);
     }
     return false;
 }

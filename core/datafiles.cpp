@@ -7,6 +7,7 @@
 #include "core/bands.h"
 #include "core/defaults.h"
 #include "core/fileio.h"
+#include "core/messages.h"
 #include "core/models.h"
 #include "core/recordio.h"
 #include "core/testdata.h"
@@ -137,10 +138,6 @@ LoadOutcome ReadDataSet(const AppData& d, const std::string& path, bool checkMod
 
 namespace {
 int ClampCount(int n) { return std::clamp(n, 0, kFreDataMax); }
-
-void ShowFileError(AppData& d) {
-    d.Ui.Notify->Show(LangText(d, d.Msg.MsgFileError), MsgIcon::None, MsgButtons::Ok, "");
-}
 }  // namespace
 
 void CopyWorkDataToFileCopy(AppData& d) {

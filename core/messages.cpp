@@ -34,4 +34,8 @@ void InitMessageTexts(AppData& d) {
     Put(m.ProgressTitleText[2], "Write data to radio", "向对讲机写入数据");
 }
 
+void ShowFileError(AppData& d) {
+    d.Ui.Notify->Show(LangText(d, d.Msg.MsgFileError), MsgIcon::None, MsgButtons::Ok, "");
+}
+
 }  // namespace rp

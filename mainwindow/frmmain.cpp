@@ -74,11 +74,23 @@ bool IsTopMenu(const std::string& name) {
 // Entries that stay usable while a transfer runs.
 bool RunsDuringTransfer(const std::string& name) { return name == "MnuViewToolBar" || name == "MnuViewStatusBar"; }
 
-// Tree nodes that run a command or open a dialog (the others show a grid).
-bool IsCommandNode(const std::string& key) {
-    static const char* const nodes[] = {"N4", "N5", "N6", "N7", "N8", "N9", "N10", "N11", "N14", "N15", "N17"};
-    return std::find(std::begin(nodes), std::end(nodes), key) != std::end(nodes);
+// Tree nodes that open a dialog, and those that run a menu entry's command.
+const std::map<std::string, std::string>& DialogOfNode() {
+    static const std::map<std::string, std::string> m = {
+        {"N4", "FrmOption"}, {"N5", "FrmDTMF"}, {"N6", "Frm2Tone"}, {"N7", "Frm5Tone"}, {"N8", "FrmCommuBook"},
+    };
+    return m;
 }
+const std::map<std::string, std::string>& MenuOfNode() {
+    static const std::map<std::string, std::string> m = {
+        {"N17", "MnuViewMSK"}, {"N9", "MnuEMg"},       {"N10", "MnuViewScan"},
+        {"N11", "MnuViewAlert"}, {"N14", "mnuTestData"}, {"N15", "MnuViewBankChannel"},
+    };
+    return m;
+}
+
+// Tree nodes that run a command or open a dialog (the others show a grid).
+bool IsCommandNode(const std::string& key) { return DialogOfNode().count(key) || MenuOfNode().count(key); }
 
 const char* const kEditors[] = {"TextFreRx", "TextFreTx", "TextName", "ComboStep", "ComboWN",
                                 "ComboPower", "ComboDe_CTC_Type", "ComboEn_CTC_Type", "ComboDe_CTCSS",
@@ -299,7 +311,7 @@ void FrmMain::LoadShowTree() {
     tree_.push_back({"N8", text(5804), "N0", false});
     tree_.push_back({"N9", text(5028), "N0", false});
     if (d.FactoryTestMode) tree_.push_back({"N14", text(8000), "N0", false});
-    for (TreeNode& n : tree_) n.enabled = !(commandsLocked_ && IsCommandNode(n.key));
+    EnableTreeNodes();
     treeSelection.clear();
     ++treeRevision;
 }
@@ -309,20 +321,13 @@ void FrmMain::tvTreeView_NodeClick(const std::string& key) {
         {"N1", {0, -1}},  {"N101", {0, ListMemory}}, {"N102", {0, ListGMRS}}, {"N103", {0, ListMURS}},
         {"N104", {0, ListWeather}}, {"N2", {1, -1}}, {"N3", {2, -1}}, {"N16", {3, -1}},
     };
-    static const std::map<std::string, std::string> dialogs = {
-        {"N4", "FrmOption"}, {"N5", "FrmDTMF"}, {"N6", "Frm2Tone"}, {"N7", "Frm5Tone"}, {"N8", "FrmCommuBook"},
-    };
-    static const std::map<std::string, std::string> menus = {
-        {"N17", "MnuViewMSK"}, {"N9", "MnuEMg"},       {"N10", "MnuViewScan"},
-        {"N11", "MnuViewAlert"}, {"N14", "mnuTestData"}, {"N15", "MnuViewBankChannel"},
-    };
     if (commandsLocked_ && IsCommandNode(key)) return;
     if (auto g = grids.find(key); g != grids.end()) {
         ShowGridType(g->second.first, g->second.second);
-    } else if (auto dl = dialogs.find(key); dl != dialogs.end()) {
+    } else if (auto dl = DialogOfNode().find(key); dl != DialogOfNode().end()) {
         CommitCellEditors();
         OpenDialog(dl->second);
-    } else if (auto m = menus.find(key); m != menus.end()) {
+    } else if (auto m = MenuOfNode().find(key); m != MenuOfNode().end()) {
         RunCommand(m->second);
     }
 }
@@ -369,8 +374,12 @@ void FrmMain::LockCommands(bool locked) {
     for (const auto& m : kMenus)
         if (!IsTopMenu(m.name) && !RunsDuringTransfer(m.name)) C(m.name).enabled = !locked;
     for (TabState& t : C("tbToolBar").tabs) t.enabled = !locked;
-    for (TreeNode& n : tree_) n.enabled = !(locked && IsCommandNode(n.key));
+    EnableTreeNodes();
     ++treeRevision;
+}
+
+void FrmMain::EnableTreeNodes() {
+    for (TreeNode& n : tree_) n.enabled = !(commandsLocked_ && IsCommandNode(n.key));
 }
 
 void FrmMain::ToggleBar(const std::string& menu, const std::string& bar) {

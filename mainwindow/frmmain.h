@@ -206,6 +206,8 @@ private:
     void OpenDialog(const std::string& name, std::function<void()> onClosed = {});
     void Act(const std::string& name);
     void ToggleBar(const std::string& menu, const std::string& bar);
+    // Command and dialog nodes disabled while the commands are locked.
+    void EnableTreeNodes();
 
     std::array<TextGrid, 4> grids_;
     std::vector<TreeNode> tree_;

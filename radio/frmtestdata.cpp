@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/listutils.h"
+#include "core/messages.h"
 #include "mainwindow/formlanguage.h"
 #include "mainwindow/textkeys.h"
 
@@ -131,10 +132,6 @@ bool FrmTestData::CheckBoxes() {
     return false;
 }
 
-void FrmTestData::ShowFileError() {
-    d_.Ui.Notify->Show(LangText(d_, d_.Msg.MsgFileError), MsgIcon::None, MsgButtons::Ok, "");
-}
-
 void FrmTestData::Command1_Click(int index) {
     FileChooserRequest r;
     r.filter = FileFilter();
@@ -143,7 +140,7 @@ void FrmTestData::Command1_Click(int index) {
         if (!chosen) return;
         // A failed load leaves the copy, the boxes and TestDataFilePath alone.
         if (!LoadTestDataFile(d_, *chosen, WorkCopy)) {
-            ShowFileError();
+            ShowFileError(d_);
             return;
         }
         ShowTestData();
@@ -153,7 +150,7 @@ void FrmTestData::Command1_Click(int index) {
         r.startPath = d_.TestDataFilePath;
         const auto chosen = d_.Ui.Files->ChooseSave(r);
         if (!chosen) return;
-        if (!SaveTestDataFile(d_, *chosen, WorkCopy)) ShowFileError();
+        if (!SaveTestDataFile(d_, *chosen, WorkCopy)) ShowFileError(d_);
     }
 }
 

@@ -49,7 +49,6 @@ private:
     // Shows the hex message and puts the focus on the box; false when a box
     // is bad.
     bool CheckBoxes();
-    void ShowFileError();
 
     AppData& d_;
 };

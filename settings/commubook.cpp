@@ -3,6 +3,7 @@
 #include "core/commbook.h"
 #include "core/fixedtext.h"
 #include "core/language.h"
+#include "core/messages.h"
 #include "mainwindow/formlanguage.h"
 #include "mainwindow/textkeys.h"
 #include "settings/bookfile.h"
@@ -161,7 +162,7 @@ bool FrmCommuBook::FreLoadBookFile(const std::string& path) {
     // Read whole into a scratch book; nothing changes unless it is complete.
     std::optional<CommBook> book = ReadBookFile(path);
     if (!book) {
-        ShowFileError();
+        ShowFileError(d_);
         return false;
     }
     d_.BookDataEdit = *book;
@@ -177,7 +178,7 @@ bool FrmCommuBook::FreLoadBookFile(const std::string& path) {
 bool FrmCommuBook::FreSaveBookFile() {
     SaveBookCell(CurBookEditRow, CurBookEditCol);
     if (WriteBookFile(d_.BookFilePath, d_.BookDataEdit)) return true;
-    ShowFileError();
+    ShowFileError(d_);
     return false;
 }
 
@@ -204,10 +205,6 @@ void FrmCommuBook::CommandOK_Click() {
 void FrmCommuBook::CommandCancel_Click() { Unload(); }
 
 void FrmCommuBook::Form_Unload() { SortCommBook(d_.WorkData.BookData); }
-
-void FrmCommuBook::ShowFileError() {
-    d_.Ui.Notify->Show(LangText(d_, d_.Msg.MsgFileError), MsgIcon::None, MsgButtons::Ok, "");
-}
 
 void FrmCommuBook::Click(const std::string& control) {
     if (control == "MSFlexGrid1") MSFlexGrid1_Click();

@@ -61,7 +61,6 @@ public:
     TextGrid* Grid(const std::string& control) override;
 
 private:
-    void ShowFileError();
     void HideEditor();
 
     AppData& d_;

@@ -1,6 +1,7 @@
 #include "settings/factoryinit.h"
 
 #include "core/listutils.h"
+#include "core/messages.h"
 #include "core/settings.h"
 #include "mainwindow/formlanguage.h"
 
@@ -30,7 +31,7 @@ void FrmInit::CommandOK_Click() {
     d_.FactoryFresFlag = static_cast<Integer>(C("Check1").value == 1 ? 1 : 0);
     // The flag rules this run even when the file cannot keep it.
     if (!WriteSetting(d_, "FactoryFres", d_.FactoryFresFlag))
-        d_.Ui.Notify->Show(LangText(d_, d_.Msg.MsgFileError), MsgIcon::None, MsgButtons::Ok, "");
+        ShowFileError(d_);
     Unload();
 }
 

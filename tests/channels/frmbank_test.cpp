@@ -202,7 +202,9 @@ TEST_F(FrmBankTest, MovesInTwoBanksSurviveSwitchesCancelDropsThemOkCommitsBoth) 
         EXPECT_EQ(Out(), (Lines{"Channel 1", "Channel 2"}));
         Press(ok ? "CommandOK" : "CommandCancel");
         EXPECT_TRUE(bank->unloadRequested);
-        if (!ok) EXPECT_EQ(d.WorkData.BankCH, live);
+        if (!ok) {
+            EXPECT_EQ(d.WorkData.BankCH, live);
+        }
     }
     EXPECT_EQ(d.WorkData.BankCH(1, 2), 4);
     EXPECT_EQ(d.WorkData.BankCH(2, 2), 1);

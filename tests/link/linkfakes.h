@@ -251,6 +251,17 @@ inline void FillCommTexts(FixedTexts& t) {
     for (int k = 2002; k <= 2008; ++k) t.entries.emplace_back(k, "T" + std::to_string(k));
 }
 
+// The data a transfer test starts from: the message tables, texts 2002..2008
+// from `texts`, English, no echo on the line, the program's own model.
+inline void SetUpLinkData(AppData& d, FixedTexts& texts) {
+    InitMessageTexts(d);
+    FillCommTexts(texts);
+    d.Ui.Texts = &texts;
+    d.LanguageIndex = 1;
+    d.NoEcho = true;
+    d.CurModel = "KEVRA8R";
+}
+
 // An engine on the fake clock against a simulated radio.
 struct EngineRig {
     AppData d;
@@ -269,13 +280,8 @@ struct EngineRig {
     explicit EngineRig(sim::SimOptions o = {})
         : radio(std::move(o)),
           engine(d, CommPorts{port, timer, messages, questions, &progress, &events}) {
-        InitMessageTexts(d);
-        FillCommTexts(texts);
-        d.Ui.Texts = &texts;
+        SetUpLinkData(d, texts);
         d.Ui.View = &view;
-        d.LanguageIndex = 1;
-        d.NoEcho = true;
-        d.CurModel = "KEVRA8R";
         d.CurBandIndex = 0;
         d.ComDevice = "/dev/fake0";
         questions.port = &port;

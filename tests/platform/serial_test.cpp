@@ -74,13 +74,8 @@ struct PtyRig {
 
     explicit PtyRig(sim::SimOptions o = {})
         : pty(std::move(o)), engine(d, CommPorts{port, timer, messages, questions, &progress, &events}) {
-        InitMessageTexts(d);
-        test::FillCommTexts(texts);
-        d.Ui.Texts = &texts;
+        test::SetUpLinkData(d, texts);
         d.Ui.View = &view;
-        d.LanguageIndex = 1;
-        d.NoEcho = true;
-        d.CurModel = "KEVRA8R";
     }
     // Opens the line and serves it; the device becomes the chosen port.
     void Up() {

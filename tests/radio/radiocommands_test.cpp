@@ -54,13 +54,8 @@ struct CommandRig {
 
     explicit CommandRig(sim::SimOptions o = {}) {
         radio = sim::SimRadio(std::move(o));
-        InitMessageTexts(d);
-        FillCommTexts(texts);
-        d.Ui.Texts = &texts;
+        SetUpLinkData(d, texts);
         d.Ui.Notify = &notes;
-        d.LanguageIndex = 1;
-        d.NoEcho = true;
-        d.CurModel = "KEVRA8R";
         d.CurBandIndex = 0;
         d.ComDevice = "/dev/fake0";
         CopyWorkDataToFileCopy(d);
