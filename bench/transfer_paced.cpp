@@ -45,7 +45,6 @@ bool RunOnce(long mode, bool paced) {
     NoQuestions questions;
     rp::test::FixedTexts texts;
     rp::test::FillCommTexts(texts);
-    port.SetPseudoTerminalPaced(paced);  // the radio paces itself at 9600 baud
     rp::CommEngine engine(d, rp::CommPorts{port, timer, messages, questions});
     rp::InitMessageTexts(d);
     d.Ui.Texts = &texts;

@@ -64,7 +64,6 @@ bool RunOnce(const fs::path& bin, const char* command, bool paced) {
     QTest::mouseClick(program.splash()->findChild<QLabel*>("picLogo"), Qt::LeftButton);
     if (!QTest::qWaitFor([&] { return program.window() && program.window()->isVisible(); }, 10000)) return false;
     program.data().ComDevice = pty.SlavePath();
-    program.radio()->transport().SetPseudoTerminalPaced(paced);  // the radio paces itself
     pty.Start();
     QElapsedTimer t;
     t.start();

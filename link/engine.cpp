@@ -90,9 +90,9 @@ void CommEngine::Post(CommMsg key, std::string addedLine, MsgIcon icon) {
     p_.Messages.Post(CommMessage{key, std::move(addedLine), icon});
 }
 
-void CommEngine::TimerOn() {
+void CommEngine::TimerOn(int ms) {
     timerOn_ = true;
-    p_.Timer.Start(kReplyTimeoutMs);
+    p_.Timer.Start(ms);
 }
 
 void CommEngine::TimerOff() {
@@ -104,8 +104,18 @@ void CommEngine::ClosePort() {
     if (p_.Port.IsOpen()) p_.Port.Close();
 }
 
+// "<device>: <the system's reason>", the line added to text 2002.
+std::string CommEngine::PortFailureLine(const std::string& fallback) const {
+    std::string reason = p_.Port.FailureReason();
+    if (reason.empty()) reason = fallback;
+    if (portDevice_.empty()) return reason;
+    return reason.empty() ? portDevice_ : portDevice_ + ": " + reason;
+}
+
 void CommEngine::ShowOpenError(OpenResult r) {
-    Post(CommMsg::PortError, r == OpenResult::AccessDenied ? LangText(d_, kDialoutText) : std::string());
+    std::string added = PortFailureLine(portDevice_.empty() ? LangText(d_, kNoPortText) : std::string());
+    if (r == OpenResult::AccessDenied) added += (added.empty() ? "" : "\n") + LangText(d_, kDialoutText);
+    Post(CommMsg::PortError, added);
 }
 
 PortSettings CommEngine::TransferSettings() const {
@@ -118,33 +128,44 @@ PortSettings CommEngine::TransferSettings() const {
 // ends as failed with its mode's text.
 void CommEngine::PortFailed() {
     if (commMode_ == CommModeIdle) return;
-    Post(CommMsg::PortError);
+    Post(CommMsg::PortError, PortFailureLine(LangText(d_, kDeviceLostText)));
     if (commMode_ == CommModeSearch) commMode_ = search_.SearchSavedMode;
     FinishComm(false, EndReason::PortLost);
 }
 
 // Every send: empty the held bytes and the receive buffer, set the awaited
-// length, note when a reply may begin to count, write, start a fresh reply
-// wait.
+// length, count the copy, note when a reply may begin to count, write, start
+// a fresh reply wait.
 bool CommEngine::Send(const Bytes& frame, int replyLen, Await what) {
     d_.EchoLen = d_.NoEcho ? 0 : static_cast<Integer>(frame.size());
     rx_.clear();
-    // The 0x0A count belongs to one frame: a repeat of the same frame (after
-    // a time-out or a 0x0A) keeps it, any other frame starts it again.
+    early_.clear();
+    // The 0x0A count and the replies owed belong to one frame: a repeat of
+    // the same frame (after a time-out or a 0x0A) adds a copy, any other
+    // frame starts again (what older frames still owed counts as lost).
     if (frame != lastFrame_) {
         resendReplies_ = 0;
-        repeatedAfterTimeout_ = false;
+        owed_ = 0;
         lastFrame_ = frame;
     }
+    ++owed_;
+    ++sends_;
     awaiting_ = what;
+    settling_ = Await::Nothing;
+    frameAcked_ = false;
     awaitLen_ = static_cast<std::size_t>(replyLen + d_.EchoLen);
-    // On a paced line the first byte of the reply cannot be complete before
-    // the frame and that byte have crossed the wire; anything earlier is left
-    // over from before. (An echoing cable, never used, shows the frame itself.)
+    // The first byte of the reply cannot be complete before the frame and
+    // that byte have crossed a paced line; anything earlier is left over
+    // from before. A whole reply well inside its wire time shows the line is
+    // not paced. (An echoing cable, never used, shows the frame itself.)
     const double byteMs = p_.Port.ByteTimeMs();
-    acceptFrom_ = byteMs > 0 && d_.EchoLen == 0
-                      ? p_.Timer.NowMs() + static_cast<double>(frame.size() + 1) * byteMs
-                      : -std::numeric_limits<double>::infinity();
+    const double now = p_.Timer.NowMs();
+    constexpr double kNever = -std::numeric_limits<double>::infinity();
+    sentAt_ = now;
+    acceptFrom_ = RuleOn() ? now + static_cast<double>(frame.size() + 1) * byteMs : kNever;
+    provenBy_ = byteMs > 0 && d_.EchoLen == 0
+                    ? now + 0.9 * static_cast<double>(frame.size() + static_cast<std::size_t>(replyLen)) * byteMs
+                    : kNever;
     const bool ok = p_.Port.IsOpen() && (p_.Port.ClearInput(), p_.Port.Write(frame));
     if (!ok && commMode_ != CommModeSearch) {
         PortFailed();
@@ -152,6 +173,17 @@ bool CommEngine::Send(const Bytes& frame, int replyLen, Await what) {
     }
     TimerOn();  // in a search a failed send just waits for its time-out
     return true;
+}
+
+bool CommEngine::RuleOn() const { return p_.Port.ByteTimeMs() > 0 && !unpaced_ && d_.EchoLen == 0; }
+
+// Only a reply of several bytes to the one copy of a frame can prove it: a
+// lone byte may be a stray, and a second copy's reply may be the first's.
+bool CommEngine::ProvesUnpaced(double now) const {
+    if (owed_ != 1 || awaiting_ == Await::Settle || now >= provenBy_) return false;
+    if (awaitLen_ < static_cast<std::size_t>(kProgramAckLen)) return false;
+    std::size_t at = 0;
+    return FindReply(early_, awaiting_, at);
 }
 
 // ---- starting a transfer -------------------------------------------------------
@@ -182,12 +214,14 @@ void CommEngine::SetUpTransferAddresses() {
     testDataSkipped_ = false;
     blockWritten_ = false;
     resendReplies_ = 0;
-    repeatedAfterTimeout_ = false;
+    owed_ = 0;
+    settling_ = Await::Nothing;
     lastFrame_.clear();
     question_ = Question::None;
     awaiting_ = Await::Nothing;
     awaitLen_ = 0;
     rx_.clear();
+    early_.clear();
     std::copy(d_.TestDataBuf.begin(), d_.TestDataBuf.begin() + 32, pendingTestData_.begin());
 }
 
@@ -205,6 +239,8 @@ bool CommEngine::OpenCommPort() {
 
 bool CommEngine::OpenTransferPort() {
     const PortSettings s = TransferSettings();
+    portDevice_ = s.Device;
+    unpaced_ = false;  // judged again for every port session
     const OpenResult r = s.Device.empty() ? OpenResult::Failed : p_.Port.Open(s);
     if (r != OpenResult::Ok) ShowOpenError(r);
     return r == OpenResult::Ok;
@@ -507,23 +543,104 @@ void CommEngine::NextCommStep(int state) {
 void CommEngine::OnBytesReceived(ByteView bytes) {
     if (commMode_ == CommModeIdle || question_ != Question::None || inHandler_ || awaitLen_ == 0)
         return;
-    if (awaiting_ == Await::Settle) {
-        rx_.clear();  // a second reply to a frame already acknowledged
-        return;
+    const double now = p_.Timer.NowMs();
+    if (awaiting_ == Await::Settle) TimerOn(kQuietMs);  // the line is not quiet yet
+    if (now < acceptFrom_) {
+        // Before the frame can have crossed a paced line: left over from
+        // before, unless these bytes prove the line carries bytes at once.
+        early_.insert(early_.end(), bytes.begin(), bytes.end());
+        if (!ProvesUnpaced(now)) {
+            if (early_.size() > 2 * awaitLen_)
+                early_.erase(early_.begin(), early_.end() - static_cast<std::ptrdiff_t>(awaitLen_));
+            return;
+        }
+        unpaced_ = true;
+        rx_.swap(early_);
+        early_.clear();
+    } else {
+        early_.clear();
+        rx_.insert(rx_.end(), bytes.begin(), bytes.end());
+        if (!unpaced_ && ProvesUnpacedIn(now)) unpaced_ = true;
     }
-    if (p_.Timer.NowMs() < acceptFrom_) return;  // left over from before the frame
-    rx_.insert(rx_.end(), bytes.begin(), bytes.end());
-    if (rx_.size() < awaitLen_) return;
-    Bytes all;
-    all.swap(rx_);
-    const std::size_t echo = std::min<std::size_t>(static_cast<std::size_t>(std::max<int>(d_.EchoLen, 0)),
-                                                   all.size());
     inHandler_ = true;
-    MSComm1_OnComm(ByteView(all).subspan(echo));
+    TakeReplies();
     inHandler_ = false;
-    if (rx_.empty()) {  // the buffer again for the next reply
-        all.clear();
-        rx_.swap(all);
+}
+
+bool CommEngine::ProvesUnpacedIn(double now) const {
+    if (owed_ != 1 || awaiting_ == Await::Settle || now >= provenBy_) return false;
+    if (awaitLen_ < static_cast<std::size_t>(kProgramAckLen)) return false;
+    std::size_t at = 0;
+    return FindReply(rx_, awaiting_, at);
+}
+
+// Whether a window of the awaited length is a whole reply of this kind
+// (without the echo). Nothing is changed.
+bool CommEngine::Fits(Await what, ByteView r) const {
+    switch (what) {
+        case Await::ProgramAck: return IsProgramAck(r);
+        case Await::Ident: return r.size() == static_cast<std::size_t>(kIdentReplyLen) && r[0] == 'I' &&
+                                  r[r.size() - 1] == AckByte;
+        case Await::PassWord: return IsPassWordBlockReply(r, commState_, d_.ReadBlockSize);
+        case Await::TestData: return IsTestDataReplyValid(r, awaitAddress_);
+        case Await::BlockData: return IsReadBlockReply(r, static_cast<int>(commAddress_), d_.ReadBlockSize);
+        case Await::BlockAck:
+        case Await::TestWriteAck: return IsAckReply(r) || IsResendReply(r);
+        case Await::EndAck: return IsAckReply(r);
+        case Await::Settle:
+        case Await::Nothing: return false;
+    }
+    return false;
+}
+
+// The first whole reply in buf: what comes before it answers nothing.
+bool CommEngine::FindReply(const Bytes& buf, Await what, std::size_t& at) const {
+    const std::size_t echo = static_cast<std::size_t>(std::max<int>(d_.EchoLen, 0));
+    if (awaitLen_ == 0 || awaitLen_ < echo) return false;
+    for (std::size_t k = 0; k + awaitLen_ <= buf.size(); ++k) {
+        const ByteView w = ByteView(buf).subspan(k + echo, awaitLen_ - echo);
+        if (commMode_ == CommModeSearch ? (IsProgramAck(w) || w.size() == static_cast<std::size_t>(kIdentReplyLen))
+                                        : Fits(what, w)) {
+            at = k;
+            return true;
+        }
+    }
+    return false;
+}
+
+// Takes the whole replies held, oldest first: each answers the oldest copy
+// that owes one. Once a reply has moved the transfer on to a new frame,
+// whatever came with it answers nothing and is dropped.
+void CommEngine::TakeReplies() {
+    while (commMode_ != CommModeIdle && question_ == Question::None && awaitLen_ > 0) {
+        const bool settling = awaiting_ == Await::Settle;
+        const Await what = settling ? settling_ : awaiting_;
+        std::size_t at = 0;
+        if (!FindReply(rx_, what, at)) {
+            // Keep only what may still become the start of a reply.
+            if (rx_.size() >= awaitLen_)
+                rx_.erase(rx_.begin(), rx_.end() - static_cast<std::ptrdiff_t>(awaitLen_ - 1));
+            return;
+        }
+        const auto from = rx_.begin() + static_cast<std::ptrdiff_t>(at);
+        const Bytes reply(from, from + static_cast<std::ptrdiff_t>(awaitLen_));
+        rx_.erase(rx_.begin(), from + static_cast<std::ptrdiff_t>(awaitLen_));
+        if (owed_ > 0) --owed_;
+        const std::size_t echo = std::min<std::size_t>(static_cast<std::size_t>(std::max<int>(d_.EchoLen, 0)),
+                                                       reply.size());
+        const ByteView r = ByteView(reply).subspan(echo);
+        const unsigned sends = sends_;
+        if (settling) {
+            // Another copy's reply: dropped whole. One acknowledgement among
+            // a write frame's copies is enough.
+            if (IsAckReply(r)) frameAcked_ = true;
+            if (IsResendReply(r) && (settling_ == Await::BlockAck || settling_ == Await::TestWriteAck))
+                ++resendReplies_;
+            if (owed_ == 0) EndSettle();
+        } else {
+            MSComm1_OnComm(r);
+        }
+        if (sends_ != sends) return;  // the reply sent a frame: the rest came before it
     }
 }
 
@@ -535,12 +652,12 @@ void CommEngine::MSComm1_OnComm(ByteView r) {
     // A reply counts only in the state that awaits it.
     switch (awaiting_) {
         case Await::ProgramAck:
-            if (IsProgramAck(r)) NextCommStep(-1);
+            if (IsProgramAck(r)) Advance();
             return;
         case Await::Ident:
             if (ParseRadioIdentity(d_, r)) {
                 if (CheckRadioIdentity()) {
-                    NextCommStep(-1);
+                    Advance();
                 } else {
                     TimerOff();
                     FinishComm(false, EndReason::IdentityRefused);
@@ -550,7 +667,7 @@ void CommEngine::MSComm1_OnComm(ByteView r) {
         case Await::PassWord:
             if (IsPassWordBlockReply(r, commState_, d_.ReadBlockSize)) {
                 if (IsPassWordOK(r, d_.InputPassWord)) {
-                    NextCommStep(-1);
+                    Advance();
                 } else {
                     TimerOff();
                     passWordBlock_.assign(r.begin(), r.end());
@@ -565,52 +682,80 @@ void CommEngine::MSComm1_OnComm(ByteView r) {
                     StoreTestDataReply(r, pendingTestData_);  // taken over when the read ends well
                 else
                     StoreTestDataReplyPartial(r, std::span<Byte>(d_.TestDataBuf.data(), 32));
-                NextCommStep(-1);
+                Advance();
             }
             return;
         case Await::BlockData:
             if (IsReadBlockReply(r, static_cast<int>(commAddress_), d_.ReadBlockSize)) {
                 StoreReadBlock(r);
-                NextCommStep(-1);
+                Advance();
             }
             return;
         case Await::BlockAck:
         case Await::TestWriteAck:
+            if (!IsAckReply(r) && !IsResendReply(r)) return;
             if (IsAckReply(r)) {
                 blockWritten_ = true;
-                if (repeatedAfterTimeout_)
-                    Settle();
-                else
-                    NextCommStep(-1);
-            } else if (IsResendReply(r)) {
+                frameAcked_ = true;
+            } else {
+                ++resendReplies_;
+            }
+            // Other copies still owe replies: the frame is decided once
+            // they have come (one 06 among them is enough) or are lost.
+            if (owed_ > 0) {
+                Settle();
+            } else if (frameAcked_) {
+                NextCommStep(-1);
+            } else {
                 OnResend();
             }
             return;
         case Await::EndAck:
-            if (IsAckReply(r)) NextCommStep(-1);
+            if (IsAckReply(r)) Advance();
             return;
         case Await::Settle:
         case Await::Nothing: return;
     }
 }
 
-// A write frame sent again after a time-out may be acknowledged once per
-// copy; the late reply to one copy must not count for the next frame. One
-// reply wait passes, in which anything received is dropped; its tick goes
-// on with the next step.
+// The frame has its answer. While other copies of it still owe replies,
+// nothing new goes out: their replies are dropped whole as they come. The
+// final END needs no wait: nothing follows it.
+void CommEngine::Advance() {
+    if (owed_ > 0 && commState_ != CommStateFinish)
+        Settle();
+    else
+        NextCommStep(-1);
+}
+
 void CommEngine::Settle() {
     TimerOff();
-    repeatedAfterTimeout_ = false;
+    settling_ = awaiting_;
     awaiting_ = Await::Settle;
-    rx_.clear();
-    TimerOn();
+    TimerOn(kQuietMs);
+}
+
+// Every copy answered, or the line quiet for kQuietMs (the rest were lost).
+// A write frame none of whose copies was acknowledged is sent again as
+// after a 0x0A; anything else goes on with its step.
+void CommEngine::EndSettle() {
+    TimerOff();
+    const Await what = settling_;
+    owed_ = 0;
+    settling_ = Await::Nothing;
+    awaiting_ = what;
+    if ((what == Await::BlockAck || what == Await::TestWriteAck) && !frameAcked_) {
+        OnResend();
+        return;
+    }
+    NextCommStep(-1);
 }
 
 // 0x0A: the same frame again at once, without using a try; after five in a
 // row the frame counts as unanswered.
 void CommEngine::OnResend() {
     TimerOff();
-    if (++resendReplies_ >= kMaxResendReplies) {
+    if (resendReplies_ >= kMaxResendReplies) {
         TriesUsedUp(awaiting_ == Await::TestWriteAck);
         return;
     }
@@ -666,7 +811,7 @@ void CommEngine::WaitTimer_Timer() {
     }
     if (!IsTransferMode(commMode_)) return;
     if (awaiting_ == Await::Settle) {
-        NextCommStep(-1);  // the acknowledged frame's step, unchanged
+        EndSettle();
         return;
     }
     switch (commState_) {
@@ -706,7 +851,6 @@ void CommEngine::WaitTimer_Timer() {
                 return;
             }
             if (--blockRetries_[static_cast<std::size_t>(i)] > 0) {
-                repeatedAfterTimeout_ = true;
                 if (commMode_ == CommModeWrite)
                     ResendWriteBlock();
                 else
@@ -793,8 +937,11 @@ void CommEngine::StopAll() {
     TimerOff();
     ClosePort();
     awaiting_ = Await::Nothing;
+    settling_ = Await::Nothing;
+    owed_ = 0;
     awaitLen_ = 0;
     rx_.clear();
+    early_.clear();
 }
 
 void CommEngine::FinishComm(bool result, EndReason why) {

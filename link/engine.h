@@ -23,10 +23,19 @@
 // are queued by the ports; while a question is open the reply timer is off
 // and received bytes and stale timer ticks are dropped.
 //
-// On a paced line (a real serial port) a reply counts only once the frame
-// it answers has crossed the wire: bytes that arrive before the frame's
-// wire time plus one byte since it was written are dropped, so a stray byte
-// left over from the previous reply never passes for the next one.
+// Every copy of a frame that went out owes one reply. A reply is matched to
+// the oldest copy that still owes one, and the next frame goes out only when
+// every copy of the current one has been answered, or when the line has been
+// quiet for longer than a reply can be late (the copy was lost). So a late
+// reply to a frame sent twice never passes for the next frame's.
+//
+// On a paced line a reply counts only once the frame it answers has crossed
+// the wire: bytes that arrive before the frame's wire time plus one byte
+// since it was written are dropped, so a stray byte left over from the
+// previous reply never passes for the next one. Whether the line is paced is
+// judged from its replies, not from the kind of device: a reply of several
+// bytes complete well before it could have crossed the wire proves a line
+// that carries bytes at once; until then the rule holds.
 #include <array>
 #include <string>
 #include <vector>
@@ -45,6 +54,9 @@ inline bool IsTransferMode(long m) {
 inline constexpr int kReplyTimeoutMs = 300;
 inline constexpr int kFrameTries = 3;       // sends per frame before the user is asked
 inline constexpr int kMaxResendReplies = 5;  // consecutive 0x0A to one frame
+// How long the line must stay quiet before a reply still owed by another copy
+// of a frame counts as lost: longer than any reply is late.
+inline constexpr int kQuietMs = 2 * kReplyTimeoutMs;
 
 // Text keys of the language file's [OTHER] section.
 namespace commtext {
@@ -64,6 +76,12 @@ inline const LangTexts kDialoutText = {
     "Access to the serial port was refused: the user must be a member of the dialout group "
     "(log in again after joining it).",
     "串口访问被拒绝：用户必须属于 dialout 组（加入后需重新登录）。"};
+// Added on a new line to text 2002 after the device ("/dev/ttyUSB0: ..."):
+// the port failed under a running transfer without a reason of its own.
+inline const LangTexts kDeviceLostText = {"", "the device was lost", "设备已断开"};
+// Added to text 2002 when no port has been chosen at all.
+inline const LangTexts kNoPortText = {"", "No serial port has been chosen.", "尚未选择串口。"};
+
 // Added on a new line to text 2005 when a factory write ran without its
 // test-data part.
 inline const LangTexts kTestDataNotWrittenText = {
@@ -192,9 +210,13 @@ public:
     // a frame is never dropped before it has left.
     virtual void ClearInput() = 0;
     virtual bool Write(ByteView bytes) = 0;  // false: the port failed
-    // Milliseconds one byte takes on the line; 0 when the line carries
-    // bytes at once (a pseudo-terminal).
+    // Milliseconds one byte takes at the line's settings; 0 when the
+    // transport knows the line carries bytes at once. (The engine judges
+    // from the replies whether a line really is paced.)
     virtual double ByteTimeMs() const = 0;
+    // The system's reason for the last failed open or the failure of the
+    // open line ("No such file or directory"); empty when not known.
+    virtual std::string FailureReason() const { return {}; }
 };
 
 // The 300 ms reply timer; its tick goes to Connected()->OnReplyTimeout.
@@ -326,15 +348,21 @@ public:
     bool Busy() const { return commMode_ != CommModeIdle; }
 
     // What the engine is waiting for right now.
-    // Settle: a write frame sent again after a time-out was acknowledged;
-    // for one reply wait, a second reply to its other copy is dropped before
-    // the next frame goes out.
+    // Settle: the frame has its answer, but other copies of it (sent again
+    // after a time-out) still owe replies; each is dropped whole as it comes,
+    // and the next frame goes out when none is owed or the line has been
+    // quiet for kQuietMs.
     enum class Await {
         Nothing, ProgramAck, Ident, PassWord, TestData, TestWriteAck, BlockData, BlockAck, EndAck, Settle
     };
     Await Awaiting() const { return awaiting_; }
     bool QuestionOpen() const { return question_ != Question::None; }
     bool WaitTimerOn() const { return timerOn_; }
+    // Replies still owed by copies of the frame sent last.
+    int RepliesOwed() const { return owed_; }
+    // True once this port session's replies have shown a line that carries
+    // bytes at once: the wire-time rule is off.
+    bool LineUnpaced() const { return unpaced_; }
     // Test data of a factory read, kept until the read has ended well.
     const std::array<Byte, 32>& PendingTestData() const { return pendingTestData_; }
 
@@ -377,7 +405,7 @@ private:
 
     // ---- helpers ----
     bool Send(const Bytes& frame, int replyLen, Await what);
-    void TimerOn();
+    void TimerOn(int ms = kReplyTimeoutMs);
     void TimerOff();
     void ClosePort();
     void Post(CommMsg key, std::string addedLine = {}, MsgIcon icon = MsgIcon::None);
@@ -389,6 +417,8 @@ private:
     void SetUpTransferAddresses();
     PortSettings TransferSettings() const;
     void ShowOpenError(OpenResult r);
+    std::string PortFailureLine(const std::string& fallback) const;
+    bool ProvesUnpacedIn(double now) const;
     bool OpenTransferPort();
     bool ClaimAndOpen(long mode);
     void SendEntryFrame(bool factory);
@@ -396,6 +426,13 @@ private:
     void SendTransferEntry();
     void DecideFactoryPart();
     void Settle();
+    void EndSettle();
+    void Advance();
+    void TakeReplies();
+    bool Fits(Await what, ByteView window) const;
+    bool FindReply(const Bytes& buf, Await what, std::size_t& at) const;
+    bool RuleOn() const;
+    bool ProvesUnpaced(double now) const;
     void CloseOpenQuestion();
     void StopAll();
 
@@ -415,8 +452,17 @@ private:
     CommSearchState search_;
 
     Bytes rx_;
+    Bytes early_;                // bytes before acceptFrom_, kept only to judge the line
     std::size_t awaitLen_ = 0;
     double acceptFrom_ = 0;      // clock time before which received bytes are dropped
+    double sentAt_ = 0;          // clock time the frame was written last
+    double provenBy_ = 0;        // a whole reply before this proves an unpaced line
+    bool unpaced_ = false;       // proven for this port session
+    int owed_ = 0;               // replies owed by copies of the frame sent last
+    unsigned sends_ = 0;         // counts sends: a reply handler that sent drops the rest
+    Await settling_ = Await::Nothing;  // what the frame being settled awaited
+    bool frameAcked_ = false;    // a write frame's copies: one was acknowledged
+    std::string portDevice_;     // the device of the open (or last tried) port
     Await awaiting_ = Await::Nothing;
     int awaitAddress_ = -1;      // test-data address just requested
     int testWriteBlock_ = -1;    // test-data block just sent
@@ -426,7 +472,6 @@ private:
     bool reopenOnRetry_ = false;
     int resendReplies_ = 0;       // consecutive 0x0A to the current frame
     Bytes lastFrame_;             // the frame sent last (a new one restarts the count)
-    bool repeatedAfterTimeout_ = false;  // lastFrame_ was sent again after a time-out
     bool blockStarted_ = false;   // an image block has been requested or sent
     bool resumeBlock_ = false;    // the next block step repeats CommAddress
     Bytes passWordBlock_;         // kept for the check after the dialog

@@ -85,6 +85,8 @@ bool CommEngine::OpenCommPortWith(const std::string& port, int handshaking, int 
     s.Handshaking = handshaking;
     s.StopBits = stopBits;
     if (port.empty()) return false;
+    portDevice_ = port;
+    unpaced_ = false;
     return p_.Port.Open(s) == OpenResult::Ok;
 }
 

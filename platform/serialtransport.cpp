@@ -2,11 +2,11 @@
 
 #include <poll.h>
 #include <sys/stat.h>
-#include <sys/sysmacros.h>
 #include <termios.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstring>
 
 #include <QFileInfo>
 
@@ -16,13 +16,6 @@ OpenResult CheckDeviceAccess(const std::string& path) {
     if (path.empty()) return OpenResult::Failed;
     if (access(path.c_str(), R_OK | W_OK) == 0) return OpenResult::Ok;
     return errno == EACCES ? OpenResult::AccessDenied : OpenResult::Failed;
-}
-
-bool IsPseudoTerminal(int fd) {
-    struct stat st {};
-    if (fd < 0 || fstat(fd, &st) != 0 || !S_ISCHR(st.st_mode)) return false;
-    const unsigned m = major(st.st_rdev);
-    return (m >= 136 && m <= 143) || m == 3;  // Unix 98 slaves, legacy BSD slaves
 }
 
 QtSerialTransport::QtSerialTransport(QObject* parent) : QObject(parent) {
@@ -36,13 +29,19 @@ OpenResult QtSerialTransport::Open(const PortSettings& s) {
     const QFileInfo info(QString::fromStdString(s.Device));
     QString path = info.canonicalFilePath();
     if (path.isEmpty()) path = QString::fromStdString(s.Device);
+    reason_.clear();
+    errno = 0;
     const OpenResult access = CheckDeviceAccess(path.toStdString());
-    if (access != OpenResult::Ok) return access;
+    if (access != OpenResult::Ok) {
+        reason_ = errno != 0 ? std::strerror(errno) : std::string();
+        return access;
+    }
 
     port_.setPortName(path);
     if (!port_.open(QIODevice::ReadWrite)) {
         // QSerialPort reports a busy port, a held lock and a forbidden port
         // alike as a permission error: all are "cannot be opened".
+        reason_ = port_.errorString().toStdString();
         port_.clearError();
         return OpenResult::Failed;
     }
@@ -60,7 +59,6 @@ OpenResult QtSerialTransport::Open(const PortSettings& s) {
     port_.clearError();
     if (!port_.isOpen()) return OpenResult::Failed;  // gone while being set up
     opened_ = path;
-    pseudoTerminal_ = IsPseudoTerminal(static_cast<int>(port_.handle()));
     byteMs_ = (1.0 + s.DataBits + (s.StopBits == 2 ? 2 : 1)) * 1000.0 / (s.BaudRate > 0 ? s.BaudRate : 9600);
     return OpenResult::Ok;
 }
@@ -87,8 +85,7 @@ void QtSerialTransport::ClearInput() {
 }
 
 double QtSerialTransport::ByteTimeMs() const {
-    if (!port_.isOpen() || (pseudoTerminal_ && !ptyPaced_)) return 0;
-    return byteMs_;
+    return port_.isOpen() ? byteMs_ : 0;
 }
 
 bool QtSerialTransport::Write(ByteView bytes) {

@@ -23,13 +23,12 @@ public:
     bool IsOpen() const override;
     void ClearInput() override;
     bool Write(ByteView bytes) override;
-    // A real serial line is paced by its baud rate (start bit, 8 data bits,
-    // the stop bits); a pseudo-terminal carries bytes at once (0).
+    // The byte time of the line's settings (start bit, 8 data bits, the stop
+    // bits), whatever the device: a pseudo-terminal may have a paced line at
+    // its far end (a network serial bridge), so the engine judges from the
+    // replies whether the line is paced.
     double ByteTimeMs() const override;
-
-    // A pseudo-terminal that stands in for a paced line (the simulated
-    // radio pacing itself at 9600 baud) counts as paced.
-    void SetPseudoTerminalPaced(bool paced) { ptyPaced_ = paced; }
+    std::string FailureReason() const override { return reason_; }
 
     // The device path the last Open used, after resolving links.
     const QString& OpenedPath() const { return opened_; }
@@ -44,8 +43,7 @@ private:
     QSerialPort port_;
     QString opened_;
     double byteMs_ = 0;      // of the open line
-    bool pseudoTerminal_ = false;
-    bool ptyPaced_ = false;
+    std::string reason_;     // the system's word on the last failure
     bool lostReported_ = false;
     bool closing_ = false;
     unsigned session_ = 0;  // counts opens: a queued report names its port
@@ -68,8 +66,5 @@ private:
 // when the system refuses read-write access (EACCES), Failed when the
 // device does not exist, Ok otherwise.
 OpenResult CheckDeviceAccess(const std::string& path);
-
-// True when the open descriptor is the slave end of a pseudo-terminal.
-bool IsPseudoTerminal(int fd);
 
 }  // namespace rp

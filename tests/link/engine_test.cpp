@@ -249,7 +249,7 @@ TEST(EngineStart, PortThatCannotBeOpened) {
     ASSERT_EQ(denied.messages.posted.size(), 1u);
     EXPECT_EQ(denied.messages.posted[0].Key, CommMsg::PortError);
     EXPECT_EQ(CommMessageText(denied.d, denied.messages.posted[0]),
-              "T2002\nAccess to the serial port was refused: the user must be a member of the dialout "
+              "T2002\n/dev/fake0\nAccess to the serial port was refused: the user must be a member of the dialout "
               "group (log in again after joining it).");
     EXPECT_TRUE(denied.events.ended.empty());  // no transfer began
 
@@ -258,6 +258,28 @@ TEST(EngineStart, PortThatCannotBeOpened) {
     EXPECT_FALSE(none.engine.StartInformationRead());
     EXPECT_EQ(none.port.opens, 0);
     EXPECT_EQ(none.messages.Keys(), std::vector<CommMsg>{CommMsg::PortError});
+    EXPECT_EQ(CommMessageText(none.d, none.messages.posted[0]), "T2002\nNo serial port has been chosen.");
+}
+
+// Text 2002 names the device and the system's reason; a port that fails
+// under a transfer without a reason of its own was lost.
+TEST(EngineStart, PortTextNamesTheDeviceAndWhy) {
+    EngineRig missing;
+    missing.d.ComDevice = "/dev/ttyUSB0";
+    missing.port.failOpens = 1;
+    missing.port.reason = "No such file or directory";
+    EXPECT_FALSE(missing.engine.StartRead());
+    ASSERT_EQ(missing.messages.posted.size(), 1u);
+    EXPECT_EQ(CommMessageText(missing.d, missing.messages.posted[0]),
+              "T2002\n/dev/ttyUSB0: No such file or directory");
+
+    sim::SimOptions o;
+    o.HangUpAfter = 20;
+    EngineRig lost(o);
+    ASSERT_TRUE(lost.engine.StartRead());
+    ASSERT_TRUE(lost.Finish());
+    ASSERT_EQ(lost.messages.Keys(), (std::vector<CommMsg>{CommMsg::PortError, CommMsg::ReadFailed}));
+    EXPECT_EQ(CommMessageText(lost.d, lost.messages.posted[0]), "T2002\n/dev/fake0: the device was lost");
 }
 
 TEST(EngineStart, EncoderFailureSendsNothing) {
@@ -563,11 +585,13 @@ TEST(EngineReplies, ResendCountBelongsToTheFrame) {
     rig.loop.RunFor(310);  // one time-out: the frame repeated, one try used
     EXPECT_EQ(rig.engine.BlockRetries()[1], 2);
     EXPECT_EQ(rig.questions.retryAsked, 0);
+    // Two copies are out now: the fourth 0x0A answers the first, and the
+    // frame waits for the second copy's reply, the fifth.
     rig.engine.OnBytesReceived(resend);
     EXPECT_EQ(rig.questions.retryAsked, 0);
     rig.engine.OnBytesReceived(resend);
     EXPECT_EQ(rig.questions.retryAsked, 1);
-    EXPECT_EQ(CountOf(Trace(rig.port), "W0110"), 1 + 3 + 1 + 1);
+    EXPECT_EQ(CountOf(Trace(rig.port), "W0110"), 1 + 3 + 1);
     EXPECT_EQ(CountOf(Trace(rig.port), "W0100"), 5);  // its four 0x0A did not count for W0110
     ASSERT_TRUE(rig.Finish());
     EXPECT_EQ(rig.messages.Keys(), std::vector<CommMsg>{CommMsg::WriteFailed});
@@ -705,25 +729,35 @@ TEST(EngineReplies, SecondAckToARepeatedWriteFrameIsDropped) {
     EXPECT_EQ(rig.progress.values.back(), 100);
 }
 
-// While the engine lets a second reply pass, received bytes do nothing and
-// a lost port ends the write as anywhere else.
-TEST(EngineReplies, PortLostWhileDroppingASecondReply) {
-    EngineRig rig;
-    rig.port.swallow = SwallowFirst("W0120", 1);
-    ASSERT_TRUE(rig.engine.StartWrite());
-    ASSERT_TRUE(rig.loop.RunUntil([&] { return rig.engine.Awaiting() == CommEngine::Await::Settle; }));
-    const std::size_t sent = rig.port.sent.size();
-    rig.engine.OnBytesReceived(Bytes{ResendByte});
-    rig.engine.OnBytesReceived(Bytes{AckByte});
-    EXPECT_EQ(rig.port.sent.size(), sent);
-    EXPECT_EQ(rig.engine.CommAddress(), 0x0120);
-    rig.engine.OnPortLost();
-    ASSERT_TRUE(rig.Finish());
-    EXPECT_EQ(rig.port.sent.size(), sent);
-    EXPECT_EQ(rig.messages.Keys(), (std::vector<CommMsg>{CommMsg::PortError, CommMsg::WriteFailed}));
-    EXPECT_EQ(rig.events.ended, std::vector<TransferEnd>{(TransferEnd{CommModeWrite, false, EndReason::PortLost})});
-    EXPECT_FALSE(rig.port.IsOpen());
-    EXPECT_FALSE(rig.engine.WaitTimerOn());
+// While the engine waits for the second copy's reply, a lost port ends the
+// write as anywhere else; that reply, when it comes, only ends the wait (a
+// 0x0A from one copy does not undo the other's 06).
+TEST(EngineReplies, SecondCopysReplyEndsTheWaitAndAPortLostThereEndsTheWrite) {
+    for (bool lose : {false, true}) {
+        SCOPED_TRACE(lose ? "lost" : "reply");
+        EngineRig rig;
+        rig.port.swallow = SwallowFirst("W0120", 1);
+        ASSERT_TRUE(rig.engine.StartWrite());
+        ASSERT_TRUE(rig.loop.RunUntil([&] { return rig.engine.Awaiting() == CommEngine::Await::Settle; }));
+        EXPECT_EQ(rig.engine.RepliesOwed(), 1);
+        const std::size_t sent = rig.port.sent.size();
+        if (lose) {
+            rig.engine.OnPortLost();
+            ASSERT_TRUE(rig.Finish());
+            EXPECT_EQ(rig.port.sent.size(), sent);
+            EXPECT_EQ(rig.messages.Keys(), (std::vector<CommMsg>{CommMsg::PortError, CommMsg::WriteFailed}));
+            EXPECT_EQ(rig.events.ended,
+                      std::vector<TransferEnd>{(TransferEnd{CommModeWrite, false, EndReason::PortLost})});
+            EXPECT_FALSE(rig.port.IsOpen());
+            EXPECT_FALSE(rig.engine.WaitTimerOn());
+        } else {
+            rig.engine.OnBytesReceived(Bytes{ResendByte});
+            ASSERT_EQ(rig.port.sent.size(), sent + 1);
+            EXPECT_EQ(TraceName(rig.port.sent.back()), "W0130");
+            ASSERT_TRUE(rig.Finish());
+            EXPECT_EQ(rig.messages.Keys(), std::vector<CommMsg>{CommMsg::WriteOK});
+        }
+    }
 }
 
 // A transfer that ends while a question is open closes it; the late answer

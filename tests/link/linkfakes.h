@@ -5,6 +5,7 @@
 // time of 9600 baud 8N1 in both directions), and recording message,
 // question, progress and end ports. Nothing here sleeps: a whole transfer
 // runs in microseconds.
+#include <algorithm>
 #include <cstdint>
 #include <deque>
 #include <functional>
@@ -85,6 +86,11 @@ public:
     sim::SimRadio& radio;
     double latencyMs = 1;
     bool paced = false;           // 9600 baud 8N1 both ways, and said so
+    bool reportsByteTime = false;  // unpaced, yet says 9600 baud (a pseudo-terminal)
+    std::string reason;           // FailureReason()
+    // Extra delay of the replies to a frame, by the frame and how many
+    // times it has been sent (1 for the first copy).
+    std::function<double(const Bytes&, int)> replyDelay;
     int failOpens = 0;            // the next n opens fail
     bool denyAccess = false;      // opens fail as a permission refusal
     int failWriteAt = 0;          // the n-th write fails (1-based)
@@ -123,7 +129,8 @@ public:
     }
     bool IsOpen() const override { return open; }
     void ClearInput() override { ++inputClears; }
-    double ByteTimeMs() const override { return paced ? sim::SimRadio::WireMs(1) : 0; }
+    double ByteTimeMs() const override { return paced || reportsByteTime ? sim::SimRadio::WireMs(1) : 0; }
+    std::string FailureReason() const override { return reason; }
     bool Write(ByteView b) override {
         ++writes;
         if (!open) return false;
@@ -147,8 +154,11 @@ public:
             return true;
         }
         double lastDue = t;
+        const double extra =
+            replyDelay ? replyDelay(sent.back(), static_cast<int>(std::count(sent.begin(), sent.end(), sent.back())))
+                       : 0;
         for (auto& r : replies) {
-            double due = t + latencyMs + r.delayMs;
+            double due = t + latencyMs + r.delayMs + extra;
             if (r.gapMs > 0) due = std::max(due, lastDue + r.gapMs);
             if (paced) {
                 due = std::max(due, lineFree + r.gapMs) + sim::SimRadio::WireMs(r.bytes.size());

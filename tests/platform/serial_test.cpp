@@ -114,6 +114,8 @@ TEST(SerialPty, FullReadMatchesTheRadio) {
     EXPECT_EQ(rig.progress.values.front(), 0);
     EXPECT_NE(std::find(rig.progress.values.begin(), rig.progress.values.end(), 98), rig.progress.values.end());
     EXPECT_FALSE(rig.port.IsOpen());
+    // The pseudo-terminal answers at once: its replies showed it unpaced.
+    EXPECT_TRUE(rig.engine.LineUnpaced());
 }
 
 TEST(SerialPty, FullWriteChangesOnlyTheSentBlocks) {
@@ -223,33 +225,37 @@ TEST(SerialPty, HangUpMidTransferFails) {
     ASSERT_TRUE(rig.engine.StartRead());
     ASSERT_TRUE(rig.Run());
     EXPECT_EQ(rig.messages.Keys(), (std::vector<CommMsg>{CommMsg::PortError, CommMsg::ReadFailed}));
+    EXPECT_EQ(rig.messages.posted[0].AddedLine, rig.d.ComDevice + ": the device was lost");
     EXPECT_EQ(rig.questions.retryAsked, 0);
     EXPECT_TRUE(rig.d.WorkData == before);
     EXPECT_FALSE(rig.port.IsOpen());
 }
 
-// A lone 06 after every fifth reply (and a 0x0A for every fiftieth write
-// frame) on a line paced at 9600 baud both ways: the stray byte arrives
-// after the next frame has gone out and must not pass for its reply. The
-// pseudo-terminal stands in for the paced line; the radio paces itself.
+// A lone 06 after every fifth reply (and, in one write, a 0x0A for every
+// fiftieth write frame) on a line paced at 9600 baud both ways: the stray
+// byte arrives after the next frame has gone out and must not pass for its
+// reply. The pseudo-terminal stands in for a paced line (a serial bridge
+// with the radio at its far end); the radio paces itself, and the adapter
+// is told nothing: the engine judges the pace from the replies.
 TEST(SerialPaced, StrayAckNeverFakesAReply) {
     struct Case {
         const char* name;
         long mode;
-    } cases[] = {{"Read", CommModeRead}, {"Write", CommModeWrite}};
+        int refuseEvery;
+    } cases[] = {{"Read", CommModeRead, 0}, {"Write", CommModeWrite, 0}, {"WriteRefused", CommModeWrite, 50}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         sim::SimOptions o;
         o.Paced = true;
         o.StrayAckEvery = 5;
-        if (c.mode == CommModeWrite) o.ResendEvery = 50;
+        o.ResendEvery = c.refuseEvery;
         PtyRig rig(o);
         rig.Radio().LogEnabled = false;
         const auto before = rig.Radio().Memory;
-        rig.port.SetPseudoTerminalPaced(true);
         rig.Up();
         ASSERT_TRUE(c.mode == CommModeRead ? rig.engine.StartRead() : rig.engine.StartWrite());
         ASSERT_TRUE(rig.Run(180000));
+        EXPECT_FALSE(rig.engine.LineUnpaced());
         ASSERT_EQ(rig.events.ended.size(), 1u);
         // Never a false success: a success means the memories agree.
         ASSERT_TRUE(rig.events.ended[0].Ok) << static_cast<int>(rig.events.ended[0].Reason);
@@ -271,10 +277,11 @@ TEST(SerialPty, MissingDeviceGivesPortText) {
     rig.d.ComDevice = "/dev/no-such-serial-device";
     EXPECT_FALSE(rig.engine.StartRead());
     EXPECT_EQ(rig.messages.Keys(), std::vector<CommMsg>{CommMsg::PortError});
+    EXPECT_EQ(rig.messages.posted[0].AddedLine, "/dev/no-such-serial-device: No such file or directory");
     EXPECT_EQ(rig.engine.CommMode(), 0);
 }
 
-TEST(SerialPty, ATakenPortGivesThePortTextAlone) {
+TEST(SerialPty, ATakenPortGivesThePortTextAndWhy) {
     PtyRig rig;
     rig.Up();
     QtSerialTransport holder;
@@ -283,6 +290,7 @@ TEST(SerialPty, ATakenPortGivesThePortTextAlone) {
     ASSERT_EQ(holder.Open(s), OpenResult::Ok);
     EXPECT_FALSE(rig.engine.StartRead());
     EXPECT_EQ(rig.messages.Keys(), std::vector<CommMsg>{CommMsg::PortError});
+    EXPECT_EQ(rig.messages.posted[0].AddedLine.rfind(rig.d.ComDevice + ": ", 0), 0u);
     EXPECT_EQ(rig.engine.CommMode(), 0);
     rig.pty.Stop();
 }
