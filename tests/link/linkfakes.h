@@ -87,6 +87,7 @@ public:
     double latencyMs = 1;
     bool paced = false;           // 9600 baud 8N1 both ways, and said so
     bool reportsByteTime = false;  // unpaced, yet says 9600 baud (a pseudo-terminal)
+    bool byteByByte = false;      // paced: every byte arrives on its own
     std::string reason;           // FailureReason()
     // Extra delay of the replies to a frame, by the frame and how many
     // times it has been sent (1 for the first copy).
@@ -167,6 +168,16 @@ public:
             lastDue = due;
             const int s = session;
             Bytes bytes = std::move(r.bytes);
+            if (paced && byteByByte) {
+                // Each byte as it comes off the wire, the last one at `due`.
+                for (std::size_t i = 0; i < bytes.size(); ++i) {
+                    const double at = due - sim::SimRadio::WireMs(bytes.size() - 1 - i);
+                    loop.At(at, [this, s, b = bytes[i]] {
+                        if (s == session && Connected()) Connected()->OnBytesReceived(Bytes{b});
+                    });
+                }
+                continue;
+            }
             loop.At(due, [this, s, bytes] {
                 if (s == session && Connected()) Connected()->OnBytesReceived(bytes);
             });
