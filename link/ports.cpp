@@ -1,5 +1,10 @@
 #include "link/ports.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <charconv>
 #include <string_view>
 
@@ -68,6 +73,21 @@ void CheckComPortAtStartup(AppData& d, PortListProvider& p, const Settings& s) {
     d.ComPortNumber = static_cast<Integer>(ComPortNumberOf(device, s.comPort));
     if (device != s.comDevice) WriteSetting(d, "comDevice", device);
     if (d.ComPortNumber != s.comPort) WriteSetting(d, "comPort", d.ComPortNumber);
+}
+
+int PortDeviceError(const std::string& path) {
+    if (path.empty()) return ENOENT;
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) return errno;
+    // Only a character device is opened: a FIFO or a file is no port.
+    if (!S_ISCHR(st.st_mode)) return ENOTTY;
+    // Non-blocking, so a modem line without carrier does not hang here, and
+    // never as the controlling terminal.
+    const int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return errno;
+    const int err = ::isatty(fd) ? 0 : ENOTTY;
+    ::close(fd);
+    return err;
 }
 
 void SaveComPortChoice(AppData& d, const std::string& device) {

@@ -51,6 +51,10 @@ int ComPortNumberOf(const std::string& device, int previous);
 // ComDevice and ComPortNumber and writes the keys back when they changed.
 void CheckComPortAtStartup(AppData& d, PortListProvider& p, const Settings& s);
 
+// Why `path` cannot serve as a port: 0 when it opens as a terminal device,
+// else an errno value (ENOTTY when it exists but is no terminal device).
+int PortDeviceError(const std::string& path);
+
 // Saves a chosen device: ComDevice, ComPortNumber, and the keys comDevice
 // and comPort.
 void SaveComPortChoice(AppData& d, const std::string& device);

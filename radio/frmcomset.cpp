@@ -1,15 +1,45 @@
 #include "radio/frmcomset.h"
 
+#include <cerrno>
+#include <cstring>
+
 #include "core/language.h"
 #include "mainwindow/formlanguage.h"
 #include "radio/comportlist.h"
 
 namespace rp {
 
+namespace {
+// What is wrong with a typed device, for the errors a user meets; any other
+// is told in the system's words.
+struct DeviceErrorText {
+    int error;
+    LangTexts text;
+};
+const DeviceErrorText kDeviceErrors[] = {
+    {ENOTTY, {"", "not a serial (terminal) device", "不是串口（终端）设备"}},
+    {ENOENT, {"", "No such file or directory", "没有那个文件或目录"}},
+    {EACCES, {"", "Permission denied", "权限不够"}},
+    {EBUSY, {"", "Device or resource busy", "设备或资源忙"}},
+};
+
+std::string TrimBlanks(const std::string& s) {
+    const auto first = s.find_first_not_of(" \t\r\n");
+    if (first == std::string::npos) return {};
+    return s.substr(first, s.find_last_not_of(" \t\r\n") - first + 1);
+}
+}  // namespace
+
+std::string PortDeviceMessage(const AppData& d, const std::string& path, int error) {
+    for (const auto& e : kDeviceErrors)
+        if (e.error == error) return path + ": " + LangText(d, e.text);
+    return path + ": " + std::strerror(error);
+}
+
 FrmComSet::FrmComSet(AppData& d, PortListProvider& ports) : Form("FrmComSet"), d_(d), ports_(ports) {
     FormState& s = State();
     s.Add("Label1", ControlKind::Label);
-    s.Add("Combo1", ControlKind::ComboBox);
+    s.Add("Combo1", ControlKind::ComboBox).editable = true;
     s.Add("CommandOK", ControlKind::Button);
     s.Add("CommandCancel", ControlKind::Button);
     AddComPortRescanTimer(s);
@@ -28,13 +58,32 @@ void FrmComSet::LoadComSetFormText() {
 }
 
 void FrmComSet::FillList(const std::string& keep) {
-    PortID = ShowComPortList(C("Combo1"), ports_, d_.ComDevice, keep);
+    ControlState& list = C("Combo1");
+    const std::string text = list.text;
+    const bool typed = text != list.SelectedItem();
+    PortID = ShowComPortList(list, ports_, d_.ComDevice, keep);
+    list.text = typed ? text : PortID;
 }
 
 void FrmComSet::Combo1_Click() { PortID = C("Combo1").SelectedItem(); }
 
+std::optional<std::string> FrmComSet::ChosenDevice() {
+    const std::string text = TrimBlanks(C("Combo1").text);
+    if (text.empty()) return std::string();
+    for (const PortInfo& e : PortEntries(ports_, d_.ComDevice))
+        if (e.Path == text || e.SystemPath == text) return e.Path;
+    if (const int error = PortDeviceError(text)) {
+        d_.Ui.Notify->Show(PortDeviceMessage(d_, text, error), MsgIcon::Warning, MsgButtons::Ok, "");
+        State().focus = "Combo1";
+        return std::nullopt;
+    }
+    return text;
+}
+
 void FrmComSet::CommandOK_Click() {
-    StoreComPortChoice(d_, C("Combo1").SelectedItem());
+    const std::optional<std::string> device = ChosenDevice();
+    if (!device) return;
+    StoreComPortChoice(d_, *device);
     Form_Unload();
     Unload();
 }

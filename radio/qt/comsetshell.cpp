@@ -1,5 +1,6 @@
 // The port dialog's shell: the caption and the list in one row, OK and
 // Cancel below.
+#include <QComboBox>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -28,6 +29,11 @@ FormDialog* MakeFrmComSet(const DialogContext& c, PortListProvider& ports) {
     top->setSizeConstraint(QLayout::SetFixedSize);
 
     dlg->Bind();
+    // A typed path stays text until OK checks it: Enter adds no entry, and
+    // no entry is completed into it (/dev/pts/1 would become /dev/pts/10).
+    auto* list = dlg->findChild<QComboBox*>("Combo1");
+    list->setInsertPolicy(QComboBox::NoInsert);
+    if (list->lineEdit()) list->setCompleter(nullptr);
     return dlg;
 }
 

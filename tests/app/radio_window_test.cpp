@@ -3,6 +3,7 @@
 // dialog, refused identities and the information read.
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -26,6 +27,7 @@
 #include "core/channelstore.h"
 #include "core/datafiles.h"
 #include "core/fakes.h"
+#include "core/settings.h"
 #include "core/tempfolder.h"
 #include "core/testdata.h"
 #include "mainwindow/savequestion.h"
@@ -529,6 +531,50 @@ TEST_F(RadioWindowTest, FactoryModeReadAndWriteCarryTheTestBlock) {
     ASSERT_TRUE(WaitText(Text(2004)));
     EXPECT_TRUE(std::equal(inRadio.begin(), inRadio.end(), d().TestDataBuf.begin()));
     EXPECT_EQ(d().TestDataOrigin, AppData::TestDataSource::Read);
+}
+
+// A device the system does not list, typed in the port dialog: a file is
+// refused with its name and the setting kept; the radio's line is taken,
+// saved, and the next read runs over it.
+TEST_F(RadioWindowTest, ADevicePathTypedInThePortDialogCarriesTheNextRead) {
+    StartProgram();  // no port listed, none saved
+    MakeRadio();
+    Serve();
+    const std::string file = tmp / "channels.dat";
+    test::WriteFile(file, "not a port");
+    auto typeAndOk = [&](const std::string& path) -> QDialog* {
+        const auto open = program->openers().OpenDialogs();
+        if (open.empty()) Trigger("TCommPort");
+        QDialog* dlg = program->openers().OpenDialogs().front();
+        EXPECT_EQ(dlg->objectName(), "FrmComSet");
+        auto* edit = dlg->findChild<QComboBox*>("Combo1")->lineEdit();
+        EXPECT_NE(edit, nullptr);
+        edit->selectAll();
+        QTest::keyClicks(edit, QString::fromStdString(path));
+        QTest::mouseClick(dlg->findChild<QPushButton*>("CommandOK"), Qt::LeftButton);
+        QApplication::processEvents();
+        const auto still = program->openers().OpenDialogs();
+        return still.empty() ? nullptr : still.front();
+    };
+
+    const std::string savedBefore = LoadSettings(d()).comDevice;
+    ASSERT_NE(typeAndOk(file), nullptr);  // stays open
+    EXPECT_EQ(Shown(), std::vector<std::string>{file + ": not a serial (terminal) device"});
+    EXPECT_EQ(d().ComDevice, "");
+    EXPECT_EQ(LoadSettings(d()).comDevice, savedBefore);
+
+    notes.shown.clear();
+    ASSERT_EQ(typeAndOk(radio->SlavePath()), nullptr);
+    EXPECT_TRUE(notes.shown.empty());
+    EXPECT_EQ(d().ComDevice, radio->SlavePath());
+    EXPECT_EQ(LoadSettings(d()).comDevice, radio->SlavePath());
+
+    EXPECT_EQ(radio->BytesIn(), 0u);
+    Trigger("mnuProRead");
+    ASSERT_TRUE(WaitIdle());
+    ASSERT_TRUE(WaitText(Text(2004)));
+    EXPECT_GT(radio->BytesIn(), 0u);
+    EXPECT_GT(radio->BytesOut(), 0u);
 }
 
 }  // namespace

@@ -1,13 +1,16 @@
 #include "link/ports.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <set>
 
 #include "core/profile.h"
 #include "core/startup.h"
 #include "core/tempfolder.h"
+#include "tools/ptyradio.h"
 
 namespace rp {
 namespace {
@@ -50,6 +53,28 @@ TEST(PortList, ListedInOrderWithTheSavedPseudoTerminalAdded) {
     EXPECT_EQ(GetFirstComPort(none), "");
     EXPECT_EQ(FillComPortList(none, "", list), "");
     EXPECT_TRUE(list.empty());
+}
+
+TEST(PortList, OnlyATerminalDeviceCanBeAPort) {
+    test::TempFolder tmp;
+    sim::PtyRadio pty;
+    ASSERT_TRUE(pty.Open()) << pty.Error();
+    test::WriteFile(tmp / "data.dat", "not a port");
+    ASSERT_EQ(::mkfifo((tmp / "fifo").c_str(), 0600), 0);
+    struct Case {
+        std::string path;
+        int expected;
+    } cases[] = {
+        {pty.SlavePath(), 0},
+        {tmp / "data.dat", ENOTTY},
+        {tmp.path(), ENOTTY},
+        {tmp / "fifo", ENOTTY},  // refused without opening (it would wait for a writer)
+        {"/dev/null", ENOTTY},   // a character device, but no terminal
+        {tmp / "missing", ENOENT},
+        {tmp / "data.dat/x", ENOTDIR},
+        {"", ENOENT},
+    };
+    for (const auto& c : cases) EXPECT_EQ(PortDeviceError(c.path), c.expected) << c.path;
 }
 
 TEST(PortList, ComPortNumberOfADevice) {

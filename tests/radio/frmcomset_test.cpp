@@ -4,6 +4,7 @@
 
 #include "core/settings.h"
 #include "radio/radiofixture.h"
+#include "tools/ptyradio.h"
 
 namespace rp {
 namespace {
@@ -27,6 +28,11 @@ protected:
         c.index = index;
         c.text = c.items[static_cast<std::size_t>(index)];
         form->Click("Combo1");
+    }
+    // The user types into the list.
+    void Type(const std::string& text) {
+        form->C("Combo1").text = text;
+        form->Change("Combo1");
     }
 };
 
@@ -136,6 +142,104 @@ TEST_F(ComSet, NothingChosenOrCancelLeavesTheSettingsFileAsItWas) {
     EXPECT_TRUE(g.unloadRequested);
     EXPECT_EQ(d.ComDevice, kUsbA);
     EXPECT_EQ(Files(), before);
+}
+
+TEST_F(ComSet, ATypedPathMustBeATerminalDeviceElseNothingChanges) {
+    LoadSettings(d);
+    ports.ports = {{kUsbA, "/dev/ttyUSB0"}};
+    d.ComDevice = kUsbA;
+    test::WriteFile(tmp / "data.dat", "not a port");
+    struct Case {
+        const char* name;
+        std::string typed;
+        int language;
+        std::string message;
+    } cases[] = {
+        {"File", tmp / "data.dat", LangEnglish, tmp / "data.dat: not a serial (terminal) device"},
+        {"Missing", tmp / "missing", LangEnglish, tmp / "missing: No such file or directory"},
+        {"NoTerminal", "/dev/null", LangEnglish, "/dev/null: not a serial (terminal) device"},
+        {"Chinese", tmp / "data.dat", LangChinese, tmp / "data.dat: 不是串口（终端）设备"},
+        {"ChineseMissing", "/dev/foo", LangChinese, "/dev/foo: 没有那个文件或目录"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        SetLanguageIndex(d, c.language);
+        const auto before = Files();
+        notes.shown.clear();
+        FrmComSet& f = Open();
+        f.State().focus.clear();
+        Type(c.typed);
+        f.Click("CommandOK");
+        ASSERT_EQ(notes.Texts(), std::vector<std::string>{c.message});
+        EXPECT_EQ(notes.shown[0].icon, MsgIcon::Warning);
+        EXPECT_FALSE(f.unloadRequested);  // open, the path there to mend
+        EXPECT_TRUE(f.C("ReShowComPortTimer").enabled);
+        EXPECT_EQ(List().text, c.typed);
+        EXPECT_EQ(f.State().focus, "Combo1");
+        EXPECT_EQ(d.ComDevice, kUsbA);
+        EXPECT_EQ(Files(), before);
+    }
+}
+
+TEST_F(ComSet, ATypedTerminalDeviceIsSavedAndOfferedAgain) {
+    LoadSettings(d);
+    sim::PtyRadio pty;
+    ASSERT_TRUE(pty.Open()) << pty.Error();
+    ports.ports = {{kUsbA, "/dev/ttyUSB0"}};
+    d.ComDevice = kUsbA;
+    d.ComPortNumber = 2;
+
+    FrmComSet& f = Open();
+    Type(" " + pty.SlavePath() + " ");
+    f.Click("CommandOK");
+    EXPECT_TRUE(notes.shown.empty());
+    EXPECT_TRUE(f.unloadRequested);
+    EXPECT_EQ(d.ComDevice, pty.SlavePath());
+    EXPECT_EQ(d.ComPortNumber, 2);
+    EXPECT_EQ(LoadSettings(d).comDevice, pty.SlavePath());
+
+    // Next time it is the last entry, chosen; the system's ports before it.
+    ports.existing = {pty.SlavePath()};
+    FrmComSet& g = Open();
+    EXPECT_EQ(List().items, (std::vector<std::string>{kUsbA, pty.SlavePath()}));
+    EXPECT_EQ(List().text, pty.SlavePath());
+    EXPECT_EQ(g.PortID, pty.SlavePath());
+
+    // A listed port typed by its device path is that entry, as picked.
+    Type("/dev/ttyUSB0");
+    g.Click("CommandOK");
+    EXPECT_TRUE(notes.shown.empty());
+    EXPECT_EQ(d.ComDevice, kUsbA);
+
+    // The text erased: nothing chosen, the settings file untouched.
+    const auto before = Files();
+    FrmComSet& h = Open();
+    Type("");
+    h.Click("CommandOK");
+    EXPECT_TRUE(h.unloadRequested);
+    EXPECT_EQ(d.ComDevice, "");
+    EXPECT_EQ(Files(), before);
+}
+
+TEST_F(ComSet, RescanKeepsATypedPathAndFollowsAPickedOne) {
+    ports.Add(kUsbA);
+    FrmComSet& f = Open();
+    Type("/dev/rfcomm0");
+    ports.Add(kUsbB);
+    f.Timer("ReShowComPortTimer");
+    EXPECT_EQ(List().items, (std::vector<std::string>{kUsbA, kUsbB}));
+    EXPECT_EQ(List().text, "/dev/rfcomm0");
+    ports.ports.clear();
+    f.Timer("ReShowComPortTimer");
+    EXPECT_TRUE(List().items.empty());
+    EXPECT_EQ(List().text, "/dev/rfcomm0");
+
+    ports.Add(kUsbA);
+    FrmComSet& g = Open();
+    ports.ports.clear();  // the chosen port unplugged: its name goes too
+    g.Timer("ReShowComPortTimer");
+    EXPECT_EQ(List().text, "");
+    EXPECT_EQ(g.PortID, "");
 }
 
 }  // namespace

@@ -18,6 +18,7 @@
 #include "radio/qt/openers.h"
 #include "radio/radiofixture.h"
 #include "shellchecktest.h"
+#include "tools/ptyradio.h"
 
 namespace rp {
 namespace {
@@ -165,6 +166,59 @@ TEST_F(PortDialog, CancelAndEscapeChangeNothing) {
     EXPECT_TRUE(closed);
     EXPECT_EQ(d.ComDevice, kUsbA);
     EXPECT_EQ(Files(), before);
+}
+
+TEST_F(PortDialog, ATypedPathIsCheckedOnOkAndATerminalDeviceSaved) {
+    LoadSettings(d);
+    sim::PtyRadio pty;
+    ASSERT_TRUE(pty.Open()) << pty.Error();
+    const QString ptyPath = QString::fromStdString(pty.SlavePath());
+    ports.Add(kUsbA);
+    d.ComDevice = kUsbA;
+    const auto before = Files();
+    OpenPorts();
+    ASSERT_TRUE(list->isEditable());
+    QLineEdit* edit = list->lineEdit();
+
+    // A prefix of a listed name stays as typed: no completion, and Enter
+    // adds no entry; a rescan keeps it.
+    const QString prefix = "/dev/serial/by-id/usb-A";
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClicks(edit, prefix);
+    QTest::keyClick(edit, Qt::Key_Return);
+    EXPECT_FALSE(closed);
+    EXPECT_EQ(edit->text(), prefix);
+    EXPECT_EQ(list->count(), 1);
+    Rescan();
+    EXPECT_EQ(edit->text(), prefix);
+    Click("CommandOK");
+    EXPECT_FALSE(closed);
+    EXPECT_EQ(notes.Texts(), std::vector<std::string>{prefix.toStdString() + ": No such file or directory"});
+    EXPECT_EQ(d.ComDevice, kUsbA);
+    EXPECT_EQ(Files(), before);
+
+    edit->selectAll();
+    QTest::keyClicks(edit, ptyPath);
+    Screenshot("FrmComSet_typed");
+    Click("CommandOK");
+    EXPECT_TRUE(closed);
+    EXPECT_EQ(d.ComDevice, pty.SlavePath());
+    EXPECT_EQ(LoadSettings(d).comDevice, pty.SlavePath());
+
+    // Offered again, after the system's ports, in either language.
+    ports.existing = {pty.SlavePath()};
+    SetLanguageIndex(d, LangChinese);
+    OpenPorts();
+    EXPECT_EQ(Items(), (QStringList{kUsbA, ptyPath}));
+    EXPECT_EQ(list->currentText(), ptyPath);
+    Screenshot("FrmComSet_zh");
+    notes.shown.clear();
+    list->lineEdit()->selectAll();
+    QTest::keyClicks(list->lineEdit(), "/dev/null");
+    Click("CommandOK");
+    EXPECT_FALSE(closed);
+    EXPECT_EQ(notes.Texts(), std::vector<std::string>{"/dev/null: 不是串口（终端）设备"});
 }
 
 // ---- the test-data dialog ----
