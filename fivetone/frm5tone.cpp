@@ -245,7 +245,7 @@ void Frm5Tone::ShowToneStandard(const std::string& name) {
 
 void Frm5Tone::Show5ToneByData() {
     Tone5DataRec& t = Edit();
-    C("Text2").text = Latin1ToUtf8(t.OwnID.Trim());
+    C("Text2").text = ownIdShown_ = Latin1ToUtf8(t.OwnID.Trim());
     // A stored value that no item shows selects nothing, and the save keeps it.
     SetListIndex(C("Combo1_1"), t.SysStandard < kTone5StandardCount ? t.SysStandard : -1);
     Combo1_Click(1);
@@ -558,6 +558,7 @@ void Frm5Tone::UpdateCodeBySelfID() {
 
 bool Frm5Tone::Text2_LostFocus(const std::string& next) {
     if (next == "CommandCancel") return true;  // leaving the dialog needs no own ID
+    if (C("Text2").text == ownIdShown_) return true;  // untouched: nothing to check or store
     if (OwnIdBox().size() < 5) {
         d_.Ui.Notify->Show(GetLanguageMsgString(d_, "900C"), MsgIcon::None, MsgButtons::Ok, "");
         State().focus = "Text2";

@@ -141,6 +141,9 @@ private:
     std::vector<std::string> responses_;  // the three option texts
     bool sideToneUnshown_ = false;        // the stored side tone is neither 0 nor 1
     std::vector<std::string> tabOrder_;
+    // The own-ID box's text as the data last filled it: leaving the box with
+    // this text changes nothing, so an empty ID does not hold the focus.
+    std::string ownIdShown_;
 };
 
 }  // namespace rp

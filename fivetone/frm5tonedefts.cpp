@@ -78,8 +78,9 @@ void Frm5ToneDefTS::KeyPress(const std::string& control, int& keyAscii) {
 
 void Frm5ToneDefTS::GotFocus(const std::string& control) { State().focus = control; }
 
-bool Frm5ToneDefTS::LostFocus(const std::string& control, const std::string& next) {
-    if (next == "CommandCancel") return true;  // Cancel stores nothing
+bool Frm5ToneDefTS::LostFocus(const std::string& control, const std::string&) {
+    // Every departure clamps, towards Cancel too: only the box that has the
+    // focus at OK can then hold a value outside the range.
     if (int i = ElementIndex(control, "Text1"); i >= 0 && i < kUserTones) Text1_LostFocus(i);
     return true;
 }

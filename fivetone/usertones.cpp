@@ -1,5 +1,8 @@
 #include "fivetone/usertones.h"
 
+#include <cstdint>
+#include <limits>
+
 #include "core/numtext.h"
 
 namespace rp {
@@ -14,10 +17,13 @@ std::string ClampUserToneText(std::string_view text) {
 std::optional<Integer> UserToneValue(std::string_view text) {
     const std::optional<double> v = ParseNumber(text);
     if (!v) return std::nullopt;
-    // A box that never lost the focus may still hold a value out of range;
-    // the range also keeps the result inside the 16-bit field.
-    double hz = *v < kUserToneLowHz ? kUserToneLowHz : (*v > kUserToneHighHz ? kUserToneHighHz : *v);
-    return static_cast<Integer>(*RoundScaled(hz, 1));
+    // Not clamped: a box holds either its loaded value, which a foreign file
+    // may have put outside the range and which is stored back as it was, or
+    // a value its departure clamped. The field's own limits still hold.
+    const std::optional<std::int64_t> tenths = RoundScaled(*v, 1);
+    if (!tenths || *tenths < std::numeric_limits<Integer>::min() || *tenths > std::numeric_limits<Integer>::max())
+        return std::nullopt;
+    return static_cast<Integer>(*tenths);
 }
 
 }  // namespace rp

@@ -18,8 +18,8 @@ inline constexpr double kUserToneHighHz = 3106.0;
 std::string ClampUserToneText(std::string_view text);
 
 // The stored value of a box: the value × 10 to the nearest whole number (a
-// half to the even one), within the range; nullopt for a non-numeric text,
-// which leaves the stored value as it is.
+// half to the even one), not limited to the range; nullopt for a non-numeric
+// text or one beyond the 16-bit field, which leaves the stored value as it is.
 std::optional<Integer> UserToneValue(std::string_view text);
 
 }  // namespace rp

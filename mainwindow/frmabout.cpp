@@ -16,7 +16,9 @@ FrmAbout::FrmAbout(AppData& d, ProgramVersion version) : Form("frmAbout"), d_(d)
     s.Add("lblDescription", ControlKind::Label);
     s.Add("lblDisclaimer", ControlKind::Label);
     s.Add("cmdOK", ControlKind::Button).tag = std::to_string(langkey::OK);
-    s.Add("cmdSysInfo", ControlKind::Button).tag = std::to_string(aboutkey::SysInfo);
+    ControlState& sysInfo = s.Add("cmdSysInfo", ControlKind::Button);
+    sysInfo.tag = std::to_string(aboutkey::SysInfo);
+    sysInfo.visible = false;  // no system-information tool to start on this platform
 }
 
 void FrmAbout::Form_Load() {
@@ -32,17 +34,8 @@ void FrmAbout::Form_Load() {
 
 void FrmAbout::cmdOK_Click() { Unload(); }
 
-void FrmAbout::cmdSysInfo_Click() { StartSysInfo(); }
-
-// There is no system-information tool to look up or start on this
-// platform: the message for a missing tool.
-void FrmAbout::StartSysInfo() {
-    d_.Ui.Notify->Show(kSysInfoUnavailable, MsgIcon::None, MsgButtons::Ok, kAppTitle);
-}
-
 void FrmAbout::Click(const std::string& control) {
     if (control == "cmdOK") cmdOK_Click();
-    if (control == "cmdSysInfo") cmdSysInfo_Click();
 }
 
 }  // namespace rp

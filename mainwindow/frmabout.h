@@ -1,6 +1,6 @@
 #pragma once
-// frmAbout: the program's title, version and two language texts, and the
-// system-information button (there is no such tool here: it says so).
+// frmAbout: the program's title, version and two language texts. Its
+// system-information button stays hidden: there is no such tool here.
 #include <string>
 
 #include "core/appdata.h"
@@ -22,18 +22,12 @@ inline constexpr int Version = 2200;
 inline constexpr int SysInfo = 1036;
 }  // namespace aboutkey
 
-// The box shown when no system-information tool can be started, in every
-// language.
-inline constexpr const char* kSysInfoUnavailable = "此时系统信息不可用";
-
 class FrmAbout : public Form {
 public:
     explicit FrmAbout(AppData& d, ProgramVersion version = BuildVersion());
 
     void Form_Load();
     void cmdOK_Click();
-    void cmdSysInfo_Click();
-    void StartSysInfo();
 
     void Click(const std::string& control) override;
 

@@ -18,8 +18,9 @@ constexpr int kEncodeRows = 32;
 constexpr int kDecodeEntries = 16;
 constexpr int kToneHelpContext = 3410;
 constexpr int kTabHelpContext = 3401;
-// The decode tab keeps the caption of the dialog's layout in both languages.
-constexpr const char* kDecodeTabCaption = "解码";
+// The decode tab's caption by language (no language key names it): entry 1
+// English, entry 2 Chinese.
+const LangTexts kDecodeTabCaption = {"", "Decode", "解码"};
 
 int NextRow(int row) { return row >= kEncodeRows ? 1 : row + 1; }
 
@@ -79,7 +80,7 @@ void Frm2Tone::Form_Load() {
     State().caption = GetLanguageOptionString(d_, "60051");
     tabs.tabs[0].caption = GetLanguageOptionString(d_, "60043");
     tabs.tabs[1].caption = GetLanguageOptionString(d_, "60044");
-    tabs.tabs[2].caption = kDecodeTabCaption;
+    tabs.tabs[2].caption = kDecodeTabCaption[d_.LanguageIndex == LangChinese ? 2 : 1];
     C("Label1_0").text = GetLanguageOptionString(d_, "60045");
     C("Label1_1").text = GetLanguageOptionString(d_, "60046");
     C("Label1_2").text = GetLanguageOptionString(d_, "60047");

@@ -105,9 +105,10 @@ TEST_F(SpecialCallBuilder, OwnIdCallIntoAnEntry) {
         EXPECT_EQ(dialog->Grid().Text(4, 1), "ANI");
         EXPECT_EQ(dialog->Grid().Text(4, 2), c.cell);
     }
-    // The save brings the placeholder to the own ID.
-    ASSERT_TRUE(dialog->LostFocus("Text2", "Combo1_1"));
-    EXPECT_EQ(Edit().Codes[3].Code.Trim(), "1234512345");
+    // The save at OK brings the placeholder to the own ID.
+    dialog->Click("CommandOK");
+    ASSERT_TRUE(dialog->unloadRequested);
+    EXPECT_EQ(d.WorkData.Tone5Data().Codes[3].Code.Trim(), "1234512345");
 }
 
 TEST_F(SpecialCallBuilder, PttIdCallIntoAnEntry) {

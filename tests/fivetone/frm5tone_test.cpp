@@ -411,19 +411,59 @@ TEST_F(FiveToneDialog, DataMessageWithAnOwnIdTailIsLeftAlone) {
     EXPECT_EQ(f->Grid().Text(1, 2), "12345        " + Opt("60084") + "A");
 }
 
-TEST_F(FiveToneDialog, LeavingTheOwnIdUnchangedStillSavesAndShows) {
-    Live().OwnID.Set("12345");
-    SetCode(Live().Codes[0], "E2999");
+// Leaving the own-ID box: a text as the data filled it (empty included) is
+// left alone; a changed one is checked and, with five digits, taken: the
+// controls saved, the codes rewritten, everything shown again.
+TEST_F(FiveToneDialog, OwnIdDeparture) {
+    struct Case {
+        const char *name, *stored, *typed;
+        bool taken, refused;  // the departure steps ran; the message and the focus back
+        const char* ownId;    // in the working copy afterwards
+    } cases[] = {
+        {"empty left untouched", "", "", false, false, ""},
+        {"ID left untouched", "12345", "12345", false, false, "12345"},
+        {"two digits typed into the empty box", "", "12", false, true, ""},
+        {"ID shortened", "12345", "1234", false, true, "12345"},
+        {"ID emptied", "12345", "", false, true, "12345"},
+        {"ID typed into the empty box", "", "12345", true, false, "12345"},
+        {"ID changed", "12345", "67890", true, false, "67890"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        notes.shown.clear();
+        if (*c.stored) Live().OwnID.Set(c.stored);
+        else Live().OwnID.SetEmpty();
+        SetCode(Live().Codes[0], "E2999");
+        auto f = Load();
+        f->C("Combo1_2").index = 2;  // an edit that only a save stores
+        f->Click("Combo1_2");
+        EXPECT_EQ(LeaveOwnId(*f, c.typed, "Command4"), !c.refused);
+        EXPECT_EQ(notes.Texts(), c.refused ? std::vector<std::string>{Msg("900C")} : std::vector<std::string>{});
+        EXPECT_EQ(f->State().focus, c.refused ? "Text2" : "Command4");
+        EXPECT_EQ(Edit().OwnID.Trim(), c.ownId);
+        EXPECT_EQ(Edit().Response, c.taken ? 2 : 0);
+        EXPECT_EQ(Edit().Codes[0].Code.Trim(), c.taken ? std::string("E2") + c.ownId : "E2999");
+        EXPECT_EQ(f->Grid().Text(1, 2), c.taken ? std::string("E2") + c.ownId : "E2999");
+    }
+}
+
+// With the default data the own ID is empty and the box has the focus: the
+// rest of the dialog is usable, and only OK asks for the ID.
+TEST_F(FiveToneDialog, AnEmptyOwnIdTrapsNothingButOk) {
     auto f = Load();
-    f->C("Combo6").index = 2;
-    f->Click("Combo6");
-    f->C("Text5").text = "ABC";
-    ASSERT_TRUE(LeaveOwnId(*f, "12345"));
-    EXPECT_EQ(Edit().Codes[0].Code.Trim(), "E212345");
-    EXPECT_EQ(Edit().Codes[0].CodeLen, 7);
-    EXPECT_EQ(f->Grid().Text(1, 2), "E212345");
-    EXPECT_EQ(Edit().InfoCodes[2].Code.Trim(), "ABC");  // stored when the area went back to code 1
-    EXPECT_EQ(f->CurInfoCodeID, 1);
+    ASSERT_TRUE(LeaveOwnId(*f, "", "Command4"));
+    f->Click("Command4");
+    EXPECT_EQ(opener.opened, 1);
+    EXPECT_TRUE(notes.shown.empty());
+    // Typed, refused, then emptied again: left without a second message.
+    EXPECT_FALSE(LeaveOwnId(*f, "12"));
+    EXPECT_TRUE(LeaveOwnId(*f, ""));
+    EXPECT_EQ(notes.Texts(), std::vector<std::string>{Msg("900C")});
+    f->GotFocus("Text2");
+    f->Click("CommandOK");
+    EXPECT_EQ(notes.Texts(), (std::vector<std::string>{Msg("900C"), Msg("900C")}));
+    EXPECT_FALSE(f->unloadRequested);
+    EXPECT_EQ(f->State().focus, "Text2");
 }
 
 TEST_F(FiveToneDialog, ShortOwnIdIsRefusedAtTheBox) {

@@ -2,6 +2,7 @@
 // stored value, and the dialog's OK and Cancel.
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <optional>
 #include <string>
 
@@ -25,7 +26,9 @@ TEST(Tone5UserTones, StoredInTenthsHalfToEven) {
     struct Case { const char* text; std::optional<Integer> v; } cases[] = {
         {"300.25", 3002}, {"300.75", 3008}, {"300.35", 3004}, {"1000", 10000}, {"288.5", 2885},
         {"3106.0", 31060}, {"1.2.3", std::nullopt}, {"", std::nullopt},
-        {"99999", 31060}, {"50", 2885},  // out of range where no departure clamped it
+        // Loaded values outside the range are stored as they were; the field's limits hold.
+        {".0", 0}, {"50", 500}, {"3276.7", 32767}, {"-3276.8", -32768}, {"3276.8", std::nullopt},
+        {"99999", std::nullopt},
     };
     for (const auto& c : cases) EXPECT_EQ(UserToneValue(c.text), c.v) << c.text;
 }
@@ -71,12 +74,36 @@ TEST_F(UserToneDialog, OkClampsTheFocusedBoxAndStoresEveryNumericBox) {
     EXPECT_EQ(tones[0], 24000);  // unvisited, stored again as it was
 }
 
+// Tones outside the range (only a foreign file holds them) stay as they are
+// unless their box is left or has the focus at OK.
+TEST_F(UserToneDialog, OkStoresUntouchedTonesAsTheyWere) {
+    auto& tones = d.SetDataEdit.Tone5Data.UserTones;
+    const Integer foreign[] = {0, 5, 2884, 31061, 32767, -32768};
+    for (std::size_t i = 0; i < std::size(foreign); ++i) tones[10 + i] = foreign[i];
+    tones[0] = 0;
+    Frm5ToneDefTS f(d);
+    f.Form_Load();
+    f.GotFocus("Text1_1");
+    f.C("Text1_1").text = "4000";
+    ASSERT_TRUE(f.LostFocus("Text1_1", "Text1_2"));
+    f.GotFocus("Text1_2");
+    f.C("Text1_2").text = "1000";
+    ASSERT_TRUE(f.LostFocus("Text1_2", "Text1_0"));
+    f.GotFocus("Text1_0");  // holds its loaded .0 when OK is pressed: clamped all the same
+    f.Click("CommandOK");
+    EXPECT_EQ(tones[1], 31060);
+    EXPECT_EQ(tones[2], 10000);
+    EXPECT_EQ(tones[0], 2885);
+    for (std::size_t i = 0; i < std::size(foreign); ++i) EXPECT_EQ(tones[10 + i], foreign[i]) << foreign[i];
+}
+
 TEST_F(UserToneDialog, CancelStoresNothing) {
     const auto before = d.SetDataEdit.Tone5Data.UserTones;
     Frm5ToneDefTS f(d);
     f.Form_Load();
-    f.C("Text1_0").text = "500";
+    f.C("Text1_0").text = "5";
     EXPECT_TRUE(f.LostFocus("Text1_0", "CommandCancel"));
+    EXPECT_EQ(f.C("Text1_0").text, "288.5");  // left for Cancel: clamped, then dropped
     f.Click("CommandCancel");
     EXPECT_TRUE(f.unloadRequested);
     EXPECT_EQ(d.SetDataEdit.Tone5Data.UserTones, before);

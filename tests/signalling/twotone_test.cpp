@@ -75,7 +75,7 @@ TEST_F(TwoToneForm, StateAfterLoadAlone) {
     EXPECT_FALSE(tabs.tabs[1].enabled);
     EXPECT_EQ(tabs.tabs[0].caption, "Encode");
     EXPECT_EQ(tabs.tabs[1].caption, "Own Call");
-    EXPECT_EQ(tabs.tabs[2].caption, "解码");
+    EXPECT_EQ(tabs.tabs[2].caption, "Decode");
     ASSERT_EQ(s["SSTab2"].tabs.size(), 16u);
     EXPECT_EQ(s["SSTab2"].index, 0);
     EXPECT_EQ(s["SSTab2"].tabs[15].caption, "Decode 16");
@@ -130,6 +130,17 @@ TEST_F(TwoToneForm, StateAfterLoadAlone) {
     EXPECT_FALSE(s["Text4_0"].enabled || s["Text5_0"].enabled || s["Combo3_0"].enabled ||
                  s["Text6_0"].enabled);
     EXPECT_EQ(s["Text4_0"].text, "321.7");  // the defaults
+}
+
+TEST_F(TwoToneForm, DecodeTabCaptionFollowsTheLanguage) {
+    struct Case { UILanguage language; const char *decode, *encode; } cases[] = {
+        {LangEnglish, "Decode", "Encode"}, {LangChinese, "解码", "编码"}};
+    for (const auto& c : cases) {
+        SetLanguageIndex(d, c.language);
+        auto f = Open();
+        EXPECT_EQ(f->C("SSTab1").tabs[2].caption, c.decode) << c.language;
+        EXPECT_EQ(f->C("SSTab1").tabs[0].caption, c.encode) << c.language;
+    }
 }
 
 TEST_F(TwoToneForm, StoredOutOfRangeValuesShowFallbacksAndOKStoresThem) {

@@ -165,15 +165,53 @@ TEST_F(FiveToneWidgets, OkRefusesAnEmptyOwnIdThenCommits) {
     EXPECT_EQ(notes.shown.size(), 1u);
 }
 
-TEST_F(FiveToneWidgets, LeavingTheOwnIdBoxUnchangedRunsItsDeparture) {
-    Live().Codes[0].Empty = 0;
-    Live().Codes[0].Code.Set("E2999");
-    Live().Codes[0].CodeLen = 5;
+TEST_F(FiveToneWidgets, ChineseDialog) {
+    SetLanguageIndex(d, 2);
     Open();
-    Focus(W5("Text2"));
+    EXPECT_EQ(dlg->windowTitle().toStdString(), "五音设置");
+    EXPECT_EQ(W5<QPushButton>("Command4")->text().toStdString(), "自定义音频");
+    Shot(dlg, "Frm5Tone_zh.png");
+}
+
+// The default data's empty own ID: the box has the focus first, yet every
+// other control answers; only OK asks for the ID.
+TEST_F(FiveToneWidgets, AnEmptyOwnIdLeftUntouchedTrapsNothing) {
+    Live().OwnID.SetEmpty();
+    Open();
+    ASSERT_TRUE(W5("Text2")->hasFocus());
     Focus(W5("Text5"));
-    EXPECT_EQ(Grid()->model()->index(0, 0).data().toString(), "E212345");
+    EXPECT_TRUE(W5("Text5")->hasFocus());
+    Focus(W5("Text2"));
+    QTest::keyClick(W5("Text2"), Qt::Key_Tab);
+    QApplication::processEvents();
+    EXPECT_TRUE(W5("Combo1_1")->hasFocus());
     EXPECT_TRUE(notes.shown.empty());
+    Focus(W5("Text2"));
+    Click(W5("CommandOK"));
+    QApplication::processEvents();
+    EXPECT_EQ(notes.Texts(), std::vector<std::string>{Msg("900C")});
+    EXPECT_TRUE(W5("Text2")->hasFocus());
+    EXPECT_EQ(closed, 0);
+    Click(W5("Command4"));
+    FormDialog* t = SubDialog("Frm5ToneDefTS");
+    ASSERT_NE(t, nullptr);
+    Click(In(t, "CommandCancel"));
+    QApplication::processEvents();
+    EXPECT_EQ(notes.shown.size(), 1u);
+}
+
+// A changed own ID of fewer than five digits keeps its rules: the message,
+// the focus back, the click that left it stopped, nothing stored.
+TEST_F(FiveToneWidgets, AChangedShortOwnIdIsRefused) {
+    Live().OwnID.SetEmpty();
+    Open();
+    QTest::keyClicks(W5("Text2"), "12");
+    Click(W5("Command4"));
+    QApplication::processEvents();
+    EXPECT_EQ(notes.Texts(), std::vector<std::string>{Msg("900C")});
+    EXPECT_EQ(dlg->findChild<FormDialog*>("Frm5ToneDefTS"), nullptr);
+    EXPECT_TRUE(W5("Text2")->hasFocus());
+    EXPECT_TRUE(Edit().OwnID.Trim().empty());
 }
 
 TEST_F(FiveToneWidgets, RefusedOwnIdStopsTheClickThatLeftIt) {
@@ -351,6 +389,7 @@ TEST_F(FiveToneWidgets, BuilderKeepsItselfOpenForAShortId) {
 TEST_F(FiveToneWidgets, UserTonesClampAndRedrawTheTable) {
     Live().SysStandard = 15;  // the table shows the user set
     Live().BeginCode.Standard = Live().EndCode.Standard = 15;
+    Live().UserTones[9] = 5;  // outside the range, never visited: stored back as it was
     Open();
     Click(W5("Command4"));
     FormDialog* t = SubDialog("Frm5ToneDefTS");
@@ -366,6 +405,7 @@ TEST_F(FiveToneWidgets, UserTonesClampAndRedrawTheTable) {
     Click(In(t, "CommandOK"));
     QApplication::processEvents();
     EXPECT_EQ(Edit().UserTones[0], 2885);
+    EXPECT_EQ(Edit().UserTones[9], 5);
     EXPECT_TRUE(W5<QPlainTextEdit>("Text1")->toPlainText().contains("0 288.5\n"));
 }
 

@@ -63,7 +63,7 @@ protected:
     }
 };
 
-TEST_F(AboutBoxTest, ShowsItsTextsAndSysInfoSaysThereIsNone) {
+TEST_F(AboutBoxTest, ShowsItsTextsWithoutSystemInfo) {
     QDialog* dlg = Open();
     EXPECT_TRUE(dlg->isModal() || dlg->windowModality() != Qt::NonModal);
     EXPECT_EQ(dlg->windowTitle().toStdString(), "About");
@@ -75,11 +75,7 @@ TEST_F(AboutBoxTest, ShowsItsTextsAndSysInfoSaysThereIsNone) {
     // Centred on its owner.
     EXPECT_LE((dlg->frameGeometry().center() - owner.frameGeometry().center()).manhattanLength(), 4);
     Screenshot(dlg, "frmAbout");
-    QTest::mouseClick(dlg->findChild<QPushButton*>("cmdSysInfo"), Qt::LeftButton);
-    ASSERT_EQ(p.notes.shown.size(), 1u);
-    EXPECT_EQ(p.notes.shown[0].text, "此时系统信息不可用");
-    EXPECT_EQ(p.notes.shown[0].title, "KEVRA_8R");
-    EXPECT_FALSE(closed);
+    EXPECT_FALSE(dlg->findChild<QPushButton*>("cmdSysInfo")->isVisible());  // no such tool here
     QTest::mouseClick(dlg->findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
     QApplication::processEvents();
     EXPECT_TRUE(closed);
@@ -101,6 +97,7 @@ TEST_F(AboutBoxTest, ChineseTexts) {
     QDialog* dlg = Open();
     EXPECT_EQ(dlg->windowTitle().toStdString(), "关于");
     EXPECT_EQ(dlg->findChild<QPushButton*>("cmdOK")->text().toStdString(), "确定");
+    EXPECT_FALSE(dlg->findChild<QPushButton*>("cmdSysInfo")->isVisible());
     Screenshot(dlg, "frmAbout-chinese");
     QTest::keyClick(dlg, Qt::Key_Escape);
 }

@@ -217,7 +217,7 @@ TEST_F(TwoToneShell, OpensOnTheDecodeTabWithTheOwnCallTabOff) {
     auto* tabs = Get<QTabWidget>(dlg, "SSTab1");
     EXPECT_EQ(tabs->currentIndex(), 2);
     EXPECT_FALSE(tabs->isTabEnabled(1));
-    EXPECT_EQ(tabs->tabText(2), "解码");
+    EXPECT_EQ(tabs->tabText(2), "Decode");
     EXPECT_EQ(Get<QTabWidget>(dlg, "SSTab2")->count(), 16);
     EXPECT_EQ(Get<QTabWidget>(dlg, "SSTab2")->tabText(15), "Decode 16");
     Screenshot(dlg, "Frm2Tone_decode");
