@@ -135,8 +135,6 @@ public:
     // The name box that took a character: the focus moves on from it once
     // the character is in the box (the shell does it after the key).
     std::string focusNextAfterKey;
-    // Set by a text box's GotFocus: its whole text is to be selected.
-    std::string selectAllRequest;
 
     // The last outcome of OK (for the shell and tests).
     const ChEditOutcome& LastOutcome() const { return last_; }

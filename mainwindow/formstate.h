@@ -174,6 +174,11 @@ public:
     bool unloadRequested = false;
     void Unload() { unloadRequested = true; }
 
+    // Set by a handler (a text box's GotFocus): the text box whose whole
+    // text the shell selects, at once when it has the focus from the
+    // keyboard or with its window, after the press when from the mouse.
+    std::string selectAllRequest;
+
 private:
     std::string name_;
     FormState state_;

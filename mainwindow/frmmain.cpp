@@ -89,6 +89,16 @@ const std::map<std::string, std::string>& MenuOfNode() {
     return m;
 }
 
+// Tree nodes that show a list: the grid (0..3) and, for the channel grid,
+// the list kind (-1 keeps the list shown).
+const std::map<std::string, std::pair<int, int>>& ListOfNode() {
+    static const std::map<std::string, std::pair<int, int>> m = {
+        {"N1", {0, -1}},  {"N101", {0, ListMemory}}, {"N102", {0, ListGMRS}}, {"N103", {0, ListMURS}},
+        {"N104", {0, ListWeather}}, {"N2", {1, -1}}, {"N3", {2, -1}}, {"N16", {3, -1}},
+    };
+    return m;
+}
+
 // Tree nodes that run a command or open a dialog (the others show a grid).
 bool IsCommandNode(const std::string& key) { return DialogOfNode().count(key) || MenuOfNode().count(key); }
 
@@ -317,12 +327,8 @@ void FrmMain::LoadShowTree() {
 }
 
 void FrmMain::tvTreeView_NodeClick(const std::string& key) {
-    static const std::map<std::string, std::pair<int, int>> grids = {
-        {"N1", {0, -1}},  {"N101", {0, ListMemory}}, {"N102", {0, ListGMRS}}, {"N103", {0, ListMURS}},
-        {"N104", {0, ListWeather}}, {"N2", {1, -1}}, {"N3", {2, -1}}, {"N16", {3, -1}},
-    };
     if (commandsLocked_ && IsCommandNode(key)) return;
-    if (auto g = grids.find(key); g != grids.end()) {
+    if (auto g = ListOfNode().find(key); g != ListOfNode().end()) {
         ShowGridType(g->second.first, g->second.second);
     } else if (auto dl = DialogOfNode().find(key); dl != DialogOfNode().end()) {
         CommitCellEditors();
@@ -330,6 +336,14 @@ void FrmMain::tvTreeView_NodeClick(const std::string& key) {
     } else if (auto m = MenuOfNode().find(key); m != MenuOfNode().end()) {
         RunCommand(m->second);
     }
+}
+
+bool FrmMain::IsListNode(const std::string& key) { return ListOfNode().count(key) != 0; }
+
+int FrmMain::MenuTextKey(const std::string& name) {
+    for (const auto& m : kMenus)
+        if (name == m.name) return m.key;
+    return 0;
 }
 
 void FrmMain::ShowGridType(int grid, int listKind) {

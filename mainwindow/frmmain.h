@@ -77,6 +77,9 @@ public:
     void LoadShowByModel() override;
     void LoadShowTree() override;
     void tvTreeView_NodeClick(const std::string& key);
+    // A node whose click shows a list (the channel lists, the radio lists);
+    // the others run a command or open a dialog, or do nothing.
+    static bool IsListNode(const std::string& key);
     void ShowGridType(int grid, int listKind);
 
     void ShowListByData(int listKind);
@@ -177,6 +180,8 @@ public:
     // Control names of the menu entries and the grids.
     static const char* GridName(int i);
     static bool IsMenuEntry(const std::string& name);
+    // The language key of a menu's or menu entry's caption (0: not a menu).
+    static int MenuTextKey(const std::string& name);
 
     // Events from the shell.
     void Click(const std::string& control) override;

@@ -80,10 +80,6 @@ public:
     // False while Form_Load runs; the list rules do nothing until then.
     bool IsOptionLoaded = false;
 
-    // The text box whose whole text the shell selects on getting the focus
-    // ("" when none): set by the GotFocus handlers.
-    std::string selectAllRequest;
-
     // The control after `control` in tab order that can take the focus
     // (visible, enabled, not a label or frame); "" when none follows.
     std::string NextInTabOrder(const std::string& control) const;

@@ -475,6 +475,7 @@ void FormBinder::Run(const std::function<void()>& handler) {
 
 void FormBinder::AfterRun() {
     Sync();
+    FollowSelectAll();
     if (form_.unloadRequested && handleClose_ && !closing_ && root_) {
         emit unloadRequested();
         if (root_) root_->window()->close();
@@ -705,6 +706,22 @@ void FormBinder::Apply(const std::string& name, Bound& b) {
     b.valid = true;
 }
 
+void FormBinder::FollowSelectAll() {
+    if (form_.selectAllRequest.empty()) return;
+    QPointer<QLineEdit> edit = As<QLineEdit>(form_.selectAllRequest);
+    form_.selectAllRequest.clear();
+    if (!edit) return;
+    if (edit->hasFocus() && !focusByMouse_) {
+        // At once: a key typed right after the focus came replaces the text.
+        edit->selectAll();
+        return;
+    }
+    // After the mouse press that brought the focus, which places the cursor.
+    QTimer::singleShot(0, edit, [edit] {
+        if (edit && edit->hasFocus()) edit->selectAll();
+    });
+}
+
 void FormBinder::FollowFocus() {
     const std::string want = form_.State().focus;
     if (want == shownFocus_) return;
@@ -749,7 +766,10 @@ bool FormBinder::eventFilter(QObject* watched, QEvent* event) {
 
     // The window: the close box and Escape.
     if (root_ && watched == root_->window()) {
-        if (type == QEvent::Show) closing_ = false;
+        if (type == QEvent::Show) {
+            closing_ = false;
+            arrived_ = false;
+        }
         if (type == QEvent::Close && handleClose_) {
             if (form_.unloadRequested || closing_) return false;
             bool ok = true;
@@ -861,9 +881,14 @@ void FormBinder::FilterFocusIn(const std::string& name, QEvent* event) {
     if (syncing_) return;
     form_.State().focus = name;
     if (restoring_) return;
-    // Coming back from a popup or another window is not a new arrival.
-    if (fe->reason() == Qt::PopupFocusReason || fe->reason() == Qt::ActiveWindowFocusReason) return;
+    // Coming back from a popup or another window is not a new arrival; the
+    // first focus of a window just shown is.
+    const bool first = !arrived_;
+    arrived_ = true;
+    if (fe->reason() == Qt::PopupFocusReason || (fe->reason() == Qt::ActiveWindowFocusReason && !first)) return;
+    focusByMouse_ = fe->reason() == Qt::MouseFocusReason;
     Run([&] { form_.GotFocus(name); });
+    focusByMouse_ = false;
 }
 
 bool FormBinder::FilterFocusOut(const std::string& name, QWidget* w, QEvent* event) {

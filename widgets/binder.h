@@ -55,7 +55,10 @@
 //   key press -> KeyDown(code, shift) then, for a key with a character,
 //                KeyPress(keyAscii): 0 swallows the key, another value types
 //                that character instead. Ctrl+letter gives 1..26.
-//   focus in -> GotFocus (the form's State().focus follows the focus)
+//   focus in -> GotFocus (the form's State().focus follows the focus); the
+//               focus a window shows with is an arrival, its return from
+//               another window is not. A selectAllRequest set by the handler
+//               selects the box's text at once (after the press for a click).
 //   focus out -> LostFocus(control, next) with these rules:
 //       - focus lost to a popup, a menu or another window is not a departure;
 //       - no LostFocus when the control taking the focus is one the binder
@@ -179,6 +182,7 @@ private:
     void Apply(const std::string& name, Bound& b);
     void ApplyWindow();
     void FollowFocus();
+    void FollowSelectAll();
     void AfterRun();
     bool FilterKey(const std::string& name, QObject* watched, QEvent* event);
     bool FilterFocusOut(const std::string& name, QWidget* w, QEvent* event);
@@ -205,6 +209,8 @@ private:
     bool closing_ = false;
     bool restoring_ = false;   // the focus goes back after a refused departure
     bool resending_ = false;   // a changed key is being typed
+    bool arrived_ = false;     // a control had the focus since the window showed
+    bool focusByMouse_ = false;  // GotFocus runs for a mouse press
     std::set<std::string> standBack_;
     QPointer<QWidget> dropMouseOn_;
     // The single-choice list under a mouse press and its index before it.

@@ -21,7 +21,10 @@ QHBoxLayout* RightRow(std::initializer_list<QWidget*> widgets) {
 
 void SelectAllLineEdit::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);
-    // After the mouse press that brought the focus, which would place the cursor.
+    // At once, so that a key typed right after replaces the text.
+    selectAll();
+    if (event->reason() != Qt::MouseFocusReason) return;
+    // Again after the mouse press that brought the focus, which places the cursor.
     QPointer<SelectAllLineEdit> self(this);
     QTimer::singleShot(0, this, [self] {
         if (self && self->hasFocus()) self->selectAll();

@@ -2,7 +2,6 @@
 // laid out in rows of label and list; the binder mirrors the form and runs
 // its handlers. Hidden controls are laid out too, so the form's state has a
 // widget everywhere.
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -135,18 +134,10 @@ void BuildShell(FormDialog& dlg) {
     outer->addLayout(RightRow({Named<QPushButton>(&dlg, "CommandOK"), Named<QPushButton>(&dlg, "CommandCancel")}));
 }
 
-// Widget mechanics the form asks for: the whole text selected on entering a
-// text box, and the focus moved on once a name character is in its box.
-// Both run queued, after the event that asked for them.
+// The focus moved on once a name character is in its box: queued, after
+// the key that asked for it.
 void FollowFormRequests(FormDialog& dlg, FrmCHEdit& f, FormBinder& b) {
     QObject::connect(&b, &FormBinder::synced, &dlg, [&dlg, &f, &b] {
-        if (!f.selectAllRequest.empty()) {
-            QLineEdit* edit = b.As<QLineEdit>(f.selectAllRequest);
-            f.selectAllRequest.clear();
-            if (edit) QTimer::singleShot(0, edit, [edit] {
-                    if (edit->hasFocus()) edit->selectAll();
-                });
-        }
         if (!f.focusNextAfterKey.empty()) {
             const std::string from = f.focusNextAfterKey;
             f.focusNextAfterKey.clear();
@@ -154,33 +145,6 @@ void FollowFormRequests(FormDialog& dlg, FrmCHEdit& f, FormBinder& b) {
         }
     });
 }
-
-// The control that has the focus when the dialog first shows takes it as a
-// user's arrival (the binder ignores focus that comes with the window).
-class FirstFocus : public QObject {
-public:
-    FirstFocus(FormDialog& dlg, FrmCHEdit& f, FormBinder& b) : QObject(&dlg), dlg_(dlg), f_(f), b_(b) {
-        dlg.installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == &dlg_ && event->type() == QEvent::Show) {
-            dlg_.removeEventFilter(this);
-            QTimer::singleShot(0, this, [this] {
-                const std::string name = b_.ControlOf(QApplication::focusWidget());
-                if (!name.empty() && QApplication::focusWidget()->window() == &dlg_)
-                    b_.Run([this, name] { f_.GotFocus(name); });
-            });
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    FormDialog& dlg_;
-    FrmCHEdit& f_;
-    FormBinder& b_;
-};
 
 }  // namespace
 
@@ -196,7 +160,6 @@ FormDialog* MakeChEditDialog(const DialogContext& c) {
     for (std::size_t i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(b.Widget(order[i - 1]), b.Widget(order[i]));
     FollowFormRequests(*dlg, f, b);
-    new FirstFocus(*dlg, f, b);
     return dlg;
 }
 

@@ -27,6 +27,8 @@ FormDialog* MakeLanguageDialog(const DialogContext& c) {
     lay->addWidget(ok, 2, 0);
     lay->addWidget(cancel, 2, 1);
     dlg->Bind().StandBackFor({"CommandCancel"});
+    // Enter anywhere but on Cancel presses OK (Escape presses Cancel).
+    ok->setDefault(true);
     return dlg;
 }
 

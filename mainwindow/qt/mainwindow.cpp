@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QDate>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -13,6 +14,7 @@
 #include <QMouseEvent>
 #include <QScreen>
 #include <QSettings>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QTime>
 #include <QTimer>
@@ -20,9 +22,13 @@
 #include <QTreeWidget>
 
 #include "core/numtext.h"
+#include "core/paths.h"
+#include "core/profile.h"
 #include "mainwindow/mainlayout.h"
+#include "mainwindow/mnemonics.h"
 #include "mainwindow/qt/grideditors.h"
 #include "mainwindow/qt/icons.h"
+#include "widgets/screenfit.h"
 #include "widgets/twips.h"
 
 namespace rp {
@@ -54,6 +60,29 @@ const MenuLayout kMenuBar[] = {
 // Toolbar positions 1..10: "" is a separator.
 const char* const kToolBar[] = {"",          "TNewFile", "TOpenFile",  "TSaveFile", "",
                                 "TCommRead", "TCommPort", "TCommWrite", "",          "TAbout"};
+
+// The tree as the keyboard drives it: a key that moves the current node
+// reports the node it reached; Enter and Space report the current node as
+// a click.
+class NodeTree : public QTreeWidget {
+public:
+    using QTreeWidget::QTreeWidget;
+    std::function<void(QTreeWidgetItem*)> movedByKey, pressedByKey;
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override {
+        const bool plain = (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+        const int k = e->key();
+        if (plain && (k == Qt::Key_Return || k == Qt::Key_Enter || k == Qt::Key_Space)) {
+            if (currentItem() && pressedByKey) pressedByKey(currentItem());
+            e->accept();
+            return;
+        }
+        QTreeWidgetItem* before = currentItem();
+        QTreeWidget::keyPressEvent(e);
+        if (currentItem() && currentItem() != before && movedByKey) movedByKey(currentItem());
+    }
+};
 
 double Number(const QVariant& v, double def) {
     if (!v.isValid()) return def;
@@ -132,6 +161,49 @@ void MainWindow::BuildMenus() {
             if (std::string(e) == "MnuViewToolBar" || std::string(e) == "MnuViewStatusBar") a->setCheckable(true);
         }
     }
+    // F10 opens the first menu, as Alt with a menu's letter opens that one.
+    auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(f10, &QShortcut::activated, this, [this] {
+        for (QAction* a : menuBar()->actions()) {
+            if (a->isVisible() && a->isEnabled()) {
+                menuBar()->setActiveAction(a);
+                return;
+            }
+        }
+    });
+}
+
+void MainWindow::ApplyMnemonics() {
+    if (!englishTexts_) {
+        auto english = ProfileData::Load(ShippedPath(d_, "/language/english.ini"));
+        englishTexts_ = std::make_shared<ProfileData>(english ? std::move(*english) : ProfileData());
+    }
+    auto caption = [this](const std::string& name) -> MnemonicCaption {
+        const std::string key = std::to_string(FrmMain::MenuTextKey(name));
+        return {form_.C(name).text, ReadProfileValue(*englishTexts_, "OTHER", key, kProfileBufferSize)};
+    };
+    std::vector<MnemonicCaption> tops;
+    for (const auto& m : kMenuBar) tops.push_back(caption(m.menu));
+    const std::vector<std::string> topTexts = WithMnemonics(tops);
+    for (std::size_t i = 0; i < std::size(kMenuBar); ++i) {
+        const MenuLayout& m = kMenuBar[i];
+        auto* menu = menuBar()->findChild<QMenu*>(m.menu);
+        if (!menu) continue;
+        if (menu->title() != Q(topTexts[i])) menu->setTitle(Q(topTexts[i]));
+        std::vector<MnemonicCaption> entries;
+        std::vector<QAction*> actions;
+        for (const char* e : m.entries) {
+            if (std::string(e) == "-") continue;
+            for (QAction* a : menu->actions())
+                if (a->objectName() == e) {
+                    entries.push_back(caption(e));
+                    actions.push_back(a);
+                }
+        }
+        const std::vector<std::string> texts = WithMnemonics(entries);
+        for (std::size_t k = 0; k < actions.size(); ++k)
+            if (actions[k]->text() != Q(texts[k])) actions[k]->setText(Q(texts[k]));
+    }
 }
 
 void MainWindow::BuildToolBar() {
@@ -176,15 +248,23 @@ void MainWindow::BuildPanes() {
     central_ = new QWidget(this);
     setCentralWidget(central_);
     central_->installEventFilter(this);
-    tree_ = new QTreeWidget(central_);
+    auto* tree = new NodeTree(central_);
+    tree_ = tree;
     tree_->setObjectName("tvTreeView");
     tree_->setHeaderHidden(true);
     tree_->setColumnCount(1);
-    connect(tree_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item, int) {
+    auto click = [this](QTreeWidgetItem* item) {
         // Take the key now: the command may rebuild the tree.
         const std::string key = item->data(0, Qt::UserRole).toString().toStdString();
         binder_->Run([this, key] { form_.tvTreeView_NodeClick(key); });
-    });
+    };
+    connect(tree_, &QTreeWidget::itemClicked, this, [click](QTreeWidgetItem* item, int) { click(item); });
+    tree->pressedByKey = click;
+    // Moving onto a node that shows a list shows it; a node that opens a
+    // dialog or runs a command waits for Enter or a click.
+    tree->movedByKey = [click](QTreeWidgetItem* item) {
+        if (FrmMain::IsListNode(item->data(0, Qt::UserRole).toString().toStdString())) click(item);
+    };
     imgSplitter_ = new QWidget(central_);
     imgSplitter_->setObjectName("imgSplitter");
     imgSplitter_->setCursor(Qt::SplitHCursor);
@@ -238,6 +318,8 @@ void MainWindow::Load() {
         gridEditors_ = new GridEditors(form_, *binder_, grids_, this);
     }
     binder_->Sync();
+    // The keyboard starts in the channel grid, on its current cell.
+    grids_[0]->setFocus(Qt::OtherFocusReason);
 }
 
 void MainWindow::RunInForm(const std::function<void()>& f) {
@@ -250,6 +332,7 @@ void MainWindow::RunInForm(const std::function<void()>& f) {
 
 void MainWindow::AfterSync() {
     if (treeRevision_ != form_.treeRevision) RebuildTree();
+    ApplyMnemonics();
     if (gridEditors_) gridEditors_->Place();
     const bool tb = form_.C("tbToolBar").visible, sb = form_.C("sbStatusBar").visible;
     if (tb != toolbarShown_ || sb != statusShown_) {
@@ -359,8 +442,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::LoadPosition() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const QRect sg = screen ? screen->geometry() : QRect(0, 0, 1024, 768);
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    const QRect sg = primary ? primary->geometry() : QRect(0, 0, 1024, 768);
     WindowPlacement def;
     def.width = PixelsToTwipsX(this, sg.width());
     def.height = PixelsToTwipsY(this, sg.height());
@@ -369,14 +452,34 @@ void MainWindow::LoadPosition() {
             TwipsToPixelsY(this, p.height));
     r.setWidth(std::max(r.width(), minimumWidth()));
     r.setHeight(std::max(r.height(), 200));
-    // A position off every screen comes onto the primary screen.
-    bool onScreen = false;
-    for (const QScreen* s : QGuiApplication::screens())
-        if (s->availableGeometry().intersects(r)) onScreen = true;
-    if (!onScreen && screen) r.moveTopLeft(screen->availableGeometry().topLeft());
-    // Outer bounds: the frame is added by the window system once shown.
+    // The screen under the window's centre, else the primary one; bounds
+    // saved at another scale or on a larger screen are brought onto it.
+    const QScreen* screen = QGuiApplication::screenAt(r.center());
+    if (!screen) screen = primary;
+    if (screen) {
+        const QRect avail = screen->availableGeometry();
+        if (minimumWidth() > avail.width()) setMinimumWidth(avail.width());
+        r = FitToScreen(r, avail);
+    }
+    // Outer bounds: the frame is added by the window system once shown,
+    // when the window is fitted again with it.
     resize(r.size());
     move(r.topLeft());
+    fitOnShow_ = true;
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!fitOnShow_) return;
+    fitOnShow_ = false;
+    const QScreen* screen = QGuiApplication::screenAt(frameGeometry().center());
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QRect outer = frameGeometry();
+    const QRect fit = FitToScreen(outer, screen->availableGeometry());
+    if (fit == outer) return;
+    resize(size() - (outer.size() - fit.size()));
+    move(fit.topLeft());
 }
 
 void MainWindow::SavePosition() {

@@ -7,6 +7,7 @@
 #include <QPointer>
 
 #include <array>
+#include <memory>
 
 #include "core/appdata.h"
 #include "mainwindow/frmmain.h"
@@ -31,6 +32,7 @@ WindowPlacement ReadWindowPlacement(const WindowPlacement& defaults);
 void WriteWindowPlacement(const WindowPlacement& p);
 
 class GridEditors;
+class ProfileData;
 
 class MainWindow : public QMainWindow, public Listener, public MainWindowCalls {
     Q_OBJECT
@@ -66,6 +68,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -75,6 +78,8 @@ private:
     void BuildPanes();
     void RebuildTree();
     void AfterSync();
+    // The menus' keyboard letters, added to the captions the binder shows.
+    void ApplyMnemonics();
     void LoadPosition();
     void SavePosition();
     void OpenDialog(const std::string& name, std::function<void()> onClosed);
@@ -97,6 +102,9 @@ private:
     int treeRevision_ = -1;
     bool toolbarShown_ = true, statusShown_ = true;
     bool closed_ = false;
+    bool fitOnShow_ = false;  // the bounds just read, fitted again with the frame
+    // The English texts, whose letters the menus' mnemonics follow.
+    std::shared_ptr<const ProfileData> englishTexts_;
 };
 
 }  // namespace rp

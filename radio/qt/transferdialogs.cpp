@@ -26,6 +26,8 @@ FormDialog* MakePassWordDialog(const DialogContext& c) {
     for (const char* name : {"CommandOK", "CommandCancel"}) buttons->addWidget(Named<QPushButton>(dlg, name));
     lay->addLayout(buttons, 1, 0, 1, 2);
     dlg->Bind();
+    // Enter anywhere but on Cancel presses OK (Escape presses Cancel).
+    dlg->findChild<QPushButton*>("CommandOK")->setDefault(true);
     return dlg;
 }
 

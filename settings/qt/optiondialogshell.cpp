@@ -10,7 +10,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include <memory>
@@ -168,14 +167,6 @@ FormDialog* MakeOptionDialog(const DialogContext& c) {
     auto* clipboard = new ClipboardKeys(binder);
     for (QLineEdit* box : boxes) box->installEventFilter(clipboard);
     text2->installEventFilter(clipboard);
-    // A box selects its whole text on getting the focus, by mouse too: after
-    // the click that placed the cursor.
-    QObject::connect(&binder, &FormBinder::synced, dlg, [dlg, &f] {
-        if (f.selectAllRequest.empty()) return;
-        auto* box = dlg->findChild<QLineEdit*>(QString::fromStdString(f.selectAllRequest));
-        f.selectAllRequest.clear();
-        if (box) QTimer::singleShot(0, box, [box] { box->selectAll(); });
-    });
     return dlg;
 }
 

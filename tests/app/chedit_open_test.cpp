@@ -47,4 +47,24 @@ TEST_F(ChEditFromGrid, TheDialogColumnOpensItAndOkRedrawsTheRow) {
     EXPECT_EQ(Cell(12, 1), "145.50000");
 }
 
+// The RX box that has the focus when the dialog opens has its text
+// selected: a frequency typed at once replaces it.
+TEST_F(ChEditFromGrid, AFrequencyTypedAtOnceReplacesTheRx) {
+    ASSERT_TRUE(AddFreDataByFre(d, 12, "440"));
+    w->ReShowGrid();
+    ASSERT_EQ(Cell(12, 1), "440.00000");
+    DoubleClickCell(12, w->form().GridAt(0).Cols() - 2);
+    FormDialog* dlg = Dialog();
+    ASSERT_NE(dlg, nullptr);
+    ASSERT_TRUE(QTest::qWaitFor([dlg] { return QApplication::activeWindow() == dlg; }));
+    auto* rx = dlg->findChild<QLineEdit*>("Text1_0");
+    ASSERT_EQ(QApplication::focusWidget(), rx);
+    QTest::keyClicks(QApplication::focusWidget(), "438.5");
+    EXPECT_EQ(rx->text(), "438.5");
+    QTest::keyClick(dlg->findChild<QPushButton*>("CommandOK"), Qt::Key_Space);
+    QApplication::processEvents();
+    EXPECT_TRUE(openers.OpenDialogs().empty());
+    EXPECT_EQ(Cell(12, 1), "438.50000");
+}
+
 }  // namespace rp

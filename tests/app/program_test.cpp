@@ -86,6 +86,9 @@ TEST_F(ProgramTest, WithoutSettingsOrInitFolderReachesTheMainWindowWithBuiltInDe
     EXPECT_EQ(MainWindows().size(), 1u);
     EXPECT_EQ(p.data().Ui.View, p.window());
     EXPECT_TRUE(notes.shown.empty());
+    // The keyboard starts in the channel grid.
+    ASSERT_TRUE(QTest::qWaitForWindowActive(p.window()));
+    EXPECT_EQ(QApplication::focusWidget(), p.window()->grid(0));
 
     // The built-in defaults: what a fresh data set without default files holds.
     AppData fresh;

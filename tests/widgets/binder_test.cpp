@@ -52,7 +52,11 @@ public:
     void KeyPress(const std::string& c, int& k) override {
         if (c == "Text1" && onKey) onKey(k);
     }
-    void GotFocus(const std::string& c) override { log.push_back("GotFocus " + c); }
+    void GotFocus(const std::string& c) override {
+        log.push_back("GotFocus " + c);
+        if (selectOnFocus) selectAllRequest = c;
+    }
+    bool selectOnFocus = false;
     bool LostFocus(const std::string& c, const std::string& next) override {
         log.push_back("LostFocus " + c + ">" + next);
         return !(c == "Text1" && refuseText1);
@@ -261,6 +265,39 @@ TEST_F(BinderTest, StandsBackForCancelAndIgnoresOtherWindows) {
     QApplication::setActiveWindow(&other);
     QApplication::processEvents();
     for (const auto& s : f.log) EXPECT_NE(s.rfind("LostFocus", 0), 0u) << s;
+}
+
+// The focus a window shows with is an arrival (a return from another
+// window is not), and a box that asks for it is selected at once: a key
+// typed right away replaces the text. A click selects after its press.
+TEST_F(BinderTest, FirstFocusIsAnArrivalAndSelectsAtOnce) {
+    f.selectOnFocus = true;
+    f.C("Text1").text = "440.00000";
+    f.C("Text2").text = "abc";
+    b.Sync();
+    W<QWidget>("Text1")->setFocus();
+    dlg->show();
+    QApplication::setActiveWindow(dlg.get());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == dlg.get(); }));
+    ASSERT_TRUE(W<QLineEdit>("Text1")->hasFocus());
+    EXPECT_EQ(std::count(f.log.begin(), f.log.end(), "GotFocus Text1"), 1);
+    EXPECT_EQ(W<QLineEdit>("Text1")->selectedText(), "440.00000");
+    QTest::keyClicks(QApplication::focusWidget(), "438");
+    EXPECT_EQ(W<QLineEdit>("Text1")->text(), "438");
+
+    QWidget other;
+    other.show();
+    QApplication::setActiveWindow(&other);
+    QApplication::processEvents();
+    QApplication::setActiveWindow(dlg.get());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == dlg.get(); }));
+    EXPECT_EQ(std::count(f.log.begin(), f.log.end(), "GotFocus Text1"), 1);
+
+    auto* text2 = W<QLineEdit>("Text2");
+    QTest::mouseClick(text2, Qt::LeftButton, {}, text2->rect().center());
+    QApplication::processEvents();
+    EXPECT_TRUE(f.Logged("GotFocus Text2"));
+    EXPECT_EQ(text2->selectedText(), "abc");
 }
 
 TEST_F(BinderTest, FormMovesTheFocus) {

@@ -395,7 +395,7 @@ TEST_F(FiveToneWidgets, UserTonesClampAndRedrawTheTable) {
     FormDialog* t = SubDialog("Frm5ToneDefTS");
     ASSERT_NE(t, nullptr);
     auto* box = In<QLineEdit>(t, "Text1_0");
-    Focus(box);
+    ASSERT_TRUE(box->hasFocus());  // the first box, selected as the dialog opens
     EXPECT_EQ(box->selectedText(), box->text());
     QTest::keyClicks(box, "25x0");
     QTest::keyClick(box, Qt::Key_Tab);

@@ -7,6 +7,7 @@
 #include <QFontDatabase>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
@@ -69,6 +70,10 @@ protected:
         w.reset();
         ClearPlacement();
     }
+    void ActivateWindow() {
+        QApplication::setActiveWindow(w.get());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+    }
     QAction* Action(const char* name) { return w->findChild<QAction*>(name); }
     QWidget* Widget(const char* name) { return w->findChild<QWidget*>(name); }
     QTreeWidgetItem* Item(const std::string& key) {
@@ -94,7 +99,7 @@ TEST_F(MainWindowTest, EveryControlHasItsWidget) {
     EXPECT_EQ(w->windowTitle().toStdString(), w->form().CaptionText());
 }
 
-TEST_F(MainWindowTest, TreeOpensOnClicksOnlyAndKeepsNoSelection) {
+TEST_F(MainWindowTest, TreeClickShowsTheListAndKeepsNoSelection) {
     EXPECT_EQ(w->tree()->topLevelItemCount(), 1);
     EXPECT_TRUE(Item("N0")->isExpanded() && Item("N1")->isExpanded());
     EXPECT_TRUE(w->tree()->selectedItems().isEmpty());
@@ -102,13 +107,168 @@ TEST_F(MainWindowTest, TreeOpensOnClicksOnlyAndKeepsNoSelection) {
     QTest::mouseClick(w->tree()->viewport(), Qt::LeftButton, {}, r.center());
     EXPECT_EQ(p.d.ShowListType, ListGMRS);
     EXPECT_EQ(w->grid(0)->GridModel()->rowCount(), 23);
-    // Arrow keys move through the tree without opening anything.
-    w->tree()->setFocus();
-    w->tree()->setCurrentItem(Item("N1"));
-    QTest::keyClick(w->tree(), Qt::Key_Down);
-    QTest::keyClick(w->tree(), Qt::Key_Down);
-    EXPECT_EQ(p.d.ShowListType, ListGMRS);
-    EXPECT_TRUE(asked.empty());
+}
+
+// The tree by keyboard, in both languages: a move onto a list node shows
+// its list, a move onto a dialog or command node does nothing, Enter and
+// Space act as the click.
+TEST_F(MainWindowTest, TreeByKeyboard) {
+    for (int language : {LangEnglish, LangChinese}) {
+        SCOPED_TRACE(language);
+        SetLanguageIndex(p.d, language);
+        w->Form_ReLoad();
+        asked.clear();
+        ActivateWindow();
+        w->tree()->setFocus();
+        w->tree()->setCurrentItem(Item("N1"));  // not a key: shows nothing
+        auto key = [&](Qt::Key k) { QTest::keyClick(QApplication::focusWidget(), k); };
+        key(Qt::Key_Down);
+        EXPECT_EQ(p.d.ShowListType, ListMemory);
+        key(Qt::Key_Down);
+        EXPECT_EQ(p.d.ShowListType, ListGMRS);
+        EXPECT_EQ(w->grid(0)->GridModel()->rowCount(), 23);
+        key(Qt::Key_Down);
+        key(Qt::Key_Down);
+        EXPECT_EQ(p.d.ShowListType, ListWeather);
+        key(Qt::Key_Down);
+        EXPECT_EQ(w->tree()->currentItem(), Item("N3"));
+        EXPECT_TRUE(w->grid(2)->isVisible());
+        // The options, bank channel and DTMF nodes: passed over, nothing opens.
+        key(Qt::Key_Down);
+        key(Qt::Key_Down);
+        key(Qt::Key_Down);
+        ASSERT_EQ(w->tree()->currentItem(), Item("N5"));
+        EXPECT_TRUE(asked.empty());
+        EXPECT_TRUE(w->grid(2)->isVisible());
+        key(Qt::Key_Return);
+        EXPECT_EQ(asked, std::vector<std::string>{"FrmDTMF"});
+        key(Qt::Key_Space);
+        EXPECT_EQ(asked, (std::vector<std::string>{"FrmDTMF", "FrmDTMF"}));
+        // Back up onto the radio list and the channel lists.
+        key(Qt::Key_Up);
+        key(Qt::Key_Up);
+        key(Qt::Key_Up);
+        EXPECT_TRUE(w->grid(2)->isVisible());
+        key(Qt::Key_Up);
+        EXPECT_TRUE(w->grid(0)->isVisible());
+        EXPECT_EQ(p.d.ShowListType, ListWeather);
+        key(Qt::Key_Up);
+        EXPECT_EQ(p.d.ShowListType, ListMURS);
+        EXPECT_EQ(asked.size(), 2u);
+    }
+}
+
+// The menus by keyboard, in both languages: each menu level has distinct
+// letters; Alt with a menu's letter and F10 open the menu, an entry's
+// letter in an open menu runs it.
+TEST_F(MainWindowTest, MenusByKeyboard) {
+    struct Lang {
+        int index;
+        const char* file;
+        const char* settings;
+        const char* language;
+        const char* shot;
+    };
+    const Lang langs[] = {{LangEnglish, "&File", "&Settings", "&Language", "en"},
+                          {LangChinese, "文件(&F)", "设置(&S)", "语言(&L)", "zh"}};
+    for (const Lang& l : langs) {
+        SCOPED_TRACE(l.shot);
+        SetLanguageIndex(p.d, l.index);
+        w->Form_ReLoad();
+        ActivateWindow();
+        QApplication::processEvents();
+        auto* file = w->findChild<QMenu*>("mnuFile");
+        auto* set = w->findChild<QMenu*>("MnuSet");
+        EXPECT_EQ(file->title(), QString::fromUtf8(l.file));
+        EXPECT_EQ(set->title(), QString::fromUtf8(l.settings));
+        EXPECT_EQ(Action("MnuSetLanguage")->text(), QString::fromUtf8(l.language));
+        auto unique = [](const QList<QAction*>& actions, const QString& where) {
+            QSet<QString> seen;
+            for (QAction* a : actions) {
+                if (a->isSeparator()) continue;
+                const QString k = QKeySequence::mnemonic(a->text()).toString();
+                EXPECT_FALSE(k.isEmpty()) << a->text().toStdString();
+                EXPECT_FALSE(seen.contains(k)) << where.toStdString() << ": " << k.toStdString();
+                seen.insert(k);
+            }
+        };
+        unique(w->menuBar()->actions(), "menu bar");
+        for (QAction* m : w->menuBar()->actions()) unique(m->menu()->actions(), m->menu()->objectName());
+
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F10);
+        EXPECT_EQ(QApplication::activePopupWidget(), file);
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+        QTest::keyClick(QApplication::activePopupWidget() ? QApplication::activePopupWidget() : w->menuBar(),
+                        Qt::Key_Escape);
+        EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::AltModifier);
+        ASSERT_EQ(QApplication::activePopupWidget(), set);
+        // Enlarged, so the underlined letters can be checked by eye.
+        QDir().mkpath(QString(RP_BINARY_DIR) + "/screenshots");
+        const QString dir = QString(RP_BINARY_DIR) + "/screenshots/";
+        auto save = [&](QWidget* widget, const QString& name) {
+            const QPixmap pix = widget->grab();
+            EXPECT_TRUE(pix.scaled(pix.size() * 2, Qt::IgnoreAspectRatio, Qt::FastTransformation).save(dir + name));
+        };
+        save(w->menuBar(), "menubar_" + QString(l.shot) + ".png");
+        save(set, "menu_settings_" + QString(l.shot) + ".png");
+        QTest::keyClick(set, Qt::Key_L);
+        ASSERT_EQ(openers.OpenDialogs().size(), 1u);
+        EXPECT_EQ(openers.OpenDialogs().front()->objectName(), "FrmLanguage");
+        openers.CloseAll();
+        QApplication::processEvents();
+    }
+}
+
+// Enter presses OK and Escape Cancel in the language dialog, in both
+// languages; the keyboard picks the language.
+TEST_F(MainWindowTest, LanguageDialogByKeyboard) {
+    ActivateWindow();
+    auto open = [&] {
+        Action("MnuSetLanguage")->trigger();
+        EXPECT_EQ(openers.OpenDialogs().size(), 1u);
+        QDialog* dlg = openers.OpenDialogs().empty() ? nullptr : openers.OpenDialogs().front();
+        if (dlg) {
+            // The widgets' active window, which the focus follows.
+            EXPECT_TRUE(QTest::qWaitFor([dlg] { return QApplication::activeWindow() == dlg; }));
+        }
+        return dlg;
+    };
+    QDialog* dlg = open();
+    ASSERT_NE(dlg, nullptr);
+    EXPECT_EQ(QApplication::focusWidget(), dlg->findChild<QComboBox*>("Combo1"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_TRUE(openers.OpenDialogs().empty());
+    EXPECT_EQ(p.d.LanguageIndex, LangEnglish);
+
+    dlg = open();
+    ASSERT_NE(dlg, nullptr);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_TRUE(openers.OpenDialogs().empty());
+    EXPECT_EQ(p.d.LanguageIndex, LangChinese);
+    EXPECT_EQ(w->findChild<QMenu*>("mnuFile")->title(), QString::fromUtf8("文件(&F)"));
+
+    dlg = open();
+    ASSERT_NE(dlg, nullptr);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_TRUE(openers.OpenDialogs().empty());
+    EXPECT_EQ(p.d.LanguageIndex, LangEnglish);
+    EXPECT_EQ(w->findChild<QMenu*>("mnuFile")->title(), "&File");
+}
+
+TEST_F(MainWindowTest, TheKeyboardStartsInTheChannelGrid) {
+    ActivateWindow();
+    TextGridView* g = w->grid(0);
+    EXPECT_EQ(QApplication::focusWidget(), g);
+    ASSERT_TRUE(g->currentIndex().isValid());
+    const int row = g->currentIndex().row();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    EXPECT_EQ(g->currentIndex().row(), row + 1);
+    EXPECT_EQ(w->tree()->currentItem(), nullptr);
 }
 
 TEST_F(MainWindowTest, ViewTogglesGiveTheRoomToThePanes) {
@@ -197,7 +357,7 @@ TEST_F(MainWindowTest, LanguageSwitchAndScreenshots) {
     emit combo->activated(1);
     QTest::mouseClick(dlg->findChild<QPushButton*>("CommandOK"), Qt::LeftButton);
     EXPECT_EQ(p.d.LanguageIndex, 2);
-    EXPECT_EQ(w->findChild<QMenu*>("mnuFile")->title().toStdString(), GetLanguageString(p.d, 1000));
+    EXPECT_EQ(w->findChild<QMenu*>("mnuFile")->title().toStdString(), GetLanguageString(p.d, 1000) + "(&F)");
     EXPECT_EQ(Item("N4")->text(0).toStdString(), GetLanguageString(p.d, 5021));
     EXPECT_EQ(Action("TNewFile")->toolTip().toStdString(), GetLanguageString(p.d, 1001));
     EXPECT_EQ(w->findChild<QComboBox*>("ComboDe_CTCSS")->itemText(51).toStdString(), GetLanguageString(p.d, 4031));
@@ -229,7 +389,7 @@ TEST_F(MainWindowTest, LanguageSwitchAndScreenshots) {
     dlg = openers.OpenDialogs().front();
     emit dlg->findChild<QComboBox*>("Combo1")->activated(0);
     QTest::mouseClick(dlg->findChild<QPushButton*>("CommandOK"), Qt::LeftButton);
-    EXPECT_EQ(w->findChild<QMenu*>("mnuFile")->title(), "File");
+    EXPECT_EQ(w->findChild<QMenu*>("mnuFile")->title(), "&File");
     Action("MnuSetLanguage")->trigger();
     dlg = openers.OpenDialogs().front();
     emit dlg->findChild<QComboBox*>("Combo1")->activated(1);
@@ -274,6 +434,27 @@ TEST(WindowPlacementTest, OffScreenComesBackAndMinimisedStoresNothing) {
         p.d.Ui.View = Seams().View;
     }
     EXPECT_EQ(ReadWindowPlacement({}).left, 1);
+    ClearPlacement();
+}
+
+// Bounds saved larger than the screen (at another scale) open within the
+// screen's free area.
+TEST(WindowPlacementTest, SavedLargerThanTheScreenIsClamped) {
+    ClearPlacement();
+    test::StartedProgram p;
+    DialogOpeners openers;
+    MainWindow w(p.d, openers);
+    const QRect avail = QGuiApplication::primaryScreen()->availableGeometry();
+    WriteWindowPlacement({PixelsToTwipsX(&w, avail.x() + 40), PixelsToTwipsY(&w, avail.y() + 30),
+                          PixelsToTwipsX(&w, 2 * avail.width()), PixelsToTwipsY(&w, 2 * avail.height())});
+    p.d.Ui.View = &w;
+    w.Load();
+    w.show();
+    QApplication::processEvents();
+    EXPECT_TRUE(avail.contains(w.frameGeometry())) << w.frameGeometry().width() << "x" << w.frameGeometry().height();
+    EXPECT_EQ(w.frameGeometry().size(), avail.size());
+    w.hide();
+    p.d.Ui.View = Seams().View;
     ClearPlacement();
 }
 

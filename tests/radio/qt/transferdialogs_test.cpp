@@ -11,6 +11,7 @@
 
 #include "core/fakes.h"
 #include "core/messages.h"
+#include "radio/frmpassword.h"
 #include "radio/qt/openers.h"
 #include "radio/qt/progressdialog.h"
 #include "radio/qt/radiolink.h"
@@ -77,6 +78,26 @@ TEST(PassWordDialogQt, MasksWithAsterisks) {
     EXPECT_EQ(edit->maxLength(), 4);
     QTest::keyClicks(edit, "cdef");
     EXPECT_EQ(edit->text(), "abcd");
+}
+
+// Enter in the box presses OK, Escape presses Cancel.
+TEST(PassWordDialogQt, EnterPressesOkAndEscapeCancel) {
+    for (const bool enter : {true, false}) {
+        SCOPED_TRACE(enter ? "Enter" : "Escape");
+        Data().InputPassWord.clear();
+        std::unique_ptr<FormDialog> dlg(MakePassWord());
+        dlg->open();
+        ASSERT_TRUE(QTest::qWaitFor([&dlg] { return QApplication::activeWindow() == dlg.get(); }));
+        ASSERT_EQ(QApplication::focusWidget(), dlg->findChild<QLineEdit*>("Text1"));
+        QTest::keyClicks(QApplication::focusWidget(), "1234");
+        QTest::keyClick(QApplication::focusWidget(), enter ? Qt::Key_Return : Qt::Key_Escape);
+        EXPECT_FALSE(dlg->isVisible());
+        const auto& form = dlg->FormAs<FrmPassWord>();
+        EXPECT_EQ(form.PassWordDialogOK, enter);
+        if (enter) {
+            EXPECT_EQ(form.EnteredPassWord(), "1234");
+        }
+    }
 }
 
 }  // namespace
