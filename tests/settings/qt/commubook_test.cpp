@@ -176,7 +176,7 @@ TEST_F(BookShell, ImportShowsRowIndexesAndAFailedExportKeepsTheDialog) {
     EXPECT_EQ(model->headerData(5, Qt::Vertical, Qt::DisplayRole).toString(), "5");
     EXPECT_EQ(model->data(model->index(5, 0)).toString(), "777");
     QTest::mouseClick(Get<QPushButton>(dlg, "CommandOutput"), Qt::LeftButton);
-    EXPECT_EQ(notes.Texts(), std::vector<std::string>{"file error."});
+    EXPECT_EQ(notes.Texts(), std::vector<std::string>{"file error.\nfolder.cb: Is a directory"});
     EXPECT_TRUE(dlg->isVisible());
     EXPECT_FALSE(closed);
     EXPECT_EQ(d.BookFilePath, tmp / "folder.cb");
