@@ -442,7 +442,9 @@ TEST_F(DataFiles, ASaveOverAReadOnlyFileIsRefused) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         std::filesystem::permissions(P("s"), std::string(c.readOnly) == "s"
-                                                 ? std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec
+                                                 ? std::filesystem::perms::all & ~std::filesystem::perms::owner_write &
+                                                       ~std::filesystem::perms::group_write &
+                                                       ~std::filesystem::perms::others_write
                                                  : std::filesystem::perms::all);
         for (const char* f : {"x.dat", "x.fre", "x.ted"})
             std::filesystem::permissions(P(std::string("s/") + f),
