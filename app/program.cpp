@@ -13,6 +13,7 @@ Program::Program(Notifier* notifier, StartupHooks hooks, ProgramOptions options)
     d_.Ui.Notify = notifier ? notifier : &boxes_;
     d_.Ui.Texts = &texts_;
     d_.Ui.Files = options_.files ? options_.files : &choosers_;
+    d_.Ui.Language = &qtTexts_;
     d_.AppFolder = options_.appFolder;
     d_.UserConfigDir = options_.userConfigDir;
     if (!hooks_.InitPrintStrings) hooks_.InitPrintStrings = InitPrintStrings;

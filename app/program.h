@@ -1,7 +1,7 @@
 #pragma once
 // The program's parts and their start: the seams of AppData::Ui filled
-// (message boxes, file choosers, language texts, the main window as the
-// Listener), the dialogs registered, the start-up core run with the splash
+// (message boxes, file choosers, language texts, Qt's own texts following
+// the language, the main window as the Listener), the dialogs registered, the start-up core run with the splash
 // window, and the main window with its file commands once the splash
 // closes.
 #include <QPointer>
@@ -20,6 +20,7 @@
 #include "platform/filechooser.h"
 #include "platform/messagebox.h"
 #include "platform/portlist.h"
+#include "platform/qttranslations.h"
 #include "radio/qt/radiolink.h"
 #include "widgets/dialoghost.h"
 
@@ -73,6 +74,7 @@ private:
     MessageBoxNotifier boxes_;
     QtFileChooser choosers_;
     QtPortListProvider systemPorts_;
+    QtTranslations qtTexts_;
     LanguageFileTexts texts_{d_};
     StartupHooks hooks_;
     ProgramOptions options_;

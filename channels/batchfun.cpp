@@ -1,5 +1,6 @@
 #include "channels/batchfun.h"
 
+#include <cerrno>
 #include <filesystem>
 #include <system_error>
 #include <vector>
@@ -19,10 +20,15 @@ std::string BatchFunReadPath(const AppData& d) { return ReadablePath(d, kBatchFu
 
 std::string BatchFunWritePath(const AppData& d) { return WritablePath(d, kBatchFunFile); }
 
-bool SaveBatchFunFile(AppData& d) {
+bool SaveBatchFunFile(AppData& d, FileFailure* why) {
     std::string path = BatchFunWritePath(d);
-    if (path.empty()) return false;
-    return WriteFileSetAtomically({{path, std::vector<std::uint8_t>(d.BatchFunFlag.begin(), d.BatchFunFlag.end())}});
+    if (path.empty()) {
+        // Neither the program's folder nor a per-user folder takes it.
+        if (why) *why = {ShippedPath(d, kBatchFunFile), EACCES};
+        return false;
+    }
+    return WriteFileSetAtomically({{path, std::vector<std::uint8_t>(d.BatchFunFlag.begin(), d.BatchFunFlag.end())}},
+                                  why);
 }
 
 void LoadBatchFunFile(AppData& d) {
@@ -53,10 +59,11 @@ int IsBatchFunOn(Byte flag) { return flag != 0 ? 1 : 0; }
 bool StoreBatchFunChoice(AppData& d, int index, bool ticked) {
     if (index < 0 || index >= kBatchFunCount) return true;
     d.BatchFunFlag[static_cast<std::size_t>(index)] = ticked ? 1 : 0;
-    if (SaveBatchFunFile(d)) return true;
+    FileFailure why;
+    if (SaveBatchFunFile(d, &why)) return true;
     if (!d.BatchFunFileReported) {
         d.BatchFunFileReported = true;
-        ShowFileError(d);
+        ShowFileError(d, why);
     }
     return false;
 }

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "core/appdata.h"
+#include "core/fileio.h"
 
 namespace rp {
 
@@ -33,12 +34,14 @@ void LoadBatchFunFile(AppData& d);
 int IsBatchFunOn(Byte flag);
 
 // Rewrites the file with the 21 flags, atomically and as exactly 21 bytes.
-// False when it could not be written; nothing is shown.
-bool SaveBatchFunFile(AppData& d);
+// False when it could not be written (why, when given, receives the file
+// and the reason); nothing is shown.
+bool SaveBatchFunFile(AppData& d, FileFailure* why = nullptr);
 
 // A choice box changed (Check2_Click): stores 1 or 0 for function `index`
 // and rewrites the file. A failed rewrite keeps the flag and shows
-// MsgFileError through the notifier, once per run. False when the rewrite
+// MsgFileError (with the file and the reason) through the notifier, once
+// per run. False when the rewrite
 // failed.
 bool StoreBatchFunChoice(AppData& d, int index, bool ticked);
 

@@ -21,7 +21,8 @@ struct MessageTexts {
     LangTexts MsgReadPrompt, MsgWritePrompt, MsgModelWrong, MsgRadioKilled,
         MsgRadioStunned, MsgVersionWrong, MsgFrequencyWrong, MsgAllDataCleared,
         MsgFileError, MsgFileOverwrite, MsgFileModified, DataFileText,
-        MsgFrequencyCleared, WarningTitleText, ProgressLabelText;
+        MsgFrequencyCleared, WarningTitleText, ProgressLabelText,
+        MsgFileContents;  // the reason of a file read whole but not usable
     // (mode, language): mode 1 read, 2 write.
     std::array<LangTexts, 3> ProgressTitleText;
 };

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cerrno>
 #include <vector>
 
 #include "core/bands.h"
@@ -77,32 +78,40 @@ std::vector<std::uint8_t> ChannelRecordBytes(std::span<const FreDataRec> records
 
 DataSetContents ReadDataSetContents(const std::string& path, bool withTestData) {
     DataSetContents c;
-    c.dataStatus = ReadFilePrefix(path, kDataRecordSize, c.data);
+    c.dataStatus = ReadFilePrefix(path, kDataRecordSize, c.data, &c.dataError);
     if (c.dataStatus != ReadStatus::Ok) return c;
-    c.channelStatus = ReadFilePrefix(ChannelFilePath(path), kFreDataMax * kChannelRecordSize, c.channels);
+    c.channelStatus =
+        ReadFilePrefix(ChannelFilePath(path), kFreDataMax * kChannelRecordSize, c.channels, &c.channelError);
     if (withTestData) {
         c.testDataPath = TestDataCompanionPath(path);
-        c.testDataStatus = ReadFilePrefix(c.testDataPath, kTestDataSize, c.testData);
+        c.testDataStatus = ReadFilePrefix(c.testDataPath, kTestDataSize, c.testData, &c.testDataError);
     }
     return c;
 }
 
 LoadOutcome ParseDataSet(const AppData& d, const DataSetContents& c, bool checkModel, bool stampModel,
-                         bool withTestData, bool shortTestDataIsMissing, LoadedDataSet& out) {
-    if (c.dataStatus != ReadStatus::Ok) return LoadOutcome::FileError;
+                         bool withTestData, bool shortTestDataIsMissing, LoadedDataSet& out,
+                         DataSetFailure* why) {
+    auto refuse = [why](DataSetFailure::File file, ReadStatus status, int error) {
+        if (why) *why = {file, error != 0 ? error : status == ReadStatus::Missing ? ENOENT : 0};
+        return LoadOutcome::FileError;
+    };
+    if (c.dataStatus != ReadStatus::Ok) return refuse(DataSetFailure::Data, c.dataStatus, c.dataError);
     auto rec = ParseDataRecord(c.data);
-    if (!rec) return LoadOutcome::FileError;
+    if (!rec) return refuse(DataSetFailure::Data, ReadStatus::Ok, 0);
     if (checkModel && rec->ModelCode.Trim() != kModelId) return LoadOutcome::ModelWrong;
     if (stampModel) {
         rec->BandIndex = d.CurBandIndex;
         rec->ModelCode.Set(TrimNullStr(d.CurModel));
     }
-    if (!IsDataRecordUsable(*rec)) return LoadOutcome::FileError;
+    if (!IsDataRecordUsable(*rec)) return refuse(DataSetFailure::Data, ReadStatus::Ok, 0);
 
     const int n = rec->FreDataCount;
     const ReadStatus cs = c.channelStatus;
-    if (cs == ReadStatus::Error || (cs == ReadStatus::Missing && n > 0)) return LoadOutcome::FileError;
-    if (!ParseChannelRecords(c.channels, n, out.channels)) return LoadOutcome::FileError;
+    if (cs == ReadStatus::Error || (cs == ReadStatus::Missing && n > 0))
+        return refuse(DataSetFailure::Channels, cs, c.channelError);
+    if (!ParseChannelRecords(c.channels, n, out.channels))
+        return refuse(DataSetFailure::Channels, ReadStatus::Ok, 0);
 
     out.testData.reset();
     out.testDataPath.clear();
@@ -118,7 +127,8 @@ LoadOutcome ParseDataSet(const AppData& d, const DataSetContents& c, bool checkM
                 }
                 [[fallthrough]];  // a short file
             case ReadStatus::Error:
-                if (!shortTestDataIsMissing) return LoadOutcome::FileError;
+                if (!shortTestDataIsMissing)
+                    return refuse(DataSetFailure::TestData, c.testDataStatus, c.testDataError);
                 break;
             case ReadStatus::Missing: break;
         }
@@ -180,15 +190,21 @@ bool OpenDataFile(AppData& d, const std::string& path) {
 bool OpenDataSet(AppData& d, const std::string& path, const DataSetContents& c) {
     LoadedDataSet set;
     LoadOutcome r = LoadOutcome::FileError;
-    if (IsDataFilePathUsable(path, d.FactoryTestMode))
+    FileFailure why{path, EINVAL};  // a name the set's files cannot take
+    if (IsDataFilePathUsable(path, d.FactoryTestMode)) {
+        DataSetFailure failure;
         r = ParseDataSet(d, c, /*checkModel=*/true, /*stampModel=*/false, d.FactoryTestMode,
-                         /*shortTestDataIsMissing=*/false, set);
+                         /*shortTestDataIsMissing=*/false, set, &failure);
+        why.error = failure.error;
+        if (failure.file == DataSetFailure::Channels) why.path = ChannelFilePath(path);
+        if (failure.file == DataSetFailure::TestData) why.path = TestDataCompanionPath(path);
+    }
     if (r == LoadOutcome::ModelWrong) {
         d.Ui.Notify->Show(LangText(d, d.Msg.MsgModelWrong), MsgIcon::None, MsgButtons::Ok, "");
         return false;
     }
     if (r != LoadOutcome::Ok) {
-        ShowFileError(d);
+        ShowFileError(d, why);
         return false;
     }
     d.FileData = set.data;
@@ -214,8 +230,12 @@ bool SaveDataFile(AppData& d) { return SaveDataFile(d, std::string(d.DataFilePat
 
 bool SaveDataFile(AppData& d, const std::string& path) {
     const int n = d.WorkData.FreDataCount;
-    if (!IsDataFilePathUsable(path, d.FactoryTestMode) || n < 0 || n > kFreDataMax) {
-        ShowFileError(d);
+    if (!IsDataFilePathUsable(path, d.FactoryTestMode)) {
+        ShowFileError(d, {path, EINVAL});
+        return false;
+    }
+    if (n < 0 || n > kFreDataMax) {
+        ShowFileError(d, {path, 0});
         return false;
     }
     // What CopyWorkDataToFileCopy will make the snapshot, built aside first.
@@ -234,8 +254,9 @@ bool SaveDataFile(AppData& d, const std::string& path) {
                                                         d.TestDataBuf.begin() + 32)});
     }
     files.push_back({path, DataRecordBytes(rec)});  // last: the set counts as saved
-    if (!WriteFileSetAtomically(files)) {
-        ShowFileError(d);
+    FileFailure why;
+    if (!WriteFileSetAtomically(files, &why)) {
+        ShowFileError(d, why);
         return false;
     }
     CopyWorkDataToFileCopy(d);

@@ -66,6 +66,7 @@ enum class LoadOutcome { Ok, FileError, ModelWrong };
 // each with its read status and its first bytes.
 struct DataSetContents {
     ReadStatus dataStatus = ReadStatus::Missing;
+    int dataError = 0, channelError = 0, testDataError = 0;  // errno of a status other than Ok
     std::vector<std::uint8_t> data;      // at least the record, when there
     ReadStatus channelStatus = ReadStatus::Missing;
     std::vector<std::uint8_t> channels;  // at least the records it needs, when there
@@ -78,13 +79,22 @@ struct DataSetContents {
 // companion, each only as far as a load looks.
 DataSetContents ReadDataSetContents(const std::string& path, bool withTestData);
 
+// Which file of a data set refused a load, and why: the system's error
+// number, or 0 when the file was read but is not usable.
+struct DataSetFailure {
+    enum File { Data, Channels, TestData } file = Data;
+    int error = 0;
+};
+
 // Checks a data set's contents: the data record and its channels; with
 // withTestData also the companion (missing: testData empty; shorter than
 // 32 bytes or unreadable: a file error, or as if missing with
 // shortTestDataIsMissing). checkModel refuses another model; stampModel puts
 // CurModel and CurBandIndex over the file's own before the record is checked.
+// why, when given, receives the reason of a FileError.
 LoadOutcome ParseDataSet(const AppData& d, const DataSetContents& c, bool checkModel, bool stampModel,
-                         bool withTestData, bool shortTestDataIsMissing, LoadedDataSet& out);
+                         bool withTestData, bool shortTestDataIsMissing, LoadedDataSet& out,
+                         DataSetFailure* why = nullptr);
 // ReadDataSetContents, then ParseDataSet.
 LoadOutcome ReadDataSet(const AppData& d, const std::string& path, bool checkModel,
                         bool stampModel, bool withTestData, bool shortTestDataIsMissing,
@@ -95,14 +105,16 @@ LoadOutcome ReadDataSet(const AppData& d, const std::string& path, bool checkMod
 // InitAllData, then the main window's list refreshes.
 void NewDataFile(AppData& d);
 // Opens the data set at path. A file that cannot be read or fails its checks
-// shows "file error." (another model: MsgModelWrong) and changes nothing;
+// shows "file error." with the file and the reason (another model:
+// MsgModelWrong) and changes nothing;
 // on success DataFilePath := path and IsUntitled := False.
 bool OpenDataFile(AppData& d, const std::string& path);
 // OpenDataFile over contents already read: the same checks, messages and
 // changes.
 bool OpenDataSet(AppData& d, const std::string& path, const DataSetContents& c);
 // Saves the working data set to DataFilePath (all files or none). On
-// failure "file error." and the snapshot and IsUntitled stay as they were.
+// failure "file error." with the file and the reason, and the snapshot and
+// IsUntitled stay as they were.
 bool SaveDataFile(AppData& d);
 // The same to `path` (Save As): DataFilePath becomes `path` only when the
 // save succeeded.

@@ -29,14 +29,21 @@ mode_t DefaultFileMode() {
 }
 
 // Creates a fresh file beside `target` and writes bytes to it; returns its
-// name, or "" on failure (nothing left behind).
+// name, or "" on failure (nothing left behind, the reason in err).
 std::string WriteTemporary(const std::string& target, const std::uint8_t* p, std::size_t n,
-                           mode_t mode) {
+                           mode_t mode, int& err) {
     std::string name = target + ".tmpXXXXXX";
     int fd = ::mkstemp(name.data());
-    if (fd < 0) return "";
+    if (fd < 0) {
+        err = errno;
+        return "";
+    }
     bool ok = ::fchmod(fd, mode) == 0 && WriteAll(fd, p, n) && ::fsync(fd) == 0;
-    ok = (::close(fd) == 0) && ok;
+    if (!ok) err = errno;
+    if (::close(fd) != 0 && ok) {
+        err = errno;
+        ok = false;
+    }
     if (!ok) {
         ::unlink(name.c_str());
         return "";
@@ -45,23 +52,27 @@ std::string WriteTemporary(const std::string& target, const std::uint8_t* p, std
 }
 
 // A second name for the existing regular file `target`, so it can be put
-// back after a failed replacement; "" on failure.
-std::string MakeBackup(const std::string& target) {
+// back after a failed replacement; "" on failure (the reason in err).
+std::string MakeBackup(const std::string& target, int& err) {
     std::string name = target + ".bakXXXXXX";
     int fd = ::mkstemp(name.data());
-    if (fd < 0) return "";
+    if (fd < 0) {
+        err = errno;
+        return "";
+    }
     ::close(fd);
     ::unlink(name.c_str());
     if (::link(target.c_str(), name.c_str()) == 0) return name;
     // No hard links on this file system: keep a copy instead.
     std::vector<std::uint8_t> bytes;
-    if (ReadFilePrefix(target, static_cast<std::size_t>(-1), bytes) != ReadStatus::Ok)
+    if (ReadFilePrefix(target, static_cast<std::size_t>(-1), bytes, &err) != ReadStatus::Ok)
         return "";
     struct stat st{};
     mode_t mode = ::stat(target.c_str(), &st) == 0 ? (st.st_mode & 07777) : DefaultFileMode();
-    std::string copy = WriteTemporary(target, bytes.data(), bytes.size(), mode);
+    std::string copy = WriteTemporary(target, bytes.data(), bytes.size(), mode, err);
     if (copy.empty()) return "";
     if (::rename(copy.c_str(), name.c_str()) != 0) {
+        err = errno;
         ::unlink(copy.c_str());
         return "";
     }
@@ -81,12 +92,19 @@ bool IsRegularFile(const std::string& path) {
 }
 
 ReadStatus ReadFilePrefix(const std::string& path, std::size_t maxBytes,
-                          std::vector<std::uint8_t>& out) {
+                          std::vector<std::uint8_t>& out, int* error) {
+    int ignored = 0;
+    int& err = error ? *error : ignored;
+    err = 0;
     out.clear();
     int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return errno == ENOENT ? ReadStatus::Missing : ReadStatus::Error;
+    if (fd < 0) {
+        err = errno;
+        return err == ENOENT ? ReadStatus::Missing : ReadStatus::Error;
+    }
     struct stat st{};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        err = S_ISDIR(st.st_mode) ? EISDIR : errno != 0 ? errno : EINVAL;
         ::close(fd);
         return ReadStatus::Error;
     }
@@ -97,6 +115,7 @@ ReadStatus ReadFilePrefix(const std::string& path, std::size_t maxBytes,
         ssize_t r = ::read(fd, buf, want);
         if (r < 0) {
             if (errno == EINTR) continue;
+            err = errno;
             ::close(fd);
             out.clear();
             return ReadStatus::Error;
@@ -108,8 +127,13 @@ ReadStatus ReadFilePrefix(const std::string& path, std::size_t maxBytes,
     return ReadStatus::Ok;
 }
 
-bool WriteFileSetAtomically(const std::vector<FileToWrite>& files) {
+bool WriteFileSetAtomically(const std::vector<FileToWrite>& files, FileFailure* why) {
     const std::size_t n = files.size();
+    int err = 0;
+    auto fail = [&](const std::string& path) {
+        if (why) *why = {path, err};
+        return false;
+    };
     std::vector<std::string> temps(n), backups(n);
     std::vector<bool> existed(n, false);
     mode_t fresh = DefaultFileMode();
@@ -126,7 +150,10 @@ bool WriteFileSetAtomically(const std::vector<FileToWrite>& files) {
     // 0. An existing target the user may not write is refused, as writing it
     // in place would be: the rename must not replace a read-only file.
     for (const auto& f : files)
-        if (::access(f.path.c_str(), F_OK) == 0 && ::access(f.path.c_str(), W_OK) != 0) return false;
+        if (::access(f.path.c_str(), F_OK) == 0 && ::access(f.path.c_str(), W_OK) != 0) {
+            err = errno;
+            return fail(f.path);
+        }
 
     // 1. Everything written in full before any target is touched.
     for (std::size_t i = 0; i < n; ++i) {
@@ -134,10 +161,10 @@ bool WriteFileSetAtomically(const std::vector<FileToWrite>& files) {
         mode_t mode = fresh;
         if (::stat(files[i].path.c_str(), &st) == 0 && S_ISREG(st.st_mode))
             mode = st.st_mode & 07777;
-        temps[i] = WriteTemporary(files[i].path, files[i].bytes.data(), files[i].bytes.size(), mode);
+        temps[i] = WriteTemporary(files[i].path, files[i].bytes.data(), files[i].bytes.size(), mode, err);
         if (temps[i].empty()) {
             dropTemps(0);
-            return false;
+            return fail(files[i].path);
         }
     }
     // 2. A second name for each existing target, so a failure can put it back.
@@ -146,11 +173,11 @@ bool WriteFileSetAtomically(const std::vector<FileToWrite>& files) {
         if (::lstat(files[i].path.c_str(), &st) != 0) continue;
         existed[i] = true;
         if (!S_ISREG(st.st_mode) && !S_ISLNK(st.st_mode)) continue;  // rename will refuse it
-        backups[i] = MakeBackup(files[i].path);
+        backups[i] = MakeBackup(files[i].path, err);
         if (backups[i].empty()) {
             dropTemps(0);
             dropBackups();
-            return false;
+            return fail(files[i].path);
         }
     }
     // 3. Renames in order; on failure undo the ones done.
@@ -159,6 +186,7 @@ bool WriteFileSetAtomically(const std::vector<FileToWrite>& files) {
             temps[i].clear();
             continue;
         }
+        err = errno;
         for (std::size_t j = i; j-- > 0;) {
             if (!backups[j].empty()) {
                 if (::rename(backups[j].c_str(), files[j].path.c_str()) == 0) backups[j].clear();
@@ -168,7 +196,7 @@ bool WriteFileSetAtomically(const std::vector<FileToWrite>& files) {
         }
         dropTemps(i);
         dropBackups();
-        return false;
+        return fail(files[i].path);
     }
     dropBackups();
     return true;

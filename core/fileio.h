@@ -10,11 +10,19 @@ namespace rp {
 
 enum class ReadStatus { Ok, Missing, Error };
 
+// Why a file could not be read or written: the file, and the system's error
+// number (errno); 0 when the file was read but its contents are not usable.
+struct FileFailure {
+    std::string path;
+    int error = 0;
+};
+
 // Reads at most maxBytes from the start of the file at path into out.
 // Missing: no such file. Error: it exists but cannot be read (a folder, no
-// permission, an I/O error). out is empty unless the status is Ok.
+// permission, an I/O error). out is empty unless the status is Ok. error,
+// when given, receives the system's reason of a status other than Ok.
 ReadStatus ReadFilePrefix(const std::string& path, std::size_t maxBytes,
-                          std::vector<std::uint8_t>& out);
+                          std::vector<std::uint8_t>& out, int* error = nullptr);
 
 // True when a regular file (or a link to one) exists at path.
 bool IsRegularFile(const std::string& path);
@@ -30,8 +38,9 @@ struct FileToWrite {
 // not write (read-only) refuses the whole set before anything is written. Any failure puts back the targets
 // already replaced, removes every temporary file and returns false; a target
 // then holds exactly what it held before. Each target ends up with exactly
-// the given bytes (an older, longer file does not keep its tail).
-bool WriteFileSetAtomically(const std::vector<FileToWrite>& files);
+// the given bytes (an older, longer file does not keep its tail). why, when
+// given, receives the file that failed and the system's reason.
+bool WriteFileSetAtomically(const std::vector<FileToWrite>& files, FileFailure* why = nullptr);
 
 // The part of path after its last '/'.
 std::string FileNamePart(const std::string& path);

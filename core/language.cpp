@@ -118,6 +118,7 @@ void SetLanguageIndex(AppData& d, int index) {
     }
     d.LanguageIndexCopy = d.LanguageIndex;
     d.LanguageFilePath = "/language/" + d.LanguageFileName;
+    d.Ui.Language->LanguageChanged(d.LanguageIndex);
 }
 
 bool SelectLanguageEntry(AppData& d, int entry) {

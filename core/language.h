@@ -51,7 +51,8 @@ std::string SystemLocaleName();
 int SystemLanguageIndex();
 
 // Makes `index` the current language: LanguageIndex, LanguageIndexCopy,
-// LanguageFileName and LanguageFilePath. 2 is Chinese, any other value English.
+// LanguageFileName and LanguageFilePath, and tells Ui.Language. 2 is Chinese,
+// any other value English.
 void SetLanguageIndex(AppData& d, int index);
 
 // The language dialog's OK step: entry 0 (English) or 1 (Chinese) of its

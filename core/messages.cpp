@@ -1,5 +1,7 @@
 #include "core/messages.h"
 
+#include <cstring>
+
 namespace rp {
 
 namespace {
@@ -28,14 +30,19 @@ void InitMessageTexts(AppData& d) {
     Put(m.DataFileText, "Data File", "数据文件");
     Put(m.MsgFrequencyCleared, "Frequency data will be cleared.", "频率数据将被清除。");
     Put(m.WarningTitleText, "Warning", "警告");
+    Put(m.MsgFileContents, "its contents cannot be used", "文件内容无法使用");
     Put(m.ProgressLabelText, "Completion percentage:", "完成进度:");
     for (auto& row : m.ProgressTitleText) row = LangTexts{};
     Put(m.ProgressTitleText[1], "Read data from radio", "从对讲机读取数据");
     Put(m.ProgressTitleText[2], "Write data to radio", "向对讲机写入数据");
 }
 
-void ShowFileError(AppData& d) {
-    d.Ui.Notify->Show(LangText(d, d.Msg.MsgFileError), MsgIcon::None, MsgButtons::Ok, "");
+void ShowFileError(AppData& d, const FileFailure& why) {
+    std::string text = LangText(d, d.Msg.MsgFileError) + "\n";
+    const std::string name = FileNamePart(why.path);
+    if (!name.empty()) text += name + ": ";
+    text += why.error != 0 ? std::string(std::strerror(why.error)) : LangText(d, d.Msg.MsgFileContents);
+    d.Ui.Notify->Show(text, MsgIcon::None, MsgButtons::Ok, "");
 }
 
 }  // namespace rp

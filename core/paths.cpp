@@ -51,8 +51,19 @@ std::string ExecutableFolder() {
     return StripTrailingSlashes(exe.parent_path().string());
 }
 
+std::string ShippedFolderFor(const std::string& exeFolder) {
+    std::error_code ec;
+    if (fs::is_directory(exeFolder + "/language", ec)) return exeFolder;
+    const std::string installed = ParentOf(exeFolder) + "/share/" + kInstallName;
+    if (fs::is_directory(installed + "/language", ec)) return installed;
+    return exeFolder;
+}
+
 std::string ProgramFolder(const AppData& d) {
-    return d.AppFolder.empty() ? ExecutableFolder() : StripTrailingSlashes(d.AppFolder);
+    if (!d.AppFolder.empty()) return StripTrailingSlashes(d.AppFolder);
+    // Looked up once: the executable and its files stay where they are.
+    static const std::string folder = ShippedFolderFor(ExecutableFolder());
+    return folder;
 }
 
 std::string UserConfigFolder(const AppData& d) {

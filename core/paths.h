@@ -1,7 +1,9 @@
 #pragma once
 // Where the program's own files are.
 //
-// Shipped files (language/, Init/) sit in the program's own folder. Files the
+// Shipped files (language/, Init/, the splash pictures) sit in the program's
+// own folder: beside the executable (the build folder, a copied program) or,
+// installed, in share/kevra8r beside its bin/ folder. Files the
 // program writes (language/mysetup.ini, ...) are written beside the program
 // when that folder is writable, else in a per-user copy under the XDG
 // configuration folder, seeded from the shipped one. Reads take the per-user
@@ -17,11 +19,19 @@ namespace rp {
 // Name of the per-user folder inside the XDG configuration folder.
 inline constexpr const char* kUserConfigName = "KEVRA_8R";
 
+// The program's folder under share/ when installed: the executable's name.
+inline constexpr const char* kInstallName = "kevra8r";
+
 // The folder of the running executable ("." when it cannot be found).
 std::string ExecutableFolder();
 
-// The program's own folder: d.AppFolder when set (tests), else the
-// executable's folder. No trailing "/".
+// The shipped files' folder of an executable in exeFolder: exeFolder when it
+// holds language/, else exeFolder/../share/kevra8r when that holds it (the
+// installed layout), else exeFolder.
+std::string ShippedFolderFor(const std::string& exeFolder);
+
+// The program's own folder: d.AppFolder when set (tests), else
+// ShippedFolderFor the executable's folder. No trailing "/".
 std::string ProgramFolder(const AppData& d);
 
 // The per-user configuration folder: d.UserConfigDir when set, else

@@ -253,10 +253,16 @@ std::string ReadProfileString(const std::string& path, std::string_view section,
     return ReadProfileValue(*data, section, key, bufferSize);
 }
 
-bool WriteFileAtomically(const std::string& path, std::string_view contents) {
+bool WriteFileAtomically(const std::string& path, std::string_view contents, int* error) {
+    int ignored = 0;
+    int& err = error ? *error : ignored;
+    err = 0;
     std::string tmpl = path + ".XXXXXX";
     int fd = mkstemp(tmpl.data());
-    if (fd < 0) return false;
+    if (fd < 0) {
+        err = errno;
+        return false;
+    }
     // Keep the permissions of the file we replace; a new file gets 0644.
     struct stat st {};
     mode_t mode = (stat(path.c_str(), &st) == 0) ? (st.st_mode & 07777) : 0644;
@@ -268,30 +274,42 @@ bool WriteFileAtomically(const std::string& path, std::string_view contents) {
         ssize_t n = write(fd, p, left);
         if (n < 0) {
             if (errno == EINTR) continue;
+            err = errno;
             ok = false;
             break;
         }
         p += n;
         left -= static_cast<std::size_t>(n);
     }
-    if (ok && fsync(fd) != 0) ok = false;
-    if (close(fd) != 0) ok = false;
-    if (ok && std::rename(tmpl.c_str(), path.c_str()) != 0) ok = false;
+    if (ok && fsync(fd) != 0) {
+        err = errno;
+        ok = false;
+    }
+    if (close(fd) != 0 && ok) {
+        err = errno;
+        ok = false;
+    }
+    if (ok && std::rename(tmpl.c_str(), path.c_str()) != 0) {
+        err = errno;
+        ok = false;
+    }
     if (!ok) unlink(tmpl.c_str());
     return ok;
 }
 
 bool WriteProfileStrings(const std::string& path, std::string_view section,
-                         const std::vector<std::pair<std::string, std::string>>& values) {
+                         const std::vector<std::pair<std::string, std::string>>& values, int* error) {
+    if (error) *error = 0;
     if (!SetProfileStrings("", section, values)) return false;  // a name or value it cannot write
     std::string old;
     if (std::optional<std::string> text = ReadWholeFile(path)) {
         old = std::move(*text);
     } else if (access(path.c_str(), F_OK) == 0) {
+        if (error) *error = access(path.c_str(), R_OK) != 0 ? errno : EIO;
         return false;  // there but unreadable: never overwrite it blind
     }
     std::optional<std::string> changed = SetProfileStrings(old, section, values);
-    return changed && WriteFileAtomically(path, *changed);
+    return changed && WriteFileAtomically(path, *changed, error);
 }
 
 std::optional<std::string> SetProfileStrings(std::string_view text, std::string_view section,
@@ -309,8 +327,8 @@ std::optional<std::string> SetProfileStrings(std::string_view text, std::string_
 }
 
 bool WriteProfileString(const std::string& path, std::string_view section, std::string_view key,
-                        std::string_view value) {
-    return WriteProfileStrings(path, section, {{std::string(key), std::string(value)}});
+                        std::string_view value, int* error) {
+    return WriteProfileStrings(path, section, {{std::string(key), std::string(value)}}, error);
 }
 
 }  // namespace rp

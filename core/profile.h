@@ -79,16 +79,19 @@ std::string ReadProfileString(const std::string& path, std::string_view section,
 // Sets keys of one section, creating the file or section when missing.
 // False (and the file untouched) when a name or value cannot be written
 // (empty name, line breaks, "=" in a key) or the file cannot be replaced.
+// error, when given, receives the system's reason (0 for a name or value).
 bool WriteProfileStrings(const std::string& path, std::string_view section,
-                         const std::vector<std::pair<std::string, std::string>>& values);
+                         const std::vector<std::pair<std::string, std::string>>& values,
+                         int* error = nullptr);
 bool WriteProfileString(const std::string& path, std::string_view section,
-                        std::string_view key, std::string_view value);
+                        std::string_view key, std::string_view value, int* error = nullptr);
 // The same change on profile text in memory: the new text, or nothing when a
 // name or value cannot be written.
 std::optional<std::string> SetProfileStrings(std::string_view text, std::string_view section,
                                              const std::vector<std::pair<std::string, std::string>>& values);
 
-// Replaces a file with new contents through a temporary file in its folder.
-bool WriteFileAtomically(const std::string& path, std::string_view contents);
+// Replaces a file with new contents through a temporary file in its folder;
+// error, when given, receives the system's reason of a failure.
+bool WriteFileAtomically(const std::string& path, std::string_view contents, int* error = nullptr);
 
 }  // namespace rp

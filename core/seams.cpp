@@ -29,8 +29,9 @@ SilentNotifier gSilent;
 NoFiles gNoFiles;
 NoTexts gNoTexts;
 Listener gNoView;
+LanguageHook gNoLanguageHook;
 }  // namespace
 
-Seams::Seams() : Notify(&gSilent), Texts(&gNoTexts), View(&gNoView), Files(&gNoFiles) {}
+Seams::Seams() : Notify(&gSilent), Texts(&gNoTexts), View(&gNoView), Files(&gNoFiles), Language(&gNoLanguageHook) {}
 
 }  // namespace rp

@@ -1,7 +1,8 @@
 #pragma once
 // Interfaces through which core and link reach the windows: message boxes
-// (Notifier), main-window refreshes (Listener) and language texts
-// (TextSource). The windows implement them; tests use recording fakes.
+// (Notifier), main-window refreshes (Listener), language texts
+// (TextSource) and the language switch (LanguageHook). The windows
+// implement them; tests use recording fakes.
 // Every pointer in Seams is set to a silent default, so a procedure never
 // has to test for null.
 #include <string>
@@ -41,12 +42,23 @@ public:
     virtual void ReShowGrid() {}
 };
 
+// Follows the language choice in what the language files do not hold (the
+// toolkit's own texts: standard buttons, file choosers).
+class LanguageHook {
+public:
+    virtual ~LanguageHook() = default;
+    // 1 English, 2 Chinese.
+    virtual void LanguageChanged(int languageIndex) { (void)languageIndex; }
+};
+
 struct Seams {
     Notifier* Notify;
     TextSource* Texts;
     Listener* View;
     // Open and save choosers (core/filechooser.h); the default cancels.
     FileChooser* Files;
+    // Told of every language set at start-up and by the language dialog.
+    LanguageHook* Language;
     Seams();
 };
 

@@ -1,5 +1,6 @@
 #include "core/settings.h"
 
+#include <cerrno>
 #include <charconv>
 #include <cstdint>
 #include <optional>
@@ -77,14 +78,21 @@ Settings ParseSettings(const ProfileData& data, std::vector<std::pair<std::strin
     return s;
 }
 
-bool WriteSetting(AppData& d, std::string_view key, std::string_view value) {
+bool WriteSetting(AppData& d, std::string_view key, std::string_view value, FileFailure* why) {
     std::string path = WritablePath(d, kSettingsFile);
-    if (path.empty()) return false;
-    return WriteProfileString(path, kSettingsSection, key, value);
+    if (path.empty()) {
+        // Neither the program's folder nor a per-user folder takes it.
+        if (why) *why = {ShippedPath(d, kSettingsFile), EACCES};
+        return false;
+    }
+    int error = 0;
+    if (WriteProfileString(path, kSettingsSection, key, value, &error)) return true;
+    if (why) *why = {path, error};
+    return false;
 }
 
-bool WriteSetting(AppData& d, std::string_view key, int value) {
-    return WriteSetting(d, key, ToText(value));
+bool WriteSetting(AppData& d, std::string_view key, int value, FileFailure* why) {
+    return WriteSetting(d, key, ToText(value), why);
 }
 
 }  // namespace rp

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/appdata.h"
+#include "core/fileio.h"
 #include "core/profile.h"
 
 namespace rp {
@@ -35,8 +36,9 @@ Settings LoadSettings(AppData& d);
 // writes (missing or not valid, with their defaults).
 Settings ParseSettings(const ProfileData& data, std::vector<std::pair<std::string, std::string>>& repairs);
 
-// Writes one key of [language]; false when the file cannot be written.
-bool WriteSetting(AppData& d, std::string_view key, std::string_view value);
-bool WriteSetting(AppData& d, std::string_view key, int value);
+// Writes one key of [language]; false when the file cannot be written (why,
+// when given, receives the file and the reason).
+bool WriteSetting(AppData& d, std::string_view key, std::string_view value, FileFailure* why = nullptr);
+bool WriteSetting(AppData& d, std::string_view key, int value, FileFailure* why = nullptr);
 
 }  // namespace rp

@@ -1,6 +1,7 @@
 #include "core/testdata.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <vector>
 
 #include "core/datafiles.h"
@@ -8,9 +9,9 @@
 
 namespace rp {
 
-TestDataRead ReadTestDataBytes(const std::string& path, TestDataBlock& out) {
+TestDataRead ReadTestDataBytes(const std::string& path, TestDataBlock& out, int* error) {
     std::vector<std::uint8_t> bytes;
-    switch (ReadFilePrefix(path, kTestDataSize, bytes)) {
+    switch (ReadFilePrefix(path, kTestDataSize, bytes, error)) {
         case ReadStatus::Missing: return TestDataRead::Missing;
         case ReadStatus::Error: return TestDataRead::Error;
         case ReadStatus::Ok: break;
@@ -41,18 +42,26 @@ void LoadFactoryTestModeFlag(AppData& d, const std::string& programFolder) {
     d.FactoryTestMode = IsTestModeMarker(bytes);
 }
 
-bool LoadTestDataFile(AppData& d, const std::string& path, std::span<Byte, kTestDataSize> buffer) {
+bool LoadTestDataFile(AppData& d, const std::string& path, std::span<Byte, kTestDataSize> buffer,
+                      FileFailure* why) {
     TestDataBlock block{};
-    if (path.empty() || ReadTestDataBytes(path, block) != TestDataRead::Ok) return false;
+    int error = ENOENT;
+    if (path.empty() || ReadTestDataBytes(path, block, &error) != TestDataRead::Ok) {
+        if (why) *why = {path, error};  // 0 for a short file
+        return false;
+    }
     std::copy(block.begin(), block.end(), buffer.begin());
     d.TestDataFilePath = path;
     return true;
 }
 
 bool SaveTestDataFile(AppData& d, const std::string& path,
-                      std::span<const Byte, kTestDataSize> buffer) {
-    if (path.empty()) return false;
-    if (!WriteFileSetAtomically({{path, std::vector<std::uint8_t>(buffer.begin(), buffer.end())}}))
+                      std::span<const Byte, kTestDataSize> buffer, FileFailure* why) {
+    if (path.empty()) {
+        if (why) *why = {path, ENOENT};
+        return false;
+    }
+    if (!WriteFileSetAtomically({{path, std::vector<std::uint8_t>(buffer.begin(), buffer.end())}}, why))
         return false;
     d.TestDataFilePath = path;
     return true;

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "core/appdata.h"
+#include "core/fileio.h"
 
 namespace rp {
 
@@ -24,8 +25,9 @@ using TestDataBlock = std::array<Byte, kTestDataSize>;
 enum class TestDataRead { Ok, Missing, Short, Error };
 
 // The first 32 bytes of a ".ted" file; out is written only when Ok. A file
-// of fewer than 32 bytes is Short.
-TestDataRead ReadTestDataBytes(const std::string& path, TestDataBlock& out);
+// of fewer than 32 bytes is Short. error, when given, receives the system's
+// reason of Missing and Error.
+TestDataRead ReadTestDataBytes(const std::string& path, TestDataBlock& out, int* error = nullptr);
 
 // True when the contents' first 33 bytes (NUL-filled when shorter), trimmed
 // with TrimNullStr, are exactly the marker text.
@@ -37,12 +39,15 @@ bool IsTestModeMarker(std::span<const std::uint8_t> contents);
 void LoadFactoryTestModeFlag(AppData& d, const std::string& programFolder);
 
 // Fills buffer from the ".ted" file at path and sets TestDataFilePath. A
-// missing, short or unreadable file leaves both as they were (false).
-bool LoadTestDataFile(AppData& d, const std::string& path, std::span<Byte, kTestDataSize> buffer);
+// missing, short or unreadable file leaves both as they were (false; why,
+// when given, receives the file and the reason).
+bool LoadTestDataFile(AppData& d, const std::string& path, std::span<Byte, kTestDataSize> buffer,
+                      FileFailure* why = nullptr);
 // Writes buffer as the ".ted" file at path (exactly 32 bytes, replacing the
-// file as a whole) and sets TestDataFilePath; false when it cannot.
+// file as a whole) and sets TestDataFilePath; false when it cannot (why as
+// above).
 bool SaveTestDataFile(AppData& d, const std::string& path,
-                      std::span<const Byte, kTestDataSize> buffer);
+                      std::span<const Byte, kTestDataSize> buffer, FileFailure* why = nullptr);
 
 // The companion of a data file (TestDataCompanionPath) into or from the
 // snapshot half of TestDataBuf; a path of three characters or fewer has no

@@ -41,11 +41,17 @@ MsgAnswer EscapeAnswer(MsgButtons b) {
 
 }  // namespace
 
+std::unique_ptr<QMessageBox> MakeMessageBox(const std::string& text, MsgIcon icon, MsgButtons buttons,
+                                            const std::string& title, QWidget* parent) {
+    return std::make_unique<QMessageBox>(IconOf(icon),
+                                         QString::fromStdString(title.empty() ? std::string(kAppTitle) : title),
+                                         QString::fromStdString(text), ButtonsOf(buttons), parent);
+}
+
 MsgAnswer MessageBoxNotifier::Show(const std::string& text, MsgIcon icon, MsgButtons buttons,
                                    const std::string& title) {
-    QMessageBox box(IconOf(icon), QString::fromStdString(title.empty() ? std::string(kAppTitle) : title),
-                    QString::fromStdString(text), ButtonsOf(buttons), QApplication::activeWindow());
-    const int r = box.exec();
+    const auto box = MakeMessageBox(text, icon, buttons, title, QApplication::activeWindow());
+    const int r = box->exec();
     switch (r) {
     case QMessageBox::Ok: return MsgAnswer::Ok;
     case QMessageBox::Cancel: return MsgAnswer::Cancel;

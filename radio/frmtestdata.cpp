@@ -139,8 +139,9 @@ void FrmTestData::Command1_Click(int index) {
         const auto chosen = d_.Ui.Files->ChooseOpen(r);
         if (!chosen) return;
         // A failed load leaves the copy, the boxes and TestDataFilePath alone.
-        if (!LoadTestDataFile(d_, *chosen, WorkCopy)) {
-            ShowFileError(d_);
+        FileFailure why;
+        if (!LoadTestDataFile(d_, *chosen, WorkCopy, &why)) {
+            ShowFileError(d_, why);
             return;
         }
         ShowTestData();
@@ -150,7 +151,8 @@ void FrmTestData::Command1_Click(int index) {
         r.startPath = d_.TestDataFilePath;
         const auto chosen = d_.Ui.Files->ChooseSave(r);
         if (!chosen) return;
-        if (!SaveTestDataFile(d_, *chosen, WorkCopy)) ShowFileError(d_);
+        FileFailure why;
+        if (!SaveTestDataFile(d_, *chosen, WorkCopy, &why)) ShowFileError(d_, why);
     }
 }
 

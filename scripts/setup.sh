@@ -7,7 +7,7 @@ export DEBIAN_FRONTEND=noninteractive
 PKGS=(
   g++ cmake ninja-build make pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev qt6-serialport-dev
+  qt6-base-dev qt6-serialport-dev qt6-translations-l10n
   fonts-dejavu-core fonts-wqy-microhei poppler-utils locales
   clang libclang-rt-14-dev
 )

@@ -19,14 +19,17 @@ std::optional<CommBook> ParseBookFile(std::span<const std::uint8_t> bytes) {
     return book;
 }
 
-std::optional<CommBook> ReadBookFile(const std::string& path) {
+std::optional<CommBook> ReadBookFile(const std::string& path, FileFailure* why) {
     std::vector<std::uint8_t> bytes;
-    if (ReadFilePrefix(path, kBookFileSize, bytes) != ReadStatus::Ok) return std::nullopt;
-    return ParseBookFile(bytes);
+    int error = 0;
+    std::optional<CommBook> book;
+    if (ReadFilePrefix(path, kBookFileSize, bytes, &error) == ReadStatus::Ok) book = ParseBookFile(bytes);
+    if (!book && why) *why = {path, error};  // 0: too short
+    return book;
 }
 
-bool WriteBookFile(const std::string& path, const CommBook& book) {
-    return WriteFileSetAtomically({{path, BookFileBytes(book)}});
+bool WriteBookFile(const std::string& path, const CommBook& book, FileFailure* why) {
+    return WriteFileSetAtomically({{path, BookFileBytes(book)}}, why);
 }
 
 }  // namespace rp

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/commbook.h"
+#include "core/fileio.h"
 #include "core/recordio.h"
 
 namespace rp {
@@ -20,9 +21,10 @@ std::vector<std::uint8_t> BookFileBytes(const CommBook& book);
 // The book from the first kBookFileSize bytes; nothing when there are fewer.
 std::optional<CommBook> ParseBookFile(std::span<const std::uint8_t> bytes);
 
-// The book at path; nothing when the file cannot be read or is too short.
-std::optional<CommBook> ReadBookFile(const std::string& path);
+// The book at path; nothing when the file cannot be read or is too short
+// (why, when given, receives the file and the reason).
+std::optional<CommBook> ReadBookFile(const std::string& path, FileFailure* why = nullptr);
 // Writes exactly kBookFileSize bytes, atomically, replacing any older file.
-bool WriteBookFile(const std::string& path, const CommBook& book);
+bool WriteBookFile(const std::string& path, const CommBook& book, FileFailure* why = nullptr);
 
 }  // namespace rp

@@ -160,9 +160,10 @@ void FrmCommuBook::Text1_KeyPress(int& keyAscii) {
 
 bool FrmCommuBook::FreLoadBookFile(const std::string& path) {
     // Read whole into a scratch book; nothing changes unless it is complete.
-    std::optional<CommBook> book = ReadBookFile(path);
+    FileFailure why;
+    std::optional<CommBook> book = ReadBookFile(path, &why);
     if (!book) {
-        ShowFileError(d_);
+        ShowFileError(d_, why);
         return false;
     }
     d_.BookDataEdit = *book;
@@ -177,8 +178,9 @@ bool FrmCommuBook::FreLoadBookFile(const std::string& path) {
 
 bool FrmCommuBook::FreSaveBookFile() {
     SaveBookCell(CurBookEditRow, CurBookEditCol);
-    if (WriteBookFile(d_.BookFilePath, d_.BookDataEdit)) return true;
-    ShowFileError(d_);
+    FileFailure why;
+    if (WriteBookFile(d_.BookFilePath, d_.BookDataEdit, &why)) return true;
+    ShowFileError(d_, why);
     return false;
 }
 

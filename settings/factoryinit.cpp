@@ -30,8 +30,8 @@ void FrmInit::ShowInitByData() { C("Check1").value = FlagToCheckValue(d_.Factory
 void FrmInit::CommandOK_Click() {
     d_.FactoryFresFlag = static_cast<Integer>(C("Check1").value == 1 ? 1 : 0);
     // The flag rules this run even when the file cannot keep it.
-    if (!WriteSetting(d_, "FactoryFres", d_.FactoryFresFlag))
-        ShowFileError(d_);
+    FileFailure why;
+    if (!WriteSetting(d_, "FactoryFres", d_.FactoryFresFlag, &why)) ShowFileError(d_, why);
     Unload();
 }
 

@@ -144,7 +144,7 @@ TEST_F(BatchFunFile, AFailedCreationIsSilentAndAFailedRewriteIsReportedOnce) {
 
     EXPECT_FALSE(StoreBatchFunChoice(d, 4, false));
     EXPECT_FALSE(StoreBatchFunChoice(d, 5, false));
-    EXPECT_EQ(notes.Texts(), std::vector<std::string>{"file error."});
+    EXPECT_EQ(notes.Texts(), std::vector<std::string>{"file error.\nBatchFun.ini: Permission denied"});
     // The choice stays for the run.
     EXPECT_EQ(d.BatchFunFlag[4], 0);
     EXPECT_EQ(d.BatchFunFlag[5], 0);
@@ -154,7 +154,7 @@ TEST_F(BatchFunFile, TheFileErrorSpeaksTheLanguage) {
     MakeUnwritable();
     d.LanguageIndex = LangChinese;
     StoreBatchFunChoice(d, 0, true);
-    EXPECT_EQ(notes.Texts(), std::vector<std::string>{"文件错误。"});
+    EXPECT_EQ(notes.Texts(), std::vector<std::string>{"文件错误。\nBatchFun.ini: Permission denied"});
 }
 
 }  // namespace

@@ -187,7 +187,7 @@ TEST_F(ChBatchTest, AFileThatCannotBeRewrittenIsReportedOnceAndTheChoiceHolds) {
     Open();  // the boxes ticked by opening try to rewrite the file
     SetTick("Check2_20", 0);
     SetTick("Check2_4", 0);
-    EXPECT_EQ(notes.Texts(), (Names{"file error."}));
+    EXPECT_EQ(notes.Texts(), (Names{"file error.\nBatchFun.ini: Permission denied"}));
     EXPECT_FALSE(C("Combo1_15").visible);
     EXPECT_FALSE(C("Text2_7").visible);
     EXPECT_EQ(d.BatchFunFlag[20], 0);

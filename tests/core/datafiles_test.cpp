@@ -27,6 +27,7 @@ namespace {
 
 constexpr const char* kFileError = "file error.";
 constexpr const char* kModelWrong = "Model type is wrong. Overwrite?";
+const std::string kContents = "its contents cannot be used";  // a file error's reason
 
 class DataFiles : public rp::test::DataSetTest {
 protected:
@@ -149,7 +150,7 @@ TEST_F(DataFiles, NamesOfTheFilesOfASet) {
 
 TEST_F(DataFiles, SaveRefusesAPathThatWouldBeItsOwnChannelFile) {
     EXPECT_FALSE(SaveAs(P("x.fre")));
-    EXPECT_EQ(notes.Texts(), std::vector<std::string>{kFileError});
+    EXPECT_EQ(notes.Texts(), std::vector<std::string>{std::string(kFileError) + "\nx.fre: Invalid argument"});
     EXPECT_TRUE(FilesIn(tmp.path()).empty());
 }
 
@@ -288,6 +289,7 @@ struct RefusalCase {
     bool factory;
     std::function<void(const std::string& folder)> extra;
     const char* message;
+    std::string reason;  // the file error's second line
 };
 
 TEST_F(DataFiles, RefusedFilesChangeNothing) {
@@ -297,37 +299,37 @@ TEST_F(DataFiles, RefusedFilesChangeNothing) {
 
     const RefusalCase cases[] = {
         {"another model", "m.dat", [](FileSet& f) { f.dat.replace(12293, 7, "7425USD"); }, false, {},
-         kModelWrong},
+         kModelWrong, ""},
         {"a short data file", "s.dat", [](FileSet& f) { f.dat.resize(kDataRecordSize - 1); }, false,
-         {}, kFileError},
-        {"an empty data file", "e.dat", [](FileSet& f) { f.dat.clear(); }, false, {}, kFileError},
-        {"207 channels", "c.dat", [](FileSet& f) { PutU16(f.dat, 7286, 207); }, false, {}, kFileError},
-        {"-1 channels", "n.dat", [](FileSet& f) { PutU16(f.dat, 7286, -1); }, false, {}, kFileError},
-        {"band 9", "b.dat", [](FileSet& f) { PutU16(f.dat, 0, 9); }, false, {}, kFileError},
+         {}, kFileError, "s.dat: " + kContents},
+        {"an empty data file", "e.dat", [](FileSet& f) { f.dat.clear(); }, false, {}, kFileError, "e.dat: " + kContents},
+        {"207 channels", "c.dat", [](FileSet& f) { PutU16(f.dat, 7286, 207); }, false, {}, kFileError, "c.dat: " + kContents},
+        {"-1 channels", "n.dat", [](FileSet& f) { PutU16(f.dat, 7286, -1); }, false, {}, kFileError, "n.dat: " + kContents},
+        {"band 9", "b.dat", [](FileSet& f) { PutU16(f.dat, 0, 9); }, false, {}, kFileError, "b.dat: " + kContents},
         {"a duplicate channel number", "d.dat", [](FileSet& f) { PutU16(f.fre, 113 * 3, 1); }, false,
-         {}, kFileError},
+         {}, kFileError, "d.fre: " + kContents},
         {"channel number 0", "z.dat", [](FileSet& f) { PutU16(f.fre, 113 * 2, 0); }, false, {},
-         kFileError},
+         kFileError, "z.fre: " + kContents},
         {"channel number 207", "h.dat", [](FileSet& f) { PutU16(f.fre, 0, 207); }, false, {},
-         kFileError},
+         kFileError, "h.fre: " + kContents},
         {"a short channel file", "t.dat", [](FileSet& f) { f.fre.resize(113 * 8 - 1); }, false, {},
-         kFileError},
+         kFileError, "t.fre: " + kContents},
         {"a missing channel file", "g.dat", [](FileSet&) {}, false,
-         [](const std::string& folder) { std::filesystem::remove(folder + "/g.fre"); }, kFileError},
+         [](const std::string& folder) { std::filesystem::remove(folder + "/g.fre"); }, kFileError, "g.fre: No such file or directory"},
         {"a short companion in factory mode", "k.dat", [](FileSet&) {}, true,
          [](const std::string& folder) { WriteFile(folder + "/k.ted", std::string(31, '\1')); },
-         kFileError},
+         kFileError, "k.ted: " + kContents},
         {"a data file that is its own channel file", "own.fre", [](FileSet&) {}, false, {},
-         kFileError},
-        {"a name of three characters", "abc", [](FileSet&) {}, false, {}, kFileError},
+         kFileError, "own.fre: Invalid argument"},
+        {"a name of three characters", "abc", [](FileSet&) {}, false, {}, kFileError, "abc: Invalid argument"},
         {"a folder", "dir.dat", [](FileSet&) {}, false,
          [](const std::string& folder) {
              std::filesystem::remove(folder + "/dir.dat");
              std::filesystem::create_directory(folder + "/dir.dat");
          },
-         kFileError},
+         kFileError, "dir.dat: Is a directory"},
         {"a missing data file", "gone.dat", [](FileSet&) {}, false,
-         [](const std::string& folder) { std::filesystem::remove(folder + "/gone.dat"); }, kFileError},
+         [](const std::string& folder) { std::filesystem::remove(folder + "/gone.dat"); }, kFileError, "gone.dat: No such file or directory"},
     };
 
     // The current state: edited, with a file of its own and a test-data block.
@@ -350,7 +352,8 @@ TEST_F(DataFiles, RefusedFilesChangeNothing) {
         const DataSetState before(d);
 
         EXPECT_FALSE(OpenDataFile(d, path)) << c.what;
-        EXPECT_EQ(notes.Texts(), std::vector<std::string>{c.message}) << c.what;
+        const std::string shown = c.reason.empty() ? c.message : c.message + ("\n" + c.reason);
+        EXPECT_EQ(notes.Texts(), std::vector<std::string>{shown}) << c.what;
         EXPECT_TRUE(DataSetState(d) == before) << c.what;
     }
 }
@@ -384,7 +387,7 @@ TEST_F(DataFiles, ASaveIntoAMissingFolderFailsCleanly) {
     d.IsUntitled = true;
     const RadioDataRec snapshot = d.FileData;
     EXPECT_FALSE(SaveAs(P("nowhere/x.dat")));
-    EXPECT_EQ(notes.Texts(), std::vector<std::string>{kFileError});
+    EXPECT_EQ(notes.FirstLines(), std::vector<std::string>{kFileError});
     EXPECT_TRUE(IsDataChanged(d));
     EXPECT_TRUE(d.IsUntitled);
     EXPECT_EQ(d.FileData, snapshot);
@@ -406,7 +409,7 @@ TEST_F(DataFiles, AFailedRenamePutsBackTheFilesAlreadyReplaced) {
     const RadioDataRec snapshot = d.FileData;
     d.IsUntitled = true;
     EXPECT_FALSE(SaveDataFile(d));
-    EXPECT_EQ(notes.Texts(), std::vector<std::string>{kFileError});
+    EXPECT_EQ(notes.Texts(), std::vector<std::string>{std::string(kFileError) + "\nx.dat: Is a directory"});
     EXPECT_EQ(ReadFile(P("s/x.fre")), oldFre);
     EXPECT_EQ(ReadFile(P("s/x.ted")), oldTed);
     EXPECT_EQ(FilesIn(P("s")), (std::vector<std::string>{"x.dat", "x.fre", "x.ted"}));
@@ -416,15 +419,21 @@ TEST_F(DataFiles, AFailedRenamePutsBackTheFilesAlreadyReplaced) {
     EXPECT_EQ(d.TestDataBuf[35], 0);
 }
 
-// A save over a file of the set that the user may not write is refused
-// before anything is written, as a save in place would fail; the data stays
-// modified. Root may write anything: the save then runs as an unprivileged
-// user in a child process.
+// A save over a file of the set that the user may not write, or into a
+// folder the user may not write, is refused before anything is written, as
+// a save in place would fail; the data stays modified and the message names
+// the file and the reason. Root may write anything: the save then runs as an
+// unprivileged user in a child process.
 TEST_F(DataFiles, ASaveOverAReadOnlyFileIsRefused) {
     struct Case {
         const char* name;
-        const char* readOnly;  // "" : none (the control case)
-    } cases[] = {{"Writable", ""}, {"DataFile", "x.dat"}, {"ChannelFile", "x.fre"}, {"Companion", "x.ted"}};
+        const char* readOnly;  // "" : none (the control case); "s": the folder
+        const char* named;     // in the message
+    } cases[] = {{"Writable", "", ""},
+                 {"DataFile", "x.dat", "x.dat"},
+                 {"ChannelFile", "x.fre", "x.fre"},
+                 {"Companion", "x.ted", "x.ted"},
+                 {"Folder", "s", "x.fre"}};  // the first file written
     d.FactoryTestMode = true;
     std::filesystem::create_directory(P("s"));
     ASSERT_TRUE(SaveAs(P("s/x.dat")));
@@ -432,6 +441,11 @@ TEST_F(DataFiles, ASaveOverAReadOnlyFileIsRefused) {
     std::filesystem::permissions(tmp.path(), std::filesystem::perms::all);
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
+        std::filesystem::permissions(P("s"), std::string(c.readOnly) == "s"
+                                                 ? std::filesystem::perms::all & ~std::filesystem::perms::owner_write &
+                                                       ~std::filesystem::perms::group_write &
+                                                       ~std::filesystem::perms::others_write
+                                                 : std::filesystem::perms::all);
         for (const char* f : {"x.dat", "x.fre", "x.ted"})
             std::filesystem::permissions(P(std::string("s/") + f),
                                          *c.readOnly && std::string(f) == c.readOnly
@@ -447,13 +461,14 @@ TEST_F(DataFiles, ASaveOverAReadOnlyFileIsRefused) {
         d.TestDataBuf[5] ^= 0x5A;
         ASSERT_TRUE(IsDataChanged(d));
         notes.shown.clear();
+        const std::vector<std::string> refusal{std::string(kFileError) + "\n" + c.named + ": Permission denied"};
         // 0 saved, 1 refused with "file error." and everything as it was, 2 anything else.
         auto attempt = [&]() -> int {
             const bool saved = SaveDataFile(d);
             if (saved) return IsDataChanged(d) ? 2 : 0;
             const bool untouched = ReadFile(P("s/x.dat")) == dat && ReadFile(P("s/x.fre")) == fre &&
                                    ReadFile(P("s/x.ted")) == ted && FilesIn(P("s")).size() == 3;
-            return untouched && IsDataChanged(d) && notes.Texts() == std::vector<std::string>{kFileError} ? 1 : 2;
+            return untouched && IsDataChanged(d) && notes.Texts() == refusal ? 1 : 2;
         };
         int result = 2;
         if (geteuid() != 0) {
@@ -504,7 +519,8 @@ TEST_F(DataFiles, SaveToAPathNamesTheDataOnlyWhenItSucceeded) {
     d.IsUntitled = true;
     // A folder that does not exist: nothing written, nothing renamed.
     EXPECT_FALSE(SaveDataFile(d, P("missing/radio.dat")));
-    EXPECT_EQ(notes.Texts(), std::vector<std::string>{kFileError});
+    EXPECT_EQ(notes.Texts(),
+              std::vector<std::string>{std::string(kFileError) + "\nradio.fre: No such file or directory"});
     EXPECT_EQ(d.DataFilePath, "new.dat");
     EXPECT_TRUE(d.IsUntitled);
     EXPECT_TRUE(IsDataChanged(d));

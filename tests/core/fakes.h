@@ -37,6 +37,13 @@ public:
         for (const auto& m : shown) v.push_back(m.text);
         return v;
     }
+    // Each text up to its first line break (a file error's second line
+    // names the file and the reason).
+    std::vector<std::string> FirstLines() const {
+        std::vector<std::string> v;
+        for (const auto& m : shown) v.push_back(m.text.substr(0, m.text.find('\n')));
+        return v;
+    }
 };
 
 // Records the main-window refreshes core asks for.

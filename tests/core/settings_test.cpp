@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <vector>
 
 #include "core/paths.h"
 #include "core/profile.h"
@@ -190,4 +191,27 @@ TEST(Paths, FoldersFromTheEnvironmentAndTheExecutable) {
     EXPECT_EQ(UserCopyPath(d, "language/mysetup.ini"), "/tmp/x/language/mysetup.ini");
     if (oldXdg) setenv("XDG_CONFIG_HOME", savedXdg.c_str(), 1);
     else unsetenv("XDG_CONFIG_HOME");
+}
+
+// The shipped files beside the executable (a build or copied program) win;
+// an installed program finds them in share/kevra8r beside its bin/ folder.
+TEST(Paths, ShippedFilesBesideTheExecutableOrInstalled) {
+    test::TempFolder tmp;
+    struct Case {
+        const char* name;
+        std::vector<const char*> folders;  // made under tmp
+        const char* expected;              // relative to tmp
+    } cases[] = {
+        {"Beside", {"bin/language", "share/kevra8r/language"}, "bin"},
+        {"Installed", {"bin", "share/kevra8r/language"}, "share/kevra8r"},
+        {"InstalledWithoutLanguage", {"bin", "share/kevra8r"}, "bin"},
+        {"Neither", {"bin"}, "bin"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::filesystem::remove_all(tmp / "bin");
+        std::filesystem::remove_all(tmp / "share");
+        for (const char* f : c.folders) std::filesystem::create_directories(tmp / f);
+        EXPECT_EQ(ShippedFolderFor(tmp / "bin"), tmp / c.expected);
+    }
 }

@@ -155,12 +155,14 @@ TEST_F(TestData, AFileThatCannotBeReadOrWrittenIsAFileError) {
     Text(3) = "55";  // typed, not yet read into the copy
     f.Click("Command1_0");
     f.Click("Command1_0");
-    EXPECT_EQ(notes.Texts(), (std::vector<std::string>{"file error.", "file error."}));
+    EXPECT_EQ(notes.Texts(), (std::vector<std::string>{"file error.\nshort.ted: its contents cannot be used",
+                                                        "file error.\nmissing.ted: No such file or directory"}));
     EXPECT_EQ(Text(3), "55");
     EXPECT_EQ(f.WorkCopy[2], 0xA2);
     EXPECT_EQ(d.TestDataFilePath, "/earlier/x.ted");
     f.Click("Command1_1");
-    EXPECT_EQ(notes.Texts().size(), 3u);
+    ASSERT_EQ(notes.Texts().size(), 3u);
+    EXPECT_EQ(notes.Texts()[2], "file error.\nx.ted: No such file or directory");
     EXPECT_EQ(d.TestDataFilePath, "/earlier/x.ted");
     // A cancelled chooser: nothing at all.
     f.Click("Command1_0");

@@ -77,7 +77,8 @@ TEST_F(FactoryInitTest, AFailedWriteShowsFileErrorAndKeepsTheNewFlag) {
         f.Form_Load();
         f.C("Check1").value = 1;
         f.Click("CommandOK");
-        EXPECT_EQ(notes.Texts(), std::vector<std::string>{language == 1 ? "file error." : "文件错误。"});
+        EXPECT_EQ(notes.Texts(), std::vector<std::string>{std::string(language == 1 ? "file error." : "文件错误。") +
+                                                          "\nmysetup.ini: Permission denied"});
         EXPECT_EQ(d.FactoryFresFlag, 1);
         EXPECT_TRUE(f.unloadRequested);
     }

@@ -303,7 +303,7 @@ TEST_F(TestDataDialog, AnEmptyBoxOrAShortFileIsRefusedWithItsMessage) {
     files.answers = {shortFile};
     OpenTestData();
     Click("Command1_0");
-    EXPECT_EQ(notes.Texts(), std::vector<std::string>{"file error."});
+    EXPECT_EQ(notes.Texts(), std::vector<std::string>{"file error.\nshort.ted: its contents cannot be used"});
     EXPECT_EQ(Box(2)->text(), "00");
 
     Box(9)->setFocus();

@@ -9,6 +9,9 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
+
 #include <filesystem>
 
 #include "settings/bookfile.h"
@@ -176,7 +179,8 @@ TEST_F(BookShell, ImportShowsRowIndexesAndAFailedExportKeepsTheDialog) {
     EXPECT_EQ(model->headerData(5, Qt::Vertical, Qt::DisplayRole).toString(), "5");
     EXPECT_EQ(model->data(model->index(5, 0)).toString(), "777");
     QTest::mouseClick(Get<QPushButton>(dlg, "CommandOutput"), Qt::LeftButton);
-    EXPECT_EQ(notes.Texts(), std::vector<std::string>{"file error."});
+    // The system's reason in the locale the toolkit set.
+    EXPECT_EQ(notes.Texts(), std::vector<std::string>{"file error.\nfolder.cb: " + std::string(std::strerror(EISDIR))});
     EXPECT_TRUE(dlg->isVisible());
     EXPECT_FALSE(closed);
     EXPECT_EQ(d.BookFilePath, tmp / "folder.cb");
