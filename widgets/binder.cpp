@@ -491,14 +491,15 @@ void FormBinder::Sync() {
     ++syncing_;
     ApplyWindow();
     for (auto& [name, b] : bound_) Apply(name, b);
-    // New captions or a new font: every control as wide as its text again.
+    --syncing_;
+    FollowFocus();
+    emit synced();
+    // New captions or a new font: every control as wide as its text again,
+    // after the shell showed what the binder does not know.
     if (textsChanged_ && root_) {
         textsChanged_ = false;
         FitTexts(root_);
     }
-    --syncing_;
-    FollowFocus();
-    emit synced();
 }
 
 void FormBinder::ApplyWindow() {

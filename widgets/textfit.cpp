@@ -147,6 +147,7 @@ void FitControl(QWidget* w) {
 void FitContainer(QWidget* w) {
     QLayout* layout = w->layout();
     if (!layout && !qobject_cast<QTabWidget*>(w)) return;
+    const bool fixed = w->minimumSize() == w->maximumSize();
     if (layout) {
         Invalidate(layout);
         if (w->isWindow()) layout->activate();
@@ -154,6 +155,15 @@ void FitContainer(QWidget* w) {
     QSize need = w->minimumSizeHint();
     if (layout) need = need.expandedTo(layout->totalMinimumSize());
     if (!need.isValid()) return;
+    if (w->isWindow() && layout && !fixed &&
+        (w->minimumWidth() < need.width() || w->minimumHeight() < need.height())) {
+        // A minimum set by hand is narrower than the contents: the layout's
+        // own minimum takes over, and follows the contents from now on.
+        w->setMinimumSize(0, 0);
+        layout->invalidate();
+        layout->activate();
+        return;
+    }
     if (w->maximumWidth() < need.width()) w->setMaximumWidth(need.width());
     if (w->maximumHeight() < need.height()) w->setMaximumHeight(need.height());
     if (w->minimumWidth() > 0 && w->minimumWidth() < need.width()) w->setMinimumWidth(need.width());
