@@ -547,8 +547,7 @@ void FrmMain::InitShowListContent(int listKind, int gridMask) {
 void FrmMain::LoadShowList() {
     auto text = [&](int key) { return GetLanguageString(d, key); };
     TextGrid& ch = grids_[0];
-    ch.cornerText = text(mainkey::ChannelLabel);
-    ch.SetText(0, 0, ch.cornerText);
+    ch.SetText(0, 0, text(mainkey::ChannelLabel));
     ch.SetText(0, 1, text(mainkey::Rx));
     ch.SetText(0, 2, text(mainkey::Tx));
     ch.SetText(0, 3, text(mainkey::Name));
@@ -562,7 +561,6 @@ void FrmMain::LoadShowList() {
     ch.SetText(0, 11, text(mainkey::Edit));
     for (int i = 2; i <= 3; ++i) {
         TextGrid& g = grids_[static_cast<std::size_t>(i)];
-        g.cornerText = "ID";
         g.SetText(0, 0, "ID");
         g.SetText(0, 1, text(mainkey::Rx));
     }

@@ -51,8 +51,6 @@ public:
     // The current cell (the lists' Row and Col).
     int row = 1;
     int col = 1;
-    // Text of the top-left corner cell, drawn by the view's corner button.
-    std::string cornerText;
 
     // Bumped by every change; the view redraws when it moves. Layout counts
     // changes of size or fixed counts (a model reset).

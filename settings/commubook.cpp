@@ -80,7 +80,6 @@ void FrmCommuBook::SetBookCaptions() {
     ApplyFormLanguage(d_, State());  // caption 1800, Import 1802, Export 1803
     SetOKCancelCaption(d_, State());
     grid_.SetText(0, 0, GetLanguageString(d_, 3007));
-    grid_.cornerText = grid_.Text(0, 0);
     grid_.SetText(0, kColCallID, "Call ID");
     grid_.SetText(0, kColName, GetLanguageString(d_, 1801));
 }

@@ -28,6 +28,7 @@
 
 #include "widgets/gridmodel.h"
 #include "widgets/inputguard.h"
+#include "widgets/textfit.h"
 
 namespace rp {
 
@@ -494,6 +495,12 @@ void FormBinder::Sync() {
     --syncing_;
     FollowFocus();
     emit synced();
+    // New captions or a new font: every control as wide as its text again,
+    // after the shell showed what the binder does not know.
+    if (textsChanged_ && root_) {
+        textsChanged_ = false;
+        FitTexts(root_);
+    }
 }
 
 void FormBinder::ApplyWindow() {
@@ -507,6 +514,7 @@ void FormBinder::ApplyWindow() {
             if (!st.fontName.empty()) f.setFamily(Q(st.fontName));
             if (st.fontSize > 0) f.setPointSize(st.fontSize);
             root_->setFont(f);
+            textsChanged_ = true;
         }
     }
     shownCaption_ = st.caption;
@@ -568,7 +576,10 @@ void FormBinder::Apply(const std::string& name, Bound& b) {
         w->setToolTip(Q(now.toolTip));
 
     if (auto* label = qobject_cast<QLabel*>(w)) {
-        if (changed(&ControlState::text) && now.kind != ControlKind::Picture) label->setText(Q(now.text));
+        if (changed(&ControlState::text) && now.kind != ControlKind::Picture) {
+            label->setText(Q(now.text));
+            textsChanged_ = true;
+        }
     } else if (auto* edit = qobject_cast<QLineEdit*>(w)) {
         // The limit holds for typing only: a longer text the form sets is shown
         // whole (QLineEdit would cut it), and typing stops until it is shorter.
@@ -637,12 +648,18 @@ void FormBinder::Apply(const std::string& name, Bound& b) {
             }
         }
     } else if (auto* check = qobject_cast<QCheckBox*>(w)) {
-        if (changed(&ControlState::text)) check->setText(Q(now.text));
+        if (changed(&ControlState::text)) {
+            check->setText(Q(now.text));
+            textsChanged_ = true;
+        }
         const Qt::CheckState cs = now.value == 1 ? Qt::Checked : now.value == 2 ? Qt::PartiallyChecked : Qt::Unchecked;
         if (cs == Qt::PartiallyChecked) check->setTristate(true);
         if (check->checkState() != cs) check->setCheckState(cs);
     } else if (auto* radio = qobject_cast<QRadioButton*>(w)) {
-        if (changed(&ControlState::text)) radio->setText(Q(now.text));
+        if (changed(&ControlState::text)) {
+            radio->setText(Q(now.text));
+            textsChanged_ = true;
+        }
         if (radio->isChecked() != (now.value == 1)) {
             // An unchecked radio of an exclusive group cannot be cleared on its own.
             const bool exclusive = radio->autoExclusive();
@@ -651,11 +668,18 @@ void FormBinder::Apply(const std::string& name, Bound& b) {
             radio->setAutoExclusive(exclusive);
         }
     } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
-        if (changed(&ControlState::text)) button->setText(Q(now.text));
+        if (changed(&ControlState::text)) {
+            button->setText(Q(now.text));
+            textsChanged_ = true;
+        }
     } else if (auto* group = qobject_cast<QGroupBox*>(w)) {
-        if (changed(&ControlState::text)) group->setTitle(Q(now.text));
+        if (changed(&ControlState::text)) {
+            group->setTitle(Q(now.text));
+            textsChanged_ = true;
+        }
     } else if (auto* tabs = qobject_cast<QTabWidget*>(w)) {
         if (all || !SameTabs(now.tabs, was.tabs)) {
+            textsChanged_ = true;
             for (int i = 0; i < tabs->count() && i < static_cast<int>(now.tabs.size()); ++i) {
                 const TabState& t = now.tabs[static_cast<std::size_t>(i)];
                 tabs->setTabText(i, Q(t.caption));
@@ -667,6 +691,7 @@ void FormBinder::Apply(const std::string& name, Bound& b) {
         if (now.index >= 0 && tabs->currentIndex() != now.index) tabs->setCurrentIndex(now.index);
     } else if (auto* bar = qobject_cast<QTabBar*>(w)) {
         if (all || !SameTabs(now.tabs, was.tabs)) {
+            textsChanged_ = true;
             for (int i = 0; i < bar->count() && i < static_cast<int>(now.tabs.size()); ++i) {
                 const TabState& t = now.tabs[static_cast<std::size_t>(i)];
                 bar->setTabText(i, Q(t.caption));

@@ -74,6 +74,8 @@
 //          visible, else it is the window's close box (SetEscapeCloses).
 //   close box -> QueryUnload; false keeps the window open.
 //   form.Unload() in a handler -> the window closes after the handler.
+// A mirror that changed a caption or the font fits the controls to their
+// texts again (widgets/textfit.h), so a language switch never cuts one.
 // A focus move that the form asks for (State().focus set by a handler) gives
 // no LostFocus: the form is moving the focus itself.
 #include <QObject>
@@ -211,6 +213,7 @@ private:
     bool resending_ = false;   // a changed key is being typed
     bool arrived_ = false;     // a control had the focus since the window showed
     bool focusByMouse_ = false;  // GotFocus runs for a mouse press
+    bool textsChanged_ = false;  // a caption or the font changed in this mirror
     std::set<std::string> standBack_;
     QPointer<QWidget> dropMouseOn_;
     // The single-choice list under a mouse press and its index before it.

@@ -12,6 +12,12 @@ void DialogOpeners::Register(const std::string& name, DialogFactory factory) {
 
 bool DialogOpeners::Has(const std::string& name) const { return factories_.count(name) != 0; }
 
+std::vector<std::string> DialogOpeners::Names() const {
+    std::vector<std::string> names;
+    for (const auto& [name, factory] : factories_) names.push_back(name);
+    return names;
+}
+
 QDialog* DialogOpeners::Open(const std::string& name, const DialogContext& context,
                              std::function<void()> onClosed) {
     auto it = factories_.find(name);

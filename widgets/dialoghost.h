@@ -58,6 +58,8 @@ class DialogOpeners {
 public:
     void Register(const std::string& name, DialogFactory factory);
     bool Has(const std::string& name) const;
+    // The registered dialogs' names, in order.
+    std::vector<std::string> Names() const;
 
     // Creates and opens the named dialog; `onClosed` runs after it closed.
     // Returns the dialog (null when no opener is registered or the form

@@ -8,6 +8,8 @@
 #include <QPainter>
 #include <QStyleOptionHeader>
 
+#include <algorithm>
+
 #include "widgets/twips.h"
 
 namespace rp {
@@ -25,7 +27,64 @@ QVariant Colour(std::int32_t rgb) {
     return QColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
 }
 
+// The widest line of a text.
+int LinesWidth(const QFontMetrics& fm, const QString& text) {
+    int w = 0;
+    for (const QString& line : text.split(QLatin1Char('\n'))) w = std::max(w, fm.horizontalAdvance(line));
+    return w;
+}
+
+// The texts of a column's fixed rows, one line each.
+QString FixedRowsText(const TextGrid& g, int col) {
+    QStringList parts;
+    for (int r = 0; r < g.FixedRows(); ++r) parts << ToQt(g.Text(r, col));
+    return parts.join(QLatin1Char('\n'));
+}
+
+// One header cell drawn as the style draws a header section.
+void DrawHeaderCell(QPainter& p, const QWidget* w, const QRect& rect, const QString& text, std::int32_t fore,
+                    Qt::Orientation orientation) {
+    QStyleOptionHeader opt;
+    opt.initFrom(w);
+    opt.state |= QStyle::State_Raised;
+    if (orientation == Qt::Horizontal) opt.state |= QStyle::State_Horizontal;
+    opt.orientation = orientation;
+    opt.rect = rect;
+    opt.position = QStyleOptionHeader::Middle;
+    opt.textAlignment = Qt::AlignCenter;
+    opt.text = text;
+    if (fore != kNoColor) opt.palette.setColor(QPalette::ButtonText, Colour(fore).value<QColor>());
+    w->style()->drawControl(QStyle::CE_Header, &opt, &p, w);
+}
+
 }  // namespace
+
+// The row header: each fixed column a cell of its own width.
+class GridRowHeader : public QHeaderView {
+public:
+    explicit GridRowHeader(TextGridView* view) : QHeaderView(Qt::Vertical, view), view_(view) {}
+
+protected:
+    void paintSection(QPainter* p, const QRect& rect, int section) const override {
+        const TextGrid* g = view_->grid_;
+        if (!g || g->FixedCols() == 0) {
+            QHeaderView::paintSection(p, rect, section);
+            return;
+        }
+        const int r = section + g->FixedRows();
+        int x = rect.left();
+        for (int c = 0; c < g->FixedCols(); ++c) {
+            const int w = view_->FixedColumnWidth(c);
+            if (w <= 0) continue;
+            DrawHeaderCell(*p, this, QRect(x, rect.top(), w, rect.height()), ToQt(g->Text(r, c)), g->ForeColor(r, c),
+                           Qt::Vertical);
+            x += w;
+        }
+    }
+
+private:
+    TextGridView* view_;
+};
 
 // ---- TextGridModel ----
 
@@ -107,23 +166,13 @@ QVariant TextGridModel::headerData(int section, Qt::Orientation o, int role) con
     if (o == Qt::Horizontal) {
         const int c = section + grid_->FixedCols();
         if (c >= grid_->Cols() || grid_->FixedRows() == 0) return {};
-        if (role == Qt::DisplayRole) {
-            QStringList parts;
-            for (int r = 0; r < grid_->FixedRows(); ++r) parts << ToQt(grid_->Text(r, c));
-            return parts.join('\n');
-        }
+        if (role == Qt::DisplayRole) return FixedRowsText(*grid_, c);
         if (role == Qt::ForegroundRole) return Colour(grid_->ForeColor(grid_->FixedRows() - 1, c));
     } else {
         const int r = section + grid_->FixedRows();
         if (r >= grid_->Rows() || grid_->FixedCols() == 0) return {};
-        if (role == Qt::DisplayRole) {
-            QStringList parts;
-            for (int c = 0; c < grid_->FixedCols(); ++c) {
-                const QString t = ToQt(grid_->Text(r, c));
-                if (!t.isEmpty()) parts << t;
-            }
-            return parts.join(QStringLiteral("  "));
-        }
+        // The other fixed columns are cells of the row header of their own.
+        if (role == Qt::DisplayRole) return ToQt(grid_->Text(r, 0));
         if (role == Qt::ForegroundRole) return Colour(grid_->ForeColor(r, 0));
     }
     if (role == Qt::TextAlignmentRole) return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
@@ -138,6 +187,7 @@ Qt::ItemFlags TextGridModel::flags(const QModelIndex& i) const {
 // ---- TextGridView ----
 
 TextGridView::TextGridView(QWidget* parent) : QTableView(parent) {
+    setVerticalHeader(new GridRowHeader(this));
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
@@ -176,6 +226,7 @@ void TextGridView::Refresh() {
             grid_->col = grid_->FixedCols();
         }
     }
+    FitHeaders();
     ShowCurrentCell();
     if (corner_) corner_->update();
 }
@@ -194,28 +245,72 @@ void TextGridView::ApplySizes() {
         }
     }
     if (headerSet) horizontalHeader()->setFixedHeight(TwipsToPixelsY(this, headerTwips));
-    int labelTwips = 0;
-    bool labelSet = false;
+    fixedBase_.assign(static_cast<std::size_t>(std::max(0, fc)), -1);
     for (int c = 0; c < fc; ++c) {
-        if (grid_->ColWidth(c) >= 0) {
-            labelTwips += grid_->ColWidth(c);
-            labelSet = true;
-        }
+        const int w = grid_->ColWidth(c);
+        if (w >= 0) fixedBase_[static_cast<std::size_t>(c)] = TwipsToPixelsX(this, w);
     }
-    if (labelSet) verticalHeader()->setFixedWidth(TwipsToPixelsX(this, labelTwips));
     const int defWidth = horizontalHeader()->defaultSectionSize();
+    baseWidth_.assign(static_cast<std::size_t>(std::max(0, cols - fc)), 0);
     for (int c = fc; c < cols; ++c) {
         const int w = grid_->ColWidth(c);
         const int section = c - fc;
         setColumnHidden(section, w == 0);
-        if (w > 0) setColumnWidth(section, TwipsToPixelsX(this, w));
-        else if (w < 0) setColumnWidth(section, defWidth);
+        baseWidth_[static_cast<std::size_t>(section)] = w > 0 ? TwipsToPixelsX(this, w) : w < 0 ? defWidth : 0;
     }
     for (int r = fr; r < rows; ++r) {
         const int h = grid_->RowHeight(r);
         if (h == 0) setRowHidden(r - fr, true);
         else if (h > 0) setRowHeight(r - fr, TwipsToPixelsY(this, h));
     }
+    fitted_ = false;
+    FitHeaders();
+}
+
+void TextGridView::FitHeaders() {
+    if (!grid_ || (fitted_ && grid_->Revision() == fittedRevision_)) return;
+    const int fr = grid_->FixedRows(), fc = grid_->FixedCols();
+    const int sections = static_cast<int>(baseWidth_.size());
+    if (!fitted_) {
+        fittedWidth_.assign(baseWidth_.size(), -1);
+        fittedText_.assign(baseWidth_.size(), QString());
+    }
+    const int margin = 2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, horizontalHeader());
+    // A column whose header text changed takes its stored width, or the
+    // text's when that is wider; the user's own widths stay otherwise.
+    const QFontMetrics hfm(horizontalHeader()->font());
+    for (int section = 0; section < sections && fr > 0; ++section) {
+        const auto i = static_cast<std::size_t>(section);
+        if (baseWidth_[i] == 0) continue;
+        const QString text = FixedRowsText(*grid_, section + fc);
+        if (fittedWidth_[i] >= 0 && text == fittedText_[i]) continue;
+        fittedText_[i] = text;
+        const int want = std::max(baseWidth_[i], LinesWidth(hfm, text) + margin);
+        if (want != fittedWidth_[i]) setColumnWidth(section, want);
+        fittedWidth_[i] = want;
+    }
+    if (fc > 0) {
+        // Each fixed column holds the widest of its texts, the corner's too.
+        const QFontMetrics vfm(verticalHeader()->font());
+        fixedWidth_.assign(fixedBase_.size(), 0);
+        int total = 0;
+        for (int c = 0; c < fc && c < static_cast<int>(fixedBase_.size()); ++c) {
+            const auto i = static_cast<std::size_t>(c);
+            if (fixedBase_[i] == 0) continue;
+            int need = 0;
+            for (int r = 0; r < grid_->Rows(); ++r) {
+                const std::string& t = grid_->Text(r, c);
+                if (!t.empty()) need = std::max(need, LinesWidth(r < fr ? hfm : vfm, ToQt(t)));
+            }
+            fixedWidth_[i] = std::max(fixedBase_[i], need + margin);
+            total += fixedWidth_[i];
+        }
+        if (verticalHeader()->width() != total || verticalHeader()->minimumWidth() != total)
+            verticalHeader()->setFixedWidth(total);
+        verticalHeader()->viewport()->update();
+    }
+    fittedRevision_ = grid_->Revision();
+    fitted_ = true;
 }
 
 void TextGridView::SetLastColumnStretches(bool on) { horizontalHeader()->setStretchLastSection(on); }
@@ -229,6 +324,35 @@ QRect TextGridView::CellRect(int row, int col) const {
 void TextGridView::PlaceEditor(QWidget* editor, int row, int col) const {
     if (!editor) return;
     editor->setGeometry(CellRect(row, col));
+}
+
+int TextGridView::FixedColumnWidth(int col) const {
+    return col >= 0 && col < static_cast<int>(fixedWidth_.size()) ? fixedWidth_[static_cast<std::size_t>(col)] : 0;
+}
+
+QRect TextGridView::HeaderCellRect(int row, int col) const {
+    if (!grid_ || row < 0 || col < 0 || row >= grid_->Rows() || col >= grid_->Cols()) return {};
+    const int fr = grid_->FixedRows(), fc = grid_->FixedCols();
+    int x0 = 0;
+    for (int c = 0; c < col && c < fc; ++c) x0 += FixedColumnWidth(c);
+    if (row < fr && col < fc) {
+        if (!corner_ || FixedColumnWidth(col) <= 0) return {};
+        return {corner_->x() + x0, corner_->y(), FixedColumnWidth(col), corner_->height()};
+    }
+    if (row < fr) {
+        const QHeaderView* h = horizontalHeader();
+        const int section = col - fc;
+        if (h->isSectionHidden(section) || h->isHidden()) return {};
+        return {h->x() + h->sectionViewportPosition(section), h->y(), h->sectionSize(section), h->height()};
+    }
+    if (col < fc) {
+        const QHeaderView* h = verticalHeader();
+        const int section = row - fr;
+        if (h->isSectionHidden(section) || h->isHidden() || FixedColumnWidth(col) <= 0) return {};
+        return {h->x() + x0, h->y() + h->sectionViewportPosition(section), FixedColumnWidth(col),
+                h->sectionSize(section)};
+    }
+    return {};
 }
 
 void TextGridView::ShowCurrentCell() {
@@ -258,23 +382,37 @@ void TextGridView::OnCurrentChanged(const QModelIndex& current) {
     emit cellEntered(grid_->row, grid_->col);
 }
 
+void TextGridView::PaintCorner() {
+    QPainter p(corner_);
+    const int fr = grid_->FixedRows(), fc = grid_->FixedCols();
+    int x = 0;
+    for (int c = 0; c < fc; ++c) {
+        const int w = FixedColumnWidth(c);
+        if (w <= 0) continue;
+        DrawHeaderCell(p, corner_, QRect(x, 0, w, corner_->height()), FixedRowsText(*grid_, c),
+                       fr > 0 ? grid_->ForeColor(fr - 1, c) : kNoColor, Qt::Horizontal);
+        x += w;
+    }
+    if (x < corner_->width())
+        DrawHeaderCell(p, corner_, QRect(x, 0, corner_->width() - x, corner_->height()), QString(), kNoColor,
+                       Qt::Horizontal);
+}
+
 bool TextGridView::eventFilter(QObject* watched, QEvent* event) {
     if (watched == corner_ && event->type() == QEvent::Paint && grid_) {
-        // Drawn like a header section, with the grid's corner text.
-        QPainter p(corner_);
-        QStyleOptionHeader opt;
-        opt.initFrom(corner_);
-        opt.rect = corner_->rect();
-        opt.position = QStyleOptionHeader::OnlyOneSection;
-        opt.textAlignment = Qt::AlignCenter;
-        opt.text = ToQt(grid_->cornerText);
-        const std::int32_t fore = grid_->ForeColor(0, 0);
-        if (fore != kNoColor)
-            opt.palette.setColor(QPalette::ButtonText, Colour(fore).value<QColor>());
-        corner_->style()->drawControl(QStyle::CE_Header, &opt, &p, corner_);
+        // The fixed rows' cells of the fixed columns, as the grid holds them.
+        PaintCorner();
         return true;
     }
     return QTableView::eventFilter(watched, event);
+}
+
+void TextGridView::changeEvent(QEvent* event) {
+    QTableView::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
+        fitted_ = false;
+        FitHeaders();
+    }
 }
 
 }  // namespace rp

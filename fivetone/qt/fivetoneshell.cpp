@@ -130,9 +130,7 @@ FormDialog* MakeFiveToneDialog(const DialogContext& c) {
     top->addLayout(sys, 1);
     top->addLayout(table);
 
-    // The code grid: its columns (10,350 twips) never scroll sideways. Its two
-    // fixed columns are the row header; their headings share the corner.
-    form.Grid().cornerText = form.Grid().Text(0, 0) + "  " + form.Grid().Text(0, 1);
+    // The code grid: its columns (10,350 twips) never scroll sideways.
     grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid->verticalHeader()->setSectionsClickable(false);
     grid->horizontalHeader()->setSectionsClickable(false);
@@ -183,6 +181,8 @@ FormDialog* MakeFiveToneDialog(const DialogContext& c) {
                 grid->verticalScrollBar()->sizeHint().width();
     for (int col = 0; col < grid->model()->columnCount(); ++col) width += grid->columnWidth(col);
     grid->setMinimumWidth(width);
+    // The last column takes what a wider view has left beside the scroll bar.
+    grid->SetLastColumnStretches(true);
     grid->setMinimumHeight(TwipsToPixelsY(dlg, 3600));
 
     // After every handler the open editor lies over its cell, and stays there

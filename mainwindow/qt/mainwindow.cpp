@@ -253,6 +253,9 @@ void MainWindow::BuildPanes() {
     tree_->setObjectName("tvTreeView");
     tree_->setHeaderHidden(true);
     tree_->setColumnCount(1);
+    // As wide as its widest item: a narrow pane scrolls sideways, never cuts.
+    tree_->header()->setStretchLastSection(false);
+    tree_->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     auto click = [this](QTreeWidgetItem* item) {
         // Take the key now: the command may rebuild the tree.
         const std::string key = item->data(0, Qt::UserRole).toString().toStdString();
@@ -364,6 +367,14 @@ void MainWindow::RebuildTree() {
     }
     tree_->clearSelection();
     tree_->setCurrentItem(nullptr, 0, QItemSelectionModel::NoUpdate);
+    // Until the user drags the splitter, the tree's pane starts wide enough
+    // for its widest item in the current language.
+    if (!splitterDragged_) {
+        tree_->resizeColumnToContents(0);
+        const int need = tree_->columnWidth(0) + 2 * tree_->frameWidth();
+        splitterX_ = std::max(kStartTreeWidth, PixelsToTwipsX(this, need));
+        SizeControls();
+    }
 }
 
 void MainWindow::SizeControls() {
@@ -382,6 +393,7 @@ void MainWindow::SizeControls() {
 void MainWindow::DragSplitterTo(double twips) {
     const double outer = PixelsToTwipsX(this, frameGeometry().width());
     splitterX_ = SplitterDragPosition(twips, outer);
+    splitterDragged_ = true;
     SizeControls();
 }
 
@@ -407,6 +419,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::MouseButtonRelease:
             if (form_.SplitterMoving) {
                 splitterX_ = PixelsToTwipsX(this, picSplitter_->x());
+                splitterDragged_ = true;
                 picSplitter_->hide();
                 form_.SplitterMoving = false;
                 SizeControls();

@@ -11,6 +11,7 @@
 
 #include "core/appdata.h"
 #include "mainwindow/frmmain.h"
+#include "mainwindow/mainlayout.h"
 #include "widgets/binder.h"
 #include "widgets/dialoghost.h"
 #include "widgets/gridmodel.h"
@@ -98,7 +99,8 @@ private:
     QLabel* statusDate_ = nullptr;
     QLabel* statusTime_ = nullptr;
     QTimer* clock_ = nullptr;
-    double splitterX_ = 2400;
+    double splitterX_ = kStartTreeWidth;
+    bool splitterDragged_ = false;  // the user placed the splitter
     int treeRevision_ = -1;
     bool toolbarShown_ = true, statusShown_ = true;
     bool closed_ = false;

@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -15,6 +16,8 @@
 #include "widgets/editorplacement.h"
 #include "widgets/gridmodel.h"
 #include "widgets/shellparts.h"
+#include "widgets/tabrows.h"
+#include "widgets/textfit.h"
 #include "widgets/twips.h"
 
 namespace rp {
@@ -64,8 +67,8 @@ QWidget* OwnCallPage(QWidget* parent) {
 QWidget* DecodePage(QWidget* parent) {
     auto* page = new QWidget(parent);
     auto* lay = new QVBoxLayout(page);
-    auto* tabs = Named<QTabWidget>(page, "SSTab2");
-    tabs->setUsesScrollButtons(true);
+    // Sixteen decode tabs, eight to a row.
+    auto* tabs = new TabRows(Named<QTabBar>(page, "SSTab2"), 8, page);
     for (int k = 0; k < 16; ++k) {
         auto* tab = new QWidget(tabs);
         auto* tabLay = new QVBoxLayout(tab);
@@ -81,7 +84,7 @@ QWidget* DecodePage(QWidget* parent) {
         g->setColumnStretch(2, 1);
         tabLay->addWidget(frame);
         tabLay->addStretch(1);
-        tabs->addTab(tab, QString());
+        tabs->AddPage(tab);
     }
     lay->addWidget(tabs);
     return page;
@@ -106,6 +109,10 @@ FormDialog* Make2ToneDialog(const DialogContext& c) {
     top->addLayout(buttons);
 
     FormBinder& b = dlg->Bind();
+    auto* decodeTabs = dlg->findChild<TabRows*>();
+    decodeTabs->Follow();
+    FitTexts(dlg);  // the rows' captions came after the binder's first fit
+    QObject::connect(&b, &FormBinder::synced, decodeTabs, &TabRows::Follow);
     b.SetEnterAsTab(true);
     b.StandBackFor({"CommandCancel"});
     grid->SetLastColumnStretches(true);

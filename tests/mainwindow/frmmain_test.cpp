@@ -119,8 +119,8 @@ TEST_F(FrmMainTest, RowsLabelsAndColours) {
     EXPECT_EQ(Ch().Text(200, 0), "199");
     EXPECT_EQ(Ch().Text(205, 0), "VFO1");
     EXPECT_EQ(Ch().Text(7, 11), ">>");
-    EXPECT_EQ(Ch().cornerText, "CH");
-    EXPECT_EQ(f.GridAt(2).cornerText, "ID");
+    EXPECT_EQ(Ch().Text(0, 0), "CH");
+    EXPECT_EQ(f.GridAt(2).Text(0, 0), "ID");
     EXPECT_EQ(f.GridAt(3).Text(101, 0), "VFO");
     EXPECT_EQ(Ch().ForeColor(0, 4), Rgb(0, 0, 155));
     EXPECT_EQ(Ch().ForeColor(9, 0), Rgb(0, 0, 255));

@@ -7,11 +7,13 @@
 #include <QComboBox>
 #include <QDir>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -25,6 +27,8 @@
 #include "mainwindow/mainwindowcalls.h"
 #include "shellchecktest.h"
 #include "widgets/gridmodel.h"
+#include "widgets/textfit.h"
+#include "widgets/twips.h"
 
 using namespace rp;
 
@@ -147,6 +151,49 @@ TEST_F(FiveToneWidgets, OpensWithTheToneTableAndInformationCodeOne) {
     EXPECT_GE(Grid()->viewport()->width(), Grid()->columnViewportPosition(3) + Grid()->columnWidth(3));
     EXPECT_EQ(Grid()->verticalScrollBar()->value(), 0);  // the current cell (100, 0) scrolls nothing
     Shot(dlg, "Frm5Tone.png");
+}
+
+// The number and special-call columns are two fixed columns, each with its
+// own header cell and its own width (the stored one, or its text's when
+// wider), and the last column reaches the scroll bar.
+TEST_F(FiveToneWidgets, NumberAndSpecialCallAreFixedColumnsOfTheirOwn) {
+    struct Case {
+        int language;
+        const char* number;
+        const char* special;
+        const char* shot;
+    };
+    for (const Case& c : {Case{LangEnglish, "No.", "Special Call", "Frm5Tone-columns-en.png"},
+                          Case{LangChinese, "序号", "特殊呼叫", "Frm5Tone-columns-zh.png"}}) {
+        SetLanguageIndex(d, c.language);
+        Open();
+        TextGridView* v = Grid();
+        const TextGrid& g = dlg->FormAs<Frm5Tone>().Grid();
+        EXPECT_EQ(g.Text(0, 0), c.number);
+        EXPECT_EQ(g.Text(0, 1), c.special);
+        const int margin = 2 * v->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, v->horizontalHeader());
+        const QFontMetrics fm(v->horizontalHeader()->font());
+        const int stored[2] = {TwipsToPixelsX(v, 400), TwipsToPixelsX(v, 1200)};
+        int left = v->HeaderCellRect(0, 0).left();
+        for (int col = 0; col < 2; ++col) {
+            const QRect head = v->HeaderCellRect(0, col), row = v->HeaderCellRect(1, col);
+            const int text = fm.horizontalAdvance(QString::fromStdString(g.Text(0, col)));
+            EXPECT_EQ(head.width(), std::max(stored[col], text + margin)) << col;
+            EXPECT_EQ(head.left(), left) << col;
+            EXPECT_EQ(row.left(), head.left()) << col;
+            EXPECT_EQ(row.width(), head.width()) << col;
+            left = head.right() + 1;
+        }
+        EXPECT_EQ(v->verticalHeader()->width(), v->FixedColumnWidth(0) + v->FixedColumnWidth(1));
+        // The row header names the entry alone; the kind has its own cell.
+        EXPECT_EQ(v->model()->headerData(0, Qt::Vertical).toString(), "0");
+        EXPECT_TRUE(CutTexts(v).empty()) << ::testing::PrintToString(CutTexts(v));
+        const int last = v->model()->columnCount() - 1;
+        EXPECT_EQ(v->columnViewportPosition(last) + v->columnWidth(last), v->viewport()->width());
+        Shot(dlg, c.shot);
+        dlg->done(QDialog::Rejected);
+        QApplication::processEvents();
+    }
 }
 
 TEST_F(FiveToneWidgets, OkRefusesAnEmptyOwnIdThenCommits) {

@@ -23,6 +23,8 @@
 #include "signalling/signallingfixture.h"
 #include "signalling/twotone.h"
 #include "widgets/gridmodel.h"
+#include "widgets/tabrows.h"
+#include "widgets/textfit.h"
 
 namespace rp {
 namespace {
@@ -218,8 +220,23 @@ TEST_F(TwoToneShell, OpensOnTheDecodeTabWithTheOwnCallTabOff) {
     EXPECT_EQ(tabs->currentIndex(), 2);
     EXPECT_FALSE(tabs->isTabEnabled(1));
     EXPECT_EQ(tabs->tabText(2), "Decode");
-    EXPECT_EQ(Get<QTabWidget>(dlg, "SSTab2")->count(), 16);
-    EXPECT_EQ(Get<QTabWidget>(dlg, "SSTab2")->tabText(15), "Decode 16");
+    auto* strip = Get<QTabBar>(dlg, "SSTab2");
+    EXPECT_EQ(strip->count(), 16);
+    EXPECT_EQ(strip->tabText(15), "Decode 16");
+    // Eight tabs to a row; a pick in a row picks the strip's tab and its page.
+    auto* rows = dlg->findChild<TabRows*>();
+    ASSERT_NE(rows, nullptr);
+    ASSERT_EQ(rows->Rows().size(), 2u);
+    QTabBar* second = rows->Rows()[1];
+    EXPECT_EQ(second->count(), 8);
+    EXPECT_EQ(second->tabText(7), "Decode 16");
+    QTest::mouseClick(second, Qt::LeftButton, {}, second->tabRect(2).center());
+    EXPECT_EQ(strip->currentIndex(), 10);
+    EXPECT_EQ(form().C("SSTab2").index, 10);
+    EXPECT_TRUE(Get<QWidget>(dlg, "Frame1_10")->isVisible());
+    EXPECT_FALSE(Get<QWidget>(dlg, "Frame1_0")->isVisible());
+    QTest::mouseClick(rows->Rows()[0], Qt::LeftButton, {}, rows->Rows()[0]->tabRect(0).center());
+    EXPECT_EQ(strip->currentIndex(), 0);
     Screenshot(dlg, "Frm2Tone_decode");
     // Unticking a decode entry disables its boxes.
     auto* valid = Get<QCheckBox>(dlg, "Check2_0");
@@ -265,6 +282,37 @@ TEST_F(TwoToneShell, GridEditorsRefusalEnterAndOK) {
     QTest::mouseClick(Get<QPushButton>(dlg, "CommandOK"), Qt::LeftButton);
     EXPECT_TRUE(closed);
     EXPECT_EQ(d.Tone2Data().Encodes[4].Tone1H, 39);
+}
+
+// The number column's heading is the grid's cell (0,0), drawn in the corner.
+TEST_F(TwoToneShell, CornerShowsTheNumberColumnsHeading) {
+    struct Case {
+        int language;
+        const char* heading;
+    };
+    for (const Case& c : {Case{LangEnglish, "No."}, Case{LangChinese, "序号"}}) {
+        SetLanguageIndex(d, c.language);
+        OpenOnEncodeTab();
+        TextGrid& g = form().MSHFlexGrid1;
+        EXPECT_EQ(g.Text(0, 0), c.heading);
+        const QRect corner = grid->HeaderCellRect(0, 0);
+        ASSERT_FALSE(corner.isEmpty());
+        auto shown = [&] {
+            grid->Refresh();
+            QApplication::processEvents();
+            return grid->grab(corner).toImage();
+        };
+        const QImage withHeading = shown();
+        g.SetText(0, 0, "");
+        const QImage blank = shown();
+        g.SetText(0, 0, c.heading);
+        EXPECT_NE(withHeading, blank);
+        EXPECT_EQ(shown(), withHeading);
+        EXPECT_TRUE(CutTexts(grid).empty()) << ::testing::PrintToString(CutTexts(grid));
+        Screenshot(dlg, QString("Frm2Tone_encode_") + (c.language == LangEnglish ? "en" : "zh"));
+        dlg->done(QDialog::Rejected);
+        QApplication::processEvents();
+    }
 }
 
 TEST_F(TwoToneShell, GridEditorFollowsItsCellWhenColumnsOrTheViewResize) {
