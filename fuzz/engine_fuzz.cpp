@@ -20,6 +20,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <deque>
 #include <string>
@@ -35,9 +36,12 @@ namespace {
 
 using namespace rp;
 
-void Check(bool ok) {
-    if (!ok) std::abort();
+void CheckAt(bool ok, int line) {
+    if (ok) return;
+    std::fprintf(stderr, "engine_fuzz: check at line %d failed\n", line);
+    std::abort();
 }
+#define Check(ok) CheckAt((ok), __LINE__)
 
 // The serial line to the simulated radio, 9600 baud both ways, with one
 // fault for the next frame written.

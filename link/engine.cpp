@@ -153,6 +153,7 @@ bool CommEngine::Send(const Bytes& frame, int replyLen, Await what) {
     awaiting_ = what;
     settling_ = Await::Nothing;
     frameAcked_ = false;
+    frameRefused_ = false;
     awaitLen_ = static_cast<std::size_t>(replyLen + d_.EchoLen);
     // The first byte of the reply cannot be complete before the frame and
     // that byte have crossed a paced line; anything earlier is left over
@@ -631,11 +632,12 @@ void CommEngine::TakeReplies() {
         const ByteView r = ByteView(reply).subspan(echo);
         const unsigned sends = sends_;
         if (settling) {
-            // Another copy's reply: dropped whole. One acknowledgement among
-            // a write frame's copies is enough.
+            // Another copy's reply: dropped whole, but noted for a write frame.
             if (IsAckReply(r)) frameAcked_ = true;
-            if (IsResendReply(r) && (settling_ == Await::BlockAck || settling_ == Await::TestWriteAck))
+            if (IsResendReply(r) && (settling_ == Await::BlockAck || settling_ == Await::TestWriteAck)) {
                 ++resendReplies_;
+                frameRefused_ = true;
+            }
             if (owed_ == 0) EndSettle();
         } else {
             MSComm1_OnComm(r);
@@ -699,12 +701,13 @@ void CommEngine::MSComm1_OnComm(ByteView r) {
                 frameAcked_ = true;
             } else {
                 ++resendReplies_;
+                frameRefused_ = true;
             }
             // Other copies still owe replies: the frame is decided once
-            // they have come (one 06 among them is enough) or are lost.
+            // they have come or are lost.
             if (owed_ > 0) {
                 Settle();
-            } else if (frameAcked_) {
+            } else if (frameAcked_ && !frameRefused_) {
                 NextCommStep(-1);
             } else {
                 OnResend();
@@ -736,15 +739,17 @@ void CommEngine::Settle() {
 }
 
 // Every copy answered, or the line quiet for kQuietMs (the rest were lost).
-// A write frame none of whose copies was acknowledged is sent again as
-// after a 0x0A; anything else goes on with its step.
+// A write frame counts as stored only when a copy was acknowledged and none
+// refused: with a 06 and a 0x0A among its copies' replies either could be
+// a stray byte, and writing the block again changes nothing. Otherwise it
+// is sent again as after a 0x0A; anything else goes on with its step.
 void CommEngine::EndSettle() {
     TimerOff();
     const Await what = settling_;
     owed_ = 0;
     settling_ = Await::Nothing;
     awaiting_ = what;
-    if ((what == Await::BlockAck || what == Await::TestWriteAck) && !frameAcked_) {
+    if ((what == Await::BlockAck || what == Await::TestWriteAck) && (!frameAcked_ || frameRefused_)) {
         OnResend();
         return;
     }

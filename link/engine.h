@@ -462,6 +462,7 @@ private:
     unsigned sends_ = 0;         // counts sends: a reply handler that sent drops the rest
     Await settling_ = Await::Nothing;  // what the frame being settled awaited
     bool frameAcked_ = false;    // a write frame's copies: one was acknowledged
+    bool frameRefused_ = false;  //   one was refused
     std::string portDevice_;     // the device of the open (or last tried) port
     Await awaiting_ = Await::Nothing;
     int awaitAddress_ = -1;      // test-data address just requested
