@@ -180,11 +180,11 @@ bool CommEngine::RuleOn() const { return p_.Port.ByteTimeMs() > 0 && !unpaced_ &
 
 // Only a reply of several bytes to the one copy of a frame can prove it: a
 // lone byte may be a stray, and a second copy's reply may be the first's.
-bool CommEngine::ProvesUnpaced(double now) const {
+bool CommEngine::ProvesUnpaced(const Bytes& held, double now) const {
     if (owed_ != 1 || awaiting_ == Await::Settle || now >= provenBy_) return false;
     if (awaitLen_ < static_cast<std::size_t>(kProgramAckLen)) return false;
     std::size_t at = 0;
-    return FindReply(early_, awaiting_, at);
+    return FindReply(held, awaiting_, at);
 }
 
 // ---- starting a transfer -------------------------------------------------------
@@ -550,7 +550,7 @@ void CommEngine::OnBytesReceived(ByteView bytes) {
         // Before the frame can have crossed a paced line: left over from
         // before, unless these bytes prove the line carries bytes at once.
         early_.insert(early_.end(), bytes.begin(), bytes.end());
-        if (!ProvesUnpaced(now)) {
+        if (!ProvesUnpaced(early_, now)) {
             if (early_.size() > 2 * awaitLen_)
                 early_.erase(early_.begin(), early_.end() - static_cast<std::ptrdiff_t>(awaitLen_));
             return;
@@ -561,18 +561,11 @@ void CommEngine::OnBytesReceived(ByteView bytes) {
     } else {
         early_.clear();
         rx_.insert(rx_.end(), bytes.begin(), bytes.end());
-        if (!unpaced_ && ProvesUnpacedIn(now)) unpaced_ = true;
+        if (!unpaced_ && ProvesUnpaced(rx_, now)) unpaced_ = true;
     }
     inHandler_ = true;
     TakeReplies();
     inHandler_ = false;
-}
-
-bool CommEngine::ProvesUnpacedIn(double now) const {
-    if (owed_ != 1 || awaiting_ == Await::Settle || now >= provenBy_) return false;
-    if (awaitLen_ < static_cast<std::size_t>(kProgramAckLen)) return false;
-    std::size_t at = 0;
-    return FindReply(rx_, awaiting_, at);
 }
 
 // Whether a window of the awaited length is a whole reply of this kind

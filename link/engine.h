@@ -418,7 +418,6 @@ private:
     PortSettings TransferSettings() const;
     void ShowOpenError(OpenResult r);
     std::string PortFailureLine(const std::string& fallback) const;
-    bool ProvesUnpacedIn(double now) const;
     bool OpenTransferPort();
     bool ClaimAndOpen(long mode);
     void SendEntryFrame(bool factory);
@@ -432,7 +431,7 @@ private:
     bool Fits(Await what, ByteView window) const;
     bool FindReply(const Bytes& buf, Await what, std::size_t& at) const;
     bool RuleOn() const;
-    bool ProvesUnpaced(double now) const;
+    bool ProvesUnpaced(const Bytes& held, double now) const;
     void CloseOpenQuestion();
     void StopAll();
 
