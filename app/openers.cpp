@@ -6,7 +6,7 @@
 #include "printing/qt/openers.h"
 #include "radio/qt/openers.h"
 #include "settings/qt/openers.h"
-#include "settings/qt/optiondialogshell.h"
+#include "settings/qt/frmoptionshell.h"
 #include "signalling/qt/openers.h"
 
 namespace rp {

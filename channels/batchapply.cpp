@@ -11,7 +11,7 @@
 #include "core/listutils.h"
 #include "core/numtext.h"
 #include "core/repair.h"
-#include "mainwindow/formlanguage.h"
+#include "forms/formlanguage.h"
 
 namespace rp {
 

@@ -1,7 +1,7 @@
 #include "channels/cheditkeys.h"
 
-#include "mainwindow/formstate.h"
-#include "mainwindow/textkeys.h"
+#include "forms/formstate.h"
+#include "forms/textkeys.h"
 
 namespace rp {
 

@@ -27,7 +27,7 @@ struct ChEditKey {
 };
 
 // The filter of the text boxes: Enter swallowed and the focus moved on;
-// otherwise the common key table (mainwindow/textkeys.h) over the box's
+// otherwise the common key table (forms/textkeys.h) over the box's
 // characters: Ctrl+C, Ctrl+V, Ctrl+X and anything outside ASCII swallowed,
 // a printable character only when the box takes it, other control codes
 // (Backspace among them) pass.

@@ -4,7 +4,7 @@
 #include <climits>
 
 #include "core/banks.h"
-#include "mainwindow/formlanguage.h"
+#include "forms/formlanguage.h"
 
 namespace rp {
 

@@ -10,7 +10,7 @@
 #include <string_view>
 
 #include "core/appdata.h"
-#include "mainwindow/formstate.h"
+#include "forms/formstate.h"
 
 namespace rp {
 

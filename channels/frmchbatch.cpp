@@ -7,10 +7,10 @@
 #include "channels/controlnames.h"
 #include "core/language.h"
 #include "core/numtext.h"
-#include "mainwindow/formlanguage.h"
-#include "mainwindow/taborder.h"
-#include "mainwindow/textkeys.h"
-#include "mainwindow/tonetables.h"
+#include "forms/formlanguage.h"
+#include "forms/taborder.h"
+#include "forms/textkeys.h"
+#include "forms/tonetables.h"
 
 namespace rp {
 

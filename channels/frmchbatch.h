@@ -18,7 +18,7 @@
 
 #include "channels/batchapply.h"
 #include "core/appdata.h"
-#include "mainwindow/formstate.h"
+#include "forms/formstate.h"
 
 namespace rp {
 

@@ -1,6 +1,6 @@
 #pragma once
 // The file choosers (open and save), reached like the message boxes through
-// AppData::Ui.Files. The windows implement them (platform/filechooser.h);
+// AppData::Ui.Files. The windows implement them (platform/qtfilechooser.h);
 // tests answer them with a script. A chooser only chooses: it adds no
 // extension and, unless asked to, asks nothing about overwriting, so the
 // caller decides both.

@@ -2,7 +2,7 @@
 
 #include "core/listutils.h"
 #include "fivetone/codes.h"
-#include "mainwindow/formlanguage.h"
+#include "forms/formlanguage.h"
 
 namespace rp {
 

@@ -3,7 +3,7 @@
 #include "core/fixedtext.h"
 #include "core/listutils.h"
 #include "core/numtext.h"
-#include "mainwindow/formlanguage.h"
+#include "forms/formlanguage.h"
 
 namespace rp {
 

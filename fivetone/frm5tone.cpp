@@ -10,13 +10,13 @@
 #include "fivetone/codes.h"
 #include "fivetone/controlnames.h"
 #include "fivetone/frm5tonedefts.h"
-#include "fivetone/callbuilder.h"
+#include "fivetone/frmspecial.h"
 #include "fivetone/infocodes.h"
 #include "fivetone/keyfilters.h"
 #include "fivetone/standards.h"
 #include "fivetone/valuelists.h"
-#include "mainwindow/formlanguage.h"
-#include "mainwindow/textkeys.h"
+#include "forms/formlanguage.h"
+#include "forms/textkeys.h"
 
 namespace rp {
 

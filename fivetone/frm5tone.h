@@ -18,8 +18,8 @@
 #include <vector>
 
 #include "core/appdata.h"
-#include "mainwindow/formstate.h"
-#include "mainwindow/textgrid.h"
+#include "forms/formstate.h"
+#include "forms/textgrid.h"
 
 namespace rp {
 

@@ -5,8 +5,8 @@
 #include "fivetone/keyfilters.h"
 #include "fivetone/standards.h"
 #include "fivetone/usertones.h"
-#include "mainwindow/formlanguage.h"
-#include "mainwindow/textkeys.h"
+#include "forms/formlanguage.h"
+#include "forms/textkeys.h"
 
 namespace rp {
 

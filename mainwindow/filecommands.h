@@ -12,7 +12,7 @@
 
 #include "core/appdata.h"
 #include "mainwindow/frmmain.h"
-#include "mainwindow/savequestion.h"
+#include "forms/savequestion.h"
 
 namespace rp {
 

@@ -1,7 +1,7 @@
 #include "mainwindow/frmabout.h"
 
 #include "core/language.h"
-#include "mainwindow/formlanguage.h"
+#include "forms/formlanguage.h"
 
 namespace rp {
 

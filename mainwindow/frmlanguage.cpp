@@ -1,7 +1,7 @@
 #include "mainwindow/frmlanguage.h"
 
 #include "core/language.h"
-#include "mainwindow/formlanguage.h"
+#include "forms/formlanguage.h"
 
 namespace rp {
 

@@ -3,8 +3,8 @@
 // makes the chosen one the language and relabels the main window; Cancel
 // changes nothing.
 #include "core/appdata.h"
-#include "mainwindow/formstate.h"
-#include "mainwindow/mainwindowcalls.h"
+#include "forms/formstate.h"
+#include "forms/mainwindowcalls.h"
 
 namespace rp {
 

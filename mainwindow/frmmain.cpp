@@ -7,8 +7,8 @@
 #include "core/conversions.h"
 #include "core/language.h"
 #include "core/numtext.h"
-#include "mainwindow/formlanguage.h"
-#include "mainwindow/tonetables.h"
+#include "forms/formlanguage.h"
+#include "forms/tonetables.h"
 
 namespace rp {
 

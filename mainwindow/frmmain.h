@@ -12,9 +12,9 @@
 
 #include "core/appdata.h"
 #include "core/seams.h"
-#include "mainwindow/formstate.h"
-#include "mainwindow/mainwindowcalls.h"
-#include "mainwindow/textgrid.h"
+#include "forms/formstate.h"
+#include "forms/mainwindowcalls.h"
+#include "forms/textgrid.h"
 
 namespace rp {
 

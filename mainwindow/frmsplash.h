@@ -6,7 +6,7 @@
 #include <string>
 
 #include "core/appdata.h"
-#include "mainwindow/formstate.h"
+#include "forms/formstate.h"
 
 namespace rp {
 

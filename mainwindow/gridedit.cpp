@@ -8,9 +8,9 @@
 #include "core/conversions.h"
 #include "core/numtext.h"
 #include "core/repair.h"
-#include "mainwindow/formlanguage.h"
+#include "forms/formlanguage.h"
 #include "mainwindow/frmmain.h"
-#include "mainwindow/textkeys.h"
+#include "forms/textkeys.h"
 
 namespace rp {
 

@@ -3,7 +3,7 @@
 // when the cursor leaves the cell.
 #include "core/conversions.h"
 #include "mainwindow/frmmain.h"
-#include "mainwindow/textkeys.h"
+#include "forms/textkeys.h"
 
 namespace rp {
 

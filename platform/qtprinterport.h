@@ -19,8 +19,8 @@
 #include <memory>
 #include <optional>
 
-#include "printing/printerport.h"
-#include "printing/printsurface.h"
+#include "core/printerport.h"
+#include "core/printsurface.h"
 
 
 namespace rp {

@@ -5,12 +5,12 @@
 #include <string>
 #include <vector>
 
-#include "channels/chedit.h"
+#include "channels/frmchedit.h"
 #include "core/conversions.h"
 #include "core/language.h"
-#include "mainwindow/formlanguage.h"
-#include "mainwindow/mainwindowcalls.h"
-#include "mainwindow/tonetables.h"
+#include "forms/formlanguage.h"
+#include "forms/mainwindowcalls.h"
+#include "forms/tonetables.h"
 #include "printing/sections.h"
 
 namespace rp {

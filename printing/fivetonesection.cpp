@@ -8,7 +8,7 @@
 #include "core/language.h"
 #include "core/listutils.h"
 #include "fivetone/frm5tone.h"
-#include "mainwindow/formlanguage.h"
+#include "forms/formlanguage.h"
 #include "printing/printstrings.h"
 #include "printing/sections.h"
 

@@ -8,8 +8,8 @@
 #include <string>
 
 #include "core/appdata.h"
-#include "mainwindow/formstate.h"
-#include "printing/printerport.h"
+#include "forms/formstate.h"
+#include "core/printerport.h"
 
 namespace rp {
 

@@ -11,7 +11,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "printing/printsurface.h"
+#include "core/printsurface.h"
 
 namespace rp {
 

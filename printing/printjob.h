@@ -4,7 +4,7 @@
 // message, alarm), each from a fresh page, and the end of the document.
 #include "core/appdata.h"
 #include "printing/pageframe.h"
-#include "printing/printerport.h"
+#include "core/printerport.h"
 
 namespace rp {
 

@@ -2,7 +2,7 @@
 // The report printer's built-in texts (AppData::Prt), English and Chinese,
 // filled once at start-up, and the print dialog's button captions.
 #include "core/appdata.h"
-#include "mainwindow/formstate.h"
+#include "forms/formstate.h"
 
 namespace rp {
 

@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "mainwindow/formstate.h"
+#include "forms/formstate.h"
 #include "printing/pageframe.h"
 
 namespace rp {

@@ -2,12 +2,12 @@
 #include <string>
 
 #include "core/language.h"
-#include "mainwindow/formlanguage.h"
+#include "forms/formlanguage.h"
 #include "printing/printstrings.h"
 #include "printing/sections.h"
-#include "settings/alert.h"
-#include "settings/emg.h"
-#include "settings/optiondialog.h"
+#include "settings/frmalert.h"
+#include "settings/frmemg.h"
+#include "settings/frmoption.h"
 
 namespace rp {
 

@@ -2,8 +2,8 @@
 #include <string>
 
 #include "printing/sections.h"
-#include "signalling/dtmf.h"
-#include "signalling/twotone.h"
+#include "signalling/frmdtmf.h"
+#include "signalling/frm2tone.h"
 
 namespace rp {
 

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "mainwindow/formlanguage.h"
+#include "forms/formlanguage.h"
 
 namespace rp {
 

@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "core/language.h"
-#include "mainwindow/formlanguage.h"
+#include "forms/formlanguage.h"
 #include "radio/comportlist.h"
 
 namespace rp {

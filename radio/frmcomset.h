@@ -8,7 +8,7 @@
 
 #include "core/appdata.h"
 #include "link/ports.h"
-#include "mainwindow/formstate.h"
+#include "forms/formstate.h"
 
 namespace rp {
 

@@ -2,7 +2,7 @@
 
 #include "core/fixedtext.h"
 #include "core/language.h"
-#include "mainwindow/formlanguage.h"
+#include "forms/formlanguage.h"
 
 namespace rp {
 

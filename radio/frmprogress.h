@@ -3,7 +3,7 @@
 // closes when the transfer ends, never by the user's hand.
 #include "core/appdata.h"
 #include "link/skiplist.h"
-#include "mainwindow/formstate.h"
+#include "forms/formstate.h"
 
 namespace rp {
 

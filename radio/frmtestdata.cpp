@@ -6,8 +6,8 @@
 
 #include "core/listutils.h"
 #include "core/messages.h"
-#include "mainwindow/formlanguage.h"
-#include "mainwindow/textkeys.h"
+#include "forms/formlanguage.h"
+#include "forms/textkeys.h"
 
 namespace rp {
 

@@ -7,7 +7,7 @@
 
 #include "core/appdata.h"
 #include "core/testdata.h"
-#include "mainwindow/formstate.h"
+#include "forms/formstate.h"
 
 namespace rp {
 

@@ -10,7 +10,7 @@
 #include "core/appdata.h"
 #include "link/ports.h"
 #include "link/search.h"
-#include "mainwindow/formstate.h"
+#include "forms/formstate.h"
 
 namespace rp {
 

@@ -1,6 +1,6 @@
 #include "radio/radiocommands.h"
 
-#include "mainwindow/savequestion.h"
+#include "forms/savequestion.h"
 
 namespace rp {
 

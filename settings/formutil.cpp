@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <charconv>
 
-#include "mainwindow/formlanguage.h"
+#include "forms/formlanguage.h"
 
 namespace rp {
 

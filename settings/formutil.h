@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "core/appdata.h"
-#include "mainwindow/formstate.h"
+#include "forms/formstate.h"
 
 namespace rp {
 

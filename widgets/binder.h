@@ -1,5 +1,5 @@
 #pragma once
-// FormBinder: ties a plain form (mainwindow/formstate.h) to the widgets of
+// FormBinder: ties a plain form (forms/formstate.h) to the widgets of
 // its Qt shell. The shell lays out widgets whose objectName is the control's
 // name ("CommandOK", "Text1_0"); the binder finds them under the root widget,
 // mirrors the form's state onto them, and turns the user's actions into the
@@ -89,7 +89,7 @@
 #include <string>
 #include <vector>
 
-#include "mainwindow/formstate.h"
+#include "forms/formstate.h"
 
 class QAction;
 class QTimer;

@@ -38,8 +38,8 @@
 #include <vector>
 
 #include "core/appdata.h"
-#include "mainwindow/formstate.h"
-#include "mainwindow/mainwindowcalls.h"
+#include "forms/formstate.h"
+#include "forms/mainwindowcalls.h"
 #include "widgets/binder.h"
 
 namespace rp {

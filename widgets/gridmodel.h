@@ -1,5 +1,5 @@
 #pragma once
-// Showing a TextGrid (mainwindow/textgrid.h) in a QTableView.
+// Showing a TextGrid (forms/textgrid.h) in a QTableView.
 //
 // TextGridModel is the one table model of every grid: the grid's fixed rows
 // are the horizontal header, its fixed columns the vertical header (its
@@ -36,7 +36,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "mainwindow/textgrid.h"
+#include "forms/textgrid.h"
 
 namespace rp {
 

@@ -1,6 +1,6 @@
 #pragma once
 // The input guard of a text box. Typing goes through the form's KeyPress
-// (its key table, mainwindow/textkeys.h); the guard closes every other way
+// (its key table, forms/textkeys.h); the guard closes every other way
 // in, so the box only ever takes the characters its key filter lets through:
 //   - a validator accepting exactly those characters, which also stops
 //     input-method text and anything else inserted without a key press;

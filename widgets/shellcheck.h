@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "mainwindow/formstate.h"
+#include "forms/formstate.h"
 
 class QWidget;
 

@@ -18,7 +18,7 @@
 #include <algorithm>
 #include <optional>
 
-#include "mainwindow/textgrid.h"
+#include "forms/textgrid.h"
 #include "widgets/gridmodel.h"
 
 namespace rp {

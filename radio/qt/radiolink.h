@@ -14,7 +14,7 @@
 
 #include "mainwindow/frmmain.h"
 #include "platform/serialtransport.h"
-#include "radio/qt/progressdialog.h"
+#include "radio/qt/frmprogressshell.h"
 #include "radio/radiocommands.h"
 #include "widgets/dialoghost.h"
 

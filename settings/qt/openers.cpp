@@ -1,6 +1,6 @@
 #include "settings/qt/openers.h"
 
-#include "mainwindow/savequestion.h"
+#include "forms/savequestion.h"
 
 namespace rp {
 

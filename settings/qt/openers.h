@@ -2,7 +2,7 @@
 // The settings dialogs' openers: each makes its form, runs Form_Load, lays
 // out the shell and binds it; the main window opens them by name.
 #include "core/filechooser.h"
-#include "settings/model.h"
+#include "settings/frmmodel.h"
 #include "widgets/dialoghost.h"
 
 namespace rp {
@@ -10,7 +10,7 @@ namespace rp {
 // What the settings dialogs take from outside besides the data.
 struct SettingsDialogHooks {
     // The save question for the model dialog (empty: the main window's,
-    // mainwindow/savequestion.h, with its File > Save).
+    // forms/savequestion.h, with its File > Save).
     FrmModel::SaveQuestionStep askSave;
     // The book dialog's choosers (null: the program's, d.Ui.Files).
     // Must outlive every book dialog.

@@ -18,7 +18,7 @@
 #include "app/program.h"
 #include "core/tempfolder.h"
 #include "mainwindow/mainfixture.h"
-#include "mainwindow/qt/mainwindow.h"
+#include "mainwindow/qt/frmmainshell.h"
 
 namespace rp::test {
 

@@ -8,7 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "app/appfixture.h"
-#include "channels/chedit.h"
+#include "channels/frmchedit.h"
 #include "core/channelstore.h"
 
 namespace rp {

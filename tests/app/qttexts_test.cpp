@@ -17,7 +17,7 @@
 #include "app/appfixture.h"
 #include "app/program.h"
 #include "core/fakes.h"
-#include "mainwindow/savequestion.h"
+#include "forms/savequestion.h"
 #include "platform/messagebox.h"
 
 namespace rp {

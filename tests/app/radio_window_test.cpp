@@ -30,7 +30,7 @@
 #include "core/settings.h"
 #include "core/tempfolder.h"
 #include "core/testdata.h"
-#include "mainwindow/savequestion.h"
+#include "forms/savequestion.h"
 #include "link/codec.h"
 #include "link/image.h"
 #include "link/skiplist.h"

@@ -19,7 +19,7 @@
 #include "app/appfixture.h"
 #include "core/language.h"
 #include "radio/qt/openers.h"
-#include "radio/qt/progressdialog.h"
+#include "radio/qt/frmprogressshell.h"
 #include "widgets/textfit.h"
 
 namespace rp {

@@ -22,7 +22,7 @@
 #include "core/messages.h"
 #include "core/tempfolder.h"
 #include "channels/formactions.h"
-#include "mainwindow/formlanguage.h"
+#include "forms/formlanguage.h"
 
 namespace rp::test {
 

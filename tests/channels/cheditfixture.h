@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "channels/chedit.h"
+#include "channels/frmchedit.h"
 #include "core/appdata.h"
 #include "core/bands.h"
 #include "core/channelstore.h"
@@ -19,7 +19,7 @@
 #include "core/messages.h"
 #include "core/fakes.h"
 #include "channels/formactions.h"
-#include "mainwindow/formlanguage.h"
+#include "forms/formlanguage.h"
 
 namespace rp::test {
 

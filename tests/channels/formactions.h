@@ -6,8 +6,8 @@
 #include <cstddef>
 #include <string>
 
-#include "mainwindow/formlanguage.h"
-#include "mainwindow/formstate.h"
+#include "forms/formlanguage.h"
+#include "forms/formstate.h"
 
 namespace rp::test {
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "fivetone/frm5tone.h"
-#include "fivetone/callbuilder.h"
+#include "fivetone/frmspecial.h"
 #include "fivetonefixture.h"
 
 using namespace rp;

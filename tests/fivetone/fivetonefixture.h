@@ -8,7 +8,7 @@
 #include "core/defaults.h"
 #include "core/language.h"
 #include "formtestbase.h"
-#include "mainwindow/formstate.h"
+#include "forms/formstate.h"
 
 namespace rp::test {
 

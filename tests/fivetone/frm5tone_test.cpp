@@ -10,7 +10,7 @@
 #include "core/fixedtext.h"
 #include "fivetone/frm5tone.h"
 #include "fivetone/frm5tonedefts.h"
-#include "fivetone/callbuilder.h"
+#include "fivetone/frmspecial.h"
 #include "fivetonefixture.h"
 
 using namespace rp;

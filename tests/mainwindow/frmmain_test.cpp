@@ -10,7 +10,7 @@
 #include "mainwindow/frmlanguage.h"
 #include "mainwindow/frmmain.h"
 #include "mainwindow/mainlayout.h"
-#include "mainwindow/tonetables.h"
+#include "forms/tonetables.h"
 
 namespace rp {
 namespace {

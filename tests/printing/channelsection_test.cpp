@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "channels/chedit.h"
+#include "channels/frmchedit.h"
 #include "core/conversions.h"
 #include "core/language.h"
-#include "mainwindow/tonetables.h"
+#include "forms/tonetables.h"
 #include "printfixture.h"
 #include "printing/sections.h"
 

@@ -10,8 +10,8 @@
 #include <utility>
 #include <vector>
 
-#include "printing/printerport.h"
-#include "printing/printsurface.h"
+#include "core/printerport.h"
+#include "core/printsurface.h"
 
 namespace rp::test {
 

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "core/appdata.h"
-#include "mainwindow/formstate.h"
+#include "forms/formstate.h"
 #include "printing/printstrings.h"
 
 using namespace rp;

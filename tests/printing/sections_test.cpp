@@ -8,8 +8,8 @@
 #include "core/language.h"
 #include "fivetone/frm5tone.h"
 #include "printfixture.h"
-#include "settings/alert.h"
-#include "settings/optiondialog.h"
+#include "settings/frmalert.h"
+#include "settings/frmoption.h"
 
 using namespace rp;
 using rp::test::FindText;

@@ -6,8 +6,8 @@
 
 #include "core/language.h"
 #include "printfixture.h"
-#include "signalling/dtmf.h"
-#include "signalling/twotone.h"
+#include "signalling/frmdtmf.h"
+#include "signalling/frm2tone.h"
 #include "signalling/twotonerules.h"
 
 using namespace rp;

@@ -5,7 +5,7 @@
 #include <array>
 #include <vector>
 
-#include "settings/alert.h"
+#include "settings/frmalert.h"
 #include "settings/formfixture.h"
 
 using namespace rp;

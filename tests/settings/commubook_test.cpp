@@ -10,7 +10,7 @@
 
 #include "core/commbook.h"
 #include "settings/bookfile.h"
-#include "settings/commubook.h"
+#include "settings/frmcommubook.h"
 #include "settings/formfixture.h"
 
 using namespace rp;

@@ -2,7 +2,7 @@
 // model box, and a view that writes nothing.
 #include <gtest/gtest.h>
 
-#include "settings/emg.h"
+#include "settings/frmemg.h"
 #include "settings/formfixture.h"
 
 using namespace rp;

@@ -5,7 +5,7 @@
 
 #include "core/profile.h"
 #include "core/settings.h"
-#include "settings/factoryinit.h"
+#include "settings/frminit.h"
 #include "settings/formfixture.h"
 
 using namespace rp;

@@ -17,7 +17,7 @@
 #include "core/messages.h"
 #include "core/tempfolder.h"
 #include "formtestbase.h"
-#include "mainwindow/formlanguage.h"
+#include "forms/formlanguage.h"
 
 namespace rp::test {
 

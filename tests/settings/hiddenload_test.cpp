@@ -7,8 +7,8 @@
 #include <string>
 
 #include "core/language.h"
-#include "settings/alert.h"
-#include "settings/emg.h"
+#include "settings/frmalert.h"
+#include "settings/frmemg.h"
 #include "settings/formfixture.h"
 
 using namespace rp;

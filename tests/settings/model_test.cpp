@@ -8,7 +8,7 @@
 
 #include "core/conversions.h"
 #include "settings/formfixture.h"
-#include "settings/model.h"
+#include "settings/frmmodel.h"
 
 using namespace rp;
 

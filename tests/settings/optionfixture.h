@@ -11,8 +11,8 @@
 #include "core/defaults.h"
 #include "core/messages.h"
 #include "formtestbase.h"
-#include "mainwindow/formlanguage.h"
-#include "settings/optiondialog.h"
+#include "forms/formlanguage.h"
+#include "settings/frmoption.h"
 
 namespace rp::test {
 

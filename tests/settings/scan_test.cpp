@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "settings/formfixture.h"
-#include "settings/scan.h"
+#include "settings/frmscan.h"
 
 using namespace rp;
 

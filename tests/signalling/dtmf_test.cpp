@@ -6,7 +6,7 @@
 #include <ostream>
 
 #include "formdriver.h"
-#include "signalling/dtmf.h"
+#include "signalling/frmdtmf.h"
 #include "signallingfixture.h"
 
 using namespace rp;

@@ -3,8 +3,8 @@
 // keys through the form's key filter, list picks and clicks.
 #include <string>
 
-#include "mainwindow/formlanguage.h"
-#include "mainwindow/formstate.h"
+#include "forms/formlanguage.h"
+#include "forms/formstate.h"
 
 namespace rp::test {
 

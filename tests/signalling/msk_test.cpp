@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "formdriver.h"
-#include "signalling/msk.h"
+#include "signalling/frmmsk.h"
 #include "signalling/mskrules.h"
 #include "signallingfixture.h"
 

@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "formdriver.h"
-#include "signalling/twotone.h"
+#include "signalling/frm2tone.h"
 #include "signallingfixture.h"
 
 using namespace rp;

@@ -16,7 +16,7 @@
 #include <memory>
 
 #include "shellchecktest.h"
-#include "mainwindow/formlanguage.h"
+#include "forms/formlanguage.h"
 #include "widgets/binder.h"
 #include "widgets/dialoghost.h"
 #include "widgets/gridmodel.h"

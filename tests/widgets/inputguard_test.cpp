@@ -15,7 +15,7 @@
 #include <memory>
 #include <ostream>
 
-#include "mainwindow/textkeys.h"
+#include "forms/textkeys.h"
 #include "widgets/binder.h"
 #include "widgets/dialoghost.h"
 #include "widgets/editorplacement.h"

@@ -16,8 +16,8 @@
 #include "mainwindow/frmabout.h"
 #include "mainwindow/mainfixture.h"
 #include "mainwindow/qt/openers.h"
-#include "mainwindow/qt/splash.h"
-#include "platform/filechooser.h"
+#include "mainwindow/qt/frmsplashshell.h"
+#include "platform/qtfilechooser.h"
 #include "shellchecktest.h"
 #include "widgets/shellcheck.h"
 

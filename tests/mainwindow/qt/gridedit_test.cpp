@@ -26,7 +26,7 @@
 #include "core/banks.h"
 #include "core/channelstore.h"
 #include "mainwindow/mainfixture.h"
-#include "mainwindow/qt/mainwindow.h"
+#include "mainwindow/qt/frmmainshell.h"
 #include "mainwindow/qt/openers.h"
 #include "widgets/twips.h"
 

@@ -21,7 +21,7 @@
 
 #include "core/language.h"
 #include "mainwindow/mainfixture.h"
-#include "mainwindow/qt/mainwindow.h"
+#include "mainwindow/qt/frmmainshell.h"
 #include "mainwindow/qt/openers.h"
 #include "shellchecktest.h"
 #include "widgets/shellcheck.h"

@@ -8,7 +8,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "mainwindow/mainwindowcalls.h"
+#include "forms/mainwindowcalls.h"
 #include "radio/loadfrmlink.h"
 #include "radio/qt/openers.h"
 #include "radio/radiofixture.h"

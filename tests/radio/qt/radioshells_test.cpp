@@ -11,7 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "core/settings.h"
-#include "mainwindow/mainwindowcalls.h"
+#include "forms/mainwindowcalls.h"
 #include "radio/frmcomset.h"
 #include "radio/frmtestdata.h"
 #include "radio/loadfrmlink.h"

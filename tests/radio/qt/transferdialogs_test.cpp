@@ -13,7 +13,7 @@
 #include "core/messages.h"
 #include "radio/frmpassword.h"
 #include "radio/qt/openers.h"
-#include "radio/qt/progressdialog.h"
+#include "radio/qt/frmprogressshell.h"
 #include "radio/qt/radiolink.h"
 #include "shellchecktest.h"
 

@@ -8,9 +8,9 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "settings/alert.h"
+#include "settings/frmalert.h"
 #include "settings/qt/shellfixture.h"
-#include "settings/scan.h"
+#include "settings/frmscan.h"
 
 namespace {
 

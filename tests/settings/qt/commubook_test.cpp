@@ -15,7 +15,7 @@
 #include <filesystem>
 
 #include "settings/bookfile.h"
-#include "settings/commubook.h"
+#include "settings/frmcommubook.h"
 #include "settings/qt/shellfixture.h"
 #include "widgets/gridmodel.h"
 

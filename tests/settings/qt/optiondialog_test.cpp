@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "settings/optionfixture.h"
-#include "settings/qt/optiondialogshell.h"
+#include "settings/qt/frmoptionshell.h"
 #include "shellchecktest.h"
 
 namespace rp {

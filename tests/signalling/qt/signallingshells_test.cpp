@@ -15,13 +15,13 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "mainwindow/mainwindowcalls.h"
+#include "forms/mainwindowcalls.h"
 #include "shellchecktest.h"
-#include "signalling/dtmf.h"
-#include "signalling/msk.h"
+#include "signalling/frmdtmf.h"
+#include "signalling/frmmsk.h"
 #include "signalling/qt/openers.h"
 #include "signalling/signallingfixture.h"
-#include "signalling/twotone.h"
+#include "signalling/frm2tone.h"
 #include "widgets/gridmodel.h"
 #include "widgets/tabrows.h"
 #include "widgets/textfit.h"

@@ -1,0 +1,67 @@
+#include "radio/qt/frmprogressshell.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QTimer>
+
+#include "widgets/shellparts.h"
+#include "widgets/twips.h"
+
+namespace rp {
+
+ProgressDialog::ProgressDialog(AppData& d, long commMode, QWidget* parent)
+    : FormDialog(std::make_unique<FrmProgress>(d, commMode), parent) {
+    progressForm().Form_Load();
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    auto* lay = new QGridLayout(this);
+    auto* bar = Named<QProgressBar>(this, "ProgressBar1");
+    bar->setRange(0, 100);
+    bar->setTextVisible(false);  // Label2 shows the percentage
+    bar->setMinimumWidth(TwipsToPixelsX(this, 4200));
+    // Label1 ends just before Label2.
+    QLabel* label1 = SideLabel(this, "Label1");
+    auto* label2 = Named<QLabel>(this, "Label2");
+    label2->setMinimumWidth(TwipsToPixelsX(this, 600));
+    lay->addWidget(bar, 0, 0, 1, 2);
+    lay->addWidget(label1, 1, 0);
+    lay->addWidget(label2, 1, 1);
+    lay->setHorizontalSpacing(TwipsToPixelsX(this, 10));
+    lay->setColumnStretch(0, 1);
+    Bind();
+}
+
+// Called from the serial handler before the next frame goes out: the bar
+// is painted once the handler has returned, so painting never delays the
+// transfer; updates that come before that paint are shown together.
+void ProgressDialog::SetProgressValue(int percent) {
+    progressForm().SetProgressValue(percent);
+    if (syncPending_) return;
+    syncPending_ = true;
+    QTimer::singleShot(0, this, [this] {
+        syncPending_ = false;
+        if (binder()) binder()->Sync();
+        emit valueShown(progressForm().C("ProgressBar1").value);
+    });
+}
+
+void ProgressDialog::Finish() {
+    progressForm().TransferRunning = false;
+    done(QDialog::Accepted);
+}
+
+void ProgressDialog::reject() {
+    if (progressForm().TransferRunning) return;
+    FormDialog::reject();
+}
+
+void ProgressDialog::closeEvent(QCloseEvent* event) {
+    if (progressForm().TransferRunning) {
+        event->ignore();
+        return;
+    }
+    FormDialog::closeEvent(event);
+}
+
+}  // namespace rp

@@ -1,0 +1,104 @@
+#pragma once
+// FrmOption, the optional-functions dialog: the 47 option words and the
+// power-on text of OptionData, edited in the form's own working copy, and
+// the option fields that WorkData keeps beside that record, read from the
+// controls on OK. A plain form: the report loads it without a window and
+// reads its controls by name.
+//
+// Control names: Label1_0..37 with Combo1_0..37, Check1_0..15, Check3_0..9,
+// Label2 with Text1_0..11 (the power-on text, one character a box),
+// Label4_0/1 with Text3_0/1 (SW and LW frequency), the power-on password
+// group Check2, Label3, Text2, the frames Frame1 and Frame2, CommandOK and
+// CommandCancel. Controls are added in tab order.
+#include <string>
+#include <string_view>
+
+#include "core/appdata.h"
+#include "forms/formstate.h"
+
+namespace rp {
+
+// Word n (0..46) of an option record: its n-th declared field, words 37..46
+// being BankLink(0)..(9). Throws std::out_of_range for any other n.
+Integer& OptionWord(OptionDataRec& o, int n);
+Integer OptionWord(const OptionDataRec& o, int n);
+
+// The option word a list Combo1(i) shows and stores by position, -1 for the
+// lists that show a field outside the record (25 to 29, 32 to 37).
+int OptionComboWord(int comboIndex);
+// The option word a check box Check1(i) stores, -1 for 7 to 11 and 15.
+int OptionCheckWord(int checkIndex);
+
+// The SW (index 0) or LW (1) frequency text as the box shows it after
+// losing the focus: a number kept inside the band's limits, "#0.0000";
+// anything else the band's default ("18.0000", "1.2000").
+std::string NormaliseShortWaveText(int index, std::string_view text);
+
+class FrmOption : public Form {
+public:
+    explicit FrmOption(AppData& d);
+
+    // ---- events from the shell ----
+    void Click(const std::string& control) override;
+    void KeyPress(const std::string& control, int& keyAscii) override;
+    void Change(const std::string& control) override;
+    void GotFocus(const std::string& control) override;
+    bool LostFocus(const std::string& control, const std::string& next) override;
+
+    // ---- opening ----
+    void Form_Load();
+    void ShowOptionByLanguage();
+    void InitOptionLists();
+    void ShowOptionByData();
+    // 1: memory-channel list 1 (Combo1_4); 2: list 2 (Combo1_5); 0: both;
+    // any other value nothing.
+    void FillWorkChannelList(int which);
+
+    // ---- editing ----
+    void Combo1_Click(int index);
+    void Check1_Click(int index);
+    void Check3_Click(int index);
+    void Combo1_KeyPress(int index, int& keyAscii);
+    void Check1_KeyPress(int index, int& keyAscii);
+    void Text1_GotFocus(int index);
+    void Text1_KeyPress(int index, int& keyAscii);
+    // Text that reached a power-on box by another road than a key (pasted,
+    // dropped, from an input method) keeps only its first character that a
+    // key would have let in.
+    void Text1_Change(int index);
+    void Text2_GotFocus();
+    void Text2_KeyPress(int& keyAscii);
+    void Text3_GotFocus(int index);
+    void Text3_LostFocus(int index);
+
+    // ---- closing ----
+    void CommandOK_Click();
+    void CommandCancel_Click();
+
+    // The working copy of OptionData; OK copies it back.
+    OptionDataRec OptionDataEdit;
+    // False while Form_Load runs; the list rules do nothing until then.
+    bool IsOptionLoaded = false;
+
+    // The control after `control` in tab order that can take the focus
+    // (visible, enabled, not a label or frame); "" when none follows.
+    std::string NextInTabOrder(const std::string& control) const;
+
+private:
+    // Tab: the focus passes to the next control in tab order.
+    void MoveFocusOn(const std::string& from);
+    // Selects entry `entry` of Combo1(index) and runs its selection rule, as
+    // a selection made by the dialog's own rules does.
+    void SelectByRule(int index, int entry);
+    // Sets a check box as the show does: its click handler runs when the
+    // value changes.
+    void SetCheckValue(const std::string& control, int value);
+    void ApplyDisplayModeRule(int position);
+    void ShowDisplayModeState();
+    void ReselectWorkChannel(int which);
+    ControlState& Combo(int index);
+
+    AppData& d_;
+};
+
+}  // namespace rp

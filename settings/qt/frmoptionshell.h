@@ -1,0 +1,14 @@
+#pragma once
+// The optional-functions dialog's window (FrmOption): layout only; the rules
+// live in settings/frmoption.h.
+#include "widgets/dialoghost.h"
+
+namespace rp {
+
+// The dialog, loaded and bound, not yet shown.
+FormDialog* MakeOptionDialog(const DialogContext& c);
+
+// Registers "FrmOption" (Edit > Options and the tree node "N4").
+void RegisterOptionDialogs(DialogOpeners& openers);
+
+}  // namespace rp

@@ -1,0 +1,409 @@
+#include "signalling/frm2tone.h"
+
+#include <cmath>
+
+#include "core/language.h"
+#include "core/listutils.h"
+#include "core/numtext.h"
+#include "core/repair.h"
+#include "forms/formlanguage.h"
+#include "signalling/formhelpers.h"
+#include "signalling/twotonerules.h"
+
+namespace rp {
+
+namespace {
+
+constexpr int kEncodeRows = 32;
+constexpr int kDecodeEntries = 16;
+constexpr int kToneHelpContext = 3410;
+constexpr int kTabHelpContext = 3401;
+// The decode tab's caption by language (no language key names it): entry 1
+// English, entry 2 Chinese.
+const LangTexts kDecodeTabCaption = {"", "Decode", "解码"};
+
+int NextRow(int row) { return row >= kEncodeRows ? 1 : row + 1; }
+
+}  // namespace
+
+Frm2Tone::Frm2Tone(AppData& d) : Form("Frm2Tone"), d_(d) {
+    FormState& f = State();
+    ControlState& tabs = f.Add("SSTab1", ControlKind::TabStrip);
+    for (int i = 0; i < 3; ++i) tabs.tabs.push_back(TabState{Elem("Tab", i), "", "", "", true, true});
+
+    // Tab 0: the encode list and the timings.
+    f.Add("MSHFlexGrid1", ControlKind::Grid);
+    f.Add("Text1", ControlKind::TextBox).max = 6;
+    f.Add("Text3", ControlKind::TextBox).max = 7;
+    for (int i = 0; i < 5; ++i) {
+        f.Add(Elem("Label1", i), ControlKind::Label);
+        f.Add(Elem("Combo1", i), ControlKind::ComboBox);
+    }
+    f.Add("Check1", ControlKind::CheckBox);
+
+    // Tab 1: the own call.
+    for (int i = 0; i < 2; ++i) {
+        f.Add(Elem("Label2", i), ControlKind::Label);
+        f.Add(Elem("Combo2", i), ControlKind::ComboBox);
+    }
+    for (int i = 0; i < 4; ++i) {
+        f.Add(Elem("Label3", i), ControlKind::Label);
+        f.Add(Elem("Text2", i), ControlKind::TextBox).max = 6;
+    }
+
+    // Tab 2: one tab per decode entry.
+    ControlState& decodeTabs = f.Add("SSTab2", ControlKind::TabStrip);
+    for (int k = 0; k < kDecodeEntries; ++k) {
+        decodeTabs.tabs.push_back(TabState{Elem("Tab", k), "", "", "", true, true});
+        f.Add(Elem("Frame1", k), ControlKind::Frame);
+        f.Add(Elem("Check2", k), ControlKind::CheckBox).tag = "7511";
+        f.Add(Elem("Label4", k), ControlKind::Label);
+        f.Add(Elem("Text4", k), ControlKind::TextBox).max = 6;
+        f.Add(Elem("Label5", k), ControlKind::Label);
+        f.Add(Elem("Text5", k), ControlKind::TextBox).max = 6;
+        f.Add(Elem("Label6", k), ControlKind::Label);
+        f.Add(Elem("Combo3", k), ControlKind::ComboBox);
+        f.Add(Elem("Label8", k), ControlKind::Label);
+        f.Add(Elem("Text6", k), ControlKind::TextBox).max = 6;
+    }
+    f.Add("CommandOK", ControlKind::Button);
+    f.Add("CommandCancel", ControlKind::Button);
+}
+
+void Frm2Tone::Form_Load() {
+    IsLoaded = false;
+    CurTone2Row = CurTone2Col = 0;
+    ControlState& tabs = C("SSTab1");
+    tabs.tabs[1].enabled = false;  // the own call cannot be chosen
+    C("Text1").visible = C("Text3").visible = false;
+
+    State().caption = GetLanguageOptionString(d_, "60051");
+    tabs.tabs[0].caption = GetLanguageOptionString(d_, "60043");
+    tabs.tabs[1].caption = GetLanguageOptionString(d_, "60044");
+    tabs.tabs[2].caption = kDecodeTabCaption[d_.LanguageIndex == LangChinese ? 2 : 1];
+    C("Label1_0").text = GetLanguageOptionString(d_, "60045");
+    C("Label1_1").text = GetLanguageOptionString(d_, "60046");
+    C("Label1_2").text = GetLanguageOptionString(d_, "60047");
+    C("Label1_3").text = GetLanguageOptionString(d_, "60048");
+    C("Label1_4").text = GetLanguageOptionString(d_, "60307");
+    C("Check1").text = GetLanguageOptionString(d_, "60312");
+    C("Label2_0").text = GetLanguageOptionString(d_, "60049");
+    const std::string response = GetLanguageOptionString(d_, "60050");
+    C("Label2_1").text = response;
+    const std::string tone1 = GetLanguageOptionString(d_, "60054");
+    const std::string tone2 = GetLanguageOptionString(d_, "60055");
+    const std::string name = GetLanguageOptionString(d_, "60304");
+    MSHFlexGrid1.SetText(0, 0, GetLanguageOptionString(d_, "60053"));
+    MSHFlexGrid1.SetText(0, 1, tone1);
+    MSHFlexGrid1.SetText(0, 2, tone2);
+    MSHFlexGrid1.SetText(0, 3, name);
+    const std::string toneCaption = GetLanguageOptionString(d_, "60056");
+    for (int i = 0; i < 4; ++i) C(Elem("Label3", i)).text = std::string(1, char('A' + i)) + toneCaption;
+    ControlState& responses = C("Combo2_1");
+    responses.items = {GetLanguageOptionString(d_, "60057"), GetLanguageOptionString(d_, "60058"),
+                       GetLanguageOptionString(d_, "60059")};
+    C("CommandOK").text = GetLanguageOptionString(d_, "60024");
+    C("CommandCancel").text = GetLanguageOptionString(d_, "60025");
+    const std::string valid = GetLanguageString(d_, 7511);
+    const std::string decode = GetLanguageString(d_, 8146);
+    ControlState& decodeTabs = C("SSTab2");
+    for (int k = 0; k < kDecodeEntries; ++k) {
+        C(Elem("Check2", k)).text = valid;
+        C(Elem("Label4", k)).text = tone1;
+        C(Elem("Label5", k)).text = tone2;
+        C(Elem("Label6", k)).text = response;
+        C(Elem("Label8", k)).text = name;
+        const std::string caption = decode + " " + std::to_string(k + 1);
+        decodeTabs.tabs[static_cast<std::size_t>(k)].caption = caption;
+        C(Elem("Frame1", k)).text = caption;
+    }
+    tabs.index = 2;
+    decodeTabs.index = 0;
+
+    FillTwoToneLists();
+    InitEncodeGrid();
+    d_.SetDataEdit = d_.WorkData.SetData;
+    ShowTwoToneData();
+    IsLoaded = true;
+}
+
+void Frm2Tone::FillTwoToneLists() {
+    std::vector<std::string> durations, reset, interval, formats;
+    for (int j = 5; j <= 100; ++j) durations.push_back(FormatNumber(j / 10.0, "#0.0"));
+    for (int j = 0; j <= 250; ++j) reset.push_back(FormatNumber(j / 10.0, "0.0"));
+    for (int k = 0; k <= 20; ++k) interval.push_back(std::to_string(k * 100));
+    for (int i = 0; i < 3; ++i) C(Elem("Combo1", i)).items = durations;
+    C("Combo1_3").items = std::move(interval);
+    C("Combo1_4").items = std::move(reset);
+    C("Combo2_0").items.assign(kCallFormatTexts.begin(), kCallFormatTexts.end());
+    for (int k = 0; k < kDecodeEntries; ++k) C(Elem("Combo3", k)).items = C("Combo2_1").items;
+}
+
+void Frm2Tone::InitEncodeGrid() {
+    TextGrid& g = MSHFlexGrid1;
+    g.SetRowHeight(0, 500);
+    g.SetColWidth(0, 500);
+    const int width = static_cast<int>(std::nearbyint((kGridWidth - 500 - 300) / 3.0));
+    for (int c = 1; c <= 3; ++c) g.SetColWidth(c, width);
+    for (int r = 1; r <= kEncodeRows; ++r) g.SetText(r, 0, std::to_string(r - 1));
+    for (int c = 0; c < g.Cols(); ++c) g.SetForeColor(0, c, Rgb(0, 0, 155));
+    for (int r = g.FixedRows(); r < g.Rows(); ++r) g.SetForeColor(r, 0, Rgb(0, 0, 255));
+}
+
+void Frm2Tone::ShowEncodeRow(int row) {
+    const Tone2EncodeRec& e = d_.SetDataEdit.Tone2Data.Encodes[static_cast<std::size_t>(row - 1)];
+    const bool used = e.Empty == 0 && (e.Divisor1H != 0 || e.Divisor1L != 0);
+    const bool second = e.Divisor2H != 0 || e.Divisor2L != 0;
+    MSHFlexGrid1.SetText(row, 1, used ? FormatTone(EncodeTone(e, 1)) : "");
+    MSHFlexGrid1.SetText(row, 2, used && second ? FormatTone(EncodeTone(e, 2)) : "");
+    MSHFlexGrid1.SetText(row, 3, used ? Latin1ToUtf8(e.Name.Trim()) : "");
+}
+
+void Frm2Tone::ShowTwoToneData() {
+    Tone2DataRec& t = d_.SetDataEdit.Tone2Data;
+    for (int k = 0; k < kDecodeEntries; ++k) {
+        const Tone2DecodeRec& e = t.Decodes[static_cast<std::size_t>(k)];
+        C(Elem("Text4", k)).text = FormatTone(e.Tone1);
+        C(Elem("Text5", k)).text = FormatTone(e.Tone2);
+        ControlState& list = C(Elem("Combo3", k));
+        SetListIndex(list, e.Response >= 0 && e.Response < 3 ? e.Response : 0);
+        C(Elem("Text6", k)).text = Latin1ToUtf8(e.Name.Trim());
+        ControlState& valid = C(Elem("Check2", k));
+        valid.value = FlagToCheckValue(e.Valid);
+        EnableDecodeEntry(k, valid.value);
+    }
+    for (int r = 1; r <= kEncodeRows; ++r) ShowEncodeRow(r);
+
+    // The item of the index, else the fall-back's (by position, so equal
+    // texts of a language file cannot select another entry).
+    auto select = [&](const char* name, int index, int fallback) {
+        ControlState& list = C(name);
+        SetListIndex(list, index >= 0 && index < static_cast<int>(list.items.size()) ? index : fallback);
+    };
+    select("Combo2_0", t.CallFormat, 0);
+    select("Combo2_1", t.Response, 0);
+    select("Combo1_0", t.Duration1 - 5, 0);
+    select("Combo1_1", t.Duration2 - 5, 0);
+    select("Combo1_2", t.Duration3 - 5, 5);
+    select("Combo1_3", t.Interval, 10);
+    select("Combo1_4", t.ResetTime, 0);
+
+    if (t.SideTone > 1) t.SideTone = 0;
+    C("Check1").value = t.SideTone;
+    EnableToneBoxes(t.CallFormat);
+    for (int i = 0; i < 4; ++i) C(Elem("Text2", i)).text = FormatTone(ShownToneTenths(t, i) / 10.0);
+}
+
+void Frm2Tone::EnableToneBoxes(int format) {
+    const std::array<bool, 4> on = CallFormatBoxes(format);
+    for (int i = 0; i < 4; ++i) C(Elem("Text2", i)).enabled = on[static_cast<std::size_t>(i)];
+}
+
+void Frm2Tone::SaveTwoToneSettings() {
+    Tone2DataRec& t = d_.SetDataEdit.Tone2Data;
+    auto index = [&](const char* name) { return std::max(C(name).index, 0); };
+    t.Response = static_cast<Byte>(index("Combo2_1"));
+    t.Interval = static_cast<Byte>(index("Combo1_3"));
+    t.Duration3 = static_cast<Byte>(index("Combo1_2") + 5);
+    t.Duration1 = static_cast<Byte>(index("Combo1_0") + 5);
+    t.Duration2 = static_cast<Byte>(index("Combo1_1") + 5);
+    t.ResetTime = static_cast<Byte>(index("Combo1_4"));
+    t.SideTone = static_cast<Byte>(C("Check1").value == 1 ? 1 : 0);
+    std::array<double, 4> hz{};
+    for (int i = 0; i < 4; ++i) {
+        std::string& text = C(Elem("Text2", i)).text;
+        text = ClampToneText(text);
+        hz[static_cast<std::size_t>(i)] = ParseNumber(text).value_or(2000.0);
+    }
+    SaveOwnCall(t, index("Combo2_0"), hz);
+}
+
+void Frm2Tone::SaveEncodeCell(int row, int col) {
+    if (CurTone2Row < 1 || CurTone2Col < 1) return;
+    if (row < 1 || row > kEncodeRows) return;
+    Tone2EncodeRec& e = d_.SetDataEdit.Tone2Data.Encodes[static_cast<std::size_t>(row - 1)];
+    if (col == 3) {
+        const std::string s = TrimNullStr(Utf8ToLatin1(C("Text3").text));
+        MSHFlexGrid1.SetText(row, 3, Latin1ToUtf8(s));
+        e.Name.Set(s);
+    } else if (col == 1 || col == 2) {
+        const std::optional<double> f = ClampEncodeTone(C("Text1").text);
+        if (!f) {
+            MSHFlexGrid1.SetText(row, col, "");
+            if (col == 1) {
+                MSHFlexGrid1.SetText(row, 2, "");
+                MSHFlexGrid1.SetText(row, 3, "");
+            }
+            ClearEncodeTone(e, col);
+        } else {
+            MSHFlexGrid1.SetText(row, col, FormatTone(*f));
+            SetEncodeTone(e, col, *f);
+        }
+    }
+}
+
+void Frm2Tone::SaveDecodeEntries() {
+    for (int k = 0; k < kDecodeEntries; ++k) {
+        StoreDecodeEntry(d_.SetDataEdit.Tone2Data.Decodes[static_cast<std::size_t>(k)],
+                         C(Elem("Check2", k)).value, C(Elem("Text4", k)).text,
+                         C(Elem("Text5", k)).text, std::max(C(Elem("Combo3", k)).index, 0),
+                         Utf8ToLatin1(C(Elem("Text6", k)).text));
+    }
+}
+
+void Frm2Tone::EnableDecodeEntry(int index, int value) {
+    const bool on = value == 1;
+    for (const char* base : {"Text4", "Text5", "Combo3", "Text6"}) C(Elem(base, index)).enabled = on;
+}
+
+void Frm2Tone::MSHFlexGrid1_EnterCell() {
+    if (!IsLoaded) return;
+    const int row = MSHFlexGrid1.row, col = MSHFlexGrid1.col;
+    if ((col == 2 || col == 3) && MSHFlexGrid1.Text(row, 1).empty()) {
+        // A second tone or name needs a first tone, unless this move comes
+        // from the row's first-tone editor holding one.
+        const bool fromFirstTone = CurTone2Row == row && CurTone2Col == 1 &&
+                                   ParseNumber(TrimNullStr(C("Text1").text)).has_value();
+        if (!fromFirstTone) {
+            GoToCell(row, 1);
+            return;
+        }
+    }
+    SaveEncodeCell(CurTone2Row, CurTone2Col);
+    CurTone2Row = static_cast<Integer>(row);
+    CurTone2Col = static_cast<Integer>(col);
+    C("Text1").visible = C("Text3").visible = false;
+    if (col == 1 || col == 2) {
+        Text1HelpContextID = kToneHelpContext + col;
+        C("Text1").text = MSHFlexGrid1.Text(row, col);
+        C("Text1").visible = true;
+        State().focus = "Text1";
+    } else if (col == 3) {
+        C("Text3").text = MSHFlexGrid1.Text(row, col);
+        C("Text3").visible = true;
+        State().focus = "Text3";
+    }
+}
+
+void Frm2Tone::GoToCell(int row, int col) {
+    MSHFlexGrid1.row = row;
+    MSHFlexGrid1.col = col;
+    MSHFlexGrid1_EnterCell();
+}
+
+void Frm2Tone::MSHFlexGrid1_Click() {
+    if (IsLoaded) MSHFlexGrid1_EnterCell();
+}
+
+void Frm2Tone::MSHFlexGrid1_Scroll() {
+    SaveEncodeCell(MSHFlexGrid1.row, MSHFlexGrid1.col);
+    C("Text1").visible = C("Text3").visible = false;
+}
+
+void Frm2Tone::Text1_KeyPress(int& keyAscii) {
+    if (keyAscii != kKeyEnter) {
+        keyAscii = ToneKey(keyAscii);
+        return;
+    }
+    keyAscii = 0;
+    const int row = MSHFlexGrid1.row, col = MSHFlexGrid1.col;
+    if (col == 1 && C("Text1").text.empty()) {
+        GoToCell(NextRow(row), col);
+        return;
+    }
+    if (col == 1) SaveEncodeCell(CurTone2Row, CurTone2Col);
+    if (col < 3) GoToCell(row, col + 1);
+    else GoToCell(NextRow(row), 1);
+}
+
+void Frm2Tone::Text3_KeyPress(int& keyAscii) {
+    if (keyAscii != kKeyEnter) {
+        keyAscii = EncodeNameKey(keyAscii);
+        return;
+    }
+    keyAscii = 0;
+    GoToCell(NextRow(MSHFlexGrid1.row), 1);
+}
+
+void Frm2Tone::Check2_Click(int index) { EnableDecodeEntry(index, C(Elem("Check2", index)).value); }
+
+void Frm2Tone::Combo2_Click(int index) {
+    if (index == 0) EnableToneBoxes(C("Combo2_0").index);
+}
+
+void Frm2Tone::Text2_KeyPress(int, int& keyAscii) { keyAscii = ToneKey(keyAscii); }
+
+void Frm2Tone::Text2_LostFocus(int index) {
+    std::string& text = C(Elem("Text2", index)).text;
+    text = LeaveToneText(text);
+}
+
+void Frm2Tone::Text4_KeyPress(int, int& keyAscii) { keyAscii = ToneKey(keyAscii); }
+
+void Frm2Tone::Text4_LostFocus(int index) {
+    std::string& text = C(Elem("Text4", index)).text;
+    text = LeaveDecodeToneText(text);
+}
+
+void Frm2Tone::Text5_KeyPress(int, int& keyAscii) { keyAscii = ToneKey(keyAscii); }
+
+void Frm2Tone::Text5_LostFocus(int index) {
+    std::string& text = C(Elem("Text5", index)).text;
+    text = LeaveDecodeToneText(text);
+}
+
+void Frm2Tone::SSTab1_Click() { SSTab1HelpContextID = kTabHelpContext + C("SSTab1").index; }
+
+void Frm2Tone::CommandOK_Click() {
+    SaveDecodeEntries();
+    SaveTwoToneSettings();
+    SaveEncodeCell(CurTone2Row, CurTone2Col);
+    d_.WorkData.SetData = d_.SetDataEdit;
+    CheckAllSignalRefs(d_);
+    Unload();
+}
+
+void Frm2Tone::CommandCancel_Click() { Unload(); }
+
+void Frm2Tone::Click(const std::string& control) {
+    const ControlName n = SplitControlName(control);
+    if (n.base == "Check2" && n.index >= 0) Check2_Click(n.index);
+    else if (n.base == "Combo2" && n.index >= 0) Combo2_Click(n.index);
+    else if (control == "MSHFlexGrid1") MSHFlexGrid1_Click();
+    else if (control == "SSTab1") SSTab1_Click();
+    else if (control == "CommandOK") CommandOK_Click();
+    else if (control == "CommandCancel") CommandCancel_Click();
+}
+
+void Frm2Tone::KeyPress(const std::string& control, int& keyAscii) {
+    const ControlName n = SplitControlName(control);
+    if (control == "Text1") Text1_KeyPress(keyAscii);
+    else if (control == "Text3") Text3_KeyPress(keyAscii);
+    else if (n.base == "Text2" && n.index >= 0) Text2_KeyPress(n.index, keyAscii);
+    else if (n.base == "Text4" && n.index >= 0) Text4_KeyPress(n.index, keyAscii);
+    else if (n.base == "Text5" && n.index >= 0) Text5_KeyPress(n.index, keyAscii);
+    // Enter moves on from the tone boxes only; in a list it does nothing.
+    else if (keyAscii == kKeyEnter && n.base.starts_with("Combo")) keyAscii = 0;
+}
+
+void Frm2Tone::GotFocus(const std::string& control) { State().focus = control; }
+
+void Frm2Tone::EnterCell(const std::string& control) {
+    if (control == "MSHFlexGrid1") MSHFlexGrid1_EnterCell();
+}
+
+TextGrid* Frm2Tone::Grid(const std::string& control) {
+    return control == "MSHFlexGrid1" ? &MSHFlexGrid1 : nullptr;
+}
+
+bool Frm2Tone::LostFocus(const std::string& control, const std::string& next) {
+    if (State().focus == control) State().focus = next;
+    const ControlName n = SplitControlName(control);
+    if (n.index < 0) return true;
+    if (n.base == "Text2") Text2_LostFocus(n.index);
+    else if (n.base == "Text4") Text4_LostFocus(n.index);
+    else if (n.base == "Text5") Text5_LostFocus(n.index);
+    return true;
+}
+
+}  // namespace rp

@@ -1,0 +1,83 @@
+#pragma once
+// The DTMF dialog (FrmDTMF) and its special-call builder (FrmDTMFSpecial).
+//
+// FrmDTMF shows the live DTMF record and keeps its edits in its controls
+// only: the load repairs what it shows, never the record, so Cancel, the
+// close box and a load for the report leave the record as it was. OK
+// refuses equal kill and stun codes, else stores what the controls show and
+// closes. Enter moves the focus on in every box and list, as Tab does.
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "core/appdata.h"
+#include "forms/formstate.h"
+#include "signalling/dtmfrules.h"
+
+namespace rp {
+
+class FrmDTMFSpecial;
+
+class FrmDTMF : public Form {
+public:
+    explicit FrmDTMF(AppData& d);
+
+    // Index 0..19 of the code box that last received the focus.
+    Integer CurDTMFEditID = 0;
+
+    // Shows the builder modally; it is handed over loaded. Without an opener
+    // the Special button opens nothing.
+    std::function<void(std::unique_ptr<FrmDTMFSpecial>)> ShowSpecial;
+
+    void Form_Load();
+    void LoadDTMFFormText();
+    void ShowDTMFData();
+
+    void Combo1_Click(int index);
+    void Text2_GotFocus(int index);
+    void Text2_KeyPress(int index, int& keyAscii);
+    void Text3_GotFocus();
+    void Text3_KeyPress(int& keyAscii);
+    void Text3_LostFocus();
+    void CommandSpecial_Click();
+    void CommandOK_Click();
+    void CommandCancel_Click();
+    // The commit: stores the controls into the live record and closes.
+    void OKTimer_Timer();
+
+    // The controls' values, list positions from 0 (what OK stores).
+    DTMFShown ShownValues() const;
+    void Click(const std::string& control) override;
+    void KeyPress(const std::string& control, int& keyAscii) override;
+    void GotFocus(const std::string& control) override;
+    bool LostFocus(const std::string& control, const std::string& next) override;
+    void Timer(const std::string& control) override;
+
+private:
+    AppData& d_;
+};
+
+class FrmDTMFSpecial : public Form {
+public:
+    // Works on the DTMF dialog that opened it, which outlives it.
+    FrmDTMFSpecial(AppData& d, FrmDTMF& owner);
+
+    void Form_Load();
+    void Combo1_Click();
+    void Text1_GotFocus();
+    void Text1_KeyPress(int& keyAscii);
+    void Text1_LostFocus();
+    void CommandOK_Click();
+    void CommandCancel_Click();
+
+    void Click(const std::string& control) override;
+    void KeyPress(const std::string& control, int& keyAscii) override;
+    void GotFocus(const std::string& control) override;
+    bool LostFocus(const std::string& control, const std::string& next) override;
+
+private:
+    AppData& d_;
+    FrmDTMF& owner_;
+};
+
+}  // namespace rp

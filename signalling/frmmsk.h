@@ -1,0 +1,47 @@
+#pragma once
+// The MSK dialog (FrmMSK): the header settings and 32 groups, one group at
+// a time in the group frame. It edits the working copy MSKDataEdit; OK
+// copies it into MSKData and re-points the channels' MSK groups.
+#include <string>
+
+#include "core/appdata.h"
+#include "forms/formstate.h"
+
+namespace rp {
+
+class FrmMSK : public Form {
+public:
+    explicit FrmMSK(AppData& d);
+
+    // The group shown in the group frame.
+    Integer CurMSKGroup = 0;
+
+    void Form_Load();
+    void LoadMSKFormText();
+    void FillMSKLists();
+    void ShowMSKData();
+    void ShowMSKGroup();
+    void EnableMSKGroupFields(int valid);
+    void EnableMSKGroupField(int callType, int valid);
+    void SaveMSKHeader();
+    void SaveMSKGroup();
+
+    void Check2_Click();
+    void Combo1_Click(int index);
+    void Text1_KeyPress(int index, int& keyAscii);
+    void Text1_LostFocus(int index);
+    void Text2_KeyPress(int index, int& keyAscii);
+    void Text2_LostFocus(int index);
+    void CommandOK_Click();
+    void CommandCancel_Click();
+
+    void Click(const std::string& control) override;
+    void KeyPress(const std::string& control, int& keyAscii) override;
+    void GotFocus(const std::string& control) override;
+    bool LostFocus(const std::string& control, const std::string& next) override;
+
+private:
+    AppData& d_;
+};
+
+}  // namespace rp
