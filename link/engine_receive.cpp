@@ -1,0 +1,403 @@
+// The engine's receiving side: replies taken from the bytes that arrive,
+// the step they drive, the reply time-out, the retry and password answers
+// and a lost port.
+#include "link/engine.h"
+
+#include <algorithm>
+#include <limits>
+
+#include "core/datafiles.h"
+#include "core/fixedtext.h"
+#include "core/models.h"
+#include "link/codec.h"
+#include "link/image.h"
+
+namespace rp {
+// ---- receive dispatch ---------------------------------------------------------
+
+void CommEngine::OnBytesReceived(ByteView bytes) {
+    if (commMode_ == CommModeIdle || question_ != Question::None || inHandler_ || awaitLen_ == 0)
+        return;
+    const double now = p_.Timer.NowMs();
+    if (awaiting_ == Await::Settle) TimerOn(kQuietMs);  // the line is not quiet yet
+    if (now < acceptFrom_) {
+        // Before the frame can have crossed a paced line: left over from
+        // before, unless these bytes prove the line carries bytes at once.
+        early_.insert(early_.end(), bytes.begin(), bytes.end());
+        if (!ProvesUnpaced(early_, now)) {
+            if (early_.size() > 2 * awaitLen_)
+                early_.erase(early_.begin(), early_.end() - static_cast<std::ptrdiff_t>(awaitLen_));
+            return;
+        }
+        unpaced_ = true;
+        rx_.swap(early_);
+        early_.clear();
+    } else {
+        early_.clear();
+        rx_.insert(rx_.end(), bytes.begin(), bytes.end());
+        if (!unpaced_ && ProvesUnpaced(rx_, now)) unpaced_ = true;
+    }
+    inHandler_ = true;
+    TakeReplies();
+    inHandler_ = false;
+}
+
+// Whether a window of the awaited length is a whole reply of this kind
+// (without the echo). Nothing is changed.
+bool CommEngine::Fits(Await what, ByteView r) const {
+    switch (what) {
+        case Await::ProgramAck: return IsProgramAck(r);
+        case Await::Ident: return r.size() == static_cast<std::size_t>(kIdentReplyLen) && r[0] == 'I' &&
+                                  r[r.size() - 1] == AckByte;
+        case Await::PassWord: return IsPassWordBlockReply(r, commState_, d_.ReadBlockSize);
+        case Await::TestData: return IsTestDataReplyValid(r, awaitAddress_);
+        case Await::BlockData: return IsReadBlockReply(r, static_cast<int>(commAddress_), d_.ReadBlockSize);
+        case Await::BlockAck:
+        case Await::TestWriteAck: return IsAckReply(r) || IsResendReply(r);
+        case Await::EndAck: return IsAckReply(r);
+        case Await::Settle:
+        case Await::Nothing: return false;
+    }
+    return false;
+}
+
+// The first whole reply in buf: what comes before it answers nothing.
+bool CommEngine::FindReply(const Bytes& buf, Await what, std::size_t& at) const {
+    const std::size_t echo = static_cast<std::size_t>(std::max<int>(d_.EchoLen, 0));
+    if (awaitLen_ == 0 || awaitLen_ < echo) return false;
+    for (std::size_t k = 0; k + awaitLen_ <= buf.size(); ++k) {
+        const ByteView w = ByteView(buf).subspan(k + echo, awaitLen_ - echo);
+        if (commMode_ == CommModeSearch ? (IsProgramAck(w) || w.size() == static_cast<std::size_t>(kIdentReplyLen))
+                                        : Fits(what, w)) {
+            at = k;
+            return true;
+        }
+    }
+    return false;
+}
+
+// Takes the whole replies held, oldest first: each answers the oldest copy
+// that owes one. Once a reply has moved the transfer on to a new frame,
+// whatever came with it answers nothing and is dropped.
+void CommEngine::TakeReplies() {
+    while (commMode_ != CommModeIdle && question_ == Question::None && awaitLen_ > 0) {
+        const bool settling = awaiting_ == Await::Settle;
+        const Await what = settling ? settling_ : awaiting_;
+        std::size_t at = 0;
+        if (!FindReply(rx_, what, at)) {
+            // Keep only what may still become the start of a reply.
+            if (rx_.size() >= awaitLen_)
+                rx_.erase(rx_.begin(), rx_.end() - static_cast<std::ptrdiff_t>(awaitLen_ - 1));
+            return;
+        }
+        const auto from = rx_.begin() + static_cast<std::ptrdiff_t>(at);
+        const Bytes reply(from, from + static_cast<std::ptrdiff_t>(awaitLen_));
+        rx_.erase(rx_.begin(), from + static_cast<std::ptrdiff_t>(awaitLen_));
+        if (owed_ > 0) --owed_;
+        const std::size_t echo = std::min<std::size_t>(static_cast<std::size_t>(std::max<int>(d_.EchoLen, 0)),
+                                                       reply.size());
+        const ByteView r = ByteView(reply).subspan(echo);
+        const unsigned sends = sends_;
+        if (settling) {
+            // Another copy's reply: dropped whole, but noted for a write frame.
+            if (IsAckReply(r)) frameAcked_ = true;
+            if (IsResendReply(r) && (settling_ == Await::BlockAck || settling_ == Await::TestWriteAck)) {
+                ++resendReplies_;
+                frameRefused_ = true;
+            }
+            if (owed_ == 0) EndSettle();
+        } else {
+            MSComm1_OnComm(r);
+        }
+        if (sends_ != sends) return;  // the reply sent a frame: the rest came before it
+    }
+}
+
+void CommEngine::MSComm1_OnComm(ByteView r) {
+    if (commMode_ == CommModeSearch) {
+        if (IsProgramAck(r) || ParseRadioIdentity(d_, r)) OnSearchReply();
+        return;
+    }
+    // A reply counts only in the state that awaits it.
+    switch (awaiting_) {
+        case Await::ProgramAck:
+            if (IsProgramAck(r)) Advance();
+            return;
+        case Await::Ident:
+            if (ParseRadioIdentity(d_, r)) {
+                if (CheckRadioIdentity()) {
+                    Advance();
+                } else {
+                    TimerOff();
+                    FinishComm(false, EndReason::IdentityRefused);
+                }
+            }
+            return;
+        case Await::PassWord:
+            if (IsPassWordBlockReply(r, commState_, d_.ReadBlockSize)) {
+                if (IsPassWordOK(r, d_.InputPassWord)) {
+                    Advance();
+                } else {
+                    TimerOff();
+                    passWordBlock_.assign(r.begin(), r.end());
+                    question_ = Question::PassWord;
+                    p_.Questions.AskPassWord(d_.InputPassWord);
+                }
+            }
+            return;
+        case Await::TestData:
+            if (IsTestDataReplyValid(r, awaitAddress_)) {
+                if (commMode_ == CommModeRead)
+                    StoreTestDataReply(r, pendingTestData_);  // taken over when the read ends well
+                else
+                    StoreTestDataReplyPartial(r, std::span<Byte>(d_.TestDataBuf.data(), 32));
+                Advance();
+            }
+            return;
+        case Await::BlockData:
+            if (IsReadBlockReply(r, static_cast<int>(commAddress_), d_.ReadBlockSize)) {
+                StoreReadBlock(r);
+                Advance();
+            }
+            return;
+        case Await::BlockAck:
+        case Await::TestWriteAck:
+            if (!IsAckReply(r) && !IsResendReply(r)) return;
+            if (IsAckReply(r)) {
+                blockWritten_ = true;
+                frameAcked_ = true;
+            } else {
+                ++resendReplies_;
+                frameRefused_ = true;
+            }
+            // Other copies still owe replies: the frame is decided once
+            // they have come or are lost.
+            if (owed_ > 0) {
+                Settle();
+            } else if (frameAcked_ && !frameRefused_) {
+                NextCommStep(-1);
+            } else {
+                OnResend();
+            }
+            return;
+        case Await::EndAck:
+            if (IsAckReply(r)) Advance();
+            return;
+        case Await::Settle:
+        case Await::Nothing: return;
+    }
+}
+
+// The frame has its answer. While other copies of it still owe replies,
+// nothing new goes out: their replies are dropped whole as they come. The
+// final END needs no wait: nothing follows it.
+void CommEngine::Advance() {
+    if (owed_ > 0 && commState_ != CommStateFinish)
+        Settle();
+    else
+        NextCommStep(-1);
+}
+
+void CommEngine::Settle() {
+    TimerOff();
+    settling_ = awaiting_;
+    awaiting_ = Await::Settle;
+    TimerOn(kQuietMs);
+}
+
+// Every copy answered, or the line quiet for kQuietMs (the rest were lost).
+// A write frame counts as stored only when a copy was acknowledged and none
+// refused: with a 06 and a 0x0A among its copies' replies either could be
+// a stray byte, and writing the block again changes nothing. Otherwise it
+// is sent again as after a 0x0A; anything else goes on with its step.
+void CommEngine::EndSettle() {
+    TimerOff();
+    const Await what = settling_;
+    owed_ = 0;
+    settling_ = Await::Nothing;
+    awaiting_ = what;
+    if ((what == Await::BlockAck || what == Await::TestWriteAck) && (!frameAcked_ || frameRefused_)) {
+        OnResend();
+        return;
+    }
+    NextCommStep(-1);
+}
+
+// 0x0A: the same frame again at once, without using a try; after five in a
+// row the frame counts as unanswered.
+void CommEngine::OnResend() {
+    TimerOff();
+    if (resendReplies_ >= kMaxResendReplies) {
+        TriesUsedUp(awaiting_ == Await::TestWriteAck);
+        return;
+    }
+    if (awaiting_ == Await::TestWriteAck)
+        SendTestDataWriteBlock(testWriteBlock_);
+    else
+        ResendWriteBlock();
+}
+
+// ---- time-outs and questions -----------------------------------------------------
+
+void CommEngine::OnReplyTimeout() {
+    if (!timerOn_ || question_ != Question::None || inHandler_) return;  // a stale tick
+    timerOn_ = false;
+    inHandler_ = true;
+    WaitTimer_Timer();
+    inHandler_ = false;
+}
+
+void CommEngine::AskRetry(bool reopen) {
+    TimerOff();
+    question_ = Question::Retry;
+    reopenOnRetry_ = reopen;
+    p_.Questions.AskRetry();
+}
+
+// The tries of a frame are used up: an information read fails, anything
+// else asks (the port closed first where the state wants it).
+void CommEngine::TriesUsedUp(bool closePort) {
+    if (commMode_ == CommModeInfo) {
+        FinishComm(false, EndReason::TimeOut);
+        return;
+    }
+    if (closePort) ClosePort();
+    AskRetry(closePort);
+}
+
+void CommEngine::WaitTimer_Timer() {
+    TimerOff();
+    if (commMode_ == CommModeSearch) {
+        if (commState_ == CommStateProgram) {
+            if (--programRetries_ > 0)
+                ResendProgramCommand();
+            else
+                TryNextCommSetting(true);
+        } else if (commState_ == CommStateIdent) {
+            if (--identRetries_ > 0)
+                SendIdentRequest();
+            else
+                TryNextCommSetting(true);
+        }
+        return;
+    }
+    if (!IsTransferMode(commMode_)) return;
+    if (awaiting_ == Await::Settle) {
+        EndSettle();
+        return;
+    }
+    switch (commState_) {
+        case CommStateProgram:
+            if (--programRetries_ > 0) {
+                if (factoryEntrySent_)
+                    SendFactoryModeEntry();
+                else
+                    SendProgramCommand();
+            } else {
+                TriesUsedUp(true);
+            }
+            return;
+        case CommStateIdent:
+            if (--identRetries_ > 0)
+                SendIdentRequest();
+            else
+                TriesUsedUp(true);
+            return;
+        case CommStatePassWord:
+            if (--passWordRetries_ > 0)
+                SendPassWordBlockRead();
+            else
+                TriesUsedUp(false);
+            return;
+        case CommStateBlocks: {
+            if (awaiting_ == Await::TestData || awaiting_ == Await::TestWriteAck) {
+                // The second test-data block: no repeat, asked like states 30-32.
+                ClosePort();
+                AskRetry(true);
+                return;
+            }
+            const int bs = commMode_ == CommModeWrite ? d_.WriteBlockSize : d_.ReadBlockSize;
+            const long i = (commAddress_ - commStartAddress_) / bs;
+            if (commAddress_ < commStartAddress_ || i >= static_cast<long>(blockRetries_.size())) {
+                FinishComm(false, EndReason::TimeOut);
+                return;
+            }
+            if (--blockRetries_[static_cast<std::size_t>(i)] > 0) {
+                if (commMode_ == CommModeWrite)
+                    ResendWriteBlock();
+                else
+                    ResendReadBlock();
+            } else {
+                TriesUsedUp(false);
+            }
+            return;
+        }
+        case CommStateTestRead0:
+        case CommStateTestRead1:
+        case CommStateTestWrite0:
+            ClosePort();
+            AskRetry(true);
+            return;
+        case CommStateRestart:
+            // A radio may ignore END outside programming mode: go on with
+            // ProgramCommand; its own tries decide.
+            NextCommStep(-1);
+            return;
+        case CommStateFinish:
+            FinishComm(true, EndReason::Success);  // an unanswered final END still ends well
+            return;
+        default: return;
+    }
+}
+
+void CommEngine::OnRetryAnswer(bool retry) {
+    if (question_ != Question::Retry) return;
+    question_ = Question::None;
+    if (!retry) {
+        FinishComm(false, EndReason::Cancelled);
+        return;
+    }
+    if (reopenOnRetry_ && !p_.Port.IsOpen() && !OpenTransferPort()) {
+        FinishComm(false, EndReason::PortLost);
+        return;
+    }
+    ResetCommRetries();
+    EndTransferRestart();
+}
+
+void CommEngine::OnPassWordAnswer(bool ok, const std::string& text) {
+    if (question_ != Question::PassWord) return;
+    question_ = Question::None;
+    if (!ok) {
+        FinishComm(false, EndReason::Cancelled);
+        return;
+    }
+    d_.InputPassWord = TrimNullStr(text);
+    if (IsPassWordOK(passWordBlock_, d_.InputPassWord)) {
+        ResetCommRetries();
+        EndTransferRestart();
+    } else {
+        FinishComm(false, EndReason::PassWord);
+    }
+}
+
+void CommEngine::OnPortLost() {
+    if (commMode_ == CommModeIdle) return;
+    TimerOff();
+    if (commMode_ == CommModeSearch) {
+        // The search passes the setting over and goes on in its order; a
+        // device that is gone then fails to open and is skipped.
+        ClosePort();
+        TryNextCommSetting(true);
+        return;
+    }
+    PortFailed();  // FinishComm closes an open question
+}
+
+void CommEngine::CloseOpenQuestion() {
+    if (question_ == Question::None) return;
+    question_ = Question::None;  // a late answer is ignored
+    p_.Questions.CloseQuestion();
+}
+
+}  // namespace rp
