@@ -4,6 +4,7 @@
 #include <cmath>
 #include <optional>
 
+#include "core/channelrecord.h"
 #include "core/channelstore.h"
 #include "core/conversions.h"
 #include "core/fixedtext.h"
@@ -383,25 +384,20 @@ private:
             return;
         }
         std::string rxText = RxDisplay(d_, r);
-        double rx = NumberOr0(rxText);
+        const FreUnits rx = FreTextToUnits(rxText).value_or(0);
         double v;
         if (mode == 1) {
-            // RX plus or minus the offset (10 Hz units); neither button: RX.
-            std::int64_t units = RoundScaled(rx, 5).value_or(0);
-            std::int64_t o = RoundScaled(NumberOr0(Box(2)), 5).value_or(0);
-            if (Opt(4) == 0) units += o;
-            if (Opt(4) == 1) units -= o;
-            v = static_cast<double>(units) / kUnitsPerMHz;
+            // RX plus or minus the offset; neither button: RX.
+            const int dir = Opt(4) == 0 ? OffsetPlus : Opt(4) == 1 ? OffsetMinus : OffsetNone;
+            v = static_cast<double>(TxFromRx(rx, dir, FreTextToUnits(Box(2)).value_or(0))) / kUnitsPerMHz;
         } else {
             v = Stepped(NumberOr0(Box(3)), NumberOr0(Box(4)), Opt(5), k);
         }
         std::string tx = FormatFreInBandBy(d_, v, r.Step, false, false);
-        std::int64_t diff = RoundScaled(NumberOr0(tx), 5).value_or(0) - RoundScaled(rx, 5).value_or(0);
-        Integer dir = diff > 0 ? OffsetPlus : diff < 0 ? OffsetMinus : OffsetNone;
-        std::string o = FormatNumber(static_cast<double>(diff < 0 ? -diff : diff) / kUnitsPerMHz, kFreMask);
-        std::string off = FreStrToData(CheckOffsetFre(d_, o, rxText, dir, r.Step, false));
-        r.OffsetDir = dir;
-        r.OffsetFre.Set(off.empty() ? std::string("000000000") : off);
+        const FreOffset o = OffsetBetween(rx, FreTextToUnits(tx).value_or(0));
+        r.OffsetDir = static_cast<Integer>(o.dir);
+        if (!SetOffsetFreData(d_, r, FreUnitsText(o.offset, kOffsetWholeDigits), rxText, false))
+            r.OffsetFre.Set(kNoOffsetFre);
     }
 
     // A tone from list `list` (0 decode, 1 encode): random, or stepped from

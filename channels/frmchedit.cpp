@@ -1,12 +1,12 @@
 #include "channels/frmchedit.h"
 
 #include <algorithm>
-#include <cmath>
 #include <optional>
 
 #include "channels/cheditkeys.h"
 #include "channels/controlnames.h"
 #include "core/banks.h"
+#include "core/channelrecord.h"
 #include "core/channelstore.h"
 #include "core/conversions.h"
 #include "core/language.h"
@@ -67,25 +67,6 @@ int ItemNumber(const ControlState& c, int notANumber) {
     return static_cast<int>(ValLngDef(c.SelectedItem(), notANumber));
 }
 
-template <std::size_t N>
-void SetStored(FixedText<N>& f, const std::string& s) {
-    if (s.empty())
-        f.SetEmpty();
-    else
-        f.Set(s);
-}
-
-// RX and offset in their storage form. Each stored frequency goes through
-// one step: the band check, then the nine-digit form.
-std::string StoreRxFre(AppData& d, FreDataRec& r, std::string_view text) {
-    std::string rx = FormatRxFreInBand(d, text, r.Step, true);
-    SetStored(r.RxFre, FreStrToData(rx));
-    return rx;
-}
-void StoreOffsetFre(AppData& d, FreDataRec& r, std::string_view off, std::string_view rx) {
-    SetStored(r.OffsetFre, FreStrToData(CheckOffsetFre(d, off, rx, r.OffsetDir, r.Step, true)));
-}
-
 // A new memory channel before the controls fill it: every byte zero but its
 // number and in-use flag (the controls then set every field they show).
 FreDataRec ZeroChannelRecord(int n) {
@@ -93,18 +74,6 @@ FreDataRec ZeroChannelRecord(int n) {
     r.No = static_cast<Integer>(n);
     r.Used = 1;
     return r;
-}
-
-// The TX shown for RX and the stored offset and direction.
-std::string TxDisplayText(const std::string& rx, const std::string& off, int dir) {
-    if (rx.empty()) return "";
-    std::optional<double> r = ParseNumber(rx);
-    if (!r) return rx;
-    double tx = *r;
-    std::optional<double> o = ParseNumber(off);
-    if (o && dir == OffsetMinus) tx -= *o;
-    if (o && dir == OffsetPlus) tx += *o;
-    return FormatNumber(tx, "#.00000");
 }
 
 // The preset record at 1-based position n of list kind, nullptr when none.
@@ -155,7 +124,7 @@ ChEditStored BuildChEditRecord(AppData& d, const FormState& s, const FreDataRec&
     st.offsetDir = s["Combo2"].index;
 
     if (editable("Combo1_0")) r.Step = static_cast<Integer>(Position(s["Combo1_0"]));
-    if (editable("Text1_0")) st.rxText = StoreRxFre(d, r, st.rxText);
+    if (editable("Text1_0")) st.rxText = SetRxFreData(d, r, st.rxText, true);
     if (editable("Text1_2")) {
         std::string name;
         for (int i = 2; i <= 7; ++i) {
@@ -168,16 +137,11 @@ ChEditStored BuildChEditRecord(AppData& d, const FormState& s, const FreDataRec&
         // An empty TX box is simplex.
         const std::string& txBox = s["Text1_10"].text;
         std::string tx = txBox.empty() ? st.rxText : FormatTxFreInBand(d, txBox, r.Step, true);
-        std::optional<double> rv = ParseNumber(st.rxText), tv = ParseNumber(tx);
-        if (rv && tv) {
-            st.offsetDir = *rv == *tv ? OffsetNone : (*rv > *tv ? OffsetMinus : OffsetPlus);
-            st.offsetText = FormatNumber(std::fabs(*tv - *rv), "0.00000");
-        } else {
-            st.offsetDir = OffsetNone;
-            st.offsetText = "0.00000";
-        }
+        const FreOffset o = OffsetBetween(st.rxText, tx).value_or(FreOffset{});
+        st.offsetDir = o.dir;
+        st.offsetText = FreUnitsText(o.offset, kOffsetWholeDigits);
         r.OffsetDir = static_cast<Integer>(st.offsetDir);
-        StoreOffsetFre(d, r, st.offsetText, st.rxText);
+        SetOffsetFreData(d, r, st.offsetText, st.rxText, true);
     }
 
     auto position = [&](const char* control, Integer& field) {

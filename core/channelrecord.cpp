@@ -63,16 +63,22 @@ FreDataRec NewChannelRecord(int n) {
     return r;
 }
 
-void SetRxFreData(AppData& d, FreDataRec& r, std::string_view value, bool warn) {
-    SetStored(r.RxFre, FreStrToData(FormatRxFreInBand(d, value, r.Step, warn)));
+std::string SetRxFreData(AppData& d, FreDataRec& r, std::string_view value, bool warn) {
+    std::string rx = FormatRxFreInBand(d, value, r.Step, warn);
+    SetStored(r.RxFre, FreStrToData(rx));
+    return rx;
 }
 
-void SetRxFreData(AppData& d, FreDataRec& r, double valueMHz, bool warn) {
-    SetStored(r.RxFre, FreStrToData(FormatRxFreInBand(d, valueMHz, r.Step, warn)));
+std::string SetRxFreData(AppData& d, FreDataRec& r, double valueMHz, bool warn) {
+    std::string rx = FormatRxFreInBand(d, valueMHz, r.Step, warn);
+    SetStored(r.RxFre, FreStrToData(rx));
+    return rx;
 }
 
-void SetOffsetFreData(AppData& d, FreDataRec& r, std::string_view offset, std::string_view rx, bool warn) {
-    SetStored(r.OffsetFre, FreStrToData(CheckOffsetFre(d, offset, rx, r.OffsetDir, r.Step, warn)));
+bool SetOffsetFreData(AppData& d, FreDataRec& r, std::string_view offset, std::string_view rx, bool warn) {
+    const std::string stored = FreStrToData(CheckOffsetFre(d, offset, rx, r.OffsetDir, r.Step, warn));
+    SetStored(r.OffsetFre, stored);
+    return !stored.empty();
 }
 
 }  // namespace rp

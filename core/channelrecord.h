@@ -2,11 +2,12 @@
 // Building a channel record: the values a new channel starts from (one
 // builder for the channel store, the preset lists, the image decoder and
 // the channel dialogs), and the stored forms of its two frequencies as an
-// editor enters them.
+// editor enters them (the units arithmetic in core/channelfreq.h).
 #include <string>
 #include <string_view>
 
 #include "core/appdata.h"
+#include "core/channelfreq.h"
 #include "core/records.h"
 
 namespace rp {
@@ -31,11 +32,12 @@ FreDataRec NewChannelRecord(int n);
 
 // RxFre from an RX frequency as entered (MHz text): band-checked at the
 // record's step, warning when asked; a text that gives no frequency leaves
-// the field empty.
-void SetRxFreData(AppData& d, FreDataRec& r, std::string_view value, bool warn);
-void SetRxFreData(AppData& d, FreDataRec& r, double valueMHz, bool warn);
+// the field empty. Gives the checked RX in display form.
+std::string SetRxFreData(AppData& d, FreDataRec& r, std::string_view value, bool warn);
+std::string SetRxFreData(AppData& d, FreDataRec& r, double valueMHz, bool warn);
 // OffsetFre from an offset (MHz text) against the record's RX display text
 // rx, for the record's OffsetDir and step, band-checked (CheckOffsetFre).
-void SetOffsetFreData(AppData& d, FreDataRec& r, std::string_view offset, std::string_view rx, bool warn);
+// False when the checked offset has no storage form (the field left empty).
+bool SetOffsetFreData(AppData& d, FreDataRec& r, std::string_view offset, std::string_view rx, bool warn);
 
 }  // namespace rp

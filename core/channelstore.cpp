@@ -1,7 +1,6 @@
 #include "core/channelstore.h"
 
 #include <charconv>
-#include <cmath>
 #include <cstdint>
 #include <optional>
 
@@ -96,10 +95,9 @@ void SetTxColumn(AppData& d, FreDataRec& r, std::string_view value) {
     std::string rx = DataToFreStr(d, r.RxFre.Trim());
     std::string tx = FormatTxFreInBand(d, value, r.Step, true);
     std::string off;
-    std::optional<double> rxv = ParseNumber(rx), txv = ParseNumber(tx);
-    if (!rx.empty() && !tx.empty() && rxv && txv) {
-        r.OffsetDir = *rxv == *txv ? OffsetNone : (*rxv > *txv ? OffsetMinus : OffsetPlus);
-        off = FormatNumber(std::fabs(*txv - *rxv), "#0.00000");
+    if (const std::optional<FreOffset> o = OffsetBetween(rx, tx)) {
+        r.OffsetDir = static_cast<Integer>(o->dir);
+        off = FreUnitsText(o->offset, kOffsetWholeDigits);
     }
     SetOffsetFreData(d, r, off, rx, true);
 }

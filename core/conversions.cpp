@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "core/channelfreq.h"
 #include "core/numtext.h"
 
 namespace rp {
@@ -110,19 +111,8 @@ std::optional<double> SplitValue(std::string_view s, std::size_t head) {
 // ---- channel frequencies and offsets --------------------------------------
 
 std::string FreStrToData(std::string_view s) {
-    if (s.empty()) return "";
-    auto v = ParseNumber(s);
-    if (!v) return "";
-    std::optional<std::int64_t> units;
-    if (s.find('.') != std::string_view::npos) {
-        units = RoundScaled(*v, 5);
-    } else {
-        // Whole megahertz.
-        auto mhz = RoundScaled(*v, 0);
-        if (mhz && *mhz >= 0 && *mhz < 10000) units = *mhz * 100000;
-    }
-    if (!units) return "";
-    return PadWhole(*units, 9);
+    const std::optional<FreUnits> units = FreTextToUnits(s);
+    return units ? FreUnitsToData(*units) : "";
 }
 
 std::string DataToFreStr(AppData& d, std::string_view s) {

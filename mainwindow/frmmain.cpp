@@ -3,10 +3,10 @@
 #include <algorithm>
 
 #include "core/banks.h"
+#include "core/channelfreq.h"
 #include "core/channelstore.h"
 #include "core/conversions.h"
 #include "core/language.h"
-#include "core/numtext.h"
 #include "forms/formlanguage.h"
 #include "forms/tonetables.h"
 
@@ -596,11 +596,9 @@ void FrmMain::ShowChannelRow(FreDataRec& rec, int listKind, const RowTexts& t) {
     // RX and TX.
     const std::string rx = DataToFreStr(d, rec.RxFre.Trim());
     const std::string off = DataToOffsetStr(d, rec.OffsetFre.Trim());
-    std::string tx = rx;
-    if (!rx.empty() && !off.empty() && (rec.OffsetDir == 1 || rec.OffsetDir == 2)) {
-        const auto r = ParseNumber(rx), o = ParseNumber(off);
-        if (r && o) tx = FormatNumber(rec.OffsetDir == 1 ? *r - *o : *r + *o, "#.00000");
-    }
+    // Without a direction TX shows RX as it is.
+    const bool shifted = rec.OffsetDir == OffsetMinus || rec.OffsetDir == OffsetPlus;
+    const std::string tx = shifted ? TxDisplayText(rx, off, rec.OffsetDir) : rx;
     g.SetText(row, 1, rx);
     g.SetText(row, 2, tx);
     g.SetText(row, 3, Latin1ToUtf8(rec.Name.Trim()));

@@ -1,0 +1,74 @@
+#include "core/channelfreq.h"
+
+#include <algorithm>
+
+#include "core/numtext.h"
+#include "core/records.h"
+
+namespace rp {
+
+namespace {
+// Far enough beyond any band that a sum of two values cannot overflow.
+constexpr FreUnits kMaxMHz = 10000000000000;  // 10^13
+constexpr FreUnits kMaxUnits = kMaxMHz * kFreUnitsPerMHz;
+constexpr FreUnits kDataLimit = 1000000000;  // nine digits
+
+std::string ZeroPadded(std::uint64_t v, std::size_t width) {
+    std::string s = std::to_string(v);
+    if (s.size() < width) s.insert(0, width - s.size(), '0');
+    return s;
+}
+}  // namespace
+
+std::optional<FreUnits> FreTextToUnits(std::string_view mhz) {
+    const std::optional<double> v = ParseNumber(mhz);
+    if (!v) return std::nullopt;
+    std::optional<FreUnits> u;
+    if (mhz.find('.') != std::string_view::npos) {
+        u = RoundScaled(*v, 5);
+    } else if (const auto whole = RoundScaled(*v, 0); whole && *whole >= -kMaxMHz && *whole <= kMaxMHz) {
+        u = *whole * kFreUnitsPerMHz;
+    }
+    if (!u || *u < -kMaxUnits || *u > kMaxUnits) return std::nullopt;
+    return u;
+}
+
+std::string FreUnitsText(FreUnits u, int wholeDigits) {
+    const std::uint64_t a = u < 0 ? 0 - static_cast<std::uint64_t>(u) : static_cast<std::uint64_t>(u);
+    const std::uint64_t perMHz = kFreUnitsPerMHz;
+    const std::uint64_t mhz = a / perMHz;
+    // Without a digit required before the point, whole zero shows none.
+    const std::string whole =
+        mhz == 0 && wholeDigits <= 0 ? "" : ZeroPadded(mhz, static_cast<std::size_t>(std::max(wholeDigits, 1)));
+    return (u < 0 ? "-" : "") + whole + "." + ZeroPadded(a % perMHz, 5);
+}
+
+std::string FreUnitsToData(FreUnits u) {
+    if (u < 0 || u >= kDataLimit) return "";
+    return ZeroPadded(static_cast<std::uint64_t>(u), 9);
+}
+
+FreUnits TxFromRx(FreUnits rx, int dir, FreUnits offset) {
+    if (dir == OffsetMinus) return rx - offset;
+    if (dir == OffsetPlus) return rx + offset;
+    return rx;
+}
+
+FreOffset OffsetBetween(FreUnits rx, FreUnits tx) {
+    if (tx == rx) return {OffsetNone, 0};
+    return tx < rx ? FreOffset{OffsetMinus, rx - tx} : FreOffset{OffsetPlus, tx - rx};
+}
+
+std::optional<FreOffset> OffsetBetween(std::string_view rx, std::string_view tx) {
+    const auto r = FreTextToUnits(rx), t = FreTextToUnits(tx);
+    if (!r || !t) return std::nullopt;
+    return OffsetBetween(*r, *t);
+}
+
+std::string TxDisplayText(std::string_view rx, std::string_view offset, int dir) {
+    const auto r = FreTextToUnits(rx);
+    if (!r) return std::string(rx);
+    return FreUnitsText(TxFromRx(*r, dir, FreTextToUnits(offset).value_or(0)), kTxWholeDigits);
+}
+
+}  // namespace rp
