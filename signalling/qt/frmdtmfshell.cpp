@@ -1,4 +1,4 @@
-// The DTMF dialog and its special-call builder: layout only.
+// The DTMF dialog: layout only.
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "signalling/frmdtmf.h"
+#include "signalling/frmdtmfspecial.h"
 #include "signalling/qt/openers.h"
 #include "widgets/shellparts.h"
 #include "widgets/twips.h"
@@ -91,27 +92,6 @@ FormDialog* MakeDTMFDialog(const DialogContext& c) {
         });
         sub->open();
     };
-    return dlg;
-}
-
-FormDialog* MakeDTMFSpecialDialog(std::unique_ptr<FrmDTMFSpecial> form, QWidget* parent) {
-    auto* dlg = new FormDialog(std::move(form), parent);
-    auto* kind = new QHBoxLayout;
-    kind->addWidget(SideLabel(dlg, "Label1"));
-    auto* combo = Named<QComboBox>(dlg, "Combo1_0");
-    combo->setMinimumWidth(TwipsToPixelsX(dlg, 1400));
-    kind->addWidget(combo, 1);
-    auto* frame = Named<QGroupBox>(dlg, "Frame1");
-    auto* target = new QHBoxLayout(frame);
-    target->addWidget(SideLabel(frame, "Label2"));
-    target->addWidget(Named<SelectAllLineEdit>(frame, "Text1"), 1);
-    auto* top = new QVBoxLayout(dlg);
-    top->addLayout(kind);
-    top->addWidget(frame);
-    top->addLayout(OkCancelRow(dlg));
-    FormBinder& b = dlg->Bind();
-    b.SetEnterAsTab(true);
-    b.StandBackFor({"CommandCancel"});
     return dlg;
 }
 

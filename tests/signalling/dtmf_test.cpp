@@ -7,6 +7,7 @@
 
 #include "formdriver.h"
 #include "signalling/frmdtmf.h"
+#include "signalling/frmdtmfspecial.h"
 #include "signallingfixture.h"
 
 using namespace rp;

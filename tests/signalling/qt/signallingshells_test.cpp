@@ -18,6 +18,7 @@
 #include "forms/mainwindowcalls.h"
 #include "shellchecktest.h"
 #include "signalling/frmdtmf.h"
+#include "signalling/frmdtmfspecial.h"
 #include "signalling/frmmsk.h"
 #include "signalling/qt/openers.h"
 #include "signalling/signallingfixture.h"
