@@ -34,7 +34,8 @@ public:
     void LoadDTMFFormText();
     void ShowDTMFData();
 
-    void Combo1_Click(int index);
+    // A new separator: the special calls that carry the own ID follow it.
+    void Separator_Click();
     void Text2_GotFocus(int index);
     void Text2_KeyPress(int index, int& keyAscii);
     void Text3_GotFocus();

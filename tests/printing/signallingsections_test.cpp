@@ -2,12 +2,15 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "core/language.h"
 #include "printfixture.h"
-#include "signalling/frmdtmf.h"
 #include "signalling/frm2tone.h"
+#include "signalling/frmdtmf.h"
+#include "signalling/frmdtmfcontrols.h"
 #include "signalling/twotonerules.h"
 
 using namespace rp;
@@ -57,15 +60,22 @@ TEST_F(SignallingSections, DtmfPrintsItsThirtyTwoRowsTheAniRowIncluded) {
     ASSERT_EQ(body.size(), 1u + 32u);
     EXPECT_EQ(body[0], "DTMF");
     std::vector<std::string> expected;
-    for (int i : {1, 2}) expected.push_back(Row(shown.C("Label3_" + std::to_string(i)).text, shown.C("Combo1_" + std::to_string(i)).SelectedItem()));
-    expected.push_back(Row(shown.C("Label3_4").text, shown.C("Text3").text));
-    for (int i = 5; i <= 12; ++i)
-        expected.push_back(Row(shown.C("Label3_" + std::to_string(i)).text, shown.C("Combo1_" + std::to_string(i)).SelectedItem()));
-    expected.push_back(shown.C("Check1").text + " | OFF");
+    // The settings in print order by their rows; the own ID is a box, the rest lists.
+    const std::pair<int, const char*> settings[] = {
+        {1, dtmf::Ani},             {2, dtmf::SendTime},         {4, dtmf::OwnId},
+        {5, dtmf::Separator},       {6, dtmf::GroupCode},        {7, dtmf::DecodeResponse},
+        {8, dtmf::FirstDigitDelay}, {9, dtmf::PreSendDelay},     {10, dtmf::ResetTime},
+        {11, dtmf::PostSendDelay},  {12, dtmf::PauseTime}};
+    for (const auto& [row, control] : settings) {
+        const ControlState& c = shown.C(control);
+        const std::string value = std::string_view(control) == dtmf::OwnId ? c.text : c.SelectedItem();
+        expected.push_back(Row(shown.C(dtmf::SettingCaptions[row]).text, value));
+    }
+    expected.push_back(shown.C(dtmf::SideTone).text + " | OFF");
     for (int i = 0; i < 20; ++i)
-        expected.push_back(Row(shown.C("Label1_" + std::to_string(i)).text, shown.C("Text2_" + std::to_string(i)).text));
+        expected.push_back(Row(shown.C(dtmf::CodeCaptions[i]).text, shown.C(dtmf::CodeBoxes[i]).text));
     EXPECT_EQ(std::vector<std::string>(body.begin() + 1, body.end()), expected);
-    EXPECT_EQ(body[1], Row(GetLanguageString(d, 1740), shown.C("Combo1_1").SelectedItem()));  // ANI
+    EXPECT_EQ(body[1], Row(GetLanguageString(d, 1740), shown.C(dtmf::Ani).SelectedItem()));  // ANI
     EXPECT_EQ(body[13], "M1 | 12*");
     EXPECT_EQ(body[31].substr(body[31].size() - 5), " | 99");
     EXPECT_FLOAT_EQ(FindText(port.doc, "12*")->x, 8000 * 0.35f);

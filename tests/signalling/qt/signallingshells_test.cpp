@@ -18,7 +18,9 @@
 #include "forms/mainwindowcalls.h"
 #include "shellchecktest.h"
 #include "signalling/frmdtmf.h"
+#include "signalling/frmdtmfcontrols.h"
 #include "signalling/frmdtmfspecial.h"
+#include "signalling/frmdtmfspecialcontrols.h"
 #include "signalling/frmmsk.h"
 #include "signalling/qt/openers.h"
 #include "signalling/signallingfixture.h"
@@ -61,8 +63,8 @@ protected:
         EXPECT_TRUE(QTest::qWaitForWindowActive(w));
     }
     template <class W>
-    static W* Get(QWidget* dlg, const char* name) {
-        auto* w = dlg->findChild<W*>(name);
+    static W* Get(QWidget* dlg, const std::string& name) {
+        auto* w = dlg->findChild<W*>(QString::fromStdString(name));
         EXPECT_NE(w, nullptr) << name;
         return w;
     }
@@ -92,8 +94,8 @@ TEST_F(SignallingShell, DtmfOwnIDDepartureAndSeparatorPick) {
     d.DTMFData().MemCodes[0].CodeLen = 7;
     FormDialog* dlg = Open("FrmDTMF");
     ASSERT_NE(dlg, nullptr);
-    auto* own = Get<QLineEdit>(dlg, "Text3");
-    auto* m1 = Get<QLineEdit>(dlg, "Text2_0");
+    auto* own = Get<QLineEdit>(dlg, dtmf::OwnId);
+    auto* m1 = Get<QLineEdit>(dlg, dtmf::CodeBoxes[0]);
     EXPECT_EQ(m1->text(), "123*456");
 
     TypeInto(own, "1a2");
@@ -103,15 +105,15 @@ TEST_F(SignallingShell, DtmfOwnIDDepartureAndSeparatorPick) {
     EXPECT_EQ(own->text(), "120");
     EXPECT_EQ(m1->text(), "123*120");
 
-    auto* sep = Get<QComboBox>(dlg, "Combo1_5");
+    auto* sep = Get<QComboBox>(dlg, dtmf::Separator);
     sep->setFocus();
     QTest::keyClick(sep, Qt::Key_End);  // the user picks "#"
     EXPECT_EQ(sep->currentText(), "#");
     EXPECT_EQ(m1->text(), "123#120");
 
-    TypeInto(Get<QLineEdit>(dlg, "Text2_1"), "12ab*#xE");
-    EXPECT_EQ(Get<QLineEdit>(dlg, "Text2_1")->text(), "12AB*#");
-    QTest::mouseClick(Get<QPushButton>(dlg, "CommandOK"), Qt::LeftButton);
+    TypeInto(Get<QLineEdit>(dlg, dtmf::CodeBoxes[1]), "12ab*#xE");
+    EXPECT_EQ(Get<QLineEdit>(dlg, dtmf::CodeBoxes[1])->text(), "12AB*#");
+    QTest::mouseClick(Get<QPushButton>(dlg, dtmf::OkButton), Qt::LeftButton);
     EXPECT_TRUE(closed);
     EXPECT_EQ(d.DTMFData().OwnID.Raw(), "120");
     EXPECT_EQ(d.DTMFData().Separator, 15);
@@ -125,9 +127,9 @@ TEST_F(SignallingShell, DtmfEnterNeverPressesOKAndEscCancels) {
     const auto before = test::Bytes(d.DTMFData());
     FormDialog* dlg = Open("FrmDTMF");
     ASSERT_NE(dlg, nullptr);
-    for (const char* name : {"CommandOK", "CommandCancel", "CommandSpecial"})
+    for (const char* name : {dtmf::OkButton, dtmf::CancelButton, dtmf::SpecialButton})
         EXPECT_FALSE(Get<QPushButton>(dlg, name)->autoDefault()) << name;
-    auto* box = Get<QLineEdit>(dlg, "Text2_3");
+    auto* box = Get<QLineEdit>(dlg, dtmf::CodeBoxes[3]);
     TypeInto(box, "99");
     QTest::keyClick(box, Qt::Key_Return);
     EXPECT_FALSE(closed);
@@ -140,42 +142,42 @@ TEST_F(SignallingShell, DtmfEnterNeverPressesOKAndEscCancels) {
 TEST_F(SignallingShell, DtmfEqualKillAndStunKeepTheDialogOpen) {
     FormDialog* dlg = Open("FrmDTMF");
     ASSERT_NE(dlg, nullptr);
-    TypeInto(Get<QLineEdit>(dlg, "Text2_18"), "123");
-    TypeInto(Get<QLineEdit>(dlg, "Text2_19"), "123");
-    QTest::mouseClick(Get<QPushButton>(dlg, "CommandOK"), Qt::LeftButton);
+    TypeInto(Get<QLineEdit>(dlg, dtmf::CodeBoxes[18]), "123");
+    TypeInto(Get<QLineEdit>(dlg, dtmf::CodeBoxes[19]), "123");
+    QTest::mouseClick(Get<QPushButton>(dlg, dtmf::OkButton), Qt::LeftButton);
     QApplication::processEvents();
     ASSERT_EQ(notes.shown.size(), 1u);
     EXPECT_EQ(notes.shown[0].text, "The kill code and the stun code must not be the same.");
     EXPECT_FALSE(closed);
     EXPECT_TRUE(dlg->isVisible());
-    EXPECT_TRUE(Get<QLineEdit>(dlg, "Text2_18")->hasFocus());
+    EXPECT_TRUE(Get<QLineEdit>(dlg, dtmf::CodeBoxes[18])->hasFocus());
     Screenshot(dlg, "FrmDTMF");
 }
 
 TEST_F(SignallingShell, DtmfSpecialBuilderWritesTheLastFocusedBox) {
     FormDialog* dlg = Open("FrmDTMF");
     ASSERT_NE(dlg, nullptr);
-    QTest::mouseClick(Get<QLineEdit>(dlg, "Text2_6"), Qt::LeftButton);
-    TypeInto(Get<QLineEdit>(dlg, "Text3"), "4");
-    QTest::mouseClick(Get<QPushButton>(dlg, "CommandSpecial"), Qt::LeftButton);
+    QTest::mouseClick(Get<QLineEdit>(dlg, dtmf::CodeBoxes[6]), Qt::LeftButton);
+    TypeInto(Get<QLineEdit>(dlg, dtmf::OwnId), "4");
+    QTest::mouseClick(Get<QPushButton>(dlg, dtmf::SpecialButton), Qt::LeftButton);
     auto* builder = dlg->findChild<FormDialog*>("FrmDTMFSpecial");
     ASSERT_NE(builder, nullptr);
     Activate(builder);
     EXPECT_EQ(builder->windowTitle(), "DTMF Special Call");
     Screenshot(builder, "FrmDTMFSpecial");
-    TypeInto(Get<QLineEdit>(builder, "Text1"), "12");
+    TypeInto(Get<QLineEdit>(builder, dtmfspecial::Target), "12");
     QPointer<FormDialog> gone(builder);
-    QTest::mouseClick(Get<QPushButton>(builder, "CommandOK"), Qt::LeftButton);
+    QTest::mouseClick(Get<QPushButton>(builder, dtmfspecial::OkButton), Qt::LeftButton);
     QApplication::processEvents();
     EXPECT_TRUE(gone.isNull() || !gone->isVisible());
-    EXPECT_EQ(Get<QLineEdit>(dlg, "Text3")->text(), "400");
-    EXPECT_EQ(Get<QLineEdit>(dlg, "Text2_6")->text(), "120*400");
+    EXPECT_EQ(Get<QLineEdit>(dlg, dtmf::OwnId)->text(), "400");
+    EXPECT_EQ(Get<QLineEdit>(dlg, dtmf::CodeBoxes[6])->text(), "120*400");
     EXPECT_FALSE(closed);
 
     // The stun box: Special opens nothing.
     Activate(dlg);  // the window manager gives the focus back
-    QTest::mouseClick(Get<QLineEdit>(dlg, "Text2_19"), Qt::LeftButton);
-    QTest::mouseClick(Get<QPushButton>(dlg, "CommandSpecial"), Qt::LeftButton);
+    QTest::mouseClick(Get<QLineEdit>(dlg, dtmf::CodeBoxes[19]), Qt::LeftButton);
+    QTest::mouseClick(Get<QPushButton>(dlg, dtmf::SpecialButton), Qt::LeftButton);
     QApplication::processEvents();
     for (auto* b : dlg->findChildren<FormDialog*>("FrmDTMFSpecial")) EXPECT_FALSE(b->isVisible());
 }
@@ -185,7 +187,7 @@ TEST_F(SignallingShell, TextBoxesSelectTheirTextOnArriving) {
     d.DTMFData().MemCodes[2].CodeLen = 4;
     FormDialog* dlg = Open("FrmDTMF");
     ASSERT_NE(dlg, nullptr);
-    auto* box = Get<QLineEdit>(dlg, "Text2_2");
+    auto* box = Get<QLineEdit>(dlg, dtmf::CodeBoxes[2]);
     QTest::mouseClick(box, Qt::LeftButton);
     QApplication::processEvents();
     EXPECT_EQ(box->selectedText(), "5555");
