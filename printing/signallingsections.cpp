@@ -3,14 +3,13 @@
 
 #include "printing/sections.h"
 #include "signalling/frm2tone.h"
+#include "signalling/frm2tonecontrols.h"
 #include "signalling/frmdtmf.h"
 #include "signalling/frmdtmfcontrols.h"
 
 namespace rp {
 
 namespace {
-
-std::string Ctl(const char* base, int i) { return std::string(base) + "_" + std::to_string(i); }
 
 constexpr int kDtmfCodeBoxes = 20;  // M1..M16, PTT-ID begin and end, kill, stun
 
@@ -47,20 +46,21 @@ void Print2TonePage(Report& r) {
     r.PrintTitle(f->State().caption, 2);
 
     r.SetPrintColumn(5);
-    r.PrintTextLine(TabCaption(f.C("SSTab1"), kOwnCallTab));
-    r.PrintRow({{10, f.Text("Label2_0")}, {35, f.Shown("Combo2_0")}, {55, f.Text("Label2_1")}, {75, f.Shown("Combo2_1")}});
+    r.PrintTextLine(TabCaption(f.C(twotone::Tabs), kOwnCallTab));
+    r.PrintRow({{10, f.Text(twotone::CallFormatCaption)}, {35, f.Shown(twotone::CallFormat)},
+                {55, f.Text(twotone::ResponseCaption)}, {75, f.Shown(twotone::Response)}});
     for (int i = 0; i <= 2; i += 2)
-        r.PrintRow({{10, f.Text(Ctl("Label3", i))}, {35, f.Text(Ctl("Text2", i))},
-                    {55, f.Text(Ctl("Label3", i + 1))}, {75, f.Text(Ctl("Text2", i + 1))}});
+        r.PrintRow({{10, f.Text(twotone::ToneCaptions[i])}, {35, f.Text(twotone::ToneBoxes[i])},
+                    {55, f.Text(twotone::ToneCaptions[i + 1])}, {75, f.Text(twotone::ToneBoxes[i + 1])}});
     r.PrintTextLine(kCrLf);
 
     r.SetPrintColumn(5);
-    r.PrintTextLine(TabCaption(f.C("SSTab1"), kEncodeTab));
+    r.PrintTextLine(TabCaption(f.C(twotone::Tabs), kEncodeTab));
     for (int i = 0; i <= 2; i += 2)
-        r.PrintRow({{10, f.Text(Ctl("Label1", i))}, {35, f.Shown(Ctl("Combo1", i))},
-                    {55, f.Text(Ctl("Label1", i + 1))}, {75, f.Shown(Ctl("Combo1", i + 1))}});
-    r.PrintRow({{10, f.Text("Label1_4")}, {35, f.Shown("Combo1_4")}, {55, f.Text("Check1")},
-                {75, CheckShown(r, f.C("Check1"))}});
+        r.PrintRow({{10, f.Text(twotone::TimingCaptions[i])}, {35, f.Shown(twotone::kTimings[i])},
+                    {55, f.Text(twotone::TimingCaptions[i + 1])}, {75, f.Shown(twotone::kTimings[i + 1])}});
+    r.PrintRow({{10, f.Text(twotone::TimingCaptions[4])}, {35, f.Shown(twotone::ResetTime)},
+                {55, f.Text(twotone::SideTone)}, {75, CheckShown(r, f.C(twotone::SideTone))}});
 
     // The used encode entries, two to a line: left half, then right half.
     const TextGrid& grid = f->MSHFlexGrid1;

@@ -18,6 +18,10 @@ std::string Elem(std::string_view base, int index) {
     return std::string(base) + "_" + std::to_string(index);
 }
 
+bool IsList(const Form& form, const std::string& control) {
+    return form.State().Has(control) && form.C(control).kind == ControlKind::ComboBox;
+}
+
 namespace {
 
 // The part every filter shares; `printable` decides codes 32..126.

@@ -9,6 +9,7 @@
 #include "core/language.h"
 #include "printfixture.h"
 #include "signalling/frm2tone.h"
+#include "signalling/frm2tonecontrols.h"
 #include "signalling/frmdtmf.h"
 #include "signalling/frmdtmfcontrols.h"
 #include "signalling/twotonerules.h"
@@ -108,8 +109,8 @@ TEST_F(SignallingSections, TwoToneEntriesPackTwoToALineInAscendingOrder) {
     const TextGrid& g = shown.MSHFlexGrid1;
     const auto body = Body(1);
     EXPECT_EQ(body[0], shown.State().caption);
-    EXPECT_EQ(body[1], shown.C("SSTab1").tabs[1].caption);
-    EXPECT_EQ(body[5], shown.C("SSTab1").tabs[0].caption);  // after two empty lines
+    EXPECT_EQ(body[1], shown.C(twotone::Tabs).tabs[1].caption);
+    EXPECT_EQ(body[5], shown.C(twotone::Tabs).tabs[0].caption);  // after two empty lines
     ASSERT_EQ(body.size(), 1u + 1u + 3u + 1u + 3u + 1u);
     auto cells = [&](int row) {
         std::string s = std::to_string(row - 1);
@@ -122,8 +123,8 @@ TEST_F(SignallingSections, TwoToneEntriesPackTwoToALineInAscendingOrder) {
     EXPECT_EQ(FindText(port.doc, "17")->x, 8000 * 0.55f);
     EXPECT_EQ(FindText(port.doc, "THREE")->x, 8000 * 0.27f);
     // The title's empty lines, the own-call heading and the two empty lines.
-    const auto* own = FindText(port.doc, shown.C("SSTab1").tabs[1].caption);
-    const auto* enc = FindText(port.doc, shown.C("SSTab1").tabs[0].caption);
+    const auto* own = FindText(port.doc, shown.C(twotone::Tabs).tabs[1].caption);
+    const auto* enc = FindText(port.doc, shown.C(twotone::Tabs).tabs[0].caption);
     EXPECT_FLOAT_EQ(enc->y - own->y, 6 * 120);
 }
 

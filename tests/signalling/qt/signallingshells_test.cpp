@@ -17,6 +17,7 @@
 
 #include "forms/mainwindowcalls.h"
 #include "shellchecktest.h"
+#include "signalling/frm2tonecontrols.h"
 #include "signalling/frmdtmf.h"
 #include "signalling/frmdtmfcontrols.h"
 #include "signalling/frmdtmfspecial.h"
@@ -203,10 +204,10 @@ protected:
     void OpenOnEncodeTab() {
         dlg = Open("Frm2Tone");
         ASSERT_NE(dlg, nullptr);
-        auto* tabs = Get<QTabWidget>(dlg, "SSTab1");
+        auto* tabs = Get<QTabWidget>(dlg, twotone::Tabs);
         QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(0).center());
         ASSERT_EQ(tabs->currentIndex(), 0);
-        grid = Get<TextGridView>(dlg, "MSHFlexGrid1");
+        grid = Get<TextGridView>(dlg, twotone::EncodeGrid);
     }
     void ClickCell(int row, int col) {
         grid->scrollTo(grid->GridModel()->IndexOf(row, col));
@@ -219,11 +220,11 @@ protected:
 TEST_F(TwoToneShell, OpensOnTheDecodeTabWithTheOwnCallTabOff) {
     dlg = Open("Frm2Tone");
     ASSERT_NE(dlg, nullptr);
-    auto* tabs = Get<QTabWidget>(dlg, "SSTab1");
+    auto* tabs = Get<QTabWidget>(dlg, twotone::Tabs);
     EXPECT_EQ(tabs->currentIndex(), 2);
     EXPECT_FALSE(tabs->isTabEnabled(1));
     EXPECT_EQ(tabs->tabText(2), "Decode");
-    auto* strip = Get<QTabBar>(dlg, "SSTab2");
+    auto* strip = Get<QTabBar>(dlg, twotone::DecodeTabs);
     EXPECT_EQ(strip->count(), 16);
     EXPECT_EQ(strip->tabText(15), "Decode 16");
     // Eight tabs to a row; a pick in a row picks the strip's tab and its page.
@@ -235,24 +236,24 @@ TEST_F(TwoToneShell, OpensOnTheDecodeTabWithTheOwnCallTabOff) {
     EXPECT_EQ(second->tabText(7), "Decode 16");
     QTest::mouseClick(second, Qt::LeftButton, {}, second->tabRect(2).center());
     EXPECT_EQ(strip->currentIndex(), 10);
-    EXPECT_EQ(form().C("SSTab2").index, 10);
-    EXPECT_TRUE(Get<QWidget>(dlg, "Frame1_10")->isVisible());
-    EXPECT_FALSE(Get<QWidget>(dlg, "Frame1_0")->isVisible());
+    EXPECT_EQ(form().C(twotone::DecodeTabs).index, 10);
+    EXPECT_TRUE(Get<QWidget>(dlg, twotone::DecodeFrames[10])->isVisible());
+    EXPECT_FALSE(Get<QWidget>(dlg, twotone::DecodeFrames[0])->isVisible());
     QTest::mouseClick(rows->Rows()[0], Qt::LeftButton, {}, rows->Rows()[0]->tabRect(0).center());
     EXPECT_EQ(strip->currentIndex(), 0);
     Screenshot(dlg, "Frm2Tone_decode");
     // Unticking a decode entry disables its boxes.
-    auto* valid = Get<QCheckBox>(dlg, "Check2_0");
+    auto* valid = Get<QCheckBox>(dlg, twotone::DecodeValidBoxes[0]);
     Tick(valid);
-    EXPECT_TRUE(Get<QLineEdit>(dlg, "Text4_0")->isEnabled());
+    EXPECT_TRUE(Get<QLineEdit>(dlg, twotone::DecodeTone1Boxes[0])->isEnabled());
     Tick(valid);
-    EXPECT_FALSE(Get<QLineEdit>(dlg, "Text4_0")->isEnabled());
-    EXPECT_FALSE(Get<QComboBox>(dlg, "Combo3_0")->isEnabled());
+    EXPECT_FALSE(Get<QLineEdit>(dlg, twotone::DecodeTone1Boxes[0])->isEnabled());
+    EXPECT_FALSE(Get<QComboBox>(dlg, twotone::DecodeResponses[0])->isEnabled());
 }
 
 TEST_F(TwoToneShell, GridEditorsRefusalEnterAndOK) {
     OpenOnEncodeTab();
-    auto* text1 = Get<QLineEdit>(dlg, "Text1");
+    auto* text1 = Get<QLineEdit>(dlg, twotone::ToneEditor);
     // The name cell of a row without a first tone: the first-tone cell opens.
     ClickCell(5, 3);
     EXPECT_EQ(form().CurTone2Row, 5);
@@ -260,7 +261,7 @@ TEST_F(TwoToneShell, GridEditorsRefusalEnterAndOK) {
     ASSERT_TRUE(text1->isVisible());
     EXPECT_TRUE(text1->hasFocus());
     EXPECT_EQ(text1->geometry(), grid->CellRect(5, 1));
-    EXPECT_FALSE(Get<QLineEdit>(dlg, "Text3")->isVisible());
+    EXPECT_FALSE(Get<QLineEdit>(dlg, twotone::NameEditor)->isVisible());
 
     QTest::keyClicks(text1, "1x000");
     EXPECT_EQ(text1->text(), "1000");
@@ -282,7 +283,7 @@ TEST_F(TwoToneShell, GridEditorsRefusalEnterAndOK) {
     EXPECT_FALSE(text1->isVisible());
     EXPECT_EQ(e.Tone2H * 256 + e.Tone2L, 20000);
 
-    QTest::mouseClick(Get<QPushButton>(dlg, "CommandOK"), Qt::LeftButton);
+    QTest::mouseClick(Get<QPushButton>(dlg, twotone::OkButton), Qt::LeftButton);
     EXPECT_TRUE(closed);
     EXPECT_EQ(d.Tone2Data().Encodes[4].Tone1H, 39);
 }
@@ -320,7 +321,7 @@ TEST_F(TwoToneShell, CornerShowsTheNumberColumnsHeading) {
 
 TEST_F(TwoToneShell, GridEditorFollowsItsCellWhenColumnsOrTheViewResize) {
     OpenOnEncodeTab();
-    auto* text1 = Get<QLineEdit>(dlg, "Text1");
+    auto* text1 = Get<QLineEdit>(dlg, twotone::ToneEditor);
     ClickCell(2, 1);
     ASSERT_TRUE(text1->isVisible());
     grid->setColumnWidth(0, grid->columnWidth(0) + 40);
@@ -332,7 +333,7 @@ TEST_F(TwoToneShell, GridEditorFollowsItsCellWhenColumnsOrTheViewResize) {
 
 TEST_F(TwoToneShell, EnterInAnEmptyFirstToneEditorOfTheLastRowGoesToRowOne) {
     OpenOnEncodeTab();
-    auto* text1 = Get<QLineEdit>(dlg, "Text1");
+    auto* text1 = Get<QLineEdit>(dlg, twotone::ToneEditor);
     // A click on the grid's current cell (no cell change) opens its editor.
     ClickCell(1, 1);
     EXPECT_TRUE(text1->isVisible());
