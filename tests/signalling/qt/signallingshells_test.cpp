@@ -23,6 +23,7 @@
 #include "signalling/frmdtmfspecial.h"
 #include "signalling/frmdtmfspecialcontrols.h"
 #include "signalling/frmmsk.h"
+#include "signalling/frmmskcontrols.h"
 #include "signalling/qt/openers.h"
 #include "signalling/signallingfixture.h"
 #include "signalling/frm2tone.h"
@@ -360,24 +361,24 @@ TEST_F(SignallingShell, MskGroupSwitchFrequencyAndOK) {
     FormDialog* dlg = Open("FrmMSK");
     ASSERT_NE(dlg, nullptr);
     Screenshot(dlg, "FrmMSK");
-    Tick(Get<QCheckBox>(dlg, "Check2"));
-    auto* name = Get<QLineEdit>(dlg, "Text1_3");
+    Tick(Get<QCheckBox>(dlg, msk::GroupValid));
+    auto* name = Get<QLineEdit>(dlg, msk::GroupName);
     ASSERT_TRUE(name->isEnabled());
     TypeInto(name, "FIRST");
-    auto* group = Get<QComboBox>(dlg, "Combo1_0");
+    auto* group = Get<QComboBox>(dlg, msk::GroupList);
     group->setFocus();
     QTest::keyClick(group, Qt::Key_End);  // group 31
-    EXPECT_EQ(Get<QGroupBox>(dlg, "Frame1")->title(), "Group 31");
+    EXPECT_EQ(Get<QGroupBox>(dlg, msk::GroupFrame)->title(), "Group 31");
     EXPECT_EQ(name->text(), "");
     EXPECT_EQ(d.MSKDataEdit.Groups[0].Name.Trim(), "FIRST");
 
-    QTest::mouseClick(Get<QTabWidget>(dlg, "SSTab1")->tabBar(), Qt::LeftButton, {},
-                      Get<QTabWidget>(dlg, "SSTab1")->tabBar()->tabRect(1).center());
-    auto* freq = Get<QLineEdit>(dlg, "Text2_2");
+    QTest::mouseClick(Get<QTabWidget>(dlg, msk::Tabs)->tabBar(), Qt::LeftButton, {},
+                      Get<QTabWidget>(dlg, msk::Tabs)->tabBar()->tabRect(1).center());
+    auto* freq = Get<QLineEdit>(dlg, msk::Frequency);
     TypeInto(freq, "100");
     QTest::keyClick(freq, Qt::Key_Tab);
     EXPECT_EQ(freq->text(), "136");
-    QTest::mouseClick(Get<QPushButton>(dlg, "CommandOK"), Qt::LeftButton);
+    QTest::mouseClick(Get<QPushButton>(dlg, msk::OkButton), Qt::LeftButton);
     EXPECT_TRUE(closed);
     EXPECT_EQ(d.WorkData.MSKData.Head.Frequency, 136);
     EXPECT_EQ(d.WorkData.MSKData.Groups[0].Valid, 1);
@@ -388,9 +389,9 @@ TEST_F(SignallingShell, MskTextsLongerThanTheirBoxesAreShownAndKept) {
     d.WorkData.MSKData.Head.Frequency = 1000;
     FormDialog* dlg = Open("FrmMSK");
     ASSERT_NE(dlg, nullptr);
-    EXPECT_EQ(Get<QLineEdit>(dlg, "Text1_3")->text(), "SEVEN77");
-    EXPECT_EQ(Get<QLineEdit>(dlg, "Text2_2")->text(), "1000");
-    QTest::mouseClick(Get<QPushButton>(dlg, "CommandOK"), Qt::LeftButton);
+    EXPECT_EQ(Get<QLineEdit>(dlg, msk::GroupName)->text(), "SEVEN77");
+    EXPECT_EQ(Get<QLineEdit>(dlg, msk::Frequency)->text(), "1000");
+    QTest::mouseClick(Get<QPushButton>(dlg, msk::OkButton), Qt::LeftButton);
     EXPECT_TRUE(closed);
     EXPECT_EQ(d.WorkData.MSKData.Groups[0].Name.Raw(), std::string_view("SEVEN77\0", 8));
 }
