@@ -2,18 +2,15 @@
 #include <string>
 
 #include "printing/sections.h"
-#include "signalling/frmdtmf.h"
 #include "signalling/frm2tone.h"
+#include "signalling/frm2tonecontrols.h"
+#include "signalling/frmdtmf.h"
+#include "signalling/frmdtmfcontrols.h"
 
 namespace rp {
 
 namespace {
 
-std::string Ctl(const char* base, int i) { return std::string(base) + "_" + std::to_string(i); }
-
-// The DTMF settings printed, each label over its list (row 3 is the own ID).
-constexpr int kDtmfListsBefore[] = {1, 2};
-constexpr int kDtmfListsAfter[] = {5, 6, 7, 8, 9, 10, 11, 12};
 constexpr int kDtmfCodeBoxes = 20;  // M1..M16, PTT-ID begin and end, kill, stun
 
 constexpr int kOwnCallTab = 1;
@@ -30,13 +27,16 @@ void PrintDTMFPage(Report& r) {
     HiddenForm<FrmDTMF> f(r.d);
     r.PrintPageHeader();
     r.PrintTitle(f->State().caption, 2);
-    auto list = [&](int i) { r.PrintRow({{10, f.Text(Ctl("Label3", i))}, {50, f.Shown(Ctl("Combo1", i))}}); };
-    for (int i : kDtmfListsBefore) list(i);
-    r.PrintRow({{10, f.Text("Label3_4")}, {50, f.Text("Text3")}});
-    for (int i : kDtmfListsAfter) list(i);
-    r.PrintRow({{10, f.Text("Check1")}, {50, CheckShown(r, f.C("Check1"))}});
+    // The settings, each caption beside its value; the hidden PTT-ID mode is left out.
+    for (int row = 1; row <= dtmf::kSettingRows; ++row) {
+        const std::string_view setting = dtmf::kSettings[row - 1];
+        if (setting == dtmf::PttIdMode) continue;
+        const std::string value = setting == dtmf::OwnId ? f.Text(dtmf::OwnId) : f.Shown(std::string(setting));
+        r.PrintRow({{10, f.Text(dtmf::SettingCaptions[row])}, {50, value}});
+    }
+    r.PrintRow({{10, f.Text(dtmf::SideTone)}, {50, CheckShown(r, f.C(dtmf::SideTone))}});
     for (int i = 0; i < kDtmfCodeBoxes; ++i)
-        r.PrintRow({{10, f.Text(Ctl("Label1", i))}, {35, f.Text(Ctl("Text2", i))}});
+        r.PrintRow({{10, f.Text(dtmf::CodeCaptions[i])}, {35, f.Text(dtmf::CodeBoxes[i])}});
     r.EndPrintPage();
 }
 
@@ -46,20 +46,21 @@ void Print2TonePage(Report& r) {
     r.PrintTitle(f->State().caption, 2);
 
     r.SetPrintColumn(5);
-    r.PrintTextLine(TabCaption(f.C("SSTab1"), kOwnCallTab));
-    r.PrintRow({{10, f.Text("Label2_0")}, {35, f.Shown("Combo2_0")}, {55, f.Text("Label2_1")}, {75, f.Shown("Combo2_1")}});
+    r.PrintTextLine(TabCaption(f.C(twotone::Tabs), kOwnCallTab));
+    r.PrintRow({{10, f.Text(twotone::CallFormatCaption)}, {35, f.Shown(twotone::CallFormat)},
+                {55, f.Text(twotone::ResponseCaption)}, {75, f.Shown(twotone::Response)}});
     for (int i = 0; i <= 2; i += 2)
-        r.PrintRow({{10, f.Text(Ctl("Label3", i))}, {35, f.Text(Ctl("Text2", i))},
-                    {55, f.Text(Ctl("Label3", i + 1))}, {75, f.Text(Ctl("Text2", i + 1))}});
+        r.PrintRow({{10, f.Text(twotone::ToneCaptions[i])}, {35, f.Text(twotone::ToneBoxes[i])},
+                    {55, f.Text(twotone::ToneCaptions[i + 1])}, {75, f.Text(twotone::ToneBoxes[i + 1])}});
     r.PrintTextLine(kCrLf);
 
     r.SetPrintColumn(5);
-    r.PrintTextLine(TabCaption(f.C("SSTab1"), kEncodeTab));
+    r.PrintTextLine(TabCaption(f.C(twotone::Tabs), kEncodeTab));
     for (int i = 0; i <= 2; i += 2)
-        r.PrintRow({{10, f.Text(Ctl("Label1", i))}, {35, f.Shown(Ctl("Combo1", i))},
-                    {55, f.Text(Ctl("Label1", i + 1))}, {75, f.Shown(Ctl("Combo1", i + 1))}});
-    r.PrintRow({{10, f.Text("Label1_4")}, {35, f.Shown("Combo1_4")}, {55, f.Text("Check1")},
-                {75, CheckShown(r, f.C("Check1"))}});
+        r.PrintRow({{10, f.Text(twotone::TimingCaptions[i])}, {35, f.Shown(twotone::kTimings[i])},
+                    {55, f.Text(twotone::TimingCaptions[i + 1])}, {75, f.Shown(twotone::kTimings[i + 1])}});
+    r.PrintRow({{10, f.Text(twotone::TimingCaptions[4])}, {35, f.Shown(twotone::ResetTime)},
+                {55, f.Text(twotone::SideTone)}, {75, CheckShown(r, f.C(twotone::SideTone))}});
 
     // The used encode entries, two to a line: left half, then right half.
     const TextGrid& grid = f->MSHFlexGrid1;

@@ -43,22 +43,23 @@ std::string NormalizeDtmfOwnID(std::string_view stored);
 // "5" -> "500"); a longer text is kept.
 std::string ExtendDtmfID(std::string_view text);
 
-// The dialog's values, list positions counted from 0.
+// The dialog's values (its controls in frmdtmfcontrols.h), list positions
+// counted from 0.
 struct DTMFShown {
-    int ani = 0;             // Combo1(1)
-    int sendTime = 0;        // Combo1(2)
-    int pttIdMode = 0;       // Combo1(3)
-    std::string ownId;       // Text3
-    int separator = 0;       // Combo1(5): value - 10
-    int groupCode = 0;       // Combo1(6): 0 off, else value - 9
-    int decodeResponse = 0;  // Combo1(7)
-    int firstDigitDelay = 0; // Combo1(8)
-    int preSendDelay = 0;    // Combo1(9): value - 1
-    int resetTime = 0;       // Combo1(10)
-    int postSendDelay = 0;   // Combo1(11): value - 1
-    int pauseTime = 0;       // Combo1(12): 0 off, else value - 4
-    int sideTone = 0;        // Check1
-    std::array<std::string, kDtmfBoxCount> codes;  // Text2(0..19), display form
+    int ani = 0;             // dtmf::Ani
+    int sendTime = 0;        // dtmf::SendTime
+    int pttIdMode = 0;       // dtmf::PttIdMode
+    std::string ownId;       // dtmf::OwnId
+    int separator = 0;       // dtmf::Separator: value - 10
+    int groupCode = 0;       // dtmf::GroupCode: 0 off, else value - 9
+    int decodeResponse = 0;  // dtmf::DecodeResponse
+    int firstDigitDelay = 0; // dtmf::FirstDigitDelay
+    int preSendDelay = 0;    // dtmf::PreSendDelay: value - 1
+    int resetTime = 0;       // dtmf::ResetTime
+    int postSendDelay = 0;   // dtmf::PostSendDelay: value - 1
+    int pauseTime = 0;       // dtmf::PauseTime: 0 off, else value - 4
+    int sideTone = 0;        // dtmf::SideTone
+    std::array<std::string, kDtmfBoxCount> codes;  // dtmf::CodeBoxes, display form
 };
 
 // What the dialog shows for a record; values outside their lists show the

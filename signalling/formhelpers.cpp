@@ -2,20 +2,8 @@
 
 namespace rp {
 
-ControlName SplitControlName(std::string_view name) {
-    const std::size_t us = name.rfind('_');
-    if (us == std::string_view::npos || us + 1 >= name.size() || name.size() - us > 4)
-        return {std::string(name), -1};
-    int v = 0;
-    for (std::size_t i = us + 1; i < name.size(); ++i) {
-        if (name[i] < '0' || name[i] > '9') return {std::string(name), -1};
-        v = v * 10 + (name[i] - '0');
-    }
-    return {std::string(name.substr(0, us)), v};
-}
-
-std::string Elem(std::string_view base, int index) {
-    return std::string(base) + "_" + std::to_string(index);
+bool IsList(const Form& form, const std::string& control) {
+    return form.State().Has(control) && form.C(control).kind == ControlKind::ComboBox;
 }
 
 namespace {

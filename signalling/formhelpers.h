@@ -1,21 +1,16 @@
 #pragma once
-// Small helpers the signalling forms share: control-array names and the
-// key filters of their text boxes and lists.
+// Small helpers the signalling forms share: the key filters of their text
+// boxes and lists.
 #include <string>
 #include <string_view>
 
 #include "core/fixedtext.h"
+#include "forms/formstate.h"
 
 namespace rp {
 
-// "Text2_16" -> {"Text2", 16}; a name without "_<digits>" -> {name, -1}.
-struct ControlName {
-    std::string base;
-    int index = -1;
-};
-ControlName SplitControlName(std::string_view name);
-// The name of element `index` of a control array: Elem("Text2", 16) = "Text2_16".
-std::string Elem(std::string_view base, int index);
+// Whether `control` is one of the form's lists (where Enter does nothing).
+bool IsList(const Form& form, const std::string& control);
 
 // ---- key filters: the key as it reaches the box, 0 when dropped ----
 // Every filter drops Ctrl+C, Ctrl+V and Ctrl+X (3, 22, 24) and codes outside

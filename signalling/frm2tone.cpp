@@ -8,6 +8,7 @@
 #include "core/repair.h"
 #include "forms/formlanguage.h"
 #include "signalling/formhelpers.h"
+#include "signalling/frm2tonecontrols.h"
 #include "signalling/twotonerules.h"
 
 namespace rp {
@@ -28,68 +29,68 @@ int NextRow(int row) { return row >= kEncodeRows ? 1 : row + 1; }
 
 Frm2Tone::Frm2Tone(AppData& d) : Form("Frm2Tone"), d_(d) {
     FormState& f = State();
-    ControlState& tabs = f.Add("SSTab1", ControlKind::TabStrip);
-    for (int i = 0; i < 3; ++i) tabs.tabs.push_back(TabState{Elem("Tab", i), "", "", "", true, true});
+    ControlState& tabs = f.Add(twotone::Tabs, ControlKind::TabStrip);
+    for (int i = 0; i < 3; ++i) tabs.tabs.push_back(TabState{ElementName("Tab", i), "", "", "", true, true});
 
     // Tab 0: the encode list and the timings.
-    f.Add("MSHFlexGrid1", ControlKind::Grid);
-    f.Add("Text1", ControlKind::TextBox).max = 6;
-    f.Add("Text3", ControlKind::TextBox).max = 7;
+    f.Add(twotone::EncodeGrid, ControlKind::Grid);
+    f.Add(twotone::ToneEditor, ControlKind::TextBox).max = 6;
+    f.Add(twotone::NameEditor, ControlKind::TextBox).max = 7;
     for (int i = 0; i < 5; ++i) {
-        f.Add(Elem("Label1", i), ControlKind::Label);
-        f.Add(Elem("Combo1", i), ControlKind::ComboBox);
+        f.Add(twotone::TimingCaptions[i], ControlKind::Label);
+        f.Add(twotone::kTimings[i], ControlKind::ComboBox);
     }
-    f.Add("Check1", ControlKind::CheckBox);
+    f.Add(twotone::SideTone, ControlKind::CheckBox);
 
     // Tab 1: the own call.
-    for (int i = 0; i < 2; ++i) {
-        f.Add(Elem("Label2", i), ControlKind::Label);
-        f.Add(Elem("Combo2", i), ControlKind::ComboBox);
-    }
+    f.Add(twotone::CallFormatCaption, ControlKind::Label);
+    f.Add(twotone::CallFormat, ControlKind::ComboBox);
+    f.Add(twotone::ResponseCaption, ControlKind::Label);
+    f.Add(twotone::Response, ControlKind::ComboBox);
     for (int i = 0; i < 4; ++i) {
-        f.Add(Elem("Label3", i), ControlKind::Label);
-        f.Add(Elem("Text2", i), ControlKind::TextBox).max = 6;
+        f.Add(twotone::ToneCaptions[i], ControlKind::Label);
+        f.Add(twotone::ToneBoxes[i], ControlKind::TextBox).max = 6;
     }
 
     // Tab 2: one tab per decode entry.
-    ControlState& decodeTabs = f.Add("SSTab2", ControlKind::TabStrip);
+    ControlState& decodeTabs = f.Add(twotone::DecodeTabs, ControlKind::TabStrip);
     for (int k = 0; k < kDecodeEntries; ++k) {
-        decodeTabs.tabs.push_back(TabState{Elem("Tab", k), "", "", "", true, true});
-        f.Add(Elem("Frame1", k), ControlKind::Frame);
-        f.Add(Elem("Check2", k), ControlKind::CheckBox).tag = "7511";
-        f.Add(Elem("Label4", k), ControlKind::Label);
-        f.Add(Elem("Text4", k), ControlKind::TextBox).max = 6;
-        f.Add(Elem("Label5", k), ControlKind::Label);
-        f.Add(Elem("Text5", k), ControlKind::TextBox).max = 6;
-        f.Add(Elem("Label6", k), ControlKind::Label);
-        f.Add(Elem("Combo3", k), ControlKind::ComboBox);
-        f.Add(Elem("Label8", k), ControlKind::Label);
-        f.Add(Elem("Text6", k), ControlKind::TextBox).max = 6;
+        decodeTabs.tabs.push_back(TabState{ElementName("Tab", k), "", "", "", true, true});
+        f.Add(twotone::DecodeFrames[k], ControlKind::Frame);
+        f.Add(twotone::DecodeValidBoxes[k], ControlKind::CheckBox).tag = "7511";
+        f.Add(twotone::DecodeTone1Captions[k], ControlKind::Label);
+        f.Add(twotone::DecodeTone1Boxes[k], ControlKind::TextBox).max = 6;
+        f.Add(twotone::DecodeTone2Captions[k], ControlKind::Label);
+        f.Add(twotone::DecodeTone2Boxes[k], ControlKind::TextBox).max = 6;
+        f.Add(twotone::DecodeResponseCaptions[k], ControlKind::Label);
+        f.Add(twotone::DecodeResponses[k], ControlKind::ComboBox);
+        f.Add(twotone::DecodeNameCaptions[k], ControlKind::Label);
+        f.Add(twotone::DecodeNames[k], ControlKind::TextBox).max = 6;
     }
-    f.Add("CommandOK", ControlKind::Button);
-    f.Add("CommandCancel", ControlKind::Button);
+    f.Add(twotone::OkButton, ControlKind::Button);
+    f.Add(twotone::CancelButton, ControlKind::Button);
 }
 
 void Frm2Tone::Form_Load() {
     IsLoaded = false;
     CurTone2Row = CurTone2Col = 0;
-    ControlState& tabs = C("SSTab1");
+    ControlState& tabs = C(twotone::Tabs);
     tabs.tabs[1].enabled = false;  // the own call cannot be chosen
-    C("Text1").visible = C("Text3").visible = false;
+    C(twotone::ToneEditor).visible = C(twotone::NameEditor).visible = false;
 
     State().caption = GetLanguageOptionString(d_, "60051");
     tabs.tabs[0].caption = GetLanguageOptionString(d_, "60043");
     tabs.tabs[1].caption = GetLanguageOptionString(d_, "60044");
     tabs.tabs[2].caption = kDecodeTabCaption[d_.LanguageIndex == LangChinese ? 2 : 1];
-    C("Label1_0").text = GetLanguageOptionString(d_, "60045");
-    C("Label1_1").text = GetLanguageOptionString(d_, "60046");
-    C("Label1_2").text = GetLanguageOptionString(d_, "60047");
-    C("Label1_3").text = GetLanguageOptionString(d_, "60048");
-    C("Label1_4").text = GetLanguageOptionString(d_, "60307");
-    C("Check1").text = GetLanguageOptionString(d_, "60312");
-    C("Label2_0").text = GetLanguageOptionString(d_, "60049");
+    C(twotone::TimingCaptions[0]).text = GetLanguageOptionString(d_, "60045");
+    C(twotone::TimingCaptions[1]).text = GetLanguageOptionString(d_, "60046");
+    C(twotone::TimingCaptions[2]).text = GetLanguageOptionString(d_, "60047");
+    C(twotone::TimingCaptions[3]).text = GetLanguageOptionString(d_, "60048");
+    C(twotone::TimingCaptions[4]).text = GetLanguageOptionString(d_, "60307");
+    C(twotone::SideTone).text = GetLanguageOptionString(d_, "60312");
+    C(twotone::CallFormatCaption).text = GetLanguageOptionString(d_, "60049");
     const std::string response = GetLanguageOptionString(d_, "60050");
-    C("Label2_1").text = response;
+    C(twotone::ResponseCaption).text = response;
     const std::string tone1 = GetLanguageOptionString(d_, "60054");
     const std::string tone2 = GetLanguageOptionString(d_, "60055");
     const std::string name = GetLanguageOptionString(d_, "60304");
@@ -98,24 +99,24 @@ void Frm2Tone::Form_Load() {
     MSHFlexGrid1.SetText(0, 2, tone2);
     MSHFlexGrid1.SetText(0, 3, name);
     const std::string toneCaption = GetLanguageOptionString(d_, "60056");
-    for (int i = 0; i < 4; ++i) C(Elem("Label3", i)).text = std::string(1, char('A' + i)) + toneCaption;
-    ControlState& responses = C("Combo2_1");
+    for (int i = 0; i < 4; ++i) C(twotone::ToneCaptions[i]).text = std::string(1, char('A' + i)) + toneCaption;
+    ControlState& responses = C(twotone::Response);
     responses.items = {GetLanguageOptionString(d_, "60057"), GetLanguageOptionString(d_, "60058"),
                        GetLanguageOptionString(d_, "60059")};
-    C("CommandOK").text = GetLanguageOptionString(d_, "60024");
-    C("CommandCancel").text = GetLanguageOptionString(d_, "60025");
+    C(twotone::OkButton).text = GetLanguageOptionString(d_, "60024");
+    C(twotone::CancelButton).text = GetLanguageOptionString(d_, "60025");
     const std::string valid = GetLanguageString(d_, 7511);
     const std::string decode = GetLanguageString(d_, 8146);
-    ControlState& decodeTabs = C("SSTab2");
+    ControlState& decodeTabs = C(twotone::DecodeTabs);
     for (int k = 0; k < kDecodeEntries; ++k) {
-        C(Elem("Check2", k)).text = valid;
-        C(Elem("Label4", k)).text = tone1;
-        C(Elem("Label5", k)).text = tone2;
-        C(Elem("Label6", k)).text = response;
-        C(Elem("Label8", k)).text = name;
+        C(twotone::DecodeValidBoxes[k]).text = valid;
+        C(twotone::DecodeTone1Captions[k]).text = tone1;
+        C(twotone::DecodeTone2Captions[k]).text = tone2;
+        C(twotone::DecodeResponseCaptions[k]).text = response;
+        C(twotone::DecodeNameCaptions[k]).text = name;
         const std::string caption = decode + " " + std::to_string(k + 1);
         decodeTabs.tabs[static_cast<std::size_t>(k)].caption = caption;
-        C(Elem("Frame1", k)).text = caption;
+        C(twotone::DecodeFrames[k]).text = caption;
     }
     tabs.index = 2;
     decodeTabs.index = 0;
@@ -132,11 +133,12 @@ void Frm2Tone::FillTwoToneLists() {
     for (int j = 5; j <= 100; ++j) durations.push_back(FormatNumber(j / 10.0, "#0.0"));
     for (int j = 0; j <= 250; ++j) reset.push_back(FormatNumber(j / 10.0, "0.0"));
     for (int k = 0; k <= 20; ++k) interval.push_back(std::to_string(k * 100));
-    for (int i = 0; i < 3; ++i) C(Elem("Combo1", i)).items = durations;
-    C("Combo1_3").items = std::move(interval);
-    C("Combo1_4").items = std::move(reset);
-    C("Combo2_0").items.assign(kCallFormatTexts.begin(), kCallFormatTexts.end());
-    for (int k = 0; k < kDecodeEntries; ++k) C(Elem("Combo3", k)).items = C("Combo2_1").items;
+    for (const char* list : {twotone::FirstToneTime, twotone::SecondToneTime, twotone::LongToneTime})
+        C(list).items = durations;
+    C(twotone::Interval).items = std::move(interval);
+    C(twotone::ResetTime).items = std::move(reset);
+    C(twotone::CallFormat).items.assign(kCallFormatTexts.begin(), kCallFormatTexts.end());
+    for (int k = 0; k < kDecodeEntries; ++k) C(twotone::DecodeResponses[k]).items = C(twotone::Response).items;
 }
 
 void Frm2Tone::InitEncodeGrid() {
@@ -163,12 +165,12 @@ void Frm2Tone::ShowTwoToneData() {
     Tone2DataRec& t = d_.SetDataEdit.Tone2Data;
     for (int k = 0; k < kDecodeEntries; ++k) {
         const Tone2DecodeRec& e = t.Decodes[static_cast<std::size_t>(k)];
-        C(Elem("Text4", k)).text = FormatTone(e.Tone1);
-        C(Elem("Text5", k)).text = FormatTone(e.Tone2);
-        ControlState& list = C(Elem("Combo3", k));
+        C(twotone::DecodeTone1Boxes[k]).text = FormatTone(e.Tone1);
+        C(twotone::DecodeTone2Boxes[k]).text = FormatTone(e.Tone2);
+        ControlState& list = C(twotone::DecodeResponses[k]);
         SetListIndex(list, e.Response >= 0 && e.Response < 3 ? e.Response : 0);
-        C(Elem("Text6", k)).text = Latin1ToUtf8(e.Name.Trim());
-        ControlState& valid = C(Elem("Check2", k));
+        C(twotone::DecodeNames[k]).text = Latin1ToUtf8(e.Name.Trim());
+        ControlState& valid = C(twotone::DecodeValidBoxes[k]);
         valid.value = FlagToCheckValue(e.Valid);
         EnableDecodeEntry(k, valid.value);
     }
@@ -180,42 +182,42 @@ void Frm2Tone::ShowTwoToneData() {
         ControlState& list = C(name);
         SetListIndex(list, index >= 0 && index < static_cast<int>(list.items.size()) ? index : fallback);
     };
-    select("Combo2_0", t.CallFormat, 0);
-    select("Combo2_1", t.Response, 0);
-    select("Combo1_0", t.Duration1 - 5, 0);
-    select("Combo1_1", t.Duration2 - 5, 0);
-    select("Combo1_2", t.Duration3 - 5, 5);
-    select("Combo1_3", t.Interval, 10);
-    select("Combo1_4", t.ResetTime, 0);
+    select(twotone::CallFormat, t.CallFormat, 0);
+    select(twotone::Response, t.Response, 0);
+    select(twotone::FirstToneTime, t.Duration1 - 5, 0);
+    select(twotone::SecondToneTime, t.Duration2 - 5, 0);
+    select(twotone::LongToneTime, t.Duration3 - 5, 5);
+    select(twotone::Interval, t.Interval, 10);
+    select(twotone::ResetTime, t.ResetTime, 0);
 
     if (t.SideTone > 1) t.SideTone = 0;
-    C("Check1").value = t.SideTone;
+    C(twotone::SideTone).value = t.SideTone;
     EnableToneBoxes(t.CallFormat);
-    for (int i = 0; i < 4; ++i) C(Elem("Text2", i)).text = FormatTone(ShownToneTenths(t, i) / 10.0);
+    for (int i = 0; i < 4; ++i) C(twotone::ToneBoxes[i]).text = FormatTone(ShownToneTenths(t, i) / 10.0);
 }
 
 void Frm2Tone::EnableToneBoxes(int format) {
     const std::array<bool, 4> on = CallFormatBoxes(format);
-    for (int i = 0; i < 4; ++i) C(Elem("Text2", i)).enabled = on[static_cast<std::size_t>(i)];
+    for (int i = 0; i < 4; ++i) C(twotone::ToneBoxes[i]).enabled = on[static_cast<std::size_t>(i)];
 }
 
 void Frm2Tone::SaveTwoToneSettings() {
     Tone2DataRec& t = d_.SetDataEdit.Tone2Data;
     auto index = [&](const char* name) { return std::max(C(name).index, 0); };
-    t.Response = static_cast<Byte>(index("Combo2_1"));
-    t.Interval = static_cast<Byte>(index("Combo1_3"));
-    t.Duration3 = static_cast<Byte>(index("Combo1_2") + 5);
-    t.Duration1 = static_cast<Byte>(index("Combo1_0") + 5);
-    t.Duration2 = static_cast<Byte>(index("Combo1_1") + 5);
-    t.ResetTime = static_cast<Byte>(index("Combo1_4"));
-    t.SideTone = static_cast<Byte>(C("Check1").value == 1 ? 1 : 0);
+    t.Response = static_cast<Byte>(index(twotone::Response));
+    t.Interval = static_cast<Byte>(index(twotone::Interval));
+    t.Duration3 = static_cast<Byte>(index(twotone::LongToneTime) + 5);
+    t.Duration1 = static_cast<Byte>(index(twotone::FirstToneTime) + 5);
+    t.Duration2 = static_cast<Byte>(index(twotone::SecondToneTime) + 5);
+    t.ResetTime = static_cast<Byte>(index(twotone::ResetTime));
+    t.SideTone = static_cast<Byte>(C(twotone::SideTone).value == 1 ? 1 : 0);
     std::array<double, 4> hz{};
     for (int i = 0; i < 4; ++i) {
-        std::string& text = C(Elem("Text2", i)).text;
+        std::string& text = C(twotone::ToneBoxes[i]).text;
         text = ClampToneText(text);
         hz[static_cast<std::size_t>(i)] = ParseNumber(text).value_or(2000.0);
     }
-    SaveOwnCall(t, index("Combo2_0"), hz);
+    SaveOwnCall(t, index(twotone::CallFormat), hz);
 }
 
 void Frm2Tone::SaveEncodeCell(int row, int col) {
@@ -223,11 +225,11 @@ void Frm2Tone::SaveEncodeCell(int row, int col) {
     if (row < 1 || row > kEncodeRows) return;
     Tone2EncodeRec& e = d_.SetDataEdit.Tone2Data.Encodes[static_cast<std::size_t>(row - 1)];
     if (col == 3) {
-        const std::string s = TrimNullStr(Utf8ToLatin1(C("Text3").text));
+        const std::string s = TrimNullStr(Utf8ToLatin1(C(twotone::NameEditor).text));
         MSHFlexGrid1.SetText(row, 3, Latin1ToUtf8(s));
         e.Name.Set(s);
     } else if (col == 1 || col == 2) {
-        const std::optional<double> f = ClampEncodeTone(C("Text1").text);
+        const std::optional<double> f = ClampEncodeTone(C(twotone::ToneEditor).text);
         if (!f) {
             MSHFlexGrid1.SetText(row, col, "");
             if (col == 1) {
@@ -245,15 +247,17 @@ void Frm2Tone::SaveEncodeCell(int row, int col) {
 void Frm2Tone::SaveDecodeEntries() {
     for (int k = 0; k < kDecodeEntries; ++k) {
         StoreDecodeEntry(d_.SetDataEdit.Tone2Data.Decodes[static_cast<std::size_t>(k)],
-                         C(Elem("Check2", k)).value, C(Elem("Text4", k)).text,
-                         C(Elem("Text5", k)).text, std::max(C(Elem("Combo3", k)).index, 0),
-                         Utf8ToLatin1(C(Elem("Text6", k)).text));
+                         C(twotone::DecodeValidBoxes[k]).value, C(twotone::DecodeTone1Boxes[k]).text,
+                         C(twotone::DecodeTone2Boxes[k]).text, std::max(C(twotone::DecodeResponses[k]).index, 0),
+                         Utf8ToLatin1(C(twotone::DecodeNames[k]).text));
     }
 }
 
 void Frm2Tone::EnableDecodeEntry(int index, int value) {
     const bool on = value == 1;
-    for (const char* base : {"Text4", "Text5", "Combo3", "Text6"}) C(Elem(base, index)).enabled = on;
+    for (const ControlArray& boxes : {twotone::DecodeTone1Boxes, twotone::DecodeTone2Boxes,
+                                      twotone::DecodeResponses, twotone::DecodeNames})
+        C(boxes[index]).enabled = on;
 }
 
 void Frm2Tone::MSHFlexGrid1_EnterCell() {
@@ -263,7 +267,7 @@ void Frm2Tone::MSHFlexGrid1_EnterCell() {
         // A second tone or name needs a first tone, unless this move comes
         // from the row's first-tone editor holding one.
         const bool fromFirstTone = CurTone2Row == row && CurTone2Col == 1 &&
-                                   ParseNumber(TrimNullStr(C("Text1").text)).has_value();
+                                   ParseNumber(TrimNullStr(C(twotone::ToneEditor).text)).has_value();
         if (!fromFirstTone) {
             GoToCell(row, 1);
             return;
@@ -272,16 +276,16 @@ void Frm2Tone::MSHFlexGrid1_EnterCell() {
     SaveEncodeCell(CurTone2Row, CurTone2Col);
     CurTone2Row = static_cast<Integer>(row);
     CurTone2Col = static_cast<Integer>(col);
-    C("Text1").visible = C("Text3").visible = false;
+    C(twotone::ToneEditor).visible = C(twotone::NameEditor).visible = false;
     if (col == 1 || col == 2) {
         Text1HelpContextID = kToneHelpContext + col;
-        C("Text1").text = MSHFlexGrid1.Text(row, col);
-        C("Text1").visible = true;
-        State().focus = "Text1";
+        C(twotone::ToneEditor).text = MSHFlexGrid1.Text(row, col);
+        C(twotone::ToneEditor).visible = true;
+        State().focus = twotone::ToneEditor;
     } else if (col == 3) {
-        C("Text3").text = MSHFlexGrid1.Text(row, col);
-        C("Text3").visible = true;
-        State().focus = "Text3";
+        C(twotone::NameEditor).text = MSHFlexGrid1.Text(row, col);
+        C(twotone::NameEditor).visible = true;
+        State().focus = twotone::NameEditor;
     }
 }
 
@@ -297,7 +301,7 @@ void Frm2Tone::MSHFlexGrid1_Click() {
 
 void Frm2Tone::MSHFlexGrid1_Scroll() {
     SaveEncodeCell(MSHFlexGrid1.row, MSHFlexGrid1.col);
-    C("Text1").visible = C("Text3").visible = false;
+    C(twotone::ToneEditor).visible = C(twotone::NameEditor).visible = false;
 }
 
 void Frm2Tone::Text1_KeyPress(int& keyAscii) {
@@ -307,7 +311,7 @@ void Frm2Tone::Text1_KeyPress(int& keyAscii) {
     }
     keyAscii = 0;
     const int row = MSHFlexGrid1.row, col = MSHFlexGrid1.col;
-    if (col == 1 && C("Text1").text.empty()) {
+    if (col == 1 && C(twotone::ToneEditor).text.empty()) {
         GoToCell(NextRow(row), col);
         return;
     }
@@ -325,34 +329,32 @@ void Frm2Tone::Text3_KeyPress(int& keyAscii) {
     GoToCell(NextRow(MSHFlexGrid1.row), 1);
 }
 
-void Frm2Tone::Check2_Click(int index) { EnableDecodeEntry(index, C(Elem("Check2", index)).value); }
+void Frm2Tone::Check2_Click(int index) { EnableDecodeEntry(index, C(twotone::DecodeValidBoxes[index]).value); }
 
-void Frm2Tone::Combo2_Click(int index) {
-    if (index == 0) EnableToneBoxes(C("Combo2_0").index);
-}
+void Frm2Tone::CallFormat_Click() { EnableToneBoxes(C(twotone::CallFormat).index); }
 
 void Frm2Tone::Text2_KeyPress(int, int& keyAscii) { keyAscii = ToneKey(keyAscii); }
 
 void Frm2Tone::Text2_LostFocus(int index) {
-    std::string& text = C(Elem("Text2", index)).text;
+    std::string& text = C(twotone::ToneBoxes[index]).text;
     text = LeaveToneText(text);
 }
 
 void Frm2Tone::Text4_KeyPress(int, int& keyAscii) { keyAscii = ToneKey(keyAscii); }
 
 void Frm2Tone::Text4_LostFocus(int index) {
-    std::string& text = C(Elem("Text4", index)).text;
+    std::string& text = C(twotone::DecodeTone1Boxes[index]).text;
     text = LeaveDecodeToneText(text);
 }
 
 void Frm2Tone::Text5_KeyPress(int, int& keyAscii) { keyAscii = ToneKey(keyAscii); }
 
 void Frm2Tone::Text5_LostFocus(int index) {
-    std::string& text = C(Elem("Text5", index)).text;
+    std::string& text = C(twotone::DecodeTone2Boxes[index]).text;
     text = LeaveDecodeToneText(text);
 }
 
-void Frm2Tone::SSTab1_Click() { SSTab1HelpContextID = kTabHelpContext + C("SSTab1").index; }
+void Frm2Tone::SSTab1_Click() { SSTab1HelpContextID = kTabHelpContext + C(twotone::Tabs).index; }
 
 void Frm2Tone::CommandOK_Click() {
     SaveDecodeEntries();
@@ -366,43 +368,39 @@ void Frm2Tone::CommandOK_Click() {
 void Frm2Tone::CommandCancel_Click() { Unload(); }
 
 void Frm2Tone::Click(const std::string& control) {
-    const ControlName n = SplitControlName(control);
-    if (n.base == "Check2" && n.index >= 0) Check2_Click(n.index);
-    else if (n.base == "Combo2" && n.index >= 0) Combo2_Click(n.index);
-    else if (control == "MSHFlexGrid1") MSHFlexGrid1_Click();
-    else if (control == "SSTab1") SSTab1_Click();
-    else if (control == "CommandOK") CommandOK_Click();
-    else if (control == "CommandCancel") CommandCancel_Click();
+    if (const int k = twotone::DecodeValidBoxes.IndexOf(control); k >= 0) Check2_Click(k);
+    else if (control == twotone::CallFormat) CallFormat_Click();
+    else if (control == twotone::EncodeGrid) MSHFlexGrid1_Click();
+    else if (control == twotone::Tabs) SSTab1_Click();
+    else if (control == twotone::OkButton) CommandOK_Click();
+    else if (control == twotone::CancelButton) CommandCancel_Click();
 }
 
 void Frm2Tone::KeyPress(const std::string& control, int& keyAscii) {
-    const ControlName n = SplitControlName(control);
-    if (control == "Text1") Text1_KeyPress(keyAscii);
-    else if (control == "Text3") Text3_KeyPress(keyAscii);
-    else if (n.base == "Text2" && n.index >= 0) Text2_KeyPress(n.index, keyAscii);
-    else if (n.base == "Text4" && n.index >= 0) Text4_KeyPress(n.index, keyAscii);
-    else if (n.base == "Text5" && n.index >= 0) Text5_KeyPress(n.index, keyAscii);
+    if (control == twotone::ToneEditor) Text1_KeyPress(keyAscii);
+    else if (control == twotone::NameEditor) Text3_KeyPress(keyAscii);
+    else if (const int i = twotone::ToneBoxes.IndexOf(control); i >= 0) Text2_KeyPress(i, keyAscii);
+    else if (const int k1 = twotone::DecodeTone1Boxes.IndexOf(control); k1 >= 0) Text4_KeyPress(k1, keyAscii);
+    else if (const int k2 = twotone::DecodeTone2Boxes.IndexOf(control); k2 >= 0) Text5_KeyPress(k2, keyAscii);
     // Enter moves on from the tone boxes only; in a list it does nothing.
-    else if (keyAscii == kKeyEnter && n.base.starts_with("Combo")) keyAscii = 0;
+    else if (keyAscii == kKeyEnter && IsList(*this, control)) keyAscii = 0;
 }
 
 void Frm2Tone::GotFocus(const std::string& control) { State().focus = control; }
 
 void Frm2Tone::EnterCell(const std::string& control) {
-    if (control == "MSHFlexGrid1") MSHFlexGrid1_EnterCell();
+    if (control == twotone::EncodeGrid) MSHFlexGrid1_EnterCell();
 }
 
 TextGrid* Frm2Tone::Grid(const std::string& control) {
-    return control == "MSHFlexGrid1" ? &MSHFlexGrid1 : nullptr;
+    return control == twotone::EncodeGrid ? &MSHFlexGrid1 : nullptr;
 }
 
 bool Frm2Tone::LostFocus(const std::string& control, const std::string& next) {
     if (State().focus == control) State().focus = next;
-    const ControlName n = SplitControlName(control);
-    if (n.index < 0) return true;
-    if (n.base == "Text2") Text2_LostFocus(n.index);
-    else if (n.base == "Text4") Text4_LostFocus(n.index);
-    else if (n.base == "Text5") Text5_LostFocus(n.index);
+    if (const int i = twotone::ToneBoxes.IndexOf(control); i >= 0) Text2_LostFocus(i);
+    else if (const int k1 = twotone::DecodeTone1Boxes.IndexOf(control); k1 >= 0) Text4_LostFocus(k1);
+    else if (const int k2 = twotone::DecodeTone2Boxes.IndexOf(control); k2 >= 0) Text5_LostFocus(k2);
     return true;
 }
 

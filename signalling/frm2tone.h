@@ -43,7 +43,7 @@ public:
     void Text1_KeyPress(int& keyAscii);
     void Text3_KeyPress(int& keyAscii);
     void Check2_Click(int index);
-    void Combo2_Click(int index);
+    void CallFormat_Click();
     void Text2_KeyPress(int index, int& keyAscii);
     void Text2_LostFocus(int index);
     void Text4_KeyPress(int index, int& keyAscii);

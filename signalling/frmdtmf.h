@@ -1,5 +1,6 @@
 #pragma once
-// The DTMF dialog (FrmDTMF) and its special-call builder (FrmDTMFSpecial).
+// The DTMF dialog (FrmDTMF); its special-call builder is FrmDTMFSpecial
+// (frmdtmfspecial.h).
 //
 // FrmDTMF shows the live DTMF record and keeps its edits in its controls
 // only: the load repairs what it shows, never the record, so Cancel, the
@@ -33,7 +34,8 @@ public:
     void LoadDTMFFormText();
     void ShowDTMFData();
 
-    void Combo1_Click(int index);
+    // A new separator: the special calls that carry the own ID follow it.
+    void Separator_Click();
     void Text2_GotFocus(int index);
     void Text2_KeyPress(int index, int& keyAscii);
     void Text3_GotFocus();
@@ -55,29 +57,6 @@ public:
 
 private:
     AppData& d_;
-};
-
-class FrmDTMFSpecial : public Form {
-public:
-    // Works on the DTMF dialog that opened it, which outlives it.
-    FrmDTMFSpecial(AppData& d, FrmDTMF& owner);
-
-    void Form_Load();
-    void Combo1_Click();
-    void Text1_GotFocus();
-    void Text1_KeyPress(int& keyAscii);
-    void Text1_LostFocus();
-    void CommandOK_Click();
-    void CommandCancel_Click();
-
-    void Click(const std::string& control) override;
-    void KeyPress(const std::string& control, int& keyAscii) override;
-    void GotFocus(const std::string& control) override;
-    bool LostFocus(const std::string& control, const std::string& next) override;
-
-private:
-    AppData& d_;
-    FrmDTMF& owner_;
 };
 
 }  // namespace rp

@@ -27,11 +27,13 @@ public:
     void SaveMSKGroup();
 
     void Check2_Click();
-    void Combo1_Click(int index);
-    void Text1_KeyPress(int index, int& keyAscii);
-    void Text1_LostFocus(int index);
-    void Text2_KeyPress(int index, int& keyAscii);
-    void Text2_LostFocus(int index);
+    // A group picked: the group left is saved, the picked one shown.
+    void GroupList_Click();
+    void CallType_Click();
+    // The four ID boxes show four characters on leaving; the frequency is
+    // kept inside the radio's bands.
+    void IdBox_LostFocus(const std::string& box);
+    void Frequency_LostFocus();
     void CommandOK_Click();
     void CommandCancel_Click();
 

@@ -13,6 +13,7 @@
 
 #include "signalling/qt/openers.h"
 #include "signalling/frm2tone.h"
+#include "signalling/frm2tonecontrols.h"
 #include "widgets/editorplacement.h"
 #include "widgets/gridmodel.h"
 #include "widgets/shellparts.h"
@@ -24,15 +25,13 @@ namespace rp {
 
 namespace {
 
-std::string N(const char* base, int i) { return std::string(base) + "_" + std::to_string(i); }
-
 QWidget* EncodePage(QWidget* parent, TextGridView*& grid) {
     auto* page = new QWidget(parent);
     auto* lay = new QGridLayout(page);
-    grid = Named<TextGridView>(page, "MSHFlexGrid1");
+    grid = Named<TextGridView>(page, twotone::EncodeGrid);
     grid->setMinimumSize(TwipsToPixelsX(page, Frm2Tone::kGridWidth + 400), TwipsToPixelsY(page, 3600));
     // The floating editors sit on the grid's viewport, without a frame.
-    for (const char* name : {"Text1", "Text3"}) {
+    for (const char* name : {twotone::ToneEditor, twotone::NameEditor}) {
         auto* editor = Named<SelectAllLineEdit>(grid->viewport(), name);
         editor->setFrame(false);
         editor->setAlignment(Qt::AlignCenter);
@@ -41,24 +40,24 @@ QWidget* EncodePage(QWidget* parent, TextGridView*& grid) {
     lay->addWidget(grid, 0, 0, 1, 4);
     for (int i = 0; i < 5; ++i) {
         const int row = 1 + i / 2, col = (i % 2) * 2;
-        lay->addWidget(SideLabel(page, N("Label1", i)), row, col);
-        lay->addWidget(Named<QComboBox>(page, N("Combo1", i)), row, col + 1);
+        lay->addWidget(SideLabel(page, twotone::TimingCaptions[i]), row, col);
+        lay->addWidget(Named<QComboBox>(page, twotone::kTimings[i]), row, col + 1);
     }
-    lay->addWidget(Named<QCheckBox>(page, "Check1"), 3, 3);
+    lay->addWidget(Named<QCheckBox>(page, twotone::SideTone), 3, 3);
     return page;
 }
 
 QWidget* OwnCallPage(QWidget* parent) {
     auto* page = new QWidget(parent);
     auto* lay = new QGridLayout(page);
-    for (int i = 0; i < 2; ++i) {
-        lay->addWidget(SideLabel(page, N("Label2", i)), 0, i * 2);
-        lay->addWidget(Named<QComboBox>(page, N("Combo2", i)), 0, i * 2 + 1);
-    }
+    lay->addWidget(SideLabel(page, twotone::CallFormatCaption), 0, 0);
+    lay->addWidget(Named<QComboBox>(page, twotone::CallFormat), 0, 1);
+    lay->addWidget(SideLabel(page, twotone::ResponseCaption), 0, 2);
+    lay->addWidget(Named<QComboBox>(page, twotone::Response), 0, 3);
     for (int i = 0; i < 4; ++i) {
         const int row = 1 + i / 2, col = (i % 2) * 2;
-        lay->addWidget(SideLabel(page, N("Label3", i)), row, col);
-        lay->addWidget(Named<SelectAllLineEdit>(page, N("Text2", i)), row, col + 1);
+        lay->addWidget(SideLabel(page, twotone::ToneCaptions[i]), row, col);
+        lay->addWidget(Named<SelectAllLineEdit>(page, twotone::ToneBoxes[i]), row, col + 1);
     }
     lay->setRowStretch(3, 1);
     return page;
@@ -68,19 +67,20 @@ QWidget* DecodePage(QWidget* parent) {
     auto* page = new QWidget(parent);
     auto* lay = new QVBoxLayout(page);
     // Sixteen decode tabs, eight to a row.
-    auto* tabs = new TabRows(Named<QTabBar>(page, "SSTab2"), 8, page);
+    auto* tabs = new TabRows(Named<QTabBar>(page, twotone::DecodeTabs), 8, page);
     for (int k = 0; k < 16; ++k) {
         auto* tab = new QWidget(tabs);
         auto* tabLay = new QVBoxLayout(tab);
-        auto* frame = Named<QGroupBox>(tab, N("Frame1", k));
+        auto* frame = Named<QGroupBox>(tab, twotone::DecodeFrames[k]);
         auto* g = new QGridLayout(frame);
-        g->addWidget(Named<QCheckBox>(frame, N("Check2", k)), 0, 1);
-        const char* labels[] = {"Label4", "Label5", "Label6", "Label8"};
-        for (int r = 0; r < 4; ++r) g->addWidget(SideLabel(frame, N(labels[r], k)), r + 1, 0);
-        g->addWidget(Named<SelectAllLineEdit>(frame, N("Text4", k)), 1, 1);
-        g->addWidget(Named<SelectAllLineEdit>(frame, N("Text5", k)), 2, 1);
-        g->addWidget(Named<QComboBox>(frame, N("Combo3", k)), 3, 1);
-        g->addWidget(Named<QLineEdit>(frame, N("Text6", k)), 4, 1);
+        g->addWidget(Named<QCheckBox>(frame, twotone::DecodeValidBoxes[k]), 0, 1);
+        const ControlArray captions[] = {twotone::DecodeTone1Captions, twotone::DecodeTone2Captions,
+                                         twotone::DecodeResponseCaptions, twotone::DecodeNameCaptions};
+        for (int r = 0; r < 4; ++r) g->addWidget(SideLabel(frame, captions[r][k]), r + 1, 0);
+        g->addWidget(Named<SelectAllLineEdit>(frame, twotone::DecodeTone1Boxes[k]), 1, 1);
+        g->addWidget(Named<SelectAllLineEdit>(frame, twotone::DecodeTone2Boxes[k]), 2, 1);
+        g->addWidget(Named<QComboBox>(frame, twotone::DecodeResponses[k]), 3, 1);
+        g->addWidget(Named<QLineEdit>(frame, twotone::DecodeNames[k]), 4, 1);
         g->setColumnStretch(2, 1);
         tabLay->addWidget(frame);
         tabLay->addStretch(1);
@@ -98,12 +98,13 @@ FormDialog* Make2ToneDialog(const DialogContext& c) {
     Frm2Tone& form = *owned;
     auto* dlg = new FormDialog(std::move(owned), c.parent);
 
-    auto* tabs = Named<QTabWidget>(dlg, "SSTab1");
+    auto* tabs = Named<QTabWidget>(dlg, twotone::Tabs);
     TextGridView* grid = nullptr;
     tabs->addTab(EncodePage(tabs, grid), QString());
     tabs->addTab(OwnCallPage(tabs), QString());
     tabs->addTab(DecodePage(tabs), QString());
-    auto* buttons = RightRow({Named<QPushButton>(dlg, "CommandOK"), Named<QPushButton>(dlg, "CommandCancel")});
+    auto* buttons = RightRow(
+        {Named<QPushButton>(dlg, twotone::OkButton), Named<QPushButton>(dlg, twotone::CancelButton)});
     auto* top = new QVBoxLayout(dlg);
     top->addWidget(tabs);
     top->addLayout(buttons);
@@ -114,10 +115,10 @@ FormDialog* Make2ToneDialog(const DialogContext& c) {
     FitTexts(dlg);  // the rows' captions came after the binder's first fit
     QObject::connect(&b, &FormBinder::synced, decodeTabs, &TabRows::Follow);
     b.SetEnterAsTab(true);
-    b.StandBackFor({"CommandCancel"});
+    b.StandBackFor({twotone::CancelButton});
     grid->SetLastColumnStretches(true);
-    auto* text1 = dlg->findChild<QWidget*>("Text1");
-    auto* text3 = dlg->findChild<QWidget*>("Text3");
+    auto* text1 = dlg->findChild<QWidget*>(twotone::ToneEditor);
+    auto* text3 = dlg->findChild<QWidget*>(twotone::NameEditor);
     // The open editor lies over its cell after every handler and stays there
     // when the columns or the view change size.
     auto* placement = new EditorPlacement(grid);

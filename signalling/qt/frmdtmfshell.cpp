@@ -1,4 +1,4 @@
-// The DTMF dialog and its special-call builder: layout only.
+// The DTMF dialog: layout only.
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -8,19 +8,13 @@
 #include <QVBoxLayout>
 
 #include "signalling/frmdtmf.h"
+#include "signalling/frmdtmfcontrols.h"
+#include "signalling/frmdtmfspecial.h"
 #include "signalling/qt/openers.h"
 #include "widgets/shellparts.h"
 #include "widgets/twips.h"
 
 namespace rp {
-
-namespace {
-
-QHBoxLayout* OkCancelRow(QWidget* dlg) {
-    return RightRow({Named<QPushButton>(dlg, "CommandOK"), Named<QPushButton>(dlg, "CommandCancel")});
-}
-
-}  // namespace
 
 FormDialog* MakeDTMFDialog(const DialogContext& c) {
     auto owned = std::make_unique<FrmDTMF>(c.d);
@@ -30,41 +24,42 @@ FormDialog* MakeDTMFDialog(const DialogContext& c) {
     const int listWidth = TwipsToPixelsX(dlg, 1400);
     const int codeWidth = TwipsToPixelsX(dlg, 2600);
 
-    // Left: the settings, label beside list.
+    // Left: the settings, caption beside control.
     auto* settings = new QGridLayout;
-    for (int i = 1; i <= 12; ++i) {
-        settings->addWidget(SideLabel(dlg, "Label3_" + std::to_string(i)), i, 0);
+    for (int row = 1; row <= dtmf::kSettingRows; ++row) {
+        settings->addWidget(SideLabel(dlg, dtmf::SettingCaptions[row]), row, 0);
+        const char* setting = dtmf::kSettings[row - 1];
         QWidget* w = nullptr;
-        if (i == 4) {
-            w = Named<SelectAllLineEdit>(dlg, "Text3");
+        if (setting == std::string_view(dtmf::OwnId)) {
+            w = Named<SelectAllLineEdit>(dlg, setting);
         } else {
-            w = Named<QComboBox>(dlg, "Combo1_" + std::to_string(i));
+            w = Named<QComboBox>(dlg, setting);
         }
         w->setMinimumWidth(listWidth);
-        settings->addWidget(w, i, 1);
+        settings->addWidget(w, row, 1);
     }
-    settings->addWidget(Named<QCheckBox>(dlg, "Check1"), 13, 1);
+    settings->addWidget(Named<QCheckBox>(dlg, dtmf::SideTone), 13, 1);
     settings->setRowStretch(14, 1);
 
     // Right: the memory codes in two columns, then the four codes of their own.
-    auto* frame = Named<QGroupBox>(dlg, "Frame1");
+    auto* frame = Named<QGroupBox>(dlg, dtmf::MemoryFrame);
     auto* codes = new QGridLayout(frame);
     for (int i = 0; i < 16; ++i) {
         const int row = i % 8, col = (i / 8) * 2;
-        codes->addWidget(SideLabel(frame, "Label1_" + std::to_string(i)), row, col);
-        auto* box = Named<SelectAllLineEdit>(frame, "Text2_" + std::to_string(i));
+        codes->addWidget(SideLabel(frame, dtmf::CodeCaptions[i]), row, col);
+        auto* box = Named<SelectAllLineEdit>(frame, dtmf::CodeBoxes[i]);
         box->setMinimumWidth(codeWidth);
         codes->addWidget(box, row, col + 1);
     }
-    codes->addWidget(Named<QLabel>(frame, "Label2"), 8, 0, 1, 4);
+    codes->addWidget(Named<QLabel>(frame, dtmf::MemoryNote), 8, 0, 1, 4);
     auto* own = new QGridLayout;
     for (int i = kDtmfBeginBox; i <= kDtmfStunBox; ++i) {
-        own->addWidget(SideLabel(dlg, "Label1_" + std::to_string(i)), i, 0);
-        auto* box = Named<SelectAllLineEdit>(dlg, "Text2_" + std::to_string(i));
+        own->addWidget(SideLabel(dlg, dtmf::CodeCaptions[i]), i, 0);
+        auto* box = Named<SelectAllLineEdit>(dlg, dtmf::CodeBoxes[i]);
         box->setMinimumWidth(codeWidth);
         own->addWidget(box, i, 1);
     }
-    own->addWidget(Named<QPushButton>(dlg, "CommandSpecial"), kDtmfBeginBox, 2);
+    own->addWidget(Named<QPushButton>(dlg, dtmf::SpecialButton), kDtmfBeginBox, 2);
     own->setColumnStretch(3, 1);
     auto* right = new QVBoxLayout;
     right->addWidget(frame);
@@ -77,11 +72,12 @@ FormDialog* MakeDTMFDialog(const DialogContext& c) {
     columns->addLayout(right, 1);
     auto* top = new QVBoxLayout(dlg);
     top->addLayout(columns);
-    top->addLayout(OkCancelRow(dlg));
+    top->addLayout(
+        RightRow({Named<QPushButton>(dlg, dtmf::OkButton), Named<QPushButton>(dlg, dtmf::CancelButton)}));
 
     FormBinder& b = dlg->Bind();
     b.SetEnterAsTab(true);
-    b.StandBackFor({"CommandCancel"});
+    b.StandBackFor({dtmf::CancelButton});
     // The builder writes into this dialog's code box; show it when it closes.
     form.ShowSpecial = [dlg](std::unique_ptr<FrmDTMFSpecial> special) {
         FormDialog* sub = MakeDTMFSpecialDialog(std::move(special), dlg);
@@ -91,27 +87,6 @@ FormDialog* MakeDTMFDialog(const DialogContext& c) {
         });
         sub->open();
     };
-    return dlg;
-}
-
-FormDialog* MakeDTMFSpecialDialog(std::unique_ptr<FrmDTMFSpecial> form, QWidget* parent) {
-    auto* dlg = new FormDialog(std::move(form), parent);
-    auto* kind = new QHBoxLayout;
-    kind->addWidget(SideLabel(dlg, "Label1"));
-    auto* combo = Named<QComboBox>(dlg, "Combo1_0");
-    combo->setMinimumWidth(TwipsToPixelsX(dlg, 1400));
-    kind->addWidget(combo, 1);
-    auto* frame = Named<QGroupBox>(dlg, "Frame1");
-    auto* target = new QHBoxLayout(frame);
-    target->addWidget(SideLabel(frame, "Label2"));
-    target->addWidget(Named<SelectAllLineEdit>(frame, "Text1"), 1);
-    auto* top = new QVBoxLayout(dlg);
-    top->addLayout(kind);
-    top->addWidget(frame);
-    top->addLayout(OkCancelRow(dlg));
-    FormBinder& b = dlg->Bind();
-    b.SetEnterAsTab(true);
-    b.StandBackFor({"CommandCancel"});
     return dlg;
 }
 

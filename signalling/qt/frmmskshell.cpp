@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "signalling/frmmsk.h"
+#include "signalling/frmmskcontrols.h"
 #include "signalling/mskrules.h"
 #include "signalling/qt/openers.h"
 #include "widgets/shellparts.h"
@@ -18,23 +19,31 @@ namespace rp {
 
 namespace {
 
-std::string N(const char* base, int i) { return std::string(base) + "_" + std::to_string(i); }
+// A caption and the control it names.
+struct Row {
+    const char* caption;
+    const char* control;
+};
 
 QWidget* GroupPage(QWidget* parent) {
     auto* page = new QWidget(parent);
     auto* lay = new QVBoxLayout(page);
     auto* pick = new QHBoxLayout;
-    pick->addWidget(SideLabel(page, "Label1_0"));
-    pick->addWidget(Named<QComboBox>(page, "Combo1_0"));
+    pick->addWidget(SideLabel(page, msk::GroupListCaption));
+    pick->addWidget(Named<QComboBox>(page, msk::GroupList));
     pick->addStretch(1);
-    auto* frame = Named<QGroupBox>(page, "Frame1");
+    auto* frame = Named<QGroupBox>(page, msk::GroupFrame);
     auto* g = new QGridLayout(frame);
-    g->addWidget(Named<QCheckBox>(frame, "Check2"), 0, 1);
-    g->addWidget(SideLabel(frame, "Label1_1"), 1, 0);
-    g->addWidget(Named<QComboBox>(frame, "Combo1_1"), 1, 1);
+    g->addWidget(Named<QCheckBox>(frame, msk::GroupValid), 0, 1);
+    g->addWidget(SideLabel(frame, msk::CallTypeCaption), 1, 0);
+    g->addWidget(Named<QComboBox>(frame, msk::CallType), 1, 1);
+    const Row boxes[] = {{msk::IndividualIdCaption, msk::IndividualId},
+                         {msk::GroupIdCaption, msk::GroupId},
+                         {msk::InfoCodeCaption, msk::InfoCode},
+                         {msk::GroupNameCaption, msk::GroupName}};
     for (int i = 0; i < 4; ++i) {
-        g->addWidget(SideLabel(frame, N("Label4", i)), 2 + i, 0);
-        g->addWidget(Named<SelectAllLineEdit>(frame, N("Text1", i)), 2 + i, 1);
+        g->addWidget(SideLabel(frame, boxes[i].caption), 2 + i, 0);
+        g->addWidget(Named<SelectAllLineEdit>(frame, boxes[i].control), 2 + i, 1);
     }
     g->setColumnStretch(2, 1);
     lay->addLayout(pick);
@@ -46,15 +55,22 @@ QWidget* GroupPage(QWidget* parent) {
 QWidget* HeaderPage(QWidget* parent) {
     auto* page = new QWidget(parent);
     auto* g = new QGridLayout(page);
+    const Row boxes[] = {{msk::OwnIdCaption, msk::OwnId},
+                         {msk::OwnGroupIdCaption, msk::OwnGroupId},
+                         {msk::FrequencyCaption, msk::Frequency}};
     for (int i = 0; i < 3; ++i) {
-        g->addWidget(SideLabel(page, N("Label3", i)), i, 0);
-        g->addWidget(Named<SelectAllLineEdit>(page, N("Text2", i)), i, 1);
+        g->addWidget(SideLabel(page, boxes[i].caption), i, 0);
+        g->addWidget(Named<SelectAllLineEdit>(page, boxes[i].control), i, 1);
     }
+    const Row lists[] = {{msk::PreSendDelayCaption, msk::PreSendDelay},
+                         {msk::PttIdCaption, msk::PttId},
+                         {msk::DecodeResponseCaption, msk::DecodeResponse},
+                         {msk::ResetTimeCaption, msk::ResetTime}};
     for (int i = 0; i < 4; ++i) {
-        g->addWidget(SideLabel(page, N("Label2", i)), 3 + i, 0);
-        g->addWidget(Named<QComboBox>(page, N("Combo2", i)), 3 + i, 1);
+        g->addWidget(SideLabel(page, lists[i].caption), 3 + i, 0);
+        g->addWidget(Named<QComboBox>(page, lists[i].control), 3 + i, 1);
     }
-    g->addWidget(Named<QCheckBox>(page, "Check1"), 7, 1);
+    g->addWidget(Named<QCheckBox>(page, msk::SideTone), 7, 1);
     g->setColumnStretch(2, 1);
     g->setRowStretch(8, 1);
     return page;
@@ -67,17 +83,18 @@ FormDialog* MakeMSKDialog(const DialogContext& c) {
     auto form = std::make_unique<FrmMSK>(c.d);
     form->Form_Load();
     auto* dlg = new FormDialog(std::move(form), c.parent);
-    auto* tabs = Named<QTabWidget>(dlg, "SSTab1");
+    auto* tabs = Named<QTabWidget>(dlg, msk::Tabs);
     tabs->addTab(GroupPage(tabs), QString());
     tabs->addTab(HeaderPage(tabs), QString());
     tabs->setMinimumWidth(TwipsToPixelsX(dlg, 5200));
-    auto* buttons = RightRow({Named<QPushButton>(dlg, "CommandOK"), Named<QPushButton>(dlg, "CommandCancel")});
+    auto* buttons =
+        RightRow({Named<QPushButton>(dlg, msk::OkButton), Named<QPushButton>(dlg, msk::CancelButton)});
     auto* top = new QVBoxLayout(dlg);
     top->addWidget(tabs);
     top->addLayout(buttons);
     FormBinder& b = dlg->Bind();
     b.SetEnterAsTab(true);
-    b.StandBackFor({"CommandCancel"});
+    b.StandBackFor({msk::CancelButton});
     return dlg;
 }
 

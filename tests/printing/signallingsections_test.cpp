@@ -2,12 +2,16 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "core/language.h"
 #include "printfixture.h"
-#include "signalling/frmdtmf.h"
 #include "signalling/frm2tone.h"
+#include "signalling/frm2tonecontrols.h"
+#include "signalling/frmdtmf.h"
+#include "signalling/frmdtmfcontrols.h"
 #include "signalling/twotonerules.h"
 
 using namespace rp;
@@ -57,15 +61,22 @@ TEST_F(SignallingSections, DtmfPrintsItsThirtyTwoRowsTheAniRowIncluded) {
     ASSERT_EQ(body.size(), 1u + 32u);
     EXPECT_EQ(body[0], "DTMF");
     std::vector<std::string> expected;
-    for (int i : {1, 2}) expected.push_back(Row(shown.C("Label3_" + std::to_string(i)).text, shown.C("Combo1_" + std::to_string(i)).SelectedItem()));
-    expected.push_back(Row(shown.C("Label3_4").text, shown.C("Text3").text));
-    for (int i = 5; i <= 12; ++i)
-        expected.push_back(Row(shown.C("Label3_" + std::to_string(i)).text, shown.C("Combo1_" + std::to_string(i)).SelectedItem()));
-    expected.push_back(shown.C("Check1").text + " | OFF");
+    // The settings in print order by their rows; the own ID is a box, the rest lists.
+    const std::pair<int, const char*> settings[] = {
+        {1, dtmf::Ani},             {2, dtmf::SendTime},         {4, dtmf::OwnId},
+        {5, dtmf::Separator},       {6, dtmf::GroupCode},        {7, dtmf::DecodeResponse},
+        {8, dtmf::FirstDigitDelay}, {9, dtmf::PreSendDelay},     {10, dtmf::ResetTime},
+        {11, dtmf::PostSendDelay},  {12, dtmf::PauseTime}};
+    for (const auto& [row, control] : settings) {
+        const ControlState& c = shown.C(control);
+        const std::string value = std::string_view(control) == dtmf::OwnId ? c.text : c.SelectedItem();
+        expected.push_back(Row(shown.C(dtmf::SettingCaptions[row]).text, value));
+    }
+    expected.push_back(shown.C(dtmf::SideTone).text + " | OFF");
     for (int i = 0; i < 20; ++i)
-        expected.push_back(Row(shown.C("Label1_" + std::to_string(i)).text, shown.C("Text2_" + std::to_string(i)).text));
+        expected.push_back(Row(shown.C(dtmf::CodeCaptions[i]).text, shown.C(dtmf::CodeBoxes[i]).text));
     EXPECT_EQ(std::vector<std::string>(body.begin() + 1, body.end()), expected);
-    EXPECT_EQ(body[1], Row(GetLanguageString(d, 1740), shown.C("Combo1_1").SelectedItem()));  // ANI
+    EXPECT_EQ(body[1], Row(GetLanguageString(d, 1740), shown.C(dtmf::Ani).SelectedItem()));  // ANI
     EXPECT_EQ(body[13], "M1 | 12*");
     EXPECT_EQ(body[31].substr(body[31].size() - 5), " | 99");
     EXPECT_FLOAT_EQ(FindText(port.doc, "12*")->x, 8000 * 0.35f);
@@ -98,8 +109,8 @@ TEST_F(SignallingSections, TwoToneEntriesPackTwoToALineInAscendingOrder) {
     const TextGrid& g = shown.MSHFlexGrid1;
     const auto body = Body(1);
     EXPECT_EQ(body[0], shown.State().caption);
-    EXPECT_EQ(body[1], shown.C("SSTab1").tabs[1].caption);
-    EXPECT_EQ(body[5], shown.C("SSTab1").tabs[0].caption);  // after two empty lines
+    EXPECT_EQ(body[1], shown.C(twotone::Tabs).tabs[1].caption);
+    EXPECT_EQ(body[5], shown.C(twotone::Tabs).tabs[0].caption);  // after two empty lines
     ASSERT_EQ(body.size(), 1u + 1u + 3u + 1u + 3u + 1u);
     auto cells = [&](int row) {
         std::string s = std::to_string(row - 1);
@@ -112,8 +123,8 @@ TEST_F(SignallingSections, TwoToneEntriesPackTwoToALineInAscendingOrder) {
     EXPECT_EQ(FindText(port.doc, "17")->x, 8000 * 0.55f);
     EXPECT_EQ(FindText(port.doc, "THREE")->x, 8000 * 0.27f);
     // The title's empty lines, the own-call heading and the two empty lines.
-    const auto* own = FindText(port.doc, shown.C("SSTab1").tabs[1].caption);
-    const auto* enc = FindText(port.doc, shown.C("SSTab1").tabs[0].caption);
+    const auto* own = FindText(port.doc, shown.C(twotone::Tabs).tabs[1].caption);
+    const auto* enc = FindText(port.doc, shown.C(twotone::Tabs).tabs[0].caption);
     EXPECT_FLOAT_EQ(enc->y - own->y, 6 * 120);
 }
 

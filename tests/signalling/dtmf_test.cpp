@@ -7,6 +7,9 @@
 
 #include "formdriver.h"
 #include "signalling/frmdtmf.h"
+#include "signalling/frmdtmfcontrols.h"
+#include "signalling/frmdtmfspecial.h"
+#include "signalling/frmdtmfspecialcontrols.h"
 #include "signallingfixture.h"
 
 using namespace rp;
@@ -37,40 +40,40 @@ TEST_F(DtmfForm, StateAfterLoadAlone) {
     auto f = Open();
     const FormState& s = f->State();
     EXPECT_EQ(s.caption, "DTMF");
-    EXPECT_EQ(s["Label3_1"].text, "ANI");
-    EXPECT_EQ(s["Label3_4"].text, "Own ID");
-    EXPECT_EQ(s["Label3_12"].text, "Pause Time");
-    EXPECT_EQ(s["Check1"].text, "Side Tone");
-    EXPECT_EQ(s["Label1_0"].text, "M1");
-    EXPECT_EQ(s["Label1_15"].text, "M16");
-    EXPECT_EQ(s["Label1_16"].text, "PTT-ID Begin Code");
-    EXPECT_EQ(s["Label1_19"].text, "Remote Stun");
-    EXPECT_EQ(s["CommandOK"].text, "OK");
-    EXPECT_EQ(s["CommandSpecial"].text, "Special Call");
+    EXPECT_EQ(s[dtmf::SettingCaptions[1]].text, "ANI");
+    EXPECT_EQ(s[dtmf::SettingCaptions[4]].text, "Own ID");
+    EXPECT_EQ(s[dtmf::SettingCaptions[12]].text, "Pause Time");
+    EXPECT_EQ(s[dtmf::SideTone].text, "Side Tone");
+    EXPECT_EQ(s[dtmf::CodeCaptions[0]].text, "M1");
+    EXPECT_EQ(s[dtmf::CodeCaptions[15]].text, "M16");
+    EXPECT_EQ(s[dtmf::CodeCaptions[16]].text, "PTT-ID Begin Code");
+    EXPECT_EQ(s[dtmf::CodeCaptions[19]].text, "Remote Stun");
+    EXPECT_EQ(s[dtmf::OkButton].text, "OK");
+    EXPECT_EQ(s[dtmf::SpecialButton].text, "Special Call");
     // Hidden but loaded: the report prints the ANI list.
-    EXPECT_FALSE(s["Combo1_1"].visible);
-    EXPECT_FALSE(s["Combo1_3"].visible);
-    EXPECT_FALSE(s["Label3_3"].visible);
-    EXPECT_EQ(s["Combo1_1"].text, "Off");
-    EXPECT_EQ(s["Combo1_3"].text, "Both");
-    EXPECT_EQ(s["Combo1_2"].items, (std::vector<std::string>{"50ms", "100ms", "200ms", "300ms", "500ms"}));
-    EXPECT_EQ(s["Combo1_2"].text, "100ms");
-    EXPECT_EQ(s["Combo1_5"].text, "*");
-    EXPECT_EQ(s["Combo1_6"].items.size(), 7u);
-    EXPECT_EQ(s["Combo1_6"].text, "A");
-    EXPECT_EQ(s["Combo1_8"].items.size(), 251u);
-    EXPECT_EQ(s["Combo1_8"].items.back(), "2500");
-    EXPECT_EQ(s["Combo1_9"].items.size(), 250u);
-    EXPECT_EQ(s["Combo1_9"].text, "200");
-    EXPECT_EQ(s["Combo1_10"].items[250], "25.0");
-    EXPECT_EQ(s["Combo1_10"].text, "0.0");
-    EXPECT_EQ(s["Combo1_12"].items.size(), 72u);
-    EXPECT_EQ(s["Combo1_12"].text, "10");
-    EXPECT_EQ(s["Text3"].text, "000");
+    EXPECT_FALSE(s[dtmf::Ani].visible);
+    EXPECT_FALSE(s[dtmf::PttIdMode].visible);
+    EXPECT_FALSE(s[dtmf::SettingCaptions[3]].visible);
+    EXPECT_EQ(s[dtmf::Ani].text, "Off");
+    EXPECT_EQ(s[dtmf::PttIdMode].text, "Both");
+    EXPECT_EQ(s[dtmf::SendTime].items, (std::vector<std::string>{"50ms", "100ms", "200ms", "300ms", "500ms"}));
+    EXPECT_EQ(s[dtmf::SendTime].text, "100ms");
+    EXPECT_EQ(s[dtmf::Separator].text, "*");
+    EXPECT_EQ(s[dtmf::GroupCode].items.size(), 7u);
+    EXPECT_EQ(s[dtmf::GroupCode].text, "A");
+    EXPECT_EQ(s[dtmf::FirstDigitDelay].items.size(), 251u);
+    EXPECT_EQ(s[dtmf::FirstDigitDelay].items.back(), "2500");
+    EXPECT_EQ(s[dtmf::PreSendDelay].items.size(), 250u);
+    EXPECT_EQ(s[dtmf::PreSendDelay].text, "200");
+    EXPECT_EQ(s[dtmf::ResetTime].items[250], "25.0");
+    EXPECT_EQ(s[dtmf::ResetTime].text, "0.0");
+    EXPECT_EQ(s[dtmf::PauseTime].items.size(), 72u);
+    EXPECT_EQ(s[dtmf::PauseTime].text, "10");
+    EXPECT_EQ(s[dtmf::OwnId].text, "000");
     EXPECT_EQ(f->CurDTMFEditID, 0);
-    EXPECT_FALSE(s["OKTimer"].enabled);
-    EXPECT_EQ(s["Text2_18"].max, 14);
-    EXPECT_EQ(s["Text2_17"].max, 24);
+    EXPECT_FALSE(s[dtmf::OkTimer].enabled);
+    EXPECT_EQ(s[dtmf::CodeBoxes[18]].max, 14);
+    EXPECT_EQ(s[dtmf::CodeBoxes[17]].max, 24);
 }
 
 // Stored values, what the controls show, and the record left as it was by
@@ -94,7 +97,7 @@ TEST_P(DtmfLoad, ShowsRepairedValuesAndLeavesTheRecord) {
     }
     EXPECT_EQ(Bytes(rec()), before);
     auto f = Open();
-    Press(*f, "CommandCancel");
+    Press(*f, dtmf::CancelButton);
     EXPECT_TRUE(f->unloadRequested);
     EXPECT_EQ(Bytes(rec()), before);
 }
@@ -106,15 +109,15 @@ const LoadCase kLoadCases[] = {
          r.FirstDigitDelay = 300, r.PreSendDelay = 0, r.PauseTime = 80, r.SideTone = 5;
      },
      [](const FormState& s) {
-         EXPECT_EQ(s["Combo1_1"].text, "Off");
-         EXPECT_EQ(s["Combo1_2"].text, "50ms");
-         EXPECT_EQ(s["Combo1_5"].text, "*");
-         EXPECT_EQ(s["Combo1_6"].text, "Off");
-         EXPECT_EQ(s["Combo1_7"].text, "None");
-         EXPECT_EQ(s["Combo1_8"].text, "0");
-         EXPECT_EQ(s["Combo1_9"].text, "10");
-         EXPECT_EQ(s["Combo1_12"].text, "Off");
-         EXPECT_EQ(s["Check1"].value, 0);
+         EXPECT_EQ(s[dtmf::Ani].text, "Off");
+         EXPECT_EQ(s[dtmf::SendTime].text, "50ms");
+         EXPECT_EQ(s[dtmf::Separator].text, "*");
+         EXPECT_EQ(s[dtmf::GroupCode].text, "Off");
+         EXPECT_EQ(s[dtmf::DecodeResponse].text, "None");
+         EXPECT_EQ(s[dtmf::FirstDigitDelay].text, "0");
+         EXPECT_EQ(s[dtmf::PreSendDelay].text, "10");
+         EXPECT_EQ(s[dtmf::PauseTime].text, "Off");
+         EXPECT_EQ(s[dtmf::SideTone].value, 0);
      }},
     {"negative",
      [](DTMFDataRec& r) {
@@ -124,14 +127,14 @@ const LoadCase kLoadCases[] = {
          r.MemCodes[2].CodeLen = -3;
      },
      [](const FormState& s) {
-         EXPECT_EQ(s["Combo1_1"].index, 0);
-         EXPECT_EQ(s["Combo1_2"].index, 0);
-         EXPECT_EQ(s["Combo1_3"].index, 0);
-         EXPECT_EQ(s["Combo1_7"].index, 0);
-         EXPECT_EQ(s["Combo1_8"].index, 0);
-         EXPECT_EQ(s["Combo1_10"].text, "0.0");
-         EXPECT_EQ(s["Check1"].value, 0);
-         EXPECT_EQ(s["Text2_2"].text, "");
+         EXPECT_EQ(s[dtmf::Ani].index, 0);
+         EXPECT_EQ(s[dtmf::SendTime].index, 0);
+         EXPECT_EQ(s[dtmf::PttIdMode].index, 0);
+         EXPECT_EQ(s[dtmf::DecodeResponse].index, 0);
+         EXPECT_EQ(s[dtmf::FirstDigitDelay].index, 0);
+         EXPECT_EQ(s[dtmf::ResetTime].text, "0.0");
+         EXPECT_EQ(s[dtmf::SideTone].value, 0);
+         EXPECT_EQ(s[dtmf::CodeBoxes[2]].text, "");
      }},
     {"code length beyond the text",
      [](DTMFDataRec& r) {
@@ -141,22 +144,22 @@ const LoadCase kLoadCases[] = {
          r.StunCode.CodeLen = 2;
      },
      [](const FormState& s) {
-         EXPECT_EQ(s["Text2_0"].text, "12*");
-         EXPECT_EQ(s["Text2_19"].text, "99");
+         EXPECT_EQ(s[dtmf::CodeBoxes[0]].text, "12*");
+         EXPECT_EQ(s[dtmf::CodeBoxes[19]].text, "99");
      }},
     {"group code off", [](DTMFDataRec& r) { r.GroupCode = 255; },
      [](const FormState& s) {
-         EXPECT_EQ(s["Combo1_6"].index, 0);
-         EXPECT_EQ(s["Combo1_6"].text, "Off");
+         EXPECT_EQ(s[dtmf::GroupCode].index, 0);
+         EXPECT_EQ(s[dtmf::GroupCode].text, "Off");
      }},
     {"own ID 5", [](DTMFDataRec& r) { r.OwnID.Set("5"); },
-     [](const FormState& s) { EXPECT_EQ(s["Text3"].text, "500"); }},
+     [](const FormState& s) { EXPECT_EQ(s[dtmf::OwnId].text, "500"); }},
     {"own ID 1A", [](DTMFDataRec& r) { r.OwnID.Set("1A"); },
-     [](const FormState& s) { EXPECT_EQ(s["Text3"].text, "000"); }},
+     [](const FormState& s) { EXPECT_EQ(s[dtmf::OwnId].text, "000"); }},
     {"own ID with a leading blank", [](DTMFDataRec& r) { r.OwnID.Set(" 12"); },
-     [](const FormState& s) { EXPECT_EQ(s["Text3"].text, "000"); }},
+     [](const FormState& s) { EXPECT_EQ(s[dtmf::OwnId].text, "000"); }},
     {"own ID of NULs", [](DTMFDataRec& r) { r.OwnID.Clear(); },
-     [](const FormState& s) { EXPECT_EQ(s["Text3"].text, "000"); }},
+     [](const FormState& s) { EXPECT_EQ(s[dtmf::OwnId].text, "000"); }},
 };
 INSTANTIATE_TEST_SUITE_P(Cases, DtmfLoad, ::testing::ValuesIn(kLoadCases));
 
@@ -166,11 +169,11 @@ TEST_F(DtmfForm, OKStoresWhatTheControlsShow) {
     rec().PauseTime = 80;
     rec().ANI = 1;
     auto f = Open();
-    Pick(*f, "Combo1_2", 3);
-    Type(*f, "Text2_4", "12a*#");
-    Type(*f, "Text2_16", "9");
-    f->C("Check1").value = 1;
-    Press(*f, "CommandOK");
+    Pick(*f, dtmf::SendTime, 3);
+    Type(*f, dtmf::CodeBoxes[4], "12a*#");
+    Type(*f, dtmf::CodeBoxes[16], "9");
+    f->C(dtmf::SideTone).value = 1;
+    Press(*f, dtmf::OkButton);
     EXPECT_TRUE(f->unloadRequested);
     EXPECT_TRUE(notes.shown.empty());
     EXPECT_EQ(rec().GroupCode, 255);
@@ -195,13 +198,13 @@ TEST_F(DtmfForm, SeparatorPickRewritesTheOwnIDsCalls) {
     SetCode(rec().KillCode, "E456");
     SetCode(rec().StunCode, "123E456");
     auto f = Open();
-    Pick(*f, "Combo1_5", 5);  // "#"
-    EXPECT_EQ(f->C("Text2_0").text, "123#456");
-    EXPECT_EQ(f->C("Text2_1").text, "#456");
-    EXPECT_EQ(f->C("Text2_2").text, "123*789");
-    EXPECT_EQ(f->C("Text2_17").text, "555#456");
-    EXPECT_EQ(f->C("Text2_18").text, "*456");
-    EXPECT_EQ(f->C("Text2_19").text, "123*456");
+    Pick(*f, dtmf::Separator, 5);  // "#"
+    EXPECT_EQ(f->C(dtmf::CodeBoxes[0]).text, "123#456");
+    EXPECT_EQ(f->C(dtmf::CodeBoxes[1]).text, "#456");
+    EXPECT_EQ(f->C(dtmf::CodeBoxes[2]).text, "123*789");
+    EXPECT_EQ(f->C(dtmf::CodeBoxes[17]).text, "555#456");
+    EXPECT_EQ(f->C(dtmf::CodeBoxes[18]).text, "*456");
+    EXPECT_EQ(f->C(dtmf::CodeBoxes[19]).text, "123*456");
 }
 
 TEST_F(DtmfForm, OwnIDDepartureExtendsAndRewrites) {
@@ -210,48 +213,48 @@ TEST_F(DtmfForm, OwnIDDepartureExtendsAndRewrites) {
     SetCode(rec().MemCodes[1], "E456");
     SetCode(rec().MemCodes[2], "123F456");
     auto f = Open();
-    Type(*f, "Text3", "1x2");
-    EXPECT_EQ(f->C("Text3").text, "12");
-    Focus(*f, "Text2_5");
-    EXPECT_EQ(f->C("Text3").text, "120");
-    EXPECT_EQ(f->C("Text2_0").text, "123*120");
-    EXPECT_EQ(f->C("Text2_1").text, "*120");
-    EXPECT_EQ(f->C("Text2_2").text, "123#456");
+    Type(*f, dtmf::OwnId, "1x2");
+    EXPECT_EQ(f->C(dtmf::OwnId).text, "12");
+    Focus(*f, dtmf::CodeBoxes[5]);
+    EXPECT_EQ(f->C(dtmf::OwnId).text, "120");
+    EXPECT_EQ(f->C(dtmf::CodeBoxes[0]).text, "123*120");
+    EXPECT_EQ(f->C(dtmf::CodeBoxes[1]).text, "*120");
+    EXPECT_EQ(f->C(dtmf::CodeBoxes[2]).text, "123#456");
     // An emptied box becomes 000.
-    Type(*f, "Text3", "");
-    Focus(*f, "Combo1_7");
-    EXPECT_EQ(f->C("Text3").text, "000");
+    Type(*f, dtmf::OwnId, "");
+    Focus(*f, dtmf::DecodeResponse);
+    EXPECT_EQ(f->C(dtmf::OwnId).text, "000");
 }
 
 TEST_F(DtmfForm, OKRunsTheOwnIDDepartureWhenTheBoxHasTheFocus) {
     auto f = Open();
-    Type(*f, "Text3", "7");
-    f->Click("CommandOK");  // no focus move, as with a shortcut
+    Type(*f, dtmf::OwnId, "7");
+    f->Click(dtmf::OkButton);  // no focus move, as with a shortcut
     EXPECT_EQ(rec().OwnID.Raw(), "700");
 }
 
 TEST_F(DtmfForm, EqualKillAndStunAreRefused) {
     auto f = Open();
     const auto before = Bytes(rec());
-    Type(*f, "Text2_18", "123");
-    Type(*f, "Text2_19", "123");
-    Type(*f, "Text2_0", "55");
-    Press(*f, "CommandOK");
+    Type(*f, dtmf::CodeBoxes[18], "123");
+    Type(*f, dtmf::CodeBoxes[19], "123");
+    Type(*f, dtmf::CodeBoxes[0], "55");
+    Press(*f, dtmf::OkButton);
     ASSERT_EQ(notes.shown.size(), 1u);
     EXPECT_EQ(notes.shown[0].text, "The kill code and the stun code must not be the same.");
     EXPECT_EQ(notes.shown[0].buttons, MsgButtons::Ok);
     EXPECT_FALSE(f->unloadRequested);
-    EXPECT_EQ(f->State().focus, "Text2_18");
+    EXPECT_EQ(f->State().focus, dtmf::CodeBoxes[18]);
     EXPECT_EQ(f->CurDTMFEditID, 18);
     EXPECT_EQ(Bytes(rec()), before);
 }
 
 TEST_F(DtmfForm, KillAndStunSteppedAtOK) {
     auto f = Open();
-    Type(*f, "Text3", "123");
-    Type(*f, "Text2_18", "123");
-    Type(*f, "Text2_19", "124");
-    Press(*f, "CommandOK");
+    Type(*f, dtmf::OwnId, "123");
+    Type(*f, dtmf::CodeBoxes[18], "123");
+    Type(*f, dtmf::CodeBoxes[19], "124");
+    Press(*f, dtmf::OkButton);
     EXPECT_TRUE(f->unloadRequested);
     EXPECT_EQ(rec().KillCode.Code.Trim(), "124");
     EXPECT_EQ(rec().StunCode.Code.Trim(), "125");
@@ -262,7 +265,7 @@ TEST_F(DtmfForm, KillAndStunSteppedAtOK) {
 class DtmfBuilder : public DtmfForm {
 protected:
     int opened = 0;
-    std::function<void(FrmDTMFSpecial&)> user = [](FrmDTMFSpecial& b) { b.Click("CommandOK"); };
+    std::function<void(FrmDTMFSpecial&)> user = [](FrmDTMFSpecial& b) { b.Click(dtmfspecial::OkButton); };
 
     std::unique_ptr<FrmDTMF> OpenWithBuilder() {
         auto f = Open();
@@ -279,82 +282,82 @@ TEST_F(DtmfBuilder, StateAfterLoad) {
     auto f = Open();
     FrmDTMFSpecial b(d, *f);
     b.Form_Load();
-    EXPECT_EQ(b.C("Label1").text, "Call Type");
-    EXPECT_EQ(b.C("Label2").text, "Called ID");
-    EXPECT_EQ(b.C("Combo1_0").items, std::vector<std::string>{"ANI"});
-    EXPECT_EQ(b.C("Combo1_0").index, 0);
-    EXPECT_TRUE(b.C("Frame1").visible);
-    EXPECT_EQ(b.C("Text1").text, "000");
-    EXPECT_EQ(b.C("Text1").max, 3);
-    EXPECT_EQ(b.C("CommandCancel").text, "Cancel");
+    EXPECT_EQ(b.C(dtmfspecial::CallTypeCaption).text, "Call Type");
+    EXPECT_EQ(b.C(dtmfspecial::TargetCaption).text, "Called ID");
+    EXPECT_EQ(b.C(dtmfspecial::CallType).items, std::vector<std::string>{"ANI"});
+    EXPECT_EQ(b.C(dtmfspecial::CallType).index, 0);
+    EXPECT_TRUE(b.C(dtmfspecial::TargetFrame).visible);
+    EXPECT_EQ(b.C(dtmfspecial::Target).text, "000");
+    EXPECT_EQ(b.C(dtmfspecial::Target).max, 3);
+    EXPECT_EQ(b.C(dtmfspecial::CancelButton).text, "Cancel");
 }
 
 TEST_F(DtmfBuilder, PutsTheCodeIntoTheLastFocusedBox) {
     rec().OwnID.Set("456");
     auto f = OpenWithBuilder();
-    Pick(*f, "Combo1_5", 5);
-    Focus(*f, "Text2_5");
+    Pick(*f, dtmf::Separator, 5);
+    Focus(*f, dtmf::CodeBoxes[5]);
     user = [](FrmDTMFSpecial& b) {
-        Type(b, "Text1", "12");
-        Press(b, "CommandOK");
+        Type(b, dtmfspecial::Target, "12");
+        Press(b, dtmfspecial::OkButton);
         EXPECT_TRUE(b.unloadRequested);
     };
-    Press(*f, "CommandSpecial");
+    Press(*f, dtmf::SpecialButton);
     EXPECT_EQ(opened, 1);
-    EXPECT_EQ(f->C("Text2_5").text, "120#456");
+    EXPECT_EQ(f->C(dtmf::CodeBoxes[5]).text, "120#456");
 }
 
 TEST_F(DtmfBuilder, WithoutAFocusedCodeBoxTheCodeGoesIntoM1) {
     auto f = OpenWithBuilder();
-    Press(*f, "CommandSpecial");
-    EXPECT_EQ(f->C("Text2_0").text, "000*000");
+    Press(*f, dtmf::SpecialButton);
+    EXPECT_EQ(f->C(dtmf::CodeBoxes[0]).text, "000*000");
 }
 
 TEST_F(DtmfBuilder, ReadsTheOwnIDExtendedOnLeavingItsBox) {
     auto f = OpenWithBuilder();
-    Focus(*f, "Text2_16");
-    Type(*f, "Text3", "4");
-    Press(*f, "CommandSpecial");
-    EXPECT_EQ(f->C("Text2_16").text, "000*400");
+    Focus(*f, dtmf::CodeBoxes[16]);
+    Type(*f, dtmf::OwnId, "4");
+    Press(*f, dtmf::SpecialButton);
+    EXPECT_EQ(f->C(dtmf::CodeBoxes[16]).text, "000*400");
     // The same when the click comes without a focus move.
-    Focus(*f, "Text2_3");
-    Type(*f, "Text3", "7");
-    f->Click("CommandSpecial");
-    EXPECT_EQ(f->C("Text2_3").text, "000*700");
+    Focus(*f, dtmf::CodeBoxes[3]);
+    Type(*f, dtmf::OwnId, "7");
+    f->Click(dtmf::SpecialButton);
+    EXPECT_EQ(f->C(dtmf::CodeBoxes[3]).text, "000*700");
 }
 
 TEST_F(DtmfBuilder, OpensNothingForKillAndStun) {
     auto f = OpenWithBuilder();
-    for (const char* box : {"Text2_18", "Text2_19"}) {
+    for (const std::string& box : {dtmf::CodeBoxes[18], dtmf::CodeBoxes[19]}) {
         Focus(*f, box);
-        Press(*f, "CommandSpecial");
+        Press(*f, dtmf::SpecialButton);
     }
     EXPECT_EQ(opened, 0);
-    Focus(*f, "Text2_17");
-    Press(*f, "CommandSpecial");
+    Focus(*f, dtmf::CodeBoxes[17]);
+    Press(*f, dtmf::SpecialButton);
     EXPECT_EQ(opened, 1);
 }
 
 TEST_F(DtmfBuilder, CancelLeavesTheBox) {
     auto f = OpenWithBuilder();
-    Type(*f, "Text2_2", "99");
+    Type(*f, dtmf::CodeBoxes[2], "99");
     user = [](FrmDTMFSpecial& b) {
-        Type(b, "Text1", "5");
-        Press(b, "CommandCancel");
+        Type(b, dtmfspecial::Target, "5");
+        Press(b, dtmfspecial::CancelButton);
         EXPECT_TRUE(b.unloadRequested);
     };
-    Press(*f, "CommandSpecial");
-    EXPECT_EQ(f->C("Text2_2").text, "99");
+    Press(*f, dtmf::SpecialButton);
+    EXPECT_EQ(f->C(dtmf::CodeBoxes[2]).text, "99");
 }
 
 TEST_F(DtmfBuilder, TargetIsExtendedOnLeavingItsBox) {
     auto f = Open();
     FrmDTMFSpecial b(d, *f);
     b.Form_Load();
-    Type(b, "Text1", "5a");
-    EXPECT_EQ(b.C("Text1").text, "5");
-    Focus(b, "Combo1_0");
-    EXPECT_EQ(b.C("Text1").text, "500");
+    Type(b, dtmfspecial::Target, "5a");
+    EXPECT_EQ(b.C(dtmfspecial::Target).text, "5");
+    Focus(b, dtmfspecial::CallType);
+    EXPECT_EQ(b.C(dtmfspecial::Target).text, "500");
 }
 
 }  // namespace

@@ -1,27 +1,35 @@
-// Control-array names and the key filters of the signalling dialogs.
+// The signalling forms' control arrays and the key filters of their boxes.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "signalling/formhelpers.h"
+#include "signalling/frm2tonecontrols.h"
+#include "signalling/frmdtmfcontrols.h"
 
 using namespace rp;
 
+// The forms' dispatch finds an element's index by its array; a single
+// control or another array's element is none of its elements.
 TEST(ControlNames, SplitAndJoin) {
     struct Case {
-        const char* name;
-        const char* base;
+        ControlArray array;
+        std::string control;
         int index;
     };
-    const Case cases[] = {{"Text2_16", "Text2", 16}, {"Combo1_0", "Combo1", 0},
-                          {"Text3", "Text3", -1},     {"MSHFlexGrid1", "MSHFlexGrid1", -1},
-                          {"Odd_", "Odd_", -1},       {"A_b1", "A_b1", -1}};
-    for (const Case& c : cases) {
-        const ControlName n = SplitControlName(c.name);
-        EXPECT_EQ(n.base, c.base) << c.name;
-        EXPECT_EQ(n.index, c.index) << c.name;
-        if (c.index >= 0) {
-            EXPECT_EQ(Elem(c.base, c.index), c.name);
-        }
-    }
+    const Case cases[] = {
+        {dtmf::CodeBoxes, dtmf::CodeBoxes[16], 16},
+        {dtmf::CodeBoxes, dtmf::CodeBoxes[0], 0},
+        {dtmf::CodeBoxes, dtmf::OwnId, -1},
+        {dtmf::CodeBoxes, dtmf::CodeCaptions[3], -1},
+        {twotone::ToneBoxes, twotone::ToneBoxes[3], 3},
+        {twotone::ToneBoxes, twotone::ToneEditor, -1},
+        {twotone::ToneBoxes, twotone::NameEditor, -1},
+        {twotone::DecodeTone1Boxes, twotone::DecodeTone2Boxes[2], -1},
+        {twotone::DecodeValidBoxes, twotone::DecodeValidBoxes[15], 15},
+        {twotone::DecodeValidBoxes, twotone::SideTone, -1},
+    };
+    for (const Case& c : cases) EXPECT_EQ(c.array.IndexOf(c.control), c.index) << c.control;
 }
 
 TEST(KeyFilters, PassDropOrChangeEachKey) {

@@ -5,6 +5,7 @@
 
 #include "formdriver.h"
 #include "signalling/frmmsk.h"
+#include "signalling/frmmskcontrols.h"
 #include "signalling/mskrules.h"
 #include "signallingfixture.h"
 
@@ -63,34 +64,34 @@ TEST_F(MskForm, StateAfterLoad) {
     auto f = Open();
     const FormState& s = f->State();
     EXPECT_EQ(s.caption, "MSK");
-    EXPECT_EQ(s["SSTab1"].tabs[0].caption, "Groups");
-    EXPECT_EQ(s["SSTab1"].tabs[1].caption, "Basic Settings");
-    EXPECT_EQ(s["Label1_0"].text, "Group");
-    EXPECT_EQ(s["Label4_3"].text, "Name");
-    EXPECT_EQ(s["Label3_2"].text, "Frequency (MHz)");
-    EXPECT_EQ(s["Label2_3"].text, "Auto Reset Time (s)");
-    EXPECT_EQ(s["Check1"].text, "Side Tone");
-    EXPECT_EQ(s["CommandCancel"].text, "Cancel");
-    EXPECT_EQ(s["Frame1"].text, "Group 0");
-    EXPECT_EQ(s["Combo1_0"].items.size(), 32u);
-    EXPECT_EQ(s["Combo1_0"].index, 0);
-    EXPECT_EQ(s["Combo1_1"].items[3], "Message Call");
-    EXPECT_EQ(s["Combo2_0"].items.size(), 250u);
-    EXPECT_EQ(s["Combo2_0"].items.front(), "0.01");
-    EXPECT_EQ(s["Combo2_0"].text, "0.40");
-    EXPECT_EQ(s["Combo2_1"].items, (std::vector<std::string>{"Off", "BOT", "EOT", "Both"}));
-    EXPECT_EQ(s["Combo2_2"].items[2], "Alert & Transpond");
-    EXPECT_EQ(s["Combo2_3"].items.size(), 241u);
-    EXPECT_EQ(s["Combo2_3"].text, "2.0");
-    EXPECT_EQ(s["Text2_0"].text, "0000");
-    EXPECT_EQ(s["Text2_2"].text, "145");
-    EXPECT_EQ(s["Text1_3"].text, "");
+    EXPECT_EQ(s[msk::Tabs].tabs[0].caption, "Groups");
+    EXPECT_EQ(s[msk::Tabs].tabs[1].caption, "Basic Settings");
+    EXPECT_EQ(s[msk::GroupListCaption].text, "Group");
+    EXPECT_EQ(s[msk::GroupNameCaption].text, "Name");
+    EXPECT_EQ(s[msk::FrequencyCaption].text, "Frequency (MHz)");
+    EXPECT_EQ(s[msk::ResetTimeCaption].text, "Auto Reset Time (s)");
+    EXPECT_EQ(s[msk::SideTone].text, "Side Tone");
+    EXPECT_EQ(s[msk::CancelButton].text, "Cancel");
+    EXPECT_EQ(s[msk::GroupFrame].text, "Group 0");
+    EXPECT_EQ(s[msk::GroupList].items.size(), 32u);
+    EXPECT_EQ(s[msk::GroupList].index, 0);
+    EXPECT_EQ(s[msk::CallType].items[3], "Message Call");
+    EXPECT_EQ(s[msk::PreSendDelay].items.size(), 250u);
+    EXPECT_EQ(s[msk::PreSendDelay].items.front(), "0.01");
+    EXPECT_EQ(s[msk::PreSendDelay].text, "0.40");
+    EXPECT_EQ(s[msk::PttId].items, (std::vector<std::string>{"Off", "BOT", "EOT", "Both"}));
+    EXPECT_EQ(s[msk::DecodeResponse].items[2], "Alert & Transpond");
+    EXPECT_EQ(s[msk::ResetTime].items.size(), 241u);
+    EXPECT_EQ(s[msk::ResetTime].text, "2.0");
+    EXPECT_EQ(s[msk::OwnId].text, "0000");
+    EXPECT_EQ(s[msk::Frequency].text, "145");
+    EXPECT_EQ(s[msk::GroupName].text, "");
     // An invalid group: every box of the frame disabled.
-    EXPECT_EQ(s["Check2"].value, 0);
-    for (const char* c : {"Combo1_1", "Text1_0", "Text1_1", "Text1_2", "Text1_3"})
+    EXPECT_EQ(s[msk::GroupValid].value, 0);
+    for (const char* c : {msk::CallType, msk::IndividualId, msk::GroupId, msk::InfoCode, msk::GroupName})
         EXPECT_FALSE(s[c].enabled) << c;
-    EXPECT_EQ(s["Text1_2"].max, 18);
-    EXPECT_EQ(s["Text2_2"].max, 3);
+    EXPECT_EQ(s[msk::InfoCode].max, 18);
+    EXPECT_EQ(s[msk::Frequency].max, 3);
 }
 
 TEST_F(MskForm, StoredValuesWithoutItemsAndOK) {
@@ -101,13 +102,13 @@ TEST_F(MskForm, StoredValuesWithoutItemsAndOK) {
     UseGroup(0, 5, "SEVEN77");
     live().Groups[0].InfoCode.Set("123456789012345678");
     auto f = Open();
-    EXPECT_EQ(f->C("Combo2_0").text, "0.01");
-    EXPECT_EQ(f->C("Combo2_3").text, "1.0");
-    EXPECT_EQ(f->C("Combo2_1").index, 0);
-    EXPECT_EQ(f->C("Check1").value, 1);
-    EXPECT_EQ(f->C("Combo1_1").index, 0);
-    EXPECT_EQ(f->C("Text1_3").text, "SEVEN77");  // longer than the box takes by typing
-    Press(*f, "CommandOK");
+    EXPECT_EQ(f->C(msk::PreSendDelay).text, "0.01");
+    EXPECT_EQ(f->C(msk::ResetTime).text, "1.0");
+    EXPECT_EQ(f->C(msk::PttId).index, 0);
+    EXPECT_EQ(f->C(msk::SideTone).value, 1);
+    EXPECT_EQ(f->C(msk::CallType).index, 0);
+    EXPECT_EQ(f->C(msk::GroupName).text, "SEVEN77");  // longer than the box takes by typing
+    Press(*f, msk::OkButton);
     EXPECT_TRUE(f->unloadRequested);
     EXPECT_EQ(live().Head.PreSendDelay, 1);
     EXPECT_EQ(live().Head.ResetTime, 10);
@@ -123,25 +124,25 @@ TEST_F(MskForm, SwitchingGroupsSavesTheGroupLeft) {
     UseGroup(5, 0, "FIVE");
     const auto before = Bytes(live());
     auto f = Open();
-    f->C("Check2").value = 1;
-    f->Click("Check2");
-    Type(*f, "Text1_3", "ZERO");
-    Type(*f, "Text1_0", "7");
-    Type(*f, "Text1_2", "info");
-    Pick(*f, "Combo1_0", 5);
+    f->C(msk::GroupValid).value = 1;
+    f->Click(msk::GroupValid);
+    Type(*f, msk::GroupName, "ZERO");
+    Type(*f, msk::IndividualId, "7");
+    Type(*f, msk::InfoCode, "info");
+    Pick(*f, msk::GroupList, 5);
     EXPECT_EQ(f->CurMSKGroup, 5);
-    EXPECT_EQ(f->C("Frame1").text, "Group 5");
-    EXPECT_EQ(f->C("Text1_3").text, "FIVE");
+    EXPECT_EQ(f->C(msk::GroupFrame).text, "Group 5");
+    EXPECT_EQ(f->C(msk::GroupName).text, "FIVE");
     const MSKGroupRec& g0 = d.MSKDataEdit.Groups[0];
     EXPECT_EQ(g0.Valid, 1);
     EXPECT_EQ(g0.IndID.Raw(), "0007");
     EXPECT_EQ(g0.Name.Raw(), std::string_view("ZERO\0   ", 8));
     EXPECT_EQ(g0.InfoCode.Raw().substr(0, 6), std::string_view("info\0 ", 6));
     // Picking the group already shown does nothing.
-    Type(*f, "Text1_3", "EDITED");
-    Pick(*f, "Combo1_0", 5);
-    EXPECT_EQ(f->C("Text1_3").text, "EDITED");
-    Press(*f, "CommandCancel");
+    Type(*f, msk::GroupName, "EDITED");
+    Pick(*f, msk::GroupList, 5);
+    EXPECT_EQ(f->C(msk::GroupName).text, "EDITED");
+    Press(*f, msk::CancelButton);
     EXPECT_TRUE(f->unloadRequested);
     EXPECT_EQ(Bytes(live()), before);
 }
@@ -155,25 +156,25 @@ TEST_F(MskForm, EnablingByValidAndCallType) {
     auto f = Open();
     auto on = [&](const char* c) { return f->C(c).enabled; };
 
-    Pick(*f, "Combo1_0", 1);
-    EXPECT_FALSE(on("Text1_0") || on("Text1_1") || on("Combo1_1"));
-    f->C("Check2").value = 1;
-    f->Click("Check2");
-    EXPECT_TRUE(on("Combo1_1") && on("Text1_1") && on("Text1_2") && on("Text1_3"));
-    EXPECT_FALSE(on("Text1_0"));
+    Pick(*f, msk::GroupList, 1);
+    EXPECT_FALSE(on(msk::IndividualId) || on(msk::GroupId) || on(msk::CallType));
+    f->C(msk::GroupValid).value = 1;
+    f->Click(msk::GroupValid);
+    EXPECT_TRUE(on(msk::CallType) && on(msk::GroupId) && on(msk::InfoCode) && on(msk::GroupName));
+    EXPECT_FALSE(on(msk::IndividualId));
 
-    Pick(*f, "Combo1_0", 2);  // call type 2: both ID boxes disabled
-    EXPECT_FALSE(on("Text1_0") || on("Text1_1"));
-    EXPECT_TRUE(on("Text1_2"));
-    Pick(*f, "Combo1_0", 3);  // call type 3 keeps what type 2 left
-    EXPECT_FALSE(on("Text1_0") || on("Text1_1"));
-    Pick(*f, "Combo1_0", 4);
-    EXPECT_TRUE(on("Text1_0") && on("Text1_1"));
-    Pick(*f, "Combo1_1", 3);  // and what type 0 left
-    EXPECT_TRUE(on("Text1_0") && on("Text1_1"));
-    Pick(*f, "Combo1_1", 1);
-    EXPECT_FALSE(on("Text1_0"));
-    EXPECT_TRUE(on("Text1_1"));
+    Pick(*f, msk::GroupList, 2);  // call type 2: both ID boxes disabled
+    EXPECT_FALSE(on(msk::IndividualId) || on(msk::GroupId));
+    EXPECT_TRUE(on(msk::InfoCode));
+    Pick(*f, msk::GroupList, 3);  // call type 3 keeps what type 2 left
+    EXPECT_FALSE(on(msk::IndividualId) || on(msk::GroupId));
+    Pick(*f, msk::GroupList, 4);
+    EXPECT_TRUE(on(msk::IndividualId) && on(msk::GroupId));
+    Pick(*f, msk::CallType, 3);  // and what type 0 left
+    EXPECT_TRUE(on(msk::IndividualId) && on(msk::GroupId));
+    Pick(*f, msk::CallType, 1);
+    EXPECT_FALSE(on(msk::IndividualId));
+    EXPECT_TRUE(on(msk::GroupId));
 }
 
 TEST_F(MskForm, BoxesOnLeaving) {
@@ -184,27 +185,27 @@ TEST_F(MskForm, BoxesOnLeaving) {
     };
     const Case freq[] = {{"100", "136"}, {"300", "400"}, {"", "145"}, {"44a0", "440"}};
     for (const Case& c : freq) {
-        Type(*f, "Text2_2", c.typed);
-        Focus(*f, "Combo2_0");
-        EXPECT_EQ(f->C("Text2_2").text, c.shown) << c.typed;
+        Type(*f, msk::Frequency, c.typed);
+        Focus(*f, msk::PreSendDelay);
+        EXPECT_EQ(f->C(msk::Frequency).text, c.shown) << c.typed;
     }
     const Case ids[] = {{"7", "0007"}, {"a1", "00A1"}, {"", "0000"}, {"G1", "0001"}};
-    for (const char* box : {"Text2_0", "Text2_1"}) {
+    for (const char* box : {msk::OwnId, msk::OwnGroupId}) {
         for (const Case& c : ids) {
             Type(*f, box, c.typed);
-            Focus(*f, "Combo2_0");
+            Focus(*f, msk::PreSendDelay);
             EXPECT_EQ(f->C(box).text, c.shown) << box << " " << c.typed;
         }
     }
     int key = 13;
-    f->KeyPress("Text1_2", key);
+    f->KeyPress(msk::InfoCode, key);
     EXPECT_EQ(key, 13);  // Enter moves on from a box
-    f->KeyPress("Combo2_1", key);
+    f->KeyPress(msk::PttId, key);
     EXPECT_EQ(key, 0);   // and does nothing in a list
     // Info code and name are left as typed.
-    Type(*f, "Text1_3", "  ab ");
-    Focus(*f, "Combo2_0");
-    EXPECT_EQ(f->C("Text1_3").text, "  ab ");
+    Type(*f, msk::GroupName, "  ab ");
+    Focus(*f, msk::PreSendDelay);
+    EXPECT_EQ(f->C(msk::GroupName).text, "  ab ");
 }
 
 TEST_F(MskForm, OKCommitsAndRepointsTheChannelsGroups) {
@@ -213,12 +214,12 @@ TEST_F(MskForm, OKCommitsAndRepointsTheChannelsGroups) {
     d.WorkData.GMRSFreData[0].OptSig = SigMSK;
     d.WorkData.GMRSFreData[0].MSKGroup = 7;
     auto f = Open();
-    Type(*f, "Text2_0", "1A");
-    Type(*f, "Text2_2", "500");
-    Pick(*f, "Combo1_0", 7);
-    f->C("Check2").value = 0;
-    f->Click("Check2");
-    Press(*f, "CommandOK");
+    Type(*f, msk::OwnId, "1A");
+    Type(*f, msk::Frequency, "500");
+    Pick(*f, msk::GroupList, 7);
+    f->C(msk::GroupValid).value = 0;
+    f->Click(msk::GroupValid);
+    Press(*f, msk::OkButton);
     EXPECT_EQ(live().Groups[7].Valid, 0);
     EXPECT_EQ(live().Head.OwnID.Raw(), "001A");
     EXPECT_EQ(live().Head.Frequency, 480);
@@ -233,8 +234,8 @@ TEST_F(MskForm, AHiddenLoadChangesNothingLive) {
     const auto before = Bytes(live());
     FrmMSK hidden(d);
     hidden.Form_Load();
-    EXPECT_EQ(hidden.C("Text2_2").text, "999");
-    EXPECT_EQ(hidden.C("Text1_3").text, "ABCDEFGH");
+    EXPECT_EQ(hidden.C(msk::Frequency).text, "999");
+    EXPECT_EQ(hidden.C(msk::GroupName).text, "ABCDEFGH");
     EXPECT_EQ(Bytes(live()), before);
     EXPECT_TRUE(view.calls.empty());
 }

@@ -8,6 +8,7 @@
 
 #include "formdriver.h"
 #include "signalling/frm2tone.h"
+#include "signalling/frm2tonecontrols.h"
 #include "signallingfixture.h"
 
 using namespace rp;
@@ -33,11 +34,11 @@ protected:
     }
     // Typing into the open tone editor.
     static void TypeTone(Frm2Tone& f, const std::string& keys) {
-        f.C("Text1").text.clear();
+        f.C(twotone::ToneEditor).text.clear();
         for (char ch : keys) {
             int k = static_cast<unsigned char>(ch);
-            f.KeyPress("Text1", k);
-            if (k) f.C("Text1").text += static_cast<char>(k);
+            f.KeyPress(twotone::ToneEditor, k);
+            if (k) f.C(twotone::ToneEditor).text += static_cast<char>(k);
         }
     }
     static void PressEnter(Frm2Tone& f, const std::string& editor) {
@@ -70,38 +71,38 @@ TEST_F(TwoToneForm, StateAfterLoadAlone) {
     auto f = Open();
     const FormState& s = f->State();
     EXPECT_EQ(s.caption, "Two-Tone Settings");
-    const ControlState& tabs = s["SSTab1"];
+    const ControlState& tabs = s[twotone::Tabs];
     EXPECT_EQ(tabs.index, 2);
     EXPECT_FALSE(tabs.tabs[1].enabled);
     EXPECT_EQ(tabs.tabs[0].caption, "Encode");
     EXPECT_EQ(tabs.tabs[1].caption, "Own Call");
     EXPECT_EQ(tabs.tabs[2].caption, "Decode");
-    ASSERT_EQ(s["SSTab2"].tabs.size(), 16u);
-    EXPECT_EQ(s["SSTab2"].index, 0);
-    EXPECT_EQ(s["SSTab2"].tabs[15].caption, "Decode 16");
-    EXPECT_EQ(s["Frame1_0"].text, "Decode 1");
-    EXPECT_EQ(s["Check2_0"].text, "Valid");
-    EXPECT_EQ(s["Label3_2"].text, "C-Tone (Hz)");
-    EXPECT_EQ(s["Label6_4"].text, "Decode Response");
-    EXPECT_EQ(s["CommandOK"].text, "OK");
-    EXPECT_FALSE(s["Text1"].visible);
-    EXPECT_FALSE(s["Text3"].visible);
+    ASSERT_EQ(s[twotone::DecodeTabs].tabs.size(), 16u);
+    EXPECT_EQ(s[twotone::DecodeTabs].index, 0);
+    EXPECT_EQ(s[twotone::DecodeTabs].tabs[15].caption, "Decode 16");
+    EXPECT_EQ(s[twotone::DecodeFrames[0]].text, "Decode 1");
+    EXPECT_EQ(s[twotone::DecodeValidBoxes[0]].text, "Valid");
+    EXPECT_EQ(s[twotone::ToneCaptions[2]].text, "C-Tone (Hz)");
+    EXPECT_EQ(s[twotone::DecodeResponseCaptions[4]].text, "Decode Response");
+    EXPECT_EQ(s[twotone::OkButton].text, "OK");
+    EXPECT_FALSE(s[twotone::ToneEditor].visible);
+    EXPECT_FALSE(s[twotone::NameEditor].visible);
     EXPECT_TRUE(f->IsLoaded);
     EXPECT_EQ(f->CurTone2Row, 0);
 
     // Lists and selections from the default settings.
-    EXPECT_EQ(s["Combo1_0"].items.size(), 96u);
-    EXPECT_EQ(s["Combo1_0"].text, "0.5");
-    EXPECT_EQ(s["Combo1_2"].text, "1.0");
-    EXPECT_EQ(s["Combo1_3"].items.back(), "2000");
-    EXPECT_EQ(s["Combo1_4"].items.size(), 251u);
-    EXPECT_EQ(s["Combo2_0"].text, "A-B");
-    EXPECT_EQ(s["Combo3_9"].items, s["Combo2_1"].items);
-    EXPECT_EQ(s["Combo2_1"].items[2], "Alert & Transpond");
-    EXPECT_EQ(s["Text2_0"].text, "321.7");
-    EXPECT_EQ(s["Text2_3"].text, "2043.8");
-    EXPECT_TRUE(s["Text2_0"].enabled && s["Text2_1"].enabled);
-    EXPECT_FALSE(s["Text2_2"].enabled || s["Text2_3"].enabled);
+    EXPECT_EQ(s[twotone::FirstToneTime].items.size(), 96u);
+    EXPECT_EQ(s[twotone::FirstToneTime].text, "0.5");
+    EXPECT_EQ(s[twotone::LongToneTime].text, "1.0");
+    EXPECT_EQ(s[twotone::Interval].items.back(), "2000");
+    EXPECT_EQ(s[twotone::ResetTime].items.size(), 251u);
+    EXPECT_EQ(s[twotone::CallFormat].text, "A-B");
+    EXPECT_EQ(s[twotone::DecodeResponses[9]].items, s[twotone::Response].items);
+    EXPECT_EQ(s[twotone::Response].items[2], "Alert & Transpond");
+    EXPECT_EQ(s[twotone::ToneBoxes[0]].text, "321.7");
+    EXPECT_EQ(s[twotone::ToneBoxes[3]].text, "2043.8");
+    EXPECT_TRUE(s[twotone::ToneBoxes[0]].enabled && s[twotone::ToneBoxes[1]].enabled);
+    EXPECT_FALSE(s[twotone::ToneBoxes[2]].enabled || s[twotone::ToneBoxes[3]].enabled);
 
     // The grid: headers, numbers, colours and the encode entries.
     const TextGrid& g = f->MSHFlexGrid1;
@@ -121,15 +122,15 @@ TEST_F(TwoToneForm, StateAfterLoadAlone) {
     EXPECT_EQ(g.Text(6, 3), "");
 
     // Decode entries.
-    EXPECT_EQ(s["Text4_3"].text, "1500.6");
-    EXPECT_EQ(s["Text6_3"].text, "ABC");
-    EXPECT_EQ(s["Combo3_3"].index, 0);
-    EXPECT_EQ(s["Check2_3"].value, 1);
-    EXPECT_TRUE(s["Text4_3"].enabled);
-    EXPECT_EQ(s["Check2_0"].value, 0);
-    EXPECT_FALSE(s["Text4_0"].enabled || s["Text5_0"].enabled || s["Combo3_0"].enabled ||
-                 s["Text6_0"].enabled);
-    EXPECT_EQ(s["Text4_0"].text, "321.7");  // the defaults
+    EXPECT_EQ(s[twotone::DecodeTone1Boxes[3]].text, "1500.6");
+    EXPECT_EQ(s[twotone::DecodeNames[3]].text, "ABC");
+    EXPECT_EQ(s[twotone::DecodeResponses[3]].index, 0);
+    EXPECT_EQ(s[twotone::DecodeValidBoxes[3]].value, 1);
+    EXPECT_TRUE(s[twotone::DecodeTone1Boxes[3]].enabled);
+    EXPECT_EQ(s[twotone::DecodeValidBoxes[0]].value, 0);
+    EXPECT_FALSE(s[twotone::DecodeTone1Boxes[0]].enabled || s[twotone::DecodeTone2Boxes[0]].enabled ||
+                 s[twotone::DecodeResponses[0]].enabled || s[twotone::DecodeNames[0]].enabled);
+    EXPECT_EQ(s[twotone::DecodeTone1Boxes[0]].text, "321.7");  // the defaults
 }
 
 TEST_F(TwoToneForm, DecodeTabCaptionFollowsTheLanguage) {
@@ -138,8 +139,8 @@ TEST_F(TwoToneForm, DecodeTabCaptionFollowsTheLanguage) {
     for (const auto& c : cases) {
         SetLanguageIndex(d, c.language);
         auto f = Open();
-        EXPECT_EQ(f->C("SSTab1").tabs[2].caption, c.decode) << c.language;
-        EXPECT_EQ(f->C("SSTab1").tabs[0].caption, c.encode) << c.language;
+        EXPECT_EQ(f->C(twotone::Tabs).tabs[2].caption, c.decode) << c.language;
+        EXPECT_EQ(f->C(twotone::Tabs).tabs[0].caption, c.encode) << c.language;
     }
 }
 
@@ -156,17 +157,17 @@ TEST_F(TwoToneForm, StoredOutOfRangeValuesShowFallbacksAndOKStoresThem) {
     live().Decodes[1].Tone2 = 1000;
     live().Decodes[1].Valid = 1;
     auto f = Open();
-    EXPECT_EQ(f->C("Combo2_0").text, "A-B");
-    for (int i = 0; i < 4; ++i) EXPECT_FALSE(f->C("Text2_" + std::to_string(i)).enabled);
-    EXPECT_EQ(f->C("Combo1_0").text, "0.5");
-    EXPECT_EQ(f->C("Combo1_2").text, "1.0");
-    EXPECT_EQ(f->C("Combo1_3").text, "1000");
-    EXPECT_EQ(f->C("Combo1_4").text, "0.0");
-    EXPECT_EQ(f->C("Combo2_1").index, 0);
-    EXPECT_EQ(f->C("Check1").value, 0);
-    EXPECT_EQ(f->C("Text2_0").text, "321.7");
-    EXPECT_EQ(f->C("Text4_1").text, "");
-    Press(*f, "CommandOK");
+    EXPECT_EQ(f->C(twotone::CallFormat).text, "A-B");
+    for (int i = 0; i < 4; ++i) EXPECT_FALSE(f->C(twotone::ToneBoxes[i]).enabled);
+    EXPECT_EQ(f->C(twotone::FirstToneTime).text, "0.5");
+    EXPECT_EQ(f->C(twotone::LongToneTime).text, "1.0");
+    EXPECT_EQ(f->C(twotone::Interval).text, "1000");
+    EXPECT_EQ(f->C(twotone::ResetTime).text, "0.0");
+    EXPECT_EQ(f->C(twotone::Response).index, 0);
+    EXPECT_EQ(f->C(twotone::SideTone).value, 0);
+    EXPECT_EQ(f->C(twotone::ToneBoxes[0]).text, "321.7");
+    EXPECT_EQ(f->C(twotone::DecodeTone1Boxes[1]).text, "");
+    Press(*f, twotone::OkButton);
     EXPECT_TRUE(f->unloadRequested);
     EXPECT_EQ(live().CallFormat, 0);
     EXPECT_EQ(live().Duration1, 5);
@@ -195,9 +196,9 @@ TEST_F(TwoToneForm, CancelAndAHiddenLoadChangeNothingLive) {
     Enter(*f, 1, 1);
     TypeTone(*f, "");
     Enter(*f, 2, 1);
-    f->C("Check2_0").value = 1;
-    f->Click("Check2_0");
-    Press(*f, "CommandCancel");
+    f->C(twotone::DecodeValidBoxes[0]).value = 1;
+    f->Click(twotone::DecodeValidBoxes[0]);
+    Press(*f, twotone::CancelButton);
     EXPECT_TRUE(f->unloadRequested);
     EXPECT_EQ(Bytes(d.WorkData.SetData), before);
     EXPECT_TRUE(view.calls.empty());
@@ -215,8 +216,8 @@ TEST_F(TwoToneForm, GridCommitsTheTypedTone) {
     for (const Case& c : cases) {
         auto f = Open();
         Enter(*f, 1, 1);
-        EXPECT_TRUE(f->C("Text1").visible);
-        EXPECT_EQ(f->State().focus, "Text1");
+        EXPECT_TRUE(f->C(twotone::ToneEditor).visible);
+        EXPECT_EQ(f->State().focus, twotone::ToneEditor);
         EXPECT_EQ(f->Text1HelpContextID, 3411);
         TypeTone(*f, c.typed);
         Enter(*f, 1, 2);  // allowed: the first-tone editor holds a number
@@ -242,7 +243,7 @@ TEST_F(TwoToneForm, ClearingTones) {
     empty.Name.Set("");
     EXPECT_EQ(edit().Encodes[0], empty);
 
-    EXPECT_EQ(f->C("Text1").text, "2000.0");
+    EXPECT_EQ(f->C(twotone::ToneEditor).text, "2000.0");
     TypeTone(*f, "");
     Enter(*f, 3, 1);
     EXPECT_EQ(f->MSHFlexGrid1.Text(2, 2), "");
@@ -259,8 +260,8 @@ TEST_F(TwoToneForm, SecondToneOrNameOfARowWithoutFirstToneIsRefused) {
     EXPECT_EQ(f->MSHFlexGrid1.col, 1);
     EXPECT_EQ(f->CurTone2Row, 4);
     EXPECT_EQ(f->CurTone2Col, 1);
-    EXPECT_TRUE(f->C("Text1").visible);
-    EXPECT_FALSE(f->C("Text3").visible);
+    EXPECT_TRUE(f->C(twotone::ToneEditor).visible);
+    EXPECT_FALSE(f->C(twotone::NameEditor).visible);
     // Not even from the first-tone editor of another row holding a number.
     TypeTone(*f, "1000");
     Enter(*f, 5, 2);
@@ -269,17 +270,17 @@ TEST_F(TwoToneForm, SecondToneOrNameOfARowWithoutFirstToneIsRefused) {
     // A click on the current cell reopens its editor.
     f->MSHFlexGrid1_Click();
     EXPECT_EQ(f->CurTone2Row, 5);
-    EXPECT_TRUE(f->C("Text1").visible);
+    EXPECT_TRUE(f->C(twotone::ToneEditor).visible);
 }
 
 TEST_F(TwoToneForm, NameCellCommit) {
     UseEntry(live().Encodes[0], 1000, 0, "OLD");
     auto f = Open();
     Enter(*f, 1, 3);
-    EXPECT_TRUE(f->C("Text3").visible);
-    EXPECT_EQ(f->C("Text3").text, "OLD");
-    Type(*f, "Text3", "N\\~ew  ");
-    EXPECT_EQ(f->C("Text3").text, "New  ");
+    EXPECT_TRUE(f->C(twotone::NameEditor).visible);
+    EXPECT_EQ(f->C(twotone::NameEditor).text, "OLD");
+    Type(*f, twotone::NameEditor, "N\\~ew  ");
+    EXPECT_EQ(f->C(twotone::NameEditor).text, "New  ");
     Enter(*f, 2, 1);
     EXPECT_EQ(f->MSHFlexGrid1.Text(1, 3), "New");
     EXPECT_EQ(edit().Encodes[0].Name.Raw(), "New    ");
@@ -291,7 +292,7 @@ TEST_F(TwoToneForm, EnterMovesTheCursor) {
     // An empty first-tone editor: one row down, from the last row to row 1.
     Enter(*f, 32, 1);
     TypeTone(*f, "");
-    PressEnter(*f, "Text1");
+    PressEnter(*f, twotone::ToneEditor);
     EXPECT_EQ(f->MSHFlexGrid1.row, 1);
     EXPECT_EQ(f->MSHFlexGrid1.col, 1);
     EXPECT_EQ(f->CurTone2Row, 1);
@@ -300,23 +301,23 @@ TEST_F(TwoToneForm, EnterMovesTheCursor) {
 
     // A number: committed, then one column right.
     TypeTone(*f, "1200");
-    PressEnter(*f, "Text1");
+    PressEnter(*f, twotone::ToneEditor);
     EXPECT_EQ(f->MSHFlexGrid1.col, 2);
     EXPECT_EQ(f->MSHFlexGrid1.Text(1, 1), "1200.0");
     TypeTone(*f, "2400");
-    PressEnter(*f, "Text1");
+    PressEnter(*f, twotone::ToneEditor);
     EXPECT_EQ(f->MSHFlexGrid1.col, 3);
     EXPECT_EQ(f->MSHFlexGrid1.Text(1, 2), "2400.0");
-    EXPECT_TRUE(f->C("Text3").visible);
+    EXPECT_TRUE(f->C(twotone::NameEditor).visible);
 
     // The name editor: column 1 of the next row; from row 32 to row 1.
-    PressEnter(*f, "Text3");
+    PressEnter(*f, twotone::NameEditor);
     EXPECT_EQ(f->MSHFlexGrid1.row, 2);
     EXPECT_EQ(f->MSHFlexGrid1.col, 1);
     Enter(*f, 32, 1);
     TypeTone(*f, "1000");
     Enter(*f, 32, 3);
-    PressEnter(*f, "Text3");
+    PressEnter(*f, twotone::NameEditor);
     EXPECT_EQ(f->MSHFlexGrid1.row, 1);
     EXPECT_EQ(f->MSHFlexGrid1.col, 1);
 }
@@ -328,7 +329,7 @@ TEST_F(TwoToneForm, ScrollCommitsTheCurrentCellAndHidesTheEditors) {
     Enter(*f, 1, 1);
     TypeTone(*f, "700");
     f->MSHFlexGrid1_Scroll();
-    EXPECT_FALSE(f->C("Text1").visible);
+    EXPECT_FALSE(f->C(twotone::ToneEditor).visible);
     EXPECT_EQ(f->MSHFlexGrid1.Text(1, 1), "700.0");
     EXPECT_EQ(edit().Encodes[0].Tone1H * 256 + edit().Encodes[0].Tone1L, 7000);
 }
@@ -341,7 +342,7 @@ TEST_F(TwoToneForm, OKCommitsTheOpenCellAndRepointsChannels) {
     auto f = Open();
     Enter(*f, 1, 1);
     TypeTone(*f, "");  // the entry is emptied by OK's commit of the open cell
-    Press(*f, "CommandOK");
+    Press(*f, twotone::OkButton);
     EXPECT_EQ(live().Encodes[0].Empty, 1);
     EXPECT_EQ(d.WorkData.GMRSFreData[0].Tone2Code, 3);
     EXPECT_EQ(view.calls, std::vector<std::string>{"ReShowListByData"});
@@ -349,36 +350,40 @@ TEST_F(TwoToneForm, OKCommitsTheOpenCellAndRepointsChannels) {
 
 TEST_F(TwoToneForm, DecodeEntries) {
     auto f = Open();
-    f->C("Check2_2").value = 1;
-    f->Click("Check2_2");
-    for (const char* c : {"Text4_2", "Text5_2", "Combo3_2", "Text6_2"}) EXPECT_TRUE(f->C(c).enabled) << c;
-    Type(*f, "Text4_2", "12a.5");
-    EXPECT_EQ(f->C("Text4_2").text, "12.5");
-    Type(*f, "Text5_2", "");
-    Focus(*f, "Text6_2");
-    EXPECT_EQ(f->C("Text4_2").text, "288.0");
-    EXPECT_EQ(f->C("Text5_2").text, "288.0");
-    Type(*f, "Text5_2", "1..5");
-    Focus(*f, "Text6_2");
-    EXPECT_EQ(f->C("Text5_2").text, "288.0");
-    f->C("Text6_2").text = "ABC";
-    Pick(*f, "Combo3_2", 2);
+    f->C(twotone::DecodeValidBoxes[2]).value = 1;
+    f->Click(twotone::DecodeValidBoxes[2]);
+    for (const std::string& c : {twotone::DecodeTone1Boxes[2], twotone::DecodeTone2Boxes[2],
+                                 twotone::DecodeResponses[2], twotone::DecodeNames[2]})
+        EXPECT_TRUE(f->C(c).enabled) << c;
+    Type(*f, twotone::DecodeTone1Boxes[2], "12a.5");
+    EXPECT_EQ(f->C(twotone::DecodeTone1Boxes[2]).text, "12.5");
+    Type(*f, twotone::DecodeTone2Boxes[2], "");
+    Focus(*f, twotone::DecodeNames[2]);
+    EXPECT_EQ(f->C(twotone::DecodeTone1Boxes[2]).text, "288.0");
+    EXPECT_EQ(f->C(twotone::DecodeTone2Boxes[2]).text, "288.0");
+    Type(*f, twotone::DecodeTone2Boxes[2], "1..5");
+    Focus(*f, twotone::DecodeNames[2]);
+    EXPECT_EQ(f->C(twotone::DecodeTone2Boxes[2]).text, "288.0");
+    f->C(twotone::DecodeNames[2]).text = "ABC";
+    Pick(*f, twotone::DecodeResponses[2], 2);
     // Enter moves on from a tone box and does nothing in a list.
     int key = 13;
-    f->KeyPress("Text4_2", key);
+    f->KeyPress(twotone::DecodeTone1Boxes[2], key);
     EXPECT_EQ(key, 13);
-    f->KeyPress("Combo3_2", key);
+    f->KeyPress(twotone::DecodeResponses[2], key);
     EXPECT_EQ(key, 0);
 
-    f->C("Check2_5").value = 1;
-    f->Click("Check2_5");
-    f->C("Text4_5").text = "1000";
-    f->C("Text5_5").text = "1500";
-    f->C("Check2_5").value = 0;
-    f->Click("Check2_5");
-    for (const char* c : {"Text4_5", "Text5_5", "Combo3_5", "Text6_5"}) EXPECT_FALSE(f->C(c).enabled) << c;
+    f->C(twotone::DecodeValidBoxes[5]).value = 1;
+    f->Click(twotone::DecodeValidBoxes[5]);
+    f->C(twotone::DecodeTone1Boxes[5]).text = "1000";
+    f->C(twotone::DecodeTone2Boxes[5]).text = "1500";
+    f->C(twotone::DecodeValidBoxes[5]).value = 0;
+    f->Click(twotone::DecodeValidBoxes[5]);
+    for (const std::string& c : {twotone::DecodeTone1Boxes[5], twotone::DecodeTone2Boxes[5],
+                                 twotone::DecodeResponses[5], twotone::DecodeNames[5]})
+        EXPECT_FALSE(f->C(c).enabled) << c;
 
-    Press(*f, "CommandOK");
+    Press(*f, twotone::OkButton);
     const Tone2DecodeRec& e = live().Decodes[2];
     EXPECT_EQ(e.Valid, 1);
     EXPECT_EQ(e.Tone1, 288.0);
@@ -390,32 +395,33 @@ TEST_F(TwoToneForm, DecodeEntries) {
 
 TEST_F(TwoToneForm, CallFormatEnablesItsToneBoxes) {
     auto f = Open();
-    Pick(*f, "Combo2_0", 6);  // "C-A"
-    EXPECT_TRUE(f->C("Text2_2").enabled && f->C("Text2_0").enabled);
-    EXPECT_FALSE(f->C("Text2_1").enabled || f->C("Text2_3").enabled);
-    Pick(*f, "Combo2_0", 13);  // "Long B"
-    EXPECT_TRUE(f->C("Text2_1").enabled);
-    EXPECT_FALSE(f->C("Text2_0").enabled || f->C("Text2_2").enabled || f->C("Text2_3").enabled);
+    Pick(*f, twotone::CallFormat, 6);  // "C-A"
+    EXPECT_TRUE(f->C(twotone::ToneBoxes[2]).enabled && f->C(twotone::ToneBoxes[0]).enabled);
+    EXPECT_FALSE(f->C(twotone::ToneBoxes[1]).enabled || f->C(twotone::ToneBoxes[3]).enabled);
+    Pick(*f, twotone::CallFormat, 13);  // "Long B"
+    EXPECT_TRUE(f->C(twotone::ToneBoxes[1]).enabled);
+    EXPECT_FALSE(f->C(twotone::ToneBoxes[0]).enabled || f->C(twotone::ToneBoxes[2]).enabled ||
+                 f->C(twotone::ToneBoxes[3]).enabled);
     // The response list is no call format.
-    Pick(*f, "Combo2_1", 1);
-    EXPECT_TRUE(f->C("Text2_1").enabled);
+    Pick(*f, twotone::Response, 1);
+    EXPECT_TRUE(f->C(twotone::ToneBoxes[1]).enabled);
 }
 
 TEST_F(TwoToneForm, ToneBoxesOnLeavingAndAtOK) {
     live().ToneAL = 34, live().ToneAH = 11;  // 285.0 Hz
     live().ToneBL = 190, live().ToneBH = 10;  // 275.0 Hz
     auto f = Open();
-    EXPECT_EQ(f->C("Text2_0").text, "285.0");
-    Type(*f, "Text2_2", "250");
-    Type(*f, "Text2_3", "4000");
-    Focus(*f, "Combo2_0");
-    EXPECT_EQ(f->C("Text2_2").text, "288");
-    EXPECT_EQ(f->C("Text2_3").text, "3116");
-    Type(*f, "Text2_2", ".");
-    Focus(*f, "Combo2_0");
-    EXPECT_EQ(f->C("Text2_2").text, "288");
-    f->C("Text2_2").text = "";  // a box left empty reaches the save as it is
-    Press(*f, "CommandOK");
+    EXPECT_EQ(f->C(twotone::ToneBoxes[0]).text, "285.0");
+    Type(*f, twotone::ToneBoxes[2], "250");
+    Type(*f, twotone::ToneBoxes[3], "4000");
+    Focus(*f, twotone::CallFormat);
+    EXPECT_EQ(f->C(twotone::ToneBoxes[2]).text, "288");
+    EXPECT_EQ(f->C(twotone::ToneBoxes[3]).text, "3116");
+    Type(*f, twotone::ToneBoxes[2], ".");
+    Focus(*f, twotone::CallFormat);
+    EXPECT_EQ(f->C(twotone::ToneBoxes[2]).text, "288");
+    f->C(twotone::ToneBoxes[2]).text = "";  // a box left empty reaches the save as it is
+    Press(*f, twotone::OkButton);
     EXPECT_EQ(live().ToneAH * 256 + live().ToneAL, 2850);
     EXPECT_EQ(live().ToneBH * 256 + live().ToneBL, 2800);
     EXPECT_EQ(live().ToneCH * 256 + live().ToneCL, 20000);
@@ -427,25 +433,25 @@ TEST_F(TwoToneForm, ToneBoxesOnLeavingAndAtOK) {
 TEST_F(TwoToneForm, OwnCallFromToneA) {
     live().ToneAL = 16, live().ToneAH = 39;  // 1000.0 Hz
     auto f = Open();
-    EXPECT_EQ(f->C("Text2_0").text, "1000.0");
-    Press(*f, "CommandOK");
+    EXPECT_EQ(f->C(twotone::ToneBoxes[0]).text, "1000.0");
+    Press(*f, twotone::OkButton);
     EXPECT_EQ((std::array<int, 2>{live().OwnTone1H, live().OwnTone1L}), (std::array<int, 2>{39, 16}));
     EXPECT_EQ((std::array<int, 2>{live().OwnDivisor1H, live().OwnDivisor1L}), (std::array<int, 2>{12, 178}));
     EXPECT_EQ((std::array<int, 2>{live().ToneAL, live().ToneAH}), (std::array<int, 2>{16, 39}));
     // A second load and OK give the same bytes.
     const auto once = Bytes(live());
     auto again = Open();
-    Press(*again, "CommandOK");
+    Press(*again, twotone::OkButton);
     EXPECT_EQ(Bytes(live()), once);
 }
 
 TEST_F(TwoToneForm, HelpContexts) {
     auto f = Open();
-    f->C("SSTab1").index = 0;
-    f->Click("SSTab1");
+    f->C(twotone::Tabs).index = 0;
+    f->Click(twotone::Tabs);
     EXPECT_EQ(f->SSTab1HelpContextID, 3401);
-    f->C("SSTab1").index = 2;
-    f->Click("SSTab1");
+    f->C(twotone::Tabs).index = 2;
+    f->Click(twotone::Tabs);
     EXPECT_EQ(f->SSTab1HelpContextID, 3403);
 }
 

@@ -17,8 +17,13 @@
 
 #include "forms/mainwindowcalls.h"
 #include "shellchecktest.h"
+#include "signalling/frm2tonecontrols.h"
 #include "signalling/frmdtmf.h"
+#include "signalling/frmdtmfcontrols.h"
+#include "signalling/frmdtmfspecial.h"
+#include "signalling/frmdtmfspecialcontrols.h"
 #include "signalling/frmmsk.h"
+#include "signalling/frmmskcontrols.h"
 #include "signalling/qt/openers.h"
 #include "signalling/signallingfixture.h"
 #include "signalling/frm2tone.h"
@@ -60,8 +65,8 @@ protected:
         EXPECT_TRUE(QTest::qWaitForWindowActive(w));
     }
     template <class W>
-    static W* Get(QWidget* dlg, const char* name) {
-        auto* w = dlg->findChild<W*>(name);
+    static W* Get(QWidget* dlg, const std::string& name) {
+        auto* w = dlg->findChild<W*>(QString::fromStdString(name));
         EXPECT_NE(w, nullptr) << name;
         return w;
     }
@@ -91,8 +96,8 @@ TEST_F(SignallingShell, DtmfOwnIDDepartureAndSeparatorPick) {
     d.DTMFData().MemCodes[0].CodeLen = 7;
     FormDialog* dlg = Open("FrmDTMF");
     ASSERT_NE(dlg, nullptr);
-    auto* own = Get<QLineEdit>(dlg, "Text3");
-    auto* m1 = Get<QLineEdit>(dlg, "Text2_0");
+    auto* own = Get<QLineEdit>(dlg, dtmf::OwnId);
+    auto* m1 = Get<QLineEdit>(dlg, dtmf::CodeBoxes[0]);
     EXPECT_EQ(m1->text(), "123*456");
 
     TypeInto(own, "1a2");
@@ -102,15 +107,15 @@ TEST_F(SignallingShell, DtmfOwnIDDepartureAndSeparatorPick) {
     EXPECT_EQ(own->text(), "120");
     EXPECT_EQ(m1->text(), "123*120");
 
-    auto* sep = Get<QComboBox>(dlg, "Combo1_5");
+    auto* sep = Get<QComboBox>(dlg, dtmf::Separator);
     sep->setFocus();
     QTest::keyClick(sep, Qt::Key_End);  // the user picks "#"
     EXPECT_EQ(sep->currentText(), "#");
     EXPECT_EQ(m1->text(), "123#120");
 
-    TypeInto(Get<QLineEdit>(dlg, "Text2_1"), "12ab*#xE");
-    EXPECT_EQ(Get<QLineEdit>(dlg, "Text2_1")->text(), "12AB*#");
-    QTest::mouseClick(Get<QPushButton>(dlg, "CommandOK"), Qt::LeftButton);
+    TypeInto(Get<QLineEdit>(dlg, dtmf::CodeBoxes[1]), "12ab*#xE");
+    EXPECT_EQ(Get<QLineEdit>(dlg, dtmf::CodeBoxes[1])->text(), "12AB*#");
+    QTest::mouseClick(Get<QPushButton>(dlg, dtmf::OkButton), Qt::LeftButton);
     EXPECT_TRUE(closed);
     EXPECT_EQ(d.DTMFData().OwnID.Raw(), "120");
     EXPECT_EQ(d.DTMFData().Separator, 15);
@@ -124,9 +129,9 @@ TEST_F(SignallingShell, DtmfEnterNeverPressesOKAndEscCancels) {
     const auto before = test::Bytes(d.DTMFData());
     FormDialog* dlg = Open("FrmDTMF");
     ASSERT_NE(dlg, nullptr);
-    for (const char* name : {"CommandOK", "CommandCancel", "CommandSpecial"})
+    for (const char* name : {dtmf::OkButton, dtmf::CancelButton, dtmf::SpecialButton})
         EXPECT_FALSE(Get<QPushButton>(dlg, name)->autoDefault()) << name;
-    auto* box = Get<QLineEdit>(dlg, "Text2_3");
+    auto* box = Get<QLineEdit>(dlg, dtmf::CodeBoxes[3]);
     TypeInto(box, "99");
     QTest::keyClick(box, Qt::Key_Return);
     EXPECT_FALSE(closed);
@@ -139,42 +144,42 @@ TEST_F(SignallingShell, DtmfEnterNeverPressesOKAndEscCancels) {
 TEST_F(SignallingShell, DtmfEqualKillAndStunKeepTheDialogOpen) {
     FormDialog* dlg = Open("FrmDTMF");
     ASSERT_NE(dlg, nullptr);
-    TypeInto(Get<QLineEdit>(dlg, "Text2_18"), "123");
-    TypeInto(Get<QLineEdit>(dlg, "Text2_19"), "123");
-    QTest::mouseClick(Get<QPushButton>(dlg, "CommandOK"), Qt::LeftButton);
+    TypeInto(Get<QLineEdit>(dlg, dtmf::CodeBoxes[18]), "123");
+    TypeInto(Get<QLineEdit>(dlg, dtmf::CodeBoxes[19]), "123");
+    QTest::mouseClick(Get<QPushButton>(dlg, dtmf::OkButton), Qt::LeftButton);
     QApplication::processEvents();
     ASSERT_EQ(notes.shown.size(), 1u);
     EXPECT_EQ(notes.shown[0].text, "The kill code and the stun code must not be the same.");
     EXPECT_FALSE(closed);
     EXPECT_TRUE(dlg->isVisible());
-    EXPECT_TRUE(Get<QLineEdit>(dlg, "Text2_18")->hasFocus());
+    EXPECT_TRUE(Get<QLineEdit>(dlg, dtmf::CodeBoxes[18])->hasFocus());
     Screenshot(dlg, "FrmDTMF");
 }
 
 TEST_F(SignallingShell, DtmfSpecialBuilderWritesTheLastFocusedBox) {
     FormDialog* dlg = Open("FrmDTMF");
     ASSERT_NE(dlg, nullptr);
-    QTest::mouseClick(Get<QLineEdit>(dlg, "Text2_6"), Qt::LeftButton);
-    TypeInto(Get<QLineEdit>(dlg, "Text3"), "4");
-    QTest::mouseClick(Get<QPushButton>(dlg, "CommandSpecial"), Qt::LeftButton);
+    QTest::mouseClick(Get<QLineEdit>(dlg, dtmf::CodeBoxes[6]), Qt::LeftButton);
+    TypeInto(Get<QLineEdit>(dlg, dtmf::OwnId), "4");
+    QTest::mouseClick(Get<QPushButton>(dlg, dtmf::SpecialButton), Qt::LeftButton);
     auto* builder = dlg->findChild<FormDialog*>("FrmDTMFSpecial");
     ASSERT_NE(builder, nullptr);
     Activate(builder);
     EXPECT_EQ(builder->windowTitle(), "DTMF Special Call");
     Screenshot(builder, "FrmDTMFSpecial");
-    TypeInto(Get<QLineEdit>(builder, "Text1"), "12");
+    TypeInto(Get<QLineEdit>(builder, dtmfspecial::Target), "12");
     QPointer<FormDialog> gone(builder);
-    QTest::mouseClick(Get<QPushButton>(builder, "CommandOK"), Qt::LeftButton);
+    QTest::mouseClick(Get<QPushButton>(builder, dtmfspecial::OkButton), Qt::LeftButton);
     QApplication::processEvents();
     EXPECT_TRUE(gone.isNull() || !gone->isVisible());
-    EXPECT_EQ(Get<QLineEdit>(dlg, "Text3")->text(), "400");
-    EXPECT_EQ(Get<QLineEdit>(dlg, "Text2_6")->text(), "120*400");
+    EXPECT_EQ(Get<QLineEdit>(dlg, dtmf::OwnId)->text(), "400");
+    EXPECT_EQ(Get<QLineEdit>(dlg, dtmf::CodeBoxes[6])->text(), "120*400");
     EXPECT_FALSE(closed);
 
     // The stun box: Special opens nothing.
     Activate(dlg);  // the window manager gives the focus back
-    QTest::mouseClick(Get<QLineEdit>(dlg, "Text2_19"), Qt::LeftButton);
-    QTest::mouseClick(Get<QPushButton>(dlg, "CommandSpecial"), Qt::LeftButton);
+    QTest::mouseClick(Get<QLineEdit>(dlg, dtmf::CodeBoxes[19]), Qt::LeftButton);
+    QTest::mouseClick(Get<QPushButton>(dlg, dtmf::SpecialButton), Qt::LeftButton);
     QApplication::processEvents();
     for (auto* b : dlg->findChildren<FormDialog*>("FrmDTMFSpecial")) EXPECT_FALSE(b->isVisible());
 }
@@ -184,7 +189,7 @@ TEST_F(SignallingShell, TextBoxesSelectTheirTextOnArriving) {
     d.DTMFData().MemCodes[2].CodeLen = 4;
     FormDialog* dlg = Open("FrmDTMF");
     ASSERT_NE(dlg, nullptr);
-    auto* box = Get<QLineEdit>(dlg, "Text2_2");
+    auto* box = Get<QLineEdit>(dlg, dtmf::CodeBoxes[2]);
     QTest::mouseClick(box, Qt::LeftButton);
     QApplication::processEvents();
     EXPECT_EQ(box->selectedText(), "5555");
@@ -200,10 +205,10 @@ protected:
     void OpenOnEncodeTab() {
         dlg = Open("Frm2Tone");
         ASSERT_NE(dlg, nullptr);
-        auto* tabs = Get<QTabWidget>(dlg, "SSTab1");
+        auto* tabs = Get<QTabWidget>(dlg, twotone::Tabs);
         QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(0).center());
         ASSERT_EQ(tabs->currentIndex(), 0);
-        grid = Get<TextGridView>(dlg, "MSHFlexGrid1");
+        grid = Get<TextGridView>(dlg, twotone::EncodeGrid);
     }
     void ClickCell(int row, int col) {
         grid->scrollTo(grid->GridModel()->IndexOf(row, col));
@@ -216,11 +221,11 @@ protected:
 TEST_F(TwoToneShell, OpensOnTheDecodeTabWithTheOwnCallTabOff) {
     dlg = Open("Frm2Tone");
     ASSERT_NE(dlg, nullptr);
-    auto* tabs = Get<QTabWidget>(dlg, "SSTab1");
+    auto* tabs = Get<QTabWidget>(dlg, twotone::Tabs);
     EXPECT_EQ(tabs->currentIndex(), 2);
     EXPECT_FALSE(tabs->isTabEnabled(1));
     EXPECT_EQ(tabs->tabText(2), "Decode");
-    auto* strip = Get<QTabBar>(dlg, "SSTab2");
+    auto* strip = Get<QTabBar>(dlg, twotone::DecodeTabs);
     EXPECT_EQ(strip->count(), 16);
     EXPECT_EQ(strip->tabText(15), "Decode 16");
     // Eight tabs to a row; a pick in a row picks the strip's tab and its page.
@@ -232,24 +237,24 @@ TEST_F(TwoToneShell, OpensOnTheDecodeTabWithTheOwnCallTabOff) {
     EXPECT_EQ(second->tabText(7), "Decode 16");
     QTest::mouseClick(second, Qt::LeftButton, {}, second->tabRect(2).center());
     EXPECT_EQ(strip->currentIndex(), 10);
-    EXPECT_EQ(form().C("SSTab2").index, 10);
-    EXPECT_TRUE(Get<QWidget>(dlg, "Frame1_10")->isVisible());
-    EXPECT_FALSE(Get<QWidget>(dlg, "Frame1_0")->isVisible());
+    EXPECT_EQ(form().C(twotone::DecodeTabs).index, 10);
+    EXPECT_TRUE(Get<QWidget>(dlg, twotone::DecodeFrames[10])->isVisible());
+    EXPECT_FALSE(Get<QWidget>(dlg, twotone::DecodeFrames[0])->isVisible());
     QTest::mouseClick(rows->Rows()[0], Qt::LeftButton, {}, rows->Rows()[0]->tabRect(0).center());
     EXPECT_EQ(strip->currentIndex(), 0);
     Screenshot(dlg, "Frm2Tone_decode");
     // Unticking a decode entry disables its boxes.
-    auto* valid = Get<QCheckBox>(dlg, "Check2_0");
+    auto* valid = Get<QCheckBox>(dlg, twotone::DecodeValidBoxes[0]);
     Tick(valid);
-    EXPECT_TRUE(Get<QLineEdit>(dlg, "Text4_0")->isEnabled());
+    EXPECT_TRUE(Get<QLineEdit>(dlg, twotone::DecodeTone1Boxes[0])->isEnabled());
     Tick(valid);
-    EXPECT_FALSE(Get<QLineEdit>(dlg, "Text4_0")->isEnabled());
-    EXPECT_FALSE(Get<QComboBox>(dlg, "Combo3_0")->isEnabled());
+    EXPECT_FALSE(Get<QLineEdit>(dlg, twotone::DecodeTone1Boxes[0])->isEnabled());
+    EXPECT_FALSE(Get<QComboBox>(dlg, twotone::DecodeResponses[0])->isEnabled());
 }
 
 TEST_F(TwoToneShell, GridEditorsRefusalEnterAndOK) {
     OpenOnEncodeTab();
-    auto* text1 = Get<QLineEdit>(dlg, "Text1");
+    auto* text1 = Get<QLineEdit>(dlg, twotone::ToneEditor);
     // The name cell of a row without a first tone: the first-tone cell opens.
     ClickCell(5, 3);
     EXPECT_EQ(form().CurTone2Row, 5);
@@ -257,7 +262,7 @@ TEST_F(TwoToneShell, GridEditorsRefusalEnterAndOK) {
     ASSERT_TRUE(text1->isVisible());
     EXPECT_TRUE(text1->hasFocus());
     EXPECT_EQ(text1->geometry(), grid->CellRect(5, 1));
-    EXPECT_FALSE(Get<QLineEdit>(dlg, "Text3")->isVisible());
+    EXPECT_FALSE(Get<QLineEdit>(dlg, twotone::NameEditor)->isVisible());
 
     QTest::keyClicks(text1, "1x000");
     EXPECT_EQ(text1->text(), "1000");
@@ -279,7 +284,7 @@ TEST_F(TwoToneShell, GridEditorsRefusalEnterAndOK) {
     EXPECT_FALSE(text1->isVisible());
     EXPECT_EQ(e.Tone2H * 256 + e.Tone2L, 20000);
 
-    QTest::mouseClick(Get<QPushButton>(dlg, "CommandOK"), Qt::LeftButton);
+    QTest::mouseClick(Get<QPushButton>(dlg, twotone::OkButton), Qt::LeftButton);
     EXPECT_TRUE(closed);
     EXPECT_EQ(d.Tone2Data().Encodes[4].Tone1H, 39);
 }
@@ -317,7 +322,7 @@ TEST_F(TwoToneShell, CornerShowsTheNumberColumnsHeading) {
 
 TEST_F(TwoToneShell, GridEditorFollowsItsCellWhenColumnsOrTheViewResize) {
     OpenOnEncodeTab();
-    auto* text1 = Get<QLineEdit>(dlg, "Text1");
+    auto* text1 = Get<QLineEdit>(dlg, twotone::ToneEditor);
     ClickCell(2, 1);
     ASSERT_TRUE(text1->isVisible());
     grid->setColumnWidth(0, grid->columnWidth(0) + 40);
@@ -329,7 +334,7 @@ TEST_F(TwoToneShell, GridEditorFollowsItsCellWhenColumnsOrTheViewResize) {
 
 TEST_F(TwoToneShell, EnterInAnEmptyFirstToneEditorOfTheLastRowGoesToRowOne) {
     OpenOnEncodeTab();
-    auto* text1 = Get<QLineEdit>(dlg, "Text1");
+    auto* text1 = Get<QLineEdit>(dlg, twotone::ToneEditor);
     // A click on the grid's current cell (no cell change) opens its editor.
     ClickCell(1, 1);
     EXPECT_TRUE(text1->isVisible());
@@ -356,24 +361,24 @@ TEST_F(SignallingShell, MskGroupSwitchFrequencyAndOK) {
     FormDialog* dlg = Open("FrmMSK");
     ASSERT_NE(dlg, nullptr);
     Screenshot(dlg, "FrmMSK");
-    Tick(Get<QCheckBox>(dlg, "Check2"));
-    auto* name = Get<QLineEdit>(dlg, "Text1_3");
+    Tick(Get<QCheckBox>(dlg, msk::GroupValid));
+    auto* name = Get<QLineEdit>(dlg, msk::GroupName);
     ASSERT_TRUE(name->isEnabled());
     TypeInto(name, "FIRST");
-    auto* group = Get<QComboBox>(dlg, "Combo1_0");
+    auto* group = Get<QComboBox>(dlg, msk::GroupList);
     group->setFocus();
     QTest::keyClick(group, Qt::Key_End);  // group 31
-    EXPECT_EQ(Get<QGroupBox>(dlg, "Frame1")->title(), "Group 31");
+    EXPECT_EQ(Get<QGroupBox>(dlg, msk::GroupFrame)->title(), "Group 31");
     EXPECT_EQ(name->text(), "");
     EXPECT_EQ(d.MSKDataEdit.Groups[0].Name.Trim(), "FIRST");
 
-    QTest::mouseClick(Get<QTabWidget>(dlg, "SSTab1")->tabBar(), Qt::LeftButton, {},
-                      Get<QTabWidget>(dlg, "SSTab1")->tabBar()->tabRect(1).center());
-    auto* freq = Get<QLineEdit>(dlg, "Text2_2");
+    QTest::mouseClick(Get<QTabWidget>(dlg, msk::Tabs)->tabBar(), Qt::LeftButton, {},
+                      Get<QTabWidget>(dlg, msk::Tabs)->tabBar()->tabRect(1).center());
+    auto* freq = Get<QLineEdit>(dlg, msk::Frequency);
     TypeInto(freq, "100");
     QTest::keyClick(freq, Qt::Key_Tab);
     EXPECT_EQ(freq->text(), "136");
-    QTest::mouseClick(Get<QPushButton>(dlg, "CommandOK"), Qt::LeftButton);
+    QTest::mouseClick(Get<QPushButton>(dlg, msk::OkButton), Qt::LeftButton);
     EXPECT_TRUE(closed);
     EXPECT_EQ(d.WorkData.MSKData.Head.Frequency, 136);
     EXPECT_EQ(d.WorkData.MSKData.Groups[0].Valid, 1);
@@ -384,9 +389,9 @@ TEST_F(SignallingShell, MskTextsLongerThanTheirBoxesAreShownAndKept) {
     d.WorkData.MSKData.Head.Frequency = 1000;
     FormDialog* dlg = Open("FrmMSK");
     ASSERT_NE(dlg, nullptr);
-    EXPECT_EQ(Get<QLineEdit>(dlg, "Text1_3")->text(), "SEVEN77");
-    EXPECT_EQ(Get<QLineEdit>(dlg, "Text2_2")->text(), "1000");
-    QTest::mouseClick(Get<QPushButton>(dlg, "CommandOK"), Qt::LeftButton);
+    EXPECT_EQ(Get<QLineEdit>(dlg, msk::GroupName)->text(), "SEVEN77");
+    EXPECT_EQ(Get<QLineEdit>(dlg, msk::Frequency)->text(), "1000");
+    QTest::mouseClick(Get<QPushButton>(dlg, msk::OkButton), Qt::LeftButton);
     EXPECT_TRUE(closed);
     EXPECT_EQ(d.WorkData.MSKData.Groups[0].Name.Raw(), std::string_view("SEVEN77\0", 8));
 }

@@ -1,0 +1,38 @@
+// The DTMF special-call builder: layout only.
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "signalling/frmdtmfspecial.h"
+#include "signalling/frmdtmfspecialcontrols.h"
+#include "signalling/qt/openers.h"
+#include "widgets/shellparts.h"
+#include "widgets/twips.h"
+
+namespace rp {
+
+FormDialog* MakeDTMFSpecialDialog(std::unique_ptr<FrmDTMFSpecial> form, QWidget* parent) {
+    auto* dlg = new FormDialog(std::move(form), parent);
+    auto* kind = new QHBoxLayout;
+    kind->addWidget(SideLabel(dlg, dtmfspecial::CallTypeCaption));
+    auto* combo = Named<QComboBox>(dlg, dtmfspecial::CallType);
+    combo->setMinimumWidth(TwipsToPixelsX(dlg, 1400));
+    kind->addWidget(combo, 1);
+    auto* frame = Named<QGroupBox>(dlg, dtmfspecial::TargetFrame);
+    auto* target = new QHBoxLayout(frame);
+    target->addWidget(SideLabel(frame, dtmfspecial::TargetCaption));
+    target->addWidget(Named<SelectAllLineEdit>(frame, dtmfspecial::Target), 1);
+    auto* top = new QVBoxLayout(dlg);
+    top->addLayout(kind);
+    top->addWidget(frame);
+    top->addLayout(RightRow({Named<QPushButton>(dlg, dtmfspecial::OkButton),
+                             Named<QPushButton>(dlg, dtmfspecial::CancelButton)}));
+    FormBinder& b = dlg->Bind();
+    b.SetEnterAsTab(true);
+    b.StandBackFor({dtmfspecial::CancelButton});
+    return dlg;
+}
+
+}  // namespace rp
