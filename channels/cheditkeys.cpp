@@ -1,5 +1,6 @@
 #include "channels/cheditkeys.h"
 
+#include "channels/frmcheditcontrols.h"
 #include "forms/formstate.h"
 #include "forms/textkeys.h"
 
@@ -9,22 +10,19 @@ namespace {
 
 constexpr std::string_view kDigits = "0123456789";
 
-bool StartsWith(std::string_view s, std::string_view prefix) {
-    return s.substr(0, prefix.size()) == prefix;
-}
-
 }  // namespace
 
 bool IsChEditNameBox(std::string_view control) {
-    return control.size() == 7 && StartsWith(control, "Text1_") && control[6] >= '2' &&
-           control[6] <= '7';
+    const int i = chedit::EntryBoxes.IndexOf(control);
+    return i >= chedit::kNameBoxFirst && i <= chedit::kNameBoxLast;
 }
 
 std::string ChEditAllowedChars(std::string_view control) {
-    if (control == "Text1_0" || control == "Text1_1" || control == "Text3") return std::string(kFrequencyChars);
+    if (control == chedit::RxFreq || control == chedit::OffsetFreq || control == chedit::OwnCtcss)
+        return std::string(kFrequencyChars);
     if (IsChEditNameBox(control)) return PrintableAscii("\\~");
-    if (control == "Text1_10") return PrintableAscii();
-    if (control == "Text2") return std::string(kDigits);
+    if (control == chedit::TxFreq) return PrintableAscii();
+    if (control == chedit::PttIdCode) return std::string(kDigits);
     return "";
 }
 
@@ -42,26 +40,27 @@ ChEditKey ChEditFilterKey(std::string_view control, int key) {
 
 const std::vector<std::string>& ChEditTabOrder() {
     static const std::vector<std::string> order = {
-        "Text1_0",  "Text1_10", "Text1_2",  "Text1_3",     "Text1_4",       "Text1_5",
-        "Text1_6",  "Text1_7",  "Combo1_0", "Combo1_1",    "Combo1_2",      "Combo1_5",
-        "Combo3_0", "Combo3_2", "Check2_0", "Combo1_10",   "Combo3_1",      "Combo3_3",
-        "Check2_1", "Combo1_4", "Combo4_0", "Combo1_9",    "Combo1_7",      "Combo1_8",
-        "Check1",   "Check6",   "Check4_0", "Check4_1",    "Text3",         "CommandOK",
-        "CommandCancel", "Combo4_1", "Combo4_2", "Combo1_13", "Combo4_3", "ListBank",
-        "Combo1_15", "Combo1_16",
+        chedit::RxFreq,         chedit::TxFreq,        chedit::EntryBoxes[2], chedit::EntryBoxes[3],
+        chedit::EntryBoxes[4],  chedit::EntryBoxes[5], chedit::EntryBoxes[6], chedit::EntryBoxes[7],
+        chedit::Step,           chedit::Bandwidth,     chedit::Power,         chedit::DecodeType,
+        chedit::DecodeCtcss,    chedit::DecodeDcs,     chedit::DecodeInverted, chedit::EncodeType,
+        chedit::EncodeCtcss,    chedit::EncodeDcs,     chedit::EncodeInverted, chedit::Signalling,
+        chedit::DtmfCode,       chedit::SqlModes,      chedit::DtmfPttId,     chedit::FiveTonePttId,
+        chedit::TxInhibit,      chedit::ScanSkip,      chedit::Reverse,       chedit::TalkAround,
+        chedit::OwnCtcss,       chedit::OkButton,      chedit::CancelButton,  chedit::TwoToneCode,
+        chedit::FiveToneCode,   chedit::BusyLock,      chedit::MskGroup,      chedit::Banks,
+        chedit::SqlLevel,       chedit::TwoToneDecode,
     };
     return order;
 }
 
 bool ChEditEnterMovesOn(std::string_view control) {
-    static const std::string_view prefixes[] = {"Combo1_", "Combo3_", "Combo4_", "Check2_",
-                                                "Check4_", "Text1_"};
-    static const std::string_view names[] = {"Combo2", "CommandOK", "CommandCancel", "Check1",
-                                             "Check3", "Check5", "Check6", "Text2", "Text3",
-                                             "ListBank"};
-    for (auto p : prefixes)
-        if (StartsWith(control, p)) return true;
-    for (auto n : names)
+    for (const ControlArray& a : {chedit::FieldLists, chedit::ToneLists, chedit::CodeLists, chedit::InvertedTicks,
+                                  chedit::ExclusiveTicks, chedit::EntryBoxes})
+        if (a.IndexOf(control) >= 0) return true;
+    for (std::string_view n : {chedit::OffsetDir, chedit::OkButton, chedit::CancelButton, chedit::TxInhibit,
+                               chedit::PttIdOn, chedit::Compander, chedit::ScanSkip, chedit::PttIdCode,
+                               chedit::OwnCtcss, chedit::Banks})
         if (control == n) return true;
     return false;
 }

@@ -16,7 +16,8 @@ namespace rp {
 // the TX box, digits in the PTT-ID code box; "" for any other control.
 std::string ChEditAllowedChars(std::string_view control);
 
-// True for the six one-character name boxes Text1_2 .. Text1_7.
+// True for the six one-character name boxes (chedit::kNameBoxFirst ..
+// kNameBoxLast of chedit::EntryBoxes).
 bool IsChEditNameBox(std::string_view control);
 
 // What the key filter of a text box does with a typed character.

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <climits>
 
+#include "channels/frmbankcontrols.h"
 #include "core/banks.h"
 #include "forms/formlanguage.h"
 
@@ -10,7 +11,7 @@ namespace rp {
 
 namespace {
 
-// The items a bank holds at most: a List2 this long takes no more.
+// The items a bank holds at most: InBank this long takes no more.
 constexpr int kFullBank = kBankSlots;
 
 void RemoveItem(ControlState& list, int index) {
@@ -40,16 +41,12 @@ FrmBank::FrmBank(AppData& d) : Form("FrmBank"), d_(d) {
     FormState& s = State();
     // Fixed English in every language; only OK and Cancel are relabelled.
     s.caption = "Bank Channel";
-    s.Add("Label1_0", ControlKind::Label).text = "BanK:";
-    s.Add("List1", ControlKind::ListBox);
-    s.Add("Label1_1", ControlKind::Label).text = "Channel In Bank:";
-    s.Add("List2", ControlKind::ListBox);
-    s.Add("CommandL", ControlKind::Button).text = "<<";
-    s.Add("CommandR", ControlKind::Button).text = ">>";
-    s.Add("Label1_2", ControlKind::Label).text = "Other Channel:";
-    s.Add("List3", ControlKind::ListBox);
-    s.Add("CommandOK", ControlKind::Button);
-    s.Add("CommandCancel", ControlKind::Button);
+    AddControls(s, bank::kControls);
+    s[bank::BanksLabel].text = "BanK:";
+    s[bank::InBankLabel].text = "Channel In Bank:";
+    s[bank::MoveIn].text = "<<";
+    s[bank::MoveOut].text = ">>";
+    s[bank::OthersLabel].text = "Other Channel:";
 }
 
 void FrmBank::Form_Load() {
@@ -58,7 +55,7 @@ void FrmBank::Form_Load() {
 }
 
 void FrmBank::InitShowList() {
-    ControlState& banks = C("List1");
+    ControlState& banks = C(bank::Banks);
     banks.items.clear();
     for (int b = 1; b <= kBankCount; ++b) banks.items.push_back("Bank " + std::to_string(b));
     SetListIndex(banks, -1);
@@ -66,13 +63,13 @@ void FrmBank::InitShowList() {
 }
 
 int FrmBank::ChosenBank() const {
-    const ControlState& banks = C("List1");
+    const ControlState& banks = C(bank::Banks);
     return IsChosen(banks) ? banks.index + 1 : 0;
 }
 
 void FrmBank::List1_Click() {
-    ControlState& in = C("List2");
-    ControlState& out = C("List3");
+    ControlState& in = C(bank::InBank);
+    ControlState& out = C(bank::Others);
     in.items.clear();
     out.items.clear();
     SetListIndex(in, -1);
@@ -93,8 +90,8 @@ void FrmBank::List1_Click() {
 }
 
 void FrmBank::CommandL_Click() {
-    ControlState& in = C("List2");
-    ControlState& out = C("List3");
+    ControlState& in = C(bank::InBank);
+    ControlState& out = C(bank::Others);
     const int b = ChosenBank();
     if (b == 0 || !IsChosen(out)) return;
     if (static_cast<int>(in.items.size()) >= kFullBank) return;  // full: refused without a word
@@ -111,8 +108,8 @@ void FrmBank::CommandL_Click() {
 }
 
 void FrmBank::CommandR_Click() {
-    ControlState& in = C("List2");
-    ControlState& out = C("List3");
+    ControlState& in = C(bank::InBank);
+    ControlState& out = C(bank::Others);
     const int b = ChosenBank();
     if (b == 0 || !IsChosen(in)) return;
     const std::string text = in.items[static_cast<std::size_t>(in.index)];
@@ -136,11 +133,11 @@ void FrmBank::CommandOK_Click() {
 void FrmBank::CommandCancel_Click() { Unload(); }
 
 void FrmBank::Click(const std::string& control) {
-    if (control == "List1") List1_Click();
-    else if (control == "CommandL") CommandL_Click();
-    else if (control == "CommandR") CommandR_Click();
-    else if (control == "CommandOK") CommandOK_Click();
-    else if (control == "CommandCancel") CommandCancel_Click();
+    if (control == bank::Banks) List1_Click();
+    else if (control == bank::MoveIn) CommandL_Click();
+    else if (control == bank::MoveOut) CommandR_Click();
+    else if (control == bank::OkButton) CommandOK_Click();
+    else if (control == bank::CancelButton) CommandCancel_Click();
 }
 
 }  // namespace rp

@@ -1,7 +1,7 @@
 #pragma once
 // FrmBank, the bank dialog: one bank at a time, with the memory channels in
-// it (List2, in slot order) and those outside it (List3, in store order),
-// and the moves between the two. Everything happens on the working copy
+// it (in slot order) and those outside it (in store order), and the moves
+// between the two (its control table is channels/frmbankcontrols.h). Everything happens on the working copy
 // TempBankCH; OK commits it to BankCH, Cancel and the close box drop it.
 //
 // A list's chosen item is its `index` (-1 none), which the shell keeps equal

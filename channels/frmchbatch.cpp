@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "channels/batchfun.h"
-#include "channels/controlnames.h"
+#include "channels/frmchbatchcontrols.h"
 #include "core/language.h"
 #include "core/numtext.h"
 #include "forms/formlanguage.h"
@@ -16,61 +16,73 @@ namespace rp {
 
 namespace {
 
-std::string Indexed(const char* array, int index) { return std::string(array) + "_" + std::to_string(index); }
-
 constexpr std::string_view kDigits = "0123456789";
 constexpr std::string_view kAlphaNum = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
 
-// The option groups and their number of buttons.
+// The option groups by their number in BatchRequest::option.
 struct OptionGroup {
     int number;
+    ControlArray buttons;
     int count;
 };
-constexpr OptionGroup kOptionGroups[] = {{1, 2}, {2, 2}, {3, 3}, {4, 2}, {5, 2},
-                                         {6, 2}, {7, 2}, {8, 2}, {9, 2}, {10, 2}};
-
-std::string OptionName(int group, int index) { return "Option" + std::to_string(group) + "_" + std::to_string(index); }
+constexpr OptionGroup kOptionGroups[] = {
+    {1, chbatch::RangeChoice, 2},    {2, chbatch::RxDirection, 2}, {3, chbatch::TxMode, 3},
+    {4, chbatch::ShiftDirection, 2}, {5, chbatch::TxDirection, 2}, {6, chbatch::NameMode, 2},
+    {7, chbatch::IdDirection, 2},    {8, chbatch::OwnIdDirection, 2}, {9, chbatch::DecodeDirection, 2},
+    {10, chbatch::EncodeDirection, 2},
+};
 
 // The controls of the value panel and of the selection panel.
 bool InValuePanel(std::string_view c) {
-    for (std::string_view a : {"Label3", "Label4", "Text2", "Combo1", "Check1", "Check3"})
-        if (ElementIndex(c, a) >= 0) return true;
-    for (int g = 2; g <= 10; ++g)
-        if (ElementIndex(c, "Option" + std::to_string(g)) >= 0) return true;
-    return c == "Label5" || c == "Text3";
+    for (const ControlArray& a : {chbatch::RowLabels, chbatch::ValueLabels, chbatch::ValueBoxes, chbatch::ValueLists,
+                                  chbatch::Switches, chbatch::ToneTicks})
+        if (a.IndexOf(c) >= 0) return true;
+    for (const OptionGroup& g : kOptionGroups)
+        if (g.number >= 2 && g.buttons.IndexOf(c) >= 0) return true;
+    return c == chbatch::OwnCtcssLabel || c == chbatch::OwnCtcss;
 }
 bool InSelectionPanel(std::string_view c) {
-    return ElementIndex(c, "Check2") >= 0 || c == "CommandSelAll" || c == "CommandSelNone";
+    return chbatch::FunctionChoices.IndexOf(c) >= 0 || c == chbatch::SelectAll || c == chbatch::SelectNone;
+}
+
+// The captions of a row, which Tab passes by.
+bool IsRowCaption(std::string_view c) {
+    return chbatch::RowLabels.IndexOf(c) >= 0 || chbatch::ValueLabels.IndexOf(c) >= 0 || c == chbatch::OwnCtcssLabel;
 }
 
 }  // namespace
 
 const std::vector<std::string>& BatchRowControls(int function) {
+    using chbatch::RowLabels, chbatch::ValueLabels;
     static const std::vector<std::vector<std::string>> rows = {
-        {"Label3_0", "Label4_0", "Text2_0", "Label4_1", "Text2_1", "Option2_0", "Option2_1"},
-        {"Label3_1", "Option3_0", "Option3_1", "Option3_2", "Text2_2", "Option4_0", "Option4_1", "Text2_3",
-         "Label4_2", "Text2_4", "Option5_0", "Option5_1"},
-        {"Label3_2", "Label4_3", "Combo1_0", "Label4_4", "Text2_5", "Check3_0", "Option9_0", "Option9_1"},
-        {"Label3_3", "Label4_5", "Combo1_1", "Label4_6", "Text2_6", "Check3_1", "Check3_2", "Option10_0",
-         "Option10_1"},
-        {"Label3_4", "Option6_0", "Option6_1", "Text2_7", "Text2_8", "Label4_7", "Text2_9", "Option7_0",
-         "Option7_1"},
-        {"Label3_6", "Combo1_2"},
-        {"Label3_7", "Combo1_3"},
-        {"Label3_8", "Combo1_4"},
-        {"Label3_9", "Combo1_5", "Combo1_11", "Combo1_12", "Combo1_13", "Combo1_14", "Label3_16", "Combo1_16"},
-        {"Label3_10", "Combo1_6"},
-        {"Label3_11", "Combo1_7"},
-        {"Label3_12", "Combo1_8"},
-        {"Label3_13", "Combo1_9"},
-        {"Label3_14", "Combo1_10"},
-        {"Check1_0"},
-        {"Check1_1"},
-        {"Check1_2"},
-        {"Check1_3"},
-        {"Check1_4"},
-        {"Label5", "Text3"},
-        {"Label3_15", "Combo1_15"},
+        {RowLabels[0], ValueLabels[0], chbatch::RxStart, ValueLabels[1], chbatch::RxStep, chbatch::RxUp,
+         chbatch::RxDown},
+        {RowLabels[1], chbatch::TxAsRx, chbatch::TxByOffset, chbatch::TxByStart, chbatch::TxOffset, chbatch::ShiftPlus,
+         chbatch::ShiftMinus, chbatch::TxStart, ValueLabels[2], chbatch::TxStep, chbatch::TxUp,
+         chbatch::TxDown},
+        {RowLabels[2], ValueLabels[3], chbatch::DecodeTones, ValueLabels[4], chbatch::DecodeStep, chbatch::RandomDecode,
+         chbatch::DecodeUp, chbatch::DecodeDown},
+        {RowLabels[3], ValueLabels[5], chbatch::EncodeTones, ValueLabels[6], chbatch::EncodeStep, chbatch::RandomEncode,
+         chbatch::EncodeAsDecode, chbatch::EncodeUp, chbatch::EncodeDown},
+        {RowLabels[4], chbatch::FixedName, chbatch::NumberedName, chbatch::NameText, chbatch::StartId, ValueLabels[7],
+         chbatch::IdStep, chbatch::IdUp, chbatch::IdDown},
+        {RowLabels[6], chbatch::Step},
+        {RowLabels[7], chbatch::Bandwidth},
+        {RowLabels[8], chbatch::Power},
+        {RowLabels[9], chbatch::Signalling, chbatch::DtmfCode, chbatch::TwoToneCode, chbatch::FiveToneCode,
+         chbatch::MskGroup, RowLabels[16], chbatch::TwoToneDecode},
+        {RowLabels[10], chbatch::SqlMode},
+        {RowLabels[11], chbatch::DtmfPttId},
+        {RowLabels[12], chbatch::FiveTonePttId},
+        {RowLabels[13], chbatch::Scrambler},
+        {RowLabels[14], chbatch::BusyLock},
+        {chbatch::TxInhibit},
+        {chbatch::Compander},
+        {chbatch::ScanSkip},
+        {chbatch::Reverse},
+        {chbatch::TalkAround},
+        {chbatch::OwnCtcssLabel, chbatch::OwnCtcss},
+        {RowLabels[15], chbatch::SqlLevel},
     };
     static const std::vector<std::string> none;
     return function >= 0 && function < static_cast<int>(rows.size()) ? rows[static_cast<std::size_t>(function)]
@@ -78,16 +90,29 @@ const std::vector<std::string>& BatchRowControls(int function) {
 }
 
 bool IsBatchNeverShown(std::string_view c) {
-    for (std::string_view n : {"Check2_15", "Check1_1", "Label3_13", "Combo1_9", "Combo1_14", "Label3_5",
-                               "Text2_10", "Label4_8", "Text2_11", "Label4_9", "Option8_0", "Option8_1"})
+    static const std::string never[] = {
+        chbatch::FunctionChoices[kBatchFunCompander],
+        chbatch::Compander,
+        chbatch::RowLabels[13],
+        chbatch::Scrambler,
+        chbatch::MskGroup,
+        chbatch::RowLabels[5],
+        chbatch::OwnId,
+        chbatch::ValueLabels[8],
+        chbatch::OwnIdStep,
+        chbatch::ValueLabels[9],
+        chbatch::OwnIdUp,
+        chbatch::OwnIdDown,
+    };
+    for (const std::string& n : never)
         if (c == n) return true;
     return false;
 }
 
 std::string BatchAllowedChars(std::string_view c) {
-    if (ElementIndex(c, "Text1") >= 0) return std::string(kDigits);
-    if (c == "Text3") return std::string(kFrequencyChars);
-    const int i = ElementIndex(c, "Text2");
+    if (chbatch::RangeBoxes.IndexOf(c) >= 0) return std::string(kDigits);
+    if (c == chbatch::OwnCtcss) return std::string(kFrequencyChars);
+    const int i = chbatch::ValueBoxes.IndexOf(c);
     if (i < 0 || i > 11) return "";
     if (i <= 4) return std::string(kFrequencyChars);
     if (i == 7) return std::string(kAlphaNum);
@@ -96,16 +121,18 @@ std::string BatchAllowedChars(std::string_view c) {
 
 const std::vector<std::string>& BatchTabOrder() {
     static const std::vector<std::string> order = [] {
-        std::vector<std::string> o = {"Option1_0", "Option1_1", "Text1_0", "Text1_1", "Check4", "CommandFun"};
+        std::vector<std::string> o = {chbatch::AllChannels,   chbatch::ChannelRange, chbatch::RangeFrom,
+                                      chbatch::RangeTo,       chbatch::DeleteOutside, chbatch::PanelSwitch};
         for (int f = 0; f <= 4; ++f)
             for (const std::string& c : BatchRowControls(f))
-                if (c.rfind("Label", 0) != 0) o.push_back(c);
-        for (const char* c : {"Text2_10", "Text2_11", "Option8_0", "Option8_1"}) o.push_back(c);
+                if (!IsRowCaption(c)) o.push_back(c);
+        for (const char* c : {chbatch::OwnId, chbatch::OwnIdStep, chbatch::OwnIdUp, chbatch::OwnIdDown}) o.push_back(c);
         for (int f = 5; f <= 20; ++f)
             for (const std::string& c : BatchRowControls(f))
-                if (c.rfind("Label", 0) != 0) o.push_back(c);
-        for (int i = 0; i <= 20; ++i) o.push_back(Indexed("Check2", i));
-        for (const char* c : {"CommandSelAll", "CommandSelNone", "CommandApply", "CommandClose"}) o.push_back(c);
+                if (!IsRowCaption(c)) o.push_back(c);
+        for (int i = 0; i < kBatchFunCount; ++i) o.push_back(chbatch::FunctionChoices[i]);
+        for (const char* c : {chbatch::SelectAll, chbatch::SelectNone, chbatch::ApplyButton, chbatch::CloseButton})
+            o.push_back(c);
         return o;
     }();
     return order;
@@ -122,46 +149,19 @@ FrmCHBatch::FrmCHBatch(AppData& d) : Form("FrmCHBatch"), d_(d) {
 void FrmCHBatch::AddControls() {
     FormState& s = State();
     s.tag = "4000";
-    auto add = [&](const std::string& name, ControlKind kind) -> ControlState& { return s.Add(name, kind); };
-    // The range area.
-    add("Label1", ControlKind::Label);
-    add("Option1_0", ControlKind::OptionButton);
-    add("Option1_1", ControlKind::OptionButton);
-    ControlState& from = add("Text1_0", ControlKind::TextBox);
-    from.max = 3;
-    from.text = "0";
-    add("Label2", ControlKind::Label);
-    ControlState& to = add("Text1_1", ControlKind::TextBox);
-    to.max = 3;
-    to.text = "199";
-    add("Check4", ControlKind::CheckBox);
-    add("CommandFun", ControlKind::Button);
-    // The two panels.
-    add("Frame1", ControlKind::Frame);
-    add("Frame2", ControlKind::Frame).visible = false;
-    for (int k = 0; k <= 16; ++k) add(Indexed("Label3", k), ControlKind::Label);
-    for (int k = 0; k <= 9; ++k) add(Indexed("Label4", k), ControlKind::Label);
-    add("Label5", ControlKind::Label);
+    rp::AddControls(s, chbatch::kControls);
+    s[chbatch::RangeFrom].text = "0";
+    s[chbatch::RangeTo].text = "199";
     for (int k = 0; k < kBatchBoxCount; ++k)
-        add(Indexed("Text2", k), ControlKind::TextBox).max = kBatchBoxMaxLen[static_cast<std::size_t>(k)];
-    add("Text3", ControlKind::TextBox).max = 5;
-    for (const OptionGroup& g : kOptionGroups)
-        for (int i = 0; i < g.count; ++i) add(OptionName(g.number, i), ControlKind::OptionButton);
-    for (int k = 0; k < kBatchListCount; ++k) add(Indexed("Combo1", k), ControlKind::ComboBox);
-    for (int k = 0; k <= 4; ++k) add(Indexed("Check1", k), ControlKind::CheckBox);
-    for (int k = 0; k <= 2; ++k) add(Indexed("Check3", k), ControlKind::CheckBox);
-    for (int k = 0; k <= 20; ++k) add(Indexed("Check2", k), ControlKind::CheckBox);
-    add("CommandSelAll", ControlKind::Button);
-    add("CommandSelNone", ControlKind::Button);
-    add("CommandApply", ControlKind::Button);
-    add("CommandClose", ControlKind::Button);
+        s[chbatch::ValueBoxes[k]].max = kBatchBoxMaxLen[static_cast<std::size_t>(k)];
 
     // Hidden in the design: the rows of functions not (yet) chosen show
     // through ShowBatchFun; the rest never shows.
     for (const std::string& name : s.Names())
         if (IsBatchNeverShown(name)) s[name].visible = false;
-    for (const char* name : {"Label3_14", "Label3_15", "Combo1_10", "Combo1_11", "Combo1_12", "Combo1_13",
-                             "Combo1_15"})
+    for (const std::string& name : {chbatch::RowLabels[14], chbatch::RowLabels[15]}) s[name].visible = false;
+    for (const char* name : {chbatch::BusyLock, chbatch::DtmfCode, chbatch::TwoToneCode, chbatch::FiveToneCode,
+                             chbatch::SqlLevel})
         s[name].visible = false;
 
     // Every text box takes only what its key filter lets through.
@@ -180,7 +180,7 @@ void FrmCHBatch::Form_Load() {
 
 void FrmCHBatch::InitShowList() {
     auto fill = [&](int k, std::vector<std::string> items) {
-        ControlState& c = C(Indexed("Combo1", k));
+        ControlState& c = C(chbatch::ValueLists[k]);
         c.items = std::move(items);
         c.index = -1;
         c.text.clear();
@@ -237,82 +237,86 @@ void FrmCHBatch::ChangShowByLanguage() {
     if (std::string font = text(langkey::FontName); !font.empty()) s.fontName = font;
     if (std::optional<std::int64_t> size = ParseWhole(text(langkey::FontSize)); size && *size > 0 && *size < 200)
         s.fontSize = static_cast<int>(*size);
-    set("Label1", 4001);
-    set("Option1_0", 4002);
-    set("Option1_1", 4003);
-    set("Label2", 4004);
-    set("CommandApply", 4007);
-    set("CommandClose", 4008);
-    set("CommandSelAll", 4045);
-    set("CommandSelNone", 4046);
-    set("Check4", 4099);
-    for (int k = 0; k <= 14; ++k) set(Indexed("Label3", k), 4010 + k);
-    set("Label3_15", 1119);
-    set("Label3_16", 4039);
-    for (int k = 0; k <= 4; ++k) set(Indexed("Check1", k), 4025 + k);
-    for (int k = 0; k <= 4; ++k) set(Indexed("Check2", k), 4010 + k);
-    for (int k = 5; k <= 18; ++k) set(Indexed("Check2", k), 4011 + k);
-    set("Check2_20", 1119);
-    for (int g : {2, 5, 7, 8, 9, 10}) {
-        set(OptionName(g, 0), 4040);
-        set(OptionName(g, 1), 4041);
+    set(chbatch::RangeLabel, 4001);
+    set(chbatch::AllChannels, 4002);
+    set(chbatch::ChannelRange, 4003);
+    set(chbatch::RangeToLabel, 4004);
+    set(chbatch::ApplyButton, 4007);
+    set(chbatch::CloseButton, 4008);
+    set(chbatch::SelectAll, 4045);
+    set(chbatch::SelectNone, 4046);
+    set(chbatch::DeleteOutside, 4099);
+    for (int k = 0; k <= 14; ++k) set(chbatch::RowLabels[k], 4010 + k);
+    set(chbatch::RowLabels[15], 1119);
+    set(chbatch::RowLabels[16], 4039);
+    for (int k = 0; k <= 4; ++k) set(chbatch::Switches[k], 4025 + k);
+    for (int k = 0; k <= 4; ++k) set(chbatch::FunctionChoices[k], 4010 + k);
+    for (int k = 5; k <= 18; ++k) set(chbatch::FunctionChoices[k], 4011 + k);
+    set(chbatch::FunctionChoices[20], 1119);
+    for (const ControlArray& g : {chbatch::RxDirection, chbatch::TxDirection, chbatch::IdDirection,
+                                  chbatch::OwnIdDirection, chbatch::DecodeDirection, chbatch::EncodeDirection}) {
+        set(g[0], 4040);
+        set(g[1], 4041);
     }
-    set("Option4_0", 4042);
-    set("Option4_1", 4043);
-    set("Check3_0", 4044);
-    set("Check3_1", 4044);
-    set("Check3_2", 4052);
-    set("Label4_0", 4050);
-    set("Label4_1", 4051);
-    set("Option3_0", 4052);
-    set("Option3_1", 4053);
-    set("Option3_2", 4050);
-    set("Label4_2", 4054);
-    set("Label4_3", 4055);
-    set("Label4_4", 4056);
-    set("Label4_5", 4055);
-    set("Label4_6", 4056);
-    set("Option6_0", 4057);
-    set("Option6_1", 4058);
-    set("Label4_7", 4059);
-    set("Label4_8", 4060);
-    set("Label4_9", 4056);
-    set("Label5", 4030);
-    set("Check2_19", 4030);
+    set(chbatch::ShiftPlus, 4042);
+    set(chbatch::ShiftMinus, 4043);
+    set(chbatch::RandomDecode, 4044);
+    set(chbatch::RandomEncode, 4044);
+    set(chbatch::EncodeAsDecode, 4052);
+    set(chbatch::ValueLabels[0], 4050);
+    set(chbatch::ValueLabels[1], 4051);
+    set(chbatch::TxAsRx, 4052);
+    set(chbatch::TxByOffset, 4053);
+    set(chbatch::TxByStart, 4050);
+    set(chbatch::ValueLabels[2], 4054);
+    set(chbatch::ValueLabels[3], 4055);
+    set(chbatch::ValueLabels[4], 4056);
+    set(chbatch::ValueLabels[5], 4055);
+    set(chbatch::ValueLabels[6], 4056);
+    set(chbatch::FixedName, 4057);
+    set(chbatch::NumberedName, 4058);
+    set(chbatch::ValueLabels[7], 4059);
+    set(chbatch::ValueLabels[8], 4060);
+    set(chbatch::ValueLabels[9], 4056);
+    set(chbatch::OwnCtcssLabel, 4030);
+    set(chbatch::FunctionChoices[19], 4030);
     ShowPanels();
 }
 
 void FrmCHBatch::SetShowData() {
     // 1. The choice boxes; a box that changes runs its click handling.
-    for (int i = 0; i < kBatchFunCount; ++i) SetTick(Indexed("Check2", i), IsBatchFunOn(d_.BatchFunFlag[static_cast<std::size_t>(i)]));
+    for (int i = 0; i < kBatchFunCount; ++i)
+        SetTick(chbatch::FunctionChoices[i], IsBatchFunOn(d_.BatchFunFlag[static_cast<std::size_t>(i)]));
     // 2. The rows.
     ShowBatchFun();
     // 3. The value boxes.
-    C("Text2_0").text = FormatNumber(d_.RxBandLow[0], "#0.00000");
-    C("Text2_1").text = "0";
-    C("Text2_2").text = "0.00000";
-    C("Text2_3").text = FormatNumber(d_.TxBandLow[0], "#0.00000");
-    for (int k : {4, 5, 6, 8, 9, 11}) C(Indexed("Text2", k)).text = "0";
-    C("Text2_10").text = "000";
+    C(chbatch::RxStart).text = FormatNumber(d_.RxBandLow[0], "#0.00000");
+    C(chbatch::RxStep).text = "0";
+    C(chbatch::TxOffset).text = "0.00000";
+    C(chbatch::TxStart).text = FormatNumber(d_.TxBandLow[0], "#0.00000");
+    for (const char* box : {chbatch::TxStep, chbatch::DecodeStep, chbatch::EncodeStep, chbatch::StartId,
+                            chbatch::IdStep, chbatch::OwnIdStep})
+        C(box).text = "0";
+    C(chbatch::OwnId).text = "000";
     // 4. Encode same as decode, with its rule run.
-    C("Check3_2").value = 1;
+    C(chbatch::EncodeAsDecode).value = 1;
     Check3_Click(2);
     // 5. The first button of every option group; the rules of the range,
     // the TX mode and the name mode run whether or not the choice changed.
     for (const OptionGroup& g : kOptionGroups) {
-        SelectOption("Option" + std::to_string(g.number), 0);
+        SelectOption(g.buttons, 0);
         if (g.number == 1) Option1_Click(0);
         if (g.number == 3) Option3_Click(0);
         if (g.number == 6) Option6_Click(0);
     }
     // 6. The first entry of every list that has one, with its rule run.
     for (int k = 0; k < kBatchListCount; ++k) {
-        if (C(Indexed("Combo1", k)).items.empty()) continue;
-        SelectEntry(Indexed("Combo1", k), 0);
+        if (C(chbatch::ValueLists[k]).items.empty()) continue;
+        SelectEntry(chbatch::ValueLists[k], 0);
         Combo1_Click(k);
     }
     // 7. Squelch level 3.
-    SelectEntry("Combo1_15", 3);
+    SelectEntry(chbatch::SqlLevel, 3);
 }
 
 // ---- batch functions ----------------------------------------------------------------
@@ -323,7 +327,7 @@ void FrmCHBatch::ShowRow(int function, bool on) {
 
 void FrmCHBatch::Check2_Click(int index) {
     if (index < 0 || index >= kBatchFunCount) return;
-    const bool ticked = C(Indexed("Check2", index)).value == 1;
+    const bool ticked = C(chbatch::FunctionChoices[index]).value == 1;
     // The flag stays in memory even when the file cannot be rewritten.
     StoreBatchFunChoice(d_, index, ticked);
     ShowRow(index, d_.BatchFunFlag[static_cast<std::size_t>(index)] != 0);
@@ -335,12 +339,12 @@ void FrmCHBatch::ShowBatchFun() {
 
 void FrmCHBatch::CommandSelAll_Click() {
     for (int i = 0; i < kBatchFunCount; ++i)
-        if (C(Indexed("Check2", i)).visible) SetTick(Indexed("Check2", i), 1);
+        if (C(chbatch::FunctionChoices[i]).visible) SetTick(chbatch::FunctionChoices[i], 1);
 }
 
 void FrmCHBatch::CommandSelNone_Click() {
     for (int i = 0; i < kBatchFunCount; ++i)
-        if (C(Indexed("Check2", i)).visible) SetTick(Indexed("Check2", i), 0);
+        if (C(chbatch::FunctionChoices[i]).visible) SetTick(chbatch::FunctionChoices[i], 0);
 }
 
 // A box set from code: its click handling runs when the value changes.
@@ -351,12 +355,8 @@ void FrmCHBatch::SetTick(const std::string& box, int value) {
     Click(box);
 }
 
-void FrmCHBatch::SelectOption(const std::string& group, int index) {
-    for (int i = 0;; ++i) {
-        const std::string name = group + "_" + std::to_string(i);
-        if (!State().Has(name)) break;
-        C(name).value = i == index ? 1 : 0;
-    }
+void FrmCHBatch::SelectOption(const ControlArray& group, int index) {
+    for (int i = 0; State().Has(group[i]); ++i) C(group[i]).value = i == index ? 1 : 0;
 }
 
 void FrmCHBatch::SelectEntry(const std::string& list, int index) { SetListIndex(C(list), index); }
@@ -364,57 +364,65 @@ void FrmCHBatch::SelectEntry(const std::string& list, int index) { SetListIndex(
 // ---- control rules ---------------------------------------------------------------------
 
 void FrmCHBatch::Option1_Click(int) {
-    if (C("Option1_0").value == 1) {
-        C("Text1_0").enabled = false;
-        C("Text1_1").enabled = false;
-    } else if (C("Option1_1").value == 1) {
-        C("Text1_0").enabled = true;
-        C("Text1_1").enabled = true;
+    if (C(chbatch::AllChannels).value == 1) {
+        C(chbatch::RangeFrom).enabled = false;
+        C(chbatch::RangeTo).enabled = false;
+    } else if (C(chbatch::ChannelRange).value == 1) {
+        C(chbatch::RangeFrom).enabled = true;
+        C(chbatch::RangeTo).enabled = true;
     }
 }
 
 void FrmCHBatch::Option3_Click(int) {
     int mode = -1;
     for (int i = 0; i <= 2 && mode < 0; ++i)
-        if (C(OptionName(3, i)).value == 1) mode = i;
+        if (C(chbatch::TxMode[i]).value == 1) mode = i;
     if (mode < 0) return;
     const bool offset = mode == 1, start = mode == 2;
-    for (const char* name : {"Text2_2", "Option4_0", "Option4_1"}) C(name).enabled = offset;
-    for (const char* name : {"Text2_3", "Text2_4", "Option5_0", "Option5_1"}) C(name).enabled = start;
+    for (const char* name : {chbatch::TxOffset, chbatch::ShiftPlus, chbatch::ShiftMinus}) C(name).enabled = offset;
+    for (const char* name : {chbatch::TxStart, chbatch::TxStep, chbatch::TxUp, chbatch::TxDown})
+        C(name).enabled = start;
 }
 
 void FrmCHBatch::Option6_Click(int) {
     bool on;
-    if (C("Option6_0").value == 1)
+    if (C(chbatch::FixedName).value == 1)
         on = false;
-    else if (C("Option6_1").value == 1)
+    else if (C(chbatch::NumberedName).value == 1)
         on = true;
     else
         return;
-    for (const char* name : {"Text2_8", "Text2_9", "Option7_0", "Option7_1"}) C(name).enabled = on;
+    for (const char* name : {chbatch::StartId, chbatch::IdStep, chbatch::IdUp, chbatch::IdDown}) C(name).enabled = on;
 }
 
 void FrmCHBatch::Check1_Click(int index) {
     if (index != 3 && index != 4) return;
-    if (C(Indexed("Check1", index)).value <= 0) return;
+    if (C(chbatch::Switches[index]).value <= 0) return;
     // Reverse and talk-around exclude each other.
-    SetTick(Indexed("Check1", index == 3 ? 4 : 3), 0);
+    SetTick(index == 3 ? chbatch::TalkAround : chbatch::Reverse, 0);
 }
 
 void FrmCHBatch::Check3_Click(int index) {
     auto enable = [&](std::initializer_list<const char*> names, bool on) {
         for (const char* name : names) C(name).enabled = on;
     };
-    const bool ticked = C(Indexed("Check3", index)).value == 1;
+    const bool ticked = C(chbatch::ToneTicks[index]).value == 1;
     switch (index) {
-        case 0: enable({"Combo1_0", "Text2_5", "Option9_0", "Option9_1"}, !ticked); break;
-        case 1: enable({"Combo1_1", "Text2_6", "Option10_0", "Option10_1"}, !ticked); break;
+        case 0:
+            enable({chbatch::DecodeTones, chbatch::DecodeStep, chbatch::DecodeUp, chbatch::DecodeDown}, !ticked);
+            break;
+        case 1:
+            enable({chbatch::EncodeTones, chbatch::EncodeStep, chbatch::EncodeUp, chbatch::EncodeDown}, !ticked);
+            break;
         case 2:
             if (ticked) {
-                enable({"Check3_1", "Combo1_1", "Text2_6", "Option10_0", "Option10_1"}, false);
+                enable({chbatch::RandomEncode, chbatch::EncodeTones, chbatch::EncodeStep, chbatch::EncodeUp,
+                        chbatch::EncodeDown},
+                       false);
             } else {
-                C("Check3_1").enabled = true;
-                enable({"Combo1_1", "Text2_6", "Option10_0", "Option10_1"}, C("Check3_1").value != 1);
+                C(chbatch::RandomEncode).enabled = true;
+                enable({chbatch::EncodeTones, chbatch::EncodeStep, chbatch::EncodeUp, chbatch::EncodeDown},
+                       C(chbatch::RandomEncode).value != 1);
             }
             break;
         default: break;
@@ -424,30 +432,32 @@ void FrmCHBatch::Check3_Click(int index) {
 void FrmCHBatch::Combo1_Click(int index) {
     switch (index) {
         case 5: {
-            for (int k = 11; k <= 14; ++k) C(Indexed("Combo1", k)).enabled = false;
-            const std::string kind = C("Combo1_5").SelectedItem();
-            const char* code = kind == "DTMF"    ? "Combo1_11"
-                               : kind == "2Tone" ? "Combo1_12"
-                               : kind == "5Tone" ? "Combo1_13"
-                               : kind == "MSK"   ? "Combo1_14"
+            for (int k = 11; k <= 14; ++k) C(chbatch::ValueLists[k]).enabled = false;
+            const std::string kind = C(chbatch::Signalling).SelectedItem();
+            const char* code = kind == "DTMF"    ? chbatch::DtmfCode
+                               : kind == "2Tone" ? chbatch::TwoToneCode
+                               : kind == "5Tone" ? chbatch::FiveToneCode
+                               : kind == "MSK"   ? chbatch::MskGroup
                                                  : nullptr;
             if (code) C(code).enabled = true;
             break;
         }
         case 7:
-            if (C("Combo1_7").index > 0 && C("Combo1_8").index > 0) SelectEntry("Combo1_8", 0);
+            if (C(chbatch::DtmfPttId).index > 0 && C(chbatch::FiveTonePttId).index > 0)
+                SelectEntry(chbatch::FiveTonePttId, 0);
             break;
         case 8:
-            if (C("Combo1_8").index > 0 && C("Combo1_7").index > 0) SelectEntry("Combo1_7", 0);
+            if (C(chbatch::FiveTonePttId).index > 0 && C(chbatch::DtmfPttId).index > 0)
+                SelectEntry(chbatch::DtmfPttId, 0);
             break;
         default: break;
     }
 }
 
 void FrmCHBatch::ShowPanels() {
-    C("CommandFun").text = GetLanguageString(d_, IsFunPanelShown ? 4006 : 4005);
-    C("Frame1").visible = !IsFunPanelShown;
-    C("Frame2").visible = IsFunPanelShown;
+    C(chbatch::PanelSwitch).text = GetLanguageString(d_, IsFunPanelShown ? 4006 : 4005);
+    C(chbatch::ValuePanel).visible = !IsFunPanelShown;
+    C(chbatch::FunctionPanel).visible = IsFunPanelShown;
 }
 
 void FrmCHBatch::CommandFun_Click() {
@@ -456,7 +466,7 @@ void FrmCHBatch::CommandFun_Click() {
 }
 
 void FrmCHBatch::Text1_Change(int index) {
-    ControlState& box = C(Indexed("Text1", index));
+    ControlState& box = C(chbatch::RangeBoxes[index]);
     std::optional<double> v = ParseNumber(box.text);
     std::string text;
     if (!v)
@@ -473,7 +483,7 @@ void FrmCHBatch::Text1_Change(int index) {
 
 void FrmCHBatch::Text2_Change(int index) {
     if (index != 1 && index != 4) return;
-    ControlState& box = C(Indexed("Text2", index));
+    ControlState& box = C(chbatch::ValueBoxes[index]);
     std::optional<double> v = ParseNumber(box.text);
     if (v && *v > 1000) box.text = "1000";
 }
@@ -481,7 +491,7 @@ void FrmCHBatch::Text2_Change(int index) {
 // ---- keys and normalisation -------------------------------------------------------------
 
 void FrmCHBatch::Text1_KeyPress(int index, int& keyAscii) {
-    const std::string box = Indexed("Text1", index);
+    const std::string box = chbatch::RangeBoxes[index];
     if (keyAscii == kKeyReturn) {
         keyAscii = 0;
         FocusNext(box);
@@ -491,7 +501,7 @@ void FrmCHBatch::Text1_KeyPress(int index, int& keyAscii) {
 }
 
 void FrmCHBatch::Text2_KeyPress(int index, int& keyAscii) {
-    const std::string box = Indexed("Text2", index);
+    const std::string box = chbatch::ValueBoxes[index];
     if (keyAscii == kKeyReturn) {
         keyAscii = 0;
         Text2_LostFocus(index);
@@ -503,8 +513,8 @@ void FrmCHBatch::Text2_KeyPress(int index, int& keyAscii) {
 
 void FrmCHBatch::Text2_LostFocus(int index) {
     if (index < 0 || index > 9) return;
-    ControlState& box = C(Indexed("Text2", index));
-    box.text = Text2LostFocus(d_, index, box.text, C("Text2_8").text);
+    ControlState& box = C(chbatch::ValueBoxes[index]);
+    box.text = Text2LostFocus(d_, index, box.text, C(chbatch::StartId).text);
 }
 
 void FrmCHBatch::Text3_KeyPress(int& keyAscii) {
@@ -512,13 +522,13 @@ void FrmCHBatch::Text3_KeyPress(int& keyAscii) {
         // Enter moves on as Tab does, and leaving the box normalises it.
         keyAscii = 0;
         Text3_LostFocus();
-        FocusNext("Text3");
+        FocusNext(chbatch::OwnCtcss);
         return;
     }
-    FilterTextKey(keyAscii, BatchAllowedChars("Text3"));
+    FilterTextKey(keyAscii, BatchAllowedChars(chbatch::OwnCtcss));
 }
 
-void FrmCHBatch::Text3_LostFocus() { C("Text3").text = Text3LostFocus(C("Text3").text); }
+void FrmCHBatch::Text3_LostFocus() { C(chbatch::OwnCtcss).text = Text3LostFocus(C(chbatch::OwnCtcss).text); }
 
 // ---- buttons -----------------------------------------------------------------------------
 
@@ -527,28 +537,28 @@ BatchRequest FrmCHBatch::BuildRequest() const {
     for (const OptionGroup& g : kOptionGroups) {
         int chosen = -1;
         for (int i = 0; i < g.count; ++i)
-            if (C(OptionName(g.number, i)).value == 1 && chosen < 0) chosen = i;
+            if (C(g.buttons[i]).value == 1 && chosen < 0) chosen = i;
         r.option[static_cast<std::size_t>(g.number)] = chosen;
     }
-    r.text1 = {C("Text1_0").text, C("Text1_1").text};
-    r.deleteOutside = C("Check4").value == 1;
+    r.text1 = {C(chbatch::RangeFrom).text, C(chbatch::RangeTo).text};
+    r.deleteOutside = C(chbatch::DeleteOutside).value == 1;
     r.chosen = d_.BatchFunFlag;
-    for (int k = 0; k < kBatchBoxCount; ++k) r.text2[static_cast<std::size_t>(k)] = C(Indexed("Text2", k)).text;
-    r.text3 = C("Text3").text;
+    for (int k = 0; k < kBatchBoxCount; ++k) r.text2[static_cast<std::size_t>(k)] = C(chbatch::ValueBoxes[k]).text;
+    r.text3 = C(chbatch::OwnCtcss).text;
     for (int k = 0; k < kBatchListCount; ++k) {
-        const ControlState& c = C(Indexed("Combo1", k));
+        const ControlState& c = C(chbatch::ValueLists[k]);
         r.combo[static_cast<std::size_t>(k)].items = c.items;
         r.combo[static_cast<std::size_t>(k)].index = c.index;
     }
-    for (int k = 0; k <= 4; ++k) r.check1[static_cast<std::size_t>(k)] = C(Indexed("Check1", k)).value == 1 ? 1 : 0;
-    for (int k = 0; k <= 2; ++k) r.check3[static_cast<std::size_t>(k)] = C(Indexed("Check3", k)).value == 1 ? 1 : 0;
+    for (int k = 0; k <= 4; ++k) r.check1[static_cast<std::size_t>(k)] = C(chbatch::Switches[k]).value == 1 ? 1 : 0;
+    for (int k = 0; k <= 2; ++k) r.check3[static_cast<std::size_t>(k)] = C(chbatch::ToneTicks[k]).value == 1 ? 1 : 0;
     return r;
 }
 
 void FrmCHBatch::CommandApply_Click() {
     const BatchResult result = BatchApply(d_, BuildRequest(), *random_);
-    for (int k = 0; k < kBatchBoxCount; ++k) C(Indexed("Text2", k)).text = result.text2[static_cast<std::size_t>(k)];
-    C("Text3").text = result.text3;
+    for (int k = 0; k < kBatchBoxCount; ++k) C(chbatch::ValueBoxes[k]).text = result.text2[static_cast<std::size_t>(k)];
+    C(chbatch::OwnCtcss).text = result.text3;
     if (d_.ShowListType == 0) d_.Ui.View->ReShowListByData(d_.ShowListType);
 }
 
@@ -558,8 +568,8 @@ void FrmCHBatch::CommandClose_Click() { Unload(); }
 
 bool FrmCHBatch::IsShownNow(const std::string& control) const {
     if (!C(control).visible) return false;
-    if (InValuePanel(control)) return C("Frame1").visible;
-    if (InSelectionPanel(control)) return C("Frame2").visible;
+    if (InValuePanel(control)) return C(chbatch::ValuePanel).visible;
+    if (InSelectionPanel(control)) return C(chbatch::FunctionPanel).visible;
     return true;
 }
 
@@ -576,35 +586,35 @@ void FrmCHBatch::FocusNext(const std::string& from) {
 // ---- dispatch -------------------------------------------------------------------------------
 
 void FrmCHBatch::Click(const std::string& control) {
-    if (control == "CommandApply") return CommandApply_Click();
-    if (control == "CommandClose") return CommandClose_Click();
-    if (control == "CommandFun") return CommandFun_Click();
-    if (control == "CommandSelAll") return CommandSelAll_Click();
-    if (control == "CommandSelNone") return CommandSelNone_Click();
-    if (int i = ElementIndex(control, "Check2"); i >= 0) return Check2_Click(i);
-    if (int i = ElementIndex(control, "Check1"); i >= 0) return Check1_Click(i);
-    if (int i = ElementIndex(control, "Check3"); i >= 0) return Check3_Click(i);
-    if (int i = ElementIndex(control, "Combo1"); i >= 0) return Combo1_Click(i);
-    if (int i = ElementIndex(control, "Option1"); i >= 0) return Option1_Click(i);
-    if (int i = ElementIndex(control, "Option3"); i >= 0) return Option3_Click(i);
-    if (int i = ElementIndex(control, "Option6"); i >= 0) return Option6_Click(i);
+    if (control == chbatch::ApplyButton) return CommandApply_Click();
+    if (control == chbatch::CloseButton) return CommandClose_Click();
+    if (control == chbatch::PanelSwitch) return CommandFun_Click();
+    if (control == chbatch::SelectAll) return CommandSelAll_Click();
+    if (control == chbatch::SelectNone) return CommandSelNone_Click();
+    if (int i = chbatch::FunctionChoices.IndexOf(control); i >= 0) return Check2_Click(i);
+    if (int i = chbatch::Switches.IndexOf(control); i >= 0) return Check1_Click(i);
+    if (int i = chbatch::ToneTicks.IndexOf(control); i >= 0) return Check3_Click(i);
+    if (int i = chbatch::ValueLists.IndexOf(control); i >= 0) return Combo1_Click(i);
+    if (int i = chbatch::RangeChoice.IndexOf(control); i >= 0) return Option1_Click(i);
+    if (int i = chbatch::TxMode.IndexOf(control); i >= 0) return Option3_Click(i);
+    if (int i = chbatch::NameMode.IndexOf(control); i >= 0) return Option6_Click(i);
 }
 
 void FrmCHBatch::Change(const std::string& control) {
-    if (int i = ElementIndex(control, "Text1"); i >= 0) return Text1_Change(i);
-    if (int i = ElementIndex(control, "Text2"); i >= 0) return Text2_Change(i);
+    if (int i = chbatch::RangeBoxes.IndexOf(control); i >= 0) return Text1_Change(i);
+    if (int i = chbatch::ValueBoxes.IndexOf(control); i >= 0) return Text2_Change(i);
 }
 
 void FrmCHBatch::KeyPress(const std::string& control, int& keyAscii) {
-    if (int i = ElementIndex(control, "Text1"); i >= 0) return Text1_KeyPress(i, keyAscii);
-    if (int i = ElementIndex(control, "Text2"); i >= 0) return Text2_KeyPress(i, keyAscii);
-    if (control == "Text3") return Text3_KeyPress(keyAscii);
+    if (int i = chbatch::RangeBoxes.IndexOf(control); i >= 0) return Text1_KeyPress(i, keyAscii);
+    if (int i = chbatch::ValueBoxes.IndexOf(control); i >= 0) return Text2_KeyPress(i, keyAscii);
+    if (control == chbatch::OwnCtcss) return Text3_KeyPress(keyAscii);
 }
 
 bool FrmCHBatch::LostFocus(const std::string& control, const std::string& next) {
     (void)next;
-    if (int i = ElementIndex(control, "Text2"); i >= 0) Text2_LostFocus(i);
-    if (control == "Text3") Text3_LostFocus();
+    if (int i = chbatch::ValueBoxes.IndexOf(control); i >= 0) Text2_LostFocus(i);
+    if (control == chbatch::OwnCtcss) Text3_LostFocus();
     return true;
 }
 

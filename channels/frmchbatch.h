@@ -3,9 +3,9 @@
 // in one Apply by the batch functions the user has chosen.
 //
 // The dialog has a range area, two panels in one place (the value panel
-// Frame1 with a row of inputs per function, the selection panel Frame2 with
-// the 21 choice boxes) and the Apply and Close buttons. The form holds every
-// control's state by name ("Text2_5", "Combo1_11", "Option9_1", "Check2_20"),
+// with a row of inputs per function, the selection panel with the 21
+// choice boxes) and the Apply and Close buttons. The form holds every
+// control's state by name (its control table is channels/frmchbatchcontrols.h),
 // the never-visible ones included (the compander's boxes, the scrambler row,
 // the MSK group list and the own-ID row). Each choice box rewrites the
 // batch-function file at once (channels/batchfun.h); Apply itself works
@@ -18,12 +18,13 @@
 
 #include "channels/batchapply.h"
 #include "core/appdata.h"
+#include "forms/controls.h"
 #include "forms/formstate.h"
 
 namespace rp {
 
 // The controls of batch function i's row (0..20), those never shown
-// included; Combo1_14 (MSK group, function 8) among them.
+// included; the MSK group list (function 8) among them.
 const std::vector<std::string>& BatchRowControls(int function);
 
 // Controls that lie outside the dialog or are hidden in its design and that
@@ -106,7 +107,7 @@ private:
     void AddControls();
     void ShowRow(int function, bool on);
     void ShowPanels();
-    void SelectOption(const std::string& group, int index);
+    void SelectOption(const ControlArray& group, int index);
     void SelectEntry(const std::string& list, int index);
     void SetTick(const std::string& box, int value);
 

@@ -3,10 +3,10 @@
 // to 206) or of a preset list (GMRS, MURS, weather, by 1-based position)
 // edited in full.
 //
-// The form holds the state of every control by name ("Text1_0", "Combo1_11",
-// "Check4_1", "ListBank"), hidden ones included, and carries each control's
-// Tag ("RX", "TXForbit", "Encode", ...), by which preset records lock their
-// fixed fields. Form_Load copies the record into EditFreData and TempBankCH
+// The form holds the state of every control by name (its control table is
+// channels/frmcheditcontrols.h), hidden ones included, and carries each
+// control's Tag ("RX", "TXForbit", "Encode", ...), by which preset records
+// lock their fixed fields. Form_Load copies the record into EditFreData and TempBankCH
 // from BankCH and shows it; nothing of the radio data changes before OK, so
 // the form can be built and loaded without a window and read by name.
 //
@@ -48,10 +48,10 @@ enum class ChEditAction {
 // A record built from the controls, and the texts storing rewrites.
 struct ChEditStored {
     FreDataRec record;
-    std::string rxText;      // Text1_0: the band-checked RX
-    std::string offsetText;  // Text1_1: the offset derived from RX and TX
-    int offsetDir = 0;       // Combo2
-    std::string ctcssText;   // Text3: the own CTCSS tone, checked
+    std::string rxText;      // RxFreq: the band-checked RX
+    std::string offsetText;  // OffsetFreq: the offset derived from RX and TX
+    int offsetDir = 0;       // OffsetDir
+    std::string ctcssText;   // OwnCtcss: the own CTCSS tone, checked
 };
 
 struct ChEditOutcome {
@@ -59,9 +59,9 @@ struct ChEditOutcome {
     int channel = 0;           // channel number, or preset position
     std::string message;       // Refused: the text shown
     std::string focus;         // Refused: the box that takes the focus
-    std::string pttIdCode;     // Text2 padded (also when refused)
+    std::string pttIdCode;     // PttIdCode padded (also when refused)
     ChEditStored stored;       // Overwritten, Appended
-    BankList banks{};          // memory channels: the ticks of ListBank
+    BankList banks{};          // memory channels: the ticks of Banks
 };
 
 // The record that OK writes over `base`, from the controls: every field the
@@ -153,7 +153,7 @@ private:
     AppData& d_;
     MainWindowCalls& main_;
     ChEditOutcome last_;
-    std::vector<int> sqlModeItems_;  // the squelch mode of each item of Combo1_9
+    std::vector<int> sqlModeItems_;  // the squelch mode of each item of SqlModes
 };
 
 }  // namespace rp

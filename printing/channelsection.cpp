@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "channels/frmchedit.h"
+#include "channels/frmcheditcontrols.h"
 #include "core/conversions.h"
 #include "core/language.h"
 #include "forms/formlanguage.h"
@@ -99,23 +100,27 @@ void PrintChannelPage(Report& r, const FrmCHEdit& form, const std::vector<Intege
             }
 
         r.PrintRow({{10, rxCaption}, {30, DataToFreStr(d, c.RxFre.Trim()) + " MHz"}, {55, offsetCaption},
-                    {75, item("Combo2", c.OffsetDir) + " " + DataToOffsetStr(d, c.OffsetFre.Trim()) + " MHz"}});
-        r.PrintRow({{10, caption("Label1_2")}, {30, Latin1ToUtf8(c.Name.Trim())}, {55, stepCaption},
-                    {75, item("Combo1_0", c.Step)}});
-        r.PrintRow({{10, bandCaption}, {30, item("Combo1_1", c.WN)}, {55, powerCaption}, {75, item("Combo1_2", c.Power)}});
-        r.PrintRow({{10, caption("Label2_5")}, {30, ToneText(texts, c.DeCTCType, c.DeCTCSS, c.DeDCS, c.DeDCSInvert)},
-                    {55, caption("Label2_10")}, {75, ToneText(texts, c.EnCTCType, c.EnCTCSS, c.EnDCS, c.EnDCSInvert)}});
-        r.PrintRow({{10, caption("Label2_4")}, {30, SignallingText(texts, c)}, {55, caption("Label2_9")},
-                    {75, item("Combo1_11", c.SqlMode)}});
-        r.PrintRow({{10, caption("Label2_7")}, {30, item("Combo1_7", c.DTMFPttID)}, {55, caption("Label2_8")},
-                    {75, item("Combo1_8", c.Tone5PttID)}});
-        r.PrintRow({{10, caption("Label2_13")}, {30, item("Combo1_13", c.BusyLock)}, {55, caption("Label2_6")},
-                    {75, item("Combo1_6", c.Scrambler)}});
-        r.PrintRow({{10, caption("Check1")}, {30, r.GetOnOffText(c.TxForbid)}, {55, caption("Check5")},
-                    {75, r.GetOnOffText(c.Compander)}});
-        r.PrintRow({{10, caption("Check4_0")}, {30, r.GetOnOffText(c.Reverse)}, {55, caption("Check4_1")},
+                    {75, item(chedit::OffsetDir, c.OffsetDir) + " " + DataToOffsetStr(d, c.OffsetFre.Trim()) +
+                             " MHz"}});
+        r.PrintRow({{10, caption(chedit::NameLabel)}, {30, Latin1ToUtf8(c.Name.Trim())}, {55, stepCaption},
+                    {75, item(chedit::Step, c.Step)}});
+        r.PrintRow({{10, bandCaption}, {30, item(chedit::Bandwidth, c.WN)}, {55, powerCaption},
+                    {75, item(chedit::Power, c.Power)}});
+        r.PrintRow({{10, caption(chedit::DecodeTypeLabel)},
+                    {30, ToneText(texts, c.DeCTCType, c.DeCTCSS, c.DeDCS, c.DeDCSInvert)},
+                    {55, caption(chedit::EncodeTypeLabel)},
+                    {75, ToneText(texts, c.EnCTCType, c.EnCTCSS, c.EnDCS, c.EnDCSInvert)}});
+        r.PrintRow({{10, caption(chedit::SignallingLabel)}, {30, SignallingText(texts, c)},
+                    {55, caption(chedit::SqlModesLabel)}, {75, item(chedit::AllSqlModes, c.SqlMode)}});
+        r.PrintRow({{10, caption(chedit::DtmfPttIdLabel)}, {30, item(chedit::DtmfPttId, c.DTMFPttID)},
+                    {55, caption(chedit::FiveTonePttIdLabel)}, {75, item(chedit::FiveTonePttId, c.Tone5PttID)}});
+        r.PrintRow({{10, caption(chedit::BusyLockLabel)}, {30, item(chedit::BusyLock, c.BusyLock)},
+                    {55, caption(chedit::ScramblerLabel)}, {75, item(chedit::Scrambler, c.Scrambler)}});
+        r.PrintRow({{10, caption(chedit::TxInhibit)}, {30, r.GetOnOffText(c.TxForbid)},
+                    {55, caption(chedit::Compander)}, {75, r.GetOnOffText(c.Compander)}});
+        r.PrintRow({{10, caption(chedit::Reverse)}, {30, r.GetOnOffText(c.Reverse)}, {55, caption(chedit::TalkAround)},
                     {75, r.GetOnOffText(c.TalkAround)}});
-        r.PrintRow({{10, caption("Check6")}, {30, r.GetOnOffText(c.ScanSkip)}});
+        r.PrintRow({{10, caption(chedit::ScanSkip)}, {30, r.GetOnOffText(c.ScanSkip)}});
     }
 }
 

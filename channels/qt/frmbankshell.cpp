@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "channels/frmbank.h"
+#include "channels/frmbankcontrols.h"
 #include "channels/qt/openers.h"
 #include "widgets/shellparts.h"
 #include "widgets/twips.h"
@@ -26,25 +27,26 @@ void BuildShell(FormDialog& dlg) {
         return l;
     };
     auto* grid = new QGridLayout;
-    grid->addWidget(Named<QLabel>(&dlg, "Label1_0"), 0, 0);
-    grid->addWidget(list("List1", 1200), 1, 0);
-    grid->addWidget(Named<QLabel>(&dlg, "Label1_1"), 0, 1);
-    grid->addWidget(list("List2", 1800), 1, 1);
+    grid->addWidget(Named<QLabel>(&dlg, bank::BanksLabel), 0, 0);
+    grid->addWidget(list(bank::Banks, 1200), 1, 0);
+    grid->addWidget(Named<QLabel>(&dlg, bank::InBankLabel), 0, 1);
+    grid->addWidget(list(bank::InBank, 1800), 1, 1);
     auto* moves = new QVBoxLayout;
     moves->addStretch();
-    for (const char* name : {"CommandL", "CommandR"}) {
+    for (const char* name : {bank::MoveIn, bank::MoveOut}) {
         auto* b = Named<QPushButton>(&dlg, name);
         b->setFixedWidth(TwipsToPixelsX(&dlg, 600));
         moves->addWidget(b);
     }
     moves->addStretch();
     grid->addLayout(moves, 1, 2);
-    grid->addWidget(Named<QLabel>(&dlg, "Label1_2"), 0, 3);
-    grid->addWidget(list("List3", 1800), 1, 3);
+    grid->addWidget(Named<QLabel>(&dlg, bank::OthersLabel), 0, 3);
+    grid->addWidget(list(bank::Others, 1800), 1, 3);
 
     auto* outer = new QVBoxLayout(&dlg);
     outer->addLayout(grid);
-    outer->addLayout(RightRow({Named<QPushButton>(&dlg, "CommandOK"), Named<QPushButton>(&dlg, "CommandCancel")}));
+    outer->addLayout(
+        RightRow({Named<QPushButton>(&dlg, bank::OkButton), Named<QPushButton>(&dlg, bank::CancelButton)}));
 }
 
 }  // namespace

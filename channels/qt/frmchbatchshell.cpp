@@ -16,6 +16,7 @@
 
 #include "channels/batchfun.h"
 #include "channels/frmchbatch.h"
+#include "channels/frmchbatchcontrols.h"
 #include "channels/qt/openers.h"
 #include "widgets/shellparts.h"
 #include "widgets/twips.h"
@@ -36,7 +37,8 @@ public:
         panels->addWidget(ValuePanel(), 0, 0);
         panels->addWidget(SelectionPanel(), 0, 0);
         outer->addLayout(panels);
-        outer->addLayout(RightRow({Named<QPushButton>(&dlg_, "CommandApply"), Named<QPushButton>(&dlg_, "CommandClose")}));
+        outer->addLayout(RightRow(
+            {Named<QPushButton>(&dlg_, chbatch::ApplyButton), Named<QPushButton>(&dlg_, chbatch::CloseButton)}));
     }
 
 private:
@@ -53,12 +55,11 @@ private:
         return c;
     }
     // An option group in a container of its own.
-    QWidget* Group(QWidget* parent, int number, int count) {
+    QWidget* Group(QWidget* parent, const ControlArray& group, int count) {
         auto* w = new QWidget(parent);
         auto* row = new QHBoxLayout(w);
         row->setContentsMargins(0, 0, 0, 0);
-        for (int i = 0; i < count; ++i)
-            row->addWidget(Named<QRadioButton>(w, "Option" + std::to_string(number) + "_" + std::to_string(i)));
+        for (int i = 0; i < count; ++i) row->addWidget(Named<QRadioButton>(w, group[i]));
         return w;
     }
     QHBoxLayout* Row(std::initializer_list<QWidget*> widgets) {
@@ -73,12 +74,12 @@ private:
         auto* range = new QWidget(p);
         auto* options = new QHBoxLayout(range);
         options->setContentsMargins(0, 0, 0, 0);
-        options->addWidget(Named<QRadioButton>(range, "Option1_0"));
-        options->addWidget(Named<QRadioButton>(range, "Option1_1"));
+        options->addWidget(Named<QRadioButton>(range, chbatch::AllChannels));
+        options->addWidget(Named<QRadioButton>(range, chbatch::ChannelRange));
         auto* row = new QHBoxLayout;
-        row->addWidget(Named<QLabel>(p, "Label1"));
+        row->addWidget(Named<QLabel>(p, chbatch::RangeLabel));
         row->addWidget(range);
-        for (const char* name : {"Text1_0", "Label2", "Text1_1"}) {
+        for (const char* name : {chbatch::RangeFrom, chbatch::RangeToLabel, chbatch::RangeTo}) {
             if (name[0] == 'L') {
                 row->addWidget(Named<QLabel>(p, name));
                 continue;
@@ -88,14 +89,14 @@ private:
             row->addWidget(e);
         }
         row->addSpacing(TwipsToPixelsX(&dlg_, 200));
-        row->addWidget(Named<QCheckBox>(p, "Check4"));
+        row->addWidget(Named<QCheckBox>(p, chbatch::DeleteOutside));
         row->addStretch(1);
-        row->addWidget(Named<QPushButton>(p, "CommandFun"));
+        row->addWidget(Named<QPushButton>(p, chbatch::PanelSwitch));
         return row;
     }
 
     QWidget* ValuePanel() {
-        auto* f = Named<QGroupBox>(&dlg_, "Frame1");
+        auto* f = Named<QGroupBox>(&dlg_, chbatch::ValuePanel);
         auto* grid = new QGridLayout(f);
         grid->setColumnStretch(1, 1);
         int r = 0;
@@ -105,34 +106,42 @@ private:
             grid->addLayout(content, r, 1, 1, 3);
             ++r;
         };
+        using chbatch::RowLabels, chbatch::ValueLabels;
         // RX frequency.
-        put("Label3_0", Row({label("Label4_0"), Box(f, "Text2_0", 1100), label("Label4_1"), Box(f, "Text2_1", 800),
-                             Group(f, 2, 2)}));
+        put(RowLabels[0], Row({label(ValueLabels[0]), Box(f, chbatch::RxStart, 1100), label(ValueLabels[1]),
+                               Box(f, chbatch::RxStep, 800), Group(f, chbatch::RxDirection, 2)}));
         // TX frequency: the mode, then the offset and the start inputs.
-        put("Label3_1", Row({Group(f, 3, 3)}));
-        grid->addLayout(Row({Box(f, "Text2_2", 1100), Group(f, 4, 2), Box(f, "Text2_3", 1100), label("Label4_2"),
-                             Box(f, "Text2_4", 800), Group(f, 5, 2)}),
+        put(RowLabels[1], Row({Group(f, chbatch::TxMode, 3)}));
+        grid->addLayout(Row({Box(f, chbatch::TxOffset, 1100), Group(f, chbatch::ShiftDirection, 2),
+                             Box(f, chbatch::TxStart, 1100), label(ValueLabels[2]), Box(f, chbatch::TxStep, 800),
+                             Group(f, chbatch::TxDirection, 2)}),
                         r++, 1, 1, 3);
         // Decode and encode tones.
-        put("Label3_2", Row({label("Label4_3"), List(f, "Combo1_0", 1300), label("Label4_4"), Box(f, "Text2_5", 500),
-                             Named<QCheckBox>(f, "Check3_0"), Group(f, 9, 2)}));
-        put("Label3_3", Row({label("Label4_5"), List(f, "Combo1_1", 1300), label("Label4_6"), Box(f, "Text2_6", 500),
-                             Named<QCheckBox>(f, "Check3_1"), Named<QCheckBox>(f, "Check3_2"), Group(f, 10, 2)}));
+        put(RowLabels[2], Row({label(ValueLabels[3]), List(f, chbatch::DecodeTones, 1300), label(ValueLabels[4]),
+                               Box(f, chbatch::DecodeStep, 500), Named<QCheckBox>(f, chbatch::RandomDecode),
+                               Group(f, chbatch::DecodeDirection, 2)}));
+        put(RowLabels[3], Row({label(ValueLabels[5]), List(f, chbatch::EncodeTones, 1300), label(ValueLabels[6]),
+                               Box(f, chbatch::EncodeStep, 500), Named<QCheckBox>(f, chbatch::RandomEncode),
+                               Named<QCheckBox>(f, chbatch::EncodeAsDecode), Group(f, chbatch::EncodeDirection, 2)}));
         // Channel name.
-        put("Label3_4", Row({Group(f, 6, 2), Box(f, "Text2_7", 1000), Box(f, "Text2_8", 1000), label("Label4_7"),
-                             Box(f, "Text2_9", 1000), Group(f, 7, 2)}));
+        put(RowLabels[4], Row({Group(f, chbatch::NameMode, 2), Box(f, chbatch::NameText, 1000),
+                               Box(f, chbatch::StartId, 1000), label(ValueLabels[7]), Box(f, chbatch::IdStep, 1000),
+                               Group(f, chbatch::IdDirection, 2)}));
         // The own-ID row, never shown.
-        put("Label3_5", Row({label("Label4_8"), Box(f, "Text2_10", 1000), label("Label4_9"), Box(f, "Text2_11", 1000),
-                             Group(f, 8, 2)}));
+        put(RowLabels[5], Row({label(ValueLabels[8]), Box(f, chbatch::OwnId, 1000), label(ValueLabels[9]),
+                               Box(f, chbatch::OwnIdStep, 1000), Group(f, chbatch::OwnIdDirection, 2)}));
         // Optional signalling: the type, the four code lists, two-tone decode.
-        put("Label3_9", Row({List(f, "Combo1_5"), List(f, "Combo1_11", 900), List(f, "Combo1_12", 900),
-                             List(f, "Combo1_13", 900), List(f, "Combo1_14", 900), label("Label3_16"),
-                             List(f, "Combo1_16", 900)}));
+        put(RowLabels[9], Row({List(f, chbatch::Signalling), List(f, chbatch::DtmfCode, 900),
+                               List(f, chbatch::TwoToneCode, 900), List(f, chbatch::FiveToneCode, 900),
+                               List(f, chbatch::MskGroup, 900), label(RowLabels[16]),
+                               List(f, chbatch::TwoToneDecode, 900)}));
         // The single lists, two to a line.
-        const std::pair<const char*, const char*> lists[] = {
-            {"Label3_6", "Combo1_2"},  {"Label3_7", "Combo1_3"},  {"Label3_8", "Combo1_4"},
-            {"Label3_10", "Combo1_6"}, {"Label3_11", "Combo1_7"}, {"Label3_12", "Combo1_8"},
-            {"Label3_14", "Combo1_10"}, {"Label3_15", "Combo1_15"}, {"Label3_13", "Combo1_9"},
+        const std::pair<std::string, const char*> lists[] = {
+            {RowLabels[6], chbatch::Step},       {RowLabels[7], chbatch::Bandwidth},
+            {RowLabels[8], chbatch::Power},      {RowLabels[10], chbatch::SqlMode},
+            {RowLabels[11], chbatch::DtmfPttId}, {RowLabels[12], chbatch::FiveTonePttId},
+            {RowLabels[14], chbatch::BusyLock},  {RowLabels[15], chbatch::SqlLevel},
+            {RowLabels[13], chbatch::Scrambler},
         };
         auto* pairs = new QGridLayout;
         int i = 0;
@@ -146,9 +155,9 @@ private:
         grid->addLayout(pairs, r++, 0, 1, 4);
         // The switches and the custom CTCSS tone.
         auto* checks = new QHBoxLayout;
-        for (int k = 0; k <= 4; ++k) checks->addWidget(Named<QCheckBox>(f, "Check1_" + std::to_string(k)));
-        checks->addWidget(label("Label5"));
-        checks->addWidget(Box(f, "Text3", 700));
+        for (int k = 0; k <= 4; ++k) checks->addWidget(Named<QCheckBox>(f, chbatch::Switches[k]));
+        checks->addWidget(label(chbatch::OwnCtcssLabel));
+        checks->addWidget(Box(f, chbatch::OwnCtcss, 700));
         checks->addStretch(1);
         grid->addLayout(checks, r++, 0, 1, 4);
         grid->setRowStretch(r, 1);
@@ -156,13 +165,14 @@ private:
     }
 
     QWidget* SelectionPanel() {
-        auto* f = Named<QGroupBox>(&dlg_, "Frame2");
+        auto* f = Named<QGroupBox>(&dlg_, chbatch::FunctionPanel);
         auto* grid = new QGridLayout(f);
-        for (int i = 0; i <= 20; ++i) grid->addWidget(Named<QCheckBox>(f, "Check2_" + std::to_string(i)), i / 3, i % 3);
+        for (int i = 0; i < kBatchFunCount; ++i)
+            grid->addWidget(Named<QCheckBox>(f, chbatch::FunctionChoices[i]), i / 3, i % 3);
         grid->setRowStretch(7, 1);
         auto* buttons = new QHBoxLayout;
-        buttons->addWidget(Named<QPushButton>(f, "CommandSelAll"));
-        buttons->addWidget(Named<QPushButton>(f, "CommandSelNone"));
+        buttons->addWidget(Named<QPushButton>(f, chbatch::SelectAll));
+        buttons->addWidget(Named<QPushButton>(f, chbatch::SelectNone));
         buttons->addStretch(1);
         grid->addLayout(buttons, 8, 0, 1, 3);
         return f;

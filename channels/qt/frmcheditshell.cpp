@@ -14,8 +14,9 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "channels/frmchedit.h"
 #include "channels/cheditkeys.h"
+#include "channels/frmchedit.h"
+#include "channels/frmcheditcontrols.h"
 #include "channels/qt/openers.h"
 #include "widgets/shellparts.h"
 #include "widgets/twips.h"
@@ -46,17 +47,17 @@ void BuildShell(FormDialog& dlg) {
     grid->setColumnStretch(5, 1);
     int row = 0;
     // RX and TX.
-    grid->addWidget(label("Label1_0"), row, 0);
-    grid->addWidget(box("Text1_0"), row, 1, 1, 2);
-    grid->addWidget(label("Label1_3"), row, 3);
-    grid->addWidget(box("Text1_10"), row, 4, 1, 2);
+    grid->addWidget(label(chedit::RxLabel), row, 0);
+    grid->addWidget(box(chedit::RxFreq), row, 1, 1, 2);
+    grid->addWidget(label(chedit::TxLabel), row, 3);
+    grid->addWidget(box(chedit::TxFreq), row, 4, 1, 2);
     ++row;
     // The name, one character per box.
-    grid->addWidget(label("Label1_2"), row, 0);
+    grid->addWidget(label(chedit::NameLabel), row, 0);
     auto* names = new QHBoxLayout;
     names->setSpacing(2);
-    for (int i = 2; i <= 7; ++i) {
-        auto* e = Named<QLineEdit>(&dlg, "Text1_" + std::to_string(i));
+    for (int i = chedit::kNameBoxFirst; i <= chedit::kNameBoxLast; ++i) {
+        auto* e = Named<QLineEdit>(&dlg, chedit::EntryBoxes[i]);
         e->setFixedWidth(charWidth);
         e->setAlignment(Qt::AlignCenter);
         names->addWidget(e);
@@ -69,57 +70,58 @@ void BuildShell(FormDialog& dlg) {
         grid->addWidget(label(labelName), r, col);
         grid->addWidget(w, r, col + 1, 1, span);
     };
-    pair(row, 0, "Label2_0", list("Combo1_0"));
-    pair(row, 3, "Label2_1", list("Combo1_1"));
+    pair(row, 0, chedit::StepLabel, list(chedit::Step));
+    pair(row, 3, chedit::BandwidthLabel, list(chedit::Bandwidth));
     ++row;
-    pair(row, 0, "Label2_2", list("Combo1_2"));
-    pair(row, 3, "Label2_13", list("Combo1_13"));
+    pair(row, 0, chedit::PowerLabel, list(chedit::Power));
+    pair(row, 3, chedit::BusyLockLabel, list(chedit::BusyLock));
     ++row;
     // Decode and encode tone: the type, then the CTCSS or the DCS list in
     // one place, then the inverted tick.
     for (int encode = 0; encode <= 1; ++encode) {
-        pair(row, 0, encode ? "Label2_10" : "Label2_5", list(encode ? "Combo1_10" : "Combo1_5"));
-        grid->addWidget(list(encode ? "Combo3_1" : "Combo3_0"), row, 2);
-        grid->addWidget(list(encode ? "Combo3_3" : "Combo3_2"), row, 2);
-        grid->addWidget(Named<QCheckBox>(&dlg, encode ? "Check2_1" : "Check2_0"), row, 3, 1, 2);
+        pair(row, 0, encode ? chedit::EncodeTypeLabel : chedit::DecodeTypeLabel,
+             list(encode ? chedit::EncodeType : chedit::DecodeType));
+        grid->addWidget(list(encode ? chedit::EncodeCtcss : chedit::DecodeCtcss), row, 2);
+        grid->addWidget(list(encode ? chedit::EncodeDcs : chedit::DecodeDcs), row, 2);
+        grid->addWidget(Named<QCheckBox>(&dlg, encode ? chedit::EncodeInverted : chedit::DecodeInverted), row, 3, 1, 2);
         ++row;
     }
     // Signalling with its code list in one place, two-tone decode.
-    pair(row, 0, "Label2_4", list("Combo1_4"));
-    for (int i = 0; i <= 3; ++i) grid->addWidget(list("Combo4_" + std::to_string(i)), row, 2);
-    pair(row, 3, "Label2_16", list("Combo1_16"));
+    pair(row, 0, chedit::SignallingLabel, list(chedit::Signalling));
+    for (int i = 0; i <= 3; ++i) grid->addWidget(list(chedit::CodeLists[i]), row, 2);
+    pair(row, 3, chedit::TwoToneDecodeLabel, list(chedit::TwoToneDecode));
     ++row;
-    pair(row, 0, "Label2_9", list("Combo1_9"), 2);
-    pair(row, 3, "Label2_15", list("Combo1_15"));
+    pair(row, 0, chedit::SqlModesLabel, list(chedit::SqlModes), 2);
+    pair(row, 3, chedit::SqlLevelLabel, list(chedit::SqlLevel));
     ++row;
-    pair(row, 0, "Label2_7", list("Combo1_7"));
-    pair(row, 3, "Label2_8", list("Combo1_8"));
+    pair(row, 0, chedit::DtmfPttIdLabel, list(chedit::DtmfPttId));
+    pair(row, 3, chedit::FiveTonePttIdLabel, list(chedit::FiveTonePttId));
     ++row;
-    pair(row, 0, "Label4", box("Text3"));
-    grid->addWidget(Named<QCheckBox>(&dlg, "Check1"), row, 3, 1, 2);
+    pair(row, 0, chedit::OwnCtcssLabel, box(chedit::OwnCtcss));
+    grid->addWidget(Named<QCheckBox>(&dlg, chedit::TxInhibit), row, 3, 1, 2);
     ++row;
-    grid->addWidget(Named<QCheckBox>(&dlg, "Check6"), row, 3, 1, 2);
+    grid->addWidget(Named<QCheckBox>(&dlg, chedit::ScanSkip), row, 3, 1, 2);
     // Reverse and talk-around share a frame.
     auto* frame = new QGroupBox(&dlg);
     auto* frameLayout = new QHBoxLayout(frame);
-    frameLayout->addWidget(Named<QCheckBox>(frame, "Check4_0"));
-    frameLayout->addWidget(Named<QCheckBox>(frame, "Check4_1"));
+    frameLayout->addWidget(Named<QCheckBox>(frame, chedit::Reverse));
+    frameLayout->addWidget(Named<QCheckBox>(frame, chedit::TalkAround));
     grid->addWidget(frame, row, 0, 1, 3);
     ++row;
     // Never shown: they hold their fields from display to OK.
-    pair(row, 0, "Label1_1", box("Text1_1"));
-    grid->addWidget(list("Combo2"), row, 2);
-    pair(row, 3, "Label3", box("Text2"));
+    pair(row, 0, chedit::OffsetLabel, box(chedit::OffsetFreq));
+    grid->addWidget(list(chedit::OffsetDir), row, 2);
+    pair(row, 3, chedit::PttIdCodeLabel, box(chedit::PttIdCode));
     ++row;
-    pair(row, 0, "Label2_6", list("Combo1_6"));
-    pair(row, 3, "Label2_11", list("Combo1_11"));
+    pair(row, 0, chedit::ScramblerLabel, list(chedit::Scrambler));
+    pair(row, 3, chedit::AllSqlModesLabel, list(chedit::AllSqlModes));
     ++row;
-    pair(row, 0, "Label2_12", list("Combo1_12"));
-    grid->addWidget(Named<QCheckBox>(&dlg, "Check3"), row, 3);
-    grid->addWidget(Named<QCheckBox>(&dlg, "Check5"), row, 4);
-    grid->addWidget(Named<QCheckBox>(&dlg, "Check7"), row, 5);
+    pair(row, 0, chedit::ExtraDisplayLabel, list(chedit::ExtraDisplay));
+    grid->addWidget(Named<QCheckBox>(&dlg, chedit::PttIdOn), row, 3);
+    grid->addWidget(Named<QCheckBox>(&dlg, chedit::Compander), row, 4);
+    grid->addWidget(Named<QCheckBox>(&dlg, chedit::PttIdDecode), row, 5);
 
-    auto* bank = Named<QListWidget>(&dlg, "ListBank");
+    auto* bank = Named<QListWidget>(&dlg, chedit::Banks);
     bank->setFixedWidth(TwipsToPixelsX(&dlg, 1300));
     bank->setMinimumHeight(TwipsToPixelsY(&dlg, 2400));
 
@@ -131,7 +133,8 @@ void BuildShell(FormDialog& dlg) {
     body->addLayout(side);
     auto* outer = new QVBoxLayout(&dlg);
     outer->addLayout(body);
-    outer->addLayout(RightRow({Named<QPushButton>(&dlg, "CommandOK"), Named<QPushButton>(&dlg, "CommandCancel")}));
+    outer->addLayout(
+        RightRow({Named<QPushButton>(&dlg, chedit::OkButton), Named<QPushButton>(&dlg, chedit::CancelButton)}));
 }
 
 // The focus moved on once a name character is in its box: queued, after

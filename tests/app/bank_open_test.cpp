@@ -9,6 +9,7 @@
 
 #include "app/appfixture.h"
 #include "channels/frmbank.h"
+#include "channels/frmbankcontrols.h"
 
 namespace rp {
 namespace {
@@ -25,7 +26,7 @@ protected:
 
 TEST_F(BankFromMenu, EveryWayOutRedrawsTheMemoryList) {
     const std::string bankCell = Grid().Text(1, 6);
-    for (const char* way : {"CommandOK", "CommandCancel", "Escape", "CloseBox"}) {
+    for (const char* way : {bank::OkButton, bank::CancelButton, "Escape", "CloseBox"}) {
         SCOPED_TRACE(way);
         FormDialog* dlg = Open();
         ASSERT_NE(dlg, nullptr);
@@ -49,16 +50,16 @@ TEST_F(BankFromMenu, OkShowsTheNewBankInTheGrid) {
     FormDialog* dlg = Open();
     ASSERT_NE(dlg, nullptr);
     FrmBank& f = dlg->FormAs<FrmBank>();
-    auto* banks = dlg->findChild<QListWidget*>("List1");
+    auto* banks = dlg->findChild<QListWidget*>(bank::Banks);
     banks->setCurrentRow(8);  // a pick by the user (selection)
     QApplication::processEvents();
     ASSERT_EQ(f.ChosenBank(), 9);
-    auto* others = dlg->findChild<QListWidget*>("List3");
+    auto* others = dlg->findChild<QListWidget*>(bank::Others);
     ASSERT_GT(others->count(), 0);
     ASSERT_EQ(others->item(0)->text(), "Channel 0");
     others->setCurrentRow(0);
-    QTest::mouseClick(dlg->findChild<QPushButton*>("CommandL"), Qt::LeftButton);
-    QTest::mouseClick(dlg->findChild<QPushButton*>("CommandOK"), Qt::LeftButton);
+    QTest::mouseClick(dlg->findChild<QPushButton*>(bank::MoveIn), Qt::LeftButton);
+    QTest::mouseClick(dlg->findChild<QPushButton*>(bank::OkButton), Qt::LeftButton);
     QApplication::processEvents();
     EXPECT_NE(Grid().Text(1, 6).find('9'), std::string::npos);
 }
@@ -70,7 +71,7 @@ TEST_F(BankFromMenu, AnotherListStaysAsItIs) {
     Grid().SetText(1, 3, "MARK");
     FormDialog* dlg = Open();
     ASSERT_NE(dlg, nullptr);
-    QTest::mouseClick(dlg->findChild<QPushButton*>("CommandOK"), Qt::LeftButton);
+    QTest::mouseClick(dlg->findChild<QPushButton*>(bank::OkButton), Qt::LeftButton);
     QApplication::processEvents();
     EXPECT_EQ(Grid().Text(1, 3), "MARK");
 }

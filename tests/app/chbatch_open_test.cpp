@@ -9,6 +9,7 @@
 
 #include "app/appfixture.h"
 #include "channels/batchfun.h"
+#include "channels/frmchbatchcontrols.h"
 #include "core/channelstore.h"
 
 namespace rp {
@@ -36,14 +37,14 @@ TEST_F(ChBatchFromMenu, ApplyFillsTheMemoryListShown) {
     ASSERT_FALSE(IsFreDataExist(d, 150));
     EXPECT_EQ(w->form().GridAt(0).Text(150, 1), "");
     // Only the RX frequency, over all channels.
-    ClickOn(dlg, "CommandFun");
-    ClickOn(dlg, "CommandSelNone");
-    ClickOn(dlg, "Check2_0");
-    ClickOn(dlg, "CommandFun");
-    ClickOn(dlg, "CommandApply");
+    ClickOn(dlg, chbatch::PanelSwitch);
+    ClickOn(dlg, chbatch::SelectNone);
+    ClickOn(dlg, chbatch::FunctionChoices[0].c_str());
+    ClickOn(dlg, chbatch::PanelSwitch);
+    ClickOn(dlg, chbatch::ApplyButton);
     EXPECT_TRUE(IsFreDataExist(d, 150));
     EXPECT_NE(w->form().GridAt(0).Text(150, 1), "");
-    ClickOn(dlg, "CommandClose");
+    ClickOn(dlg, chbatch::CloseButton);
     EXPECT_TRUE(openers.OpenDialogs().empty());
     // The choice outlives the dialog.
     EXPECT_EQ(d.BatchFunFlag[0], 1);

@@ -9,6 +9,7 @@
 
 #include "app/appfixture.h"
 #include "channels/frmchedit.h"
+#include "channels/frmcheditcontrols.h"
 #include "core/channelstore.h"
 
 namespace rp {
@@ -37,10 +38,10 @@ TEST_F(ChEditFromGrid, TheDialogColumnOpensItAndOkRedrawsTheRow) {
     EXPECT_EQ(d.EditChannelNo, 12);
     EXPECT_EQ(Cell(12, 1), "");
     ASSERT_TRUE(QTest::qWaitForWindowActive(dlg));
-    auto* rx = dlg->findChild<QLineEdit*>("Text1_0");
+    auto* rx = dlg->findChild<QLineEdit*>(chedit::RxFreq);
     rx->setFocus();
     QTest::keyClicks(rx, "145.5");
-    QTest::mouseClick(dlg->findChild<QPushButton*>("CommandOK"), Qt::LeftButton);
+    QTest::mouseClick(dlg->findChild<QPushButton*>(chedit::OkButton), Qt::LeftButton);
     QApplication::processEvents();
     EXPECT_TRUE(openers.OpenDialogs().empty());
     ASSERT_TRUE(IsFreDataExist(d, 12));
@@ -57,11 +58,11 @@ TEST_F(ChEditFromGrid, AFrequencyTypedAtOnceReplacesTheRx) {
     FormDialog* dlg = Dialog();
     ASSERT_NE(dlg, nullptr);
     ASSERT_TRUE(QTest::qWaitFor([dlg] { return QApplication::activeWindow() == dlg; }));
-    auto* rx = dlg->findChild<QLineEdit*>("Text1_0");
+    auto* rx = dlg->findChild<QLineEdit*>(chedit::RxFreq);
     ASSERT_EQ(QApplication::focusWidget(), rx);
     QTest::keyClicks(QApplication::focusWidget(), "438.5");
     EXPECT_EQ(rx->text(), "438.5");
-    QTest::keyClick(dlg->findChild<QPushButton*>("CommandOK"), Qt::Key_Space);
+    QTest::keyClick(dlg->findChild<QPushButton*>(chedit::OkButton), Qt::Key_Space);
     QApplication::processEvents();
     EXPECT_TRUE(openers.OpenDialogs().empty());
     EXPECT_EQ(Cell(12, 1), "438.50000");

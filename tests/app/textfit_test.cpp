@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "app/appfixture.h"
+#include "channels/frmchbatchcontrols.h"
 #include "core/language.h"
 #include "radio/qt/openers.h"
 #include "radio/qt/frmprogressshell.h"
@@ -110,7 +111,7 @@ TEST_P(EveryWindow, ShowsEveryTextWhole) {
         if (!dlg) continue;  // a dialog that unloads itself on this data
         Check(dlg, name);
         if (name == "FrmCHBatch") {
-            Click(dlg, "CommandFun");
+            Click(dlg, chbatch::PanelSwitch);
             Check(dlg, name + "-functions");
         }
         if (name == "Frm5Tone") {

@@ -23,41 +23,45 @@ std::string AllBytes(char b) { return std::string(21, b); }
 
 TEST_F(ChBatchTest, OpensWithTheRangeTxIdEncodeAndCodeInputsDisabled) {
     Open();
-    for (const char* name : {"Text1_0", "Text1_1", "Text2_2", "Option4_0", "Option4_1", "Text2_3", "Text2_4",
-                             "Option5_0", "Option5_1", "Text2_8", "Text2_9", "Option7_0", "Option7_1", "Check3_1",
-                             "Combo1_1", "Text2_6", "Option10_0", "Option10_1"})
+    for (const char* name : {chbatch::RangeFrom, chbatch::RangeTo, chbatch::TxOffset, chbatch::ShiftPlus,
+                             chbatch::ShiftMinus, chbatch::TxStart, chbatch::TxStep, chbatch::TxUp, chbatch::TxDown,
+                             chbatch::StartId, chbatch::IdStep, chbatch::IdUp, chbatch::IdDown, chbatch::RandomEncode,
+                             chbatch::EncodeTones, chbatch::EncodeStep, chbatch::EncodeUp, chbatch::EncodeDown})
         EXPECT_FALSE(C(name).enabled) << name;
-    for (const char* name : {"Text2_0", "Text2_1", "Text2_5", "Text2_7", "Combo1_0", "Check3_0", "Option9_0",
-                             "Combo1_5", "Combo1_16", "Check3_2"})
+    for (const char* name : {chbatch::RxStart, chbatch::RxStep, chbatch::DecodeStep, chbatch::NameText,
+                             chbatch::DecodeTones, chbatch::RandomDecode, chbatch::DecodeUp, chbatch::Signalling,
+                             chbatch::TwoToneDecode, chbatch::EncodeAsDecode})
         EXPECT_TRUE(C(name).enabled) << name;
     // The code lists; those without entries hold no selection.
-    for (int k = 11; k <= 14; ++k) EXPECT_FALSE(C("Combo1_" + std::to_string(k)).enabled) << k;
-    EXPECT_EQ(C("Combo1_11").index, -1);
+    for (int k = 11; k <= 14; ++k) EXPECT_FALSE(C(chbatch::ValueLists[k]).enabled) << k;
+    EXPECT_EQ(C(chbatch::DtmfCode).index, -1);
 }
 
 TEST_F(ChBatchTest, OpensWithTheInitialValues) {
     Open();
     EXPECT_FALSE(f->IsFunPanelShown);
-    EXPECT_TRUE(C("Frame1").visible);
-    EXPECT_FALSE(C("Frame2").visible);
-    EXPECT_EQ(C("CommandFun").text, GetLanguageString(d, 4005));
+    EXPECT_TRUE(C(chbatch::ValuePanel).visible);
+    EXPECT_FALSE(C(chbatch::FunctionPanel).visible);
+    EXPECT_EQ(C(chbatch::PanelSwitch).text, GetLanguageString(d, 4005));
     EXPECT_EQ(f->State().caption, GetLanguageString(d, 4000));
-    EXPECT_EQ(C("Text1_0").text, "0");
-    EXPECT_EQ(C("Text1_1").text, "199");
-    EXPECT_EQ(C("Text2_0").text, FormatNumber(d.RxBandLow[0], "#0.00000"));
-    EXPECT_EQ(C("Text2_3").text, FormatNumber(d.TxBandLow[0], "#0.00000"));
-    EXPECT_EQ(C("Text2_2").text, "0.00000");
-    EXPECT_EQ(C("Text2_7").text, "");
-    EXPECT_EQ(C("Text2_10").text, "000");
-    EXPECT_EQ(C("Text3").text, "");
-    for (const char* name : {"Option1_0", "Option2_0", "Option3_0", "Option4_0", "Option5_0", "Option6_0",
-                             "Option7_0", "Option8_0", "Option9_0", "Option10_0", "Check3_2"})
+    EXPECT_EQ(C(chbatch::RangeFrom).text, "0");
+    EXPECT_EQ(C(chbatch::RangeTo).text, "199");
+    EXPECT_EQ(C(chbatch::RxStart).text, FormatNumber(d.RxBandLow[0], "#0.00000"));
+    EXPECT_EQ(C(chbatch::TxStart).text, FormatNumber(d.TxBandLow[0], "#0.00000"));
+    EXPECT_EQ(C(chbatch::TxOffset).text, "0.00000");
+    EXPECT_EQ(C(chbatch::NameText).text, "");
+    EXPECT_EQ(C(chbatch::OwnId).text, "000");
+    EXPECT_EQ(C(chbatch::OwnCtcss).text, "");
+    for (const char* name : {chbatch::AllChannels, chbatch::RxUp, chbatch::TxAsRx, chbatch::ShiftPlus, chbatch::TxUp,
+                             chbatch::FixedName, chbatch::IdUp, chbatch::OwnIdUp, chbatch::DecodeUp, chbatch::EncodeUp,
+                             chbatch::EncodeAsDecode})
         EXPECT_EQ(C(name).value, 1) << name;
-    for (const char* name : {"Option1_1", "Option3_1", "Option3_2", "Check1_0", "Check1_3", "Check1_4", "Check4",
-                             "Check3_0", "Check3_1"})
+    for (const char* name : {chbatch::ChannelRange, chbatch::TxByOffset, chbatch::TxByStart, chbatch::TxInhibit,
+                             chbatch::Reverse, chbatch::TalkAround, chbatch::DeleteOutside, chbatch::RandomDecode,
+                             chbatch::RandomEncode})
         EXPECT_EQ(C(name).value, 0) << name;
-    for (int k = 0; k <= 10; ++k) EXPECT_EQ(C("Combo1_" + std::to_string(k)).index, 0) << k;
-    EXPECT_EQ(C("Combo1_15").SelectedItem(), "3");
+    for (int k = 0; k <= 10; ++k) EXPECT_EQ(C(chbatch::ValueLists[k]).index, 0) << k;
+    EXPECT_EQ(C(chbatch::SqlLevel).SelectedItem(), "3");
 }
 
 TEST_F(ChBatchTest, ListsFollowTheModelAndTheSignallingData) {
@@ -75,23 +79,23 @@ TEST_F(ChBatchTest, ListsFollowTheModelAndTheSignallingData) {
     mem[3].CodeLen = 1;
     d.CurModel = "7425USD";
     Open();
-    EXPECT_EQ(C("Combo1_11").items, (Names{"M2", "M4"}));
-    EXPECT_EQ(C("Combo1_12").items, (Names{"0", "5"}));
-    EXPECT_EQ(C("Combo1_16").items, (Names{"1", "6"}));
-    EXPECT_EQ(C("Combo1_5").items.size(), 5U);
-    EXPECT_EQ(C("Combo1_5").items.back(), "MSK");
-    EXPECT_EQ(C("Combo1_3").items, (Names{"25KHz", "20KHz", "12.5KHz"}));
-    EXPECT_EQ(C("Combo1_2").items.size(), 9U);
-    EXPECT_EQ(C("Combo1_15").items.size(), 10U);
+    EXPECT_EQ(C(chbatch::DtmfCode).items, (Names{"M2", "M4"}));
+    EXPECT_EQ(C(chbatch::TwoToneCode).items, (Names{"0", "5"}));
+    EXPECT_EQ(C(chbatch::TwoToneDecode).items, (Names{"1", "6"}));
+    EXPECT_EQ(C(chbatch::Signalling).items.size(), 5U);
+    EXPECT_EQ(C(chbatch::Signalling).items.back(), "MSK");
+    EXPECT_EQ(C(chbatch::Bandwidth).items, (Names{"25KHz", "20KHz", "12.5KHz"}));
+    EXPECT_EQ(C(chbatch::Step).items.size(), 9U);
+    EXPECT_EQ(C(chbatch::SqlLevel).items.size(), 10U);
 
     d.CurModel = "KEVRA8R";
     Open();
-    EXPECT_EQ(C("Combo1_5").items.size(), 4U);
+    EXPECT_EQ(C(chbatch::Signalling).items.size(), 4U);
 }
 
 TEST_F(ChBatchTest, ToneListsHoldOffTheTonesTheCustomEntryAndTheDcsCodes) {
     Open();
-    for (const char* list : {"Combo1_0", "Combo1_1"}) {
+    for (const char* list : {chbatch::DecodeTones, chbatch::EncodeTones}) {
         const Names& items = C(list).items;
         ASSERT_EQ(items.size(), 1077U) << list;
         EXPECT_EQ(items[0], GetLanguageString(d, 4070));
@@ -108,12 +112,14 @@ TEST_F(ChBatchTest, ToneListsHoldOffTheTonesTheCustomEntryAndTheDcsCodes) {
 
 TEST_F(ChBatchTest, CaptionsComeFromTheLanguageKeys) {
     Open();
-    const std::pair<const char*, int> cases[] = {
-        {"Label1", 4001},    {"Option1_1", 4003},  {"CommandApply", 4007}, {"CommandSelNone", 4046},
-        {"Check4", 4099},    {"Label3_14", 4024},  {"Label3_15", 1119},    {"Label3_16", 4039},
-        {"Check1_4", 4029},  {"Check2_4", 4014},   {"Check2_5", 4016},     {"Check2_18", 4029},
-        {"Check2_19", 4030}, {"Check2_20", 1119},  {"Option7_1", 4041},    {"Option4_1", 4043},
-        {"Check3_2", 4052},  {"Option3_2", 4050},  {"Label4_9", 4056},     {"Label5", 4030},
+    using namespace chbatch;
+    const std::pair<std::string, int> cases[] = {
+        {RangeLabel, 4001},          {ChannelRange, 4003},        {ApplyButton, 4007},    {SelectNone, 4046},
+        {DeleteOutside, 4099},       {RowLabels[14], 4024},       {RowLabels[15], 1119},  {RowLabels[16], 4039},
+        {TalkAround, 4029},          {FunctionChoices[4], 4014},  {FunctionChoices[5], 4016},
+        {FunctionChoices[18], 4029}, {FunctionChoices[19], 4030}, {FunctionChoices[20], 1119},
+        {IdDown, 4041},              {ShiftMinus, 4043},          {EncodeAsDecode, 4052}, {TxByStart, 4050},
+        {ValueLabels[9], 4056},      {OwnCtcssLabel, 4030},
     };
     for (const auto& [name, key] : cases) EXPECT_EQ(C(name).text, GetLanguageString(d, key)) << name;
 }
@@ -122,43 +128,50 @@ TEST_F(ChBatchTest, CaptionsComeFromTheLanguageKeys) {
 
 TEST_F(ChBatchTest, AChoiceBoxHidesAndShowsItsRowAndRewritesTheFile) {
     Open();
-    EXPECT_TRUE(C("Label3_15").visible);
-    EXPECT_TRUE(C("Combo1_15").visible);
-    SetTick("Check2_20", 0);
-    EXPECT_FALSE(C("Label3_15").visible);
-    EXPECT_FALSE(C("Combo1_15").visible);
+    EXPECT_TRUE(C(chbatch::RowLabels[15]).visible);
+    EXPECT_TRUE(C(chbatch::SqlLevel).visible);
+    SetTick(chbatch::FunctionChoices[20], 0);
+    EXPECT_FALSE(C(chbatch::RowLabels[15]).visible);
+    EXPECT_FALSE(C(chbatch::SqlLevel).visible);
     EXPECT_EQ(d.BatchFunFlag[20], 0);
     EXPECT_EQ(FileBytes()[20], '\0');
-    SetTick("Check2_20", 1);
-    EXPECT_TRUE(C("Combo1_15").visible);
+    SetTick(chbatch::FunctionChoices[20], 1);
+    EXPECT_TRUE(C(chbatch::SqlLevel).visible);
     EXPECT_EQ(FileBytes()[20], '\1');
 }
 
 TEST_F(ChBatchTest, ControlsOutsideTheDialogNeverShow) {
     d.CurModel = "7425USD";
     Open();
-    Click("CommandSelAll");
-    for (const char* name : {"Check2_15", "Check1_1", "Label3_13", "Combo1_9", "Combo1_14", "Label3_5", "Text2_10",
-                             "Label4_8", "Text2_11", "Label4_9", "Option8_0", "Option8_1"})
+    Click(chbatch::SelectAll);
+    for (const std::string& name : std::vector<std::string>{chbatch::FunctionChoices[15], chbatch::Compander,
+                                                            chbatch::RowLabels[13], chbatch::Scrambler,
+                                                            chbatch::MskGroup, chbatch::RowLabels[5], chbatch::OwnId,
+                                                            chbatch::ValueLabels[8], chbatch::OwnIdStep,
+                                                            chbatch::ValueLabels[9], chbatch::OwnIdUp,
+                                                            chbatch::OwnIdDown})
         EXPECT_FALSE(C(name).visible) << name;
     // Function 8's other lists show; the scrambler's choice box is offered.
-    for (const char* name : {"Combo1_5", "Combo1_11", "Combo1_12", "Combo1_13", "Combo1_16", "Label3_16", "Check2_12"})
+    for (const std::string& name : std::vector<std::string>{chbatch::Signalling, chbatch::DtmfCode,
+                                                            chbatch::TwoToneCode, chbatch::FiveToneCode,
+                                                            chbatch::TwoToneDecode, chbatch::RowLabels[16],
+                                                            chbatch::FunctionChoices[12]})
         EXPECT_TRUE(C(name).visible) << name;
 }
 
 TEST_F(ChBatchTest, SelectAllSkipsTheCompanderAndSelectNoneClearsTheFile) {
     Open();
-    Click("CommandSelNone");
+    Click(chbatch::SelectNone);
     EXPECT_EQ(FileBytes(), AllBytes('\0'));
-    Click("CommandSelAll");
+    Click(chbatch::SelectAll);
     std::string expected = AllBytes('\1');
     expected[15] = '\0';
     EXPECT_EQ(FileBytes(), expected);
-    EXPECT_EQ(C("Check2_15").value, 0);
+    EXPECT_EQ(C(chbatch::FunctionChoices[15]).value, 0);
 
     // Select none, close and reopen: every row hidden, the file all 00.
-    Click("CommandSelNone");
-    Click("CommandClose");
+    Click(chbatch::SelectNone);
+    Click(chbatch::CloseButton);
     EXPECT_TRUE(f->unloadRequested);
     Open();
     for (int i = 0; i <= 20; ++i)
@@ -172,9 +185,9 @@ TEST_F(ChBatchTest, OpeningStoresAByteOfTwoAsOne) {
     test::WriteFile(BatchFile(), bytes);
     LoadBatchFunFile(d);
     Open();
-    EXPECT_EQ(C("Check2_3").value, 1);
-    EXPECT_TRUE(C("Label3_3").visible);
-    EXPECT_FALSE(C("Label3_0").visible);
+    EXPECT_EQ(C(chbatch::FunctionChoices[3]).value, 1);
+    EXPECT_TRUE(C(chbatch::RowLabels[3]).visible);
+    EXPECT_FALSE(C(chbatch::RowLabels[0]).visible);
     bytes[3] = '\1';
     EXPECT_EQ(FileBytes(), bytes);
 }
@@ -185,11 +198,11 @@ TEST_F(ChBatchTest, AFileThatCannotBeRewrittenIsReportedOnceAndTheChoiceHolds) {
     test::WriteFile(folder / "blocker", "x");
     d.UserConfigDir = folder / "blocker/user";        // nor a per-user copy
     Open();  // the boxes ticked by opening try to rewrite the file
-    SetTick("Check2_20", 0);
-    SetTick("Check2_4", 0);
+    SetTick(chbatch::FunctionChoices[20], 0);
+    SetTick(chbatch::FunctionChoices[4], 0);
     EXPECT_EQ(notes.Texts(), (Names{"file error.\nBatchFun.ini: Permission denied"}));
-    EXPECT_FALSE(C("Combo1_15").visible);
-    EXPECT_FALSE(C("Text2_7").visible);
+    EXPECT_FALSE(C(chbatch::SqlLevel).visible);
+    EXPECT_FALSE(C(chbatch::NameText).visible);
     EXPECT_EQ(d.BatchFunFlag[20], 0);
     EXPECT_EQ(d.BatchFunFlag[0], 1);
 }
@@ -198,67 +211,69 @@ TEST_F(ChBatchTest, AFileThatCannotBeRewrittenIsReportedOnceAndTheChoiceHolds) {
 
 TEST_F(ChBatchTest, RangeAndNameModesEnableTheirInputs) {
     Open();
-    Choose("Option1_1");
-    EXPECT_TRUE(C("Text1_0").enabled && C("Text1_1").enabled);
-    Choose("Option1_0");
-    EXPECT_FALSE(C("Text1_0").enabled || C("Text1_1").enabled);
-    Choose("Option6_1");
-    for (const char* name : {"Text2_8", "Text2_9", "Option7_0", "Option7_1", "Text2_7"})
+    Choose(chbatch::ChannelRange);
+    EXPECT_TRUE(C(chbatch::RangeFrom).enabled && C(chbatch::RangeTo).enabled);
+    Choose(chbatch::AllChannels);
+    EXPECT_FALSE(C(chbatch::RangeFrom).enabled || C(chbatch::RangeTo).enabled);
+    Choose(chbatch::NumberedName);
+    for (const char* name : {chbatch::StartId, chbatch::IdStep, chbatch::IdUp, chbatch::IdDown, chbatch::NameText})
         EXPECT_TRUE(C(name).enabled) << name;
-    Choose("Option6_0");
-    for (const char* name : {"Text2_8", "Text2_9", "Option7_0", "Option7_1"}) EXPECT_FALSE(C(name).enabled) << name;
-    EXPECT_TRUE(C("Text2_7").enabled);
+    Choose(chbatch::FixedName);
+    for (const char* name : {chbatch::StartId, chbatch::IdStep, chbatch::IdUp, chbatch::IdDown})
+        EXPECT_FALSE(C(name).enabled) << name;
+    EXPECT_TRUE(C(chbatch::NameText).enabled);
 }
 
 TEST_F(ChBatchTest, TxModeEnablesItsInputs) {
     struct Case {
         const char* option;
-        bool offset;  // Text2_2, Option4
-        bool start;   // Text2_3, Text2_4, Option5
+        bool offset;  // TxOffset, ShiftDirection
+        bool start;   // TxStart, TxStep, TxDirection
     };
-    const Case cases[] = {{"Option3_1", true, false}, {"Option3_2", false, true}, {"Option3_0", false, false}};
+    const Case cases[] = {
+        {chbatch::TxByOffset, true, false}, {chbatch::TxByStart, false, true}, {chbatch::TxAsRx, false, false}};
     Open();
     for (const Case& c : cases) {
         Choose(c.option);
-        for (const char* name : {"Text2_2", "Option4_0", "Option4_1"})
+        for (const char* name : {chbatch::TxOffset, chbatch::ShiftPlus, chbatch::ShiftMinus})
             EXPECT_EQ(C(name).enabled, c.offset) << c.option << " " << name;
-        for (const char* name : {"Text2_3", "Text2_4", "Option5_0", "Option5_1"})
+        for (const char* name : {chbatch::TxStart, chbatch::TxStep, chbatch::TxUp, chbatch::TxDown})
             EXPECT_EQ(C(name).enabled, c.start) << c.option << " " << name;
     }
 }
 
 TEST_F(ChBatchTest, RandomAndSameAsDecodeGovernTheToneInputs) {
     Open();
-    const Names decode = {"Combo1_0", "Text2_5", "Option9_0", "Option9_1"};
-    const Names encode = {"Combo1_1", "Text2_6", "Option10_0", "Option10_1"};
-    SetTick("Check3_0", 1);
+    const Names decode = {chbatch::DecodeTones, chbatch::DecodeStep, chbatch::DecodeUp, chbatch::DecodeDown};
+    const Names encode = {chbatch::EncodeTones, chbatch::EncodeStep, chbatch::EncodeUp, chbatch::EncodeDown};
+    SetTick(chbatch::RandomDecode, 1);
     for (const auto& n : decode) EXPECT_FALSE(C(n).enabled) << n;
-    SetTick("Check3_0", 0);
+    SetTick(chbatch::RandomDecode, 0);
     for (const auto& n : decode) EXPECT_TRUE(C(n).enabled) << n;
 
     // Same as decode off: the encode inputs follow random encode.
-    SetTick("Check3_2", 0);
-    EXPECT_TRUE(C("Check3_1").enabled);
+    SetTick(chbatch::EncodeAsDecode, 0);
+    EXPECT_TRUE(C(chbatch::RandomEncode).enabled);
     for (const auto& n : encode) EXPECT_TRUE(C(n).enabled) << n;
-    SetTick("Check3_1", 1);
+    SetTick(chbatch::RandomEncode, 1);
     for (const auto& n : encode) EXPECT_FALSE(C(n).enabled) << n;
-    SetTick("Check3_2", 1);
-    EXPECT_FALSE(C("Check3_1").enabled);
+    SetTick(chbatch::EncodeAsDecode, 1);
+    EXPECT_FALSE(C(chbatch::RandomEncode).enabled);
     // Unticking same as decode while random encode is ticked.
-    SetTick("Check3_2", 0);
-    EXPECT_TRUE(C("Check3_1").enabled);
+    SetTick(chbatch::EncodeAsDecode, 0);
+    EXPECT_TRUE(C(chbatch::RandomEncode).enabled);
     for (const auto& n : encode) EXPECT_FALSE(C(n).enabled) << n;
 }
 
 TEST_F(ChBatchTest, ReverseAndTalkAroundExcludeEachOther) {
     Open();
-    SetTick("Check1_3", 1);
-    SetTick("Check1_4", 1);
-    EXPECT_EQ(C("Check1_3").value, 0);
-    SetTick("Check1_3", 1);
-    EXPECT_EQ(C("Check1_4").value, 0);
-    SetTick("Check1_0", 1);  // other boxes: nothing
-    EXPECT_EQ(C("Check1_3").value, 1);
+    SetTick(chbatch::Reverse, 1);
+    SetTick(chbatch::TalkAround, 1);
+    EXPECT_EQ(C(chbatch::Reverse).value, 0);
+    SetTick(chbatch::Reverse, 1);
+    EXPECT_EQ(C(chbatch::TalkAround).value, 0);
+    SetTick(chbatch::TxInhibit, 1);  // other boxes: nothing
+    EXPECT_EQ(C(chbatch::Reverse).value, 1);
 }
 
 TEST_F(ChBatchTest, SignallingTypeEnablesOnlyItsCodeList) {
@@ -270,38 +285,38 @@ TEST_F(ChBatchTest, SignallingTypeEnablesOnlyItsCodeList) {
     } cases[] = {{"2Tone", 12}, {"DTMF", 11}, {"5Tone", 13}, {"MSK", 14}, {"", 0}};
     for (const auto& c : cases) {
         if (*c.type)
-            PickText("Combo1_5", c.type);
+            PickText(chbatch::Signalling, c.type);
         else
-            Pick("Combo1_5", 0);
+            Pick(chbatch::Signalling, 0);
         for (int k = 11; k <= 14; ++k)
-            EXPECT_EQ(C("Combo1_" + std::to_string(k)).enabled, k == c.enabled) << c.type << " " << k;
-        EXPECT_TRUE(C("Combo1_16").enabled);
+            EXPECT_EQ(C(chbatch::ValueLists[k]).enabled, k == c.enabled) << c.type << " " << k;
+        EXPECT_TRUE(C(chbatch::TwoToneDecode).enabled);
     }
 }
 
 TEST_F(ChBatchTest, PttIdListsExcludeEachOther) {
     Open();
-    Pick("Combo1_8", 2);
-    Pick("Combo1_7", 1);
-    EXPECT_EQ(C("Combo1_8").index, 0);
-    Pick("Combo1_8", 3);
-    EXPECT_EQ(C("Combo1_7").index, 0);
-    EXPECT_EQ(C("Combo1_8").index, 3);
-    Pick("Combo1_7", 0);  // entry 0 leaves the other
-    EXPECT_EQ(C("Combo1_8").index, 3);
+    Pick(chbatch::FiveTonePttId, 2);
+    Pick(chbatch::DtmfPttId, 1);
+    EXPECT_EQ(C(chbatch::FiveTonePttId).index, 0);
+    Pick(chbatch::FiveTonePttId, 3);
+    EXPECT_EQ(C(chbatch::DtmfPttId).index, 0);
+    EXPECT_EQ(C(chbatch::FiveTonePttId).index, 3);
+    Pick(chbatch::DtmfPttId, 0);  // entry 0 leaves the other
+    EXPECT_EQ(C(chbatch::FiveTonePttId).index, 3);
 }
 
 TEST_F(ChBatchTest, ThePanelSwitchShowsOnePanelAtATime) {
     Open();
-    Click("CommandFun");
+    Click(chbatch::PanelSwitch);
     EXPECT_TRUE(f->IsFunPanelShown);
-    EXPECT_FALSE(C("Frame1").visible);
-    EXPECT_TRUE(C("Frame2").visible);
-    EXPECT_EQ(C("CommandFun").text, GetLanguageString(d, 4006));
-    Click("CommandFun");
-    EXPECT_TRUE(C("Frame1").visible);
-    EXPECT_FALSE(C("Frame2").visible);
-    EXPECT_EQ(C("CommandFun").text, GetLanguageString(d, 4005));
+    EXPECT_FALSE(C(chbatch::ValuePanel).visible);
+    EXPECT_TRUE(C(chbatch::FunctionPanel).visible);
+    EXPECT_EQ(C(chbatch::PanelSwitch).text, GetLanguageString(d, 4006));
+    Click(chbatch::PanelSwitch);
+    EXPECT_TRUE(C(chbatch::ValuePanel).visible);
+    EXPECT_FALSE(C(chbatch::FunctionPanel).visible);
+    EXPECT_EQ(C(chbatch::PanelSwitch).text, GetLanguageString(d, 4005));
 }
 
 // ---- keys, clamps, normalisation -------------------------------------------------------------
@@ -313,16 +328,16 @@ TEST_F(ChBatchTest, KeyFiltersLetThroughOnlyTheirCharacters) {
         const char* text;
     };
     const Case cases[] = {
-        {"Text2_7", "A-1 b", "A1b"},
-        {"Text2_0", "1a4.5-", "14.5"},
-        {"Text2_5", "1.2", "12"},
-        {"Text2_9", "9x9", "99"},
-        {"Text3", "8a8.5", "88.5"},
-        {"Text1_0", "1.2", "12"},
+        {chbatch::NameText, "A-1 b", "A1b"},
+        {chbatch::RxStart, "1a4.5-", "14.5"},
+        {chbatch::DecodeStep, "1.2", "12"},
+        {chbatch::IdStep, "9x9", "99"},
+        {chbatch::OwnCtcss, "8a8.5", "88.5"},
+        {chbatch::RangeFrom, "1.2", "12"},
     };
     Open();
-    Choose("Option1_1");
-    Choose("Option6_1");
+    Choose(chbatch::ChannelRange);
+    Choose(chbatch::NumberedName);
     for (const Case& c : cases) {
         C(c.box).text.clear();
         Focus(c.box);
@@ -332,15 +347,15 @@ TEST_F(ChBatchTest, KeyFiltersLetThroughOnlyTheirCharacters) {
     // Clipboard keys and anything outside ASCII are swallowed; Backspace passes.
     for (int key : {3, 22, 24, 200, -30}) {
         int k = key;
-        f->KeyPress("Text2_7", k);
+        f->KeyPress(chbatch::NameText, k);
         EXPECT_EQ(k, 0) << key;
     }
     int back = 8;
-    f->KeyPress("Text2_0", back);
+    f->KeyPress(chbatch::RxStart, back);
     EXPECT_EQ(back, 8);
     // Every box carries its guard for the shell.
-    EXPECT_EQ(C("Text2_7").inputChars, BatchAllowedChars("Text2_7"));
-    EXPECT_EQ(C("Text1_1").inputChars, "0123456789");
+    EXPECT_EQ(C(chbatch::NameText).inputChars, BatchAllowedChars(chbatch::NameText));
+    EXPECT_EQ(C(chbatch::RangeTo).inputChars, "0123456789");
 }
 
 TEST_F(ChBatchTest, RangeAndStepBoxesClamp) {
@@ -350,89 +365,89 @@ TEST_F(ChBatchTest, RangeAndStepBoxesClamp) {
         const char* text;
     };
     const Case cases[] = {
-        {"Text1_0", "250", "199"}, {"Text1_1", "05", "5"},        {"Text2_1", "1500", "1000"},
-        {"Text2_4", "999.9", "999.9"}, {"Text2_2", "150", "150"},
+        {chbatch::RangeFrom, "250", "199"}, {chbatch::RangeTo, "05", "5"},        {chbatch::RxStep, "1500", "1000"},
+        {chbatch::TxStep, "999.9", "999.9"}, {chbatch::TxOffset, "150", "150"},
     };
     Open();
-    Choose("Option1_1");
-    Choose("Option3_1");
+    Choose(chbatch::ChannelRange);
+    Choose(chbatch::TxByOffset);
     for (const Case& c : cases) {
         C(c.box).text.clear();
         Focus(c.box);
         Type(c.keys);
         EXPECT_EQ(C(c.box).text, c.text) << c.box;
     }
-    Focus("Text1_0");
+    Focus(chbatch::RangeFrom);
     TypeKey(8);
     TypeKey(8);
     TypeKey(8);
-    EXPECT_EQ(C("Text1_0").text, "0");
+    EXPECT_EQ(C(chbatch::RangeFrom).text, "0");
 }
 
 TEST_F(ChBatchTest, EnterNormalisesAValueBoxAndMovesOn) {
     Open();
-    C("Text2_1").text = "7";
-    Focus("Text2_1");
+    C(chbatch::RxStep).text = "7";
+    Focus(chbatch::RxStep);
     TypeKey(13);
-    EXPECT_EQ(C("Text2_1").text, "5");
-    EXPECT_EQ(f->State().focus, "Option2_0");
-    C("Text2_0").text = "145.0037";
-    Focus("Text2_0");
+    EXPECT_EQ(C(chbatch::RxStep).text, "5");
+    EXPECT_EQ(f->State().focus, chbatch::RxUp);
+    C(chbatch::RxStart).text = "145.0037";
+    Focus(chbatch::RxStart);
     TypeKey(13);
-    EXPECT_EQ(C("Text2_0").text, "145.00250");
-    EXPECT_EQ(f->State().focus, "Text2_1");
+    EXPECT_EQ(C(chbatch::RxStart).text, "145.00250");
+    EXPECT_EQ(f->State().focus, chbatch::RxStep);
     // The range box: the focus moves on, the text stays.
-    Choose("Option1_1");
-    Focus("Text1_1");
+    Choose(chbatch::ChannelRange);
+    Focus(chbatch::RangeTo);
     TypeKey(13);
-    EXPECT_EQ(f->State().focus, "Check4");
+    EXPECT_EQ(f->State().focus, chbatch::DeleteOutside);
 }
 
 TEST_F(ChBatchTest, LeavingABoxNormalisesIt) {
     Open();
-    Choose("Option6_1");
-    C("Text2_8").text = "05";
-    C("Text2_9").text = "123";
-    f->LostFocus("Text2_9", "");
-    EXPECT_EQ(C("Text2_9").text, "12");
-    C("Text3").text = "300";
-    f->LostFocus("Text3", "");
-    EXPECT_EQ(C("Text3").text, "151.1");
-    C("Text2_7").text = "abc";
-    f->LostFocus("Text2_7", "");
-    EXPECT_EQ(C("Text2_7").text, "abc");
+    Choose(chbatch::NumberedName);
+    C(chbatch::StartId).text = "05";
+    C(chbatch::IdStep).text = "123";
+    f->LostFocus(chbatch::IdStep, "");
+    EXPECT_EQ(C(chbatch::IdStep).text, "12");
+    C(chbatch::OwnCtcss).text = "300";
+    f->LostFocus(chbatch::OwnCtcss, "");
+    EXPECT_EQ(C(chbatch::OwnCtcss).text, "151.1");
+    C(chbatch::NameText).text = "abc";
+    f->LostFocus(chbatch::NameText, "");
+    EXPECT_EQ(C(chbatch::NameText).text, "abc");
 }
 
 TEST_F(ChBatchTest, FocusSkipsControlsTheUserCannotReach) {
     Open();
     // The range boxes are disabled, and of an option group only the chosen button counts.
-    f->FocusNext("Option1_0");
-    EXPECT_EQ(f->State().focus, "Check4");
-    // Function 1's row hidden: from Option2 on to the decode list.
-    SetTick("Check2_1", 0);
-    f->FocusNext("Option2_0");
-    EXPECT_EQ(f->State().focus, "Combo1_0");
+    f->FocusNext(chbatch::AllChannels);
+    EXPECT_EQ(f->State().focus, chbatch::DeleteOutside);
+    // Function 1's row hidden: from the RX direction on to the decode list.
+    SetTick(chbatch::FunctionChoices[1], 0);
+    f->FocusNext(chbatch::RxUp);
+    EXPECT_EQ(f->State().focus, chbatch::DecodeTones);
     // Selection panel shown: the value rows are out of reach.
-    Click("CommandFun");
-    f->FocusNext("CommandFun");
-    EXPECT_EQ(f->State().focus, "Check2_0");
+    Click(chbatch::PanelSwitch);
+    f->FocusNext(chbatch::PanelSwitch);
+    EXPECT_EQ(f->State().focus, chbatch::FunctionChoices[0]);
 }
 
 // ---- Apply ---------------------------------------------------------------------------------
 
 TEST_F(ChBatchTest, TheRequestHoldsWhatTheControlsHold) {
     Open();
-    Choose("Option1_1");
-    Choose("Option3_2");
-    Choose("Option9_1");
-    C("Text1_0").text = "9";
-    C("Text1_1").text = "3";
-    SetTick("Check4", 1);
-    SetTick("Check1_4", 1);
-    SetTick("Check3_0", 1);
-    Pick("Combo1_3", 2);
-    C("Text2_7").text = "CH";
-    C("Text3").text = "88.5";
+    Choose(chbatch::ChannelRange);
+    Choose(chbatch::TxByStart);
+    Choose(chbatch::DecodeDown);
+    C(chbatch::RangeFrom).text = "9";
+    C(chbatch::RangeTo).text = "3";
+    SetTick(chbatch::DeleteOutside, 1);
+    SetTick(chbatch::TalkAround, 1);
+    SetTick(chbatch::RandomDecode, 1);
+    Pick(chbatch::Bandwidth, 2);
+    C(chbatch::NameText).text = "CH";
+    C(chbatch::OwnCtcss).text = "88.5";
     const BatchRequest r = f->BuildRequest();
     EXPECT_EQ(r.option[1], 1);
     EXPECT_EQ(r.option[3], 2);
@@ -453,29 +468,29 @@ TEST_F(ChBatchTest, TheRequestHoldsWhatTheControlsHold) {
 
 TEST_F(ChBatchTest, ApplyShowsTheRewrittenBoxesAndRedrawsTheMemoryList) {
     Open();
-    C("Text3").text = "300";
-    C("Text2_1").text = "8";
-    Click("CommandApply");
-    EXPECT_EQ(C("Text3").text, "151.1");
-    EXPECT_EQ(C("Text2_1").text, "7.5");
+    C(chbatch::OwnCtcss).text = "300";
+    C(chbatch::RxStep).text = "8";
+    Click(chbatch::ApplyButton);
+    EXPECT_EQ(C(chbatch::OwnCtcss).text, "151.1");
+    EXPECT_EQ(C(chbatch::RxStep).text, "7.5");
     EXPECT_EQ(view.calls, (Names{"ReShowListByData"}));
     EXPECT_EQ(view.listTypes, (std::vector<int>{0}));
     EXPECT_FALSE(f->unloadRequested);  // the dialog stays open
 
     view.calls.clear();
     d.ShowListType = 1;
-    Click("CommandApply");
+    Click(chbatch::ApplyButton);
     EXPECT_TRUE(view.calls.empty());
 }
 
 TEST_F(ChBatchTest, ApplyWritesTheRangeOfTheStore) {
     Open();
-    Click("CommandSelNone");
-    SetTick("Check2_0", 1);
-    Choose("Option1_1");
-    C("Text1_0").text = "9";
-    C("Text1_1").text = "3";
-    Click("CommandApply");
+    Click(chbatch::SelectNone);
+    SetTick(chbatch::FunctionChoices[0], 1);
+    Choose(chbatch::ChannelRange);
+    C(chbatch::RangeFrom).text = "9";
+    C(chbatch::RangeTo).text = "3";
+    Click(chbatch::ApplyButton);
     for (int n = 4; n <= 10; ++n) EXPECT_GE(FindFreDataIndex(d, n), 0) << n;
     EXPECT_LT(FindFreDataIndex(d, 3), 0);
     EXPECT_LT(FindFreDataIndex(d, 11), 0);

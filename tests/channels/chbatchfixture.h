@@ -12,6 +12,7 @@
 
 #include "channels/batchfun.h"
 #include "channels/frmchbatch.h"
+#include "channels/frmchbatchcontrols.h"
 #include "core/appdata.h"
 #include "core/bands.h"
 #include "core/channelstore.h"
@@ -22,6 +23,7 @@
 #include "core/messages.h"
 #include "core/tempfolder.h"
 #include "channels/formactions.h"
+#include "forms/controls.h"
 #include "forms/formlanguage.h"
 
 namespace rp::test {
@@ -77,9 +79,8 @@ public:
     // ---- the user's actions, as a shell performs them (more in FormActions) ----
     // An option button clicked: it is chosen, the others of its group not.
     void Choose(const std::string& option) {
-        const std::string group = option.substr(0, option.rfind('_'));
-        for (int i = 0; f->State().Has(group + "_" + std::to_string(i)); ++i)
-            C(group + "_" + std::to_string(i)).value = 0;
+        const std::string group = SplitElementName(option).base;
+        for (int i = 0; f->State().Has(ElementName(group, i)); ++i) C(ElementName(group, i)).value = 0;
         C(option).value = 1;
         f->Click(option);
     }

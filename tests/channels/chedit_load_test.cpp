@@ -18,13 +18,13 @@ class ChEditLoad : public test::ChEditTest {};
 bool OnlyRxUsable(FrmCHEdit& f) {
     for (const std::string& name : f.State().Names()) {
         const ControlState& c = f.C(name);
-        if (c.kind == ControlKind::Label || name == "CommandOK" || name == "CommandCancel") continue;
-        if (c.enabled && c.visible && name != "Text1_0") {
+        if (c.kind == ControlKind::Label || name == chedit::OkButton || name == chedit::CancelButton) continue;
+        if (c.enabled && c.visible && name != chedit::RxFreq) {
             ADD_FAILURE() << name << " is usable";
             return false;
         }
     }
-    return f.C("Text1_0").enabled;
+    return f.C(chedit::RxFreq).enabled;
 }
 
 }  // namespace
@@ -32,16 +32,17 @@ bool OnlyRxUsable(FrmCHEdit& f) {
 TEST_F(ChEditLoad, ANumberWithoutRecordOpensAsANewChannelInItsDefaultBank) {
     FrmCHEdit& f = Open(ListMemory, 25);
     EXPECT_TRUE(OnlyRxUsable(f));
-    EXPECT_EQ(C("Text1_0").text, "");
-    EXPECT_EQ(C("Text1_10").text, "");
-    EXPECT_EQ(C("Text3").text, "151.1");
-    EXPECT_EQ(C("Combo1_15").index, 3);
-    EXPECT_EQ(C("Text2").text, "00000");
-    for (const char* list : {"Combo1_0", "Combo1_1", "Combo1_2", "Combo1_4", "Combo1_5", "Combo1_10",
-                             "Combo1_7", "Combo1_8", "Combo1_9", "Combo1_12", "Combo1_13"})
+    EXPECT_EQ(C(chedit::RxFreq).text, "");
+    EXPECT_EQ(C(chedit::TxFreq).text, "");
+    EXPECT_EQ(C(chedit::OwnCtcss).text, "151.1");
+    EXPECT_EQ(C(chedit::SqlLevel).index, 3);
+    EXPECT_EQ(C(chedit::PttIdCode).text, "00000");
+    for (const char* list : {chedit::Step, chedit::Bandwidth, chedit::Power, chedit::Signalling, chedit::DecodeType,
+                             chedit::EncodeType, chedit::DtmfPttId, chedit::FiveTonePttId, chedit::SqlModes,
+                             chedit::ExtraDisplay, chedit::BusyLock})
         EXPECT_EQ(C(list).index, 0) << list;
-    EXPECT_TRUE(C("ListBank").visible);
-    EXPECT_EQ(C("ListBank").selected, (std::vector<bool>{false, true, false, false, false, false, false, false, false}));
+    EXPECT_TRUE(C(chedit::Banks).visible);
+    EXPECT_EQ(C(chedit::Banks).selected, (std::vector<bool>{false, true, false, false, false, false, false, false, false}));
     // Only the working copy holds it.
     EXPECT_TRUE(IsChannelInTempBank(d, 25, 2));
     EXPECT_EQ(GetChannelBankSlot(d, 25, 2), 0);
@@ -51,9 +52,9 @@ TEST_F(ChEditLoad, ANumberWithoutRecordOpensAsANewChannelInItsDefaultBank) {
 TEST_F(ChEditLoad, TheDefaultBankIsTickedOnlyWhenItHasRoomAndExists) {
     for (int s = 1; s <= kBankSlots; ++s) d.BankCH()(s, 3) = static_cast<Integer>(100 + s);
     Open(ListMemory, 45);  // bank 3 full
-    for (bool b : C("ListBank").selected) EXPECT_FALSE(b);
+    for (bool b : C(chedit::Banks).selected) EXPECT_FALSE(b);
     Open(ListMemory, 190);  // no default bank
-    for (bool b : C("ListBank").selected) EXPECT_FALSE(b);
+    for (bool b : C(chedit::Banks).selected) EXPECT_FALSE(b);
 }
 
 TEST_F(ChEditLoad, ChannelKindsShowTheirRows) {
@@ -68,34 +69,34 @@ TEST_F(ChEditLoad, ChannelKindsShowTheirRows) {
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.kind) + "/" + std::to_string(c.n));
         Open(c.kind, c.n);
-        EXPECT_EQ(C("Label1_2").visible, c.names);
-        for (int i = 2; i <= 7; ++i) EXPECT_EQ(C("Text1_" + std::to_string(i)).visible, c.names);
-        EXPECT_EQ(C("ListBank").visible, c.bank);
+        EXPECT_EQ(C(chedit::NameLabel).visible, c.names);
+        for (int i = 2; i <= 7; ++i) EXPECT_EQ(C(chedit::EntryBoxes[i]).visible, c.names);
+        EXPECT_EQ(C(chedit::Banks).visible, c.bank);
     }
 }
 
 TEST_F(ChEditLoad, ListsHoldTheirItems) {
     Open(ListMemory, 1);
-    EXPECT_EQ(Items("Combo3_2").size(), 512u);
-    EXPECT_EQ(Items("Combo3_3").size(), 512u);
-    EXPECT_EQ(Items("Combo3_2")[19], "023");
-    EXPECT_EQ(Items("Combo3_3")[511], "777");
-    ASSERT_EQ(Items("Combo3_0").size(), 52u);
-    EXPECT_EQ(Items("Combo3_0")[0], "62.5");
-    EXPECT_EQ(Items("Combo3_0")[50], "254.1");
-    EXPECT_EQ(Items("Combo3_1")[51], "Custom");
-    EXPECT_EQ(Items("Combo1_0").size(), 9u);
-    EXPECT_EQ(Items("Combo1_4"), (std::vector<std::string>{"OFF", "DTMF", "2Tone", "5Tone"}));
-    EXPECT_EQ(Items("Combo1_12").size(), 10u);
-    EXPECT_EQ(Items("Combo1_12")[3], "Extra Display 4");
-    EXPECT_EQ(Items("Combo1_11").size(), 5u);
-    EXPECT_EQ(Items("Combo2"), (std::vector<std::string>{"Off", "-", "+"}));
-    EXPECT_EQ(Items("Combo4_0").back(), "M16");
-    EXPECT_EQ(Items("ListBank").front(), "Bank 1");
+    EXPECT_EQ(Items(chedit::DecodeDcs).size(), 512u);
+    EXPECT_EQ(Items(chedit::EncodeDcs).size(), 512u);
+    EXPECT_EQ(Items(chedit::DecodeDcs)[19], "023");
+    EXPECT_EQ(Items(chedit::EncodeDcs)[511], "777");
+    ASSERT_EQ(Items(chedit::DecodeCtcss).size(), 52u);
+    EXPECT_EQ(Items(chedit::DecodeCtcss)[0], "62.5");
+    EXPECT_EQ(Items(chedit::DecodeCtcss)[50], "254.1");
+    EXPECT_EQ(Items(chedit::EncodeCtcss)[51], "Custom");
+    EXPECT_EQ(Items(chedit::Step).size(), 9u);
+    EXPECT_EQ(Items(chedit::Signalling), (std::vector<std::string>{"OFF", "DTMF", "2Tone", "5Tone"}));
+    EXPECT_EQ(Items(chedit::ExtraDisplay).size(), 10u);
+    EXPECT_EQ(Items(chedit::ExtraDisplay)[3], "Extra Display 4");
+    EXPECT_EQ(Items(chedit::AllSqlModes).size(), 5u);
+    EXPECT_EQ(Items(chedit::OffsetDir), (std::vector<std::string>{"Off", "-", "+"}));
+    EXPECT_EQ(Items(chedit::DtmfCode).back(), "M16");
+    EXPECT_EQ(Items(chedit::Banks).front(), "Bank 1");
 
     d.CurModel = "7425USD";
     Open(ListMemory, 1);
-    EXPECT_EQ(Items("Combo1_4").back(), "MSK");
+    EXPECT_EQ(Items(chedit::Signalling).back(), "MSK");
 }
 
 TEST_F(ChEditLoad, CodeListsHoldTheEntriesInUse) {
@@ -109,11 +110,11 @@ TEST_F(ChEditLoad, CodeListsHoldTheEntriesInUse) {
     d.WorkData.Tone5Data().Codes[12].Empty = 0;
     d.WorkData.MSKData.Groups[5].Valid = 1;
     Open(ListMemory, 1);
-    EXPECT_EQ(Items("Combo4_1"), (std::vector<std::string>{"3", "7"}));
-    EXPECT_EQ(Items("Combo1_16"), (std::vector<std::string>{"1", "5"}));
-    EXPECT_EQ(Items("Combo4_3"), (std::vector<std::string>{"5"}));
+    EXPECT_EQ(Items(chedit::TwoToneCode), (std::vector<std::string>{"3", "7"}));
+    EXPECT_EQ(Items(chedit::TwoToneDecode), (std::vector<std::string>{"1", "5"}));
+    EXPECT_EQ(Items(chedit::MskGroup), (std::vector<std::string>{"5"}));
     // Tone2Decode 0 is entry 1.
-    EXPECT_EQ(C("Combo1_16").text, "1");
+    EXPECT_EQ(C(chedit::TwoToneDecode).text, "1");
 }
 
 // How stored values are shown.
@@ -126,33 +127,33 @@ TEST_F(ChEditLoad, StoredValuesAsShown) {
         const char* text;  // nullptr: not checked
     };
     const Case cases[] = {
-        {"power 3 shows high", [](FreDataRec& r) { r.Power = 3; }, "Combo1_2", 0, "High"},
-        {"power 2", [](FreDataRec& r) { r.Power = 2; }, "Combo1_2", 2, "Low"},
-        {"bandwidth 5 shows 25KHz", [](FreDataRec& r) { r.WN = 5; }, "Combo1_1", 0, "25KHz"},
-        {"step 12 shows 2.5K", [](FreDataRec& r) { r.Step = 12; }, "Combo1_0", 0, "2.5K"},
-        {"step 8", [](FreDataRec& r) { r.Step = 8; }, "Combo1_0", 8, "50K"},
-        {"extra display 3 shows the first", [](FreDataRec& r) { r.ExtraDisplay = 3; }, "Combo1_12", 0, "Off"},
-        {"extra display 4 the fourth", [](FreDataRec& r) { r.ExtraDisplay = 4; }, "Combo1_12", 3,
+        {"power 3 shows high", [](FreDataRec& r) { r.Power = 3; }, chedit::Power, 0, "High"},
+        {"power 2", [](FreDataRec& r) { r.Power = 2; }, chedit::Power, 2, "Low"},
+        {"bandwidth 5 shows 25KHz", [](FreDataRec& r) { r.WN = 5; }, chedit::Bandwidth, 0, "25KHz"},
+        {"step 12 shows 2.5K", [](FreDataRec& r) { r.Step = 12; }, chedit::Step, 0, "2.5K"},
+        {"step 8", [](FreDataRec& r) { r.Step = 8; }, chedit::Step, 8, "50K"},
+        {"extra display 3 shows the first", [](FreDataRec& r) { r.ExtraDisplay = 3; }, chedit::ExtraDisplay, 0, "Off"},
+        {"extra display 4 the fourth", [](FreDataRec& r) { r.ExtraDisplay = 4; }, chedit::ExtraDisplay, 3,
          "Extra Display 4"},
-        {"extra display 10", [](FreDataRec& r) { r.ExtraDisplay = 10; }, "Combo1_12", 9, "Extra Display 10"},
-        {"extra display 11", [](FreDataRec& r) { r.ExtraDisplay = 11; }, "Combo1_12", 0, nullptr},
-        {"decode DCS 19", [](FreDataRec& r) { r.DeCTCType = 2; r.DeDCS = 19; }, "Combo3_2", 19, "023"},
+        {"extra display 10", [](FreDataRec& r) { r.ExtraDisplay = 10; }, chedit::ExtraDisplay, 9, "Extra Display 10"},
+        {"extra display 11", [](FreDataRec& r) { r.ExtraDisplay = 11; }, chedit::ExtraDisplay, 0, nullptr},
+        {"decode DCS 19", [](FreDataRec& r) { r.DeCTCType = 2; r.DeDCS = 19; }, chedit::DecodeDcs, 19, "023"},
         {"encode CTCSS 51 is the own tone",
-         [](FreDataRec& r) { r.EnCTCType = 1; r.EnCTCSS = 51; }, "Combo3_1", 51, "Custom"},
-        {"CTCSS 52 shows the first", [](FreDataRec& r) { r.DeCTCType = 1; r.DeCTCSS = 52; }, "Combo3_0", 0,
+         [](FreDataRec& r) { r.EnCTCType = 1; r.EnCTCSS = 51; }, chedit::EncodeCtcss, 51, "Custom"},
+        {"CTCSS 52 shows the first", [](FreDataRec& r) { r.DeCTCType = 1; r.DeCTCSS = 52; }, chedit::DecodeCtcss, 0,
          "62.5"},
-        {"busy lock", [](FreDataRec& r) { r.BusyLock = 2; }, "Combo1_13", 2, "Busy"},
-        {"own CTCSS", [](FreDataRec& r) { r.CustomCTCSS = 885; }, "Text3", -1, "88.5"},
-        {"PTT-ID code trimmed", [](FreDataRec& r) { r.PttIDCode.Set("12"); }, "Text2", -1, "12"},
+        {"busy lock", [](FreDataRec& r) { r.BusyLock = 2; }, chedit::BusyLock, 2, "Busy"},
+        {"own CTCSS", [](FreDataRec& r) { r.CustomCTCSS = 885; }, chedit::OwnCtcss, -1, "88.5"},
+        {"PTT-ID code trimmed", [](FreDataRec& r) { r.PttIDCode.Set("12"); }, chedit::PttIdCode, -1, "12"},
         {"offset minus", [](FreDataRec& r) { r.RxFre.Set("014550000"); r.OffsetDir = 1; r.OffsetFre.Set("000060000"); },
-         "Text1_10", -1, "144.90000"},
+         chedit::TxFreq, -1, "144.90000"},
         {"offset plus", [](FreDataRec& r) { r.RxFre.Set("044000000"); r.OffsetDir = 2; r.OffsetFre.Set("000500000"); },
-         "Text1_10", -1, "445.00000"},
+         chedit::TxFreq, -1, "445.00000"},
         {"direction 0 ignores the offset",
-         [](FreDataRec& r) { r.RxFre.Set("044000000"); r.OffsetDir = 0; r.OffsetFre.Set("000500000"); }, "Text1_10",
+         [](FreDataRec& r) { r.RxFre.Set("044000000"); r.OffsetDir = 0; r.OffsetFre.Set("000500000"); }, chedit::TxFreq,
          -1, "440.00000"},
-        {"offset", [](FreDataRec& r) { r.OffsetFre.Set("000500000"); }, "Text1_1", -1, "5.00000"},
-        {"RX", [](FreDataRec& r) { r.RxFre.Set("046256250"); }, "Text1_0", -1, "462.56250"},
+        {"offset", [](FreDataRec& r) { r.OffsetFre.Set("000500000"); }, chedit::OffsetFreq, -1, "5.00000"},
+        {"RX", [](FreDataRec& r) { r.RxFre.Set("046256250"); }, chedit::RxFreq, -1, "462.56250"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -180,10 +181,10 @@ TEST_F(ChEditLoad, PowerAboveLowIsClearedInTheBufferOnly) {
 TEST_F(ChEditLoad, NameBoxesShowOneCharacterEach) {
     Rec(1).Name.Set(std::string("AB\xE9") + std::string(1, '\0') + "X");
     Open(ListMemory, 1);
-    EXPECT_EQ(C("Text1_2").text, "A");
-    EXPECT_EQ(C("Text1_3").text, "B");
-    EXPECT_EQ(C("Text1_4").text, "\xC3\xA9");  // Latin-1 shown as UTF-8
-    for (int i = 5; i <= 7; ++i) EXPECT_EQ(C("Text1_" + std::to_string(i)).text, "");
+    EXPECT_EQ(C(chedit::EntryBoxes[2]).text, "A");
+    EXPECT_EQ(C(chedit::EntryBoxes[3]).text, "B");
+    EXPECT_EQ(C(chedit::EntryBoxes[4]).text, "\xC3\xA9");  // Latin-1 shown as UTF-8
+    for (int i = 5; i <= 7; ++i) EXPECT_EQ(C(chedit::EntryBoxes[i]).text, "");
 }
 
 TEST_F(ChEditLoad, ExclusiveTicksAndPttIdsAsStored) {
@@ -193,10 +194,10 @@ TEST_F(ChEditLoad, ExclusiveTicksAndPttIdsAsStored) {
     r.DTMFPttID = 2;
     r.Tone5PttID = 3;
     Open(ListMemory, 1);
-    EXPECT_EQ(C("Check4_0").value, 0);
-    EXPECT_EQ(C("Check4_1").value, 1);
-    EXPECT_EQ(C("Combo1_7").index, 0);
-    EXPECT_EQ(C("Combo1_8").index, 3);
+    EXPECT_EQ(C(chedit::Reverse).value, 0);
+    EXPECT_EQ(C(chedit::TalkAround).value, 1);
+    EXPECT_EQ(C(chedit::DtmfPttId).index, 0);
+    EXPECT_EQ(C(chedit::FiveTonePttId).index, 3);
 }
 
 TEST_F(ChEditLoad, TicksShowAnyValueAboveZero) {
@@ -206,10 +207,10 @@ TEST_F(ChEditLoad, TicksShowAnyValueAboveZero) {
     r.Compander = -1;
     r.Reverse = 7;
     Open(ListMemory, 1);
-    EXPECT_EQ(C("Check1").value, 1);
-    EXPECT_EQ(C("Check6").value, 1);
-    EXPECT_EQ(C("Check5").value, 0);
-    EXPECT_EQ(C("Check4_0").value, 1);
+    EXPECT_EQ(C(chedit::TxInhibit).value, 1);
+    EXPECT_EQ(C(chedit::ScanSkip).value, 1);
+    EXPECT_EQ(C(chedit::Compander).value, 0);
+    EXPECT_EQ(C(chedit::Reverse).value, 1);
 }
 
 TEST_F(ChEditLoad, SignallingShowsItsCodeList) {
@@ -227,10 +228,10 @@ TEST_F(ChEditLoad, SignallingShowsItsCodeList) {
         bool decodeEnabled;
     };
     const Case cases[] = {
-        {"DTMF code 7 is M8", 1, 7, "Combo4_0", "DTMF", "M8", false},
-        {"two-tone entry 6", 2, 6, "Combo4_1", "2Tone", "6", true},
-        {"a two-tone entry gone shows the first", 2, 5, "Combo4_1", "2Tone", "2", true},
-        {"MSK on a model without it", 4, 4, "Combo4_3", "OFF", "4", false},
+        {"DTMF code 7 is M8", 1, 7, chedit::DtmfCode, "DTMF", "M8", false},
+        {"two-tone entry 6", 2, 6, chedit::TwoToneCode, "2Tone", "6", true},
+        {"a two-tone entry gone shows the first", 2, 5, chedit::TwoToneCode, "2Tone", "2", true},
+        {"MSK on a model without it", 4, 4, chedit::MskGroup, "OFF", "4", false},
         {"none", 0, 0, nullptr, "OFF", nullptr, false},
     };
     for (const Case& c : cases) {
@@ -239,14 +240,14 @@ TEST_F(ChEditLoad, SignallingShowsItsCodeList) {
         r.OptSig = static_cast<Integer>(c.optSig);
         r.DTMFCode = r.Tone2Code = r.MSKGroup = static_cast<Integer>(c.code);
         Open(ListMemory, 1);
-        EXPECT_EQ(C("Combo1_4").text, c.sigText);
-        for (const char* list : {"Combo4_0", "Combo4_1", "Combo4_2", "Combo4_3"})
+        EXPECT_EQ(C(chedit::Signalling).text, c.sigText);
+        for (const char* list : {chedit::DtmfCode, chedit::TwoToneCode, chedit::FiveToneCode, chedit::MskGroup})
             EXPECT_EQ(C(list).visible, c.list && std::string(list) == c.list) << list;
         if (c.codeText) {
             EXPECT_EQ(C(c.list).text, c.codeText);
         }
-        EXPECT_EQ(C("Combo1_16").enabled, c.decodeEnabled);
-        EXPECT_FALSE(C("Check3").visible);
+        EXPECT_EQ(C(chedit::TwoToneDecode).enabled, c.decodeEnabled);
+        EXPECT_FALSE(C(chedit::PttIdOn).visible);
     }
 }
 
@@ -254,8 +255,8 @@ TEST_F(ChEditLoad, AnEmptyTwoToneListShowsNoSelection) {
     for (auto& e : d.Tone2Data().Encodes) e.Empty = 1;
     Rec(1).OptSig = 2;
     Open(ListMemory, 1);
-    EXPECT_TRUE(C("Combo4_1").visible);
-    EXPECT_EQ(C("Combo4_1").index, -1);
+    EXPECT_TRUE(C(chedit::TwoToneCode).visible);
+    EXPECT_EQ(C(chedit::TwoToneCode).index, -1);
 }
 
 TEST_F(ChEditLoad, PresetsLockTheirFieldsByTag) {
@@ -263,15 +264,21 @@ TEST_F(ChEditLoad, PresetsLockTheirFieldsByTag) {
         int kind;
         std::vector<std::string> locked, open;
     };
-    const std::vector<std::string> fixed = {"Text1_0", "Label1_0", "Text1_10", "Label1_3", "Text1_2",  "Label1_2",
-                                            "Combo1_0", "Label2_0", "Combo1_1", "Combo1_2", "Label2_2", "Check1",
-                                            "Check4_0", "Check4_1"};
-    const std::vector<std::string> free = {"Combo1_5", "Combo1_4", "Combo1_9",  "Combo1_7", "Combo1_8",
-                                           "Combo1_13", "Combo1_15", "Text3", "Label4", "Label2_5"};
+    const std::vector<std::string> fixed = {
+        chedit::RxFreq, chedit::RxLabel, chedit::TxFreq, chedit::TxLabel, chedit::EntryBoxes[2],
+        chedit::NameLabel, chedit::Step, chedit::StepLabel, chedit::Bandwidth, chedit::Power,
+        chedit::PowerLabel, chedit::TxInhibit, chedit::Reverse, chedit::TalkAround};
+    const std::vector<std::string> free = {
+        chedit::DecodeType, chedit::Signalling, chedit::SqlModes, chedit::DtmfPttId, chedit::FiveTonePttId,
+        chedit::BusyLock, chedit::SqlLevel, chedit::OwnCtcss, chedit::OwnCtcssLabel, chedit::DecodeTypeLabel};
+    auto with = [](std::vector<std::string> v, std::initializer_list<std::string> more) {
+        v.insert(v.end(), more);
+        return v;
+    };
     const Case cases[] = {
-        {ListGMRS, fixed, [&] { auto v = free; v.insert(v.end(), {"Combo1_10", "Check6"}); return v; }()},
-        {ListMURS, fixed, [&] { auto v = free; v.insert(v.end(), {"Combo1_10", "Label2_10", "Check6"}); return v; }()},
-        {ListWeather, [&] { auto v = fixed; v.insert(v.end(), {"Combo1_10", "Label2_10", "Check6"}); return v; }(), free},
+        {ListGMRS, fixed, with(free, {chedit::EncodeType, chedit::ScanSkip})},
+        {ListMURS, fixed, with(free, {chedit::EncodeType, chedit::EncodeTypeLabel, chedit::ScanSkip})},
+        {ListWeather, with(fixed, {chedit::EncodeType, chedit::EncodeTypeLabel, chedit::ScanSkip}), free},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.kind);
@@ -282,9 +289,9 @@ TEST_F(ChEditLoad, PresetsLockTheirFieldsByTag) {
         Open(c.kind, 1);
         for (const auto& name : c.locked) EXPECT_FALSE(C(name).enabled) << name;
         for (const auto& name : c.open) EXPECT_TRUE(C(name).enabled) << name;
-        EXPECT_EQ(C("Combo3_1").enabled, c.kind != ListWeather);
-        EXPECT_FALSE(C("ListBank").visible);
-        EXPECT_EQ(C("Text1_0").text, DataToFreStr(d, d.EditFreData.RxFre.Trim()));
+        EXPECT_EQ(C(chedit::EncodeCtcss).enabled, c.kind != ListWeather);
+        EXPECT_FALSE(C(chedit::Banks).visible);
+        EXPECT_EQ(C(chedit::RxFreq).text, DataToFreStr(d, d.EditFreData.RxFre.Trim()));
     }
 }
 
@@ -313,24 +320,26 @@ TEST_F(ChEditLoad, HiddenLoadFillsTheReportsCaptionsAndLists) {
         EXPECT_EQ(d.FreData, fre);
         EXPECT_FALSE(IsDataChanged(d));
         EXPECT_EQ(d.EditFreData.RxFre.Raw(), "FFFFFFFFF");
-        EXPECT_EQ(C("Label2_13").text, c.label2_13);
-        EXPECT_EQ(C("Check4_1").text, c.check4_1);
-        EXPECT_EQ(Items("Combo1_2")[0], c.power0);
-        EXPECT_EQ(Items("Combo1_11")[4], c.sql4);
-        EXPECT_FALSE(C("Label2_5").text.empty());
-        EXPECT_FALSE(C("Label2_10").text.empty());
-        for (const char* caption : {"Label1_2", "Label2_4", "Label2_5", "Label2_6", "Label2_7", "Label2_8",
-                                    "Label2_9", "Label2_10", "Label2_13", "Check1", "Check4_0", "Check4_1",
-                                    "Check5", "Check6"})
+        EXPECT_EQ(C(chedit::BusyLockLabel).text, c.label2_13);
+        EXPECT_EQ(C(chedit::TalkAround).text, c.check4_1);
+        EXPECT_EQ(Items(chedit::Power)[0], c.power0);
+        EXPECT_EQ(Items(chedit::AllSqlModes)[4], c.sql4);
+        EXPECT_FALSE(C(chedit::DecodeTypeLabel).text.empty());
+        EXPECT_FALSE(C(chedit::EncodeTypeLabel).text.empty());
+        for (const char* caption : {chedit::NameLabel, chedit::SignallingLabel, chedit::DecodeTypeLabel,
+                                    chedit::ScramblerLabel, chedit::DtmfPttIdLabel, chedit::FiveTonePttIdLabel,
+                                    chedit::SqlModesLabel, chedit::EncodeTypeLabel, chedit::BusyLockLabel,
+                                    chedit::TxInhibit, chedit::Reverse, chedit::TalkAround, chedit::Compander,
+                                    chedit::ScanSkip})
             EXPECT_FALSE(C(caption).text.empty()) << caption;
-        for (const char* list : {"Combo2", "Combo1_0", "Combo1_1", "Combo1_2", "Combo1_6", "Combo1_7",
-                                 "Combo1_8", "Combo1_11", "Combo1_13"}) {
+        for (const char* list : {chedit::OffsetDir, chedit::Step, chedit::Bandwidth, chedit::Power, chedit::Scrambler,
+                                 chedit::DtmfPttId, chedit::FiveTonePttId, chedit::AllSqlModes, chedit::BusyLock}) {
             EXPECT_FALSE(Items(list).empty()) << list;
             for (const auto& item : Items(list)) EXPECT_FALSE(item.empty()) << list;
         }
-        EXPECT_EQ(Items("Combo1_6").size(), 2u);
-        EXPECT_EQ(Items("Combo1_7").size(), 4u);
-        EXPECT_EQ(Items("Combo1_13").size(), 3u);
+        EXPECT_EQ(Items(chedit::Scrambler).size(), 2u);
+        EXPECT_EQ(Items(chedit::DtmfPttId).size(), 4u);
+        EXPECT_EQ(Items(chedit::BusyLock).size(), 3u);
         EXPECT_TRUE(Messages().empty());
     }
 }
@@ -339,23 +348,24 @@ TEST_F(ChEditLoad, HiddenLoadOnAPositionBeyondThePresetList) {
     const RadioDataRec work = d.WorkData;
     Open(ListMURS, 6);
     EXPECT_EQ(d.WorkData, work);
-    EXPECT_EQ(C("Text1_0").text, "");
+    EXPECT_EQ(C(chedit::RxFreq).text, "");
     Open(ListGMRS, 23);
-    EXPECT_EQ(C("Text1_0").text, "462.72500");
+    EXPECT_EQ(C(chedit::RxFreq).text, "462.72500");
 }
 
 TEST_F(ChEditLoad, TagsAreTheControlsState) {
     FrmCHEdit f(d, main);
-    EXPECT_EQ(f.C("Check1").tag, "TXForbit");
-    EXPECT_EQ(f.C("Check4_1").tag, "TalkOff");
-    EXPECT_EQ(f.C("Combo1_4").tag, "OPT_Signal");
-    EXPECT_EQ(f.C("Text3").tag, "Define_CTCSS");
-    EXPECT_EQ(f.C("Label2_8").tag, "5Tone_PTT");
-    EXPECT_EQ(f.C("Combo1_16").tag, "OPT_Signal_Decode");
-    EXPECT_EQ(f.C("ListBank").tag, "Bank");
-    EXPECT_EQ(f.C("Combo2").tag, "");
+    EXPECT_EQ(f.C(chedit::TxInhibit).tag, "TXForbit");
+    EXPECT_EQ(f.C(chedit::TalkAround).tag, "TalkOff");
+    EXPECT_EQ(f.C(chedit::Signalling).tag, "OPT_Signal");
+    EXPECT_EQ(f.C(chedit::OwnCtcss).tag, "Define_CTCSS");
+    EXPECT_EQ(f.C(chedit::FiveTonePttIdLabel).tag, "5Tone_PTT");
+    EXPECT_EQ(f.C(chedit::TwoToneDecode).tag, "OPT_Signal_Decode");
+    EXPECT_EQ(f.C(chedit::Banks).tag, "Bank");
+    EXPECT_EQ(f.C(chedit::OffsetDir).tag, "");
     // The never-shown controls exist.
-    for (const char* name : {"Text1_1", "Combo2", "Check3", "Combo1_6", "Combo1_11", "Combo1_12", "Check5",
-                             "Check7", "Text2", "Label3", "Label2_11"})
+    for (const char* name : {chedit::OffsetFreq, chedit::OffsetDir, chedit::PttIdOn, chedit::Scrambler,
+                             chedit::AllSqlModes, chedit::ExtraDisplay, chedit::Compander, chedit::PttIdDecode,
+                             chedit::PttIdCode, chedit::PttIdCodeLabel, chedit::AllSqlModesLabel})
         EXPECT_FALSE(f.C(name).visible) << name;
 }

@@ -13,11 +13,11 @@ namespace {
 
 class ChEditRules : public test::ChEditTest {
 protected:
-    // The squelch modes Combo1_9 offers, by their texts in the full list.
+    // The squelch modes SqlModes offers, by their texts in the full list.
     std::vector<int> OfferedModes() {
         std::vector<int> modes;
-        const auto& all = Items("Combo1_11");
-        for (const auto& text : Items("Combo1_9"))
+        const auto& all = Items(chedit::AllSqlModes);
+        for (const auto& text : Items(chedit::SqlModes))
             for (std::size_t m = 0; m < all.size(); ++m)
                 if (all[m] == text) modes.push_back(static_cast<int>(m));
         return modes;
@@ -49,12 +49,12 @@ const SqlCase kSqlCases[] = {
 TEST_P(SqlModes, FollowToneTypeSignallingAndReverse) {
     const SqlCase& c = GetParam();
     Open(ListMemory, 1);
-    Pick("Combo1_5", c.decodeType);
-    Pick("Combo1_10", c.encodeType);
-    Pick("Combo1_4", c.signalling);
-    SetTick("Check4_0", c.reverse);
+    Pick(chedit::DecodeType, c.decodeType);
+    Pick(chedit::EncodeType, c.encodeType);
+    Pick(chedit::Signalling, c.signalling);
+    SetTick(chedit::Reverse, c.reverse);
     EXPECT_EQ(OfferedModes(), c.modes);
-    EXPECT_EQ(C("Combo1_9").index, 0);
+    EXPECT_EQ(C(chedit::SqlModes).index, 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(ChEdit, SqlModes, ::testing::ValuesIn(kSqlCases),
@@ -67,121 +67,125 @@ INSTANTIATE_TEST_SUITE_P(ChEdit, SqlModes, ::testing::ValuesIn(kSqlCases),
 
 TEST_F(ChEditRules, TheChosenModeStaysWhileOfferedAndIsStoredByNumber) {
     Open(ListMemory, 1);
-    Pick("Combo1_5", 1);
-    Pick("Combo1_4", 1);
-    Pick("Combo1_9", 4);  // mode 4
-    EXPECT_EQ(C("Combo1_11").index, 4);
-    Pick("Combo1_8", 2);  // no effect on the modes
-    EXPECT_EQ(C("Combo1_9").index, 4);
-    Pick("Combo1_4", 0);  // signalling off: mode 4 is gone
+    Pick(chedit::DecodeType, 1);
+    Pick(chedit::Signalling, 1);
+    Pick(chedit::SqlModes, 4);  // mode 4
+    EXPECT_EQ(C(chedit::AllSqlModes).index, 4);
+    Pick(chedit::FiveTonePttId, 2);  // no effect on the modes
+    EXPECT_EQ(C(chedit::SqlModes).index, 4);
+    Pick(chedit::Signalling, 0);  // signalling off: mode 4 is gone
     EXPECT_EQ(OfferedModes(), (std::vector<int>{0, 1}));
-    EXPECT_EQ(C("Combo1_9").index, 0);
-    Pick("Combo1_9", 1);
-    Pick("Combo1_4", 2);  // mode 1 stays offered
-    EXPECT_EQ(C("Combo1_9").text, Items("Combo1_11")[1]);
+    EXPECT_EQ(C(chedit::SqlModes).index, 0);
+    Pick(chedit::SqlModes, 1);
+    Pick(chedit::Signalling, 2);  // mode 1 stays offered
+    EXPECT_EQ(C(chedit::SqlModes).text, Items(chedit::AllSqlModes)[1]);
 }
 
 TEST_F(ChEditRules, ModesByNumberEvenWhenTheirTextsAreAlike) {
     d.LanguageFilePath = "/language/none.ini";  // every language text ""
     Open(ListMemory, 1);
-    Pick("Combo1_5", 1);
-    Pick("Combo1_4", 1);
-    Pick("Combo1_9", 3);
-    EXPECT_EQ(C("Combo1_11").index, 3);
+    Pick(chedit::DecodeType, 1);
+    Pick(chedit::Signalling, 1);
+    Pick(chedit::SqlModes, 3);
+    EXPECT_EQ(C(chedit::AllSqlModes).index, 3);
     EXPECT_EQ(EvaluateChEditOK(d, f->State()).stored.record.SqlMode, 3);
 }
 
 TEST_F(ChEditRules, WithReverseTheEncodeTypeGovernsTheModes) {
     Open(ListMemory, 1);
-    SetTick("Check4_0", 1);
-    Pick("Combo1_5", 1);
+    SetTick(chedit::Reverse, 1);
+    Pick(chedit::DecodeType, 1);
     EXPECT_EQ(OfferedModes(), (std::vector<int>{0}));
-    Pick("Combo1_10", 2);
+    Pick(chedit::EncodeType, 2);
     EXPECT_EQ(OfferedModes(), (std::vector<int>{0, 1}));
     // Talk-around unticks reverse; the decode type governs again.
-    SetTick("Check4_1", 1);
-    EXPECT_EQ(C("Check4_0").value, 0);
+    SetTick(chedit::TalkAround, 1);
+    EXPECT_EQ(C(chedit::Reverse).value, 0);
     EXPECT_EQ(OfferedModes(), (std::vector<int>{0, 1}));
-    Pick("Combo1_5", 0);
+    Pick(chedit::DecodeType, 0);
     EXPECT_EQ(OfferedModes(), (std::vector<int>{0}));
-    SetTick("Check4_0", 1);
-    EXPECT_EQ(C("Check4_1").value, 0);
+    SetTick(chedit::Reverse, 1);
+    EXPECT_EQ(C(chedit::TalkAround).value, 0);
 }
 
 TEST_F(ChEditRules, PttIdListsExcludeEachOther) {
     Open(ListMemory, 1);
-    Pick("Combo1_7", 2);
-    Pick("Combo1_8", 1);
-    EXPECT_EQ(C("Combo1_7").index, 0);
-    Pick("Combo1_7", 3);
-    EXPECT_EQ(C("Combo1_8").index, 0);
-    Pick("Combo1_8", 0);  // the first item changes nothing
-    EXPECT_EQ(C("Combo1_7").index, 3);
+    Pick(chedit::DtmfPttId, 2);
+    Pick(chedit::FiveTonePttId, 1);
+    EXPECT_EQ(C(chedit::DtmfPttId).index, 0);
+    Pick(chedit::DtmfPttId, 3);
+    EXPECT_EQ(C(chedit::FiveTonePttId).index, 0);
+    Pick(chedit::FiveTonePttId, 0);  // the first item changes nothing
+    EXPECT_EQ(C(chedit::DtmfPttId).index, 3);
 }
 
 TEST_F(ChEditRules, ANewToneTypeShowsItsListAtTheFirstItem) {
     Rec(1).DeCTCType = 1;
     Rec(1).DeCTCSS = 20;
     Open(ListMemory, 1);
-    EXPECT_TRUE(C("Combo3_0").visible);
-    EXPECT_EQ(C("Combo3_0").text, "127.3");
-    C("Check2_0").value = 1;
-    Pick("Combo1_5", 2);
-    EXPECT_FALSE(C("Combo3_0").visible);
-    EXPECT_TRUE(C("Combo3_2").visible);
-    EXPECT_TRUE(C("Combo3_2").enabled);
-    EXPECT_EQ(C("Combo3_2").text, "000");
-    EXPECT_TRUE(C("Check2_0").visible);
-    EXPECT_TRUE(C("Check2_0").enabled);
-    EXPECT_EQ(C("Check2_0").value, 0);
+    EXPECT_TRUE(C(chedit::DecodeCtcss).visible);
+    EXPECT_EQ(C(chedit::DecodeCtcss).text, "127.3");
+    C(chedit::DecodeInverted).value = 1;
+    Pick(chedit::DecodeType, 2);
+    EXPECT_FALSE(C(chedit::DecodeCtcss).visible);
+    EXPECT_TRUE(C(chedit::DecodeDcs).visible);
+    EXPECT_TRUE(C(chedit::DecodeDcs).enabled);
+    EXPECT_EQ(C(chedit::DecodeDcs).text, "000");
+    EXPECT_TRUE(C(chedit::DecodeInverted).visible);
+    EXPECT_TRUE(C(chedit::DecodeInverted).enabled);
+    EXPECT_EQ(C(chedit::DecodeInverted).value, 0);
     // A list hidden by the opening is usable once its type is chosen.
-    Pick("Combo1_10", 1);
-    EXPECT_TRUE(C("Combo3_1").visible);
-    EXPECT_TRUE(C("Combo3_1").enabled);
-    EXPECT_EQ(C("Combo3_1").text, "62.5");
-    Pick("Combo1_10", 0);
-    EXPECT_FALSE(C("Combo3_1").visible);
+    Pick(chedit::EncodeType, 1);
+    EXPECT_TRUE(C(chedit::EncodeCtcss).visible);
+    EXPECT_TRUE(C(chedit::EncodeCtcss).enabled);
+    EXPECT_EQ(C(chedit::EncodeCtcss).text, "62.5");
+    Pick(chedit::EncodeType, 0);
+    EXPECT_FALSE(C(chedit::EncodeCtcss).visible);
 }
 
 TEST_F(ChEditRules, SignallingShowsItsCodeListAtTheFirstEntry) {
     for (auto& e : d.Tone2Data().Encodes) e.Empty = 1;
     Open(ListMemory, 1);
-    Pick("Combo1_4", 2);  // two-tone with no entry in use
-    EXPECT_TRUE(C("Combo4_1").visible);
-    EXPECT_EQ(C("Combo4_1").index, -1);
-    EXPECT_TRUE(C("Combo1_16").enabled);
-    Pick("Combo1_4", 1);
-    EXPECT_FALSE(C("Combo4_1").visible);
-    EXPECT_TRUE(C("Combo4_0").visible);
-    EXPECT_EQ(C("Combo4_0").text, "M1");
-    EXPECT_FALSE(C("Combo1_16").enabled);
+    Pick(chedit::Signalling, 2);  // two-tone with no entry in use
+    EXPECT_TRUE(C(chedit::TwoToneCode).visible);
+    EXPECT_EQ(C(chedit::TwoToneCode).index, -1);
+    EXPECT_TRUE(C(chedit::TwoToneDecode).enabled);
+    Pick(chedit::Signalling, 1);
+    EXPECT_FALSE(C(chedit::TwoToneCode).visible);
+    EXPECT_TRUE(C(chedit::DtmfCode).visible);
+    EXPECT_EQ(C(chedit::DtmfCode).text, "M1");
+    EXPECT_FALSE(C(chedit::TwoToneDecode).enabled);
 }
 
 TEST_F(ChEditRules, TheRxBoxSwitchesTheChannelControls) {
     Rec(1).OptSig = 1;
     Open(ListMemory, 1);
-    SetText("Text1_0", "");
-    for (const char* name : {"Text1_10", "Text1_2", "Combo1_0", "Combo1_4", "Combo4_0", "Check1", "Check6",
-                             "Text3", "ListBank", "Combo1_16", "Text2"})
+    SetText(chedit::RxFreq, "");
+    for (const std::string& name : std::vector<std::string>{chedit::TxFreq, chedit::EntryBoxes[2], chedit::Step,
+                                                            chedit::Signalling, chedit::DtmfCode, chedit::TxInhibit,
+                                                            chedit::ScanSkip, chedit::OwnCtcss, chedit::Banks,
+                                                            chedit::TwoToneDecode, chedit::PttIdCode})
         EXPECT_FALSE(C(name).enabled) << name;
-    EXPECT_TRUE(C("Text1_0").enabled);
-    EXPECT_EQ(C("Combo1_4").text, "DTMF");  // nothing cleared
-    SetText("Text1_0", "1");
-    for (const char* name : {"Text1_10", "Text1_2", "Combo1_0", "Combo1_4", "Combo4_0", "Check1", "Check6",
-                             "Text3", "ListBank", "Text2"})
+    EXPECT_TRUE(C(chedit::RxFreq).enabled);
+    EXPECT_EQ(C(chedit::Signalling).text, "DTMF");  // nothing cleared
+    SetText(chedit::RxFreq, "1");
+    for (const std::string& name : std::vector<std::string>{chedit::TxFreq, chedit::EntryBoxes[2], chedit::Step,
+                                                            chedit::Signalling, chedit::DtmfCode, chedit::TxInhibit,
+                                                            chedit::ScanSkip, chedit::OwnCtcss, chedit::Banks,
+                                                            chedit::PttIdCode})
         EXPECT_TRUE(C(name).enabled) << name;
-    EXPECT_FALSE(C("Combo1_16").enabled);
-    EXPECT_FALSE(C("Combo4_1").enabled);  // hidden
-    Pick("Combo1_4", 2);
-    SetText("Text1_0", "");
-    SetText("Text1_0", "4");
-    EXPECT_TRUE(C("Combo1_16").enabled);
+    EXPECT_FALSE(C(chedit::TwoToneDecode).enabled);
+    EXPECT_FALSE(C(chedit::TwoToneCode).enabled);  // hidden
+    Pick(chedit::Signalling, 2);
+    SetText(chedit::RxFreq, "");
+    SetText(chedit::RxFreq, "4");
+    EXPECT_TRUE(C(chedit::TwoToneDecode).enabled);
 }
 
 TEST_F(ChEditRules, ThePttIdCodeBoxIsForMemoryAndLowerEdgeChannels) {
     for (int n : {1, int{ChPL1}, int{ChPL2}, int{ChPU2}, int{ChVFO2}}) {
         Open(ListMemory, n);
-        EXPECT_EQ(C("Text2").enabled, n <= ChPL2) << n;
-        EXPECT_EQ(C("Check7").enabled, n <= ChPL2) << n;
+        EXPECT_EQ(C(chedit::PttIdCode).enabled, n <= ChPL2) << n;
+        EXPECT_EQ(C(chedit::PttIdDecode).enabled, n <= ChPL2) << n;
     }
 }

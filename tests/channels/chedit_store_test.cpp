@@ -18,11 +18,11 @@ class ChEditStore : public test::ChEditTest {
 protected:
     // OK on the open dialog; the record of channel n afterwards.
     const ChEditOutcome& Ok() {
-        f->Click("CommandOK");
+        f->Click(chedit::OkButton);
         return f->LastOutcome();
     }
     void SetName(const std::vector<std::string>& chars) {
-        for (int i = 0; i < 6; ++i) SetText("Text1_" + std::to_string(i + 2), chars[static_cast<std::size_t>(i)]);
+        for (int i = 0; i < 6; ++i) SetText(chedit::EntryBoxes[i + 2], chars[static_cast<std::size_t>(i)]);
     }
 };
 
@@ -47,14 +47,14 @@ TEST_F(ChEditStore, OffsetAndDirectionFollowRxAndTx) {
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.rx) + " / " + c.tx);
         Open(ListMemory, 2);
-        SetText("Text1_0", c.rx);
-        SetText("Text1_10", c.tx);
+        SetText(chedit::RxFreq, c.rx);
+        SetText(chedit::TxFreq, c.tx);
         const ChEditOutcome& o = Ok();
         ASSERT_EQ(o.action, ChEditAction::Overwritten);
         EXPECT_EQ(Rec(2).OffsetDir, c.dir);
         EXPECT_EQ(Rec(2).OffsetFre.Raw(), c.offset);
         EXPECT_EQ(Rec(2).RxFre.Raw(), c.rxStored);
-        EXPECT_EQ(C("Combo2").index, c.dir);
+        EXPECT_EQ(C(chedit::OffsetDir).index, c.dir);
         EXPECT_TRUE(Messages().empty());
         EXPECT_TRUE(f->unloadRequested);
     }
@@ -62,13 +62,13 @@ TEST_F(ChEditStore, OffsetAndDirectionFollowRxAndTx) {
 
 TEST_F(ChEditStore, OutOfBandFrequenciesWarnInOrderAndMoveToAnEdge) {
     Open(ListMemory, 2);
-    SetText("Text1_0", "300");
-    SetText("Text1_10", "600");
+    SetText(chedit::RxFreq, "300");
+    SetText(chedit::TxFreq, "600");
     const ChEditOutcome& o = Ok();
     EXPECT_EQ(Messages(), (std::vector<std::string>{OutOfBand(), OutOfBand()}));
     EXPECT_EQ(notes.shown[0].icon, MsgIcon::Warning);
     EXPECT_EQ(o.stored.rxText, "400.00000");  // the nearest edge
-    EXPECT_EQ(C("Text1_0").text, "400.00000");
+    EXPECT_EQ(C(chedit::RxFreq).text, "400.00000");
     EXPECT_EQ(Rec(2).RxFre.Raw(), "040000000");
     EXPECT_EQ(Rec(2).OffsetDir, 2);  // TX at the UHF high edge 480
     EXPECT_EQ(Rec(2).OffsetFre.Raw(), "008000000");
@@ -84,44 +84,52 @@ TEST_F(ChEditStore, FieldsFromTheControls) {
         bool (*check)(const FreDataRec&);
     };
     const Case cases[] = {
-        {"PTT-ID 12 padded", [](test::ChEditTest& t) { t.C("Text2").text = "12"; },
+        {"PTT-ID 12 padded", [](test::ChEditTest& t) { t.C(chedit::PttIdCode).text = "12"; },
          [](const FreDataRec& r) { return r.PttIDCode.Raw() == "12000"; }},
-        {"PTT-ID empty", [](test::ChEditTest& t) { t.C("Text2").text = ""; },
+        {"PTT-ID empty", [](test::ChEditTest& t) { t.C(chedit::PttIdCode).text = ""; },
          [](const FreDataRec& r) { return r.PttIDCode.Raw() == "00000"; }},
-        {"PTT-ID 12345", [](test::ChEditTest& t) { t.C("Text2").text = "12345"; },
+        {"PTT-ID 12345", [](test::ChEditTest& t) { t.C(chedit::PttIdCode).text = "12345"; },
          [](const FreDataRec& r) { return r.PttIDCode.Raw() == "12345"; }},
-        {"own CTCSS 50", [](test::ChEditTest& t) { t.C("Text3").text = "50"; },
+        {"own CTCSS 50", [](test::ChEditTest& t) { t.C(chedit::OwnCtcss).text = "50"; },
          [](const FreDataRec& r) { return r.CustomCTCSS == 1511; }},
-        {"own CTCSS 254.2", [](test::ChEditTest& t) { t.C("Text3").text = "254.2"; },
+        {"own CTCSS 254.2", [](test::ChEditTest& t) { t.C(chedit::OwnCtcss).text = "254.2"; },
          [](const FreDataRec& r) { return r.CustomCTCSS == 1511; }},
-        {"own CTCSS empty", [](test::ChEditTest& t) { t.C("Text3").text = ""; },
+        {"own CTCSS empty", [](test::ChEditTest& t) { t.C(chedit::OwnCtcss).text = ""; },
          [](const FreDataRec& r) { return r.CustomCTCSS == 1511; }},
-        {"own CTCSS 254.1", [](test::ChEditTest& t) { t.C("Text3").text = "254.1"; },
+        {"own CTCSS 254.1", [](test::ChEditTest& t) { t.C(chedit::OwnCtcss).text = "254.1"; },
          [](const FreDataRec& r) { return r.CustomCTCSS == 2541; }},
-        {"own CTCSS 62.5", [](test::ChEditTest& t) { t.C("Text3").text = "62.5"; },
+        {"own CTCSS 62.5", [](test::ChEditTest& t) { t.C(chedit::OwnCtcss).text = "62.5"; },
          [](const FreDataRec& r) { return r.CustomCTCSS == 625; }},
-        {"extra display position 3", [](test::ChEditTest& t) { SetListIndex(t.C("Combo1_12"), 3); },
+        {"extra display position 3", [](test::ChEditTest& t) { SetListIndex(t.C(chedit::ExtraDisplay), 3); },
          [](const FreDataRec& r) { return r.ExtraDisplay == 4; }},
-        {"extra display position 2", [](test::ChEditTest& t) { SetListIndex(t.C("Combo1_12"), 2); },
+        {"extra display position 2", [](test::ChEditTest& t) { SetListIndex(t.C(chedit::ExtraDisplay), 2); },
          [](const FreDataRec& r) { return r.ExtraDisplay == 2; }},
-        {"two-tone decode 3", [](test::ChEditTest& t) { SetListIndex(t.C("Combo1_16"), 2); },
+        {"two-tone decode 3", [](test::ChEditTest& t) { SetListIndex(t.C(chedit::TwoToneDecode), 2); },
          [](const FreDataRec& r) { return r.Tone2Decode == 2; }},
-        {"two-tone decode none", [](test::ChEditTest& t) { SetListIndex(t.C("Combo1_16"), -1); },
+        {"two-tone decode none", [](test::ChEditTest& t) { SetListIndex(t.C(chedit::TwoToneDecode), -1); },
          [](const FreDataRec& r) { return r.Tone2Decode == 0; }},
-        {"MSK", [](test::ChEditTest& t) { SetListIndex(t.C("Combo1_4"), 4); },
+        {"MSK", [](test::ChEditTest& t) { SetListIndex(t.C(chedit::Signalling), 4); },
          [](const FreDataRec& r) { return r.OptSig == 4; }},
-        {"DTMF", [](test::ChEditTest& t) { SetListIndex(t.C("Combo1_4"), 1); },
+        {"DTMF", [](test::ChEditTest& t) { SetListIndex(t.C(chedit::Signalling), 1); },
          [](const FreDataRec& r) { return r.OptSig == 1; }},
-        {"an unknown signalling text", [](test::ChEditTest& t) { t.C("Combo1_4").items[1] = "XX"; SetListIndex(t.C("Combo1_4"), 1); },
+        {"an unknown signalling text",
+         [](test::ChEditTest& t) {
+             t.C(chedit::Signalling).items[1] = "XX";
+             SetListIndex(t.C(chedit::Signalling), 1);
+         },
          [](const FreDataRec& r) { return r.OptSig == 0; }},
         {"decode DCS 023 inverted",
          [](test::ChEditTest& t) {
-             SetListIndex(t.C("Combo1_5"), 2);
-             SetListIndex(t.C("Combo3_2"), 19);
-             t.C("Check2_0").value = 1;
+             SetListIndex(t.C(chedit::DecodeType), 2);
+             SetListIndex(t.C(chedit::DecodeDcs), 19);
+             t.C(chedit::DecodeInverted).value = 1;
          },
          [](const FreDataRec& r) { return r.DeCTCType == 2 && r.DeDCS == 19 && r.DeDCSInvert == 1; }},
-        {"ticks store 0 or 1", [](test::ChEditTest& t) { t.C("Check1").value = 2; t.C("Check6").value = 0; },
+        {"ticks store 0 or 1",
+         [](test::ChEditTest& t) {
+             t.C(chedit::TxInhibit).value = 2;
+             t.C(chedit::ScanSkip).value = 0;
+         },
          [](const FreDataRec& r) { return r.TxForbid == 1 && r.ScanSkip == 0; }},
     };
     for (const Case& c : cases) {
@@ -135,9 +143,9 @@ TEST_F(ChEditStore, FieldsFromTheControls) {
 
 TEST_F(ChEditStore, TheOwnToneBoxShowsTheCheckedTone) {
     Open(ListMemory, 1);
-    C("Text3").text = "254.2";
+    C(chedit::OwnCtcss).text = "254.2";
     Ok();
-    EXPECT_EQ(C("Text3").text, "151.1");
+    EXPECT_EQ(C(chedit::OwnCtcss).text, "151.1");
 }
 
 TEST_F(ChEditStore, NameBoxesJoinWithBlanks) {
@@ -160,7 +168,7 @@ TEST_F(ChEditStore, VfoNameBoxesAreHiddenButCarried) {
 
 TEST_F(ChEditStore, ANewChannelIsAppendedLastAndJoinsItsTickedBanks) {
     Open(ListMemory, 25);
-    SetText("Text1_0", "440.125");
+    SetText(chedit::RxFreq, "440.125");
     const ChEditOutcome& o = Ok();
     EXPECT_EQ(o.action, ChEditAction::Appended);
     ASSERT_EQ(d.FreDataCount(), 9);
@@ -177,7 +185,7 @@ TEST_F(ChEditStore, ANewChannelIsAppendedLastAndJoinsItsTickedBanks) {
 
     // The default bank unticked, bank 5 ticked.
     Open(ListMemory, 26);
-    SetText("Text1_0", "440");
+    SetText(chedit::RxFreq, "440");
     TickBank(1, false);
     TickBank(4, true);
     Ok();
@@ -197,7 +205,7 @@ TEST_F(ChEditStore, ANumberWithoutRecordAndNoRxCreatesNothing) {
 TEST_F(ChEditStore, AnEmptiedChannelIsDeletedFromStoreAndBanks) {
     AddChannelToBank(d, 2, 4);
     Open(ListMemory, 2);
-    SetText("Text1_0", "");
+    SetText(chedit::RxFreq, "");
     EXPECT_EQ(Ok().action, ChEditAction::Deleted);
     EXPECT_FALSE(IsFreDataExist(d, 2));
     EXPECT_EQ(GetChannelBankText(d, 2), "");
@@ -205,7 +213,7 @@ TEST_F(ChEditStore, AnEmptiedChannelIsDeletedFromStoreAndBanks) {
 
     // The only memory channel stays.
     Open(ListMemory, 1);
-    SetText("Text1_0", "");
+    SetText(chedit::RxFreq, "");
     Ok();
     EXPECT_EQ(Messages(), (std::vector<std::string>{"Must retain the one channels!"}));
     EXPECT_TRUE(IsFreDataExist(d, 1));
@@ -216,7 +224,7 @@ TEST_F(ChEditStore, OkRepointsTheOptionChannelsAndRedrawsTheRow) {
     Make(10);
     d.OptionData().MemChannelA = 9;  // channel 10
     Open(ListMemory, 10);
-    SetText("Text1_0", "");
+    SetText(chedit::RxFreq, "");
     Ok();
     EXPECT_EQ(main.redraws, (std::vector<std::vector<int>>{{0, 10, 0}}));
     EXPECT_EQ(d.OptionData().MemChannelA, 202);  // PL2, the last candidate in store order
@@ -235,14 +243,14 @@ void PrintTo(const Refusal& c, std::ostream* os) { *os << c.name; }
 class ChEditRefusal : public ChEditStore, public ::testing::WithParamInterface<Refusal> {};
 
 const Refusal kRefusals[] = {
-    {"VFO2 empty", LangEnglish, ChVFO2, "", "", "VFO can't be null!", "Text1_0"},
-    {"VFO1 empty", LangEnglish, ChVFO1, "", "", "VFO can't be null!", "Text1_0"},
-    {"PL1 empty", LangEnglish, ChPL1, "", "", "Channel can't be null!", "Text1_0"},
-    {"PU2 empty in Chinese", LangChinese, ChPU2, "", "", "信道不能为空！", "Text1_0"},
-    {"RX 145..5", LangEnglish, 1, "145..5", "", "Not IsNumeric", "Text1_0"},
-    {"RX . on a new channel", LangEnglish, 40, ".", "", "Not IsNumeric", "Text1_0"},
-    {"TX abc", LangEnglish, 2, "145.5", "abc", "Not IsNumeric", "Text1_10"},
-    {"TX 1.2.3 on VFO2", LangEnglish, ChVFO2, "145.5", "1.2.3", "Not IsNumeric", "Text1_10"},
+    {"VFO2 empty", LangEnglish, ChVFO2, "", "", "VFO can't be null!", chedit::RxFreq},
+    {"VFO1 empty", LangEnglish, ChVFO1, "", "", "VFO can't be null!", chedit::RxFreq},
+    {"PL1 empty", LangEnglish, ChPL1, "", "", "Channel can't be null!", chedit::RxFreq},
+    {"PU2 empty in Chinese", LangChinese, ChPU2, "", "", "信道不能为空！", chedit::RxFreq},
+    {"RX 145..5", LangEnglish, 1, "145..5", "", "Not IsNumeric", chedit::RxFreq},
+    {"RX . on a new channel", LangEnglish, 40, ".", "", "Not IsNumeric", chedit::RxFreq},
+    {"TX abc", LangEnglish, 2, "145.5", "abc", "Not IsNumeric", chedit::TxFreq},
+    {"TX 1.2.3 on VFO2", LangEnglish, ChVFO2, "145.5", "1.2.3", "Not IsNumeric", chedit::TxFreq},
 };
 
 TEST_P(ChEditRefusal, ShowsItsMessageAndKeepsTheDialogOpen) {
@@ -252,16 +260,16 @@ TEST_P(ChEditRefusal, ShowsItsMessageAndKeepsTheDialogOpen) {
     const RadioDataRec work = d.WorkData;
     const auto fre = d.FreData;
     Open(ListMemory, c.n);
-    SetText("Text1_0", c.rx);
-    SetText("Text1_10", c.tx);
-    C("Text2").text = "7";
+    SetText(chedit::RxFreq, c.rx);
+    SetText(chedit::TxFreq, c.tx);
+    C(chedit::PttIdCode).text = "7";
     const ChEditOutcome& o = Ok();
     EXPECT_EQ(o.action, ChEditAction::Refused);
     ASSERT_EQ(Messages(), (std::vector<std::string>{c.message}));
     EXPECT_EQ(notes.shown[0].buttons, MsgButtons::Ok);
     EXPECT_FALSE(f->unloadRequested);
     EXPECT_EQ(f->State().focus, c.focus);
-    EXPECT_EQ(C("Text2").text, "70000");
+    EXPECT_EQ(C(chedit::PttIdCode).text, "70000");
     EXPECT_EQ(d.WorkData, work);
     EXPECT_EQ(d.FreData, fre);
     EXPECT_TRUE(main.redraws.empty());
@@ -278,8 +286,8 @@ TEST_F(ChEditStore, APresetKeepsItsFixedFieldsWithoutABandCheck) {
     FreDataRec& g = d.WorkData.GMRSFreData[15];  // a repeater entry with a +5 MHz offset
     const FreDataRec before = g;
     Open(ListGMRS, 16);
-    Pick("Combo1_5", 1);
-    Pick("Combo3_0", 20);
+    Pick(chedit::DecodeType, 1);
+    Pick(chedit::DecodeCtcss, 20);
     const ChEditOutcome& o = Ok();
     EXPECT_EQ(o.action, ChEditAction::Overwritten);
     EXPECT_TRUE(Messages().empty());
@@ -302,7 +310,7 @@ TEST_F(ChEditStore, AWeatherRecordKeepsItsEncodeToneAndScanSkip) {
     w.TalkAround = 1;  // shown as talk-around alone, stored as it was
     const FreDataRec before = w;
     Open(ListWeather, 3);
-    Pick("Combo1_13", 2);
+    Pick(chedit::BusyLock, 2);
     Ok();
     FreDataRec expect = before;
     expect.BusyLock = 2;
@@ -367,18 +375,18 @@ TEST_F(ChEditStore, CancelStoresNothing) {
     const RadioDataRec work = d.WorkData;
     const auto fre = d.FreData;
     Open(ListMemory, 1);
-    SetText("Text1_0", "");
-    f->Click("CommandCancel");
+    SetText(chedit::RxFreq, "");
+    f->Click(chedit::CancelButton);
     EXPECT_TRUE(f->unloadRequested);
     EXPECT_EQ(d.WorkData, work);
     EXPECT_EQ(d.FreData, fre);
     EXPECT_TRUE(f->QueryUnload());
-    EXPECT_FALSE(C("Text1_0").noContextMenu);
+    EXPECT_FALSE(C(chedit::RxFreq).noContextMenu);
 }
 
 TEST_F(ChEditStore, TheOutcomeIsPureUntilCommitted) {
     Open(ListMemory, 25);
-    SetText("Text1_0", "300");
+    SetText(chedit::RxFreq, "300");
     const RadioDataRec work = d.WorkData;
     const ChEditOutcome o = EvaluateChEditOK(d, f->State());
     EXPECT_EQ(o.action, ChEditAction::Appended);
@@ -387,5 +395,5 @@ TEST_F(ChEditStore, TheOutcomeIsPureUntilCommitted) {
     EXPECT_EQ(o.banks[1], true);
     EXPECT_EQ(d.WorkData, work);
     EXPECT_FALSE(IsFreDataExist(d, 25));
-    EXPECT_EQ(C("Text1_0").text, "300");
+    EXPECT_EQ(C(chedit::RxFreq).text, "300");
 }

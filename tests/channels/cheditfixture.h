@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "channels/frmchedit.h"
+#include "channels/frmcheditcontrols.h"
 #include "core/appdata.h"
 #include "core/bands.h"
 #include "core/channelstore.h"
@@ -75,9 +76,9 @@ public:
     // ---- the user's actions (more in FormActions) ----
     // A tick in the bank list, as the shell reports it.
     void TickBank(int item, bool on) {
-        C("ListBank").selected[static_cast<std::size_t>(item)] = on;
-        f->ItemCheck("ListBank", item);
-        f->Click("ListBank");
+        C(chedit::Banks).selected[static_cast<std::size_t>(item)] = on;
+        f->ItemCheck(chedit::Banks, item);
+        f->Click(chedit::Banks);
     }
     // One typed character: the key filter, the character into the box
     // (replacing a selection made on focus), then a pending focus move.

@@ -9,6 +9,7 @@
 
 #include "channels/cheditfixture.h"
 #include "channels/frmbank.h"
+#include "channels/frmbankcontrols.h"
 
 namespace rp {
 namespace {
@@ -51,10 +52,10 @@ protected:
             if (items[i] == text) return Choose(list, static_cast<int>(i));
         FAIL() << list << " has no item " << text;
     }
-    void ChooseBank(int b) { Choose("List1", b - 1); }
+    void ChooseBank(int b) { Choose(bank::Banks, b - 1); }
     void Press(const std::string& button) { bank->Click(button); }
-    const Lines& In() { return bank->C("List2").items; }
-    const Lines& Out() { return bank->C("List3").items; }
+    const Lines& In() { return bank->C(bank::InBank).items; }
+    const Lines& Out() { return bank->C(bank::Others).items; }
     int Temp(int slot, int b) { return d.TempBankCH(slot, b); }
 };
 
@@ -78,23 +79,23 @@ TEST_F(FrmBankTest, LoadShowsTheBanksFixedTextsAndAFreshWorkingCopy) {
     SetLanguageIndex(d, LangChinese);
     Open();
     EXPECT_EQ(bank->State().caption, "Bank Channel");
-    EXPECT_EQ(bank->C("Label1_0").text, "BanK:");
-    EXPECT_EQ(bank->C("Label1_1").text, "Channel In Bank:");
-    EXPECT_EQ(bank->C("Label1_2").text, "Other Channel:");
-    EXPECT_EQ(bank->C("CommandL").text, "<<");
-    EXPECT_EQ(bank->C("CommandR").text, ">>");
-    EXPECT_EQ(bank->C("CommandOK").text, GetLanguageString(d, 101));
-    EXPECT_EQ(bank->C("CommandCancel").text, GetLanguageString(d, 102));
-    EXPECT_NE(bank->C("CommandOK").text, "");
-    EXPECT_EQ(bank->C("List1").items,
+    EXPECT_EQ(bank->C(bank::BanksLabel).text, "BanK:");
+    EXPECT_EQ(bank->C(bank::InBankLabel).text, "Channel In Bank:");
+    EXPECT_EQ(bank->C(bank::OthersLabel).text, "Other Channel:");
+    EXPECT_EQ(bank->C(bank::MoveIn).text, "<<");
+    EXPECT_EQ(bank->C(bank::MoveOut).text, ">>");
+    EXPECT_EQ(bank->C(bank::OkButton).text, GetLanguageString(d, 101));
+    EXPECT_EQ(bank->C(bank::CancelButton).text, GetLanguageString(d, 102));
+    EXPECT_NE(bank->C(bank::OkButton).text, "");
+    EXPECT_EQ(bank->C(bank::Banks).items,
               (Lines{"Bank 1", "Bank 2", "Bank 3", "Bank 4", "Bank 5", "Bank 6", "Bank 7", "Bank 8", "Bank 9"}));
-    EXPECT_EQ(bank->C("List1").index, -1);
+    EXPECT_EQ(bank->C(bank::Banks).index, -1);
     EXPECT_TRUE(In().empty());
     EXPECT_TRUE(Out().empty());
     EXPECT_EQ(d.TempBankCH, d.WorkData.BankCH);
     // Nothing chosen yet: the moves do nothing.
-    Press("CommandL");
-    Press("CommandR");
+    Press(bank::MoveIn);
+    Press(bank::MoveOut);
     EXPECT_EQ(d.TempBankCH, d.WorkData.BankCH);
 }
 
@@ -106,8 +107,8 @@ TEST_F(FrmBankTest, ListsFollowSlotOrderAndStoreOrderWithoutEdgeOrVfoChannels) {
     EXPECT_EQ(In(), (Lines{"Channel 11", "Channel 149"}));
     EXPECT_EQ(Out(), (Lines{"Channel 9", "Channel 2", "Channel 6"}));
     // A channel without a record moves out like any other.
-    ChooseText("List2", "Channel 149");
-    Press("CommandR");
+    ChooseText(bank::InBank, "Channel 149");
+    Press(bank::MoveOut);
     EXPECT_EQ(Temp(3, 2), 0);
     EXPECT_EQ(Out().back(), "Channel 149");
 }
@@ -118,12 +119,12 @@ TEST_F(FrmBankTest, ChannelOneMovesIntoTheFirstEmptySlotOfBankThree) {
     Open();
     ChooseBank(3);
     EXPECT_EQ(Out(), (Lines{"Channel 0"}));
-    Choose("List3", 0);
-    Press("CommandL");
+    Choose(bank::Others, 0);
+    Press(bank::MoveIn);
     EXPECT_EQ(Temp(3, 3), 1);
     EXPECT_EQ(In(), (Lines{"Channel 40", "Channel 41", "Channel 42", "Channel 0"}));
     EXPECT_TRUE(Out().empty());
-    EXPECT_EQ(bank->C("List3").index, -1);
+    EXPECT_EQ(bank->C(bank::Others).index, -1);
     EXPECT_EQ(d.WorkData.BankCH(3, 3), 0) << "only OK commits";
     // The same bank chosen again lists the slot order.
     ChooseBank(3);
@@ -140,24 +141,24 @@ TEST_F(FrmBankTest, AFullBankRefusesSilentlyAndAGapIsReused) {
     ChooseBank(6);
     ASSERT_EQ(In().size(), 32u);
     ASSERT_EQ(Out(), (Lines{"Channel 132", "Channel 133"}));
-    Choose("List3", 0);
+    Choose(bank::Others, 0);
     const BankTable before = d.TempBankCH;
-    Press("CommandL");
+    Press(bank::MoveIn);
     EXPECT_EQ(d.TempBankCH, before);
     EXPECT_EQ(In().size(), 32u);
     EXPECT_EQ(Out().size(), 2u);
     EXPECT_TRUE(notes.shown.empty());
 
     // The channel of slot 5 out: listed last among the others.
-    Choose("List2", 4);
-    ASSERT_EQ(bank->C("List2").SelectedItem(), "Channel 104");
-    Press("CommandR");
+    Choose(bank::InBank, 4);
+    ASSERT_EQ(bank->C(bank::InBank).SelectedItem(), "Channel 104");
+    Press(bank::MoveOut);
     EXPECT_EQ(Temp(5, 6), 0);
     EXPECT_EQ(Out(), (Lines{"Channel 132", "Channel 133", "Channel 104"}));
-    EXPECT_EQ(bank->C("List2").index, -1);
+    EXPECT_EQ(bank->C(bank::InBank).index, -1);
     // Another channel takes the gap, shown last until the bank is chosen again.
-    ChooseText("List3", "Channel 133");
-    Press("CommandL");
+    ChooseText(bank::Others, "Channel 133");
+    Press(bank::MoveIn);
     EXPECT_EQ(Temp(5, 6), 134);
     EXPECT_EQ(In().back(), "Channel 133");
     ChooseBank(6);
@@ -169,16 +170,16 @@ TEST_F(FrmBankTest, AMoveActsOnceOnTheChosenItem) {
     Store({1, 2, 3});
     Open();
     ChooseBank(1);
-    Choose("List3", 1);
-    Press("CommandL");
-    Press("CommandL");
+    Choose(bank::Others, 1);
+    Press(bank::MoveIn);
+    Press(bank::MoveIn);
     EXPECT_EQ(In(), (Lines{"Channel 1"}));
     EXPECT_EQ(Out(), (Lines{"Channel 0", "Channel 2"}));
     EXPECT_EQ(Temp(1, 1), 2);
     EXPECT_EQ(Temp(2, 1), 0);
-    Choose("List2", 0);
-    Press("CommandR");
-    Press("CommandR");
+    Choose(bank::InBank, 0);
+    Press(bank::MoveOut);
+    Press(bank::MoveOut);
     EXPECT_TRUE(In().empty());
     EXPECT_EQ(Out(), (Lines{"Channel 0", "Channel 2", "Channel 1"}));
 }
@@ -189,8 +190,8 @@ TEST_F(FrmBankTest, MovesInTwoBanksSurviveSwitchesCancelDropsThemOkCommitsBoth) 
     const BankTable live = d.WorkData.BankCH;
     auto moveIn = [&](int b, const std::string& text) {
         ChooseBank(b);
-        ChooseText("List3", text);
-        Press("CommandL");
+        ChooseText(bank::Others, text);
+        Press(bank::MoveIn);
     };
     for (bool ok : {false, true}) {
         SCOPED_TRACE(ok ? "OK" : "Cancel");
@@ -200,7 +201,7 @@ TEST_F(FrmBankTest, MovesInTwoBanksSurviveSwitchesCancelDropsThemOkCommitsBoth) 
         ChooseBank(2);
         EXPECT_EQ(In(), (Lines{"Channel 3", "Channel 0"}));
         EXPECT_EQ(Out(), (Lines{"Channel 1", "Channel 2"}));
-        Press(ok ? "CommandOK" : "CommandCancel");
+        Press(ok ? bank::OkButton : bank::CancelButton);
         EXPECT_TRUE(bank->unloadRequested);
         if (!ok) {
             EXPECT_EQ(d.WorkData.BankCH, live);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "channels/frmchedit.h"
+#include "channels/frmcheditcontrols.h"
 #include "core/conversions.h"
 #include "core/language.h"
 #include "forms/tonetables.h"
@@ -188,10 +189,10 @@ TEST_F(ChannelSection, BlockRowsCarryTheDialogsCaptionsAndListTexts) {
     const std::size_t b = kHeaderLines + 1;  // the first block's heading, below the title
     EXPECT_EQ(page[b], GetLanguageString(d, 1751) + " 11");
     EXPECT_EQ(page[b + 1], GetLanguageString(d, 1101) + " | 435.12500 MHz | " + GetLanguageString(d, 1102) + " | " +
-                               shown.C("Combo2").items[1] + " 5.00000 MHz");
-    EXPECT_EQ(page[b + 2], shown.C("Label1_2").text + " | RPTÄ | " + GetLanguageString(d, 1104) + " | " + StepTexts()[0]);
-    EXPECT_EQ(page[b + 8], shown.C("Check1").text + " | ON | " + shown.C("Check5").text + " | OFF");
-    EXPECT_EQ(page[b + 10], shown.C("Check6").text + " | 5");
+                               shown.C(chedit::OffsetDir).items[1] + " 5.00000 MHz");
+    EXPECT_EQ(page[b + 2], shown.C(chedit::NameLabel).text + " | RPTÄ | " + GetLanguageString(d, 1104) + " | " + StepTexts()[0]);
+    EXPECT_EQ(page[b + 8], shown.C(chedit::TxInhibit).text + " | ON | " + shown.C(chedit::Compander).text + " | OFF");
+    EXPECT_EQ(page[b + 10], shown.C(chedit::ScanSkip).text + " | 5");
 }
 
 TEST_F(ChannelSection, PrintsWhileAPresetListIsShownWithAnyEditChannel) {

@@ -1,5 +1,6 @@
 // The bank dialog on real widgets (offscreen): a list's choice is its
-// selected item, List1 rebuilds on every pick, and no key presses OK.
+// selected item, a pick in the bank list rebuilds the others, and no key
+// presses OK.
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
@@ -10,6 +11,7 @@
 
 #include "channels/cheditfixture.h"
 #include "channels/frmbank.h"
+#include "channels/frmbankcontrols.h"
 #include "channels/qt/openers.h"
 #include "channels/qt/channeldialogfixture.h"
 #include "shellchecktest.h"
@@ -67,65 +69,66 @@ RP_SHELL_CONTROL_CHECK(BankShell, kShells);
 TEST_F(BankDialog, FocusAloneChoosesNothingAndEveryClickRebuilds) {
     Show();
     EXPECT_EQ(dlg->windowTitle(), "Bank Channel");
-    EXPECT_EQ(dlg->findChild<QLabel*>("Label1_0")->text(), "BanK:");
-    for (const char* name : {"CommandL", "CommandR", "CommandOK", "CommandCancel"})
+    EXPECT_EQ(dlg->findChild<QLabel*>(bank::BanksLabel)->text(), "BanK:");
+    for (const char* name : {bank::MoveIn, bank::MoveOut, bank::OkButton, bank::CancelButton})
         EXPECT_FALSE(Button(name)->autoDefault()) << name;
     // The focus makes an item current without choosing it.
-    List("List1")->setFocus(Qt::TabFocusReason);
+    List(bank::Banks)->setFocus(Qt::TabFocusReason);
     QApplication::processEvents();
-    EXPECT_EQ(List("List2")->count(), 0);
-    EXPECT_EQ(List("List3")->count(), 0);
+    EXPECT_EQ(List(bank::InBank)->count(), 0);
+    EXPECT_EQ(List(bank::Others)->count(), 0);
 
-    ClickItem("List1", 0);
-    EXPECT_EQ(Items(List("List2")), (QStringList{"Channel 0", "Channel 1"}));
-    EXPECT_EQ(Items(List("List3")), (QStringList{"Channel 2"}));
+    ClickItem(bank::Banks, 0);
+    EXPECT_EQ(Items(List(bank::InBank)), (QStringList{"Channel 0", "Channel 1"}));
+    EXPECT_EQ(Items(List(bank::Others)), (QStringList{"Channel 2"}));
     // Channel 1 out, then in again: it takes its slot back but shows last...
-    ClickItem("List2", 0);
-    Press("CommandR");
-    EXPECT_TRUE(List("List2")->selectedItems().isEmpty());
-    ClickItem("List3", 1);
-    Press("CommandL");
-    EXPECT_EQ(Items(List("List2")), (QStringList{"Channel 1", "Channel 0"}));
-    EXPECT_TRUE(List("List3")->selectedItems().isEmpty());
+    ClickItem(bank::InBank, 0);
+    Press(bank::MoveOut);
+    EXPECT_TRUE(List(bank::InBank)->selectedItems().isEmpty());
+    ClickItem(bank::Others, 1);
+    Press(bank::MoveIn);
+    EXPECT_EQ(Items(List(bank::InBank)), (QStringList{"Channel 1", "Channel 0"}));
+    EXPECT_TRUE(List(bank::Others)->selectedItems().isEmpty());
     // ...until the same bank is clicked again.
-    ClickItem("List1", 0);
-    EXPECT_EQ(Items(List("List2")), (QStringList{"Channel 0", "Channel 1"}));
+    ClickItem(bank::Banks, 0);
+    EXPECT_EQ(Items(List(bank::InBank)), (QStringList{"Channel 0", "Channel 1"}));
     QDir().mkpath(QString(RP_BINARY_DIR) + "/screenshots");
     EXPECT_TRUE(dlg->grab().save(QString(RP_BINARY_DIR) + "/screenshots/FrmBank.png"));
 
     // A key in the bank list chooses as well.
-    Key(List("List1"), Qt::Key_Down);
+    Key(List(bank::Banks), Qt::Key_Down);
     EXPECT_EQ(Form().ChosenBank(), 2);
-    EXPECT_EQ(List("List2")->count(), 0);
-    EXPECT_EQ(Items(List("List3")), (QStringList{"Channel 0", "Channel 1", "Channel 2"}));
+    EXPECT_EQ(List(bank::InBank)->count(), 0);
+    EXPECT_EQ(Items(List(bank::Others)), (QStringList{"Channel 0", "Channel 1", "Channel 2"}));
 }
 
 TEST_F(BankDialog, AMoveNeedsASelectedItemAndLeavesNoneSelected) {
     Show();
-    ClickItem("List1", 2);
-    ClickItem("List3", 0);
-    Press("CommandL");
-    Press("CommandL");
-    EXPECT_EQ(Items(List("List2")), (QStringList{"Channel 0"}));
-    EXPECT_EQ(Items(List("List3")), (QStringList{"Channel 1", "Channel 2"}));
-    // The focus in List3 makes its first item current: still nothing moves.
-    List("List3")->setFocus(Qt::TabFocusReason);
+    ClickItem(bank::Banks, 2);
+    ClickItem(bank::Others, 0);
+    Press(bank::MoveIn);
+    Press(bank::MoveIn);
+    EXPECT_EQ(Items(List(bank::InBank)), (QStringList{"Channel 0"}));
+    EXPECT_EQ(Items(List(bank::Others)), (QStringList{"Channel 1", "Channel 2"}));
+    // The focus in the other channels makes its first item current: still
+    // nothing moves.
+    List(bank::Others)->setFocus(Qt::TabFocusReason);
     QApplication::processEvents();
-    Press("CommandL");
-    EXPECT_EQ(List("List2")->count(), 1);
+    Press(bank::MoveIn);
+    EXPECT_EQ(List(bank::InBank)->count(), 1);
     EXPECT_EQ(d.TempBankCH(1, 3), 1);
     EXPECT_EQ(d.TempBankCH(2, 3), 0);
 }
 
 TEST_F(BankDialog, EnterNeverPressesOkAndOkCommits) {
     Show();
-    ClickItem("List1", 1);
-    ClickItem("List3", 2);
-    Press("CommandL");
-    for (const char* name : {"List1", "List2", "List3"}) Key(List(name), Qt::Key_Return);
+    ClickItem(bank::Banks, 1);
+    ClickItem(bank::Others, 2);
+    Press(bank::MoveIn);
+    for (const char* name : {bank::Banks, bank::InBank, bank::Others}) Key(List(name), Qt::Key_Return);
     EXPECT_FALSE(closed);
     EXPECT_EQ(d.WorkData.BankCH(1, 2), 0);
-    Press("CommandOK");
+    Press(bank::OkButton);
     EXPECT_TRUE(closed);
     EXPECT_EQ(d.WorkData.BankCH(1, 2), 3);
 }
@@ -133,13 +136,13 @@ TEST_F(BankDialog, EnterNeverPressesOkAndOkCommits) {
 TEST_F(BankDialog, CancelAndEscapeDropTheMoves) {
     for (bool escape : {false, true}) {
         Show();
-        ClickItem("List1", 1);
-        ClickItem("List3", 0);
-        Press("CommandL");
+        ClickItem(bank::Banks, 1);
+        ClickItem(bank::Others, 0);
+        Press(bank::MoveIn);
         if (escape)
-            QTest::keyClick(List("List1"), Qt::Key_Escape);
+            QTest::keyClick(List(bank::Banks), Qt::Key_Escape);
         else
-            Press("CommandCancel");
+            Press(bank::CancelButton);
         QApplication::processEvents();
         EXPECT_TRUE(closed);
         EXPECT_EQ(d.WorkData.BankCH(1, 2), 0);

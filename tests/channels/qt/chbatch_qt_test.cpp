@@ -75,91 +75,95 @@ RP_SHELL_CONTROL_CHECK(BatchShells, kShells);
 
 TEST_F(ChBatchDialog, OpensWithTheRulesRunOnTheWidgets) {
     Show();
-    for (const char* name : {"Text1_0", "Text1_1", "Text2_2", "Option4_0", "Text2_3", "Text2_4", "Option5_1",
-                             "Text2_8", "Text2_9", "Option7_0", "Check3_1", "Combo1_1", "Text2_6", "Option10_0",
-                             "Combo1_11", "Combo1_12", "Combo1_13", "Combo1_14"})
+    for (const char* name : {chbatch::RangeFrom, chbatch::RangeTo, chbatch::TxOffset, chbatch::ShiftPlus,
+                             chbatch::TxStart, chbatch::TxStep, chbatch::TxDown, chbatch::StartId, chbatch::IdStep,
+                             chbatch::IdUp, chbatch::RandomEncode, chbatch::EncodeTones, chbatch::EncodeStep,
+                             chbatch::EncodeUp, chbatch::DtmfCode, chbatch::TwoToneCode, chbatch::FiveToneCode,
+                             chbatch::MskGroup})
         EXPECT_FALSE(W_(name)->isEnabled()) << name;
-    for (const char* name : {"Text2_0", "Text2_1", "Combo1_0", "Text2_5", "Text2_7", "Combo1_5"})
+    for (const char* name : {chbatch::RxStart, chbatch::RxStep, chbatch::DecodeTones, chbatch::DecodeStep,
+                             chbatch::NameText, chbatch::Signalling})
         EXPECT_TRUE(W_(name)->isEnabled()) << name;
-    EXPECT_EQ(W_<QComboBox>("Combo1_0")->count(), 1077);
-    EXPECT_EQ(W_<QComboBox>("Combo1_15")->currentText(), "3");
-    EXPECT_TRUE(W_<QRadioButton>("Option1_0")->isChecked());
-    EXPECT_TRUE(W_<QCheckBox>("Check3_2")->isChecked());
-    EXPECT_FALSE(W_("Frame1")->isHidden());
-    EXPECT_TRUE(W_("Frame2")->isHidden());
-    for (const char* name : {"Combo1_9", "Combo1_14", "Check1_1", "Text2_10", "Check2_15"})
+    EXPECT_EQ(W_<QComboBox>(chbatch::DecodeTones)->count(), 1077);
+    EXPECT_EQ(W_<QComboBox>(chbatch::SqlLevel)->currentText(), "3");
+    EXPECT_TRUE(W_<QRadioButton>(chbatch::AllChannels)->isChecked());
+    EXPECT_TRUE(W_<QCheckBox>(chbatch::EncodeAsDecode)->isChecked());
+    EXPECT_FALSE(W_(chbatch::ValuePanel)->isHidden());
+    EXPECT_TRUE(W_(chbatch::FunctionPanel)->isHidden());
+    for (const std::string& name : std::vector<std::string>{chbatch::Scrambler, chbatch::MskGroup, chbatch::Compander,
+                                                            chbatch::OwnId, chbatch::FunctionChoices[15]})
         EXPECT_TRUE(W_(name)->isHidden()) << name;
     for (QPushButton* b : dlg->findChildren<QPushButton*>()) EXPECT_FALSE(b->autoDefault()) << b->objectName().toStdString();
 
     const QString shots = QString(RP_BINARY_DIR) + "/screenshots/";
     QDir().mkpath(shots);
     EXPECT_TRUE(dlg->grab().save(shots + "FrmCHBatch.png"));
-    W_<QPushButton>("CommandFun")->click();
+    W_<QPushButton>(chbatch::PanelSwitch)->click();
     QApplication::processEvents();
     EXPECT_TRUE(dlg->grab().save(shots + "FrmCHBatch-functions.png"));
 }
 
 TEST_F(ChBatchDialog, AChoiceBoxHidesAndShowsItsRowAndRewritesTheFile) {
     Show();
-    ClickOn("CommandFun");
-    EXPECT_TRUE(W_("Frame1")->isHidden());
-    ASSERT_FALSE(W_("Frame2")->isHidden());
-    ClickOn("Check2_20");
-    EXPECT_FALSE(W_<QCheckBox>("Check2_20")->isChecked());
-    EXPECT_TRUE(W_("Combo1_15")->isHidden());
-    EXPECT_TRUE(W_("Label3_15")->isHidden());
+    ClickOn(chbatch::PanelSwitch);
+    EXPECT_TRUE(W_(chbatch::ValuePanel)->isHidden());
+    ASSERT_FALSE(W_(chbatch::FunctionPanel)->isHidden());
+    ClickOn(chbatch::FunctionChoices[20]);
+    EXPECT_FALSE(W_<QCheckBox>(chbatch::FunctionChoices[20])->isChecked());
+    EXPECT_TRUE(W_(chbatch::SqlLevel)->isHidden());
+    EXPECT_TRUE(W_(chbatch::RowLabels[15])->isHidden());
     EXPECT_EQ(FileBytes()[20], '\0');
-    ClickOn("Check2_20");
-    EXPECT_FALSE(W_("Combo1_15")->isHidden());
+    ClickOn(chbatch::FunctionChoices[20]);
+    EXPECT_FALSE(W_(chbatch::SqlLevel)->isHidden());
     EXPECT_EQ(FileBytes()[20], '\1');
-    ClickOn("CommandFun");
-    EXPECT_TRUE(W_("Combo1_15")->isVisible());
+    ClickOn(chbatch::PanelSwitch);
+    EXPECT_TRUE(W_(chbatch::SqlLevel)->isVisible());
 }
 
 TEST_F(ChBatchDialog, SelectAllSkipsTheCompander) {
     Show();
-    ClickOn("CommandFun");
-    ClickOn("CommandSelNone");
-    for (int i = 0; i <= 20; ++i) EXPECT_FALSE(W_<QCheckBox>("Check2_" + std::to_string(i))->isChecked()) << i;
+    ClickOn(chbatch::PanelSwitch);
+    ClickOn(chbatch::SelectNone);
+    for (int i = 0; i <= 20; ++i) EXPECT_FALSE(W_<QCheckBox>(chbatch::FunctionChoices[i])->isChecked()) << i;
     EXPECT_EQ(FileBytes(), std::string(21, '\0'));
-    ClickOn("CommandSelAll");
+    ClickOn(chbatch::SelectAll);
     for (int i = 0; i <= 20; ++i)
-        EXPECT_EQ(W_<QCheckBox>("Check2_" + std::to_string(i))->isChecked(), i != 15) << i;
+        EXPECT_EQ(W_<QCheckBox>(chbatch::FunctionChoices[i])->isChecked(), i != 15) << i;
     EXPECT_EQ(d.BatchFunFlag[15], 0);
-    EXPECT_TRUE(W_("Check1_1")->isHidden());
+    EXPECT_TRUE(W_(chbatch::Compander)->isHidden());
 }
 
 TEST_F(ChBatchDialog, BoxesClampWhatIsTyped) {
     Show();
-    ClickOn("Option1_1");  // the range boxes take keys once enabled
-    ASSERT_TRUE(Edit("Text1_0")->isEnabled());
-    Retype("Text1_0", "250");
-    EXPECT_EQ(Edit("Text1_0")->text(), "199");
-    FocusOn("Text1_1");
-    Edit("Text1_1")->selectAll();
+    ClickOn(chbatch::ChannelRange);  // the range boxes take keys once enabled
+    ASSERT_TRUE(Edit(chbatch::RangeFrom)->isEnabled());
+    Retype(chbatch::RangeFrom, "250");
+    EXPECT_EQ(Edit(chbatch::RangeFrom)->text(), "199");
+    FocusOn(chbatch::RangeTo);
+    Edit(chbatch::RangeTo)->selectAll();
     Key(Qt::Key_Backspace);
-    EXPECT_EQ(Edit("Text1_1")->text(), "0");
-    Retype("Text2_1", "1500");
-    EXPECT_EQ(Edit("Text2_1")->text(), "1000");
+    EXPECT_EQ(Edit(chbatch::RangeTo)->text(), "0");
+    Retype(chbatch::RxStep, "1500");
+    EXPECT_EQ(Edit(chbatch::RxStep)->text(), "1000");
     // The name box takes letters and digits only, by any way.
-    Retype("Text2_7", "A-1 b");
-    EXPECT_EQ(Edit("Text2_7")->text(), "A1b");
+    Retype(chbatch::NameText, "A-1 b");
+    EXPECT_EQ(Edit(chbatch::NameText)->text(), "A1b");
     QInputMethodEvent e;
     e.setCommitString(QString::fromUtf8("é"));
-    QApplication::sendEvent(Edit("Text2_7"), &e);
-    EXPECT_EQ(Edit("Text2_7")->text(), "A1b");
-    EXPECT_EQ(Edit("Text2_7")->contextMenuPolicy(), Qt::NoContextMenu);
+    QApplication::sendEvent(Edit(chbatch::NameText), &e);
+    EXPECT_EQ(Edit(chbatch::NameText)->text(), "A1b");
+    EXPECT_EQ(Edit(chbatch::NameText)->contextMenuPolicy(), Qt::NoContextMenu);
 }
 
 TEST_F(ChBatchDialog, EnterNeverRunsApply) {
     Show();
     ASSERT_TRUE(view.calls.empty());
     const int count = d.FreDataCount();
-    Retype("Text2_1", "7");
+    Retype(chbatch::RxStep, "7");
     Key(Qt::Key_Return);
-    EXPECT_EQ(Edit("Text2_1")->text(), "5");  // normalised, and the focus moved on
-    EXPECT_EQ(QApplication::focusWidget()->objectName(), "Option2_0");
-    for (const char* name : {"Combo1_2", "Check1_0", "Option2_0", "Text3", "Text2_0"}) {
+    EXPECT_EQ(Edit(chbatch::RxStep)->text(), "5");  // normalised, and the focus moved on
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), chbatch::RxUp);
+    for (const char* name : {chbatch::Step, chbatch::TxInhibit, chbatch::RxUp, chbatch::OwnCtcss, chbatch::RxStart}) {
         FocusOn(name);
         Key(Qt::Key_Return);
         Key(Qt::Key_Enter, Qt::KeypadModifier);
@@ -171,34 +175,34 @@ TEST_F(ChBatchDialog, EnterNeverRunsApply) {
 
 TEST_F(ChBatchDialog, EachOptionPairIsAGroupOfItsOwn) {
     Show();
-    ClickOn("Option3_2");
-    ClickOn("Option5_1");
-    ClickOn("Option9_1");
-    EXPECT_TRUE(W_<QRadioButton>("Option5_1")->isChecked());
-    EXPECT_TRUE(W_<QRadioButton>("Option3_2")->isChecked());
-    EXPECT_TRUE(W_<QRadioButton>("Option2_0")->isChecked());
-    EXPECT_TRUE(W_<QRadioButton>("Option9_1")->isChecked());
-    EXPECT_TRUE(W_<QRadioButton>("Option10_0")->isChecked());
+    ClickOn(chbatch::TxByStart);
+    ClickOn(chbatch::TxDown);
+    ClickOn(chbatch::DecodeDown);
+    EXPECT_TRUE(W_<QRadioButton>(chbatch::TxDown)->isChecked());
+    EXPECT_TRUE(W_<QRadioButton>(chbatch::TxByStart)->isChecked());
+    EXPECT_TRUE(W_<QRadioButton>(chbatch::RxUp)->isChecked());
+    EXPECT_TRUE(W_<QRadioButton>(chbatch::DecodeDown)->isChecked());
+    EXPECT_TRUE(W_<QRadioButton>(chbatch::EncodeUp)->isChecked());
     EXPECT_EQ(Form().BuildRequest().option[5], 1);
-    EXPECT_TRUE(Edit("Text2_3")->isEnabled());
+    EXPECT_TRUE(Edit(chbatch::TxStart)->isEnabled());
 }
 
 TEST_F(ChBatchDialog, ApplyChangesTheStoreAndRedrawsOnlyTheMemoryList) {
     Show();
-    ClickOn("CommandFun");
-    ClickOn("CommandSelNone");
-    ClickOn("Check2_0");
-    ClickOn("CommandFun");
-    ClickOn("Option1_1");
-    Retype("Text1_0", "9");
-    Retype("Text1_1", "3");
-    ClickOn("CommandApply");
+    ClickOn(chbatch::PanelSwitch);
+    ClickOn(chbatch::SelectNone);
+    ClickOn(chbatch::FunctionChoices[0]);
+    ClickOn(chbatch::PanelSwitch);
+    ClickOn(chbatch::ChannelRange);
+    Retype(chbatch::RangeFrom, "9");
+    Retype(chbatch::RangeTo, "3");
+    ClickOn(chbatch::ApplyButton);
     for (int n = 4; n <= 10; ++n) EXPECT_GE(FindFreDataIndex(d, n), 0) << n;
     EXPECT_LT(FindFreDataIndex(d, 11), 0);
     EXPECT_EQ(view.calls, (std::vector<std::string>{"ReShowListByData"}));
     EXPECT_EQ(view.listTypes, (std::vector<int>{0}));
     EXPECT_FALSE(closed);
-    ClickOn("CommandClose");
+    ClickOn(chbatch::CloseButton);
     EXPECT_TRUE(closed);
 }
 

@@ -71,17 +71,19 @@ RP_SHELL_CONTROL_CHECK(ChannelShells, kShells);
 
 TEST_F(ChEditDialog, ANewChannelOpensWithOnlyTheRxBoxUsable) {
     Show(ListMemory, 25);
-    for (const char* name : {"Text1_10", "Text1_2", "Combo1_0", "Combo1_4", "Check1", "Check4_0", "Text3", "ListBank"})
+    for (const std::string& name : std::vector<std::string>{chedit::TxFreq, chedit::EntryBoxes[2], chedit::Step,
+                                                            chedit::Signalling, chedit::TxInhibit, chedit::Reverse,
+                                                            chedit::OwnCtcss, chedit::Banks})
         EXPECT_FALSE(W_(name)->isEnabled()) << name;
-    EXPECT_TRUE(Edit("Text1_0")->isEnabled());
-    auto* bank = W_<QListWidget>("ListBank");
+    EXPECT_TRUE(Edit(chedit::RxFreq)->isEnabled());
+    auto* bank = W_<QListWidget>(chedit::Banks);
     ASSERT_EQ(bank->count(), 9);
     EXPECT_EQ(bank->item(1)->checkState(), Qt::Checked);
     EXPECT_EQ(bank->item(0)->checkState(), Qt::Unchecked);
-    EXPECT_EQ(W_<QComboBox>("Combo3_2")->count(), 512);
-    EXPECT_EQ(W_<QComboBox>("Combo1_15")->currentText(), "3");
-    EXPECT_EQ(Edit("Text3")->text(), "151.1");
-    EXPECT_FALSE(W_<QPushButton>("CommandOK")->autoDefault());
+    EXPECT_EQ(W_<QComboBox>(chedit::DecodeDcs)->count(), 512);
+    EXPECT_EQ(W_<QComboBox>(chedit::SqlLevel)->currentText(), "3");
+    EXPECT_EQ(Edit(chedit::OwnCtcss)->text(), "151.1");
+    EXPECT_FALSE(W_<QPushButton>(chedit::OkButton)->autoDefault());
 }
 
 TEST_F(ChEditDialog, StoredValuesReachTheWidgets) {
@@ -93,46 +95,48 @@ TEST_F(ChEditDialog, StoredValuesReachTheWidgets) {
     r.TalkAround = 1;
     r.ExtraDisplay = 4;
     Show(ListMemory, 1);
-    auto* dcs = W_<QComboBox>("Combo3_2");
+    auto* dcs = W_<QComboBox>(chedit::DecodeDcs);
     EXPECT_FALSE(dcs->isHidden());
     EXPECT_EQ(dcs->currentText(), "023");
-    EXPECT_TRUE(W_<QComboBox>("Combo3_0")->isHidden());
-    EXPECT_EQ(W_<QComboBox>("Combo1_2")->currentIndex(), 0);
-    EXPECT_FALSE(W_<QCheckBox>("Check4_0")->isChecked());
-    EXPECT_TRUE(W_<QCheckBox>("Check4_1")->isChecked());
-    EXPECT_EQ(W_<QComboBox>("Combo1_12")->currentText(), "Extra Display 4");
-    EXPECT_TRUE(W_("Combo1_12")->isHidden());
+    EXPECT_TRUE(W_<QComboBox>(chedit::DecodeCtcss)->isHidden());
+    EXPECT_EQ(W_<QComboBox>(chedit::Power)->currentIndex(), 0);
+    EXPECT_FALSE(W_<QCheckBox>(chedit::Reverse)->isChecked());
+    EXPECT_TRUE(W_<QCheckBox>(chedit::TalkAround)->isChecked());
+    EXPECT_EQ(W_<QComboBox>(chedit::ExtraDisplay)->currentText(), "Extra Display 4");
+    EXPECT_TRUE(W_(chedit::ExtraDisplay)->isHidden());
 }
 
 TEST_F(ChEditDialog, APresetLocksItsFieldsAndLabels) {
     Show(ListWeather, 1);
-    for (const char* name : {"Text1_0", "Label1_0", "Text1_10", "Label1_3", "Combo1_1", "Label2_1", "Check1",
-                             "Check4_0", "Combo1_10", "Label2_10", "Check6"})
+    for (const char* name : {chedit::RxFreq, chedit::RxLabel, chedit::TxFreq, chedit::TxLabel, chedit::Bandwidth,
+                             chedit::BandwidthLabel, chedit::TxInhibit, chedit::Reverse, chedit::EncodeType,
+                             chedit::EncodeTypeLabel, chedit::ScanSkip})
         EXPECT_FALSE(W_(name)->isEnabled()) << name;
-    for (const char* name : {"Combo1_5", "Label2_5", "Combo1_4", "Text3", "Label4", "Combo1_13"})
+    for (const char* name : {chedit::DecodeType, chedit::DecodeTypeLabel, chedit::Signalling, chedit::OwnCtcss,
+                             chedit::OwnCtcssLabel, chedit::BusyLock})
         EXPECT_TRUE(W_(name)->isEnabled()) << name;
-    EXPECT_TRUE(W_("ListBank")->isHidden());
+    EXPECT_TRUE(W_(chedit::Banks)->isHidden());
 }
 
 TEST_F(ChEditDialog, ADecodeTypeChangedToDcsShowsTheFirstCode) {
     Rec(1).DeCTCType = 1;
     Show(ListMemory, 1);
-    FocusOn("Combo1_5");
+    FocusOn(chedit::DecodeType);
     Key(Qt::Key_Down);  // CTCSS -> DCS
-    EXPECT_EQ(W_<QComboBox>("Combo1_5")->currentIndex(), 2);
-    EXPECT_TRUE(W_("Combo3_0")->isHidden());
-    EXPECT_FALSE(W_("Combo3_2")->isHidden());
-    EXPECT_EQ(W_<QComboBox>("Combo3_2")->currentText(), "000");
-    EXPECT_FALSE(W_<QCheckBox>("Check2_0")->isChecked());
-    EXPECT_TRUE(W_("Check2_0")->isEnabled());
+    EXPECT_EQ(W_<QComboBox>(chedit::DecodeType)->currentIndex(), 2);
+    EXPECT_TRUE(W_(chedit::DecodeCtcss)->isHidden());
+    EXPECT_FALSE(W_(chedit::DecodeDcs)->isHidden());
+    EXPECT_EQ(W_<QComboBox>(chedit::DecodeDcs)->currentText(), "000");
+    EXPECT_FALSE(W_<QCheckBox>(chedit::DecodeInverted)->isChecked());
+    EXPECT_TRUE(W_(chedit::DecodeInverted)->isEnabled());
 }
 
 TEST_F(ChEditDialog, OkStoresANewChannelAndCloses) {
     Show(ListMemory, 25);
-    FocusOn("Text1_0");
+    FocusOn(chedit::RxFreq);
     Type("440.125");
-    EXPECT_TRUE(Edit("Text1_10")->isEnabled());
-    QTest::mouseClick(W_<QPushButton>("CommandOK"), Qt::LeftButton);
+    EXPECT_TRUE(Edit(chedit::TxFreq)->isEnabled());
+    QTest::mouseClick(W_<QPushButton>(chedit::OkButton), Qt::LeftButton);
     QApplication::processEvents();
     EXPECT_TRUE(closed);
     ASSERT_TRUE(IsFreDataExist(d, 25));
@@ -150,31 +154,31 @@ TEST_F(ChEditDialog, RefusalsKeepTheDialogOpenWithTheFocusInTheBox) {
         const char* focus;
     };
     const Case cases[] = {
-        {ChVFO2, "", "", "VFO can't be null!", "Text1_0"},
-        {ChPL1, "", "", "Channel can't be null!", "Text1_0"},
-        {1, "145..5", "", "Not IsNumeric", "Text1_0"},
-        {2, "145.5", "abc", "Not IsNumeric", "Text1_10"},
+        {ChVFO2, "", "", "VFO can't be null!", chedit::RxFreq},
+        {ChPL1, "", "", "Channel can't be null!", chedit::RxFreq},
+        {1, "145..5", "", "Not IsNumeric", chedit::RxFreq},
+        {2, "145.5", "abc", "Not IsNumeric", chedit::TxFreq},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.message);
         notes.shown.clear();
         const auto fre = d.FreData;
         Show(ListMemory, c.n);
-        FocusOn("Text1_10");
-        Edit("Text1_10")->selectAll();
+        FocusOn(chedit::TxFreq);
+        Edit(chedit::TxFreq)->selectAll();
         Type(c.tx);
-        FocusOn("Text1_0");
-        Edit("Text1_0")->selectAll();
+        FocusOn(chedit::RxFreq);
+        Edit(chedit::RxFreq)->selectAll();
         Key(Qt::Key_Delete);
         Type(c.rx);
-        Form().C("Text2").text = "12";
-        QTest::mouseClick(W_<QPushButton>("CommandOK"), Qt::LeftButton);
+        Form().C(chedit::PttIdCode).text = "12";
+        QTest::mouseClick(W_<QPushButton>(chedit::OkButton), Qt::LeftButton);
         QApplication::processEvents();
         EXPECT_EQ(Messages(), (std::vector<std::string>{c.message}));
         EXPECT_FALSE(closed);
         EXPECT_TRUE(dlg->isVisible());
         EXPECT_EQ(Focused(), c.focus);
-        EXPECT_EQ(Edit("Text2")->text(), "12000");
+        EXPECT_EQ(Edit(chedit::PttIdCode)->text(), "12000");
         EXPECT_EQ(d.FreData, fre);
         delete dlg.data();
     }
@@ -183,42 +187,43 @@ TEST_F(ChEditDialog, RefusalsKeepTheDialogOpenWithTheFocusInTheBox) {
 TEST_F(ChEditDialog, KeyFiltersOnTheBoxes) {
     Show(ListMemory, 1);
     QTest::qWait(0);
-    EXPECT_EQ(Focused(), "Text1_0");
-    EXPECT_EQ(Edit("Text1_0")->selectedText(), "440.00000");  // selected on entry
+    EXPECT_EQ(Focused(), chedit::RxFreq);
+    EXPECT_EQ(Edit(chedit::RxFreq)->selectedText(), "440.00000");  // selected on entry
     Type("145.5a,-");
-    EXPECT_EQ(Edit("Text1_0")->text(), "145.5");
-    FocusOn("Text1_10");
+    EXPECT_EQ(Edit(chedit::RxFreq)->text(), "145.5");
+    FocusOn(chedit::TxFreq);
     Type("x~");
-    EXPECT_EQ(Edit("Text1_10")->text(), "x~");
+    EXPECT_EQ(Edit(chedit::TxFreq)->text(), "x~");
     // Six letters into the first name box fill the six boxes and leave them.
-    FocusOn("Text1_2");
+    FocusOn(chedit::EntryBoxes[2]);
     Type("ABCDEF");
     for (int i = 0; i < 6; ++i)
-        EXPECT_EQ(Edit(("Text1_" + std::to_string(i + 2)).c_str())->text().toStdString(), std::string(1, 'A' + i));
-    EXPECT_EQ(Focused(), "Combo1_0");
-    FocusOn("Text1_4");
+        EXPECT_EQ(Edit(chedit::EntryBoxes[i + 2])->text().toStdString(), std::string(1, 'A' + i));
+    EXPECT_EQ(Focused(), chedit::Step);
+    FocusOn(chedit::EntryBoxes[4]);
     Type("\\~");
-    EXPECT_EQ(Edit("Text1_4")->text(), "C");
-    EXPECT_EQ(Focused(), "Text1_4");
+    EXPECT_EQ(Edit(chedit::EntryBoxes[4])->text(), "C");
+    EXPECT_EQ(Focused(), chedit::EntryBoxes[4]);
     Type(" ");
-    EXPECT_EQ(Edit("Text1_4")->text(), " ");
-    EXPECT_EQ(Focused(), "Text1_5");
+    EXPECT_EQ(Edit(chedit::EntryBoxes[4])->text(), " ");
+    EXPECT_EQ(Focused(), chedit::EntryBoxes[5]);
     // The own tone is checked on leaving its box.
-    FocusOn("Text3");
+    FocusOn(chedit::OwnCtcss);
     Type("300");
     Key(Qt::Key_Tab);
-    EXPECT_EQ(Edit("Text3")->text(), "151.1");
-    FocusOn("Text3");
+    EXPECT_EQ(Edit(chedit::OwnCtcss)->text(), "151.1");
+    FocusOn(chedit::OwnCtcss);
     Type("100");
     Key(Qt::Key_Tab);
-    EXPECT_EQ(Edit("Text3")->text(), "100.0");
+    EXPECT_EQ(Edit(chedit::OwnCtcss)->text(), "100.0");
     EXPECT_TRUE(Messages().empty());
 }
 
 TEST_F(ChEditDialog, NoPasteDropOrInputMethodGetsPastTheFilters) {
     Show(ListMemory, 1);
     QApplication::clipboard()->setText("12a\\~");
-    for (const char* name : {"Text1_0", "Text1_2", "Text1_10", "Text3", "Text2", "Text1_1"}) {
+    for (const std::string& name : std::vector<std::string>{chedit::RxFreq, chedit::EntryBoxes[2], chedit::TxFreq,
+                                                            chedit::OwnCtcss, chedit::PttIdCode, chedit::OffsetFreq}) {
         SCOPED_TRACE(name);
         QLineEdit* e = Edit(name);
         const QString before = e->text();
@@ -232,7 +237,7 @@ TEST_F(ChEditDialog, NoPasteDropOrInputMethodGetsPastTheFilters) {
         EXPECT_FALSE(e->acceptDrops());
         EXPECT_EQ(e->contextMenuPolicy(), Qt::NoContextMenu);
     }
-    QLineEdit* rx = Edit("Text1_0");
+    QLineEdit* rx = Edit(chedit::RxFreq);
     rx->setFocus();
     rx->selectAll();
     Commit(rx, "abc");
@@ -240,12 +245,12 @@ TEST_F(ChEditDialog, NoPasteDropOrInputMethodGetsPastTheFilters) {
     rx->clear();
     Commit(rx, "145.5");
     EXPECT_EQ(rx->text(), "145.5");
-    QLineEdit* name = Edit("Text1_3");
+    QLineEdit* name = Edit(chedit::EntryBoxes[3]);
     name->setFocus();
     name->clear();
     Commit(name, QString::fromUtf8("é"));
     EXPECT_EQ(name->text(), "");
-    QLineEdit* code = Edit("Text2");
+    QLineEdit* code = Edit(chedit::PttIdCode);
     code->clear();
     Commit(code, "1.");
     EXPECT_EQ(code->text(), "");
@@ -257,13 +262,15 @@ TEST_F(ChEditDialog, EnterMovesAlongTheTabOrderAndNeverPressesOk) {
     Rec(1).EnCTCType = 1;
     Show(ListMemory, 1);
     const std::vector<std::string> expected = {
-        "Text1_0",  "Text1_10", "Text1_2",  "Text1_3",  "Text1_4",   "Text1_5",  "Text1_6",
-        "Text1_7",  "Combo1_0", "Combo1_1", "Combo1_2", "Combo1_5",  "Combo3_2", "Check2_0",
-        "Combo1_10", "Combo3_1", "Combo1_4", "Combo4_0", "Combo1_9", "Combo1_7", "Combo1_8",
-        "Check1",   "Check6",   "Check4_0", "Check4_1", "Text3",     "CommandOK", "CommandCancel",
-        "Combo1_13", "ListBank", "Combo1_15", "Text1_0",
+        chedit::RxFreq, chedit::TxFreq, chedit::EntryBoxes[2], chedit::EntryBoxes[3], chedit::EntryBoxes[4],
+        chedit::EntryBoxes[5], chedit::EntryBoxes[6], chedit::EntryBoxes[7], chedit::Step, chedit::Bandwidth,
+        chedit::Power, chedit::DecodeType, chedit::DecodeDcs, chedit::DecodeInverted, chedit::EncodeType,
+        chedit::EncodeCtcss, chedit::Signalling, chedit::DtmfCode, chedit::SqlModes, chedit::DtmfPttId,
+        chedit::FiveTonePttId, chedit::TxInhibit, chedit::ScanSkip, chedit::Reverse, chedit::TalkAround,
+        chedit::OwnCtcss, chedit::OkButton, chedit::CancelButton, chedit::BusyLock, chedit::Banks,
+        chedit::SqlLevel, chedit::RxFreq,
     };
-    FocusOn("Text1_0");
+    FocusOn(chedit::RxFreq);
     const auto fre = d.FreData;
     for (std::size_t i = 1; i < expected.size(); ++i) {
         Key(Qt::Key_Return);
@@ -273,9 +280,9 @@ TEST_F(ChEditDialog, EnterMovesAlongTheTabOrderAndNeverPressesOk) {
     EXPECT_EQ(d.FreData, fre);
     EXPECT_TRUE(Messages().empty());
     // Tab takes the same way.
-    FocusOn("Combo1_10");
+    FocusOn(chedit::EncodeType);
     Key(Qt::Key_Tab);
-    EXPECT_EQ(Focused(), "Combo3_1");
+    EXPECT_EQ(Focused(), chedit::EncodeCtcss);
 }
 
 TEST_F(ChEditDialog, AFullBankRefusesTheTick) {
@@ -284,7 +291,7 @@ TEST_F(ChEditDialog, AFullBankRefusesTheTick) {
         d.BankCH()(s, 5) = static_cast<Integer>(100 + s);
     }
     Show(ListMemory, 1);
-    auto* bank = W_<QListWidget>("ListBank");
+    auto* bank = W_<QListWidget>(chedit::Banks);
     bank->item(4)->setCheckState(Qt::Checked);  // full, without channel 1
     QApplication::processEvents();
     EXPECT_EQ(bank->item(4)->checkState(), Qt::Unchecked);
@@ -292,20 +299,20 @@ TEST_F(ChEditDialog, AFullBankRefusesTheTick) {
     EXPECT_EQ(bank->item(3)->checkState(), Qt::Unchecked);
     bank->item(3)->setCheckState(Qt::Checked);
     EXPECT_EQ(bank->item(3)->checkState(), Qt::Checked);
-    EXPECT_TRUE(Form().C("ListBank").selected[3]);
-    EXPECT_FALSE(Form().C("ListBank").selected[4]);
+    EXPECT_TRUE(Form().C(chedit::Banks).selected[3]);
+    EXPECT_FALSE(Form().C(chedit::Banks).selected[4]);
 }
 
 TEST_F(ChEditDialog, EscapeAndCancelCloseWithoutStoring) {
     const auto fre = d.FreData;
     Show(ListMemory, 1);
-    FocusOn("Text1_0");
+    FocusOn(chedit::RxFreq);
     Type("146");
     Key(Qt::Key_Escape);
     EXPECT_TRUE(closed);
     EXPECT_EQ(d.FreData, fre);
     Show(ListMemory, 1);
-    QTest::mouseClick(W_<QPushButton>("CommandCancel"), Qt::LeftButton);
+    QTest::mouseClick(W_<QPushButton>(chedit::CancelButton), Qt::LeftButton);
     EXPECT_TRUE(closed);
     EXPECT_EQ(d.FreData, fre);
 }
