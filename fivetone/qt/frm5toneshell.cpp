@@ -1,6 +1,7 @@
 // The five-tone dialog's widgets. The form holds every rule; this file only
 // lays out widgets named after its controls, floats the grid's editors over
-// their cell and opens the builder and the user tone set.
+// their cell and opens the builder and the user tone set (their widgets are
+// in frmspecialshell.cpp and frm5tonedeftsshell.cpp).
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -18,6 +19,7 @@
 #include "fivetone/frm5tonedefts.h"
 #include "fivetone/frmspecial.h"
 #include "fivetone/qt/openers.h"
+#include "fivetone/qt/shellparts.h"
 #include "widgets/editorplacement.h"
 #include "widgets/gridmodel.h"
 #include "widgets/shellparts.h"
@@ -26,14 +28,6 @@
 namespace rp {
 
 namespace {
-
-// A grid of label and control pairs, each label's right edge 100 twips left
-// of its control.
-QGridLayout* PairGrid(QWidget* owner) {
-    auto* g = new QGridLayout;
-    g->setHorizontalSpacing(TwipsToPixelsX(owner, 100));
-    return g;
-}
 
 // Opens a dialog that Frm5Tone made (the builder or the user tone set) over
 // `owner`; `closed` runs inside the owner's binder, which then shows what the
@@ -204,73 +198,6 @@ FormDialog* MakeFiveToneDialog(const DialogContext& c) {
     form.OpenDialog = [dlg](std::unique_ptr<Form> sub, std::function<void()> closed) {
         OpenSubDialog(dlg, std::move(sub), std::move(closed));
     };
-    return dlg;
-}
-
-FormDialog* MakeSpecialCallDialog(std::unique_ptr<FrmSpecial> owned, QWidget* parent) {
-    auto* dlg = new FormDialog(std::move(owned), parent);
-    auto tw = [dlg](int twips) { return TwipsToPixelsX(dlg, twips); };
-    auto* entries = Named<QComboBox>(dlg, "Combo1_0");
-    auto* kinds = Named<QComboBox>(dlg, "Combo1_1");
-    auto* frame2 = Named<QGroupBox>(dlg, "Frame2");
-    auto* id0 = Named<SelectAllLineEdit>(frame2, "Text1_0");
-    auto* message = Named<SelectAllLineEdit>(frame2, "Text2");
-    message->setMinimumWidth(tw(2400));
-    auto* frame4 = Named<QGroupBox>(dlg, "Frame4");
-    auto* id1 = Named<SelectAllLineEdit>(frame4, "Text1_1");
-    auto* separator = Named<QComboBox>(dlg, "Combo3");
-    auto* ok = Named<QPushButton>(dlg, "CommandOK");
-    auto* cancel = Named<QPushButton>(dlg, "CommandCancel");
-
-    auto* head = PairGrid(dlg);
-    head->addWidget(SideLabel(dlg, "Label1_0"), 0, 0);
-    head->addWidget(entries, 0, 1);
-    head->addWidget(SideLabel(dlg, "Label1_1"), 1, 0);
-    head->addWidget(kinds, 1, 1);
-    auto* g2 = PairGrid(dlg);
-    g2->addWidget(SideLabel(frame2, "Label2_0"), 0, 0);
-    g2->addWidget(id0, 0, 1);
-    g2->addWidget(SideLabel(frame2, "Label3"), 1, 0);
-    g2->addWidget(message, 1, 1);
-    frame2->setLayout(g2);
-    auto* g4 = PairGrid(dlg);
-    g4->addWidget(SideLabel(frame4, "Label2_1"), 0, 0);
-    g4->addWidget(id1, 0, 1);
-    g4->setRowStretch(1, 1);
-    frame4->setLayout(g4);
-    auto* sep = PairGrid(dlg);
-    sep->addWidget(SideLabel(dlg, "Label5"), 0, 0);
-    sep->addWidget(separator, 0, 1);
-    sep->setColumnStretch(2, 1);
-    auto* buttons = RightRow({ok, cancel});
-
-    auto* main = new QGridLayout(dlg);
-    main->addLayout(head, 0, 0);
-    main->addWidget(frame2, 1, 0);  // the two frames lie on the same spot
-    main->addWidget(frame4, 1, 0);
-    main->addLayout(sep, 2, 0);
-    main->addLayout(buttons, 3, 0);
-    main->setRowStretch(1, 1);
-    dlg->Bind().StandBackFor({"CommandCancel"});
-    return dlg;
-}
-
-FormDialog* MakeUserToneDialog(std::unique_ptr<Frm5ToneDefTS> owned, QWidget* parent) {
-    auto* dlg = new FormDialog(std::move(owned), parent);
-    auto* g = PairGrid(dlg);
-    for (int i = 0; i < 16; ++i) {
-        auto* box = Named<SelectAllLineEdit>(dlg, Indexed("Text1", i));
-        box->setFixedWidth(TwipsToPixelsX(dlg, 1000));
-        const int row = i % 8, col = i < 8 ? 0 : 2;
-        g->addWidget(SideLabel(dlg, Indexed("Label1", i)), row, col);
-        g->addWidget(box, row, col + 1);
-    }
-    auto* ok = Named<QPushButton>(dlg, "CommandOK");
-    auto* cancel = Named<QPushButton>(dlg, "CommandCancel");
-    g->addWidget(ok, 8, 1);
-    g->addWidget(cancel, 8, 3);
-    dlg->setLayout(g);
-    dlg->Bind().StandBackFor({"CommandCancel"});
     return dlg;
 }
 
