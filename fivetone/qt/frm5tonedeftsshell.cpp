@@ -2,8 +2,8 @@
 #include <QGridLayout>
 #include <QPushButton>
 
-#include "fivetone/controlnames.h"
 #include "fivetone/frm5tonedefts.h"
+#include "fivetone/frm5tonedeftscontrols.h"
 #include "fivetone/qt/openers.h"
 #include "fivetone/qt/shellparts.h"
 #include "widgets/shellparts.h"
@@ -12,21 +12,22 @@
 namespace rp {
 
 FormDialog* MakeUserToneDialog(std::unique_ptr<Frm5ToneDefTS> owned, QWidget* parent) {
+    using namespace fivetonedefts;
     auto* dlg = new FormDialog(std::move(owned), parent);
     auto* g = PairGrid(dlg);
     for (int i = 0; i < 16; ++i) {
-        auto* box = Named<SelectAllLineEdit>(dlg, Indexed("Text1", i));
+        auto* box = Named<SelectAllLineEdit>(dlg, ToneBoxes[i]);
         box->setFixedWidth(TwipsToPixelsX(dlg, 1000));
         const int row = i % 8, col = i < 8 ? 0 : 2;
-        g->addWidget(SideLabel(dlg, Indexed("Label1", i)), row, col);
+        g->addWidget(SideLabel(dlg, DigitLabels[i]), row, col);
         g->addWidget(box, row, col + 1);
     }
-    auto* ok = Named<QPushButton>(dlg, "CommandOK");
-    auto* cancel = Named<QPushButton>(dlg, "CommandCancel");
+    auto* ok = Named<QPushButton>(dlg, OkButton);
+    auto* cancel = Named<QPushButton>(dlg, CancelButton);
     g->addWidget(ok, 8, 1);
     g->addWidget(cancel, 8, 3);
     dlg->setLayout(g);
-    dlg->Bind().StandBackFor({"CommandCancel"});
+    dlg->Bind().StandBackFor({CancelButton});
     return dlg;
 }
 

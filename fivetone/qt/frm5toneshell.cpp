@@ -14,8 +14,8 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
-#include "fivetone/controlnames.h"
 #include "fivetone/frm5tone.h"
+#include "fivetone/frm5tonecontrols.h"
 #include "fivetone/frm5tonedefts.h"
 #include "fivetone/frmspecial.h"
 #include "fivetone/qt/openers.h"
@@ -52,6 +52,7 @@ void OpenSubDialog(FormDialog* owner, std::unique_ptr<Form> form, std::function<
 }  // namespace
 
 FormDialog* MakeFiveToneDialog(const DialogContext& c) {
+    using namespace fivetone;
     auto owned = std::make_unique<Frm5Tone>(c.d);
     Frm5Tone& form = *owned;
     form.Form_Load();
@@ -59,61 +60,61 @@ FormDialog* MakeFiveToneDialog(const DialogContext& c) {
     auto tw = [dlg](int twips) { return TwipsToPixelsX(dlg, twips); };
 
     // Focusable controls are made in the tab order of the form.
-    auto* text2 = Named<SelectAllLineEdit>(dlg, "Text2");
+    auto* text2 = Named<SelectAllLineEdit>(dlg, OwnId);
     text2->setFixedWidth(tw(1200));
     QComboBox* combo1[13] = {};
-    for (int i = 1; i <= 12; ++i) combo1[i] = Named<QComboBox>(dlg, Indexed("Combo1", i));
-    auto* check1 = Named<QCheckBox>(dlg, "Check1");
-    auto* combo6 = Named<QComboBox>(dlg, "Combo6");
-    auto* frame3 = Named<QGroupBox>(dlg, "Frame3");
-    auto* combo70 = Named<QComboBox>(frame3, "Combo7_0");
-    auto* combo71 = Named<QComboBox>(frame3, "Combo7_1");
-    auto* text5 = Named<SelectAllLineEdit>(frame3, "Text5");
-    auto* text7 = Named<SelectAllLineEdit>(frame3, "Text7");
-    auto* text1 = Named<QPlainTextEdit>(dlg, "Text1");
+    for (int i = 1; i <= 12; ++i) combo1[i] = Named<QComboBox>(dlg, SettingBoxes[i]);
+    auto* check1 = Named<QCheckBox>(dlg, SideTone);
+    auto* combo6 = Named<QComboBox>(dlg, InfoNumber);
+    auto* frame3 = Named<QGroupBox>(dlg, InfoFrame);
+    auto* combo70 = Named<QComboBox>(frame3, InfoType);
+    auto* combo71 = Named<QComboBox>(frame3, InfoOption);
+    auto* text5 = Named<SelectAllLineEdit>(frame3, InfoCodeBox);
+    auto* text7 = Named<SelectAllLineEdit>(frame3, InfoName);
+    auto* text1 = Named<QPlainTextEdit>(dlg, ToneTable);
     text1->setFixedWidth(tw(2600));
     text1->setLineWrapMode(QPlainTextEdit::NoWrap);
     text1->setTabChangesFocus(true);
-    auto* command4 = Named<QPushButton>(dlg, "Command4");
-    auto* grid = Named<TextGridView>(dlg, "MSHFlexGrid1");
-    auto* command1 = Named<QPushButton>(dlg, "Command1");
+    auto* command4 = Named<QPushButton>(dlg, UserTonesButton);
+    auto* grid = Named<TextGridView>(dlg, CodeGrid);
+    auto* command1 = Named<QPushButton>(dlg, SpecialCallButton);
     QGroupBox* frame1[2];
     QPushButton* special[2];
     for (int i = 0; i < 2; ++i) {
-        frame1[i] = Named<QGroupBox>(dlg, Indexed("Frame1", i));
-        auto* box = Named<SelectAllLineEdit>(frame1[i], Indexed("Text4", i));
+        frame1[i] = Named<QGroupBox>(dlg, PttFrames[i]);
+        auto* box = Named<SelectAllLineEdit>(frame1[i], PttCodes[i]);
         box->setMinimumWidth(tw(2800));
-        auto* standard = Named<QComboBox>(frame1[i], Indexed("Combo4", i));
-        auto* time = Named<QComboBox>(frame1[i], Indexed("Combo5", i));
-        special[i] = Named<QPushButton>(frame1[i], i == 0 ? "Command2" : "Command3");
+        auto* standard = Named<QComboBox>(frame1[i], PttStandards[i]);
+        auto* time = Named<QComboBox>(frame1[i], PttToneTimes[i]);
+        special[i] = Named<QPushButton>(frame1[i], PttSpecialCallButtons[i]);
         auto* g = PairGrid(dlg);
-        g->addWidget(SideLabel(frame1[i], Indexed("Label2", i)), 0, 0);
+        g->addWidget(SideLabel(frame1[i], PttCodeLabels[i]), 0, 0);
         g->addWidget(box, 0, 1, 1, 3);
         g->addWidget(standard, 1, 1);
         g->addWidget(time, 1, 2);
         g->addWidget(special[i], 1, 3);
         frame1[i]->setLayout(g);
     }
-    auto* ok = Named<QPushButton>(dlg, "CommandOK");
-    auto* cancel = Named<QPushButton>(dlg, "CommandCancel");
+    auto* ok = Named<QPushButton>(dlg, OkButton);
+    auto* cancel = Named<QPushButton>(dlg, CancelButton);
 
     // The grid's floating editors lie over the current cell.
-    auto* text3 = Named<SelectAllLineEdit>(grid->viewport(), "Text3");
-    auto* combo2 = Named<QComboBox>(grid->viewport(), "Combo2");
-    auto* combo3 = Named<QComboBox>(grid->viewport(), "Combo3");
-    auto* text6 = Named<SelectAllLineEdit>(grid->viewport(), "Text6");
+    auto* text3 = Named<SelectAllLineEdit>(grid->viewport(), CodeEditor);
+    auto* combo2 = Named<QComboBox>(grid->viewport(), StandardEditor);
+    auto* combo3 = Named<QComboBox>(grid->viewport(), ToneTimeEditor);
+    auto* text6 = Named<SelectAllLineEdit>(grid->viewport(), NameEditor);
     for (QWidget* e : {static_cast<QWidget*>(text3), static_cast<QWidget*>(combo2),
                        static_cast<QWidget*>(combo3), static_cast<QWidget*>(text6)})
         e->hide();
 
     // System settings: two columns of label and list pairs.
     auto* sys = PairGrid(dlg);
-    sys->addWidget(SideLabel(dlg, "Label1_0"), 0, 0);
+    sys->addWidget(SideLabel(dlg, SettingLabels[0]), 0, 0);
     sys->addWidget(text2, 0, 1, Qt::AlignLeft);
     for (int i = 1; i <= 12; ++i) {
         const int row = i <= 6 ? i : i - 7;
         const int col = i <= 6 ? 0 : 2;
-        sys->addWidget(SideLabel(dlg, Indexed("Label1", i)), row, col);
+        sys->addWidget(SideLabel(dlg, SettingLabels[i]), row, col);
         sys->addWidget(combo1[i], row, col + 1);
     }
     sys->addWidget(check1, 6, 3);
@@ -136,18 +137,18 @@ FormDialog* MakeFiveToneDialog(const DialogContext& c) {
     // Information codes.
     auto* info = new QVBoxLayout;
     auto* selector = PairGrid(dlg);
-    selector->addWidget(SideLabel(dlg, "Label3"), 0, 0);
+    selector->addWidget(SideLabel(dlg, InfoNumberLabel), 0, 0);
     selector->addWidget(combo6, 0, 1);
     selector->setColumnStretch(2, 1);
     info->addLayout(selector);
     auto* infoGrid = PairGrid(dlg);
-    infoGrid->addWidget(SideLabel(frame3, "Label4_0"), 0, 0);
+    infoGrid->addWidget(SideLabel(frame3, InfoTypeLabel), 0, 0);
     infoGrid->addWidget(combo70, 0, 1);
-    infoGrid->addWidget(SideLabel(frame3, "Label4_1"), 1, 0);
+    infoGrid->addWidget(SideLabel(frame3, InfoOptionLabel), 1, 0);
     infoGrid->addWidget(combo71, 1, 1);
-    infoGrid->addWidget(SideLabel(frame3, "Label4_2"), 2, 0);
+    infoGrid->addWidget(SideLabel(frame3, InfoCodeLabel), 2, 0);
     infoGrid->addWidget(text5, 2, 1);
-    infoGrid->addWidget(SideLabel(frame3, "Label4_3"), 3, 0);
+    infoGrid->addWidget(SideLabel(frame3, InfoNameLabel), 3, 0);
     infoGrid->addWidget(text7, 3, 1);
     frame3->setLayout(infoGrid);
     info->addWidget(frame3);
@@ -168,7 +169,7 @@ FormDialog* MakeFiveToneDialog(const DialogContext& c) {
     main->addLayout(buttons);
 
     FormBinder& binder = dlg->Bind();
-    binder.StandBackFor({"CommandCancel"});
+    binder.StandBackFor({CancelButton});
 
     // The grid is as wide as its columns and its vertical scroll bar.
     int width = grid->verticalHeader()->width() + 2 * grid->frameWidth() +
