@@ -1,6 +1,7 @@
 #include "fivetone/frm5tone.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "core/fixedtext.h"
 #include "core/language.h"
@@ -8,7 +9,7 @@
 #include "core/numtext.h"
 #include "core/repair.h"
 #include "fivetone/codes.h"
-#include "fivetone/controlnames.h"
+#include "fivetone/frm5tonecontrols.h"
 #include "fivetone/frm5tonedefts.h"
 #include "fivetone/frmspecial.h"
 #include "fivetone/infocodes.h"
@@ -20,13 +21,19 @@
 
 namespace rp {
 
+using namespace fivetone;
+
 namespace {
+
+using Names = std::vector<std::string>;
 
 constexpr int kCodeRows = 100;
 constexpr int kCodeMax = 40;
 constexpr int kInfoCodeMax = 12;
-constexpr const char* kHookedBoxes[] = {"Text2", "Text3", "Text4_0", "Text4_1"};
-constexpr const char* kEditors[] = {"Text3", "Combo2", "Combo3", "Text6"};
+constexpr const char* kEditors[] = {CodeEditor, StandardEditor, ToneTimeEditor, NameEditor};
+
+// The boxes whose context menu is hooked while the dialog is open.
+Names HookedBoxes() { return {OwnId, CodeEditor, PttCodes[0], PttCodes[1]}; }
 
 int NextCodeRow(int row) { return row >= kCodeRows ? 1 : row + 1; }
 
@@ -39,81 +46,37 @@ std::string InfoCheckText(AppData& d, const std::string& key) {
 }  // namespace
 
 Frm5Tone::Frm5Tone(AppData& d) : Form("Frm5Tone"), d_(d), grid_(101, 6, 1, 2) {
-    FormState& s = State();
-    s.tag = "[OPTION]60052";
-    auto add = [&](const std::string& name, ControlKind kind, const std::string& tag = "") -> ControlState& {
-        ControlState& c = s.Add(name, kind);
-        c.tag = tag;
-        return c;
-    };
-    const ItemList standards = [] {
-        ItemList v;
-        for (const auto& row : Tone5StandardTable()) v.push_back(row.name);
-        return v;
-    }();
-    static const char* const kLabelKeys[] = {"[OPTION]60072", "3004", "[OPTION]60070", "[OPTION]60071",
-                                             "[OPTION]60081", "[OPTION]60307", "[OPTION]60308",
-                                             "[OPTION]60309", "[OPTION]60310", "[OPTION]60311",
-                                             "[OPTION]60314", "[OPTION]60315", "[OPTION]60316"};
-    // In tab order: the own ID, the twelve system lists, the side tone, the
-    // information-code area; then the rest.
-    add(Indexed("Label1", 0), ControlKind::Label, kLabelKeys[0]);
-    GuardTextBox(add("Text2", ControlKind::TextBox), KeyFilterChars(FilterDigitKey), 5);
-    for (int i = 1; i <= 12; ++i) {
-        add(Indexed("Label1", i), ControlKind::Label, kLabelKeys[i]);
-        add(Indexed("Combo1", i), ControlKind::ComboBox);
-    }
-    C("Combo1_1").items = standards;
-    add("Check1", ControlKind::CheckBox, "[OPTION]60312");
-    add("Label3", ControlKind::Label, "[OPTION]60095");
-    add("Combo6", ControlKind::ComboBox).items = NumberItems(1, 8, 1);
-    add("Frame3", ControlKind::Frame);
-    add("Label4_0", ControlKind::Label, "[OPTION]60096");
-    add("Combo7_0", ControlKind::ComboBox);
-    add("Label4_1", ControlKind::Label, "[OPTION]60070");
-    add("Combo7_1", ControlKind::ComboBox);
-    add("Label4_2", ControlKind::Label, "[OPTION]60097");
-    GuardTextBox(add("Text5", ControlKind::TextBox), KeyFilterChars(FilterHexKey), kInfoCodeMax);
-    add("Label4_3", ControlKind::Label, "[OPTION]60306");
-    GuardTextBox(add("Text7", ControlKind::TextBox), KeyFilterChars(FilterLatinKey), 7);
-    ControlState& table = add("Text1", ControlKind::TextBox);
-    table.locked = true;  // shows the tone table; nothing is typed there
-    add("Command4", ControlKind::Button, "3104");
-    add("MSHFlexGrid1", ControlKind::Grid);
-    add("Command1", ControlKind::Button, "[OPTION]60062");
-    GuardTextBox(add("Text3", ControlKind::TextBox), KeyFilterChars(FilterHexKey), kCodeMax);
-    add("Combo2", ControlKind::ComboBox).items = standards;
-    add("Combo3", ControlKind::ComboBox);
-    GuardTextBox(add("Text6", ControlKind::TextBox), KeyFilterChars(FilterNameKey), 7);
-    for (const char* e : kEditors) C(e).visible = false;
-    static const char* const kFrameKeys[] = {"[OPTION]60302", "[OPTION]60303"};
-    static const char* const kSpecialButtons[] = {"Command2", "Command3"};
-    for (int i = 0; i < 2; ++i) {
-        add(Indexed("Frame1", i), ControlKind::Frame, kFrameKeys[i]);
-        add(Indexed("Label2", i), ControlKind::Label, "[OPTION]60079");
-        GuardTextBox(add(Indexed("Text4", i), ControlKind::TextBox), KeyFilterChars(FilterHexKey), kPttCodeTypedMax);
-        add(Indexed("Combo4", i), ControlKind::ComboBox).items = standards;
-        add(Indexed("Combo5", i), ControlKind::ComboBox);
-        add(kSpecialButtons[i], ControlKind::Button, "[OPTION]60062");
-    }
-    add("CommandOK", ControlKind::Button, "[OPTION]60024");
-    add("CommandCancel", ControlKind::Button, "[OPTION]60025");
+    State().tag = "[OPTION]60052";
+    AddControls(State(), kControls);
+    ItemList standards;
+    for (const auto& row : Tone5StandardTable()) standards.push_back(row.name);
+    for (const std::string& list : Names{SystemStandard, StandardEditor, PttStandards[0], PttStandards[1]})
+        C(list).items = standards;
+    C(InfoNumber).items = NumberItems(1, 8, 1);
+    C(ToneTable).locked = true;  // shows the tone table; nothing is typed there
+    GuardTextBox(C(OwnId), KeyFilterChars(FilterDigitKey), 5);
+    GuardTextBox(C(InfoCodeBox), KeyFilterChars(FilterHexKey), kInfoCodeMax);
+    GuardTextBox(C(InfoName), KeyFilterChars(FilterLatinKey), 7);
+    GuardTextBox(C(CodeEditor), KeyFilterChars(FilterHexKey), kCodeMax);
+    GuardTextBox(C(NameEditor), KeyFilterChars(FilterNameKey), 7);
+    for (int i = 0; i < 2; ++i) GuardTextBox(C(PttCodes[i]), KeyFilterChars(FilterHexKey), kPttCodeTypedMax);
 
-    tabOrder_ = {"Text2"};
-    for (int i = 1; i <= 12; ++i) tabOrder_.push_back(Indexed("Combo1", i));
-    for (const char* n : {"Check1", "Combo6", "Combo7_0", "Combo7_1", "Text5", "Text7", "Command4",
-                          "MSHFlexGrid1", "Command1", "Text4_0", "Combo4_0", "Combo5_0", "Command2",
-                          "Text4_1", "Combo4_1", "Combo5_1", "Command3", "CommandOK", "CommandCancel"})
+    tabOrder_.assign(std::begin(SettingBoxes), std::end(SettingBoxes));
+    for (const char* n : {SideTone, InfoNumber, InfoType, InfoOption, InfoCodeBox, InfoName, UserTonesButton,
+                          CodeGrid, SpecialCallButton})
         tabOrder_.push_back(n);
+    for (int i = 0; i < 2; ++i)
+        tabOrder_.insert(tabOrder_.end(), {PttCodes[i], PttStandards[i], PttToneTimes[i], PttSpecialCallButtons[i]});
+    for (const char* n : {OkButton, CancelButton}) tabOrder_.push_back(n);
 }
 
 // ---- opening, OK, Cancel, closing ------------------------------------------
 
 void Frm5Tone::Form_Load() {
-    for (const char* box : kHookedBoxes) HookTextMenu(C(box));
+    for (const std::string& box : HookedBoxes()) HookTextMenu(C(box));
     IsLoaded = false;
     CurTone5Row = CurTone5Col = CurInfoCodeID = 0;
-    for (const char* e : {"Text3", "Combo2", "Combo3"}) C(e).visible = false;
+    for (const char* e : {CodeEditor, StandardEditor, ToneTimeEditor}) C(e).visible = false;
     Relabel();
     InitComboItems();
     InitCodeGrid();
@@ -125,24 +88,24 @@ void Frm5Tone::Form_Load() {
 
 void Frm5Tone::Relabel() {
     State().caption = GetLanguageOptionString(d_, "60052");
-    C("CommandOK").text = GetLanguageOptionString(d_, "60024");
-    C("CommandCancel").text = GetLanguageOptionString(d_, "60025");
-    C("Command4").text = GetLanguageString(d_, 3104);
-    C("Label1_0").text = GetLanguageOptionString(d_, "60072");
+    C(OkButton).text = GetLanguageOptionString(d_, "60024");
+    C(CancelButton).text = GetLanguageOptionString(d_, "60025");
+    C(UserTonesButton).text = GetLanguageString(d_, 3104);
+    C(SettingLabels[0]).text = GetLanguageOptionString(d_, "60072");
     grid_.SetText(0, 3, GetLanguageOptionString(d_, "60061"));
-    C("Label1_1").text = GetLanguageString(d_, 3004);
-    C("Label1_2").text = GetLanguageOptionString(d_, "60070");
-    C("Label1_3").text = GetLanguageOptionString(d_, "60071");
+    C(SettingLabels[1]).text = GetLanguageString(d_, 3004);
+    C(SettingLabels[2]).text = GetLanguageOptionString(d_, "60070");
+    C(SettingLabels[3]).text = GetLanguageOptionString(d_, "60071");
     responses_ = {GetLanguageOptionString(d_, "60057"), GetLanguageOptionString(d_, "60058"),
                   GetLanguageOptionString(d_, "60059")};
-    C("Combo1_2").items = responses_;
-    C("Combo7_1").items = responses_;
+    C(Response).items = responses_;
+    C(InfoOption).items = responses_;
     grid_.SetText(0, 0, GetLanguageOptionString(d_, "60053"));
     grid_.SetText(0, 1, GetLanguageOptionString(d_, "60062"));
     grid_.SetText(0, 2, GetLanguageOptionString(d_, "60079"));
-    C("Label2_0").text = C("Label2_1").text = grid_.Text(0, 2);
-    C("Frame1_0").text = GetLanguageOptionString(d_, "60302");
-    C("Frame1_1").text = GetLanguageOptionString(d_, "60303");
+    C(PttCodeLabels[0]).text = C(PttCodeLabels[1]).text = grid_.Text(0, 2);
+    C(PttFrames[0]).text = GetLanguageOptionString(d_, "60302");
+    C(PttFrames[1]).text = GetLanguageOptionString(d_, "60303");
     grid_.SetText(0, 4, GetLanguageOptionString(d_, "60080"));
     grid_.SetText(0, 5, GetLanguageOptionString(d_, "60305"));
     const std::string systemLabels[] = {
@@ -151,15 +114,16 @@ void Frm5Tone::Relabel() {
         GetLanguageOptionString(d_, "60310"), GetLanguageOptionString(d_, "60311"),
         GetLanguageOptionString(d_, "60314"), GetLanguageOptionString(d_, "60315"),
         GetLanguageOptionString(d_, "60316")};
-    for (int i = 4; i <= 12; ++i) C(Indexed("Label1", i)).text = systemLabels[i - 4];
-    C("Check1").text = GetLanguageOptionString(d_, "60312");
-    C("Command1").text = C("Command2").text = C("Command3").text = GetLanguageOptionString(d_, "60062");
-    C("Label3").text = GetLanguageOptionString(d_, "60095");
-    C("Label4_0").text = GetLanguageOptionString(d_, "60096");
-    C("Label4_1").text = GetLanguageOptionString(d_, "60070");
-    C("Label4_2").text = GetLanguageOptionString(d_, "60097");
-    C("Label4_3").text = GetLanguageOptionString(d_, "60306");
-    C("Combo7_0").items = {GetLanguageOptionString(d_, "60098"), GetLanguageOptionString(d_, "60075"),
+    for (int i = 4; i <= 12; ++i) C(SettingLabels[i]).text = systemLabels[i - 4];
+    C(SideTone).text = GetLanguageOptionString(d_, "60312");
+    for (const char* button : {SpecialCallButton, BeginSpecialCallButton, EndSpecialCallButton})
+        C(button).text = GetLanguageOptionString(d_, "60062");
+    C(InfoNumberLabel).text = GetLanguageOptionString(d_, "60095");
+    C(InfoTypeLabel).text = GetLanguageOptionString(d_, "60096");
+    C(InfoOptionLabel).text = GetLanguageOptionString(d_, "60070");
+    C(InfoCodeLabel).text = GetLanguageOptionString(d_, "60097");
+    C(InfoNameLabel).text = GetLanguageOptionString(d_, "60306");
+    C(InfoType).items = {GetLanguageOptionString(d_, "60098"), GetLanguageOptionString(d_, "60075"),
                            GetLanguageOptionString(d_, "60074"), GetLanguageOptionString(d_, "60069"),
                            GetLanguageOptionString(d_, "60093"), GetLanguageOptionString(d_, "60082"),
                            GetLanguageOptionString(d_, "60099"), GetLanguageOptionString(d_, "60100")};
@@ -167,10 +131,10 @@ void Frm5Tone::Relabel() {
 
 void Frm5Tone::CommandOK_Click() {
     // OK pressed while the own-ID box has the focus: its departure comes first.
-    if (State().focus == "Text2" && !Text2_LostFocus("CommandOK")) return;
+    if (State().focus == OwnId && !Text2_LostFocus(OkButton)) return;
     if (OwnIdBox().size() != 5) {
         d_.Ui.Notify->Show(GetLanguageMsgString(d_, "900C"), MsgIcon::None, MsgButtons::Ok, "");
-        State().focus = "Text2";
+        State().focus = OwnId;
         return;
     }
     SaveTone5CellData(CurTone5Row, CurTone5Col);
@@ -191,7 +155,7 @@ void Frm5Tone::CommandCancel_Click() {
 }
 
 void Frm5Tone::Form_Unload() {
-    for (const char* box : kHookedBoxes) UnhookTextMenu(C(box));
+    for (const std::string& box : HookedBoxes()) UnhookTextMenu(C(box));
 }
 
 bool Frm5Tone::QueryUnload() {
@@ -207,15 +171,16 @@ void Frm5Tone::InitComboItems() {
         c.items = std::move(items);
         SetListIndex(c, c.index);
     };
-    for (const char* n : {"Combo3", "Combo1_3", "Combo5_0", "Combo5_1"}) fill(n, ToneTimeItems());
-    fill("Combo1_5", TenthItems());
-    for (const char* n : {"Combo1_4", "Combo1_6", "Combo1_8"}) fill(n, NumberItems(10, 2550, 10));
-    fill("Combo1_12", NumberItems(0, 2500, 10));
-    fill("Combo1_9", NumberItems(0, 2550, 10));
+    for (const std::string& n : Names{ToneTimeEditor, SystemToneTime, PttToneTimes[0], PttToneTimes[1]})
+        fill(n, ToneTimeItems());
+    fill(AutoResetTime, TenthItems());
+    for (const char* n : {PreSendDelay, PostSendDelay, FirstDigitDelay}) fill(n, NumberItems(10, 2550, 10));
+    fill(FirstCodeDelay, NumberItems(0, 2500, 10));
+    fill(PauseTime, NumberItems(0, 2550, 10));
     const std::string off = GetLanguageString(d_, 1755);
-    fill("Combo1_7", RepeatTimeItems(off));
-    fill("Combo1_10", PauseCodeItems(off));
-    fill("Combo1_11", NumberItems(0, 2000, 10));
+    fill(AutoRepeatTime, RepeatTimeItems(off));
+    fill(PauseCode, PauseCodeItems(off));
+    fill(DecodeTime, NumberItems(0, 2000, 10));
 }
 
 void Frm5Tone::InitCodeGrid() {
@@ -238,43 +203,43 @@ void Frm5Tone::InitCodeGrid() {
 void Frm5Tone::ShowToneStandard(const std::string& name) {
     ToneTableLabels labels{GetLanguageOptionString(d_, "60085"), GetLanguageOptionString(d_, "60086"),
                            GetLanguageOptionString(d_, "60087"), GetLanguageOptionString(d_, "60088")};
-    C("Text1").text = ToneStandardBlock(name, Edit().UserTones, labels);
+    C(ToneTable).text = ToneStandardBlock(name, Edit().UserTones, labels);
 }
 
 // ---- settings shown and saved ------------------------------------------------
 
 void Frm5Tone::Show5ToneByData() {
     Tone5DataRec& t = Edit();
-    C("Text2").text = ownIdShown_ = Latin1ToUtf8(t.OwnID.Trim());
+    C(OwnId).text = ownIdShown_ = Latin1ToUtf8(t.OwnID.Trim());
     // A stored value that no item shows selects nothing, and the save keeps it.
-    SetListIndex(C("Combo1_1"), t.SysStandard < kTone5StandardCount ? t.SysStandard : -1);
+    SetListIndex(C(SystemStandard), t.SysStandard < kTone5StandardCount ? t.SysStandard : -1);
     Combo1_Click(1);
-    SetListIndex(C("Combo1_2"), t.Response <= 2 ? t.Response : -1);
+    SetListIndex(C(Response), t.Response <= 2 ? t.Response : -1);
     if (t.ToneTime < 30 || t.ToneTime > 100) t.ToneTime = 70;
-    SetComboText(C("Combo1_3"), std::to_string(t.ToneTime));
-    SetComboText(C("Combo1_4"), std::to_string(t.Tone5Param4 * 10));
-    SetComboText(C("Combo1_5"), FormatNumber(t.Tone5Param5 / 10.0, "#0.0"));
-    SetComboText(C("Combo1_6"), std::to_string(t.Tone5Param6 * 10));
+    SetComboText(C(SystemToneTime), std::to_string(t.ToneTime));
+    SetComboText(C(PreSendDelay), std::to_string(t.Tone5Param4 * 10));
+    SetComboText(C(AutoResetTime), FormatNumber(t.Tone5Param5 / 10.0, "#0.0"));
+    SetComboText(C(PostSendDelay), std::to_string(t.Tone5Param6 * 10));
     if (t.Tone5Param7 < 5) {
         t.Tone5Param7 = 0;
-        SetListIndex(C("Combo1_7"), 0);
+        SetListIndex(C(AutoRepeatTime), 0);
     } else {
-        SetComboText(C("Combo1_7"), std::to_string(t.Tone5Param7));
+        SetComboText(C(AutoRepeatTime), std::to_string(t.Tone5Param7));
     }
-    SetComboText(C("Combo1_8"), std::to_string(t.Tone5Param8 * 10));
-    SetComboText(C("Combo1_9"), std::to_string(t.Tone5Param9 * 10));
+    SetComboText(C(FirstDigitDelay), std::to_string(t.Tone5Param8 * 10));
+    SetComboText(C(PauseTime), std::to_string(t.Tone5Param9 * 10));
     if (t.Tone5Param10 == 0) {
-        SetComboText(C("Combo1_10"), GetLanguageString(d_, 1755));
+        SetComboText(C(PauseCode), GetLanguageString(d_, 1755));
     } else {
         const Integer v = t.Tone5Param10;
-        SetComboText(C("Combo1_10"), v > 0 && v < 16 ? std::string(1, "0123456789ABCDEF"[v]) : "");
+        SetComboText(C(PauseCode), v > 0 && v < 16 ? std::string(1, "0123456789ABCDEF"[v]) : "");
     }
     Combo1_Click(10);
-    SetComboText(C("Combo1_11"), GetComboItemByIndex(C("Combo1_11"), Tone5Param11));
-    SetComboText(C("Combo1_12"), GetComboItemByIndex(C("Combo1_12"), t.Tone5Param12));
+    SetComboText(C(DecodeTime), GetComboItemByIndex(C(DecodeTime), Tone5Param11));
+    SetComboText(C(FirstCodeDelay), GetComboItemByIndex(C(FirstCodeDelay), t.Tone5Param12));
     sideToneUnshown_ = t.Tone5Switch != 0 && t.Tone5Switch != 1;
-    C("Check1").value = t.Tone5Switch == 1 ? 1 : 0;
-    SetListIndex(C("Combo6"), 0);
+    C(SideTone).value = t.Tone5Switch == 1 ? 1 : 0;
+    SetListIndex(C(InfoNumber), 0);
     Combo6_Click();
     for (int r = 1; r <= kCodeRows; ++r) ShowCodeRow(r);
     ShowPttCode(0);
@@ -310,10 +275,10 @@ void Frm5Tone::ShowPttCode(int i) {
     Tone5CodeRec& c = i == 0 ? Edit().BeginCode : Edit().EndCode;
     if (c.CodeLen > kCodeMax) c.CodeLen = 0;
     if (c.Standard > kTone5StandardCount) c.Standard = 0;
-    C(Indexed("Text4", i)).text = Latin1ToUtf8(FitCodeLength(Tone5CodeText(c.Code.Raw()), c.CodeLen));
-    SetListIndex(C(Indexed("Combo4", i)), c.Standard < kTone5StandardCount ? c.Standard : -1);
+    C(PttCodes[i]).text = Latin1ToUtf8(FitCodeLength(Tone5CodeText(c.Code.Raw()), c.CodeLen));
+    SetListIndex(C(PttStandards[i]), c.Standard < kTone5StandardCount ? c.Standard : -1);
     Combo4_Click(i);
-    SetComboText(C(Indexed("Combo5", i)),
+    SetComboText(C(PttToneTimes[i]),
                  c.ToneTime >= 30 && c.ToneTime <= 100 ? std::to_string(c.ToneTime) : "70");
 }
 
@@ -336,21 +301,21 @@ void Frm5Tone::Save5ToneDataByShow() {
     const std::string own = OwnIdBox();
     t.OwnID.Set(own);
     t.OwnIDLen = static_cast<Byte>(std::min<std::size_t>(own.size(), t.OwnID.size()));
-    t.SysStandard = ShownIndex(C("Combo1_1"), t.SysStandard);
-    t.Response = ShownIndex(C("Combo1_2"), t.Response);
-    t.ToneTime = ShownNumber(C("Combo1_3"), t.ToneTime);
-    t.Tone5Param4 = ShownIndex(C("Combo1_4"), t.Tone5Param4, 1);
-    t.Tone5Param5 = ShownIndex(C("Combo1_5"), t.Tone5Param5);
-    t.Tone5Param6 = ShownIndex(C("Combo1_6"), t.Tone5Param6, 1);
-    t.Tone5Param7 = C("Combo1_7").index == 0 ? Byte{0} : ShownNumber(C("Combo1_7"), t.Tone5Param7);
-    t.Tone5Param8 = ShownIndex(C("Combo1_8"), t.Tone5Param8, 1);
-    const ControlState& pause = C("Combo1_10");
+    t.SysStandard = ShownIndex(C(SystemStandard), t.SysStandard);
+    t.Response = ShownIndex(C(Response), t.Response);
+    t.ToneTime = ShownNumber(C(SystemToneTime), t.ToneTime);
+    t.Tone5Param4 = ShownIndex(C(PreSendDelay), t.Tone5Param4, 1);
+    t.Tone5Param5 = ShownIndex(C(AutoResetTime), t.Tone5Param5);
+    t.Tone5Param6 = ShownIndex(C(PostSendDelay), t.Tone5Param6, 1);
+    t.Tone5Param7 = C(AutoRepeatTime).index == 0 ? Byte{0} : ShownNumber(C(AutoRepeatTime), t.Tone5Param7);
+    t.Tone5Param8 = ShownIndex(C(FirstDigitDelay), t.Tone5Param8, 1);
+    const ControlState& pause = C(PauseCode);
     if (pause.index == 0) t.Tone5Param10 = 0;
     else if (pause.index > 0) t.Tone5Param10 = static_cast<Integer>(HexDigitValue(pause.SelectedItem()[0]));
-    t.Tone5Param9 = ShownIndex(C("Combo1_9"), t.Tone5Param9);
-    Tone5Param11 = ShownIndex(C("Combo1_11"), Tone5Param11);
-    t.Tone5Param12 = ShownIndex(C("Combo1_12"), t.Tone5Param12);
-    if (!sideToneUnshown_) t.Tone5Switch = static_cast<Integer>(C("Check1").value > 0 ? 1 : 0);
+    t.Tone5Param9 = ShownIndex(C(PauseTime), t.Tone5Param9);
+    Tone5Param11 = ShownIndex(C(DecodeTime), Tone5Param11);
+    t.Tone5Param12 = ShownIndex(C(FirstCodeDelay), t.Tone5Param12);
+    if (!sideToneUnshown_) t.Tone5Switch = static_cast<Integer>(C(SideTone).value > 0 ? 1 : 0);
     SavePttCode(0);
     SavePttCode(1);
     for (int r = 1; r <= kCodeRows; ++r) {
@@ -358,7 +323,7 @@ void Frm5Tone::Save5ToneDataByShow() {
         const std::string code = CompleteCodeAtSave(e.Code.Raw(), own);
         e.Code.Set(code);
         e.CodeLen = static_cast<Byte>(std::min<std::size_t>(code.size(), kCodeMax));
-        e.Standard = static_cast<Byte>(FindComboIndex(C("Combo2"), grid_.Text(r, 3), e.Standard));
+        e.Standard = static_cast<Byte>(FindComboIndex(C(StandardEditor), grid_.Text(r, 3), e.Standard));
         Long time = ValLngDef(grid_.Text(r, 4), 70);
         e.ToneTime = static_cast<Byte>(time < 30 || time > 100 ? 70 : time);
         e.Name.Set(Utf8ToLatin1(TrimNullStr(grid_.Text(r, 5))));
@@ -367,11 +332,11 @@ void Frm5Tone::Save5ToneDataByShow() {
 
 void Frm5Tone::SavePttCode(int i) {
     Tone5CodeRec& c = i == 0 ? Edit().BeginCode : Edit().EndCode;
-    const std::string code = FormatTone5Code(Utf8ToLatin1(C(Indexed("Text4", i)).text), OwnIdBox());
+    const std::string code = FormatTone5Code(Utf8ToLatin1(C(PttCodes[i]).text), OwnIdBox());
     c.Code.Set(code);
     c.CodeLen = static_cast<Byte>(std::min<std::size_t>(code.size(), kCodeMax));
-    c.Standard = ShownIndex(C(Indexed("Combo4", i)), c.Standard);
-    c.ToneTime = ShownNumber(C(Indexed("Combo5", i)), c.ToneTime);
+    c.Standard = ShownIndex(C(PttStandards[i]), c.Standard);
+    c.ToneTime = ShownNumber(C(PttToneTimes[i]), c.ToneTime);
 }
 
 // ---- the code grid -------------------------------------------------------------
@@ -382,7 +347,7 @@ void Frm5Tone::SaveTone5CellData(int row, int col) {
     std::string v;
     switch (col) {
     case 2: {
-        const std::string code = FormatTone5Code(Utf8ToLatin1(C("Text3").text), OwnIdBox());
+        const std::string code = FormatTone5Code(Utf8ToLatin1(C(CodeEditor).text), OwnIdBox());
         e.Code.Set(code);
         e.CodeLen = static_cast<Byte>(std::min<std::size_t>(code.size(), kCodeMax));
         e.Empty = code.empty() ? 1 : 0;
@@ -390,7 +355,7 @@ void Frm5Tone::SaveTone5CellData(int row, int col) {
         break;
     }
     case 3: {
-        const ControlState& list = C("Combo2");
+        const ControlState& list = C(StandardEditor);
         e.Standard = ShownIndex(list, e.Standard);
         if (grid_.Text(row, 4).empty()) grid_.SetText(row, 4, "70");
         const Long time = ValLngDef(grid_.Text(row, 4), 70);
@@ -399,13 +364,13 @@ void Frm5Tone::SaveTone5CellData(int row, int col) {
         break;
     }
     case 4: {
-        const ControlState& list = C("Combo3");
+        const ControlState& list = C(ToneTimeEditor);
         e.ToneTime = ShownNumber(list, e.ToneTime);
         v = list.index < 0 ? grid_.Text(row, 4) : list.SelectedItem();
         break;
     }
     case 5:
-        v = TrimNullStr(C("Text6").text);
+        v = TrimNullStr(C(NameEditor).text);
         e.Name.Set(Utf8ToLatin1(v));
         break;
     }
@@ -430,24 +395,24 @@ void Frm5Tone::MSHFlexGrid1_EnterCell() {
     const std::string& cell = grid_.Text(r, c);
     switch (c) {
     case 2:
-        C("Text3").text = cell;
-        C("Text3").visible = true;
-        State().focus = "Text3";
+        C(CodeEditor).text = cell;
+        C(CodeEditor).visible = true;
+        State().focus = CodeEditor;
         break;
     case 3:
     case 4: {
         // Selecting the cell's value here is no pick: the tone time stays.
-        ControlState& list = C(c == 3 ? "Combo2" : "Combo3");
+        ControlState& list = C(c == 3 ? StandardEditor : ToneTimeEditor);
         if (cell.empty()) SetListIndex(list, 0);
         else SetComboText(list, cell);
         list.visible = true;
-        State().focus = c == 3 ? "Combo2" : "Combo3";
+        State().focus = c == 3 ? StandardEditor : ToneTimeEditor;
         break;
     }
     case 5:
-        C("Text6").text = cell;
-        C("Text6").visible = true;
-        State().focus = "Text6";
+        C(NameEditor).text = cell;
+        C(NameEditor).visible = true;
+        State().focus = NameEditor;
         break;
     default:
         break;
@@ -488,24 +453,24 @@ void Frm5Tone::MoveGridCell(int row, int col) {
 void Frm5Tone::SaveInfoCode(int id) {
     if (id < 1 || id > kInfoCodeCount) return;
     Tone5InfoCodeRec& rec = Edit().InfoCodes[static_cast<std::size_t>(id - 1)];
-    rec.Type = ShownIndex(C("Combo7_0"), rec.Type);
-    rec.Option = ShownIndex(C("Combo7_1"), rec.Option);
-    const std::string code = Utf8ToLatin1(C("Text5").text);
+    rec.Type = ShownIndex(C(InfoType), rec.Type);
+    rec.Option = ShownIndex(C(InfoOption), rec.Option);
+    const std::string code = Utf8ToLatin1(C(InfoCodeBox).text);
     rec.Code.Set(code);
     rec.CodeLen = static_cast<Byte>(std::min<std::size_t>(code.size(), kInfoCodeMax));
-    rec.Name.Set(Utf8ToLatin1(TrimNullStr(C("Text7").text)));
+    rec.Name.Set(Utf8ToLatin1(TrimNullStr(C(InfoName).text)));
 }
 
 void Frm5Tone::ShowInfoCode() {
-    const int n = C("Combo6").index + 1;
+    const int n = C(InfoNumber).index + 1;
     if (n < 1 || n > kInfoCodeCount) return;
     const Tone5InfoCodeRec& rec = Edit().InfoCodes[static_cast<std::size_t>(n - 1)];
-    SetListIndex(C("Combo7_0"), rec.Type < kInfoCodeCount ? rec.Type : -1);
+    SetListIndex(C(InfoType), rec.Type < kInfoCodeCount ? rec.Type : -1);
     Combo7_Click(0);
-    SetListIndex(C("Combo7_1"), rec.Option);  // an option the list lacks selects nothing
-    C("Text5").text = Latin1ToUtf8(InfoCodeDigits(rec));
-    const int type = C("Combo7_0").index;
-    C("Text7").text = type == 0 || type == 6 ? "" : Latin1ToUtf8(rec.Name.Trim());
+    SetListIndex(C(InfoOption), rec.Option);  // an option the list lacks selects nothing
+    C(InfoCodeBox).text = Latin1ToUtf8(InfoCodeDigits(rec));
+    const int type = C(InfoType).index;
+    C(InfoName).text = type == 0 || type == 6 ? "" : Latin1ToUtf8(rec.Name.Trim());
 }
 
 bool Frm5Tone::IsInfoKillStunWakenOK() {
@@ -516,33 +481,33 @@ bool Frm5Tone::IsInfoKillStunWakenOK() {
 }
 
 void Frm5Tone::Combo6_Click() {
-    if (C("Combo6").index < 0) return;
+    if (C(InfoNumber).index < 0) return;
     if (CurInfoCodeID > 0) SaveInfoCode(CurInfoCodeID);
-    CurInfoCodeID = C("Combo6").index + 1;
-    C("Frame3").text = GetLanguageString(d_, 3005) + C("Combo6").SelectedItem();
+    CurInfoCodeID = C(InfoNumber).index + 1;
+    C(InfoFrame).text = GetLanguageString(d_, 3005) + C(InfoNumber).SelectedItem();
     ShowInfoCode();
 }
 
 void Frm5Tone::Combo7_Click(int index) {
     if (index != 0) return;
-    ControlState& options = C("Combo7_1");
+    ControlState& options = C(InfoOption);
     const int keep = options.index;
     options.items = responses_;
     SetListIndex(options, keep);
-    const InfoTypeRule rule = InfoTypeRuleOf(C("Combo7_0").index);
+    const InfoTypeRule rule = InfoTypeRuleOf(C(InfoType).index);
     if (rule.optionCount < static_cast<int>(options.items.size())) {
         options.items.resize(static_cast<std::size_t>(rule.optionCount));
         SetListIndex(options, -1);
     }
     if (rule.forcedOption >= 0) SetListIndex(options, rule.forcedOption);
     options.enabled = rule.optionEnabled;
-    C("Text7").enabled = rule.nameEnabled;
-    if (!rule.nameEnabled) C("Text7").text.clear();
+    C(InfoName).enabled = rule.nameEnabled;
+    if (!rule.nameEnabled) C(InfoName).text.clear();
 }
 
 // ---- own ID and code rewriting ------------------------------------------------
 
-std::string Frm5Tone::OwnIdBox() const { return Utf8ToLatin1(C("Text2").text); }
+std::string Frm5Tone::OwnIdBox() const { return Utf8ToLatin1(C(OwnId).text); }
 
 std::string Frm5Tone::Mid5ToneNoE(const std::string& s, int p, int n) const { return rp::Mid5ToneNoE(s, p, n); }
 
@@ -557,18 +522,18 @@ void Frm5Tone::UpdateCodeBySelfID() {
 }
 
 bool Frm5Tone::Text2_LostFocus(const std::string& next) {
-    if (next == "CommandCancel") return true;  // leaving the dialog needs no own ID
-    if (C("Text2").text == ownIdShown_) return true;  // untouched: nothing to check or store
+    if (next == CancelButton) return true;  // leaving the dialog needs no own ID
+    if (C(OwnId).text == ownIdShown_) return true;  // untouched: nothing to check or store
     if (OwnIdBox().size() < 5) {
         d_.Ui.Notify->Show(GetLanguageMsgString(d_, "900C"), MsgIcon::None, MsgButtons::Ok, "");
-        State().focus = "Text2";
+        State().focus = OwnId;
         return false;
     }
     OldSelfID = Edit().OwnID.Trim();
     Edit().OwnID.Set(OwnIdBox());
-    if (C("Text3").visible) {
+    if (C(CodeEditor).visible) {
         SaveTone5CellData(CurTone5Row, CurTone5Col);
-        C("Text3").visible = false;
+        C(CodeEditor).visible = false;
         CurTone5Row = 0;
     }
     Save5ToneDataByShow();
@@ -578,7 +543,7 @@ bool Frm5Tone::Text2_LostFocus(const std::string& next) {
 }
 
 void Frm5Tone::Text4_LostFocus(int index) {
-    ControlState& box = C(Indexed("Text4", index));
+    ControlState& box = C(PttCodes[index]);
     box.text = Latin1ToUtf8(FormatTone5Code(Utf8ToLatin1(box.text), OwnIdBox()));
 }
 
@@ -586,17 +551,17 @@ void Frm5Tone::Text4_LostFocus(int index) {
 
 void Frm5Tone::Combo1_Click(int index) {
     if (index == 1) {
-        const std::string name = C("Combo1_1").SelectedItem();
+        const std::string name = C(SystemStandard).SelectedItem();
         ShowToneStandard(name);
-        SetComboText(C("Combo1_3"), std::to_string(DefaultToneTime(name)));
+        SetComboText(C(SystemToneTime), std::to_string(DefaultToneTime(name)));
     } else if (index == 10) {
-        C("Combo1_9").enabled = C("Combo1_10").index != 0;
+        C(PauseTime).enabled = C(PauseCode).index != 0;
     }
 }
 
 void Frm5Tone::Combo2_Click() {
     if (CurTone5Row < 1 || CurTone5Row > kCodeRows) return;
-    const std::string name = C("Combo2").SelectedItem();
+    const std::string name = C(StandardEditor).SelectedItem();
     ShowToneStandard(name);
     const int time = DefaultToneTime(name);
     Edit().Codes[static_cast<std::size_t>(CurTone5Row - 1)].ToneTime = static_cast<Byte>(time);
@@ -604,16 +569,16 @@ void Frm5Tone::Combo2_Click() {
 }
 
 void Frm5Tone::Combo4_Click(int index) {
-    const std::string name = C(Indexed("Combo4", index)).SelectedItem();
-    SetComboText(C(Indexed("Combo5", index)), std::to_string(DefaultToneTime(name)));
+    const std::string name = C(PttStandards[index]).SelectedItem();
+    SetComboText(C(PttToneTimes[index]), std::to_string(DefaultToneTime(name)));
     ShowToneStandard(name);
 }
 
 void Frm5Tone::Command1_Click() {
     // Only the code editor closes: it could otherwise overwrite the builder's code.
-    if (C("Text3").visible) {
+    if (C(CodeEditor).visible) {
         SaveTone5CellData(CurTone5Row, CurTone5Col);
-        C("Text3").visible = false;
+        C(CodeEditor).visible = false;
         CurTone5Row = 0;
     }
     OpenSpecial(0);
@@ -632,7 +597,7 @@ void Frm5Tone::OpenSpecial(Integer mode) {
 void Frm5Tone::Command4_Click() {
     auto tones = std::make_unique<Frm5ToneDefTS>(d_);
     tones->Form_Load();
-    if (OpenDialog) OpenDialog(std::move(tones), [this] { ShowToneStandard(C("Combo1_1").SelectedItem()); });
+    if (OpenDialog) OpenDialog(std::move(tones), [this] { ShowToneStandard(C(SystemStandard).SelectedItem()); });
 }
 
 // ---- keys -----------------------------------------------------------------------
@@ -654,7 +619,7 @@ void Frm5Tone::FocusNext(const std::string& from) {
 void Frm5Tone::Text2_KeyPress(int& key) {
     if (key == kKeyEnter) {
         key = 0;
-        FocusNext("Text2");
+        FocusNext(OwnId);
         return;
     }
     key = FilterDigitKey(key);
@@ -663,7 +628,7 @@ void Frm5Tone::Text2_KeyPress(int& key) {
 void Frm5Tone::Text3_KeyPress(int& key) {
     if (key == kKeyEnter) {
         key = 0;
-        if (!C("Text3").text.empty()) MoveGridCell(grid_.row, grid_.col + 1);
+        if (!C(CodeEditor).text.empty()) MoveGridCell(grid_.row, grid_.col + 1);
         else MoveGridCell(NextCodeRow(grid_.row), grid_.col);
         return;
     }
@@ -687,7 +652,7 @@ void Frm5Tone::Combo3_KeyPress(int& key) {
 void Frm5Tone::Text4_KeyPress(int index, int& key) {
     if (key == kKeyEnter) {
         key = 0;
-        FocusNext(Indexed("Text4", index));
+        FocusNext(PttCodes[index]);
         return;
     }
     key = FilterHexKey(key);
@@ -696,7 +661,7 @@ void Frm5Tone::Text4_KeyPress(int index, int& key) {
 void Frm5Tone::Text5_KeyPress(int& key) {
     if (key == kKeyEnter) {
         key = 0;
-        FocusNext("Text5");
+        FocusNext(InfoCodeBox);
         return;
     }
     key = FilterHexKey(key);
@@ -720,47 +685,49 @@ void Frm5Tone::Text7_KeyPress(int& key) { key = FilterLatinKey(key); }
 void Frm5Tone::Click(const std::string& control) {
     ControlState& c = C(control);
     if (c.kind == ControlKind::ComboBox) SetListIndex(c, c.index);  // the text follows the pick
-    if (int i = ElementIndex(control, "Combo1"); i >= 0) Combo1_Click(i);
-    else if (int j = ElementIndex(control, "Combo4"); j >= 0) Combo4_Click(j);
-    else if (int k = ElementIndex(control, "Combo7"); k >= 0) Combo7_Click(k);
-    else if (control == "Combo2") Combo2_Click();
-    else if (control == "Combo6") Combo6_Click();
-    else if (control == "Check1") sideToneUnshown_ = false;
-    else if (control == "MSHFlexGrid1") MSHFlexGrid1_Click();
-    else if (control == "Command1") Command1_Click();
-    else if (control == "Command2") Command2_Click();
-    else if (control == "Command3") Command3_Click();
-    else if (control == "Command4") Command4_Click();
-    else if (control == "CommandOK") CommandOK_Click();
-    else if (control == "CommandCancel") CommandCancel_Click();
+    const auto* row = std::find(std::begin(SettingBoxes) + 1, std::end(SettingBoxes), control);
+    if (row != std::end(SettingBoxes)) Combo1_Click(static_cast<int>(row - std::begin(SettingBoxes)));
+    else if (int j = PttStandards.IndexOf(control); j >= 0) Combo4_Click(j);
+    else if (control == InfoType) Combo7_Click(0);
+    else if (control == InfoOption) Combo7_Click(1);
+    else if (control == StandardEditor) Combo2_Click();
+    else if (control == InfoNumber) Combo6_Click();
+    else if (control == SideTone) sideToneUnshown_ = false;
+    else if (control == CodeGrid) MSHFlexGrid1_Click();
+    else if (control == SpecialCallButton) Command1_Click();
+    else if (control == BeginSpecialCallButton) Command2_Click();
+    else if (control == EndSpecialCallButton) Command3_Click();
+    else if (control == UserTonesButton) Command4_Click();
+    else if (control == OkButton) CommandOK_Click();
+    else if (control == CancelButton) CommandCancel_Click();
 }
 
 void Frm5Tone::DblClick(const std::string& control) {
-    if (control == "MSHFlexGrid1") MSHFlexGrid1_DblClick();
+    if (control == CodeGrid) MSHFlexGrid1_DblClick();
 }
 
 void Frm5Tone::EnterCell(const std::string& control) {
-    if (control == "MSHFlexGrid1") MSHFlexGrid1_EnterCell();
+    if (control == CodeGrid) MSHFlexGrid1_EnterCell();
 }
 
-TextGrid* Frm5Tone::Grid(const std::string& control) { return control == "MSHFlexGrid1" ? &grid_ : nullptr; }
+TextGrid* Frm5Tone::Grid(const std::string& control) { return control == CodeGrid ? &grid_ : nullptr; }
 
 void Frm5Tone::KeyPress(const std::string& control, int& keyAscii) {
-    if (control == "Text2") Text2_KeyPress(keyAscii);
-    else if (control == "Text3") Text3_KeyPress(keyAscii);
-    else if (control == "Combo2") Combo2_KeyPress(keyAscii);
-    else if (control == "Combo3") Combo3_KeyPress(keyAscii);
-    else if (int i = ElementIndex(control, "Text4"); i >= 0) Text4_KeyPress(i, keyAscii);
-    else if (control == "Text5") Text5_KeyPress(keyAscii);
-    else if (control == "Text6") Text6_KeyPress(keyAscii);
-    else if (control == "Text7") Text7_KeyPress(keyAscii);
+    if (control == OwnId) Text2_KeyPress(keyAscii);
+    else if (control == CodeEditor) Text3_KeyPress(keyAscii);
+    else if (control == StandardEditor) Combo2_KeyPress(keyAscii);
+    else if (control == ToneTimeEditor) Combo3_KeyPress(keyAscii);
+    else if (int i = PttCodes.IndexOf(control); i >= 0) Text4_KeyPress(i, keyAscii);
+    else if (control == InfoCodeBox) Text5_KeyPress(keyAscii);
+    else if (control == NameEditor) Text6_KeyPress(keyAscii);
+    else if (control == InfoName) Text7_KeyPress(keyAscii);
 }
 
 void Frm5Tone::GotFocus(const std::string& control) { State().focus = control; }
 
 bool Frm5Tone::LostFocus(const std::string& control, const std::string& next) {
-    if (control == "Text2") return Text2_LostFocus(next);
-    if (int i = ElementIndex(control, "Text4"); i >= 0) Text4_LostFocus(i);
+    if (control == OwnId) return Text2_LostFocus(next);
+    if (int i = PttCodes.IndexOf(control); i >= 0) Text4_LostFocus(i);
     return true;
 }
 

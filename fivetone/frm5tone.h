@@ -6,7 +6,7 @@
 // OK copies the working copy back into the live data and re-points the
 // channels' and the alarm's references into the code list; Cancel drops it.
 //
-// Controls are named as their widgets: "Combo1_11", "Text4_0", "Label4_2".
+// Controls are named as their widgets, in fivetone/frm5tonecontrols.h.
 // A control's tag holds its language key: a number for [OTHER] texts,
 // "[OPTION]60072" for texts of that section.
 //

@@ -1,7 +1,7 @@
 #include "fivetone/frm5tonedefts.h"
 
 #include "core/language.h"
-#include "fivetone/controlnames.h"
+#include "fivetone/frm5tonedeftscontrols.h"
 #include "fivetone/keyfilters.h"
 #include "fivetone/standards.h"
 #include "fivetone/usertones.h"
@@ -9,6 +9,8 @@
 #include "forms/textkeys.h"
 
 namespace rp {
+
+using namespace fivetonedefts;
 
 namespace {
 constexpr int kUserTones = 16;
@@ -19,11 +21,11 @@ Frm5ToneDefTS::Frm5ToneDefTS(AppData& d) : Form("Frm5ToneDefTS"), d_(d) {
     FormState& s = State();
     s.tag = "3103";
     for (int i = 0; i < kUserTones; ++i) {
-        s.Add(Indexed("Label1", i), ControlKind::Label).text = std::string(1, kDigits[i]);
-        GuardTextBox(s.Add(Indexed("Text1", i), ControlKind::TextBox), KeyFilterChars(FilterToneKey), 6);
+        s.Add(DigitLabels[i], ControlKind::Label).text = std::string(1, kDigits[i]);
+        GuardTextBox(s.Add(ToneBoxes[i], ControlKind::TextBox), KeyFilterChars(FilterToneKey), 6);
     }
-    s.Add("CommandOK", ControlKind::Button).tag = "101";
-    s.Add("CommandCancel", ControlKind::Button).tag = "102";
+    s.Add(OkButton, ControlKind::Button).tag = "101";
+    s.Add(CancelButton, ControlKind::Button).tag = "102";
 }
 
 void Frm5ToneDefTS::Form_Load() {
@@ -38,42 +40,42 @@ void Frm5ToneDefTS::LoadShowByLanguage() {
 
 void Frm5ToneDefTS::ShowUserToneByData() {
     const auto& tones = d_.SetDataEdit.Tone5Data.UserTones;
-    for (int i = 0; i < kUserTones; ++i) C(Indexed("Text1", i)).text = UserToneText(tones[static_cast<std::size_t>(i)]);
+    for (int i = 0; i < kUserTones; ++i) C(ToneBoxes[i]).text = UserToneText(tones[static_cast<std::size_t>(i)]);
 }
 
 void Frm5ToneDefTS::Text1_KeyPress(int index, int& key) {
     if (key == kKeyEnter) {
         key = 0;
         // As the Tab key: the box is clamped as it is left.
-        const std::string next = index + 1 < kUserTones ? Indexed("Text1", index + 1) : "CommandOK";
-        if (LostFocus(Indexed("Text1", index), next)) State().focus = next;
+        const std::string next = index + 1 < kUserTones ? ToneBoxes[index + 1] : OkButton;
+        if (LostFocus(ToneBoxes[index], next)) State().focus = next;
         return;
     }
     key = FilterToneKey(key);
 }
 
 void Frm5ToneDefTS::Text1_LostFocus(int index) {
-    ControlState& box = C(Indexed("Text1", index));
+    ControlState& box = C(ToneBoxes[index]);
     box.text = ClampUserToneText(box.text);
 }
 
 void Frm5ToneDefTS::CommandOK_Click() {
-    if (int i = ElementIndex(State().focus, "Text1"); i >= 0 && i < kUserTones) Text1_LostFocus(i);
+    if (int i = ToneBoxes.IndexOf(State().focus); i >= 0 && i < kUserTones) Text1_LostFocus(i);
     auto& tones = d_.SetDataEdit.Tone5Data.UserTones;
     for (int i = 0; i < kUserTones; ++i)
-        if (auto v = UserToneValue(C(Indexed("Text1", i)).text)) tones[static_cast<std::size_t>(i)] = *v;
+        if (auto v = UserToneValue(C(ToneBoxes[i]).text)) tones[static_cast<std::size_t>(i)] = *v;
     Unload();
 }
 
 void Frm5ToneDefTS::CommandCancel_Click() { Unload(); }
 
 void Frm5ToneDefTS::Click(const std::string& control) {
-    if (control == "CommandOK") CommandOK_Click();
-    else if (control == "CommandCancel") CommandCancel_Click();
+    if (control == OkButton) CommandOK_Click();
+    else if (control == CancelButton) CommandCancel_Click();
 }
 
 void Frm5ToneDefTS::KeyPress(const std::string& control, int& keyAscii) {
-    if (int i = ElementIndex(control, "Text1"); i >= 0 && i < kUserTones) Text1_KeyPress(i, keyAscii);
+    if (int i = ToneBoxes.IndexOf(control); i >= 0 && i < kUserTones) Text1_KeyPress(i, keyAscii);
 }
 
 void Frm5ToneDefTS::GotFocus(const std::string& control) { State().focus = control; }
@@ -81,7 +83,7 @@ void Frm5ToneDefTS::GotFocus(const std::string& control) { State().focus = contr
 bool Frm5ToneDefTS::LostFocus(const std::string& control, const std::string&) {
     // Every departure clamps, towards Cancel too: only the box that has the
     // focus at OK can then hold a value outside the range.
-    if (int i = ElementIndex(control, "Text1"); i >= 0 && i < kUserTones) Text1_LostFocus(i);
+    if (int i = ToneBoxes.IndexOf(control); i >= 0 && i < kUserTones) Text1_LostFocus(i);
     return true;
 }
 

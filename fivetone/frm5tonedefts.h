@@ -1,9 +1,9 @@
 #pragma once
-// Frm5ToneDefTS: the user-defined tone set. Sixteen boxes Text1_0 ..
-// Text1_15 hold the frequencies of the digits 0..F in Hz; a box keeps its
-// value within 288.5 .. 3106.0 Hz when it loses the focus, and OK stores the
-// boxes into the working copy SetDataEdit (0.1 Hz units). The five-tone
-// dialog's OK takes them into the live data.
+// Frm5ToneDefTS: the user-defined tone set. Sixteen boxes hold the
+// frequencies of the digits 0..F in Hz; a box keeps its value within
+// 288.5 .. 3106.0 Hz when it loses the focus, and OK stores the boxes into
+// the working copy SetDataEdit (0.1 Hz units). The five-tone dialog's OK
+// takes them into the live data.
 #include <string>
 #include <vector>
 

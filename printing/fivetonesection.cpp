@@ -8,6 +8,7 @@
 #include "core/language.h"
 #include "core/listutils.h"
 #include "fivetone/frm5tone.h"
+#include "fivetone/frm5tonecontrols.h"
 #include "forms/formlanguage.h"
 #include "printing/printstrings.h"
 #include "printing/sections.h"
@@ -15,8 +16,6 @@
 namespace rp {
 
 namespace {
-
-std::string Ctl(const char* base, int i) { return std::string(base) + "_" + std::to_string(i); }
 
 constexpr int kInfoCodeCount = 8;
 constexpr std::size_t kInfoCodeField = 12;
@@ -45,6 +44,7 @@ std::string InfoCodeText(const Tone5InfoCodeRec& c) {
 }  // namespace
 
 void Print5TonePage(Report& r) {
+    using namespace fivetone;
     HiddenForm<Frm5Tone> f(r.d);
     const Tone5DataRec snap = r.d.Tone5Data();
     const TextGrid& grid = f->Grid();
@@ -52,26 +52,27 @@ void Print5TonePage(Report& r) {
     r.PrintPageHeader();
     r.PrintTitle(f->State().caption, 2);
 
-    r.PrintRow({{10, f.Text("Label1_0")}, {35, f.Text("Text2")}, {55, f.Text("Label1_1")}, {75, f.Shown("Combo1_1")}});
+    r.PrintRow({{10, f.Text(SettingLabels[0])}, {35, f.Text(OwnId)}, {55, f.Text(SettingLabels[1])},
+                {75, f.Shown(SystemStandard)}});
     for (int i = 2; i <= 8; i += 2)
-        r.PrintRow({{10, f.Text(Ctl("Label1", i))}, {35, f.Shown(Ctl("Combo1", i))},
-                    {55, f.Text(Ctl("Label1", i + 1))}, {75, f.Shown(Ctl("Combo1", i + 1))}});
-    r.PrintRow({{10, f.Text("Check1")}, {35, CheckShown(r, f.C("Check1"))}});
+        r.PrintRow({{10, f.Text(SettingLabels[i])}, {35, f.Shown(SettingBoxes[i])},
+                    {55, f.Text(SettingLabels[i + 1])}, {75, f.Shown(SettingBoxes[i + 1])}});
+    r.PrintRow({{10, f.Text(SideTone)}, {35, CheckShown(r, f.C(SideTone))}});
 
-    r.PrintRow({{10, f.Text("Label3")}, {25, f.Text("Label4_0")}, {40, f.Text("Label4_1")},
-                {60, f.Text("Label4_2")}, {80, f.Text("Label4_3")}});
+    r.PrintRow({{10, f.Text(InfoNumberLabel)}, {25, f.Text(InfoTypeLabel)}, {40, f.Text(InfoOptionLabel)},
+                {60, f.Text(InfoCodeLabel)}, {80, f.Text(InfoNameLabel)}});
     for (int n = 1; n <= kInfoCodeCount; ++n) {
         const Tone5InfoCodeRec& c = snap.InfoCodes[static_cast<std::size_t>(n - 1)];
         const std::string option =
             c.Option < std::size(kResponseKeys) ? GetLanguageOptionString(r.d, kResponseKeys[c.Option]) : "";
-        r.PrintRow({{10, std::to_string(n)}, {25, ListItem(f.C("Combo7_0"), c.Type)}, {40, option},
+        r.PrintRow({{10, std::to_string(n)}, {25, ListItem(f.C(InfoType), c.Type)}, {40, option},
                     {60, InfoCodeText(c)}, {80, Latin1ToUtf8(c.Name.Trim())}});
     }
 
     r.PrintRow({{35, grid.Text(0, 2)}, {65, grid.Text(0, 3)}, {80, grid.Text(0, 4)}});
     for (int i = 0; i <= 1; ++i)
-        r.PrintRow({{10, f.Text(Ctl("Frame1", i))}, {35, f.Text(Ctl("Text4", i))},
-                    {65, f.Shown(Ctl("Combo4", i))}, {80, f.Shown(Ctl("Combo5", i))}});
+        r.PrintRow({{10, f.Text(PttFrames[i])}, {35, f.Text(PttCodes[i])},
+                    {65, f.Shown(PttStandards[i])}, {80, f.Shown(PttToneTimes[i])}});
 
     std::vector<int> entries;
     for (int n = 1; n <= static_cast<int>(snap.Codes.size()); ++n) {
@@ -89,7 +90,7 @@ void Print5TonePage(Report& r) {
         const Tone5CodeRec& e = snap.Codes[static_cast<std::size_t>(n - 1)];
         const bool timeOk = e.ToneTime >= kToneTimeMin && e.ToneTime <= kToneTimeMax;
         r.PrintRow({{10, std::to_string(n - 1)}, {15, TrimBlanks(Data(e.Code.Raw()))},
-                    {55, ListItem(f.C("Combo2"), e.Standard)},
+                    {55, ListItem(f.C(StandardEditor), e.Standard)},
                     {70, timeOk ? std::to_string(e.ToneTime) : kToneTimeDefault},
                     {92, Latin1ToUtf8(e.Name.Trim())}});
         if (k + 1 < entries.size() && r.IsPrintPageFull()) {

@@ -19,6 +19,7 @@
 #include "app/appfixture.h"
 #include "channels/frmchbatchcontrols.h"
 #include "core/language.h"
+#include "fivetone/frm5tonecontrols.h"
 #include "radio/qt/openers.h"
 #include "radio/qt/frmprogressshell.h"
 #include "widgets/textfit.h"
@@ -115,7 +116,8 @@ TEST_P(EveryWindow, ShowsEveryTextWhole) {
             Check(dlg, name + "-functions");
         }
         if (name == "Frm5Tone") {
-            for (const auto& [button, sub] : {std::pair{"Command1", "FrmSpecial"}, {"Command4", "Frm5ToneDefTS"}}) {
+            for (const auto& [button, sub] : {std::pair{fivetone::SpecialCallButton, "FrmSpecial"},
+                                              {fivetone::UserTonesButton, "Frm5ToneDefTS"}}) {
                 Click(dlg, button);
                 if (FormDialog* s = OwnDialog(dlg, sub)) {
                     Check(s, sub);

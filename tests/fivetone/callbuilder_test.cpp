@@ -6,10 +6,13 @@
 #include <string>
 
 #include "fivetone/frm5tone.h"
+#include "fivetone/frm5tonecontrols.h"
 #include "fivetone/frmspecial.h"
+#include "fivetone/frmspecialcontrols.h"
 #include "fivetonefixture.h"
 
 using namespace rp;
+using namespace rp::special;
 
 class SpecialCallBuilder : public test::FiveToneTest {
 protected:
@@ -24,7 +27,9 @@ protected:
     }
     // Opens the builder through the dialog's button for `mode`.
     FrmSpecial& Open(int mode) {
-        dialog->Click(mode == 0 ? "Command1" : mode == 1 ? "Command2" : "Command3");
+        const char* const buttons[] = {fivetone::SpecialCallButton, fivetone::BeginSpecialCallButton,
+                                       fivetone::EndSpecialCallButton};
+        dialog->Click(buttons[mode]);
         EXPECT_TRUE(builder);
         return *builder;
     }
@@ -41,35 +46,35 @@ protected:
 TEST_F(SpecialCallBuilder, OpensOnTheDataMessageWithTheStoredSeparator) {
     FrmSpecial& b = Open(0);
     EXPECT_EQ(b.State().caption, Opt("60062"));
-    EXPECT_EQ(b.C("Combo1_0").items.size(), 100u);
-    EXPECT_EQ(b.C("Combo1_0").SelectedItem(), "99");  // the grid's current row after opening is 100
-    EXPECT_EQ(b.C("Combo1_1").items, (std::vector<std::string>{Opt("60073"), "ANI", "PTTID"}));
-    EXPECT_EQ(b.C("Combo1_1").index, 0);
-    EXPECT_TRUE(b.C("Frame2").visible);
-    EXPECT_FALSE(b.C("Frame4").visible);
-    EXPECT_EQ(b.C("Combo3").SelectedItem(), "D");  // Separator 13 by default
-    EXPECT_EQ(b.C("Text1_0").text, "12345");
-    EXPECT_EQ(b.C("Text2").max, 16);
-    EXPECT_EQ(b.C("Label1_0").text, Opt("60063"));
-    EXPECT_TRUE(b.C("Combo1_0").visible);
+    EXPECT_EQ(b.C(Entry).items.size(), 100u);
+    EXPECT_EQ(b.C(Entry).SelectedItem(), "99");  // the grid's current row after opening is 100
+    EXPECT_EQ(b.C(CallType).items, (std::vector<std::string>{Opt("60073"), "ANI", "PTTID"}));
+    EXPECT_EQ(b.C(CallType).index, 0);
+    EXPECT_TRUE(b.C(DataMessageFrame).visible);
+    EXPECT_FALSE(b.C(OwnIdCallFrame).visible);
+    EXPECT_EQ(b.C(Separator).SelectedItem(), "D");  // Separator 13 by default
+    EXPECT_EQ(b.C(CalledIds[0]).text, "12345");
+    EXPECT_EQ(b.C(Message).max, 16);
+    EXPECT_EQ(b.C(EntryLabel).text, Opt("60063"));
+    EXPECT_TRUE(b.C(Entry).visible);
 
-    Pick(b, "Combo3", 2);
-    Pick(b, "Combo1_1", 1);
-    EXPECT_EQ(b.C("Combo3").SelectedItem(), "D");  // a kind change shows the stored separator again
-    EXPECT_TRUE(b.C("Frame4").visible);
-    EXPECT_EQ(b.C("Frame4").text, "ANI");
-    Pick(b, "Combo1_1", 2);
-    EXPECT_FALSE(b.C("Frame2").visible);
-    EXPECT_FALSE(b.C("Frame4").visible);
+    Pick(b, Separator, 2);
+    Pick(b, CallType, 1);
+    EXPECT_EQ(b.C(Separator).SelectedItem(), "D");  // a kind change shows the stored separator again
+    EXPECT_TRUE(b.C(OwnIdCallFrame).visible);
+    EXPECT_EQ(b.C(OwnIdCallFrame).text, "ANI");
+    Pick(b, CallType, 2);
+    EXPECT_FALSE(b.C(DataMessageFrame).visible);
+    EXPECT_FALSE(b.C(OwnIdCallFrame).visible);
 }
 
 TEST_F(SpecialCallBuilder, OpensOnTheEntryOfTheCurrentRow) {
     dialog->Grid().row = 8;
-    EXPECT_EQ(Open(0).C("Combo1_0").SelectedItem(), "7");
+    EXPECT_EQ(Open(0).C(Entry).SelectedItem(), "7");
     dialog->Grid().row = 0;
-    EXPECT_EQ(Open(0).C("Combo1_0").SelectedItem(), "0");
+    EXPECT_EQ(Open(0).C(Entry).SelectedItem(), "0");
     Edit().Separator = 0;
-    EXPECT_EQ(Open(0).C("Combo3").index, 0);
+    EXPECT_EQ(Open(0).C(Separator).index, 0);
 }
 
 TEST_F(SpecialCallBuilder, DataMessageIntoAnEntry) {
@@ -77,10 +82,10 @@ TEST_F(SpecialCallBuilder, DataMessageIntoAnEntry) {
                                                                   {"12345", "E1E2345E4142"}};
     for (const auto& c : cases) {
         FrmSpecial& b = Open(0);
-        Pick(b, "Combo1_0", 7);
-        b.C("Text1_0").text = c.id;
-        b.C("Text2").text = "AB";
-        b.Click("CommandOK");
+        Pick(b, Entry, 7);
+        b.C(CalledIds[0]).text = c.id;
+        b.C(Message).text = "AB";
+        b.Click(OkButton);
         EXPECT_TRUE(b.unloadRequested) << c.id;
         const Tone5CodeRec& e = Edit().Codes[7];
         EXPECT_EQ(e.Code.Trim(), c.code);
@@ -96,26 +101,26 @@ TEST_F(SpecialCallBuilder, OwnIdCallIntoAnEntry) {
         {2, "12345BSelfID", "12345B", 11}, {0, "12345SelfID", "12345", 0}};
     for (const auto& c : cases) {
         FrmSpecial& b = Open(0);
-        Pick(b, "Combo1_0", 3);
-        Pick(b, "Combo1_1", 1);
-        Pick(b, "Combo3", c.sep);
-        b.Click("CommandOK");
+        Pick(b, Entry, 3);
+        Pick(b, CallType, 1);
+        Pick(b, Separator, c.sep);
+        b.Click(OkButton);
         EXPECT_EQ(Edit().Codes[3].Code.Trim(), c.code);
         EXPECT_EQ(Edit().Separator, c.stored);
         EXPECT_EQ(dialog->Grid().Text(4, 1), "ANI");
         EXPECT_EQ(dialog->Grid().Text(4, 2), c.cell);
     }
     // The save at OK brings the placeholder to the own ID.
-    dialog->Click("CommandOK");
+    dialog->Click(fivetone::OkButton);
     ASSERT_TRUE(dialog->unloadRequested);
     EXPECT_EQ(d.WorkData.Tone5Data().Codes[3].Code.Trim(), "1234512345");
 }
 
 TEST_F(SpecialCallBuilder, PttIdCallIntoAnEntry) {
     FrmSpecial& b = Open(0);
-    Pick(b, "Combo1_0", 0);
-    Pick(b, "Combo1_1", 2);
-    b.Click("CommandOK");
+    Pick(b, Entry, 0);
+    Pick(b, CallType, 2);
+    b.Click(OkButton);
     EXPECT_EQ(Edit().Codes[0].Code.Trim(), "E6SelfID");
     EXPECT_EQ(dialog->Grid().Text(1, 1), "PTTID");
     EXPECT_EQ(dialog->Grid().Text(1, 2), "");
@@ -124,36 +129,36 @@ TEST_F(SpecialCallBuilder, PttIdCallIntoAnEntry) {
 TEST_F(SpecialCallBuilder, PttIdBoxes) {
     const SetDataRec before = d.SetDataEdit;
     FrmSpecial& b = Open(1);
-    EXPECT_FALSE(b.C("Combo1_0").visible);
-    EXPECT_EQ(b.C("Label1_0").text, Opt("60302"));
-    EXPECT_EQ(b.C("Text2").max, 8);  // the ninth message character is not taken
-    Pick(b, "Combo1_1", 2);
-    b.Click("CommandOK");
+    EXPECT_FALSE(b.C(Entry).visible);
+    EXPECT_EQ(b.C(EntryLabel).text, Opt("60302"));
+    EXPECT_EQ(b.C(Message).max, 8);  // the ninth message character is not taken
+    Pick(b, CallType, 2);
+    b.Click(OkButton);
     EXPECT_TRUE(b.unloadRequested);
-    EXPECT_EQ(dialog->C("Text4_0").text, "E612345");
+    EXPECT_EQ(dialog->C(fivetone::PttCodes[0]).text, "E612345");
     EXPECT_TRUE(d.SetDataEdit == before);  // the grid and the code list stay
     EXPECT_EQ(dialog->Grid().Text(100, 1), "");
 
     FrmSpecial& e = Open(2);
-    EXPECT_EQ(e.C("Label1_0").text, Opt("60303"));
-    Pick(e, "Combo1_1", 1);
-    Pick(e, "Combo3", 0);
-    e.C("Text1_1").text = "11223";
-    e.Click("CommandOK");
-    EXPECT_EQ(dialog->C("Text4_1").text, "1E2E312345");
+    EXPECT_EQ(e.C(EntryLabel).text, Opt("60303"));
+    Pick(e, CallType, 1);
+    Pick(e, Separator, 0);
+    e.C(CalledIds[1]).text = "11223";
+    e.Click(OkButton);
+    EXPECT_EQ(dialog->C(fivetone::PttCodes[1]).text, "1E2E312345");
 
     FrmSpecial& m = Open(1);
-    m.C("Text2").text = "ABCDEFGH";
-    m.Click("CommandOK");
-    EXPECT_EQ(dialog->C("Text4_0").text, "E1E2345E4142434445464748");  // 24 digits
+    m.C(Message).text = "ABCDEFGH";
+    m.Click(OkButton);
+    EXPECT_EQ(dialog->C(fivetone::PttCodes[0]).text, "E1E2345E4142434445464748");  // 24 digits
 }
 
 TEST_F(SpecialCallBuilder, ShortCalledIdKeepsTheBuilderOpen) {
     const auto codes = Edit().Codes;
     FrmSpecial& b = Open(0);
-    Pick(b, "Combo3", 1);
-    b.C("Text1_0").text = "1234";
-    b.Click("CommandOK");
+    Pick(b, Separator, 1);
+    b.C(CalledIds[0]).text = "1234";
+    b.Click(OkButton);
     EXPECT_EQ(notes.Texts(), std::vector<std::string>{Msg("900C")});
     EXPECT_FALSE(b.unloadRequested);
     EXPECT_EQ(Edit().Separator, 10);
@@ -162,42 +167,42 @@ TEST_F(SpecialCallBuilder, ShortCalledIdKeepsTheBuilderOpen) {
 
 TEST_F(SpecialCallBuilder, CalledIdDepartures) {
     FrmSpecial& b = Open(0);
-    b.C("Text1_0").text = "12";
-    EXPECT_TRUE(b.LostFocus("Text1_0", "Text2"));  // the focus is not held
+    b.C(CalledIds[0]).text = "12";
+    EXPECT_TRUE(b.LostFocus(CalledIds[0], Message));  // the focus is not held
     EXPECT_EQ(notes.shown.size(), 1u);
-    EXPECT_TRUE(b.LostFocus("Text1_0", "CommandCancel"));
-    EXPECT_TRUE(b.LostFocus("Text1_0", "CommandOK"));  // OK checks it itself: one message
+    EXPECT_TRUE(b.LostFocus(CalledIds[0], CancelButton));
+    EXPECT_TRUE(b.LostFocus(CalledIds[0], OkButton));  // OK checks it itself: one message
     EXPECT_EQ(notes.shown.size(), 1u);
-    b.Click("CommandCancel");
+    b.Click(CancelButton);
     EXPECT_TRUE(b.unloadRequested);
     EXPECT_EQ(notes.shown.size(), 1u);
 }
 
 TEST_F(SpecialCallBuilder, GuardedBoxesTakeWhatTheirKeysKeep) {
     FrmSpecial& b = Open(0);
-    for (const char* id : {"Text1_0", "Text1_1"}) test::ExpectGuardFollowsKeys(b, id, 5);
-    test::ExpectGuardFollowsKeys(b, "Text2", 16);
+    for (int i = 0; i < 2; ++i) test::ExpectGuardFollowsKeys(b, CalledIds[i], 5);
+    test::ExpectGuardFollowsKeys(b, Message, 16);
 }
 
 TEST_F(SpecialCallBuilder, Keys) {
     FrmSpecial& b = Open(0);
-    struct Case { const char* box; int key, out; } cases[] = {
-        {"Text1_0", '5', '5'}, {"Text1_0", 'a', 'A'}, {"Text1_0", 'B', 0}, {"Text1_1", 22, 0},
-        {"Text1_1", 200, 0},   {"Text2", 'q', 'Q'},   {"Text2", 'Z', 'Z'}, {"Text2", ' ', 0},
-        {"Text2", 3, 0},       {"Text2", 8, 8},
+    struct Case { std::string box; int key, out; } cases[] = {
+        {CalledIds[0], '5', '5'}, {CalledIds[0], 'a', 'A'}, {CalledIds[0], 'B', 0}, {CalledIds[1], 22, 0},
+        {CalledIds[1], 200, 0},   {Message, 'q', 'Q'},      {Message, 'Z', 'Z'},    {Message, ' ', 0},
+        {Message, 3, 0},          {Message, 8, 8},
     };
     for (const auto& c : cases) {
         int k = c.key;
         b.KeyPress(c.box, k);
         EXPECT_EQ(k, c.out) << c.box << " " << c.key;
     }
-    b.C("Text1_0").text = "123";
+    b.C(CalledIds[0]).text = "123";
     int enter = 13;
-    b.KeyPress("Text1_0", enter);
+    b.KeyPress(CalledIds[0], enter);
     EXPECT_EQ(enter, 0);
-    EXPECT_EQ(b.State().focus, "Text2");  // the ID message does not hold the focus
+    EXPECT_EQ(b.State().focus, Message);  // the ID message does not hold the focus
     EXPECT_EQ(notes.Texts(), std::vector<std::string>{Msg("900C")});
     enter = 13;
-    b.KeyPress("Text2", enter);
-    EXPECT_EQ(b.State().focus, "Combo3");  // the own-ID call's box is hidden
+    b.KeyPress(Message, enter);
+    EXPECT_EQ(b.State().focus, Separator);  // the own-ID call's box is hidden
 }

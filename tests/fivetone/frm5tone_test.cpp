@@ -9,11 +9,14 @@
 
 #include "core/fixedtext.h"
 #include "fivetone/frm5tone.h"
+#include "fivetone/frm5tonecontrols.h"
 #include "fivetone/frm5tonedefts.h"
+#include "fivetone/frm5tonedeftscontrols.h"
 #include "fivetone/frmspecial.h"
 #include "fivetonefixture.h"
 
 using namespace rp;
+using namespace rp::fivetone;
 
 namespace {
 
@@ -60,10 +63,10 @@ protected:
     }
     static void Key(Form& f, const std::string& control, int key) { f.KeyPress(control, key); }
     // Leaving the own-ID box for `next`, as the shell reports a focus change.
-    static bool LeaveOwnId(Frm5Tone& f, const std::string& id, const std::string& next = "Combo1_1") {
-        f.GotFocus("Text2");
-        f.C("Text2").text = id;
-        bool ok = f.LostFocus("Text2", next);
+    static bool LeaveOwnId(Frm5Tone& f, const std::string& id, const std::string& next = SystemStandard) {
+        f.GotFocus(OwnId);
+        f.C(OwnId).text = id;
+        bool ok = f.LostFocus(OwnId, next);
         if (ok) f.GotFocus(next);
         return ok;
     }
@@ -75,14 +78,17 @@ protected:
 
 TEST_F(FiveToneDialog, ValueListsHoldTheirItems) {
     auto f = Load();
-    struct Case { const char* list; std::size_t count; const char *first, *last; } cases[] = {
-        {"Combo1_3", 71, "30", "100"},  {"Combo3", 71, "30", "100"},     {"Combo5_0", 71, "30", "100"},
-        {"Combo5_1", 71, "30", "100"},  {"Combo1_5", 251, "0.0", "25.0"}, {"Combo1_4", 255, "10", "2550"},
-        {"Combo1_6", 255, "10", "2550"}, {"Combo1_8", 255, "10", "2550"}, {"Combo1_9", 256, "0", "2550"},
-        {"Combo1_12", 251, "0", "2500"}, {"Combo1_11", 201, "0", "2000"}, {"Combo1_7", 72, "Off", "75"},
-        {"Combo1_10", 5, "Off", "F"},    {"Combo1_1", 15, "ZVEI1", "EIA"}, {"Combo2", 15, "ZVEI1", "EIA"},
-        {"Combo4_0", 15, "ZVEI1", "EIA"}, {"Combo6", 8, "1", "8"},       {"Combo1_2", 3, "None", "Alert & Transpond"},
-        {"Combo7_0", 8, "Individual Call", "Emergency"},
+    struct Case { std::string list; std::size_t count; const char *first, *last; } cases[] = {
+        {SystemToneTime, 71, "30", "100"},      {ToneTimeEditor, 71, "30", "100"},
+        {PttToneTimes[0], 71, "30", "100"},     {PttToneTimes[1], 71, "30", "100"},
+        {AutoResetTime, 251, "0.0", "25.0"},    {PreSendDelay, 255, "10", "2550"},
+        {PostSendDelay, 255, "10", "2550"},     {FirstDigitDelay, 255, "10", "2550"},
+        {PauseTime, 256, "0", "2550"},          {FirstCodeDelay, 251, "0", "2500"},
+        {DecodeTime, 201, "0", "2000"},         {AutoRepeatTime, 72, "Off", "75"},
+        {PauseCode, 5, "Off", "F"},             {SystemStandard, 15, "ZVEI1", "EIA"},
+        {StandardEditor, 15, "ZVEI1", "EIA"},   {PttStandards[0], 15, "ZVEI1", "EIA"},
+        {InfoNumber, 8, "1", "8"},              {Response, 3, "None", "Alert & Transpond"},
+        {InfoType, 8, "Individual Call", "Emergency"},
     };
     for (const auto& c : cases) {
         const auto& items = f->C(c.list).items;
@@ -90,19 +96,19 @@ TEST_F(FiveToneDialog, ValueListsHoldTheirItems) {
         EXPECT_EQ(items.front(), c.first) << c.list;
         EXPECT_EQ(items.back(), c.last) << c.list;
     }
-    EXPECT_EQ(f->C("Combo1_5").items[25], "2.5");
-    EXPECT_EQ(f->C("Combo1_7").items[1], "5");
-    EXPECT_EQ(f->C("Combo1_10").items, (std::vector<std::string>{"Off", "B", "C", "D", "F"}));
+    EXPECT_EQ(f->C(AutoResetTime).items[25], "2.5");
+    EXPECT_EQ(f->C(AutoRepeatTime).items[1], "5");
+    EXPECT_EQ(f->C(PauseCode).items, (std::vector<std::string>{"Off", "B", "C", "D", "F"}));
 }
 
 TEST_F(FiveToneDialog, WithoutALanguageFileTheListsKeepTheirLength) {
     d.AppFolder = "/nonexistent";
     auto f = Load();
-    EXPECT_EQ(f->C("Combo1_7").items.size(), 72u);
-    EXPECT_EQ(f->C("Combo1_7").items[0], "");
-    EXPECT_EQ(f->C("Combo1_10").items.size(), 5u);
-    EXPECT_EQ(f->C("Combo1_10").items[0], "");
-    EXPECT_EQ(f->C("Combo1_10").index, 0);
+    EXPECT_EQ(f->C(AutoRepeatTime).items.size(), 72u);
+    EXPECT_EQ(f->C(AutoRepeatTime).items[0], "");
+    EXPECT_EQ(f->C(PauseCode).items.size(), 5u);
+    EXPECT_EQ(f->C(PauseCode).items[0], "");
+    EXPECT_EQ(f->C(PauseCode).index, 0);
 }
 
 TEST_F(FiveToneDialog, GridLayout) {
@@ -136,27 +142,28 @@ TEST_F(FiveToneDialog, GridLayout) {
 TEST_F(FiveToneDialog, OpeningShowsCaptionsToneTableAndInformationCodeOne) {
     auto f = Load();
     EXPECT_EQ(f->State().caption, Opt("60052"));
-    struct Case { const char* control; std::string text; } cases[] = {
-        {"Label1_0", Opt("60072")},   {"Label1_1", "Tone Standard"}, {"Label1_2", Opt("60070")},
-        {"Label1_12", Opt("60316")},  {"Check1", Opt("60312")},      {"Command4", "User Tones"},
-        {"Command1", Opt("60062")},   {"Command3", Opt("60062")},    {"Frame1_0", Opt("60302")},
-        {"Frame1_1", Opt("60303")},   {"Label2_1", Opt("60079")},    {"Label3", Opt("60095")},
-        {"Label4_2", Opt("60097")},   {"CommandOK", Opt("60024")},   {"CommandCancel", Opt("60025")},
-        {"Frame3", "Info Code #1"},
+    struct Case { std::string control; std::string text; } cases[] = {
+        {SettingLabels[0], Opt("60072")},  {SettingLabels[1], "Tone Standard"},   {SettingLabels[2], Opt("60070")},
+        {SettingLabels[12], Opt("60316")}, {SideTone, Opt("60312")},              {UserTonesButton, "User Tones"},
+        {SpecialCallButton, Opt("60062")}, {EndSpecialCallButton, Opt("60062")},  {PttFrames[0], Opt("60302")},
+        {PttFrames[1], Opt("60303")},      {PttCodeLabels[1], Opt("60079")},      {InfoNumberLabel, Opt("60095")},
+        {InfoCodeLabel, Opt("60097")},     {OkButton, Opt("60024")},              {CancelButton, Opt("60025")},
+        {InfoFrame, "Info Code #1"},
     };
     for (const auto& c : cases) EXPECT_EQ(f->C(c.control).text, c.text) << c.control;
-    EXPECT_EQ(f->C("Text1").text.substr(0, 7), "ZVEI1\r\n");
+    EXPECT_EQ(f->C(ToneTable).text.substr(0, 7), "ZVEI1\r\n");
     EXPECT_EQ(f->CurInfoCodeID, 1);
-    EXPECT_EQ(f->C("Combo6").index, 0);
-    EXPECT_EQ(f->C("Combo7_0").index, 0);
-    EXPECT_FALSE(f->C("Text7").enabled);
-    for (const char* e : {"Text3", "Combo2", "Combo3", "Text6"}) EXPECT_FALSE(f->C(e).visible) << e;
+    EXPECT_EQ(f->C(InfoNumber).index, 0);
+    EXPECT_EQ(f->C(InfoType).index, 0);
+    EXPECT_FALSE(f->C(InfoName).enabled);
+    for (const char* e : {CodeEditor, StandardEditor, ToneTimeEditor, NameEditor}) EXPECT_FALSE(f->C(e).visible) << e;
     EXPECT_EQ(f->CurTone5Row, 0);
     EXPECT_EQ(f->CurTone5Col, 0);
     EXPECT_TRUE(f->IsLoaded);
-    for (const char* box : {"Text2", "Text3", "Text4_0", "Text4_1"}) EXPECT_TRUE(f->C(box).noContextMenu) << box;
-    f->Click("CommandCancel");
-    for (const char* box : {"Text2", "Text3", "Text4_0", "Text4_1"}) EXPECT_FALSE(f->C(box).noContextMenu) << box;
+    const std::vector<std::string> hooked = {OwnId, CodeEditor, PttCodes[0], PttCodes[1]};
+    for (const std::string& box : hooked) EXPECT_TRUE(f->C(box).noContextMenu) << box;
+    f->Click(CancelButton);
+    for (const std::string& box : hooked) EXPECT_FALSE(f->C(box).noContextMenu) << box;
 }
 
 TEST_F(FiveToneDialog, HiddenLoadRepairsOnlyTheWorkingCopy) {
@@ -178,8 +185,8 @@ TEST_F(FiveToneDialog, HiddenLoadRepairsOnlyTheWorkingCopy) {
     EXPECT_EQ(Edit().Tone5Param7, 0);
     EXPECT_EQ(f->Grid().Text(1, 2), "");
     EXPECT_EQ(f->Grid().Text(1, 3), "CCIR1");
-    EXPECT_EQ(f->C("Combo1_11").SelectedItem(), "0");
-    EXPECT_EQ(f->C("Text2").text, "12345");
+    EXPECT_EQ(f->C(DecodeTime).SelectedItem(), "0");
+    EXPECT_EQ(f->C(OwnId).text, "12345");
 }
 
 TEST_F(FiveToneDialog, StoredValuesAreShownAfterTheStandardsDefaults) {
@@ -192,26 +199,26 @@ TEST_F(FiveToneDialog, StoredValuesAreShownAfterTheStandardsDefaults) {
     Live().Tone5Param10 = 11;
     Live().Tone5Switch = 1;
     auto f = Load();
-    EXPECT_EQ(f->C("Combo1_1").SelectedItem(), "CCIR1");
-    EXPECT_EQ(f->C("Combo1_3").SelectedItem(), "50");
-    EXPECT_EQ(f->C("Combo5_1").SelectedItem(), "60");
-    EXPECT_EQ(f->C("Combo5_0").SelectedItem(), "70");
-    EXPECT_EQ(f->C("Combo1_5").SelectedItem(), "2.5");
-    EXPECT_EQ(f->C("Combo1_10").SelectedItem(), "B");
-    EXPECT_TRUE(f->C("Combo1_9").enabled);
-    EXPECT_EQ(f->C("Check1").value, 1);
+    EXPECT_EQ(f->C(SystemStandard).SelectedItem(), "CCIR1");
+    EXPECT_EQ(f->C(SystemToneTime).SelectedItem(), "50");
+    EXPECT_EQ(f->C(PttToneTimes[1]).SelectedItem(), "60");
+    EXPECT_EQ(f->C(PttToneTimes[0]).SelectedItem(), "70");
+    EXPECT_EQ(f->C(AutoResetTime).SelectedItem(), "2.5");
+    EXPECT_EQ(f->C(PauseCode).SelectedItem(), "B");
+    EXPECT_TRUE(f->C(PauseTime).enabled);
+    EXPECT_EQ(f->C(SideTone).value, 1);
     // The standard picked last shows: the end code's.
-    EXPECT_EQ(f->C("Text1").text.substr(0, 5), "EIA\r\n");
+    EXPECT_EQ(f->C(ToneTable).text.substr(0, 5), "EIA\r\n");
 }
 
 TEST_F(FiveToneDialog, PauseOffDisablesPauseTime) {
     auto f = Load();
-    EXPECT_EQ(f->C("Combo1_10").index, 0);
-    EXPECT_FALSE(f->C("Combo1_9").enabled);
-    f->C("Combo1_10").index = 4;
-    f->Click("Combo1_10");
-    EXPECT_TRUE(f->C("Combo1_9").enabled);
-    EXPECT_EQ(f->C("Combo1_10").text, "F");
+    EXPECT_EQ(f->C(PauseCode).index, 0);
+    EXPECT_FALSE(f->C(PauseTime).enabled);
+    f->C(PauseCode).index = 4;
+    f->Click(PauseCode);
+    EXPECT_TRUE(f->C(PauseTime).enabled);
+    EXPECT_EQ(f->C(PauseCode).text, "F");
 }
 
 // ---- OK and Cancel -----------------------------------------------------------
@@ -219,11 +226,11 @@ TEST_F(FiveToneDialog, PauseOffDisablesPauseTime) {
 TEST_F(FiveToneDialog, OkRefusesAShortOwnId) {
     const RadioDataRec before = d.WorkData;
     auto f = Load();
-    f->Click("CommandOK");
+    f->Click(OkButton);
     EXPECT_EQ(notes.Texts(), std::vector<std::string>{Msg("900C")});
     EXPECT_FALSE(Msg("900C").empty());
     EXPECT_FALSE(f->unloadRequested);
-    EXPECT_EQ(f->State().focus, "Text2");
+    EXPECT_EQ(f->State().focus, OwnId);
     EXPECT_TRUE(d.WorkData == before);
 }
 
@@ -237,12 +244,12 @@ TEST_F(FiveToneDialog, OkCommitsAndRepointsChannels) {
     auto f = Load();
     // Empty entry 5 (row 5) through its code editor.
     Enter(*f, 5, 2);
-    ASSERT_TRUE(f->C("Text3").visible);
-    f->C("Text3").text = "";
-    f->C("Combo1_11").index = 7;
-    f->Click("Combo1_11");
-    ASSERT_TRUE(LeaveOwnId(*f, "12345", "CommandOK"));
-    f->Click("CommandOK");
+    ASSERT_TRUE(f->C(CodeEditor).visible);
+    f->C(CodeEditor).text = "";
+    f->C(DecodeTime).index = 7;
+    f->Click(DecodeTime);
+    ASSERT_TRUE(LeaveOwnId(*f, "12345", OkButton));
+    f->Click(OkButton);
     EXPECT_TRUE(f->unloadRequested);
     EXPECT_TRUE(notes.shown.empty());
     EXPECT_EQ(Live().OwnID.Trim(), "12345");
@@ -250,7 +257,7 @@ TEST_F(FiveToneDialog, OkCommitsAndRepointsChannels) {
     EXPECT_EQ(d.FreData[0].Tone5Code, 2);
     EXPECT_EQ(d.WorkData.Tone5Param11, 7);
     EXPECT_EQ(view.calls, std::vector<std::string>{"ReShowListByData"});
-    EXPECT_FALSE(f->C("Text2").noContextMenu);
+    EXPECT_FALSE(f->C(OwnId).noContextMenu);
 }
 
 TEST_F(FiveToneDialog, OkRunsTheOwnIdDepartureWhenTheBoxHasTheFocus) {
@@ -258,17 +265,17 @@ TEST_F(FiveToneDialog, OkRunsTheOwnIdDepartureWhenTheBoxHasTheFocus) {
     SetCode(Live().Codes[0], "E612345");
     SetCode(Live().Codes[1], "5432112345");
     auto f = Load();
-    f->GotFocus("Text2");
-    f->C("Text2").text = "67890";
-    f->Click("CommandOK");
+    f->GotFocus(OwnId);
+    f->C(OwnId).text = "67890";
+    f->Click(OkButton);
     EXPECT_TRUE(f->unloadRequested);
     EXPECT_EQ(Live().Codes[0].Code.Trim(), "E6E7890");  // the save's repeat tones
     EXPECT_EQ(Live().Codes[1].Code.Trim(), "5432167890");
 
     auto g = Load();
-    g->GotFocus("Text2");
-    g->C("Text2").text = "678";
-    g->Click("CommandOK");
+    g->GotFocus(OwnId);
+    g->C(OwnId).text = "678";
+    g->Click(OkButton);
     EXPECT_EQ(notes.Texts(), std::vector<std::string>{Msg("900C")});  // once
     EXPECT_FALSE(g->unloadRequested);
 }
@@ -276,10 +283,10 @@ TEST_F(FiveToneDialog, OkRunsTheOwnIdDepartureWhenTheBoxHasTheFocus) {
 TEST_F(FiveToneDialog, CancelLeavesWithoutTheOwnIdMessage) {
     const RadioDataRec before = d.WorkData;
     auto f = Load();
-    f->GotFocus("Text2");
-    f->C("Text2").text = "123";
-    EXPECT_TRUE(f->LostFocus("Text2", "CommandCancel"));
-    f->Click("CommandCancel");
+    f->GotFocus(OwnId);
+    f->C(OwnId).text = "123";
+    EXPECT_TRUE(f->LostFocus(OwnId, CancelButton));
+    f->Click(CancelButton);
     EXPECT_TRUE(f->unloadRequested);
     EXPECT_TRUE(notes.shown.empty());
     EXPECT_TRUE(d.WorkData == before);
@@ -288,11 +295,11 @@ TEST_F(FiveToneDialog, CancelLeavesWithoutTheOwnIdMessage) {
 TEST_F(FiveToneDialog, CancelAfterAnOwnIdDepartureKeepsTheLiveSetting) {
     d.WorkData.Tone5Param11 = 2;
     auto f = Load();
-    f->C("Combo1_11").index = 9;
-    f->Click("Combo1_11");
+    f->C(DecodeTime).index = 9;
+    f->Click(DecodeTime);
     ASSERT_TRUE(LeaveOwnId(*f, "12345"));
-    EXPECT_EQ(f->C("Combo1_11").SelectedItem(), "90");  // the pending copy is shown again
-    f->Click("CommandCancel");
+    EXPECT_EQ(f->C(DecodeTime).SelectedItem(), "90");  // the pending copy is shown again
+    f->Click(CancelButton);
     EXPECT_EQ(d.WorkData.Tone5Param11, 2);
     EXPECT_TRUE(d.WorkData.Tone5Data().OwnID.Trim().empty());
 }
@@ -309,18 +316,18 @@ TEST_F(FiveToneDialog, ValuesNoItemCanShowSurviveOk) {
     Live().InfoCodes[1].Option = 2;
     Live().OwnID.Set("12345");
     auto f = Load();
-    EXPECT_EQ(f->C("Combo1_1").index, -1);
-    EXPECT_EQ(f->C("Combo1_2").index, -1);
-    EXPECT_EQ(f->C("Check1").value, 0);
+    EXPECT_EQ(f->C(SystemStandard).index, -1);
+    EXPECT_EQ(f->C(Response).index, -1);
+    EXPECT_EQ(f->C(SideTone).value, 0);
     EXPECT_EQ(f->Grid().Text(4, 3), "");
-    EXPECT_EQ(f->C("Combo4_0").index, -1);
-    EXPECT_EQ(f->C("Combo7_0").index, -1);
-    EXPECT_EQ(f->C("Text1").text.substr(0, 5), "\r\nFre");  // the user set, under an empty name
-    f->C("Combo6").index = 1;
-    f->Click("Combo6");
-    EXPECT_EQ(f->C("Combo7_1").items.size(), 2u);
-    EXPECT_EQ(f->C("Combo7_1").index, -1);
-    f->Click("CommandOK");
+    EXPECT_EQ(f->C(PttStandards[0]).index, -1);
+    EXPECT_EQ(f->C(InfoType).index, -1);
+    EXPECT_EQ(f->C(ToneTable).text.substr(0, 5), "\r\nFre");  // the user set, under an empty name
+    f->C(InfoNumber).index = 1;
+    f->Click(InfoNumber);
+    EXPECT_EQ(f->C(InfoOption).items.size(), 2u);
+    EXPECT_EQ(f->C(InfoOption).index, -1);
+    f->Click(OkButton);
     ASSERT_TRUE(f->unloadRequested);
     EXPECT_EQ(Live().SysStandard, 15);
     EXPECT_EQ(Live().Response, 5);
@@ -335,9 +342,9 @@ TEST_F(FiveToneDialog, TickingTheSideToneStoresIt) {
     Live().Tone5Switch = 7;
     Live().OwnID.Set("12345");
     auto f = Load();
-    f->C("Check1").value = 1;
-    f->Click("Check1");
-    f->Click("CommandOK");
+    f->C(SideTone).value = 1;
+    f->Click(SideTone);
+    f->Click(OkButton);
     EXPECT_EQ(Live().Tone5Switch, 1);
 }
 
@@ -349,7 +356,7 @@ TEST_F(FiveToneDialog, OpeningAndOkStoresTheRepairs) {
     Live().OwnID.Set("12345");
     auto f = Load();
     EXPECT_EQ(f->Grid().Text(1, 2), "123EE");
-    f->Click("CommandOK");
+    f->Click(OkButton);
     EXPECT_EQ(Live().Codes[0].ToneTime, 70);
     EXPECT_EQ(Live().Codes[0].Code.Trim(), "123");  // the code comes from the record, not the cell
     EXPECT_EQ(Live().Codes[0].CodeLen, 3);
@@ -364,7 +371,7 @@ TEST_F(FiveToneDialog, RefusedInformationCodesKeepTheDialogOpen) {
     Live().InfoCodes[0].CodeLen = 5;
     const RadioDataRec before = d.WorkData;
     auto f = Load();
-    f->Click("CommandOK");
+    f->Click(OkButton);
     EXPECT_EQ(notes.Texts(), std::vector<std::string>{Opt("60350")});
     EXPECT_FALSE(f->unloadRequested);
     EXPECT_TRUE(d.WorkData == before);
@@ -392,10 +399,10 @@ TEST_F(FiveToneDialog, OwnIdChangeRewritesTheCodesThatCarryIt) {
     EXPECT_EQ(Edit().Codes[4].Code.Trim(), "1224567890");  // called ID expanded until the save
     EXPECT_EQ(f->Grid().Text(5, 1), "ANI");
     EXPECT_EQ(f->Grid().Text(5, 2), "12245");
-    EXPECT_EQ(f->C("Text4_0").text, "E667890");
-    EXPECT_EQ(f->C("Text4_1").text, "5432167890");
+    EXPECT_EQ(f->C(PttCodes[0]).text, "E667890");
+    EXPECT_EQ(f->C(PttCodes[1]).text, "5432167890");
     EXPECT_EQ(Edit().OwnID.Trim(), "67890");
-    f->Click("CommandOK");
+    f->Click(OkButton);
     EXPECT_EQ(Live().Codes[4].Code.Trim(), "12E4567890");
     EXPECT_EQ(Live().Codes[4].CodeLen, 10);
 }
@@ -435,11 +442,11 @@ TEST_F(FiveToneDialog, OwnIdDeparture) {
         else Live().OwnID.SetEmpty();
         SetCode(Live().Codes[0], "E2999");
         auto f = Load();
-        f->C("Combo1_2").index = 2;  // an edit that only a save stores
-        f->Click("Combo1_2");
-        EXPECT_EQ(LeaveOwnId(*f, c.typed, "Command4"), !c.refused);
+        f->C(Response).index = 2;  // an edit that only a save stores
+        f->Click(Response);
+        EXPECT_EQ(LeaveOwnId(*f, c.typed, UserTonesButton), !c.refused);
         EXPECT_EQ(notes.Texts(), c.refused ? std::vector<std::string>{Msg("900C")} : std::vector<std::string>{});
-        EXPECT_EQ(f->State().focus, c.refused ? "Text2" : "Command4");
+        EXPECT_EQ(f->State().focus, c.refused ? OwnId : UserTonesButton);
         EXPECT_EQ(Edit().OwnID.Trim(), c.ownId);
         EXPECT_EQ(Edit().Response, c.taken ? 2 : 0);
         EXPECT_EQ(Edit().Codes[0].Code.Trim(), c.taken ? std::string("E2") + c.ownId : "E2999");
@@ -451,19 +458,19 @@ TEST_F(FiveToneDialog, OwnIdDeparture) {
 // rest of the dialog is usable, and only OK asks for the ID.
 TEST_F(FiveToneDialog, AnEmptyOwnIdTrapsNothingButOk) {
     auto f = Load();
-    ASSERT_TRUE(LeaveOwnId(*f, "", "Command4"));
-    f->Click("Command4");
+    ASSERT_TRUE(LeaveOwnId(*f, "", UserTonesButton));
+    f->Click(UserTonesButton);
     EXPECT_EQ(opener.opened, 1);
     EXPECT_TRUE(notes.shown.empty());
     // Typed, refused, then emptied again: left without a second message.
     EXPECT_FALSE(LeaveOwnId(*f, "12"));
     EXPECT_TRUE(LeaveOwnId(*f, ""));
     EXPECT_EQ(notes.Texts(), std::vector<std::string>{Msg("900C")});
-    f->GotFocus("Text2");
-    f->Click("CommandOK");
+    f->GotFocus(OwnId);
+    f->Click(OkButton);
     EXPECT_EQ(notes.Texts(), (std::vector<std::string>{Msg("900C"), Msg("900C")}));
     EXPECT_FALSE(f->unloadRequested);
-    EXPECT_EQ(f->State().focus, "Text2");
+    EXPECT_EQ(f->State().focus, OwnId);
 }
 
 TEST_F(FiveToneDialog, ShortOwnIdIsRefusedAtTheBox) {
@@ -471,26 +478,26 @@ TEST_F(FiveToneDialog, ShortOwnIdIsRefusedAtTheBox) {
     auto f = Load();
     EXPECT_FALSE(LeaveOwnId(*f, "1234"));
     EXPECT_EQ(notes.Texts(), std::vector<std::string>{Msg("900C")});
-    EXPECT_EQ(f->State().focus, "Text2");
+    EXPECT_EQ(f->State().focus, OwnId);
     EXPECT_EQ(Edit().OwnID.Trim(), "12345");
 }
 
 TEST_F(FiveToneDialog, PttIdBoxes) {
     auto f = Load();
     for (int k : {'a', '1', 'b'}) {
-        f->KeyPress("Text4_0", k);
-        f->C("Text4_0").text += static_cast<char>(k);
+        f->KeyPress(PttCodes[0], k);
+        f->C(PttCodes[0]).text += static_cast<char>(k);
     }
-    EXPECT_EQ(f->C("Text4_0").text, "A1B");
-    f->C("Text4_0").text = "1123";
-    EXPECT_TRUE(f->LostFocus("Text4_0", "Combo4_0"));
-    EXPECT_EQ(f->C("Text4_0").text, "1E23");
-    f->C("Text4_1").text = "2234";
+    EXPECT_EQ(f->C(PttCodes[0]).text, "A1B");
+    f->C(PttCodes[0]).text = "1123";
+    EXPECT_TRUE(f->LostFocus(PttCodes[0], PttStandards[0]));
+    EXPECT_EQ(f->C(PttCodes[0]).text, "1E23");
+    f->C(PttCodes[1]).text = "2234";
     int enter = 13;
-    f->KeyPress("Text4_1", enter);
+    f->KeyPress(PttCodes[1], enter);
     EXPECT_EQ(enter, 0);
-    EXPECT_EQ(f->State().focus, "Combo4_1");
-    EXPECT_EQ(f->C("Text4_1").text, "2E34");
+    EXPECT_EQ(f->State().focus, PttStandards[1]);
+    EXPECT_EQ(f->C(PttCodes[1]).text, "2E34");
 }
 
 TEST_F(FiveToneDialog, LongStoredPttCodeIsShownAndSavedWhole) {
@@ -498,8 +505,8 @@ TEST_F(FiveToneDialog, LongStoredPttCodeIsShownAndSavedWhole) {
     SetCode(Live().BeginCode, code);
     Live().OwnID.Set("12345");
     auto f = Load();
-    EXPECT_EQ(f->C("Text4_0").text, code);
-    f->Click("CommandOK");
+    EXPECT_EQ(f->C(PttCodes[0]).text, code);
+    f->Click(OkButton);
     EXPECT_EQ(Live().BeginCode.Code.Trim(), code);
     EXPECT_EQ(Live().BeginCode.CodeLen, 30);
 }
@@ -510,21 +517,21 @@ TEST_F(FiveToneDialog, OwnIdKeys) {
                                              {22, 0},    {24, 0},  {8, 8},   {233, 0}};
     for (const auto& c : cases) {
         int k = c.key;
-        f->KeyPress("Text2", k);
+        f->KeyPress(OwnId, k);
         EXPECT_EQ(k, c.out) << c.key;
     }
     // Enter moves on as Tab does, through the box's departure.
-    f->GotFocus("Text2");
-    f->C("Text2").text = "1234";
+    f->GotFocus(OwnId);
+    f->C(OwnId).text = "1234";
     int enter = 13;
-    f->KeyPress("Text2", enter);
+    f->KeyPress(OwnId, enter);
     EXPECT_EQ(enter, 0);
-    EXPECT_EQ(f->State().focus, "Text2");
+    EXPECT_EQ(f->State().focus, OwnId);
     EXPECT_EQ(notes.Texts(), std::vector<std::string>{Msg("900C")});
-    f->C("Text2").text = "12345";
+    f->C(OwnId).text = "12345";
     enter = 13;
-    f->KeyPress("Text2", enter);
-    EXPECT_EQ(f->State().focus, "Combo1_1");
+    f->KeyPress(OwnId, enter);
+    EXPECT_EQ(f->State().focus, SystemStandard);
     EXPECT_EQ(Edit().OwnID.Trim(), "12345");
     EXPECT_EQ(notes.shown.size(), 1u);
 }
@@ -534,21 +541,21 @@ TEST_F(FiveToneDialog, OwnIdKeys) {
 TEST_F(FiveToneDialog, TypedCodeIsStoredWithRepeatTones) {
     auto f = Load();
     Enter(*f, 1, 2);
-    ASSERT_TRUE(f->C("Text3").visible);
-    EXPECT_EQ(f->State().focus, "Text3");
-    f->C("Text3").text = "111";
-    Key(*f, "Text3", 13);  // to the standard cell: the code is committed
+    ASSERT_TRUE(f->C(CodeEditor).visible);
+    EXPECT_EQ(f->State().focus, CodeEditor);
+    f->C(CodeEditor).text = "111";
+    Key(*f, CodeEditor, 13);  // to the standard cell: the code is committed
     const Tone5CodeRec& e = Edit().Codes[0];
     EXPECT_EQ(e.Code.Trim(), "1E1");
     EXPECT_EQ(e.CodeLen, 3);
     EXPECT_EQ(e.Empty, 0);
     EXPECT_EQ(f->Grid().Text(1, 2), "1E1");
     EXPECT_EQ(f->Grid().col, 3);
-    EXPECT_TRUE(f->C("Combo2").visible);
-    EXPECT_FALSE(f->C("Text3").visible);
+    EXPECT_TRUE(f->C(StandardEditor).visible);
+    EXPECT_FALSE(f->C(CodeEditor).visible);
 
     Enter(*f, 1, 2);
-    f->C("Text3").text = "";
+    f->C(CodeEditor).text = "";
     Enter(*f, 2, 2);
     EXPECT_EQ(Edit().Codes[0].CodeLen, 0);
     EXPECT_EQ(Edit().Codes[0].Empty, 1);
@@ -558,61 +565,61 @@ TEST_F(FiveToneDialog, EnterMovesThroughTheGrid) {
     SetCode(Live().Codes[5], "123");
     auto f = Load();
     Enter(*f, 100, 2);
-    Key(*f, "Text3", 13);  // empty: next row, row 1 after row 100
+    Key(*f, CodeEditor, 13);  // empty: next row, row 1 after row 100
     EXPECT_EQ(f->Grid().row, 1);
     EXPECT_EQ(f->Grid().col, 2);
-    EXPECT_TRUE(f->C("Text3").visible);
+    EXPECT_TRUE(f->C(CodeEditor).visible);
 
     Enter(*f, 6, 4);
-    ASSERT_TRUE(f->C("Combo3").visible);
-    f->C("Combo3").index = 10;
-    Key(*f, "Combo3", 13);  // the code cell of the next entry
+    ASSERT_TRUE(f->C(ToneTimeEditor).visible);
+    f->C(ToneTimeEditor).index = 10;
+    Key(*f, ToneTimeEditor, 13);  // the code cell of the next entry
     EXPECT_EQ(Edit().Codes[5].ToneTime, 40);
     EXPECT_EQ(f->Grid().row, 7);
     EXPECT_EQ(f->Grid().col, 2);
     EXPECT_EQ(f->CurTone5Row, 7);
-    EXPECT_TRUE(f->C("Text3").visible);
+    EXPECT_TRUE(f->C(CodeEditor).visible);
 
     Enter(*f, 6, 3);
-    Key(*f, "Combo2", 13);  // the tone-time cell
+    Key(*f, StandardEditor, 13);  // the tone-time cell
     EXPECT_EQ(f->Grid().col, 4);
-    EXPECT_TRUE(f->C("Combo3").visible);
+    EXPECT_TRUE(f->C(ToneTimeEditor).visible);
 
     Enter(*f, 6, 5);
-    f->C("Text6").text = "NAME  ";
-    Key(*f, "Text6", 13);  // column 1 of the next entry: no editor
+    f->C(NameEditor).text = "NAME  ";
+    Key(*f, NameEditor, 13);  // column 1 of the next entry: no editor
     EXPECT_EQ(Edit().Codes[5].Name.Trim(), "NAME");
     EXPECT_EQ(f->Grid().Text(6, 5), "NAME");
     EXPECT_EQ(f->Grid().row, 7);
     EXPECT_EQ(f->Grid().col, 1);
-    for (const char* e : {"Text3", "Combo2", "Combo3", "Text6"}) EXPECT_FALSE(f->C(e).visible) << e;
+    for (const char* e : {CodeEditor, StandardEditor, ToneTimeEditor, NameEditor}) EXPECT_FALSE(f->C(e).visible) << e;
 }
 
 TEST_F(FiveToneDialog, EnteringTheStandardCellIsNoPick) {
     SetCode(Live().Codes[6], "123", 6, 50);  // CCIR1, 50 ms
     auto f = Load();
     Enter(*f, 7, 3);
-    ASSERT_TRUE(f->C("Combo2").visible);
-    EXPECT_EQ(f->C("Combo2").SelectedItem(), "CCIR1");
+    ASSERT_TRUE(f->C(StandardEditor).visible);
+    EXPECT_EQ(f->C(StandardEditor).SelectedItem(), "CCIR1");
     Enter(*f, 7, 5);
     EXPECT_EQ(Edit().Codes[6].ToneTime, 50);
     EXPECT_EQ(Edit().Codes[6].Standard, 6);
     EXPECT_EQ(f->Grid().Text(7, 4), "50");
 
     Enter(*f, 7, 3);
-    f->C("Combo2").index = 12;  // MODAT: 40 ms at once
-    f->Click("Combo2");
+    f->C(StandardEditor).index = 12;  // MODAT: 40 ms at once
+    f->Click(StandardEditor);
     EXPECT_EQ(Edit().Codes[6].ToneTime, 40);
     EXPECT_EQ(f->Grid().Text(7, 4), "40");
-    EXPECT_EQ(f->C("Text1").text.substr(0, 7), "MODAT\r\n");
+    EXPECT_EQ(f->C(ToneTable).text.substr(0, 7), "MODAT\r\n");
 }
 
 TEST_F(FiveToneDialog, StandardPickWithoutAnOpenCellChangesNothing) {
     auto f = Load();
-    const std::string table = f->C("Text1").text;
-    f->C("Combo2").index = 14;
-    f->Click("Combo2");
-    EXPECT_EQ(f->C("Text1").text, table);
+    const std::string table = f->C(ToneTable).text;
+    f->C(StandardEditor).index = 14;
+    f->Click(StandardEditor);
+    EXPECT_EQ(f->C(ToneTable).text, table);
 }
 
 TEST_F(FiveToneDialog, NoEditorOnTheFieldsOfAnEntryWithoutACode) {
@@ -628,7 +635,7 @@ TEST_F(FiveToneDialog, NoEditorOnTheFieldsOfAnEntryWithoutACode) {
     // A special call's code cell opens nothing and commits nothing.
     Enter(*f, 2, 2);
     EXPECT_EQ(f->CurTone5Col, 5);
-    EXPECT_TRUE(f->C("Text6").visible);
+    EXPECT_TRUE(f->C(NameEditor).visible);
 }
 
 TEST_F(FiveToneDialog, DoubleClickResetsASpecialCall) {
@@ -637,47 +644,47 @@ TEST_F(FiveToneDialog, DoubleClickResetsASpecialCall) {
     f->Grid().row = 2;
     f->Grid().col = 2;
     notes.answers = {MsgAnswer::Cancel};
-    f->DblClick("MSHFlexGrid1");
+    f->DblClick(CodeGrid);
     ASSERT_EQ(notes.shown.size(), 1u);
     EXPECT_EQ(notes.shown[0].text, "Reset Special Call of this channel,OK or Not?");
     EXPECT_EQ(notes.shown[0].buttons, MsgButtons::OkCancel);
     EXPECT_EQ(f->Grid().Text(2, 1), "PTTID");
 
     notes.answers = {MsgAnswer::Ok};
-    f->DblClick("MSHFlexGrid1");
+    f->DblClick(CodeGrid);
     EXPECT_EQ(f->Grid().Text(2, 1), "");
     EXPECT_EQ(Edit().Codes[1].CodeLen, 0);
     EXPECT_EQ(Edit().Codes[1].Code.Trim(), "");
     EXPECT_EQ(Edit().Codes[1].Empty, 0);
-    EXPECT_TRUE(f->C("Text3").visible);
+    EXPECT_TRUE(f->C(CodeEditor).visible);
     EXPECT_EQ(f->CurTone5Row, 2);
 
     f->Grid().row = 3;  // not a special call: no question
-    f->DblClick("MSHFlexGrid1");
+    f->DblClick(CodeGrid);
     EXPECT_EQ(notes.shown.size(), 2u);
 }
 
 TEST_F(FiveToneDialog, ScrollCommitsAndHidesTheEditors) {
     auto f = Load();
     Enter(*f, 3, 2);
-    f->C("Text3").text = "12";
+    f->C(CodeEditor).text = "12";
     f->MSHFlexGrid1_Scroll();
     EXPECT_EQ(Edit().Codes[2].Code.Trim(), "12");
-    EXPECT_FALSE(f->C("Text3").visible);
-    f->Click("MSHFlexGrid1");  // the cell still open: nothing reopens
-    EXPECT_FALSE(f->C("Text3").visible);
+    EXPECT_FALSE(f->C(CodeEditor).visible);
+    f->Click(CodeGrid);  // the cell still open: nothing reopens
+    EXPECT_FALSE(f->C(CodeEditor).visible);
     Enter(*f, 4, 2);
-    EXPECT_TRUE(f->C("Text3").visible);
+    EXPECT_TRUE(f->C(CodeEditor).visible);
 }
 
 TEST_F(FiveToneDialog, EditorKeys) {
     auto f = Load();
     struct Case { const char* box; int key, out; } cases[] = {
-        {"Text3", 'a', 'A'}, {"Text3", 'f', 'F'}, {"Text3", 'g', 0},   {"Text3", '9', '9'},
-        {"Text3", 22, 0},    {"Text3", 200, 0},   {"Text3", 8, 8},     {"Text6", '\\', 0},
-        {"Text6", '~', 0},   {"Text6", 'a', 'a'}, {"Text6", 3, 0},     {"Text6", 300, 0},
-        {"Text5", 'c', 'C'}, {"Text5", 'x', 0},   {"Text7", 'x', 'x'}, {"Text7", 3, 3},
-        {"Text7", 128, 0},
+        {CodeEditor, 'a', 'A'},  {CodeEditor, 'f', 'F'}, {CodeEditor, 'g', 0},  {CodeEditor, '9', '9'},
+        {CodeEditor, 22, 0},     {CodeEditor, 200, 0},   {CodeEditor, 8, 8},    {NameEditor, '\\', 0},
+        {NameEditor, '~', 0},    {NameEditor, 'a', 'a'}, {NameEditor, 3, 0},    {NameEditor, 300, 0},
+        {InfoCodeBox, 'c', 'C'}, {InfoCodeBox, 'x', 0},  {InfoName, 'x', 'x'},  {InfoName, 3, 3},
+        {InfoName, 128, 0},
     };
     for (const auto& c : cases) {
         int k = c.key;
@@ -688,9 +695,9 @@ TEST_F(FiveToneDialog, EditorKeys) {
 
 TEST_F(FiveToneDialog, GuardedBoxesTakeWhatTheirKeysKeep) {
     auto f = Load();
-    const struct { const char* box; int length; } boxes[] = {
-        {"Text2", 5},  {"Text3", 40}, {"Text4_0", kPttCodeTypedMax}, {"Text4_1", kPttCodeTypedMax},
-        {"Text5", 12}, {"Text6", 7},  {"Text7", 7},
+    const struct { std::string box; int length; } boxes[] = {
+        {OwnId, 5},        {CodeEditor, 40},   {PttCodes[0], kPttCodeTypedMax}, {PttCodes[1], kPttCodeTypedMax},
+        {InfoCodeBox, 12}, {NameEditor, 7},    {InfoName, 7},
     };
     for (const auto& b : boxes) test::ExpectGuardFollowsKeys(*f, b.box, b.length);
 }
@@ -729,18 +736,18 @@ TEST_F(FiveToneDialog, SpecialCallButtonClosesOnlyTheCodeEditor) {
     SetCode(Live().Codes[0], "12");
     auto f = Load();
     Enter(*f, 1, 2);
-    f->C("Text3").text = "34";
-    f->Click("Command1");
+    f->C(CodeEditor).text = "34";
+    f->Click(SpecialCallButton);
     EXPECT_EQ(Edit().Codes[0].Code.Trim(), "34");
-    EXPECT_FALSE(f->C("Text3").visible);
+    EXPECT_FALSE(f->C(CodeEditor).visible);
     EXPECT_EQ(f->CurTone5Row, 0);
     EXPECT_EQ(f->SpecialCallMode, 0);
     ASSERT_EQ(opener.opened, 1);
     EXPECT_EQ(opener.dialog->Name(), "FrmSpecial");
 
     Enter(*f, 1, 5);
-    f->Click("Command1");
-    EXPECT_TRUE(f->C("Text6").visible);
+    f->Click(SpecialCallButton);
+    EXPECT_TRUE(f->C(NameEditor).visible);
     EXPECT_EQ(f->CurTone5Row, 1);
 }
 
@@ -749,51 +756,51 @@ TEST_F(FiveToneDialog, SpecialCallButtonClosesOnlyTheCodeEditor) {
 TEST_F(FiveToneDialog, TypeRulesOnTheOptionListAndNameBox) {
     auto f = Load();
     auto pick = [&](int type) {
-        f->C("Combo7_0").index = type;
-        f->Click("Combo7_0");
+        f->C(InfoType).index = type;
+        f->Click(InfoType);
     };
-    f->C("Combo7_1").index = 2;
-    f->Click("Combo7_1");
+    f->C(InfoOption).index = 2;
+    f->Click(InfoOption);
     pick(1);
-    EXPECT_EQ(f->C("Combo7_1").items.size(), 2u);
-    EXPECT_EQ(f->C("Combo7_1").index, 0);
-    EXPECT_TRUE(f->C("Combo7_1").enabled);
+    EXPECT_EQ(f->C(InfoOption).items.size(), 2u);
+    EXPECT_EQ(f->C(InfoOption).index, 0);
+    EXPECT_TRUE(f->C(InfoOption).enabled);
     for (int t : {3, 4, 5}) {
         pick(t);
-        EXPECT_EQ(f->C("Combo7_1").items.size(), 3u) << t;
-        EXPECT_EQ(f->C("Combo7_1").index, 2) << t;
-        EXPECT_FALSE(f->C("Combo7_1").enabled) << t;
-        EXPECT_TRUE(f->C("Text7").enabled) << t;
+        EXPECT_EQ(f->C(InfoOption).items.size(), 3u) << t;
+        EXPECT_EQ(f->C(InfoOption).index, 2) << t;
+        EXPECT_FALSE(f->C(InfoOption).enabled) << t;
+        EXPECT_TRUE(f->C(InfoName).enabled) << t;
     }
-    f->C("Text7").text = "NAME";
+    f->C(InfoName).text = "NAME";
     for (int t : {0, 6}) {
         pick(t);
-        EXPECT_FALSE(f->C("Text7").enabled) << t;
-        EXPECT_EQ(f->C("Text7").text, "") << t;
+        EXPECT_FALSE(f->C(InfoName).enabled) << t;
+        EXPECT_EQ(f->C(InfoName).text, "") << t;
     }
     pick(7);
-    EXPECT_TRUE(f->C("Combo7_1").enabled);
-    EXPECT_EQ(f->C("Combo7_1").index, 0);  // kept from type 6
+    EXPECT_TRUE(f->C(InfoOption).enabled);
+    EXPECT_EQ(f->C(InfoOption).index, 0);  // kept from type 6
 }
 
 TEST_F(FiveToneDialog, SwitchingCodesKeepsWhatWasTyped) {
     auto f = Load();
-    f->C("Combo6").index = 2;
-    f->Click("Combo6");
-    EXPECT_EQ(f->C("Frame3").text, "Info Code #3");
-    f->C("Combo7_0").index = 7;
-    f->Click("Combo7_0");
-    f->C("Text5").text = "12AB";
-    f->C("Text7").text = "CALL   ";
-    f->C("Combo6").index = 4;
-    f->Click("Combo6");
+    f->C(InfoNumber).index = 2;
+    f->Click(InfoNumber);
+    EXPECT_EQ(f->C(InfoFrame).text, "Info Code #3");
+    f->C(InfoType).index = 7;
+    f->Click(InfoType);
+    f->C(InfoCodeBox).text = "12AB";
+    f->C(InfoName).text = "CALL   ";
+    f->C(InfoNumber).index = 4;
+    f->Click(InfoNumber);
     EXPECT_EQ(f->CurInfoCodeID, 5);
-    EXPECT_EQ(f->C("Text5").text, "");
-    f->C("Combo6").index = 2;
-    f->Click("Combo6");
-    EXPECT_EQ(f->C("Combo7_0").index, 7);
-    EXPECT_EQ(f->C("Text5").text, "12AB");
-    EXPECT_EQ(f->C("Text7").text, "CALL");
+    EXPECT_EQ(f->C(InfoCodeBox).text, "");
+    f->C(InfoNumber).index = 2;
+    f->Click(InfoNumber);
+    EXPECT_EQ(f->C(InfoType).index, 7);
+    EXPECT_EQ(f->C(InfoCodeBox).text, "12AB");
+    EXPECT_EQ(f->C(InfoName).text, "CALL");
     EXPECT_EQ(Edit().InfoCodes[2].CodeLen, 4);
 }
 
@@ -801,20 +808,20 @@ TEST_F(FiveToneDialog, InformationCodeCheckAtOk) {
     Live().OwnID.Set("12345");
     auto f = Load();
     auto setCode = [&](int n, int type, const char* code) {
-        f->C("Combo6").index = n - 1;
-        f->Click("Combo6");
-        f->C("Combo7_0").index = type;
-        f->Click("Combo7_0");
-        f->C("Text5").text = code;
+        f->C(InfoNumber).index = n - 1;
+        f->Click(InfoNumber);
+        f->C(InfoType).index = type;
+        f->Click(InfoType);
+        f->C(InfoCodeBox).text = code;
     };
     setCode(2, 3, "888");
     setCode(5, 0, "888");
     setCode(8, 5, "999");
-    f->Click("CommandOK");
+    f->Click(OkButton);
     EXPECT_EQ(notes.Texts(), std::vector<std::string>{Opt("60301")});
     EXPECT_FALSE(f->unloadRequested);
     setCode(5, 0, "777");
-    f->Click("CommandOK");
+    f->Click(OkButton);
     EXPECT_TRUE(f->unloadRequested);
     EXPECT_EQ(Live().InfoCodes[7].Type, 5);
 }
@@ -823,34 +830,34 @@ TEST_F(FiveToneDialog, InformationCodeCheckAtOk) {
 
 TEST_F(FiveToneDialog, PickingAStandardSetsItsToneTime) {
     auto f = Load();
-    f->C("Combo1_1").index = 14;
-    f->Click("Combo1_1");
-    EXPECT_EQ(f->C("Combo1_3").SelectedItem(), "33");
-    EXPECT_EQ(f->C("Text1").text.substr(0, 5), "EIA\r\n");
-    f->C("Combo4_1").index = 6;
-    f->Click("Combo4_1");
-    EXPECT_EQ(f->C("Combo5_1").SelectedItem(), "100");
-    EXPECT_EQ(f->C("Combo5_0").SelectedItem(), "70");
-    EXPECT_EQ(f->C("Text1").text.substr(0, 7), "CCIR1\r\n");
+    f->C(SystemStandard).index = 14;
+    f->Click(SystemStandard);
+    EXPECT_EQ(f->C(SystemToneTime).SelectedItem(), "33");
+    EXPECT_EQ(f->C(ToneTable).text.substr(0, 5), "EIA\r\n");
+    f->C(PttStandards[1]).index = 6;
+    f->Click(PttStandards[1]);
+    EXPECT_EQ(f->C(PttToneTimes[1]).SelectedItem(), "100");
+    EXPECT_EQ(f->C(PttToneTimes[0]).SelectedItem(), "70");
+    EXPECT_EQ(f->C(ToneTable).text.substr(0, 7), "CCIR1\r\n");
 }
 
 TEST_F(FiveToneDialog, UserTonesRedrawTheSystemStandardsTable) {
     Live().SysStandard = 15;  // no name: the table shows the user set
     Live().OwnID.Set("12345");
     auto f = Load();
-    f->C("Combo4_0").index = 3;
-    f->Click("Combo4_0");
-    f->Click("Command4");
+    f->C(PttStandards[0]).index = 3;
+    f->Click(PttStandards[0]);
+    f->Click(UserTonesButton);
     ASSERT_EQ(opener.opened, 1);
     auto* tones = dynamic_cast<Frm5ToneDefTS*>(opener.dialog.get());
     ASSERT_NE(tones, nullptr);
-    tones->C("Text1_0").text = "300.25";
-    tones->Click("CommandOK");
+    tones->C(fivetonedefts::ToneBoxes[0]).text = "300.25";
+    tones->Click(fivetonedefts::OkButton);
     EXPECT_TRUE(tones->unloadRequested);
     opener.closed();
-    EXPECT_NE(f->C("Text1").text.find("0 300.2\r\n"), std::string::npos) << f->C("Text1").text;
+    EXPECT_NE(f->C(ToneTable).text.find("0 300.2\r\n"), std::string::npos) << f->C(ToneTable).text;
     EXPECT_EQ(Edit().UserTones[0], 3002);
     EXPECT_EQ(Live().UserTones[0], 24000);  // until the dialog's OK
-    f->Click("CommandOK");
+    f->Click(OkButton);
     EXPECT_EQ(Live().UserTones[0], 3002);
 }

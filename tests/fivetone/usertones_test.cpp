@@ -8,10 +8,12 @@
 
 #include "core/fakes.h"
 #include "fivetone/frm5tonedefts.h"
+#include "fivetone/frm5tonedeftscontrols.h"
 #include "fivetone/usertones.h"
 #include "fivetonefixture.h"
 
 using namespace rp;
+using namespace rp::fivetonedefts;
 
 TEST(Tone5UserTones, ClampKeepsTheTypedText) {
     struct Case { const char* typed; const char* kept; } cases[] = {
@@ -41,13 +43,13 @@ TEST_F(UserToneDialog, OpensWithTheWorkingCopy) {
     Frm5ToneDefTS f(d);
     f.Form_Load();
     EXPECT_EQ(f.State().caption, "User-Defined Tone Set");
-    EXPECT_EQ(f.C("CommandOK").text, "OK");
-    EXPECT_EQ(f.C("Text1_0").text, ".0");
-    EXPECT_EQ(f.C("Text1_1").text, "1060.0");  // the defaults start as ZVEI1
-    EXPECT_EQ(f.C("Text1_15").text, "3106.0");
-    EXPECT_EQ(f.C("Label1_10").text, "A");
-    EXPECT_EQ(f.C("Text1_3").max, 6);
-    for (int i = 0; i < 16; ++i) test::ExpectGuardFollowsKeys(f, "Text1_" + std::to_string(i), 6);
+    EXPECT_EQ(f.C(OkButton).text, "OK");
+    EXPECT_EQ(f.C(ToneBoxes[0]).text, ".0");
+    EXPECT_EQ(f.C(ToneBoxes[1]).text, "1060.0");  // the defaults start as ZVEI1
+    EXPECT_EQ(f.C(ToneBoxes[15]).text, "3106.0");
+    EXPECT_EQ(f.C(DigitLabels[10]).text, "A");
+    EXPECT_EQ(f.C(ToneBoxes[3]).max, 6);
+    for (int i = 0; i < 16; ++i) test::ExpectGuardFollowsKeys(f, ToneBoxes[i], 6);
 }
 
 TEST_F(UserToneDialog, OkClampsTheFocusedBoxAndStoresEveryNumericBox) {
@@ -55,17 +57,17 @@ TEST_F(UserToneDialog, OkClampsTheFocusedBoxAndStoresEveryNumericBox) {
     tones[4] = 1234;
     Frm5ToneDefTS f(d);
     f.Form_Load();
-    f.C("Text1_1").text = "300.25";
-    f.C("Text1_2").text = "300.75";
-    f.C("Text1_3").text = "1000";
-    EXPECT_TRUE(f.LostFocus("Text1_3", "Text1_4"));
-    EXPECT_EQ(f.C("Text1_3").text, "1000");
-    f.C("Text1_4").text = "1.2.3";  // never left: skipped by OK
-    f.GotFocus("Text1_5");
-    f.C("Text1_5").text = "50";     // still focused: clamped first
-    f.Click("CommandOK");
+    f.C(ToneBoxes[1]).text = "300.25";
+    f.C(ToneBoxes[2]).text = "300.75";
+    f.C(ToneBoxes[3]).text = "1000";
+    EXPECT_TRUE(f.LostFocus(ToneBoxes[3], ToneBoxes[4]));
+    EXPECT_EQ(f.C(ToneBoxes[3]).text, "1000");
+    f.C(ToneBoxes[4]).text = "1.2.3";  // never left: skipped by OK
+    f.GotFocus(ToneBoxes[5]);
+    f.C(ToneBoxes[5]).text = "50";     // still focused: clamped first
+    f.Click(OkButton);
     EXPECT_TRUE(f.unloadRequested);
-    EXPECT_EQ(f.C("Text1_5").text, "288.5");
+    EXPECT_EQ(f.C(ToneBoxes[5]).text, "288.5");
     EXPECT_EQ(tones[1], 3002);
     EXPECT_EQ(tones[2], 3008);
     EXPECT_EQ(tones[3], 10000);
@@ -83,14 +85,14 @@ TEST_F(UserToneDialog, OkStoresUntouchedTonesAsTheyWere) {
     tones[0] = 0;
     Frm5ToneDefTS f(d);
     f.Form_Load();
-    f.GotFocus("Text1_1");
-    f.C("Text1_1").text = "4000";
-    ASSERT_TRUE(f.LostFocus("Text1_1", "Text1_2"));
-    f.GotFocus("Text1_2");
-    f.C("Text1_2").text = "1000";
-    ASSERT_TRUE(f.LostFocus("Text1_2", "Text1_0"));
-    f.GotFocus("Text1_0");  // holds its loaded .0 when OK is pressed: clamped all the same
-    f.Click("CommandOK");
+    f.GotFocus(ToneBoxes[1]);
+    f.C(ToneBoxes[1]).text = "4000";
+    ASSERT_TRUE(f.LostFocus(ToneBoxes[1], ToneBoxes[2]));
+    f.GotFocus(ToneBoxes[2]);
+    f.C(ToneBoxes[2]).text = "1000";
+    ASSERT_TRUE(f.LostFocus(ToneBoxes[2], ToneBoxes[0]));
+    f.GotFocus(ToneBoxes[0]);  // holds its loaded .0 when OK is pressed: clamped all the same
+    f.Click(OkButton);
     EXPECT_EQ(tones[1], 31060);
     EXPECT_EQ(tones[2], 10000);
     EXPECT_EQ(tones[0], 2885);
@@ -101,10 +103,10 @@ TEST_F(UserToneDialog, CancelStoresNothing) {
     const auto before = d.SetDataEdit.Tone5Data.UserTones;
     Frm5ToneDefTS f(d);
     f.Form_Load();
-    f.C("Text1_0").text = "5";
-    EXPECT_TRUE(f.LostFocus("Text1_0", "CommandCancel"));
-    EXPECT_EQ(f.C("Text1_0").text, "288.5");  // left for Cancel: clamped, then dropped
-    f.Click("CommandCancel");
+    f.C(ToneBoxes[0]).text = "5";
+    EXPECT_TRUE(f.LostFocus(ToneBoxes[0], CancelButton));
+    EXPECT_EQ(f.C(ToneBoxes[0]).text, "288.5");  // left for Cancel: clamped, then dropped
+    f.Click(CancelButton);
     EXPECT_TRUE(f.unloadRequested);
     EXPECT_EQ(d.SetDataEdit.Tone5Data.UserTones, before);
 }
@@ -116,16 +118,16 @@ TEST_F(UserToneDialog, KeysAndEnter) {
                                              {24, 0},    {8, 8},     {200, 0}};
     for (const auto& c : cases) {
         int k = c.key;
-        f.KeyPress("Text1_2", k);
+        f.KeyPress(ToneBoxes[2], k);
         EXPECT_EQ(k, c.out) << c.key;
     }
-    f.C("Text1_2").text = "50";
+    f.C(ToneBoxes[2]).text = "50";
     int enter = 13;
-    f.KeyPress("Text1_2", enter);
+    f.KeyPress(ToneBoxes[2], enter);
     EXPECT_EQ(enter, 0);
-    EXPECT_EQ(f.State().focus, "Text1_3");
-    EXPECT_EQ(f.C("Text1_2").text, "288.5");  // left as with Tab: clamped
+    EXPECT_EQ(f.State().focus, ToneBoxes[3]);
+    EXPECT_EQ(f.C(ToneBoxes[2]).text, "288.5");  // left as with Tab: clamped
     enter = 13;
-    f.KeyPress("Text1_15", enter);
-    EXPECT_EQ(f.State().focus, "CommandOK");
+    f.KeyPress(ToneBoxes[15], enter);
+    EXPECT_EQ(f.State().focus, OkButton);
 }

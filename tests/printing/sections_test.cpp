@@ -7,6 +7,7 @@
 
 #include "core/language.h"
 #include "fivetone/frm5tone.h"
+#include "fivetone/frm5tonecontrols.h"
 #include "printfixture.h"
 #include "settings/frmalert.h"
 #include "settings/frmoption.h"
@@ -197,7 +198,7 @@ TEST_F(Sections, FiveToneEntriesChosenByCodeLengthWithTheirListTexts) {
     // Title, 5 settings rows, side tone, heading and 8 codes, heading and 2
     // PTT-ID rows, the code-list heading and 3 entries.
     ASSERT_EQ(body.size(), 1u + 5u + 1u + 9u + 3u + 1u + 3u);
-    EXPECT_EQ(body[6], shown.C("Check1").text + " | OFF");
+    EXPECT_EQ(body[6], shown.C(fivetone::SideTone).text + " | OFF");
     const std::string kill = Opt("60069");
     EXPECT_EQ(body[9], "2 | " + kill + " | " + Opt("60059") + " | ABCDEFGHIJKL");
     EXPECT_EQ(body[10].rfind("3 | ", 0), 0u);
@@ -207,12 +208,12 @@ TEST_F(Sections, FiveToneEntriesChosenByCodeLengthWithTheirListTexts) {
                             " | " + g.Text(0, 5));
     EXPECT_EQ(body[20], "0 | 12345 | ZVEI1 | 70 | FIRST");
     EXPECT_EQ(body[21], "9 | 111 | 100 | USER");
-    EXPECT_EQ(body[22], "99 | 99999 | " + shown.C("Combo2").items[14] + " | 30 | LAST");
+    EXPECT_EQ(body[22], "99 | 99999 | " + shown.C(fivetone::StandardEditor).items[14] + " | 30 | LAST");
     // The code-list heading stands two empty lines below the PTT-ID rows.
     double headingY = 0, pttY = 0;
     for (const auto& text : port.doc.texts) {
         if (text.text == g.Text(0, 5)) headingY = text.y;  // the last one: the code-list heading
-        if (text.text == shown.C("Frame1_1").text) pttY = text.y;
+        if (text.text == shown.C(fivetone::PttFrames[1]).text) pttY = text.y;
     }
     EXPECT_FLOAT_EQ(headingY - pttY, 3 * 120);
 }
@@ -234,7 +235,8 @@ TEST_F(Sections, FiveToneListRunsOnOverPagesUnderItsItemName) {
     EXPECT_EQ(second[1], heading);
     const std::size_t onFirst = first.size() - 20;  // rows below the code-list heading
     EXPECT_EQ(onFirst + second.size() - 2, 100u);
-    EXPECT_EQ(second[2], std::to_string(onFirst) + " | 12345 | " + shown.C("Combo2").items[1] + " | 70 | N");
+    EXPECT_EQ(second[2],
+              std::to_string(onFirst) + " | 12345 | " + shown.C(fivetone::StandardEditor).items[1] + " | 70 | N");
     EXPECT_EQ(second.back().rfind("99 | ", 0), 0u);
     // Four empty lines between the title and the repeated heading.
     double titleY = 0, headingY = 0;

@@ -18,11 +18,15 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
 
 #include "fivetone/fivetonefixture.h"
 #include "fivetone/frm5tone.h"
+#include "fivetone/frm5tonecontrols.h"
 #include "fivetone/frm5tonedefts.h"
+#include "fivetone/frm5tonedeftscontrols.h"
 #include "fivetone/frmspecial.h"
+#include "fivetone/frmspecialcontrols.h"
 #include "fivetone/qt/openers.h"
 #include "forms/mainwindowcalls.h"
 #include "shellchecktest.h"
@@ -31,6 +35,7 @@
 #include "widgets/twips.h"
 
 using namespace rp;
+using namespace rp::fivetone;
 
 namespace {
 
@@ -98,19 +103,19 @@ protected:
         return dlg->FormAs<Frm5Tone>();
     }
     template <class W = QWidget>
-    W* In(QWidget* root, const char* name) {
-        W* w = root->findChild<W*>(name);
+    W* In(QWidget* root, const std::string& name) {
+        W* w = root->findChild<W*>(QString::fromStdString(name));
         EXPECT_NE(w, nullptr) << name;
         return w;
     }
     template <class W = QWidget>
-    W* W5(const char* name) { return In<W>(dlg, name); }
+    W* W5(const std::string& name) { return In<W>(dlg, name); }
     void Click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); }
     void Focus(QWidget* w) {
         Click(w);
         QApplication::processEvents();
     }
-    TextGridView* Grid() { return W5<TextGridView>("MSHFlexGrid1"); }
+    TextGridView* Grid() { return W5<TextGridView>(CodeGrid); }
     void ClickCell(int row, int col) {
         TextGridView* v = Grid();
         v->scrollTo(v->GridModel()->IndexOf(row, col));
@@ -140,13 +145,13 @@ protected:
 
 TEST_F(FiveToneWidgets, OpensWithTheToneTableAndInformationCodeOne) {
     Open();
-    EXPECT_TRUE(W5<QPlainTextEdit>("Text1")->toPlainText().startsWith("ZVEI1\n"));
-    EXPECT_EQ(W5<QGroupBox>("Frame3")->title(), "Info Code #1");
-    EXPECT_EQ(W5<QComboBox>("Combo6")->currentText(), "1");
-    EXPECT_FALSE(W5<QLineEdit>("Text7")->isEnabled());
-    EXPECT_EQ(W5<QComboBox>("Combo1_11")->currentText(), "20");
+    EXPECT_TRUE(W5<QPlainTextEdit>(ToneTable)->toPlainText().startsWith("ZVEI1\n"));
+    EXPECT_EQ(W5<QGroupBox>(InfoFrame)->title(), "Info Code #1");
+    EXPECT_EQ(W5<QComboBox>(InfoNumber)->currentText(), "1");
+    EXPECT_FALSE(W5<QLineEdit>(InfoName)->isEnabled());
+    EXPECT_EQ(W5<QComboBox>(DecodeTime)->currentText(), "20");
     EXPECT_EQ(Grid()->model()->rowCount(), 100);
-    EXPECT_FALSE(W5<QLineEdit>("Text3")->isVisible());
+    EXPECT_FALSE(W5<QLineEdit>(CodeEditor)->isVisible());
     EXPECT_EQ(Grid()->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
     EXPECT_GE(Grid()->viewport()->width(), Grid()->columnViewportPosition(3) + Grid()->columnWidth(3));
     EXPECT_EQ(Grid()->verticalScrollBar()->value(), 0);  // the current cell (100, 0) scrolls nothing
@@ -199,13 +204,13 @@ TEST_F(FiveToneWidgets, NumberAndSpecialCallAreFixedColumnsOfTheirOwn) {
 TEST_F(FiveToneWidgets, OkRefusesAnEmptyOwnIdThenCommits) {
     Live().OwnID.SetEmpty();
     Open();
-    Click(W5("CommandOK"));
+    Click(W5(OkButton));
     EXPECT_EQ(notes.Texts(), std::vector<std::string>{Msg("900C")});
     EXPECT_TRUE(dlg->isVisible());
     EXPECT_TRUE(Live().OwnID.Trim().empty());
-    QTest::keyClicks(W5("Text2"), "12a345");
-    EXPECT_EQ(W5<QLineEdit>("Text2")->text(), "12345");
-    Click(W5("CommandOK"));
+    QTest::keyClicks(W5(OwnId), "12a345");
+    EXPECT_EQ(W5<QLineEdit>(OwnId)->text(), "12345");
+    Click(W5(OkButton));
     QApplication::processEvents();
     EXPECT_EQ(closed, 1);
     EXPECT_EQ(Live().OwnID.Trim(), "12345");
@@ -216,7 +221,7 @@ TEST_F(FiveToneWidgets, ChineseDialog) {
     SetLanguageIndex(d, 2);
     Open();
     EXPECT_EQ(dlg->windowTitle().toStdString(), "五音设置");
-    EXPECT_EQ(W5<QPushButton>("Command4")->text().toStdString(), "自定义音频");
+    EXPECT_EQ(W5<QPushButton>(UserTonesButton)->text().toStdString(), "自定义音频");
     Shot(dlg, "Frm5Tone_zh.png");
 }
 
@@ -225,24 +230,24 @@ TEST_F(FiveToneWidgets, ChineseDialog) {
 TEST_F(FiveToneWidgets, AnEmptyOwnIdLeftUntouchedTrapsNothing) {
     Live().OwnID.SetEmpty();
     Open();
-    ASSERT_TRUE(W5("Text2")->hasFocus());
-    Focus(W5("Text5"));
-    EXPECT_TRUE(W5("Text5")->hasFocus());
-    Focus(W5("Text2"));
-    QTest::keyClick(W5("Text2"), Qt::Key_Tab);
+    ASSERT_TRUE(W5(OwnId)->hasFocus());
+    Focus(W5(InfoCodeBox));
+    EXPECT_TRUE(W5(InfoCodeBox)->hasFocus());
+    Focus(W5(OwnId));
+    QTest::keyClick(W5(OwnId), Qt::Key_Tab);
     QApplication::processEvents();
-    EXPECT_TRUE(W5("Combo1_1")->hasFocus());
+    EXPECT_TRUE(W5(SystemStandard)->hasFocus());
     EXPECT_TRUE(notes.shown.empty());
-    Focus(W5("Text2"));
-    Click(W5("CommandOK"));
+    Focus(W5(OwnId));
+    Click(W5(OkButton));
     QApplication::processEvents();
     EXPECT_EQ(notes.Texts(), std::vector<std::string>{Msg("900C")});
-    EXPECT_TRUE(W5("Text2")->hasFocus());
+    EXPECT_TRUE(W5(OwnId)->hasFocus());
     EXPECT_EQ(closed, 0);
-    Click(W5("Command4"));
+    Click(W5(UserTonesButton));
     FormDialog* t = SubDialog("Frm5ToneDefTS");
     ASSERT_NE(t, nullptr);
-    Click(In(t, "CommandCancel"));
+    Click(In(t, fivetonedefts::CancelButton));
     QApplication::processEvents();
     EXPECT_EQ(notes.shown.size(), 1u);
 }
@@ -252,35 +257,35 @@ TEST_F(FiveToneWidgets, AnEmptyOwnIdLeftUntouchedTrapsNothing) {
 TEST_F(FiveToneWidgets, AChangedShortOwnIdIsRefused) {
     Live().OwnID.SetEmpty();
     Open();
-    QTest::keyClicks(W5("Text2"), "12");
-    Click(W5("Command4"));
+    QTest::keyClicks(W5(OwnId), "12");
+    Click(W5(UserTonesButton));
     QApplication::processEvents();
     EXPECT_EQ(notes.Texts(), std::vector<std::string>{Msg("900C")});
     EXPECT_EQ(dlg->findChild<FormDialog*>("Frm5ToneDefTS"), nullptr);
-    EXPECT_TRUE(W5("Text2")->hasFocus());
+    EXPECT_TRUE(W5(OwnId)->hasFocus());
     EXPECT_TRUE(Edit().OwnID.Trim().empty());
 }
 
 TEST_F(FiveToneWidgets, RefusedOwnIdStopsTheClickThatLeftIt) {
     Open();
-    Focus(W5("Text2"));
-    QTest::keyClick(W5("Text2"), Qt::Key_End);
-    QTest::keyClick(W5("Text2"), Qt::Key_Backspace);
-    Click(W5("Command4"));
+    Focus(W5(OwnId));
+    QTest::keyClick(W5(OwnId), Qt::Key_End);
+    QTest::keyClick(W5(OwnId), Qt::Key_Backspace);
+    Click(W5(UserTonesButton));
     QApplication::processEvents();
     EXPECT_EQ(notes.Texts(), std::vector<std::string>{Msg("900C")});
     EXPECT_EQ(dlg->findChild<FormDialog*>("Frm5ToneDefTS"), nullptr);
-    EXPECT_TRUE(W5("Text2")->hasFocus());
+    EXPECT_TRUE(W5(OwnId)->hasFocus());
 }
 
 TEST_F(FiveToneWidgets, CancelClosesWithoutTheOwnIdMessage) {
     Open();
-    Focus(W5("Text2"));
-    QTest::keyClick(W5("Text2"), Qt::Key_End);
-    QTest::keyClick(W5("Text2"), Qt::Key_Backspace);
-    QTest::keyClick(W5("Text2"), Qt::Key_Backspace);
-    EXPECT_EQ(W5<QLineEdit>("Text2")->text(), "123");
-    Click(W5("CommandCancel"));
+    Focus(W5(OwnId));
+    QTest::keyClick(W5(OwnId), Qt::Key_End);
+    QTest::keyClick(W5(OwnId), Qt::Key_Backspace);
+    QTest::keyClick(W5(OwnId), Qt::Key_Backspace);
+    EXPECT_EQ(W5<QLineEdit>(OwnId)->text(), "123");
+    Click(W5(CancelButton));
     QApplication::processEvents();
     EXPECT_EQ(closed, 1);
     EXPECT_TRUE(notes.shown.empty());
@@ -289,8 +294,8 @@ TEST_F(FiveToneWidgets, CancelClosesWithoutTheOwnIdMessage) {
 TEST_F(FiveToneWidgets, BoxesTakeOnlyWhatTheirKeysLetThrough) {
     QGuiApplication::clipboard()->setText("77");
     Open();
-    const struct { const char* box; const char* typed; const char* kept; } cases[] = {
-        {"Text2", "1a2b345", "12345"}, {"Text5", "1a!", "1A"}, {"Text4_0", "b-c", "BC"},
+    const struct { std::string box; const char* typed; const char* kept; } cases[] = {
+        {OwnId, "1a2b345", "12345"}, {InfoCodeBox, "1a!", "1A"}, {PttCodes[0], "b-c", "BC"},
     };
     for (const auto& c : cases) {
         auto* box = W5<QLineEdit>(c.box);
@@ -310,7 +315,7 @@ TEST_F(FiveToneWidgets, BoxesTakeOnlyWhatTheirKeysLetThrough) {
 TEST_F(FiveToneWidgets, CodeEditorFloatsOverItsCell) {
     Open();
     ClickCell(1, 2);
-    auto* text3 = W5<QLineEdit>("Text3");
+    auto* text3 = W5<QLineEdit>(CodeEditor);
     ASSERT_TRUE(text3->isVisible());
     EXPECT_TRUE(text3->hasFocus());
     EXPECT_EQ(text3->geometry(), Grid()->CellRect(1, 2));
@@ -320,7 +325,7 @@ TEST_F(FiveToneWidgets, CodeEditorFloatsOverItsCell) {
     QApplication::processEvents();
     EXPECT_EQ(Edit().Codes[0].Code.Trim(), "1E1");
     EXPECT_EQ(Edit().Codes[0].CodeLen, 3);
-    auto* combo2 = W5<QComboBox>("Combo2");
+    auto* combo2 = W5<QComboBox>(StandardEditor);
     EXPECT_TRUE(combo2->isVisible());
     EXPECT_TRUE(combo2->hasFocus());
     EXPECT_FALSE(text3->isVisible());
@@ -331,7 +336,7 @@ TEST_F(FiveToneWidgets, CodeEditorFloatsOverItsCell) {
 TEST_F(FiveToneWidgets, EnterInAnEmptyCodeEditorOnTheLastRowGoesToRowOne) {
     Open();
     ClickCell(100, 2);
-    auto* text3 = W5<QLineEdit>("Text3");
+    auto* text3 = W5<QLineEdit>(CodeEditor);
     ASSERT_TRUE(text3->isVisible());
     QTest::keyClick(text3, Qt::Key_Return);
     QApplication::processEvents();
@@ -350,26 +355,26 @@ TEST_F(FiveToneWidgets, EnteringTheStandardCellKeepsTheToneTime) {
     Live().Codes[2].ToneTime = 50;
     Open();
     ClickCell(3, 3);
-    auto* combo2 = W5<QComboBox>("Combo2");
+    auto* combo2 = W5<QComboBox>(StandardEditor);
     ASSERT_TRUE(combo2->isVisible());
     EXPECT_EQ(combo2->currentText(), "CCIR1");
     QTest::keyClick(combo2, Qt::Key_Return);  // on to the tone time
     QApplication::processEvents();
     EXPECT_EQ(Edit().Codes[2].ToneTime, 50);
-    EXPECT_TRUE(W5("Combo3")->isVisible());
-    EXPECT_EQ(W5<QComboBox>("Combo3")->currentText(), "50");
+    EXPECT_TRUE(W5(ToneTimeEditor)->isVisible());
+    EXPECT_EQ(W5<QComboBox>(ToneTimeEditor)->currentText(), "50");
 }
 
 TEST_F(FiveToneWidgets, UserScrollHidesTheEditors) {
     Open();
     ClickCell(2, 5);
     // An entry without a code opens nothing; row 2 is empty.
-    EXPECT_FALSE(W5("Text6")->isVisible());
+    EXPECT_FALSE(W5(NameEditor)->isVisible());
     ClickCell(2, 2);
-    QTest::keyClicks(W5("Text3"), "12");
+    QTest::keyClicks(W5(CodeEditor), "12");
     Grid()->verticalScrollBar()->triggerAction(QAbstractSlider::SliderPageStepAdd);
     QApplication::processEvents();
-    EXPECT_FALSE(W5("Text3")->isVisible());
+    EXPECT_FALSE(W5(CodeEditor)->isVisible());
     EXPECT_EQ(Edit().Codes[1].Code.Trim(), "12");
 }
 
@@ -379,55 +384,55 @@ TEST_F(FiveToneWidgets, DoubleClickOnASpecialCallAsksToReset) {
     Live().Codes[0].CodeLen = 6;
     Open();
     ClickCell(1, 2);
-    EXPECT_FALSE(W5("Text3")->isVisible());
+    EXPECT_FALSE(W5(CodeEditor)->isVisible());
     notes.answers = {MsgAnswer::Ok};
     TextGridView* v = Grid();
     QTest::mouseDClick(v->viewport(), Qt::LeftButton, {}, v->CellRect(1, 2).center());
     QApplication::processEvents();
     ASSERT_EQ(notes.shown.size(), 1u);
     EXPECT_EQ(notes.shown[0].text, kResetSpecialCallText);
-    EXPECT_TRUE(W5("Text3")->isVisible());
+    EXPECT_TRUE(W5(CodeEditor)->isVisible());
     EXPECT_EQ(v->model()->headerData(0, Qt::Vertical).toString(), "0");
 }
 
 TEST_F(FiveToneWidgets, BuilderOpensOnEntry99AndWritesThePttBox) {
     Open();
-    Click(W5("Command1"));
+    Click(W5(SpecialCallButton));
     FormDialog* b = SubDialog("FrmSpecial");
     ASSERT_NE(b, nullptr);
-    EXPECT_EQ(In<QComboBox>(b, "Combo1_0")->currentText(), "99");
+    EXPECT_EQ(In<QComboBox>(b, special::Entry)->currentText(), "99");
     Shot(b, "FrmSpecial.png");
-    Click(In(b, "CommandCancel"));
+    Click(In(b, special::CancelButton));
     QApplication::processEvents();
 
-    Click(W5("Command2"));
+    Click(W5(BeginSpecialCallButton));
     b = SubDialog("FrmSpecial");
     ASSERT_NE(b, nullptr);
-    EXPECT_FALSE(In(b, "Combo1_0")->isVisible());
-    auto* message = In<QLineEdit>(b, "Text2");
+    EXPECT_FALSE(In(b, special::Entry)->isVisible());
+    auto* message = In<QLineEdit>(b, special::Message);
     QTest::keyClicks(message, "abcdefghi");
     EXPECT_EQ(message->text(), "ABCDEFGH");  // no ninth character
-    auto* kinds = In<QComboBox>(b, "Combo1_1");
+    auto* kinds = In<QComboBox>(b, special::CallType);
     kinds->setFocus();
     QTest::keyClick(kinds, Qt::Key_Down);
     QTest::keyClick(kinds, Qt::Key_Down);  // PTT-ID call
     QApplication::processEvents();
     ASSERT_EQ(kinds->currentIndex(), 2);
-    Click(In(b, "CommandOK"));
+    Click(In(b, special::OkButton));
     QApplication::processEvents();
-    EXPECT_EQ(W5<QLineEdit>("Text4_0")->text(), "E612345");
+    EXPECT_EQ(W5<QLineEdit>(PttCodes[0])->text(), "E612345");
     EXPECT_EQ(dlg->findChild<FormDialog*>("FrmSpecial"), nullptr);
 }
 
 TEST_F(FiveToneWidgets, BuilderKeepsItselfOpenForAShortId) {
     Open();
-    Click(W5("Command1"));
+    Click(W5(SpecialCallButton));
     FormDialog* b = SubDialog("FrmSpecial");
     ASSERT_NE(b, nullptr);
-    auto* id = In<QLineEdit>(b, "Text1_0");
+    auto* id = In<QLineEdit>(b, special::CalledIds[0]);
     id->setFocus();
     QTest::keyClick(id, Qt::Key_Backspace);
-    Click(In(b, "CommandOK"));
+    Click(In(b, special::OkButton));
     QApplication::processEvents();
     EXPECT_EQ(notes.Texts(), std::vector<std::string>{Msg("900C")});
     EXPECT_TRUE(b->isVisible());
@@ -438,10 +443,10 @@ TEST_F(FiveToneWidgets, UserTonesClampAndRedrawTheTable) {
     Live().BeginCode.Standard = Live().EndCode.Standard = 15;
     Live().UserTones[9] = 5;  // outside the range, never visited: stored back as it was
     Open();
-    Click(W5("Command4"));
+    Click(W5(UserTonesButton));
     FormDialog* t = SubDialog("Frm5ToneDefTS");
     ASSERT_NE(t, nullptr);
-    auto* box = In<QLineEdit>(t, "Text1_0");
+    auto* box = In<QLineEdit>(t, fivetonedefts::ToneBoxes[0]);
     ASSERT_TRUE(box->hasFocus());  // the first box, selected as the dialog opens
     EXPECT_EQ(box->selectedText(), box->text());
     QTest::keyClicks(box, "25x0");
@@ -449,11 +454,11 @@ TEST_F(FiveToneWidgets, UserTonesClampAndRedrawTheTable) {
     QApplication::processEvents();
     EXPECT_EQ(box->text(), "288.5");
     Shot(t, "Frm5ToneDefTS.png");
-    Click(In(t, "CommandOK"));
+    Click(In(t, fivetonedefts::OkButton));
     QApplication::processEvents();
     EXPECT_EQ(Edit().UserTones[0], 2885);
     EXPECT_EQ(Edit().UserTones[9], 5);
-    EXPECT_TRUE(W5<QPlainTextEdit>("Text1")->toPlainText().contains("0 288.5\n"));
+    EXPECT_TRUE(W5<QPlainTextEdit>(ToneTable)->toPlainText().contains("0 288.5\n"));
 }
 
 TEST_F(FiveToneWidgets, PttBoxesLimitTypingOnly) {
@@ -462,9 +467,9 @@ TEST_F(FiveToneWidgets, PttBoxesLimitTypingOnly) {
     Live().BeginCode.Code.Set(stored);
     Live().BeginCode.CodeLen = 30;
     Open();
-    auto* begin = W5<QLineEdit>("Text4_0");
+    auto* begin = W5<QLineEdit>(PttCodes[0]);
     EXPECT_EQ(begin->text().toStdString(), stored);
-    auto* end = W5<QLineEdit>("Text4_1");
+    auto* end = W5<QLineEdit>(PttCodes[1]);
     Focus(end);
     QTest::keyClicks(end, QString(30, 'a'));
     EXPECT_EQ(end->text(), QString(24, 'A'));

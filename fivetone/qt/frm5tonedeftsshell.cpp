@@ -1,0 +1,34 @@
+// The user tone set's widgets; the form holds every rule.
+#include <QGridLayout>
+#include <QPushButton>
+
+#include "fivetone/frm5tonedefts.h"
+#include "fivetone/frm5tonedeftscontrols.h"
+#include "fivetone/qt/openers.h"
+#include "fivetone/qt/shellparts.h"
+#include "widgets/shellparts.h"
+#include "widgets/twips.h"
+
+namespace rp {
+
+FormDialog* MakeUserToneDialog(std::unique_ptr<Frm5ToneDefTS> owned, QWidget* parent) {
+    using namespace fivetonedefts;
+    auto* dlg = new FormDialog(std::move(owned), parent);
+    auto* g = PairGrid(dlg);
+    for (int i = 0; i < 16; ++i) {
+        auto* box = Named<SelectAllLineEdit>(dlg, ToneBoxes[i]);
+        box->setFixedWidth(TwipsToPixelsX(dlg, 1000));
+        const int row = i % 8, col = i < 8 ? 0 : 2;
+        g->addWidget(SideLabel(dlg, DigitLabels[i]), row, col);
+        g->addWidget(box, row, col + 1);
+    }
+    auto* ok = Named<QPushButton>(dlg, OkButton);
+    auto* cancel = Named<QPushButton>(dlg, CancelButton);
+    g->addWidget(ok, 8, 1);
+    g->addWidget(cancel, 8, 3);
+    dlg->setLayout(g);
+    dlg->Bind().StandBackFor({CancelButton});
+    return dlg;
+}
+
+}  // namespace rp
