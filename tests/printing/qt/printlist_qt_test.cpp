@@ -60,7 +60,7 @@ TEST_F(PrintShell, TheHiddenPrintEntryOpensTheDialog) {
     frm.hooks.OpenDialog = [this](const std::string& name, std::function<void()> onClosed) {
         openers.Open(name, {d, main, nullptr}, std::move(onClosed));
     };
-    frm.RunCommand("mnuFilePrint");
+    frm.RunCommand(mainform::FilePrint);
     const auto open = openers.OpenDialogs();
     ASSERT_EQ(open.size(), 1u);
     EXPECT_EQ(open[0]->objectName(), "FrmPrintList");
