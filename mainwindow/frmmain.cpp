@@ -46,8 +46,8 @@ struct ToolButton {
     const char* command;
 };
 const ToolButton kToolButtons[] = {
-    {ToolNew, "1001", FileNew},   {ToolOpen, "1002", FileOpen},     {ToolSave, "1003", FileSave},
-    {ToolRead, "1041", ProgramRead}, {ToolPort, "", SetPort},       {ToolWrite, "1042", ProgramWrite},
+    {ToolNew, "1001", FileNew},      {ToolOpen, "1002", FileOpen}, {ToolSave, "1003", FileSave},
+    {ToolRead, "1041", ProgramRead}, {ToolPort, "", SetPort},      {ToolWrite, "1042", ProgramWrite},
     {ToolAbout, "1052", HelpAbout},
 };
 
