@@ -96,7 +96,7 @@ int Child(int argc, char** argv) {
     long long clicked = core;
     if (click && program.splash()) {
         clicked = NowUs();
-        program.splash()->binder().Run([&] { program.splash()->form().Click("picLogo"); });
+        program.splash()->binder().Run([&] { program.splash()->form().Click(rp::splash::Logo); });
     }
     app.exec();
     // Click: the wait between start-up and the click is ours, not the program's.

@@ -61,7 +61,7 @@ bool RunOnce(const fs::path& bin, const char* command, bool paced) {
     h.LanguageIndex = 1;
     rp::Program program(&notes, h, po);
     program.Start();
-    QTest::mouseClick(program.splash()->findChild<QLabel*>("picLogo"), Qt::LeftButton);
+    QTest::mouseClick(program.splash()->findChild<QLabel*>(rp::splash::Logo), Qt::LeftButton);
     if (!QTest::qWaitFor([&] { return program.window() && program.window()->isVisible(); }, 10000)) return false;
     program.data().ComDevice = pty.SlavePath();
     pty.Start();
@@ -74,7 +74,7 @@ bool RunOnce(const fs::path& bin, const char* command, bool paced) {
     const double ms = static_cast<double>(t.nsecsElapsed()) / 1e6;
     pty.Stop();
     QTest::qWait(20);  // the end message
-    const bool read = std::string(command) == "mnuProRead";
+    const bool read = std::string(command) == rp::mainform::ProgramRead;
     const std::string expected = program.data().Ui.Texts->Text(read ? 2004 : 2005);
     const bool ok = dialogUp && !notes.shown.empty() && notes.shown.back().text == expected;
     const std::size_t bytes = pty.BytesIn() + pty.BytesOut();
@@ -97,11 +97,11 @@ int main(int argc, char** argv) {
     const fs::path bin = fs::path(QCoreApplication::applicationDirPath().toStdString());
     const bool unpacedOnly = argc > 1 && std::string(argv[1]) == "--unpaced";
     bool ok = true;
-    ok &= RunOnce(bin, "mnuProRead", false);
-    ok &= RunOnce(bin, "MnuProWrite", false);
+    ok &= RunOnce(bin, rp::mainform::ProgramRead, false);
+    ok &= RunOnce(bin, rp::mainform::ProgramWrite, false);
     if (!unpacedOnly) {
-        ok &= RunOnce(bin, "mnuProRead", true);
-        ok &= RunOnce(bin, "MnuProWrite", true);
+        ok &= RunOnce(bin, rp::mainform::ProgramRead, true);
+        ok &= RunOnce(bin, rp::mainform::ProgramWrite, true);
     }
     return ok ? 0 : 1;
 }

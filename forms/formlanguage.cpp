@@ -82,8 +82,8 @@ void ApplyFormLanguage(AppData& d, FormState& form) {
 }
 
 void SetOKCancelCaption(AppData& d, FormState& form) {
-    if (form.Has("CommandOK")) form["CommandOK"].text = GetLanguageString(d, langkey::OK);
-    if (form.Has("CommandCancel")) form["CommandCancel"].text = GetLanguageString(d, langkey::Cancel);
+    if (form.Has(kOKButton)) form[kOKButton].text = GetLanguageString(d, langkey::OK);
+    if (form.Has(kCancelButton)) form[kCancelButton].text = GetLanguageString(d, langkey::Cancel);
 }
 
 void SetCloseCaption(AppData& d, FormState& form) {

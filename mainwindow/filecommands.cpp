@@ -34,13 +34,13 @@ std::string FolderOf(const std::string& path) {
 FileCommands::FileCommands(AppData& d, FrmMain& main) : d_(d), main_(main) {}
 
 void FileCommands::Attach() {
-    main_.commands["mnuFileNew"] = [this] { mnuFileNew_Click(); };
-    main_.commands["mnuFileOpen"] = [this] { mnuFileOpen_Click(); };
-    main_.commands["mnuFileSave"] = [this] { mnuFileSave_Click(); };
-    main_.commands["mnuFileSaveAs"] = [this] { mnuFileSaveAs_Click(); };
-    main_.commands["mnuFileExit"] = [this] { mnuFileExit_Click(); };
-    main_.commands["MnuSetInit"] = [this] { MnuSetInit_Click(); };
-    main_.commands["MnuHelpAbout"] = [this] { MnuHelpAbout_Click(); };
+    main_.commands[mainform::FileNew] = [this] { mnuFileNew_Click(); };
+    main_.commands[mainform::FileOpen] = [this] { mnuFileOpen_Click(); };
+    main_.commands[mainform::FileSave] = [this] { mnuFileSave_Click(); };
+    main_.commands[mainform::FileSaveAs] = [this] { mnuFileSaveAs_Click(); };
+    main_.commands[mainform::FileExit] = [this] { mnuFileExit_Click(); };
+    main_.commands[mainform::SetInit] = [this] { MnuSetInit_Click(); };
+    main_.commands[mainform::HelpAbout] = [this] { MnuHelpAbout_Click(); };
     main_.fileSave = [this] { return mnuFileSave_Click(); };
     main_.closeHooks.push_back([this] { return QueryCloseSave(); });
 }

@@ -5,6 +5,7 @@
 
 #include "core/appdata.h"
 #include "forms/formstate.h"
+#include "mainwindow/frmaboutcontrols.h"
 
 namespace rp {
 

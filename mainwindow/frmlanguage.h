@@ -5,6 +5,7 @@
 #include "core/appdata.h"
 #include "forms/formstate.h"
 #include "forms/mainwindowcalls.h"
+#include "mainwindow/frmlanguagecontrols.h"
 
 namespace rp {
 

@@ -12,6 +12,8 @@
 
 namespace rp {
 
+using namespace mainform;
+
 namespace {
 
 struct MenuEntry {
@@ -22,19 +24,19 @@ struct MenuEntry {
 
 // The menu bar in display order: top-level menus (their entries follow).
 const MenuEntry kMenus[] = {
-    {"mnuFile", 1000, ""},          {"mnuFileNew", 1001, "Ctrl+N"},  {"mnuFileOpen", 1002, "Ctrl+O"},
-    {"mnuFileSave", 1003, "Ctrl+S"}, {"mnuFileSaveAs", 1004, ""},    {"mnuFilePrint", 1005, ""},
-    {"mnuFileExit", 1006, ""},      {"MnuModel", 1060, ""},          {"MnuModelInfo", 1061, ""},
-    {"mnuEdit", 1010, ""},          {"mnuEditCH", 1011, ""},         {"MnuViewSetMode", 1021, ""},
-    {"MnuViewBankChannel", 3501, ""}, {"MnuViewRadio", 1022, ""},    {"MnuViewAM", 3401, ""},
-    {"MnuViewMSK", 7501, ""},       {"MnuViewDTMF", 1023, ""},       {"MnuView2Tone", 1024, ""},
-    {"MnuView5Tone", 1025, ""},     {"MnuViewScan", 2401, ""},       {"MnuViewAlert", 2601, ""},
-    {"MnuCommBook", 1804, ""},      {"MnuEMg", 1028, ""},            {"mnuTestData", 8001, ""},
-    {"MnuCHBatch", 1029, ""},       {"MnuSet", 1030, ""},            {"MnuSetCom", 1031, ""},
-    {"MnuSetLanguage", 1032, ""},   {"MnuSetInit", 1033, ""},        {"mnuPro", 1040, ""},
-    {"mnuProRead", 1041, ""},       {"MnuProWrite", 1042, ""},       {"MnuProPassWord", 1043, ""},
-    {"MnuView", 1020, ""},          {"MnuViewToolBar", 1026, ""},    {"MnuViewStatusBar", 1027, ""},
-    {"MnuHelp", 1050, ""},          {"MnuHelpContent", 1051, ""},    {"MnuHelpAbout", 1052, ""},
+    {FileMenu, 1000, ""},         {FileNew, 1001, "Ctrl+N"},      {FileOpen, 1002, "Ctrl+O"},
+    {FileSave, 1003, "Ctrl+S"},   {FileSaveAs, 1004, ""},         {FilePrint, 1005, ""},
+    {FileExit, 1006, ""},         {ModelMenu, 1060, ""},          {ModelInfo, 1061, ""},
+    {EditMenu, 1010, ""},         {EditChannel, 1011, ""},        {EditOptions, 1021, ""},
+    {EditBanks, 3501, ""},        {ShowRadioList, 1022, ""},      {ShowAirBandList, 3401, ""},
+    {EditMsk, 7501, ""},          {EditDtmf, 1023, ""},           {EditTwoTone, 1024, ""},
+    {EditFiveTone, 1025, ""},     {EditScan, 2401, ""},           {EditAlert, 2601, ""},
+    {EditCommBook, 1804, ""},     {ReadInformation, 1028, ""},    {EditTestData, 8001, ""},
+    {ChannelBatch, 1029, ""},     {SetMenu, 1030, ""},            {SetPort, 1031, ""},
+    {SetLanguage, 1032, ""},      {SetInit, 1033, ""},            {ProgramMenu, 1040, ""},
+    {ProgramRead, 1041, ""},      {ProgramWrite, 1042, ""},       {ProgramPassWord, 1043, ""},
+    {ViewMenu, 1020, ""},         {ViewToolBar, 1026, ""},        {ViewStatusBar, 1027, ""},
+    {HelpMenu, 1050, ""},         {HelpContents, 1051, ""},       {HelpAbout, 1052, ""},
 };
 
 // Toolbar buttons (key, tool-tip key) and the command each runs.
@@ -44,35 +46,34 @@ struct ToolButton {
     const char* command;
 };
 const ToolButton kToolButtons[] = {
-    {"TNewFile", "1001", "mnuFileNew"},   {"TOpenFile", "1002", "mnuFileOpen"},
-    {"TSaveFile", "1003", "mnuFileSave"}, {"TCommRead", "1041", "mnuProRead"},
-    {"TCommPort", "", "MnuSetCom"},       {"TCommWrite", "1042", "MnuProWrite"},
-    {"TAbout", "1052", "MnuHelpAbout"},
+    {ToolNew, "1001", FileNew},      {ToolOpen, "1002", FileOpen}, {ToolSave, "1003", FileSave},
+    {ToolRead, "1041", ProgramRead}, {ToolPort, "", SetPort},      {ToolWrite, "1042", ProgramWrite},
+    {ToolAbout, "1052", HelpAbout},
 };
 
 // Menu entries that open a dialog.
 const std::map<std::string, std::string>& DialogOfMenu() {
     static const std::map<std::string, std::string> m = {
-        {"mnuFilePrint", "FrmPrintList"}, {"MnuModelInfo", "FrmModel"},
-        {"MnuViewSetMode", "FrmOption"},  {"MnuViewMSK", "FrmMSK"},
-        {"MnuViewDTMF", "FrmDTMF"},       {"MnuView2Tone", "Frm2Tone"},
-        {"MnuView5Tone", "Frm5Tone"},     {"MnuViewScan", "FrmScan"},
-        {"MnuViewAlert", "FrmAlert"},     {"MnuCommBook", "FrmCommuBook"},
-        {"mnuTestData", "FrmTestData"},   {"MnuCHBatch", "FrmCHBatch"},
-        {"MnuSetCom", "FrmComSet"},       {"MnuSetLanguage", "FrmLanguage"},
-        {"MnuProPassWord", "FrmPassWord"}, {"MnuHelpAbout", "frmAbout"},
+        {FilePrint, "FrmPrintList"},      {ModelInfo, "FrmModel"},
+        {EditOptions, "FrmOption"},       {EditMsk, "FrmMSK"},
+        {EditDtmf, "FrmDTMF"},            {EditTwoTone, "Frm2Tone"},
+        {EditFiveTone, "Frm5Tone"},       {EditScan, "FrmScan"},
+        {EditAlert, "FrmAlert"},          {EditCommBook, "FrmCommuBook"},
+        {EditTestData, "FrmTestData"},    {ChannelBatch, "FrmCHBatch"},
+        {SetPort, "FrmComSet"},           {SetLanguage, "FrmLanguage"},
+        {ProgramPassWord, "FrmPassWord"}, {HelpAbout, "frmAbout"},
     };
     return m;
 }
 
 // The top-level menus (the rest of kMenus are their entries).
 bool IsTopMenu(const std::string& name) {
-    static const char* const tops[] = {"mnuFile", "MnuModel", "mnuEdit", "MnuSet", "mnuPro", "MnuView", "MnuHelp"};
+    static const char* const tops[] = {FileMenu, ModelMenu, EditMenu, SetMenu, ProgramMenu, ViewMenu, HelpMenu};
     return std::find(std::begin(tops), std::end(tops), name) != std::end(tops);
 }
 
 // Entries that stay usable while a transfer runs.
-bool RunsDuringTransfer(const std::string& name) { return name == "MnuViewToolBar" || name == "MnuViewStatusBar"; }
+bool RunsDuringTransfer(const std::string& name) { return name == ViewToolBar || name == ViewStatusBar; }
 
 // Tree nodes that open a dialog, and those that run a menu entry's command.
 const std::map<std::string, std::string>& DialogOfNode() {
@@ -83,8 +84,8 @@ const std::map<std::string, std::string>& DialogOfNode() {
 }
 const std::map<std::string, std::string>& MenuOfNode() {
     static const std::map<std::string, std::string> m = {
-        {"N17", "MnuViewMSK"}, {"N9", "MnuEMg"},       {"N10", "MnuViewScan"},
-        {"N11", "MnuViewAlert"}, {"N14", "mnuTestData"}, {"N15", "MnuViewBankChannel"},
+        {"N17", EditMsk},   {"N9", ReadInformation}, {"N10", EditScan},
+        {"N11", EditAlert}, {"N14", EditTestData},   {"N15", EditBanks},
     };
     return m;
 }
@@ -101,14 +102,6 @@ const std::map<std::string, std::pair<int, int>>& ListOfNode() {
 
 // Tree nodes that run a command or open a dialog (the others show a grid).
 bool IsCommandNode(const std::string& key) { return DialogOfNode().count(key) || MenuOfNode().count(key); }
-
-const char* const kEditors[] = {"TextFreRx", "TextFreTx", "TextName", "ComboStep", "ComboWN",
-                                "ComboPower", "ComboDe_CTC_Type", "ComboEn_CTC_Type", "ComboDe_CTCSS",
-                                "ComboEn_CTCSS", "ComboDe_CDCSS", "ComboEn_CDCSS", "ComboOptSig",
-                                "ListBank", "Text1", "Text2", "Text3"};
-
-const char* const kTimers[] = {"WaitTimer", "CommandTimer", "ReadyTimer", "EndTimer"};
-const int kTimerIntervals[] = {300, 100, 200, 200};
 
 // Shows "Not IsNumeric" at most once while it is installed (one refresh).
 class OnceNotifier : public Notifier {
@@ -179,33 +172,17 @@ FrmMain::FrmMain(AppData& data) : Form("frmMain"), d(data) {
         c.text = std::to_string(m.key);
         c.shortcut = m.shortcut;
     }
-    s["MnuViewScan"].visible = false;
-    ControlState& bar = s.Add("tbToolBar", ControlKind::Toolbar);
+    s[EditScan].visible = false;
+    AddControls(s, kControls);
     for (const auto& b : kToolButtons) {
         TabState t;
         t.name = b.key;
         t.toolTip = b.toolTip;
-        bar.tabs.push_back(t);
+        s[ToolBar].tabs.push_back(t);
     }
-    s.Add("sbStatusBar", ControlKind::Other);
-    s.Add("tvTreeView", ControlKind::Other);
-    s.Add("imgSplitter", ControlKind::Picture);
-    s.Add("picSplitter", ControlKind::Picture).visible = false;
-    for (int i = 0; i < 4; ++i) s.Add(GridName(i), ControlKind::Grid).visible = i == 0;
-    for (const char* e : kEditors) {
-        const std::string name = e;
-        ControlKind kind = ControlKind::TextBox;
-        if (name.rfind("Combo", 0) == 0) kind = ControlKind::ComboBox;
-        if (name == "ListBank") kind = ControlKind::ListBox;
-        ControlState& c = s.Add(name, kind);
-        c.visible = false;
-        if (kind == ControlKind::ListBox) c.multiSelect = true;
-    }
-    for (int i = 0; i < 4; ++i) {
-        ControlState& t = s.Add(kTimers[i], ControlKind::Timer);
-        t.max = kTimerIntervals[i];
-        t.enabled = false;
-    }
+    for (int i = 1; i < kGridCount; ++i) s[Grids[i]].visible = false;
+    s[BankChecks].multiSelect = true;
+    for (const char* t : {WaitTimer, CommandTimer, ReadyTimer, EndTimer}) s[t].enabled = false;
     grids_[0] = TextGrid(kChannelRows, kChannelCols);
     grids_[1] = TextGrid(kVfoRows, kVfoCols);
     grids_[2] = TextGrid(kStationRows, kStationCols);
@@ -213,9 +190,9 @@ FrmMain::FrmMain(AppData& data) : Form("frmMain"), d(data) {
     InitCellEditors();
 }
 
-const char* FrmMain::GridName(int i) {
-    static const char* const names[] = {"MSFlexGrid1_0", "MSFlexGrid1_1", "MSFlexGrid1_2", "MSFlexGrid1_3"};
-    return (i >= 0 && i < 4) ? names[i] : "";
+int FrmMain::GridIndex(const std::string& control) {
+    const int i = Grids.IndexOf(control);
+    return i < kGridCount ? i : -1;
 }
 
 bool FrmMain::IsMenuEntry(const std::string& name) {
@@ -223,14 +200,13 @@ bool FrmMain::IsMenuEntry(const std::string& name) {
 }
 
 TextGrid* FrmMain::Grid(const std::string& control) {
-    for (int i = 0; i < 4; ++i)
-        if (control == GridName(i)) return &grids_[static_cast<std::size_t>(i)];
-    return nullptr;
+    const int i = GridIndex(control);
+    return i >= 0 ? &grids_[static_cast<std::size_t>(i)] : nullptr;
 }
 
 int FrmMain::VisibleGrid() const {
-    for (int i = 0; i < 4; ++i)
-        if (C(GridName(i)).visible) return i;
+    for (int i = 0; i < kGridCount; ++i)
+        if (C(Grids[i]).visible) return i;
     return 0;
 }
 
@@ -239,14 +215,14 @@ int FrmMain::VisibleGrid() const {
 void FrmMain::Form_Load() {
     FormLoaded = false;
     IsEditorFilling = false;
-    C("mnuTestData").visible = d.FactoryTestMode;
-    C("MnuHelpContent").visible = d.HelpEnabled;
-    C("mnuFilePrint").visible = d.PrintEnabled;
+    C(EditTestData).visible = d.FactoryTestMode;
+    C(HelpContents).visible = d.HelpEnabled;
+    C(FilePrint).visible = d.PrintEnabled;
     ApplyFormLanguage(d, State());
-    C("MnuViewToolBar").checked = true;
-    C("MnuViewStatusBar").checked = true;
-    C("CommandTimer").enabled = false;
-    C("WaitTimer").enabled = false;
+    C(ViewToolBar).checked = true;
+    C(ViewStatusBar).checked = true;
+    C(CommandTimer).enabled = false;
+    C(WaitTimer).enabled = false;
     if (hooks.LoadPosition) hooks.LoadPosition();
     // Header row 500 high, label column 600 wide; the channel grid's own
     // widths (the default width of column 1, copied to others, is ours).
@@ -261,8 +237,8 @@ void FrmMain::Form_Load() {
     ch.SetColWidth(7, 1200);
     ch.SetColWidth(8, 1400);
     ch.SetColWidth(9, 1400);
-    HookTextMenu(C("Text1"));
-    HookTextMenu(C("Text2"));
+    HookTextMenu(C(VfoBox));
+    HookTextMenu(C(RadioBox));
     LoadShowByModel();
     ShowListByData(d.ShowListType);
     FormLoaded = true;
@@ -275,7 +251,7 @@ void FrmMain::Form_ReLoad() {
 }
 
 void FrmMain::FillOptSigList() {
-    ControlState& c = C("ComboOptSig");
+    ControlState& c = C(OptSigList);
     c.items = {GetLanguageString(d, mainkey::None), "DTMF", "2Tone", "5Tone"};
     if (d.CurModel == kWideModel) c.items.push_back("MSK");
     SetListIndex(c, -1);
@@ -284,13 +260,13 @@ void FrmMain::FillOptSigList() {
 void FrmMain::LoadShowByModel() {
     FillOptSigList();
     if (d.CurModel != kWideModel) {
-        C("MnuViewAM").visible = false;
-        C("MnuViewMSK").visible = false;
+        C(ShowAirBandList).visible = false;
+        C(EditMsk).visible = false;
         d.FMLowFre = 76.0;
     } else {
-        C("MnuView2Tone").visible = true;
-        C("MnuViewAM").visible = true;
-        C("MnuViewMSK").visible = true;
+        C(EditTwoTone).visible = true;
+        C(ShowAirBandList).visible = true;
+        C(EditMsk).visible = true;
         d.FMLowFre = 64.0;
     }
     LoadShowTree();
@@ -349,13 +325,13 @@ int FrmMain::MenuTextKey(const std::string& name) {
 void FrmMain::ShowGridType(int grid, int listKind) {
     CommitCellEditors();
     if (grid == 0) {
-        for (int i = 0; i < 4; ++i) C(GridName(i)).visible = i == 0;
+        for (int i = 0; i < kGridCount; ++i) C(Grids[i]).visible = i == 0;
         if (listKind >= 0 && listKind != d.ShowListType) {
             ShowListByFreData(listKind);
             d.ShowListType = static_cast<Integer>(listKind);
         }
     } else if (grid >= 1 && grid <= 3) {
-        for (int i = 0; i < 4; ++i) C(GridName(i)).visible = i == grid;
+        for (int i = 0; i < kGridCount; ++i) C(Grids[i]).visible = i == grid;
     }
 }
 
@@ -365,9 +341,9 @@ void FrmMain::CommitCellEditors() {
     SaveOldData();
     SaveOldGridData(2);
     SaveOldGridData(3);
-    C("Text1").visible = false;
-    C("Text2").visible = false;
-    C("Text3").visible = false;
+    C(VfoBox).visible = false;
+    C(RadioBox).visible = false;
+    C(AirBandBox).visible = false;
     RadioEditRow = RadioEditCol = AMEditRow = AMEditCol = 0;
 }
 
@@ -387,7 +363,7 @@ void FrmMain::LockCommands(bool locked) {
     if (locked) CommitCellEditors();
     for (const auto& m : kMenus)
         if (!IsTopMenu(m.name) && !RunsDuringTransfer(m.name)) C(m.name).enabled = !locked;
-    for (TabState& t : C("tbToolBar").tabs) t.enabled = !locked;
+    for (TabState& t : C(ToolBar).tabs) t.enabled = !locked;
     EnableTreeNodes();
     ++treeRevision;
 }
@@ -408,25 +384,25 @@ void FrmMain::Act(const std::string& name) {
         it->second();
         return;
     }
-    if (name == "mnuFileExit") {
+    if (name == FileExit) {
         if (hooks.CloseWindow) hooks.CloseWindow();
-    } else if (name == "mnuEditCH") {
+    } else if (name == EditChannel) {
         ShowGridType(0, -1);
         // The grid's double-click action on its current cell comes with the
         // grid editing ("GridDblClick").
         if (auto it = commands.find("GridDblClick"); it != commands.end() && it->second) it->second();
-    } else if (name == "MnuViewBankChannel") {
+    } else if (name == EditBanks) {
         OpenDialog("FrmBank", [this] {
             if (d.ShowListType == ListMemory) ReShowListByData(d.ShowListType);
         });
-    } else if (name == "MnuViewRadio") {
+    } else if (name == ShowRadioList) {
         ShowGridType(2, -1);
-    } else if (name == "MnuViewAM") {
+    } else if (name == ShowAirBandList) {
         ShowGridType(3, -1);
-    } else if (name == "MnuViewToolBar") {
-        ToggleBar("MnuViewToolBar", "tbToolBar");
-    } else if (name == "MnuViewStatusBar") {
-        ToggleBar("MnuViewStatusBar", "sbStatusBar");
+    } else if (name == ViewToolBar) {
+        ToggleBar(ViewToolBar, ToolBar);
+    } else if (name == ViewStatusBar) {
+        ToggleBar(ViewStatusBar, StatusBar);
     } else if (auto dl = DialogOfMenu().find(name); dl != DialogOfMenu().end()) {
         OpenDialog(dl->second);
     }
@@ -443,7 +419,7 @@ void FrmMain::Click(const std::string& control) {
 }
 
 void FrmMain::ButtonClick(const std::string& control, const std::string& button) {
-    if (control == "tbToolBar") tbToolBar_ButtonClick(button);
+    if (control == ToolBar) tbToolBar_ButtonClick(button);
 }
 
 void FrmMain::tbToolBar_ButtonClick(const std::string& key) {
@@ -465,8 +441,8 @@ bool FrmMain::QueryClose() {
 }
 
 void FrmMain::Form_Unload() {
-    UnhookTextMenu(C("Text1"));
-    UnhookTextMenu(C("Text2"));
+    UnhookTextMenu(C(VfoBox));
+    UnhookTextMenu(C(RadioBox));
     if (hooks.CloseOtherWindows) hooks.CloseOtherWindows();
     if (hooks.SavePosition) hooks.SavePosition();
 }
@@ -569,24 +545,24 @@ void FrmMain::LoadShowList() {
         c.items = std::move(items);
         SetListIndex(c, -1);
     };
-    fill("ComboStep", StepTexts());
-    fill("ComboWN", {"25KHz", "12.5KHz"});
-    fill("ComboPower", {text(mainkey::PowerHigh), text(mainkey::PowerMiddle), text(mainkey::PowerLow)});
-    fill("ComboDe_CTC_Type", {text(mainkey::None), "CTCSS", "DCS"});
-    fill("ComboEn_CTC_Type", {text(mainkey::None), "CTCSS", "DCS"});
+    fill(StepList, StepTexts());
+    fill(BandwidthList, {"25KHz", "12.5KHz"});
+    fill(PowerList, {text(mainkey::PowerHigh), text(mainkey::PowerMiddle), text(mainkey::PowerLow)});
+    fill(DecodeTypeList, {text(mainkey::None), "CTCSS", "DCS"});
+    fill(EncodeTypeList, {text(mainkey::None), "CTCSS", "DCS"});
     // The custom tone's entry follows the language.
-    fill("ComboDe_CTCSS", CtcssTexts(d));
-    fill("ComboEn_CTCSS", CtcssTexts(d));
-    fill("ComboDe_CDCSS", DcsComboTexts());
-    fill("ComboEn_CDCSS", DcsComboTexts());
+    fill(DecodeCtcssList, CtcssTexts(d));
+    fill(EncodeCtcssList, CtcssTexts(d));
+    fill(DecodeDcsList, DcsComboTexts());
+    fill(EncodeDcsList, DcsComboTexts());
     FillOptSigList();
     std::vector<std::string> banks;
     for (int b = 1; b <= kBankCount; ++b) banks.push_back("Bank " + std::to_string(b));
-    ControlState& lb = C("ListBank");
+    ControlState& lb = C(BankChecks);
     lb.items = banks;
     lb.selected.assign(banks.size(), false);
-    C("Text1").visible = false;
-    C("Text2").visible = false;
+    C(VfoBox).visible = false;
+    C(RadioBox).visible = false;
 }
 
 void FrmMain::ShowChannelRow(FreDataRec& rec, int listKind, const RowTexts& t) {

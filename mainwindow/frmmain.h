@@ -15,6 +15,7 @@
 #include "forms/formstate.h"
 #include "forms/mainwindowcalls.h"
 #include "forms/textgrid.h"
+#include "mainwindow/frmmaincontrols.h"
 
 namespace rp {
 
@@ -177,8 +178,8 @@ public:
     std::function<SaveOutcome()> fileSave;
     SaveOutcome mnuFileSave_Click() override;
 
-    // Control names of the menu entries and the grids.
-    static const char* GridName(int i);
+    // The grid (0..3) a control name names, -1 for any other control.
+    static int GridIndex(const std::string& control);
     static bool IsMenuEntry(const std::string& name);
     // The language key of a menu's or menu entry's caption (0: not a menu).
     static int MenuTextKey(const std::string& name);

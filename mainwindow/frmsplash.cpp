@@ -5,8 +5,8 @@
 namespace rp {
 
 FrmSplash::FrmSplash(AppData& d) : Form("frmSplash"), d_(d) {
-    State().Add("picLogo", ControlKind::Picture);
-    ControlState& t = State().Add("Timer1", ControlKind::Timer);
+    State().Add(splash::Logo, ControlKind::Picture);
+    ControlState& t = State().Add(splash::CloseTimer, ControlKind::Timer);
     t.max = kSplashMs;
     t.enabled = false;
 }
@@ -21,13 +21,13 @@ std::string FrmSplash::PicturePath(const AppData& d) {
 
 void FrmSplash::Form_Load() {
     picturePath = PicturePath(d_);
-    C("Timer1").enabled = true;
+    C(splash::CloseTimer).enabled = true;
 }
 
 void FrmSplash::CloseSplash() {
     if (closed_) return;
     closed_ = true;
-    C("Timer1").enabled = false;
+    C(splash::CloseTimer).enabled = false;
     // The main window first: the program must never be without a window.
     if (ShowMain) ShowMain();
     Unload();
@@ -37,11 +37,11 @@ void FrmSplash::picLogo_Click() { CloseSplash(); }
 void FrmSplash::Timer1_Timer() { CloseSplash(); }
 
 void FrmSplash::Click(const std::string& control) {
-    if (control == "picLogo") picLogo_Click();
+    if (control == splash::Logo) picLogo_Click();
 }
 
 void FrmSplash::Timer(const std::string& control) {
-    if (control == "Timer1") Timer1_Timer();
+    if (control == splash::CloseTimer) Timer1_Timer();
 }
 
 }  // namespace rp

@@ -7,6 +7,7 @@
 
 #include "core/appdata.h"
 #include "forms/formstate.h"
+#include "mainwindow/frmsplashcontrols.h"
 
 namespace rp {
 

@@ -14,44 +14,51 @@
 
 namespace rp {
 
+using namespace mainform;
+
 namespace {
 
 constexpr int kRxLength = 9, kNameLength = 6, kFmLength = 6, kAmLength = 8;
 
 // The channel grid's editors, in the order SaveOldData looks at them.
-const char* const kTextEditors[] = {"TextFreRx", "TextFreTx", "TextName"};
-const char* const kListEditors[] = {"ComboStep",        "ComboWN",       "ComboPower",    "ComboDe_CTC_Type",
-                                    "ComboDe_CTCSS",    "ComboDe_CDCSS", "ComboEn_CTC_Type", "ComboEn_CTCSS",
-                                    "ComboEn_CDCSS",    "ComboOptSig",   "ListBank"};
+const char* const kTextEditors[] = {RxBox, TxBox, NameBox};
+const char* const kListEditors[] = {StepList,        BandwidthList,  PowerList,      DecodeTypeList,
+                                    DecodeCtcssList, DecodeDcsList,  EncodeTypeList, EncodeCtcssList,
+                                    EncodeDcsList,   OptSigList,     BankChecks};
+
+// The tone combos of one side: the type (none, CTCSS, DCS) and the value
+// lists of CTCSS and DCS.
+struct ToneCombos {
+    const char* type;
+    const char* ctcss;
+    const char* dcs;
+};
+constexpr ToneCombos kDecodeCombos{DecodeTypeList, DecodeCtcssList, DecodeDcsList};
+constexpr ToneCombos kEncodeCombos{EncodeTypeList, EncodeCtcssList, EncodeDcsList};
+const ToneCombos& CombosOf(bool decode) { return decode ? kDecodeCombos : kEncodeCombos; }
 
 bool IsOneOf(const std::string& name, std::initializer_list<const char*> names) {
     return std::any_of(names.begin(), names.end(), [&](const char* n) { return name == n; });
 }
 
 bool IsToneCombo(const std::string& name) {
-    return IsOneOf(name, {"ComboDe_CTC_Type", "ComboEn_CTC_Type", "ComboDe_CTCSS", "ComboEn_CTCSS",
-                          "ComboDe_CDCSS", "ComboEn_CDCSS"});
-}
-
-int GridIndexOf(const std::string& control) {
-    for (int i = 0; i < 4; ++i)
-        if (control == FrmMain::GridName(i)) return i;
-    return -1;
+    return IsOneOf(name, {DecodeTypeList, EncodeTypeList, DecodeCtcssList, EncodeCtcssList, DecodeDcsList,
+                          EncodeDcsList});
 }
 
 // The editor of a channel-grid column, "" for none.
 const char* EditorOfColumn(int column) {
     switch (column) {
-    case ColRx: return "TextFreRx";
-    case ColTx: return "TextFreTx";
-    case ColName: return "TextName";
-    case ColStep: return "ComboStep";
-    case ColWN: return "ComboWN";
-    case ColBank: return "ListBank";
-    case ColPower: return "ComboPower";
-    case ColDecode: return "ComboDe_CTC_Type";
-    case ColEncode: return "ComboEn_CTC_Type";
-    case ColOptSig: return "ComboOptSig";
+    case ColRx: return RxBox;
+    case ColTx: return TxBox;
+    case ColName: return NameBox;
+    case ColStep: return StepList;
+    case ColWN: return BandwidthList;
+    case ColBank: return BankChecks;
+    case ColPower: return PowerList;
+    case ColDecode: return DecodeTypeList;
+    case ColEncode: return EncodeTypeList;
+    case ColOptSig: return OptSigList;
     default: return "";
     }
 }
@@ -71,12 +78,12 @@ std::string Trimmed(const std::string& s) {
 }  // namespace
 
 void FrmMain::InitCellEditors() {
-    GuardTextBox(C("TextFreRx"), kFrequencyChars, kRxLength);
-    GuardTextBox(C("TextFreTx"), kFrequencyChars, kRxLength);
-    GuardTextBox(C("TextName"), PrintableAscii("\\~"), kNameLength);
-    GuardTextBox(C("Text2"), kFrequencyChars, kFmLength);
-    GuardTextBox(C("Text3"), kFrequencyChars, kAmLength);
-    HookTextMenu(C("Text1"));
+    GuardTextBox(C(RxBox), kFrequencyChars, kRxLength);
+    GuardTextBox(C(TxBox), kFrequencyChars, kRxLength);
+    GuardTextBox(C(NameBox), PrintableAscii("\\~"), kNameLength);
+    GuardTextBox(C(RadioBox), kFrequencyChars, kFmLength);
+    GuardTextBox(C(AirBandBox), kFrequencyChars, kAmLength);
+    HookTextMenu(C(VfoBox));
     // Edit > Channel: the grid's double-click on its current cell.
     commands["GridDblClick"] = [this] { MSFlexGrid1_DblClick(0); };
 }
@@ -84,29 +91,29 @@ void FrmMain::InitCellEditors() {
 // ---- events ----
 
 void FrmMain::DblClick(const std::string& control) {
-    const int i = GridIndexOf(control);
+    const int i = GridIndex(control);
     if (i >= 0) MSFlexGrid1_DblClick(i);
 }
 
 void FrmMain::EnterCell(const std::string& control) {
-    const int i = GridIndexOf(control);
+    const int i = GridIndex(control);
     if (i >= 0) MSFlexGrid1_EnterCell(i);
 }
 
 void FrmMain::KeyDown(const std::string& control, int keyCode, int shift) {
-    const int i = GridIndexOf(control);
+    const int i = GridIndex(control);
     if (i >= 0) MSFlexGrid1_KeyDown(i, keyCode, shift);
 }
 
 void FrmMain::ItemCheck(const std::string& control, int item) {
-    if (control == "ListBank") ListBank_ItemCheck(item);
+    if (control == BankChecks) ListBank_ItemCheck(item);
 }
 
 void FrmMain::KeyPress(const std::string& control, int& keyAscii) {
-    if (const int i = GridIndexOf(control); i >= 0) {
+    if (const int i = GridIndex(control); i >= 0) {
         MSFlexGrid1_KeyPress(i, keyAscii);
-    } else if (control == "Text2" || control == "Text3") {
-        const int grid = control == "Text2" ? 2 : 3;
+    } else if (control == RadioBox || control == AirBandBox) {
+        const int grid = control == RadioBox ? kRadioGrid : kAirBandGrid;
         if (keyAscii == kKeyReturn) {
             // The next row (row 1 after the VFO row) is entered: that
             // commits this editor and opens it there.
@@ -118,7 +125,7 @@ void FrmMain::KeyPress(const std::string& control, int& keyAscii) {
             return;
         }
         FilterTextKey(keyAscii, C(control).inputChars);
-    } else if (IsOneOf(control, {"TextFreRx", "TextFreTx", "TextName"})) {
+    } else if (IsOneOf(control, {RxBox, TxBox, NameBox})) {
         if (keyAscii == kKeyReturn) {
             keyAscii = 0;
             EditorEnter(control);
@@ -136,36 +143,36 @@ void FrmMain::KeyPress(const std::string& control, int& keyAscii) {
 void FrmMain::EditorEnter(const std::string& control) {
     // The focus goes back to the channel grid (where a Tab keystroke
     // lands there in our tab order), then the editor commits and closes.
-    State().focus = GridName(0);
+    State().focus = Grids[kChannelGrid];
     SaveOldData();
-    if (control == "ComboDe_CTC_Type") ShowDecodeToneCombo(1);
-    if (control == "ComboEn_CTC_Type") ShowEncodeToneCombo(1);
+    if (control == DecodeTypeList) ShowDecodeToneCombo(1);
+    if (control == EncodeTypeList) ShowEncodeToneCombo(1);
 }
 
 void FrmMain::EditorClick(const std::string& control) {
-    if (const int i = GridIndexOf(control); i >= 0) {
+    if (const int i = GridIndex(control); i >= 0) {
         MSFlexGrid1_Click(i);
         return;
     }
     const ControlState& c = C(control);
     if (!c.visible || c.index < 0) return;
     const int n = d.EditChannelNo;
-    if (control == "ComboStep") {
+    if (control == StepList) {
         SetFreDataByCol(d, n, c.index, ColStep, 0);
-    } else if (control == "ComboWN") {
+    } else if (control == BandwidthList) {
         SetFreDataByCol(d, n, c.index, ColWN, 0);
-    } else if (control == "ComboPower") {
+    } else if (control == PowerList) {
         SetFreDataByCol(d, n, c.index, ColPower, 0);
-    } else if (control == "ComboOptSig") {
+    } else if (control == OptSigList) {
         SetFreDataByCol(d, n, GetOptSigType(c.SelectedItem()), ColOptSig, 0);
-    } else if (control == "ComboDe_CTC_Type" || control == "ComboEn_CTC_Type") {
-        ToneTypeClick(control == "ComboDe_CTC_Type");
+    } else if (control == DecodeTypeList || control == EncodeTypeList) {
+        ToneTypeClick(control == DecodeTypeList);
         return;
-    } else if (control == "ComboDe_CTCSS" || control == "ComboEn_CTCSS") {
-        ToneValueClick(control == "ComboDe_CTCSS", 1);
+    } else if (control == DecodeCtcssList || control == EncodeCtcssList) {
+        ToneValueClick(control == DecodeCtcssList, 1);
         return;
-    } else if (control == "ComboDe_CDCSS" || control == "ComboEn_CDCSS") {
-        ToneValueClick(control == "ComboDe_CDCSS", 2);
+    } else if (control == DecodeDcsList || control == EncodeDcsList) {
+        ToneValueClick(control == DecodeDcsList, 2);
         return;
     } else {
         return;
@@ -294,14 +301,15 @@ void FrmMain::ShowEncodeToneCombo(int mode) { ShowToneCombo(false, mode); }
 
 void FrmMain::ShowToneCombo(bool decode, int mode) {
     if (mode != 1) return;
+    const ToneCombos& combos = CombosOf(decode);
     const std::string side = decode ? "De" : "En";
-    ControlState& type = C("Combo" + side + "_CTC_Type");
+    ControlState& type = C(combos.type);
     std::string name, key;
     if (type.index == 1) {
-        name = "Combo" + side + "_CTCSS";
+        name = combos.ctcss;
         key = side + "_CTCSS";
     } else if (type.index == 2) {
-        name = "Combo" + side + "_CDCSS";
+        name = combos.dcs;
         key = side + "_CDCSS";
     } else {
         return;
@@ -319,7 +327,7 @@ void FrmMain::ShowToneCombo(bool decode, int mode) {
 void FrmMain::ToneTypeClick(bool decode) {
     if (IsEditorFilling) return;
     const int n = d.EditChannelNo;
-    SetFreDataByCol(d, n, C(decode ? "ComboDe_CTC_Type" : "ComboEn_CTC_Type").index,
+    SetFreDataByCol(d, n, C(CombosOf(decode).type).index,
                     decode ? ColDecode : ColEncode, 0);
     // A pick is the final choice: the CTCSS or DCS combo comes up.
     ShowToneCombo(decode, 1);
@@ -328,7 +336,7 @@ void FrmMain::ToneTypeClick(bool decode) {
 
 void FrmMain::ToneValueClick(bool decode, int sub) {
     if (IsEditorFilling) return;
-    const std::string name = std::string("Combo") + (decode ? "De" : "En") + (sub == 1 ? "_CTCSS" : "_CDCSS");
+    const char* name = sub == 1 ? CombosOf(decode).ctcss : CombosOf(decode).dcs;
     const int n = d.EditChannelNo;
     SetFreDataByCol(d, n, C(name).index, decode ? ColDecode : ColEncode, sub);
     ReShowGrid(0, n, 0);
@@ -338,7 +346,7 @@ void FrmMain::ToneValueClick(bool decode, int sub) {
 
 void FrmMain::ListBank_ItemCheck(int item) {
     if (IsEditorFilling) return;
-    ControlState& list = C("ListBank");
+    ControlState& list = C(BankChecks);
     if (item < 0 || item >= static_cast<int>(list.selected.size())) return;
     const int n = d.EditChannelNo, bank = item + 1;
     const bool on = list.selected[static_cast<std::size_t>(item)];
@@ -356,7 +364,7 @@ void FrmMain::ListBank_ItemCheck(int item) {
 bool FrmMain::SaveOldData() {
     const int n = d.EditChannelNo;
     bool ok = true;
-    if (ControlState& rx = C("TextFreRx"); rx.visible) {
+    if (ControlState& rx = C(RxBox); rx.visible) {
         if (d.EditColumn == ColRx) {
             const std::string text = Trimmed(rx.text);
             if (text.empty()) {
@@ -376,7 +384,7 @@ bool FrmMain::SaveOldData() {
         rx.visible = false;
         return ok;
     }
-    if (ControlState& tx = C("TextFreTx"); tx.visible) {
+    if (ControlState& tx = C(TxBox); tx.visible) {
         if (d.EditColumn == ColTx) {
             SetFreDataByCol(d, n, tx.text, ColTx, 0);
             ReShowGrid(0, n, 0);
@@ -384,7 +392,7 @@ bool FrmMain::SaveOldData() {
         tx.visible = false;
         return ok;
     }
-    if (ControlState& name = C("TextName"); name.visible) {
+    if (ControlState& name = C(NameBox); name.visible) {
         if (d.EditColumn == ColName) {
             SetFreDataByCol(d, n, Utf8ToLatin1(name.text), ColName, 0);
             ReShowGrid(0, n, 0);
@@ -409,7 +417,7 @@ void FrmMain::MSFlexGrid1_EnterCell(int index) {
     if (index == 0) {
         const TextGrid& g = grids_[0];
         // The RX editor being opened over this cell stays open.
-        if (g.col == ColRx && g.row == d.EditChannelNo && C("TextFreRx").visible) return;
+        if (g.col == ColRx && g.row == d.EditChannelNo && C(RxBox).visible) return;
         SaveOldData();
         return;
     }

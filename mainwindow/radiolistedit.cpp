@@ -29,7 +29,7 @@ void FrmMain::OpenStationEditor(int index) {
     }
     SaveOldGridData(index);
     if (index == 1) return;  // the VFO grid has no editor
-    const char* editor = index == 2 ? "Text2" : "Text3";
+    const char* editor = index == mainform::kRadioGrid ? mainform::RadioBox : mainform::AirBandBox;
     if (index == 2) {
         RadioEditRow = RadioCurRow;
         RadioEditCol = RadioCurCol;
@@ -45,7 +45,7 @@ void FrmMain::OpenStationEditor(int index) {
 
 bool FrmMain::SaveOldGridData(int grid) {
     if (grid == 2) {
-        ControlState& e = C("Text2");
+        ControlState& e = C(mainform::RadioBox);
         if (RadioEditRow <= 0 || RadioEditCol <= 0 || !e.visible) return true;
         const int entry = RadioEditRow - 1;
         if (entry > kVfoEntry) return true;
@@ -80,7 +80,7 @@ bool FrmMain::SaveOldGridData(int grid) {
         return true;
     }
     if (grid == 3) {
-        ControlState& e = C("Text3");
+        ControlState& e = C(mainform::AirBandBox);
         if (AMEditRow <= 0 || AMEditCol <= 0 || !e.visible) return true;
         const int entry = AMEditRow - 1;
         if (entry > kVfoEntry) return true;
@@ -115,7 +115,7 @@ void FrmMain::ReShowStationRow(int grid, int row) {
         text = s.empty() ? "" : RadioDataToFreStr(d, s);
     }
     g.SetText(row, 1, text);
-    ControlState& e = C(grid == 2 ? "Text2" : "Text3");
+    ControlState& e = C(grid == mainform::kRadioGrid ? mainform::RadioBox : mainform::AirBandBox);
     if (e.visible) SetBoxText(e, text);
 }
 

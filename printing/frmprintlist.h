@@ -1,14 +1,14 @@
 #pragma once
-// FrmPrintList, the print-item dialog: ten item tick boxes Check1_0..9
-// (1 and 2 hidden), Select All, Clear All, the printer set-up button, OK
-// (Command1) to print and Cancel (Command2). It keeps its ticks and its
-// printer while it stays loaded: until Cancel, the close box or a job that
-// ended well.
+// FrmPrintList, the print-item dialog: ten item tick boxes (1 and 2
+// hidden), Select All, Clear All, the printer set-up button, OK to print
+// and Cancel. It keeps its ticks and its printer while it stays loaded:
+// until Cancel, the close box or a job that ended well.
 #include <memory>
 #include <string>
 
 #include "core/appdata.h"
 #include "forms/formstate.h"
+#include "printing/frmprintlistcontrols.h"
 #include "core/printerport.h"
 
 namespace rp {

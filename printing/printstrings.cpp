@@ -1,5 +1,7 @@
 #include "printing/printstrings.h"
 
+#include "printing/frmprintlistcontrols.h"
+
 namespace rp {
 
 void InitPrintStrings(AppData& d) {
@@ -34,8 +36,8 @@ void InitPrintStrings(AppData& d) {
 }
 
 void SetPrintButtonCaptions(AppData& d, FormState& form) {
-    if (form.Has("Command1")) form["Command1"].text = LangText(d, d.Prt.PrtOKText);
-    if (form.Has("Command2")) form["Command2"].text = LangText(d, d.Prt.PrtCancelText);
+    if (form.Has(printlist::Print)) form[printlist::Print].text = LangText(d, d.Prt.PrtOKText);
+    if (form.Has(printlist::Cancel)) form[printlist::Cancel].text = LangText(d, d.Prt.PrtCancelText);
 }
 
 }  // namespace rp

@@ -6,7 +6,7 @@
 
 namespace rp {
 
-// Print items (the tick boxes Check1_0..9 of the print-item dialog).
+// Print items (the tick boxes printlist::Items[0..9] of the print-item dialog).
 inline constexpr int kPrintItemCount = 10;
 inline constexpr int kPrintItemChannel = 0;
 inline constexpr int kPrintItemOption = 3;
@@ -24,8 +24,9 @@ inline constexpr int kTextAlarmItem = 2600;
 // message. Reads no file; cannot fail.
 void InitPrintStrings(AppData& d);
 
-// Command1 and Command2 of the form get the OK and Cancel texts of the
-// current language; a form without them is left as it is.
+// The print-item dialog's OK and Cancel buttons (printlist::Print and
+// Cancel) get the texts of the current language; a form without them is
+// left as it is.
 void SetPrintButtonCaptions(AppData& d, FormState& form);
 
 }  // namespace rp

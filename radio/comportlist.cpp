@@ -27,8 +27,8 @@ std::string ShowComPortList(ControlState& list, PortListProvider& ports, const s
     return list.SelectedItem();
 }
 
-void AddComPortRescanTimer(FormState& s) {
-    ControlState& t = s.Add("ReShowComPortTimer", ControlKind::Timer);
+void AddComPortRescanTimer(FormState& s, const char* name) {
+    ControlState& t = s.Add(name, ControlKind::Timer);
     t.max = kRescanMs;
     t.enabled = false;
 }

@@ -18,9 +18,9 @@ namespace rp {
 std::string ShowComPortList(ControlState& list, PortListProvider& ports, const std::string& savedDevice,
                             const std::string& keep);
 
-// Adds the list's rescan timer, ReShowComPortTimer: every second, off until
-// the form turns it on.
-void AddComPortRescanTimer(FormState& s);
+// Adds the list's rescan timer under the form's name for it: every second,
+// off until the form turns it on.
+void AddComPortRescanTimer(FormState& s, const char* name);
 
 // Stores the chosen entry for the next transfer: nothing chosen is no port
 // (ComDevice "", ComPortNumber 0) and the settings file is not written;

@@ -38,43 +38,41 @@ std::string PortDeviceMessage(const AppData& d, const std::string& path, int err
 
 FrmComSet::FrmComSet(AppData& d, PortListProvider& ports) : Form("FrmComSet"), d_(d), ports_(ports) {
     FormState& s = State();
-    s.Add("Label1", ControlKind::Label);
-    s.Add("Combo1", ControlKind::ComboBox).editable = true;
-    s.Add("CommandOK", ControlKind::Button);
-    s.Add("CommandCancel", ControlKind::Button);
-    AddComPortRescanTimer(s);
+    AddControls(s, comset::kControls);
+    s[comset::PortList].editable = true;
+    AddComPortRescanTimer(s, comset::RescanTimer);
 }
 
 void FrmComSet::Form_Load() {
     LoadComSetFormText();
     FillList(d_.ComDevice);
-    C("ReShowComPortTimer").enabled = true;
+    C(comset::RescanTimer).enabled = true;
 }
 
 void FrmComSet::LoadComSetFormText() {
     State().caption = GetLanguageString(d_, 1401);
-    C("Label1").text = GetLanguageString(d_, 1402);
+    C(comset::Prompt).text = GetLanguageString(d_, 1402);
     SetOKCancelCaption(d_, State());
 }
 
 void FrmComSet::FillList(const std::string& keep) {
-    ControlState& list = C("Combo1");
+    ControlState& list = C(comset::PortList);
     const std::string text = list.text;
     const bool typed = text != list.SelectedItem();
     PortID = ShowComPortList(list, ports_, d_.ComDevice, keep);
     list.text = typed ? text : PortID;
 }
 
-void FrmComSet::Combo1_Click() { PortID = C("Combo1").SelectedItem(); }
+void FrmComSet::Combo1_Click() { PortID = C(comset::PortList).SelectedItem(); }
 
 std::optional<std::string> FrmComSet::ChosenDevice() {
-    const std::string text = TrimBlanks(C("Combo1").text);
+    const std::string text = TrimBlanks(C(comset::PortList).text);
     if (text.empty()) return std::string();
     for (const PortInfo& e : PortEntries(ports_, d_.ComDevice))
         if (e.Path == text || e.SystemPath == text) return e.Path;
     if (const int error = PortDeviceError(text)) {
         d_.Ui.Notify->Show(PortDeviceMessage(d_, text, error), MsgIcon::Warning, MsgButtons::Ok, "");
-        State().focus = "Combo1";
+        State().focus = comset::PortList;
         return std::nullopt;
     }
     return text;
@@ -93,7 +91,7 @@ void FrmComSet::CommandCancel_Click() {
     Unload();
 }
 
-void FrmComSet::Form_Unload() { C("ReShowComPortTimer").enabled = false; }
+void FrmComSet::Form_Unload() { C(comset::RescanTimer).enabled = false; }
 
 void FrmComSet::ReShowComPortTimer_Timer() {
     if (ListDroppedDown && ListDroppedDown()) return;
@@ -101,13 +99,13 @@ void FrmComSet::ReShowComPortTimer_Timer() {
 }
 
 void FrmComSet::Click(const std::string& control) {
-    if (control == "Combo1") Combo1_Click();
-    else if (control == "CommandOK") CommandOK_Click();
-    else if (control == "CommandCancel") CommandCancel_Click();
+    if (control == comset::PortList) Combo1_Click();
+    else if (control == comset::OK) CommandOK_Click();
+    else if (control == comset::Cancel) CommandCancel_Click();
 }
 
 void FrmComSet::Timer(const std::string& control) {
-    if (control == "ReShowComPortTimer") ReShowComPortTimer_Timer();
+    if (control == comset::RescanTimer) ReShowComPortTimer_Timer();
 }
 
 bool FrmComSet::QueryUnload() {

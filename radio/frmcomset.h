@@ -9,6 +9,7 @@
 #include "core/appdata.h"
 #include "link/ports.h"
 #include "forms/formstate.h"
+#include "radio/frmcomsetcontrols.h"
 
 namespace rp {
 

@@ -8,29 +8,29 @@ namespace rp {
 
 FrmPassWord::FrmPassWord(AppData& d) : Form("FrmPassWord"), d_(d) {
     FormState& s = State();
-    s.Add("Label1", ControlKind::Label);
-    s.Add("Text1", ControlKind::TextBox).max = kPassWordMaxLength;
-    s.Add("CommandOK", ControlKind::Button);
-    s.Add("CommandCancel", ControlKind::Button);
+    s.Add(password::Prompt, ControlKind::Label);
+    s.Add(password::PassWord, ControlKind::TextBox).max = kPassWordMaxLength;
+    s.Add(password::OK, ControlKind::Button);
+    s.Add(password::Cancel, ControlKind::Button);
 }
 
 void FrmPassWord::Form_Load() {
     PassWordDialogOK = false;
     ShowPassWordByLanguage();
     ShowPassWordByData();
-    State().focus = "Text1";
+    State().focus = password::PassWord;
 }
 
 void FrmPassWord::ShowPassWordByLanguage() {
     State().caption = GetLanguageString(d_, passwordkey::Caption);
-    C("Label1").text = GetLanguageString(d_, passwordkey::Label);
+    C(password::Prompt).text = GetLanguageString(d_, passwordkey::Label);
     SetOKCancelCaption(d_, State());
 }
 
-void FrmPassWord::ShowPassWordByData() { C("Text1").text = Latin1ToUtf8(d_.InputPassWord); }
+void FrmPassWord::ShowPassWordByData() { C(password::PassWord).text = Latin1ToUtf8(d_.InputPassWord); }
 
 std::string FrmPassWord::EnteredPassWord() const {
-    return TrimNullStr(Utf8ToLatin1(C("Text1").text));
+    return TrimNullStr(Utf8ToLatin1(C(password::PassWord).text));
 }
 
 void FrmPassWord::CommandOK_Click() {
@@ -42,8 +42,8 @@ void FrmPassWord::CommandOK_Click() {
 void FrmPassWord::CommandCancel_Click() { Unload(); }
 
 void FrmPassWord::Click(const std::string& control) {
-    if (control == "CommandOK") CommandOK_Click();
-    if (control == "CommandCancel") CommandCancel_Click();
+    if (control == password::OK) CommandOK_Click();
+    if (control == password::Cancel) CommandCancel_Click();
 }
 
 }  // namespace rp

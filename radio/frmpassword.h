@@ -6,6 +6,7 @@
 
 #include "core/appdata.h"
 #include "forms/formstate.h"
+#include "radio/frmpasswordcontrols.h"
 
 namespace rp {
 

@@ -4,6 +4,7 @@
 #include "core/appdata.h"
 #include "link/skiplist.h"
 #include "forms/formstate.h"
+#include "radio/frmprogresscontrols.h"
 
 namespace rp {
 

@@ -42,9 +42,6 @@ const LangTexts kLoad = {"", "&Load", "加载(&L)"};
 const LangTexts kSave = {"", "&Save", "保存(&S)"};
 const LangTexts kFileType = {"", "Test Data File", "测试数据文件"};
 
-std::string Box(int i) { return "Text1_" + std::to_string(i); }
-std::string Label(int i) { return "Label1_" + std::to_string(i); }
-
 bool Shown(int i) { return i >= 2 && i <= 16; }
 int BoxLength(int i) { return i <= 1 || i >= 14 ? 3 : 2; }
 
@@ -68,8 +65,8 @@ std::optional<Byte> HexByte(const std::string& text) {
 const std::vector<std::string>& TabOrder() {
     static const std::vector<std::string> order = [] {
         std::vector<std::string> v;
-        for (int i = 2; i <= 16; ++i) v.push_back(Box(i));
-        for (const char* b : {"Command1_0", "Command1_1", "CommandOK", "CommandCancel"}) v.push_back(b);
+        for (int i = 2; i <= 16; ++i) v.push_back(testdata::Boxes[i]);
+        for (const char* b : {testdata::Load, testdata::Save, testdata::OK, testdata::Cancel}) v.push_back(b);
         return v;
     }();
     return order;
@@ -79,17 +76,15 @@ const std::vector<std::string>& TabOrder() {
 
 FrmTestData::FrmTestData(AppData& d) : Form("FrmTestData"), d_(d) {
     FormState& s = State();
-    s.Add("Frame1", ControlKind::Frame);
+    s.Add(testdata::Frame, ControlKind::Frame);
     for (int i = 0; i < kBoxes; ++i) {
-        ControlState& label = s.Add(Label(i), ControlKind::Label);
-        ControlState& box = s.Add(Box(i), ControlKind::TextBox);
+        ControlState& label = s.Add(testdata::Labels[i], ControlKind::Label);
+        ControlState& box = s.Add(testdata::Boxes[i], ControlKind::TextBox);
         GuardTextBox(box, kHexChars, BoxLength(i));
         label.visible = box.visible = Shown(i);
     }
-    s.Add("Command1_0", ControlKind::Button);
-    s.Add("Command1_1", ControlKind::Button);
-    s.Add("CommandOK", ControlKind::Button);
-    s.Add("CommandCancel", ControlKind::Button);
+    for (const char* b : {testdata::Load, testdata::Save, testdata::OK, testdata::Cancel})
+        s.Add(b, ControlKind::Button);
 }
 
 void FrmTestData::Form_Load() {
@@ -100,27 +95,27 @@ void FrmTestData::Form_Load() {
 
 void FrmTestData::SetTestDataCaptions() {
     State().caption = LangText(d_, kCaption);
-    C("Command1_0").text = LangText(d_, kLoad);
-    C("Command1_1").text = LangText(d_, kSave);
+    C(testdata::Load).text = LangText(d_, kLoad);
+    C(testdata::Save).text = LangText(d_, kSave);
     const int lang = d_.LanguageIndex == 2 ? 1 : 0;
-    for (int i = 0; i < kBoxes; ++i) C(Label(i)).text = kLabels[i][lang];
+    for (int i = 0; i < kBoxes; ++i) C(testdata::Labels[i]).text = kLabels[i][lang];
     SetOKCancelCaption(d_, State());
 }
 
 std::string FrmTestData::FileFilter() const { return LangText(d_, kFileType) + " (*.ted)"; }
 
 void FrmTestData::ShowTestData() {
-    for (int i = 0; i < kBoxes; ++i) C(Box(i)).text = ByteToHex2(WorkCopy[static_cast<std::size_t>(i)]);
+    for (int i = 0; i < kBoxes; ++i) C(testdata::Boxes[i]).text = ByteToHex2(WorkCopy[static_cast<std::size_t>(i)]);
 }
 
 void FrmTestData::ReadTestDataBoxes() {
     for (int i = 0; i < kBoxes; ++i)
-        if (auto v = HexByte(C(Box(i)).text)) WorkCopy[static_cast<std::size_t>(i)] = *v;
+        if (auto v = HexByte(C(testdata::Boxes[i]).text)) WorkCopy[static_cast<std::size_t>(i)] = *v;
 }
 
 int FrmTestData::FirstBadBox() const {
     for (int i = 0; i < kBoxes; ++i)
-        if (!HexByte(C(Box(i)).text)) return i;
+        if (!HexByte(C(testdata::Boxes[i]).text)) return i;
     return -1;
 }
 
@@ -128,7 +123,7 @@ bool FrmTestData::CheckBoxes() {
     const int bad = FirstBadBox();
     if (bad < 0) return true;
     d_.Ui.Notify->Show(LangText(d_, kTestDataHexText), MsgIcon::None, MsgButtons::Ok, "");
-    State().focus = Box(bad);
+    State().focus = testdata::Boxes[bad];
     return false;
 }
 
@@ -171,7 +166,7 @@ void FrmTestData::Text1_KeyPress(int index, int& keyAscii) {
         // Enter moves on as Tab does.
         keyAscii = 0;
         const auto& order = TabOrder();
-        const auto it = std::find(order.begin(), order.end(), Box(index));
+        const auto it = std::find(order.begin(), order.end(), testdata::Boxes[index]);
         if (it != order.end()) State().focus = std::next(it) == order.end() ? order.front() : *std::next(it);
         return;
     }
@@ -180,14 +175,14 @@ void FrmTestData::Text1_KeyPress(int index, int& keyAscii) {
 }
 
 void FrmTestData::Click(const std::string& control) {
-    if (control == "Command1_0") Command1_Click(0);
-    else if (control == "Command1_1") Command1_Click(1);
-    else if (control == "CommandOK") CommandOK_Click();
-    else if (control == "CommandCancel") CommandCancel_Click();
+    if (control == testdata::Load) Command1_Click(0);
+    else if (control == testdata::Save) Command1_Click(1);
+    else if (control == testdata::OK) CommandOK_Click();
+    else if (control == testdata::Cancel) CommandCancel_Click();
 }
 
 void FrmTestData::KeyPress(const std::string& control, int& keyAscii) {
-    if (control.rfind("Text1_", 0) == 0) Text1_KeyPress(std::stoi(control.substr(6)), keyAscii);
+    if (const int i = testdata::Boxes.IndexOf(control); i >= 0) Text1_KeyPress(i, keyAscii);
 }
 
 }  // namespace rp

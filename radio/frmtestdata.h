@@ -8,6 +8,7 @@
 #include "core/appdata.h"
 #include "core/testdata.h"
 #include "forms/formstate.h"
+#include "radio/frmtestdatacontrols.h"
 
 namespace rp {
 
@@ -17,7 +18,7 @@ inline const LangTexts kTestDataHexText = {
 
 class FrmTestData : public Form {
 public:
-    static constexpr int kBoxes = 18;  // Text1_0 .. Text1_17
+    static constexpr int kBoxes = 18;  // testdata::Boxes[0 .. 17]
 
     explicit FrmTestData(AppData& d);
 

@@ -18,13 +18,13 @@ LoadFrmLink::LoadFrmLink(AppData& d, PortListProvider& ports, Transport& port, R
     timer_.Connect(this);
     FormState& s = State();
     s.caption = "Initial Setup";
-    s.Add("Text1", ControlKind::TextBox).locked = true;
-    s.Add("Label1", ControlKind::Label).text = "Com Port";
-    s.Add("Combo1", ControlKind::ComboBox);
-    s.Add("Command1", ControlKind::Button).text = "&OK";
-    s.Add("Command2", ControlKind::Button).text = "&Cancel";
-    AddComPortRescanTimer(s);
-    ControlState& end = s.Add("EndTimer", ControlKind::Timer);
+    s.Add(linktest::Instructions, ControlKind::TextBox).locked = true;
+    s.Add(linktest::Prompt, ControlKind::Label).text = "Com Port";
+    s.Add(linktest::PortList, ControlKind::ComboBox);
+    s.Add(linktest::OK, ControlKind::Button).text = "&OK";
+    s.Add(linktest::Cancel, ControlKind::Button).text = "&Cancel";
+    AddComPortRescanTimer(s, linktest::RescanTimer);
+    ControlState& end = s.Add(linktest::CloseTimer, ControlKind::Timer);
     end.max = kCloseDelayMs;
     end.enabled = false;
 }
@@ -39,21 +39,21 @@ void LoadFrmLink::Form_Load() {
     LoadLinkFormText();
     timer_.Stop();
     FillList();
-    C("ReShowComPortTimer").enabled = true;
+    C(linktest::RescanTimer).enabled = true;
 }
 
 void LoadFrmLink::LoadLinkFormText() {
     std::string t = GetLanguageMsgString(d_, "9014") + "\n\n";
     for (const char* key : {"9010", "9011", "9012"}) t += GetLanguageMsgString(d_, key) + "\n";
     t += GetLanguageMsgString(d_, "9013");
-    C("Text1").text = t;
+    C(linktest::Instructions).text = t;
 }
 
 void LoadFrmLink::FillList() {
-    UsePort(ShowComPortList(C("Combo1"), ports_, d_.ComDevice, d_.ComDevice));
+    UsePort(ShowComPortList(C(linktest::PortList), ports_, d_.ComDevice, d_.ComDevice));
 }
 
-void LoadFrmLink::Combo1_Click() { UsePort(C("Combo1").SelectedItem()); }
+void LoadFrmLink::Combo1_Click() { UsePort(C(linktest::PortList).SelectedItem()); }
 
 void LoadFrmLink::UsePort(const std::string& chosen) {
     d_.ComDevice = chosen;
@@ -61,7 +61,7 @@ void LoadFrmLink::UsePort(const std::string& chosen) {
 }
 
 void LoadFrmLink::Command1_Click() {
-    StoreComPortChoice(d_, C("Combo1").SelectedItem());
+    StoreComPortChoice(d_, C(linktest::PortList).SelectedItem());
     link_.Run();
 }
 
@@ -71,8 +71,8 @@ void LoadFrmLink::Command2_Click() {
 }
 
 void LoadFrmLink::Form_Unload() {
-    C("ReShowComPortTimer").enabled = false;
-    C("EndTimer").enabled = false;
+    C(linktest::RescanTimer).enabled = false;
+    C(linktest::CloseTimer).enabled = false;
     link_.Close();
 }
 
@@ -82,7 +82,7 @@ void LoadFrmLink::ReShowComPortTimer_Timer() {
 }
 
 void LoadFrmLink::EndTimer_Timer() {
-    C("EndTimer").enabled = false;
+    C(linktest::CloseTimer).enabled = false;
     // No END: the radio is left as the acknowledgement left it.
     Form_Unload();
     Unload();
@@ -100,7 +100,7 @@ void LoadFrmLink::OnBytesReceived(ByteView bytes) {
     Dispatch([this, bytes] {
         const bool before = link_.Acknowledged();
         link_.OnBytesReceived(bytes);
-        if (!before && link_.Acknowledged()) C("EndTimer").enabled = true;
+        if (!before && link_.Acknowledged()) C(linktest::CloseTimer).enabled = true;
     });
 }
 
@@ -113,14 +113,14 @@ void LoadFrmLink::OnPortLost() {
 }
 
 void LoadFrmLink::Click(const std::string& control) {
-    if (control == "Combo1") Combo1_Click();
-    else if (control == "Command1") Command1_Click();
-    else if (control == "Command2") Command2_Click();
+    if (control == linktest::PortList) Combo1_Click();
+    else if (control == linktest::OK) Command1_Click();
+    else if (control == linktest::Cancel) Command2_Click();
 }
 
 void LoadFrmLink::Timer(const std::string& control) {
-    if (control == "ReShowComPortTimer") ReShowComPortTimer_Timer();
-    else if (control == "EndTimer") EndTimer_Timer();
+    if (control == linktest::RescanTimer) ReShowComPortTimer_Timer();
+    else if (control == linktest::CloseTimer) EndTimer_Timer();
 }
 
 bool LoadFrmLink::QueryUnload() {

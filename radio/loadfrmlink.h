@@ -11,6 +11,7 @@
 #include "link/ports.h"
 #include "link/search.h"
 #include "forms/formstate.h"
+#include "radio/loadfrmlinkcontrols.h"
 
 namespace rp {
 

@@ -14,9 +14,9 @@ RadioCommands::~RadioCommands() {
 }
 
 void RadioCommands::Attach() {
-    main_.commands["mnuProRead"] = [this] { mnuProRead_Click(); };
-    main_.commands["MnuProWrite"] = [this] { MnuProWrite_Click(); };
-    main_.commands["MnuEMg"] = [this] { ReadRMGDataFromRadio(); };
+    main_.commands[mainform::ProgramRead] = [this] { mnuProRead_Click(); };
+    main_.commands[mainform::ProgramWrite] = [this] { MnuProWrite_Click(); };
+    main_.commands[mainform::ReadInformation] = [this] { ReadRMGDataFromRadio(); };
     main_.closeHooks.insert(main_.closeHooks.begin(), [this] { return StopInformationReadOnClose(); });
 }
 

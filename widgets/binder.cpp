@@ -26,6 +26,7 @@
 
 #include <algorithm>
 
+#include "forms/formlanguage.h"
 #include "widgets/gridmodel.h"
 #include "widgets/inputguard.h"
 #include "widgets/textfit.h"
@@ -808,10 +809,10 @@ bool FormBinder::eventFilter(QObject* watched, QEvent* event) {
         }
         if (handleClose_ && type == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape &&
             static_cast<QKeyEvent*>(event)->modifiers() == Qt::NoModifier) {
-            if (form_.State().Has("CommandCancel")) {
-                const ControlState& c = form_.C("CommandCancel");
-                if (c.enabled && c.visible && Object("CommandCancel"))
-                    Run([&] { form_.Click("CommandCancel"); });
+            if (form_.State().Has(kCancelButton)) {
+                const ControlState& c = form_.C(kCancelButton);
+                if (c.enabled && c.visible && Object(kCancelButton))
+                    Run([&] { form_.Click(kCancelButton); });
                 return true;
             }
             if (escapeCloses_ && handleClose_) root_->window()->close();

@@ -1,7 +1,7 @@
 #pragma once
 // FormBinder: ties a plain form (forms/formstate.h) to the widgets of
 // its Qt shell. The shell lays out widgets whose objectName is the control's
-// name ("CommandOK", "Text1_0"); the binder finds them under the root widget,
+// name (forms/controls.h); the binder finds them under the root widget,
 // mirrors the form's state onto them, and turns the user's actions into the
 // form's handlers. After every handler it mirrors again, only what changed,
 // then follows the form's focus request and closes the window when the form
@@ -62,7 +62,7 @@
 //   focus out -> LostFocus(control, next) with these rules:
 //       - focus lost to a popup, a menu or another window is not a departure;
 //       - no LostFocus when the control taking the focus is one the binder
-//         stands back for (StandBackFor, e.g. "CommandCancel");
+//         stands back for (StandBackFor, e.g. the Cancel button);
 //       - a refusal (false) puts the focus back once (no LostFocus or
 //         GotFocus for that return) and the mouse press that moved the focus
 //         is dropped, so the button or list clicked does not act.
@@ -70,7 +70,7 @@
 //          button moves the focus as Tab does, after KeyPress had its say.
 //          Enter on a focused push button presses it. Push buttons get
 //          autoDefault off, so Enter never presses OK by itself.
-//   Escape: clicks "CommandCancel" when the form has one that is enabled and
+//   Escape: clicks kCancelButton when the form has one that is enabled and
 //          visible, else it is the window's close box (SetEscapeCloses).
 //   close box -> QueryUnload; false keeps the window open.
 //   form.Unload() in a handler -> the window closes after the handler.

@@ -26,8 +26,8 @@
 // nothing in the view (a form's KeyDown has seen them first).
 //
 //   auto* view = new TextGridView(parent);
-//   view->setObjectName("MSFlexGrid1_0");   // the binder attaches the
-//                                           // form's Grid("MSFlexGrid1_0")
+//   view->setObjectName(name);              // the binder attaches the
+//                                           // form's Grid(name)
 //   // or by hand: view->Attach(&grid); view->Refresh();
 //   view->PlaceEditor(editor, row, col);    // a floating editor over a cell
 #include <QAbstractTableModel>

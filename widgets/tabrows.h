@@ -9,7 +9,7 @@
 // lies next to the pages, and a pick in any row picks that tab of the strip.
 // The pages, added with AddPage, follow the strip's current tab.
 //
-//   auto* strip = Named<QTabBar>(parent, "SSTab2");
+//   auto* strip = Named<QTabBar>(parent, stripName);
 //   auto* rows = new TabRows(strip, 8, parent);
 //   rows->AddPage(page);                       // one per tab
 //   connect(&binder, &FormBinder::synced, rows, &TabRows::Follow);

@@ -16,7 +16,7 @@ FormDialog* MakeAboutDialog(const DialogContext& c) {
     auto* dlg = new FormDialog(std::move(form), c.parent);
     auto* lay = new QGridLayout(dlg);
     auto* icon = new QLabel(dlg);
-    icon->setObjectName("picIcon");
+    icon->setObjectName(about::Icon);
     icon->setPixmap(WindowIcon().pixmap(48, 48));
     icon->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
     lay->addWidget(icon, 0, 0, 4, 1);
@@ -29,23 +29,23 @@ FormDialog* MakeAboutDialog(const DialogContext& c) {
         lay->addWidget(l, row, col, rowSpan, colSpan);
         return l;
     };
-    QLabel* title = label("lblTitle", 0, 1, 1, 2);
+    QLabel* title = label(about::Title, 0, 1, 1, 2);
     QFont f = title->font();
     f.setPointSizeF(f.pointSizeF() * 1.4);
     f.setBold(true);
     title->setFont(f);
-    label("lblVersion", 1, 1, 1, 2);
-    label("lblDescription", 2, 1, 1, 2);
+    label(about::Version, 1, 1, 1, 2);
+    label(about::Description, 2, 1, 1, 2);
     auto* line = new QFrame(dlg);
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);
     lay->addWidget(line, 4, 0, 1, 3);
-    label("lblDisclaimer", 5, 0, 2, 2);
+    label(about::Disclaimer, 5, 0, 2, 2);
 
     auto* ok = new QPushButton(dlg);
-    ok->setObjectName("cmdOK");
+    ok->setObjectName(about::OK);
     auto* sysInfo = new QPushButton(dlg);
-    sysInfo->setObjectName("cmdSysInfo");
+    sysInfo->setObjectName(about::SysInfo);
     lay->addWidget(ok, 5, 2);
     lay->addWidget(sysInfo, 6, 2);
     lay->setColumnStretch(1, 1);

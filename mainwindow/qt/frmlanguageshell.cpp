@@ -14,19 +14,19 @@ FormDialog* MakeLanguageDialog(const DialogContext& c) {
     auto* dlg = new FormDialog(std::move(form), c.parent);
     auto* lay = new QGridLayout(dlg);
     auto* label = new QLabel(dlg);
-    label->setObjectName("Label1");
+    label->setObjectName(language::Prompt);
     auto* combo = new QComboBox(dlg);
-    combo->setObjectName("Combo1");
+    combo->setObjectName(language::List);
     combo->setMinimumWidth(180);
     auto* ok = new QPushButton(dlg);
-    ok->setObjectName("CommandOK");
+    ok->setObjectName(language::OK);
     auto* cancel = new QPushButton(dlg);
-    cancel->setObjectName("CommandCancel");
+    cancel->setObjectName(language::Cancel);
     lay->addWidget(label, 0, 0, 1, 2);
     lay->addWidget(combo, 1, 0, 1, 2);
     lay->addWidget(ok, 2, 0);
     lay->addWidget(cancel, 2, 1);
-    dlg->Bind().StandBackFor({"CommandCancel"});
+    dlg->Bind().StandBackFor({language::Cancel});
     // Enter anywhere but on Cancel presses OK (Escape presses Cancel).
     ok->setDefault(true);
     return dlg;

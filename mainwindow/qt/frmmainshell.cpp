@@ -33,6 +33,8 @@
 
 namespace rp {
 
+using namespace mainform;
+
 namespace {
 
 const char* const kSettingsApp = "KEVRA_8R";
@@ -45,21 +47,20 @@ struct MenuLayout {
 };
 
 const MenuLayout kMenuBar[] = {
-    {"mnuFile", {"mnuFileNew", "mnuFileOpen", "mnuFileSave", "mnuFileSaveAs", "-", "mnuFilePrint", "-",
-                 "mnuFileExit"}},
-    {"MnuModel", {"MnuModelInfo"}},
-    {"mnuEdit", {"mnuEditCH", "MnuViewSetMode", "MnuViewBankChannel", "MnuViewRadio", "MnuViewAM",
-                 "MnuViewMSK", "MnuViewDTMF", "MnuView2Tone", "MnuView5Tone", "MnuViewScan", "MnuViewAlert",
-                 "MnuCommBook", "MnuEMg", "mnuTestData", "-", "MnuCHBatch"}},
-    {"MnuSet", {"MnuSetCom", "MnuSetLanguage", "MnuSetInit"}},
-    {"mnuPro", {"mnuProRead", "MnuProWrite", "MnuProPassWord"}},
-    {"MnuView", {"MnuViewToolBar", "MnuViewStatusBar"}},
-    {"MnuHelp", {"MnuHelpContent", "MnuHelpAbout"}},
+    {FileMenu, {FileNew, FileOpen, FileSave, FileSaveAs, "-", FilePrint, "-", FileExit}},
+    {ModelMenu, {ModelInfo}},
+    {EditMenu, {EditChannel, EditOptions, EditBanks, ShowRadioList, ShowAirBandList, EditMsk, EditDtmf,
+                EditTwoTone, EditFiveTone, EditScan, EditAlert, EditCommBook, ReadInformation, EditTestData, "-",
+                ChannelBatch}},
+    {SetMenu, {SetPort, SetLanguage, SetInit}},
+    {ProgramMenu, {ProgramRead, ProgramWrite, ProgramPassWord}},
+    {ViewMenu, {ViewToolBar, ViewStatusBar}},
+    {HelpMenu, {HelpContents, HelpAbout}},
 };
 
 // Toolbar positions 1..10: "" is a separator.
-const char* const kToolBar[] = {"",          "TNewFile", "TOpenFile",  "TSaveFile", "",
-                                "TCommRead", "TCommPort", "TCommWrite", "",          "TAbout"};
+const char* const kToolBar[] = {"",       ToolNew,  ToolOpen,  ToolSave, "",
+                                ToolRead, ToolPort, ToolWrite, "",       ToolAbout};
 
 // The tree as the keyboard drives it: a key that moves the current node
 // reports the node it reached; Enter and Space report the current node as
@@ -158,7 +159,7 @@ void MainWindow::BuildMenus() {
             QAction* a = menu->addAction(QString());
             a->setObjectName(e);
             a->setShortcutContext(Qt::WindowShortcut);
-            if (std::string(e) == "MnuViewToolBar" || std::string(e) == "MnuViewStatusBar") a->setCheckable(true);
+            if (std::string(e) == ViewToolBar || std::string(e) == ViewStatusBar) a->setCheckable(true);
         }
     }
     // F10 opens the first menu, as Alt with a menu's letter opens that one.
@@ -208,7 +209,7 @@ void MainWindow::ApplyMnemonics() {
 
 void MainWindow::BuildToolBar() {
     QToolBar* bar = addToolBar(QString());
-    bar->setObjectName("tbToolBar");
+    bar->setObjectName(ToolBar);
     bar->setMovable(false);
     bar->setFloatable(false);
     bar->toggleViewAction()->setVisible(false);
@@ -218,7 +219,7 @@ void MainWindow::BuildToolBar() {
             bar->addSeparator();
             continue;
         }
-        // Icon only: a button without a tool tip (TCommPort) shows none.
+        // Icon only: a button without a tool tip (the port's) shows none.
         QAction* a = bar->addAction(ToolIcon(key), QString());
         a->setObjectName(key);
     }
@@ -226,7 +227,7 @@ void MainWindow::BuildToolBar() {
 
 void MainWindow::BuildStatusBar() {
     QStatusBar* sb = new QStatusBar(this);
-    sb->setObjectName("sbStatusBar");
+    sb->setObjectName(StatusBar);
     setStatusBar(sb);
     auto* status = new QLabel(QStringLiteral("Status"), sb);
     statusDate_ = new QLabel(sb);
@@ -250,7 +251,7 @@ void MainWindow::BuildPanes() {
     central_->installEventFilter(this);
     auto* tree = new NodeTree(central_);
     tree_ = tree;
-    tree_->setObjectName("tvTreeView");
+    tree_->setObjectName(Tree);
     tree_->setHeaderHidden(true);
     tree_->setColumnCount(1);
     // As wide as its widest item: a narrow pane scrolls sideways, never cuts.
@@ -269,42 +270,42 @@ void MainWindow::BuildPanes() {
         if (FrmMain::IsListNode(item->data(0, Qt::UserRole).toString().toStdString())) click(item);
     };
     imgSplitter_ = new QWidget(central_);
-    imgSplitter_->setObjectName("imgSplitter");
+    imgSplitter_->setObjectName(Splitter);
     imgSplitter_->setCursor(Qt::SplitHCursor);
     imgSplitter_->installEventFilter(this);
     picSplitter_ = new QWidget(central_);
-    picSplitter_->setObjectName("picSplitter");
+    picSplitter_->setObjectName(SplitterDrag);
     picSplitter_->setAutoFillBackground(true);
     QPalette pal = picSplitter_->palette();
     pal.setColor(QPalette::Window, QColor(128, 128, 128));
     picSplitter_->setPalette(pal);
     picSplitter_->hide();
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < kGridCount; ++i) {
         auto* g = new TextGridView(central_);
-        g->setObjectName(FrmMain::GridName(i));
-        g->SetLastColumnStretches(i == 0 || i == 1);
+        g->setObjectName(Q(Grids[i]));
+        g->SetLastColumnStretches(i == kChannelGrid || i == kVfoGrid);
         grids_[static_cast<std::size_t>(i)] = g;
     }
     // The floating editors over the cells, hidden until the grid editing
     // opens them.
     QWidget* chView = grids_[0]->viewport();
-    for (const char* name : {"TextFreRx", "TextFreTx", "TextName"}) {
+    for (const char* name : {RxBox, TxBox, NameBox}) {
         auto* e = new QLineEdit(chView);
         e->setObjectName(name);
         e->hide();
     }
-    for (const char* name : {"ComboStep", "ComboWN", "ComboPower", "ComboDe_CTC_Type", "ComboEn_CTC_Type",
-                             "ComboDe_CTCSS", "ComboEn_CTCSS", "ComboDe_CDCSS", "ComboEn_CDCSS", "ComboOptSig"}) {
+    for (const char* name : {StepList, BandwidthList, PowerList, DecodeTypeList, EncodeTypeList, DecodeCtcssList,
+                             EncodeCtcssList, DecodeDcsList, EncodeDcsList, OptSigList}) {
         auto* c = new QComboBox(chView);
         c->setObjectName(name);
         c->setMaxVisibleItems(16);
         c->hide();
     }
     auto* bank = new QListWidget(chView);
-    bank->setObjectName("ListBank");
+    bank->setObjectName(BankChecks);
     bank->setFixedHeight(TwipsToPixelsY(this, 1680));
     bank->hide();
-    const char* const texts[] = {"Text1", "Text2", "Text3"};
+    const char* const texts[] = {VfoBox, RadioBox, AirBandBox};
     for (int i = 0; i < 3; ++i) {
         auto* e = new QLineEdit(grids_[static_cast<std::size_t>(i + 1)]->viewport());
         e->setObjectName(texts[i]);
@@ -337,7 +338,7 @@ void MainWindow::AfterSync() {
     if (treeRevision_ != form_.treeRevision) RebuildTree();
     ApplyMnemonics();
     if (gridEditors_) gridEditors_->Place();
-    const bool tb = form_.C("tbToolBar").visible, sb = form_.C("sbStatusBar").visible;
+    const bool tb = form_.C(ToolBar).visible, sb = form_.C(StatusBar).visible;
     if (tb != toolbarShown_ || sb != statusShown_) {
         toolbarShown_ = tb;
         statusShown_ = sb;

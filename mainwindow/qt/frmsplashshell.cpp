@@ -40,8 +40,8 @@ SplashWindow::SplashWindow(AppData& d, std::function<void()> showMain, QWidget* 
 
     auto* lay = new QVBoxLayout(this);
     lay->setContentsMargins(0, 0, 0, 0);
-    auto* logo = new LogoLabel(this, [this] { binder_->Run([this] { form_.Click("picLogo"); }); });
-    logo->setObjectName("picLogo");
+    auto* logo = new LogoLabel(this, [this] { binder_->Run([this] { form_.Click(splash::Logo); }); });
+    logo->setObjectName(splash::Logo);
     logo->setAlignment(Qt::AlignCenter);
     lay->addWidget(logo);
     const QPixmap pic(QString::fromStdString(form_.picturePath));
@@ -62,10 +62,10 @@ SplashWindow::SplashWindow(AppData& d, std::function<void()> showMain, QWidget* 
         r.moveCenter(screen->geometry().center());
         move(r.topLeft());
     }
-    // Mirrors the form: Timer1 runs from here on, precisely (a coarse timer
+    // Mirrors the form: its timer runs from here on, precisely (a coarse timer
     // may fire up to 5 % early).
     binder_ = new FormBinder(form_, this, this);
-    if (auto* t = binder_->findChild<QTimer*>("Timer1"); t && t->isActive()) {
+    if (auto* t = binder_->findChild<QTimer*>(splash::CloseTimer); t && t->isActive()) {
         t->setTimerType(Qt::PreciseTimer);
         t->start();
     }
@@ -77,7 +77,7 @@ SplashWindow::~SplashWindow() {
 }
 
 bool SplashWindow::HasPicture() const {
-    const auto* logo = findChild<QLabel*>("picLogo");
+    const auto* logo = findChild<QLabel*>(splash::Logo);
     return logo && !logo->pixmap().isNull();
 }
 

@@ -17,10 +17,12 @@ namespace rp {
 
 namespace {
 
-const char* const kChannelEditors[] = {"TextFreRx",     "TextFreTx",     "TextName",         "ComboStep",
-                                       "ComboWN",       "ComboPower",    "ComboDe_CTC_Type", "ComboEn_CTC_Type",
-                                       "ComboDe_CTCSS", "ComboEn_CTCSS", "ComboDe_CDCSS",    "ComboEn_CDCSS",
-                                       "ComboOptSig",   "ListBank"};
+using namespace mainform;
+
+const char* const kChannelEditors[] = {RxBox,           TxBox,           NameBox,       StepList,
+                                       BandwidthList,   PowerList,       DecodeTypeList, EncodeTypeList,
+                                       DecodeCtcssList, EncodeCtcssList, DecodeDcsList,  EncodeDcsList,
+                                       OptSigList,      BankChecks};
 
 int ArrowCode(int key) {
     switch (key) {
@@ -67,8 +69,10 @@ void GridEditors::PlaceOne(int grid, const std::string& editor, int row, int col
 void GridEditors::Place() {
     const AppData& d = form_.d;
     PlaceOne(0, form_.OpenChannelEditor(), d.EditRow, d.EditColumn, opened_[0]);
-    PlaceOne(2, form_.C("Text2").visible ? "Text2" : "", form_.RadioEditRow, form_.RadioEditCol, opened_[2]);
-    PlaceOne(3, form_.C("Text3").visible ? "Text3" : "", form_.AMEditRow, form_.AMEditCol, opened_[3]);
+    PlaceOne(kRadioGrid, form_.C(RadioBox).visible ? RadioBox : "", form_.RadioEditRow, form_.RadioEditCol,
+             opened_[kRadioGrid]);
+    PlaceOne(kAirBandGrid, form_.C(AirBandBox).visible ? AirBandBox : "", form_.AMEditRow, form_.AMEditCol,
+             opened_[kAirBandGrid]);
 }
 
 bool GridEditors::eventFilter(QObject* watched, QEvent* event) {

@@ -6,6 +6,8 @@
 
 #include <cstring>
 
+#include "mainwindow/frmmaincontrols.h"
+
 namespace rp {
 
 namespace {
@@ -123,10 +125,10 @@ QIcon ToolIcon(const char* key) {
         Draw draw;
     };
     static const Entry entries[] = {
-        {"TNewFile", "document-new", NewFile},   {"TOpenFile", "document-open", OpenFile},
-        {"TSaveFile", "document-save", SaveFile}, {"TCommRead", "", CommRead},
-        {"TCommPort", "", CommPort},             {"TCommWrite", "", CommWrite},
-        {"TAbout", "help-about", About},
+        {mainform::ToolNew, "document-new", NewFile},   {mainform::ToolOpen, "document-open", OpenFile},
+        {mainform::ToolSave, "document-save", SaveFile}, {mainform::ToolRead, "", CommRead},
+        {mainform::ToolPort, "", CommPort},             {mainform::ToolWrite, "", CommWrite},
+        {mainform::ToolAbout, "help-about", About},
     };
     for (const auto& e : entries) {
         if (std::strcmp(e.key, key) != 0) continue;

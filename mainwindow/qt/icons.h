@@ -5,7 +5,7 @@
 
 namespace rp {
 
-// Icon of a toolbar button key ("TNewFile", "TOpenFile", ...).
+// Icon of a toolbar button key (mainform::ToolNew, ToolOpen, ...).
 QIcon ToolIcon(const char* key);
 QIcon WindowIcon();
 

@@ -36,13 +36,14 @@ FormDialog* MakeFrmPrintList(const DialogContext& c, PrintingDialogHooks hooks) 
     auto* items = new QVBoxLayout;
     for (int i : {0, 3, 4, 5, 6, 7, 8, 9, 1, 2}) {
         auto* box = new QCheckBox(dlg);
-        box->setObjectName(QString("Check1_%1").arg(i));
+        box->setObjectName(QString::fromStdString(printlist::Items[i]));
         items->addWidget(box);
     }
     items->addStretch();
 
     auto* side = new QVBoxLayout;
-    for (const char* name : {"CommandSelAll", "CommandClrAll", "CommandSet"}) side->addWidget(Button(dlg, name));
+    for (const char* name : {printlist::SelectAll, printlist::ClearAll, printlist::Setup})
+        side->addWidget(Button(dlg, name));
     side->addStretch();
 
     auto* upper = new QHBoxLayout;
@@ -50,7 +51,7 @@ FormDialog* MakeFrmPrintList(const DialogContext& c, PrintingDialogHooks hooks) 
     upper->addSpacing(TwipsToPixelsX(dlg, 600));
     upper->addLayout(side);
 
-    auto* bottom = RightRow({Button(dlg, "Command1"), Button(dlg, "Command2")});
+    auto* bottom = RightRow({Button(dlg, printlist::Print), Button(dlg, printlist::Cancel)});
 
     auto* top = new QVBoxLayout(dlg);
     top->addLayout(upper);

@@ -15,19 +15,19 @@ FormDialog* MakePassWordDialog(const DialogContext& c) {
     form->Form_Load();
     auto* dlg = new FormDialog(std::move(form), c.parent);
     auto* lay = new QGridLayout(dlg);
-    lay->addWidget(SideLabel(dlg, "Label1"), 0, 0);
-    auto* text = Named<QLineEdit>(dlg, "Text1");
+    lay->addWidget(SideLabel(dlg, password::Prompt), 0, 0);
+    auto* text = Named<QLineEdit>(dlg, password::PassWord);
     // The style's own mask character is a bullet; the dialog shows "*".
     text->setEchoMode(QLineEdit::Password);
     text->setStyleSheet("lineedit-password-character: 42");
     text->setFixedWidth(TwipsToPixelsX(dlg, 1200));
     lay->addWidget(text, 0, 1);
     auto* buttons = new QHBoxLayout;
-    for (const char* name : {"CommandOK", "CommandCancel"}) buttons->addWidget(Named<QPushButton>(dlg, name));
+    for (const char* name : {password::OK, password::Cancel}) buttons->addWidget(Named<QPushButton>(dlg, name));
     lay->addLayout(buttons, 1, 0, 1, 2);
     dlg->Bind();
     // Enter anywhere but on Cancel presses OK (Escape presses Cancel).
-    dlg->findChild<QPushButton*>("CommandOK")->setDefault(true);
+    dlg->findChild<QPushButton*>(password::OK)->setDefault(true);
     return dlg;
 }
 

@@ -16,13 +16,13 @@ ProgressDialog::ProgressDialog(AppData& d, long commMode, QWidget* parent)
     progressForm().Form_Load();
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     auto* lay = new QGridLayout(this);
-    auto* bar = Named<QProgressBar>(this, "ProgressBar1");
+    auto* bar = Named<QProgressBar>(this, progress::Bar);
     bar->setRange(0, 100);
-    bar->setTextVisible(false);  // Label2 shows the percentage
+    bar->setTextVisible(false);  // the label beside it shows the percentage
     bar->setMinimumWidth(TwipsToPixelsX(this, 4200));
-    // Label1 ends just before Label2.
-    QLabel* label1 = SideLabel(this, "Label1");
-    auto* label2 = Named<QLabel>(this, "Label2");
+    // The prompt ends just before the percentage.
+    QLabel* label1 = SideLabel(this, progress::Prompt);
+    auto* label2 = Named<QLabel>(this, progress::Percent);
     label2->setMinimumWidth(TwipsToPixelsX(this, 600));
     lay->addWidget(bar, 0, 0, 1, 2);
     lay->addWidget(label1, 1, 0);
@@ -42,7 +42,7 @@ void ProgressDialog::SetProgressValue(int percent) {
     QTimer::singleShot(0, this, [this] {
         syncPending_ = false;
         if (binder()) binder()->Sync();
-        emit valueShown(progressForm().C("ProgressBar1").value);
+        emit valueShown(progressForm().C(progress::Bar).value);
     });
 }
 

@@ -19,20 +19,19 @@ FormDialog* MakeFrmTestData(const DialogContext& c) {
     form->Form_Load();
     auto* dlg = new FormDialog(std::move(form), c.parent);
 
-    auto* frame = Named<QGroupBox>(dlg, "Frame1");
+    auto* frame = Named<QGroupBox>(dlg, testdata::Frame);
     auto* rows = new QGridLayout(frame);
     rows->setHorizontalSpacing(TwipsToPixelsX(dlg, 50));  // each label ends 50 twips before its box
     for (int i = 0; i < FrmTestData::kBoxes; ++i) {
-        const std::string n = std::to_string(i);
-        rows->addWidget(SideLabel(frame, "Label1_" + n), i, 0);
-        auto* box = Named<SelectAllLineEdit>(frame, "Text1_" + n);
+        rows->addWidget(SideLabel(frame, testdata::Labels[i]), i, 0);
+        auto* box = Named<SelectAllLineEdit>(frame, testdata::Boxes[i]);
         box->setFixedWidth(TwipsToPixelsX(dlg, 600));
         rows->addWidget(box, i, 1);
     }
 
     auto* side = new QVBoxLayout;
-    side->addWidget(Named<QPushButton>(dlg, "Command1_0"));
-    side->addWidget(Named<QPushButton>(dlg, "Command1_1"));
+    side->addWidget(Named<QPushButton>(dlg, testdata::Load));
+    side->addWidget(Named<QPushButton>(dlg, testdata::Save));
     side->addStretch(1);
 
     auto* body = new QHBoxLayout;
@@ -41,7 +40,7 @@ FormDialog* MakeFrmTestData(const DialogContext& c) {
 
     auto* top = new QVBoxLayout(dlg);
     top->addLayout(body);
-    top->addLayout(RightRow({Named<QPushButton>(dlg, "CommandOK"), Named<QPushButton>(dlg, "CommandCancel")}));
+    top->addLayout(RightRow({Named<QPushButton>(dlg, testdata::OK), Named<QPushButton>(dlg, testdata::Cancel)}));
     top->setSizeConstraint(QLayout::SetFixedSize);
     dlg->Bind();
     return dlg;

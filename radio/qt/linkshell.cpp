@@ -56,13 +56,13 @@ FormDialog* MakeLoadFrmLink(const DialogContext& c, PortListProvider& ports) {
     messages->setParent(dlg);
     messages->Attach(dlg);
 
-    auto* text = Named<QPlainTextEdit>(dlg, "Text1");
+    auto* text = Named<QPlainTextEdit>(dlg, linktest::Instructions);
     text->setMinimumSize(TwipsToPixelsX(dlg, 4800), TwipsToPixelsY(dlg, 1800));
 
     auto* top = new QVBoxLayout(dlg);
     top->addWidget(text);
-    top->addLayout(PortRow(dlg, 3000, f.ListDroppedDown));
-    top->addLayout(RightRow({Named<QPushButton>(dlg, "Command1"), Named<QPushButton>(dlg, "Command2")}));
+    top->addLayout(PortRow(dlg, {linktest::Prompt, linktest::PortList}, 3000, f.ListDroppedDown));
+    top->addLayout(RightRow({Named<QPushButton>(dlg, linktest::OK), Named<QPushButton>(dlg, linktest::Cancel)}));
 
     FormBinder& binder = dlg->Bind();
     QPointer<FormBinder> b(&binder);

@@ -10,10 +10,10 @@
 
 namespace rp {
 
-QHBoxLayout* PortRow(QWidget* dlg, int widthTwips, std::function<bool()>& droppedDown) {
+QHBoxLayout* PortRow(QWidget* dlg, PortRowNames names, int widthTwips, std::function<bool()>& droppedDown) {
     auto* row = new QHBoxLayout;
-    row->addWidget(SideLabel(dlg, "Label1"));
-    auto* list = Named<QComboBox>(dlg, "Combo1");
+    row->addWidget(SideLabel(dlg, names.prompt));
+    auto* list = Named<QComboBox>(dlg, names.list);
     list->setMinimumWidth(TwipsToPixelsX(dlg, widthTwips));
     list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     row->addWidget(list, 1);

@@ -17,7 +17,7 @@ namespace {
 class BankFromMenu : public test::MainWindowWithDialogs {
 protected:
     FormDialog* Open() {
-        w->findChild<QAction*>("MnuViewBankChannel")->trigger();
+        w->findChild<QAction*>(mainform::EditBanks)->trigger();
         QApplication::processEvents();
         return Dialog();
     }

@@ -29,7 +29,7 @@ protected:
 }  // namespace
 
 TEST_F(ChBatchFromMenu, ApplyFillsTheMemoryListShown) {
-    w->findChild<QAction*>("MnuCHBatch")->trigger();
+    w->findChild<QAction*>(mainform::ChannelBatch)->trigger();
     FormDialog* dlg = Dialog();
     ASSERT_NE(dlg, nullptr);
     EXPECT_EQ(dlg->form().Name(), "FrmCHBatch");

@@ -69,7 +69,7 @@ protected:
     bool WaitForMainWindow(int ms = 5000) { return test::WaitForMainWindow(*program, ms); }
     void ClickSplash() {
         ASSERT_NE(program->splash(), nullptr);
-        QTest::mouseClick(program->splash()->findChild<QLabel*>("picLogo"), Qt::LeftButton);
+        QTest::mouseClick(program->splash()->findChild<QLabel*>(splash::Logo), Qt::LeftButton);
     }
 };
 
@@ -185,7 +185,7 @@ TEST_F(ProgramTest, AClickDuringStartUpWaitsForItsEnd) {
     ASSERT_NE(p.window(), nullptr);
     EXPECT_TRUE(p.window()->isVisible());
     EXPECT_TRUE(p.data().FactoryTestMode);
-    EXPECT_TRUE(p.window()->form().C("mnuTestData").visible);
+    EXPECT_TRUE(p.window()->form().C(mainform::EditTestData).visible);
 }
 
 TEST_F(ProgramTest, FileCommandsRunFromTheWindowsMenus) {
@@ -197,7 +197,7 @@ TEST_F(ProgramTest, FileCommandsRunFromTheWindowsMenus) {
     AppData& d = p.data();
     d.WorkData.SubVolume = 3;
     files.answers.push_back(tmp / "radio");
-    w.findChild<QAction*>("mnuFileSaveAs")->trigger();
+    w.findChild<QAction*>(mainform::FileSaveAs)->trigger();
     QApplication::processEvents();
     EXPECT_TRUE(fs::exists(tmp / "radio.dat"));
     EXPECT_TRUE(fs::exists(tmp / "radio.fre"));
@@ -216,12 +216,12 @@ TEST_F(ProgramTest, FileCommandsRunFromTheWindowsMenus) {
     d.WorkData.SubVolume = 5;
     notes.shown.clear();
     notes.answers = {MsgAnswer::Cancel};
-    w.findChild<QAction*>("mnuFileExit")->trigger();
+    w.findChild<QAction*>(mainform::FileExit)->trigger();
     QTest::qWait(50);
     EXPECT_TRUE(w.isVisible());
     EXPECT_EQ(notes.Texts(), std::vector<std::string>{"Data has been modified. Save it now?"});
     notes.answers = {MsgAnswer::No};
-    w.findChild<QAction*>("mnuFileExit")->trigger();
+    w.findChild<QAction*>(mainform::FileExit)->trigger();
     QTest::qWait(50);
     EXPECT_FALSE(w.isVisible());
 }

@@ -18,6 +18,7 @@
 #include "app/program.h"
 #include "core/fakes.h"
 #include "forms/savequestion.h"
+#include "mainwindow/frmlanguagecontrols.h"
 #include "platform/messagebox.h"
 
 namespace rp {
@@ -77,20 +78,20 @@ protected:
         h.LanguageIndex = language;
         program = test::ProgramIn(tmp, &notes, ports, files, h);
         program->Start();
-        QTest::mouseClick(program->splash()->findChild<QLabel*>("picLogo"), Qt::LeftButton);
+        QTest::mouseClick(program->splash()->findChild<QLabel*>(splash::Logo), Qt::LeftButton);
         ASSERT_TRUE(test::WaitForMainWindow(*program, 5000));
     }
     // The language dialog from the menu, entry 0 English or 1 Chinese, OK.
     void SwitchTo(int entry) {
-        program->window()->findChild<QAction*>("MnuSetLanguage")->trigger();
+        program->window()->findChild<QAction*>(mainform::SetLanguage)->trigger();
         QApplication::processEvents();
         const auto open = program->openers().OpenDialogs();
         ASSERT_EQ(open.size(), 1u);
-        auto* combo = open.front()->findChild<QComboBox*>("Combo1");
+        auto* combo = open.front()->findChild<QComboBox*>(language::List);
         ASSERT_NE(combo, nullptr);
         combo->setCurrentIndex(entry);
         emit combo->activated(entry);
-        QTest::mouseClick(open.front()->findChild<QPushButton*>("CommandOK"), Qt::LeftButton);
+        QTest::mouseClick(open.front()->findChild<QPushButton*>(language::OK), Qt::LeftButton);
         QApplication::processEvents();
         ASSERT_TRUE(program->openers().OpenDialogs().empty());
         ASSERT_EQ(program->data().LanguageIndex, entry + 1);

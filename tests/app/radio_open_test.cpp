@@ -16,6 +16,7 @@
 #include "core/fakes.h"
 #include "core/tempfolder.h"
 #include "core/testdata.h"
+#include "radio/frmcomsetcontrols.h"
 
 namespace rp {
 namespace {
@@ -59,7 +60,7 @@ TEST_F(RadioFromMain, FactoryModeShowsTheTestDataEntryInTheMenuAndTheTree) {
     test::WriteFile(tmp / kTestModeMarkerFile, kTestModeMarkerText);
     MainWindow& w = Start();
     ASSERT_TRUE(program->data().FactoryTestMode);
-    QAction* entry = w.findChild<QAction*>("mnuTestData");
+    QAction* entry = w.findChild<QAction*>(mainform::EditTestData);
     ASSERT_NE(entry, nullptr);
     EXPECT_TRUE(entry->isVisible());
     QTreeWidgetItem* node = Node(w, "N14");
@@ -76,16 +77,16 @@ TEST_F(RadioFromMain, FactoryModeShowsTheTestDataEntryInTheMenuAndTheTree) {
 
 TEST_F(RadioFromMain, OutsideFactoryModeThereIsNoTestDataEntry) {
     MainWindow& w = Start();
-    EXPECT_FALSE(w.findChild<QAction*>("mnuTestData")->isVisible());
+    EXPECT_FALSE(w.findChild<QAction*>(mainform::EditTestData)->isVisible());
     EXPECT_EQ(Node(w, "N14"), nullptr);
 }
 
 TEST_F(RadioFromMain, ThePortDialogListsTheProgramsPorts) {
     ports.ports = {{"/dev/ttyUSB0", "/dev/ttyUSB0"}, {"/dev/ttyUSB1", "/dev/ttyUSB1"}};
     MainWindow& w = Start();
-    w.findChild<QAction*>("TCommPort")->trigger();
+    w.findChild<QAction*>(mainform::ToolPort)->trigger();
     ASSERT_EQ(OpenDialog(), "FrmComSet");
-    auto* list = program->openers().OpenDialogs().front()->findChild<QComboBox*>("Combo1");
+    auto* list = program->openers().OpenDialogs().front()->findChild<QComboBox*>(comset::PortList);
     ASSERT_NE(list, nullptr);
     EXPECT_EQ(list->count(), 2);
     EXPECT_EQ(list->currentText(), "/dev/ttyUSB0");

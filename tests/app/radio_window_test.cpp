@@ -34,7 +34,9 @@
 #include "link/codec.h"
 #include "link/image.h"
 #include "link/skiplist.h"
+#include "radio/frmcomsetcontrols.h"
 #include "radio/frmpassword.h"
+#include "radio/frmtestdatacontrols.h"
 #include "tools/ptyradio.h"
 
 namespace rp {
@@ -77,11 +79,11 @@ W* FindModal(const char* name, int ms = 10000) {
 void AnswerPassWord(const QString& text, bool ok) {
     QDialog* dlg = FindModal<QDialog>("FrmPassWord");
     ASSERT_NE(dlg, nullptr);
-    auto* edit = dlg->findChild<QLineEdit*>("Text1");
+    auto* edit = dlg->findChild<QLineEdit*>(password::PassWord);
     ASSERT_NE(edit, nullptr);
     edit->selectAll();
     QTest::keyClicks(edit, text);
-    QTest::mouseClick(dlg->findChild<QPushButton*>(ok ? "CommandOK" : "CommandCancel"), Qt::LeftButton);
+    QTest::mouseClick(dlg->findChild<QPushButton*>(ok ? password::OK : password::Cancel), Qt::LeftButton);
 }
 
 void AnswerRetry(bool retry) {
@@ -121,7 +123,7 @@ protected:
         }
         program = test::ProgramIn(tmp, &notes, ports, files);
         program->Start();
-        QTest::mouseClick(program->splash()->findChild<QLabel*>("picLogo"), Qt::LeftButton);
+        QTest::mouseClick(program->splash()->findChild<QLabel*>(splash::Logo), Qt::LeftButton);
         ASSERT_TRUE(test::WaitForMainWindow(*program, 5000));
         notes.progressUp = [this] { return program->radio()->progress() && program->radio()->progress()->isVisible(); };
         if (radio) d().ComDevice = radio->SlavePath();
@@ -184,7 +186,7 @@ TEST_F(RadioWindowTest, WriteThenReadBackFromTheWindow) {
     win().ReShowListByData(d().ShowListType);
     const std::vector<std::string> written = GridTexts(0);
 
-    Trigger("MnuProWrite");
+    Trigger(mainform::ProgramWrite);
     EXPECT_EQ(Shown(), std::vector<std::string>{LangText(d(), d().Msg.MsgWritePrompt)});
     ASSERT_NE(program->radio()->progress(), nullptr);
     EXPECT_TRUE(program->radio()->progress()->isModal() || program->radio()->progress()->windowModality() != Qt::NonModal);
@@ -202,11 +204,11 @@ TEST_F(RadioWindowTest, WriteThenReadBackFromTheWindow) {
     notes.withProgress.clear();
     notes.answers = {MsgAnswer::No, MsgAnswer::Ok};
     std::vector<int> bar;
-    Trigger("mnuProRead");
+    Trigger(mainform::ProgramRead);
     ProgressDialog* p = program->radio()->progress();
     ASSERT_NE(p, nullptr);
-    auto* barWidget = p->findChild<QProgressBar*>("ProgressBar1");
-    auto* label2 = p->findChild<QLabel*>("Label2");
+    auto* barWidget = p->findChild<QProgressBar*>(progress::Bar);
+    auto* label2 = p->findChild<QLabel*>(progress::Percent);
     ASSERT_TRUE(barWidget && label2);
     EXPECT_EQ(label2->text(), "0%");
     EXPECT_FALSE(barWidget->isTextVisible());
@@ -248,7 +250,7 @@ TEST_F(RadioWindowTest, SaveQuestionCancelAndFailedSaveEndTheRead) {
     for (MsgAnswer a : {MsgAnswer::Cancel, MsgAnswer::Yes}) {
         notes.shown.clear();
         notes.answers = {a};  // Yes: the save chooser is cancelled
-        Trigger("mnuProRead");
+        Trigger(mainform::ProgramRead);
         QTest::qWait(100);
         EXPECT_EQ(notes.shown.size(), 1u);
         EXPECT_FALSE(commands().TransferRunning());
@@ -273,10 +275,10 @@ TEST_F(RadioWindowTest, TimeOutRetryAndCancel) {
         bool partly;
     };
     const Case cases[] = {
-        {"WriteRetry", "MnuProWrite", true, 2005, false},
-        {"WriteCancel", "MnuProWrite", false, 2007, true},
-        {"ReadRetry", "mnuProRead", true, 2004, false},
-        {"ReadCancel", "mnuProRead", false, 2006, false},
+        {"WriteRetry", mainform::ProgramWrite, true, 2005, false},
+        {"WriteCancel", mainform::ProgramWrite, false, 2007, true},
+        {"ReadRetry", mainform::ProgramRead, true, 2004, false},
+        {"ReadCancel", mainform::ProgramRead, false, 2006, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -326,26 +328,26 @@ TEST_F(RadioWindowTest, PassWordDialogFromTheEngineAndFromTheMenu) {
         SCOPED_TRACE(c.name);
         d().InputPassWord.clear();
         notes.shown.clear();
-        Trigger("mnuProRead");
+        Trigger(mainform::ProgramRead);
         AnswerPassWord(c.answer, c.ok);
         ASSERT_TRUE(WaitIdle());
         ASSERT_TRUE(WaitText(Text(c.endKey)));
     }
     // Program > Password offers the last one masked; Cancel keeps it.
     d().InputPassWord = "1234";
-    Trigger("MnuProPassWord");
+    Trigger(mainform::ProgramPassWord);
     QDialog* dlg = FindModal<QDialog>("FrmPassWord");
     ASSERT_NE(dlg, nullptr);
-    auto* edit = dlg->findChild<QLineEdit*>("Text1");
+    auto* edit = dlg->findChild<QLineEdit*>(password::PassWord);
     EXPECT_EQ(edit->displayText(), "****");
     EXPECT_EQ(edit->maxLength(), 4);
     EXPECT_EQ(dlg->windowTitle().toStdString(), Text(3100));
     QTest::keyClicks(edit, "x");
-    QTest::mouseClick(dlg->findChild<QPushButton*>("CommandCancel"), Qt::LeftButton);
+    QTest::mouseClick(dlg->findChild<QPushButton*>(password::Cancel), Qt::LeftButton);
     QTest::qWait(50);
     EXPECT_EQ(d().InputPassWord, "1234");
     // OK only sets it.
-    Trigger("MnuProPassWord");
+    Trigger(mainform::ProgramPassWord);
     AnswerPassWord("77", true);
     QTest::qWait(50);
     EXPECT_EQ(d().InputPassWord, "77");
@@ -367,11 +369,11 @@ TEST_F(RadioWindowTest, RefusedIdentities) {
         return o;
     };
     const Case cases[] = {
-        {"OtherModel", opts([](sim::SimOptions& o) { o.Model = "OTHER12"; }), "mnuProRead", 2006,
+        {"OtherModel", opts([](sim::SimOptions& o) { o.Model = "OTHER12"; }), mainform::ProgramRead, 2006,
          {"PC is ", "Radio is "}},
-        {"OtherBand", opts([](sim::SimOptions& o) { o.Band = 0x01; }), "MnuProWrite", 2007, {}},
-        {"Killed", opts([](sim::SimOptions& o) { o.Killed = true; }), "MnuProWrite", 2007, {}},
-        {"Stunned", opts([](sim::SimOptions& o) { o.Stunned = true; }), "MnuProWrite", 2007, {}},
+        {"OtherBand", opts([](sim::SimOptions& o) { o.Band = 0x01; }), mainform::ProgramWrite, 2007, {}},
+        {"Killed", opts([](sim::SimOptions& o) { o.Killed = true; }), mainform::ProgramWrite, 2007, {}},
+        {"Stunned", opts([](sim::SimOptions& o) { o.Stunned = true; }), mainform::ProgramWrite, 2007, {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -414,7 +416,7 @@ TEST_F(RadioWindowTest, InformationReadFromMenuAndTree) {
         SCOPED_TRACE(run);
         opened = 0;
         if (run == 0) {
-            Trigger("MnuEMg");
+            Trigger(mainform::ReadInformation);
         } else {
             QTreeWidget* tree = win().tree();
             QTreeWidgetItem* n9 = nullptr;
@@ -424,10 +426,11 @@ TEST_F(RadioWindowTest, InformationReadFromMenuAndTree) {
             emit tree->itemClicked(n9, 0);
         }
         EXPECT_EQ(commands().engine().CommMode(), CommModeInfo);
-        for (const char* a : {"mnuFileNew", "mnuFileOpen", "mnuFileSave", "mnuProRead", "MnuProWrite", "MnuEMg",
-                              "MnuSetCom", "TCommRead", "TCommWrite", "TNewFile"})
+        for (const char* a : {mainform::FileNew, mainform::FileOpen, mainform::FileSave, mainform::ProgramRead,
+                              mainform::ProgramWrite, mainform::ReadInformation, mainform::SetPort, mainform::ToolRead,
+                              mainform::ToolWrite, mainform::ToolNew})
             EXPECT_FALSE(Action(a)->isEnabled()) << a;
-        EXPECT_TRUE(Action("MnuViewToolBar")->isEnabled());
+        EXPECT_TRUE(Action(mainform::ViewToolBar)->isEnabled());
         for (QTreeWidgetItem* i : win().tree()->findItems("*", Qt::MatchWildcard | Qt::MatchRecursive)) {
             const std::string key = i->data(0, Qt::UserRole).toString().toStdString();
             if (key == "N9" || key == "N4" || key == "N101") {
@@ -441,7 +444,7 @@ TEST_F(RadioWindowTest, InformationReadFromMenuAndTree) {
         EXPECT_EQ(opened, 1);
         EXPECT_EQ(modeAtOpen, CommModeIdle);
         EXPECT_FALSE(emgModel.empty());
-        EXPECT_TRUE(Action("mnuFileNew")->isEnabled());
+        EXPECT_TRUE(Action(mainform::FileNew)->isEnabled());
     }
     EXPECT_TRUE(notes.shown.empty());
 }
@@ -452,7 +455,7 @@ TEST_F(RadioWindowTest, InformationReadFromMenuAndTree) {
 TEST_F(RadioWindowTest, InformationReadWithoutRadioAndClosedDuringIt) {
     MakeRadio();  // not served: nothing answers
     StartProgram();
-    Trigger("MnuEMg");
+    Trigger(mainform::ReadInformation);
     ASSERT_TRUE(WaitIdle(10000));
     ASSERT_TRUE(WaitText(Text(2008)));
     EXPECT_EQ(notes.Texts(), std::vector<std::string>{Text(2008)});
@@ -466,7 +469,7 @@ TEST_F(RadioWindowTest, InformationReadWithoutRadioAndClosedDuringIt) {
 
     notes.shown.clear();
     ASSERT_TRUE(AddFreDataByFre(d(), 17, "438.5125"));
-    Trigger("MnuEMg");
+    Trigger(mainform::ReadInformation);
     ASSERT_TRUE(commands().TransferRunning());
     QTest::keyClick(&win(), Qt::Key_N, Qt::ControlModifier);
     QTest::keyClick(&win(), Qt::Key_O, Qt::ControlModifier);
@@ -481,7 +484,7 @@ TEST_F(RadioWindowTest, InformationReadWithoutRadioAndClosedDuringIt) {
     QTest::qWait(1500);
     EXPECT_EQ(notes.shown.size(), 1u);  // no text 2008
     EXPECT_TRUE(win().isVisible());
-    EXPECT_TRUE(Action("mnuFileNew")->isEnabled());
+    EXPECT_TRUE(Action(mainform::FileNew)->isEnabled());
 }
 
 // Factory mode: the test-data entry shows; a write carries the block entered
@@ -491,7 +494,7 @@ TEST_F(RadioWindowTest, FactoryModeReadAndWriteCarryTheTestBlock) {
     Serve();
     StartProgram(true);
     ASSERT_TRUE(d().FactoryTestMode);
-    EXPECT_TRUE(Action("mnuTestData")->isVisible());
+    EXPECT_TRUE(Action(mainform::EditTestData)->isVisible());
     bool n14 = false;
     for (const TreeNode& n : win().form().TreeNodes()) n14 |= n.key == "N14";
     EXPECT_TRUE(n14);
@@ -499,22 +502,22 @@ TEST_F(RadioWindowTest, FactoryModeReadAndWriteCarryTheTestBlock) {
     // The block is entered in the test-data dialog, opened from its menu entry.
     std::array<Byte, 32> entered{};
     for (int i = 0; i < 32; ++i) entered[static_cast<std::size_t>(i)] = static_cast<Byte>(0x40 + i);
-    Trigger("mnuTestData");
+    Trigger(mainform::EditTestData);
     QDialog* dlg = FindModal<QDialog>("FrmTestData");
     ASSERT_NE(dlg, nullptr);
     for (int i = 2; i <= 16; ++i) {
-        auto* box = dlg->findChild<QLineEdit*>(QString("Text1_%1").arg(i));
+        auto* box = dlg->findChild<QLineEdit*>(QString::fromStdString(testdata::Boxes[i]));
         ASSERT_NE(box, nullptr) << i;
         box->setFocus();
         box->selectAll();
         QTest::keyClicks(box, QString("%1").arg(0x40 + i, 2, 16).toLower());
     }
     QPointer<QDialog> open(dlg);
-    QTest::mouseClick(dlg->findChild<QPushButton*>("CommandOK"), Qt::LeftButton);
+    QTest::mouseClick(dlg->findChild<QPushButton*>(testdata::OK), Qt::LeftButton);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !open || !open->isVisible(); }, 5000));
     EXPECT_EQ(d().TestDataOrigin, AppData::TestDataSource::Entry);
     for (int i = 2; i <= 16; ++i) EXPECT_EQ(d().TestDataBuf[static_cast<std::size_t>(i)], entered[static_cast<std::size_t>(i)]) << i;
-    Trigger("MnuProWrite");
+    Trigger(mainform::ProgramWrite);
     ASSERT_TRUE(WaitIdle());
     ASSERT_TRUE(WaitText(Text(2005)));
     std::array<Byte, 32> inRadio{};
@@ -526,7 +529,7 @@ TEST_F(RadioWindowTest, FactoryModeReadAndWriteCarryTheTestBlock) {
     for (int i = 2; i <= 16; ++i) EXPECT_EQ(inRadio[static_cast<std::size_t>(i)], entered[static_cast<std::size_t>(i)]) << i;
 
     d().TestDataBuf.fill(0);
-    Trigger("mnuProRead");
+    Trigger(mainform::ProgramRead);
     ASSERT_TRUE(WaitIdle());
     ASSERT_TRUE(WaitText(Text(2004)));
     EXPECT_TRUE(std::equal(inRadio.begin(), inRadio.end(), d().TestDataBuf.begin()));
@@ -544,14 +547,14 @@ TEST_F(RadioWindowTest, ADevicePathTypedInThePortDialogCarriesTheNextRead) {
     test::WriteFile(file, "not a port");
     auto typeAndOk = [&](const std::string& path) -> QDialog* {
         const auto open = program->openers().OpenDialogs();
-        if (open.empty()) Trigger("TCommPort");
+        if (open.empty()) Trigger(mainform::ToolPort);
         QDialog* dlg = program->openers().OpenDialogs().front();
         EXPECT_EQ(dlg->objectName(), "FrmComSet");
-        auto* edit = dlg->findChild<QComboBox*>("Combo1")->lineEdit();
+        auto* edit = dlg->findChild<QComboBox*>(comset::PortList)->lineEdit();
         EXPECT_NE(edit, nullptr);
         edit->selectAll();
         QTest::keyClicks(edit, QString::fromStdString(path));
-        QTest::mouseClick(dlg->findChild<QPushButton*>("CommandOK"), Qt::LeftButton);
+        QTest::mouseClick(dlg->findChild<QPushButton*>(comset::OK), Qt::LeftButton);
         QApplication::processEvents();
         const auto still = program->openers().OpenDialogs();
         return still.empty() ? nullptr : still.front();
@@ -570,7 +573,7 @@ TEST_F(RadioWindowTest, ADevicePathTypedInThePortDialogCarriesTheNextRead) {
     EXPECT_EQ(LoadSettings(d()).comDevice, radio->SlavePath());
 
     EXPECT_EQ(radio->BytesIn(), 0u);
-    Trigger("mnuProRead");
+    Trigger(mainform::ProgramRead);
     ASSERT_TRUE(WaitIdle());
     ASSERT_TRUE(WaitText(Text(2004)));
     EXPECT_GT(radio->BytesIn(), 0u);

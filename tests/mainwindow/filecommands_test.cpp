@@ -14,6 +14,7 @@
 namespace rp {
 namespace {
 
+using namespace mainform;
 using test::ReadFile;
 using test::StartedProgram;
 
@@ -162,12 +163,12 @@ TEST_P(FileCommandTable, Outcome) {
 
     bool stillOpen = true;
     switch (c.cmd) {
-    case Cmd::New: f.RunCommand("mnuFileNew"); break;
-    case Cmd::Init: f.RunCommand("MnuSetInit"); break;
-    case Cmd::Open: f.RunCommand("mnuFileOpen"); break;
-    case Cmd::Save: f.RunCommand("mnuFileSave"); break;
-    case Cmd::SaveAs: f.RunCommand("mnuFileSaveAs"); break;
-    case Cmd::Exit: f.RunCommand("mnuFileExit"); stillOpen = !closed; break;
+    case Cmd::New: f.RunCommand(FileNew); break;
+    case Cmd::Init: f.RunCommand(SetInit); break;
+    case Cmd::Open: f.RunCommand(FileOpen); break;
+    case Cmd::Save: f.RunCommand(FileSave); break;
+    case Cmd::SaveAs: f.RunCommand(FileSaveAs); break;
+    case Cmd::Exit: f.RunCommand(FileExit); stillOpen = !closed; break;
     case Cmd::CloseBox: stillOpen = !f.QueryClose(); break;
     }
 
@@ -213,22 +214,22 @@ TEST_F(FileCommandsTest, ChoosersStartWhereTheUserWasAndUseTheWindowsFilter) {
     EXPECT_EQ(ReadFile(P("sub/radio.fre")).size(), ReadFile(P("sub/radio.fre")).size());
     // Open starts with the path last chosen; Save As with DataFilePath.
     files.answers.push_back(std::nullopt);
-    f.RunCommand("mnuFileOpen");
+    f.RunCommand(FileOpen);
     EXPECT_FALSE(files.shown[1].save);
     EXPECT_EQ(files.shown[1].request.startPath, P("sub/radio.dat"));
     files.answers.push_back(std::nullopt);
-    f.RunCommand("mnuFileSaveAs");
+    f.RunCommand(FileSaveAs);
     EXPECT_EQ(files.shown[2].request.startPath, P("sub/radio.dat"));
     // After New the bare name goes into the folder last used.
-    f.RunCommand("MnuSetInit");
+    f.RunCommand(SetInit);
     files.answers.push_back(std::nullopt);
-    f.RunCommand("mnuFileSave");
+    f.RunCommand(FileSave);
     EXPECT_EQ(files.shown[3].request.startPath, P("sub/new.dat"));
     // In Chinese the filter is the Chinese one.
     d.LanguageIndex = 2;
     f.LoadShowTree();
     files.answers.push_back(std::nullopt);
-    f.RunCommand("mnuFileOpen");
+    f.RunCommand(FileOpen);
     EXPECT_EQ(files.shown[4].request.filter, "数据文件 (*.dat)");
 }
 
@@ -236,26 +237,26 @@ TEST_F(FileCommandsTest, SaveAsWritesTheSetThatReopensAsTheSameData) {
     d.WorkData.SubVolume = kModifiedMark;
     d.FreData[0].Name.Set("HOME");
     files.answers.push_back(P("radio"));
-    f.RunCommand("mnuFileSaveAs");
+    f.RunCommand(FileSaveAs);
     EXPECT_EQ(ReadFile(P("radio.dat")).size(), kDataRecordSize);
     EXPECT_EQ(ReadFile(P("radio.fre")).size(), static_cast<std::size_t>(d.FreDataCount()) * kChannelRecordSize);
     const RadioDataRec saved = d.WorkData;
     const FreDataRec first = d.FreData[0];
-    f.RunCommand("MnuSetInit");
+    f.RunCommand(SetInit);
     ASSERT_NE(d.WorkData, saved);
     files.answers.push_back(P("radio.dat"));
-    f.RunCommand("mnuFileOpen");
+    f.RunCommand(FileOpen);
     EXPECT_EQ(d.WorkData, saved);
     EXPECT_EQ(d.FreData[0], first);
     EXPECT_EQ(d.DataFilePath, P("radio.dat"));
     EXPECT_FALSE(IsDataChanged(d));
     // A typed name with a "." keeps it; a name too short is refused.
     files.answers.push_back(P("radio.v2"));
-    f.RunCommand("mnuFileSaveAs");
+    f.RunCommand(FileSaveAs);
     EXPECT_TRUE(std::filesystem::exists(P("radio.v2")));
     EXPECT_TRUE(std::filesystem::exists(P("radio.fre")));
     files.answers.push_back(P("a.b"));
-    f.RunCommand("mnuFileSaveAs");
+    f.RunCommand(FileSaveAs);
     EXPECT_EQ(p.notes.Texts(), std::vector<std::string>{std::string(kFileError) + "\na.b: Invalid argument"});
     EXPECT_EQ(d.DataFilePath, P("radio.v2"));
 }
@@ -280,7 +281,7 @@ TEST_F(FileCommandsTest, RefusedAndCorruptFilesChangeNothing) {
         p.notes.shown.clear();
         p.notes.answers = {A::No};
         files.answers.push_back(P(r.file));
-        f.RunCommand("mnuFileOpen");
+        f.RunCommand(FileOpen);
         EXPECT_EQ(p.notes.Texts(), (std::vector<std::string>{kModified, r.message})) << r.file;
         EXPECT_EQ(d.DataFilePath, P("radio.dat")) << r.file;
         EXPECT_EQ(d.WorkData.SubVolume, 1) << r.file;
@@ -289,7 +290,7 @@ TEST_F(FileCommandsTest, RefusedAndCorruptFilesChangeNothing) {
     // The next Save still targets the file the data came from.
     p.notes.shown.clear();
     p.notes.answers = {A::Ok};
-    f.RunCommand("mnuFileSave");
+    f.RunCommand(FileSave);
     EXPECT_EQ(SavedMark(P("radio.dat")), 1);
     EXPECT_EQ(ReadFile(P("model.dat")).substr(12293, 7), "7425USD");
 }
@@ -299,10 +300,8 @@ TEST_F(FileCommandsTest, NothingRunsWhileATransferRuns) {
     bool running = true;
     fc.TransferRunning = [&] { return running; };
     files.answers.push_back(P("radio"));
-    for (const char* cmd : {"mnuFileNew", "MnuSetInit", "mnuFileOpen", "mnuFileSave", "mnuFileSaveAs", "mnuFileExit",
-                            "MnuHelpAbout"})
-        f.RunCommand(cmd);
-    for (const char* key : {"TNewFile", "TOpenFile", "TSaveFile", "TAbout"}) f.ButtonClick("tbToolBar", key);
+    for (const char* cmd : {FileNew, SetInit, FileOpen, FileSave, FileSaveAs, FileExit, HelpAbout}) f.RunCommand(cmd);
+    for (const char* key : {ToolNew, ToolOpen, ToolSave, ToolAbout}) f.ButtonClick(ToolBar, key);
     EXPECT_EQ(f.mnuFileSave_Click(), SaveOutcome::Cancelled);
     EXPECT_TRUE(p.notes.shown.empty());
     EXPECT_TRUE(files.shown.empty());
@@ -310,17 +309,17 @@ TEST_F(FileCommandsTest, NothingRunsWhileATransferRuns) {
     EXPECT_FALSE(closed);
     EXPECT_EQ(d.WorkData.SubVolume, kModifiedMark);
     running = false;
-    f.ButtonClick("tbToolBar", "TSaveFile");
+    f.ButtonClick(ToolBar, ToolSave);
     EXPECT_EQ(d.DataFilePath, P("radio.dat"));
-    f.ButtonClick("tbToolBar", "TAbout");
+    f.ButtonClick(ToolBar, ToolAbout);
     EXPECT_EQ(opened, std::vector<std::string>{"frmAbout"});
 }
 
 TEST_F(FileCommandsTest, ToolbarButtonsRunTheFileCommands) {
     p.notes.answers = {A::Cancel};
-    f.ButtonClick("tbToolBar", "TNewFile");
+    f.ButtonClick(ToolBar, ToolNew);
     files.answers.push_back(std::nullopt);
-    f.ButtonClick("tbToolBar", "TOpenFile");
+    f.ButtonClick(ToolBar, ToolOpen);
     EXPECT_EQ(p.notes.Texts(), std::vector<std::string>{kCleared});
     EXPECT_EQ(files.shown.size(), 1u);
 }
@@ -351,14 +350,14 @@ TEST_F(FileCommandsTest, SaveQuestionStepReportsWhatHappened) {
 TEST_F(FileCommandsTest, SaveQuestionIsReadAfreshFromTheLanguageFile) {
     d.WorkData.SubVolume = kModifiedMark;
     p.notes.fallback = A::Cancel;
-    f.RunCommand("mnuFileNew");
+    f.RunCommand(FileNew);
     const std::string file = p.tmp / "language/english.ini";
     std::string text = ReadFile(file);
     const std::string old = "9001=Data has been modified. Save it now?";
     ASSERT_NE(text.find(old), std::string::npos);
     text.replace(text.find(old), old.size(), "9001=Save the changes first?");
     test::WriteFile(file, text);
-    f.RunCommand("mnuFileNew");
+    f.RunCommand(FileNew);
     EXPECT_EQ(p.notes.Texts(), (std::vector<std::string>{kSaveQuestion, "Save the changes first?"}));
 }
 

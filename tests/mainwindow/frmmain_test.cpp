@@ -69,14 +69,14 @@ TEST_P(TreeByModel, NodesAndMenus) {
     EXPECT_EQ(f.TreeNodes()[0].text, p.d.CurModelShowName);
     EXPECT_TRUE(f.treeSelection.empty());
     const bool wide = c.model == "7425USD";
-    EXPECT_EQ(f.C("MnuViewAM").visible, wide);
-    EXPECT_EQ(f.C("MnuViewMSK").visible, wide);
-    EXPECT_TRUE(f.C("MnuView2Tone").visible);
-    EXPECT_FALSE(f.C("mnuFilePrint").visible);
-    EXPECT_FALSE(f.C("MnuHelpContent").visible);
-    EXPECT_FALSE(f.C("MnuViewScan").visible);
-    EXPECT_EQ(f.C("mnuTestData").visible, c.factory);
-    EXPECT_EQ(f.C("ComboOptSig").items.size(), wide ? 5u : 4u);
+    EXPECT_EQ(f.C(mainform::ShowAirBandList).visible, wide);
+    EXPECT_EQ(f.C(mainform::EditMsk).visible, wide);
+    EXPECT_TRUE(f.C(mainform::EditTwoTone).visible);
+    EXPECT_FALSE(f.C(mainform::FilePrint).visible);
+    EXPECT_FALSE(f.C(mainform::HelpContents).visible);
+    EXPECT_FALSE(f.C(mainform::EditScan).visible);
+    EXPECT_EQ(f.C(mainform::EditTestData).visible, c.factory);
+    EXPECT_EQ(f.C(mainform::OptSigList).items.size(), wide ? 5u : 4u);
     EXPECT_EQ(p.d.FMLowFre, wide ? 64.0 : 76.0);
     EXPECT_EQ(f.FileFilter(), "Data File (*.dat)");
 }
@@ -234,40 +234,40 @@ TEST_F(FrmMainTest, CaptionFollowsTheDataFile) {
 }
 
 TEST_F(FrmMainTest, EveryCommandClosesTheEditorsFirst) {
-    const std::vector<std::string> commands = {"mnuFileNew", "MnuViewDTMF", "MnuViewToolBar", "mnuFilePrint",
-                                               "MnuHelpContent", "mnuEditCH"};
+    const std::vector<std::string> commands = {mainform::FileNew,   mainform::EditDtmf,     mainform::ViewToolBar,
+                                               mainform::FilePrint, mainform::HelpContents, mainform::EditChannel};
     for (const auto& c : commands) {
-        f.C("Text2").visible = true;
+        f.C(mainform::RadioBox).visible = true;
         f.RadioEditRow = 4;
         f.Click(c);
-        EXPECT_FALSE(f.C("Text2").visible) << c;
+        EXPECT_FALSE(f.C(mainform::RadioBox).visible) << c;
         EXPECT_EQ(f.RadioEditRow, 0) << c;
     }
-    f.C("Text3").visible = true;
-    f.ButtonClick("tbToolBar", "TCommPort");
-    EXPECT_FALSE(f.C("Text3").visible);
-    f.C("Text2").visible = true;
+    f.C(mainform::AirBandBox).visible = true;
+    f.ButtonClick(mainform::ToolBar, mainform::ToolPort);
+    EXPECT_FALSE(f.C(mainform::AirBandBox).visible);
+    f.C(mainform::RadioBox).visible = true;
     f.tvTreeView_NodeClick("N7");
-    EXPECT_FALSE(f.C("Text2").visible);
+    EXPECT_FALSE(f.C(mainform::RadioBox).visible);
     EXPECT_EQ(opened, (std::vector<std::string>{"FrmDTMF", "FrmPrintList", "FrmComSet", "Frm5Tone"}));
 }
 
 TEST_F(FrmMainTest, ViewTogglesFollowTheTicks) {
-    EXPECT_TRUE(f.C("MnuViewToolBar").checked);
+    EXPECT_TRUE(f.C(mainform::ViewToolBar).checked);
     int layouts = 0;
     f.hooks.Layout = [&] { ++layouts; };
-    f.Click("MnuViewToolBar");
-    EXPECT_FALSE(f.C("MnuViewToolBar").checked);
-    EXPECT_FALSE(f.C("tbToolBar").visible);
-    f.Click("MnuViewStatusBar");
-    f.Click("MnuViewStatusBar");
-    EXPECT_TRUE(f.C("sbStatusBar").visible);
+    f.Click(mainform::ViewToolBar);
+    EXPECT_FALSE(f.C(mainform::ViewToolBar).checked);
+    EXPECT_FALSE(f.C(mainform::ToolBar).visible);
+    f.Click(mainform::ViewStatusBar);
+    f.Click(mainform::ViewStatusBar);
+    EXPECT_TRUE(f.C(mainform::StatusBar).visible);
     EXPECT_EQ(layouts, 3);
 }
 
 TEST_F(FrmMainTest, BankCommandRedrawsTheMemoryListAfterTheDialog) {
     Ch().SetText(1, 3, "MARK");
-    f.Click("MnuViewBankChannel");
+    f.Click(mainform::EditBanks);
     EXPECT_EQ(opened.back(), "FrmBank");
     EXPECT_NE(Ch().Text(1, 3), "MARK");
 }
@@ -276,34 +276,34 @@ TEST_F(FrmMainTest, CloseHooksMayKeepTheWindowOpen) {
     std::vector<std::string> order;
     f.closeHooks.push_back([&] { order.push_back("read"); return true; });
     f.closeHooks.push_back([&] { order.push_back("save"); return false; });
-    f.C("Text2").visible = true;
+    f.C(mainform::RadioBox).visible = true;
     EXPECT_FALSE(f.QueryClose());
-    EXPECT_FALSE(f.C("Text2").visible);
+    EXPECT_FALSE(f.C(mainform::RadioBox).visible);
     EXPECT_EQ(order, (std::vector<std::string>{"read", "save"}));
     bool stored = false;
     f.hooks.SavePosition = [&] { stored = true; };
     f.Form_Unload();
     EXPECT_TRUE(stored);
-    EXPECT_FALSE(f.C("Text1").noContextMenu);
+    EXPECT_FALSE(f.C(mainform::VfoBox).noContextMenu);
 }
 
 TEST_F(FrmMainTest, LanguageSwitchRelabelsEverything) {
-    const std::string english1000 = f.C("mnuFile").text;
+    const std::string english1000 = f.C(mainform::FileMenu).text;
     SetLanguageIndex(d, 2);
     f.Form_ReLoad();
-    EXPECT_EQ(f.C("mnuFile").text, GetLanguageString(d, 1000));
-    EXPECT_NE(f.C("mnuFile").text, english1000);
+    EXPECT_EQ(f.C(mainform::FileMenu).text, GetLanguageString(d, 1000));
+    EXPECT_NE(f.C(mainform::FileMenu).text, english1000);
     EXPECT_EQ(Node("N4")->text, GetLanguageString(d, 5021));
     EXPECT_EQ(Ch().Text(0, 1), GetLanguageString(d, 1101));
-    EXPECT_EQ(f.C("tbToolBar").tabs[0].toolTip, GetLanguageString(d, 1001));
-    EXPECT_EQ(f.C("ComboDe_CTCSS").items[51], GetLanguageString(d, 4031));
+    EXPECT_EQ(f.C(mainform::ToolBar).tabs[0].toolTip, GetLanguageString(d, 1001));
+    EXPECT_EQ(f.C(mainform::DecodeCtcssList).items[51], GetLanguageString(d, 4031));
     EXPECT_NE(f.State().caption.find(GetLanguageString(d, 2012)), std::string::npos);
     EXPECT_EQ(f.State().fontName, GetLanguageString(d, 20));
     SetLanguageIndex(d, 1);
     f.Form_ReLoad();
-    EXPECT_EQ(f.C("mnuFile").text, english1000);
-    EXPECT_EQ(f.C("tbToolBar").tabs[0].toolTip, "New");
-    EXPECT_TRUE(f.C("tbToolBar").tabs[4].toolTip.empty());
+    EXPECT_EQ(f.C(mainform::FileMenu).text, english1000);
+    EXPECT_EQ(f.C(mainform::ToolBar).tabs[0].toolTip, "New");
+    EXPECT_TRUE(f.C(mainform::ToolBar).tabs[4].toolTip.empty());
 }
 
 struct RecordingMain : MainWindowCalls {
@@ -316,20 +316,20 @@ TEST(FrmLanguageTest, OkSwitchesAndCancelChangesNothing) {
     RecordingMain main;
     FrmLanguage cancel(p.d, main);
     cancel.Form_Load();
-    EXPECT_EQ(cancel.C("Combo1").items, (std::vector<std::string>{"English", GetLanguageString(p.d, 1502)}));
-    EXPECT_EQ(cancel.C("Combo1").index, 0);
-    EXPECT_EQ(cancel.C("CommandOK").text, "OK");
+    EXPECT_EQ(cancel.C(language::List).items, (std::vector<std::string>{"English", GetLanguageString(p.d, 1502)}));
+    EXPECT_EQ(cancel.C(language::List).index, 0);
+    EXPECT_EQ(cancel.C(language::OK).text, "OK");
     EXPECT_EQ(cancel.State().caption, GetLanguageString(p.d, 1503));
-    cancel.C("Combo1").index = 1;
-    cancel.Click("CommandCancel");
+    cancel.C(language::List).index = 1;
+    cancel.Click(language::Cancel);
     EXPECT_TRUE(cancel.unloadRequested);
     EXPECT_EQ(p.d.LanguageIndex, 1);
     EXPECT_EQ(main.reloads, 0);
 
     FrmLanguage ok(p.d, main);
     ok.Form_Load();
-    ok.C("Combo1").index = 1;
-    ok.Click("CommandOK");
+    ok.C(language::List).index = 1;
+    ok.Click(language::OK);
     EXPECT_EQ(p.d.LanguageIndex, 2);
     EXPECT_EQ(main.reloads, 1);
     EXPECT_TRUE(ok.unloadRequested);

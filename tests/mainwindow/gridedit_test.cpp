@@ -16,6 +16,7 @@
 namespace rp {
 namespace {
 
+using namespace mainform;
 using test::StartedProgram;
 
 class GridEditTest : public ::testing::Test {
@@ -35,11 +36,11 @@ protected:
     void Enter(int row, int col, int grid = 0) {
         G(grid).row = row;
         G(grid).col = col;
-        f.EnterCell(FrmMain::GridName(grid));
+        f.EnterCell(Grids[grid]);
     }
     void DoubleClick(int row, int col) {
         Enter(row, col);
-        f.DblClick(FrmMain::GridName(0));
+        f.DblClick(Grids[0]);
     }
     void Type(const std::string& editor, const std::string& text) { f.C(editor).text = text; }
     int Key(const std::string& control, int key) {
@@ -54,7 +55,7 @@ protected:
     }
     void Ctrl(char key, int row, int shift = kCtrlMask) {
         G().row = row;
-        f.KeyDown(FrmMain::GridName(0), key, shift);
+        f.KeyDown(Grids[0], key, shift);
     }
     const FreDataRec* Rec(int n) {
         const int i = FindFreDataIndex(d, n);
@@ -65,9 +66,9 @@ protected:
     void ShowList(int kind) { f.ShowGridType(0, kind); }
     std::vector<std::string> Visible() {
         std::vector<std::string> v;
-        for (const char* n : {"TextFreRx", "TextFreTx", "TextName", "ComboStep", "ComboWN", "ComboPower",
-                              "ComboDe_CTC_Type", "ComboEn_CTC_Type", "ComboDe_CTCSS", "ComboEn_CTCSS",
-                              "ComboDe_CDCSS", "ComboEn_CDCSS", "ComboOptSig", "ListBank", "Text2", "Text3"})
+        for (const char* n : {RxBox, TxBox, NameBox, StepList, BandwidthList, PowerList, DecodeTypeList,
+                              EncodeTypeList, DecodeCtcssList, EncodeCtcssList, DecodeDcsList, EncodeDcsList,
+                              OptSigList, BankChecks, RadioBox, AirBandBox})
             if (f.C(n).visible) v.push_back(n);
         return v;
     }
@@ -101,34 +102,34 @@ TEST_P(OpensEditor, ByColumnAndList) {
 }
 
 const OpenCase kOpenCases[] = {
-    {"Rx", ListMemory, 1, 1, "TextFreRx"},
-    {"Tx", ListMemory, 1, 2, "TextFreTx"},
-    {"Name", ListMemory, 1, 3, "TextName"},
-    {"Step", ListMemory, 1, 4, "ComboStep"},
-    {"Bandwidth", ListMemory, 1, 5, "ComboWN"},
-    {"Bank", ListMemory, 1, 6, "ListBank"},
-    {"Power", ListMemory, 1, 7, "ComboPower"},
-    {"Decode", ListMemory, 1, 8, "ComboDe_CTC_Type"},
-    {"Encode", ListMemory, 1, 9, "ComboEn_CTC_Type"},
-    {"Signalling", ListMemory, 1, 10, "ComboOptSig"},
+    {"Rx", ListMemory, 1, 1, RxBox},
+    {"Tx", ListMemory, 1, 2, TxBox},
+    {"Name", ListMemory, 1, 3, NameBox},
+    {"Step", ListMemory, 1, 4, StepList},
+    {"Bandwidth", ListMemory, 1, 5, BandwidthList},
+    {"Bank", ListMemory, 1, 6, BankChecks},
+    {"Power", ListMemory, 1, 7, PowerList},
+    {"Decode", ListMemory, 1, 8, DecodeTypeList},
+    {"Encode", ListMemory, 1, 9, EncodeTypeList},
+    {"Signalling", ListMemory, 1, 10, OptSigList},
     {"LastColumn", ListMemory, 1, 12, ""},
-    {"RxOfAnEmptyRow", ListMemory, 40, 1, "TextFreRx"},
-    {"StepOfAnEmptyRowOpensRx", ListMemory, 40, 4, "TextFreRx"},
-    {"TonesOfAnEmptyRowOpenRx", ListMemory, 40, 9, "TextFreRx"},
+    {"RxOfAnEmptyRow", ListMemory, 40, 1, RxBox},
+    {"StepOfAnEmptyRowOpensRx", ListMemory, 40, 4, RxBox},
+    {"TonesOfAnEmptyRowOpenRx", ListMemory, 40, 9, RxBox},
     {"NoBankOnPL1", ListMemory, 201, 6, ""},
     {"NoBankOnVFO2", ListMemory, 206, 6, ""},
-    {"NameOnVFO1", ListMemory, 205, 3, "TextName"},
+    {"NameOnVFO1", ListMemory, 205, 3, NameBox},
     {"GmrsRx", ListGMRS, 3, 1, ""},
     {"GmrsTx", ListGMRS, 3, 2, ""},
     {"GmrsName", ListGMRS, 3, 3, ""},
     {"GmrsStep", ListGMRS, 3, 4, ""},
     {"GmrsBandwidth", ListGMRS, 3, 5, ""},
     {"GmrsPower", ListGMRS, 3, 7, ""},
-    {"GmrsDecode", ListGMRS, 3, 8, "ComboDe_CTC_Type"},
-    {"MursEncode", ListMURS, 2, 9, "ComboEn_CTC_Type"},
-    {"MursSignalling", ListMURS, 5, 10, "ComboOptSig"},
+    {"GmrsDecode", ListGMRS, 3, 8, DecodeTypeList},
+    {"MursEncode", ListMURS, 2, 9, EncodeTypeList},
+    {"MursSignalling", ListMURS, 5, 10, OptSigList},
     {"WeatherRx", ListWeather, 1, 1, ""},
-    {"WeatherDecode", ListWeather, 7, 8, "ComboDe_CTC_Type"},
+    {"WeatherDecode", ListWeather, 7, 8, DecodeTypeList},
 };
 INSTANTIATE_TEST_SUITE_P(Cells, OpensEditor, ::testing::ValuesIn(kOpenCases),
                          [](const auto& i) { return i.param.name; });
@@ -144,12 +145,12 @@ TEST_F(GridEditTest, ChannelDialogColumnAndEditChannel) {
     // Edit > Channel: the double-click on the current cell.
     ShowList(ListMemory);
     Enter(2, 3);
-    f.Click("mnuEditCH");
-    EXPECT_EQ(Visible(), std::vector<std::string>{"TextName"});
+    f.Click(EditChannel);
+    EXPECT_EQ(Visible(), std::vector<std::string>{NameBox});
     // Row or column 0 opens nothing.
-    f.C("TextName").visible = false;
+    f.C(NameBox).visible = false;
     G().row = 0;
-    f.DblClick(FrmMain::GridName(0));
+    f.DblClick(Grids[0]);
     EXPECT_TRUE(Visible().empty());
 }
 
@@ -171,9 +172,9 @@ TEST_F(GridEditTest, EditorsShowTheStoredValue) {
 
     struct Case { int col; const char* editor; const char* shown; };
     const Case cases[] = {
-        {1, "TextFreRx", "440.00000"}, {5, "ComboWN", "12.5KHz"}, {4, "ComboStep", G().Text(5, 4).c_str()},
-        {7, "ComboPower", G().Text(5, 7).c_str()}, {10, "ComboOptSig", "2Tone"}, {8, "ComboDe_CTC_Type", "CTCSS"},
-        {9, "ComboEn_CTC_Type", "DCS"},
+        {1, RxBox, "440.00000"}, {5, BandwidthList, "12.5KHz"}, {4, StepList, G().Text(5, 4).c_str()},
+        {7, PowerList, G().Text(5, 7).c_str()}, {10, OptSigList, "2Tone"}, {8, DecodeTypeList, "CTCSS"},
+        {9, EncodeTypeList, "DCS"},
     };
     for (const Case& c : cases) {
         DoubleClick(5, c.col);
@@ -181,13 +182,13 @@ TEST_F(GridEditTest, EditorsShowTheStoredValue) {
         f.SaveOldData();
     }
     DoubleClick(5, 6);
-    EXPECT_EQ(f.C("ListBank").selected, (std::vector<bool>{true, false, false, true, false, false, false, false, false}));
+    EXPECT_EQ(f.C(BankChecks).selected, (std::vector<bool>{true, false, false, true, false, false, false, false, false}));
     // The value combo comes up on Enter in the type combo, on the stored code.
     DoubleClick(5, 9);
-    EXPECT_EQ(Key("ComboEn_CTC_Type", 13), 0);
-    EXPECT_EQ(Visible(), std::vector<std::string>{"ComboEn_CDCSS"});
-    EXPECT_EQ(f.C("ComboEn_CDCSS").text, "D023I");
-    EXPECT_EQ(f.State().focus, "ComboEn_CDCSS");
+    EXPECT_EQ(Key(EncodeTypeList, 13), 0);
+    EXPECT_EQ(Visible(), std::vector<std::string>{EncodeDcsList});
+    EXPECT_EQ(f.C(EncodeDcsList).text, "D023I");
+    EXPECT_EQ(f.State().focus, EncodeDcsList);
     EXPECT_EQ(*Rec(5), before) << "opening an editor writes nothing";
     EXPECT_TRUE(p.notes.shown.empty());
 }
@@ -200,11 +201,11 @@ TEST_F(GridEditTest, NoItemForTheStoredValueMeansNoSelectionAndNoWrite) {
     r.DeCTCType = 5;
     f.ReShowGrid(0, 1, 0);
     const FreDataRec before = r;
-    for (auto [col, editor] : {std::pair{4, "ComboStep"}, {10, "ComboOptSig"}, {5, "ComboWN"}, {8, "ComboDe_CTC_Type"}}) {
+    for (auto [col, editor] : {std::pair{4, StepList}, {10, OptSigList}, {5, BandwidthList}, {8, DecodeTypeList}}) {
         DoubleClick(1, col);
         EXPECT_EQ(f.C(editor).index, -1) << editor;
         EXPECT_EQ(Key(editor, 13), 0);
-        EXPECT_EQ(f.State().focus, FrmMain::GridName(0)) << editor;
+        EXPECT_EQ(f.State().focus, Grids[0]) << editor;
     }
     EXPECT_EQ(*Rec(1), before);
 }
@@ -213,8 +214,8 @@ TEST_F(GridEditTest, NoItemForTheStoredValueMeansNoSelectionAndNoWrite) {
 
 TEST_F(GridEditTest, TypedRxCreatesAChannelWithNewChannelValues) {
     DoubleClick(10, 1);
-    Type("TextFreRx", "145.5");
-    EXPECT_EQ(Key("TextFreRx", 13), 0);
+    Type(RxBox, "145.5");
+    EXPECT_EQ(Key(RxBox, 13), 0);
     ASSERT_NE(Rec(10), nullptr);
     const FreDataRec& r = *Rec(10);
     EXPECT_EQ(r.RxFre.Raw(), "014550000");
@@ -225,10 +226,10 @@ TEST_F(GridEditTest, TypedRxCreatesAChannelWithNewChannelValues) {
     EXPECT_EQ(GetChannelBankText(d, 10), "1");
     EXPECT_EQ(G().Text(10, 1), "145.50000");
     EXPECT_TRUE(Visible().empty());
-    EXPECT_EQ(f.State().focus, FrmMain::GridName(0));
+    EXPECT_EQ(f.State().focus, Grids[0]);
     // Channel 190 joins no bank.
     DoubleClick(190, 1);
-    Type("TextFreRx", "146");
+    Type(RxBox, "146");
     f.SaveOldData();
     ASSERT_NE(Rec(190), nullptr);
     EXPECT_EQ(GetChannelBankText(d, 190), "");
@@ -252,13 +253,13 @@ TEST_P(RxCommit, DeletesOnlyOnEmpty) {
     const int optionRef = 4;  // MemChannelA names channel 5
     d.OptionData().MemChannelA = optionRef;
     DoubleClick(c.row, 1);
-    Type("TextFreRx", c.typed);
+    Type(RxBox, c.typed);
     f.SaveOldData();
     EXPECT_EQ(Rec(c.row) != nullptr, c.exists);
     // "*": the band warning of the language file.
     const std::string message = std::string(c.message) == "*" ? GetLanguageString(d, 2001) : c.message;
     EXPECT_EQ(p.notes.Texts(), message.empty() ? std::vector<std::string>{} : std::vector<std::string>{message});
-    EXPECT_FALSE(f.C("TextFreRx").visible);
+    EXPECT_FALSE(f.C(RxBox).visible);
     EXPECT_EQ(G().Text(c.row, 1).empty(), !c.exists);
     // The option reference follows a deleted channel.
     if (c.row == 5 && !c.exists) {
@@ -281,11 +282,11 @@ INSTANTIATE_TEST_SUITE_P(Texts, RxCommit, ::testing::ValuesIn(kRxCases),
 
 TEST_F(GridEditTest, TheLastMemoryChannelStays) {
     DoubleClick(2, 1);
-    Type("TextFreRx", "");
+    Type(RxBox, "");
     f.SaveOldData();
     ASSERT_EQ(Rec(2), nullptr);
     DoubleClick(1, 1);
-    Type("TextFreRx", "");
+    Type(RxBox, "");
     f.SaveOldData();
     EXPECT_NE(Rec(1), nullptr);
     EXPECT_EQ(p.notes.Texts(), std::vector<std::string>{"Must retain the one channels!"});
@@ -295,14 +296,14 @@ TEST_F(GridEditTest, TheLastMemoryChannelStays) {
 TEST_F(GridEditTest, TxNameAndCombosWrite) {
     Make(5, "145");
     DoubleClick(5, 2);
-    Type("TextFreTx", "145.6");
-    Key("TextFreTx", 13);
+    Type(TxBox, "145.6");
+    Key(TxBox, 13);
     EXPECT_EQ(Rec(5)->OffsetDir, OffsetPlus);
     EXPECT_EQ(Rec(5)->OffsetFre.Raw(), "000060000");
     EXPECT_EQ(G().Text(5, 2), "145.60000");
     // An empty TX is simplex, silently.
     DoubleClick(5, 2);
-    Type("TextFreTx", "");
+    Type(TxBox, "");
     f.SaveOldData();
     EXPECT_EQ(Rec(5)->OffsetDir, OffsetNone);
     EXPECT_EQ(Rec(5)->OffsetFre.Raw(), "000000000");
@@ -310,12 +311,12 @@ TEST_F(GridEditTest, TxNameAndCombosWrite) {
     EXPECT_TRUE(p.notes.shown.empty());
 
     DoubleClick(5, 3);
-    Type("TextName", "HOME");
+    Type(NameBox, "HOME");
     f.SaveOldData();
     EXPECT_EQ(Rec(5)->Name.Raw(), "HOME  ");
 
     struct Pk { int col; const char* combo; int index; } picks[] = {
-        {4, "ComboStep", 2}, {5, "ComboWN", 1}, {7, "ComboPower", 1}, {10, "ComboOptSig", 3}};
+        {4, StepList, 2}, {5, BandwidthList, 1}, {7, PowerList, 1}, {10, OptSigList, 3}};
     for (const Pk& k : picks) {
         DoubleClick(5, k.col);
         Pick(k.combo, k.index);
@@ -331,40 +332,40 @@ TEST_F(GridEditTest, TxNameAndCombosWrite) {
 TEST_F(GridEditTest, ToneTypePickBringsUpTheValueCombo) {
     Make(5);
     DoubleClick(5, 8);
-    Pick("ComboDe_CTC_Type", 2);
+    Pick(DecodeTypeList, 2);
     EXPECT_EQ(Rec(5)->DeCTCType, 2);
-    EXPECT_EQ(Visible(), std::vector<std::string>{"ComboDe_CDCSS"});
-    EXPECT_EQ(f.State().focus, "ComboDe_CDCSS");
-    Pick("ComboDe_CDCSS", 512 + 19);
+    EXPECT_EQ(Visible(), std::vector<std::string>{DecodeDcsList});
+    EXPECT_EQ(f.State().focus, DecodeDcsList);
+    Pick(DecodeDcsList, 512 + 19);
     EXPECT_EQ(Rec(5)->DeDCS, 19);
     EXPECT_EQ(Rec(5)->DeDCSInvert, 1);
     EXPECT_EQ(G().Text(5, 8), "D023I");
-    EXPECT_EQ(Key("ComboDe_CDCSS", 13), 0);
+    EXPECT_EQ(Key(DecodeDcsList, 13), 0);
     EXPECT_TRUE(Visible().empty());
-    EXPECT_EQ(f.State().focus, FrmMain::GridName(0));
+    EXPECT_EQ(f.State().focus, Grids[0]);
 
     DoubleClick(5, 9);
-    Pick("ComboEn_CTC_Type", 1);
-    EXPECT_EQ(Visible(), std::vector<std::string>{"ComboEn_CTCSS"});
-    Pick("ComboEn_CTCSS", 8);
+    Pick(EncodeTypeList, 1);
+    EXPECT_EQ(Visible(), std::vector<std::string>{EncodeCtcssList});
+    Pick(EncodeCtcssList, 8);
     EXPECT_EQ(Rec(5)->EnCTCType, 1);
     EXPECT_EQ(Rec(5)->EnCTCSS, 8);
     // "None" stays on the type combo.
     DoubleClick(5, 9);
-    Pick("ComboEn_CTC_Type", 0);
-    EXPECT_EQ(Visible(), std::vector<std::string>{"ComboEn_CTC_Type"});
+    Pick(EncodeTypeList, 0);
+    EXPECT_EQ(Visible(), std::vector<std::string>{EncodeTypeList});
     EXPECT_EQ(Rec(5)->EnCTCType, 0);
-    EXPECT_TRUE(FrmMain::OpensListOnKey("ComboEn_CTC_Type", kKeyDown));
-    EXPECT_TRUE(FrmMain::OpensListOnKey("ComboDe_CDCSS", kKeyLeft));
-    EXPECT_FALSE(FrmMain::OpensListOnKey("ComboStep", kKeyDown));
-    EXPECT_FALSE(FrmMain::OpensListOnKey("ComboDe_CTCSS", 13));
+    EXPECT_TRUE(FrmMain::OpensListOnKey(EncodeTypeList, kKeyDown));
+    EXPECT_TRUE(FrmMain::OpensListOnKey(DecodeDcsList, kKeyLeft));
+    EXPECT_FALSE(FrmMain::OpensListOnKey(StepList, kKeyDown));
+    EXPECT_FALSE(FrmMain::OpensListOnKey(DecodeCtcssList, 13));
 }
 
 TEST_F(GridEditTest, PresetToneEditsGoIntoThePresetRecord) {
     ShowList(ListGMRS);
     DoubleClick(3, 9);
-    Pick("ComboEn_CTC_Type", 1);
-    Pick("ComboEn_CTCSS", 4);
+    Pick(EncodeTypeList, 1);
+    Pick(EncodeCtcssList, 4);
     EXPECT_EQ(d.WorkData.GMRSFreData[2].EnCTCType, 1);
     EXPECT_EQ(d.WorkData.GMRSFreData[2].EnCTCSS, 4);
     EXPECT_TRUE(p.notes.shown.empty());
@@ -375,60 +376,60 @@ TEST_F(GridEditTest, BankTicksAndAFullBankRefused) {
     for (int n = 100; n < 132; ++n) AddChannelToBank(d, n, 9);  // bank 9 full
     DoubleClick(5, 6);
     auto tick = [&](int item, bool on) {
-        f.C("ListBank").selected[static_cast<std::size_t>(item)] = on;
-        f.ItemCheck("ListBank", item);
-        f.Click("ListBank");
+        f.C(BankChecks).selected[static_cast<std::size_t>(item)] = on;
+        f.ItemCheck(BankChecks, item);
+        f.Click(BankChecks);
     };
     tick(2, true);
     EXPECT_EQ(G().Text(5, 6), "13");
     tick(8, true);
-    EXPECT_FALSE(f.C("ListBank").selected[8]);
+    EXPECT_FALSE(f.C(BankChecks).selected[8]);
     EXPECT_EQ(GetChannelBankSlot(d, 5, 9), 0);
     tick(0, false);
     EXPECT_EQ(G().Text(5, 6), "3");
     EXPECT_TRUE(p.notes.shown.empty());
-    EXPECT_EQ(Key("ListBank", 13), 0);
+    EXPECT_EQ(Key(BankChecks, 13), 0);
     EXPECT_TRUE(Visible().empty());
 }
 
 TEST_F(GridEditTest, EditorKeyTables) {
     struct Case { const char* editor; int key; int after; };
     const Case cases[] = {
-        {"TextFreRx", '7', '7'},  {"TextFreRx", '.', '.'}, {"TextFreRx", 'a', 0}, {"TextFreRx", 22, 0},
-        {"TextFreTx", 3, 0},      {"TextFreTx", 8, 8},     {"TextFreTx", 200, 0}, {"TextName", 'a', 'a'},
-        {"TextName", '\\', 0},    {"TextName", '~', 0},    {"TextName", 24, 0},   {"TextName", ' ', ' '},
-        {"Text2", '1', '1'},      {"Text2", 'x', 0},       {"Text3", 22, 0},      {"Text3", 0x4E2D, 0},
+        {RxBox, '7', '7'},     {RxBox, '.', '.'},  {RxBox, 'a', 0},      {RxBox, 22, 0},
+        {TxBox, 3, 0},         {TxBox, 8, 8},      {TxBox, 200, 0},      {NameBox, 'a', 'a'},
+        {NameBox, '\\', 0},    {NameBox, '~', 0},  {NameBox, 24, 0},     {NameBox, ' ', ' '},
+        {RadioBox, '1', '1'},  {RadioBox, 'x', 0}, {AirBandBox, 22, 0},  {AirBandBox, 0x4E2D, 0},
     };
     for (const Case& c : cases) EXPECT_EQ(Key(c.editor, c.key), c.after) << c.editor << " " << c.key;
-    for (auto [name, max] : {std::pair{"TextFreRx", 9}, {"TextFreTx", 9}, {"TextName", 6}, {"Text2", 6}, {"Text3", 8}}) {
+    for (auto [name, max] : {std::pair{RxBox, 9}, {TxBox, 9}, {NameBox, 6}, {RadioBox, 6}, {AirBandBox, 8}}) {
         EXPECT_EQ(f.C(name).max, max) << name;
         EXPECT_TRUE(f.C(name).noContextMenu) << name;
         EXPECT_FALSE(f.C(name).inputChars.empty()) << name;
     }
-    EXPECT_TRUE(f.C("Text1").noContextMenu);
+    EXPECT_TRUE(f.C(VfoBox).noContextMenu);
 }
 
 TEST_F(GridEditTest, CursorMovesCommitAndTheRxEditorStaysOnItsCell) {
     Make(5);
     DoubleClick(5, 3);
-    Type("TextName", "AB");
+    Type(NameBox, "AB");
     Enter(5, 3);  // entering the editor's cell again: the name commits (not the RX rule)
-    EXPECT_FALSE(f.C("TextName").visible);
+    EXPECT_FALSE(f.C(NameBox).visible);
     EXPECT_EQ(Rec(5)->Name.Trim(), "AB");
     DoubleClick(40, 5);  // an empty row: the RX editor opens over column 1
     EXPECT_EQ(G().col, 1);
     EXPECT_EQ(d.EditColumn, 1);
     Enter(40, 1);
-    EXPECT_TRUE(f.C("TextFreRx").visible);
-    Type("TextFreRx", "440.5");
+    EXPECT_TRUE(f.C(RxBox).visible);
+    Type(RxBox, "440.5");
     Enter(41, 1);
-    EXPECT_FALSE(f.C("TextFreRx").visible);
+    EXPECT_FALSE(f.C(RxBox).visible);
     EXPECT_NE(Rec(40), nullptr);
     // Nothing happens before the form is loaded or while the grids rebuild.
     DoubleClick(5, 3);
     f.IsGridInit = true;
     Enter(6, 3);
-    EXPECT_TRUE(f.C("TextName").visible);
+    EXPECT_TRUE(f.C(NameBox).visible);
     f.IsGridInit = false;
 }
 
@@ -506,10 +507,10 @@ TEST_F(GridEditTest, PasteBeforeAnyCopyAndInPresetListsDoesNothing) {
 TEST_F(GridEditTest, ClipboardKeyCommitsTheOpenEditorFirst) {
     Make(5);
     DoubleClick(5, 3);
-    Type("TextName", "TYPED");
+    Type(NameBox, "TYPED");
     Ctrl('X', 5);
     EXPECT_EQ(d.ClipFreData.Name.Trim(), "TYPED");
-    EXPECT_FALSE(f.C("TextName").visible);
+    EXPECT_FALSE(f.C(NameBox).visible);
 }
 
 // ---- broadcast and air band ----
@@ -517,11 +518,11 @@ TEST_F(GridEditTest, ClipboardKeyCommitsTheOpenEditorFirst) {
 TEST_F(GridEditTest, BroadcastEditorOpensOnEnteringACellAndEnterGoesDown) {
     f.ShowGridType(2, -1);
     Enter(5, 1, 2);
-    EXPECT_EQ(Visible(), std::vector<std::string>{"Text2"});
-    EXPECT_EQ(f.State().focus, "Text2");
+    EXPECT_EQ(Visible(), std::vector<std::string>{RadioBox});
+    EXPECT_EQ(f.State().focus, RadioBox);
     EXPECT_EQ(f.RadioEditRow, 5);
-    Type("Text2", "101.7");
-    EXPECT_EQ(Key("Text2", 13), 0);
+    Type(RadioBox, "101.7");
+    EXPECT_EQ(Key(RadioBox, 13), 0);
     const RadioFreRec& e4 = d.WorkData.RadioFreData[4];
     EXPECT_EQ(e4.Used, 1);
     EXPECT_EQ(e4.No, 5);
@@ -530,15 +531,15 @@ TEST_F(GridEditTest, BroadcastEditorOpensOnEnteringACellAndEnterGoesDown) {
     EXPECT_EQ(f.RadioEditRow, 6);
     EXPECT_EQ(G(2).row, 6);
     // Entering the editor's cell again neither commits nor moves it.
-    Type("Text2", "99");
+    Type(RadioBox, "99");
     Enter(6, 1, 2);
     EXPECT_FALSE(d.WorkData.RadioFreData[5].Used);
     // A station at 101.7 shows cut to six characters.
     Enter(5, 1, 2);
-    EXPECT_EQ(f.C("Text2").text, "101.70");
+    EXPECT_EQ(f.C(RadioBox).text, "101.70");
     // Enter on the VFO row goes to row 1.
     Enter(101, 1, 2);
-    Key("Text2", 13);
+    Key(RadioBox, 13);
     EXPECT_EQ(f.RadioEditRow, 1);
     EXPECT_TRUE(p.notes.shown.empty());
 }
@@ -547,29 +548,29 @@ TEST_F(GridEditTest, BroadcastRefusals) {
     f.ShowGridType(2, -1);
     // The default data: entries 0 and 100 used; emptying row 1 is refused silently.
     Enter(1, 1, 2);
-    Type("Text2", "");
+    Type(RadioBox, "");
     Enter(2, 1, 2);
     EXPECT_EQ(d.WorkData.RadioFreData[0].Used, 1);
     EXPECT_TRUE(p.notes.shown.empty());
     // The VFO row.
     Enter(101, 1, 2);
-    Type("Text2", "");
+    Type(RadioBox, "");
     Enter(100, 1, 2);
     EXPECT_EQ(p.notes.Texts(), std::vector<std::string>{"VFO can't be null!"});
     EXPECT_EQ(d.WorkData.RadioFreData[100].Used, 1);
     // Emptying the current station moves it to the first used one.
     Enter(4, 1, 2);
-    Type("Text2", "100");
+    Type(RadioBox, "100");
     Enter(3, 1, 2);
     d.OptionData().RadioMemChannel = 0;
     Enter(1, 1, 2);
-    Type("Text2", "");
+    Type(RadioBox, "");
     Enter(2, 1, 2);
     EXPECT_EQ(d.WorkData.RadioFreData[0].Used, 0);
     EXPECT_EQ(d.OptionData().RadioMemChannel, 3);
     // A value outside the list is re-pointed at the next commit.
     d.OptionData().RadioMemChannel = 400;
-    Type("Text2", "102");
+    Type(RadioBox, "102");
     Enter(3, 1, 2);
     EXPECT_EQ(d.OptionData().RadioMemChannel, 1);
 }
@@ -577,11 +578,11 @@ TEST_F(GridEditTest, BroadcastRefusals) {
 TEST_F(GridEditTest, AirBandClampsAndEmpties) {
     f.ShowGridType(3, -1);
     Enter(3, 1, 3);
-    EXPECT_EQ(f.C("Text3").max, 8);
-    Type("Text3", "150");
+    EXPECT_EQ(f.C(AirBandBox).max, 8);
+    Type(AirBandBox, "150");
     Enter(4, 1, 3);
     EXPECT_EQ(d.WorkData.AMFreData[2].Raw(), "136.0000");
-    Type("Text3", "117");
+    Type(AirBandBox, "117");
     Enter(5, 1, 3);
     EXPECT_EQ(d.WorkData.AMFreData[3].Raw(), "118.0000");
     EXPECT_EQ(p.notes.shown.size(), 2u);
@@ -589,14 +590,14 @@ TEST_F(GridEditTest, AirBandClampsAndEmpties) {
     // Emptying every entry, the VFO row included, leaves AMMemChannel 0.
     for (int row = 1; row <= 101; ++row) {
         Enter(row, 1, 3);
-        Type("Text3", "");
+        Type(AirBandBox, "");
     }
     Enter(5, 1, 3);
     for (const auto& e : d.WorkData.AMFreData) EXPECT_EQ(e.Trim(), "");
     EXPECT_EQ(d.WorkData.AMMemChannel, 0);
     // A value outside the list names an empty entry: re-pointed at the next commit.
     d.WorkData.AMMemChannel = 200;
-    Type("Text3", "120");
+    Type(AirBandBox, "120");
     Enter(6, 1, 3);
     EXPECT_EQ(d.WorkData.AMFreData[4].Raw(), "120.0000");
     EXPECT_EQ(d.WorkData.AMMemChannel, 4);
@@ -614,7 +615,7 @@ TEST_F(GridEditTest, ReShowGridRedrawsOneRowOfEachList) {
     Enter(7, 1, 2);
     d.WorkData.RadioFreData[6].Fre.Set("01031000");
     f.ReShowGrid(2, 7, 1);
-    EXPECT_EQ(f.C("Text2").text, "103.10");
+    EXPECT_EQ(f.C(RadioBox).text, "103.10");
     // A channel row without a record is blanked; a preset row is redrawn.
     G(0).SetText(30, 1, "stale");
     f.ReShowGrid(0, 30, 0);
@@ -629,40 +630,40 @@ TEST_F(GridEditTest, ReShowGridRedrawsOneRowOfEachList) {
 
 TEST_F(GridEditTest, EveryCommandCommitsTheOpenEditor) {
     Make(5);
-    const std::vector<std::string> commands = {"MnuViewDTMF", "MnuViewRadio", "MnuViewToolBar", "mnuEditCH"};
+    const std::vector<std::string> commands = {EditDtmf, ShowRadioList, ViewToolBar, EditChannel};
     for (const auto& c : commands) {
         f.ShowGridType(0, -1);
         DoubleClick(5, 3);
-        Type("TextName", c.substr(3, 6));
+        Type(NameBox, c.substr(3, 6));
         f.Click(c);
         EXPECT_EQ(Rec(5)->Name.Trim(), c.substr(3, 6)) << c;
-        if (c != "mnuEditCH") {
+        if (c != EditChannel) {
             EXPECT_TRUE(Visible().empty()) << c;
         }
     }
     f.ShowGridType(0, -1);
     DoubleClick(5, 3);
-    Type("TextName", "TREE");
+    Type(NameBox, "TREE");
     f.tvTreeView_NodeClick("N5");
     EXPECT_EQ(Rec(5)->Name.Trim(), "TREE");
     DoubleClick(5, 3);
-    Type("TextName", "CLOSE");
+    Type(NameBox, "CLOSE");
     EXPECT_TRUE(f.QueryClose());
     EXPECT_EQ(Rec(5)->Name.Trim(), "CLOSE");
     // A refused commit does not stop the command and drops the value.
     f.ShowGridType(2, -1);
     Enter(101, 1, 2);
-    Type("Text2", "");
-    f.Click("MnuViewStatusBar");
+    Type(RadioBox, "");
+    f.Click(ViewStatusBar);
     EXPECT_EQ(p.notes.Texts(), std::vector<std::string>{"VFO can't be null!"});
-    EXPECT_FALSE(f.C("Text2").visible);
-    EXPECT_FALSE(f.C("MnuViewStatusBar").checked);
+    EXPECT_FALSE(f.C(RadioBox).visible);
+    EXPECT_FALSE(f.C(ViewStatusBar).checked);
 }
 
 TEST_F(GridEditTest, AfterNewDataACellMoveWritesNoStaleValue) {
     DoubleClick(1, 3);
-    Type("TextName", "OLD");
-    f.RunCommand("mnuFileNew");  // the commit runs first
+    Type(NameBox, "OLD");
+    f.RunCommand(FileNew);  // the commit runs first
     NewDataFile(d);
     f.ShowListByData(d.ShowListType);
     const FreDataRec fresh = *Rec(1);
@@ -671,8 +672,8 @@ TEST_F(GridEditTest, AfterNewDataACellMoveWritesNoStaleValue) {
     EXPECT_EQ(*Rec(1), fresh);
     f.ShowGridType(2, -1);
     Enter(5, 1, 2);
-    Type("Text2", "99");
-    f.RunCommand("mnuFileNew");
+    Type(RadioBox, "99");
+    f.RunCommand(FileNew);
     NewDataFile(d);
     f.ShowGridType(2, -1);
     Enter(6, 1, 2);

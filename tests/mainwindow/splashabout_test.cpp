@@ -16,8 +16,8 @@ TEST(FrmSplashTest, PictureByLanguage) {
     FrmSplash s(p.d);
     s.Form_Load();
     EXPECT_EQ(s.picturePath, p.tmp / "StartE.jpg");
-    EXPECT_TRUE(s.C("Timer1").enabled);
-    EXPECT_EQ(s.C("Timer1").max, 2000);
+    EXPECT_TRUE(s.C(splash::CloseTimer).enabled);
+    EXPECT_EQ(s.C(splash::CloseTimer).max, 2000);
     SetLanguageIndex(p.d, 2);
     EXPECT_EQ(FrmSplash::PicturePath(p.d), p.tmp / "StartC.jpg");
     p.d.LanguageIndex = 3;
@@ -36,17 +36,17 @@ TEST(FrmSplashTest, FirstOfClickAndTimerShowsTheMainWindowOnce) {
         };
         s.Form_Load();
         if (clickFirst) {
-            s.Click("picLogo");
-            s.Timer("Timer1");
+            s.Click(splash::Logo);
+            s.Timer(splash::CloseTimer);
         } else {
-            s.Timer("Timer1");
-            s.Click("picLogo");
+            s.Timer(splash::CloseTimer);
+            s.Click(splash::Logo);
         }
-        s.Click("picLogo");
+        s.Click(splash::Logo);
         EXPECT_EQ(shown, 1);
         EXPECT_FALSE(unloadedBeforeShow);  // the main window shows before the splash closes
         EXPECT_TRUE(s.unloadRequested);
-        EXPECT_FALSE(s.C("Timer1").enabled);
+        EXPECT_FALSE(s.C(splash::CloseTimer).enabled);
         EXPECT_TRUE(s.Closed());
     }
 }
@@ -68,16 +68,16 @@ TEST_P(AboutTexts, LoadFillsTheTexts) {
     FrmAbout a(p.d, c.version);
     a.Form_Load();
     EXPECT_EQ(a.State().caption, c.caption);
-    EXPECT_EQ(a.C("lblTitle").text, "KEVRA_8R");
-    EXPECT_EQ(a.C("lblVersion").text, c.version_text);
-    EXPECT_EQ(a.C("lblDescription").text, GetLanguageString(p.d, 2101));
-    EXPECT_EQ(a.C("lblDisclaimer").text, GetLanguageString(p.d, 2100));
-    EXPECT_FALSE(a.C("lblDescription").text.empty());
-    EXPECT_EQ(a.C("cmdOK").text, c.ok);
-    EXPECT_EQ(a.State().focus, "cmdOK");
-    EXPECT_FALSE(a.C("cmdSysInfo").visible);  // no system-information tool here
+    EXPECT_EQ(a.C(about::Title).text, "KEVRA_8R");
+    EXPECT_EQ(a.C(about::Version).text, c.version_text);
+    EXPECT_EQ(a.C(about::Description).text, GetLanguageString(p.d, 2101));
+    EXPECT_EQ(a.C(about::Disclaimer).text, GetLanguageString(p.d, 2100));
+    EXPECT_FALSE(a.C(about::Description).text.empty());
+    EXPECT_EQ(a.C(about::OK).text, c.ok);
+    EXPECT_EQ(a.State().focus, about::OK);
+    EXPECT_FALSE(a.C(about::SysInfo).visible);  // no system-information tool here
 
-    a.Click("cmdOK");
+    a.Click(about::OK);
     EXPECT_TRUE(a.unloadRequested);
 }
 

@@ -12,7 +12,7 @@ using namespace rp;
 
 namespace {
 
-std::string Box(int i) { return "Check1_" + std::to_string(i); }
+using printlist::Items;
 
 class PrintList : public rp::test::PrintTest {
 protected:
@@ -27,7 +27,7 @@ protected:
     }
     std::vector<int> Ticks() const {
         std::vector<int> v;
-        for (int i = 0; i < kPrintItemCount; ++i) v.push_back(form->C(Box(i)).value);
+        for (int i = 0; i < kPrintItemCount; ++i) v.push_back(form->C(Items[i]).value);
         return v;
     }
 };
@@ -35,7 +35,7 @@ protected:
 struct CaptionCase {
     const char* name;
     int language;
-    std::vector<const char*> items;  // Check1_0..8
+    std::vector<const char*> items;  // Items[0..8]
     const char* selectAll;
     const char* ok;
 };
@@ -60,13 +60,13 @@ TEST_P(PrintListCaptions, FollowTheLanguageWithAFixedTitle) {
     SetLanguageIndex(d, c.language);
     Load();
     EXPECT_EQ(form->State().caption, "打印列表");
-    for (int i = 0; i <= 8; ++i) EXPECT_EQ(form->C(Box(i)).text, c.items[static_cast<std::size_t>(i)]) << i;
-    EXPECT_EQ(form->C("Check1_9").text, GetLanguageString(d, 2600));
-    EXPECT_FALSE(form->C("Check1_9").text.empty());
-    EXPECT_EQ(form->C("CommandSelAll").text, c.selectAll);
-    EXPECT_EQ(form->C("Command1").text, c.ok);
-    EXPECT_FALSE(form->C("Check1_1").visible);
-    EXPECT_FALSE(form->C("Check1_2").visible);
+    for (int i = 0; i <= 8; ++i) EXPECT_EQ(form->C(Items[i]).text, c.items[static_cast<std::size_t>(i)]) << i;
+    EXPECT_EQ(form->C(Items[9]).text, GetLanguageString(d, 2600));
+    EXPECT_FALSE(form->C(Items[9]).text.empty());
+    EXPECT_EQ(form->C(printlist::SelectAll).text, c.selectAll);
+    EXPECT_EQ(form->C(printlist::Print).text, c.ok);
+    EXPECT_FALSE(form->C(Items[1]).visible);
+    EXPECT_FALSE(form->C(Items[2]).visible);
     EXPECT_EQ(Ticks(), std::vector<int>(10, 0));
 }
 
@@ -75,17 +75,17 @@ INSTANTIATE_TEST_SUITE_P(Languages, PrintListCaptions, ::testing::ValuesIn(kCapt
 
 TEST_F(PrintList, SelectAllTicksTheShownItemsOnlyAndClearAllClearsEveryOne) {
     Load();
-    form->Click("CommandSelAll");
+    form->Click(printlist::SelectAll);
     EXPECT_EQ(Ticks(), (std::vector<int>{1, 0, 0, 1, 1, 1, 1, 1, 1, 1}));
-    form->Click("CommandClrAll");
+    form->Click(printlist::ClearAll);
     EXPECT_EQ(Ticks(), std::vector<int>(10, 0));
 }
 
 TEST_F(PrintList, OkWithNothingTickedWarnsAndStartsNoJob) {
     Load();
-    form->Click("CommandSelAll");
-    for (int i : {0, 3, 4, 5, 6, 7, 8, 9}) form->C(Box(i)).value = 0;
-    form->Click("Command1");
+    form->Click(printlist::SelectAll);
+    for (int i : {0, 3, 4, 5, 6, 7, 8, 9}) form->C(Items[i]).value = 0;
+    form->Click(printlist::Print);
     ASSERT_EQ(notes.shown.size(), 1u);
     EXPECT_EQ(notes.shown[0].text, "Please select printing items.");
     EXPECT_EQ(notes.shown[0].icon, MsgIcon::Warning);
@@ -96,16 +96,16 @@ TEST_F(PrintList, OkWithNothingTickedWarnsAndStartsNoJob) {
 
 TEST_F(PrintList, CancelledPrinterDialogKeepsTheTicksSilently) {
     Load();
-    form->C("Check1_7").value = 1;
+    form->C(Items[7]).value = 1;
     fake->cancel = true;
-    form->Click("Command1");
+    form->Click(printlist::Print);
     EXPECT_FALSE(d.PrintOK);
     EXPECT_TRUE(notes.shown.empty());
     EXPECT_FALSE(form->unloadRequested);
-    EXPECT_EQ(form->C("Check1_7").value, 1);
+    EXPECT_EQ(form->C(Items[7]).value, 1);
     EXPECT_EQ(d.PrintItemFlags[7], 1);
     fake->cancel = false;
-    form->Click("Command1");  // OK again asks again and prints
+    form->Click(printlist::Print);  // OK again asks again and prints
     EXPECT_EQ(fake->printDialogs, 2);
     EXPECT_TRUE(d.PrintOK);
     EXPECT_TRUE(form->unloadRequested);
@@ -130,17 +130,17 @@ TEST_F(PrintList, AFailingJobShowsTheFailureAndStaysOpen) {
         SetLanguageIndex(d, c.language);
         notes.shown.clear();
         Load();
-        form->C("Check1_3").value = form->C("Check1_6").value = 1;
+        form->C(Items[3]).value = form->C(Items[6]).value = 1;
         fake->cannotStart = c.cannotStart;
         fake->failAtDraw = c.failAtDraw;
         const SetDataRec before = d.WorkData.SetData;
-        form->Click("Command1");
+        form->Click(printlist::Print);
         EXPECT_FALSE(d.PrintOK);
         ASSERT_EQ(notes.shown.size(), 1u);
         EXPECT_EQ(notes.shown[0].text, c.message);
         EXPECT_EQ(notes.shown[0].icon, MsgIcon::Warning);
         EXPECT_FALSE(form->unloadRequested);
-        EXPECT_EQ(form->C("Check1_6").value, 1);
+        EXPECT_EQ(form->C(Items[6]).value, 1);
         EXPECT_FALSE(fake->doc.ended);
         EXPECT_EQ(fake->doc.aborted, !c.cannotStart);
         EXPECT_EQ(d.WorkData.SetData, before);
@@ -149,10 +149,10 @@ TEST_F(PrintList, AFailingJobShowsTheFailureAndStaysOpen) {
 
 TEST_F(PrintList, SetShowsThePrinterDialogAndCancelClosesTheDialog) {
     Load();
-    form->Click("CommandSet");
+    form->Click(printlist::Setup);
     EXPECT_EQ(fake->setupDialogs, 1);
     EXPECT_FALSE(form->unloadRequested);
-    form->Click("Command2");
+    form->Click(printlist::Cancel);
     EXPECT_TRUE(form->unloadRequested);
     EXPECT_EQ(fake->printDialogs, 0);
 }

@@ -3,6 +3,7 @@
 
 #include "core/appdata.h"
 #include "forms/formstate.h"
+#include "printing/frmprintlistcontrols.h"
 #include "printing/printstrings.h"
 
 using namespace rp;
@@ -47,12 +48,12 @@ TEST(PrintStrings, ButtonCaptionsFollowTheLanguage) {
     AppData d;
     InitPrintStrings(d);
     FormState f;
-    f.Add("Command1", ControlKind::Button);
-    f.Add("Command2", ControlKind::Button);
+    f.Add(printlist::Print, ControlKind::Button);
+    f.Add(printlist::Cancel, ControlKind::Button);
     d.LanguageIndex = 2;
     SetPrintButtonCaptions(d, f);
-    EXPECT_EQ(f["Command1"].text, "确定(&O)");
-    EXPECT_EQ(f["Command2"].text, "取消(&C)");
+    EXPECT_EQ(f[printlist::Print].text, "确定(&O)");
+    EXPECT_EQ(f[printlist::Cancel].text, "取消(&C)");
     FormState none;
     SetPrintButtonCaptions(d, none);  // a form without the buttons is left alone
     EXPECT_TRUE(none.Names().empty());

@@ -22,17 +22,17 @@ protected:
         form->Form_Load();
         return *form;
     }
-    const ControlState& List() { return form->C("Combo1"); }
+    const ControlState& List() { return form->C(comset::PortList); }
     void Pick(int index) {
-        ControlState& c = form->C("Combo1");
+        ControlState& c = form->C(comset::PortList);
         c.index = index;
         c.text = c.items[static_cast<std::size_t>(index)];
-        form->Click("Combo1");
+        form->Click(comset::PortList);
     }
     // The user types into the list.
     void Type(const std::string& text) {
-        form->C("Combo1").text = text;
-        form->Change("Combo1");
+        form->C(comset::PortList).text = text;
+        form->Change(comset::PortList);
     }
 };
 
@@ -56,13 +56,13 @@ TEST_F(ComSet, LoadShowsTextsAndChoosesTheSavedDeviceElseTheFirst) {
         EXPECT_EQ(List().items, c.items) << c.saved;
         EXPECT_EQ(List().SelectedItem(), c.chosen) << c.saved;
         EXPECT_EQ(f.PortID, c.chosen) << c.saved;
-        EXPECT_TRUE(f.C("ReShowComPortTimer").enabled);
-        EXPECT_EQ(f.C("ReShowComPortTimer").max, 1000);
+        EXPECT_TRUE(f.C(comset::RescanTimer).enabled);
+        EXPECT_EQ(f.C(comset::RescanTimer).max, 1000);
     }
     EXPECT_EQ(form->State().caption, "COM Port Setting");
-    EXPECT_EQ(form->C("Label1").text, "COM Port:");
-    EXPECT_EQ(form->C("CommandOK").text, GetLanguageString(d, 101));
-    EXPECT_EQ(form->C("CommandCancel").text, GetLanguageString(d, 102));
+    EXPECT_EQ(form->C(comset::Prompt).text, "COM Port:");
+    EXPECT_EQ(form->C(comset::OK).text, GetLanguageString(d, 101));
+    EXPECT_EQ(form->C(comset::Cancel).text, GetLanguageString(d, 102));
 }
 
 TEST_F(ComSet, RescanAddsDevicesKeepsTheChoiceAndFallsBackToTheFirst) {
@@ -74,18 +74,18 @@ TEST_F(ComSet, RescanAddsDevicesKeepsTheChoiceAndFallsBackToTheFirst) {
     EXPECT_EQ(f.PortID, kUsbB);
 
     ports.Add("/dev/ttyUSB3");  // plugged in
-    f.Timer("ReShowComPortTimer");
+    f.Timer(comset::RescanTimer);
     EXPECT_EQ(List().items.size(), 3u);
     EXPECT_EQ(List().SelectedItem(), kUsbB);
 
     ports.ports.erase(ports.ports.begin() + 1);  // the chosen one unplugged
-    f.Timer("ReShowComPortTimer");
+    f.Timer(comset::RescanTimer);
     EXPECT_EQ(List().items, (std::vector<std::string>{kUsbA, "/dev/ttyUSB3"}));
     EXPECT_EQ(List().SelectedItem(), kUsbA);
     EXPECT_EQ(f.PortID, kUsbA);
 
     ports.ports.clear();
-    f.Timer("ReShowComPortTimer");
+    f.Timer(comset::RescanTimer);
     EXPECT_TRUE(List().items.empty());
     EXPECT_EQ(List().index, -1);
     EXPECT_EQ(f.PortID, "");
@@ -94,10 +94,10 @@ TEST_F(ComSet, RescanAddsDevicesKeepsTheChoiceAndFallsBackToTheFirst) {
     ports.Add(kUsbA);
     bool dropped = true;
     f.ListDroppedDown = [&] { return dropped; };
-    f.Timer("ReShowComPortTimer");
+    f.Timer(comset::RescanTimer);
     EXPECT_TRUE(List().items.empty());
     dropped = false;
-    f.Timer("ReShowComPortTimer");
+    f.Timer(comset::RescanTimer);
     EXPECT_EQ(List().SelectedItem(), kUsbA);
 }
 
@@ -109,9 +109,9 @@ TEST_F(ComSet, OkStoresTheChosenDevice) {
     d.ComPortNumber = 5;
     FrmComSet& f = Open();
     Pick(1);
-    f.Click("CommandOK");
+    f.Click(comset::OK);
     EXPECT_TRUE(f.unloadRequested);
-    EXPECT_FALSE(f.C("ReShowComPortTimer").enabled);
+    EXPECT_FALSE(f.C(comset::RescanTimer).enabled);
     EXPECT_EQ(d.ComDevice, "/dev/ttyS2");
     EXPECT_EQ(d.ComPortNumber, 3);
     const Settings s = LoadSettings(d);
@@ -127,7 +127,7 @@ TEST_F(ComSet, NothingChosenOrCancelLeavesTheSettingsFileAsItWas) {
 
     FrmComSet& f = Open();
     EXPECT_EQ(f.PortID, "");
-    f.Click("CommandOK");
+    f.Click(comset::OK);
     EXPECT_TRUE(f.unloadRequested);
     EXPECT_EQ(d.ComDevice, "");
     EXPECT_EQ(d.ComPortNumber, 0);
@@ -138,7 +138,7 @@ TEST_F(ComSet, NothingChosenOrCancelLeavesTheSettingsFileAsItWas) {
     d.ComDevice = kUsbA;
     FrmComSet& g = Open();
     Pick(1);
-    g.Click("CommandCancel");
+    g.Click(comset::Cancel);
     EXPECT_TRUE(g.unloadRequested);
     EXPECT_EQ(d.ComDevice, kUsbA);
     EXPECT_EQ(Files(), before);
@@ -169,13 +169,13 @@ TEST_F(ComSet, ATypedPathMustBeATerminalDeviceElseNothingChanges) {
         FrmComSet& f = Open();
         f.State().focus.clear();
         Type(c.typed);
-        f.Click("CommandOK");
+        f.Click(comset::OK);
         ASSERT_EQ(notes.Texts(), std::vector<std::string>{c.message});
         EXPECT_EQ(notes.shown[0].icon, MsgIcon::Warning);
         EXPECT_FALSE(f.unloadRequested);  // open, the path there to mend
-        EXPECT_TRUE(f.C("ReShowComPortTimer").enabled);
+        EXPECT_TRUE(f.C(comset::RescanTimer).enabled);
         EXPECT_EQ(List().text, c.typed);
-        EXPECT_EQ(f.State().focus, "Combo1");
+        EXPECT_EQ(f.State().focus, comset::PortList);
         EXPECT_EQ(d.ComDevice, kUsbA);
         EXPECT_EQ(Files(), before);
     }
@@ -191,7 +191,7 @@ TEST_F(ComSet, ATypedTerminalDeviceIsSavedAndOfferedAgain) {
 
     FrmComSet& f = Open();
     Type(" " + pty.SlavePath() + " ");
-    f.Click("CommandOK");
+    f.Click(comset::OK);
     EXPECT_TRUE(notes.shown.empty());
     EXPECT_TRUE(f.unloadRequested);
     EXPECT_EQ(d.ComDevice, pty.SlavePath());
@@ -207,7 +207,7 @@ TEST_F(ComSet, ATypedTerminalDeviceIsSavedAndOfferedAgain) {
 
     // A listed port typed by its device path is that entry, as picked.
     Type("/dev/ttyUSB0");
-    g.Click("CommandOK");
+    g.Click(comset::OK);
     EXPECT_TRUE(notes.shown.empty());
     EXPECT_EQ(d.ComDevice, kUsbA);
 
@@ -215,7 +215,7 @@ TEST_F(ComSet, ATypedTerminalDeviceIsSavedAndOfferedAgain) {
     const auto before = Files();
     FrmComSet& h = Open();
     Type("");
-    h.Click("CommandOK");
+    h.Click(comset::OK);
     EXPECT_TRUE(h.unloadRequested);
     EXPECT_EQ(d.ComDevice, "");
     EXPECT_EQ(Files(), before);
@@ -226,18 +226,18 @@ TEST_F(ComSet, RescanKeepsATypedPathAndFollowsAPickedOne) {
     FrmComSet& f = Open();
     Type("/dev/rfcomm0");
     ports.Add(kUsbB);
-    f.Timer("ReShowComPortTimer");
+    f.Timer(comset::RescanTimer);
     EXPECT_EQ(List().items, (std::vector<std::string>{kUsbA, kUsbB}));
     EXPECT_EQ(List().text, "/dev/rfcomm0");
     ports.ports.clear();
-    f.Timer("ReShowComPortTimer");
+    f.Timer(comset::RescanTimer);
     EXPECT_TRUE(List().items.empty());
     EXPECT_EQ(List().text, "/dev/rfcomm0");
 
     ports.Add(kUsbA);
     FrmComSet& g = Open();
     ports.ports.clear();  // the chosen port unplugged: its name goes too
-    g.Timer("ReShowComPortTimer");
+    g.Timer(comset::RescanTimer);
     EXPECT_EQ(List().text, "");
     EXPECT_EQ(g.PortID, "");
 }

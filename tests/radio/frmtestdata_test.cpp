@@ -10,8 +10,6 @@ namespace {
 
 using test::RadioFormTest;
 
-std::string Box(int i) { return "Text1_" + std::to_string(i); }
-
 std::string Bytes32(int first) {
     std::string s;
     for (int i = 0; i < 32; ++i) s.push_back(static_cast<char>(first + i));
@@ -30,31 +28,31 @@ protected:
         form->Form_Load();
         return *form;
     }
-    std::string& Text(int i) { return form->C(Box(i)).text; }
+    std::string& Text(int i) { return form->C(testdata::Boxes[i]).text; }
 };
 
 TEST_F(TestData, LoadShowsTheRowsOfBytes2To16InBothLanguages) {
     FrmTestData& f = Open();
     for (int i = 0; i < 18; ++i) {
-        const ControlState& box = f.C(Box(i));
+        const ControlState& box = f.C(testdata::Boxes[i]);
         EXPECT_EQ(box.text, ByteToHex2(static_cast<Byte>(0xA0 + i))) << i;
         EXPECT_EQ(box.visible, i >= 2 && i <= 16) << i;
-        EXPECT_EQ(f.C("Label1_" + std::to_string(i)).visible, box.visible) << i;
+        EXPECT_EQ(f.C(testdata::Labels[i]).visible, box.visible) << i;
         EXPECT_EQ(box.max, i <= 1 || i >= 14 ? 3 : 2) << i;
         EXPECT_EQ(box.inputChars, "0123456789ABCDEFabcdef");
     }
     EXPECT_EQ(f.State().caption, "Test Data");
-    EXPECT_EQ(f.C("Label1_7").text, "Offset frequency of 25K");
-    EXPECT_EQ(f.C("Command1_0").text, "&Load");
+    EXPECT_EQ(f.C(testdata::Labels[7]).text, "Offset frequency of 25K");
+    EXPECT_EQ(f.C(testdata::Load).text, "&Load");
     EXPECT_EQ(f.FileFilter(), "Test Data File (*.ted)");
 
     SetLanguageIndex(d, LangChinese);
     FrmTestData& g = Open();
     EXPECT_EQ(g.State().caption, "测试数据");
-    EXPECT_EQ(g.C("Label1_0").text, "Freq");
-    EXPECT_EQ(g.C("Label1_10").text, "25K CTCSS");
-    EXPECT_EQ(g.C("Label1_16").text, "VHF 静噪");
-    EXPECT_EQ(g.C("Command1_1").text, "保存(&S)");
+    EXPECT_EQ(g.C(testdata::Labels[0]).text, "Freq");
+    EXPECT_EQ(g.C(testdata::Labels[10]).text, "25K CTCSS");
+    EXPECT_EQ(g.C(testdata::Labels[16]).text, "VHF 静噪");
+    EXPECT_EQ(g.C(testdata::Save).text, "保存(&S)");
     EXPECT_EQ(g.FileFilter(), "测试数据文件 (*.ted)");
 }
 
@@ -68,17 +66,17 @@ TEST_F(TestData, KeyTable) {
     FrmTestData& f = Open();
     for (const auto& c : cases) {
         int k = c.in;
-        f.KeyPress("Text1_5", k);
+        f.KeyPress(testdata::Boxes[5], k);
         EXPECT_EQ(k, c.out) << c.in;
     }
     // Enter is swallowed and moves on in tab order.
     int k = 13;
-    f.KeyPress("Text1_5", k);
+    f.KeyPress(testdata::Boxes[5], k);
     EXPECT_EQ(k, 0);
-    EXPECT_EQ(f.State().focus, "Text1_6");
+    EXPECT_EQ(f.State().focus, testdata::Boxes[6]);
     k = 13;
-    f.KeyPress("Text1_16", k);
-    EXPECT_EQ(f.State().focus, "Command1_0");
+    f.KeyPress(testdata::Boxes[16], k);
+    EXPECT_EQ(f.State().focus, testdata::Load);
     EXPECT_FALSE(f.unloadRequested);
 }
 
@@ -86,7 +84,7 @@ TEST_F(TestData, OkCopiesAllBytesAndMarksTheBlockAsEntered) {
     FrmTestData& f = Open();
     Text(2) = "1F";
     Text(16) = "0FF";
-    f.Click("CommandOK");
+    f.Click(testdata::OK);
     EXPECT_TRUE(f.unloadRequested);
     EXPECT_EQ(d.TestDataBuf[2], 0x1F);
     EXPECT_EQ(d.TestDataBuf[16], 0xFF);
@@ -101,7 +99,7 @@ TEST_F(TestData, ABoxWithoutAByteValueIsRefusedAtOkAndSave) {
         const char* text;
     } cases[] = {{4, ""}, {15, "100"}, {14, "FFF"}};
     for (const auto& c : cases) {
-        for (const char* button : {"CommandOK", "Command1_1"}) {
+        for (const char* button : {testdata::OK, testdata::Save}) {
             notes.shown.clear();
             files.shown.clear();
             FrmTestData& f = Open();
@@ -110,7 +108,7 @@ TEST_F(TestData, ABoxWithoutAByteValueIsRefusedAtOkAndSave) {
             EXPECT_FALSE(f.unloadRequested) << button;
             ASSERT_EQ(notes.Texts(), std::vector<std::string>{"Each value must be a hexadecimal number from 00 to FF."})
                 << button << " " << c.box;
-            EXPECT_EQ(f.State().focus, Box(c.box));
+            EXPECT_EQ(f.State().focus, testdata::Boxes[c.box]);
             EXPECT_TRUE(files.shown.empty());  // no save chooser
             EXPECT_EQ(d.TestDataBuf[static_cast<std::size_t>(c.box)], 0xA0 + c.box);
             EXPECT_EQ(d.TestDataOrigin, AppData::TestDataSource::None);
@@ -118,7 +116,7 @@ TEST_F(TestData, ABoxWithoutAByteValueIsRefusedAtOkAndSave) {
     }
     // Cancel always closes.
     Text(4) = "";
-    form->Click("CommandCancel");
+    form->Click(testdata::Cancel);
     EXPECT_TRUE(form->unloadRequested);
 }
 
@@ -127,22 +125,22 @@ TEST_F(TestData, LoadThenOkTakesTheWholeFileLoadThenCancelNothing) {
     test::WriteFile(ted, Bytes32(0x10) + "tail");  // a longer file: its first 32 bytes
     files.answers = {ted};
     FrmTestData& f = Open();
-    f.Click("Command1_0");
+    f.Click(testdata::Load);
     ASSERT_EQ(files.shown.size(), 1u);
     EXPECT_FALSE(files.shown[0].save);
     EXPECT_EQ(files.shown[0].request.filter, "Test Data File (*.ted)");
     EXPECT_EQ(Text(2), "12");
     EXPECT_EQ(d.TestDataFilePath, ted);
     EXPECT_EQ(d.TestDataBuf[0], 0xA0);  // not before OK
-    f.Click("CommandOK");
+    f.Click(testdata::OK);
     for (int i = 0; i < 32; ++i) EXPECT_EQ(d.TestDataBuf[static_cast<std::size_t>(i)], 0x10 + i) << i;
 
     const auto before = d.TestDataBuf;
     files.answers = {ted};
     FrmTestData& g = Open();
     test::WriteFile(ted, Bytes32(0x40));
-    g.Click("Command1_0");
-    g.Click("CommandCancel");
+    g.Click(testdata::Load);
+    g.Click(testdata::Cancel);
     EXPECT_EQ(d.TestDataBuf, before);
 }
 
@@ -153,19 +151,19 @@ TEST_F(TestData, AFileThatCannotBeReadOrWrittenIsAFileError) {
     files.answers = {shortFile, std::string(tmp / "missing.ted"), std::string(tmp / "no-such-folder/x.ted")};
     FrmTestData& f = Open();
     Text(3) = "55";  // typed, not yet read into the copy
-    f.Click("Command1_0");
-    f.Click("Command1_0");
+    f.Click(testdata::Load);
+    f.Click(testdata::Load);
     EXPECT_EQ(notes.Texts(), (std::vector<std::string>{"file error.\nshort.ted: its contents cannot be used",
                                                         "file error.\nmissing.ted: No such file or directory"}));
     EXPECT_EQ(Text(3), "55");
     EXPECT_EQ(f.WorkCopy[2], 0xA2);
     EXPECT_EQ(d.TestDataFilePath, "/earlier/x.ted");
-    f.Click("Command1_1");
+    f.Click(testdata::Save);
     ASSERT_EQ(notes.Texts().size(), 3u);
     EXPECT_EQ(notes.Texts()[2], "file error.\nx.ted: No such file or directory");
     EXPECT_EQ(d.TestDataFilePath, "/earlier/x.ted");
     // A cancelled chooser: nothing at all.
-    f.Click("Command1_0");
+    f.Click(testdata::Load);
     EXPECT_EQ(notes.Texts().size(), 3u);
 }
 
@@ -175,7 +173,7 @@ TEST_F(TestData, SaveProposesTheLastNameAndWritesTheBoxes) {
     files.answers = {out, out};
     FrmTestData& f = Open();
     Text(9) = "7E";
-    f.Click("Command1_1");
+    f.Click(testdata::Save);
     ASSERT_EQ(files.shown.size(), 1u);
     EXPECT_TRUE(files.shown[0].save);
     EXPECT_EQ(files.shown[0].request.startPath, tmp / "club.ted");
@@ -186,7 +184,7 @@ TEST_F(TestData, SaveProposesTheLastNameAndWritesTheBoxes) {
     EXPECT_EQ(static_cast<Byte>(bytes[31]), 0xBF);
     EXPECT_EQ(d.TestDataFilePath, out);
     EXPECT_EQ(d.TestDataBuf[9], 0xA9);  // Save does not touch the block
-    f.Click("Command1_1");
+    f.Click(testdata::Save);
     EXPECT_EQ(files.shown[1].request.startPath, out);
 }
 

@@ -71,24 +71,24 @@ TEST_F(LinkWindow, LoadShowsTheInstructionsAndTakesTheListedPort) {
     d.ComDevice = "/dev/ttyUSB0";
     LoadFrmLink& f = Open();
     EXPECT_EQ(f.State().caption, "Initial Setup");
-    EXPECT_EQ(f.C("Label1").text, "Com Port");
-    EXPECT_EQ(f.C("Command1").text, "&OK");
-    EXPECT_EQ(f.C("Command2").text, "&Cancel");
-    const std::string t = f.C("Text1").text;
+    EXPECT_EQ(f.C(linktest::Prompt).text, "Com Port");
+    EXPECT_EQ(f.C(linktest::OK).text, "&OK");
+    EXPECT_EQ(f.C(linktest::Cancel).text, "&Cancel");
+    const std::string t = f.C(linktest::Instructions).text;
     EXPECT_EQ(t, GetLanguageMsgString(d, "9014") + "\n\n" + GetLanguageMsgString(d, "9010") + "\n" +
                      GetLanguageMsgString(d, "9011") + "\n" + GetLanguageMsgString(d, "9012") + "\n" +
                      GetLanguageMsgString(d, "9013"));
     EXPECT_FALSE(GetLanguageMsgString(d, "9013").empty());
-    EXPECT_EQ(f.C("Combo1").SelectedItem(), "/dev/ttyUSB0");
-    EXPECT_TRUE(f.C("ReShowComPortTimer").enabled);
+    EXPECT_EQ(f.C(linktest::PortList).SelectedItem(), "/dev/ttyUSB0");
+    EXPECT_TRUE(f.C(linktest::RescanTimer).enabled);
 
     // The chosen port goes when unplugged: the first one is taken.
     ports.ports.pop_back();
-    f.Timer("ReShowComPortTimer");
+    f.Timer(linktest::RescanTimer);
     EXPECT_EQ(d.ComDevice, "/dev/ttyS1");
     EXPECT_EQ(d.ComPortNumber, 2);
     ports.ports.clear();
-    f.Timer("ReShowComPortTimer");
+    f.Timer(linktest::RescanTimer);
     EXPECT_EQ(d.ComDevice, "");
     EXPECT_EQ(d.ComPortNumber, 0);
 }
@@ -97,7 +97,7 @@ TEST_F(LinkWindow, AnAcknowledgementStartsTheCloseAndNoEndIsSent) {
     ports.Add("/dev/ttyUSB0");
     d.FirstRunFlag = true;
     LoadFrmLink& f = Open();
-    f.Click("Command1");
+    f.Click(linktest::OK);
     ASSERT_EQ(port.opened.size(), 1u);
     EXPECT_EQ(port.opened[0].Device, "/dev/ttyUSB0");
     EXPECT_EQ(port.opened[0].BaudRate, 9600);
@@ -107,15 +107,15 @@ TEST_F(LinkWindow, AnAcknowledgementStartsTheCloseAndNoEndIsSent) {
     EXPECT_TRUE(timer.running);
 
     port.Receive({'R'});
-    EXPECT_FALSE(f.C("EndTimer").enabled);
+    EXPECT_FALSE(f.C(linktest::CloseTimer).enabled);
     port.Receive({'Z', AckByte, 0x55});  // bytes after the third are not looked at
-    EXPECT_TRUE(f.C("EndTimer").enabled);
-    EXPECT_EQ(f.C("EndTimer").max, 100);
+    EXPECT_TRUE(f.C(linktest::CloseTimer).enabled);
+    EXPECT_EQ(f.C(linktest::CloseTimer).max, 100);
     EXPECT_FALSE(timer.running);
     EXPECT_FALSE(d.FirstRunFlag);
     EXPECT_FALSE(f.unloadRequested);
 
-    f.Timer("EndTimer");
+    f.Timer(linktest::CloseTimer);
     EXPECT_TRUE(f.unloadRequested);
     EXPECT_FALSE(port.open);
     EXPECT_EQ(port.written.size(), 1u);  // no END
@@ -125,7 +125,7 @@ TEST_F(LinkWindow, AnAcknowledgementStartsTheCloseAndNoEndIsSent) {
 TEST_F(LinkWindow, NoAnswerIsACommunicationErrorAndTheWindowStays) {
     ports.Add("/dev/ttyUSB0");
     LoadFrmLink& f = Open();
-    f.Click("Command1");
+    f.Click(linktest::OK);
     timer.Fire();
     ASSERT_EQ(messages.posted.size(), 1u);
     EXPECT_EQ(CommMessageText(d, messages.posted[0]), "Communication Error!");
@@ -134,18 +134,18 @@ TEST_F(LinkWindow, NoAnswerIsACommunicationErrorAndTheWindowStays) {
     // An answer under the open message is dropped; OK again tries again.
     f.MessageOpen = true;
     port.Receive({'R', 'Z', AckByte});
-    EXPECT_FALSE(f.C("EndTimer").enabled);
+    EXPECT_FALSE(f.C(linktest::CloseTimer).enabled);
     f.MessageOpen = false;
-    f.Click("Command1");
+    f.Click(linktest::OK);
     EXPECT_EQ(port.written.size(), 2u);
     port.Receive({'R', 'Z', AckByte});
-    EXPECT_TRUE(f.C("EndTimer").enabled);
+    EXPECT_TRUE(f.C(linktest::CloseTimer).enabled);
 }
 
 TEST_F(LinkWindow, NoPortOrARefusedOneCannotBeOpened) {
     LoadFrmLink& f = Open();  // no port listed
-    EXPECT_EQ(f.C("Combo1").index, -1);
-    f.Click("Command1");
+    EXPECT_EQ(f.C(linktest::PortList).index, -1);
+    f.Click(linktest::OK);
     ASSERT_EQ(messages.posted.size(), 1u);
     EXPECT_EQ(CommMessageText(d, messages.posted[0]), "Cannot Open Communication Port.");
     EXPECT_EQ(messages.posted[0].Icon, MsgIcon::Critical);
@@ -154,7 +154,7 @@ TEST_F(LinkWindow, NoPortOrARefusedOneCannotBeOpened) {
     ports.Add("/dev/ttyUSB0");
     port.refuse = true;
     LoadFrmLink& g = Open();
-    g.Click("Command1");
+    g.Click(linktest::OK);
     EXPECT_EQ(messages.posted.size(), 2u);
     EXPECT_FALSE(g.unloadRequested);
 }
@@ -162,16 +162,16 @@ TEST_F(LinkWindow, NoPortOrARefusedOneCannotBeOpened) {
 TEST_F(LinkWindow, CancelAndTheCloseBoxCloseThePort) {
     ports.Add("/dev/ttyUSB0");
     LoadFrmLink& f = Open();
-    f.Click("Command1");
+    f.Click(linktest::OK);
     ASSERT_TRUE(port.open);
-    f.Click("Command2");
+    f.Click(linktest::Cancel);
     EXPECT_TRUE(f.unloadRequested);
     EXPECT_FALSE(port.open);
     EXPECT_FALSE(timer.running);
-    EXPECT_FALSE(f.C("ReShowComPortTimer").enabled);
+    EXPECT_FALSE(f.C(linktest::RescanTimer).enabled);
 
     LoadFrmLink& g = Open();
-    g.Click("Command1");
+    g.Click(linktest::OK);
     EXPECT_TRUE(g.QueryUnload());
     EXPECT_FALSE(port.open);
 }

@@ -119,7 +119,7 @@ TEST(RadioRead, SaveQuestionDecidesBeforeThePortOpens) {
         rig.saveOutcome = c.save;
         if (c.changed) rig.notes.answers = {c.answer};
         rig.notes.answers.push_back(MsgAnswer::Cancel);  // the read prompt
-        rig.main.RunCommand("mnuProRead");
+        rig.main.RunCommand(mainform::ProgramRead);
         EXPECT_EQ(rig.saves, c.saves);
         EXPECT_EQ(rig.port.opens, c.reads ? 1 : 0);
         std::vector<MsgButtons> asked;
@@ -147,12 +147,12 @@ TEST(RadioCommandFlow, ReadAndWriteRunUnderTheProgressDialog) {
         bool sends;
     };
     const Case cases[] = {
-        {"Read", "mnuProRead", 0, MsgAnswer::Ok, {"open progress", "close progress", "msg 2004"}, true},
-        {"ReadPromptCancelled", "mnuProRead", 0, MsgAnswer::Cancel, {}, false},
-        {"ReadPortBusy", "mnuProRead", 1, MsgAnswer::Ok, {"msg 2002"}, false},
-        {"Write", "MnuProWrite", 0, MsgAnswer::Ok, {"open progress", "close progress", "msg 2005"}, true},
-        {"WritePromptCancelled", "MnuProWrite", 0, MsgAnswer::Cancel, {}, false},
-        {"WritePortBusy", "MnuProWrite", 1, MsgAnswer::Ok, {"msg 2002"}, false},
+        {"Read", mainform::ProgramRead, 0, MsgAnswer::Ok, {"open progress", "close progress", "msg 2004"}, true},
+        {"ReadPromptCancelled", mainform::ProgramRead, 0, MsgAnswer::Cancel, {}, false},
+        {"ReadPortBusy", mainform::ProgramRead, 1, MsgAnswer::Ok, {"msg 2002"}, false},
+        {"Write", mainform::ProgramWrite, 0, MsgAnswer::Ok, {"open progress", "close progress", "msg 2005"}, true},
+        {"WritePromptCancelled", mainform::ProgramWrite, 0, MsgAnswer::Cancel, {}, false},
+        {"WritePortBusy", mainform::ProgramWrite, 1, MsgAnswer::Ok, {"msg 2002"}, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -160,7 +160,7 @@ TEST(RadioCommandFlow, ReadAndWriteRunUnderTheProgressDialog) {
         rig.radio.FillPattern(7);
         rig.port.failOpens = c.failOpens;
         rig.notes.answers = {c.prompt};
-        const bool write = std::string(c.command) == "MnuProWrite";
+        const bool write = std::string(c.command) == mainform::ProgramWrite;
         rig.main.RunCommand(c.command);
         if (c.failOpens == 0) {
             ASSERT_EQ(rig.notes.shown.size(), 1u);
@@ -195,7 +195,7 @@ TEST(RadioCommandFlow, WriteWithEncoderFailureShowsNoProgress) {
     rig.d.FreData[0].No = 1;
     rig.d.FreData[0].Used = 1;
     rig.d.FreData[0].RxFre.Set("4X0.12500");
-    rig.main.RunCommand("MnuProWrite");
+    rig.main.RunCommand(mainform::ProgramWrite);
     EXPECT_TRUE(rig.log.empty());
     EXPECT_EQ(rig.notes.shown.size(), 2u);  // the prompt, then the encoder's message
     EXPECT_FALSE(rig.commands.TransferRunning());
@@ -209,21 +209,21 @@ TEST(RadioCommandFlow, WriteWithEncoderFailureShowsNoProgress) {
 TEST(RadioInformation, ReadLocksCommandsAndOpensTheViewOnce) {
     CommandRig rig;
     int news = 0;
-    rig.main.commands["mnuFileNew"] = [&] { ++news; };
+    rig.main.commands[mainform::FileNew] = [&] { ++news; };
     rig.main.LoadShowTree();
     rig.main.tvTreeView_NodeClick("N9");
     EXPECT_TRUE(rig.commands.TransferRunning());
     EXPECT_TRUE(rig.main.CommandsLocked());
     EXPECT_TRUE(rig.notes.shown.empty());
-    rig.main.RunCommand("mnuFileNew");
-    rig.main.tbToolBar_ButtonClick("TCommRead");
+    rig.main.RunCommand(mainform::FileNew);
+    rig.main.tbToolBar_ButtonClick(mainform::ToolRead);
     EXPECT_EQ(news, 0);
     EXPECT_EQ(rig.port.opens, 1);
-    EXPECT_FALSE(rig.main.C("mnuFileNew").enabled);
-    EXPECT_FALSE(rig.main.C("MnuProPassWord").enabled);
-    EXPECT_TRUE(rig.main.C("MnuViewToolBar").enabled);
-    EXPECT_TRUE(rig.main.C("mnuFile").enabled);
-    for (const TabState& t : rig.main.C("tbToolBar").tabs) EXPECT_FALSE(t.enabled) << t.name;
+    EXPECT_FALSE(rig.main.C(mainform::FileNew).enabled);
+    EXPECT_FALSE(rig.main.C(mainform::ProgramPassWord).enabled);
+    EXPECT_TRUE(rig.main.C(mainform::ViewToolBar).enabled);
+    EXPECT_TRUE(rig.main.C(mainform::FileMenu).enabled);
+    for (const TabState& t : rig.main.C(mainform::ToolBar).tabs) EXPECT_FALSE(t.enabled) << t.name;
     for (const TreeNode& n : rig.main.TreeNodes()) {
         const bool showsGrid = n.key == "N0" || n.key == "N1" || n.key.rfind("N10", 0) == 0 || n.key == "N3";
         EXPECT_EQ(n.enabled, showsGrid) << n.key;
@@ -234,15 +234,15 @@ TEST(RadioInformation, ReadLocksCommandsAndOpensTheViewOnce) {
     EXPECT_EQ(rig.dialogs, std::vector<std::string>{"FrmEMG"});
     EXPECT_TRUE(rig.log.empty());  // no progress dialog, no message
     EXPECT_FALSE(rig.main.CommandsLocked());
-    EXPECT_TRUE(rig.main.C("mnuFileNew").enabled);
-    rig.main.RunCommand("mnuFileNew");
+    EXPECT_TRUE(rig.main.C(mainform::FileNew).enabled);
+    rig.main.RunCommand(mainform::FileNew);
     EXPECT_EQ(news, 1);
 }
 
 TEST(RadioInformation, NoRadioEndsWithText2008WithoutRetryPrompt) {
     CommandRig rig;
     rig.port.answeringSettings = {{"nowhere", {0, 1}}};
-    rig.main.RunCommand("MnuEMg");
+    rig.main.RunCommand(mainform::ReadInformation);
     ASSERT_TRUE(rig.Finish());
     rig.RunLater();
     EXPECT_EQ(rig.port.CountSent(BuildProgramCommand()), 3);
@@ -262,7 +262,7 @@ TEST(RadioInformation, CloseDuringTheReadStopsItBeforeTheSaveQuestion) {
         return true;
     });
     rig.port.answeringSettings = {{"nowhere", {0, 1}}};  // it waits for the radio
-    rig.main.RunCommand("MnuEMg");
+    rig.main.RunCommand(mainform::ReadInformation);
     rig.loop.RunFor(100);
     ASSERT_TRUE(rig.commands.TransferRunning());
     EXPECT_TRUE(rig.main.QueryClose());

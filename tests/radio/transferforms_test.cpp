@@ -28,18 +28,18 @@ TEST(FrmProgress, LoadsItsModesTextsAndShowsPercentages) {
         FrmProgress f(rig.d, mode);
         f.Form_Load();
         EXPECT_EQ(f.State().caption, mode == 1 ? "Read data from radio" : "Write data to radio");
-        EXPECT_EQ(f.C("Label1").text, LangText(rig.d, rig.d.Msg.ProgressLabelText));
-        EXPECT_EQ(f.C("Label2").text, "0%");
-        EXPECT_EQ(f.C("ProgressBar1").max, 100);
-        EXPECT_EQ(f.C("ProgressBar1").value, 0);
+        EXPECT_EQ(f.C(progress::Prompt).text, LangText(rig.d, rig.d.Msg.ProgressLabelText));
+        EXPECT_EQ(f.C(progress::Percent).text, "0%");
+        EXPECT_EQ(f.C(progress::Bar).max, 100);
+        EXPECT_EQ(f.C(progress::Bar).value, 0);
         struct Step {
             int in, bar;
             const char* label;
         };
         for (Step s : {Step{57, 57, "57%"}, Step{100, 100, "100%"}, Step{130, 100, "100%"}, Step{-3, 0, "0%"}}) {
             f.SetProgressValue(s.in);
-            EXPECT_EQ(f.C("ProgressBar1").value, s.bar);
-            EXPECT_EQ(f.C("Label2").text, s.label);
+            EXPECT_EQ(f.C(progress::Bar).value, s.bar);
+            EXPECT_EQ(f.C(progress::Percent).text, s.label);
         }
         EXPECT_FALSE(f.QueryUnload());  // only the transfer's end closes it
         f.TransferRunning = false;
@@ -58,14 +58,14 @@ TEST(FrmPassWord, OffersTheLastPasswordAndOnlyOkChangesIt) {
         FrmPassWord f(rig.d);
         f.Form_Load();
         EXPECT_EQ(f.State().caption, GetLanguageString(rig.d, 3100));
-        EXPECT_EQ(f.C("Label1").text, GetLanguageString(rig.d, 3101));
-        EXPECT_FALSE(f.C("Label1").text.empty());
-        EXPECT_EQ(f.C("CommandOK").text, GetLanguageString(rig.d, 101));
-        EXPECT_EQ(f.C("CommandCancel").text, GetLanguageString(rig.d, 102));
-        EXPECT_EQ(f.C("Text1").text, "12");
-        EXPECT_EQ(f.C("Text1").max, 4);
-        f.C("Text1").text = "99";
-        f.Click("CommandCancel");
+        EXPECT_EQ(f.C(password::Prompt).text, GetLanguageString(rig.d, 3101));
+        EXPECT_FALSE(f.C(password::Prompt).text.empty());
+        EXPECT_EQ(f.C(password::OK).text, GetLanguageString(rig.d, 101));
+        EXPECT_EQ(f.C(password::Cancel).text, GetLanguageString(rig.d, 102));
+        EXPECT_EQ(f.C(password::PassWord).text, "12");
+        EXPECT_EQ(f.C(password::PassWord).max, 4);
+        f.C(password::PassWord).text = "99";
+        f.Click(password::Cancel);
         EXPECT_TRUE(f.unloadRequested);
         EXPECT_FALSE(f.PassWordDialogOK);
         EXPECT_EQ(rig.d.InputPassWord, "12");
@@ -73,8 +73,8 @@ TEST(FrmPassWord, OffersTheLastPasswordAndOnlyOkChangesIt) {
     {
         FrmPassWord f(rig.d);
         f.Form_Load();
-        f.C("Text1").text = "ab  ";  // trailing blanks go
-        f.Click("CommandOK");
+        f.C(password::PassWord).text = "ab  ";  // trailing blanks go
+        f.Click(password::OK);
         EXPECT_TRUE(f.unloadRequested);
         EXPECT_TRUE(f.PassWordDialogOK);
         EXPECT_EQ(rig.d.InputPassWord, "ab");

@@ -67,16 +67,16 @@ TEST_F(AboutBoxTest, ShowsItsTextsWithoutSystemInfo) {
     QDialog* dlg = Open();
     EXPECT_TRUE(dlg->isModal() || dlg->windowModality() != Qt::NonModal);
     EXPECT_EQ(dlg->windowTitle().toStdString(), "About");
-    EXPECT_EQ(dlg->findChild<QLabel*>("lblTitle")->text().toStdString(), "KEVRA_8R");
+    EXPECT_EQ(dlg->findChild<QLabel*>(about::Title)->text().toStdString(), "KEVRA_8R");
     const ProgramVersion v = BuildVersion();
-    EXPECT_EQ(dlg->findChild<QLabel*>("lblVersion")->text().toStdString(),
+    EXPECT_EQ(dlg->findChild<QLabel*>(about::Version)->text().toStdString(),
               "Version " + std::to_string(v.major) + "." + std::to_string(v.minor) + "." + std::to_string(v.revision));
-    EXPECT_FALSE(dlg->findChild<QLabel*>("picIcon")->pixmap().isNull());
+    EXPECT_FALSE(dlg->findChild<QLabel*>(about::Icon)->pixmap().isNull());
     // Centred on its owner.
     EXPECT_LE((dlg->frameGeometry().center() - owner.frameGeometry().center()).manhattanLength(), 4);
     Screenshot(dlg, "frmAbout");
-    EXPECT_FALSE(dlg->findChild<QPushButton*>("cmdSysInfo")->isVisible());  // no such tool here
-    QTest::mouseClick(dlg->findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
+    EXPECT_FALSE(dlg->findChild<QPushButton*>(about::SysInfo)->isVisible());  // no such tool here
+    QTest::mouseClick(dlg->findChild<QPushButton*>(about::OK), Qt::LeftButton);
     QApplication::processEvents();
     EXPECT_TRUE(closed);
 }
@@ -96,8 +96,8 @@ TEST_F(AboutBoxTest, ChineseTexts) {
     SetLanguageIndex(p.d, 2);
     QDialog* dlg = Open();
     EXPECT_EQ(dlg->windowTitle().toStdString(), "关于");
-    EXPECT_EQ(dlg->findChild<QPushButton*>("cmdOK")->text().toStdString(), "确定");
-    EXPECT_FALSE(dlg->findChild<QPushButton*>("cmdSysInfo")->isVisible());
+    EXPECT_EQ(dlg->findChild<QPushButton*>(about::OK)->text().toStdString(), "确定");
+    EXPECT_FALSE(dlg->findChild<QPushButton*>(about::SysInfo)->isVisible());
     Screenshot(dlg, "frmAbout-chinese");
     QTest::keyClick(dlg, Qt::Key_Escape);
 }
@@ -147,7 +147,7 @@ TEST_F(SplashTest, ClickBeforeTheTimerShowsTheMainWindowOnce) {
     s->show();
     EXPECT_TRUE(s->HasPicture());
     Screenshot(s, "frmSplash");
-    QTest::mouseClick(s->findChild<QLabel*>("picLogo"), Qt::LeftButton);
+    QTest::mouseClick(s->findChild<QLabel*>(splash::Logo), Qt::LeftButton);
     EXPECT_EQ(mainShown, 1);
     QTest::qWait(kSplashMs + 300);  // past the time the timer would have fired
     EXPECT_EQ(mainShown, 1);

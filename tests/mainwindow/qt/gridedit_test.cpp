@@ -33,6 +33,8 @@
 namespace rp {
 namespace {
 
+using namespace mainform;
+
 // A settings store of this test process (the window stores its position).
 void IsolateSettings() {
     static QTemporaryDir dir;
@@ -115,7 +117,7 @@ protected:
 
 TEST_F(GridEditUi, TypedRxOnAnEmptyRowCreatesTheChannel) {
     DoubleClickCell(10, 1);
-    auto* rx = E<QLineEdit>("TextFreRx");
+    auto* rx = E<QLineEdit>(RxBox);
     ASSERT_TRUE(rx->isVisible());
     EXPECT_TRUE(OverCell(rx, 10, 1));
     EXPECT_EQ(rx->geometry(), G()->CellRect(10, 1));
@@ -180,17 +182,17 @@ TEST_P(EditorKinds, OpenOverTheCellAndFollowAColumnResize) {
 }
 
 const ColumnCase kColumns[] = {
-    {"Rx", 1, "TextFreRx"},   {"Tx", 2, "TextFreTx"},          {"Name", 3, "TextName"},
-    {"Step", 4, "ComboStep"}, {"Bandwidth", 5, "ComboWN"},      {"Bank", 6, "ListBank"},
-    {"Power", 7, "ComboPower"}, {"Decode", 8, "ComboDe_CTC_Type"}, {"Encode", 9, "ComboEn_CTC_Type"},
-    {"Signalling", 10, "ComboOptSig"},
+    {"Rx", 1, RxBox},          {"Tx", 2, TxBox},                {"Name", 3, NameBox},
+    {"Step", 4, StepList},     {"Bandwidth", 5, BandwidthList}, {"Bank", 6, BankChecks},
+    {"Power", 7, PowerList},   {"Decode", 8, DecodeTypeList},   {"Encode", 9, EncodeTypeList},
+    {"Signalling", 10, OptSigList},
 };
 INSTANTIATE_TEST_SUITE_P(Columns, EditorKinds, ::testing::ValuesIn(kColumns),
                          [](const auto& i) { return i.param.name; });
 
 TEST_F(GridEditUi, EmptyRowsBanksPresetsAndTheDialogColumn) {
     DoubleClickCell(40, 4);
-    EXPECT_TRUE(OverCell(E("TextFreRx"), 40, 1)) << "the step cell of an empty row opens RX";
+    EXPECT_TRUE(OverCell(E(RxBox), 40, 1)) << "the step cell of an empty row opens RX";
     DoubleClickCell(201, 6);
     EXPECT_TRUE(F().OpenChannelEditor().empty()) << "no bank list on PL1";
     DoubleClickCell(3, 11);
@@ -212,7 +214,7 @@ TEST_F(GridEditUi, DcsPickAndUnlistedSignalling) {
     Make(5);
     // The encode type: DCS picked in its list brings up the DCS combo.
     DoubleClickCell(5, 9);
-    auto* type = E<QComboBox>("ComboEn_CTC_Type");
+    auto* type = E<QComboBox>(EncodeTypeList);
     ASSERT_TRUE(type->isVisible());
     type->showPopup();
     QTest::keyClick(type->view(), Qt::Key_Down);
@@ -220,7 +222,7 @@ TEST_F(GridEditUi, DcsPickAndUnlistedSignalling) {
     EXPECT_EQ(Rec(5)->EnCTCType, 0) << "stepping through the open list writes nothing";
     QTest::keyClick(type->view(), Qt::Key_Return);
     EXPECT_EQ(Rec(5)->EnCTCType, 2);
-    auto* dcs = E<QComboBox>("ComboEn_CDCSS");
+    auto* dcs = E<QComboBox>(EncodeDcsList);
     ASSERT_TRUE(dcs->isVisible());
     EXPECT_FALSE(type->isVisible());
     EXPECT_TRUE(OverCell(dcs, 5, 9));
@@ -234,7 +236,7 @@ TEST_F(GridEditUi, DcsPickAndUnlistedSignalling) {
     d.FreData[static_cast<std::size_t>(FindFreDataIndex(d, 5))].OptSig = 4;
     const FreDataRec before = *Rec(5);
     DoubleClickCell(5, 10);
-    auto* sig = E<QComboBox>("ComboOptSig");
+    auto* sig = E<QComboBox>(OptSigList);
     ASSERT_TRUE(sig->isVisible());
     EXPECT_EQ(sig->currentIndex(), -1);
     QTest::keyClick(sig, Qt::Key_Return);
@@ -245,14 +247,14 @@ TEST_F(GridEditUi, ArrowOpensAToneListAndTheWheelStepsNothing) {
     Make(5);
     const FreDataRec before = *Rec(5);
     DoubleClickCell(5, 8);
-    auto* type = E<QComboBox>("ComboDe_CTC_Type");
+    auto* type = E<QComboBox>(DecodeTypeList);
     ASSERT_TRUE(type->hasFocus());
     QTest::keyClick(type, Qt::Key_Down);
     EXPECT_TRUE(type->view()->isVisible());
     EXPECT_EQ(type->currentIndex(), 0);
     type->hidePopup();
     QApplication::processEvents();
-    for (const char* combo : {"ComboDe_CTC_Type"}) {
+    for (const char* combo : {DecodeTypeList}) {
         auto* c = E<QComboBox>(combo);
         const QPoint at = c->rect().center();
         QWheelEvent wheel(at, c->mapToGlobal(at), {}, QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
@@ -261,7 +263,7 @@ TEST_F(GridEditUi, ArrowOpensAToneListAndTheWheelStepsNothing) {
         EXPECT_EQ(c->currentIndex(), 0);
     }
     DoubleClickCell(5, 4);
-    auto* step = E<QComboBox>("ComboStep");
+    auto* step = E<QComboBox>(StepList);
     const int was = step->currentIndex();
     const QPoint at = step->rect().center();
     QWheelEvent wheel(at, step->mapToGlobal(at), {}, QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
@@ -275,7 +277,7 @@ TEST_F(GridEditUi, BankListRefusesAFullBankAndSitsInsideTheGrid) {
     Make(5);
     for (int n = 100; n < 132; ++n) AddChannelToBank(d, n, 9);
     DoubleClickCell(5, 6);
-    auto* list = E<QListWidget>("ListBank");
+    auto* list = E<QListWidget>(BankChecks);
     ASSERT_TRUE(list->isVisible());
     list->item(8)->setCheckState(Qt::Checked);
     EXPECT_EQ(list->item(8)->checkState(), Qt::Unchecked);
@@ -387,17 +389,17 @@ TEST_P(EditorKeyTable, OnlyWhatTheFilterLetsThrough) {
 std::vector<KeyCase> Frequency() { return {std::begin(kFrequencyKeys), std::end(kFrequencyKeys)}; }
 
 const EditorKeys kEditorKeys[] = {
-    {"Rx", "TextFreRx", 0, 1, 1, Frequency()},
-    {"Tx", "TextFreTx", 0, 1, 2, Frequency()},
-    {"Name", "TextName", 0, 1, 3,
+    {"Rx", RxBox, 0, 1, 1, Frequency()},
+    {"Tx", TxBox, 0, 1, 2, Frequency()},
+    {"Name", NameBox, 0, 1, 3,
      {{"LettersPass", [](QLineEdit* e) { QTest::keyClicks(e, "aB"); }, "12aB"},
       {"BackslashAndTilde", [](QLineEdit* e) { QTest::keyClicks(e, "\\~"); }, "12"},
       {"NonAscii", [](QLineEdit* e) { TypeRaw(e, QString::fromUtf8("ü中")); }, "12"},
       {"CtrlV", [](QLineEdit* e) { QTest::keyClick(e, Qt::Key_V, Qt::ControlModifier); }, "12"},
       {"ShiftInsert", [](QLineEdit* e) { QTest::keyClick(e, Qt::Key_Insert, Qt::ShiftModifier); }, "12"},
       {"InputMethod", [](QLineEdit* e) { ImeCommit(e, "~x"); }, "12"}}},
-    {"Broadcast", "Text2", 2, 5, 1, Frequency()},
-    {"AirBand", "Text3", 3, 5, 1, Frequency()},
+    {"Broadcast", RadioBox, 2, 5, 1, Frequency()},
+    {"AirBand", AirBandBox, 3, 5, 1, Frequency()},
 };
 INSTANTIATE_TEST_SUITE_P(Editors, EditorKeyTable, ::testing::ValuesIn(kEditorKeys),
                          [](const auto& i) { return i.param.name; });
@@ -454,7 +456,7 @@ TEST_F(GridEditUi, PasteAfterStartAndInPresetListsDoesNothing) {
 TEST_F(GridEditUi, BroadcastRowOpensSelectedAndEnterMovesDown) {
     w->binder().Run([&] { F().ShowGridType(2, -1); });
     ClickCell(1, 1, 2);
-    auto* e = E<QLineEdit>("Text2");
+    auto* e = E<QLineEdit>(RadioBox);
     ASSERT_TRUE(e->isVisible());
     EXPECT_EQ(e->text(), "108.00");
     EXPECT_EQ(e->selectedText(), e->text());
@@ -481,14 +483,14 @@ TEST_F(GridEditUi, BroadcastRowOpensSelectedAndEnterMovesDown) {
 
 TEST_F(GridEditUi, TypedValueIsStoredBeforeEveryCommand) {
     Make(5);
-    auto* name = E<QLineEdit>("TextName");
+    auto* name = E<QLineEdit>(NameBox);
     auto typeName = [&](const char* text) {
         DoubleClickCell(5, 3);
         ASSERT_TRUE(name->isVisible());
         QTest::keyClicks(name, text);
     };
     typeName("MENU");
-    E<QAction>("MnuViewDTMF")->trigger();
+    E<QAction>(EditDtmf)->trigger();
     EXPECT_EQ(Rec(5)->Name.Trim(), "MENU");
     EXPECT_TRUE(F().OpenChannelEditor().empty());
     EXPECT_FALSE(name->isVisible());
@@ -510,7 +512,7 @@ TEST_F(GridEditUi, TypedValueIsStoredBeforeEveryCommand) {
     Make(6);
     DoubleClickCell(6, 3);
     QTest::keyClicks(name, "GRID");
-    E<QAction>("MnuViewRadio")->trigger();
+    E<QAction>(ShowRadioList)->trigger();
     EXPECT_EQ(Rec(6)->Name.Trim(), "GRID");
     EXPECT_FALSE(name->isVisible());
 }

@@ -20,6 +20,7 @@
 #include <gtest/gtest.h>
 
 #include "core/language.h"
+#include "mainwindow/frmlanguagecontrols.h"
 #include "mainwindow/mainfixture.h"
 #include "mainwindow/qt/frmmainshell.h"
 #include "mainwindow/qt/openers.h"
@@ -177,11 +178,11 @@ TEST_F(MainWindowTest, MenusByKeyboard) {
         w->Form_ReLoad();
         ActivateWindow();
         QApplication::processEvents();
-        auto* file = w->findChild<QMenu*>("mnuFile");
-        auto* set = w->findChild<QMenu*>("MnuSet");
+        auto* file = w->findChild<QMenu*>(mainform::FileMenu);
+        auto* set = w->findChild<QMenu*>(mainform::SetMenu);
         EXPECT_EQ(file->title(), QString::fromUtf8(l.file));
         EXPECT_EQ(set->title(), QString::fromUtf8(l.settings));
-        EXPECT_EQ(Action("MnuSetLanguage")->text(), QString::fromUtf8(l.language));
+        EXPECT_EQ(Action(mainform::SetLanguage)->text(), QString::fromUtf8(l.language));
         auto unique = [](const QList<QAction*>& actions, const QString& where) {
             QSet<QString> seen;
             for (QAction* a : actions) {
@@ -226,7 +227,7 @@ TEST_F(MainWindowTest, MenusByKeyboard) {
 TEST_F(MainWindowTest, LanguageDialogByKeyboard) {
     ActivateWindow();
     auto open = [&] {
-        Action("MnuSetLanguage")->trigger();
+        Action(mainform::SetLanguage)->trigger();
         EXPECT_EQ(openers.OpenDialogs().size(), 1u);
         QDialog* dlg = openers.OpenDialogs().empty() ? nullptr : openers.OpenDialogs().front();
         if (dlg) {
@@ -237,7 +238,7 @@ TEST_F(MainWindowTest, LanguageDialogByKeyboard) {
     };
     QDialog* dlg = open();
     ASSERT_NE(dlg, nullptr);
-    EXPECT_EQ(QApplication::focusWidget(), dlg->findChild<QComboBox*>("Combo1"));
+    EXPECT_EQ(QApplication::focusWidget(), dlg->findChild<QComboBox*>(language::List));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     EXPECT_TRUE(openers.OpenDialogs().empty());
@@ -249,7 +250,7 @@ TEST_F(MainWindowTest, LanguageDialogByKeyboard) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_TRUE(openers.OpenDialogs().empty());
     EXPECT_EQ(p.d.LanguageIndex, LangChinese);
-    EXPECT_EQ(w->findChild<QMenu*>("mnuFile")->title(), QString::fromUtf8("文件(&F)"));
+    EXPECT_EQ(w->findChild<QMenu*>(mainform::FileMenu)->title(), QString::fromUtf8("文件(&F)"));
 
     dlg = open();
     ASSERT_NE(dlg, nullptr);
@@ -257,7 +258,7 @@ TEST_F(MainWindowTest, LanguageDialogByKeyboard) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter, Qt::KeypadModifier);
     EXPECT_TRUE(openers.OpenDialogs().empty());
     EXPECT_EQ(p.d.LanguageIndex, LangEnglish);
-    EXPECT_EQ(w->findChild<QMenu*>("mnuFile")->title(), "&File");
+    EXPECT_EQ(w->findChild<QMenu*>(mainform::FileMenu)->title(), "&File");
 }
 
 TEST_F(MainWindowTest, TheKeyboardStartsInTheChannelGrid) {
@@ -272,14 +273,14 @@ TEST_F(MainWindowTest, TheKeyboardStartsInTheChannelGrid) {
 }
 
 TEST_F(MainWindowTest, ViewTogglesGiveTheRoomToThePanes) {
-    QAction* tb = Action("MnuViewToolBar");
-    QAction* sb = Action("MnuViewStatusBar");
+    QAction* tb = Action(mainform::ViewToolBar);
+    QAction* sb = Action(mainform::ViewStatusBar);
     EXPECT_TRUE(tb->isChecked() && sb->isChecked());
     const QRect before(w->tree()->mapTo(w.get(), QPoint(0, 0)), w->tree()->size());
     tb->trigger();
     QApplication::processEvents();
     EXPECT_FALSE(tb->isChecked());
-    EXPECT_FALSE(Widget("tbToolBar")->isVisible());
+    EXPECT_FALSE(Widget(mainform::ToolBar)->isVisible());
     const QRect noToolbar(w->tree()->mapTo(w.get(), QPoint(0, 0)), w->tree()->size());
     EXPECT_LT(noToolbar.top(), before.top());
     sb->trigger();
@@ -289,28 +290,28 @@ TEST_F(MainWindowTest, ViewTogglesGiveTheRoomToThePanes) {
     EXPECT_GT(noStatus.bottom(), noToolbar.bottom());
     tb->trigger();
     sb->trigger();
-    EXPECT_TRUE(tb->isChecked() && Widget("tbToolBar")->isVisible());
+    EXPECT_TRUE(tb->isChecked() && Widget(mainform::ToolBar)->isVisible());
 }
 
 TEST_F(MainWindowTest, CommandsHideAnOpenEditor) {
-    auto* text2 = w->findChild<QLineEdit*>("Text2");
+    auto* text2 = w->findChild<QLineEdit*>(mainform::RadioBox);
     auto open = [&] {
-        w->binder().Run([&] { w->form().C("Text2").visible = true; });
+        w->binder().Run([&] { w->form().C(mainform::RadioBox).visible = true; });
         ASSERT_FALSE(text2->isHidden());
     };
     open();
-    Action("mnuEditCH")->trigger();
+    Action(mainform::EditChannel)->trigger();
     EXPECT_TRUE(text2->isHidden());
     open();
-    Action("TCommPort")->trigger();
+    Action(mainform::ToolPort)->trigger();
     EXPECT_TRUE(text2->isHidden());
     open();
     QTest::mouseClick(w->tree()->viewport(), Qt::LeftButton, {}, w->tree()->visualItemRect(Item("N3")).center());
     EXPECT_TRUE(text2->isHidden());
     EXPECT_TRUE(w->grid(2)->isVisible());
     // The hidden print entry still reaches its opener; an entry without one does nothing.
-    Action("mnuFilePrint")->trigger();
-    Action("MnuViewAlert")->trigger();
+    Action(mainform::FilePrint)->trigger();
+    Action(mainform::EditAlert)->trigger();
     EXPECT_EQ(asked, std::vector<std::string>{"FrmPrintList"});
     open();
     w->close();
@@ -322,14 +323,14 @@ TEST_F(MainWindowTest, ClosePathMayKeepTheWindowOpen) {
     w->form().closeHooks.push_back([&] { ++asks; return false; });
     w->close();
     EXPECT_TRUE(w->isVisible());
-    Action("mnuFileExit")->trigger();
+    Action(mainform::FileExit)->trigger();
     QApplication::processEvents();
     EXPECT_TRUE(w->isVisible());
     EXPECT_EQ(asks, 2);
     EXPECT_FALSE(QSettings("KEVRA_8R", "KEVRA_8R").contains("Settings/MainLeft"));
     w->form().closeHooks.clear();
     // A dialog still open is closed before the program ends.
-    Action("MnuSetLanguage")->trigger();
+    Action(mainform::SetLanguage)->trigger();
     ASSERT_EQ(openers.OpenDialogs().size(), 1u);
     QPointer<QDialog> dlg = openers.OpenDialogs().front();
     w->close();
@@ -350,17 +351,18 @@ TEST_F(MainWindowTest, SplitterDragStopsAtItsLimits) {
 
 TEST_F(MainWindowTest, LanguageSwitchAndScreenshots) {
     Screenshot("frmMain_en");
-    Action("MnuSetLanguage")->trigger();
+    Action(mainform::SetLanguage)->trigger();
     ASSERT_EQ(openers.OpenDialogs().size(), 1u);
     QDialog* dlg = openers.OpenDialogs().front();
-    auto* combo = dlg->findChild<QComboBox*>("Combo1");
+    auto* combo = dlg->findChild<QComboBox*>(language::List);
     emit combo->activated(1);
-    QTest::mouseClick(dlg->findChild<QPushButton*>("CommandOK"), Qt::LeftButton);
+    QTest::mouseClick(dlg->findChild<QPushButton*>(language::OK), Qt::LeftButton);
     EXPECT_EQ(p.d.LanguageIndex, 2);
-    EXPECT_EQ(w->findChild<QMenu*>("mnuFile")->title().toStdString(), GetLanguageString(p.d, 1000) + "(&F)");
+    EXPECT_EQ(w->findChild<QMenu*>(mainform::FileMenu)->title().toStdString(), GetLanguageString(p.d, 1000) + "(&F)");
     EXPECT_EQ(Item("N4")->text(0).toStdString(), GetLanguageString(p.d, 5021));
-    EXPECT_EQ(Action("TNewFile")->toolTip().toStdString(), GetLanguageString(p.d, 1001));
-    EXPECT_EQ(w->findChild<QComboBox*>("ComboDe_CTCSS")->itemText(51).toStdString(), GetLanguageString(p.d, 4031));
+    EXPECT_EQ(Action(mainform::ToolNew)->toolTip().toStdString(), GetLanguageString(p.d, 1001));
+    EXPECT_EQ(w->findChild<QComboBox*>(mainform::DecodeCtcssList)->itemText(51).toStdString(),
+              GetLanguageString(p.d, 4031));
     EXPECT_EQ(w->grid(0)->GridModel()->headerData(0, Qt::Horizontal, Qt::DisplayRole).toString().toStdString(),
               GetLanguageString(p.d, 1101));
     EXPECT_EQ(w->windowTitle().toStdString(), w->form().CaptionText());
@@ -385,15 +387,15 @@ TEST_F(MainWindowTest, LanguageSwitchAndScreenshots) {
     EXPECT_NE(render(chinese), render(unassigned));
 
     // Back to English; Cancel changes nothing.
-    Action("MnuSetLanguage")->trigger();
+    Action(mainform::SetLanguage)->trigger();
     dlg = openers.OpenDialogs().front();
-    emit dlg->findChild<QComboBox*>("Combo1")->activated(0);
-    QTest::mouseClick(dlg->findChild<QPushButton*>("CommandOK"), Qt::LeftButton);
-    EXPECT_EQ(w->findChild<QMenu*>("mnuFile")->title(), "&File");
-    Action("MnuSetLanguage")->trigger();
+    emit dlg->findChild<QComboBox*>(language::List)->activated(0);
+    QTest::mouseClick(dlg->findChild<QPushButton*>(language::OK), Qt::LeftButton);
+    EXPECT_EQ(w->findChild<QMenu*>(mainform::FileMenu)->title(), "&File");
+    Action(mainform::SetLanguage)->trigger();
     dlg = openers.OpenDialogs().front();
-    emit dlg->findChild<QComboBox*>("Combo1")->activated(1);
-    QTest::mouseClick(dlg->findChild<QPushButton*>("CommandCancel"), Qt::LeftButton);
+    emit dlg->findChild<QComboBox*>(language::List)->activated(1);
+    QTest::mouseClick(dlg->findChild<QPushButton*>(language::Cancel), Qt::LeftButton);
     EXPECT_EQ(p.d.LanguageIndex, 1);
     EXPECT_TRUE(openers.OpenDialogs().empty());
 }

@@ -27,7 +27,9 @@ protected:
         ASSERT_NE(b, nullptr) << name;
         QTest::mouseClick(b, Qt::LeftButton);
     }
-    QCheckBox* Box(FormDialog* dlg, int i) { return dlg->findChild<QCheckBox*>(QString("Check1_%1").arg(i)); }
+    QCheckBox* Box(FormDialog* dlg, int i) {
+        return dlg->findChild<QCheckBox*>(QString::fromStdString(printlist::Items[i]));
+    }
     std::vector<std::string> FilesInTmp() const {
         std::vector<std::string> v;
         for (const auto& e : fs::directory_iterator(tmp.path()))
@@ -58,7 +60,7 @@ TEST_F(PrintShell, TheHiddenPrintEntryOpensTheDialog) {
     frm.hooks.OpenDialog = [this](const std::string& name, std::function<void()> onClosed) {
         openers.Open(name, {d, main, nullptr}, std::move(onClosed));
     };
-    frm.RunCommand("mnuFilePrint");
+    frm.RunCommand(mainform::FilePrint);
     const auto open = openers.OpenDialogs();
     ASSERT_EQ(open.size(), 1u);
     EXPECT_EQ(open[0]->objectName(), "FrmPrintList");
@@ -71,14 +73,14 @@ TEST_F(PrintShell, SelectAllTicksTheShownBoxesAndNoneTickedWarns) {
     ASSERT_NE(dlg, nullptr);
     EXPECT_TRUE(Box(dlg, 1)->isHidden());
     EXPECT_TRUE(Box(dlg, 2)->isHidden());
-    Click(dlg, "CommandSelAll");
+    Click(dlg, printlist::SelectAll);
     for (int i : {0, 3, 4, 5, 6, 7, 8, 9}) {
         EXPECT_FALSE(Box(dlg, i)->isHidden()) << i;
         EXPECT_TRUE(Box(dlg, i)->isChecked()) << i;
     }
     EXPECT_FALSE(Box(dlg, 1)->isChecked());
     for (int i : {0, 3, 4, 5, 6, 7, 8, 9}) QTest::mouseClick(Box(dlg, i), Qt::LeftButton, {}, QPoint(5, 5));
-    Click(dlg, "Command1");
+    Click(dlg, printlist::Print);
     ASSERT_EQ(notes.shown.size(), 1u);
     EXPECT_EQ(notes.shown[0].text, "Please select printing items.");
     EXPECT_EQ(choosers, 0);
@@ -89,16 +91,16 @@ TEST_F(PrintShell, CancelledPrinterDialogKeepsTheDialogAndItsTicks) {
     pdfPath.clear();
     FormDialog* dlg = Open();
     Box(dlg, 7)->click();
-    Click(dlg, "Command1");
+    Click(dlg, printlist::Print);
     EXPECT_EQ(choosers, 1);
     EXPECT_FALSE(d.PrintOK);
     EXPECT_TRUE(notes.shown.empty());
     EXPECT_FALSE(closed);
     EXPECT_TRUE(Box(dlg, 7)->isChecked());
-    Click(dlg, "CommandSet");  // the same chooser for set-up
+    Click(dlg, printlist::Setup);  // the same chooser for set-up
     EXPECT_EQ(choosers, 2);
     EXPECT_FALSE(closed);
-    Click(dlg, "Command2");
+    Click(dlg, printlist::Cancel);
     EXPECT_TRUE(closed);
 }
 
@@ -106,8 +108,8 @@ TEST_F(PrintShell, AJobPrintsAPdfWithChineseTextAndTheDialogCloses) {
     SetLanguageIndex(d, 2);
     const RadioDataRec before = d.WorkData;
     FormDialog* dlg = Open();
-    Click(dlg, "CommandSelAll");
-    Click(dlg, "Command1");
+    Click(dlg, printlist::SelectAll);
+    Click(dlg, printlist::Print);
     EXPECT_TRUE(d.PrintOK);
     EXPECT_TRUE(notes.shown.empty());
     EXPECT_TRUE(closed);
@@ -134,7 +136,7 @@ TEST_F(PrintShell, APdfInAMissingFolderFailsLeavingNoFileAndTheDialogOpen) {
     pdfPath = tmp / "missing/report.pdf";
     FormDialog* dlg = Open();
     Box(dlg, 3)->click();
-    Click(dlg, "Command1");
+    Click(dlg, printlist::Print);
     EXPECT_FALSE(d.PrintOK);
     ASSERT_EQ(notes.shown.size(), 1u);
     EXPECT_EQ(notes.shown[0].text, "Printing failed.");

@@ -43,7 +43,7 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(dlg));
     }
     LoadFrmLink& Form() { return dlg->FormAs<LoadFrmLink>(); }
-    void ClickOk() { QTest::mouseClick(dlg->findChild<QPushButton*>("Command1"), Qt::LeftButton); }
+    void ClickOk() { QTest::mouseClick(dlg->findChild<QPushButton*>(linktest::OK), Qt::LeftButton); }
 };
 
 TEST_F(LinkWindowQt, TheAcknowledgementClosesTheWindowAboutATenthOfASecondLater) {
@@ -53,7 +53,7 @@ TEST_F(LinkWindowQt, TheAcknowledgementClosesTheWindowAboutATenthOfASecondLater)
     EXPECT_EQ(dlg->windowTitle(), "Initial Setup");
     QDir().mkpath(QString(RP_BINARY_DIR) + "/screenshots");
     EXPECT_TRUE(dlg->grab().save(QString(RP_BINARY_DIR) + "/screenshots/LoadFrmLink.png"));
-    EXPECT_EQ(dlg->findChild<QComboBox*>("Combo1")->currentText().toStdString(), pty.SlavePath());
+    EXPECT_EQ(dlg->findChild<QComboBox*>(linktest::PortList)->currentText().toStdString(), pty.SlavePath());
     ClickOk();
     ASSERT_TRUE(QTest::qWaitFor([&] { return Form().Link().Acknowledged(); }, 5000));
     QElapsedTimer since;
@@ -80,7 +80,7 @@ TEST_F(LinkWindowQt, NoRadioIsACommunicationErrorAndTheWindowStaysOpen) {
     EXPECT_TRUE(dlg->isVisible());
 
     // Cancel closes it and its port.
-    QTest::mouseClick(dlg->findChild<QPushButton*>("Command2"), Qt::LeftButton);
+    QTest::mouseClick(dlg->findChild<QPushButton*>(linktest::Cancel), Qt::LeftButton);
     EXPECT_TRUE(finished);
 }
 

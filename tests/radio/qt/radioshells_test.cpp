@@ -75,7 +75,7 @@ protected:
     QComboBox* list = nullptr;
     FormDialog* OpenPorts() {
         FormDialog* f = Open("FrmComSet");
-        list = Get<QComboBox>("Combo1");
+        list = Get<QComboBox>(comset::PortList);
         return f;
     }
     QStringList Items() {
@@ -86,7 +86,7 @@ protected:
     // One tick of the rescan, as its timer gives it.
     void Rescan() {
         auto* f = qobject_cast<FormDialog*>(dlg.data());
-        f->binder()->Run([f] { f->form().Timer("ReShowComPortTimer"); });
+        f->binder()->Run([f] { f->form().Timer(comset::RescanTimer); });
     }
     // The user's pick.
     void Pick(int i) {
@@ -101,7 +101,7 @@ TEST_F(PortDialog, ADeviceAddedIsListedAtTheNextRescanAndTheChoiceKept) {
     d.ComDevice = kUsbA;
     OpenPorts();
     EXPECT_EQ(dlg->windowTitle(), "COM Port Setting");
-    EXPECT_EQ(Get<QLabel>("Label1")->text(), "COM Port:");
+    EXPECT_EQ(Get<QLabel>(comset::Prompt)->text(), "COM Port:");
     EXPECT_EQ(list->currentText().toStdString(), kUsbA);
     Screenshot("FrmComSet");
     Pick(1);
@@ -131,7 +131,7 @@ TEST_F(PortDialog, ADeviceAddedIsListedAtTheNextRescanAndTheChoiceKept) {
     EXPECT_EQ(list->currentText().toStdString(), kUsbA);
 
     Pick(2);
-    Click("CommandOK");
+    Click(comset::OK);
     EXPECT_TRUE(closed);
     EXPECT_EQ(d.ComDevice, "/dev/ttyUSB6");
     EXPECT_EQ(LoadSettings(d).comDevice, "/dev/ttyUSB6");
@@ -144,7 +144,7 @@ TEST_F(PortDialog, AnEmptyListChoosesNothingAndOkWritesNothing) {
     OpenPorts();
     EXPECT_EQ(list->count(), 0);
     EXPECT_EQ(list->currentIndex(), -1);
-    Click("CommandOK");
+    Click(comset::OK);
     EXPECT_TRUE(closed);
     EXPECT_EQ(d.ComDevice, "");
     EXPECT_EQ(Files(), before);
@@ -158,7 +158,7 @@ TEST_F(PortDialog, CancelAndEscapeChangeNothing) {
     const auto before = Files();
     OpenPorts();
     Pick(1);
-    Click("CommandCancel");
+    Click(comset::Cancel);
     EXPECT_TRUE(closed);
     OpenPorts();
     Pick(1);
@@ -192,7 +192,7 @@ TEST_F(PortDialog, ATypedPathIsCheckedOnOkAndATerminalDeviceSaved) {
     EXPECT_EQ(list->count(), 1);
     Rescan();
     EXPECT_EQ(edit->text(), prefix);
-    Click("CommandOK");
+    Click(comset::OK);
     EXPECT_FALSE(closed);
     EXPECT_EQ(notes.Texts(), std::vector<std::string>{prefix.toStdString() + ": No such file or directory"});
     EXPECT_EQ(d.ComDevice, kUsbA);
@@ -201,7 +201,7 @@ TEST_F(PortDialog, ATypedPathIsCheckedOnOkAndATerminalDeviceSaved) {
     edit->selectAll();
     QTest::keyClicks(edit, ptyPath);
     Screenshot("FrmComSet_typed");
-    Click("CommandOK");
+    Click(comset::OK);
     EXPECT_TRUE(closed);
     EXPECT_EQ(d.ComDevice, pty.SlavePath());
     EXPECT_EQ(LoadSettings(d).comDevice, pty.SlavePath());
@@ -216,7 +216,7 @@ TEST_F(PortDialog, ATypedPathIsCheckedOnOkAndATerminalDeviceSaved) {
     notes.shown.clear();
     list->lineEdit()->selectAll();
     QTest::keyClicks(list->lineEdit(), "/dev/null");
-    Click("CommandOK");
+    Click(comset::OK);
     EXPECT_FALSE(closed);
     EXPECT_EQ(notes.Texts(), std::vector<std::string>{"/dev/null: 不是串口（终端）设备"});
 }
@@ -225,7 +225,7 @@ TEST_F(PortDialog, ATypedPathIsCheckedOnOkAndATerminalDeviceSaved) {
 
 class TestDataDialog : public RadioDialog {
 protected:
-    QLineEdit* Box(int i) { return Get<QLineEdit>(("Text1_" + std::to_string(i)).c_str()); }
+    QLineEdit* Box(int i) { return Get<QLineEdit>(testdata::Boxes[i].c_str()); }
     void OpenTestData() { Open("FrmTestData"); }
 };
 
@@ -250,7 +250,7 @@ TEST_F(TestDataDialog, OnlyHexDigitsAreTypedAndEnterMovesToTheNextBox) {
     EXPECT_EQ(box->text(), "AB");
     QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
     QTest::keyClick(box, Qt::Key_Return);
-    EXPECT_EQ(Focused(), "Text1_6");
+    EXPECT_EQ(Focused(), testdata::Boxes[6]);
     EXPECT_FALSE(closed);
     EXPECT_TRUE(dlg->isVisible());
     // A three-character box.
@@ -259,7 +259,7 @@ TEST_F(TestDataDialog, OnlyHexDigitsAreTypedAndEnterMovesToTheNextBox) {
     QTest::keyClicks(Box(14), "0fF");
     EXPECT_EQ(Box(14)->text(), "0FF");
 
-    Click("CommandOK");
+    Click(testdata::OK);
     EXPECT_TRUE(closed);
     EXPECT_EQ(d.TestDataBuf[5], 0xAB);
     EXPECT_EQ(d.TestDataBuf[14], 0xFF);
@@ -272,9 +272,9 @@ TEST_F(TestDataDialog, OkAfterLoadTakesTheFileCancelAfterLoadNothing) {
     test::WriteFile(ted, bytes);
     files.answers = {ted};
     OpenTestData();
-    Click("Command1_0");
+    Click(testdata::Load);
     EXPECT_EQ(Box(2)->text(), "62");
-    Click("CommandOK");
+    Click(testdata::OK);
     EXPECT_TRUE(closed);
     for (int i = 0; i < 32; ++i) EXPECT_EQ(d.TestDataBuf[static_cast<std::size_t>(i)], 0x60 + i) << i;
     EXPECT_EQ(d.TestDataOrigin, AppData::TestDataSource::Entry);
@@ -283,8 +283,8 @@ TEST_F(TestDataDialog, OkAfterLoadTakesTheFileCancelAfterLoadNothing) {
     d.TestDataOrigin = AppData::TestDataSource::None;
     files.answers = {ted};
     OpenTestData();
-    Click("Command1_0");
-    Click("CommandCancel");
+    Click(testdata::Load);
+    Click(testdata::Cancel);
     EXPECT_TRUE(closed);
     EXPECT_EQ(d.TestDataBuf, (std::array<Byte, 64>{}));
     EXPECT_EQ(d.TestDataOrigin, AppData::TestDataSource::None);
@@ -292,7 +292,7 @@ TEST_F(TestDataDialog, OkAfterLoadTakesTheFileCancelAfterLoadNothing) {
     // Save proposes the name loaded last.
     files.answers = {};
     OpenTestData();
-    Click("Command1_1");
+    Click(testdata::Save);
     ASSERT_FALSE(files.shown.empty());
     EXPECT_EQ(files.shown.back().request.startPath, ted);
 }
@@ -302,7 +302,7 @@ TEST_F(TestDataDialog, AnEmptyBoxOrAShortFileIsRefusedWithItsMessage) {
     test::WriteFile(shortFile, std::string(20, '\x11'));
     files.answers = {shortFile};
     OpenTestData();
-    Click("Command1_0");
+    Click(testdata::Load);
     EXPECT_EQ(notes.Texts(), std::vector<std::string>{"file error.\nshort.ted: its contents cannot be used"});
     EXPECT_EQ(Box(2)->text(), "00");
 
@@ -314,12 +314,12 @@ TEST_F(TestDataDialog, AnEmptyBoxOrAShortFileIsRefusedWithItsMessage) {
     Box(3)->setFocus();  // the check waits for OK
     QApplication::processEvents();
     EXPECT_EQ(notes.Texts().size(), 1u);
-    Click("CommandOK");
+    Click(testdata::OK);
     EXPECT_FALSE(closed);
     EXPECT_EQ(notes.Texts().back(), "Each value must be a hexadecimal number from 00 to FF.");
-    EXPECT_EQ(Focused(), "Text1_9");
+    EXPECT_EQ(Focused(), testdata::Boxes[9]);
     EXPECT_EQ(d.TestDataOrigin, AppData::TestDataSource::None);
-    Click("CommandCancel");
+    Click(testdata::Cancel);
     EXPECT_TRUE(closed);
 }
 

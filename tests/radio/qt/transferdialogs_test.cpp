@@ -50,9 +50,9 @@ TEST(ProgressDialogQt, OnlyTheTransfersEndClosesIt) {
     ProgressDialog dlg(Data(), 2);
     dlg.open();
     ASSERT_TRUE(dlg.isVisible());
-    auto* bar = dlg.findChild<QProgressBar*>("ProgressBar1");
+    auto* bar = dlg.findChild<QProgressBar*>(progress::Bar);
     EXPECT_FALSE(bar->isTextVisible());
-    EXPECT_EQ(dlg.findChild<QLabel*>("Label2")->text(), "0%");
+    EXPECT_EQ(dlg.findChild<QLabel*>(progress::Percent)->text(), "0%");
     dlg.SetProgressValue(41);
     dlg.SetProgressValue(42);
     std::vector<int> shown;
@@ -60,7 +60,7 @@ TEST(ProgressDialogQt, OnlyTheTransfersEndClosesIt) {
     QApplication::processEvents();
     EXPECT_EQ(shown, std::vector<int>{42});  // one paint for both
     EXPECT_EQ(bar->value(), 42);
-    EXPECT_EQ(dlg.findChild<QLabel*>("Label2")->text(), "42%");
+    EXPECT_EQ(dlg.findChild<QLabel*>(progress::Percent)->text(), "42%");
     QTest::keyClick(&dlg, Qt::Key_Escape);
     dlg.close();
     dlg.reject();
@@ -73,7 +73,7 @@ TEST(ProgressDialogQt, OnlyTheTransfersEndClosesIt) {
 TEST(PassWordDialogQt, MasksWithAsterisks) {
     Data().InputPassWord = "ab";
     std::unique_ptr<FormDialog> dlg(MakePassWord());
-    auto* edit = dlg->findChild<QLineEdit*>("Text1");
+    auto* edit = dlg->findChild<QLineEdit*>(password::PassWord);
     EXPECT_EQ(edit->displayText(), "**");
     EXPECT_EQ(edit->maxLength(), 4);
     QTest::keyClicks(edit, "cdef");
@@ -88,7 +88,7 @@ TEST(PassWordDialogQt, EnterPressesOkAndEscapeCancel) {
         std::unique_ptr<FormDialog> dlg(MakePassWord());
         dlg->open();
         ASSERT_TRUE(QTest::qWaitFor([&dlg] { return QApplication::activeWindow() == dlg.get(); }));
-        ASSERT_EQ(QApplication::focusWidget(), dlg->findChild<QLineEdit*>("Text1"));
+        ASSERT_EQ(QApplication::focusWidget(), dlg->findChild<QLineEdit*>(password::PassWord));
         QTest::keyClicks(QApplication::focusWidget(), "1234");
         QTest::keyClick(QApplication::focusWidget(), enter ? Qt::Key_Return : Qt::Key_Escape);
         EXPECT_FALSE(dlg->isVisible());
@@ -146,7 +146,7 @@ TEST(QuestionPortQt, OpensLaterAnswersOnceAndClosesQuietly) {
     QApplication::processEvents();
     auto* dlg = qobject_cast<QDialog*>(port.OpenQuestion());
     ASSERT_NE(dlg, nullptr);
-    EXPECT_EQ(dlg->findChild<QLineEdit*>("Text1")->text(), "12");
+    EXPECT_EQ(dlg->findChild<QLineEdit*>(password::PassWord)->text(), "12");
     port.CloseQuestion();
     QApplication::processEvents();
     EXPECT_EQ(port.OpenQuestion(), nullptr);
@@ -155,10 +155,10 @@ TEST(QuestionPortQt, OpensLaterAnswersOnceAndClosesQuietly) {
     QApplication::processEvents();
     dlg = qobject_cast<QDialog*>(port.OpenQuestion());
     ASSERT_NE(dlg, nullptr);
-    auto* edit = dlg->findChild<QLineEdit*>("Text1");
+    auto* edit = dlg->findChild<QLineEdit*>(password::PassWord);
     edit->selectAll();
     QTest::keyClicks(edit, "abc");
-    QTest::mouseClick(dlg->findChild<QPushButton*>("CommandOK"), Qt::LeftButton);
+    QTest::mouseClick(dlg->findChild<QPushButton*>(password::OK), Qt::LeftButton);
     QApplication::processEvents();
     EXPECT_EQ(a.got, (std::vector<std::string>{"retry", "ok abc"}));
     port.Disconnect(&a);
