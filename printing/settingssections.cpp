@@ -6,20 +6,37 @@
 #include "printing/printstrings.h"
 #include "printing/sections.h"
 #include "settings/frmalert.h"
+#include "settings/frmalertcontrols.h"
 #include "settings/frmemg.h"
+#include "settings/frmemgcontrols.h"
 #include "settings/frmoption.h"
+#include "settings/frmoptioncontrols.h"
 
 namespace rp {
 
 namespace {
 
-std::string Ctl(const char* base, int i) { return std::string(base) + "_" + std::to_string(i); }
-
 constexpr int kPowerOnBoxes = 12;
-// The option lists printed after the display mode, each under its label.
-constexpr int kOptionRows[] = {1, 2, 3, 5, 8, 9, 10, 11, 12, 14, 16, 17, 19, 20, 21, 22, 23};
-constexpr int kOptionChecks[] = {1, 2, 3};
-constexpr int kDisplayModeSubList = 18;
+
+// A caption and the control whose value stands beside it.
+struct CaptionedValue {
+    const char* caption;
+    const char* value;
+};
+
+// The option lists printed after the display mode, each beside its label.
+constexpr CaptionedValue kOptionRows[] = {
+    {option::DisplayStyleALabel, option::DisplayStyleA}, {option::DisplayStyleBLabel, option::DisplayStyleB},
+    {option::RadioDisplayLabel, option::RadioDisplay},   {option::MemChannelBLabel, option::MemChannelB},
+    {option::MemGroupBLabel, option::MemGroupB},         {option::ScanTimeLabel, option::ScanTime},
+    {option::KeyTimeLabel, option::KeyTime},             {option::BacklightLabel, option::Backlight},
+    {option::ColourLabel, option::Colour},               {option::SqlKeyLabel, option::SqlKey},
+    {option::TotLabel, option::Tot},                     {option::AutoPowerOffLabel, option::AutoPowerOff},
+    {option::BusyLockLabel, option::BusyLock},           {option::PowerSaveLabel, option::PowerSave},
+    {option::ToneBurstLabel, option::ToneBurst},         {option::VoxLevelLabel, option::VoxLevel},
+    {option::VoxDelayLabel, option::VoxDelay},
+};
+constexpr const char* kOptionChecks[] = {option::FuncOperB, option::InitKey, option::TailElim};
 
 constexpr int kBookEntries = 128;
 constexpr int kBookRows = 50;
@@ -28,20 +45,35 @@ constexpr const char* kCallIdCaption = "Call ID";
 constexpr const char* kNameCaption = "Name";
 
 // The embedded-message rows: caption label, value control.
-struct EmgRow {
-    const char* caption;
-    const char* value;
-};
-constexpr EmgRow kEmgRows[] = {
-    {"Label2", "Text1_0"},   {"Label1_0", "Text1_6"}, {"Label1_9", "Text1_7"},
-    {"Label1_1", "Combo1_0"}, {"Label1_2", "Combo1_1"}, {"Label1_3", "Text1_1"},
-    {"Label1_4", "Text1_2"}, {"Label1_5", "Text1_3"}, {"Label1_8", "Text1_5"},
-    {nullptr, "Text1_4"},    // "Label1_6" + " " + "Label1_7"
-    {"Label1_10", "Text1_8"}, {"Label1_11", "Text1_9"}, {"Label1_12", "Text1_10"},
-    {"Label1_13", "Text1_11"},
+constexpr CaptionedValue kEmgRows[] = {
+    {emg::AreaCodeLabel, emg::AreaCode},
+    {emg::ManufactureCodeLabel, emg::ManufactureCode},
+    {emg::UserCodeLabel, emg::UserCode},
+    {emg::ModelLabel, emg::Model},
+    {emg::BandLabel, emg::Band},
+    {emg::SerialNumberLabel, emg::SerialNumber},
+    {emg::ProductDateLabel, emg::ProductDate},
+    {emg::MaintainDateLabel, emg::MaintainDate},
+    {emg::VersionLabel, emg::Version},
+    {nullptr, emg::MaintainReason},  // its two caption labels on one line
+    {emg::DealerCodeLabel, emg::DealerCode},
+    {emg::StockDateLabel, emg::StockDate},
+    {emg::SellDateLabel, emg::SellDate},
+    {emg::SellerLabel, emg::Seller},
 };
 
-constexpr int kAlarmRows[] = {0, 1, 2, 3, 4, 5, 6, 8, 9};
+// The alarm lists printed, each beside its label (the emergency group left out).
+constexpr CaptionedValue kAlarmRows[] = {
+    {alert::AlarmTypeLabel, alert::AlarmType},
+    {alert::IdCodeTypeLabel, alert::IdCodeType},
+    {alert::IdCodeLabel, alert::IdCode},
+    {alert::AlarmTimeLabel, alert::AlarmTime},
+    {alert::TxTimeLabel, alert::TxTime},
+    {alert::RxTimeLabel, alert::RxTime},
+    {alert::ChannelSelectLabel, alert::ChannelSelect},
+    {alert::EmergencyChannelLabel, alert::EmergencyChannel},
+    {alert::CyclesLabel, alert::Cycles},
+};
 
 }  // namespace
 
@@ -63,19 +95,17 @@ void PrintOptionPage(Report& r) {
 
     std::string powerOn;
     for (int i = 0; i < kPowerOnBoxes; ++i) {
-        const std::string& box = f.Text(Ctl("Text1", i));
+        const std::string& box = f.Text(option::PowerOnBoxes[i]);
         powerOn += box.empty() ? std::string(" ") : box;
     }
-    r.PrintRow({{10, f.Text("Label2")}, {35, powerOn}});
+    r.PrintRow({{10, f.Text(option::PowerOnLabel)}, {35, powerOn}});
 
-    std::string mode = f.Shown("Combo1_0");
-    if (f.C("Combo1_0").index == 1) mode += f.Shown(Ctl("Combo1", kDisplayModeSubList));
-    r.PrintRow({{10, f.Text("Label1_0")}, {50, mode}});
-    for (int i : kOptionRows) r.PrintRow({{10, f.Text(Ctl("Label1", i))}, {50, f.Shown(Ctl("Combo1", i))}});
-    for (int i : kOptionChecks) {
-        const std::string box = Ctl("Check1", i);
-        r.PrintRow({{10, f.Text(box)}, {55, CheckShown(r, f.C(box))}});
-    }
+    std::string mode = f.Shown(option::DisplayMode);
+    if (f.C(option::DisplayMode).index == 1) mode += f.Shown(option::DisplayOption);
+    r.PrintRow({{10, f.Text(option::DisplayModeLabel)}, {50, mode}});
+    for (const CaptionedValue& row : kOptionRows)
+        r.PrintRow({{10, f.Text(row.caption)}, {50, f.Shown(row.value)}});
+    for (const char* box : kOptionChecks) r.PrintRow({{10, f.Text(box)}, {55, CheckShown(r, f.C(box))}});
     r.EndPrintPage();
 }
 
@@ -106,9 +136,10 @@ void PrintEmbeddedMessagePage(Report& r) {
     HiddenForm<FrmEMG> f(r.d);
     r.PrintPageHeader();
     r.PrintTitle(r.Text(r.d.Prt.PrtItemNames[kPrintItemEmbedded]), 2);
-    for (const EmgRow& row : kEmgRows) {
+    for (const CaptionedValue& row : kEmgRows) {
         const std::string caption =
-            row.caption ? f.Text(row.caption) : f.Text("Label1_6") + " " + f.Text("Label1_7");
+            row.caption ? f.Text(row.caption)
+                        : f.Text(emg::MaintainReasonLabel) + " " + f.Text(emg::MaintainReasonLabel2);
         const ControlState& value = f.C(row.value);
         const std::string text = value.kind == ControlKind::ComboBox ? ComboShown(value) : value.text;
         r.PrintRow({{10, caption}, {35, text}});
@@ -120,11 +151,12 @@ void PrintAlertPage(Report& r) {
     HiddenForm<FrmAlert> f(r.d);
     r.PrintPageHeader();
     r.PrintTitle(f->State().caption, 2);
-    for (int i : kAlarmRows) r.PrintRow({{10, f.Text(Ctl("Label1", i))}, {45, f.Shown(Ctl("Combo1", i))}});
+    for (const CaptionedValue& row : kAlarmRows) r.PrintRow({{10, f.Text(row.caption)}, {45, f.Shown(row.value)}});
     r.SetPrintColumn(10);
-    r.PrintTextLine(f.Text("Frame1"));
-    r.PrintRow({{15, f.Text("Check1")}, {50, CheckShown(r, f.C("Check1"))}});
-    for (int i = 0; i <= 1; ++i) r.PrintRow({{15, f.Text(Ctl("Label2", i))}, {50, f.Shown(Ctl("Combo2", i))}});
+    r.PrintTextLine(f.Text(alert::LoneWorkerFrame));
+    r.PrintRow({{15, f.Text(alert::AutoDetect)}, {50, CheckShown(r, f.C(alert::AutoDetect))}});
+    r.PrintRow({{15, f.Text(alert::PreAlertTimeLabel)}, {50, f.Shown(alert::PreAlertTime)}});
+    r.PrintRow({{15, f.Text(alert::LoneWorkerTimeLabel)}, {50, f.Shown(alert::LoneWorkerTime)}});
     r.EndPrintPage();
 }
 

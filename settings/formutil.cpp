@@ -1,26 +1,11 @@
 #include "settings/formutil.h"
 
 #include <algorithm>
-#include <charconv>
+#include <string>
 
 #include "forms/formlanguage.h"
 
 namespace rp {
-
-std::string Indexed(std::string_view name, int index) {
-    return std::string(name) + "_" + std::to_string(index);
-}
-
-int ArrayIndex(std::string_view control, std::string_view array) {
-    if (control.size() <= array.size() + 1 || !control.starts_with(array) ||
-        control[array.size()] != '_')
-        return -1;
-    std::string_view digits = control.substr(array.size() + 1);
-    int v = -1;
-    auto r = std::from_chars(digits.data(), digits.data() + digits.size(), v);
-    if (r.ec != std::errc() || r.ptr != digits.data() + digits.size() || v < 0) return -1;
-    return v;
-}
 
 void AddNumberItems(ControlState& list, int first, int last) {
     for (int i = first; i <= last; ++i) list.items.push_back(std::to_string(i));

@@ -1,21 +1,12 @@
 #pragma once
-// Small helpers the settings dialogs share: control-array names, numbered
-// list entries, selection by position, and the memory-channel list.
-#include <string>
-#include <string_view>
+// Small helpers the settings dialogs share: numbered list entries,
+// selection by position, and the memory-channel list.
 #include <vector>
 
 #include "core/appdata.h"
 #include "forms/formstate.h"
 
 namespace rp {
-
-// "Combo1", 3 -> "Combo1_3".
-std::string Indexed(std::string_view name, int index);
-
-// The index of an element of the control array `array` ("Combo1_3" of
-// "Combo1" gives 3); -1 for any other name.
-int ArrayIndex(std::string_view control, std::string_view array);
 
 // Appends the decimal texts first..last.
 void AddNumberItems(ControlState& list, int first, int last);

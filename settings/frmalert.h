@@ -16,7 +16,8 @@ public:
     void ShowAlertByLanguage();
     void InitAlertLists();
     void ShowAlertByData();
-    void Combo1_Click(int index);
+    // A pick in one of the lists (any other name does nothing).
+    void Combo1_Click(const std::string& list);
     void Check1_Click();
     void CommandOK_Click();
     void CommandCancel_Click();

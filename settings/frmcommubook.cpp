@@ -7,6 +7,7 @@
 #include "forms/formlanguage.h"
 #include "forms/textkeys.h"
 #include "settings/bookfile.h"
+#include "settings/frmcommubookcontrols.h"
 
 namespace rp {
 
@@ -38,17 +39,9 @@ std::string BookCellChars(int col, const std::string& shown) {
 FrmCommuBook::FrmCommuBook(AppData& d, FileChooser* chooser)
     : Form("FrmCommuBook"), d_(d), chooser_(chooser),
       grid_(kBookRows, kBookCols, 1, 1) {
-    FormState& s = State();
-    s.tag = "1800";
-    s.Add("MSFlexGrid1", ControlKind::Grid);
-    s.Add("CommandInput", ControlKind::Button).tag = "1802";
-    s.Add("CommandOutput", ControlKind::Button).tag = "1803";
-    s.Add("CommandOK", ControlKind::Button);
-    s.Add("CommandCancel", ControlKind::Button);
-    // Last in the order, so Enter in the editor moves on to the grid.
-    ControlState& editor = s.Add("Text1", ControlKind::TextBox);
-    editor.visible = false;
-    editor.noContextMenu = true;  // typed characters only, through the key filter
+    State().tag = "1800";
+    AddControls(State(), commubook::kControls);
+    C(commubook::Editor).noContextMenu = true;  // typed characters only, through the key filter
 }
 
 void FrmCommuBook::Form_Load() {
@@ -96,7 +89,7 @@ void FrmCommuBook::InitBookGrid() {
 void FrmCommuBook::SaveBookCell(int row, int col) {
     if (row < 1 || row >= kBookRows || (col != kColCallID && col != kColName)) return;
     BookDataRec& e = d_.BookDataEdit[static_cast<std::size_t>(row - 1)];
-    std::string t = TrimNullStr(Utf8ToLatin1(C("Text1").text));
+    std::string t = TrimNullStr(Utf8ToLatin1(C(commubook::Editor).text));
     const std::string nul(1, '\0');
     if (col == kColCallID) {
         // A cleared call ID keeps a NUL of its own before the closing one.
@@ -113,8 +106,8 @@ void FrmCommuBook::SaveBookCell(int row, int col) {
 }
 
 void FrmCommuBook::HideEditor() {
-    C("Text1").visible = false;
-    if (State().focus == "Text1") State().focus = "MSFlexGrid1";
+    C(commubook::Editor).visible = false;
+    if (State().focus == commubook::Editor) State().focus = commubook::Grid;
 }
 
 void FrmCommuBook::MSFlexGrid1_EnterCell() {
@@ -125,11 +118,11 @@ void FrmCommuBook::MSFlexGrid1_EnterCell() {
     CurBookEditCol = col;
     HideEditor();
     if (row < 1 || row >= kBookRows || (col != kColCallID && col != kColName)) return;
-    ControlState& editor = C("Text1");
+    ControlState& editor = C(commubook::Editor);
     editor.text = grid_.Text(row, col);
     GuardTextBox(editor, BookCellChars(col, editor.text), col == kColCallID ? kCallIDLen : kNameLen);
     editor.visible = true;
-    State().focus = "Text1";
+    State().focus = commubook::Editor;
 }
 
 void FrmCommuBook::MSFlexGrid1_Click() { MSFlexGrid1_EnterCell(); }
@@ -140,7 +133,7 @@ void FrmCommuBook::Text1_KeyPress(int& keyAscii) {
         keyAscii = 0;
     } else if (k == 13) {  // Enter moves on, as Tab does
         keyAscii = 0;
-        State().focus = "MSFlexGrid1";
+        State().focus = commubook::Grid;
     } else if (k < 0 || k > 127) {
         keyAscii = 0;
     } else if (k >= 32 && k <= 126 && CurBookEditCol == kColCallID) {
@@ -208,23 +201,23 @@ void FrmCommuBook::CommandCancel_Click() { Unload(); }
 void FrmCommuBook::Form_Unload() { SortCommBook(d_.WorkData.BookData); }
 
 void FrmCommuBook::Click(const std::string& control) {
-    if (control == "MSFlexGrid1") MSFlexGrid1_Click();
-    else if (control == "CommandInput") CommandInput_Click();
-    else if (control == "CommandOutput") CommandOutput_Click();
-    else if (control == "CommandOK") CommandOK_Click();
-    else if (control == "CommandCancel") CommandCancel_Click();
+    if (control == commubook::Grid) MSFlexGrid1_Click();
+    else if (control == commubook::Import) CommandInput_Click();
+    else if (control == commubook::Export) CommandOutput_Click();
+    else if (control == commubook::OK) CommandOK_Click();
+    else if (control == commubook::Cancel) CommandCancel_Click();
 }
 
 void FrmCommuBook::EnterCell(const std::string& control) {
-    if (control == "MSFlexGrid1") MSFlexGrid1_EnterCell();
+    if (control == commubook::Grid) MSFlexGrid1_EnterCell();
 }
 
 TextGrid* FrmCommuBook::Grid(const std::string& control) {
-    return control == "MSFlexGrid1" ? &grid_ : nullptr;
+    return control == commubook::Grid ? &grid_ : nullptr;
 }
 
 void FrmCommuBook::KeyPress(const std::string& control, int& keyAscii) {
-    if (control == "Text1") Text1_KeyPress(keyAscii);
+    if (control == commubook::Editor) Text1_KeyPress(keyAscii);
 }
 
 }  // namespace rp

@@ -2,7 +2,7 @@
 // The embedded-information view: shows EmgData and the model's display name
 // and writes nothing. Its texts are built in (English when LanguageIndex is
 // 1, else Chinese). The report printer builds it without a window and reads
-// Label2, Label1_0..13, Combo1_0, Combo1_1 and Text1_0..11 after Form_Load.
+// its captions, lists and boxes (settings/frmemgcontrols.h) after Form_Load.
 #include "core/appdata.h"
 #include "forms/formstate.h"
 

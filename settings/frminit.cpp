@@ -4,15 +4,13 @@
 #include "core/messages.h"
 #include "core/settings.h"
 #include "forms/formlanguage.h"
+#include "settings/frminitcontrols.h"
 
 namespace rp {
 
 FrmInit::FrmInit(AppData& d) : Form("FrmInit"), d_(d) {
-    FormState& s = State();
-    s.tag = "1411";
-    s.Add("Check1", ControlKind::CheckBox).tag = "1412";
-    s.Add("CommandOK", ControlKind::Button);
-    s.Add("CommandCancel", ControlKind::Button);
+    State().tag = "1411";
+    AddControls(State(), init::kControls);
 }
 
 void FrmInit::Form_Load() {
@@ -21,14 +19,14 @@ void FrmInit::Form_Load() {
 }
 
 void FrmInit::ShowInitByLanguage() {
-    ApplyFormLanguage(d_, State());  // caption 1411, Check1 1412
+    ApplyFormLanguage(d_, State());  // the caption and the check box
     SetOKCancelCaption(d_, State());
 }
 
-void FrmInit::ShowInitByData() { C("Check1").value = FlagToCheckValue(d_.FactoryFresFlag); }
+void FrmInit::ShowInitByData() { C(init::KeepFactory).value = FlagToCheckValue(d_.FactoryFresFlag); }
 
 void FrmInit::CommandOK_Click() {
-    d_.FactoryFresFlag = static_cast<Integer>(C("Check1").value == 1 ? 1 : 0);
+    d_.FactoryFresFlag = static_cast<Integer>(C(init::KeepFactory).value == 1 ? 1 : 0);
     // The flag rules this run even when the file cannot keep it.
     FileFailure why;
     if (!WriteSetting(d_, "FactoryFres", d_.FactoryFresFlag, &why)) ShowFileError(d_, why);
@@ -38,8 +36,8 @@ void FrmInit::CommandOK_Click() {
 void FrmInit::CommandCancel_Click() { Unload(); }
 
 void FrmInit::Click(const std::string& control) {
-    if (control == "CommandOK") CommandOK_Click();
-    else if (control == "CommandCancel") CommandCancel_Click();
+    if (control == init::OK) CommandOK_Click();
+    else if (control == init::Cancel) CommandCancel_Click();
 }
 
 }  // namespace rp

@@ -6,19 +6,14 @@
 #include "core/listutils.h"
 #include "core/models.h"
 #include "forms/formlanguage.h"
+#include "settings/frmmodelcontrols.h"
 
 namespace rp {
 
 FrmModel::FrmModel(AppData& d, SaveQuestionStep askSave)
     : Form("FrmModel"), d_(d), askSave_(std::move(askSave)) {
-    FormState& s = State();
-    s.tag = "2300";
-    s.Add("Label1_0", ControlKind::Label).tag = "2301";
-    s.Add("Combo1_0", ControlKind::ComboBox);
-    s.Add("Label1_1", ControlKind::Label).tag = "2302";
-    s.Add("Combo1_1", ControlKind::ComboBox);
-    s.Add("CommandOK", ControlKind::Button);
-    s.Add("CommandCancel", ControlKind::Button);
+    State().tag = "2300";
+    AddControls(State(), model::kControls);
 }
 
 void FrmModel::Form_Load() {
@@ -33,10 +28,10 @@ void FrmModel::ShowModelByLanguage() {
 }
 
 void FrmModel::InitModelList() {
-    ControlState& model = C("Combo1_0");
-    model.items = {GetShowModelName(kModelId)};
-    SetComboText(model, GetShowModelName(d_.CurModel));
-    ControlState& band = C("Combo1_1");
+    ControlState& models = C(model::Model);
+    models.items = {GetShowModelName(kModelId)};
+    SetComboText(models, GetShowModelName(d_.CurModel));
+    ControlState& band = C(model::Band);
     band.items.clear();
     for (int i = 0; i <= 7; ++i) band.items.push_back(GetFreqRangeText(i));
 }
@@ -44,7 +39,7 @@ void FrmModel::InitModelList() {
 void FrmModel::ShowModelByData() {
     // A band index outside the list selects no band.
     const int band = d_.CurBandIndex;
-    SetListIndex(C("Combo1_1"), band >= 0 && band <= 7 ? band : -1);
+    SetListIndex(C(model::Band), band >= 0 && band <= 7 ? band : -1);
 }
 
 bool FrmModel::AskSave() {
@@ -57,9 +52,9 @@ bool FrmModel::AskSave() {
 }
 
 void FrmModel::CommandOK_Click() {
-    const std::string model = GetModelIdByShowName(C("Combo1_0").text);
-    const ControlState& bandList = C("Combo1_1");
-    const bool modelChanged = model != d_.CurModel;
+    const std::string chosen = GetModelIdByShowName(C(model::Model).text);
+    const ControlState& bandList = C(model::Band);
+    const bool modelChanged = chosen != d_.CurModel;
     // No band item chosen (an index outside the list on load) keeps the band.
     const bool bandChanged = bandList.index >= 0 && bandList.text != d_.CurBandText;
     Unload();
@@ -70,7 +65,7 @@ void FrmModel::CommandOK_Click() {
         return;
     if (IsDataChanged(d_) && !AskSave()) return;
     if (modelChanged) {
-        d_.CurModel = model;
+        d_.CurModel = chosen;
         d_.CurModelShowName = GetShowModelName(d_.CurModel);
         d_.Ui.View->LoadShowByModel();
     }
@@ -85,8 +80,8 @@ void FrmModel::CommandOK_Click() {
 void FrmModel::CommandCancel_Click() { Unload(); }
 
 void FrmModel::Click(const std::string& control) {
-    if (control == "CommandOK") CommandOK_Click();
-    else if (control == "CommandCancel") CommandCancel_Click();
+    if (control == model::OK) CommandOK_Click();
+    else if (control == model::Cancel) CommandCancel_Click();
 }
 
 }  // namespace rp

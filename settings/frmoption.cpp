@@ -2,9 +2,12 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
+#include <cstdlib>
 #include <optional>
-#include <stdexcept>
+#include <span>
+#include <string_view>
+#include <type_traits>
+#include <utility>
 #include <vector>
 
 #include "core/banks.h"
@@ -15,129 +18,192 @@
 #include "core/numtext.h"
 #include "core/repair.h"
 #include "forms/formlanguage.h"
+#include "settings/frmoptioncontrols.h"
 
 namespace rp {
 
 namespace {
 
-constexpr int kComboCount = 38;
-constexpr int kCheck1Count = 16;
-constexpr int kCheck3Count = 10;
 constexpr int kPowerOnBoxes = 12;     // power-on text, one character a box
-constexpr int kWordCount = 47;
-constexpr int kFirstBankLink = 37;
+constexpr int kBankLinks = 10;
 
 constexpr int kKeyCtrlC = 3;
 constexpr int kKeyCtrlV = 22;
 constexpr int kKeyCtrlX = 24;
 constexpr int kKeyEnter = 13;
 
-// Words 0..36 in declared order; 37..46 are BankLink(0)..(9).
-constexpr std::array<Integer OptionDataRec::*, kFirstBankLink> kWordFields = {
-    &OptionDataRec::DisplayMode,   &OptionDataRec::DisplayStyleA, &OptionDataRec::DisplayStyleB,
-    &OptionDataRec::RadioDisplay,  &OptionDataRec::MemChannelA,   &OptionDataRec::MemChannelB,
-    &OptionDataRec::RadioMemChannel, &OptionDataRec::ScanTime,    &OptionDataRec::KeyTime,
-    &OptionDataRec::Backlight,     &OptionDataRec::Colour,        &OptionDataRec::SubDisplay,
-    &OptionDataRec::SqlKey,        &OptionDataRec::TailElim,      &OptionDataRec::FullBand,
-    &OptionDataRec::MainBand,      &OptionDataRec::Alarm,         &OptionDataRec::Voice,
-    &OptionDataRec::DisplayOption, &OptionDataRec::TOT,           &OptionDataRec::AutoPowerOff,
-    &OptionDataRec::BusyLockOption, &OptionDataRec::PowerSave,    &OptionDataRec::ToneBurst,
-    &OptionDataRec::VoxLevel,      &OptionDataRec::VoxDelay,      &OptionDataRec::TailMode,
-    &OptionDataRec::FuncOperA,     &OptionDataRec::FuncOperB,     &OptionDataRec::InitKey,
-    &OptionDataRec::KeyLock,       &OptionDataRec::WorkModeA,     &OptionDataRec::WorkModeB,
-    &OptionDataRec::MemGroupA,     &OptionDataRec::MemGroupB,     &OptionDataRec::GroupSelectA,
-    &OptionDataRec::GroupSelectB,
+// Where a list or a check box keeps its value: a word of the dialog's
+// working copy of the option record, stored as the user changes the
+// control, or a field of WorkData beside the record, stored on OK.
+struct OptionField {
+    int (*get)(const OptionDataRec& edit, const RadioDataRec& work);
+    void (*set)(OptionDataRec& edit, RadioDataRec& work, int value);
+    bool onOK;
 };
 
-// The word each list shows by position; -1: a field outside the record.
-constexpr std::array<int, kComboCount> kComboWords = {
-    0,  1,  2,  3,  4,  5,  6,  33, 34, 7,  8,  9,  10, 11, 12, 15, 19, 20, 18,
-    21, 22, 23, 24, 25, 26, -1, -1, -1, -1, -1, 31, 32, -1, -1, -1, -1, -1, -1,
+template <auto Member>
+constexpr OptionField Word() {
+    return {[](const OptionDataRec& e, const RadioDataRec&) -> int { return e.*Member; },
+            [](OptionDataRec& e, RadioDataRec&, int v) { e.*Member = static_cast<Integer>(v); }, false};
+}
+
+template <auto Member>
+constexpr OptionField Beside() {
+    using Field = std::remove_reference_t<decltype(std::declval<RadioDataRec&>().*Member)>;
+    return {[](const OptionDataRec&, const RadioDataRec& w) -> int { return w.*Member; },
+            [](OptionDataRec&, RadioDataRec& w, int v) { w.*Member = static_cast<Field>(v); }, true};
+}
+
+// How a list shows its value: the entry at that position, a channel's text
+// (the value + 1), or the number as its text.
+enum class Shown { Position, Channel, Number };
+
+struct ListField {
+    const char* list;
+    OptionField field;
+    Shown shown = Shown::Position;
 };
 
-// The lists in tab order, as the window lays them out: the left column
-// (display, memory channels, scan and key times, backlight), then the right.
-constexpr int kComboTabOrder[kComboCount] = {
-    0,  18, 1,  2,  3,  30, 7,  4,  31, 8,  5,  6,  15, 9,  10, 11, 12, 13, 14,
-    16, 17, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 32, 33, 34, 35, 36, 37,
+// Every list and the field it shows: the load shows the field, a pick (or
+// OK, for the fields beside the record) stores what the list shows.
+constexpr ListField kLists[] = {
+    {option::DisplayMode, Word<&OptionDataRec::DisplayMode>()},
+    {option::DisplayOption, Word<&OptionDataRec::DisplayOption>()},
+    {option::DisplayStyleA, Word<&OptionDataRec::DisplayStyleA>()},
+    {option::DisplayStyleB, Word<&OptionDataRec::DisplayStyleB>()},
+    {option::RadioDisplay, Word<&OptionDataRec::RadioDisplay>()},
+    {option::WorkModeA, Word<&OptionDataRec::WorkModeA>()},
+    {option::MemGroupA, Word<&OptionDataRec::MemGroupA>()},
+    {option::MemChannelA, Word<&OptionDataRec::MemChannelA>(), Shown::Channel},
+    {option::WorkModeB, Word<&OptionDataRec::WorkModeB>()},
+    {option::MemGroupB, Word<&OptionDataRec::MemGroupB>()},
+    {option::MemChannelB, Word<&OptionDataRec::MemChannelB>(), Shown::Channel},
+    {option::RadioMemChannel, Word<&OptionDataRec::RadioMemChannel>(), Shown::Number},
+    {option::MainBand, Word<&OptionDataRec::MainBand>()},
+    {option::ScanTime, Word<&OptionDataRec::ScanTime>()},
+    {option::KeyTime, Word<&OptionDataRec::KeyTime>()},
+    {option::Backlight, Word<&OptionDataRec::Backlight>()},
+    {option::Colour, Word<&OptionDataRec::Colour>()},
+    {option::SubDisplay, Word<&OptionDataRec::SubDisplay>()},
+    {option::SqlKey, Word<&OptionDataRec::SqlKey>()},
+    {option::Tot, Word<&OptionDataRec::TOT>()},
+    {option::AutoPowerOff, Word<&OptionDataRec::AutoPowerOff>()},
+    {option::BusyLock, Word<&OptionDataRec::BusyLockOption>()},
+    {option::PowerSave, Word<&OptionDataRec::PowerSave>()},
+    {option::ToneBurst, Word<&OptionDataRec::ToneBurst>()},
+    {option::VoxLevel, Word<&OptionDataRec::VoxLevel>()},
+    {option::VoxDelay, Word<&OptionDataRec::VoxDelay>()},
+    {option::TailMode, Word<&OptionDataRec::TailMode>()},
+    {option::SubVolume, Beside<&RadioDataRec::SubVolume>()},
+    {option::AmDisplay, Beside<&RadioDataRec::AMDisplayMode>()},
+    {option::AmMemChannel, Beside<&RadioDataRec::AMMemChannel>(), Shown::Number},
+    {option::RadioBand, Beside<&RadioDataRec::RadioBand>()},
+    {option::Pf1Key, Beside<&RadioDataRec::PF1Key>()},
+    {option::Pf2Key, Beside<&RadioDataRec::PF2Key>()},
+    {option::NoaaAlert, Beside<&RadioDataRec::NOAAAlert>()},
+    {option::NoaaChannel, Beside<&RadioDataRec::NOAAChannel>()},
+    {option::Part95Mode, Beside<&RadioDataRec::Part95Mode>()},
+    {option::GmrsChannel, Beside<&RadioDataRec::GMRSChannel>()},
+    {option::MursChannel, Beside<&RadioDataRec::MURSChannel>()},
 };
 
-constexpr std::array<int, kCheck1Count> kCheckWords = {
-    27, 28, 29, 13, 14, 16, 17, -1, -1, -1, -1, -1, 35, 36, 30, -1,
-};
-
-// Option fields of WorkData shown by position in a list.
-struct ComboField {
-    int combo;
-    Byte RadioDataRec::*field;
-};
-constexpr ComboField kComboFields[] = {
-    {25, &RadioDataRec::SubVolume},   {26, &RadioDataRec::AMDisplayMode},
-    {28, &RadioDataRec::RadioBand},   {29, &RadioDataRec::PF1Key},
-    {32, &RadioDataRec::PF2Key},      {33, &RadioDataRec::NOAAAlert},
-    {34, &RadioDataRec::NOAAChannel}, {35, &RadioDataRec::Part95Mode},
-    {36, &RadioDataRec::GMRSChannel}, {37, &RadioDataRec::MURSChannel},
-};
-
-// Option switches of WorkData shown by a check box (quick scan, Check1(15),
-// is a 16-bit field of its own).
 struct CheckField {
-    int check;
-    Byte RadioDataRec::*field;
+    const char* box;
+    OptionField field;
 };
-constexpr CheckField kCheckFields[] = {
-    {7, &RadioDataRec::RadioOn},    {8, &RadioDataRec::AMEnabled},
-    {9, &RadioDataRec::FMEnabled},  {10, &RadioDataRec::SWEnabled},
-    {11, &RadioDataRec::LWEnabled},
+
+// Every switch and the field it ticks (the bank links, BankLink(i), are the
+// array option::BankLinks).
+constexpr CheckField kChecks[] = {
+    {option::FuncOperA, Word<&OptionDataRec::FuncOperA>()},
+    {option::FuncOperB, Word<&OptionDataRec::FuncOperB>()},
+    {option::InitKey, Word<&OptionDataRec::InitKey>()},
+    {option::TailElim, Word<&OptionDataRec::TailElim>()},
+    {option::FullBand, Word<&OptionDataRec::FullBand>()},
+    {option::Alarm, Word<&OptionDataRec::Alarm>()},
+    {option::Voice, Word<&OptionDataRec::Voice>()},
+    {option::RadioOn, Beside<&RadioDataRec::RadioOn>()},
+    {option::AmEnabled, Beside<&RadioDataRec::AMEnabled>()},
+    {option::FmEnabled, Beside<&RadioDataRec::FMEnabled>()},
+    {option::SwEnabled, Beside<&RadioDataRec::SWEnabled>()},
+    {option::LwEnabled, Beside<&RadioDataRec::LWEnabled>()},
+    {option::GroupSelectA, Word<&OptionDataRec::GroupSelectA>()},
+    {option::GroupSelectB, Word<&OptionDataRec::GroupSelectB>()},
+    {option::KeyLock, Word<&OptionDataRec::KeyLock>()},
+    {option::QuickScan, Beside<&RadioDataRec::QuickScan>()},
 };
-constexpr int kQuickScanCheck = 15;
 
-std::string Ctl(const char* base, int index) { return std::string(base) + "_" + std::to_string(index); }
-
-// "Combo1_12" -> base "Combo1", index 12; false for a name without an index.
-bool SplitName(const std::string& name, std::string& base, int& index) {
-    const std::size_t u = name.rfind('_');
-    if (u == std::string::npos || u + 1 >= name.size()) return false;
-    const char* first = name.data() + u + 1;
-    const char* last = name.data() + name.size();
-    auto r = std::from_chars(first, last, index);
-    if (r.ec != std::errc() || r.ptr != last) return false;
-    base = name.substr(0, u);
-    return true;
+const ListField* FindList(std::string_view list) {
+    for (const ListField& e : kLists)
+        if (list == e.list) return &e;
+    return nullptr;
 }
 
-// The language key of Label1(i); 0 keeps its design caption.
-int LabelKey(int i) {
-    if (i >= 0 && i <= 17) return 1702 + i;
-    if (i >= 19 && i <= 28) return 1701 + i;
-    if (i == 30) return 8140;
-    if (i == 31) return 8141;
-    return 0;
-}
-
-const char* LabelDesignCaption(int i) {
-    switch (i) {
-    case 18: return "Label1";
-    case 29: return "PF1";
-    case 32: return "PF2";
-    case 33: return "NOAA";
-    case 34: return "NOAA Channel";
-    case 35: return "PART95";
-    case 36: return "GMRS Channel";
-    case 37: return "MURS Channel";
-    default: return "";
+// What a list shows, as the value of its field.
+int ListValue(const ControlState& list, Shown shown) {
+    switch (shown) {
+    case Shown::Channel: return GetChannelNoByText(list.text) - 1;
+    case Shown::Number: return ValLngDef(list.text, 0);
+    case Shown::Position: break;
     }
+    return list.index;
 }
 
-// The language key of Check1(i); 0 keeps its design caption.
-int CheckKey(int i) {
-    if (i >= 0 && i <= 6) return 1730 + i;
-    if (i == 7) return 8103;
-    if (i >= 12 && i <= 15) return 8142 + (i - 12);
+const CheckField* FindCheck(std::string_view box) {
+    for (const CheckField& e : kChecks)
+        if (box == e.box) return &e;
+    return nullptr;
+}
+
+// The two memory-channel lists (1 and 2), each rebuilt from its work mode
+// and memory group.
+struct WorkChannelSide {
+    const char* mode;
+    const char* group;
+    const char* channel;
+    Integer OptionDataRec::*word;
+};
+constexpr WorkChannelSide kWorkChannelSides[] = {
+    {option::WorkModeA, option::MemGroupA, option::MemChannelA, &OptionDataRec::MemChannelA},
+    {option::WorkModeB, option::MemGroupB, option::MemChannelB, &OptionDataRec::MemChannelB},
+};
+
+// 1 or 2 for the mode and group lists of a memory-channel list, else 0.
+int WorkChannelSideOf(std::string_view list) {
+    for (int which = 1; which <= 2; ++which) {
+        const WorkChannelSide& side = kWorkChannelSides[which - 1];
+        if (list == side.mode || list == side.group) return which;
+    }
     return 0;
 }
 
-const char* const kBandSwitchCaptions[] = {"AM Enabled", "FM Enabled", "SW Enabled", "LW Enabled"};
+// The SW (0) and LW (1) frequency boxes.
+constexpr std::array<const char*, 2> kWaveBoxes = {option::SwFrequency, option::LwFrequency};
+
+int WaveBoxIndex(std::string_view box) {
+    for (std::size_t i = 0; i < kWaveBoxes.size(); ++i)
+        if (box == kWaveBoxes[i]) return static_cast<int>(i);
+    return -1;
+}
+
+// The design's captions of the controls without a language key.
+constexpr std::pair<const char*, const char*> kDesignCaptions[] = {
+    {option::DisplayOptionLabel, "Label1"},
+    {option::Pf1KeyLabel, "PF1"},
+    {option::Pf2KeyLabel, "PF2"},
+    {option::NoaaAlertLabel, "NOAA"},
+    {option::NoaaChannelLabel, "NOAA Channel"},
+    {option::Part95ModeLabel, "PART95"},
+    {option::GmrsChannelLabel, "GMRS Channel"},
+    {option::MursChannelLabel, "MURS Channel"},
+    {option::SwFrequencyLabel, "SW Frequency[MHz]"},
+    {option::LwFrequencyLabel, "LW Frequency[MHz]"},
+    {option::AmEnabled, "AM Enabled"},
+    {option::FmEnabled, "FM Enabled"},
+    {option::SwEnabled, "SW Enabled"},
+    {option::LwEnabled, "LW Enabled"},
+};
+
 const char* const kPFKeyEntries[] = {"Off", "VOLT", "CALL", "SUB PTT", "FHSS", "MONI"};
 constexpr const char* kAlarmEntry = "ALARM";
 
@@ -180,22 +246,6 @@ bool Focusable(const ControlState& c) {
 
 }  // namespace
 
-Integer& OptionWord(OptionDataRec& o, int n) {
-    if (n >= 0 && n < kFirstBankLink) return o.*kWordFields[static_cast<std::size_t>(n)];
-    if (n >= kFirstBankLink && n < kWordCount) return o.BankLink[static_cast<std::size_t>(n - kFirstBankLink)];
-    throw std::out_of_range("option word " + std::to_string(n));
-}
-
-Integer OptionWord(const OptionDataRec& o, int n) { return OptionWord(const_cast<OptionDataRec&>(o), n); }
-
-int OptionComboWord(int comboIndex) {
-    return comboIndex >= 0 && comboIndex < kComboCount ? kComboWords[static_cast<std::size_t>(comboIndex)] : -1;
-}
-
-int OptionCheckWord(int checkIndex) {
-    return checkIndex >= 0 && checkIndex < kCheck1Count ? kCheckWords[static_cast<std::size_t>(checkIndex)] : -1;
-}
-
 std::string NormaliseShortWaveText(int index, std::string_view text) {
     const ShortWaveBand& band = kShortWaveBands[index == 0 ? 0 : 1];
     const std::optional<double> v = ParseNumber(text);
@@ -206,93 +256,55 @@ std::string NormaliseShortWaveText(int index, std::string_view text) {
 // ---- the controls -------------------------------------------------------------
 
 FrmOption::FrmOption(AppData& d) : Form("FrmOption"), d_(d) {
-    FormState& f = State();
-    f.tag = "1701";
+    State().tag = "1701";
+    AddControls(State(), option::kControls);
+    for (auto [control, caption] : kDesignCaptions) C(control).text = caption;
+    for (int i = 0; i < kBankLinks; ++i) C(option::BankLinks[i]).text = "Bank Link " + std::to_string((i + 1) % 10);
 
-    // The power-on text: two rows of six one-character boxes at the top.
-    f.Add("Label2", ControlKind::Label).tag = "1739";
-    for (int j = 0; j < kPowerOnBoxes; ++j) f.Add(Ctl("Text1", j), ControlKind::TextBox).max = 1;
-    // The power-on password group: shown by no model, stored nowhere.
-    f.Add("Check2", ControlKind::CheckBox).tag = "1737";
-    f.Add("Label3", ControlKind::Label).tag = "1738";
-    f.Add("Text2", ControlKind::TextBox).max = 6;
-
-    for (int i : kComboTabOrder) {
-        ControlState& label = f.Add(Ctl("Label1", i), ControlKind::Label);
-        if (int key = LabelKey(i); key > 0) label.tag = std::to_string(key);
-        else label.text = LabelDesignCaption(i);
-        f.Add(Ctl("Combo1", i), ControlKind::ComboBox);
-    }
     // Lists of the design; the model may put "ALARM" into a PF list.
-    for (int i : {29, 32}) C(Ctl("Combo1", i)).items.assign(std::begin(kPFKeyEntries), std::end(kPFKeyEntries));
-    for (int i : {30, 31}) C(Ctl("Combo1", i)).items = {"CH", "Bank"};
-    C("Combo1_33").items = {"WE OFF", "WE ON", "WE ALT"};
-    for (int n = 1; n <= 7; ++n) C("Combo1_34").items.push_back("WX " + std::to_string(n));
-    C("Combo1_35").items = {"NOR", "GMRS", "MURS"};
+    for (const char* pf : {option::Pf1Key, option::Pf2Key})
+        C(pf).items.assign(std::begin(kPFKeyEntries), std::end(kPFKeyEntries));
+    for (const char* mode : {option::WorkModeA, option::WorkModeB}) C(mode).items = {"CH", "Bank"};
+    C(option::NoaaAlert).items = {"WE OFF", "WE ON", "WE ALT"};
+    for (int n = 1; n <= 7; ++n) C(option::NoaaChannel).items.push_back("WX " + std::to_string(n));
+    C(option::Part95Mode).items = {"NOR", "GMRS", "MURS"};
     {
-        auto& gmrs = C("Combo1_36").items;
+        auto& gmrs = C(option::GmrsChannel).items;
         auto two = [](int n) { return std::string(n < 10 ? "0" : "") + std::to_string(n); };
         for (int n = 1; n <= 7; ++n) gmrs.push_back("GMRS" + two(n));
         for (int n = 15; n <= 22; ++n) gmrs.push_back("GMRS" + two(n));
         for (int n = 15; n <= 22; ++n) gmrs.push_back("REPT" + two(n));
     }
-    for (int n = 1; n <= 5; ++n) C("Combo1_37").items.push_back("MURS " + std::to_string(n));
-
-    f.Add("Label4_0", ControlKind::Label).text = "SW Frequency[MHz]";
-    f.Add("Text3_0", ControlKind::TextBox).max = 8;
-    f.Add("Label4_1", ControlKind::Label).text = "LW Frequency[MHz]";
-    f.Add("Text3_1", ControlKind::TextBox).max = 8;
-
-    f.Add("Frame1", ControlKind::Frame);
-    for (int i = 0; i < kCheck1Count; ++i) {
-        ControlState& box = f.Add(Ctl("Check1", i), ControlKind::CheckBox);
-        if (int key = CheckKey(i); key > 0) box.tag = std::to_string(key);
-        else box.text = kBandSwitchCaptions[i - 8];
-    }
-    f.Add("Frame2", ControlKind::Frame);
-    for (int i = 0; i < kCheck3Count; ++i)
-        f.Add(Ctl("Check3", i), ControlKind::CheckBox).text = "Bank Link " + std::to_string((i + 1) % 10);
-
-    f.Add("CommandOK", ControlKind::Button).tag = "101";
-    f.Add("CommandCancel", ControlKind::Button).tag = "102";
-
-    // Hidden by the design and never shown; still filled, shown and stored.
-    for (int i : {18, 19, 25, 26, 27, 28}) C(Ctl("Label1", i)).visible = false;
-    for (int i : {18, 19, 25, 26, 27, 28}) C(Ctl("Combo1", i)).visible = false;
-    for (int i = 8; i <= 11; ++i) C(Ctl("Check1", i)).visible = false;
-    for (const char* n : {"Label4_0", "Label4_1", "Text3_0", "Text3_1", "Check2", "Label3", "Text2"})
-        C(n).visible = false;
+    for (int n = 1; n <= 5; ++n) C(option::MursChannel).items.push_back("MURS " + std::to_string(n));
 }
-
-ControlState& FrmOption::Combo(int index) { return C(Ctl("Combo1", index)); }
 
 // ---- opening --------------------------------------------------------------------
 
 void FrmOption::Form_Load() {
     IsOptionLoaded = false;
 
+    // The AM rows, the band switches and the frequency boxes stand hidden
+    // for the models without them.
+    constexpr const char* amRows[] = {option::AmDisplayLabel,    option::AmDisplay, option::AmMemChannelLabel,
+                                      option::AmMemChannel,      option::RadioBandLabel, option::RadioBand,
+                                      option::AmEnabled,         option::FmEnabled,      option::SwEnabled,
+                                      option::LwEnabled,         option::SwFrequencyLabel, option::LwFrequencyLabel,
+                                      option::SwFrequency,       option::LwFrequency};
+    auto hide = [this](std::span<const char* const> names) {
+        for (const char* n : names) C(n).visible = false;
+    };
     const std::string model = TrimNullStr(d_.CurModel);
-    auto hide = [this](const char* base, int from, int to) {
-        for (int i = from; i <= to; ++i) C(Ctl(base, i)).visible = false;
-    };
-    auto hideShortWave = [this] {
-        for (const char* n : {"Label4_0", "Label4_1", "Text3_0", "Text3_1"}) C(n).visible = false;
-    };
     if (model == "KEVRA8R") {
-        hide("Label1", 25, 28);
-        hide("Combo1", 25, 28);
-        hide("Check1", 8, 11);
-        hideShortWave();
-        Combo(29).items[4] = kAlarmEntry;
-        Combo(32).items[4] = kAlarmEntry;
+        hide(amRows);
+        C(option::SubVolumeLabel).visible = false;
+        C(option::SubVolume).visible = false;
+        C(option::Pf1Key).items[4] = kAlarmEntry;
+        C(option::Pf2Key).items[4] = kAlarmEntry;
     } else if (model == "7425USC") {
-        hide("Label1", 26, 28);
-        hide("Combo1", 26, 28);
-        hide("Check1", 8, 11);
-        hideShortWave();
-        Combo(29).items[3] = kAlarmEntry;
+        hide(amRows);
+        C(option::Pf1Key).items[3] = kAlarmEntry;
     } else if (model == "7425USD") {
-        Combo(29).items[5] = kAlarmEntry;
+        C(option::Pf1Key).items[5] = kAlarmEntry;
     }
 
     ShowOptionByLanguage();
@@ -304,83 +316,81 @@ void FrmOption::Form_Load() {
 void FrmOption::ShowOptionByLanguage() {
     FormState& f = State();
     f.caption = GetLanguageString(d_, 1701);
-    for (int i = 0; i < kComboCount; ++i)
-        if (int key = LabelKey(i); key > 0) C(Ctl("Label1", i)).text = GetLanguageString(d_, key);
-    // Each label stands left of its list: the shell's layout places it.
-    C("Check2").text = GetLanguageString(d_, 1737);
-    C("Label3").text = GetLanguageString(d_, 1738);
-    C("Label2").text = GetLanguageString(d_, 1739);
-    for (int i = 0; i < kCheck1Count; ++i)
-        if (int key = CheckKey(i); key > 0) C(Ctl("Check1", i)).text = GetLanguageString(d_, key);
+    // The captions of the labels and switches with a language key; each
+    // label stands left of its list: the shell's layout places it.
+    for (const ControlSpec& spec : option::kControls)
+        if ((spec.kind == ControlKind::Label || spec.kind == ControlKind::CheckBox) && *spec.tag)
+            C(spec.name).text = GetLanguageString(d_, std::atoi(spec.tag));
     SetOKCancelCaption(d_, f);
 }
 
 void FrmOption::InitOptionLists() {
-    auto keys = [this](int index, std::initializer_list<int> list) {
-        ControlState& c = Combo(index);
+    auto keys = [this](const char* list, std::initializer_list<int> entries) {
+        ControlState& c = C(list);
         ClearList(c);
-        for (int key : list) c.items.push_back(GetLanguageString(d_, key));
+        for (int key : entries) c.items.push_back(GetLanguageString(d_, key));
     };
-    auto texts = [this](int index, std::initializer_list<const char*> list) {
-        ControlState& c = Combo(index);
+    auto texts = [this](const char* list, std::initializer_list<const char*> entries) {
+        ControlState& c = C(list);
         ClearList(c);
-        for (const char* t : list) c.items.push_back(t);
+        for (const char* t : entries) c.items.push_back(t);
     };
-    auto numbers = [this](int index, int from, int to) {
-        for (int n = from; n <= to; ++n) Combo(index).items.push_back(std::to_string(n));
+    auto numbers = [this](const char* list, int from, int to) {
+        for (int n = from; n <= to; ++n) C(list).items.push_back(std::to_string(n));
     };
 
-    keys(0, {1750, 1751, 1752});
-    for (int i : {1, 2, 3, 26}) keys(i, {1753, 1754});
+    keys(option::DisplayMode, {1750, 1751, 1752});
+    for (const char* list : {option::DisplayStyleA, option::DisplayStyleB, option::RadioDisplay, option::AmDisplay})
+        keys(list, {1753, 1754});
 
     // Radio memory channel: the used FM stations 0..99 (100 is the VFO).
-    ClearList(Combo(6));
+    ClearList(C(option::RadioMemChannel));
     for (int i = 0; i < 100; ++i)
         if (d_.WorkData.RadioFreData[static_cast<std::size_t>(i)].Used == 1)
-            Combo(6).items.push_back(std::to_string(i));
+            C(option::RadioMemChannel).items.push_back(std::to_string(i));
 
-    for (int i : {7, 8}) {
-        ClearList(Combo(i));
-        numbers(i, 1, 9);
-        Combo(i).items.push_back("0");
+    for (const char* group : {option::MemGroupA, option::MemGroupB}) {
+        ClearList(C(group));
+        numbers(group, 1, 9);
+        C(group).items.push_back("0");
     }
-    texts(9, {"5s", "10s", "15s", "SCP2s"});
-    texts(10, {"0s", "1s", "2s", "3s"});
-    Combo(10).items.push_back(GetLanguageString(d_, 8101));
-    keys(11, {1755, 1756, 1757});
-    keys(12, {1758, 1759, 1760});
-    keys(13, {8102, 8100, 1755});
-    keys(14, {1794, 1795});
-    keys(15, {1761, 1762});
-    keys(16, {1755});
+    texts(option::ScanTime, {"5s", "10s", "15s", "SCP2s"});
+    texts(option::KeyTime, {"0s", "1s", "2s", "3s"});
+    C(option::KeyTime).items.push_back(GetLanguageString(d_, 8101));
+    keys(option::Backlight, {1755, 1756, 1757});
+    keys(option::Colour, {1758, 1759, 1760});
+    keys(option::SubDisplay, {8102, 8100, 1755});
+    keys(option::SqlKey, {1794, 1795});
+    keys(option::MainBand, {1761, 1762});
+    keys(option::Tot, {1755});
     const std::string minutes = GetLanguageString(d_, 1782);
-    for (int n = 1; n <= 27; ++n) Combo(16).items.push_back(std::to_string(n) + minutes);
-    keys(17, {1755, 1768, 1769, 1770});
-    keys(18, {1796, 1797});
-    keys(19, {1755});
-    for (const char* t : {"Repeater", "Busy"}) Combo(19).items.push_back(t);
-    keys(20, {1755});
-    for (const char* t : {"1:2", "1:3", "1:5", "1:8"}) Combo(20).items.push_back(t);
-    Combo(20).items.push_back(GetLanguageString(d_, 1757));
-    keys(21, {1755});
-    for (const char* t : {"1750 Hz", "2100 Hz", "1000 Hz", "1450 Hz"}) Combo(21).items.push_back(t);
-    keys(22, {1755});
-    numbers(22, 1, 10);
-    ClearList(Combo(23));
-    for (int n = 0; n <= 25; ++n) Combo(23).items.push_back(FormatNumber((5 + n) / 10.0, "#0.0"));
-    keys(24, {1755, 1763, 1764, 8300});
-    ClearList(Combo(25));
-    numbers(25, 1, 8);
+    for (int n = 1; n <= 27; ++n) C(option::Tot).items.push_back(std::to_string(n) + minutes);
+    keys(option::AutoPowerOff, {1755, 1768, 1769, 1770});
+    keys(option::DisplayOption, {1796, 1797});
+    keys(option::BusyLock, {1755});
+    for (const char* t : {"Repeater", "Busy"}) C(option::BusyLock).items.push_back(t);
+    keys(option::PowerSave, {1755});
+    for (const char* t : {"1:2", "1:3", "1:5", "1:8"}) C(option::PowerSave).items.push_back(t);
+    C(option::PowerSave).items.push_back(GetLanguageString(d_, 1757));
+    keys(option::ToneBurst, {1755});
+    for (const char* t : {"1750 Hz", "2100 Hz", "1000 Hz", "1450 Hz"}) C(option::ToneBurst).items.push_back(t);
+    keys(option::VoxLevel, {1755});
+    numbers(option::VoxLevel, 1, 10);
+    ClearList(C(option::VoxDelay));
+    for (int n = 0; n <= 25; ++n) C(option::VoxDelay).items.push_back(FormatNumber((5 + n) / 10.0, "#0.0"));
+    keys(option::TailMode, {1755, 1763, 1764, 8300});
+    ClearList(C(option::SubVolume));
+    numbers(option::SubVolume, 1, 8);
 
     // AM memory channel: the AM stations 0..99 that hold a frequency, else "0".
-    ControlState& am = Combo(27);
+    ControlState& am = C(option::AmMemChannel);
     ClearList(am);
     for (int i = 0; i < 100; ++i)
         if (!d_.WorkData.AMFreData[static_cast<std::size_t>(i)].Trim().empty())
             am.items.push_back(std::to_string(i));
     if (am.items.empty()) am.items.push_back("0");
 
-    texts(28, {"FM 64-108 MHz", "AM 118-136 MHz", "SW 2.3-21.85 MHz", "LW 0.52-1.71 MHz"});
+    texts(option::RadioBand, {"FM 64-108 MHz", "AM 118-136 MHz", "SW 2.3-21.85 MHz", "LW 0.52-1.71 MHz"});
 }
 
 void FrmOption::FillWorkChannelList(int which) {
@@ -390,9 +400,10 @@ void FrmOption::FillWorkChannelList(int which) {
         return;
     }
     if (which != 1 && which != 2) return;
-    ControlState& list = Combo(which == 1 ? 4 : 5);
-    const bool bankMode = Combo(which == 1 ? 30 : 31).index != 0;
-    const int group = Combo(which == 1 ? 7 : 8).index;
+    const WorkChannelSide& side = kWorkChannelSides[which - 1];
+    ControlState& list = C(side.channel);
+    const bool bankMode = C(side.mode).index != 0;
+    const int group = C(side.group).index;
 
     ClearList(list);
     std::vector<int> numbers;
@@ -411,74 +422,63 @@ void FrmOption::FillWorkChannelList(int which) {
 
 void FrmOption::ShowOptionByData() {
     OptionDataEdit = d_.OptionData();
-    const OptionDataRec& o = OptionDataEdit;
     const RadioDataRec& w = d_.WorkData;
 
     // The list selections here run no rule: IsOptionLoaded is still false.
-    for (int i : {0, 18, 1, 2}) ShowListAt(Combo(i), OptionWord(o, kComboWords[static_cast<std::size_t>(i)]));
+    // The lists shown by position first: the memory-channel lists are built
+    // from the work modes and groups shown.
+    for (const ListField& e : kLists)
+        if (e.shown == Shown::Position) ShowListAt(C(e.list), e.field.get(OptionDataEdit, w));
     ShowDisplayModeState();
-    for (int i : {3, 30, 31, 7, 8}) ShowListAt(Combo(i), OptionWord(o, kComboWords[static_cast<std::size_t>(i)]));
-
     FillWorkChannelList(0);
-    SetComboText(Combo(4), GetChannelTextByNo(o.MemChannelA + 1, -1));
-    SetComboText(Combo(5), GetChannelTextByNo(o.MemChannelB + 1, -1));
-    SetComboText(Combo(6), std::to_string(o.RadioMemChannel));
-
-    for (int i = 9; i <= 24; ++i)
-        if (i != 18) ShowListAt(Combo(i), OptionWord(o, kComboWords[static_cast<std::size_t>(i)]));
-
-    for (const ComboField& f : kComboFields) ShowListAt(Combo(f.combo), w.*f.field);
-    SetComboText(Combo(27), std::to_string(w.AMMemChannel));
+    for (const ListField& e : kLists) {
+        const int value = e.field.get(OptionDataEdit, w);
+        if (e.shown == Shown::Channel) SetComboText(C(e.list), GetChannelTextByNo(value + 1, -1));
+        else if (e.shown == Shown::Number) SetComboText(C(e.list), std::to_string(value));
+    }
 
     // The check boxes' click handlers run here when a value changes, storing
     // it back: a word above 1 becomes 1 in the working copy.
-    for (int i = 0; i < kCheck1Count; ++i)
-        if (int word = kCheckWords[static_cast<std::size_t>(i)]; word >= 0)
-            SetCheckValue(Ctl("Check1", i), FlagToCheckValue(OptionWord(OptionDataEdit, word)));
-    for (const CheckField& f : kCheckFields) SetCheckValue(Ctl("Check1", f.check), FlagToCheckValue(w.*f.field));
-    SetCheckValue(Ctl("Check1", kQuickScanCheck), FlagToCheckValue(w.QuickScan));
-    for (int i = 0; i < kCheck3Count; ++i)
-        SetCheckValue(Ctl("Check3", i), FlagToCheckValue(OptionDataEdit.BankLink[static_cast<std::size_t>(i)]));
+    for (const CheckField& e : kChecks) SetCheckValue(e.box, FlagToCheckValue(e.field.get(OptionDataEdit, w)));
+    for (int i = 0; i < kBankLinks; ++i)
+        SetCheckValue(option::BankLinks[i], FlagToCheckValue(OptionDataEdit.BankLink[static_cast<std::size_t>(i)]));
 
     const FixedText<8>* waves[] = {&w.SWFre, &w.LWFre};
     for (int i = 0; i < 2; ++i) {
         const std::optional<double> v = ParseNumber(waves[i]->Trim());
-        C(Ctl("Text3", i)).text = v ? FormatNumber(*v, "#0.0000") : "";
+        C(kWaveBoxes[static_cast<std::size_t>(i)]).text = v ? FormatNumber(*v, "#0.0000") : "";
     }
 
     std::string text = OptionDataEdit.PowerOnText.Trim();
     text.resize(kPowerOnBoxes, ' ');
     for (int j = 0; j < kPowerOnBoxes; ++j) {
         const char ch = text[static_cast<std::size_t>(j)];
-        C(Ctl("Text1", j)).text = ch == ' ' ? "" : Latin1ToUtf8(std::string_view(&ch, 1));
+        C(option::PowerOnBoxes[j]).text = ch == ' ' ? "" : Latin1ToUtf8(std::string_view(&ch, 1));
     }
 }
 
 // Opening shows the styles as the stored display mode leaves them; only a
 // user's choice changes the words.
 void FrmOption::ShowDisplayModeState() {
-    const bool mode1 = Combo(0).index == 1;
-    Combo(1).enabled = !mode1;
-    Combo(2).enabled = !mode1;
-    Combo(18).visible = mode1;
+    const bool mode1 = C(option::DisplayMode).index == 1;
+    C(option::DisplayStyleA).enabled = !mode1;
+    C(option::DisplayStyleB).enabled = !mode1;
+    C(option::DisplayOption).visible = mode1;
 }
 
 // ---- editing ---------------------------------------------------------------------
 
 void FrmOption::Click(const std::string& control) {
-    if (control == "CommandOK") return CommandOK_Click();
-    if (control == "CommandCancel") return CommandCancel_Click();
-    std::string base;
-    int index = 0;
-    if (!SplitName(control, base, index)) return;
-    if (base == "Combo1" && index >= 0 && index < kComboCount) Combo1_Click(index);
-    else if (base == "Check1" && index >= 0 && index < kCheck1Count) Check1_Click(index);
-    else if (base == "Check3" && index >= 0 && index < kCheck3Count) Check3_Click(index);
+    if (control == option::OK) return CommandOK_Click();
+    if (control == option::Cancel) return CommandCancel_Click();
+    if (FindList(control)) Combo1_Click(control);
+    else if (FindCheck(control)) Check1_Click(control);
+    else if (int i = option::BankLinks.IndexOf(control); i >= 0 && i < kBankLinks) Check3_Click(i);
 }
 
-void FrmOption::SelectByRule(int index, int entry) {
-    SetListIndex(Combo(index), entry);
-    Combo1_Click(index);
+void FrmOption::SelectByRule(const char* list, int entry) {
+    SetListIndex(C(list), entry);
+    Combo1_Click(list);
 }
 
 void FrmOption::SetCheckValue(const std::string& control, int value) {
@@ -488,36 +488,15 @@ void FrmOption::SetCheckValue(const std::string& control, int value) {
     Click(control);
 }
 
-void FrmOption::Combo1_Click(int index) {
-    if (!IsOptionLoaded || index < 0 || index >= kComboCount) return;
-    const ControlState& list = Combo(index);
-    const int position = list.index;
-    switch (index) {
-    case 0:
-        ApplyDisplayModeRule(position);
-        OptionDataEdit.DisplayMode = static_cast<Integer>(position);
-        return;
-    case 4:
-    case 5:
-        OptionWord(OptionDataEdit, index) = static_cast<Integer>(GetChannelNoByText(list.text) - 1);
-        return;
-    case 6:
-        OptionDataEdit.RadioMemChannel = static_cast<Integer>(ValLngDef(list.text, 0));
-        return;
-    case 7:
-    case 30:
-    case 8:
-    case 31: {
-        OptionWord(OptionDataEdit, kComboWords[static_cast<std::size_t>(index)]) = static_cast<Integer>(position);
-        const int which = (index == 7 || index == 30) ? 1 : 2;
+void FrmOption::Combo1_Click(const std::string& list) {
+    const ListField* e = FindList(list);
+    if (!IsOptionLoaded || !e) return;
+    if (list == option::DisplayMode) ApplyDisplayModeRule(C(list).index);
+    // The lists of fields beside the record are read on OK.
+    if (!e->field.onOK) e->field.set(OptionDataEdit, d_.WorkData, ListValue(C(list), e->shown));
+    if (int which = WorkChannelSideOf(list)) {
         FillWorkChannelList(which);
         ReselectWorkChannel(which);
-        return;
-    }
-    default:
-        if (int word = kComboWords[static_cast<std::size_t>(index)]; word >= 0)
-            OptionWord(OptionDataEdit, word) = static_cast<Integer>(position);
-        return;  // the lists of outside fields are read on OK
     }
 }
 
@@ -525,41 +504,42 @@ void FrmOption::Combo1_Click(int index) {
 // selections run the selection rules, so their words follow too.
 void FrmOption::ApplyDisplayModeRule(int position) {
     if (position == 1) {
-        SelectByRule(1, 1);
-        SelectByRule(2, 1);
-        Combo(1).enabled = false;
-        Combo(2).enabled = false;
-        Combo(18).visible = true;
+        SelectByRule(option::DisplayStyleA, 1);
+        SelectByRule(option::DisplayStyleB, 1);
+        C(option::DisplayStyleA).enabled = false;
+        C(option::DisplayStyleB).enabled = false;
+        C(option::DisplayOption).visible = true;
         return;
     }
     const int style = position == 2 ? 1 : 0;
-    SelectByRule(1, style);
-    SelectByRule(2, style);
-    Combo(1).enabled = true;
-    Combo(2).enabled = true;
-    SelectByRule(18, 0);
-    Combo(18).visible = false;
+    SelectByRule(option::DisplayStyleA, style);
+    SelectByRule(option::DisplayStyleB, style);
+    C(option::DisplayStyleA).enabled = true;
+    C(option::DisplayStyleB).enabled = true;
+    SelectByRule(option::DisplayOption, 0);
+    C(option::DisplayOption).visible = false;
 }
 
 // After a rebuild the list shows the stored channel when it is still there,
 // else its first entry, and the word takes the channel shown; an empty list
 // leaves the word alone.
 void FrmOption::ReselectWorkChannel(int which) {
-    const int index = which == 1 ? 4 : 5;
-    ControlState& list = Combo(index);
+    const WorkChannelSide& side = kWorkChannelSides[which - 1];
+    ControlState& list = C(side.channel);
     if (list.items.empty()) return;
-    SetComboText(list, GetChannelTextByNo(OptionWord(OptionDataEdit, index) + 1, -1));
-    Combo1_Click(index);
+    SetComboText(list, GetChannelTextByNo(OptionDataEdit.*side.word + 1, -1));
+    Combo1_Click(side.channel);
 }
 
-void FrmOption::Check1_Click(int index) {
-    if (int word = OptionCheckWord(index); word >= 0)
-        OptionWord(OptionDataEdit, word) = static_cast<Integer>(C(Ctl("Check1", index)).value);
+void FrmOption::Check1_Click(const std::string& box) {
+    const CheckField* e = FindCheck(box);
+    if (e && !e->field.onOK) e->field.set(OptionDataEdit, d_.WorkData, C(box).value);
 }
 
 void FrmOption::Check3_Click(int index) {
-    if (index < 0 || index >= kCheck3Count) return;
-    OptionDataEdit.BankLink[static_cast<std::size_t>(index)] = static_cast<Integer>(C(Ctl("Check3", index)).value);
+    if (index < 0 || index >= kBankLinks) return;
+    OptionDataEdit.BankLink[static_cast<std::size_t>(index)] =
+        static_cast<Integer>(C(option::BankLinks[index]).value);
 }
 
 // ---- keys and focus -----------------------------------------------------------------
@@ -583,51 +563,41 @@ void FrmOption::MoveFocusOn(const std::string& from) {
 }
 
 void FrmOption::KeyPress(const std::string& control, int& keyAscii) {
-    if (control == "Text2") return Text2_KeyPress(keyAscii);
-    std::string base;
-    int index = 0;
-    if (!SplitName(control, base, index)) return;
-    if (base == "Text1" && index >= 0 && index < kPowerOnBoxes) Text1_KeyPress(index, keyAscii);
-    else if (base == "Combo1" && index >= 0 && index < kComboCount) Combo1_KeyPress(index, keyAscii);
-    else if (base == "Check1" && index >= 0 && index < kCheck1Count) Check1_KeyPress(index, keyAscii);
+    if (control == option::Password) return Text2_KeyPress(keyAscii);
+    if (int j = option::PowerOnBoxes.IndexOf(control); j >= 0 && j < kPowerOnBoxes) Text1_KeyPress(j, keyAscii);
+    else if (FindList(control)) Combo1_KeyPress(control, keyAscii);
+    else if (FindCheck(control)) Check1_KeyPress(control, keyAscii);
 }
 
 void FrmOption::Change(const std::string& control) {
-    std::string base;
-    int index = 0;
-    if (SplitName(control, base, index) && base == "Text1" && index >= 0 && index < kPowerOnBoxes)
-        Text1_Change(index);
+    if (int j = option::PowerOnBoxes.IndexOf(control); j >= 0 && j < kPowerOnBoxes) Text1_Change(j);
 }
 
 void FrmOption::GotFocus(const std::string& control) {
-    if (control == "Text2") return Text2_GotFocus();
-    std::string base;
-    int index = 0;
-    if (!SplitName(control, base, index)) return;
-    if (base == "Text1" && index >= 0 && index < kPowerOnBoxes) Text1_GotFocus(index);
-    else if (base == "Text3" && (index == 0 || index == 1)) Text3_GotFocus(index);
+    if (control == option::Password) return Text2_GotFocus();
+    if (int j = option::PowerOnBoxes.IndexOf(control); j >= 0 && j < kPowerOnBoxes) Text1_GotFocus(j);
+    else if (int i = WaveBoxIndex(control); i >= 0) Text3_GotFocus(i);
 }
 
 bool FrmOption::LostFocus(const std::string& control, const std::string& next) {
     (void)next;
-    if (control == "Text3_0") Text3_LostFocus(0);
-    else if (control == "Text3_1") Text3_LostFocus(1);
+    if (int i = WaveBoxIndex(control); i >= 0) Text3_LostFocus(i);
     return true;
 }
 
-void FrmOption::Combo1_KeyPress(int index, int& keyAscii) {
+void FrmOption::Combo1_KeyPress(const std::string& list, int& keyAscii) {
     if (keyAscii != kKeyEnter) return;
     keyAscii = 0;
-    MoveFocusOn(Ctl("Combo1", index));
+    MoveFocusOn(list);
 }
 
-void FrmOption::Check1_KeyPress(int index, int& keyAscii) {
+void FrmOption::Check1_KeyPress(const std::string& box, int& keyAscii) {
     if (keyAscii != kKeyEnter) return;
     keyAscii = 0;
-    MoveFocusOn(Ctl("Check1", index));
+    MoveFocusOn(box);
 }
 
-void FrmOption::Text1_GotFocus(int index) { selectAllRequest = Ctl("Text1", index); }
+void FrmOption::Text1_GotFocus(int index) { selectAllRequest = option::PowerOnBoxes[index]; }
 
 // One printable ASCII character a box, other than "\" and "~" (the radio's
 // character set). An accepted character becomes the box's text (the box
@@ -636,7 +606,7 @@ void FrmOption::Text1_GotFocus(int index) { selectAllRequest = Ctl("Text1", inde
 // focus. Control keys other than the clipboard ones pass.
 void FrmOption::Text1_KeyPress(int index, int& keyAscii) {
     const int key = keyAscii;
-    const std::string name = Ctl("Text1", index);
+    const std::string name = option::PowerOnBoxes[index];
     if (key == kKeyCtrlC || key == kKeyCtrlV || key == kKeyCtrlX || key < 0 || key > 127) {
         keyAscii = 0;
     } else if (key == kKeyEnter) {
@@ -652,7 +622,7 @@ void FrmOption::Text1_KeyPress(int index, int& keyAscii) {
 }
 
 void FrmOption::Text1_Change(int index) {
-    ControlState& box = C(Ctl("Text1", index));
+    ControlState& box = C(option::PowerOnBoxes[index]);
     std::string kept;
     for (char ch : box.text) {
         if (IsPowerOnCharacter(static_cast<unsigned char>(ch))) {
@@ -664,7 +634,7 @@ void FrmOption::Text1_Change(int index) {
 }
 
 void FrmOption::Text2_GotFocus() {
-    if (!C("Text2").text.empty()) selectAllRequest = "Text2";
+    if (!C(option::Password).text.empty()) selectAllRequest = option::Password;
 }
 
 void FrmOption::Text2_KeyPress(int& keyAscii) {
@@ -674,17 +644,17 @@ void FrmOption::Text2_KeyPress(int& keyAscii) {
         keyAscii = 0;
     } else if (key == kKeyEnter) {
         keyAscii = 0;
-        MoveFocusOn("Text2");
+        MoveFocusOn(option::Password);
     }
 }
 
 void FrmOption::Text3_GotFocus(int index) {
-    const std::string name = Ctl("Text3", index);
+    const std::string name = kWaveBoxes.at(static_cast<std::size_t>(index));
     if (!C(name).text.empty()) selectAllRequest = name;
 }
 
 void FrmOption::Text3_LostFocus(int index) {
-    ControlState& box = C(Ctl("Text3", index));
+    ControlState& box = C(kWaveBoxes.at(static_cast<std::size_t>(index)));
     box.text = NormaliseShortWaveText(index, box.text);
 }
 
@@ -693,7 +663,7 @@ void FrmOption::Text3_LostFocus(int index) {
 void FrmOption::CommandOK_Click() {
     std::string text;
     for (int j = 0; j < kPowerOnBoxes; ++j) {
-        const std::string ch = Utf8ToLatin1(C(Ctl("Text1", j)).text);
+        const std::string ch = Utf8ToLatin1(C(option::PowerOnBoxes[j]).text);
         text += ch.empty() ? ' ' : ch[0];
     }
     OptionDataEdit.PowerOnText.Set(text);
@@ -701,19 +671,19 @@ void FrmOption::CommandOK_Click() {
     RadioDataRec& w = d_.WorkData;
     w.OptionData() = OptionDataEdit;
 
-    auto value = [this](int check) { return C(Ctl("Check1", check)).value; };
-    auto position = [this](int combo) { return static_cast<Byte>(std::max(Combo(combo).index, 0)); };
-    w.RadioOn = static_cast<Byte>(value(7));
-    w.QuickScan = static_cast<Integer>(value(kQuickScanCheck));
-    for (const ComboField& f : kComboFields) w.*f.field = position(f.combo);
-    w.AMMemChannel = static_cast<Byte>(ValLngDef(Combo(27).text, 0));
-    for (const CheckField& f : kCheckFields)
-        if (f.check != 7) w.*f.field = static_cast<Byte>(value(f.check));
+    // The fields beside the record take what their controls show.
+    for (const ListField& e : kLists) {
+        if (!e.field.onOK) continue;
+        const int value = ListValue(C(e.list), e.shown);
+        e.field.set(OptionDataEdit, w, e.shown == Shown::Position ? std::max(value, 0) : value);
+    }
+    for (const CheckField& e : kChecks)
+        if (e.field.onOK) e.field.set(OptionDataEdit, w, C(e.box).value);
 
     Text3_LostFocus(0);
     Text3_LostFocus(1);
-    w.SWFre.Set(C("Text3_0").text);
-    w.LWFre.Set(C("Text3_1").text);
+    w.SWFre.Set(C(option::SwFrequency).text);
+    w.LWFre.Set(C(option::LwFrequency).text);
 
     EmptyOptionHook(d_);
     d_.Ui.View->LoadShowTree();

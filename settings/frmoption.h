@@ -3,13 +3,8 @@
 // power-on text of OptionData, edited in the form's own working copy, and
 // the option fields that WorkData keeps beside that record, read from the
 // controls on OK. A plain form: the report loads it without a window and
-// reads its controls by name.
-//
-// Control names: Label1_0..37 with Combo1_0..37, Check1_0..15, Check3_0..9,
-// Label2 with Text1_0..11 (the power-on text, one character a box),
-// Label4_0/1 with Text3_0/1 (SW and LW frequency), the power-on password
-// group Check2, Label3, Text2, the frames Frame1 and Frame2, CommandOK and
-// CommandCancel. Controls are added in tab order.
+// reads its controls by name (settings/frmoptioncontrols.h), which are
+// added in tab order.
 #include <string>
 #include <string_view>
 
@@ -17,17 +12,6 @@
 #include "forms/formstate.h"
 
 namespace rp {
-
-// Word n (0..46) of an option record: its n-th declared field, words 37..46
-// being BankLink(0)..(9). Throws std::out_of_range for any other n.
-Integer& OptionWord(OptionDataRec& o, int n);
-Integer OptionWord(const OptionDataRec& o, int n);
-
-// The option word a list Combo1(i) shows and stores by position, -1 for the
-// lists that show a field outside the record (25 to 29, 32 to 37).
-int OptionComboWord(int comboIndex);
-// The option word a check box Check1(i) stores, -1 for 7 to 11 and 15.
-int OptionCheckWord(int checkIndex);
 
 // The SW (index 0) or LW (1) frequency text as the box shows it after
 // losing the focus: a number kept inside the band's limits, "#0.0000";
@@ -50,16 +34,21 @@ public:
     void ShowOptionByLanguage();
     void InitOptionLists();
     void ShowOptionByData();
-    // 1: memory-channel list 1 (Combo1_4); 2: list 2 (Combo1_5); 0: both;
-    // any other value nothing.
+    // 1: memory-channel list 1 (option::MemChannelA); 2: list 2
+    // (MemChannelB); 0: both; any other value nothing.
     void FillWorkChannelList(int which);
 
     // ---- editing ----
-    void Combo1_Click(int index);
-    void Check1_Click(int index);
+    // A pick in a list: a word of the working copy takes what it shows
+    // (the lists of fields beside the record are read on OK).
+    void Combo1_Click(const std::string& list);
+    // A switch ticked or cleared; a bank link (index 0..9) likewise.
+    void Check1_Click(const std::string& box);
     void Check3_Click(int index);
-    void Combo1_KeyPress(int index, int& keyAscii);
-    void Check1_KeyPress(int index, int& keyAscii);
+    void Combo1_KeyPress(const std::string& list, int& keyAscii);
+    void Check1_KeyPress(const std::string& box, int& keyAscii);
+    // The power-on boxes by their index in option::PowerOnBoxes; the
+    // frequency boxes by band, 0 SW and 1 LW.
     void Text1_GotFocus(int index);
     void Text1_KeyPress(int index, int& keyAscii);
     // Text that reached a power-on box by another road than a key (pasted,
@@ -87,16 +76,15 @@ public:
 private:
     // Tab: the focus passes to the next control in tab order.
     void MoveFocusOn(const std::string& from);
-    // Selects entry `entry` of Combo1(index) and runs its selection rule, as
-    // a selection made by the dialog's own rules does.
-    void SelectByRule(int index, int entry);
+    // Selects entry `entry` of the list and runs its selection rule, as a
+    // selection made by the dialog's own rules does.
+    void SelectByRule(const char* list, int entry);
     // Sets a check box as the show does: its click handler runs when the
     // value changes.
     void SetCheckValue(const std::string& control, int value);
     void ApplyDisplayModeRule(int position);
     void ShowDisplayModeState();
     void ReselectWorkChannel(int which);
-    ControlState& Combo(int index);
 
     AppData& d_;
 };

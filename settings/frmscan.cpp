@@ -6,6 +6,7 @@
 #include "core/listutils.h"
 #include "forms/formlanguage.h"
 #include "settings/formutil.h"
+#include "settings/frmscancontrols.h"
 
 namespace rp {
 
@@ -25,28 +26,28 @@ const std::vector<int>& RevertEntriesFor(int priority) {
     return priority >= 0 && priority <= 3 ? table[priority] : none;
 }
 
+// The controls the scan mode enables: every list after the mode and the
+// prompt-tone box.
+constexpr const char* kModeControls[] = {
+    scan::Priority,  scan::PriorityChannel1, scan::PriorityChannel1Second, scan::PriorityChannel2,
+    scan::PriorityChannel2Second, scan::Revert, scan::LookBackA, scan::LookBackB,
+    scan::RxResume, scan::TxResume, scan::ScanType, scan::WaitTime, scan::PromptTone,
+};
+
+// Priority channel n (1 or 2): its list and the list of its second part.
+void EnablePriorityChannel(Form& f, int n, bool on) {
+    f.C(n == 1 ? scan::PriorityChannel1 : scan::PriorityChannel2).enabled = on;
+    f.C(n == 1 ? scan::PriorityChannel1Second : scan::PriorityChannel2Second).enabled = on;
+}
+
 }  // namespace
 
 FrmScan::FrmScan(AppData& d) : Form("FrmScan"), d_(d) {
-    FormState& s = State();
-    s.tag = "2400";
-    for (int i = 0; i <= 12; ++i) {
-        ControlState& label = s.Add(Indexed("Label1", i), ControlKind::Label);
-        ControlState& list = s.Add(Indexed("Combo1", i), ControlKind::ComboBox);
-        const bool shown = i != 3 && i != 5 && i != 11 && i != 12;
-        label.visible = shown;
-        list.visible = shown;
-    }
-    const std::pair<int, int> keys[] = {{0, 2402}, {1, 2403}, {2, 2404}, {4, 2405}, {6, 2406}};
-    for (auto [i, key] : keys) s[Indexed("Label1", i)].tag = std::to_string(key);
-    for (int i = 7; i <= 12; ++i) s[Indexed("Label1", i)].tag = std::to_string(2400 + i);
+    State().tag = "2400";
+    AddControls(State(), scan::kControls);
     // The second parts of the priority channels: a "-" and an empty list.
-    s["Label1_3"].text = "-";
-    s["Label1_5"].text = "-";
-    s.Add("Combo2", ControlKind::ComboBox).visible = false;
-    s.Add("Check1", ControlKind::CheckBox).tag = "2413";
-    s.Add("CommandOK", ControlKind::Button);
-    s.Add("CommandCancel", ControlKind::Button);
+    C(scan::PriorityChannel1Dash).text = "-";
+    C(scan::PriorityChannel2Dash).text = "-";
 }
 
 void FrmScan::Form_Load() {
@@ -57,7 +58,7 @@ void FrmScan::Form_Load() {
 }
 
 void FrmScan::ChangShowByLanguage() {
-    ApplyFormLanguage(d_, State());  // caption 2400, Label1(i), Check1
+    ApplyFormLanguage(d_, State());  // the caption, the labels, the prompt-tone box
     SetOKCancelCaption(d_, State());
 }
 
@@ -73,19 +74,19 @@ void FrmScan::InitShowList() {
     const std::string off = GetLanguageString(d_, 2430);
     const std::string priority = GetLanguageString(d_, 2403);
     const std::string talkback = GetLanguageString(d_, 2433);
-    C("Combo1_0").items = {off, GetLanguageString(d_, 2431)};
-    C("Combo1_1").items = {off, priority + "1", priority + "2", priority + "1 + " + priority + "2"};
+    C(scan::ScanMode).items = {off, GetLanguageString(d_, 2431)};
+    C(scan::Priority).items = {off, priority + "1", priority + "2", priority + "1 + " + priority + "2"};
     // The priority-channel lists show the channel numbers themselves.
-    for (int n : SortedMemoryChannels(d_)) C("Combo1_2").items.push_back(std::to_string(n));
-    C("Combo1_4").items = C("Combo1_2").items;
-    for (int i = 0; i <= 45; ++i) C("Combo1_7").items.push_back(Tenths(i + 5));
-    C("Combo1_8").items = C("Combo1_7").items;
-    for (int i = 0; i <= 49; ++i) C("Combo1_9").items.push_back(Tenths(i + 1));
-    C("Combo1_10").items = C("Combo1_9").items;
-    for (int key = 2436; key <= 2439; ++key) C("Combo1_11").items.push_back(GetLanguageString(d_, key));
-    for (int i = 0; i <= 253; ++i) C("Combo1_12").items.push_back(std::to_string(25 * (i + 2)));
+    for (int n : SortedMemoryChannels(d_)) C(scan::PriorityChannel1).items.push_back(std::to_string(n));
+    C(scan::PriorityChannel2).items = C(scan::PriorityChannel1).items;
+    for (int i = 0; i <= 45; ++i) C(scan::LookBackA).items.push_back(Tenths(i + 5));
+    C(scan::LookBackB).items = C(scan::LookBackA).items;
+    for (int i = 0; i <= 49; ++i) C(scan::RxResume).items.push_back(Tenths(i + 1));
+    C(scan::TxResume).items = C(scan::RxResume).items;
+    for (int key = 2436; key <= 2439; ++key) C(scan::ScanType).items.push_back(GetLanguageString(d_, key));
+    for (int i = 0; i <= 253; ++i) C(scan::WaitTime).items.push_back(std::to_string(25 * (i + 2)));
     const std::string selected = GetLanguageString(d_, 2432);
-    C("Combo2").items = {selected,
+    C(scan::RevertMasters).items = {selected,
                          selected + " + " + talkback,
                          priority + "1",
                          priority + "2",
@@ -96,96 +97,92 @@ void FrmScan::InitShowList() {
 }
 
 void FrmScan::InitRevertList() {
-    ControlState& revert = C("Combo1_6");
-    const int priority = C("Combo1_1").index;
+    ControlState& revert = C(scan::Revert);
+    const int priority = C(scan::Priority).index;
     revertMaster_ = RevertEntriesFor(priority);
     revert.items.clear();
-    for (int m : revertMaster_) revert.items.push_back(GetComboItemByIndex(C("Combo2"), m));
+    for (int m : revertMaster_) revert.items.push_back(GetComboItemByIndex(C(scan::RevertMasters), m));
     SetListIndex(revert, -1);
-    if (priority == 1 || priority == 3) C("Combo1_2").enabled = C("Combo1_3").enabled = true;
-    if (priority == 2 || priority == 3) C("Combo1_4").enabled = C("Combo1_5").enabled = true;
+    if (priority == 1 || priority == 3) EnablePriorityChannel(*this, 1, true);
+    if (priority == 2 || priority == 3) EnablePriorityChannel(*this, 2, true);
 }
 
 void FrmScan::SetEnableByScanMode() {
-    const int mode = C("Combo1_0").index;
+    const int mode = C(scan::ScanMode).index;
     if (mode != 0 && mode != 1) return;
-    for (int i = 1; i <= 12; ++i) C(Indexed("Combo1", i)).enabled = mode == 1;
-    C("Check1").enabled = mode == 1;
+    for (const char* name : kModeControls) C(name).enabled = mode == 1;
     if (mode == 0) return;
-    const int priority = C("Combo1_1").index;
-    if (priority == 0 || priority == 2) C("Combo1_2").enabled = C("Combo1_3").enabled = false;
-    if (priority == 0 || priority == 1) C("Combo1_4").enabled = C("Combo1_5").enabled = false;
+    const int priority = C(scan::Priority).index;
+    if (priority == 0 || priority == 2) EnablePriorityChannel(*this, 1, false);
+    if (priority == 0 || priority == 1) EnablePriorityChannel(*this, 2, false);
 }
 
 void FrmScan::ShowRevert(int master) {
     if (master < 0 || master > 7) master = 0;
     auto it = std::find(revertMaster_.begin(), revertMaster_.end(), master);
     const int pos = it == revertMaster_.end() ? 0 : static_cast<int>(it - revertMaster_.begin());
-    SetListIndex(C("Combo1_6"), revertMaster_.empty() ? -1 : pos);
+    SetListIndex(C(scan::Revert), revertMaster_.empty() ? -1 : pos);
 }
 
 int FrmScan::ShownRevertMaster() const {
-    const int i = C("Combo1_6").index;
+    const int i = C(scan::Revert).index;
     return i >= 0 && i < static_cast<int>(revertMaster_.size()) ? revertMaster_[static_cast<std::size_t>(i)] : 0;
 }
 
-void FrmScan::Combo1_Click(int index) {
-    switch (index) {
-    case 0:
+void FrmScan::Combo1_Click(const std::string& list) {
+    if (list == scan::ScanMode) {
         SetEnableByScanMode();
-        break;
-    case 1:  // a new priority offers other revert entries; keep the stored one when offered
+    } else if (list == scan::Priority) {
+        // A new priority offers other revert entries; keep the stored one when offered.
         InitRevertList();
         SetEnableByScanMode();
         ShowRevert(ScanDataEdit.Revert);
         ScanDataEdit.Revert = static_cast<Byte>(ShownRevertMaster());
-        break;
-    case 6:
+    } else if (list == scan::Revert) {
         ScanDataEdit.Revert = static_cast<Byte>(ShownRevertMaster());
-        break;
-    default:
-        break;
     }
 }
 
 void FrmScan::SetShowData() {
     ScanDataRec& e = ScanDataEdit;
-    ShowItemByIndex(C("Combo1_0"), e.ScanMode);
-    Combo1_Click(0);
-    ShowItemByIndex(C("Combo1_1"), e.Priority);
-    Combo1_Click(1);
-    SetComboText(C("Combo1_2"), std::to_string(e.PriorityCh1 + 1));
-    SetComboText(C("Combo1_4"), std::to_string(e.PriorityCh2 + 1));
-    for (int i = 2; i <= 5; ++i) C(Indexed("Combo1", i)).enabled = false;
+    ShowItemByIndex(C(scan::ScanMode), e.ScanMode);
+    Combo1_Click(scan::ScanMode);
+    ShowItemByIndex(C(scan::Priority), e.Priority);
+    Combo1_Click(scan::Priority);
+    SetComboText(C(scan::PriorityChannel1), std::to_string(e.PriorityCh1 + 1));
+    SetComboText(C(scan::PriorityChannel2), std::to_string(e.PriorityCh2 + 1));
+    for (const char* list : {scan::PriorityChannel1, scan::PriorityChannel1Second, scan::PriorityChannel2,
+                             scan::PriorityChannel2Second})
+        C(list).enabled = false;
     InitRevertList();
     ShowRevert(e.Revert);
-    Combo1_Click(6);
-    ShowItemByIndex(C("Combo1_7"), e.LookBackA);
-    ShowItemByIndex(C("Combo1_8"), e.LookBackB);
-    ShowItemByIndex(C("Combo1_9"), e.RxResume);
-    ShowItemByIndex(C("Combo1_10"), e.TxResume);
-    ShowItemByIndex(C("Combo1_11"), e.ScanType);
-    ShowItemByIndex(C("Combo1_12"), e.WaitTime - 2);
+    Combo1_Click(scan::Revert);
+    ShowItemByIndex(C(scan::LookBackA), e.LookBackA);
+    ShowItemByIndex(C(scan::LookBackB), e.LookBackB);
+    ShowItemByIndex(C(scan::RxResume), e.RxResume);
+    ShowItemByIndex(C(scan::TxResume), e.TxResume);
+    ShowItemByIndex(C(scan::ScanType), e.ScanType);
+    ShowItemByIndex(C(scan::WaitTime), e.WaitTime - 2);
     if (e.PromptTone > 1) e.PromptTone = 0;
-    C("Check1").value = e.PromptTone;
+    C(scan::PromptTone).value = e.PromptTone;
     SetEnableByScanMode();
 }
 
 void FrmScan::CommandOK_Click() {
     ScanDataRec& e = ScanDataEdit;
-    e.ScanMode = IndexByte(C("Combo1_0"));
-    e.Priority = IndexByte(C("Combo1_1"));
+    e.ScanMode = IndexByte(C(scan::ScanMode));
+    e.Priority = IndexByte(C(scan::Priority));
     // Shown as n, stored as n - 1; an empty list stores 0.
-    e.PriorityCh1 = ToByte(ValLngDef(C("Combo1_2").text, 1) - 1);
-    e.PriorityCh2 = ToByte(ValLngDef(C("Combo1_4").text, 1) - 1);
+    e.PriorityCh1 = ToByte(ValLngDef(C(scan::PriorityChannel1).text, 1) - 1);
+    e.PriorityCh2 = ToByte(ValLngDef(C(scan::PriorityChannel2).text, 1) - 1);
     e.Revert = static_cast<Byte>(ShownRevertMaster());
-    e.LookBackA = IndexByte(C("Combo1_7"));
-    e.LookBackB = IndexByte(C("Combo1_8"));
-    e.RxResume = IndexByte(C("Combo1_9"));
-    e.TxResume = IndexByte(C("Combo1_10"));
-    e.ScanType = IndexByte(C("Combo1_11"));
-    e.WaitTime = ToByte(IndexByte(C("Combo1_12")) + 2);
-    e.PromptTone = C("Check1").value == 1 ? 1 : 0;
+    e.LookBackA = IndexByte(C(scan::LookBackA));
+    e.LookBackB = IndexByte(C(scan::LookBackB));
+    e.RxResume = IndexByte(C(scan::RxResume));
+    e.TxResume = IndexByte(C(scan::TxResume));
+    e.ScanType = IndexByte(C(scan::ScanType));
+    e.WaitTime = ToByte(IndexByte(C(scan::WaitTime)) + 2);
+    e.PromptTone = C(scan::PromptTone).value == 1 ? 1 : 0;
     d_.ScanData() = e;
     Unload();
 }
@@ -193,12 +190,12 @@ void FrmScan::CommandOK_Click() {
 void FrmScan::CommandCancel_Click() { Unload(); }
 
 void FrmScan::Click(const std::string& control) {
-    if (control == "CommandOK") {
+    if (control == scan::OK) {
         CommandOK_Click();
-    } else if (control == "CommandCancel") {
+    } else if (control == scan::Cancel) {
         CommandCancel_Click();
-    } else if (int i = ArrayIndex(control, "Combo1"); i >= 0) {
-        Combo1_Click(i);
+    } else {
+        Combo1_Click(control);
     }
 }
 

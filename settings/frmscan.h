@@ -18,14 +18,16 @@ public:
     void InitRevertList();
     void SetShowData();
     void SetEnableByScanMode();
-    void Combo1_Click(int index);
+    // A pick in one of the lists (any other name does nothing).
+    void Combo1_Click(const std::string& list);
     void CommandOK_Click();
     void CommandCancel_Click();
 
     // The form's copy of the record.
     ScanDataRec ScanDataEdit;
 
-    // The master index (entry of Combo2) of each entry of the revert list.
+    // The master index (entry of scan::RevertMasters) of each entry of the
+    // revert list.
     const std::vector<int>& RevertMaster() const { return revertMaster_; }
 
     void Click(const std::string& control) override;

@@ -10,7 +10,7 @@
 #include <QVBoxLayout>
 
 #include "settings/frmalert.h"
-#include "settings/formutil.h"
+#include "settings/frmalertcontrols.h"
 #include "settings/qt/openers.h"
 #include "settings/qt/shellparts.h"
 
@@ -22,24 +22,37 @@ FormDialog* MakeFrmAlert(const DialogContext& c) {
     auto* dlg = new FormDialog(std::move(form), c.parent);
     auto* rows = new QGridLayout;
     SetCaptionGap(rows, dlg, 100);
-    for (int i = 0; i <= 9; ++i) {
-        rows->addWidget(SideLabel(dlg, Indexed("Label1", i)), i, 0);
-        rows->addWidget(NamedCombo(dlg, Indexed("Combo1", i), 2200), i, 1);
+    const std::pair<const char*, const char*> lists[] = {
+        {alert::AlarmTypeLabel, alert::AlarmType},
+        {alert::IdCodeTypeLabel, alert::IdCodeType},
+        {alert::IdCodeLabel, alert::IdCode},
+        {alert::AlarmTimeLabel, alert::AlarmTime},
+        {alert::TxTimeLabel, alert::TxTime},
+        {alert::RxTimeLabel, alert::RxTime},
+        {alert::ChannelSelectLabel, alert::ChannelSelect},
+        {alert::EmergencyGroupLabel, alert::EmergencyGroup},
+        {alert::EmergencyChannelLabel, alert::EmergencyChannel},
+        {alert::CyclesLabel, alert::Cycles},
+    };
+    int row = 0;
+    for (auto [label, list] : lists) {
+        rows->addWidget(SideLabel(dlg, label), row, 0);
+        rows->addWidget(NamedCombo(dlg, list, 2200), row++, 1);
     }
     auto* frame = new QGroupBox(dlg);
-    frame->setObjectName("Frame1");
+    frame->setObjectName(alert::LoneWorkerFrame);
     auto* lone = new QGridLayout(frame);
     SetCaptionGap(lone, dlg, 100);
     auto* check = new QCheckBox(frame);
-    check->setObjectName("Check1");
+    check->setObjectName(alert::AutoDetect);
     lone->addWidget(check, 0, 0, 1, 2);
-    for (int i = 0; i <= 1; ++i) {
-        lone->addWidget(SideLabel(frame, Indexed("Label2", i)), i + 1, 0);
-        lone->addWidget(NamedCombo(frame, Indexed("Combo2", i), 1200), i + 1, 1);
-    }
+    lone->addWidget(SideLabel(frame, alert::PreAlertTimeLabel), 1, 0);
+    lone->addWidget(NamedCombo(frame, alert::PreAlertTime, 1200), 1, 1);
+    lone->addWidget(SideLabel(frame, alert::LoneWorkerTimeLabel), 2, 0);
+    lone->addWidget(NamedCombo(frame, alert::LoneWorkerTime, 1200), 2, 1);
     rows->addWidget(frame, 0, 2, 4, 1, Qt::AlignTop);
 
-    auto* buttons = RightRow({NamedButton(dlg, "CommandOK"), NamedButton(dlg, "CommandCancel")});
+    auto* buttons = RightRow({NamedButton(dlg, alert::OK), NamedButton(dlg, alert::Cancel)});
     auto* top = new QVBoxLayout(dlg);
     top->addLayout(rows);
     top->addLayout(buttons);

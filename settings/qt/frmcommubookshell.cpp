@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "settings/frmcommubook.h"
+#include "settings/frmcommubookcontrols.h"
 #include "settings/qt/openers.h"
 #include "settings/qt/shellparts.h"
 #include "widgets/editorplacement.h"
@@ -22,19 +23,19 @@ FormDialog* MakeFrmCommuBook(const DialogContext& c, FileChooser* chooser) {
     FrmCommuBook& book = *form;
     auto* dlg = new FormDialog(std::move(form), c.parent);
     auto* view = new TextGridView(dlg);
-    view->setObjectName("MSFlexGrid1");
+    view->setObjectName(commubook::Grid);
     view->setMinimumSize(TwipsToPixelsX(dlg, 3600), TwipsToPixelsY(dlg, 4800));
     view->SetLastColumnStretches(true);
     auto* editor = new QLineEdit(view->viewport());
-    editor->setObjectName("Text1");
+    editor->setObjectName(commubook::Editor);
     editor->setFrame(false);
 
     auto* side = new QVBoxLayout;
-    side->addWidget(NamedButton(dlg, "CommandInput"));
-    side->addWidget(NamedButton(dlg, "CommandOutput"));
+    side->addWidget(NamedButton(dlg, commubook::Import));
+    side->addWidget(NamedButton(dlg, commubook::Export));
     side->addStretch();
-    side->addWidget(NamedButton(dlg, "CommandOK"));
-    side->addWidget(NamedButton(dlg, "CommandCancel"));
+    side->addWidget(NamedButton(dlg, commubook::OK));
+    side->addWidget(NamedButton(dlg, commubook::Cancel));
     auto* top = new QHBoxLayout(dlg);
     top->addWidget(view, 1);
     top->addLayout(side);
@@ -47,7 +48,7 @@ FormDialog* MakeFrmCommuBook(const DialogContext& c, FileChooser* chooser) {
     QObject::connect(&binder, &FormBinder::synced, editor,
                      [&book, placement, editor, openRow = 0, openCol = 0]() mutable {
                          const int row = book.CurBookEditRow, col = book.CurBookEditCol;
-                         if (!book.C("Text1").visible || row < 1 || col < 1) {
+                         if (!book.C(commubook::Editor).visible || row < 1 || col < 1) {
                              openRow = openCol = 0;
                              return;
                          }

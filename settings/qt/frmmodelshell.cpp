@@ -1,5 +1,4 @@
-// The model and band dialog and the factory-frequencies dialog.
-#include <QCheckBox>
+// The model and band dialog: the two captioned lists, OK and Cancel below.
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -7,21 +6,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "settings/frminit.h"
+#include "settings/frmmodelcontrols.h"
 #include "settings/qt/openers.h"
 #include "settings/qt/shellparts.h"
 
 namespace rp {
-
-namespace {
-
-void AddOkCancel(FormDialog* dlg, QVBoxLayout* top) {
-    auto* buttons = RightRow({NamedButton(dlg, "CommandOK"), NamedButton(dlg, "CommandCancel")});
-    top->addLayout(buttons);
-    top->setSizeConstraint(QLayout::SetFixedSize);
-}
-
-}  // namespace
 
 FormDialog* MakeFrmModel(const DialogContext& c, FrmModel::SaveQuestionStep askSave) {
     auto form = std::make_unique<FrmModel>(c.d, std::move(askSave));
@@ -29,26 +18,14 @@ FormDialog* MakeFrmModel(const DialogContext& c, FrmModel::SaveQuestionStep askS
     auto* dlg = new FormDialog(std::move(form), c.parent);
     auto* rows = new QGridLayout;
     SetCaptionGap(rows, dlg, 50);
-    rows->addWidget(SideLabel(dlg, "Label1_0"), 0, 0);
-    rows->addWidget(NamedCombo(dlg, "Combo1_0", 3600), 0, 1);
-    rows->addWidget(SideLabel(dlg, "Label1_1"), 1, 0);
-    rows->addWidget(NamedCombo(dlg, "Combo1_1", 3600), 1, 1);
+    rows->addWidget(SideLabel(dlg, model::ModelLabel), 0, 0);
+    rows->addWidget(NamedCombo(dlg, model::Model, 3600), 0, 1);
+    rows->addWidget(SideLabel(dlg, model::BandLabel), 1, 0);
+    rows->addWidget(NamedCombo(dlg, model::Band, 3600), 1, 1);
     auto* top = new QVBoxLayout(dlg);
     top->addLayout(rows);
-    AddOkCancel(dlg, top);
-    dlg->Bind();
-    return dlg;
-}
-
-FormDialog* MakeFrmInit(const DialogContext& c) {
-    auto form = std::make_unique<FrmInit>(c.d);
-    form->Form_Load();
-    auto* dlg = new FormDialog(std::move(form), c.parent);
-    auto* top = new QVBoxLayout(dlg);
-    auto* check = new QCheckBox(dlg);
-    check->setObjectName("Check1");
-    top->addWidget(check);
-    AddOkCancel(dlg, top);
+    top->addLayout(RightRow({NamedButton(dlg, model::OK), NamedButton(dlg, model::Cancel)}));
+    top->setSizeConstraint(QLayout::SetFixedSize);
     dlg->Bind();
     return dlg;
 }

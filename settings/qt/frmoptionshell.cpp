@@ -13,19 +13,17 @@
 #include <QVBoxLayout>
 
 #include <memory>
-#include <set>
 #include <string>
 #include <vector>
 
 #include "settings/frmoption.h"
+#include "settings/frmoptioncontrols.h"
 #include "widgets/shellparts.h"
 #include "widgets/twips.h"
 
 namespace rp {
 
 namespace {
-
-std::string Ctl(const char* base, int index) { return std::string(base) + "_" + std::to_string(index); }
 
 // The clipboard shortcuts of every platform (Shift+Insert, Ctrl+Insert,
 // Shift+Delete as well as Ctrl+V/C/X) reach the form as the control codes its
@@ -52,9 +50,34 @@ private:
     FormBinder& binder_;
 };
 
-// The lists of the left column (the rest stand in the right one), in the
-// form's tab order; Combo1(18) stands beside Combo1(0).
-const std::set<int> kLeftLists = {0, 18, 1, 2, 3, 30, 7, 4, 31, 8, 5, 6, 15, 9, 10, 11};
+// The lists with their captions, in the form's tab order: the left column
+// (the display option stands beside the display mode), then the right.
+struct CaptionedList {
+    const char* label;
+    const char* list;
+};
+constexpr CaptionedList kLeftLists[] = {
+    {option::DisplayStyleALabel, option::DisplayStyleA},   {option::DisplayStyleBLabel, option::DisplayStyleB},
+    {option::RadioDisplayLabel, option::RadioDisplay},     {option::WorkModeALabel, option::WorkModeA},
+    {option::MemGroupALabel, option::MemGroupA},           {option::MemChannelALabel, option::MemChannelA},
+    {option::WorkModeBLabel, option::WorkModeB},           {option::MemGroupBLabel, option::MemGroupB},
+    {option::MemChannelBLabel, option::MemChannelB},       {option::RadioMemChannelLabel, option::RadioMemChannel},
+    {option::MainBandLabel, option::MainBand},             {option::ScanTimeLabel, option::ScanTime},
+    {option::KeyTimeLabel, option::KeyTime},               {option::BacklightLabel, option::Backlight},
+};
+constexpr CaptionedList kRightLists[] = {
+    {option::ColourLabel, option::Colour},             {option::SubDisplayLabel, option::SubDisplay},
+    {option::SqlKeyLabel, option::SqlKey},             {option::TotLabel, option::Tot},
+    {option::AutoPowerOffLabel, option::AutoPowerOff}, {option::BusyLockLabel, option::BusyLock},
+    {option::PowerSaveLabel, option::PowerSave},       {option::ToneBurstLabel, option::ToneBurst},
+    {option::VoxLevelLabel, option::VoxLevel},         {option::VoxDelayLabel, option::VoxDelay},
+    {option::TailModeLabel, option::TailMode},         {option::SubVolumeLabel, option::SubVolume},
+    {option::AmDisplayLabel, option::AmDisplay},       {option::AmMemChannelLabel, option::AmMemChannel},
+    {option::RadioBandLabel, option::RadioBand},       {option::Pf1KeyLabel, option::Pf1Key},
+    {option::Pf2KeyLabel, option::Pf2Key},             {option::NoaaAlertLabel, option::NoaaAlert},
+    {option::NoaaChannelLabel, option::NoaaChannel},   {option::Part95ModeLabel, option::Part95Mode},
+    {option::GmrsChannelLabel, option::GmrsChannel},   {option::MursChannelLabel, option::MursChannel},
+};
 
 }  // namespace
 
@@ -79,11 +102,11 @@ FormDialog* MakeOptionDialog(const DialogContext& c) {
     // The power-on text: two rows of six one-character boxes, its password
     // group (never shown) beside it.
     std::vector<QLineEdit*> boxes;
-    left->addWidget(SideLabel(dlg, "Label2"), 0, 0);
+    left->addWidget(SideLabel(dlg, option::PowerOnLabel), 0, 0);
     for (int row = 0; row < 2; ++row) {
         auto* line = new QHBoxLayout;
         for (int j = row * 6; j < row * 6 + 6; ++j) {
-            auto* box = Named<QLineEdit>(dlg, Ctl("Text1", j));
+            auto* box = Named<QLineEdit>(dlg, option::PowerOnBoxes[j]);
             box->setAlignment(Qt::AlignCenter);
             box->setFixedWidth(TwipsToPixelsX(dlg, 330));
             boxes.push_back(box);
@@ -93,58 +116,62 @@ FormDialog* MakeOptionDialog(const DialogContext& c) {
         left->addLayout(line, row, 1);
     }
     auto* password = new QHBoxLayout;
-    password->addWidget(Named<QCheckBox>(dlg, "Check2"));
-    password->addWidget(SideLabel(dlg, "Label3"));
-    auto* text2 = Named<QLineEdit>(dlg, "Text2");
+    password->addWidget(Named<QCheckBox>(dlg, option::PasswordOn));
+    password->addWidget(SideLabel(dlg, option::PasswordLabel));
+    auto* text2 = Named<QLineEdit>(dlg, option::Password);
     password->addWidget(text2);
     left->addLayout(password, 2, 1);
 
     // The lists, each with its label, in the form's order.
-    int leftRow = 3, rightRow = 0;
-    QHBoxLayout* modeLine = nullptr;
-    for (const std::string& name : f.State().Names()) {
-        if (name.rfind("Combo1_", 0) != 0) continue;
-        const int i = std::stoi(name.substr(7));
+    auto list = [&](const char* name) {
         auto* combo = Named<QComboBox>(dlg, name);
         combo->setMinimumWidth(listWidth);
         combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-        QLabel* caption = SideLabel(dlg, Ctl("Label1", i));
-        if (i == 0) {
-            modeLine = new QHBoxLayout;
-            modeLine->addWidget(combo);
-            left->addWidget(caption, leftRow, 0);
-            left->addLayout(modeLine, leftRow++, 1);
-        } else if (i == 18) {
-            modeLine->addWidget(caption);
-            modeLine->addWidget(combo);
-        } else if (kLeftLists.count(i)) {
-            left->addWidget(caption, leftRow, 0);
-            left->addWidget(combo, leftRow++, 1);
-        } else {
-            right->addWidget(caption, rightRow, 0);
-            right->addWidget(combo, rightRow++, 1);
-        }
+        return combo;
+    };
+    int leftRow = 3, rightRow = 0;
+    auto* modeLine = new QHBoxLayout;
+    modeLine->addWidget(list(option::DisplayMode));
+    left->addWidget(SideLabel(dlg, option::DisplayModeLabel), leftRow, 0);
+    left->addLayout(modeLine, leftRow++, 1);
+    QComboBox* displayOption = list(option::DisplayOption);
+    modeLine->addWidget(SideLabel(dlg, option::DisplayOptionLabel));
+    modeLine->addWidget(displayOption);
+    for (const CaptionedList& row : kLeftLists) {
+        QComboBox* combo = list(row.list);
+        left->addWidget(SideLabel(dlg, row.label), leftRow, 0);
+        left->addWidget(combo, leftRow++, 1);
     }
-    for (int i = 0; i < 2; ++i) {
-        right->addWidget(SideLabel(dlg, Ctl("Label4", i)), rightRow, 0);
-        right->addWidget(Named<QLineEdit>(dlg, Ctl("Text3", i)), rightRow++, 1);
+    for (const CaptionedList& row : kRightLists) {
+        QComboBox* combo = list(row.list);
+        right->addWidget(SideLabel(dlg, row.label), rightRow, 0);
+        right->addWidget(combo, rightRow++, 1);
+    }
+    for (auto [label, box] : {std::pair{option::SwFrequencyLabel, option::SwFrequency},
+                              std::pair{option::LwFrequencyLabel, option::LwFrequency}}) {
+        right->addWidget(SideLabel(dlg, label), rightRow, 0);
+        right->addWidget(Named<QLineEdit>(dlg, box), rightRow++, 1);
     }
     left->setRowStretch(leftRow, 1);
     right->setRowStretch(rightRow, 1);
 
     // The check boxes and the bank links, each in its frame.
     auto* frames = new QVBoxLayout;
-    auto* frame1 = Named<QGroupBox>(dlg, "Frame1");
+    auto* frame1 = Named<QGroupBox>(dlg, option::SwitchFrame);
     auto* checks = new QVBoxLayout(frame1);
-    for (int i = 0; i < 16; ++i) checks->addWidget(Named<QCheckBox>(frame1, Ctl("Check1", i)));
-    auto* frame2 = Named<QGroupBox>(dlg, "Frame2");
+    for (const char* box : {option::FuncOperA, option::FuncOperB, option::InitKey, option::TailElim,
+                            option::FullBand, option::Alarm, option::Voice, option::RadioOn, option::AmEnabled,
+                            option::FmEnabled, option::SwEnabled, option::LwEnabled, option::GroupSelectA,
+                            option::GroupSelectB, option::KeyLock, option::QuickScan})
+        checks->addWidget(Named<QCheckBox>(frame1, box));
+    auto* frame2 = Named<QGroupBox>(dlg, option::BankLinkFrame);
     auto* links = new QGridLayout(frame2);
-    for (int i = 0; i < 10; ++i) links->addWidget(Named<QCheckBox>(frame2, Ctl("Check3", i)), i / 2, i % 2);
+    for (int i = 0; i < 10; ++i) links->addWidget(Named<QCheckBox>(frame2, option::BankLinks[i]), i / 2, i % 2);
     frames->addWidget(frame1);
     frames->addWidget(frame2);
     frames->addStretch();
 
-    auto* buttons = RightRow({Named<QPushButton>(dlg, "CommandOK"), Named<QPushButton>(dlg, "CommandCancel")});
+    auto* buttons = RightRow({Named<QPushButton>(dlg, option::OK), Named<QPushButton>(dlg, option::Cancel)});
 
     auto* top = new QGridLayout(dlg);
     top->setHorizontalSpacing(TwipsToPixelsX(dlg, 240));
@@ -163,7 +190,7 @@ FormDialog* MakeOptionDialog(const DialogContext& c) {
     }
 
     FormBinder& binder = dlg->Bind();
-    binder.StandBackFor({"CommandCancel"});
+    binder.StandBackFor({option::Cancel});
     auto* clipboard = new ClipboardKeys(binder);
     for (QLineEdit* box : boxes) box->installEventFilter(clipboard);
     text2->installEventFilter(clipboard);

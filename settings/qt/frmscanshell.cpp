@@ -10,10 +10,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "settings/formutil.h"
+#include "settings/frmscan.h"
+#include "settings/frmscancontrols.h"
 #include "settings/qt/openers.h"
 #include "settings/qt/shellparts.h"
-#include "settings/frmscan.h"
 
 namespace rp {
 
@@ -23,11 +23,31 @@ FormDialog* MakeFrmScan(const DialogContext& c) {
     auto* dlg = new FormDialog(std::move(form), c.parent);
     auto* rows = new QGridLayout;
     SetCaptionGap(rows, dlg, 100);
+    struct Row {
+        const char* label;
+        const char* list;
+        bool beside;  // beside the priority channel before it
+    };
+    const Row lists[] = {
+        {scan::ScanModeLabel, scan::ScanMode, false},
+        {scan::PriorityLabel, scan::Priority, false},
+        {scan::PriorityChannel1Label, scan::PriorityChannel1, false},
+        {scan::PriorityChannel1Dash, scan::PriorityChannel1Second, true},
+        {scan::PriorityChannel2Label, scan::PriorityChannel2, false},
+        {scan::PriorityChannel2Dash, scan::PriorityChannel2Second, true},
+        {scan::RevertLabel, scan::Revert, false},
+        {scan::LookBackALabel, scan::LookBackA, false},
+        {scan::LookBackBLabel, scan::LookBackB, false},
+        {scan::RxResumeLabel, scan::RxResume, false},
+        {scan::TxResumeLabel, scan::TxResume, false},
+        {scan::ScanTypeLabel, scan::ScanType, false},
+        {scan::WaitTimeLabel, scan::WaitTime, false},
+    };
     int row = 0;
-    for (int i = 0; i <= 12; ++i) {
-        QLabel* label = SideLabel(dlg, Indexed("Label1", i));
-        QComboBox* list = NamedCombo(dlg, Indexed("Combo1", i), 2200);
-        if (i == 3 || i == 5) {  // beside the priority channel before it
+    for (const Row& r : lists) {
+        QLabel* label = SideLabel(dlg, r.label);
+        QComboBox* list = NamedCombo(dlg, r.list, 2200);
+        if (r.beside) {
             rows->addWidget(label, row - 1, 2);
             rows->addWidget(list, row - 1, 3);
             continue;
@@ -36,12 +56,12 @@ FormDialog* MakeFrmScan(const DialogContext& c) {
         rows->addWidget(list, row, 1);
         ++row;
     }
-    rows->addWidget(NamedCombo(dlg, "Combo2", 2200), row++, 1);
+    rows->addWidget(NamedCombo(dlg, scan::RevertMasters, 2200), row++, 1);
     auto* check = new QCheckBox(dlg);
-    check->setObjectName("Check1");
+    check->setObjectName(scan::PromptTone);
     rows->addWidget(check, row, 1);
 
-    auto* buttons = RightRow({NamedButton(dlg, "CommandOK"), NamedButton(dlg, "CommandCancel")});
+    auto* buttons = RightRow({NamedButton(dlg, scan::OK), NamedButton(dlg, scan::Cancel)});
     auto* top = new QVBoxLayout(dlg);
     top->addLayout(rows);
     top->addLayout(buttons);

@@ -10,7 +10,9 @@
 #include "fivetone/frm5tonecontrols.h"
 #include "printfixture.h"
 #include "settings/frmalert.h"
+#include "settings/frmalertcontrols.h"
 #include "settings/frmoption.h"
+#include "settings/frmoptioncontrols.h"
 
 using namespace rp;
 using rp::test::FindText;
@@ -45,15 +47,16 @@ TEST_F(Sections, OptionPagePrintsItsTwentyTwoRowsWithAllTwelvePowerOnCharacters)
     const auto body = Body(1);
     ASSERT_EQ(body.size(), 1u + 22u);
     EXPECT_EQ(body[0], shown.State().caption);
-    EXPECT_EQ(body[1], shown.C("Label2").text + " | HELLO WORLD!");
-    ASSERT_EQ(shown.C("Combo1_0").index, 1);
-    EXPECT_EQ(body[2], shown.C("Label1_0").text + " | " + shown.C("Combo1_0").SelectedItem() +
-                           shown.C("Combo1_18").SelectedItem());
-    EXPECT_EQ(body[3], shown.C("Label1_1").text + " | " + shown.C("Combo1_1").SelectedItem());
-    EXPECT_EQ(body[22], shown.C("Check1_3").text + " | " + (shown.C("Check1_3").value ? "ON" : "OFF"));
+    EXPECT_EQ(body[1], shown.C(option::PowerOnLabel).text + " | HELLO WORLD!");
+    ASSERT_EQ(shown.C(option::DisplayMode).index, 1);
+    EXPECT_EQ(body[2], shown.C(option::DisplayModeLabel).text + " | " + shown.C(option::DisplayMode).SelectedItem() +
+                           shown.C(option::DisplayOption).SelectedItem());
+    EXPECT_EQ(body[3],
+              shown.C(option::DisplayStyleALabel).text + " | " + shown.C(option::DisplayStyleA).SelectedItem());
+    EXPECT_EQ(body[22], shown.C(option::TailElim).text + " | " + (shown.C(option::TailElim).value ? "ON" : "OFF"));
     // Values at 50 %, the switches at 55 %.
-    const auto* label = FindText(port.doc, shown.C("Label1_1").text);
-    const auto* check = FindText(port.doc, shown.C("Check1_3").text);
+    const auto* label = FindText(port.doc, shown.C(option::DisplayStyleALabel).text);
+    const auto* check = FindText(port.doc, shown.C(option::TailElim).text);
     ASSERT_TRUE(label && check);
     for (const auto& t : port.doc.texts) {
         if (t.y == label->y && t.x > label->x) {
@@ -72,8 +75,8 @@ TEST_F(Sections, OptionPowerOnTextShortAndDisplayModeOtherThanTheSecond) {
     FrmOption shown(d);
     shown.Form_Load();
     const auto body = Body(1);
-    EXPECT_EQ(body[1], shown.C("Label2").text + " | A B         ");
-    EXPECT_EQ(body[2], shown.C("Label1_0").text + " | " + shown.C("Combo1_0").SelectedItem());
+    EXPECT_EQ(body[1], shown.C(option::PowerOnLabel).text + " | A B         ");
+    EXPECT_EQ(body[2], shown.C(option::DisplayModeLabel).text + " | " + shown.C(option::DisplayMode).SelectedItem());
 }
 
 TEST_F(Sections, BookPrintsFiftyRowsTheRightGroupEndingAt127) {
@@ -147,17 +150,23 @@ TEST_F(Sections, AlarmPageLeavesOutTheEmergencyChannelGroup) {
         return value.empty() ? caption : caption + " | " + value;
     };
     std::vector<std::string> expected;
-    for (int i : {0, 1, 2, 3, 4, 5, 6, 8, 9}) {
-        const std::string n = std::to_string(i);
-        expected.push_back(row(shown.C("Label1_" + n).text, shown.C("Combo1_" + n).SelectedItem()));
-    }
-    expected.push_back(shown.C("Frame1").text);
-    expected.push_back(shown.C("Check1").text + " | OFF");
-    expected.push_back(row(shown.C("Label2_0").text, shown.C("Combo2_0").SelectedItem()));
-    expected.push_back(row(shown.C("Label2_1").text, shown.C("Combo2_1").SelectedItem()));
+    for (auto [label, list] : {std::pair{alert::AlarmTypeLabel, alert::AlarmType},
+                               std::pair{alert::IdCodeTypeLabel, alert::IdCodeType},
+                               std::pair{alert::IdCodeLabel, alert::IdCode},
+                               std::pair{alert::AlarmTimeLabel, alert::AlarmTime},
+                               std::pair{alert::TxTimeLabel, alert::TxTime},
+                               std::pair{alert::RxTimeLabel, alert::RxTime},
+                               std::pair{alert::ChannelSelectLabel, alert::ChannelSelect},
+                               std::pair{alert::EmergencyChannelLabel, alert::EmergencyChannel},
+                               std::pair{alert::CyclesLabel, alert::Cycles}})
+        expected.push_back(row(shown.C(label).text, shown.C(list).SelectedItem()));
+    expected.push_back(shown.C(alert::LoneWorkerFrame).text);
+    expected.push_back(shown.C(alert::AutoDetect).text + " | OFF");
+    expected.push_back(row(shown.C(alert::PreAlertTimeLabel).text, shown.C(alert::PreAlertTime).SelectedItem()));
+    expected.push_back(row(shown.C(alert::LoneWorkerTimeLabel).text, shown.C(alert::LoneWorkerTime).SelectedItem()));
     EXPECT_EQ(std::vector<std::string>(body.begin() + 1, body.end()), expected);
-    EXPECT_EQ(FindText(port.doc, shown.C("Label1_7").text), nullptr);
-    EXPECT_FLOAT_EQ(FindText(port.doc, shown.C("Frame1").text)->x, 800);
+    EXPECT_EQ(FindText(port.doc, shown.C(alert::EmergencyGroupLabel).text), nullptr);
+    EXPECT_FLOAT_EQ(FindText(port.doc, shown.C(alert::LoneWorkerFrame).text)->x, 800);
 }
 
 namespace {

@@ -7,6 +7,7 @@
 
 #include "settings/frmalert.h"
 #include "settings/formfixture.h"
+#include "settings/frmalertcontrols.h"
 
 using namespace rp;
 
@@ -74,7 +75,7 @@ TEST_F(AlertTest, OkStoresWhatTheControlsShow) {
         d.AlarmData() = Rec(c.stored);
         FrmAlert f(d);
         f.Form_Load();
-        f.Click("CommandOK");
+        f.Click(alert::OK);
         EXPECT_EQ(d.AlarmData(), Rec(c.afterOk)) << c.name;
         EXPECT_TRUE(f.unloadRequested) << c.name;
     }
@@ -86,9 +87,9 @@ TEST_F(AlertTest, CancelAndTheLoadLeaveAlarmDataByteIdentical) {
     FrmAlert f(d);
     f.Form_Load();
     EXPECT_EQ(d.AlarmData(), odd);
-    Pick(f, "Combo1_0", 2);
-    Pick(f, "Combo1_6", 1);
-    f.Click("CommandCancel");
+    Pick(f, alert::AlarmType, 2);
+    Pick(f, alert::ChannelSelect, 1);
+    f.Click(alert::Cancel);
     EXPECT_TRUE(f.unloadRequested);
     EXPECT_EQ(d.AlarmData(), odd);
 }
@@ -98,35 +99,35 @@ TEST_F(AlertTest, AlarmTypeEntryZeroEnablesOnlyTheAlarmTime) {
     FrmAlert f(d);
     f.Form_Load();
     for (int type = 0; type <= 3; ++type) {
-        Pick(f, "Combo1_0", type);
+        Pick(f, alert::AlarmType, type);
         const bool local = type == 0;
-        EXPECT_EQ(f.C("Combo1_3").enabled, local) << type;
-        for (const char* name : {"Combo1_1", "Combo1_2", "Combo1_4", "Combo1_5"})
+        EXPECT_EQ(f.C(alert::AlarmTime).enabled, local) << type;
+        for (const char* name : {alert::IdCodeType, alert::IdCode, alert::TxTime, alert::RxTime})
             EXPECT_EQ(f.C(name).enabled, !local) << type << " " << name;
     }
     // The show runs the rule too.
     d.AlarmData().AlarmType = 2;
     FrmAlert g(d);
     g.Form_Load();
-    EXPECT_FALSE(g.C("Combo1_3").enabled);
-    EXPECT_TRUE(g.C("Combo1_4").enabled);
+    EXPECT_FALSE(g.C(alert::AlarmTime).enabled);
+    EXPECT_TRUE(g.C(alert::TxTime).enabled);
 }
 
 TEST_F(AlertTest, ChannelSelectAndAutoDetectRules) {
     d.AlarmData() = Rec({0, 0, 0, 1, 1, 1, 1, 0, 0, 1, 1, 5});
     FrmAlert f(d);
     f.Form_Load();
-    EXPECT_FALSE(f.C("Combo1_7").enabled);
-    EXPECT_FALSE(f.C("Combo1_8").enabled);
-    EXPECT_TRUE(f.C("Combo2_0").enabled);
-    Pick(f, "Combo1_6", 0);
-    EXPECT_TRUE(f.C("Combo1_7").enabled);
-    EXPECT_TRUE(f.C("Combo1_8").enabled);
-    f.C("Check1").value = 0;
-    f.Click("Check1");
-    EXPECT_FALSE(f.C("Combo2_0").enabled);
-    EXPECT_FALSE(f.C("Combo2_1").enabled);
-    f.Click("CommandOK");
+    EXPECT_FALSE(f.C(alert::EmergencyGroup).enabled);
+    EXPECT_FALSE(f.C(alert::EmergencyChannel).enabled);
+    EXPECT_TRUE(f.C(alert::PreAlertTime).enabled);
+    Pick(f, alert::ChannelSelect, 0);
+    EXPECT_TRUE(f.C(alert::EmergencyGroup).enabled);
+    EXPECT_TRUE(f.C(alert::EmergencyChannel).enabled);
+    f.C(alert::AutoDetect).value = 0;
+    f.Click(alert::AutoDetect);
+    EXPECT_FALSE(f.C(alert::PreAlertTime).enabled);
+    EXPECT_FALSE(f.C(alert::LoneWorkerTime).enabled);
+    f.Click(alert::OK);
     EXPECT_EQ(d.AlarmData().AutoDetect, 0);
     EXPECT_EQ(d.AlarmData().ChannelSelect, 0);
 }
@@ -138,19 +139,19 @@ TEST_F(AlertTest, SwitchingTheIdCodeTypeReselectsTheLoadedGroup) {
     d.DTMFData().MemCodes[3].CodeLen = 1;                       // now it has
     FrmAlert f(d);
     f.Form_Load();
-    EXPECT_EQ(f.C("Combo1_2").items, (std::vector<std::string>{"M2", "M4", "M5", "M9"}));
-    EXPECT_EQ(f.C("Combo1_2").text, "M4");
-    Pick(f, "Combo1_2", 3);  // the user picks M9 ...
-    Pick(f, "Combo1_1", 2);  // ... switches to five-tone: byte 2 = 3 is entry "3"
-    EXPECT_EQ(f.C("Combo1_2").items, (std::vector<std::string>{"3", "4", "7"}));
-    EXPECT_EQ(f.C("Combo1_2").text, "3");
-    Pick(f, "Combo1_2", 2);
-    Pick(f, "Combo1_1", 1);  // ... and back: the loaded group again, not M9
-    EXPECT_EQ(f.C("Combo1_2").text, "M4");
-    Pick(f, "Combo1_1", 0);
-    EXPECT_TRUE(f.C("Combo1_2").items.empty());
-    EXPECT_EQ(f.C("Combo1_2").index, -1);
-    f.Click("CommandOK");
+    EXPECT_EQ(f.C(alert::IdCode).items, (std::vector<std::string>{"M2", "M4", "M5", "M9"}));
+    EXPECT_EQ(f.C(alert::IdCode).text, "M4");
+    Pick(f, alert::IdCode, 3);  // the user picks M9 ...
+    Pick(f, alert::IdCodeType, 2);  // ... switches to five-tone: byte 2 = 3 is entry "3"
+    EXPECT_EQ(f.C(alert::IdCode).items, (std::vector<std::string>{"3", "4", "7"}));
+    EXPECT_EQ(f.C(alert::IdCode).text, "3");
+    Pick(f, alert::IdCode, 2);
+    Pick(f, alert::IdCodeType, 1);  // ... and back: the loaded group again, not M9
+    EXPECT_EQ(f.C(alert::IdCode).text, "M4");
+    Pick(f, alert::IdCodeType, 0);
+    EXPECT_TRUE(f.C(alert::IdCode).items.empty());
+    EXPECT_EQ(f.C(alert::IdCode).index, -1);
+    f.Click(alert::OK);
     EXPECT_EQ(d.AlarmData().IDCodeType, 0);
     EXPECT_EQ(d.AlarmData().IDCodeGroup, 0);
 }
@@ -171,9 +172,9 @@ TEST_F(AlertTest, GroupListWithoutCodes) {
         d.AlarmData() = Rec({1, c.type, 6, 1, 1, 1, 0, 0, 0, 0, 1, 5});
         FrmAlert f(d);
         f.Form_Load();
-        EXPECT_EQ(f.C("Combo1_2").items, c.items) << c.name;
-        EXPECT_EQ(f.C("Combo1_2").text, c.shown) << c.name;
-        f.Click("CommandOK");
+        EXPECT_EQ(f.C(alert::IdCode).items, c.items) << c.name;
+        EXPECT_EQ(f.C(alert::IdCode).text, c.shown) << c.name;
+        f.Click(alert::OK);
         EXPECT_EQ(d.AlarmData().IDCodeType, c.type) << c.name;
         EXPECT_EQ(d.AlarmData().IDCodeGroup, 0) << c.name;
     }
@@ -184,42 +185,42 @@ TEST_F(AlertTest, EmergencyChannelListShowsMemoryChannelsAsNumberMinusOne) {
     d.AlarmData() = Rec({0, 0, 0, 1, 1, 1, 0, 4, 0, 0, 1, 5});
     FrmAlert f(d);
     f.Form_Load();
-    EXPECT_EQ(f.C("Combo1_8").items, (std::vector<std::string>{"0", "4", "11"}));
-    EXPECT_EQ(f.C("Combo1_8").text, "4");
-    Pick(f, "Combo1_8", 2);
-    f.Click("CommandOK");
+    EXPECT_EQ(f.C(alert::EmergencyChannel).items, (std::vector<std::string>{"0", "4", "11"}));
+    EXPECT_EQ(f.C(alert::EmergencyChannel).text, "4");
+    Pick(f, alert::EmergencyChannel, 2);
+    f.Click(alert::OK);
     EXPECT_EQ(d.AlarmData().EmgChannel, 11);
 
     SetChannels({});
     FrmAlert g(d);
     g.Form_Load();
-    EXPECT_TRUE(g.C("Combo1_8").items.empty());
-    EXPECT_EQ(g.C("Combo1_8").text, "");
-    g.Click("CommandOK");
+    EXPECT_TRUE(g.C(alert::EmergencyChannel).items.empty());
+    EXPECT_EQ(g.C(alert::EmergencyChannel).text, "");
+    g.Click(alert::OK);
     EXPECT_EQ(d.AlarmData().EmgChannel, 1);
 }
 
 TEST_F(AlertTest, ListsHoldTheirEntries) {
     FrmAlert f(d);
     f.Form_Load();
-    EXPECT_EQ(f.C("Combo1_0").items,
+    EXPECT_EQ(f.C(alert::AlarmType).items,
               (std::vector<std::string>{"Local Alarm", "Remote Alarm", "Remote Alarm and Voice", "Silent Alarm"}));
-    EXPECT_EQ(f.C("Combo1_1").items, (std::vector<std::string>{"None", "DTMF", "5Tone"}));
-    for (const char* name : {"Combo1_3", "Combo1_4", "Combo1_5"}) {
+    EXPECT_EQ(f.C(alert::IdCodeType).items, (std::vector<std::string>{"None", "DTMF", "5Tone"}));
+    for (const char* name : {alert::AlarmTime, alert::TxTime, alert::RxTime}) {
         ASSERT_EQ(f.C(name).items.size(), 255u) << name;
         EXPECT_EQ(f.C(name).items.front(), "1");
         EXPECT_EQ(f.C(name).items.back(), "255");
     }
-    EXPECT_EQ(f.C("Combo1_6").items, (std::vector<std::string>{"Assigned Channel", "Current Channel"}));
-    EXPECT_TRUE(f.C("Combo1_7").items.empty());
-    ASSERT_EQ(f.C("Combo1_9").items.size(), 256u);
-    EXPECT_EQ(f.C("Combo1_9").items[0], "Continuous");
-    EXPECT_EQ(f.C("Combo1_9").items[7], "7");
-    ASSERT_EQ(f.C("Combo2_0").items.size(), 254u);
-    EXPECT_EQ(f.C("Combo2_0").items.back(), "254");
-    ASSERT_EQ(f.C("Combo2_1").items.size(), 251u);
-    EXPECT_EQ(f.C("Combo2_1").items.front(), "5");
-    Pick(f, "Combo1_9", 7);
-    f.Click("CommandOK");
+    EXPECT_EQ(f.C(alert::ChannelSelect).items, (std::vector<std::string>{"Assigned Channel", "Current Channel"}));
+    EXPECT_TRUE(f.C(alert::EmergencyGroup).items.empty());
+    ASSERT_EQ(f.C(alert::Cycles).items.size(), 256u);
+    EXPECT_EQ(f.C(alert::Cycles).items[0], "Continuous");
+    EXPECT_EQ(f.C(alert::Cycles).items[7], "7");
+    ASSERT_EQ(f.C(alert::PreAlertTime).items.size(), 254u);
+    EXPECT_EQ(f.C(alert::PreAlertTime).items.back(), "254");
+    ASSERT_EQ(f.C(alert::LoneWorkerTime).items.size(), 251u);
+    EXPECT_EQ(f.C(alert::LoneWorkerTime).items.front(), "5");
+    Pick(f, alert::Cycles, 7);
+    f.Click(alert::OK);
     EXPECT_EQ(d.AlarmData().Cycles, 7);
 }

@@ -12,6 +12,7 @@
 #include "settings/bookfile.h"
 #include "settings/frmcommubook.h"
 #include "settings/formfixture.h"
+#include "settings/frmcommubookcontrols.h"
 
 using namespace rp;
 using rp::test::FakeChooser;
@@ -36,11 +37,11 @@ protected:
     static void Type(FrmCommuBook& f, std::string_view keys) {
         for (char ch : keys) {
             int k = static_cast<unsigned char>(ch);
-            f.KeyPress("Text1", k);
-            if (k != 0) f.C("Text1").text += static_cast<char>(k);
+            f.KeyPress(commubook::Editor, k);
+            if (k != 0) f.C(commubook::Editor).text += static_cast<char>(k);
         }
     }
-    static void SetText(FrmCommuBook& f, std::string text) { f.C("Text1").text = std::move(text); }
+    static void SetText(FrmCommuBook& f, std::string text) { f.C(commubook::Editor).text = std::move(text); }
 
     std::string FileOf(const CommBook& b) {
         const auto v = BookFileBytes(b);
@@ -74,10 +75,10 @@ TEST_F(BookTest, LoadShowsTheBufferInTheGrid) {
     EXPECT_EQ(g.Text(6, 0), "5");  // the row's index, not the stored 77
     EXPECT_EQ(g.Text(128, 0), "127");
     EXPECT_EQ(f.State().caption, "Communication Book");
-    EXPECT_EQ(f.C("CommandInput").text, "Import");
-    EXPECT_EQ(f.C("CommandOutput").text, "Export");
-    EXPECT_EQ(f.C("CommandOK").text, "OK");
-    EXPECT_FALSE(f.C("Text1").visible);
+    EXPECT_EQ(f.C(commubook::Import).text, "Import");
+    EXPECT_EQ(f.C(commubook::Export).text, "Export");
+    EXPECT_EQ(f.C(commubook::OK).text, "OK");
+    EXPECT_FALSE(f.C(commubook::Editor).visible);
     EXPECT_TRUE(f.IsBookReady);
     EXPECT_EQ(f.CurBookEditRow, 0);
     EXPECT_EQ(f.CurBookEditCol, 0);
@@ -107,7 +108,7 @@ TEST_F(BookTest, KeyFilter) {
     for (const Case& c : cases) {
         Enter(f, 1, c.col);
         int k = c.key;
-        f.KeyPress("Text1", k);
+        f.KeyPress(commubook::Editor, k);
         EXPECT_EQ(k, c.result) << c.name;
     }
 }
@@ -118,22 +119,22 @@ TEST_F(BookTest, EditorGuardTakesTheColumnsKeysAndWhatTheCellHolds) {
     FrmCommuBook f(d, &chooser);
     f.Form_Load();
     Enter(f, 1, 1);
-    EXPECT_EQ(f.C("Text1").inputChars, "0123456789");
-    EXPECT_EQ(f.C("Text1").max, 5);
+    EXPECT_EQ(f.C(commubook::Editor).inputChars, "0123456789");
+    EXPECT_EQ(f.C(commubook::Editor).max, 5);
     Enter(f, 1, 2);
-    EXPECT_EQ(f.C("Text1").inputChars, "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789 ab-");
-    EXPECT_EQ(f.C("Text1").max, 6);
+    EXPECT_EQ(f.C(commubook::Editor).inputChars, "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789 ab-");
+    EXPECT_EQ(f.C(commubook::Editor).max, 6);
 }
 
 TEST_F(BookTest, EnterMovesTheFocusOnWithoutClosing) {
     FrmCommuBook f(d, &chooser);
     f.Form_Load();
     Enter(f, 4, 2);
-    EXPECT_EQ(f.State().focus, "Text1");
+    EXPECT_EQ(f.State().focus, commubook::Editor);
     int k = 13;
-    f.KeyPress("Text1", k);
+    f.KeyPress(commubook::Editor, k);
     EXPECT_EQ(k, 0);
-    EXPECT_EQ(f.State().focus, "MSFlexGrid1");
+    EXPECT_EQ(f.State().focus, commubook::Grid);
     EXPECT_FALSE(f.unloadRequested);
 }
 
@@ -164,7 +165,7 @@ TEST_F(BookTest, SaveBookCellWritesThePaddedForms) {
         EXPECT_EQ(c.col == 1 ? std::string(e.CallID.Raw()) : std::string(e.Name.Raw()), c.stored) << c.name;
         EXPECT_EQ(f.MSFlexGrid1().Text(3, c.col), c.shown) << c.name;
         EXPECT_EQ(e.No, 2) << c.name;
-        EXPECT_FALSE(f.C("Text1").visible) << c.name;
+        EXPECT_FALSE(f.C(commubook::Editor).visible) << c.name;
     }
 }
 
@@ -185,25 +186,25 @@ TEST_F(BookTest, EnteringCells) {
     FrmCommuBook f(d, &chooser);
     // Before the load has finished, grid events do nothing.
     Enter(f, 2, 1);
-    EXPECT_FALSE(f.C("Text1").visible);
+    EXPECT_FALSE(f.C(commubook::Editor).visible);
     f.Form_Load();
     EXPECT_EQ(f.CurBookEditRow, 0);
     Enter(f, 2, 1);
-    EXPECT_TRUE(f.C("Text1").visible);
-    EXPECT_EQ(f.C("Text1").max, 5);
+    EXPECT_TRUE(f.C(commubook::Editor).visible);
+    EXPECT_EQ(f.C(commubook::Editor).max, 5);
     EXPECT_EQ(f.CurBookEditRow, 2);
     EXPECT_EQ(f.CurBookEditCol, 1);
     SetText(f, "555");
     // A click on the cell being edited changes nothing.
-    f.Click("MSFlexGrid1");
-    EXPECT_EQ(f.C("Text1").text, "555");
+    f.Click(commubook::Grid);
+    EXPECT_EQ(f.C(commubook::Editor).text, "555");
     // A click on the current cell opens the editor when it is closed there.
     Enter(f, 2, 0);
-    EXPECT_FALSE(f.C("Text1").visible);
+    EXPECT_FALSE(f.C(commubook::Editor).visible);
     f.MSFlexGrid1().col = 2;
-    f.Click("MSFlexGrid1");
-    EXPECT_TRUE(f.C("Text1").visible);
-    EXPECT_EQ(f.C("Text1").max, 6);
+    f.Click(commubook::Grid);
+    EXPECT_TRUE(f.C(commubook::Editor).visible);
+    EXPECT_EQ(f.C(commubook::Editor).max, 6);
     EXPECT_EQ(d.BookDataEdit[1].CallID.Trim(), "555");
 }
 
@@ -214,20 +215,20 @@ TEST_F(BookTest, AnOpenEditIsKeptByOkAndExportAndDroppedByCancel) {
         const char* button;
         bool kept;
     };
-    for (const Case& c : {Case{"OK", "CommandOK", true}, Case{"export", "CommandOutput", true},
-                          Case{"Cancel", "CommandCancel", false}}) {
+    for (const Case& c : {Case{"OK", commubook::OK, true}, Case{"export", commubook::Export, true},
+                          Case{"Cancel", commubook::Cancel, false}}) {
         InitAllData(d);
         FrmCommuBook f(d, &chooser);
         f.Form_Load();
         Enter(f, 1, 1);
         SetText(f, "4242");
         f.Click(c.button);
-        if (std::string(c.button) == "CommandOutput") {
+        if (std::string(c.button) == commubook::Export) {
             EXPECT_FALSE(f.unloadRequested) << c.name;
             const std::optional<CommBook> written = ReadBookFile(tmp / "out.cb");
             ASSERT_TRUE(written) << c.name;
             EXPECT_EQ((*written)[0].CallID.Trim(), "4242") << c.name;
-            f.Click("CommandOK");
+            f.Click(commubook::OK);
         }
         EXPECT_TRUE(f.unloadRequested) << c.name;
         f.Form_Unload();
@@ -238,7 +239,7 @@ TEST_F(BookTest, AnOpenEditIsKeptByOkAndExportAndDroppedByCancel) {
 }
 
 TEST_F(BookTest, EveryCloseLeavesTheLiveBookSortedAndNumbered) {
-    for (const char* button : {"CommandOK", "CommandCancel", ""}) {  // "" = Escape or the close box
+    for (const char* button : {commubook::OK, commubook::Cancel, ""}) {  // "" = Escape or the close box
         InitAllData(d);
         auto& book = d.WorkData.BookData;
         book[0].CallID.Set(std::string("5\0", 2));
@@ -268,14 +269,14 @@ TEST_F(BookTest, ExportWritesTheUnsortedBufferWithItsNumbers) {
     chooser.save = tmp / "out.cb";
     FrmCommuBook f(d, &chooser);
     f.Form_Load();
-    f.Click("CommandOutput");
+    f.Click(commubook::Export);
     EXPECT_EQ(chooser.presets, std::vector<std::string>{"new.cb"});
     EXPECT_TRUE(chooser.confirmsOverwrite);
     EXPECT_EQ(d.BookFilePath, tmp / "out.cb");
     EXPECT_EQ(ReadFile(tmp / "out.cb"), FileOf(d.BookDataEdit));
     EXPECT_EQ(d.BookDataEdit[1].No, 55);
     EXPECT_TRUE(notes.shown.empty());
-    f.Click("CommandOutput");
+    f.Click(commubook::Export);
     EXPECT_EQ(chooser.presets.back(), tmp / "out.cb");
 }
 
@@ -287,11 +288,11 @@ TEST_F(BookTest, ImportThenExportBeforeEnteringACellWritesTheSameBytes) {
     chooser.save = tmp / "out.cb";
     FrmCommuBook f(d, &chooser);
     f.Form_Load();
-    f.Click("CommandInput");
+    f.Click(commubook::Import);
     EXPECT_EQ(d.BookFilePath, tmp / "in.cb");
     // The index column shows row indexes whatever numbers the file brings.
     for (int r = 1; r <= 128; ++r) EXPECT_EQ(f.MSFlexGrid1().Text(r, 0), std::to_string(r - 1));
-    f.Click("CommandOutput");
+    f.Click(commubook::Export);
     EXPECT_EQ(ReadFile(tmp / "out.cb"), file);
     EXPECT_TRUE(notes.shown.empty());
 }
@@ -309,12 +310,12 @@ TEST_F(BookTest, ASuccessfulImportDropsTheOpenEdit) {
     f.Form_Load();
     Enter(f, 1, 1);
     SetText(f, "999");
-    f.Click("CommandInput");
-    EXPECT_FALSE(f.C("Text1").visible);
+    f.Click(commubook::Import);
+    EXPECT_FALSE(f.C(commubook::Editor).visible);
     EXPECT_EQ(f.CurBookEditRow, 0);
     EXPECT_EQ(f.CurBookEditCol, 0);
     EXPECT_EQ(d.BookDataEdit, other);
-    f.Click("CommandOK");
+    f.Click(commubook::OK);
     EXPECT_EQ(d.WorkData.BookData, other);
 }
 
@@ -340,16 +341,16 @@ TEST_F(BookTest, AFailedOrCancelledImportChangesNothing) {
             SetText(f, "KEEP");
             const CommBook before = d.BookDataEdit;
             chooser.open = c.path;
-            f.Click("CommandInput");
+            f.Click(commubook::Import);
             const std::vector<std::string> error{language == 1 ? "file error." : "文件错误。"};
             EXPECT_EQ(notes.FirstLines(), c.error ? error : std::vector<std::string>{}) << c.name;
             EXPECT_EQ(d.BookDataEdit, before) << c.name;
             EXPECT_EQ(d.BookFilePath, "new.cb") << c.name;
-            EXPECT_TRUE(f.C("Text1").visible) << c.name;
+            EXPECT_TRUE(f.C(commubook::Editor).visible) << c.name;
             EXPECT_EQ(f.CurBookEditRow, 3) << c.name;
-            EXPECT_EQ(f.C("Text1").text, "KEEP") << c.name;
+            EXPECT_EQ(f.C(commubook::Editor).text, "KEEP") << c.name;
             EXPECT_FALSE(f.unloadRequested) << c.name;
-            f.Click("CommandOK");  // the edit is still there to keep
+            f.Click(commubook::OK);  // the edit is still there to keep
             EXPECT_EQ(d.WorkData.BookData[2].Name.Trim(), "KEEP") << c.name;
         }
     }
@@ -362,7 +363,7 @@ TEST_F(BookTest, AFailedExportKeepsTheDialogAndItsBuffer) {
     f.Form_Load();
     Enter(f, 2, 1);
     SetText(f, "31");
-    f.Click("CommandOutput");
+    f.Click(commubook::Export);
     EXPECT_EQ(notes.Texts(), std::vector<std::string>{"file error.\nfolder.cb: Is a directory"});
     EXPECT_FALSE(f.unloadRequested);
     EXPECT_EQ(d.BookFilePath, tmp / "folder.cb");
@@ -371,7 +372,7 @@ TEST_F(BookTest, AFailedExportKeepsTheDialogAndItsBuffer) {
     // A cancelled export chooser does nothing.
     notes.shown.clear();
     chooser.save.reset();
-    f.Click("CommandOutput");
+    f.Click(commubook::Export);
     EXPECT_TRUE(notes.shown.empty());
     EXPECT_EQ(d.BookFilePath, tmp / "folder.cb");
 }
@@ -383,7 +384,7 @@ TEST_F(BookTest, PassingThroughCellsRewritesThemWithoutChangingTheData) {
     Enter(f, 1, 1);
     Enter(f, 1, 2);
     Enter(f, 2, 1);
-    f.Click("CommandOK");
+    f.Click(commubook::OK);
     f.Form_Unload();
     EXPECT_EQ(Raw(d.WorkData.BookData[0]), std::string("\0\0   |\0     ", 12));
     EXPECT_FALSE(IsDataChanged(d));

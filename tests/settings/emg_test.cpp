@@ -4,6 +4,7 @@
 
 #include "settings/frmemg.h"
 #include "settings/formfixture.h"
+#include "settings/frmemgcontrols.h"
 
 using namespace rp;
 
@@ -12,30 +13,30 @@ using EmgTest = rp::test::SettingsFormTest;
 TEST_F(EmgTest, BandCodesZeroToSevenSelectTheirItemOthersNone) {
     FrmEMG f(d);
     f.Form_Load();
-    ASSERT_EQ(f.C("Combo1_1").items.size(), 8u);
+    ASSERT_EQ(f.C(emg::Band).items.size(), 8u);
     for (int code = -1; code <= 40; ++code) {
         d.EmgData.BandCode = static_cast<Integer>(code);
         f.ShowByData();
         const bool listed = code >= 0 && code <= 7;
-        EXPECT_EQ(f.C("Combo1_1").index, listed ? code : -1) << code;
-        EXPECT_EQ(f.C("Combo1_1").text, listed ? GetFreqRangeText(code) : "") << code;
+        EXPECT_EQ(f.C(emg::Band).index, listed ? code : -1) << code;
+        EXPECT_EQ(f.C(emg::Band).text, listed ? GetFreqRangeText(code) : "") << code;
     }
 }
 
 TEST_F(EmgTest, ModelBoxShowsTheEditedModelAndTheViewRefreshes) {
     FrmEMG f(d);
     f.Form_Load();
-    EXPECT_EQ(f.C("Combo1_0").items, std::vector<std::string>{"KEVRA-8R"});
-    EXPECT_EQ(f.C("Combo1_0").index, 0);
+    EXPECT_EQ(f.C(emg::Model).items, std::vector<std::string>{"KEVRA-8R"});
+    EXPECT_EQ(f.C(emg::Model).index, 0);
     d.CurModelShowName = "7425UV-B-USA";
     d.EmgData.SerialNo.Set("SN\xE9" "1");  // a byte above 0x7F shows as Latin-1
     d.EmgData.Version = "V2.10 ";           // the version as it stands
     f.ShowByData();
-    EXPECT_EQ(f.C("Combo1_0").text, "7425UV-B-USA");
-    EXPECT_EQ(f.C("Text1_1").text, "SN\xC3\xA9" "1");
-    EXPECT_EQ(f.C("Text1_5").text, "V2.10 ");
-    f.Click("CommandHelp");
+    EXPECT_EQ(f.C(emg::Model).text, "7425UV-B-USA");
+    EXPECT_EQ(f.C(emg::SerialNumber).text, "SN\xC3\xA9" "1");
+    EXPECT_EQ(f.C(emg::Version).text, "V2.10 ");
+    f.Click(emg::Help);
     EXPECT_FALSE(f.unloadRequested);
-    f.Click("CommandClose");
+    f.Click(emg::Close);
     EXPECT_TRUE(f.unloadRequested);
 }

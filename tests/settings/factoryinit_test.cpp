@@ -7,6 +7,7 @@
 #include "core/settings.h"
 #include "settings/frminit.h"
 #include "settings/formfixture.h"
+#include "settings/frminitcontrols.h"
 
 using namespace rp;
 
@@ -33,11 +34,11 @@ TEST_F(FactoryInitTest, OkStoresTheTickInTheFlagAndTheSettingsFile) {
         d.FactoryFresFlag = static_cast<Integer>(c.flag);
         FrmInit f(d);
         f.Form_Load();
-        EXPECT_EQ(f.C("Check1").value, c.flag);
+        EXPECT_EQ(f.C(init::KeepFactory).value, c.flag);
         EXPECT_EQ(f.State().caption, "Factory Frequencies");
-        EXPECT_EQ(f.C("CommandOK").text, "OK");
-        f.C("Check1").value = c.tick;
-        f.Click("CommandOK");
+        EXPECT_EQ(f.C(init::OK).text, "OK");
+        f.C(init::KeepFactory).value = c.tick;
+        f.Click(init::OK);
         EXPECT_TRUE(f.unloadRequested);
         EXPECT_EQ(d.FactoryFresFlag, c.tick);
         EXPECT_EQ(StoredKey(), c.stored);
@@ -50,8 +51,8 @@ TEST_F(FactoryInitTest, CancelChangesNothing) {
     const std::string before = rp::test::ReadFile(tmp / "app/language/mysetup.ini");
     FrmInit f(d);
     f.Form_Load();
-    f.C("Check1").value = 1;
-    f.Click("CommandCancel");
+    f.C(init::KeepFactory).value = 1;
+    f.Click(init::Cancel);
     EXPECT_TRUE(f.unloadRequested);
     EXPECT_EQ(d.FactoryFresFlag, 0);
     EXPECT_EQ(rp::test::ReadFile(tmp / "app/language/mysetup.ini"), before);
@@ -61,7 +62,7 @@ TEST_F(FactoryInitTest, AFlagAboveZeroShowsTicked) {
     d.FactoryFresFlag = 5;
     FrmInit f(d);
     f.Form_Load();
-    EXPECT_EQ(f.C("Check1").value, 1);
+    EXPECT_EQ(f.C(init::KeepFactory).value, 1);
 }
 
 TEST_F(FactoryInitTest, AFailedWriteShowsFileErrorAndKeepsTheNewFlag) {
@@ -75,8 +76,8 @@ TEST_F(FactoryInitTest, AFailedWriteShowsFileErrorAndKeepsTheNewFlag) {
         notes.shown.clear();
         FrmInit f(d);
         f.Form_Load();
-        f.C("Check1").value = 1;
-        f.Click("CommandOK");
+        f.C(init::KeepFactory).value = 1;
+        f.Click(init::OK);
         EXPECT_EQ(notes.Texts(), std::vector<std::string>{std::string(language == 1 ? "file error." : "文件错误。") +
                                                           "\nmysetup.ini: Permission denied"});
         EXPECT_EQ(d.FactoryFresFlag, 1);

@@ -8,7 +8,9 @@
 
 #include "core/language.h"
 #include "settings/frmalert.h"
+#include "settings/frmalertcontrols.h"
 #include "settings/frmemg.h"
+#include "settings/frmemgcontrols.h"
 #include "settings/formfixture.h"
 
 using namespace rp;
@@ -19,15 +21,15 @@ struct LanguageCase {
     const char* name;
     int language;
     const char* alertCaption;
-    const char* label0;      // Label1_0 of the alarm dialog
-    const char* frame;       // Frame1
-    const char* check;       // Check1
-    const char* label2_1;    // Label2_1
-    const char* typeShown;   // Combo1_0 for alarm type 0
-    const char* cycles0;     // Combo1_9 for cycles 0
+    const char* label0;      // the alarm type's label
+    const char* frame;       // the lone-worker frame
+    const char* check;       // the auto-detect box
+    const char* label2_1;    // the lone-worker time's label
+    const char* typeShown;   // the alarm type list for type 0
+    const char* cycles0;     // the cycles list for 0
     const char* emgCaption;
-    const char* emgLabel7;   // Label1_7 of the view
-    const char* emgLabel2;   // Label2
+    const char* emgLabel7;   // the view's second reason caption
+    const char* emgLabel2;   // the area code's label
     const char* closeText;
 };
 void PrintTo(const LanguageCase& c, std::ostream* os) { *os << c.name; }
@@ -54,26 +56,31 @@ TEST_P(HiddenLoad, AlarmDialogLeavesItsTextsAndValues) {
         FrmAlert f(d);
         f.Form_Load();
         EXPECT_EQ(f.State().caption, c.alertCaption);
-        EXPECT_EQ(f.C("Label1_0").text, c.label0);
+        EXPECT_EQ(f.C(alert::AlarmTypeLabel).text, c.label0);
+        const char* const labels[] = {alert::AlarmTypeLabel,      alert::IdCodeTypeLabel,
+                                      alert::IdCodeLabel,         alert::AlarmTimeLabel,
+                                      alert::TxTimeLabel,         alert::RxTimeLabel,
+                                      alert::ChannelSelectLabel,  alert::EmergencyGroupLabel,
+                                      alert::EmergencyChannelLabel, alert::CyclesLabel};
         for (int i = 0; i <= 9; ++i) {
-            const std::string name = "Label1_" + std::to_string(i);
+            const char* name = labels[i];
             EXPECT_EQ(f.C(name).text, GetLanguageString(d, 2602 + i)) << name;
             EXPECT_FALSE(f.C(name).text.empty()) << name;
         }
-        EXPECT_EQ(f.C("Frame1").text, c.frame);
-        EXPECT_EQ(f.C("Check1").text, c.check);
-        EXPECT_EQ(f.C("Label2_1").text, c.label2_1);
-        EXPECT_EQ(f.C("Combo1_0").text, c.typeShown);
-        EXPECT_EQ(f.C("Combo1_3").text, "10");
-        EXPECT_EQ(f.C("Combo1_4").text, "3");
-        EXPECT_EQ(f.C("Combo1_8").text, "10");  // channel 11 shows as 10
-        EXPECT_EQ(f.C("Combo1_9").text, c.cycles0);
+        EXPECT_EQ(f.C(alert::LoneWorkerFrame).text, c.frame);
+        EXPECT_EQ(f.C(alert::AutoDetect).text, c.check);
+        EXPECT_EQ(f.C(alert::LoneWorkerTimeLabel).text, c.label2_1);
+        EXPECT_EQ(f.C(alert::AlarmType).text, c.typeShown);
+        EXPECT_EQ(f.C(alert::AlarmTime).text, "10");
+        EXPECT_EQ(f.C(alert::TxTime).text, "3");
+        EXPECT_EQ(f.C(alert::EmergencyChannel).text, "10");  // channel 11 shows as 10
+        EXPECT_EQ(f.C(alert::Cycles).text, c.cycles0);
         // The hidden lone-worker group shows the values OK would store.
-        EXPECT_EQ(f.C("Check1").value, 0);
-        EXPECT_EQ(f.C("Combo2_0").text, "1");
-        EXPECT_EQ(f.C("Combo2_1").text, "5");
-        EXPECT_FALSE(f.C("Frame1").visible);
-        EXPECT_FALSE(f.C("Combo2_1").visible);
+        EXPECT_EQ(f.C(alert::AutoDetect).value, 0);
+        EXPECT_EQ(f.C(alert::PreAlertTime).text, "1");
+        EXPECT_EQ(f.C(alert::LoneWorkerTime).text, "5");
+        EXPECT_FALSE(f.C(alert::LoneWorkerFrame).visible);
+        EXPECT_FALSE(f.C(alert::LoneWorkerTime).visible);
         EXPECT_FALSE(f.unloadRequested);
     }
     EXPECT_EQ(d.WorkData, before);
@@ -91,25 +98,25 @@ TEST_P(HiddenLoad, InformationViewLeavesItsTextsAndValues) {
         FrmEMG f(d);
         f.Form_Load();
         EXPECT_EQ(f.State().caption, c.emgCaption);
-        EXPECT_EQ(f.C("Label2").text, c.emgLabel2);
-        EXPECT_EQ(f.C("Label1_7").text, c.emgLabel7);
-        for (int i = 0; i <= 13; ++i) {
-            if (i != 7) {
-                EXPECT_FALSE(f.C("Label1_" + std::to_string(i)).text.empty()) << i;
-            }
-        }
-        EXPECT_EQ(f.C("CommandClose").text, c.closeText);
-        EXPECT_EQ(f.C("Combo1_0").text, "KEVRA-8R");
-        EXPECT_EQ(f.C("Combo1_1").text, "UHF(430 - 440 MHz) VHF(144 - 146 MHz)");
-        EXPECT_EQ(f.C("Text1_0").text, "86");
-        EXPECT_EQ(f.C("Text1_1").text, "2024030900000001");
-        EXPECT_EQ(f.C("Text1_2").text, "2024-03-09");
-        EXPECT_EQ(f.C("Text1_4").text, "");
-        EXPECT_EQ(f.C("Text1_5").text, "V1.00");
-        EXPECT_EQ(f.C("Text1_6").text, "03-1-E-1");
-        EXPECT_EQ(f.C("Text1_7").text, "001A");
-        EXPECT_EQ(f.C("Text1_8").text, "D-77");
-        EXPECT_EQ(f.C("Text1_11").text, "");
+        EXPECT_EQ(f.C(emg::AreaCodeLabel).text, c.emgLabel2);
+        EXPECT_EQ(f.C(emg::MaintainReasonLabel2).text, c.emgLabel7);
+        for (const char* label :
+             {emg::ManufactureCodeLabel, emg::ModelLabel, emg::BandLabel, emg::SerialNumberLabel,
+              emg::ProductDateLabel, emg::MaintainDateLabel, emg::MaintainReasonLabel, emg::VersionLabel,
+              emg::UserCodeLabel, emg::DealerCodeLabel, emg::StockDateLabel, emg::SellDateLabel, emg::SellerLabel})
+            EXPECT_FALSE(f.C(label).text.empty()) << label;
+        EXPECT_EQ(f.C(emg::Close).text, c.closeText);
+        EXPECT_EQ(f.C(emg::Model).text, "KEVRA-8R");
+        EXPECT_EQ(f.C(emg::Band).text, "UHF(430 - 440 MHz) VHF(144 - 146 MHz)");
+        EXPECT_EQ(f.C(emg::AreaCode).text, "86");
+        EXPECT_EQ(f.C(emg::SerialNumber).text, "2024030900000001");
+        EXPECT_EQ(f.C(emg::ProductDate).text, "2024-03-09");
+        EXPECT_EQ(f.C(emg::MaintainReason).text, "");
+        EXPECT_EQ(f.C(emg::Version).text, "V1.00");
+        EXPECT_EQ(f.C(emg::ManufactureCode).text, "03-1-E-1");
+        EXPECT_EQ(f.C(emg::UserCode).text, "001A");
+        EXPECT_EQ(f.C(emg::DealerCode).text, "D-77");
+        EXPECT_EQ(f.C(emg::Seller).text, "");
     }
     EXPECT_EQ(d.EmgData, emgBefore);
     EXPECT_EQ(d.WorkData, before);

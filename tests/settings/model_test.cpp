@@ -9,6 +9,7 @@
 #include "core/conversions.h"
 #include "settings/formfixture.h"
 #include "settings/frmmodel.h"
+#include "settings/frmmodelcontrols.h"
 
 using namespace rp;
 
@@ -72,9 +73,9 @@ TEST_P(ModelCases, OkAppliesTheBandOnlyWhenBothQuestionsLetIt) {
 
     FrmModel f(d, Step());
     f.Form_Load();
-    EXPECT_EQ(f.C("Combo1_1").index, 0);
-    if (c.bandChanged) SetListIndex(f.C("Combo1_1"), 3);
-    f.Click("CommandOK");
+    EXPECT_EQ(f.C(model::Band).index, 0);
+    if (c.bandChanged) SetListIndex(f.C(model::Band), 3);
+    f.Click(model::OK);
     EXPECT_TRUE(f.unloadRequested);
 
     if (c.bandChanged) {
@@ -116,8 +117,8 @@ TEST_F(ModelTest, TheNewBandLimitsRuleTheChannelChecks) {
     EXPECT_EQ(FormatRxFreInBand(d, "150.00000", 0, false), "150.00000");
     FrmModel f(d, Step());
     f.Form_Load();
-    SetListIndex(f.C("Combo1_1"), 1);  // VHF 144 - 146 MHz
-    f.Click("CommandOK");
+    SetListIndex(f.C(model::Band), 1);  // VHF 144 - 146 MHz
+    f.Click(model::OK);
     EXPECT_NE(FormatRxFreInBand(d, "150.00000", 0, false), "150.00000");
     EXPECT_EQ(FormatRxFreInBand(d, "145.00000", 0, false), "145.00000");
 }
@@ -138,9 +139,9 @@ TEST_F(ModelTest, AnotherModelIsReplacedByTheListedOneAfterTheSaveQuestion) {
         answer = c.save;
         FrmModel f(d, Step());
         f.Form_Load();
-        EXPECT_EQ(f.C("Combo1_0").items, std::vector<std::string>{"KEVRA-8R"});
-        EXPECT_EQ(f.C("Combo1_0").text, "KEVRA-8R");
-        f.Click("CommandOK");
+        EXPECT_EQ(f.C(model::Model).items, std::vector<std::string>{"KEVRA-8R"});
+        EXPECT_EQ(f.C(model::Model).text, "KEVRA-8R");
+        f.Click(model::OK);
         EXPECT_TRUE(notes.shown.empty());  // the band did not change: no warning
         EXPECT_EQ(saveAsked, 1);
         EXPECT_EQ(d.CurModel, c.applied ? "KEVRA8R" : "7425USB");
@@ -159,9 +160,9 @@ TEST_F(ModelTest, ABandIndexOutsideTheListSelectsNothingAndChangesNothing) {
     d.CurBandIndex = 9;
     FrmModel f(d, Step());
     f.Form_Load();
-    EXPECT_EQ(f.C("Combo1_1").index, -1);
-    EXPECT_EQ(f.C("Combo1_1").items.size(), 8u);
-    f.Click("CommandOK");
+    EXPECT_EQ(f.C(model::Band).index, -1);
+    EXPECT_EQ(f.C(model::Band).items.size(), 8u);
+    f.Click(model::OK);
     EXPECT_TRUE(notes.shown.empty());
     EXPECT_EQ(d.CurBandIndex, 9);
     EXPECT_EQ(d.DataFilePath, tmp / "club.dat");
@@ -171,11 +172,11 @@ TEST_F(ModelTest, CaptionsAndCancel) {
     FrmModel f(d, Step());
     f.Form_Load();
     EXPECT_EQ(f.State().caption, "Model and Band");
-    EXPECT_EQ(f.C("Label1_0").text, "Model");
-    EXPECT_EQ(f.C("Label1_1").text, "Band");
-    EXPECT_EQ(f.C("CommandCancel").text, "Cancel");
-    SetListIndex(f.C("Combo1_1"), 5);
-    f.Click("CommandCancel");
+    EXPECT_EQ(f.C(model::ModelLabel).text, "Model");
+    EXPECT_EQ(f.C(model::BandLabel).text, "Band");
+    EXPECT_EQ(f.C(model::Cancel).text, "Cancel");
+    SetListIndex(f.C(model::Band), 5);
+    f.Click(model::Cancel);
     EXPECT_TRUE(f.unloadRequested);
     EXPECT_TRUE(notes.shown.empty());
     EXPECT_EQ(d.CurBandIndex, 0);
@@ -204,8 +205,8 @@ TEST_F(ModelTest, WithoutAStepTheFormAsksThroughTheNotifier) {
         notes.answers = {MsgAnswer::Ok, c.save};
         FrmModel f(d);
         f.Form_Load();
-        SetListIndex(f.C("Combo1_1"), 2);
-        f.Click("CommandOK");
+        SetListIndex(f.C(model::Band), 2);
+        f.Click(model::OK);
         ASSERT_EQ(notes.shown.size(), 2u) << c.name;
         EXPECT_EQ(notes.shown[1].text, "Data has been modified. Save it now?") << c.name;
         EXPECT_EQ(notes.shown[1].buttons, MsgButtons::YesNoCancel) << c.name;

@@ -2,9 +2,11 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "optionfixture.h"
+#include "settings/frmoptioncontrols.h"
 
 using namespace rp;
 using rp::test::OptionDialogTest;
@@ -33,18 +35,18 @@ TEST_P(OptionDisplayMode, UsersChoiceSetsStylesAndDisplayOption) {
     Options().DisplayStyleB = c.styleB;
     Options().DisplayOption = c.option;
     auto f = Load();
-    Pick(*f, "Combo1_0", c.pick);
+    Pick(*f, option::DisplayMode, c.pick);
     const OptionDataRec& e = f->OptionDataEdit;
     EXPECT_EQ(e.DisplayMode, c.pick);
     EXPECT_EQ(e.DisplayStyleA, c.wantA);
     EXPECT_EQ(e.DisplayStyleB, c.wantB);
     EXPECT_EQ(e.DisplayOption, c.wantOption);
-    EXPECT_EQ(f->C("Combo1_1").index, c.wantA);
-    EXPECT_EQ(f->C("Combo1_2").index, c.wantB);
-    EXPECT_EQ(f->C("Combo1_1").enabled, c.stylesEnabled);
-    EXPECT_EQ(f->C("Combo1_2").enabled, c.stylesEnabled);
-    EXPECT_EQ(f->C("Combo1_18").visible, c.optionVisible);
-    EXPECT_EQ(f->C("Combo1_18").index, c.optionShown);
+    EXPECT_EQ(f->C(option::DisplayStyleA).index, c.wantA);
+    EXPECT_EQ(f->C(option::DisplayStyleB).index, c.wantB);
+    EXPECT_EQ(f->C(option::DisplayStyleA).enabled, c.stylesEnabled);
+    EXPECT_EQ(f->C(option::DisplayStyleB).enabled, c.stylesEnabled);
+    EXPECT_EQ(f->C(option::DisplayOption).visible, c.optionVisible);
+    EXPECT_EQ(f->C(option::DisplayOption).index, c.optionShown);
     EXPECT_EQ(Options().DisplayMode, c.mode);  // nothing live before OK
 }
 
@@ -68,19 +70,19 @@ TEST_F(OptionDialogTest, ChannelModeListsMemoryAndEdgeChannelsInOrder) {
     Options().MemChannelB = 150;  // not in the store
     auto f = Load();
     const Items want = {"0", "1", "4", "PL1", "PU1", "PL2", "PU2"};
-    EXPECT_EQ(f->C("Combo1_4").items, want);
-    EXPECT_EQ(f->C("Combo1_5").items, want);
-    EXPECT_EQ(f->C("Combo1_4").text, "PL1");
-    EXPECT_EQ(f->C("Combo1_5").text, "0");
+    EXPECT_EQ(f->C(option::MemChannelA).items, want);
+    EXPECT_EQ(f->C(option::MemChannelB).items, want);
+    EXPECT_EQ(f->C(option::MemChannelA).text, "PL1");
+    EXPECT_EQ(f->C(option::MemChannelB).text, "0");
     EXPECT_EQ(f->OptionDataEdit.MemChannelB, 150);  // shown only
 
-    PickText(*f, "Combo1_4", "PU2");
+    PickText(*f, option::MemChannelA, "PU2");
     EXPECT_EQ(f->OptionDataEdit.MemChannelA, 203);
-    PickText(*f, "Combo1_4", "0");
+    PickText(*f, option::MemChannelA, "0");
     EXPECT_EQ(f->OptionDataEdit.MemChannelA, 0);
-    PickText(*f, "Combo1_5", "PL1");
+    PickText(*f, option::MemChannelB, "PL1");
     EXPECT_EQ(f->OptionDataEdit.MemChannelB, 200);
-    PickText(*f, "Combo1_5", "4");
+    PickText(*f, option::MemChannelB, "4");
     EXPECT_EQ(f->OptionDataEdit.MemChannelB, 4);
 }
 
@@ -105,13 +107,13 @@ TEST_P(OptionBankMode, SwitchingToBankRebuildsAndReselects) {
     Options().MemChannelA = c.word;
     Options().MemChannelB = 20;
     auto f = Load();
-    Pick(*f, "Combo1_30", 1);
+    Pick(*f, option::WorkModeA, 1);
     EXPECT_EQ(f->OptionDataEdit.WorkModeA, 1);
-    EXPECT_EQ(f->C("Combo1_4").items, c.listed);
-    EXPECT_EQ(f->C("Combo1_4").text, c.shown);
+    EXPECT_EQ(f->C(option::MemChannelA).items, c.listed);
+    EXPECT_EQ(f->C(option::MemChannelA).text, c.shown);
     EXPECT_EQ(f->OptionDataEdit.MemChannelA, c.wordAfter);
     // List 2 keeps its own mode and word.
-    EXPECT_EQ(f->C("Combo1_5").items.size(), 10u);
+    EXPECT_EQ(f->C(option::MemChannelB).items.size(), 10u);
     EXPECT_EQ(f->OptionDataEdit.MemChannelB, 20);
 }
 
@@ -133,15 +135,15 @@ TEST_F(OptionDialogTest, MemoryGroupChoiceRebuildsItsOwnList) {
     Options().MemGroupB = 2;
     Options().MemChannelB = 9;
     auto f = Load();
-    EXPECT_EQ(f->C("Combo1_5").items, (Items{"4", "9", "39"}));
-    Pick(*f, "Combo1_8", 4);  // bank 5
+    EXPECT_EQ(f->C(option::MemChannelB).items, (Items{"4", "9", "39"}));
+    Pick(*f, option::MemGroupB, 4);  // bank 5
     EXPECT_EQ(f->OptionDataEdit.MemGroupB, 4);
-    EXPECT_EQ(f->C("Combo1_5").items, (Items{"1"}));
+    EXPECT_EQ(f->C(option::MemChannelB).items, (Items{"1"}));
     EXPECT_EQ(f->OptionDataEdit.MemChannelB, 1);
-    Pick(*f, "Combo1_31", 0);  // back to "CH"
-    EXPECT_EQ(f->C("Combo1_5").items, (Items{"0", "1", "4", "9", "39", "PL1"}));
+    Pick(*f, option::WorkModeB, 0);  // back to "CH"
+    EXPECT_EQ(f->C(option::MemChannelB).items, (Items{"0", "1", "4", "9", "39", "PL1"}));
     EXPECT_EQ(f->OptionDataEdit.MemChannelB, 1);
-    EXPECT_EQ(f->C("Combo1_4").items.size(), 6u);  // list 1 untouched
+    EXPECT_EQ(f->C(option::MemChannelA).items.size(), 6u);  // list 1 untouched
 }
 
 TEST_F(OptionDialogTest, BankModeAtLoadShowsFirstEntryAndKeepsTheWord) {
@@ -151,7 +153,7 @@ TEST_F(OptionDialogTest, BankModeAtLoadShowsFirstEntryAndKeepsTheWord) {
     Options().MemGroupA = 2;
     Options().MemChannelA = 200;
     auto f = Load();
-    EXPECT_EQ(f->C("Combo1_4").text, "4");
+    EXPECT_EQ(f->C(option::MemChannelA).text, "4");
     f->CommandOK_Click();
     EXPECT_EQ(Options().MemChannelA, 200);
 }
@@ -162,39 +164,63 @@ TEST_F(OptionDialogTest, SelectionRulesStorePositionsAndNumbers) {
     struct Case {
         const char* list;
         int entry;
-        int word;
-    } cases[] = {{"Combo1_3", 1, 3},   {"Combo1_9", 3, 7},   {"Combo1_10", 4, 8},  {"Combo1_11", 2, 9},
-                 {"Combo1_12", 1, 10}, {"Combo1_13", 2, 11}, {"Combo1_14", 1, 12}, {"Combo1_15", 1, 15},
-                 {"Combo1_16", 27, 19}, {"Combo1_17", 3, 20}, {"Combo1_18", 1, 18}, {"Combo1_19", 2, 21},
-                 {"Combo1_20", 5, 22}, {"Combo1_21", 4, 23}, {"Combo1_22", 10, 24}, {"Combo1_23", 25, 25},
-                 {"Combo1_24", 3, 26}};
+        Integer OptionDataRec::*word;
+    } cases[] = {{option::RadioDisplay, 1, &OptionDataRec::RadioDisplay},
+                 {option::ScanTime, 3, &OptionDataRec::ScanTime},
+                 {option::KeyTime, 4, &OptionDataRec::KeyTime},
+                 {option::Backlight, 2, &OptionDataRec::Backlight},
+                 {option::Colour, 1, &OptionDataRec::Colour},
+                 {option::SubDisplay, 2, &OptionDataRec::SubDisplay},
+                 {option::SqlKey, 1, &OptionDataRec::SqlKey},
+                 {option::MainBand, 1, &OptionDataRec::MainBand},
+                 {option::Tot, 27, &OptionDataRec::TOT},
+                 {option::AutoPowerOff, 3, &OptionDataRec::AutoPowerOff},
+                 {option::DisplayOption, 1, &OptionDataRec::DisplayOption},
+                 {option::BusyLock, 2, &OptionDataRec::BusyLockOption},
+                 {option::PowerSave, 5, &OptionDataRec::PowerSave},
+                 {option::ToneBurst, 4, &OptionDataRec::ToneBurst},
+                 {option::VoxLevel, 10, &OptionDataRec::VoxLevel},
+                 {option::VoxDelay, 25, &OptionDataRec::VoxDelay},
+                 {option::TailMode, 3, &OptionDataRec::TailMode}};
     for (const auto& c : cases) {
         Pick(*f, c.list, c.entry);
-        EXPECT_EQ(OptionWord(f->OptionDataEdit, c.word), c.entry) << c.list;
+        EXPECT_EQ(f->OptionDataEdit.*c.word, c.entry) << c.list;
     }
-    PickText(*f, "Combo1_6", "42");
+    PickText(*f, option::RadioMemChannel, "42");
     EXPECT_EQ(f->OptionDataEdit.RadioMemChannel, 42);
 
     // Lists of fields outside the record store nothing until OK.
     const OptionDataRec before = f->OptionDataEdit;
-    for (int i : {25, 26, 27, 28, 29, 32, 33, 34, 35, 36, 37}) Pick(*f, "Combo1_" + std::to_string(i), 1);
+    for (const char* list : {option::SubVolume, option::AmDisplay, option::AmMemChannel, option::RadioBand,
+                             option::Pf1Key, option::Pf2Key, option::NoaaAlert, option::NoaaChannel,
+                             option::Part95Mode, option::GmrsChannel, option::MursChannel})
+        Pick(*f, list, 1);
     EXPECT_EQ(f->OptionDataEdit, before);
 }
 
 TEST_F(OptionDialogTest, CheckBoxesStoreTheirWords) {
+    // Each switch and its word; null: a field beside the record, stored on OK.
+    const std::pair<const char*, Integer OptionDataRec::*> boxes[] = {
+        {option::FuncOperA, &OptionDataRec::FuncOperA},       {option::FuncOperB, &OptionDataRec::FuncOperB},
+        {option::InitKey, &OptionDataRec::InitKey},           {option::TailElim, &OptionDataRec::TailElim},
+        {option::FullBand, &OptionDataRec::FullBand},         {option::Alarm, &OptionDataRec::Alarm},
+        {option::Voice, &OptionDataRec::Voice},               {option::RadioOn, nullptr},
+        {option::AmEnabled, nullptr},                         {option::FmEnabled, nullptr},
+        {option::SwEnabled, nullptr},                         {option::LwEnabled, nullptr},
+        {option::GroupSelectA, &OptionDataRec::GroupSelectA}, {option::GroupSelectB, &OptionDataRec::GroupSelectB},
+        {option::KeyLock, &OptionDataRec::KeyLock},           {option::QuickScan, nullptr},
+    };
     auto f = Load();
-    for (int i = 0; i < 16; ++i) {
-        const std::string box = "Check1_" + std::to_string(i);
+    for (auto [box, word] : boxes) {
         const OptionDataRec before = f->OptionDataEdit;
-        const int word = OptionCheckWord(i);
-        const int value = word >= 0 ? 1 - OptionWord(before, word) : 1 - f->C(box).value;
+        const int value = word ? 1 - before.*word : 1 - f->C(box).value;
         Tick(*f, box, value);
         OptionDataRec want = before;
-        if (word >= 0) OptionWord(want, word) = static_cast<Integer>(value);
+        if (word) want.*word = static_cast<Integer>(value);
         EXPECT_EQ(f->OptionDataEdit, want) << box;
     }
     for (int i = 0; i < 10; ++i) {
-        Tick(*f, "Check3_" + std::to_string(i), i % 2);
+        Tick(*f, option::BankLinks[i], i % 2);
         EXPECT_EQ(f->OptionDataEdit.BankLink[static_cast<std::size_t>(i)], i % 2) << i;
     }
 }
@@ -202,8 +228,8 @@ TEST_F(OptionDialogTest, CheckBoxesStoreTheirWords) {
 TEST_F(OptionDialogTest, ListsAreMutedWhileTheFormLoads) {
     FrmOption f(d);
     f.InitOptionLists();
-    SetListIndex(f.C("Combo1_9"), 2);
-    f.Combo1_Click(9);
+    SetListIndex(f.C(option::ScanTime), 2);
+    f.Combo1_Click(option::ScanTime);
     EXPECT_EQ(f.OptionDataEdit.ScanTime, 0);
     EXPECT_FALSE(f.IsOptionLoaded);
 }
@@ -212,10 +238,10 @@ TEST_F(OptionDialogTest, ListsAreMutedWhileTheFormLoads) {
 
 struct KeyCase {
     const char* name;
-    const char* control;
+    std::string control;
     int key;
     int passed;          // the key after the handler; 0 = swallowed
-    const char* focus;   // focus afterwards ("" = unchanged)
+    std::string focus;   // focus afterwards ("" = unchanged)
     const char* text = nullptr;  // the control's text afterwards (null: unchanged)
 };
 void PrintTo(const KeyCase& c, std::ostream* os) { *os << c.name; }
@@ -231,32 +257,32 @@ TEST_P(OptionKeys, FilterAndMoveOn) {
     f->KeyPress(c.control, key);
     EXPECT_EQ(key, c.passed);
     EXPECT_EQ(f->C(c.control).text, c.text ? c.text : "Q");
-    EXPECT_EQ(f->State().focus, *c.focus ? c.focus : c.control);
+    EXPECT_EQ(f->State().focus, c.focus.empty() ? c.control : c.focus);
     EXPECT_FALSE(f->unloadRequested);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Keys, OptionKeys,
-    ::testing::Values(KeyCase{"LetterMovesOn", "Text1_3", 'A', 0, "Text1_4", "A"},
-                      KeyCase{"BlankMovesOn", "Text1_5", ' ', 0, "Text1_6", " "},
-                      KeyCase{"LastBoxMovesToFirstList", "Text1_11", 'z', 0, "Combo1_0", "z"},
-                      KeyCase{"Backslash", "Text1_3", '\\', 0, ""},
-                      KeyCase{"Tilde", "Text1_3", '~', 0, ""},
-                      KeyCase{"CtrlC", "Text1_3", 3, 0, ""},
-                      KeyCase{"CtrlV", "Text1_3", 22, 0, ""},
-                      KeyCase{"CtrlX", "Text1_3", 24, 0, ""},
-                      KeyCase{"EnterMovesOn", "Text1_3", 13, 0, "Text1_4"},
-                      KeyCase{"BackspacePasses", "Text1_3", 8, 8, ""},
-                      KeyCase{"NonAscii", "Text1_3", 0xE9, 0, ""},
-                      KeyCase{"Negative", "Text1_3", -20, 0, ""},
-                      KeyCase{"ListEnter", "Combo1_0", 13, 0, "Combo1_1"},
-                      KeyCase{"ListEnterSkipsHidden", "Combo1_17", 13, 0, "Combo1_20"},
-                      KeyCase{"ListLetterPasses", "Combo1_0", 'a', 'a', ""},
-                      KeyCase{"CheckEnterSkipsHidden", "Check1_7", 13, 0, "Check1_12"},
-                      KeyCase{"CheckSpacePasses", "Check1_7", ' ', ' ', ""},
-                      KeyCase{"PasswordDigit", "Text2", '7', '7', ""},
-                      KeyCase{"PasswordLetter", "Text2", 'a', 0, ""},
-                      KeyCase{"PasswordCtrlV", "Text2", 22, 0, ""}),
+    ::testing::Values(KeyCase{"LetterMovesOn", option::PowerOnBoxes[3], 'A', 0, option::PowerOnBoxes[4], "A"},
+                      KeyCase{"BlankMovesOn", option::PowerOnBoxes[5], ' ', 0, option::PowerOnBoxes[6], " "},
+                      KeyCase{"LastBoxMovesToFirstList", option::PowerOnBoxes[11], 'z', 0, option::DisplayMode, "z"},
+                      KeyCase{"Backslash", option::PowerOnBoxes[3], '\\', 0, ""},
+                      KeyCase{"Tilde", option::PowerOnBoxes[3], '~', 0, ""},
+                      KeyCase{"CtrlC", option::PowerOnBoxes[3], 3, 0, ""},
+                      KeyCase{"CtrlV", option::PowerOnBoxes[3], 22, 0, ""},
+                      KeyCase{"CtrlX", option::PowerOnBoxes[3], 24, 0, ""},
+                      KeyCase{"EnterMovesOn", option::PowerOnBoxes[3], 13, 0, option::PowerOnBoxes[4]},
+                      KeyCase{"BackspacePasses", option::PowerOnBoxes[3], 8, 8, ""},
+                      KeyCase{"NonAscii", option::PowerOnBoxes[3], 0xE9, 0, ""},
+                      KeyCase{"Negative", option::PowerOnBoxes[3], -20, 0, ""},
+                      KeyCase{"ListEnter", option::DisplayMode, 13, 0, option::DisplayStyleA},
+                      KeyCase{"ListEnterSkipsHidden", option::AutoPowerOff, 13, 0, option::PowerSave},
+                      KeyCase{"ListLetterPasses", option::DisplayMode, 'a', 'a', ""},
+                      KeyCase{"CheckEnterSkipsHidden", option::RadioOn, 13, 0, option::GroupSelectA},
+                      KeyCase{"CheckSpacePasses", option::RadioOn, ' ', ' ', ""},
+                      KeyCase{"PasswordDigit", option::Password, '7', '7', ""},
+                      KeyCase{"PasswordLetter", option::Password, 'a', 0, ""},
+                      KeyCase{"PasswordCtrlV", option::Password, 22, 0, ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(OptionDialogTest, PowerOnBoxesKeepOnlyTheRadiosCharactersWhateverTheRoad) {
@@ -268,25 +294,25 @@ TEST_F(OptionDialogTest, PowerOnBoxesKeepOnlyTheRadiosCharactersWhateverTheRoad)
                  {"~}", "}"},     {"", ""}};
     auto f = Load();
     for (const auto& c : cases) {
-        f->C("Text1_4").text = c.arrived;
-        f->Change("Text1_4");
-        EXPECT_EQ(f->C("Text1_4").text, c.kept) << c.arrived;
+        f->C(option::PowerOnBoxes[4]).text = c.arrived;
+        f->Change(option::PowerOnBoxes[4]);
+        EXPECT_EQ(f->C(option::PowerOnBoxes[4]).text, c.kept) << c.arrived;
     }
 }
 
 TEST_F(OptionDialogTest, PowerOnBoxesSelectAllOnFocus) {
     auto f = Load();
-    f->GotFocus("Text1_7");
-    EXPECT_EQ(f->selectAllRequest, "Text1_7");
+    f->GotFocus(option::PowerOnBoxes[7]);
+    EXPECT_EQ(f->selectAllRequest, option::PowerOnBoxes[7]);
     f->selectAllRequest.clear();
-    f->GotFocus("Text2");  // empty: nothing to select
+    f->GotFocus(option::Password);  // empty: nothing to select
     EXPECT_EQ(f->selectAllRequest, "");
-    f->GotFocus("Text3_0");
-    EXPECT_EQ(f->selectAllRequest, "Text3_0");
+    f->GotFocus(option::SwFrequency);
+    EXPECT_EQ(f->selectAllRequest, option::SwFrequency);
     // A move made by the boxes themselves arrives like a Tab.
     int key = 'A';
-    f->KeyPress("Text1_3", key);
-    EXPECT_EQ(f->selectAllRequest, "Text1_4");
+    f->KeyPress(option::PowerOnBoxes[3], key);
+    EXPECT_EQ(f->selectAllRequest, option::PowerOnBoxes[4]);
 }
 
 // ---- SW and LW boxes -----------------------------------------------------------------
@@ -303,7 +329,7 @@ TEST_F(OptionDialogTest, ShortWaveBoxesNormaliseOnLeaving) {
                  {1, "x1", "1.2000"},     {1, "1.23456", "1.2346"}};
     auto f = Load();
     for (const auto& c : cases) {
-        const std::string name = "Text3_" + std::to_string(c.box);
+        const std::string name = c.box == 0 ? option::SwFrequency : option::LwFrequency;
         f->C(name).text = c.typed;
         EXPECT_TRUE(f->LostFocus(name, ""));
         EXPECT_EQ(f->C(name).text, c.shown) << name << " " << c.typed;
@@ -316,20 +342,24 @@ TEST_F(OptionDialogTest, ShortWaveBoxesNormaliseOnLeaving) {
 TEST_F(OptionDialogTest, OkStoresWorkingCopyOutsideFieldsAndRebuildsTheTree) {
     d.WorkData.AMFreData[2].Set("119.1");
     auto f = Load();
-    Pick(*f, "Combo1_9", 2);
-    Tick(*f, "Check3_4", 0);
-    for (int j = 0; j < 12; ++j) f->C("Text1_" + std::to_string(j)).text = "";
-    f->C("Text1_0").text = "O";
-    f->C("Text1_1").text = "K";
-    Tick(*f, "Check1_7", 1);
-    Tick(*f, "Check1_9", 1);
-    Tick(*f, "Check1_15", 1);
+    Pick(*f, option::ScanTime, 2);
+    Tick(*f, option::BankLinks[4], 0);
+    for (int j = 0; j < 12; ++j) f->C(option::PowerOnBoxes[j]).text = "";
+    f->C(option::PowerOnBoxes[0]).text = "O";
+    f->C(option::PowerOnBoxes[1]).text = "K";
+    Tick(*f, option::RadioOn, 1);
+    Tick(*f, option::FmEnabled, 1);
+    Tick(*f, option::QuickScan, 1);
     struct Pickup {
-        int list, entry;
-    } picks[] = {{25, 6}, {26, 1}, {28, 3}, {29, 4}, {32, 5}, {33, 2}, {34, 6}, {35, 1}, {36, 22}, {37, 4}};
-    for (const auto& p : picks) Pick(*f, "Combo1_" + std::to_string(p.list), p.entry);
-    PickText(*f, "Combo1_27", "2");
-    f->C("Text3_1").text = "9";  // hidden box, normalised by OK
+        const char* list;
+        int entry;
+    } picks[] = {{option::SubVolume, 6},   {option::AmDisplay, 1},   {option::RadioBand, 3},
+                 {option::Pf1Key, 4},      {option::Pf2Key, 5},      {option::NoaaAlert, 2},
+                 {option::NoaaChannel, 6}, {option::Part95Mode, 1},  {option::GmrsChannel, 22},
+                 {option::MursChannel, 4}};
+    for (const auto& p : picks) Pick(*f, p.list, p.entry);
+    PickText(*f, option::AmMemChannel, "2");
+    f->C(option::LwFrequency).text = "9";  // hidden box, normalised by OK
 
     f->CommandOK_Click();
     const RadioDataRec& w = d.WorkData;
@@ -382,7 +412,7 @@ TEST_F(OptionDialogTest, PowerOnTextBoxesStoreBlanksForEmptyBoxes) {
     for (const auto& c : cases) {
         auto f = Load();
         for (int j = 0; j < 12; ++j)
-            f->C("Text1_" + std::to_string(j)).text =
+            f->C(option::PowerOnBoxes[j]).text =
                 j < static_cast<int>(c.boxes.size()) ? c.boxes[static_cast<std::size_t>(j)] : "";
         f->CommandOK_Click();
         EXPECT_EQ(std::string(Options().PowerOnText.Raw()), c.stored);
@@ -393,15 +423,15 @@ TEST_F(OptionDialogTest, CancelLeavesEverythingAsItWas) {
     d.WorkData.SWFre.Set("18");
     const RadioDataRec before = d.WorkData;
     auto f = Load();
-    Pick(*f, "Combo1_0", 1);
-    Pick(*f, "Combo1_30", 1);
-    Pick(*f, "Combo1_36", 5);
-    Tick(*f, "Check1_7", 1);
-    Tick(*f, "Check3_0", 0);
-    f->C("Text1_0").text = "Z";
-    f->C("Text3_0").text = "3";
-    f->LostFocus("Text3_0", "");
-    f->Click("CommandCancel");
+    Pick(*f, option::DisplayMode, 1);
+    Pick(*f, option::WorkModeA, 1);
+    Pick(*f, option::GmrsChannel, 5);
+    Tick(*f, option::RadioOn, 1);
+    Tick(*f, option::BankLinks[0], 0);
+    f->C(option::PowerOnBoxes[0]).text = "Z";
+    f->C(option::SwFrequency).text = "3";
+    f->LostFocus(option::SwFrequency, "");
+    f->Click(option::Cancel);
     EXPECT_TRUE(f->unloadRequested);
     EXPECT_TRUE(d.WorkData == before);
     EXPECT_TRUE(view.calls.empty());

@@ -7,6 +7,7 @@
 
 #include "core/listutils.h"
 #include "optionfixture.h"
+#include "settings/frmoptioncontrols.h"
 
 using namespace rp;
 using rp::test::OptionDialogTest;
@@ -18,7 +19,7 @@ struct ModelCase {
     const char* name;
     const char* model;
     Items pf1, pf2;
-    bool subVolumeHidden;  // Label1/Combo1 25
+    bool subVolumeHidden;  // the sub-volume list and its label
 };
 void PrintTo(const ModelCase& c, std::ostream* os) { *os << c.name; }
 
@@ -30,15 +31,16 @@ TEST_P(OptionModels, PFListsAndHiddenRowsFollowTheModel) {
     const ModelCase& c = GetParam();
     d.CurModel = c.model;
     auto f = Load();
-    EXPECT_EQ(f->C("Combo1_29").items, c.pf1);
-    EXPECT_EQ(f->C("Combo1_32").items, c.pf2);
+    EXPECT_EQ(f->C(option::Pf1Key).items, c.pf1);
+    EXPECT_EQ(f->C(option::Pf2Key).items, c.pf2);
     // Hidden for every model; still filled.
-    EXPECT_EQ(f->C("Combo1_25").visible, !c.subVolumeHidden);
-    for (const char* n : {"Combo1_19", "Combo1_26", "Combo1_27", "Combo1_28", "Check1_8", "Check1_11",
-                          "Text3_0", "Text3_1", "Label4_0", "Text2", "Check2", "Label3"})
+    EXPECT_EQ(f->C(option::SubVolume).visible, !c.subVolumeHidden);
+    for (const char* n : {option::BusyLock, option::AmDisplay, option::AmMemChannel, option::RadioBand,
+                          option::AmEnabled, option::LwEnabled, option::SwFrequency, option::LwFrequency,
+                          option::SwFrequencyLabel, option::Password, option::PasswordOn, option::PasswordLabel})
         EXPECT_FALSE(f->C(n).visible) << n;
-    EXPECT_EQ(f->C("Combo1_25").items.size(), 8u);
-    EXPECT_EQ(f->C("Combo1_28").items.size(), 4u);
+    EXPECT_EQ(f->C(option::SubVolume).items.size(), 8u);
+    EXPECT_EQ(f->C(option::RadioBand).items.size(), 4u);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -53,35 +55,35 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(OptionDialogTest, FixedListsHoldTheirEntries) {
     auto f = Load();
-    const Items& tot = f->C("Combo1_16").items;
+    const Items& tot = f->C(option::Tot).items;
     ASSERT_EQ(tot.size(), 28u);
     EXPECT_EQ(tot[0], "Off");
     EXPECT_EQ(tot[1], "1min");
     EXPECT_EQ(tot[27], "27min");
 
-    const Items& vox = f->C("Combo1_23").items;
+    const Items& vox = f->C(option::VoxDelay).items;
     ASSERT_EQ(vox.size(), 26u);
     EXPECT_EQ(vox.front(), "0.5");
     EXPECT_EQ(vox[1], "0.6");
     EXPECT_EQ(vox[15], "2.0");
     EXPECT_EQ(vox.back(), "3.0");
 
-    const Items& gmrs = f->C("Combo1_36").items;
+    const Items& gmrs = f->C(option::GmrsChannel).items;
     ASSERT_EQ(gmrs.size(), 23u);
     EXPECT_EQ(gmrs[0], "GMRS01");
     EXPECT_EQ(gmrs[7], "GMRS15");
     EXPECT_EQ(gmrs[15], "REPT15");
     EXPECT_EQ(gmrs[22], "REPT22");
 
-    EXPECT_EQ(f->C("Combo1_0").items, (Items{"Frequency", "Channel", "Name"}));
-    EXPECT_EQ(f->C("Combo1_7").items, (Items{"1", "2", "3", "4", "5", "6", "7", "8", "9", "0"}));
-    EXPECT_EQ(f->C("Combo1_10").items, (Items{"0s", "1s", "2s", "3s", "Continuous"}));
-    EXPECT_EQ(f->C("Combo1_18").items, (Items{"+Frequency", "+Name"}));
-    EXPECT_EQ(f->C("Combo1_19").items, (Items{"Off", "Repeater", "Busy"}));
-    EXPECT_EQ(f->C("Combo1_22").items.size(), 11u);
-    EXPECT_EQ(f->C("Combo1_30").items, (Items{"CH", "Bank"}));
-    EXPECT_EQ(f->C("Combo1_34").items.back(), "WX 7");
-    EXPECT_EQ(f->C("Combo1_37").items.back(), "MURS 5");
+    EXPECT_EQ(f->C(option::DisplayMode).items, (Items{"Frequency", "Channel", "Name"}));
+    EXPECT_EQ(f->C(option::MemGroupA).items, (Items{"1", "2", "3", "4", "5", "6", "7", "8", "9", "0"}));
+    EXPECT_EQ(f->C(option::KeyTime).items, (Items{"0s", "1s", "2s", "3s", "Continuous"}));
+    EXPECT_EQ(f->C(option::DisplayOption).items, (Items{"+Frequency", "+Name"}));
+    EXPECT_EQ(f->C(option::BusyLock).items, (Items{"Off", "Repeater", "Busy"}));
+    EXPECT_EQ(f->C(option::VoxLevel).items.size(), 11u);
+    EXPECT_EQ(f->C(option::WorkModeA).items, (Items{"CH", "Bank"}));
+    EXPECT_EQ(f->C(option::NoaaChannel).items.back(), "WX 7");
+    EXPECT_EQ(f->C(option::MursChannel).items.back(), "MURS 5");
 }
 
 // A stored value outside its list shows the first entry; the working copy
@@ -110,29 +112,29 @@ TEST_P(OptionValues, ShowFirstEntryOutsideTheList) {
 INSTANTIATE_TEST_SUITE_P(
     Values, OptionValues,
     ::testing::Values(
-        ValueCase{"ScanTime7", [](AppData& a) { a.OptionData().ScanTime = 7; }, "Combo1_9", "5s",
+        ValueCase{"ScanTime7", [](AppData& a) { a.OptionData().ScanTime = 7; }, option::ScanTime, "5s",
                   [](const AppData& a) { EXPECT_EQ(a.WorkData.OptionData().ScanTime, 7); }},
-        ValueCase{"ScanTime2", [](AppData& a) { a.OptionData().ScanTime = 2; }, "Combo1_9", "15s",
+        ValueCase{"ScanTime2", [](AppData& a) { a.OptionData().ScanTime = 2; }, option::ScanTime, "15s",
                   [](const AppData& a) { EXPECT_EQ(a.WorkData.OptionData().ScanTime, 2); }},
-        ValueCase{"NegativeTOT", [](AppData& a) { a.OptionData().TOT = -3; }, "Combo1_16", "Off",
+        ValueCase{"NegativeTOT", [](AppData& a) { a.OptionData().TOT = -3; }, option::Tot, "Off",
                   [](const AppData& a) { EXPECT_EQ(a.WorkData.OptionData().TOT, -3); }},
-        ValueCase{"TOT5", [](AppData& a) { a.OptionData().TOT = 5; }, "Combo1_16", "5min",
+        ValueCase{"TOT5", [](AppData& a) { a.OptionData().TOT = 5; }, option::Tot, "5min",
                   [](const AppData& a) { EXPECT_EQ(a.WorkData.OptionData().TOT, 5); }},
-        ValueCase{"VoxDelay25", [](AppData& a) { a.OptionData().VoxDelay = 25; }, "Combo1_23", "3.0",
+        ValueCase{"VoxDelay25", [](AppData& a) { a.OptionData().VoxDelay = 25; }, option::VoxDelay, "3.0",
                   [](const AppData& a) { EXPECT_EQ(a.WorkData.OptionData().VoxDelay, 25); }},
-        ValueCase{"VoxDelay1", [](AppData& a) { a.OptionData().VoxDelay = 1; }, "Combo1_23", "0.6",
+        ValueCase{"VoxDelay1", [](AppData& a) { a.OptionData().VoxDelay = 1; }, option::VoxDelay, "0.6",
                   [](const AppData& a) { EXPECT_EQ(a.WorkData.OptionData().VoxDelay, 1); }},
-        ValueCase{"Gmrs30", [](AppData& a) { a.WorkData.GMRSChannel = 30; }, "Combo1_36", "GMRS01",
+        ValueCase{"Gmrs30", [](AppData& a) { a.WorkData.GMRSChannel = 30; }, option::GmrsChannel, "GMRS01",
                   [](const AppData& a) { EXPECT_EQ(a.WorkData.GMRSChannel, 0); }},
-        ValueCase{"Gmrs8", [](AppData& a) { a.WorkData.GMRSChannel = 8; }, "Combo1_36", "GMRS16",
+        ValueCase{"Gmrs8", [](AppData& a) { a.WorkData.GMRSChannel = 8; }, option::GmrsChannel, "GMRS16",
                   [](const AppData& a) { EXPECT_EQ(a.WorkData.GMRSChannel, 8); }},
-        ValueCase{"Pf2Key9", [](AppData& a) { a.WorkData.PF2Key = 9; }, "Combo1_32", "Off",
+        ValueCase{"Pf2Key9", [](AppData& a) { a.WorkData.PF2Key = 9; }, option::Pf2Key, "Off",
                   [](const AppData& a) { EXPECT_EQ(a.WorkData.PF2Key, 0); }},
-        ValueCase{"Part95Mode2", [](AppData& a) { a.WorkData.Part95Mode = 2; }, "Combo1_35", "MURS",
+        ValueCase{"Part95Mode2", [](AppData& a) { a.WorkData.Part95Mode = 2; }, option::Part95Mode, "MURS",
                   [](const AppData& a) { EXPECT_EQ(a.WorkData.Part95Mode, 2); }},
-        ValueCase{"HiddenSubVolume", [](AppData& a) { a.WorkData.SubVolume = 7; }, "Combo1_25", "8",
+        ValueCase{"HiddenSubVolume", [](AppData& a) { a.WorkData.SubVolume = 7; }, option::SubVolume, "8",
                   [](const AppData& a) { EXPECT_EQ(a.WorkData.SubVolume, 7); }},
-        ValueCase{"AMChannelWithoutStation", [](AppData& a) { a.WorkData.AMMemChannel = 40; }, "Combo1_27",
+        ValueCase{"AMChannelWithoutStation", [](AppData& a) { a.WorkData.AMMemChannel = 40; }, option::AmMemChannel,
                   "0", [](const AppData& a) { EXPECT_EQ(a.WorkData.AMMemChannel, 0); }},
         ValueCase{"AMChannelNotUsed",
                   [](AppData& a) {
@@ -140,14 +142,14 @@ INSTANTIATE_TEST_SUITE_P(
                       a.WorkData.AMFreData[9].Set("121");
                       a.WorkData.AMMemChannel = 5;
                   },
-                  "Combo1_27", "3", [](const AppData& a) { EXPECT_EQ(a.WorkData.AMMemChannel, 3); }},
+                  option::AmMemChannel, "3", [](const AppData& a) { EXPECT_EQ(a.WorkData.AMMemChannel, 3); }},
         ValueCase{"AMChannelUsed",
                   [](AppData& a) {
                       a.WorkData.AMFreData[3].Set("120.5");
                       a.WorkData.AMFreData[9].Set("121");
                       a.WorkData.AMMemChannel = 9;
                   },
-                  "Combo1_27", "9", [](const AppData& a) { EXPECT_EQ(a.WorkData.AMMemChannel, 9); }}),
+                  option::AmMemChannel, "9", [](const AppData& a) { EXPECT_EQ(a.WorkData.AMMemChannel, 9); }}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(OptionDialogTest, StationListsOfferTheUsedEntries) {
@@ -159,16 +161,16 @@ TEST_F(OptionDialogTest, StationListsOfferTheUsedEntries) {
     used({4, 17, 99});
     Options().RadioMemChannel = 17;
     auto f = Load();
-    EXPECT_EQ(f->C("Combo1_6").items, (Items{"4", "17", "99"}));
-    EXPECT_EQ(f->C("Combo1_6").text, "17");
+    EXPECT_EQ(f->C(option::RadioMemChannel).items, (Items{"4", "17", "99"}));
+    EXPECT_EQ(f->C(option::RadioMemChannel).text, "17");
     Options().RadioMemChannel = 100;
     f = Load();
-    EXPECT_EQ(f->C("Combo1_6").text, "4");
+    EXPECT_EQ(f->C(option::RadioMemChannel).text, "4");
 
     used({});
     f = Load();
-    EXPECT_TRUE(f->C("Combo1_6").items.empty());
-    EXPECT_EQ(f->C("Combo1_6").index, -1);
+    EXPECT_TRUE(f->C(option::RadioMemChannel).items.empty());
+    EXPECT_EQ(f->C(option::RadioMemChannel).index, -1);
     f->CommandOK_Click();
     EXPECT_EQ(Options().RadioMemChannel, 100);  // no choice, the word stays
 }
@@ -184,30 +186,30 @@ TEST_F(OptionDialogTest, DisplayModeAtLoadSetsStatesOnly) {
         Options().DisplayStyleB = 0;
         Options().DisplayOption = 1;
         auto f = Load();
-        EXPECT_EQ(f->C("Combo1_1").enabled, c.stylesEnabled) << c.mode;
-        EXPECT_EQ(f->C("Combo1_2").enabled, c.stylesEnabled) << c.mode;
-        EXPECT_EQ(f->C("Combo1_18").visible, c.optionVisible) << c.mode;
-        EXPECT_EQ(f->C("Combo1_1").index, 1) << c.mode;
-        EXPECT_EQ(f->C("Combo1_18").index, 1) << c.mode;
+        EXPECT_EQ(f->C(option::DisplayStyleA).enabled, c.stylesEnabled) << c.mode;
+        EXPECT_EQ(f->C(option::DisplayStyleB).enabled, c.stylesEnabled) << c.mode;
+        EXPECT_EQ(f->C(option::DisplayOption).visible, c.optionVisible) << c.mode;
+        EXPECT_EQ(f->C(option::DisplayStyleA).index, 1) << c.mode;
+        EXPECT_EQ(f->C(option::DisplayOption).index, 1) << c.mode;
         EXPECT_EQ(f->OptionDataEdit, Options()) << c.mode;
     }
 }
 
 TEST_F(OptionDialogTest, CheckBoxesShowTickedAboveZero) {
-    Options().TailElim = 1;                 // Check1(3)
-    Options().Voice = 4;                    // Check1(6)
-    Options().KeyLock = -2;                 // Check1(14)
+    Options().TailElim = 1;
+    Options().Voice = 4;
+    Options().KeyLock = -2;
     Options().BankLink = {1, 0, 5, 1, 1, 1, 1, 1, 1, 0};
     d.WorkData.RadioOn = 1;
     d.WorkData.QuickScan = 1;
     auto f = Load();
-    EXPECT_EQ(f->C("Check1_3").value, 1);
-    EXPECT_EQ(f->C("Check1_6").value, 1);
-    EXPECT_EQ(f->C("Check1_14").value, 0);
-    EXPECT_EQ(f->C("Check1_7").value, 1);
-    EXPECT_EQ(f->C("Check1_15").value, 1);
-    EXPECT_EQ(f->C("Check3_1").value, 0);
-    EXPECT_EQ(f->C("Check3_2").value, 1);
+    EXPECT_EQ(f->C(option::TailElim).value, 1);
+    EXPECT_EQ(f->C(option::Voice).value, 1);
+    EXPECT_EQ(f->C(option::KeyLock).value, 0);
+    EXPECT_EQ(f->C(option::RadioOn).value, 1);
+    EXPECT_EQ(f->C(option::QuickScan).value, 1);
+    EXPECT_EQ(f->C(option::BankLinks[1]).value, 0);
+    EXPECT_EQ(f->C(option::BankLinks[2]).value, 1);
     // The boxes' handlers store what they show where the value changed.
     EXPECT_EQ(f->OptionDataEdit.Voice, 1);
     EXPECT_EQ(f->OptionDataEdit.BankLink[2], 1);
@@ -230,7 +232,7 @@ TEST_F(OptionDialogTest, PowerOnTextShowsOneCharacterABox) {
         Options().PowerOnText.Set(c.stored);
         auto f = Load();
         for (int j = 0; j < 12; ++j)
-            EXPECT_EQ(f->C("Text1_" + std::to_string(j)).text, c.boxes[static_cast<std::size_t>(j)])
+            EXPECT_EQ(f->C(option::PowerOnBoxes[j]).text, c.boxes[static_cast<std::size_t>(j)])
                 << c.name << " box " << j;
     }
 }
@@ -244,10 +246,28 @@ TEST_F(OptionDialogTest, ShortWaveBoxesShowNumbersWithFourDecimals) {
         d.WorkData.SWFre.Set(c.stored);
         d.WorkData.LWFre.Set(c.stored);
         auto f = Load();
-        EXPECT_EQ(f->C("Text3_0").text, c.shown) << c.stored;
-        EXPECT_EQ(f->C("Text3_1").text, c.shown) << c.stored;
+        EXPECT_EQ(f->C(option::SwFrequency).text, c.shown) << c.stored;
+        EXPECT_EQ(f->C(option::LwFrequency).text, c.shown) << c.stored;
     }
 }
+
+// The lists the report prints under their labels, with the labels' keys.
+struct PrintedList {
+    const char* label;
+    const char* list;
+    int key;
+};
+const PrintedList kPrintedLists[] = {
+    {option::DisplayModeLabel, option::DisplayMode, 1702},   {option::DisplayStyleALabel, option::DisplayStyleA, 1703},
+    {option::DisplayStyleBLabel, option::DisplayStyleB, 1704}, {option::RadioDisplayLabel, option::RadioDisplay, 1705},
+    {option::MemChannelBLabel, option::MemChannelB, 1707},   {option::MemGroupBLabel, option::MemGroupB, 1710},
+    {option::ScanTimeLabel, option::ScanTime, 1711},         {option::KeyTimeLabel, option::KeyTime, 1712},
+    {option::BacklightLabel, option::Backlight, 1713},       {option::ColourLabel, option::Colour, 1714},
+    {option::SqlKeyLabel, option::SqlKey, 1716},             {option::TotLabel, option::Tot, 1718},
+    {option::AutoPowerOffLabel, option::AutoPowerOff, 1719}, {option::BusyLockLabel, option::BusyLock, 1720},
+    {option::PowerSaveLabel, option::PowerSave, 1721},       {option::ToneBurstLabel, option::ToneBurst, 1722},
+    {option::VoxLevelLabel, option::VoxLevel, 1723},         {option::VoxDelayLabel, option::VoxDelay, 1724},
+};
 
 // What the report reads after a load without a window, in both languages.
 TEST_F(OptionDialogTest, HiddenLoadLeavesTheReportsTextsAndChangesNoData) {
@@ -282,37 +302,36 @@ TEST_F(OptionDialogTest, HiddenLoadLeavesTheReportsTextsAndChangesNoData) {
         f.Form_Load();
         EXPECT_FALSE(f.State().visible);
         EXPECT_EQ(f.State().caption, c.caption);
-        EXPECT_EQ(f.C("Label1_0").text, c.label0);
-        EXPECT_EQ(f.C("Label2").text, c.label2);
-        EXPECT_EQ(f.C("Label1_18").text, "Label1");
-        for (int i : {0, 1, 2, 3, 5, 8, 9, 10, 11, 12, 14, 16, 17, 19, 20, 21, 22, 23}) {
-            const std::string n = std::to_string(i);
-            EXPECT_EQ(f.C("Label1_" + n).text, GetLanguageString(d, i < 18 ? 1702 + i : 1701 + i)) << i;
-            EXPECT_FALSE(f.C("Label1_" + n).text.empty()) << i;
-            EXPECT_FALSE(f.C("Combo1_" + n).text.empty()) << i;
+        EXPECT_EQ(f.C(option::DisplayModeLabel).text, c.label0);
+        EXPECT_EQ(f.C(option::PowerOnLabel).text, c.label2);
+        EXPECT_EQ(f.C(option::DisplayOptionLabel).text, "Label1");
+        for (auto [label, list, key] : kPrintedLists) {
+            EXPECT_EQ(f.C(label).text, GetLanguageString(d, key)) << label;
+            EXPECT_FALSE(f.C(label).text.empty()) << label;
+            EXPECT_FALSE(f.C(list).text.empty()) << list;
         }
-        for (int i = 0; i <= 6; ++i)
-            EXPECT_EQ(f.C("Check1_" + std::to_string(i)).text, GetLanguageString(d, 1730 + i)) << i;
-        EXPECT_EQ(f.C("Combo1_0").items.size(), 3u);
-        EXPECT_EQ(f.C("Combo1_0").index, 1);
-        EXPECT_EQ(f.C("Combo1_18").text, GetLanguageString(d, 1797));
+        const char* const switches[] = {option::FuncOperA, option::FuncOperB, option::InitKey, option::TailElim,
+                                        option::FullBand,  option::Alarm,     option::Voice};
+        for (int i = 0; i <= 6; ++i) EXPECT_EQ(f.C(switches[i]).text, GetLanguageString(d, 1730 + i)) << i;
+        EXPECT_EQ(f.C(option::DisplayMode).items.size(), 3u);
+        EXPECT_EQ(f.C(option::DisplayMode).index, 1);
+        EXPECT_EQ(f.C(option::DisplayOption).text, GetLanguageString(d, 1797));
         if (c.label19) {
-            EXPECT_EQ(f.C("Label1_19").text, c.label19);
+            EXPECT_EQ(f.C(option::BusyLockLabel).text, c.label19);
         }
         if (c.check1) {
-            EXPECT_EQ(f.C("Check1_1").text, c.check1);
+            EXPECT_EQ(f.C(option::FuncOperB).text, c.check1);
         }
         if (c.mode) {
-            EXPECT_EQ(f.C("Combo1_0").text, c.mode);
+            EXPECT_EQ(f.C(option::DisplayMode).text, c.mode);
         }
-        EXPECT_EQ(f.C("CommandOK").text, GetLanguageString(d, 101));
-        EXPECT_EQ(f.C("Text1_0").text, "R");
-        EXPECT_EQ(f.C("Text1_5").text, "");
-        EXPECT_EQ(f.C("Text1_6").text, "1");
-        for (int i = 1; i <= 3; ++i)
-            EXPECT_EQ(f.C("Check1_" + std::to_string(i)).value,
-                      FlagToCheckValue(OptionWord(Options(), OptionCheckWord(i))))
-                << i;
+        EXPECT_EQ(f.C(option::OK).text, GetLanguageString(d, 101));
+        EXPECT_EQ(f.C(option::PowerOnBoxes[0]).text, "R");
+        EXPECT_EQ(f.C(option::PowerOnBoxes[5]).text, "");
+        EXPECT_EQ(f.C(option::PowerOnBoxes[6]).text, "1");
+        EXPECT_EQ(f.C(option::FuncOperB).value, FlagToCheckValue(Options().FuncOperB));
+        EXPECT_EQ(f.C(option::InitKey).value, FlagToCheckValue(Options().InitKey));
+        EXPECT_EQ(f.C(option::TailElim).value, FlagToCheckValue(Options().TailElim));
         EXPECT_FALSE(f.unloadRequested);
     }
     EXPECT_TRUE(d.WorkData == work);
@@ -335,9 +354,9 @@ TEST_F(OptionDialogTest, EveryControlIsReachableByName) {
     for (int i = 0; i < 12; ++i) want.push_back("Text1_" + std::to_string(i));
     for (const auto& n : want) EXPECT_TRUE(f.State().Has(n)) << n;
     EXPECT_EQ(f.State().Names().size(), want.size());
-    EXPECT_EQ(f.C("Check3_9").text, "Bank Link 0");
-    EXPECT_EQ(f.C("Text1_0").max, 1);
-    EXPECT_EQ(f.C("Text3_0").max, 8);
+    EXPECT_EQ(f.C(option::BankLinks[9]).text, "Bank Link 0");
+    EXPECT_EQ(f.C(option::PowerOnBoxes[0]).max, 1);
+    EXPECT_EQ(f.C(option::SwFrequency).max, 8);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 
 #include "settings/formfixture.h"
 #include "settings/frmscan.h"
+#include "settings/frmscancontrols.h"
 
 using namespace rp;
 
@@ -49,16 +50,16 @@ TEST_F(ScanTest, RevertListFollowsThePriority) {
     d.ScanData() = Rec({1, 0, 0, 0, 0, 0, 0, 0, 0, 2, 0, 0, 0, 0});
     FrmScan f(d);
     f.Form_Load();
-    EXPECT_EQ(f.C("Combo2").items,
+    EXPECT_EQ(f.C(scan::RevertMasters).items,
               (std::vector<std::string>{"Selected", "Selected + Talkback", "Priority1", "Priority2",
                                         "Last Called", "Last Used", "Priority1 + Talkback",
                                         "Priority2 + Talkback"}));
     for (const Case& c : cases) {
-        Pick(f, "Combo1_1", c.priority);
+        Pick(f, scan::Priority, c.priority);
         EXPECT_EQ(f.RevertMaster(), c.master) << c.priority;
         std::vector<std::string> texts;
-        for (int m : c.master) texts.push_back(f.C("Combo2").items[static_cast<std::size_t>(m)]);
-        EXPECT_EQ(f.C("Combo1_6").items, texts) << c.priority;
+        for (int m : c.master) texts.push_back(f.C(scan::RevertMasters).items[static_cast<std::size_t>(m)]);
+        EXPECT_EQ(f.C(scan::Revert).items, texts) << c.priority;
     }
 }
 
@@ -66,20 +67,20 @@ TEST_F(ScanTest, PriorityChangeKeepsAnOfferedRevertEntryElseTheFirst) {
     d.ScanData() = Rec({1, 1, 6, 0, 0, 0, 0, 0, 0, 2, 0, 0, 0, 0});
     FrmScan f(d);
     f.Form_Load();
-    EXPECT_EQ(f.C("Combo1_6").index, 5);
-    EXPECT_EQ(f.C("Combo1_6").text, "Priority1 + Talkback");
+    EXPECT_EQ(f.C(scan::Revert).index, 5);
+    EXPECT_EQ(f.C(scan::Revert).text, "Priority1 + Talkback");
     EXPECT_EQ(f.ScanDataEdit.Revert, 6);
-    Pick(f, "Combo1_1", 2);
-    EXPECT_EQ(f.C("Combo1_6").index, 0);
+    Pick(f, scan::Priority, 2);
+    EXPECT_EQ(f.C(scan::Revert).index, 0);
     EXPECT_EQ(f.ScanDataEdit.Revert, 0);
-    Pick(f, "Combo1_1", 1);
+    Pick(f, scan::Priority, 1);
     EXPECT_EQ(f.ScanDataEdit.Revert, 0);
-    Pick(f, "Combo1_1", 3);
-    Pick(f, "Combo1_6", 7);
+    Pick(f, scan::Priority, 3);
+    Pick(f, scan::Revert, 7);
     EXPECT_EQ(f.ScanDataEdit.Revert, 7);
-    Pick(f, "Combo1_1", 2);  // master 7 is offered by priority 2 at position 5
-    EXPECT_EQ(f.C("Combo1_6").index, 5);
-    f.Click("CommandOK");
+    Pick(f, scan::Priority, 2);  // master 7 is offered by priority 2 at position 5
+    EXPECT_EQ(f.C(scan::Revert).index, 5);
+    f.Click(scan::OK);
     EXPECT_EQ(d.ScanData().Priority, 2);
     EXPECT_EQ(d.ScanData().Revert, 7);
 }
@@ -92,8 +93,8 @@ TEST_F(ScanTest, RevertComparesByMasterIndexEvenWithEqualTexts) {
     d.ScanData() = Rec({1, 3, 5, 0, 0, 0, 0, 0, 0, 2, 0, 0, 0, 0});
     FrmScan f(d);
     f.Form_Load();
-    EXPECT_EQ(f.C("Combo1_6").index, 5);
-    f.Click("CommandOK");
+    EXPECT_EQ(f.C(scan::Revert).index, 5);
+    f.Click(scan::OK);
     EXPECT_EQ(d.ScanData().Revert, 5);
     EXPECT_EQ(d.ScanData().Priority, 3);
 }
@@ -102,22 +103,25 @@ TEST_F(ScanTest, ScanModeAndPriorityEnableTheLists) {
     d.ScanData() = Rec({0, 1, 0, 0, 0, 0, 0, 0, 0, 2, 0, 0, 0, 0});
     FrmScan f(d);
     f.Form_Load();
-    for (int i = 1; i <= 12; ++i) EXPECT_FALSE(f.C("Combo1_" + std::to_string(i)).enabled) << i;
-    EXPECT_FALSE(f.C("Check1").enabled);
-    EXPECT_TRUE(f.C("Combo1_0").enabled);
-    Pick(f, "Combo1_0", 1);
+    for (const char* list : {scan::Priority, scan::PriorityChannel1, scan::PriorityChannel1Second, scan::PriorityChannel2,
+                             scan::PriorityChannel2Second, scan::Revert, scan::LookBackA, scan::LookBackB, scan::RxResume,
+                             scan::TxResume, scan::ScanType, scan::WaitTime})
+        EXPECT_FALSE(f.C(list).enabled) << list;
+    EXPECT_FALSE(f.C(scan::PromptTone).enabled);
+    EXPECT_TRUE(f.C(scan::ScanMode).enabled);
+    Pick(f, scan::ScanMode, 1);
     struct Case {
         int priority;
         bool ch1, ch2;
     };
     for (const Case& c : {Case{1, true, false}, Case{0, false, false}, Case{2, false, true}, Case{3, true, true}}) {
-        Pick(f, "Combo1_1", c.priority);
-        EXPECT_EQ(f.C("Combo1_2").enabled, c.ch1) << c.priority;
-        EXPECT_EQ(f.C("Combo1_3").enabled, c.ch1) << c.priority;
-        EXPECT_EQ(f.C("Combo1_4").enabled, c.ch2) << c.priority;
-        EXPECT_EQ(f.C("Combo1_5").enabled, c.ch2) << c.priority;
-        EXPECT_TRUE(f.C("Combo1_7").enabled);
-        EXPECT_TRUE(f.C("Check1").enabled);
+        Pick(f, scan::Priority, c.priority);
+        EXPECT_EQ(f.C(scan::PriorityChannel1).enabled, c.ch1) << c.priority;
+        EXPECT_EQ(f.C(scan::PriorityChannel1Second).enabled, c.ch1) << c.priority;
+        EXPECT_EQ(f.C(scan::PriorityChannel2).enabled, c.ch2) << c.priority;
+        EXPECT_EQ(f.C(scan::PriorityChannel2Second).enabled, c.ch2) << c.priority;
+        EXPECT_TRUE(f.C(scan::LookBackA).enabled);
+        EXPECT_TRUE(f.C(scan::PromptTone).enabled);
     }
 }
 
@@ -126,14 +130,14 @@ TEST_F(ScanTest, PriorityChannelListsShowTheNumbersThemselves) {
     FrmScan f(d);
     f.Form_Load();
     const std::vector<std::string> numbers{"1", "5", "12"};
-    EXPECT_EQ(f.C("Combo1_2").items, numbers);
-    EXPECT_EQ(f.C("Combo1_4").items, numbers);
-    EXPECT_EQ(f.C("Combo1_2").text, "5");
-    EXPECT_EQ(f.C("Combo1_4").text, "12");
+    EXPECT_EQ(f.C(scan::PriorityChannel1).items, numbers);
+    EXPECT_EQ(f.C(scan::PriorityChannel2).items, numbers);
+    EXPECT_EQ(f.C(scan::PriorityChannel1).text, "5");
+    EXPECT_EQ(f.C(scan::PriorityChannel2).text, "12");
     // Disabled by priority 0, still stored as shown.
-    EXPECT_FALSE(f.C("Combo1_2").enabled);
-    Pick(f, "Combo1_2", 0);
-    f.Click("CommandOK");
+    EXPECT_FALSE(f.C(scan::PriorityChannel1).enabled);
+    Pick(f, scan::PriorityChannel1, 0);
+    f.Click(scan::OK);
     EXPECT_EQ(d.ScanData().PriorityCh1, 0);
     EXPECT_EQ(d.ScanData().PriorityCh2, 11);
 
@@ -141,9 +145,9 @@ TEST_F(ScanTest, PriorityChannelListsShowTheNumbersThemselves) {
     d.ScanData().PriorityCh1 = 7;
     FrmScan g(d);
     g.Form_Load();
-    EXPECT_TRUE(g.C("Combo1_2").items.empty());
-    EXPECT_EQ(g.C("Combo1_4").text, "");
-    g.Click("CommandOK");
+    EXPECT_TRUE(g.C(scan::PriorityChannel1).items.empty());
+    EXPECT_EQ(g.C(scan::PriorityChannel2).text, "");
+    g.Click(scan::OK);
     EXPECT_EQ(d.ScanData().PriorityCh1, 0);
     EXPECT_EQ(d.ScanData().PriorityCh2, 0);
 }
@@ -155,9 +159,9 @@ TEST_F(ScanTest, TimeListsShowTheirValues) {
         const char* shown;
     };
     const Case cases[] = {
-        {"Combo1_7", 3, 0, "0.5"},   {"Combo1_7", 3, 45, "5.0"}, {"Combo1_8", 4, 46, "0.5"},
-        {"Combo1_9", 5, 49, "5.0"},  {"Combo1_10", 6, 0, "0.1"}, {"Combo1_12", 9, 2, "50"},
-        {"Combo1_12", 9, 255, "6375"}, {"Combo1_12", 9, 0, "50"},
+        {scan::LookBackA, 3, 0, "0.5"},   {scan::LookBackA, 3, 45, "5.0"}, {scan::LookBackB, 4, 46, "0.5"},
+        {scan::RxResume, 5, 49, "5.0"},  {scan::TxResume, 6, 0, "0.1"}, {scan::WaitTime, 9, 2, "50"},
+        {scan::WaitTime, 9, 255, "6375"}, {scan::WaitTime, 9, 0, "50"},
     };
     for (const Case& c : cases) {
         Bytes b{1, 0, 0, 0, 0, 0, 0, 0, 0, 2, 0, 0, 0, 0};
@@ -190,13 +194,13 @@ TEST_F(ScanTest, OkNormalisesAndCancelLeavesAllBytes) {
             FrmScan f(d);
             f.Form_Load();
             EXPECT_EQ(d.ScanData(), Rec(c.stored)) << c.name << ": the load wrote";
-            f.Click("CommandCancel");
+            f.Click(scan::Cancel);
             EXPECT_TRUE(f.unloadRequested);
             EXPECT_EQ(d.ScanData(), Rec(c.stored)) << c.name << ": Cancel";
         }
         FrmScan f(d);
         f.Form_Load();
-        f.Click("CommandOK");
+        f.Click(scan::OK);
         EXPECT_TRUE(f.unloadRequested);
         EXPECT_EQ(d.ScanData(), Rec(c.afterOk)) << c.name << ": OK";
     }

@@ -9,8 +9,10 @@
 #include <gtest/gtest.h>
 
 #include "settings/frmalert.h"
+#include "settings/frmalertcontrols.h"
 #include "settings/qt/shellfixture.h"
 #include "settings/frmscan.h"
+#include "settings/frmscancontrols.h"
 
 namespace {
 
@@ -30,10 +32,10 @@ enum class Leave { CancelButton, Escape, CloseBox };
 void LeaveBy(QDialog* dlg, Leave how) {
     switch (how) {
     case Leave::CancelButton:
-        QTest::mouseClick(dlg->findChild<QPushButton*>("CommandCancel"), Qt::LeftButton);
+        QTest::mouseClick(dlg->findChild<QPushButton*>(alert::Cancel), Qt::LeftButton);
         break;
     case Leave::Escape:
-        QTest::keyClick(dlg->findChild<QComboBox*>("Combo1_0"), Qt::Key_Escape);
+        QTest::keyClick(dlg->findChild<QComboBox*>(alert::AlarmType), Qt::Key_Escape);
         break;
     case Leave::CloseBox:
         dlg->close();
@@ -45,14 +47,14 @@ TEST_F(AlertScanShell, AlarmOkNormalisesTheRecordShownByTheWidgets) {
     d.AlarmData() = {5, 0, 0, 0, 0, 0, 0, 4, 0, 2, 0, 3};
     FormDialog* dlg = Open("FrmAlert");
     ASSERT_NE(dlg, nullptr);
-    EXPECT_EQ(Get<QComboBox>(dlg, "Combo1_0")->currentIndex(), 0);
-    EXPECT_EQ(Get<QComboBox>(dlg, "Combo1_3")->currentText(), "1");
-    EXPECT_EQ(Get<QComboBox>(dlg, "Combo1_8")->currentText(), "4");
-    EXPECT_EQ(Get<QComboBox>(dlg, "Combo2_1")->currentText(), "5");
-    EXPECT_TRUE(Get<QGroupBox>(dlg, "Frame1")->isHidden());
-    EXPECT_TRUE(Get<QComboBox>(dlg, "Combo1_7")->isHidden());
-    EXPECT_FALSE(Get<QPushButton>(dlg, "CommandOK")->autoDefault());
-    QTest::mouseClick(Get<QPushButton>(dlg, "CommandOK"), Qt::LeftButton);
+    EXPECT_EQ(Get<QComboBox>(dlg, alert::AlarmType)->currentIndex(), 0);
+    EXPECT_EQ(Get<QComboBox>(dlg, alert::AlarmTime)->currentText(), "1");
+    EXPECT_EQ(Get<QComboBox>(dlg, alert::EmergencyChannel)->currentText(), "4");
+    EXPECT_EQ(Get<QComboBox>(dlg, alert::LoneWorkerTime)->currentText(), "5");
+    EXPECT_TRUE(Get<QGroupBox>(dlg, alert::LoneWorkerFrame)->isHidden());
+    EXPECT_TRUE(Get<QComboBox>(dlg, alert::EmergencyGroup)->isHidden());
+    EXPECT_FALSE(Get<QPushButton>(dlg, alert::OK)->autoDefault());
+    QTest::mouseClick(Get<QPushButton>(dlg, alert::OK), Qt::LeftButton);
     EXPECT_TRUE(closed);
     EXPECT_EQ(d.AlarmData(), (AlarmDataRec{0, 0, 0, 1, 1, 1, 0, 4, 0, 0, 1, 5}));
 }
@@ -64,15 +66,15 @@ TEST_F(AlertScanShell, AlarmPicksRunTheRules) {
     d.Tone5Data().Codes[8].Empty = 0;
     d.AlarmData() = {1, 1, 4, 1, 1, 1, 0, 0, 0, 0, 1, 5};
     FormDialog* dlg = Open("FrmAlert");
-    QComboBox* type = Get<QComboBox>(dlg, "Combo1_0");
-    QComboBox* idType = Get<QComboBox>(dlg, "Combo1_1");
-    QComboBox* group = Get<QComboBox>(dlg, "Combo1_2");
+    QComboBox* type = Get<QComboBox>(dlg, alert::AlarmType);
+    QComboBox* idType = Get<QComboBox>(dlg, alert::IdCodeType);
+    QComboBox* group = Get<QComboBox>(dlg, alert::IdCode);
     EXPECT_EQ(group->currentText(), "M5");
-    EXPECT_FALSE(Get<QComboBox>(dlg, "Combo1_3")->isEnabled());
+    EXPECT_FALSE(Get<QComboBox>(dlg, alert::AlarmTime)->isEnabled());
     Pick(type, 0);
-    EXPECT_TRUE(Get<QComboBox>(dlg, "Combo1_3")->isEnabled());
+    EXPECT_TRUE(Get<QComboBox>(dlg, alert::AlarmTime)->isEnabled());
     EXPECT_FALSE(idType->isEnabled());
-    EXPECT_FALSE(Get<QComboBox>(dlg, "Combo1_5")->isEnabled());
+    EXPECT_FALSE(Get<QComboBox>(dlg, alert::RxTime)->isEnabled());
     Pick(type, 3);
     Pick(group, 0);  // M2
     Pick(idType, 2);
@@ -80,9 +82,9 @@ TEST_F(AlertScanShell, AlarmPicksRunTheRules) {
     EXPECT_EQ(group->currentText(), "8");
     Pick(idType, 1);
     EXPECT_EQ(group->currentText(), "M5");  // the group as loaded, not M2
-    Pick(Get<QComboBox>(dlg, "Combo1_6"), 1);
-    EXPECT_FALSE(Get<QComboBox>(dlg, "Combo1_8")->isEnabled());
-    QTest::mouseClick(Get<QPushButton>(dlg, "CommandOK"), Qt::LeftButton);
+    Pick(Get<QComboBox>(dlg, alert::ChannelSelect), 1);
+    EXPECT_FALSE(Get<QComboBox>(dlg, alert::EmergencyChannel)->isEnabled());
+    QTest::mouseClick(Get<QPushButton>(dlg, alert::OK), Qt::LeftButton);
     EXPECT_EQ(d.AlarmData(), (AlarmDataRec{3, 1, 4, 1, 1, 1, 1, 0, 0, 0, 1, 5}));
 }
 
@@ -92,7 +94,7 @@ TEST_F(AlertScanShell, AlarmCancelEscapeAndCloseBoxKeepTheRecord) {
         d.AlarmData() = odd;
         FormDialog* dlg = Open("FrmAlert");
         Activate(dlg);
-        Pick(Get<QComboBox>(dlg, "Combo1_0"), 2);
+        Pick(Get<QComboBox>(dlg, alert::AlarmType), 2);
         LeaveBy(dlg, how);
         EXPECT_TRUE(closed) << static_cast<int>(how);
         EXPECT_EQ(d.AlarmData(), odd) << static_cast<int>(how);
@@ -102,23 +104,23 @@ TEST_F(AlertScanShell, AlarmCancelEscapeAndCloseBoxKeepTheRecord) {
 TEST_F(AlertScanShell, ScanShowSelectsTheStoredRevertEntry) {
     d.ScanData() = {1, 1, 6, 0, 0, 49, 0, 0, 0, 255, 0, 4, 0, 11};
     FormDialog* dlg = Open("FrmScan");
-    QComboBox* revert = Get<QComboBox>(dlg, "Combo1_6");
+    QComboBox* revert = Get<QComboBox>(dlg, scan::Revert);
     EXPECT_EQ(revert->count(), 6);
     EXPECT_EQ(revert->currentIndex(), 5);
-    EXPECT_EQ(Get<QComboBox>(dlg, "Combo1_2")->currentText(), "5");
-    EXPECT_EQ(Get<QComboBox>(dlg, "Combo1_4")->currentText(), "12");
-    EXPECT_EQ(Get<QComboBox>(dlg, "Combo1_7")->currentText(), "0.5");
-    EXPECT_EQ(Get<QComboBox>(dlg, "Combo1_9")->currentText(), "5.0");
-    EXPECT_EQ(Get<QComboBox>(dlg, "Combo1_12")->currentText(), "6375");
-    EXPECT_TRUE(Get<QComboBox>(dlg, "Combo1_12")->isHidden());
-    EXPECT_TRUE(Get<QComboBox>(dlg, "Combo2")->isHidden());
-    EXPECT_TRUE(Get<QComboBox>(dlg, "Combo1_2")->isEnabled());
-    EXPECT_FALSE(Get<QComboBox>(dlg, "Combo1_4")->isEnabled());
-    Pick(Get<QComboBox>(dlg, "Combo1_1"), 2);
+    EXPECT_EQ(Get<QComboBox>(dlg, scan::PriorityChannel1)->currentText(), "5");
+    EXPECT_EQ(Get<QComboBox>(dlg, scan::PriorityChannel2)->currentText(), "12");
+    EXPECT_EQ(Get<QComboBox>(dlg, scan::LookBackA)->currentText(), "0.5");
+    EXPECT_EQ(Get<QComboBox>(dlg, scan::RxResume)->currentText(), "5.0");
+    EXPECT_EQ(Get<QComboBox>(dlg, scan::WaitTime)->currentText(), "6375");
+    EXPECT_TRUE(Get<QComboBox>(dlg, scan::WaitTime)->isHidden());
+    EXPECT_TRUE(Get<QComboBox>(dlg, scan::RevertMasters)->isHidden());
+    EXPECT_TRUE(Get<QComboBox>(dlg, scan::PriorityChannel1)->isEnabled());
+    EXPECT_FALSE(Get<QComboBox>(dlg, scan::PriorityChannel2)->isEnabled());
+    Pick(Get<QComboBox>(dlg, scan::Priority), 2);
     EXPECT_EQ(revert->currentIndex(), 0);
-    EXPECT_FALSE(Get<QComboBox>(dlg, "Combo1_2")->isEnabled());
-    Pick(Get<QComboBox>(dlg, "Combo1_4"), 0);
-    QTest::mouseClick(Get<QPushButton>(dlg, "CommandOK"), Qt::LeftButton);
+    EXPECT_FALSE(Get<QComboBox>(dlg, scan::PriorityChannel1)->isEnabled());
+    Pick(Get<QComboBox>(dlg, scan::PriorityChannel2), 0);
+    QTest::mouseClick(Get<QPushButton>(dlg, scan::OK), Qt::LeftButton);
     EXPECT_TRUE(closed);
     EXPECT_EQ(d.ScanData(), (ScanDataRec{1, 2, 0, 0, 0, 49, 0, 0, 0, 255, 0, 4, 0, 0}));
 }
@@ -129,14 +131,14 @@ TEST_F(AlertScanShell, ScanWritesOnOkOnly) {
         d.ScanData() = stored;
         FormDialog* dlg = Open("FrmScan");
         Activate(dlg);
-        EXPECT_EQ(Get<QComboBox>(dlg, "Combo1_6")->currentIndex(), 0);
-        EXPECT_FALSE(Get<QCheckBox>(dlg, "Check1")->isChecked());
+        EXPECT_EQ(Get<QComboBox>(dlg, scan::Revert)->currentIndex(), 0);
+        EXPECT_FALSE(Get<QCheckBox>(dlg, scan::PromptTone)->isChecked());
         LeaveBy(dlg, how);
         EXPECT_TRUE(closed) << static_cast<int>(how);
         EXPECT_EQ(d.ScanData(), stored) << static_cast<int>(how);
     }
     FormDialog* dlg = Open("FrmScan");
-    QTest::mouseClick(Get<QPushButton>(dlg, "CommandOK"), Qt::LeftButton);
+    QTest::mouseClick(Get<QPushButton>(dlg, scan::OK), Qt::LeftButton);
     EXPECT_EQ(d.ScanData(), (ScanDataRec{1, 0, 0, 0, 0, 0, 0, 0, 0, 2, 0x11, 0, 0x22, 0}));
 }
 
@@ -145,7 +147,7 @@ TEST_F(AlertScanShell, ReturnInAListDoesNotPressOk) {
     d.ScanData() = stored;
     FormDialog* dlg = Open("FrmScan");
     Activate(dlg);
-    QComboBox* mode = Get<QComboBox>(dlg, "Combo1_0");
+    QComboBox* mode = Get<QComboBox>(dlg, scan::ScanMode);
     mode->setFocus();
     QTest::keyClick(mode, Qt::Key_Return);
     EXPECT_FALSE(closed);

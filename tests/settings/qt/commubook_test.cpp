@@ -17,6 +17,7 @@
 #include "settings/bookfile.h"
 #include "settings/frmcommubook.h"
 #include "settings/qt/shellfixture.h"
+#include "settings/frmcommubookcontrols.h"
 #include "widgets/gridmodel.h"
 
 namespace {
@@ -34,8 +35,8 @@ protected:
         dlg = Open("FrmCommuBook");
         ASSERT_NE(dlg, nullptr);
         Activate(dlg);
-        view = Get<TextGridView>(dlg, "MSFlexGrid1");
-        editor = Get<QLineEdit>(dlg, "Text1");
+        view = Get<TextGridView>(dlg, commubook::Grid);
+        editor = Get<QLineEdit>(dlg, commubook::Editor);
     }
     void ClickCell(int row, int col) {
         const QRect r = view->CellRect(row, col);
@@ -53,7 +54,7 @@ TEST_F(BookShell, TheEditorDoesNotOpenByItselfOnShow) {
     EXPECT_EQ(Form().CurBookEditCol, 0);
     // Export now writes the book untouched.
     chooser.save = tmp / "out.cb";
-    QTest::mouseClick(Get<QPushButton>(dlg, "CommandOutput"), Qt::LeftButton);
+    QTest::mouseClick(Get<QPushButton>(dlg, commubook::Export), Qt::LeftButton);
     const auto bytes = BookFileBytes(d.WorkData.BookData);
     EXPECT_EQ(rp::test::ReadFile(tmp / "out.cb"), std::string(bytes.begin(), bytes.end()));
 }
@@ -97,7 +98,7 @@ TEST_F(BookShell, OnlyFilteredTypedCharactersReachTheEditor) {
     QTest::keyClick(editor, Qt::Key_Insert, Qt::ShiftModifier);
     Type("3");
     EXPECT_EQ(editor->text(), "123");
-    QTest::mouseClick(Get<QPushButton>(dlg, "CommandOK"), Qt::LeftButton);
+    QTest::mouseClick(Get<QPushButton>(dlg, commubook::OK), Qt::LeftButton);
     EXPECT_TRUE(closed);
     // Three digits: the digits, a NUL and a blank; the sort put it first.
     EXPECT_EQ(std::string(d.WorkData.BookData[0].CallID.Raw()), std::string("123\0 ", 5));
@@ -129,7 +130,7 @@ TEST_F(BookShell, EnterMovesTheFocusAndKeepsTheDialogOpen) {
     EXPECT_TRUE(dlg->isVisible());
     EXPECT_FALSE(closed);
     EXPECT_EQ(QApplication::focusWidget(), view);
-    QTest::mouseClick(Get<QPushButton>(dlg, "CommandOK"), Qt::LeftButton);
+    QTest::mouseClick(Get<QPushButton>(dlg, commubook::OK), Qt::LeftButton);
     EXPECT_EQ(d.WorkData.BookData[0].CallID.Trim(), "45");
 }
 
@@ -143,8 +144,8 @@ TEST_F(BookShell, EveryCloseSortsTheLiveBookAndOnlyOkKeepsTheEdit) {
         ClickCell(4, 1);
         Type("3");
         switch (how) {
-        case Close::Ok: QTest::mouseClick(Get<QPushButton>(dlg, "CommandOK"), Qt::LeftButton); break;
-        case Close::Cancel: QTest::mouseClick(Get<QPushButton>(dlg, "CommandCancel"), Qt::LeftButton); break;
+        case Close::Ok: QTest::mouseClick(Get<QPushButton>(dlg, commubook::OK), Qt::LeftButton); break;
+        case Close::Cancel: QTest::mouseClick(Get<QPushButton>(dlg, commubook::Cancel), Qt::LeftButton); break;
         case Close::Escape: QTest::keyClick(editor, Qt::Key_Escape); break;
         case Close::CloseBox: dlg->close(); break;
         }
@@ -174,11 +175,11 @@ TEST_F(BookShell, ImportShowsRowIndexesAndAFailedExportKeepsTheDialog) {
     chooser.open = tmp / "in.cb";
     chooser.save = tmp / "folder.cb";
     OpenBook();
-    QTest::mouseClick(Get<QPushButton>(dlg, "CommandInput"), Qt::LeftButton);
+    QTest::mouseClick(Get<QPushButton>(dlg, commubook::Import), Qt::LeftButton);
     const QAbstractItemModel* model = view->model();
     EXPECT_EQ(model->headerData(5, Qt::Vertical, Qt::DisplayRole).toString(), "5");
     EXPECT_EQ(model->data(model->index(5, 0)).toString(), "777");
-    QTest::mouseClick(Get<QPushButton>(dlg, "CommandOutput"), Qt::LeftButton);
+    QTest::mouseClick(Get<QPushButton>(dlg, commubook::Export), Qt::LeftButton);
     // The system's reason in the locale the toolkit set.
     EXPECT_EQ(notes.Texts(), std::vector<std::string>{"file error.\nfolder.cb: " + std::string(std::strerror(EISDIR))});
     EXPECT_TRUE(dlg->isVisible());

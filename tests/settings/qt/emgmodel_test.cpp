@@ -9,6 +9,9 @@
 #include <gtest/gtest.h>
 
 #include "core/settings.h"
+#include "settings/frmemgcontrols.h"
+#include "settings/frminitcontrols.h"
+#include "settings/frmmodelcontrols.h"
 #include "settings/qt/shellfixture.h"
 
 namespace {
@@ -25,7 +28,7 @@ TEST_F(InfoShell, BandCodesOutsideTheListLeaveTheBandBoxEmpty) {
         d.EmgData.BandCode = static_cast<Integer>(c.code);
         FormDialog* dlg = Open("FrmEMG");
         ASSERT_NE(dlg, nullptr);
-        QComboBox* band = Get<QComboBox>(dlg, "Combo1_1");
+        QComboBox* band = Get<QComboBox>(dlg, emg::Band);
         EXPECT_EQ(band->count(), 8) << c.code;
         EXPECT_EQ(band->currentIndex(), c.index) << c.code;
         EXPECT_EQ(band->currentText().isEmpty(), c.index < 0) << c.code;
@@ -43,15 +46,15 @@ TEST_F(InfoShell, CaptionsInBothLanguagesAndTheVersionAsItStands) {
         SetLanguageIndex(d, c.language);
         FormDialog* dlg = Open("FrmEMG");
         EXPECT_EQ(dlg->windowTitle(), QString::fromUtf8(c.caption));
-        EXPECT_EQ(Get<QLabel>(dlg, "Label1_7")->text(), QString::fromUtf8(c.label7));
-        EXPECT_EQ(Get<QLabel>(dlg, "Label1_1")->text(), QString::fromUtf8(c.label1));
-        EXPECT_EQ(Get<QPushButton>(dlg, "CommandClose")->text(), QString::fromUtf8(c.close));
-        EXPECT_EQ(Get<QLineEdit>(dlg, "Text1_5")->text(), "V1.00");
-        EXPECT_TRUE(Get<QLineEdit>(dlg, "Text1_5")->isReadOnly());
-        EXPECT_EQ(Get<QComboBox>(dlg, "Combo1_0")->currentText(), "KEVRA-8R");
-        QTest::mouseClick(Get<QPushButton>(dlg, "CommandHelp"), Qt::LeftButton);
+        EXPECT_EQ(Get<QLabel>(dlg, emg::MaintainReasonLabel2)->text(), QString::fromUtf8(c.label7));
+        EXPECT_EQ(Get<QLabel>(dlg, emg::ModelLabel)->text(), QString::fromUtf8(c.label1));
+        EXPECT_EQ(Get<QPushButton>(dlg, emg::Close)->text(), QString::fromUtf8(c.close));
+        EXPECT_EQ(Get<QLineEdit>(dlg, emg::Version)->text(), "V1.00");
+        EXPECT_TRUE(Get<QLineEdit>(dlg, emg::Version)->isReadOnly());
+        EXPECT_EQ(Get<QComboBox>(dlg, emg::Model)->currentText(), "KEVRA-8R");
+        QTest::mouseClick(Get<QPushButton>(dlg, emg::Help), Qt::LeftButton);
         EXPECT_FALSE(closed);
-        QTest::mouseClick(Get<QPushButton>(dlg, "CommandClose"), Qt::LeftButton);
+        QTest::mouseClick(Get<QPushButton>(dlg, emg::Close), Qt::LeftButton);
         EXPECT_TRUE(closed);
     }
 }
@@ -80,9 +83,9 @@ TEST_F(ModelShell, ABandChangeAsksTheWarningThenTheSaveQuestion) {
         saveAsked = 0;
         saveGoesOn = c.saveGoesOn;
         FormDialog* dlg = Open("FrmModel");
-        EXPECT_EQ(Get<QComboBox>(dlg, "Combo1_1")->currentIndex(), 0);
-        Pick(Get<QComboBox>(dlg, "Combo1_1"), 6);
-        QTest::mouseClick(Get<QPushButton>(dlg, "CommandOK"), Qt::LeftButton);
+        EXPECT_EQ(Get<QComboBox>(dlg, model::Band)->currentIndex(), 0);
+        Pick(Get<QComboBox>(dlg, model::Band), 6);
+        QTest::mouseClick(Get<QPushButton>(dlg, model::OK), Qt::LeftButton);
         EXPECT_TRUE(closed) << c.name;
         EXPECT_EQ(notes.Texts(), std::vector<std::string>{"Frequency data will be cleared."}) << c.name;
         EXPECT_EQ(saveAsked, c.asked) << c.name;
@@ -95,7 +98,7 @@ TEST_F(ModelShell, ABandChangeAsksTheWarningThenTheSaveQuestion) {
 TEST_F(ModelShell, OkWithoutAChangeAsksNothing) {
     d.AlarmData().Cycles = 4;
     FormDialog* dlg = Open("FrmModel");
-    QTest::mouseClick(Get<QPushButton>(dlg, "CommandOK"), Qt::LeftButton);
+    QTest::mouseClick(Get<QPushButton>(dlg, model::OK), Qt::LeftButton);
     EXPECT_TRUE(closed);
     EXPECT_TRUE(notes.shown.empty());
     EXPECT_EQ(saveAsked, 0);
@@ -106,16 +109,16 @@ using InitShell = test::ShellTest;
 
 TEST_F(InitShell, TheTickReachesTheFlagAndTheSettingsFileOnOkOnly) {
     FormDialog* dlg = Open("FrmInit");
-    QTest::mouseClick(Get<QCheckBox>(dlg, "Check1"), Qt::LeftButton);
-    QTest::mouseClick(Get<QPushButton>(dlg, "CommandCancel"), Qt::LeftButton);
+    QTest::mouseClick(Get<QCheckBox>(dlg, init::KeepFactory), Qt::LeftButton);
+    QTest::mouseClick(Get<QPushButton>(dlg, init::Cancel), Qt::LeftButton);
     EXPECT_TRUE(closed);
     EXPECT_EQ(d.FactoryFresFlag, 0);
     EXPECT_EQ(LoadSettings(d).FactoryFres, 0);
 
     dlg = Open("FrmInit");
-    EXPECT_FALSE(Get<QCheckBox>(dlg, "Check1")->isChecked());
-    QTest::mouseClick(Get<QCheckBox>(dlg, "Check1"), Qt::LeftButton);
-    QTest::mouseClick(Get<QPushButton>(dlg, "CommandOK"), Qt::LeftButton);
+    EXPECT_FALSE(Get<QCheckBox>(dlg, init::KeepFactory)->isChecked());
+    QTest::mouseClick(Get<QCheckBox>(dlg, init::KeepFactory), Qt::LeftButton);
+    QTest::mouseClick(Get<QPushButton>(dlg, init::OK), Qt::LeftButton);
     EXPECT_TRUE(closed);
     EXPECT_EQ(d.FactoryFresFlag, 1);
     EXPECT_EQ(LoadSettings(d).FactoryFres, 1);

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "settings/frmoptioncontrols.h"
 #include "settings/optionfixture.h"
 #include "settings/qt/frmoptionshell.h"
 #include "shellchecktest.h"
@@ -56,8 +57,8 @@ protected:
         EXPECT_TRUE(w) << name;
         return w;
     }
-    QComboBox* List(int i) { return Get<QComboBox>("Combo1_" + std::to_string(i)); }
-    QLineEdit* Box(int j) { return Get<QLineEdit>("Text1_" + std::to_string(j)); }
+    QComboBox* List(const char* name) { return Get<QComboBox>(name); }
+    QLineEdit* Box(int j) { return Get<QLineEdit>(option::PowerOnBoxes[j]); }
     static Items Entries(const QComboBox* c) {
         Items v;
         for (int i = 0; i < c->count(); ++i) v.push_back(c->itemText(i).toStdString());
@@ -71,7 +72,7 @@ protected:
     static void UserPicks(QComboBox* c, const char* text) { UserPicks(c, c->findText(text)); }
     // A click on a check box's indicator (its middle may lie past its text).
     static void Tick(QCheckBox* box) { QTest::mouseClick(box, Qt::LeftButton, Qt::NoModifier, QPoint(6, box->height() / 2)); }
-    void ClickOK() { QTest::mouseClick(Get<QPushButton>("CommandOK"), Qt::LeftButton); }
+    void ClickOK() { QTest::mouseClick(Get<QPushButton>(option::OK), Qt::LeftButton); }
     std::string Focused() const {
         QWidget* w = QApplication::focusWidget();
         return w ? w->objectName().toStdString() : "";
@@ -111,7 +112,7 @@ TEST_F(OptionShellTest, PFListsFollowTheModel) {
     for (const auto& c : cases) {
         d.CurModel = c.model;
         Open();
-        for (auto [list, alarm] : {std::pair{29, c.pf1Alarm}, std::pair{32, c.pf2Alarm}}) {
+        for (auto [list, alarm] : {std::pair{option::Pf1Key, c.pf1Alarm}, std::pair{option::Pf2Key, c.pf2Alarm}}) {
             Items want = design;
             if (alarm >= 0) want[static_cast<std::size_t>(alarm)] = "ALARM";
             EXPECT_EQ(Entries(List(list)), want) << c.model << " list " << list;
@@ -125,13 +126,13 @@ TEST_F(OptionShellTest, FixedListsAndOutOfRangeValues) {
     Options().ScanTime = 7;
     d.WorkData.GMRSChannel = 30;
     Open();
-    ASSERT_EQ(List(16)->count(), 28);
-    const Items vox = Entries(List(23));
+    ASSERT_EQ(List(option::Tot)->count(), 28);
+    const Items vox = Entries(List(option::VoxDelay));
     ASSERT_EQ(vox.size(), 26u);
     EXPECT_EQ(vox.front(), "0.5");
     EXPECT_EQ(vox.back(), "3.0");
-    EXPECT_EQ(List(9)->currentText(), "5s");
-    EXPECT_EQ(List(36)->currentText(), "GMRS01");
+    EXPECT_EQ(List(option::ScanTime)->currentText(), "5s");
+    EXPECT_EQ(List(option::GmrsChannel)->currentText(), "GMRS01");
     ClickOK();
     EXPECT_TRUE(closed);
     EXPECT_EQ(Options().ScanTime, 7);
@@ -146,26 +147,26 @@ TEST_F(OptionShellTest, MemoryChannelListsFollowWorkModeAndGroup) {
     Options().MemGroupB = 2;
     Options().MemChannelB = 9;
     Open();
-    EXPECT_EQ(Entries(List(4)), (Items{"0", "1", "4", "9", "20", "39", "PL1", "PU1", "PL2", "PU2"}));
-    EXPECT_EQ(List(4)->currentText(), "20");
+    EXPECT_EQ(Entries(List(option::MemChannelA)), (Items{"0", "1", "4", "9", "20", "39", "PL1", "PU1", "PL2", "PU2"}));
+    EXPECT_EQ(List(option::MemChannelA)->currentText(), "20");
 
-    UserPicks(List(30), "Bank");
-    EXPECT_EQ(Entries(List(4)), (Items{"4", "9", "39"}));
-    EXPECT_EQ(List(4)->currentText(), "4");
+    UserPicks(List(option::WorkModeA), "Bank");
+    EXPECT_EQ(Entries(List(option::MemChannelA)), (Items{"4", "9", "39"}));
+    EXPECT_EQ(List(option::MemChannelA)->currentText(), "4");
     EXPECT_EQ(Form().OptionDataEdit.MemChannelA, 4);
-    UserPicks(List(31), "Bank");
-    EXPECT_EQ(List(5)->currentText(), "9");
+    UserPicks(List(option::WorkModeB), "Bank");
+    EXPECT_EQ(List(option::MemChannelB)->currentText(), "9");
     EXPECT_EQ(Form().OptionDataEdit.MemChannelB, 9);
 
-    UserPicks(List(7), "0");  // every memory channel, no edge channel
-    EXPECT_EQ(Entries(List(4)), (Items{"0", "1", "4", "9", "20", "39"}));
-    UserPicks(List(7), "6");  // an empty bank
-    EXPECT_EQ(List(4)->count(), 0);
-    EXPECT_EQ(List(4)->currentIndex(), -1);
+    UserPicks(List(option::MemGroupA), "0");  // every memory channel, no edge channel
+    EXPECT_EQ(Entries(List(option::MemChannelA)), (Items{"0", "1", "4", "9", "20", "39"}));
+    UserPicks(List(option::MemGroupA), "6");  // an empty bank
+    EXPECT_EQ(List(option::MemChannelA)->count(), 0);
+    EXPECT_EQ(List(option::MemChannelA)->currentIndex(), -1);
     EXPECT_EQ(Form().OptionDataEdit.MemChannelA, 4);
 
-    UserPicks(List(30), "CH");
-    UserPicks(List(4), "PL1");
+    UserPicks(List(option::WorkModeA), "CH");
+    UserPicks(List(option::MemChannelA), "PL1");
     EXPECT_EQ(Form().OptionDataEdit.MemChannelA, 200);
     ClickOK();
     EXPECT_EQ(Options().MemChannelA, 200);
@@ -194,17 +195,17 @@ TEST_F(OptionShellTest, DisplayModeRuleOnTheUsersChoice) {
         Options().DisplayStyleB = c.styleB;
         Options().DisplayOption = c.option;
         Open();
-        UserPicks(List(0), c.pick);
+        UserPicks(List(option::DisplayMode), c.pick);
         const OptionDataRec& e = Form().OptionDataEdit;
         EXPECT_EQ(e.DisplayMode, c.pick) << c.name;
         EXPECT_EQ(e.DisplayStyleA, c.wantA) << c.name;
         EXPECT_EQ(e.DisplayStyleB, c.wantB) << c.name;
         EXPECT_EQ(e.DisplayOption, c.wantOption) << c.name;
-        EXPECT_EQ(List(1)->currentIndex(), c.wantA) << c.name;
-        EXPECT_EQ(List(2)->currentIndex(), c.wantB) << c.name;
-        EXPECT_EQ(List(1)->isEnabled(), c.stylesEnabled) << c.name;
-        EXPECT_EQ(List(2)->isEnabled(), c.stylesEnabled) << c.name;
-        EXPECT_EQ(List(18)->isVisible(), c.optionVisible) << c.name;
+        EXPECT_EQ(List(option::DisplayStyleA)->currentIndex(), c.wantA) << c.name;
+        EXPECT_EQ(List(option::DisplayStyleB)->currentIndex(), c.wantB) << c.name;
+        EXPECT_EQ(List(option::DisplayStyleA)->isEnabled(), c.stylesEnabled) << c.name;
+        EXPECT_EQ(List(option::DisplayStyleB)->isEnabled(), c.stylesEnabled) << c.name;
+        EXPECT_EQ(List(option::DisplayOption)->isVisible(), c.optionVisible) << c.name;
         dlg->close();
         QApplication::processEvents();
     }
@@ -212,9 +213,9 @@ TEST_F(OptionShellTest, DisplayModeRuleOnTheUsersChoice) {
 
 TEST_F(OptionShellTest, KeyboardPickInAListRunsItsRule) {
     OpenActive();
-    List(9)->setFocus();
-    QTest::keyClick(List(9), Qt::Key_Down);
-    EXPECT_EQ(List(9)->currentText(), "10s");
+    List(option::ScanTime)->setFocus();
+    QTest::keyClick(List(option::ScanTime), Qt::Key_Down);
+    EXPECT_EQ(List(option::ScanTime)->currentText(), "10s");
     EXPECT_EQ(Form().OptionDataEdit.ScanTime, 1);
 }
 
@@ -229,9 +230,9 @@ TEST_F(OptionShellTest, ShortWaveBoxesNormaliseWhenLeftAndOnOK) {
                  {1, "0.1", "0.5200"}, {1, "2", "1.7100"}, {1, "", "1.2000"}};
     Open();
     auto& binder = *static_cast<FormDialog*>(dlg.data())->binder();
-    EXPECT_FALSE(Get<QLineEdit>("Text3_0")->isVisible());
+    EXPECT_FALSE(Get<QLineEdit>(option::SwFrequency)->isVisible());
     for (const auto& c : cases) {
-        const std::string name = "Text3_" + std::to_string(c.box);
+        const std::string name = c.box == 0 ? option::SwFrequency : option::LwFrequency;
         binder.Run([&] {
             Form().C(name).text = c.text;
             Form().Text3_LostFocus(c.box);
@@ -242,7 +243,7 @@ TEST_F(OptionShellTest, ShortWaveBoxesNormaliseWhenLeftAndOnOK) {
 
 TEST_F(OptionShellTest, OkWithoutChangesWritesTheFrequencyTextsFormatted) {
     Open();
-    EXPECT_EQ(Get<QLineEdit>("Text3_0")->text(), "18.0000");
+    EXPECT_EQ(Get<QLineEdit>(option::SwFrequency)->text(), "18.0000");
     ClickOK();
     EXPECT_EQ(std::string(d.WorkData.SWFre.Raw()), "18.0000 ");
     EXPECT_EQ(std::string(d.WorkData.LWFre.Raw()), "1.2000  ");
@@ -288,8 +289,8 @@ TEST_F(OptionShellTest, PowerOnBoxesTakeOnlyTheRadiosCharacters) {
         QKeyEvent release(QEvent::KeyRelease, c.key, c.mods, QString::fromUtf8(c.text));
         QApplication::sendEvent(box, &release);
         EXPECT_EQ(box->text(), "") << c.name;
-        EXPECT_EQ(Focused(), "Text1_3") << c.name;
-        EXPECT_EQ(Form().C("Text1_3").text, "") << c.name;
+        EXPECT_EQ(Focused(), option::PowerOnBoxes[3]) << c.name;
+        EXPECT_EQ(Form().C(option::PowerOnBoxes[3]).text, "") << c.name;
     }
     // Text from an input method or the context menu's paste keeps only what a key may type.
     QInputMethodEvent ime;
@@ -304,15 +305,15 @@ TEST_F(OptionShellTest, PowerOnBoxesTakeOnlyTheRadiosCharacters) {
     Box(4)->setText("Q");
     QTest::keyClick(box, 'A');
     EXPECT_EQ(box->text(), "A");
-    EXPECT_EQ(Focused(), "Text1_4");
+    EXPECT_EQ(Focused(), option::PowerOnBoxes[4]);
     QApplication::processEvents();
     EXPECT_EQ(Box(4)->selectedText(), "Q");
     QTest::keyClick(Box(4), 'B');
     EXPECT_EQ(Box(4)->text(), "B");
-    EXPECT_EQ(Focused(), "Text1_5");
+    EXPECT_EQ(Focused(), option::PowerOnBoxes[5]);
     // Backspace passes and stays.
     QTest::keyClick(Box(5), Qt::Key_Backspace);
-    EXPECT_EQ(Focused(), "Text1_5");
+    EXPECT_EQ(Focused(), option::PowerOnBoxes[5]);
     ClickOK();
     EXPECT_EQ(std::string(Options().PowerOnText.Raw()), "   AB       ");
 }
@@ -323,17 +324,18 @@ TEST_F(OptionShellTest, MouseFocusSelectsTheBoxText) {
     QLineEdit* box = Box(2);
     QTest::mouseClick(box, Qt::LeftButton, Qt::NoModifier, QPoint(2, box->height() / 2));
     QApplication::processEvents();
-    EXPECT_EQ(Focused(), "Text1_2");
+    EXPECT_EQ(Focused(), option::PowerOnBoxes[2]);
     EXPECT_EQ(box->selectedText(), "D");
 }
 
 TEST_F(OptionShellTest, EnterMovesOnInListsAndCheckBoxesAndNeverCloses) {
     OpenActive();
     struct Case {
-        const char* from;
-        const char* to;
-    } cases[] = {{"Text1_2", "Text1_3"}, {"Combo1_0", "Combo1_1"}, {"Combo1_17", "Combo1_20"},
-                 {"Check1_0", "Check1_1"}, {"Check1_7", "Check1_12"}};
+        std::string from;
+        std::string to;
+    } cases[] = {{option::PowerOnBoxes[2], option::PowerOnBoxes[3]}, {option::DisplayMode, option::DisplayStyleA},
+                 {option::AutoPowerOff, option::PowerSave},           {option::FuncOperA, option::FuncOperB},
+                 {option::RadioOn, option::GroupSelectA}};
     for (const auto& c : cases) {
         QWidget* w = Get(c.from);
         w->setFocus();
@@ -344,23 +346,23 @@ TEST_F(OptionShellTest, EnterMovesOnInListsAndCheckBoxesAndNeverCloses) {
         EXPECT_TRUE(dlg->isVisible()) << c.from;
     }
     // Enter in a box without a rule of its own does not press OK either.
-    QWidget* link = Get("Check3_0");
+    QWidget* link = Get(option::BankLinks[0]);
     link->setFocus();
     QTest::keyClick(link, Qt::Key_Return);
     EXPECT_FALSE(closed);
-    EXPECT_FALSE(Get<QPushButton>("CommandOK")->autoDefault());
+    EXPECT_FALSE(Get<QPushButton>(option::OK)->autoDefault());
 }
 
 // ---- OK and Cancel ----------------------------------------------------------------
 
 TEST_F(OptionShellTest, OkStoresTheWorkingCopyAndOutsideFieldsAndRebuildsTheTree) {
     Open();
-    UserPicks(List(11), 2);
-    UserPicks(List(33), 1);
-    UserPicks(List(37), 3);
-    Tick(Get<QCheckBox>("Check1_4"));
-    Tick(Get<QCheckBox>("Check1_15"));
-    Tick(Get<QCheckBox>("Check3_9"));
+    UserPicks(List(option::Backlight), 2);
+    UserPicks(List(option::NoaaAlert), 1);
+    UserPicks(List(option::MursChannel), 3);
+    Tick(Get<QCheckBox>(option::FullBand));
+    Tick(Get<QCheckBox>(option::QuickScan));
+    Tick(Get<QCheckBox>(option::BankLinks[9]));
     ClickOK();
     EXPECT_TRUE(closed);
     EXPECT_EQ(Options().Backlight, 2);
@@ -375,11 +377,11 @@ TEST_F(OptionShellTest, OkStoresTheWorkingCopyAndOutsideFieldsAndRebuildsTheTree
 TEST_F(OptionShellTest, CancelChangesNothing) {
     const RadioDataRec before = d.WorkData;
     OpenActive();
-    UserPicks(List(0), 1);
-    UserPicks(List(36), 4);
-    Tick(Get<QCheckBox>("Check1_7"));
+    UserPicks(List(option::DisplayMode), 1);
+    UserPicks(List(option::GmrsChannel), 4);
+    Tick(Get<QCheckBox>(option::RadioOn));
     QTest::keyClick(Box(0), 'Z');
-    QTest::mouseClick(Get<QPushButton>("CommandCancel"), Qt::LeftButton);
+    QTest::mouseClick(Get<QPushButton>(option::Cancel), Qt::LeftButton);
     EXPECT_TRUE(closed);
     EXPECT_TRUE(d.WorkData == before);
     EXPECT_TRUE(view.calls.empty());
@@ -388,8 +390,8 @@ TEST_F(OptionShellTest, CancelChangesNothing) {
 TEST_F(OptionShellTest, EscapeIsCancel) {
     const RadioDataRec before = d.WorkData;
     OpenActive();
-    UserPicks(List(9), 3);
-    QTest::keyClick(List(9), Qt::Key_Escape);
+    UserPicks(List(option::ScanTime), 3);
+    QTest::keyClick(List(option::ScanTime), Qt::Key_Escape);
     EXPECT_TRUE(closed);
     EXPECT_TRUE(d.WorkData == before);
 }
