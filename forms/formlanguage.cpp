@@ -87,11 +87,11 @@ void SetOKCancelCaption(AppData& d, FormState& form) {
 }
 
 void SetCloseCaption(AppData& d, FormState& form) {
-    if (form.Has("CommandClose")) form["CommandClose"].text = LangText(d, d.CloseCaptionText);
+    if (form.Has(kCloseButton)) form[kCloseButton].text = LangText(d, d.CloseCaptionText);
 }
 
 void SetHelpCaption(AppData& d, FormState& form) {
-    if (form.Has("CommandHelp")) form["CommandHelp"].text = LangText(d, d.HelpCaptionText);
+    if (form.Has(kHelpButton)) form[kHelpButton].text = LangText(d, d.HelpCaptionText);
 }
 
 void SetCloseHelpCaption(AppData& d, FormState& form) {

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "core/appdata.h"
+#include "forms/commoncontrols.h"
 #include "forms/formstate.h"
 
 namespace rp {
@@ -21,11 +22,6 @@ void ApplyFormLanguage(AppData& d, FormState& form);
 
 // The leading decimal number of a text ("12ab" gives 12), 0 when it has none.
 int LeadingNumber(std::string_view text);
-
-// The dialogs' OK and Cancel buttons, named alike in every dialog that has
-// them; Escape presses the Cancel button (widgets/binder.h).
-inline constexpr char kOKButton[] = "CommandOK";
-inline constexpr char kCancelButton[] = "CommandCancel";
 
 // The OK and Cancel buttons get texts 101 and 102; a form without them is
 // left as it is.

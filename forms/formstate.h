@@ -6,7 +6,7 @@
 // actions into the form's handlers.
 //
 // An element of a control array is named with "_" and its index:
-// "Text1_0", "Combo1_11"; the widget's objectName is the same.
+// Text1_0, Combo1_11; the widget's objectName is the same.
 #include <cstdint>
 #include <functional>
 #include <map>
