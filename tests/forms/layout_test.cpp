@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <regex>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -97,10 +98,15 @@ TEST(SourceLayout, ControlNamesStandOnlyInTheirTables) {
         "([0-9]+|[A-Z][A-Za-z0-9]*)(_[0-9]+)?"
         "|(mnu|Mnu|cmd|lbl|pic|img|tv|tb|sb)[A-Z][A-Za-z0-9]*"
         "|[A-Za-z]+Timer[0-9]*");
+    // Texts that only read like a control's name.
+    const std::set<std::pair<std::string, std::string>> notNames = {
+        {"settings/frmoption.cpp", "Label1"},  // a caption the design left as it was
+    };
     for (const SourceFile& f : Sources(kSourceFolders)) {
         if (f.path.size() > 10 && f.path.compare(f.path.size() - 10, 10, "controls.h") == 0) continue;
         for (std::sregex_iterator it(f.text.begin(), f.text.end(), literal), end; it != end; ++it) {
             const std::string name = (*it)[1];
+            if (notNames.count({f.path, name})) continue;
             EXPECT_FALSE(std::regex_match(name, controlName)) << f.path << ": \"" << name << "\"";
         }
     }

@@ -16,6 +16,7 @@
 #include "core/language.h"
 #include "core/paths.h"
 #include "mainwindow/frmsplash.h"
+#include "mainwindow/frmsplashcontrols.h"
 
 namespace {
 
@@ -44,7 +45,7 @@ int main(int argc, char** argv) {
     rp::Program program(&notes);
     program.Start();
     if (program.splash())
-        program.splash()->binder().Run([&] { program.splash()->form().Click("picLogo"); });
+        program.splash()->binder().Run([&] { program.splash()->form().Click(splash::Logo); });
     if (!QTest::qWaitFor([&] { return program.window() && program.window()->isVisible(); }, 20000)) {
         std::printf("the main window did not show\n");
         return 1;
