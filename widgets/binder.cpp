@@ -26,6 +26,7 @@
 
 #include "widgets/bindplain.h"
 #include "widgets/keycodes.h"
+#include "widgets/selectonentry.h"
 #include "widgets/textfit.h"
 
 namespace rp {
@@ -255,16 +256,9 @@ void FormBinder::FollowSelectAll() {
     if (form_.selectAllRequest.empty()) return;
     QPointer<QLineEdit> edit = As<QLineEdit>(form_.selectAllRequest);
     form_.selectAllRequest.clear();
-    if (!edit) return;
-    if (edit->hasFocus() && !focusByMouse_) {
-        // At once: a key typed right after the focus came replaces the text.
-        edit->selectAll();
-        return;
-    }
-    // After the mouse press that brought the focus, which places the cursor.
-    QTimer::singleShot(0, edit, [edit] {
-        if (edit && edit->hasFocus()) edit->selectAll();
-    });
+    // Once more after the mouse press that brought the focus, or once the
+    // box has it.
+    if (edit) SelectWholeText(edit, focusByMouse_ || !edit->hasFocus());
 }
 
 void FormBinder::FollowFocus() {
