@@ -175,6 +175,11 @@ void FormBinder::Connect(const std::string& name, Bound& b) {
     if (const Binding* binding = BindingFor(o)) binding->connect(*this, name, o);
 }
 
+void FormBinder::ClipboardKeysAsCodes(QWidget* box) {
+    const std::string name = ControlOf(box);
+    if (!name.empty()) clipboardCodes_.insert(name);
+}
+
 void FormBinder::Run(const std::function<void()>& handler) {
     ++running_;
     handler();
@@ -363,6 +368,7 @@ bool FormBinder::FilterKey(const std::string& name, QObject* watched, QEvent* ev
     auto* combo = qobject_cast<QComboBox*>(Object(name));
     if (combo && watched == combo && combo->lineEdit() && combo->lineEdit()->hasFocus()) return false;
     auto* e = static_cast<QKeyEvent*>(event);
+    if (KeyAsClipboardCode(name, e)) return true;
     const int key = e->key();
     if (key == Qt::Key_Tab || key == Qt::Key_Backtab || key == Qt::Key_Shift || key == Qt::Key_Control ||
         key == Qt::Key_Alt || key == Qt::Key_Meta)
@@ -377,6 +383,16 @@ bool FormBinder::FilterKey(const std::string& name, QObject* watched, QEvent* ev
     Run([&] { form_.KeyPress(name, ascii); });
     if (ascii == 0) return true;  // swallowed
     return KeyAfterKeyPress(name, watched, typed, ascii);
+}
+
+// True when the form swallowed a clipboard key of a box that takes them as
+// codes.
+bool FormBinder::KeyAsClipboardCode(const std::string& name, const QKeyEvent* e) {
+    if (!clipboardCodes_.count(name)) return false;
+    int code = ClipboardCodeOf(e);
+    if (code == 0) return false;
+    Run([&] { form_.KeyPress(name, code); });
+    return code == 0;
 }
 
 // What a key KeyPress let pass does: Enter presses a focused push button or

@@ -78,6 +78,8 @@
 // texts again (widgets/textfit.h), so a language switch never cuts one.
 // A focus move that the form asks for (State().focus set by a handler) gives
 // no LostFocus: the form is moving the focus itself.
+// Copy, cut and paste keys reach KeyPress as Ctrl+C, X, V do (3, 24, 22)
+// only in the controls a window names (ClipboardKeysAsCodes).
 //
 // Each widget kind has its binding (widgets/binding.h): its connect and
 // apply. The binder finds the widgets, watches their keys and focus and
@@ -148,6 +150,11 @@ public:
     // Unload() (on by default). A window with its own close path (the main
     // window) turns this off and reads form().unloadRequested itself.
     void SetHandleClose(bool on) { handleClose_ = on; }
+    // In this text box a copy, cut or paste key of any platform (Shift+Insert
+    // as well as Ctrl+V) reaches KeyPress as its control code first, for key
+    // rules that refuse them by code; one the form lets pass goes on as any
+    // key does. (A box with an input guard never takes them at all.)
+    void ClipboardKeysAsCodes(QWidget* box);
 
     // ---- running the form ----
     // Runs `handler` as an event of the form, then mirrors the state and
@@ -196,6 +203,7 @@ private:
     bool FilterWindow(QEvent* event);
     bool FilterDroppedMouse(QObject* watched, QEvent* event);
     bool FilterKey(const std::string& name, QObject* watched, QEvent* event);
+    bool KeyAsClipboardCode(const std::string& name, const QKeyEvent* e);
     bool KeyAfterKeyPress(const std::string& name, QObject* watched, int typed, int ascii);
     bool FilterFocusOut(const std::string& name, QWidget* w, QEvent* event);
     void FilterFocusIn(const std::string& name, QEvent* event);
@@ -224,6 +232,7 @@ private:
     bool focusByMouse_ = false;  // GotFocus runs for a mouse press
     bool textsChanged_ = false;  // a caption or the font changed in this mirror
     std::set<std::string> standBack_;
+    std::set<std::string> clipboardCodes_;
     QPointer<QWidget> dropMouseOn_;
 };
 

@@ -76,6 +76,67 @@ TEST(Bindings, EachClassGetsItsOwnKindsBinding) {
     EXPECT_EQ(BindingFor(nullptr), nullptr);
 }
 
+// ---- clipboard keys as codes ----
+
+class KeyForm : public Form {
+public:
+    KeyForm() : Form("FrmKeys") {
+        State().Add("Text1", ControlKind::TextBox);
+        State().Add("Text2", ControlKind::TextBox);
+    }
+    std::vector<int> codes;
+    void KeyPress(const std::string& c, int& k) override {
+        codes.push_back(k);
+        if (c == "Text1" && (k == 3 || k == 22 || k == 24)) k = 0;
+    }
+};
+
+TEST(ClipboardKeysAsCodes, AnyPlatformsPasteKeyReachesTheBoxAsItsCode) {
+    KeyForm f;
+    QWidget root;
+    auto* lay = new QVBoxLayout(&root);
+    auto* text1 = new QLineEdit(&root);
+    auto* text2 = new QLineEdit(&root);
+    text1->setObjectName("Text1");
+    text2->setObjectName("Text2");
+    lay->addWidget(text1);
+    lay->addWidget(text2);
+    FormBinder binder(f, &root, nullptr);
+    binder.ClipboardKeysAsCodes(text1);
+    root.show();
+    QApplication::setActiveWindow(&root);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&root));
+    QApplication::clipboard()->setText("X");
+
+    struct Case {
+        const char* name;
+        Qt::Key key;
+        Qt::KeyboardModifiers mods;
+        int code;
+    } cases[] = {{"Ctrl+V", Qt::Key_V, Qt::ControlModifier, 22},
+                 {"Shift+Insert", Qt::Key_Insert, Qt::ShiftModifier, 22},
+                 {"Ctrl+Insert", Qt::Key_Insert, Qt::ControlModifier, 3},
+                 {"Shift+Delete", Qt::Key_Delete, Qt::ShiftModifier, 24}};
+    for (const Case& c : cases) {
+        QKeyEvent probe(QEvent::KeyPress, c.key, c.mods);
+        if (ClipboardCodeOf(&probe) != c.code) continue;  // not a clipboard key on this platform
+        f.codes.clear();
+        text1->setFocus();
+        QTest::keyClick(text1, c.key, c.mods);
+        EXPECT_EQ(f.codes, std::vector<int>{c.code}) << c.name;
+        EXPECT_EQ(text1->text(), "") << c.name << ": refused by its code";
+    }
+    // A box that was not named gets no code for Shift+Insert, and pastes.
+    QKeyEvent shiftInsert(QEvent::KeyPress, Qt::Key_Insert, Qt::ShiftModifier);
+    if (ClipboardCodeOf(&shiftInsert) == 22) {
+        f.codes.clear();
+        text2->setFocus();
+        QTest::keyClick(text2, Qt::Key_Insert, Qt::ShiftModifier);
+        EXPECT_TRUE(f.codes.empty());
+        EXPECT_EQ(text2->text(), "X");
+    }
+}
+
 // ---- key codes ----
 
 TEST(KeyCodes, CharactersControlCodesAndClipboardKeys) {
