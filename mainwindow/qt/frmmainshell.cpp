@@ -336,7 +336,6 @@ void MainWindow::RunInForm(const std::function<void()>& f) {
 void MainWindow::AfterSync() {
     if (treeRevision_ != form_.treeRevision) RebuildTree();
     ApplyMnemonics();
-    if (gridEditors_) gridEditors_->Place();
     const bool tb = form_.C("tbToolBar").visible, sb = form_.C("sbStatusBar").visible;
     if (tb != toolbarShown_ || sb != statusShown_) {
         toolbarShown_ = tb;

@@ -76,6 +76,107 @@ TEST(Bindings, EachClassGetsItsOwnKindsBinding) {
     EXPECT_EQ(BindingFor(nullptr), nullptr);
 }
 
+// ---- floating editors over their cell ----
+
+class EditorForm : public Form {
+public:
+    EditorForm() : Form("FrmEditors") {
+        State().Add("Grid1", ControlKind::Grid);
+        State().Add("Text1", ControlKind::TextBox).visible = false;
+        State().Add("Combo1", ControlKind::ComboBox).visible = false;
+    }
+    TextGrid grid{40, 6};
+    int row = -1, col = -1;
+    int scrolls = 0;
+    TextGrid* Grid(const std::string& c) override { return c == "Grid1" ? &grid : nullptr; }
+    // Opens `editor` over (r, c) with `text`; "" closes every editor.
+    void Open(const std::string& editor, int r, int c, const std::string& text = "") {
+        C("Text1").visible = editor == "Text1";
+        C("Combo1").visible = editor == "Combo1";
+        if (!editor.empty()) C(editor).text = text;
+        row = editor.empty() ? -1 : r;
+        col = c;
+    }
+};
+
+class CellEditorsTest : public ::testing::Test {
+protected:
+    EditorForm f;
+    QWidget root;
+    TextGridView* view = new TextGridView(&root);
+    QLineEdit* text = new QLineEdit(view->viewport());
+    QComboBox* combo = new QComboBox(view->viewport());
+    std::unique_ptr<FormBinder> binder;
+    CellEditors* editors = nullptr;
+
+    void SetUp() override {
+        view->setObjectName("Grid1");
+        text->setObjectName("Text1");
+        combo->setObjectName("Combo1");
+        (new QVBoxLayout(&root))->addWidget(view);
+        root.resize(400, 300);
+        binder = std::make_unique<FormBinder>(f, &root, nullptr);
+        editors = new CellEditors(*binder, view, [this] { return GridCell{f.row, f.col}; });
+        editors->Add(text, CellEditors::SelectOnOpen);
+        editors->Add(combo);
+        root.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&root));
+    }
+    void Open(const std::string& editor, int r, int c, const std::string& t = "") {
+        binder->Run([&] { f.Open(editor, r, c, t); });
+    }
+    bool Over(QWidget* e, int r, int c) const { return e->geometry() == view->CellRect(r, c); }
+};
+
+TEST_F(CellEditorsTest, TheOpenEditorFollowsItsCellThroughScrollsAndResizes) {
+    Open("Text1", 20, 3, "abc");
+    ASSERT_TRUE(text->isVisible());
+    EXPECT_TRUE(Over(text, 20, 3));
+    view->verticalScrollBar()->setValue(6);
+    QApplication::processEvents();
+    EXPECT_TRUE(Over(text, 20, 3)) << "after a scroll";
+    view->horizontalHeader()->resizeSection(0, 150);  // column 3 moves right
+    EXPECT_TRUE(Over(text, 20, 3)) << "after a column resize";
+    view->verticalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    view->verticalHeader()->resizeSection(10, 60);  // a row above grows
+    EXPECT_TRUE(Over(text, 20, 3)) << "after a row resize";
+    root.resize(520, 240);
+    QApplication::processEvents();
+    EXPECT_TRUE(Over(text, 20, 3)) << "after the view's resize";
+
+    // A combo keeps its own height over the cell.
+    Open("Combo1", 2, 2);
+    EXPECT_FALSE(text->isVisible());
+    EXPECT_EQ(combo->geometry().topLeft(), view->CellRect(2, 2).topLeft());
+    EXPECT_EQ(combo->width(), view->CellRect(2, 2).width());
+    EXPECT_EQ(combo->height(), combo->sizeHint().height());
+}
+
+TEST_F(CellEditorsTest, ATextEditorIsSelectedOnlyWhenItOpensOverAnotherCell) {
+    Open("Text1", 3, 2, "abc");
+    EXPECT_EQ(text->selectedText(), "abc");
+    text->deselect();
+    binder->Run([] {});  // a mirror with the editor still on its cell
+    EXPECT_EQ(text->selectedText(), "");
+    Open("Text1", 4, 2, "def");
+    EXPECT_EQ(text->selectedText(), "def");
+    text->deselect();
+    Open("", 0, 0);
+    Open("Text1", 4, 2, "def");  // opened again on the same cell
+    EXPECT_EQ(text->selectedText(), "def");
+}
+
+TEST_F(CellEditorsTest, OnlyTheUsersScrollRunsTheScrollHandler) {
+    editors->OnUserScroll(Qt::Vertical, [this] { ++f.scrolls; });
+    view->scrollTo(view->GridModel()->IndexOf(35, 1));  // the view's own scroll
+    view->verticalScrollBar()->setValue(2);
+    EXPECT_EQ(f.scrolls, 0);
+    view->verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    EXPECT_EQ(f.scrolls, 1);
+    view->horizontalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    EXPECT_EQ(f.scrolls, 1) << "the horizontal bar was not asked for";
+}
+
 // ---- clipboard keys as codes ----
 
 class KeyForm : public Form {
