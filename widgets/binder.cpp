@@ -172,7 +172,8 @@ void FormBinder::AddPart(QObject* part, const std::string& control, bool watch) 
 void FormBinder::Connect(const std::string& name, Bound& b) {
     QObject* o = b.object;
     if (auto* w = qobject_cast<QWidget*>(o)) w->installEventFilter(this);
-    if (const Binding* binding = BindingFor(o)) binding->connect(*this, name, o);
+    b.binding = BindingFor(o);
+    if (b.binding) b.binding->connect(*this, name, o);
 }
 
 void FormBinder::ClipboardKeysAsCodes(QWidget* box) {
@@ -245,7 +246,7 @@ void FormBinder::Apply(const std::string& name, Bound& b) {
         QObject* o = b.object;
         if (!o) return;
         QSignalBlocker block(o);
-        const Binding* binding = BindingFor(o);
+        const Binding* binding = b.binding;
         if (!binding || binding->widgetState) {
             auto* w = qobject_cast<QWidget*>(o);
             if (!w) return;

@@ -182,6 +182,7 @@ protected:
 private:
     struct Bound {
         QPointer<QObject> object;
+        const Binding* binding = nullptr;  // the object's kind
         ControlState shown;  // what the widgets show now
         bool valid = false;  // `shown` holds the whole state
         QTimer* timer = nullptr;

@@ -49,11 +49,12 @@ void ApplyCombo(BindContext& ctx, const ShownChange& c, QObject* o) {
 }
 
 // The choice a single-choice list had when the mouse was pressed on it, so
-// that a click on that same item still counts as a pick.
+// that a click on that same item still counts as a pick. It lives with the
+// binder, as the form it reads does.
 class PressedChoice : public QObject {
 public:
     PressedChoice(BindContext& ctx, const std::string& name, QListWidget* list)
-        : QObject(list), ctx_(ctx), name_(name) {
+        : QObject(ctx.Owner()), ctx_(ctx), name_(name) {
         list->viewport()->installEventFilter(this);
     }
     // Whether the press being reported hit the item chosen before it.
