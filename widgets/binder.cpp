@@ -164,9 +164,9 @@ void FormBinder::AddObject(const std::string& name, QObject* object) {
     Connect(name, b);
 }
 
-void FormBinder::AddPart(QObject* part, const std::string& control, bool watch) {
-    if (watch) part->installEventFilter(this);
-    names_[part] = control;
+void FormBinder::CountAs(QObject* inner, const std::string& control, bool watch) {
+    if (watch) inner->installEventFilter(this);
+    names_[inner] = control;
 }
 
 void FormBinder::Connect(const std::string& name, Bound& b) {

@@ -191,7 +191,7 @@ private:
     // BindContext
     QObject* Owner() override { return this; }
     ControlState* Shown(const std::string& control) override;
-    void AddPart(QObject* part, const std::string& control, bool watch) override;
+    void CountAs(QObject* inner, const std::string& control, bool watch) override;
     void TextsChanged() override { textsChanged_ = true; }
 
     void Find();

@@ -20,7 +20,7 @@ void ConnectGrid(BindContext& ctx, const std::string& name, QObject* o) {
             view->setModel(new TextGridModel(grid, view));
         }
     }
-    ctx.AddPart(view->viewport(), name, true);
+    ctx.CountAs(view->viewport(), name, true);
     QObject::connect(view, &QTableView::clicked, owner, [&ctx, name](const QModelIndex&) {
         ctx.Run([&ctx, name] { ctx.form().Click(name); });
     });

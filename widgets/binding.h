@@ -40,9 +40,9 @@ public:
     // What the widgets of `control` show now; null when it has none.
     virtual ControlState* Shown(const std::string& control) = 0;
     virtual QWidget* Widget(const std::string& control) const = 0;
-    // A part of a control's widget (a combo's line edit, a view's viewport)
+    // An object inside a control's widget (a combo's line edit, a view's viewport)
     // that counts as the control; `watch`: its keys and focus too.
-    virtual void AddPart(QObject* part, const std::string& control, bool watch) = 0;
+    virtual void CountAs(QObject* inner, const std::string& control, bool watch) = 0;
     // A caption changed: the controls are fitted to their texts after the mirror.
     virtual void TextsChanged() = 0;
 

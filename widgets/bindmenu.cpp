@@ -8,7 +8,7 @@ namespace rp {
 namespace {
 
 void ConnectMenu(BindContext& ctx, const std::string& name, QObject* o) {
-    ctx.AddPart(static_cast<QMenu*>(o)->menuAction(), name, false);
+    ctx.CountAs(static_cast<QMenu*>(o)->menuAction(), name, false);
 }
 
 void ApplyMenu(BindContext&, const ShownChange& c, QObject* o) {

@@ -75,7 +75,7 @@ const Binding kPlainTextBinding{
     ApplyPlainText};
 
 void ConnectComboText(BindContext& ctx, const std::string& name, QComboBox* combo) {
-    if (combo->lineEdit()) ctx.AddPart(combo->lineEdit(), name, true);
+    if (combo->lineEdit()) ctx.CountAs(combo->lineEdit(), name, true);
     if (!combo->isEditable() && ctx.form().State()[name].kind != ControlKind::ComboBox) return;
     // Typing into an editable combo: its line edit reports user edits.
     QObject::connect(combo, &QComboBox::editTextChanged, ctx.Owner(), [&ctx, name, combo](const QString& t) {
@@ -89,7 +89,7 @@ void ConnectComboText(BindContext& ctx, const std::string& name, QComboBox* comb
 void ApplyComboEditable(BindContext& ctx, const ShownChange& c, QComboBox* combo) {
     if (!c.Changed(&ControlState::editable)) return;
     combo->setEditable(c.now.editable);
-    if (combo->lineEdit()) ctx.AddPart(combo->lineEdit(), c.control, true);
+    if (combo->lineEdit()) ctx.CountAs(combo->lineEdit(), c.control, true);
 }
 
 void ApplyComboText(const ShownChange& c, QComboBox* combo, bool itemsChanged) {

@@ -1,4 +1,4 @@
-// The kit pieces the shells share: the binding each widget class gets, the
+// What the shells share from the kit: the binding each widget class gets, the
 // floating editors that follow their cell, the clipboard keys as codes and
 // the key codes themselves.
 #include <QAction>
