@@ -78,6 +78,12 @@
 // texts again (widgets/textfit.h), so a language switch never cuts one.
 // A focus move that the form asks for (State().focus set by a handler) gives
 // no LostFocus: the form is moving the focus itself.
+// Copy, cut and paste keys reach KeyPress as Ctrl+C, X, V do (3, 24, 22)
+// only in the controls a window names (ClipboardKeysAsCodes).
+//
+// Each widget kind has its binding (widgets/binding.h): its connect and
+// apply. The binder finds the widgets, watches their keys and focus and
+// the window's close, and runs the form.
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -90,22 +96,20 @@
 #include <vector>
 
 #include "forms/formstate.h"
+#include "widgets/binding.h"
 
-class QAction;
+class QKeyEvent;
 class QTimer;
 class QWidget;
-class QTableView;
 
 namespace rp {
-
-class TextGridModel;
 
 // Whether an object's class fits a control kind (the table above).
 bool WidgetFitsKind(const QObject* object, ControlKind kind);
 // The class names that fit a kind, for messages ("QComboBox").
 const char* WidgetClassFor(ControlKind kind);
 
-class FormBinder : public QObject {
+class FormBinder : public QObject, private BindContext {
     Q_OBJECT
 public:
     // Finds the widgets under `root` (and the QActions of its menus and
@@ -115,13 +119,13 @@ public:
     FormBinder(Form& form, QWidget* root, QObject* parent = nullptr);
     ~FormBinder() override;
 
-    Form& form() { return form_; }
+    Form& form() override { return form_; }
     QWidget* root() const { return root_; }
 
     // The object bound to a control (widget, QAction, QMenu), null when the
     // shell has none.
     QObject* Object(const std::string& control) const;
-    QWidget* Widget(const std::string& control) const;
+    QWidget* Widget(const std::string& control) const override;
     template <class T>
     T* As(const std::string& control) const {
         return qobject_cast<T*>(Object(control));
@@ -146,19 +150,24 @@ public:
     // Unload() (on by default). A window with its own close path (the main
     // window) turns this off and reads form().unloadRequested itself.
     void SetHandleClose(bool on) { handleClose_ = on; }
+    // In this text box a copy, cut or paste key of any platform (Shift+Insert
+    // as well as Ctrl+V) reaches KeyPress as its control code first, for key
+    // rules that refuse them by code; one the form lets pass goes on as any
+    // key does. (A box with an input guard never takes them at all.)
+    void ClipboardKeysAsCodes(QWidget* box);
 
     // ---- running the form ----
     // Runs `handler` as an event of the form, then mirrors the state and
     // follows Unload() and the focus request. Nested calls mirror once, at
     // the end of the outermost.
-    void Run(const std::function<void()>& handler);
+    void Run(const std::function<void()>& handler) override;
     // Mirrors what changed since the last mirror (everything the first time).
     void Sync();
     // Forgets what was mirrored, so the next Sync applies every control.
     void Invalidate();
 
     // Set while the binder writes widgets (their signals are blocked anyway).
-    bool IsSyncing() const { return syncing_ > 0; }
+    bool IsSyncing() const override { return syncing_ > 0; }
 
 signals:
     // The form called Unload() and the window is closing (before close()).
@@ -173,11 +182,17 @@ protected:
 private:
     struct Bound {
         QPointer<QObject> object;
+        const Binding* binding = nullptr;  // the object's kind
         ControlState shown;  // what the widgets show now
         bool valid = false;  // `shown` holds the whole state
-        TextGridModel* model = nullptr;
         QTimer* timer = nullptr;
     };
+
+    // BindContext
+    QObject* Owner() override { return this; }
+    ControlState* Shown(const std::string& control) override;
+    void CountAs(QObject* inner, const std::string& control, bool watch) override;
+    void TextsChanged() override { textsChanged_ = true; }
 
     void Find();
     void Connect(const std::string& name, Bound& b);
@@ -186,12 +201,15 @@ private:
     void FollowFocus();
     void FollowSelectAll();
     void AfterRun();
+    bool FilterWindow(QEvent* event);
+    bool FilterDroppedMouse(QObject* watched, QEvent* event);
     bool FilterKey(const std::string& name, QObject* watched, QEvent* event);
+    bool KeyAsClipboardCode(const std::string& name, const QKeyEvent* e);
+    bool KeyAfterKeyPress(const std::string& name, QObject* watched, int typed, int ascii);
     bool FilterFocusOut(const std::string& name, QWidget* w, QEvent* event);
     void FilterFocusIn(const std::string& name, QEvent* event);
     void DropMouseOn(QWidget* target);
-    void ClickOptionButton(const std::string& name);
-    Bound* Find(const std::string& name);
+    void Resend(QObject* watched, QKeyEvent* event);
 
     Form& form_;
     QPointer<QWidget> root_;
@@ -215,10 +233,8 @@ private:
     bool focusByMouse_ = false;  // GotFocus runs for a mouse press
     bool textsChanged_ = false;  // a caption or the font changed in this mirror
     std::set<std::string> standBack_;
+    std::set<std::string> clipboardCodes_;
     QPointer<QWidget> dropMouseOn_;
-    // The single-choice list under a mouse press and its index before it.
-    std::string pressedList_;
-    int pressedIndex_ = -1;
 };
 
 }  // namespace rp

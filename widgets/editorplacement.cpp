@@ -1,12 +1,17 @@
 #include "widgets/editorplacement.h"
 
+#include <QComboBox>
 #include <QEvent>
 #include <QHeaderView>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QScrollBar>
 
 #include <algorithm>
 
+#include "widgets/binder.h"
 #include "widgets/gridmodel.h"
+#include "widgets/selectonentry.h"
 
 namespace rp {
 
@@ -71,6 +76,45 @@ void EditorPlacement::Lay(const Entry& e) const {
 bool EditorPlacement::eventFilter(QObject* watched, QEvent* event) {
     if (watched == viewport_ && event->type() == QEvent::Resize) Update();
     return QObject::eventFilter(watched, event);
+}
+
+CellEditors::CellEditors(FormBinder& binder, TextGridView* view, std::function<GridCell()> open)
+    : QObject(view), binder_(&binder), view_(view), placement_(new EditorPlacement(view)), open_(std::move(open)) {
+    connect(&binder, &FormBinder::synced, this, &CellEditors::Place);
+}
+
+void CellEditors::Add(QWidget* editor, Option option) {
+    if (editor) editors_.push_back({editor, option, {}});
+}
+
+void CellEditors::Add(std::initializer_list<QWidget*> editors, Option option) {
+    for (QWidget* e : editors) Add(e, option);
+}
+
+void CellEditors::OnUserScroll(Qt::Orientations bars, std::function<void()> handler) {
+    auto run = [this, handler](int) {
+        if (binder_) binder_->Run(handler);
+    };
+    if (bars & Qt::Vertical) connect(view_->verticalScrollBar(), &QAbstractSlider::actionTriggered, this, run);
+    if (bars & Qt::Horizontal) connect(view_->horizontalScrollBar(), &QAbstractSlider::actionTriggered, this, run);
+}
+
+void CellEditors::Place() {
+    const GridCell cell = open_();
+    for (Editor& e : editors_) {
+        QWidget* w = e.widget;
+        if (!w || !w->isVisibleTo(view_) || cell.row < 0) {
+            e.opened = {};
+            continue;
+        }
+        EditorHeight height = EditorHeight::Cell;
+        if (qobject_cast<QComboBox*>(w)) height = EditorHeight::Own;
+        if (qobject_cast<QListWidget*>(w)) height = EditorHeight::OwnInside;
+        placement_->Place(w, cell.row, cell.col, height);
+        const bool again = e.opened.row == cell.row && e.opened.col == cell.col;
+        e.opened = cell;
+        if (!again && e.option == SelectOnOpen) SelectWholeText(qobject_cast<QLineEdit*>(w), false);
+    }
 }
 
 }  // namespace rp

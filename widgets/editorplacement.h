@@ -12,16 +12,22 @@
 //                                                     // width; its own height
 //   place->Place(list, row, col, EditorHeight::OwnInside);  // lifted so its
 //                                                     // bottom stays inside
+//
+// CellEditors is what a window's shell uses: the floating editors of one
+// grid, kept over the cell its form has open after every mirror.
 #include <QObject>
 #include <QPointer>
 #include <QRect>
 
+#include <functional>
+#include <initializer_list>
 #include <vector>
 
 class QWidget;
 
 namespace rp {
 
+class FormBinder;
 class TextGridView;
 
 enum class EditorHeight {
@@ -65,6 +71,58 @@ private:
     QWidget* widget_;
     QWidget* viewport_;
     std::vector<Entry> entries_;
+};
+
+// A grid cell (row, col); a row below 0 is no cell.
+struct GridCell {
+    int row = -1, col = -1;
+};
+
+// The floating editors of one grid (children of its viewport). After every
+// mirror of the binder each shown editor lies over the cell the form has
+// open, a combo box at its own height, a list at its own height inside the
+// viewport, and stays there while the view scrolls or its sections, headers
+// or viewport change size (EditorPlacement). A hidden editor is left alone.
+//
+//   auto* editors = new CellEditors(binder, grid, [&form] {
+//       return GridCell{form.EditRow, form.EditCol}; });
+//   editors->Add({text3, combo2});
+//   editors->Add(text1, CellEditors::SelectOnOpen);
+//   editors->OnUserScroll(Qt::Vertical, [&form] { form.Grid_Scroll(); });
+class CellEditors : public QObject {
+    Q_OBJECT
+public:
+    enum Option {
+        FollowOnly,
+        // A text editor that opens over another cell than before (or again
+        // after it was closed) shows its whole text selected.
+        SelectOnOpen,
+    };
+    // A child of `view`; `open` gives the cell the form has open.
+    CellEditors(FormBinder& binder, TextGridView* view, std::function<GridCell()> open);
+
+    void Add(QWidget* editor, Option option = FollowOnly);
+    void Add(std::initializer_list<QWidget*> editors, Option option = FollowOnly);
+    // A scroll by the user (an action of the scroll bars of `bars`, never the
+    // view's own scrolling to its current cell) runs `handler` in the form.
+    void OnUserScroll(Qt::Orientations bars, std::function<void()> handler);
+    // Lays the shown editors over the open cell; runs after every mirror.
+    void Place();
+
+    EditorPlacement* Placement() const { return placement_; }
+
+private:
+    struct Editor {
+        QPointer<QWidget> widget;
+        Option option = FollowOnly;
+        GridCell opened;  // the cell it was last laid over while shown
+    };
+
+    QPointer<FormBinder> binder_;
+    TextGridView* view_;
+    EditorPlacement* placement_;
+    std::function<GridCell()> open_;
+    std::vector<Editor> editors_;
 };
 
 }  // namespace rp

@@ -1,8 +1,8 @@
 #include "widgets/shellparts.h"
 
 #include <QFocusEvent>
-#include <QPointer>
-#include <QTimer>
+
+#include "widgets/selectonentry.h"
 
 namespace rp {
 
@@ -21,14 +21,7 @@ QHBoxLayout* RightRow(std::initializer_list<QWidget*> widgets) {
 
 void SelectAllLineEdit::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);
-    // At once, so that a key typed right after replaces the text.
-    selectAll();
-    if (event->reason() != Qt::MouseFocusReason) return;
-    // Again after the mouse press that brought the focus, which places the cursor.
-    QPointer<SelectAllLineEdit> self(this);
-    QTimer::singleShot(0, this, [self] {
-        if (self && self->hasFocus()) self->selectAll();
-    });
+    SelectWholeText(this, event->reason() == Qt::MouseFocusReason);
 }
 
 }  // namespace rp

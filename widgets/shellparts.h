@@ -29,8 +29,8 @@ QLabel* SideLabel(QWidget* parent, const std::string& name);
 // buttons).
 QHBoxLayout* RightRow(std::initializer_list<QWidget*> widgets);
 
-// A text box whose whole text is selected when it takes the focus, by the
-// mouse too.
+// A text box whose whole text is selected whenever it takes the focus, by
+// the mouse too (widgets/selectonentry.h).
 class SelectAllLineEdit : public QLineEdit {
 public:
     using QLineEdit::QLineEdit;

@@ -181,20 +181,12 @@ FormDialog* MakeFiveToneDialog(const DialogContext& c) {
     grid->setMinimumHeight(TwipsToPixelsY(dlg, 3600));
 
     // After every handler the open editor lies over its cell, and stays there
-    // while the view scrolls; a list keeps its own height.
-    auto* placement = new EditorPlacement(grid);
-    QObject::connect(&binder, &FormBinder::synced, dlg, [grid, placement, &form, text3, combo2, combo3, text6] {
-        for (QWidget* e : {static_cast<QWidget*>(text3), static_cast<QWidget*>(combo2),
-                           static_cast<QWidget*>(combo3), static_cast<QWidget*>(text6)}) {
-            if (!e->isVisibleTo(grid)) continue;
-            placement->Place(e, form.CurTone5Row, form.CurTone5Col,
-                             qobject_cast<QComboBox*>(e) ? EditorHeight::Own : EditorHeight::Cell);
-        }
-    });
-    // A scroll by the user commits and hides the editors; a scroll that follows
-    // a move of the current cell only carries the open editor along.
-    QObject::connect(grid->verticalScrollBar(), &QScrollBar::actionTriggered, dlg,
-                     [&binder, &form](int) { binder.Run([&] { form.MSHFlexGrid1_Scroll(); }); });
+    // while the view scrolls. A scroll by the user commits and hides the
+    // editors; a scroll that follows a move of the current cell only carries
+    // the open editor along.
+    auto* editors = new CellEditors(binder, grid, [&form] { return GridCell{form.CurTone5Row, form.CurTone5Col}; });
+    editors->Add({text3, combo2, combo3, text6});
+    editors->OnUserScroll(Qt::Vertical, [&form] { form.MSHFlexGrid1_Scroll(); });
 
     form.OpenDialog = [dlg](std::unique_ptr<Form> sub, std::function<void()> closed) {
         OpenSubDialog(dlg, std::move(sub), std::move(closed));

@@ -337,7 +337,6 @@ void MainWindow::RunInForm(const std::function<void()>& f) {
 void MainWindow::AfterSync() {
     if (treeRevision_ != form_.treeRevision) RebuildTree();
     ApplyMnemonics();
-    if (gridEditors_) gridEditors_->Place();
     const bool tb = form_.C(ToolBar).visible, sb = form_.C(StatusBar).visible;
     if (tb != toolbarShown_ || sb != statusShown_) {
         toolbarShown_ = tb;

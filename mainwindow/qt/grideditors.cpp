@@ -4,8 +4,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
-#include <QLineEdit>
-#include <QListWidget>
 
 #include "mainwindow/frmmain.h"
 #include "widgets/binder.h"
@@ -40,39 +38,21 @@ GridEditors::GridEditors(FrmMain& form, FormBinder& binder, const std::array<Tex
                          QObject* parent)
     : QObject(parent), form_(form), binder_(binder), grids_(grids) {
     for (std::size_t i = 0; i < grids_.size(); ++i) {
-        places_[i] = new EditorPlacement(grids_[i]);
         viewports_[i] = grids_[i]->viewport();
         viewports_[i]->installEventFilter(this);
     }
     for (const char* name : kChannelEditors)
         if (QWidget* w = binder_.Widget(name)) w->installEventFilter(this);
-}
-
-void GridEditors::PlaceOne(int grid, const std::string& editor, int row, int col, std::string& opened) {
-    QWidget* w = editor.empty() ? nullptr : binder_.Widget(editor);
-    if (!w) {
-        opened.clear();
-        return;
-    }
-    EditorHeight height = EditorHeight::Cell;
-    if (qobject_cast<QComboBox*>(w)) height = EditorHeight::Own;
-    if (qobject_cast<QListWidget*>(w)) height = EditorHeight::OwnInside;
-    places_[static_cast<std::size_t>(grid)]->Place(w, row, col, height);
-    const std::string key = editor + ":" + std::to_string(row) + ":" + std::to_string(col);
-    if (key != opened) {
-        // A text editor opened on a cell shows its text selected.
-        if (auto* edit = qobject_cast<QLineEdit*>(w)) edit->selectAll();
-        opened = key;
-    }
-}
-
-void GridEditors::Place() {
+    // Each open editor over its cell; a text editor opened on a cell shows
+    // its text selected.
     const AppData& d = form_.d;
-    PlaceOne(0, form_.OpenChannelEditor(), d.EditRow, d.EditColumn, opened_[0]);
-    PlaceOne(kRadioGrid, form_.C(RadioBox).visible ? RadioBox : "", form_.RadioEditRow, form_.RadioEditCol,
-             opened_[kRadioGrid]);
-    PlaceOne(kAirBandGrid, form_.C(AirBandBox).visible ? AirBandBox : "", form_.AMEditRow, form_.AMEditCol,
-             opened_[kAirBandGrid]);
+    auto* channel = new CellEditors(binder_, grids_[0], [&d] { return GridCell{d.EditRow, d.EditColumn}; });
+    for (const char* name : kChannelEditors) channel->Add(binder_.Widget(name), CellEditors::SelectOnOpen);
+    FrmMain& f = form_;
+    auto* radio = new CellEditors(binder_, grids_[kRadioGrid], [&f] { return GridCell{f.RadioEditRow, f.RadioEditCol}; });
+    radio->Add(binder_.Widget(RadioBox), CellEditors::SelectOnOpen);
+    auto* am = new CellEditors(binder_, grids_[kAirBandGrid], [&f] { return GridCell{f.AMEditRow, f.AMEditCol}; });
+    am->Add(binder_.Widget(AirBandBox), CellEditors::SelectOnOpen);
 }
 
 bool GridEditors::eventFilter(QObject* watched, QEvent* event) {

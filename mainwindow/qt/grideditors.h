@@ -1,8 +1,8 @@
 #pragma once
 // The floating cell editors of the main window's grids on real widgets:
-// each open editor is laid over its cell and kept there (widgets/
-// editorplacement.h), a text editor opened on a cell has its text selected,
-// the tone combos open their list on the arrow keys, the mouse wheel never
+// each open editor is laid over its cell and kept there, a text editor
+// opened on a cell has its text selected (widgets/editorplacement.h); the
+// tone combos open their list on the arrow keys, the mouse wheel never
 // steps a closed editor combo, and a key an editor leaves unhandled never
 // reaches the grid under it. The rules are the form's (mainwindow/gridedit.cpp).
 #include <QObject>
@@ -14,7 +14,6 @@ class QWidget;
 
 namespace rp {
 
-class EditorPlacement;
 class FormBinder;
 class FrmMain;
 class TextGridView;
@@ -25,23 +24,14 @@ public:
     // Make it after the binder: its filters then see the editors' keys first.
     GridEditors(FrmMain& form, FormBinder& binder, const std::array<TextGridView*, 4>& grids, QObject* parent);
 
-    // Lays the open editors over their cells; runs after every mirror.
-    void Place();
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void PlaceOne(int grid, const std::string& editor, int row, int col, std::string& opened);
-
     FrmMain& form_;
     FormBinder& binder_;
     std::array<TextGridView*, 4> grids_;
     std::array<QWidget*, 4> viewports_{};  // compared with while the views go
-    std::array<EditorPlacement*, 4> places_{};
-    // The editor and cell last laid out per grid, to select a text editor's
-    // text when it opens on a new cell.
-    std::array<std::string, 4> opened_;
 };
 
 }  // namespace rp

@@ -42,23 +42,13 @@ FormDialog* MakeFrmCommuBook(const DialogContext& c, FileChooser* chooser) {
 
     FormBinder& binder = dlg->Bind();
     // The form opens, closes and moves the editor (and sets its input guard);
-    // the placement keeps it over its cell, and its text is selected when it
-    // opens over another cell.
-    auto* placement = new EditorPlacement(view);
-    QObject::connect(&binder, &FormBinder::synced, editor,
-                     [&book, placement, editor, openRow = 0, openCol = 0]() mutable {
-                         const int row = book.CurBookEditRow, col = book.CurBookEditCol;
-                         if (!book.C(commubook::Editor).visible || row < 1 || col < 1) {
-                             openRow = openCol = 0;
-                             return;
-                         }
-                         if (row != openRow || col != openCol) {
-                             openRow = row;
-                             openCol = col;
-                             editor->selectAll();
-                         }
-                         placement->Place(editor, row, col);
-                     });
+    // the kit keeps it over its cell, and its text is selected when it opens
+    // over another cell.
+    auto* editors = new CellEditors(binder, view, [&book] {
+        const int row = book.CurBookEditRow, col = book.CurBookEditCol;
+        return row < 1 || col < 1 ? GridCell{} : GridCell{row, col};
+    });
+    editors->Add(editor, CellEditors::SelectOnOpen);
     // Every close sorts the live book: OK, Cancel, Escape and the close box.
     QObject::connect(dlg, &QDialog::finished, dlg, [&book] { book.Form_Unload(); });
     return dlg;

@@ -2,11 +2,9 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -24,31 +22,6 @@
 namespace rp {
 
 namespace {
-
-// The clipboard shortcuts of every platform (Shift+Insert, Ctrl+Insert,
-// Shift+Delete as well as Ctrl+V/C/X) reach the form as the control codes its
-// key rules know; the binder only sees keys that carry a character.
-class ClipboardKeys : public QObject {
-public:
-    explicit ClipboardKeys(FormBinder& binder) : QObject(&binder), binder_(binder) {}
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() != QEvent::KeyPress) return false;
-        auto* key = static_cast<QKeyEvent*>(event);
-        int code = key->matches(QKeySequence::Paste) ? 22
-                   : key->matches(QKeySequence::Copy) ? 3
-                   : key->matches(QKeySequence::Cut)  ? 24
-                                                       : 0;
-        if (code == 0) return false;
-        const std::string name = binder_.ControlOf(watched);
-        binder_.Run([&] { binder_.form().KeyPress(name, code); });
-        return code == 0;
-    }
-
-private:
-    FormBinder& binder_;
-};
 
 // The lists with their captions, in the form's tab order: the left column
 // (the display option stands beside the display mode), then the right.
@@ -191,9 +164,10 @@ FormDialog* MakeOptionDialog(const DialogContext& c) {
 
     FormBinder& binder = dlg->Bind();
     binder.StandBackFor({option::Cancel});
-    auto* clipboard = new ClipboardKeys(binder);
-    for (QLineEdit* box : boxes) box->installEventFilter(clipboard);
-    text2->installEventFilter(clipboard);
+    // The clipboard shortcuts of every platform reach the boxes' key rules as
+    // the control codes they refuse.
+    for (QLineEdit* box : boxes) binder.ClipboardKeysAsCodes(box);
+    binder.ClipboardKeysAsCodes(text2);
     return dlg;
 }
 

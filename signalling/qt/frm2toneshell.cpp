@@ -1,12 +1,11 @@
-// The two-tone dialog: layout only, plus the floating editors' place over
-// the open grid cell.
+// The two-tone dialog: layout only; the floating editors follow the open
+// grid cell (widgets/editorplacement.h).
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -120,19 +119,11 @@ FormDialog* Make2ToneDialog(const DialogContext& c) {
     auto* text1 = dlg->findChild<QWidget*>(twotone::ToneEditor);
     auto* text3 = dlg->findChild<QWidget*>(twotone::NameEditor);
     // The open editor lies over its cell after every handler and stays there
-    // when the columns or the view change size.
-    auto* placement = new EditorPlacement(grid);
-    QObject::connect(&b, &FormBinder::synced, grid, [&form, grid, placement, text1, text3] {
-        for (QWidget* editor : {text1, text3})
-            if (editor->isVisibleTo(grid)) placement->Place(editor, form.CurTone2Row, form.CurTone2Col);
-    });
-    // A scroll by the user commits the open cell; the view's own scrolling
-    // to its current cell is none.
-    for (QScrollBar* bar : {grid->verticalScrollBar(), grid->horizontalScrollBar()}) {
-        QObject::connect(bar, &QAbstractSlider::actionTriggered, grid, [&b, &form](int) {
-            b.Run([&form] { form.MSHFlexGrid1_Scroll(); });
-        });
-    }
+    // when the columns or the view change size. A scroll by the user commits
+    // the open cell; the view's own scrolling to its current cell is none.
+    auto* editors = new CellEditors(b, grid, [&form] { return GridCell{form.CurTone2Row, form.CurTone2Col}; });
+    editors->Add({text1, text3});
+    editors->OnUserScroll(Qt::Vertical | Qt::Horizontal, [&form] { form.MSHFlexGrid1_Scroll(); });
     return dlg;
 }
 
