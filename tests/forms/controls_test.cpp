@@ -23,7 +23,9 @@ TEST(ElementNames, BuildAndSplitAgree) {
         const ElementRef ref = SplitElementName(c.name);
         EXPECT_EQ(ref.base, c.base);
         EXPECT_EQ(ref.index, c.index);
-        if (c.index >= 0) EXPECT_EQ(ElementName(c.base, c.index), c.name);
+        if (c.index >= 0) {
+            EXPECT_EQ(ElementName(c.base, c.index), c.name);
+        }
     }
 }
 

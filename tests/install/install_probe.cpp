@@ -45,7 +45,7 @@ int main(int argc, char** argv) {
     rp::Program program(&notes);
     program.Start();
     if (program.splash())
-        program.splash()->binder().Run([&] { program.splash()->form().Click(splash::Logo); });
+        program.splash()->binder().Run([&] { program.splash()->form().Click(rp::splash::Logo); });
     if (!QTest::qWaitFor([&] { return program.window() && program.window()->isVisible(); }, 20000)) {
         std::printf("the main window did not show\n");
         return 1;
