@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "channels/frmbank.h"
 #include "core/banks.h"
 #include "core/channelstore.h"
 #include "core/conversions.h"
@@ -50,21 +51,6 @@ const ToolButton kToolButtons[] = {
     {"TAbout", "1052", "MnuHelpAbout"},
 };
 
-// Menu entries that open a dialog.
-const std::map<std::string, std::string>& DialogOfMenu() {
-    static const std::map<std::string, std::string> m = {
-        {"mnuFilePrint", "FrmPrintList"}, {"MnuModelInfo", "FrmModel"},
-        {"MnuViewSetMode", "FrmOption"},  {"MnuViewMSK", "FrmMSK"},
-        {"MnuViewDTMF", "FrmDTMF"},       {"MnuView2Tone", "Frm2Tone"},
-        {"MnuView5Tone", "Frm5Tone"},     {"MnuViewScan", "FrmScan"},
-        {"MnuViewAlert", "FrmAlert"},     {"MnuCommBook", "FrmCommuBook"},
-        {"mnuTestData", "FrmTestData"},   {"MnuCHBatch", "FrmCHBatch"},
-        {"MnuSetCom", "FrmComSet"},       {"MnuSetLanguage", "FrmLanguage"},
-        {"MnuProPassWord", "FrmPassWord"}, {"MnuHelpAbout", "frmAbout"},
-    };
-    return m;
-}
-
 // The top-level menus (the rest of kMenus are their entries).
 bool IsTopMenu(const std::string& name) {
     static const char* const tops[] = {"mnuFile", "MnuModel", "mnuEdit", "MnuSet", "mnuPro", "MnuView", "MnuHelp"};
@@ -74,10 +60,12 @@ bool IsTopMenu(const std::string& name) {
 // Entries that stay usable while a transfer runs.
 bool RunsDuringTransfer(const std::string& name) { return name == "MnuViewToolBar" || name == "MnuViewStatusBar"; }
 
-// Tree nodes that open a dialog, and those that run a menu entry's command.
+// Tree nodes that open a menu entry's dialog, and those that run a menu
+// entry's command.
 const std::map<std::string, std::string>& DialogOfNode() {
     static const std::map<std::string, std::string> m = {
-        {"N4", "FrmOption"}, {"N5", "FrmDTMF"}, {"N6", "Frm2Tone"}, {"N7", "Frm5Tone"}, {"N8", "FrmCommuBook"},
+        {"N4", "MnuViewSetMode"}, {"N5", "MnuViewDTMF"}, {"N6", "MnuView2Tone"},
+        {"N7", "MnuView5Tone"},   {"N8", "MnuCommBook"},
     };
     return m;
 }
@@ -332,7 +320,7 @@ void FrmMain::tvTreeView_NodeClick(const std::string& key) {
         ShowGridType(g->second.first, g->second.second);
     } else if (auto dl = DialogOfNode().find(key); dl != DialogOfNode().end()) {
         CommitCellEditors();
-        OpenDialog(dl->second);
+        OpenDialogOf(dl->second);
     } else if (auto m = MenuOfNode().find(key); m != MenuOfNode().end()) {
         RunCommand(m->second);
     }
@@ -369,10 +357,6 @@ void FrmMain::CommitCellEditors() {
     C("Text2").visible = false;
     C("Text3").visible = false;
     RadioEditRow = RadioEditCol = AMEditRow = AMEditCol = 0;
-}
-
-void FrmMain::OpenDialog(const std::string& name, std::function<void()> onClosed) {
-    if (hooks.OpenDialog) hooks.OpenDialog(name, std::move(onClosed));
 }
 
 void FrmMain::RunCommand(const std::string& name) {
@@ -416,7 +400,7 @@ void FrmMain::Act(const std::string& name) {
         // grid editing ("GridDblClick").
         if (auto it = commands.find("GridDblClick"); it != commands.end() && it->second) it->second();
     } else if (name == "MnuViewBankChannel") {
-        OpenDialog("FrmBank", [this] {
+        Open(std::make_unique<FrmBank>(d), [this] {
             if (d.ShowListType == ListMemory) ReShowListByData(d.ShowListType);
         });
     } else if (name == "MnuViewRadio") {
@@ -427,8 +411,8 @@ void FrmMain::Act(const std::string& name) {
         ToggleBar("MnuViewToolBar", "tbToolBar");
     } else if (name == "MnuViewStatusBar") {
         ToggleBar("MnuViewStatusBar", "sbStatusBar");
-    } else if (auto dl = DialogOfMenu().find(name); dl != DialogOfMenu().end()) {
-        OpenDialog(dl->second);
+    } else {
+        OpenDialogOf(name);
     }
     // Help > Contents: there are no help files. File and radio commands and
     // Set > Init come in through `commands`.
@@ -459,9 +443,8 @@ SaveOutcome FrmMain::mnuFileSave_Click() { return fileSave ? fileSave() : SaveOu
 
 bool FrmMain::QueryClose() {
     CommitCellEditors();
-    for (const auto& hook : closeHooks)
-        if (hook && !hook()) return false;
-    return true;
+    if (closeSteps.StopInformationRead) closeSteps.StopInformationRead();
+    return !closeSteps.AskSave || closeSteps.AskSave();
 }
 
 void FrmMain::Form_Unload() {

@@ -1,6 +1,6 @@
 // The five-tone dialog's widgets. The form holds every rule; this file only
 // lays out widgets named after its controls, floats the grid's editors over
-// their cell and opens the builder and the user tone set.
+// their cell and lays out the builder and the user tone set it opens.
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -35,33 +35,11 @@ QGridLayout* PairGrid(QWidget* owner) {
     return g;
 }
 
-// Opens a dialog that Frm5Tone made (the builder or the user tone set) over
-// `owner`; `closed` runs inside the owner's binder, which then shows what the
-// dialog wrote into the owner's controls.
-void OpenSubDialog(FormDialog* owner, std::unique_ptr<Form> form, std::function<void()> closed) {
-    FormDialog* dlg = nullptr;
-    if (form->Name() == "FrmSpecial")
-        dlg = MakeSpecialCallDialog(std::unique_ptr<FrmSpecial>(static_cast<FrmSpecial*>(form.release())), owner);
-    else if (form->Name() == "Frm5ToneDefTS")
-        dlg = MakeUserToneDialog(std::unique_ptr<Frm5ToneDefTS>(static_cast<Frm5ToneDefTS*>(form.release())),
-                                 owner);
-    if (!dlg) return;
-    QObject::connect(dlg, &QDialog::finished, owner, [owner, dlg, closed](int) {
-        if (FormBinder* b = owner->binder()) b->Run([&] {
-            if (closed) closed();
-        });
-        dlg->deleteLater();
-    });
-    dlg->open();
-}
-
 }  // namespace
 
-FormDialog* MakeFiveToneDialog(const DialogContext& c) {
-    auto owned = std::make_unique<Frm5Tone>(c.d);
-    Frm5Tone& form = *owned;
-    form.Form_Load();
-    auto* dlg = new FormDialog(std::move(owned), c.parent);
+void BuildFiveToneDialog(FormDialog& shell) {
+    auto* dlg = &shell;
+    Frm5Tone& form = dlg->FormAs<Frm5Tone>();
     auto tw = [dlg](int twips) { return TwipsToPixelsX(dlg, twips); };
 
     // Focusable controls are made in the tab order of the form.
@@ -200,15 +178,10 @@ FormDialog* MakeFiveToneDialog(const DialogContext& c) {
     // a move of the current cell only carries the open editor along.
     QObject::connect(grid->verticalScrollBar(), &QScrollBar::actionTriggered, dlg,
                      [&binder, &form](int) { binder.Run([&] { form.MSHFlexGrid1_Scroll(); }); });
-
-    form.OpenDialog = [dlg](std::unique_ptr<Form> sub, std::function<void()> closed) {
-        OpenSubDialog(dlg, std::move(sub), std::move(closed));
-    };
-    return dlg;
 }
 
-FormDialog* MakeSpecialCallDialog(std::unique_ptr<FrmSpecial> owned, QWidget* parent) {
-    auto* dlg = new FormDialog(std::move(owned), parent);
+void BuildSpecialCallDialog(FormDialog& shell) {
+    auto* dlg = &shell;
     auto tw = [dlg](int twips) { return TwipsToPixelsX(dlg, twips); };
     auto* entries = Named<QComboBox>(dlg, "Combo1_0");
     auto* kinds = Named<QComboBox>(dlg, "Combo1_1");
@@ -252,11 +225,10 @@ FormDialog* MakeSpecialCallDialog(std::unique_ptr<FrmSpecial> owned, QWidget* pa
     main->addLayout(buttons, 3, 0);
     main->setRowStretch(1, 1);
     dlg->Bind().StandBackFor({"CommandCancel"});
-    return dlg;
 }
 
-FormDialog* MakeUserToneDialog(std::unique_ptr<Frm5ToneDefTS> owned, QWidget* parent) {
-    auto* dlg = new FormDialog(std::move(owned), parent);
+void BuildUserToneDialog(FormDialog& shell) {
+    auto* dlg = &shell;
     auto* g = PairGrid(dlg);
     for (int i = 0; i < 16; ++i) {
         auto* box = Named<SelectAllLineEdit>(dlg, Indexed("Text1", i));
@@ -271,11 +243,12 @@ FormDialog* MakeUserToneDialog(std::unique_ptr<Frm5ToneDefTS> owned, QWidget* pa
     g->addWidget(cancel, 8, 3);
     dlg->setLayout(g);
     dlg->Bind().StandBackFor({"CommandCancel"});
-    return dlg;
 }
 
 void RegisterFiveToneDialogs(DialogOpeners& openers) {
-    openers.Register("Frm5Tone", [](const DialogContext& c) -> QDialog* { return MakeFiveToneDialog(c); });
+    openers.Register("Frm5Tone", BuildFiveToneDialog);
+    openers.Register("FrmSpecial", BuildSpecialCallDialog);
+    openers.Register("Frm5ToneDefTS", BuildUserToneDialog);
 }
 
 }  // namespace rp

@@ -14,10 +14,8 @@
 
 namespace rp {
 
-FormDialog* MakeFrmTestData(const DialogContext& c) {
-    auto form = std::make_unique<FrmTestData>(c.d);
-    form->Form_Load();
-    auto* dlg = new FormDialog(std::move(form), c.parent);
+void BuildFrmTestData(FormDialog& shell) {
+    auto* dlg = &shell;
 
     auto* frame = Named<QGroupBox>(dlg, "Frame1");
     auto* rows = new QGridLayout(frame);
@@ -44,7 +42,6 @@ FormDialog* MakeFrmTestData(const DialogContext& c) {
     top->addLayout(RightRow({Named<QPushButton>(dlg, "CommandOK"), Named<QPushButton>(dlg, "CommandCancel")}));
     top->setSizeConstraint(QLayout::SetFixedSize);
     dlg->Bind();
-    return dlg;
 }
 
 }  // namespace rp

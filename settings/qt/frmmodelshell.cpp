@@ -23,10 +23,8 @@ void AddOkCancel(FormDialog* dlg, QVBoxLayout* top) {
 
 }  // namespace
 
-FormDialog* MakeFrmModel(const DialogContext& c, FrmModel::SaveQuestionStep askSave) {
-    auto form = std::make_unique<FrmModel>(c.d, std::move(askSave));
-    form->Form_Load();
-    auto* dlg = new FormDialog(std::move(form), c.parent);
+void BuildFrmModel(FormDialog& shell) {
+    auto* dlg = &shell;
     auto* rows = new QGridLayout;
     SetCaptionGap(rows, dlg, 50);
     rows->addWidget(SideLabel(dlg, "Label1_0"), 0, 0);
@@ -37,20 +35,16 @@ FormDialog* MakeFrmModel(const DialogContext& c, FrmModel::SaveQuestionStep askS
     top->addLayout(rows);
     AddOkCancel(dlg, top);
     dlg->Bind();
-    return dlg;
 }
 
-FormDialog* MakeFrmInit(const DialogContext& c) {
-    auto form = std::make_unique<FrmInit>(c.d);
-    form->Form_Load();
-    auto* dlg = new FormDialog(std::move(form), c.parent);
+void BuildFrmInit(FormDialog& shell) {
+    auto* dlg = &shell;
     auto* top = new QVBoxLayout(dlg);
     auto* check = new QCheckBox(dlg);
     check->setObjectName("Check1");
     top->addWidget(check);
     AddOkCancel(dlg, top);
     dlg->Bind();
-    return dlg;
 }
 
 }  // namespace rp

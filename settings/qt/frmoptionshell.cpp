@@ -58,11 +58,9 @@ const std::set<int> kLeftLists = {0, 18, 1, 2, 3, 30, 7, 4, 31, 8, 5, 6, 15, 9, 
 
 }  // namespace
 
-FormDialog* MakeOptionDialog(const DialogContext& c) {
-    auto form = std::make_unique<FrmOption>(c.d);
-    form->Form_Load();
-    FrmOption& f = *form;
-    auto* dlg = new FormDialog(std::move(form), c.parent);
+void BuildOptionDialog(FormDialog& shell) {
+    auto* dlg = &shell;
+    FrmOption& f = dlg->FormAs<FrmOption>();
 
     // A label stands 30 twips left of its control, right-aligned to it.
     const int gap = TwipsToPixelsX(dlg, 30);
@@ -167,11 +165,10 @@ FormDialog* MakeOptionDialog(const DialogContext& c) {
     auto* clipboard = new ClipboardKeys(binder);
     for (QLineEdit* box : boxes) box->installEventFilter(clipboard);
     text2->installEventFilter(clipboard);
-    return dlg;
 }
 
 void RegisterOptionDialogs(DialogOpeners& openers) {
-    openers.Register("FrmOption", [](const DialogContext& c) -> QDialog* { return MakeOptionDialog(c); });
+    openers.Register("FrmOption", BuildOptionDialog);
 }
 
 }  // namespace rp

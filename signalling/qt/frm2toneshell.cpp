@@ -92,11 +92,9 @@ QWidget* DecodePage(QWidget* parent) {
 
 }  // namespace
 
-FormDialog* Make2ToneDialog(const DialogContext& c) {
-    auto owned = std::make_unique<Frm2Tone>(c.d);
-    owned->Form_Load();
-    Frm2Tone& form = *owned;
-    auto* dlg = new FormDialog(std::move(owned), c.parent);
+void Build2ToneDialog(FormDialog& shell) {
+    auto* dlg = &shell;
+    Frm2Tone& form = dlg->FormAs<Frm2Tone>();
 
     auto* tabs = Named<QTabWidget>(dlg, "SSTab1");
     TextGridView* grid = nullptr;
@@ -132,7 +130,6 @@ FormDialog* Make2ToneDialog(const DialogContext& c) {
             b.Run([&form] { form.MSHFlexGrid1_Scroll(); });
         });
     }
-    return dlg;
 }
 
 }  // namespace rp

@@ -22,11 +22,8 @@ QHBoxLayout* OkCancelRow(QWidget* dlg) {
 
 }  // namespace
 
-FormDialog* MakeDTMFDialog(const DialogContext& c) {
-    auto owned = std::make_unique<FrmDTMF>(c.d);
-    owned->Form_Load();
-    FrmDTMF& form = *owned;
-    auto* dlg = new FormDialog(std::move(owned), c.parent);
+void BuildDTMFDialog(FormDialog& shell) {
+    auto* dlg = &shell;
     const int listWidth = TwipsToPixelsX(dlg, 1400);
     const int codeWidth = TwipsToPixelsX(dlg, 2600);
 
@@ -82,20 +79,10 @@ FormDialog* MakeDTMFDialog(const DialogContext& c) {
     FormBinder& b = dlg->Bind();
     b.SetEnterAsTab(true);
     b.StandBackFor({"CommandCancel"});
-    // The builder writes into this dialog's code box; show it when it closes.
-    form.ShowSpecial = [dlg](std::unique_ptr<FrmDTMFSpecial> special) {
-        FormDialog* sub = MakeDTMFSpecialDialog(std::move(special), dlg);
-        sub->setAttribute(Qt::WA_DeleteOnClose);
-        QObject::connect(sub, &QDialog::finished, dlg, [dlg] {
-            if (dlg->binder()) dlg->binder()->Sync();
-        });
-        sub->open();
-    };
-    return dlg;
 }
 
-FormDialog* MakeDTMFSpecialDialog(std::unique_ptr<FrmDTMFSpecial> form, QWidget* parent) {
-    auto* dlg = new FormDialog(std::move(form), parent);
+void BuildDTMFSpecialDialog(FormDialog& shell) {
+    auto* dlg = &shell;
     auto* kind = new QHBoxLayout;
     kind->addWidget(SideLabel(dlg, "Label1"));
     auto* combo = Named<QComboBox>(dlg, "Combo1_0");
@@ -112,7 +99,6 @@ FormDialog* MakeDTMFSpecialDialog(std::unique_ptr<FrmDTMFSpecial> form, QWidget*
     FormBinder& b = dlg->Bind();
     b.SetEnterAsTab(true);
     b.StandBackFor({"CommandCancel"});
-    return dlg;
 }
 
 }  // namespace rp
