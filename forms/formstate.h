@@ -180,7 +180,6 @@ public:
     void Open(std::unique_ptr<Form> child, std::function<void()> onClosed = {});
     // Set by whoever shows the form (null: nobody).
     void SetHost(FormHost* host) { host_ = host; }
-    FormHost* Host() const { return host_; }
 
     // Set by a handler that ends the dialog ("the dialog unloads");
     // the shell closes the window after the handler returns.

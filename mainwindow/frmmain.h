@@ -217,8 +217,8 @@ private:
     void SetChannelColumnsByGroup(int listKind);
     void FillOptSigList();
     // Makes the dialog of menu entry `menu` (mainwindow/maindialogs.cpp)
-    // and opens it; false when the entry opens none.
-    bool OpenDialogOf(const std::string& menu);
+    // and opens it; an entry without one opens nothing.
+    void OpenDialogOf(const std::string& menu);
     void Act(const std::string& name);
     void ToggleBar(const std::string& menu, const std::string& bar);
     // Command and dialog nodes disabled while the commands are locked.

@@ -25,15 +25,16 @@ namespace {
 
 using DialogMaker = std::function<std::unique_ptr<Form>(FrmMain&)>;
 
+// A dialog whose form takes only the data.
 template <class F>
 DialogMaker Plain() {
     return [](FrmMain& m) -> std::unique_ptr<Form> { return std::make_unique<F>(m.d); };
 }
 
 // Menu entries that open a dialog, and the dialog each makes (the MSK
-// dialog refuses to show for a model without MSK). The port,
-// test-data and password dialogs come with the radio commands, the about
-// box with the file commands as well.
+// dialog refuses to show for a model without MSK). The port, test-data and
+// password dialogs come with the radio commands, the about box with the
+// file commands as well.
 const std::map<std::string, DialogMaker>& DialogOfMenu() {
     static const std::map<std::string, DialogMaker> m = {
         {"mnuFilePrint", Plain<FrmPrintList>()},
@@ -63,11 +64,9 @@ const std::map<std::string, DialogMaker>& DialogOfMenu() {
 
 }  // namespace
 
-bool FrmMain::OpenDialogOf(const std::string& menu) {
+void FrmMain::OpenDialogOf(const std::string& menu) {
     auto it = DialogOfMenu().find(menu);
-    if (it == DialogOfMenu().end()) return false;
-    Open(it->second(*this));
-    return true;
+    if (it != DialogOfMenu().end()) Open(it->second(*this));
 }
 
 }  // namespace rp

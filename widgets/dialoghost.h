@@ -10,12 +10,14 @@
 // shell lays out the widgets of a dialog the registry made for the form
 // and binds them:
 //
-//   // channels/qt/openers.cpp
+//   // channels/qt/frmbankshell.cpp
+//   void BuildBankDialog(FormDialog& dlg) {
+//       ...                    // widgets named after the controls
+//       dlg.Bind();            // binder + first mirror
+//   }
+//   // channels/qt/frmcheditshell.cpp
 //   void RegisterChannelDialogs(DialogOpeners& openers) {
-//       openers.Register("FrmBank", [](FormDialog& dlg) {
-//           BuildFrmBankShell(dlg);   // widgets named after the controls
-//           dlg.Bind();               // binder + first mirror
-//       });
+//       openers.Register("FrmBank", BuildBankDialog);
 //   }
 //
 // app/ calls each folder's Register...Dialogs once at start-up. Open() runs
