@@ -11,7 +11,7 @@
 
 namespace rp {
 
-void RegisterAllDialogs(DialogOpeners& openers, PortListProvider* ports) {
+void RegisterAllDialogs(DialogOpeners& openers) {
     RegisterMainWindowDialogs(openers);
     RegisterChannelDialogs(openers);
     RegisterOptionDialogs(openers);
@@ -19,7 +19,7 @@ void RegisterAllDialogs(DialogOpeners& openers, PortListProvider* ports) {
     RegisterFiveToneDialogs(openers);
     RegisterSignallingDialogs(openers);
     RegisterPrintingDialogs(openers);
-    RegisterRadioDialogs(openers, ports);
+    RegisterRadioDialogs(openers);
 }
 
 }  // namespace rp

@@ -32,7 +32,7 @@ Program::~Program() {
 }
 
 void Program::Start() {
-    RegisterAllDialogs(openers_, options_.ports ? options_.ports : &systemPorts_);
+    RegisterAllDialogs(openers_);
     StartupHooks h = hooks_;
     if (!h.ShowSplash) h.ShowSplash = [this](AppData&) { ShowSplash(); };
     Main(d_, h);
@@ -61,9 +61,8 @@ void Program::ShowMainWindow() {
     d_.Ui.View = window_.get();
     fileCommands_ = std::make_unique<FileCommands>(d_, window_->form());
     fileCommands_->Attach();
-    // After the file commands: the radio's close hook goes before their
-    // save question.
-    radio_ = std::make_unique<RadioLink>(d_, window_->form(), *window_, window_.get(),
+    radio_ = std::make_unique<RadioLink>(d_, window_->form(), window_.get(),
+                                         options_.ports ? *options_.ports : systemPorts_,
                                          [w = window_.get()] { w->binder().Sync(); });
     fileCommands_->TransferRunning = [r = radio_.get()] { return r->commands().TransferRunning(); };
     window_->Load();

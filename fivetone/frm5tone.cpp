@@ -589,15 +589,11 @@ void Frm5Tone::Command3_Click() { OpenSpecial(2); }
 
 void Frm5Tone::OpenSpecial(Integer mode) {
     SpecialCallMode = mode;
-    auto builder = std::make_unique<FrmSpecial>(d_, *this);
-    builder->Form_Load();
-    if (OpenDialog) OpenDialog(std::move(builder), [] {});
+    Open(std::make_unique<FrmSpecial>(d_, *this));
 }
 
 void Frm5Tone::Command4_Click() {
-    auto tones = std::make_unique<Frm5ToneDefTS>(d_);
-    tones->Form_Load();
-    if (OpenDialog) OpenDialog(std::move(tones), [this] { ShowToneStandard(C(SystemStandard).SelectedItem()); });
+    Open(std::make_unique<Frm5ToneDefTS>(d_), [this] { ShowToneStandard(C(SystemStandard).SelectedItem()); });
 }
 
 // ---- keys -----------------------------------------------------------------------

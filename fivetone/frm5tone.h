@@ -23,10 +23,6 @@
 
 namespace rp {
 
-// Shows a dialog modally over its owner. The opener keeps the dialog while it
-// is open and calls `closed` once it has gone, by OK, Cancel or the close box.
-using DialogOpener = std::function<void(std::unique_ptr<Form> dialog, std::function<void()> closed)>;
-
 // The PTT-ID boxes take at most this many typed digits (their length). A
 // longer stored code (up to the field's 40) is put in by the form, not
 // typed, so it still shows and saves whole: the length limits typing only.
@@ -118,9 +114,6 @@ public:
     // The setting kept outside the working copy: taken from the live data at
     // opening, written back by OK only.
     Byte Tone5Param11 = 0;
-
-    // Opens the special-call builder and the user tone set; unset, nothing opens.
-    DialogOpener OpenDialog;
 
 private:
     Tone5DataRec& Edit() { return d_.SetDataEdit.Tone5Data; }

@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "forms/formhost.h"
+
 namespace rp {
 
 std::string ControlState::SelectedItem() const {
@@ -30,6 +32,10 @@ const ControlState& FormState::operator[](const std::string& name) const {
     auto it = controls_.find(name);
     if (it == controls_.end()) throw std::out_of_range("no control named " + name);
     return it->second;
+}
+
+void Form::Open(std::unique_ptr<Form> child, std::function<void()> onClosed) {
+    if (host_) host_->Open(std::move(child), std::move(onClosed));
 }
 
 }  // namespace rp

@@ -10,11 +10,13 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
 namespace rp {
 
+class FormHost;
 class TextGrid;
 
 enum class ControlKind {
@@ -169,6 +171,16 @@ public:
     // The window's close box or system close; return false to keep it open.
     virtual bool QueryUnload() { return true; }
 
+    // Sets the controls up before the window shows; the host that shows the
+    // form runs it (forms/formhost.h).
+    virtual void Form_Load() {}
+    // Opens `child` over this form's window through the host; `onClosed`
+    // runs after it has closed. Without a host (no window shows this form)
+    // nothing opens and `onClosed` never runs.
+    void Open(std::unique_ptr<Form> child, std::function<void()> onClosed = {});
+    // Set by whoever shows the form (null: nobody).
+    void SetHost(FormHost* host) { host_ = host; }
+
     // Set by a handler that ends the dialog ("the dialog unloads");
     // the shell closes the window after the handler returns.
     bool unloadRequested = false;
@@ -182,6 +194,7 @@ public:
 private:
     std::string name_;
     FormState state_;
+    FormHost* host_ = nullptr;
 };
 
 // Key codes for KeyDown beyond ASCII.

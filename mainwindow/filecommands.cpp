@@ -6,6 +6,7 @@
 #include "core/datafiles.h"
 #include "core/language.h"
 #include "core/listutils.h"
+#include "mainwindow/frmabout.h"
 
 namespace rp {
 
@@ -42,7 +43,7 @@ void FileCommands::Attach() {
     main_.commands[mainform::SetInit] = [this] { MnuSetInit_Click(); };
     main_.commands[mainform::HelpAbout] = [this] { MnuHelpAbout_Click(); };
     main_.fileSave = [this] { return mnuFileSave_Click(); };
-    main_.closeHooks.push_back([this] { return QueryCloseSave(); });
+    main_.closeSteps.AskSave = [this] { return QueryCloseSave(); };
 }
 
 // ---- names ----
@@ -147,7 +148,7 @@ void FileCommands::mnuFileExit_Click() {
 
 void FileCommands::MnuHelpAbout_Click() {
     if (Busy()) return;
-    if (main_.hooks.OpenDialog) main_.hooks.OpenDialog("frmAbout", {});
+    main_.Open(std::make_unique<FrmAbout>(d_));
 }
 
 bool FileCommands::QueryCloseSave() {

@@ -1,7 +1,7 @@
 #pragma once
 // The main window's file commands: New, Open, Save, Save As, Exit, Set >
 // Init and the about box, with their questions, and the save question of
-// the close path. They plug into FrmMain's command map and close hooks, so
+// the close path. They plug into FrmMain's command map and close steps, so
 // every one runs after the open cell editor was committed.
 //
 // Every box here is titled "KEVRA_8R" and goes through the notifier; the
@@ -22,7 +22,7 @@ public:
 
     // Puts the commands into main.commands (the menu entries, which the
     // toolbar's file and about buttons run), File > Save into
-    // main.fileSave and the save question into main.closeHooks.
+    // main.fileSave and the save question into main's close steps.
     void Attach();
 
     // ---- the commands ----
@@ -43,7 +43,7 @@ public:
     bool SaveCurrentFile(const std::string& path);
     // The open chooser, then OpenDataFile on the chosen path.
     bool OpenFileByDialog();
-    // The close path's question (a close hook): false keeps the window open.
+    // The close path's question (its last step): false keeps the window open.
     bool QueryCloseSave();
 
     // ---- names ----

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "channels/frmbank.h"
 #include "core/banks.h"
 #include "core/channelfreq.h"
 #include "core/channelstore.h"
@@ -51,21 +52,6 @@ const ToolButton kToolButtons[] = {
     {ToolAbout, "1052", HelpAbout},
 };
 
-// Menu entries that open a dialog.
-const std::map<std::string, std::string>& DialogOfMenu() {
-    static const std::map<std::string, std::string> m = {
-        {FilePrint, "FrmPrintList"},      {ModelInfo, "FrmModel"},
-        {EditOptions, "FrmOption"},       {EditMsk, "FrmMSK"},
-        {EditDtmf, "FrmDTMF"},            {EditTwoTone, "Frm2Tone"},
-        {EditFiveTone, "Frm5Tone"},       {EditScan, "FrmScan"},
-        {EditAlert, "FrmAlert"},          {EditCommBook, "FrmCommuBook"},
-        {EditTestData, "FrmTestData"},    {ChannelBatch, "FrmCHBatch"},
-        {SetPort, "FrmComSet"},           {SetLanguage, "FrmLanguage"},
-        {ProgramPassWord, "FrmPassWord"}, {HelpAbout, "frmAbout"},
-    };
-    return m;
-}
-
 // The top-level menus (the rest of kMenus are their entries).
 bool IsTopMenu(const std::string& name) {
     static const char* const tops[] = {FileMenu, ModelMenu, EditMenu, SetMenu, ProgramMenu, ViewMenu, HelpMenu};
@@ -75,10 +61,12 @@ bool IsTopMenu(const std::string& name) {
 // Entries that stay usable while a transfer runs.
 bool RunsDuringTransfer(const std::string& name) { return name == ViewToolBar || name == ViewStatusBar; }
 
-// Tree nodes that open a dialog, and those that run a menu entry's command.
+// Tree nodes that open a menu entry's dialog, and those that run a menu
+// entry's command.
 const std::map<std::string, std::string>& DialogOfNode() {
     static const std::map<std::string, std::string> m = {
-        {"N4", "FrmOption"}, {"N5", "FrmDTMF"}, {"N6", "Frm2Tone"}, {"N7", "Frm5Tone"}, {"N8", "FrmCommuBook"},
+        {"N4", EditOptions}, {"N5", EditDtmf}, {"N6", EditTwoTone},
+        {"N7", EditFiveTone},   {"N8", EditCommBook},
     };
     return m;
 }
@@ -308,7 +296,7 @@ void FrmMain::tvTreeView_NodeClick(const std::string& key) {
         ShowGridType(g->second.first, g->second.second);
     } else if (auto dl = DialogOfNode().find(key); dl != DialogOfNode().end()) {
         CommitCellEditors();
-        OpenDialog(dl->second);
+        OpenDialogOf(dl->second);
     } else if (auto m = MenuOfNode().find(key); m != MenuOfNode().end()) {
         RunCommand(m->second);
     }
@@ -345,10 +333,6 @@ void FrmMain::CommitCellEditors() {
     C(RadioBox).visible = false;
     C(AirBandBox).visible = false;
     RadioEditRow = RadioEditCol = AMEditRow = AMEditCol = 0;
-}
-
-void FrmMain::OpenDialog(const std::string& name, std::function<void()> onClosed) {
-    if (hooks.OpenDialog) hooks.OpenDialog(name, std::move(onClosed));
 }
 
 void FrmMain::RunCommand(const std::string& name) {
@@ -392,7 +376,7 @@ void FrmMain::Act(const std::string& name) {
         // grid editing ("GridDblClick").
         if (auto it = commands.find("GridDblClick"); it != commands.end() && it->second) it->second();
     } else if (name == EditBanks) {
-        OpenDialog("FrmBank", [this] {
+        Open(std::make_unique<FrmBank>(d), [this] {
             if (d.ShowListType == ListMemory) ReShowListByData(d.ShowListType);
         });
     } else if (name == ShowRadioList) {
@@ -403,8 +387,8 @@ void FrmMain::Act(const std::string& name) {
         ToggleBar(ViewToolBar, ToolBar);
     } else if (name == ViewStatusBar) {
         ToggleBar(ViewStatusBar, StatusBar);
-    } else if (auto dl = DialogOfMenu().find(name); dl != DialogOfMenu().end()) {
-        OpenDialog(dl->second);
+    } else {
+        OpenDialogOf(name);
     }
     // Help > Contents: there are no help files. File and radio commands and
     // Set > Init come in through `commands`.
@@ -435,9 +419,8 @@ SaveOutcome FrmMain::mnuFileSave_Click() { return fileSave ? fileSave() : SaveOu
 
 bool FrmMain::QueryClose() {
     CommitCellEditors();
-    for (const auto& hook : closeHooks)
-        if (hook && !hook()) return false;
-    return true;
+    if (closeSteps.StopInformationRead) closeSteps.StopInformationRead();
+    return !closeSteps.AskSave || closeSteps.AskSave();
 }
 
 void FrmMain::Form_Unload() {

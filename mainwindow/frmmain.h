@@ -2,11 +2,13 @@
 // frmMain, the program's main window, as a plain form: its controls (menus,
 // toolbar, tree, the four grids and their floating editors), the tree's
 // nodes, the list procedures that fill the grids, the command dispatch and
-// the close path's rules. The Qt shell (mainwindow/qt/) shows it and
+// the close path's rules. The Qt shell (mainwindow/qt/) shows it, is its
+// host (forms/formhost.h: the dialogs it opens show over the shell) and
 // supplies the hooks below; tests run it without widgets.
 #include <array>
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -54,9 +56,6 @@ struct TreeNode {
 
 // What the shell (or a test) plugs in. Every hook may be empty.
 struct FrmMainHooks {
-    // Opens a dialog by name (widgets/dialoghost.h); onClosed runs after it
-    // closed. No opener: nothing happens and onClosed does not run.
-    std::function<void(const std::string& name, std::function<void()> onClosed)> OpenDialog;
     // The window position: read at load, stored when the window unloads.
     std::function<void()> LoadPosition;
     std::function<void()> SavePosition;
@@ -140,8 +139,9 @@ public:
     void LockCommands(bool locked);
     bool CommandsLocked() const { return commandsLocked_; }
 
-    // The close path's checks: CommitCellEditors, then each close hook in
-    // order (false keeps the window open). Then Form_Unload when all agree.
+    // The close path's checks: CommitCellEditors, then a running
+    // information read ends quietly, then the save question (false keeps
+    // the window open). Then Form_Unload when all agree.
     bool QueryClose();
     void Form_Unload();
 
@@ -172,8 +172,16 @@ public:
     // Commands plugged in by later work (file, radio, about, grid editing):
     // name -> action. A command without an entry does nothing.
     std::map<std::string, std::function<void()>> commands;
-    // The close path's questions, asked in order; false keeps the window open.
-    std::vector<std::function<bool()>> closeHooks;
+    // The close path's steps, plugged in with the radio and the file
+    // commands; QueryClose runs them in this order. Each may be empty.
+    struct CloseSteps {
+        std::function<void()> StopInformationRead;
+        // False keeps the window open.
+        std::function<bool()> AskSave;
+    } closeSteps;
+    // What the dialogs the window opens call back: the shell, which
+    // mirrors the window after each call (by default the form itself).
+    MainWindowCalls* dialogCalls = this;
     // File > Save with its outcome (plugged in with the file commands).
     std::function<SaveOutcome()> fileSave;
     SaveOutcome mnuFileSave_Click() override;
@@ -209,7 +217,9 @@ private:
     void ShowChannelRow(FreDataRec& rec, int listKind, const RowTexts& t);
     void SetChannelColumnsByGroup(int listKind);
     void FillOptSigList();
-    void OpenDialog(const std::string& name, std::function<void()> onClosed = {});
+    // Makes the dialog of menu entry `menu` (mainwindow/maindialogs.cpp)
+    // and opens it; an entry without one opens nothing.
+    void OpenDialogOf(const std::string& menu);
     void Act(const std::string& name);
     void ToggleBar(const std::string& menu, const std::string& bar);
     // Command and dialog nodes disabled while the commands are locked.

@@ -3,6 +3,7 @@
 // channel clipboard keys. The events of every grid are dispatched here.
 #include <algorithm>
 
+#include "channels/frmchedit.h"
 #include "core/banks.h"
 #include "core/channelstore.h"
 #include "core/conversions.h"
@@ -193,7 +194,7 @@ void FrmMain::MSFlexGrid1_DblClick(int index) {
     d.EditColumn = static_cast<Integer>(g.col);
     d.EditChannelNo = d.EditRow;
     if (d.EditColumn + 2 == g.Cols()) {
-        OpenDialog("FrmCHEdit");
+        Open(std::make_unique<FrmCHEdit>(d, *dialogCalls));
         return;
     }
     if (IsRadioFieldEditable(d.ShowListType, d.EditColumn, "") == 0) return;

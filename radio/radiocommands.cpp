@@ -1,12 +1,19 @@
 #include "radio/radiocommands.h"
 
 #include "forms/savequestion.h"
+#include "radio/frmcomset.h"
+#include "radio/frmpassword.h"
+#include "radio/frmtestdata.h"
+#include "settings/frmemg.h"
 
 namespace rp {
 
 RadioCommands::RadioCommands(AppData& d, FrmMain& main, Transport& port, ReplyTimer& timer,
-                             MessagePort& messages, QuestionPort& questions)
-    : d_(d), main_(main), engine_(d, CommPorts{port, timer, messages, questions, &progress_, this}) {}
+                             MessagePort& messages, QuestionPort& questions, PortListProvider& portList)
+    : d_(d),
+      main_(main),
+      portList_(portList),
+      engine_(d, CommPorts{port, timer, messages, questions, &progress_, this}) {}
 
 RadioCommands::~RadioCommands() {
     // A transfer still running when the window goes: the port is closed.
@@ -17,7 +24,10 @@ void RadioCommands::Attach() {
     main_.commands[mainform::ProgramRead] = [this] { mnuProRead_Click(); };
     main_.commands[mainform::ProgramWrite] = [this] { MnuProWrite_Click(); };
     main_.commands[mainform::ReadInformation] = [this] { ReadRMGDataFromRadio(); };
-    main_.closeHooks.insert(main_.closeHooks.begin(), [this] { return StopInformationReadOnClose(); });
+    main_.commands[mainform::SetPort] = [this] { main_.Open(std::make_unique<FrmComSet>(d_, portList_)); };
+    main_.commands[mainform::EditTestData] = [this] { main_.Open(std::make_unique<FrmTestData>(d_)); };
+    main_.commands[mainform::ProgramPassWord] = [this] { main_.Open(std::make_unique<FrmPassWord>(d_)); };
+    main_.closeSteps.StopInformationRead = [this] { StopInformationReadOnClose(); };
 }
 
 bool RadioCommands::Confirm(const LangTexts& prompt) {
@@ -60,10 +70,7 @@ void RadioCommands::ReadRMGDataFromRadio() {
     if (engine_.CommMode() == CommModeInfo) Lock(true);
 }
 
-bool RadioCommands::StopInformationReadOnClose() {
-    engine_.StopInformationRead();
-    return true;
-}
+void RadioCommands::StopInformationReadOnClose() { engine_.StopInformationRead(); }
 
 void RadioCommands::ShowProgress() {
     progressShown_ = true;
@@ -103,9 +110,7 @@ void RadioCommands::TransferEnded(const TransferEnd& e) {
     Lock(false);
     if (!infoDue_) return;
     infoDue_ = false;
-    RunLater([this] {
-        if (main_.hooks.OpenDialog) main_.hooks.OpenDialog("FrmEMG", {});
-    });
+    RunLater([this] { main_.Open(std::make_unique<FrmEMG>(d_)); });
 }
 
 }  // namespace rp

@@ -1,5 +1,6 @@
 #pragma once
-// The main window's radio commands: read, write and the information read.
+// The main window's radio commands: read, write and the information read,
+// and the radio's own dialogs (the port, the test data, the password).
 // They own the transfer engine and are its transfer listener; the window
 // supplies the ports (serial line, reply timer, messages, questions) and
 // shows the progress dialog through the hooks.
@@ -14,6 +15,7 @@
 
 #include "core/appdata.h"
 #include "link/engine.h"
+#include "link/ports.h"
 #include "mainwindow/frmmain.h"
 
 namespace rp {
@@ -37,14 +39,15 @@ class RadioCommands : public TransferListener {
 public:
     // The engine is built over these ports with this object as its
     // listener and its progress going to the open progress dialog.
+    // `portList` is what the port dialog offers.
     RadioCommands(AppData& d, FrmMain& main, Transport& port, ReplyTimer& timer, MessagePort& messages,
-                  QuestionPort& questions);
+                  QuestionPort& questions, PortListProvider& portList);
     ~RadioCommands() override;
     RadioCommands(const RadioCommands&) = delete;
     RadioCommands& operator=(const RadioCommands&) = delete;
 
-    // Puts the commands into main.commands and the quiet stop of an
-    // information read in front of main.closeHooks.
+    // Puts the commands and the dialogs into main.commands and the quiet
+    // stop of an information read into main's close steps.
     void Attach();
 
     void mnuProRead_Click();
@@ -52,9 +55,8 @@ public:
     void ReadRMGDataFromRadio();
     // True while a transfer runs (CommMode not 0).
     bool TransferRunning() const { return engine_.CommMode() != CommModeIdle; }
-    // The close hook: ends a running information read quietly; never keeps
-    // the window open.
-    bool StopInformationReadOnClose();
+    // The close path's first step: ends a running information read quietly.
+    void StopInformationReadOnClose();
 
     CommEngine& engine() { return engine_; }
     RadioCommandHooks hooks;
@@ -82,6 +84,7 @@ private:
 
     AppData& d_;
     FrmMain& main_;
+    PortListProvider& portList_;
     ProgressRelay progress_;
     CommEngine engine_;
     bool progressShown_ = false;

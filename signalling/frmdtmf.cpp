@@ -176,9 +176,8 @@ void FrmDTMF::CommandSpecial_Click() {
     // The builder reads the own ID, so a departure still due runs first.
     if (State().focus == dtmf::OwnId) Text3_LostFocus();
     if (CurDTMFEditID > kDtmfLastSpecialBox) return;
-    auto special = std::make_unique<FrmDTMFSpecial>(d_, *this);
-    special->Form_Load();
-    if (ShowSpecial) ShowSpecial(std::move(special));
+    // The builder writes into this dialog's code box.
+    Open(std::make_unique<FrmDTMFSpecial>(d_, *this));
 }
 
 void FrmDTMF::CommandOK_Click() {

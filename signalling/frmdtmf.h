@@ -17,18 +17,12 @@
 
 namespace rp {
 
-class FrmDTMFSpecial;
-
 class FrmDTMF : public Form {
 public:
     explicit FrmDTMF(AppData& d);
 
     // Index 0..19 of the code box that last received the focus.
     Integer CurDTMFEditID = 0;
-
-    // Shows the builder modally; it is handed over loaded. Without an opener
-    // the Special button opens nothing.
-    std::function<void(std::unique_ptr<FrmDTMFSpecial>)> ShowSpecial;
 
     void Form_Load();
     void LoadDTMFFormText();

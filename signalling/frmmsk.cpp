@@ -42,6 +42,11 @@ FrmMSK::FrmMSK(AppData& d) : Form("FrmMSK"), d_(d) {
 }
 
 void FrmMSK::Form_Load() {
+    // Another model has no MSK: the dialog never shows.
+    if (!MSKDialogOffered(d_)) {
+        Unload();
+        return;
+    }
     LoadMSKFormText();
     FillMSKLists();
     CurMSKGroup = 0;

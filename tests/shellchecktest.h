@@ -3,12 +3,12 @@
 //
 //   #include "shellchecktest.h"
 //   const rp::test::ShellCase kShells[] = {
-//       {"FrmBank", [] { return MakeBankDialog(); }},   // returns a FormDialog*
+//       {"FrmBank", [] { return BuildFormDialog(std::make_unique<FrmBank>(d), nullptr, BuildBankDialog); }},
 //   };
 //   RP_SHELL_CONTROL_CHECK(ChannelShells, kShells);
 //
-// The factory returns a bound FormDialog (the same one the opener makes); the
-// test deletes it.
+// The factory returns a bound FormDialog (laid out by the same shell the
+// registry uses); the test deletes it.
 #include <gtest/gtest.h>
 
 #include <functional>

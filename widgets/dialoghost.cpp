@@ -6,31 +6,48 @@
 
 namespace rp {
 
-void DialogOpeners::Register(const std::string& name, DialogFactory factory) {
-    factories_[name] = std::move(factory);
+FormDialog* BuildFormDialog(std::unique_ptr<Form> form, QWidget* parent, const ShellBuilder& build,
+                            DialogOpeners* openers) {
+    form->Form_Load();
+    if (form->unloadRequested) return nullptr;
+    auto* dlg = new FormDialog(std::move(form), parent, openers);
+    build(*dlg);
+    if (!dlg->form().unloadRequested) return dlg;
+    delete dlg;
+    return nullptr;
 }
 
-bool DialogOpeners::Has(const std::string& name) const { return factories_.count(name) != 0; }
+void DialogOpeners::Register(const std::string& formName, ShellBuilder build) {
+    shells_[formName] = std::move(build);
+}
+
+bool DialogOpeners::Has(const std::string& formName) const { return shells_.count(formName) != 0; }
 
 std::vector<std::string> DialogOpeners::Names() const {
     std::vector<std::string> names;
-    for (const auto& [name, factory] : factories_) names.push_back(name);
+    for (const auto& [name, build] : shells_) names.push_back(name);
     return names;
 }
 
-QDialog* DialogOpeners::Open(const std::string& name, const DialogContext& context,
-                             std::function<void()> onClosed) {
-    auto it = factories_.find(name);
-    if (it == factories_.end()) return nullptr;
-    QDialog* dlg = it->second(context);
+FormDialog* DialogOpeners::Make(std::unique_ptr<Form> form, QWidget* parent, bool& unloaded) {
+    unloaded = false;
+    auto it = shells_.find(form->Name());
+    if (it == shells_.end()) return nullptr;
+    FormDialog* dlg = BuildFormDialog(std::move(form), parent, it->second, this);
+    unloaded = !dlg;
+    return dlg;
+}
+
+FormDialog* DialogOpeners::Build(std::unique_ptr<Form> form, QWidget* parent) {
+    bool unloaded = false;
+    return Make(std::move(form), parent, unloaded);
+}
+
+FormDialog* DialogOpeners::Open(std::unique_ptr<Form> form, QWidget* parent, std::function<void()> onClosed) {
+    bool unloaded = false;
+    FormDialog* dlg = Make(std::move(form), parent, unloaded);
     if (!dlg) {
-        if (onClosed) onClosed();
-        return nullptr;
-    }
-    auto* fd = qobject_cast<FormDialog*>(dlg);
-    if (fd && fd->form().unloadRequested) {
-        delete dlg;
-        if (onClosed) onClosed();
+        if (unloaded && onClosed) onClosed();
         return nullptr;
     }
     open_.erase(std::remove_if(open_.begin(), open_.end(), [](const QPointer<QDialog>& p) { return !p; }),
@@ -60,9 +77,10 @@ void DialogOpeners::CloseAll() {
     }
 }
 
-FormDialog::FormDialog(std::unique_ptr<Form> form, QWidget* parent)
-    : QDialog(parent), form_(std::move(form)) {
+FormDialog::FormDialog(std::unique_ptr<Form> form, QWidget* parent, DialogOpeners* openers)
+    : QDialog(parent), form_(std::move(form)), openers_(openers) {
     setObjectName(QString::fromStdString(form_->Name()));
+    form_->SetHost(this);
 }
 
 FormDialog::~FormDialog() {
@@ -75,6 +93,19 @@ FormDialog::~FormDialog() {
 FormBinder& FormDialog::Bind() {
     if (!binder_) binder_ = new FormBinder(*form_, this, this);
     return *binder_;
+}
+
+void FormDialog::Open(std::unique_ptr<Form> child, std::function<void()> onClosed) {
+    if (!openers_) return;
+    openers_->Open(std::move(child), this, [this, onClosed] {
+        if (binder_) {
+            binder_->Run([&] {
+                if (onClosed) onClosed();
+            });
+        } else if (onClosed) {
+            onClosed();
+        }
+    });
 }
 
 }  // namespace rp

@@ -1,33 +1,32 @@
 #pragma once
-// How the main window opens a dialog, and the QDialog that hosts a form.
+// How a window opens a child window, and the QDialog that hosts a form.
 //
 // The contract
 // ------------
-// Every dialog has one opener, registered under the dialog's name
-// ("FrmCHEdit", "FrmBank", "FrmOption", ...). The opener creates the form
-// and its shell afresh each time and returns the QDialog, not yet shown:
+// A form opens a child with Form::Open(child, onClosed) (forms/formhost.h):
+// the form makes the child's form, the window showing it is its host. Both
+// hosts, FormDialog and the main window, hand the child to one registry of
+// shells, keyed by the child's Name() ("FrmCHEdit", "FrmBank", ...). A
+// shell lays out the widgets of a dialog the registry made for the form
+// and binds them:
 //
-//   // channels/qt/openers.h
-//   void RegisterChannelDialogs(DialogOpeners& openers);
-//
-//   // channels/qt/openers.cpp
+//   // channels/qt/frmbankshell.cpp
+//   void BuildBankDialog(FormDialog& dlg) {
+//       ...                    // widgets named after the controls
+//       dlg.Bind();            // binder + first mirror
+//   }
+//   // channels/qt/frmcheditshell.cpp
 //   void RegisterChannelDialogs(DialogOpeners& openers) {
-//       openers.Register("FrmBank", [](const DialogContext& c) -> QDialog* {
-//           auto form = std::make_unique<FrmBank>(c.d);
-//           form->Form_Load();
-//           auto* dlg = new FormDialog(std::move(form), c.parent);
-//           BuildFrmBankShell(*dlg);   // widgets named after the controls
-//           dlg->Bind();               // binder + first mirror
-//           return dlg;
-//       });
+//       openers.Register("FrmBank", BuildBankDialog);
 //   }
 //
-// app/ calls each folder's Register...Dialogs once at start-up. Open() shows
-// the dialog window-modally with open() (never exec(), so tests drive every
-// dialog alike) and runs the caller's callback after it has closed; the
-// dialog is deleted afterwards. A name without an opener opens nothing.
-// A form that calls Unload() inside Form_Load is never shown: the callback
-// runs at once.
+// app/ calls each folder's Register...Dialogs once at start-up. Open() runs
+// the form's Form_Load, builds its dialog and shows it window-modally with
+// open() (never exec(), so tests drive every dialog alike); the caller's
+// callback runs after it has closed and the dialog is deleted afterwards.
+// A form without a shell opens nothing. A form that calls Unload() inside
+// Form_Load (or while its shell is built) is never shown: the callback runs
+// at once.
 #include <QDialog>
 #include <QPointer>
 
@@ -37,35 +36,41 @@
 #include <string>
 #include <vector>
 
-#include "core/appdata.h"
+#include "forms/formhost.h"
 #include "forms/formstate.h"
-#include "forms/mainwindowcalls.h"
 #include "widgets/binder.h"
 
 namespace rp {
 
-// What an opener gets: the program's data, the main window's call-backs and
-// the parent widget (the main window).
-struct DialogContext {
-    AppData& d;
-    MainWindowCalls& main;
-    QWidget* parent = nullptr;
-};
+class DialogOpeners;
+class FormDialog;
 
-using DialogFactory = std::function<QDialog*(const DialogContext&)>;
+// Lays out the widgets of one form's dialog and binds them.
+using ShellBuilder = std::function<void(FormDialog& dlg)>;
+
+// Runs the form's Form_Load and builds its dialog over `parent` with
+// `build`, not shown; null when the form unloaded itself before it could
+// show. `openers`: where the form's children find their shells. The
+// registry builds every dialog with it; a window no form opens (the
+// transfer's password question, the link test) is built with it directly.
+FormDialog* BuildFormDialog(std::unique_ptr<Form> form, QWidget* parent, const ShellBuilder& build,
+                            DialogOpeners* openers = nullptr);
 
 class DialogOpeners {
 public:
-    void Register(const std::string& name, DialogFactory factory);
-    bool Has(const std::string& name) const;
-    // The registered dialogs' names, in order.
+    void Register(const std::string& formName, ShellBuilder build);
+    bool Has(const std::string& formName) const;
+    // The registered forms' names, in order.
     std::vector<std::string> Names() const;
 
-    // Creates and opens the named dialog; `onClosed` runs after it closed.
-    // Returns the dialog (null when no opener is registered or the form
-    // unloaded itself while loading).
-    QDialog* Open(const std::string& name, const DialogContext& context,
-                  std::function<void()> onClosed = {});
+    // Runs the form's Form_Load and builds its dialog over `parent`, laid
+    // out and bound, not shown. Null when no shell is registered for the
+    // form or the form unloaded itself before it could show.
+    FormDialog* Build(std::unique_ptr<Form> form, QWidget* parent);
+    // Builds the dialog and opens it; `onClosed` runs after it closed.
+    // Returns the dialog (null when no shell is registered, or the form
+    // unloaded itself: then `onClosed` has run already).
+    FormDialog* Open(std::unique_ptr<Form> form, QWidget* parent, std::function<void()> onClosed = {});
 
     // The dialogs open now, the most recent first.
     std::vector<QDialog*> OpenDialogs() const;
@@ -73,15 +78,23 @@ public:
     void CloseAll();
 
 private:
-    std::map<std::string, DialogFactory> factories_;
+    // Null with `unloaded` false: no shell.
+    FormDialog* Make(std::unique_ptr<Form> form, QWidget* parent, bool& unloaded);
+
+    std::map<std::string, ShellBuilder> shells_;
     std::vector<QPointer<QDialog>> open_;
 };
 
-// A QDialog that owns a form and binds it to the widgets laid out in it.
-class FormDialog : public QDialog {
+// A QDialog that owns a form and binds it to the widgets laid out in it. It
+// is its form's host: a child the form opens shows over it, made by the
+// registry that made this dialog, and its callback runs inside this
+// dialog's binder, which then shows what the child wrote.
+class FormDialog : public QDialog, public FormHost {
     Q_OBJECT
 public:
-    FormDialog(std::unique_ptr<Form> form, QWidget* parent = nullptr);
+    // `openers`: where the form's children find their shells (null: the
+    // form opens none).
+    FormDialog(std::unique_ptr<Form> form, QWidget* parent = nullptr, DialogOpeners* openers = nullptr);
     ~FormDialog() override;
 
     Form& form() { return *form_; }
@@ -94,9 +107,12 @@ public:
     FormBinder& Bind();
     FormBinder* binder() const { return binder_; }
 
+    void Open(std::unique_ptr<Form> child, std::function<void()> onClosed) override;
+
 private:
     std::unique_ptr<Form> form_;
     FormBinder* binder_ = nullptr;
+    DialogOpeners* openers_ = nullptr;
 };
 
 }  // namespace rp

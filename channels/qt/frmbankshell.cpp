@@ -51,13 +51,10 @@ void BuildShell(FormDialog& dlg) {
 
 }  // namespace
 
-FormDialog* MakeBankDialog(const DialogContext& c) {
-    auto form = std::make_unique<FrmBank>(c.d);
-    form->Form_Load();
-    auto* dlg = new FormDialog(std::move(form), c.parent);
+void BuildBankDialog(FormDialog& shell) {
+    auto* dlg = &shell;
     BuildShell(*dlg);
     dlg->Bind();
-    return dlg;
 }
 
 }  // namespace rp

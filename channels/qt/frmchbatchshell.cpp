@@ -183,10 +183,8 @@ private:
 
 }  // namespace
 
-FormDialog* MakeChBatchDialog(const DialogContext& c) {
-    auto form = std::make_unique<FrmCHBatch>(c.d);
-    form->Form_Load();
-    auto* dlg = new FormDialog(std::move(form), c.parent);
+void BuildChBatchDialog(FormDialog& shell) {
+    auto* dlg = &shell;
     BatchShell(*dlg).Build();
     FormBinder& b = dlg->Bind();
     // A hidden row keeps its place, and the dialog has a fixed size that
@@ -204,7 +202,6 @@ FormDialog* MakeChBatchDialog(const DialogContext& c) {
     // The dialog's tab order, which Enter follows as well.
     const std::vector<std::string>& order = BatchTabOrder();
     for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(b.Widget(order[i - 1]), b.Widget(order[i]));
-    return dlg;
 }
 
 }  // namespace rp

@@ -151,10 +151,8 @@ void FollowFormRequests(FormDialog& dlg, FrmCHEdit& f, FormBinder& b) {
 
 }  // namespace
 
-FormDialog* MakeChEditDialog(const DialogContext& c) {
-    auto form = std::make_unique<FrmCHEdit>(c.d, c.main);
-    form->Form_Load();
-    auto* dlg = new FormDialog(std::move(form), c.parent);
+void BuildChEditDialog(FormDialog& shell) {
+    auto* dlg = &shell;
     FrmCHEdit& f = dlg->FormAs<FrmCHEdit>();
     BuildShell(*dlg);
     FormBinder& b = dlg->Bind();
@@ -163,13 +161,12 @@ FormDialog* MakeChEditDialog(const DialogContext& c) {
     for (std::size_t i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(b.Widget(order[i - 1]), b.Widget(order[i]));
     FollowFormRequests(*dlg, f, b);
-    return dlg;
 }
 
 void RegisterChannelDialogs(DialogOpeners& openers) {
-    openers.Register("FrmCHEdit", [](const DialogContext& c) -> QDialog* { return MakeChEditDialog(c); });
-    openers.Register("FrmBank", [](const DialogContext& c) -> QDialog* { return MakeBankDialog(c); });
-    openers.Register("FrmCHBatch", [](const DialogContext& c) -> QDialog* { return MakeChBatchDialog(c); });
+    openers.Register("FrmCHEdit", BuildChEditDialog);
+    openers.Register("FrmBank", BuildBankDialog);
+    openers.Register("FrmCHBatch", BuildChBatchDialog);
 }
 
 }  // namespace rp

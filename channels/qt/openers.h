@@ -5,11 +5,9 @@
 namespace rp {
 
 void RegisterChannelDialogs(DialogOpeners& openers);
-// The channel dialog, loaded and bound (also for the control-name check).
-FormDialog* MakeChEditDialog(const DialogContext& c);
-// The bank dialog, loaded and bound.
-FormDialog* MakeBankDialog(const DialogContext& c);
-// The batch channel editor, loaded and bound.
-FormDialog* MakeChBatchDialog(const DialogContext& c);
+// The shells: each lays out and binds its form's dialog.
+void BuildChEditDialog(FormDialog& dlg);
+void BuildBankDialog(FormDialog& dlg);
+void BuildChBatchDialog(FormDialog& dlg);
 
 }  // namespace rp

@@ -11,9 +11,9 @@
 
 namespace rp {
 
-FormDialog* MakeUserToneDialog(std::unique_ptr<Frm5ToneDefTS> owned, QWidget* parent) {
+void BuildUserToneDialog(FormDialog& shell) {
     using namespace fivetonedefts;
-    auto* dlg = new FormDialog(std::move(owned), parent);
+    auto* dlg = &shell;
     auto* g = PairGrid(dlg);
     for (int i = 0; i < 16; ++i) {
         auto* box = Named<SelectAllLineEdit>(dlg, ToneBoxes[i]);
@@ -28,7 +28,6 @@ FormDialog* MakeUserToneDialog(std::unique_ptr<Frm5ToneDefTS> owned, QWidget* pa
     g->addWidget(cancel, 8, 3);
     dlg->setLayout(g);
     dlg->Bind().StandBackFor({CancelButton});
-    return dlg;
 }
 
 }  // namespace rp

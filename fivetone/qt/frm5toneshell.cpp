@@ -27,36 +27,10 @@
 
 namespace rp {
 
-namespace {
-
-// Opens a dialog that Frm5Tone made (the builder or the user tone set) over
-// `owner`; `closed` runs inside the owner's binder, which then shows what the
-// dialog wrote into the owner's controls.
-void OpenSubDialog(FormDialog* owner, std::unique_ptr<Form> form, std::function<void()> closed) {
-    FormDialog* dlg = nullptr;
-    if (form->Name() == "FrmSpecial")
-        dlg = MakeSpecialCallDialog(std::unique_ptr<FrmSpecial>(static_cast<FrmSpecial*>(form.release())), owner);
-    else if (form->Name() == "Frm5ToneDefTS")
-        dlg = MakeUserToneDialog(std::unique_ptr<Frm5ToneDefTS>(static_cast<Frm5ToneDefTS*>(form.release())),
-                                 owner);
-    if (!dlg) return;
-    QObject::connect(dlg, &QDialog::finished, owner, [owner, dlg, closed](int) {
-        if (FormBinder* b = owner->binder()) b->Run([&] {
-            if (closed) closed();
-        });
-        dlg->deleteLater();
-    });
-    dlg->open();
-}
-
-}  // namespace
-
-FormDialog* MakeFiveToneDialog(const DialogContext& c) {
+void BuildFiveToneDialog(FormDialog& shell) {
     using namespace fivetone;
-    auto owned = std::make_unique<Frm5Tone>(c.d);
-    Frm5Tone& form = *owned;
-    form.Form_Load();
-    auto* dlg = new FormDialog(std::move(owned), c.parent);
+    auto* dlg = &shell;
+    Frm5Tone& form = dlg->FormAs<Frm5Tone>();
     auto tw = [dlg](int twips) { return TwipsToPixelsX(dlg, twips); };
 
     // Focusable controls are made in the tab order of the form.
@@ -187,15 +161,12 @@ FormDialog* MakeFiveToneDialog(const DialogContext& c) {
     auto* editors = new CellEditors(binder, grid, [&form] { return GridCell{form.CurTone5Row, form.CurTone5Col}; });
     editors->Add({text3, combo2, combo3, text6});
     editors->OnUserScroll(Qt::Vertical, [&form] { form.MSHFlexGrid1_Scroll(); });
-
-    form.OpenDialog = [dlg](std::unique_ptr<Form> sub, std::function<void()> closed) {
-        OpenSubDialog(dlg, std::move(sub), std::move(closed));
-    };
-    return dlg;
 }
 
 void RegisterFiveToneDialogs(DialogOpeners& openers) {
-    openers.Register("Frm5Tone", [](const DialogContext& c) -> QDialog* { return MakeFiveToneDialog(c); });
+    openers.Register("Frm5Tone", BuildFiveToneDialog);
+    openers.Register("FrmSpecial", BuildSpecialCallDialog);
+    openers.Register("Frm5ToneDefTS", BuildUserToneDialog);
 }
 
 }  // namespace rp

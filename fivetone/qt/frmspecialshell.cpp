@@ -13,9 +13,9 @@
 
 namespace rp {
 
-FormDialog* MakeSpecialCallDialog(std::unique_ptr<FrmSpecial> owned, QWidget* parent) {
+void BuildSpecialCallDialog(FormDialog& shell) {
     using namespace special;
-    auto* dlg = new FormDialog(std::move(owned), parent);
+    auto* dlg = &shell;
     auto tw = [dlg](int twips) { return TwipsToPixelsX(dlg, twips); };
     auto* entries = Named<QComboBox>(dlg, Entry);
     auto* kinds = Named<QComboBox>(dlg, CallType);
@@ -59,7 +59,6 @@ FormDialog* MakeSpecialCallDialog(std::unique_ptr<FrmSpecial> owned, QWidget* pa
     main->addLayout(buttons, 3, 0);
     main->setRowStretch(1, 1);
     dlg->Bind().StandBackFor({CancelButton});
-    return dlg;
 }
 
 }  // namespace rp

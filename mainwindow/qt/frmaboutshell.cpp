@@ -10,10 +10,8 @@
 
 namespace rp {
 
-FormDialog* MakeAboutDialog(const DialogContext& c) {
-    auto form = std::make_unique<FrmAbout>(c.d);
-    form->Form_Load();
-    auto* dlg = new FormDialog(std::move(form), c.parent);
+void BuildAboutDialog(FormDialog& shell) {
+    auto* dlg = &shell;
     auto* lay = new QGridLayout(dlg);
     auto* icon = new QLabel(dlg);
     icon->setObjectName(about::Icon);
@@ -51,7 +49,6 @@ FormDialog* MakeAboutDialog(const DialogContext& c) {
     lay->setColumnStretch(1, 1);
     dlg->setMinimumWidth(TwipsToPixelsX(dlg, 5700));
     dlg->Bind();
-    return dlg;
 }
 
 }  // namespace rp

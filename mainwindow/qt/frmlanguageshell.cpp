@@ -8,10 +8,8 @@
 
 namespace rp {
 
-FormDialog* MakeLanguageDialog(const DialogContext& c) {
-    auto form = std::make_unique<FrmLanguage>(c.d, c.main);
-    form->Form_Load();
-    auto* dlg = new FormDialog(std::move(form), c.parent);
+void BuildLanguageDialog(FormDialog& shell) {
+    auto* dlg = &shell;
     auto* lay = new QGridLayout(dlg);
     auto* label = new QLabel(dlg);
     label->setObjectName(language::Prompt);
@@ -29,12 +27,11 @@ FormDialog* MakeLanguageDialog(const DialogContext& c) {
     dlg->Bind().StandBackFor({language::Cancel});
     // Enter anywhere but on Cancel presses OK (Escape presses Cancel).
     ok->setDefault(true);
-    return dlg;
 }
 
 void RegisterMainWindowDialogs(DialogOpeners& openers) {
-    openers.Register("FrmLanguage", [](const DialogContext& c) -> QDialog* { return MakeLanguageDialog(c); });
-    openers.Register("frmAbout", [](const DialogContext& c) -> QDialog* { return MakeAboutDialog(c); });
+    openers.Register("FrmLanguage", BuildLanguageDialog);
+    openers.Register("frmAbout", BuildAboutDialog);
 }
 
 }  // namespace rp

@@ -127,9 +127,8 @@ MainWindow::MainWindow(AppData& d, DialogOpeners& openers, QWidget* parent)
     BuildPanes();
     setMinimumWidth(TwipsToPixelsX(this, kMinWindowWidth));
 
-    form_.hooks.OpenDialog = [this](const std::string& name, std::function<void()> cb) {
-        OpenDialog(name, std::move(cb));
-    };
+    form_.SetHost(this);
+    form_.dialogCalls = this;
     form_.hooks.LoadPosition = [this] { LoadPosition(); };
     form_.hooks.SavePosition = [this] { SavePosition(); };
     form_.hooks.CloseOtherWindows = [this] { openers_.CloseAll(); };
@@ -432,8 +431,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-void MainWindow::OpenDialog(const std::string& name, std::function<void()> onClosed) {
-    openers_.Open(name, DialogContext{d_, *this, this}, [this, onClosed] {
+void MainWindow::Open(std::unique_ptr<Form> child, std::function<void()> onClosed) {
+    openers_.Open(std::move(child), this, [this, onClosed] {
         if (onClosed) RunInForm(onClosed);
     });
 }

@@ -1,8 +1,9 @@
 #pragma once
 // The main window's Qt shell: menus, toolbar, status bar, the tree, the
 // splitter, the four grids with their floating editors, bound to FrmMain.
-// It is the program's Listener (AppData::Ui.View) and the dialogs'
-// MainWindowCalls: each call runs the form's procedure, then mirrors it.
+// It is the program's Listener (AppData::Ui.View), the dialogs'
+// MainWindowCalls (each call runs the form's procedure, then mirrors it) and
+// the form's host: the dialogs the form opens show over it.
 #include <QMainWindow>
 #include <QPointer>
 
@@ -35,7 +36,7 @@ void WriteWindowPlacement(const WindowPlacement& p);
 class GridEditors;
 class ProfileData;
 
-class MainWindow : public QMainWindow, public Listener, public MainWindowCalls {
+class MainWindow : public QMainWindow, public Listener, public MainWindowCalls, public FormHost {
     Q_OBJECT
 public:
     MainWindow(AppData& d, DialogOpeners& openers, QWidget* parent = nullptr);
@@ -64,6 +65,9 @@ public:
     void ReShowGrid(int type, int row, int col) override;
     SaveOutcome mnuFileSave_Click() override;
 
+    // FormHost: the dialog over this window, its callback run in the form.
+    void Open(std::unique_ptr<Form> child, std::function<void()> onClosed) override;
+
     // Lays the panes out (SizeControls with the splitter's position).
     void SizeControls();
 
@@ -83,7 +87,6 @@ private:
     void ApplyMnemonics();
     void LoadPosition();
     void SavePosition();
-    void OpenDialog(const std::string& name, std::function<void()> onClosed);
     void RunInForm(const std::function<void()>& f);
 
     AppData& d_;

@@ -5,9 +5,8 @@
 namespace rp {
 
 void RegisterMainWindowDialogs(DialogOpeners& openers);
-// The language dialog, bound and loaded (also for the control-name check).
-FormDialog* MakeLanguageDialog(const DialogContext& c);
-// The about box, bound and loaded.
-FormDialog* MakeAboutDialog(const DialogContext& c);
+// The shells of the language dialog and the about box.
+void BuildLanguageDialog(FormDialog& dlg);
+void BuildAboutDialog(FormDialog& dlg);
 
 }  // namespace rp

@@ -25,13 +25,11 @@ QPushButton* Button(QWidget* parent, const char* name) {
 
 }  // namespace
 
-FormDialog* MakeFrmPrintList(const DialogContext& c, PrintingDialogHooks hooks) {
+void BuildFrmPrintList(FormDialog& shell, PrintingDialogHooks hooks) {
+    auto* dlg = &shell;
     auto port = std::make_unique<QtPrinterPort>(std::move(hooks.chooser), std::move(hooks.clock));
-    QtPrinterPort* printer = port.get();
-    auto form = std::make_unique<FrmPrintList>(c.d, std::move(port));
-    form->Form_Load();
-    auto* dlg = new FormDialog(std::move(form), c.parent);
-    printer->SetParent(dlg);
+    port->SetParent(dlg);
+    dlg->FormAs<FrmPrintList>().SetPort(std::move(port));
 
     auto* items = new QVBoxLayout;
     for (int i : {0, 3, 4, 5, 6, 7, 8, 9, 1, 2}) {
@@ -58,11 +56,10 @@ FormDialog* MakeFrmPrintList(const DialogContext& c, PrintingDialogHooks hooks) 
     top->addLayout(bottom);
     top->setSizeConstraint(QLayout::SetFixedSize);
     dlg->Bind();
-    return dlg;
 }
 
 void RegisterPrintingDialogs(DialogOpeners& openers, PrintingDialogHooks hooks) {
-    openers.Register("FrmPrintList", [hooks](const DialogContext& c) -> QDialog* { return MakeFrmPrintList(c, hooks); });
+    openers.Register("FrmPrintList", [hooks](FormDialog& dlg) { BuildFrmPrintList(dlg, hooks); });
 }
 
 }  // namespace rp

@@ -1,6 +1,7 @@
 #pragma once
-// The print-item dialog's opener. The dialog keeps one QPrinter while it is
-// open; its printer dialog and the header's clock can be replaced (tests).
+// The print-item dialog's shell. The dialog gives its form one QPrinter,
+// kept while it is open; its printer dialog and the header's clock can be
+// replaced (tests).
 #include "platform/qtprinterport.h"
 #include "widgets/dialoghost.h"
 
@@ -14,7 +15,7 @@ struct PrintingDialogHooks {
 // Registers FrmPrintList.
 void RegisterPrintingDialogs(DialogOpeners& openers, PrintingDialogHooks hooks = {});
 
-// The dialog, loaded and bound, not yet shown.
-FormDialog* MakeFrmPrintList(const DialogContext& c, PrintingDialogHooks hooks = {});
+// Lays out and binds the dialog, its form given the printer.
+void BuildFrmPrintList(FormDialog& dlg, PrintingDialogHooks hooks = {});
 
 }  // namespace rp

@@ -13,11 +13,9 @@
 
 namespace rp {
 
-FormDialog* MakeFrmComSet(const DialogContext& c, PortListProvider& ports) {
-    auto form = std::make_unique<FrmComSet>(c.d, ports);
-    FrmComSet& f = *form;
-    f.Form_Load();
-    auto* dlg = new FormDialog(std::move(form), c.parent);
+void BuildFrmComSet(FormDialog& shell) {
+    auto* dlg = &shell;
+    FrmComSet& f = dlg->FormAs<FrmComSet>();
 
     QHBoxLayout* row = PortRow(dlg, {comset::Prompt, comset::PortList}, 3600, f.ListDroppedDown);
     row->setSpacing(TwipsToPixelsX(dlg, 120));
@@ -34,7 +32,6 @@ FormDialog* MakeFrmComSet(const DialogContext& c, PortListProvider& ports) {
     auto* list = dlg->findChild<QComboBox*>(comset::PortList);
     list->setInsertPolicy(QComboBox::NoInsert);
     if (list->lineEdit()) list->setCompleter(nullptr);
-    return dlg;
 }
 
 }  // namespace rp

@@ -10,10 +10,8 @@
 
 namespace rp {
 
-FormDialog* MakePassWordDialog(const DialogContext& c) {
-    auto form = std::make_unique<FrmPassWord>(c.d);
-    form->Form_Load();
-    auto* dlg = new FormDialog(std::move(form), c.parent);
+void BuildPassWordDialog(FormDialog& shell) {
+    auto* dlg = &shell;
     auto* lay = new QGridLayout(dlg);
     lay->addWidget(SideLabel(dlg, password::Prompt), 0, 0);
     auto* text = Named<QLineEdit>(dlg, password::PassWord);
@@ -28,11 +26,6 @@ FormDialog* MakePassWordDialog(const DialogContext& c) {
     dlg->Bind();
     // Enter anywhere but on Cancel presses OK (Escape presses Cancel).
     dlg->findChild<QPushButton*>(password::OK)->setDefault(true);
-    return dlg;
-}
-
-void RegisterTransferDialogs(DialogOpeners& openers) {
-    openers.Register("FrmPassWord", [](const DialogContext& c) -> QDialog* { return MakePassWordDialog(c); });
 }
 
 }  // namespace rp

@@ -14,10 +14,8 @@
 
 namespace rp {
 
-FormDialog* MakeFrmTestData(const DialogContext& c) {
-    auto form = std::make_unique<FrmTestData>(c.d);
-    form->Form_Load();
-    auto* dlg = new FormDialog(std::move(form), c.parent);
+void BuildFrmTestData(FormDialog& shell) {
+    auto* dlg = &shell;
 
     auto* frame = Named<QGroupBox>(dlg, testdata::Frame);
     auto* rows = new QGridLayout(frame);
@@ -43,7 +41,6 @@ FormDialog* MakeFrmTestData(const DialogContext& c) {
     top->addLayout(RightRow({Named<QPushButton>(dlg, testdata::OK), Named<QPushButton>(dlg, testdata::Cancel)}));
     top->setSizeConstraint(QLayout::SetFixedSize);
     dlg->Bind();
-    return dlg;
 }
 
 }  // namespace rp

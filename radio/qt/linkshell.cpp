@@ -40,21 +40,9 @@ private:
     QPointer<FormDialog> dlg_;
 };
 
-}  // namespace
-
-FormDialog* MakeLoadFrmLink(const DialogContext& c, PortListProvider& ports) {
-    // The port, the timer and the messages go with the dialog, after the form.
-    auto* port = new QtSerialTransport;
-    auto* timer = new QtReplyTimer;
-    auto* messages = new QueuedLinkMessages(c.d);
-    auto form = std::make_unique<LoadFrmLink>(c.d, ports, *port, *timer, *messages);
-    LoadFrmLink& f = *form;
-    f.Form_Load();
-    auto* dlg = new FormDialog(std::move(form), c.parent);
-    port->setParent(dlg);
-    timer->setParent(dlg);
-    messages->setParent(dlg);
-    messages->Attach(dlg);
+void BuildLinkShell(FormDialog& shell) {
+    auto* dlg = &shell;
+    LoadFrmLink& f = dlg->FormAs<LoadFrmLink>();
 
     auto* text = Named<QPlainTextEdit>(dlg, linktest::Instructions);
     text->setMinimumSize(TwipsToPixelsX(dlg, 4800), TwipsToPixelsY(dlg, 1800));
@@ -72,7 +60,24 @@ FormDialog* MakeLoadFrmLink(const DialogContext& c, PortListProvider& ports) {
         else
             event();
     };
-    return dlg;
+}
+
+}  // namespace
+
+FormDialog* MakeLoadFrmLink(AppData& d, PortListProvider& ports, QWidget* parent) {
+    // The port, the timer and the messages go with the dialog, after the
+    // form; until then (and if the form never shows) `keeper` holds them.
+    QObject keeper;
+    auto* port = new QtSerialTransport;
+    auto* timer = new QtReplyTimer;
+    auto* messages = new QueuedLinkMessages(d);
+    for (QObject* o : std::initializer_list<QObject*>{port, timer, messages}) o->setParent(&keeper);
+    auto form = std::make_unique<LoadFrmLink>(d, ports, *port, *timer, *messages);
+    return BuildFormDialog(std::move(form), parent, [&](FormDialog& shell) {
+        for (QObject* o : std::initializer_list<QObject*>{port, timer, messages}) o->setParent(&shell);
+        messages->Attach(&shell);
+        BuildLinkShell(shell);
+    });
 }
 
 }  // namespace rp

@@ -40,8 +40,8 @@ void QtMessagePort::ShowPending() {
 
 // ---- questions ----
 
-QtQuestionPort::QtQuestionPort(AppData& d, MainWindowCalls& main, std::function<QWidget*()> parent)
-    : d_(d), main_(main), parent_(std::move(parent)) {}
+QtQuestionPort::QtQuestionPort(AppData& d, std::function<QWidget*()> parent)
+    : d_(d), parent_(std::move(parent)) {}
 
 QWidget* QtQuestionPort::OpenQuestion() const {
     if (retry_) return retry_.data();
@@ -71,7 +71,7 @@ void QtQuestionPort::AskPassWord(const std::string&) {
     const unsigned g = ++generation_;
     QTimer::singleShot(0, this, [this, g] {
         if (g != generation_) return;
-        FormDialog* dlg = MakePassWordDialog(DialogContext{d_, main_, parent_()});
+        FormDialog* dlg = BuildFormDialog(std::make_unique<FrmPassWord>(d_), parent_(), BuildPassWordDialog);
         dlg->setAttribute(Qt::WA_DeleteOnClose);
         passWord_ = dlg;
         connect(dlg, &QDialog::finished, this, [this, g, dlg](int) {
@@ -97,15 +97,16 @@ void QtQuestionPort::CloseQuestion() {
 
 // ---- the link ----
 
-RadioLink::RadioLink(AppData& d, FrmMain& form, MainWindowCalls& calls, QWidget* window, std::function<void()> sync)
+RadioLink::RadioLink(AppData& d, FrmMain& form, QWidget* window, PortListProvider& ports,
+                     std::function<void()> sync)
     : d_(d),
       window_(window),
       messages_(d),
-      questions_(d, calls, [this]() -> QWidget* {
+      questions_(d, [this]() -> QWidget* {
           if (progress_ && progress_->isVisible()) return progress_.data();
           return window_.data();
       }) {
-    commands_ = std::make_unique<RadioCommands>(d, form, port_, timer_, messages_, questions_);
+    commands_ = std::make_unique<RadioCommands>(d, form, port_, timer_, messages_, questions_, ports);
     RadioCommandHooks& h = commands_->hooks;
     h.OpenProgress = [this]() -> ProgressSink* {
         progress_ = new ProgressDialog(d_, commands_->engine().CommMode(), window_.data());

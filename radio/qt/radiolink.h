@@ -43,7 +43,7 @@ class QtQuestionPort : public QObject, public QuestionPort {
 public:
     // parent(): the widget the questions belong to (the progress dialog
     // while it is up, else the main window).
-    QtQuestionPort(AppData& d, MainWindowCalls& main, std::function<QWidget*()> parent);
+    QtQuestionPort(AppData& d, std::function<QWidget*()> parent);
     void AskRetry() override;
     void AskPassWord(const std::string& current) override;
     void CloseQuestion() override;
@@ -53,7 +53,6 @@ public:
 
 private:
     AppData& d_;
-    MainWindowCalls& main_;
     std::function<QWidget*()> parent_;
     unsigned generation_ = 0;  // a closed question's late answer is dropped
     QPointer<QMessageBox> retry_;
@@ -64,8 +63,9 @@ class RadioLink : public QObject {
     Q_OBJECT
 public:
     // `sync` mirrors the main window (its commands were locked or
-    // unlocked); `window` parents the progress dialog.
-    RadioLink(AppData& d, FrmMain& form, MainWindowCalls& calls, QWidget* window, std::function<void()> sync);
+    // unlocked); `window` parents the progress dialog; `ports` is the list
+    // the port dialog offers.
+    RadioLink(AppData& d, FrmMain& form, QWidget* window, PortListProvider& ports, std::function<void()> sync);
     ~RadioLink() override;
 
     RadioCommands& commands() { return *commands_; }

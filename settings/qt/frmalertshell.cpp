@@ -16,10 +16,8 @@
 
 namespace rp {
 
-FormDialog* MakeFrmAlert(const DialogContext& c) {
-    auto form = std::make_unique<FrmAlert>(c.d);
-    form->Form_Load();
-    auto* dlg = new FormDialog(std::move(form), c.parent);
+void BuildFrmAlert(FormDialog& shell) {
+    auto* dlg = &shell;
     auto* rows = new QGridLayout;
     SetCaptionGap(rows, dlg, 100);
     const std::pair<const char*, const char*> lists[] = {
@@ -58,7 +56,6 @@ FormDialog* MakeFrmAlert(const DialogContext& c) {
     top->addLayout(buttons);
     top->setSizeConstraint(QLayout::SetFixedSize);
     dlg->Bind();
-    return dlg;
 }
 
 }  // namespace rp

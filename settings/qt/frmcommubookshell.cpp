@@ -15,13 +15,9 @@
 
 namespace rp {
 
-FormDialog* MakeFrmCommuBook(const DialogContext& c, FileChooser* chooser) {
-    // No chooser given: the program's (d.Ui.Files), which open over the
-    // active window, the book dialog.
-    auto form = std::make_unique<FrmCommuBook>(c.d, chooser);
-    form->Form_Load();
-    FrmCommuBook& book = *form;
-    auto* dlg = new FormDialog(std::move(form), c.parent);
+void BuildFrmCommuBook(FormDialog& shell) {
+    auto* dlg = &shell;
+    FrmCommuBook& book = dlg->FormAs<FrmCommuBook>();
     auto* view = new TextGridView(dlg);
     view->setObjectName(commubook::Grid);
     view->setMinimumSize(TwipsToPixelsX(dlg, 3600), TwipsToPixelsY(dlg, 4800));
@@ -51,7 +47,6 @@ FormDialog* MakeFrmCommuBook(const DialogContext& c, FileChooser* chooser) {
     editors->Add(editor, CellEditors::SelectOnOpen);
     // Every close sorts the live book: OK, Cancel, Escape and the close box.
     QObject::connect(dlg, &QDialog::finished, dlg, [&book] { book.Form_Unload(); });
-    return dlg;
 }
 
 }  // namespace rp

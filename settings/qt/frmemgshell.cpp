@@ -29,10 +29,8 @@ QLineEdit* Box(QWidget* parent, const char* name) {
 
 }  // namespace
 
-FormDialog* MakeFrmEMG(const DialogContext& c) {
-    auto form = std::make_unique<FrmEMG>(c.d);
-    form->Form_Load();
-    auto* dlg = new FormDialog(std::move(form), c.parent);
+void BuildFrmEMG(FormDialog& shell) {
+    auto* dlg = &shell;
     auto* rows = new QGridLayout;
     SetCaptionGap(rows, dlg, 50);
     const std::pair<const char*, const char*> boxes[] = {
@@ -91,7 +89,6 @@ FormDialog* MakeFrmEMG(const DialogContext& c) {
     top->addLayout(buttons);
     top->setSizeConstraint(QLayout::SetFixedSize);
     dlg->Bind();
-    return dlg;
 }
 
 }  // namespace rp

@@ -11,10 +11,8 @@
 
 namespace rp {
 
-FormDialog* MakeFrmInit(const DialogContext& c) {
-    auto form = std::make_unique<FrmInit>(c.d);
-    form->Form_Load();
-    auto* dlg = new FormDialog(std::move(form), c.parent);
+void BuildFrmInit(FormDialog& shell) {
+    auto* dlg = &shell;
     auto* top = new QVBoxLayout(dlg);
     auto* check = new QCheckBox(dlg);
     check->setObjectName(init::KeepFactory);
@@ -22,7 +20,6 @@ FormDialog* MakeFrmInit(const DialogContext& c) {
     top->addLayout(RightRow({NamedButton(dlg, init::OK), NamedButton(dlg, init::Cancel)}));
     top->setSizeConstraint(QLayout::SetFixedSize);
     dlg->Bind();
-    return dlg;
 }
 
 }  // namespace rp

@@ -12,10 +12,8 @@
 
 namespace rp {
 
-FormDialog* MakeFrmModel(const DialogContext& c, FrmModel::SaveQuestionStep askSave) {
-    auto form = std::make_unique<FrmModel>(c.d, std::move(askSave));
-    form->Form_Load();
-    auto* dlg = new FormDialog(std::move(form), c.parent);
+void BuildFrmModel(FormDialog& shell) {
+    auto* dlg = &shell;
     auto* rows = new QGridLayout;
     SetCaptionGap(rows, dlg, 50);
     rows->addWidget(SideLabel(dlg, model::ModelLabel), 0, 0);
@@ -27,7 +25,6 @@ FormDialog* MakeFrmModel(const DialogContext& c, FrmModel::SaveQuestionStep askS
     top->addLayout(RightRow({NamedButton(dlg, model::OK), NamedButton(dlg, model::Cancel)}));
     top->setSizeConstraint(QLayout::SetFixedSize);
     dlg->Bind();
-    return dlg;
 }
 
 }  // namespace rp

@@ -54,11 +54,9 @@ constexpr CaptionedList kRightLists[] = {
 
 }  // namespace
 
-FormDialog* MakeOptionDialog(const DialogContext& c) {
-    auto form = std::make_unique<FrmOption>(c.d);
-    form->Form_Load();
-    FrmOption& f = *form;
-    auto* dlg = new FormDialog(std::move(form), c.parent);
+void BuildOptionDialog(FormDialog& shell) {
+    auto* dlg = &shell;
+    FrmOption& f = dlg->FormAs<FrmOption>();
 
     // A label stands 30 twips left of its control, right-aligned to it.
     const int gap = TwipsToPixelsX(dlg, 30);
@@ -168,11 +166,10 @@ FormDialog* MakeOptionDialog(const DialogContext& c) {
     // the control codes they refuse.
     for (QLineEdit* box : boxes) binder.ClipboardKeysAsCodes(box);
     binder.ClipboardKeysAsCodes(text2);
-    return dlg;
 }
 
 void RegisterOptionDialogs(DialogOpeners& openers) {
-    openers.Register("FrmOption", [](const DialogContext& c) -> QDialog* { return MakeOptionDialog(c); });
+    openers.Register("FrmOption", BuildOptionDialog);
 }
 
 }  // namespace rp

@@ -5,8 +5,8 @@
 
 namespace rp {
 
-// The dialog, loaded and bound, not yet shown.
-FormDialog* MakeOptionDialog(const DialogContext& c);
+// The shell: lays out and binds the dialog.
+void BuildOptionDialog(FormDialog& dlg);
 
 // Registers "FrmOption" (Edit > Options and the tree node "N4").
 void RegisterOptionDialogs(DialogOpeners& openers);

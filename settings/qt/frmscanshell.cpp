@@ -17,10 +17,8 @@
 
 namespace rp {
 
-FormDialog* MakeFrmScan(const DialogContext& c) {
-    auto form = std::make_unique<FrmScan>(c.d);
-    form->Form_Load();
-    auto* dlg = new FormDialog(std::move(form), c.parent);
+void BuildFrmScan(FormDialog& shell) {
+    auto* dlg = &shell;
     auto* rows = new QGridLayout;
     SetCaptionGap(rows, dlg, 100);
     struct Row {
@@ -67,7 +65,6 @@ FormDialog* MakeFrmScan(const DialogContext& c) {
     top->addLayout(buttons);
     top->setSizeConstraint(QLayout::SetFixedSize);
     dlg->Bind();
-    return dlg;
 }
 
 }  // namespace rp

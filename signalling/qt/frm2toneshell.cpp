@@ -91,11 +91,9 @@ QWidget* DecodePage(QWidget* parent) {
 
 }  // namespace
 
-FormDialog* Make2ToneDialog(const DialogContext& c) {
-    auto owned = std::make_unique<Frm2Tone>(c.d);
-    owned->Form_Load();
-    Frm2Tone& form = *owned;
-    auto* dlg = new FormDialog(std::move(owned), c.parent);
+void Build2ToneDialog(FormDialog& shell) {
+    auto* dlg = &shell;
+    Frm2Tone& form = dlg->FormAs<Frm2Tone>();
 
     auto* tabs = Named<QTabWidget>(dlg, twotone::Tabs);
     TextGridView* grid = nullptr;
@@ -124,7 +122,6 @@ FormDialog* Make2ToneDialog(const DialogContext& c) {
     auto* editors = new CellEditors(b, grid, [&form] { return GridCell{form.CurTone2Row, form.CurTone2Col}; });
     editors->Add({text1, text3});
     editors->OnUserScroll(Qt::Vertical | Qt::Horizontal, [&form] { form.MSHFlexGrid1_Scroll(); });
-    return dlg;
 }
 
 }  // namespace rp

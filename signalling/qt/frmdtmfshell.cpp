@@ -16,11 +16,8 @@
 
 namespace rp {
 
-FormDialog* MakeDTMFDialog(const DialogContext& c) {
-    auto owned = std::make_unique<FrmDTMF>(c.d);
-    owned->Form_Load();
-    FrmDTMF& form = *owned;
-    auto* dlg = new FormDialog(std::move(owned), c.parent);
+void BuildDTMFDialog(FormDialog& shell) {
+    auto* dlg = &shell;
     const int listWidth = TwipsToPixelsX(dlg, 1400);
     const int codeWidth = TwipsToPixelsX(dlg, 2600);
 
@@ -78,16 +75,6 @@ FormDialog* MakeDTMFDialog(const DialogContext& c) {
     FormBinder& b = dlg->Bind();
     b.SetEnterAsTab(true);
     b.StandBackFor({dtmf::CancelButton});
-    // The builder writes into this dialog's code box; show it when it closes.
-    form.ShowSpecial = [dlg](std::unique_ptr<FrmDTMFSpecial> special) {
-        FormDialog* sub = MakeDTMFSpecialDialog(std::move(special), dlg);
-        sub->setAttribute(Qt::WA_DeleteOnClose);
-        QObject::connect(sub, &QDialog::finished, dlg, [dlg] {
-            if (dlg->binder()) dlg->binder()->Sync();
-        });
-        sub->open();
-    };
-    return dlg;
 }
 
 }  // namespace rp

@@ -13,8 +13,8 @@
 
 namespace rp {
 
-FormDialog* MakeDTMFSpecialDialog(std::unique_ptr<FrmDTMFSpecial> form, QWidget* parent) {
-    auto* dlg = new FormDialog(std::move(form), parent);
+void BuildDTMFSpecialDialog(FormDialog& shell) {
+    auto* dlg = &shell;
     auto* kind = new QHBoxLayout;
     kind->addWidget(SideLabel(dlg, dtmfspecial::CallTypeCaption));
     auto* combo = Named<QComboBox>(dlg, dtmfspecial::CallType);
@@ -32,7 +32,6 @@ FormDialog* MakeDTMFSpecialDialog(std::unique_ptr<FrmDTMFSpecial> form, QWidget*
     FormBinder& b = dlg->Bind();
     b.SetEnterAsTab(true);
     b.StandBackFor({dtmfspecial::CancelButton});
-    return dlg;
 }
 
 }  // namespace rp

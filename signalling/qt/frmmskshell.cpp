@@ -78,11 +78,8 @@ QWidget* HeaderPage(QWidget* parent) {
 
 }  // namespace
 
-FormDialog* MakeMSKDialog(const DialogContext& c) {
-    if (!MSKDialogOffered(c.d)) return nullptr;
-    auto form = std::make_unique<FrmMSK>(c.d);
-    form->Form_Load();
-    auto* dlg = new FormDialog(std::move(form), c.parent);
+void BuildMSKDialog(FormDialog& shell) {
+    auto* dlg = &shell;
     auto* tabs = Named<QTabWidget>(dlg, msk::Tabs);
     tabs->addTab(GroupPage(tabs), QString());
     tabs->addTab(HeaderPage(tabs), QString());
@@ -95,7 +92,6 @@ FormDialog* MakeMSKDialog(const DialogContext& c) {
     FormBinder& b = dlg->Bind();
     b.SetEnterAsTab(true);
     b.StandBackFor({msk::CancelButton});
-    return dlg;
 }
 
 }  // namespace rp

@@ -3,9 +3,10 @@
 namespace rp {
 
 void RegisterSignallingDialogs(DialogOpeners& openers) {
-    openers.Register("FrmDTMF", [](const DialogContext& c) -> QDialog* { return MakeDTMFDialog(c); });
-    openers.Register("Frm2Tone", [](const DialogContext& c) -> QDialog* { return Make2ToneDialog(c); });
-    openers.Register("FrmMSK", [](const DialogContext& c) -> QDialog* { return MakeMSKDialog(c); });
+    openers.Register("FrmDTMF", BuildDTMFDialog);
+    openers.Register("FrmDTMFSpecial", BuildDTMFSpecialDialog);
+    openers.Register("Frm2Tone", Build2ToneDialog);
+    openers.Register("FrmMSK", BuildMSKDialog);
 }
 
 }  // namespace rp

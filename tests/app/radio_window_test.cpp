@@ -406,11 +406,11 @@ TEST_F(RadioWindowTest, InformationReadFromMenuAndTree) {
     int opened = 0;
     long modeAtOpen = -1;
     std::string emgModel;
-    program->openers().Register("FrmEMG", [&](const DialogContext&) -> QDialog* {
+    program->openers().Register("FrmEMG", [&](FormDialog& dlg) {
         ++opened;
         modeAtOpen = commands().engine().CommMode();
         emgModel = d().EmgData.Model;
-        return nullptr;
+        dlg.form().Unload();  // shown nowhere
     });
     for (int run = 0; run < 2; ++run) {
         SCOPED_TRACE(run);

@@ -10,6 +10,7 @@
 #include "fivetone/frmspecial.h"
 #include "fivetone/frmspecialcontrols.h"
 #include "fivetonefixture.h"
+#include "formhostfake.h"
 
 using namespace rp;
 using namespace rp::special;
@@ -20,9 +21,8 @@ protected:
         FiveToneTest::SetUp();
         d.WorkData.Tone5Data().OwnID.Set("12345");
         dialog = std::make_unique<Frm5Tone>(d);
-        dialog->OpenDialog = [this](std::unique_ptr<Form> f, std::function<void()>) {
-            builder.reset(static_cast<FrmSpecial*>(f.release()));
-        };
+        host.onOpen = [this](Form&) { builder.reset(static_cast<FrmSpecial*>(host.child.release())); };
+        dialog->SetHost(&host);
         dialog->Form_Load();
     }
     // Opens the builder through the dialog's button for `mode`.
@@ -39,6 +39,7 @@ protected:
     }
     Tone5DataRec& Edit() { return d.SetDataEdit.Tone5Data; }
 
+    test::FakeHost host{true};  // the builder loaded, as its window shows it
     std::unique_ptr<Frm5Tone> dialog;
     std::unique_ptr<FrmSpecial> builder;
 };

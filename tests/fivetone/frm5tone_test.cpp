@@ -13,6 +13,7 @@
 #include "fivetone/frm5tonedefts.h"
 #include "fivetone/frm5tonedeftscontrols.h"
 #include "fivetone/frmspecial.h"
+#include "forms/formhost.h"
 #include "fivetonefixture.h"
 
 using namespace rp;
@@ -20,17 +21,16 @@ using namespace rp::fivetone;
 
 namespace {
 
-// Keeps the dialog an opener was given, as a modal shell would while it is open.
-struct FakeOpener {
+// Keeps the dialog the form opened, loaded, as a modal shell would while it is open.
+struct FakeOpener : FormHost {
     std::unique_ptr<Form> dialog;
     std::function<void()> closed;
     int opened = 0;
-    DialogOpener Fn() {
-        return [this](std::unique_ptr<Form> dlg, std::function<void()> whenClosed) {
-            dialog = std::move(dlg);
-            closed = std::move(whenClosed);
-            ++opened;
-        };
+    void Open(std::unique_ptr<Form> dlg, std::function<void()> whenClosed) override {
+        dlg->Form_Load();
+        dialog = std::move(dlg);
+        closed = std::move(whenClosed);
+        ++opened;
     }
 };
 
@@ -51,7 +51,7 @@ protected:
 
     std::unique_ptr<Frm5Tone> Load() {
         auto f = std::make_unique<Frm5Tone>(d);
-        f->OpenDialog = opener.Fn();
+        f->SetHost(&opener);
         f->Form_Load();
         return f;
     }

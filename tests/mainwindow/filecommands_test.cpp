@@ -7,6 +7,7 @@
 
 #include "core/datafiles.h"
 #include "core/recordio.h"
+#include "formhostfake.h"
 #include "mainfixture.h"
 #include "mainwindow/filecommands.h"
 #include "mainwindow/frmmain.h"
@@ -107,13 +108,14 @@ protected:
     FrmMain f{d};
     FileCommands fc{d, f};
     test::ScriptedFileChooser files;
-    std::vector<std::string> opened;
+    test::FakeHost host;
+    std::vector<std::string>& opened = host.opened;
     bool closed = false;
 
     void SetUp() override {
         d.Ui.View = &f;
         d.Ui.Files = &files;
-        f.hooks.OpenDialog = [this](const std::string& name, std::function<void()>) { opened.push_back(name); };
+        f.SetHost(&host);
         f.hooks.CloseWindow = [this] { closed = f.QueryClose(); };
         f.Form_Load();
         fc.Attach();

@@ -6,6 +6,7 @@
 #include <ostream>
 
 #include "core/language.h"
+#include "formhostfake.h"
 #include "mainfixture.h"
 #include "mainwindow/frmlanguage.h"
 #include "mainwindow/frmmain.h"
@@ -22,13 +23,11 @@ protected:
     StartedProgram p;
     AppData& d = p.d;
     FrmMain f{d};
-    std::vector<std::string> opened;
+    test::FakeHost host{false, true};  // each dialog closes at once
+    std::vector<std::string>& opened = host.opened;
 
     void SetUp() override {
-        f.hooks.OpenDialog = [this](const std::string& name, std::function<void()> cb) {
-            opened.push_back(name);
-            if (cb) cb();
-        };
+        f.SetHost(&host);
         f.Form_Load();
     }
     TextGrid& Ch() { return f.GridAt(0); }
@@ -234,6 +233,8 @@ TEST_F(FrmMainTest, CaptionFollowsTheDataFile) {
 }
 
 TEST_F(FrmMainTest, EveryCommandClosesTheEditorsFirst) {
+    // The port dialog comes with the radio commands.
+    f.commands[mainform::SetPort] = [this] { opened.push_back("FrmComSet"); };
     const std::vector<std::string> commands = {mainform::FileNew,   mainform::EditDtmf,     mainform::ViewToolBar,
                                                mainform::FilePrint, mainform::HelpContents, mainform::EditChannel};
     for (const auto& c : commands) {
@@ -274,8 +275,9 @@ TEST_F(FrmMainTest, BankCommandRedrawsTheMemoryListAfterTheDialog) {
 
 TEST_F(FrmMainTest, CloseHooksMayKeepTheWindowOpen) {
     std::vector<std::string> order;
-    f.closeHooks.push_back([&] { order.push_back("read"); return true; });
-    f.closeHooks.push_back([&] { order.push_back("save"); return false; });
+    // Plugged in the other way round: the order is the close path's own.
+    f.closeSteps.AskSave = [&] { order.push_back("save"); return false; };
+    f.closeSteps.StopInformationRead = [&] { order.push_back("read"); };
     f.C(mainform::RadioBox).visible = true;
     EXPECT_FALSE(f.QueryClose());
     EXPECT_FALSE(f.C(mainform::RadioBox).visible);

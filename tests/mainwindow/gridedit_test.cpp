@@ -10,6 +10,7 @@
 #include "core/channelstore.h"
 #include "core/datafiles.h"
 #include "core/language.h"
+#include "formhostfake.h"
 #include "mainfixture.h"
 #include "mainwindow/frmmain.h"
 
@@ -24,10 +25,11 @@ protected:
     StartedProgram p;
     AppData& d = p.d;
     FrmMain f{d};
-    std::vector<std::string> opened;
+    test::FakeHost host;
+    std::vector<std::string>& opened = host.opened;
 
     void SetUp() override {
-        f.hooks.OpenDialog = [this](const std::string& name, std::function<void()>) { opened.push_back(name); };
+        f.SetHost(&host);
         f.Form_Load();
         p.notes.shown.clear();
     }

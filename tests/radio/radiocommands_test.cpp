@@ -9,9 +9,12 @@
 #include "core/datafiles.h"
 #include "core/fakes.h"
 #include "core/messages.h"
+#include "formhostfake.h"
 #include "link/linkfakes.h"
 #include "link/protocol.h"
+#include "mainwindow/filecommands.h"
 #include "radio/radiocommands.h"
+#include "radio/radiofixture.h"
 
 using namespace rp;
 using namespace rp::test;
@@ -46,9 +49,11 @@ struct CommandRig {
     FixedTexts texts;
     RecordingProgress progress;
     FrmMain main{d};
-    RadioCommands commands{d, main, port, timer, messages, questions};
+    test::FakePorts portList;
+    RadioCommands commands{d, main, port, timer, messages, questions, portList};
     std::vector<std::function<void()>> later;
-    std::vector<std::string> dialogs;
+    test::FakeHost host;
+    std::vector<std::string>& dialogs = host.opened;
     int saves = 0;
     SaveOutcome saveOutcome = SaveOutcome::Saved;
 
@@ -66,9 +71,7 @@ struct CommandRig {
         };
         commands.hooks.CloseProgress = [this] { log.push_back("close progress"); };
         commands.hooks.Later = [this](std::function<void()> f) { later.push_back(std::move(f)); };
-        main.hooks.OpenDialog = [this](const std::string& name, std::function<void()>) {
-            dialogs.push_back(name);
-        };
+        main.SetHost(&host);
         main.fileSave = [this] {
             ++saves;
             return saveOutcome;
@@ -257,10 +260,10 @@ TEST(RadioInformation, NoRadioEndsWithText2008WithoutRetryPrompt) {
 TEST(RadioInformation, CloseDuringTheReadStopsItBeforeTheSaveQuestion) {
     CommandRig rig;
     std::vector<std::string> order;
-    rig.main.closeHooks.push_back([&] {
+    rig.main.closeSteps.AskSave = [&] {
         order.push_back(rig.commands.TransferRunning() ? "save question, running" : "save question");
         return true;
-    });
+    };
     rig.port.answeringSettings = {{"nowhere", {0, 1}}};  // it waits for the radio
     rig.main.RunCommand(mainform::ReadInformation);
     rig.loop.RunFor(100);
@@ -290,4 +293,52 @@ TEST(RadioInformation, LockedGridsOpenNoEditorAndKeepTheClipboard) {
     rig.main.LockCommands(false);
     rig.main.MSFlexGrid1_KeyDown(0, 'C', kCtrlMask);
     EXPECT_TRUE(rig.d.ClipFilled[0]);
+}
+
+namespace {
+
+// Answers the save question and notes whether a transfer still ran then.
+class SaveQuestionProbe : public Notifier {
+public:
+    explicit SaveQuestionProbe(RadioCommands& c) : commands_(c) {}
+    std::vector<bool> runningWhenAsked;
+    MsgAnswer Show(const std::string&, MsgIcon, MsgButtons, const std::string&) override {
+        runningWhenAsked.push_back(commands_.TransferRunning());
+        return MsgAnswer::Cancel;
+    }
+
+private:
+    RadioCommands& commands_;
+};
+
+}  // namespace
+
+// The file commands' save question comes after the information read has
+// ended, though they were plugged in after the radio commands here (the
+// program plugs them in first).
+TEST(RadioInformation, TheSaveQuestionFollowsTheStopWhicheverAttachedFirst) {
+    CommandRig rig;
+    FileCommands files{rig.d, rig.main};
+    files.Attach();
+    SaveQuestionProbe probe{rig.commands};
+    rig.port.answeringSettings = {{"nowhere", {0, 1}}};
+    rig.main.RunCommand("MnuEMg");
+    rig.loop.RunFor(100);
+    ASSERT_TRUE(rig.commands.TransferRunning());
+    rig.d.Ui.Notify = &probe;
+    rig.d.FileData.BandIndex = static_cast<Integer>(rig.d.CurBandIndex + 1);  // the data changed
+    EXPECT_FALSE(rig.main.QueryClose());  // Cancel keeps the window open
+    EXPECT_EQ(probe.runningWhenAsked, std::vector<bool>{false});
+    EXPECT_FALSE(rig.port.IsOpen());
+}
+
+// The radio's own dialogs are made by its commands and open over the main
+// window; the information view opens once the read has ended.
+TEST(RadioDialogs, PortTestDataAndPasswordOpenOverTheMainWindow) {
+    CommandRig rig;
+    for (const char* menu : {"MnuSetCom", "mnuTestData", "MnuProPassWord"}) rig.main.RunCommand(menu);
+    EXPECT_EQ(rig.dialogs, (std::vector<std::string>{"FrmComSet", "FrmTestData", "FrmPassWord"}));
+    rig.main.SetHost(nullptr);  // no window: nothing opens
+    rig.main.RunCommand("MnuSetCom");
+    EXPECT_EQ(rig.dialogs.size(), 3u);
 }

@@ -6,6 +6,7 @@
 #include <ostream>
 
 #include "formdriver.h"
+#include "formhostfake.h"
 #include "signalling/frmdtmf.h"
 #include "signalling/frmdtmfcontrols.h"
 #include "signalling/frmdtmfspecial.h"
@@ -266,14 +267,16 @@ class DtmfBuilder : public DtmfForm {
 protected:
     int opened = 0;
     std::function<void(FrmDTMFSpecial&)> user = [](FrmDTMFSpecial& b) { b.Click(dtmfspecial::OkButton); };
+    test::FakeHost host{true};  // the builder loaded, as its window shows it
 
     std::unique_ptr<FrmDTMF> OpenWithBuilder() {
         auto f = Open();
-        f->ShowSpecial = [this](std::unique_ptr<FrmDTMFSpecial> b) {
+        host.onOpen = [this](Form& b) {
             ++opened;
-            EXPECT_EQ(b->State().caption, "DTMF Special Call");
-            user(*b);
+            EXPECT_EQ(b.State().caption, "DTMF Special Call");
+            user(static_cast<FrmDTMFSpecial&>(b));
         };
+        f->SetHost(&host);
         return f;
     }
 };

@@ -72,8 +72,9 @@ public:
     bool Logged(const std::string& s) const { return std::find(log.begin(), log.end(), s) != log.end(); }
 };
 
-FormDialog* MakeProbe(QWidget* parent = nullptr) {
-    auto* dlg = new FormDialog(std::make_unique<ProbeForm>(), parent);
+// The probe's shell.
+void LayOutProbe(FormDialog& shell) {
+    FormDialog* dlg = &shell;
     auto* lay = new QVBoxLayout(dlg);
     auto add = [&](QWidget* w, const char* name) {
         w->setObjectName(name);
@@ -88,6 +89,11 @@ FormDialog* MakeProbe(QWidget* parent = nullptr) {
     add(new QPushButton, "CommandOK");
     add(new QPushButton, "CommandCancel");
     dlg->Bind();
+}
+
+FormDialog* MakeProbe(QWidget* parent = nullptr) {
+    auto* dlg = new FormDialog(std::make_unique<ProbeForm>(), parent);
+    LayOutProbe(*dlg);
     return dlg;
 }
 
@@ -339,22 +345,20 @@ TEST_F(BinderTest, TimerRunsWhileEnabled) {
 }
 
 TEST(DialogOpeners, OpensAfreshAndCallsBackOnClose) {
-    AppData d;
-    MainWindowCalls main;
     DialogOpeners openers;
     int made = 0, closed = 0;
-    openers.Register("FrmProbe", [&](const DialogContext&) -> QDialog* {
+    openers.Register("FrmProbe", [&](FormDialog& dlg) {
         ++made;
-        return MakeProbe();
+        LayOutProbe(dlg);
     });
-    EXPECT_EQ(openers.Open("FrmNone", {d, main, nullptr}), nullptr);
-    QDialog* dlg = openers.Open("FrmProbe", {d, main, nullptr}, [&] { ++closed; });
+    EXPECT_EQ(openers.Open(std::make_unique<Form>("FrmNone"), nullptr), nullptr);
+    QDialog* dlg = openers.Open(std::make_unique<ProbeForm>(), nullptr, [&] { ++closed; });
     ASSERT_NE(dlg, nullptr);
     EXPECT_TRUE(dlg->isVisible());
     EXPECT_EQ(openers.OpenDialogs().size(), 1u);
     dlg->findChild<QPushButton*>("CommandOK")->click();
     EXPECT_EQ(closed, 1);
-    QDialog* again = openers.Open("FrmProbe", {d, main, nullptr}, [&] { ++closed; });
+    QDialog* again = openers.Open(std::make_unique<ProbeForm>(), nullptr, [&] { ++closed; });
     EXPECT_EQ(made, 2);
     openers.CloseAll();
     EXPECT_EQ(closed, 2);

@@ -31,7 +31,7 @@ protected:
         d.WorkData.BankCH(2, 1) = 2;
     }
     void TearDown() override { DeleteDialog(); }
-    void Show() { OpenShown("FrmBank", d, main); }
+    void Show() { OpenShown(std::make_unique<FrmBank>(d)); }
     FrmBank& Form() { return qobject_cast<FormDialog*>(dlg.data())->FormAs<FrmBank>(); }
     QListWidget* List(const char* name) { return dlg->findChild<QListWidget*>(name); }
     QPushButton* Button(const char* name) { return dlg->findChild<QPushButton*>(name); }
@@ -59,9 +59,8 @@ protected:
 
 FormDialog* MakeForCheck() {
     static AppData d;
-    static MainWindowCalls main;
     d.AppFolder = RP_SOURCE_DIR;
-    return MakeBankDialog({d, main, nullptr});
+    return BuildFormDialog(std::make_unique<FrmBank>(d), nullptr, BuildBankDialog);
 }
 const test::ShellCase kShells[] = {{"FrmBank", MakeForCheck}};
 RP_SHELL_CONTROL_CHECK(BankShell, kShells);

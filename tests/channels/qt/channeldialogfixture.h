@@ -8,6 +8,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 
 #include "channels/qt/openers.h"
@@ -22,10 +23,10 @@ protected:
 
     ChannelDialogFixture() { RegisterChannelDialogs(openers); }
 
-    // Opens dialog `name`; shown and active.
-    void OpenShown(const char* name, AppData& d, MainWindowCalls& main) {
+    // Opens the dialog of `form`; shown and active.
+    void OpenShown(std::unique_ptr<Form> form) {
         closed = false;
-        dlg = openers.Open(name, {d, main, nullptr}, [this] { closed = true; });
+        dlg = openers.Open(std::move(form), nullptr, [this] { closed = true; });
         ASSERT_TRUE(dlg);
         dlg->show();
         QApplication::setActiveWindow(dlg);

@@ -22,7 +22,6 @@ namespace {
 
 class ChBatchDialog : public test::ChBatchTest, public test::ChannelDialogFixture {
 protected:
-    MainWindowCalls main;
     // Keys to the widgets, not to the plain form.
     using test::ChannelDialogFixture::Type;
 
@@ -30,7 +29,7 @@ protected:
 
     // Opens the dialog as the main window does; shown and active.
     void Show() {
-        OpenShown("FrmCHBatch", d, main);
+        OpenShown(std::make_unique<FrmCHBatch>(d));
         if (HasFatalFailure()) return;
         Form().SetRandomSource(&random);
     }
@@ -62,10 +61,9 @@ protected:
 FormDialog* MakeForCheck() {
     static test::TempFolder folder;
     static AppData d;
-    static MainWindowCalls main;
     d.AppFolder = folder.path();
     d.UserConfigDir = folder / "user";
-    return MakeChBatchDialog({d, main, nullptr});
+    return BuildFormDialog(std::make_unique<FrmCHBatch>(d), nullptr, BuildChBatchDialog);
 }
 
 const test::ShellCase kShells[] = {{"FrmCHBatch", MakeForCheck}};

@@ -29,7 +29,7 @@ protected:
     void Show(int kind, int n) {
         d.ShowListType = static_cast<Integer>(kind);
         d.EditChannelNo = static_cast<Integer>(n);
-        OpenShown("FrmCHEdit", d, main);
+        OpenShown(std::make_unique<FrmCHEdit>(d, main));
     }
     FrmCHEdit& Form() { return qobject_cast<FormDialog*>(dlg.data())->FormAs<FrmCHEdit>(); }
     std::string Focused() {
@@ -61,7 +61,7 @@ FormDialog* MakeForCheck() {
     }();
     (void)init;
     d.EditChannelNo = 1;
-    return MakeChEditDialog({d, main, nullptr});
+    return BuildFormDialog(std::make_unique<FrmCHEdit>(d, main), nullptr, BuildChEditDialog);
 }
 
 const test::ShellCase kShells[] = {{"FrmCHEdit", MakeForCheck}};

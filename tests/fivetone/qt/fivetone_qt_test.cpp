@@ -42,7 +42,6 @@ namespace {
 // A program state kept for the factories of the control-name check.
 struct ShellState {
     AppData d;
-    MainWindowCalls main;
     Frm5Tone owner{d};
     ShellState() {
         d.AppFolder = RP_SOURCE_DIR;
@@ -57,19 +56,14 @@ ShellState& Shared() {
 }
 
 const test::ShellCase kShells[] = {
-    {"Frm5Tone", [] { return MakeFiveToneDialog({Shared().d, Shared().main, nullptr}); }},
+    {"Frm5Tone", [] { return BuildFormDialog(std::make_unique<Frm5Tone>(Shared().d), nullptr, BuildFiveToneDialog); }},
     {"FrmSpecial",
      [] {
          auto f = std::make_unique<FrmSpecial>(Shared().d, Shared().owner);
-         f->Form_Load();
-         return MakeSpecialCallDialog(std::move(f), nullptr);
+         return BuildFormDialog(std::move(f), nullptr, BuildSpecialCallDialog);
      }},
     {"Frm5ToneDefTS",
-     [] {
-         auto f = std::make_unique<Frm5ToneDefTS>(Shared().d);
-         f->Form_Load();
-         return MakeUserToneDialog(std::move(f), nullptr);
-     }},
+     [] { return BuildFormDialog(std::make_unique<Frm5ToneDefTS>(Shared().d), nullptr, BuildUserToneDialog); }},
 };
 
 }  // namespace
@@ -95,7 +89,7 @@ protected:
 
     // Opens and shows the dialog, active, as the main window would.
     Frm5Tone& Open() {
-        dlg = qobject_cast<FormDialog*>(openers.Open("Frm5Tone", {d, main, nullptr}, [this] { ++closed; }));
+        dlg = openers.Open(std::make_unique<Frm5Tone>(d), nullptr, [this] { ++closed; });
         EXPECT_NE(dlg, nullptr);
         dlg->show();
         QApplication::setActiveWindow(dlg);
@@ -137,7 +131,6 @@ protected:
         EXPECT_TRUE(w->grab().save(QString(RP_BINARY_DIR) + "/screenshots/" + file));
     }
 
-    MainWindowCalls main;
     DialogOpeners openers;
     FormDialog* dlg = nullptr;
     int closed = 0;

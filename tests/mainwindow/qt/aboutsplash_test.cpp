@@ -37,8 +37,7 @@ test::StartedProgram& ShellProgram() {
 
 const test::ShellCase kShells[] = {
     {"frmAbout", [] {
-         static MainWindowCalls main;
-         return MakeAboutDialog({ShellProgram().d, main, nullptr});
+         return BuildFormDialog(std::make_unique<FrmAbout>(ShellProgram().d), nullptr, BuildAboutDialog);
      }},
 };
 RP_SHELL_CONTROL_CHECK(AboutShell, kShells);
@@ -46,7 +45,6 @@ RP_SHELL_CONTROL_CHECK(AboutShell, kShells);
 class AboutBoxTest : public ::testing::Test {
 protected:
     test::StartedProgram p;
-    MainWindowCalls main;
     DialogOpeners openers;
     QWidget owner;
     bool closed = false;
@@ -55,7 +53,7 @@ protected:
         RegisterMainWindowDialogs(openers);
         owner.resize(800, 600);
         owner.show();
-        QDialog* dlg = openers.Open("frmAbout", {p.d, main, &owner}, [this] { closed = true; });
+        QDialog* dlg = openers.Open(std::make_unique<FrmAbout>(p.d), &owner, [this] { closed = true; });
         EXPECT_NE(dlg, nullptr);
         QApplication::setActiveWindow(dlg);
         EXPECT_TRUE(QTest::qWaitForWindowActive(dlg));

@@ -57,9 +57,9 @@ protected:
         IsolateSettings();
         RegisterMainWindowDialogs(openers);
         for (const char* name : {"FrmCHEdit", "FrmDTMF"}) {
-            openers.Register(name, [this, name](const DialogContext&) -> QDialog* {
+            openers.Register(name, [this, name](FormDialog& dlg) {
                 asked.push_back(name);
-                return nullptr;
+                dlg.form().Unload();  // shown nowhere
             });
         }
         w = std::make_unique<MainWindow>(d, openers);

@@ -21,6 +21,7 @@
 
 #include "core/language.h"
 #include "mainwindow/frmlanguagecontrols.h"
+#include "mainwindow/frmlanguage.h"
 #include "mainwindow/mainfixture.h"
 #include "mainwindow/qt/frmmainshell.h"
 #include "mainwindow/qt/openers.h"
@@ -56,9 +57,9 @@ protected:
         RegisterMainWindowDialogs(openers);
         // Records dialogs that are not plugged in here.
         for (const char* name : {"FrmPrintList", "FrmBank", "FrmDTMF"}) {
-            openers.Register(name, [this, name](const DialogContext&) -> QDialog* {
+            openers.Register(name, [this, name](FormDialog& dlg) {
                 asked.push_back(name);
-                return nullptr;
+                dlg.form().Unload();  // shown nowhere
             });
         }
         w = std::make_unique<MainWindow>(p.d, openers);
@@ -320,7 +321,7 @@ TEST_F(MainWindowTest, CommandsHideAnOpenEditor) {
 
 TEST_F(MainWindowTest, ClosePathMayKeepTheWindowOpen) {
     int asks = 0;
-    w->form().closeHooks.push_back([&] { ++asks; return false; });
+    w->form().closeSteps.AskSave = [&] { ++asks; return false; };
     w->close();
     EXPECT_TRUE(w->isVisible());
     Action(mainform::FileExit)->trigger();
@@ -328,7 +329,7 @@ TEST_F(MainWindowTest, ClosePathMayKeepTheWindowOpen) {
     EXPECT_TRUE(w->isVisible());
     EXPECT_EQ(asks, 2);
     EXPECT_FALSE(QSettings("KEVRA_8R", "KEVRA_8R").contains("Settings/MainLeft"));
-    w->form().closeHooks.clear();
+    w->form().closeSteps.AskSave = nullptr;
     // A dialog still open is closed before the program ends.
     Action(mainform::SetLanguage)->trigger();
     ASSERT_EQ(openers.OpenDialogs().size(), 1u);
@@ -464,7 +465,7 @@ const test::ShellCase kShells[] = {
     {"FrmLanguage", [] {
          static test::StartedProgram p;
          static MainWindowCalls main;
-         return MakeLanguageDialog({p.d, main, nullptr});
+         return BuildFormDialog(std::make_unique<FrmLanguage>(p.d, main), nullptr, BuildLanguageDialog);
      }},
 };
 RP_SHELL_CONTROL_CHECK(MainWindowDialogs, kShells);

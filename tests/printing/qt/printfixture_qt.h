@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <string>
 
+#include "printing/frmprintlist.h"
 #include "printing/printstrings.h"
 #include "printing/qt/openers.h"
 #include "settings/formfixture.h"
@@ -38,7 +39,6 @@ inline std::string PdfText(const std::string& path) {
 
 class PrintShellTest : public SettingsFormTest {
 protected:
-    MainWindowCalls main;
     DialogOpeners openers;
     std::string pdfPath;        // where the chooser prints; "" cancels
     int choosers = 0;
@@ -70,7 +70,7 @@ protected:
 
     FormDialog* Open() {
         closed = false;
-        return qobject_cast<FormDialog*>(openers.Open("FrmPrintList", {d, main, nullptr}, [this] { closed = true; }));
+        return openers.Open(std::make_unique<FrmPrintList>(d), nullptr, [this] { closed = true; });
     }
 };
 

@@ -47,8 +47,8 @@ AppData& ShellData() {
 
 const rp::test::ShellCase kShells[] = {
     {"FrmPrintList", [] {
-         static MainWindowCalls main;
-         return MakeFrmPrintList({ShellData(), main, nullptr});
+         return BuildFormDialog(std::make_unique<FrmPrintList>(ShellData()), nullptr,
+                                [](FormDialog& dlg) { BuildFrmPrintList(dlg); });
      }},
 };
 RP_SHELL_CONTROL_CHECK(PrintingShells, kShells);
@@ -56,10 +56,16 @@ RP_SHELL_CONTROL_CHECK(PrintingShells, kShells);
 }  // namespace
 
 TEST_F(PrintShell, TheHiddenPrintEntryOpensTheDialog) {
+    // The main window's part: its dialogs open through the openers.
+    struct Host : FormHost {
+        DialogOpeners& openers;
+        explicit Host(DialogOpeners& o) : openers(o) {}
+        void Open(std::unique_ptr<Form> child, std::function<void()> onClosed) override {
+            openers.Open(std::move(child), nullptr, std::move(onClosed));
+        }
+    } host{openers};
     FrmMain frm(d);
-    frm.hooks.OpenDialog = [this](const std::string& name, std::function<void()> onClosed) {
-        openers.Open(name, {d, main, nullptr}, std::move(onClosed));
-    };
+    frm.SetHost(&host);
     frm.RunCommand(mainform::FilePrint);
     const auto open = openers.OpenDialogs();
     ASSERT_EQ(open.size(), 1u);

@@ -19,7 +19,6 @@ namespace {
 
 class LinkWindowQt : public test::RadioFormTest {
 protected:
-    MainWindowCalls main;
     sim::PtyRadio pty;
     QPointer<FormDialog> dlg;
     bool finished = false;
@@ -36,7 +35,7 @@ protected:
         if (serve) pty.Start();
     }
     void Show() {
-        dlg = MakeLoadFrmLink({d, main, nullptr}, ports);
+        dlg = MakeLoadFrmLink(d, ports);
         QObject::connect(dlg.data(), &QDialog::finished, [this] { finished = true; });
         dlg->open();
         QApplication::setActiveWindow(dlg);

@@ -28,22 +28,27 @@ constexpr const char* kUsbB = "/dev/serial/by-id/usb-B-if00";
 
 class RadioDialog : public test::RadioFormTest {
 protected:
-    MainWindowCalls main;
     DialogOpeners openers;
     QPointer<QDialog> dlg;
     bool closed = false;
 
     void SetUp() override {
         RadioFormTest::SetUp();
-        RegisterRadioDialogs(openers, &ports);
+        RegisterRadioDialogs(openers);
     }
     void TearDown() override {
         openers.CloseAll();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
+    // The form of dialog `name`, as the radio commands make it.
+    std::unique_ptr<Form> MakeForm(const std::string& name) {
+        if (name == "FrmComSet") return std::make_unique<FrmComSet>(d, ports);
+        if (name == "FrmTestData") return std::make_unique<FrmTestData>(d);
+        return std::make_unique<Form>(name);
+    }
     FormDialog* Open(const std::string& name) {
         closed = false;
-        dlg = openers.Open(name, {d, main, nullptr}, [this] { closed = true; });
+        dlg = openers.Open(MakeForm(name), nullptr, [this] { closed = true; });
         EXPECT_TRUE(dlg) << name;
         if (!dlg) return nullptr;
         QApplication::setActiveWindow(dlg);
@@ -330,21 +335,18 @@ const test::ShellCase kShells[] = {
      [] {
          static AppData d;
          static test::FakePorts ports;
-         static MainWindowCalls main;
-         return MakeFrmComSet({d, main, nullptr}, ports);
+         return BuildFormDialog(std::make_unique<FrmComSet>(d, ports), nullptr, BuildFrmComSet);
      }},
     {"FrmTestData",
      [] {
          static AppData d;
-         static MainWindowCalls main;
-         return MakeFrmTestData({d, main, nullptr});
+         return BuildFormDialog(std::make_unique<FrmTestData>(d), nullptr, BuildFrmTestData);
      }},
     {"LoadFrmLink",
      [] {
          static AppData d;
          static test::FakePorts ports;
-         static MainWindowCalls main;
-         return MakeLoadFrmLink({d, main, nullptr}, ports);
+         return MakeLoadFrmLink(d, ports);
      }},
 };
 RP_SHELL_CONTROL_CHECK(RadioShells, kShells);

@@ -33,11 +33,8 @@ AppData& Data() {
     return d;
 }
 
-class NoCalls : public MainWindowCalls {};
-
 FormDialog* MakePassWord() {
-    static NoCalls calls;
-    return MakePassWordDialog(DialogContext{Data(), calls, nullptr});
+    return BuildFormDialog(std::make_unique<FrmPassWord>(Data()), nullptr, BuildPassWordDialog);
 }
 
 const test::ShellCase kShells[] = {
@@ -118,9 +115,8 @@ public:
 // The questions open after the asking handler has returned, answer once,
 // and a question the engine closed answers nothing.
 TEST(QuestionPortQt, OpensLaterAnswersOnceAndClosesQuietly) {
-    NoCalls calls;
     QWidget owner;
-    QtQuestionPort port(Data(), calls, [&] { return &owner; });
+    QtQuestionPort port(Data(), [&] { return &owner; });
     Answers a;
     port.Connect(&a);
 

@@ -26,7 +26,6 @@ using Items = std::vector<std::string>;
 
 class OptionShellTest : public test::OptionDialogTest {
 protected:
-    MainWindowCalls main;
     DialogOpeners openers;
     QPointer<QDialog> dlg;
     bool closed = false;
@@ -40,7 +39,7 @@ protected:
     // Opens the dialog as the main window does.
     void Open() {
         RegisterOptionDialogs(openers);
-        dlg = openers.Open("FrmOption", {d, main, nullptr}, [this] { closed = true; });
+        dlg = openers.Open(std::make_unique<FrmOption>(d), nullptr, [this] { closed = true; });
         ASSERT_TRUE(dlg);
         ASSERT_EQ(dlg->objectName(), "FrmOption");
     }
@@ -94,8 +93,7 @@ struct ShellData : test::OptionDialogTest {
 
 FormDialog* MakeForCheck() {
     static ShellData data;
-    static MainWindowCalls calls;
-    return MakeOptionDialog({data.Data(), calls, nullptr});
+    return BuildFormDialog(std::make_unique<FrmOption>(data.Data()), nullptr, BuildOptionDialog);
 }
 
 const test::ShellCase kShells[] = {{"FrmOption", MakeForCheck}};

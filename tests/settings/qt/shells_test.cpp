@@ -17,7 +17,7 @@ namespace {
 using namespace rp;
 
 // The shipped texts and the built-in data, read only.
-const DialogContext& Context() {
+AppData& Data() {
     static AppData* d = [] {
         auto* a = new AppData;
         a->AppFolder = RP_SOURCE_DIR;
@@ -33,18 +33,16 @@ const DialogContext& Context() {
         InitEmgData(*a);
         return a;
     }();
-    static MainWindowCalls main;
-    static DialogContext c{*d, main, nullptr};
-    return c;
+    return *d;
 }
 
 const test::ShellCase kShells[] = {
-    {"FrmAlert", [] { return MakeFrmAlert(Context()); }},
-    {"FrmScan", [] { return MakeFrmScan(Context()); }},
-    {"FrmEMG", [] { return MakeFrmEMG(Context()); }},
-    {"FrmModel", [] { return MakeFrmModel(Context()); }},
-    {"FrmInit", [] { return MakeFrmInit(Context()); }},
-    {"FrmCommuBook", [] { return MakeFrmCommuBook(Context()); }},
+    {"FrmAlert", [] { return BuildFormDialog(std::make_unique<FrmAlert>(Data()), nullptr, BuildFrmAlert); }},
+    {"FrmScan", [] { return BuildFormDialog(std::make_unique<FrmScan>(Data()), nullptr, BuildFrmScan); }},
+    {"FrmEMG", [] { return BuildFormDialog(std::make_unique<FrmEMG>(Data()), nullptr, BuildFrmEMG); }},
+    {"FrmModel", [] { return BuildFormDialog(std::make_unique<FrmModel>(Data()), nullptr, BuildFrmModel); }},
+    {"FrmInit", [] { return BuildFormDialog(std::make_unique<FrmInit>(Data()), nullptr, BuildFrmInit); }},
+    {"FrmCommuBook", [] { return BuildFormDialog(std::make_unique<FrmCommuBook>(Data()), nullptr, BuildFrmCommuBook); }},
 };
 RP_SHELL_CONTROL_CHECK(SettingsShells, kShells);
 

@@ -15,7 +15,6 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "forms/mainwindowcalls.h"
 #include "shellchecktest.h"
 #include "signalling/frm2tonecontrols.h"
 #include "signalling/frmdtmf.h"
@@ -36,7 +35,6 @@ namespace {
 
 class SignallingShell : public test::SignallingTest {
 protected:
-    MainWindowCalls main;
     DialogOpeners openers;
     bool closed = false;
 
@@ -50,10 +48,16 @@ protected:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
+    // The form of dialog `name`, as the main window makes it.
+    std::unique_ptr<Form> MakeForm(const std::string& name) {
+        if (name == "FrmDTMF") return std::make_unique<FrmDTMF>(d);
+        if (name == "Frm2Tone") return std::make_unique<Frm2Tone>(d);
+        if (name == "FrmMSK") return std::make_unique<FrmMSK>(d);
+        return std::make_unique<Form>(name);
+    }
     // Opens a dialog as the main window does and makes it the active window.
     FormDialog* Open(const char* name) {
-        QDialog* dlg = openers.Open(name, {d, main, nullptr}, [this] { closed = true; });
-        auto* fd = qobject_cast<FormDialog*>(dlg);
+        FormDialog* fd = openers.Open(MakeForm(name), nullptr, [this] { closed = true; });
         if (!fd) return nullptr;
         Activate(fd);
         return fd;
@@ -414,19 +418,16 @@ AppData& EnvData() {
     (void)ready;
     return d;
 }
-MainWindowCalls gMain;
-
 const test::ShellCase kShells[] = {
-    {"FrmDTMF", [] { return MakeDTMFDialog({EnvData(), gMain, nullptr}); }},
+    {"FrmDTMF", [] { return BuildFormDialog(std::make_unique<FrmDTMF>(EnvData()), nullptr, BuildDTMFDialog); }},
     {"FrmDTMFSpecial",
      [] {
          static FrmDTMF owner(EnvData());
          auto special = std::make_unique<FrmDTMFSpecial>(EnvData(), owner);
-         special->Form_Load();
-         return MakeDTMFSpecialDialog(std::move(special), nullptr);
+         return BuildFormDialog(std::move(special), nullptr, BuildDTMFSpecialDialog);
      }},
-    {"Frm2Tone", [] { return Make2ToneDialog({EnvData(), gMain, nullptr}); }},
-    {"FrmMSK", [] { return MakeMSKDialog({EnvData(), gMain, nullptr}); }},
+    {"Frm2Tone", [] { return BuildFormDialog(std::make_unique<Frm2Tone>(EnvData()), nullptr, Build2ToneDialog); }},
+    {"FrmMSK", [] { return BuildFormDialog(std::make_unique<FrmMSK>(EnvData()), nullptr, BuildMSKDialog); }},
 };
 RP_SHELL_CONTROL_CHECK(SignallingShells, kShells);
 
