@@ -13,6 +13,7 @@
 #include "link/linkfakes.h"
 #include "link/protocol.h"
 #include "mainwindow/filecommands.h"
+#include "mainwindow/frmmaincontrols.h"
 #include "radio/radiocommands.h"
 #include "radio/radiofixture.h"
 
@@ -322,7 +323,7 @@ TEST(RadioInformation, TheSaveQuestionFollowsTheStopWhicheverAttachedFirst) {
     files.Attach();
     SaveQuestionProbe probe{rig.commands};
     rig.port.answeringSettings = {{"nowhere", {0, 1}}};
-    rig.main.RunCommand("MnuEMg");
+    rig.main.RunCommand(mainform::ReadInformation);
     rig.loop.RunFor(100);
     ASSERT_TRUE(rig.commands.TransferRunning());
     rig.d.Ui.Notify = &probe;
@@ -336,9 +337,9 @@ TEST(RadioInformation, TheSaveQuestionFollowsTheStopWhicheverAttachedFirst) {
 // window; the information view opens once the read has ended.
 TEST(RadioDialogs, PortTestDataAndPasswordOpenOverTheMainWindow) {
     CommandRig rig;
-    for (const char* menu : {"MnuSetCom", "mnuTestData", "MnuProPassWord"}) rig.main.RunCommand(menu);
+    for (const char* menu : {mainform::SetPort, mainform::EditTestData, mainform::ProgramPassWord}) rig.main.RunCommand(menu);
     EXPECT_EQ(rig.dialogs, (std::vector<std::string>{"FrmComSet", "FrmTestData", "FrmPassWord"}));
     rig.main.SetHost(nullptr);  // no window: nothing opens
-    rig.main.RunCommand("MnuSetCom");
+    rig.main.RunCommand(mainform::SetPort);
     EXPECT_EQ(rig.dialogs.size(), 3u);
 }
