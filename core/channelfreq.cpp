@@ -13,6 +13,28 @@ constexpr FreUnits kMaxMHz = 10000000000000;  // 10^13
 constexpr FreUnits kMaxUnits = kMaxMHz * kFreUnitsPerMHz;
 constexpr FreUnits kDataLimit = 1000000000;  // nine digits
 
+// A plain "MHz[.fraction]" text of up to nine whole digits and five decimals,
+// the form every stored and shown frequency takes, read straight into units;
+// any other text goes the general way.
+std::optional<FreUnits> PlainTextToUnits(std::string_view mhz) {
+    const std::size_t dot = mhz.find('.');
+    const std::string_view whole = mhz.substr(0, dot);
+    const std::string_view frac = dot == std::string_view::npos ? std::string_view() : mhz.substr(dot + 1);
+    if (whole.empty() || whole.size() > 9 || frac.size() > 5) return std::nullopt;
+    if (dot != std::string_view::npos && frac.empty()) return std::nullopt;
+    FreUnits u = 0;
+    for (char c : whole) {
+        if (c < '0' || c > '9') return std::nullopt;
+        u = u * 10 + (c - '0');
+    }
+    for (std::size_t i = 0; i < 5; ++i) {
+        const char c = i < frac.size() ? frac[i] : '0';
+        if (c < '0' || c > '9') return std::nullopt;
+        u = u * 10 + (c - '0');
+    }
+    return u;
+}
+
 std::string ZeroPadded(std::uint64_t v, std::size_t width) {
     std::string s = std::to_string(v);
     if (s.size() < width) s.insert(0, width - s.size(), '0');
@@ -21,6 +43,7 @@ std::string ZeroPadded(std::uint64_t v, std::size_t width) {
 }  // namespace
 
 std::optional<FreUnits> FreTextToUnits(std::string_view mhz) {
+    if (const auto plain = PlainTextToUnits(mhz)) return plain;
     const std::optional<double> v = ParseNumber(mhz);
     if (!v) return std::nullopt;
     std::optional<FreUnits> u;

@@ -55,6 +55,23 @@ TEST(ChannelFreq, TextsReadAndStored) {
     }
 }
 
+// The plain texts the grids and files hold are read digit by digit; they
+// must come out as the number reading and rounding gives them.
+TEST(ChannelFreq, PlainTextsReadAsNumbersRead) {
+    for (const char* fraction : {"", ".0", ".5", ".00625", ".12345", ".9999", ".00001", ".1"}) {
+        for (long mhz : {0L, 1L, 9L, 136L, 145L, 174L, 400L, 439L, 520L, 999L, 999999999L}) {
+            const std::string text = std::to_string(mhz) + fraction;
+            SCOPED_TRACE(text);
+            const auto read = FreTextToUnits(text);
+            ASSERT_TRUE(read.has_value());
+            const std::optional<double> v = ParseNumber(text);
+            ASSERT_TRUE(v.has_value());
+            const auto general = *fraction ? RoundScaled(*v, 5) : RoundScaled(*v * kFreUnitsPerMHz, 0);
+            EXPECT_EQ(*read, *general);
+        }
+    }
+}
+
 // The texts the callers showed with FormatNumber and its masks.
 TEST(ChannelFreq, TextsMatchTheNumberMasks) {
     struct Mask {
