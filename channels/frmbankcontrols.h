@@ -15,7 +15,7 @@ inline constexpr char Others[] = "List3";         // the memory channels outside
 inline constexpr char OkButton[] = "CommandOK";
 inline constexpr char CancelButton[] = "CommandCancel";
 
-inline constexpr ControlSpec kControls[] = {
+inline constexpr ControlEntry kControls[] = {
     {BanksLabel, ControlKind::Label},   {Banks, ControlKind::ListBox},
     {InBankLabel, ControlKind::Label},  {InBank, ControlKind::ListBox},
     {MoveIn, ControlKind::Button},      {MoveOut, ControlKind::Button},

@@ -113,7 +113,7 @@ inline constexpr char CloseButton[] = "CommandClose";
 
 // The state in the order the form adds it; what else is hidden the form
 // sets after.
-inline constexpr ControlSpec kControls[] = {
+inline constexpr ControlEntry kControls[] = {
     {RangeLabel, ControlKind::Label},
     {AllChannels, ControlKind::OptionButton},
     {ChannelRange, ControlKind::OptionButton},

@@ -97,7 +97,7 @@ inline constexpr char OwnCtcssLabel[] = "Label4";
 
 // The state in the order the form adds it. Hidden here: what the record
 // shows or the list kind allows is switched on when a record is shown.
-inline constexpr ControlSpec kControls[] = {
+inline constexpr ControlEntry kControls[] = {
     {RxFreq, ControlKind::TextBox, "RX", true, 9},
     {TxFreq, ControlKind::TextBox, "TX", true, 9},
     {OffsetFreq, ControlKind::TextBox, "", false, 9},

@@ -11,7 +11,7 @@
 #include "fivetone/codes.h"
 #include "fivetone/frm5tonecontrols.h"
 #include "fivetone/frm5tonedefts.h"
-#include "fivetone/frmspecial.h"
+#include "fivetone/callbuilder.h"
 #include "fivetone/infocodes.h"
 #include "fivetone/keyfilters.h"
 #include "fivetone/standards.h"

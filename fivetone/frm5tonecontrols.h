@@ -68,7 +68,7 @@ inline constexpr char CancelButton[] = "CommandCancel";
 
 // In tab order: the own ID, the twelve system lists, the side tone, the
 // information-code area; then the rest. The grid's editors start hidden.
-inline constexpr ControlSpec kControls[] = {
+inline constexpr ControlEntry kControls[] = {
     {"Label1_0", ControlKind::Label, "[OPTION]60072"},
     {OwnId, ControlKind::TextBox},
     {"Label1_1", ControlKind::Label, "3004"},

@@ -26,14 +26,14 @@ int ElementIndex(std::string_view name, std::string_view base) {
     return ref.index >= 0 && ref.base == base ? ref.index : -1;
 }
 
-void AddControls(FormState& state, std::span<const ControlSpec> table) {
-    for (const ControlSpec& spec : table) {
-        const int count = spec.elements > 0 ? spec.elements : 1;
+void AddControls(FormState& state, std::span<const ControlEntry> table) {
+    for (const ControlEntry& entry : table) {
+        const int count = entry.elements > 0 ? entry.elements : 1;
         for (int i = 0; i < count; ++i) {
-            ControlState& c = state.Add(spec.elements > 0 ? ElementName(spec.name, i) : spec.name, spec.kind);
-            c.tag = spec.tag;
-            c.visible = spec.visible;
-            c.max = spec.max;
+            ControlState& c = state.Add(entry.elements > 0 ? ElementName(entry.name, i) : entry.name, entry.kind);
+            c.tag = entry.tag;
+            c.visible = entry.visible;
+            c.max = entry.max;
         }
     }
 }

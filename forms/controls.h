@@ -1,7 +1,7 @@
 #pragma once
 // How a form names its controls. Each form keeps one table: a constant per
 // control that says what it holds, whose value is the control's name (the
-// widget's objectName and the key of its state), and a list of specs that
+// widget's objectName and the key of its state), and a list of entries that
 // builds the form's state. An element of a control array is named
 // "<base>_<index>" ("Combo1_5" is element 5 of "Combo1"); ElementName builds
 // such a name and SplitElementName takes it apart, for every form.
@@ -38,7 +38,7 @@ struct ControlArray {
 
 // One entry of a form's control table. With `elements` above 0, `name` is an
 // array's base and elements 0 .. elements-1 are added alike.
-struct ControlSpec {
+struct ControlEntry {
     const char* name;
     ControlKind kind;
     const char* tag = "";  // language key
@@ -48,6 +48,6 @@ struct ControlSpec {
 };
 
 // Adds the table's controls to a form's state, in the table's order.
-void AddControls(FormState& state, std::span<const ControlSpec> table);
+void AddControls(FormState& state, std::span<const ControlEntry> table);
 
 }  // namespace rp

@@ -12,7 +12,7 @@ inline constexpr char Disclaimer[] = "lblDisclaimer";
 inline constexpr char OK[] = "cmdOK";
 inline constexpr char SysInfo[] = "cmdSysInfo";          // never shown
 
-inline constexpr ControlSpec kControls[] = {
+inline constexpr ControlEntry kControls[] = {
     {Icon, ControlKind::Picture},        {Title, ControlKind::Label},
     {Version, ControlKind::Label},       {Description, ControlKind::Label},
     {Disclaimer, ControlKind::Label},    {OK, ControlKind::Button},

@@ -9,7 +9,7 @@ inline constexpr char Prompt[] = "Label1";  // shows the dialog's caption
 inline constexpr char OK[] = "CommandOK";
 inline constexpr char Cancel[] = "CommandCancel";
 
-inline constexpr ControlSpec kControls[] = {
+inline constexpr ControlEntry kControls[] = {
     {List, ControlKind::ComboBox},
     {Prompt, ControlKind::Label},
     {OK, ControlKind::Button},

@@ -97,7 +97,7 @@ inline constexpr char EndTimer[] = "EndTimer";
 // Every control but the menus (FrmMain adds those from its menu table
 // first), in the window's order. The editors start hidden; the timers
 // stopped.
-inline constexpr ControlSpec kControls[] = {
+inline constexpr ControlEntry kControls[] = {
     {ToolBar, ControlKind::Toolbar},
     {StatusBar, ControlKind::Other},
     {Tree, ControlKind::Other},

@@ -11,7 +11,7 @@ inline constexpr char Cancel[] = "CommandCancel";
 inline constexpr char RescanTimer[] = "ReShowComPortTimer";  // rebuilds the list while the dialog is open
 
 // The rescan timer is added by AddComPortRescanTimer (radio/comportlist.h).
-inline constexpr ControlSpec kControls[] = {
+inline constexpr ControlEntry kControls[] = {
     {Prompt, ControlKind::Label},
     {PortList, ControlKind::ComboBox},
     {OK, ControlKind::Button},

@@ -37,7 +37,7 @@ inline constexpr char LoneWorkerTime[] = "Combo2_1";      // seconds 5..255
 inline constexpr char OK[] = "CommandOK";
 inline constexpr char Cancel[] = "CommandCancel";
 
-inline constexpr ControlSpec kControls[] = {
+inline constexpr ControlEntry kControls[] = {
     {AlarmTypeLabel, ControlKind::Label, "2602"},
     {AlarmType, ControlKind::ComboBox},
     {IdCodeTypeLabel, ControlKind::Label, "2603"},

@@ -12,7 +12,7 @@ inline constexpr char Cancel[] = "CommandCancel";
 inline constexpr char Editor[] = "Text1";       // the in-place editor over a cell
 
 // The editor comes last in the order, so Enter in it moves on to the grid.
-inline constexpr ControlSpec kControls[] = {
+inline constexpr ControlEntry kControls[] = {
     {Grid, ControlKind::Grid},
     {Import, ControlKind::Button, "1802"},
     {Export, ControlKind::Button, "1803"},

@@ -43,7 +43,7 @@ inline constexpr char Close[] = "CommandClose";
 inline constexpr char Help[] = "CommandHelp";
 
 // Rows top to bottom, each label before its box.
-inline constexpr ControlSpec kControls[] = {
+inline constexpr ControlEntry kControls[] = {
     {AreaCodeLabel, ControlKind::Label},
     {AreaCode, ControlKind::TextBox},
     {ManufactureCodeLabel, ControlKind::Label},

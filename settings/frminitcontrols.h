@@ -8,7 +8,7 @@ inline constexpr char KeepFactory[] = "Check1";  // new data keeps every factory
 inline constexpr char OK[] = "CommandOK";
 inline constexpr char Cancel[] = "CommandCancel";
 
-inline constexpr ControlSpec kControls[] = {
+inline constexpr ControlEntry kControls[] = {
     {KeepFactory, ControlKind::CheckBox, "1412"},
     {OK, ControlKind::Button},
     {Cancel, ControlKind::Button},

@@ -11,7 +11,7 @@ inline constexpr char Band[] = "Combo1_1";   // the eight band ranges
 inline constexpr char OK[] = "CommandOK";
 inline constexpr char Cancel[] = "CommandCancel";
 
-inline constexpr ControlSpec kControls[] = {
+inline constexpr ControlEntry kControls[] = {
     {ModelLabel, ControlKind::Label, "2301"},
     {Model, ControlKind::ComboBox},
     {BandLabel, ControlKind::Label, "2302"},

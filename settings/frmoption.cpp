@@ -318,9 +318,9 @@ void FrmOption::ShowOptionByLanguage() {
     f.caption = GetLanguageString(d_, 1701);
     // The captions of the labels and switches with a language key; each
     // label stands left of its list: the shell's layout places it.
-    for (const ControlSpec& spec : option::kControls)
-        if ((spec.kind == ControlKind::Label || spec.kind == ControlKind::CheckBox) && *spec.tag)
-            C(spec.name).text = GetLanguageString(d_, std::atoi(spec.tag));
+    for (const ControlEntry& entry : option::kControls)
+        if ((entry.kind == ControlKind::Label || entry.kind == ControlKind::CheckBox) && *entry.tag)
+            C(entry.name).text = GetLanguageString(d_, std::atoi(entry.tag));
     SetOKCancelCaption(d_, f);
 }
 

@@ -128,7 +128,7 @@ inline constexpr char OK[] = "CommandOK";
 inline constexpr char Cancel[] = "CommandCancel";
 
 // Labels without a language key keep the design's caption (set by the form).
-inline constexpr ControlSpec kControls[] = {
+inline constexpr ControlEntry kControls[] = {
     {PowerOnLabel, ControlKind::Label, "1739"},
     {PowerOnBoxes.base, ControlKind::TextBox, "", true, 1, 12},
     {PasswordOn, ControlKind::CheckBox, "1737", false},

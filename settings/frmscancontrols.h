@@ -38,7 +38,7 @@ inline constexpr char PromptTone[] = "Check1";
 inline constexpr char OK[] = "CommandOK";
 inline constexpr char Cancel[] = "CommandCancel";
 
-inline constexpr ControlSpec kControls[] = {
+inline constexpr ControlEntry kControls[] = {
     {ScanModeLabel, ControlKind::Label, "2402"},
     {ScanMode, ControlKind::ComboBox},
     {PriorityLabel, ControlKind::Label, "2403"},

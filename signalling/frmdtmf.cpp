@@ -5,7 +5,7 @@
 #include "forms/formlanguage.h"
 #include "signalling/formhelpers.h"
 #include "signalling/frmdtmfcontrols.h"
-#include "signalling/frmdtmfspecial.h"
+#include "signalling/dtmfcallbuilder.h"
 
 namespace rp {
 

@@ -1,6 +1,6 @@
 #pragma once
 // The DTMF dialog (FrmDTMF); its special-call builder is FrmDTMFSpecial
-// (frmdtmfspecial.h).
+// (dtmfcallbuilder.h).
 //
 // FrmDTMF shows the live DTMF record and keeps its edits in its controls
 // only: the load repairs what it shows, never the record, so Cancel, the

@@ -42,7 +42,7 @@ inline constexpr char SideTone[] = "Check1";
 inline constexpr char OkButton[] = "CommandOK";
 inline constexpr char CancelButton[] = "CommandCancel";
 
-inline constexpr ControlSpec kControls[] = {
+inline constexpr ControlEntry kControls[] = {
     {Tabs, ControlKind::TabStrip},
     {GroupListCaption, ControlKind::Label, "7510"},
     {GroupList, ControlKind::ComboBox},

@@ -1,7 +1,7 @@
 // The five-tone dialog's widgets. The form holds every rule; this file only
 // lays out widgets named after its controls, floats the grid's editors over
 // their cell and opens the builder and the user tone set (their widgets are
-// in frmspecialshell.cpp and frm5tonedeftsshell.cpp).
+// in callbuildershell.cpp and frm5tonedeftsshell.cpp).
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -17,7 +17,7 @@
 #include "fivetone/frm5tone.h"
 #include "fivetone/frm5tonecontrols.h"
 #include "fivetone/frm5tonedefts.h"
-#include "fivetone/frmspecial.h"
+#include "fivetone/callbuilder.h"
 #include "fivetone/qt/openers.h"
 #include "fivetone/qt/shellparts.h"
 #include "widgets/editorplacement.h"

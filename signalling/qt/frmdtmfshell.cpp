@@ -9,7 +9,7 @@
 
 #include "signalling/frmdtmf.h"
 #include "signalling/frmdtmfcontrols.h"
-#include "signalling/frmdtmfspecial.h"
+#include "signalling/dtmfcallbuilder.h"
 #include "signalling/qt/openers.h"
 #include "widgets/shellparts.h"
 #include "widgets/twips.h"

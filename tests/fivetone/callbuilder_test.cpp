@@ -7,8 +7,8 @@
 
 #include "fivetone/frm5tone.h"
 #include "fivetone/frm5tonecontrols.h"
-#include "fivetone/frmspecial.h"
-#include "fivetone/frmspecialcontrols.h"
+#include "fivetone/callbuilder.h"
+#include "fivetone/callbuildercontrols.h"
 #include "fivetonefixture.h"
 #include "formhostfake.h"
 

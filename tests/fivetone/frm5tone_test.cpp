@@ -12,7 +12,7 @@
 #include "fivetone/frm5tonecontrols.h"
 #include "fivetone/frm5tonedefts.h"
 #include "fivetone/frm5tonedeftscontrols.h"
-#include "fivetone/frmspecial.h"
+#include "fivetone/callbuilder.h"
 #include "forms/formhost.h"
 #include "fivetonefixture.h"
 

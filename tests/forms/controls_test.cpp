@@ -39,7 +39,7 @@ TEST(ElementNames, AnArrayFindsOnlyItsOwnElements) {
 }
 
 TEST(ControlTable, AddsSinglesAndArraysInOrder) {
-    constexpr ControlSpec table[] = {
+    constexpr ControlEntry table[] = {
         {"Text1", ControlKind::TextBox, "RX", true, 9},
         {"Check2", ControlKind::CheckBox, "", false, 0, 2},
         {"Command1", ControlKind::Button},

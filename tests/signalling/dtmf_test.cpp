@@ -9,8 +9,8 @@
 #include "formhostfake.h"
 #include "signalling/frmdtmf.h"
 #include "signalling/frmdtmfcontrols.h"
-#include "signalling/frmdtmfspecial.h"
-#include "signalling/frmdtmfspecialcontrols.h"
+#include "signalling/dtmfcallbuilder.h"
+#include "signalling/dtmfcallbuildercontrols.h"
 #include "signallingfixture.h"
 
 using namespace rp;

@@ -1,4 +1,4 @@
-#include "fivetone/frmspecial.h"
+#include "fivetone/callbuilder.h"
 
 #include <algorithm>
 #include <vector>
@@ -9,7 +9,7 @@
 #include "fivetone/frm5tonecontrols.h"
 #include "fivetone/keyfilters.h"
 #include "fivetone/callcodes.h"
-#include "fivetone/frmspecialcontrols.h"
+#include "fivetone/callbuildercontrols.h"
 #include "fivetone/valuelists.h"
 #include "forms/formlanguage.h"
 #include "forms/textkeys.h"

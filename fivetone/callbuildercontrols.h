@@ -25,7 +25,7 @@ inline constexpr char Separator[] = "Combo3";  // item 0: none
 inline constexpr char OkButton[] = "CommandOK";
 inline constexpr char CancelButton[] = "CommandCancel";
 
-inline constexpr ControlSpec kControls[] = {
+inline constexpr ControlEntry kControls[] = {
     {EntryLabel, ControlKind::Label, "[OPTION]60063"},
     {Entry, ControlKind::ComboBox},
     {CallTypeLabel, ControlKind::Label, "[OPTION]60064"},

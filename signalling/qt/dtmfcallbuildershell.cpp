@@ -5,8 +5,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "signalling/frmdtmfspecial.h"
-#include "signalling/frmdtmfspecialcontrols.h"
+#include "signalling/dtmfcallbuilder.h"
+#include "signalling/dtmfcallbuildercontrols.h"
 #include "signalling/qt/openers.h"
 #include "widgets/shellparts.h"
 #include "widgets/twips.h"

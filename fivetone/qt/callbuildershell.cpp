@@ -4,8 +4,8 @@
 #include <QGroupBox>
 #include <QPushButton>
 
-#include "fivetone/frmspecial.h"
-#include "fivetone/frmspecialcontrols.h"
+#include "fivetone/callbuilder.h"
+#include "fivetone/callbuildercontrols.h"
 #include "fivetone/qt/openers.h"
 #include "fivetone/qt/shellparts.h"
 #include "widgets/shellparts.h"

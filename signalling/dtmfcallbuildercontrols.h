@@ -12,7 +12,7 @@ inline constexpr char Target[] = "Text1";         // the called ID, three digits
 inline constexpr char OkButton[] = "CommandOK";
 inline constexpr char CancelButton[] = "CommandCancel";
 
-inline constexpr ControlSpec kControls[] = {
+inline constexpr ControlEntry kControls[] = {
     {CallTypeCaption, ControlKind::Label},
     {CallType, ControlKind::ComboBox},
     {TargetFrame, ControlKind::Frame},

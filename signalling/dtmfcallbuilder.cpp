@@ -1,11 +1,11 @@
-#include "signalling/frmdtmfspecial.h"
+#include "signalling/dtmfcallbuilder.h"
 
 #include "core/language.h"
 #include "forms/formlanguage.h"
 #include "signalling/dtmfrules.h"
 #include "signalling/formhelpers.h"
 #include "signalling/frmdtmfcontrols.h"
-#include "signalling/frmdtmfspecialcontrols.h"
+#include "signalling/dtmfcallbuildercontrols.h"
 
 namespace rp {
 
