@@ -123,7 +123,10 @@ void SimRadio::Reply(Bytes r, bool dataFrame, std::vector<SimReply>& out) {
     if (dataFrame) {
         ++dataFrames_;
         if (dataFrames_ == Options.BadChecksum) r[r.size() - 2] = static_cast<Byte>(r[r.size() - 2] + 1);
-        if (dataFrames_ == Options.WrongAddress) {
+        const bool garbled = Options.GarbleEvery > 0 && dataFrames_ % Options.GarbleEvery == 0;
+        const bool wrongAddress = garbled && (dataFrames_ / Options.GarbleEvery) % 2 == 0;
+        if (garbled && !wrongAddress) r[r.size() - 2] = static_cast<Byte>(r[r.size() - 2] + 1);
+        if (dataFrames_ == Options.WrongAddress || wrongAddress) {
             int a = r[1] * 256 + r[2] - 16;
             if (a < 0) a = 0;
             Bytes data(Memory.begin() + a, Memory.begin() + a + r[3]);
@@ -131,7 +134,7 @@ void SimRadio::Reply(Bytes r, bool dataFrame, std::vector<SimReply>& out) {
         }
     }
     if (replies_ == Options.ExtraByte) r.push_back(0x00);
-    if (replies_ == Options.DropReply) {
+    if (replies_ == Options.DropReply || (Options.DropEvery > 0 && replies_ % Options.DropEvery == 0)) {
         if (LogEnabled) log_.push_back("< (dropped)");
         return;
     }
@@ -142,7 +145,7 @@ void SimRadio::Reply(Bytes r, bool dataFrame, std::vector<SimReply>& out) {
         noisy.insert(noisy.end(), r.begin(), r.end());
         r = std::move(noisy);
     }
-    rep.delayMs = replies_ == Options.DelayReply ? Options.DelayMs : 0;
+    rep.delayMs = (replies_ == Options.DelayReply ? Options.DelayMs : 0) + Options.LateMs;
     Note('<', r);
     rep.bytes = std::move(r);
     out.push_back(std::move(rep));

@@ -45,6 +45,10 @@ struct SimOptions {
     int ResendAt = 0;        // the n-th write frame and the ResendTimes-1
     int ResendTimes = 0;     //   write frames after it get 0x0A
     int ResendEvery = 0;     // every n-th write frame gets 0x0A
+    int DropEvery = 0;       // every n-th reply is not sent
+    int GarbleEvery = 0;     // every n-th data frame carries a wrong checksum,
+                             //   the next such frame the previous block's address
+    int LateMs = 0;          // every reply comes this much late
     int HangUpAfter = 0;     // the line goes dead after n frames
     bool NoiseOnOpen = false;  // junk on the line before the first reply
     bool Paced = false;      // 9600 baud 8N1 in both directions

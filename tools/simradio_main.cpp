@@ -38,6 +38,7 @@ const char* kUsage =
     "  faults (n counts from 1): --drop n  --delay n  --delay-ms MS  --bad-checksum n\n"
     "    --wrong-address n  --extra-byte n  --resend n,k  --hang-up n  --noise\n"
     "    --stray n (a lone 06 1 ms after every n-th reply)  --resend-every n\n"
+    "    --drop-every n  --garble-every n (checksum, then address)  --late-ms MS (every reply)\n"
     "  --paced                 9600 baud 8N1 in both directions\n"
     "  --quiet                 no frame log\n";
 }  // namespace
@@ -86,6 +87,9 @@ int main(int argc, char** argv) {
         } else if (a == "--hang-up") ok = nextInt(o.HangUpAfter);
         else if (a == "--stray") ok = nextInt(o.StrayAckEvery);
         else if (a == "--resend-every") ok = nextInt(o.ResendEvery);
+        else if (a == "--drop-every") ok = nextInt(o.DropEvery);
+        else if (a == "--garble-every") ok = nextInt(o.GarbleEvery);
+        else if (a == "--late-ms") ok = nextInt(o.LateMs);
         else if (a == "--noise") o.NoiseOnOpen = true;
         else if (a == "--paced") o.Paced = true;
         else if (a == "--quiet") quiet = true;
