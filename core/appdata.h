@@ -22,6 +22,7 @@ struct MessageTexts {
         MsgRadioStunned, MsgVersionWrong, MsgFrequencyWrong, MsgAllDataCleared,
         MsgFileError, MsgFileOverwrite, MsgFileModified, DataFileText,
         MsgFrequencyCleared, WarningTitleText, ProgressLabelText,
+        ProgressCheckText,  // the progress prompt while a write reads back what it wrote
         MsgFileContents;  // the reason of a file read whole but not usable
     // (mode, language): mode 1 read, 2 write.
     std::array<LangTexts, 3> ProgressTitleText;

@@ -32,6 +32,7 @@ void InitMessageTexts(AppData& d) {
     Put(m.WarningTitleText, "Warning", "警告");
     Put(m.MsgFileContents, "its contents cannot be used", "文件内容无法使用");
     Put(m.ProgressLabelText, "Completion percentage:", "完成进度:");
+    Put(m.ProgressCheckText, "Checking the data written:", "正在校验写入的数据:");
     for (auto& row : m.ProgressTitleText) row = LangTexts{};
     Put(m.ProgressTitleText[1], "Read data from radio", "从对讲机读取数据");
     Put(m.ProgressTitleText[2], "Write data to radio", "向对讲机写入数据");

@@ -1,22 +1,29 @@
 // libFuzzer target over the transfer engine's handling of what comes back
 // from the line: a script of line faults (a frame or a reply lost, a reply
-// late or corrupted, a stray byte after a reply), timer ticks, a lost port,
-// answers to the questions and the quiet stop, against the simulated radio
-// on a fake line paced at 9600 baud and a fake clock.
+// late, corrupted, doubled, early or after junk, a stray byte after a reply
+// or anywhere), timer ticks, a lost port, answers to the questions and the
+// quiet stop, against the simulated radio on a fake line paced at 9600 baud
+// and a fake clock.
 //
 // Checks, after every step: while a transfer runs, a timer or a question is
 // open; at most one end is reported. At the end: exactly one end per
-// transfer; a success has every block the radio holds (a write) or read
-// (a read), unless the script itself put bytes on the line (they may forge
-// a reply); a failed read leaves the data as it was.
+// transfer; a success has every block the radio holds (a write, test-data
+// blocks included) or read (a read); a failed read leaves the data as it
+// was. A write is exempt only where no engine could tell: bytes the radio
+// did not send as its one reply to a frame (stray, doubled, early or the
+// script's own) together with a frame or a reply lost, where such a byte
+// may stand in for the lost reply exactly; or the script's own bytes
+// holding a whole data frame with a good checksum (a forged read-back).
 //
 // Input: byte 0 the transfer (bits 0-1: read, write, information read),
 // factory test mode (bit 2), a radio password (bit 3), a 0x0A for every
-// seventh write frame (bit 4), and what follows the script (bits 5 and 6
+// seventh write frame (bit 4), what follows the script (bits 5 and 6
 // both set: the transfer runs to its end on a clean line, every question
 // cancelled; otherwise the port is lost, which keeps three runs in four
-// short); then pairs of bytes, an operation and its argument (operation 10
-// takes bytes that follow as received bytes).
+// short), and the operation set (bit 7: fifteen operations, and faults for
+// one frame add up; else the first eleven, the last fault set wins); then
+// pairs of bytes, an operation and its argument (operation 10 takes bytes
+// that follow as received bytes).
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -47,12 +54,23 @@ void CheckAt(bool ok, int line) {
 // fault for the next frame written.
 class FaultyLine : public Transport {
 public:
-    enum class Fault { None, DropFrame, DropReply, DelayReply, CorruptReply, StrayAfterReply };
+    // Faults for the next frame written; -1: off.
+    struct Faults {
+        bool dropFrame = false, dropReply = false, early = false;
+        int delay = -1;        // ms late
+        int corrupt = -1;      // which bit of which byte flips
+        int stray = -1;        // a byte 1 ms after the reply
+        int doubled = -1;      // the reply again, this many ms after it
+        int junk = -1;         // 1 to 4 bytes before the reply
+        int strayAt = -1;      // a lone 06 or 0A, this many ms after the frame went out
+    };
 
     FaultyLine(test::FakeLoop& l, sim::SimRadio& r) : loop_(l), radio_(r) {}
 
-    Fault next = Fault::None;
-    int arg = 0;
+    Faults next;
+    // Something reached the line that was not the radio's one reply to a
+    // frame (a stray, doubled or early byte), and a frame or a reply was lost.
+    bool extraBytes = false, lost = false;
 
     OpenResult Open(const PortSettings&) override {
         open_ = true;
@@ -67,35 +85,65 @@ public:
     double ByteTimeMs() const override { return sim::SimRadio::WireMs(1); }
     bool Write(ByteView b) override {
         if (!open_) return false;
-        const Fault fault = next;
-        next = Fault::None;
+        const Faults f = next;
+        next = Faults{};
+        const double sent = loop_.now;
         const double at = std::max(loop_.now, outFree_) + sim::SimRadio::WireMs(b.size());
         outFree_ = at;
-        if (fault == Fault::DropFrame) return true;
+        if (f.strayAt >= 0) {
+            extraBytes = true;
+            Deliver(sent + (f.strayAt >> 1) * 3, Bytes{static_cast<Byte>(f.strayAt & 1 ? 0x0A : 0x06)});
+        }
+        if (f.dropFrame) {
+            lost = true;
+            return true;
+        }
         auto replies = radio_.Receive(b.data(), b.size());
         double lastDue = at;
         for (std::size_t i = 0; i < replies.size(); ++i) {
             Bytes bytes = std::move(replies[i].bytes);
             double late = replies[i].delayMs;
             if (i == 0) {
-                if (fault == Fault::DropReply) continue;
-                if (fault == Fault::DelayReply) late += arg;
+                if (f.dropReply) {
+                    lost = true;
+                    continue;
+                }
+                if (f.delay >= 0) late += f.delay;
                 // One flipped bit in a reply of several bytes; a lone 06 or
                 // 0A carries no check, and a changed one is no line fault
                 // the link could notice.
-                if (fault == Fault::CorruptReply && bytes.size() > 1)
-                    bytes[static_cast<std::size_t>(arg) % bytes.size()] ^= static_cast<Byte>(1u << (arg % 8));
+                if (f.corrupt >= 0 && bytes.size() > 1)
+                    bytes[static_cast<std::size_t>(f.corrupt) % bytes.size()] ^=
+                        static_cast<Byte>(1u << (f.corrupt % 8));
+                if (f.early) {
+                    // A copy as the frame goes out, long before it could
+                    // have crossed; the reply itself follows as usual.
+                    extraBytes = true;
+                    Deliver(sent, bytes);
+                }
+                if (f.junk >= 0) {
+                    Bytes junk;
+                    for (int k = 0; k <= f.junk % 4; ++k) junk.push_back(static_cast<Byte>(f.junk * 37 + k * 101));
+                    bytes.insert(bytes.begin(), junk.begin(), junk.end());
+                }
             }
             const double due = std::max(at + 1 + late, inFree_) + sim::SimRadio::WireMs(bytes.size());
             inFree_ = due;
             lastDue = due;
+            if (i == 0 && f.doubled >= 0) {
+                extraBytes = true;
+                const double again = due + f.doubled + sim::SimRadio::WireMs(bytes.size());
+                Deliver(again, bytes);
+                inFree_ = std::max(inFree_, again);
+            }
             Deliver(due, std::move(bytes));
         }
-        if (fault == Fault::StrayAfterReply && !replies.empty()) {
+        if (f.stray >= 0 && !replies.empty()) {
             // One byte on its own, 1 ms after the reply.
+            extraBytes = true;
             const double due = lastDue + 1 + sim::SimRadio::WireMs(1);
-            inFree_ = due;
-            Deliver(due, Bytes{static_cast<Byte>(arg)});
+            inFree_ = std::max(inFree_, due);
+            Deliver(due, Bytes{static_cast<Byte>(f.stray)});
         }
         return true;
     }
@@ -133,6 +181,17 @@ public:
 };
 
 bool InSkipRange(const AppData& d, long a) { return SkipUnusedAddress(d, a) != a; }
+
+// A whole data frame with a good checksum among bytes: a reply the script
+// forged.
+bool HoldsDataFrame(ByteView b) {
+    for (std::size_t k = 0; k + kDataFrameLen <= b.size(); ++k) {
+        const ByteView w = b.subspan(k, kDataFrameLen);
+        if (w[0] == 'W' && w[3] == kBlockSize && w[kDataFrameLen - 1] == AckByte && IsCheckSumOK(w, 1))
+            return true;
+    }
+    return false;
+}
 
 }  // namespace
 
@@ -195,25 +254,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (!engine.Busy()) Check(events.ended.size() == 1);
     };
 
-    bool forged = false;  // bytes of the script's own arrived: a reply may be forged
+    const bool extended = head & 0x80;
+    bool injected = false;    // bytes of the script's own arrived
+    bool forgedData = false;  //   holding a whole data frame
+    auto fault = [&](auto set) {
+        if (!extended) line.next = FaultyLine::Faults{};  // the last fault set wins
+        set(line.next);
+    };
     for (std::size_t i = 1; i + 1 < size && engine.Busy(); i += 2) {
         const int arg = data[i + 1];
-        switch (data[i] % 11) {
+        switch (extended ? data[i] % 15 : data[i] % 11) {
             case 0: loop.RunFor(1 + arg * 2); break;
-            case 1: line.next = FaultyLine::Fault::DropFrame; break;
-            case 2: line.next = FaultyLine::Fault::DropReply; break;
+            case 1: fault([](auto& f) { f.dropFrame = true; }); break;
+            case 2: fault([](auto& f) { f.dropReply = true; }); break;
             case 3:  // late: up to 400 ms after the frame, past its reply wait
-                line.next = FaultyLine::Fault::DelayReply;
-                line.arg = arg * 400 / 255;
+                fault([&](auto& f) { f.delay = arg * 400 / 255; });
                 break;
-            case 4:
-                line.next = FaultyLine::Fault::CorruptReply;
-                line.arg = arg;
-                break;
-            case 5:
-                line.next = FaultyLine::Fault::StrayAfterReply;
-                line.arg = arg;
-                break;
+            case 4: fault([&](auto& f) { f.corrupt = arg; }); break;
+            case 5: fault([&](auto& f) { f.stray = arg; }); break;
             case 6: engine.OnPortLost(); break;
             case 7: questions.Answer(arg & 1, (arg & 2) ? radioPassWord : "9"); break;
             case 8:  // a stale tick: one from a timer stopped as it fired
@@ -223,10 +281,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             case 10: {  // the next arg % 32 bytes of the input arrive now, as received
                 const std::size_t n = std::min<std::size_t>(static_cast<std::size_t>(arg % 32), size - (i + 2));
                 engine.OnBytesReceived(ByteView(data + i + 2, n));
-                forged = forged || n > 0;
+                injected = injected || n > 0;
+                forgedData = forgedData || HoldsDataFrame(ByteView(data + i + 2, n));
                 i += n;
                 break;
             }
+            case 11: fault([&](auto& f) { f.doubled = arg * 2; }); break;  // the reply again, up to 510 ms later
+            case 12: fault([](auto& f) { f.early = true; }); break;
+            case 13: fault([&](auto& f) { f.junk = arg; }); break;
+            case 14: fault([&](auto& f) { f.strayAt = arg; }); break;  // up to 381 ms after the frame
         }
         invariants();
     }
@@ -246,9 +309,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const TransferEnd& end = events.ended[0];
     Check(end.Mode == mode && end.Ok == (end.Reason == EndReason::Success));
     if (end.Ok) {
-        if (forged) return 0;  // a reply of the script's may have passed for the radio's
+        // What no engine can tell from the radio's own replies.
+        if (forgedData || ((injected || line.extraBytes) && line.lost)) return 0;
+        if (mode != CommModeWrite && injected) return 0;  // a reply of the script's may have passed for the radio's
         // Every block of the transfer that the skip list keeps: the radio's
         // bytes and the image's agree.
+        if (mode == CommModeWrite && d.FactoryTestMode)
+            Check(std::equal(radio.Memory.begin(), radio.Memory.begin() + 32, d.TestDataBuf.begin()));
         const long first = mode == CommModeWrite ? addr::WriteFirstBlock : addr::ReadFirstBlock;
         const long last = mode == CommModeInfo ? addr::InfoLastBlock : addr::LastBlock;
         for (long a = first; a <= last; a += kBlockSize)

@@ -46,6 +46,11 @@ std::string CommMessageText(const AppData& d, const CommMessage& m) {
     return text;
 }
 
+std::string UnconfirmedLine(const AppData& d, int blocks) {
+    if (blocks <= 0) return {};
+    return std::to_string(blocks) + (d.LanguageIndex == 1 ? " " : "") + LangText(d, kUnconfirmedText);
+}
+
 bool CheckRadioIdentity(const AppData& d, long commMode, std::vector<CommMessage>& refusals) {
     refusals.clear();
     const bool modelOK = IsModelMatch(d.CurModel, d.RadioModel, commMode);
@@ -138,23 +143,24 @@ void CommEngine::PortFailed() {
 // a fresh reply wait.
 bool CommEngine::Send(const Bytes& frame, int replyLen, Await what) {
     d_.EchoLen = d_.NoEcho ? 0 : static_cast<Integer>(frame.size());
+    Spend(rx_.size() + early_.size());  // held and never taken: they answered nothing
     rx_.clear();
     early_.clear();
-    // The 0x0A count and the replies owed belong to one frame: a repeat of
-    // the same frame (after a time-out or a 0x0A) adds a copy, any other
-    // frame starts again (what older frames still owed counts as lost).
+    // The 0x0A count and the copies belong to one frame: a repeat of the
+    // same frame (after a time-out or a 0x0A) adds a copy, any other frame
+    // starts again. What older frames still owe stays in the byte count.
     if (frame != lastFrame_) {
         resendReplies_ = 0;
         owed_ = 0;
+        copies_ = 0;
         lastFrame_ = frame;
     }
     ++owed_;
+    ++copies_;
     ++sends_;
     awaiting_ = what;
-    settling_ = Await::Nothing;
-    frameAcked_ = false;
-    frameRefused_ = false;
     awaitLen_ = static_cast<std::size_t>(replyLen + d_.EchoLen);
+    owedBytes_ += static_cast<long>(awaitLen_);
     // The first byte of the reply cannot be complete before the frame and
     // that byte have crossed a paced line; anything earlier is left over
     // from before. A whole reply well inside its wire time shows the line is
@@ -178,10 +184,11 @@ bool CommEngine::Send(const Bytes& frame, int replyLen, Await what) {
 
 bool CommEngine::RuleOn() const { return p_.Port.ByteTimeMs() > 0 && !unpaced_ && d_.EchoLen == 0; }
 
-// Only a reply of several bytes to the one copy of a frame can prove it: a
-// lone byte may be a stray, and a second copy's reply may be the first's.
+// Only a reply of several bytes to the one copy of a frame, with nothing
+// else owed, can prove it: a lone byte may be a stray, and a second copy's
+// reply may be the first's.
 bool CommEngine::ProvesUnpaced(const Bytes& held, double now) const {
-    if (owed_ != 1 || awaiting_ == Await::Settle || now >= provenBy_) return false;
+    if (owed_ != 1 || owedBytes_ != static_cast<long>(awaitLen_) || now >= provenBy_) return false;
     if (awaitLen_ < static_cast<std::size_t>(kProgramAckLen)) return false;
     std::size_t at = 0;
     return FindReply(held, awaiting_, at);
@@ -216,7 +223,18 @@ void CommEngine::SetUpTransferAddresses() {
     blockWritten_ = false;
     resendReplies_ = 0;
     owed_ = 0;
-    settling_ = Await::Nothing;
+    copies_ = 0;
+    owedBytes_ = 0;
+    ackedSinceSettle_ = false;
+    proofAll_ = false;
+    recheck_ = false;
+    passDue_ = false;
+    writtenSincePass_ = false;
+    check_ = Check::None;
+    checkRewrites_ = 0;
+    passList_.clear();
+    differing_.clear();
+    unfixable_.clear();
     lastFrame_.clear();
     question_ = Question::None;
     awaiting_ = Await::Nothing;
@@ -390,6 +408,7 @@ void CommEngine::StoreReadBlock(ByteView reply) {
 }
 
 void CommEngine::WriteNextBlock() {
+    checkRewrites_ = 0;
     commAddress_ = SkipUnusedAddress(d_, commAddress_ + d_.WriteBlockSize);
     UpdateCommProgress(d_, p_.Progress);
     if (commAddress_ > addr::LastBlock) {
@@ -405,14 +424,23 @@ void CommEngine::ResendWriteBlock() {
         EndTransferOK();
         return;
     }
-    const ByteView data(d_.CommData.data() + commAddress_, static_cast<std::size_t>(d_.WriteBlockSize));
-    Send(BuildWriteFrame(static_cast<int>(commAddress_), data), kAckLen, Await::BlockAck);
+    WriteBlockAt(commAddress_);
+}
+
+void CommEngine::WriteBlockAt(long address) {
+    const ByteView data(d_.CommData.data() + address, static_cast<std::size_t>(d_.WriteBlockSize));
+    Send(BuildWriteFrame(static_cast<int>(address), data), kAckLen, Await::BlockAck);
 }
 
 // The next image block, or after a restart the block whose reply was
-// missing (not advanced and not counted again).
+// missing (not advanced and not counted again), or a write's check pass.
 void CommEngine::SendBlockOrResume() {
     const bool write = commMode_ == CommModeWrite;
+    if (write && passDue_) {
+        resumeBlock_ = false;
+        StartPass();
+        return;
+    }
     if (resumeBlock_) {
         resumeBlock_ = false;
         if (write)
@@ -429,7 +457,12 @@ void CommEngine::SendBlockOrResume() {
 
 void CommEngine::SendEndCommand() { Send(BuildEndCommand(), kAckLen, Await::EndAck); }
 
+// Every block sent: END, unless a write owes its check pass first.
 void CommEngine::EndTransferOK() {
+    if (commMode_ == CommModeWrite && proofAll_ && writtenSincePass_) {
+        StartPass();
+        return;
+    }
     commState_ = CommStateFinish;
     SendEndCommand();
 }
@@ -533,7 +566,7 @@ void CommEngine::NextCommStep(int state) {
             SendTransferEntry();
             return;
         case CommStateFinish:
-            FinishComm(true, EndReason::Success);
+            if (!FinishWithProof()) FinishComm(true, EndReason::Success);
             return;
         default: return;
     }
@@ -548,8 +581,8 @@ void CommEngine::StopAll() {
     TimerOff();
     ClosePort();
     awaiting_ = Await::Nothing;
-    settling_ = Await::Nothing;
     owed_ = 0;
+    owedBytes_ = 0;
     awaitLen_ = 0;
     rx_.clear();
     early_.clear();
@@ -579,9 +612,11 @@ void CommEngine::FinishComm(bool result, EndReason why) {
             Post(CommMsg::ReadOK);
             break;
         case CommModeWrite:
-            if (!result)
-                Post(CommMsg::WriteFailed, blockWritten_ ? LangText(d_, kPartlyWrittenText) : std::string());
-            else
+            if (!result) {
+                std::string added = UnconfirmedLine(d_, Unconfirmed());
+                if (blockWritten_) added += (added.empty() ? "" : "\n") + LangText(d_, kPartlyWrittenText);
+                Post(CommMsg::WriteFailed, added);
+            } else
                 Post(CommMsg::WriteOK, testDataSkipped_ ? LangText(d_, kTestDataNotWrittenText) : std::string());
             break;
         case CommModeInfo:

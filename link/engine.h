@@ -23,11 +23,31 @@
 // are queued by the ports; while a question is open the reply timer is off
 // and received bytes and stale timer ticks are dropped.
 //
-// Every copy of a frame that went out owes one reply. A reply is matched to
-// the oldest copy that still owes one, and the next frame goes out only when
-// every copy of the current one has been answered, or when the line has been
-// quiet for longer than a reply can be late (the copy was lost). So a late
-// reply to a frame sent twice never passes for the next frame's.
+// Every copy of a frame that went out owes one reply, and a reply is matched
+// to the oldest copy that still owes one. A reply goes on with the transfer
+// at once, whatever other copies still owe: a late copy of a reply that
+// names its block (a data frame, the identity, PROGRAM's answer) fits no
+// test for the next step and is dropped whole when it comes.
+//
+// A bare 0x06 names no frame, so a write proves its blocks. A write whose
+// every frame went out once and was answered by exactly one reply, with
+// nothing else on the line, needs no proof: the radio answers in order, so
+// each 0x06 is the answer to its own frame. Anything else is accounted
+// for. The engine counts the bytes its frames may still bring; a reply that
+// names its frame settles the count, since whatever the radio owed for the
+// frames before it came first. Then:
+//   - a block acknowledged while another copy's reply may still come (the
+//     frame went out again, or bytes are still owed) is read back at once
+//     (the check read); a difference writes it again and reads it again;
+//   - bytes the engine cannot place (more than its frames may bring: a
+//     stray, doubled or early byte, junk, a reply that fits no test) may
+//     have passed for any acknowledgement since the last settled count, so
+//     before END the write reads back every block it wrote (the check pass),
+//     writes again each block that differs and reads those back again. Such
+//     bytes after END went out send the write back into programming mode
+//     for the check pass.
+// A block still different after its tries ends the write as a failure
+// (text 2007 and how many blocks could not be confirmed), never as 2005.
 //
 // On a paced line a reply counts only once the frame it answers has crossed
 // the wire: bytes that arrive before the frame's wire time plus one byte
@@ -54,9 +74,6 @@ inline bool IsTransferMode(long m) {
 inline constexpr int kReplyTimeoutMs = 300;
 inline constexpr int kFrameTries = 3;       // sends per frame before the user is asked
 inline constexpr int kMaxResendReplies = 5;  // consecutive 0x0A to one frame
-// How long the line must stay quiet before a reply still owed by another copy
-// of a frame counts as lost: longer than any reply is late.
-inline constexpr int kQuietMs = 2 * kReplyTimeoutMs;
 
 // Text keys of the language file's [OTHER] section.
 namespace commtext {
@@ -95,6 +112,14 @@ inline const LangTexts kPartlyWrittenText = {
     "",
     "Part of the data was already written: the radio may now hold a mix of old and new data.",
     "部分数据已写入：对讲机中的数据可能新旧混杂。"};
+
+// Added on a new line to text 2007 when the write ended while blocks it had
+// written could not be read back equal: "<n> ..." with the count.
+inline const LangTexts kUnconfirmedText = {
+    "",
+    "block(s) could not be confirmed on the radio: read back, they differ from the data written.",
+    "个数据块未能在对讲机上确认：读回的数据与写入的不同。"};
+std::string UnconfirmedLine(const AppData& d, int blocks);
 
 // ---- messages ----------------------------------------------------------------------
 
@@ -347,19 +372,23 @@ public:
     const CommSearchState& Search() const { return search_; }
     bool Busy() const { return commMode_ != CommModeIdle; }
 
-    // What the engine is waiting for right now.
-    // Settle: the frame has its answer, but other copies of it (sent again
-    // after a time-out) still owe replies; each is dropped whole as it comes,
-    // and the next frame goes out when none is owed or the line has been
-    // quiet for kQuietMs.
+    // What the engine is waiting for right now. CheckData: the data frame
+    // of a check read (a written block read back).
     enum class Await {
-        Nothing, ProgramAck, Ident, PassWord, TestData, TestWriteAck, BlockData, BlockAck, EndAck, Settle
+        Nothing, ProgramAck, Ident, PassWord, TestData, TestWriteAck, BlockData, BlockAck, EndAck, CheckData
     };
     Await Awaiting() const { return awaiting_; }
     bool QuestionOpen() const { return question_ != Question::None; }
     bool WaitTimerOn() const { return timerOn_; }
     // Replies still owed by copies of the frame sent last.
     int RepliesOwed() const { return owed_; }
+    // A write's proof: a block read back at once (Block), or every block
+    // written read back before END (Pass).
+    enum class Check { None, Block, Pass };
+    Check Checking() const { return check_; }
+    // True once this write has met bytes it could not place: it reads back
+    // every block before END.
+    bool ProofDue() const { return proofAll_; }
     // True once this port session's replies have shown a line that carries
     // bytes at once: the wire-time rule is off.
     bool LineUnpaced() const { return unpaced_; }
@@ -424,9 +453,25 @@ private:
     bool FactoryEntryDue() const;
     void SendTransferEntry();
     void DecideFactoryPart();
-    void Settle();
-    void EndSettle();
     void Advance();
+    // ---- a write's proof (engine_proof.cpp) ----
+    void Spend(std::size_t bytes);
+    void Settled();
+    void OnBlockAck();
+    void CheckBlock();
+    void SendCheckRead();
+    void OnCheckData(ByteView reply);
+    void OnCheckTimeout();
+    bool FinishWithProof();
+    void StartPass();
+    void PassSend();
+    void PassNext(bool differs);
+    void PassDone();
+    void WriteBlockAt(long address);
+    std::vector<long> WrittenBlocks() const;
+    const Byte* Written(long address) const;
+    int Unconfirmed() const;
+    void ResumeProofAfterRestart();
     void TakeReplies();
     bool Fits(Await what, ByteView window) const;
     bool FindReply(const Bytes& buf, Await what, std::size_t& at) const;
@@ -458,10 +503,25 @@ private:
     double provenBy_ = 0;        // a whole reply before this proves an unpaced line
     bool unpaced_ = false;       // proven for this port session
     int owed_ = 0;               // replies owed by copies of the frame sent last
+    int copies_ = 0;             // copies of the frame sent last
     unsigned sends_ = 0;         // counts sends: a reply handler that sent drops the rest
-    Await settling_ = Await::Nothing;  // what the frame being settled awaited
-    bool frameAcked_ = false;    // a write frame's copies: one was acknowledged
-    bool frameRefused_ = false;  //   one was refused
+    // A write's proof (see the class comment).
+    long owedBytes_ = 0;         // bytes the frames since the last settled count may still bring
+    bool proofAll_ = false;      // bytes that could not be placed: the check pass is due
+    bool recheck_ = false;       // the next image block acknowledged is read back
+    bool passDue_ = false;       // the next block step (after a restart) is the check pass
+    bool writtenSincePass_ = false;  // a block was acknowledged after the last check pass
+    bool ackedSinceSettle_ = false;  // a block was acknowledged after the count was last settled
+    Check check_ = Check::None;
+    long checkAddress_ = -1;     // the block the check read asks for
+    int checkTries_ = 0;         // sends left for the check read
+    int checkRewrites_ = 0;      // writes of the block after a check found it different
+    std::vector<long> passList_;  // the pass's blocks, in order
+    std::size_t passAt_ = 0;
+    bool passRewriting_ = false;  // writing passList_ again, else reading it back
+    int passRound_ = 0;           // rounds of writing again
+    std::vector<long> differing_;  // read back different in this round
+    std::vector<long> unfixable_;  // test-data blocks read back different (written in a factory entry only)
     std::string portDevice_;     // the device of the open (or last tried) port
     Await awaiting_ = Await::Nothing;
     int awaitAddress_ = -1;      // test-data address just requested

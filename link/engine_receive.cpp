@@ -16,23 +16,29 @@ namespace rp {
 // ---- receive dispatch ---------------------------------------------------------
 
 void CommEngine::OnBytesReceived(ByteView bytes) {
-    if (commMode_ == CommModeIdle || question_ != Question::None || inHandler_ || awaitLen_ == 0)
+    if (commMode_ == CommModeIdle || inHandler_) return;
+    if (question_ != Question::None || awaitLen_ == 0) {
+        Spend(bytes.size());
         return;
+    }
     const double now = p_.Timer.NowMs();
-    if (awaiting_ == Await::Settle) TimerOn(kQuietMs);  // the line is not quiet yet
     if (now < acceptFrom_) {
         // Before the frame can have crossed a paced line: left over from
         // before, unless these bytes prove the line carries bytes at once.
         early_.insert(early_.end(), bytes.begin(), bytes.end());
         if (!ProvesUnpaced(early_, now)) {
-            if (early_.size() > 2 * awaitLen_)
-                early_.erase(early_.begin(), early_.end() - static_cast<std::ptrdiff_t>(awaitLen_));
+            if (early_.size() > 2 * awaitLen_) {
+                const std::size_t drop = early_.size() - awaitLen_;
+                Spend(drop);
+                early_.erase(early_.begin(), early_.begin() + static_cast<std::ptrdiff_t>(drop));
+            }
             return;
         }
         unpaced_ = true;
         rx_.swap(early_);
         early_.clear();
     } else {
+        Spend(early_.size());
         early_.clear();
         rx_.insert(rx_.end(), bytes.begin(), bytes.end());
         if (!unpaced_ && ProvesUnpaced(rx_, now)) unpaced_ = true;
@@ -55,7 +61,7 @@ bool CommEngine::Fits(Await what, ByteView r) const {
         case Await::BlockAck:
         case Await::TestWriteAck: return IsAckReply(r) || IsResendReply(r);
         case Await::EndAck: return IsAckReply(r);
-        case Await::Settle:
+        case Await::CheckData: return IsReadBlockReply(r, static_cast<int>(checkAddress_), d_.ReadBlockSize);
         case Await::Nothing: return false;
     }
     return false;
@@ -81,34 +87,26 @@ bool CommEngine::FindReply(const Bytes& buf, Await what, std::size_t& at) const 
 // whatever came with it answers nothing and is dropped.
 void CommEngine::TakeReplies() {
     while (commMode_ != CommModeIdle && question_ == Question::None && awaitLen_ > 0) {
-        const bool settling = awaiting_ == Await::Settle;
-        const Await what = settling ? settling_ : awaiting_;
         std::size_t at = 0;
-        if (!FindReply(rx_, what, at)) {
+        if (!FindReply(rx_, awaiting_, at)) {
             // Keep only what may still become the start of a reply.
-            if (rx_.size() >= awaitLen_)
-                rx_.erase(rx_.begin(), rx_.end() - static_cast<std::ptrdiff_t>(awaitLen_ - 1));
+            if (rx_.size() >= awaitLen_) {
+                const std::size_t drop = rx_.size() - (awaitLen_ - 1);
+                Spend(drop);
+                rx_.erase(rx_.begin(), rx_.begin() + static_cast<std::ptrdiff_t>(drop));
+            }
             return;
         }
         const auto from = rx_.begin() + static_cast<std::ptrdiff_t>(at);
         const Bytes reply(from, from + static_cast<std::ptrdiff_t>(awaitLen_));
         rx_.erase(rx_.begin(), from + static_cast<std::ptrdiff_t>(awaitLen_));
+        Spend(at + awaitLen_);  // what came before it, and the reply itself
         if (owed_ > 0) --owed_;
         const std::size_t echo = std::min<std::size_t>(static_cast<std::size_t>(std::max<int>(d_.EchoLen, 0)),
                                                        reply.size());
         const ByteView r = ByteView(reply).subspan(echo);
         const unsigned sends = sends_;
-        if (settling) {
-            // Another copy's reply: dropped whole, but noted for a write frame.
-            if (IsAckReply(r)) frameAcked_ = true;
-            if (IsResendReply(r) && (settling_ == Await::BlockAck || settling_ == Await::TestWriteAck)) {
-                ++resendReplies_;
-                frameRefused_ = true;
-            }
-            if (owed_ == 0) EndSettle();
-        } else {
-            MSComm1_OnComm(r);
-        }
+        MSComm1_OnComm(r);
         if (sends_ != sends) return;  // the reply sent a frame: the rest came before it
     }
 }
@@ -121,10 +119,14 @@ void CommEngine::MSComm1_OnComm(ByteView r) {
     // A reply counts only in the state that awaits it.
     switch (awaiting_) {
         case Await::ProgramAck:
-            if (IsProgramAck(r)) Advance();
+            if (IsProgramAck(r)) {
+                Settled();
+                Advance();
+            }
             return;
         case Await::Ident:
             if (ParseRadioIdentity(d_, r)) {
+                Settled();
                 if (CheckRadioIdentity()) {
                     Advance();
                 } else {
@@ -135,6 +137,7 @@ void CommEngine::MSComm1_OnComm(ByteView r) {
             return;
         case Await::PassWord:
             if (IsPassWordBlockReply(r, commState_, d_.ReadBlockSize)) {
+                Settled();
                 if (IsPassWordOK(r, d_.InputPassWord)) {
                     Advance();
                 } else {
@@ -147,6 +150,7 @@ void CommEngine::MSComm1_OnComm(ByteView r) {
             return;
         case Await::TestData:
             if (IsTestDataReplyValid(r, awaitAddress_)) {
+                Settled();
                 if (commMode_ == CommModeRead)
                     StoreTestDataReply(r, pendingTestData_);  // taken over when the read ends well
                 else
@@ -156,72 +160,41 @@ void CommEngine::MSComm1_OnComm(ByteView r) {
             return;
         case Await::BlockData:
             if (IsReadBlockReply(r, static_cast<int>(commAddress_), d_.ReadBlockSize)) {
+                Settled();
                 StoreReadBlock(r);
                 Advance();
             }
             return;
         case Await::BlockAck:
         case Await::TestWriteAck:
-            if (!IsAckReply(r) && !IsResendReply(r)) return;
             if (IsAckReply(r)) {
-                blockWritten_ = true;
-                frameAcked_ = true;
-            } else {
+                OnBlockAck();
+            } else if (IsResendReply(r)) {
                 ++resendReplies_;
-                frameRefused_ = true;
-            }
-            // Other copies still owe replies: the frame is decided once
-            // they have come or are lost.
-            if (owed_ > 0) {
-                Settle();
-            } else if (frameAcked_ && !frameRefused_) {
-                NextCommStep(-1);
-            } else {
                 OnResend();
             }
             return;
         case Await::EndAck:
-            if (IsAckReply(r)) Advance();
+            if (IsAckReply(r)) {
+                // Whatever came with it counts before the write may end.
+                Spend(rx_.size());
+                rx_.clear();
+                Advance();
+            }
             return;
-        case Await::Settle:
+        case Await::CheckData:
+            if (IsReadBlockReply(r, static_cast<int>(checkAddress_), d_.ReadBlockSize)) {
+                Settled();
+                OnCheckData(r);
+            }
+            return;
         case Await::Nothing: return;
     }
 }
 
-// The frame has its answer. While other copies of it still owe replies,
-// nothing new goes out: their replies are dropped whole as they come. The
-// final END needs no wait: nothing follows it.
-void CommEngine::Advance() {
-    if (owed_ > 0 && commState_ != CommStateFinish)
-        Settle();
-    else
-        NextCommStep(-1);
-}
-
-void CommEngine::Settle() {
-    TimerOff();
-    settling_ = awaiting_;
-    awaiting_ = Await::Settle;
-    TimerOn(kQuietMs);
-}
-
-// Every copy answered, or the line quiet for kQuietMs (the rest were lost).
-// A write frame counts as stored only when a copy was acknowledged and none
-// refused: with a 06 and a 0x0A among its copies' replies either could be
-// a stray byte, and writing the block again changes nothing. Otherwise it
-// is sent again as after a 0x0A; anything else goes on with its step.
-void CommEngine::EndSettle() {
-    TimerOff();
-    const Await what = settling_;
-    owed_ = 0;
-    settling_ = Await::Nothing;
-    awaiting_ = what;
-    if ((what == Await::BlockAck || what == Await::TestWriteAck) && (!frameAcked_ || frameRefused_)) {
-        OnResend();
-        return;
-    }
-    NextCommStep(-1);
-}
+// The frame has its answer: on with the transfer at once. Late replies of
+// other copies fit no test of the next step and are dropped as they come.
+void CommEngine::Advance() { NextCommStep(-1); }
 
 // 0x0A: the same frame again at once, without using a try; after five in a
 // row the frame counts as unanswered.
@@ -233,6 +206,8 @@ void CommEngine::OnResend() {
     }
     if (awaiting_ == Await::TestWriteAck)
         SendTestDataWriteBlock(testWriteBlock_);
+    else if (check_ == Check::Pass)
+        WriteBlockAt(checkAddress_);
     else
         ResendWriteBlock();
 }
@@ -282,8 +257,8 @@ void CommEngine::WaitTimer_Timer() {
         return;
     }
     if (!IsTransferMode(commMode_)) return;
-    if (awaiting_ == Await::Settle) {
-        EndSettle();
+    if (check_ != Check::None) {
+        OnCheckTimeout();
         return;
     }
     switch (commState_) {
@@ -344,7 +319,9 @@ void CommEngine::WaitTimer_Timer() {
             NextCommStep(-1);
             return;
         case CommStateFinish:
-            FinishComm(true, EndReason::Success);  // an unanswered final END still ends well
+            // An unanswered final END still ends well, unless the write
+            // owes its check pass.
+            if (!FinishWithProof()) FinishComm(true, EndReason::Success);
             return;
         default: return;
     }
@@ -362,6 +339,7 @@ void CommEngine::OnRetryAnswer(bool retry) {
         return;
     }
     ResetCommRetries();
+    ResumeProofAfterRestart();
     EndTransferRestart();
 }
 

@@ -14,6 +14,8 @@ class ProgressSink {
 public:
     virtual ~ProgressSink() = default;
     virtual void SetProgressValue(int percent) = 0;
+    // A write reads back what it wrote: the dialog says so while it lasts.
+    virtual void SetProgressChecking(bool) {}
 };
 
 // Appends first .. first + length - 1, or extends the last range when it ends

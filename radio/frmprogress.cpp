@@ -20,7 +20,12 @@ void FrmProgress::Form_Load() {
 void FrmProgress::ProgressChangShowByLanguage() {
     const std::size_t mode = mode_ == 1 || mode_ == 2 ? static_cast<std::size_t>(mode_) : 0;
     State().caption = LangText(d_, d_.Msg.ProgressTitleText[mode]);
-    C(progress::Prompt).text = LangText(d_, d_.Msg.ProgressLabelText);
+    C(progress::Prompt).text = LangText(d_, checking_ ? d_.Msg.ProgressCheckText : d_.Msg.ProgressLabelText);
+}
+
+void FrmProgress::SetProgressChecking(bool checking) {
+    checking_ = checking;
+    ProgressChangShowByLanguage();
 }
 
 void FrmProgress::SetProgressValue(int value) {

@@ -18,6 +18,8 @@ public:
     void ProgressChangShowByLanguage();
     // The bar at `value` (kept within 0..100) and Label2 "value%".
     void SetProgressValue(int value) override;
+    // The prompt says the write is reading back what it wrote.
+    void SetProgressChecking(bool checking) override;
 
     // While the transfer runs the close box and Escape do nothing.
     bool TransferRunning = true;
@@ -26,6 +28,7 @@ public:
 private:
     AppData& d_;
     long mode_;
+    bool checking_ = false;
 };
 
 }  // namespace rp

@@ -37,6 +37,15 @@ ProgressDialog::ProgressDialog(AppData& d, long commMode, QWidget* parent)
 // transfer; updates that come before that paint are shown together.
 void ProgressDialog::SetProgressValue(int percent) {
     progressForm().SetProgressValue(percent);
+    ShowLater();
+}
+
+void ProgressDialog::SetProgressChecking(bool checking) {
+    progressForm().SetProgressChecking(checking);
+    ShowLater();
+}
+
+void ProgressDialog::ShowLater() {
     if (syncPending_) return;
     syncPending_ = true;
     QTimer::singleShot(0, this, [this] {

@@ -16,6 +16,7 @@ public:
     // The engine's percentages, shown once the current event has been
     // handled.
     void SetProgressValue(int percent) override;
+    void SetProgressChecking(bool checking) override;
     // The transfer has ended: closes the dialog.
     void Finish();
 
@@ -29,6 +30,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Puts the form on the screen once the current event has been handled.
+    void ShowLater();
     bool syncPending_ = false;
 };
 

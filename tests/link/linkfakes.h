@@ -1,8 +1,9 @@
 #pragma once
 // Fakes for the transfer engine: a virtual clock with an event queue, a
 // reply timer on that clock, a transport wired to the simulated radio (its
-// replies arrive as later events, after a latency and, when paced, the wire
-// time of 9600 baud 8N1 in both directions), and recording message,
+// replies arrive as later events, in the order the radio sent them, after a
+// latency and, when paced, the wire time of 9600 baud 8N1 in both
+// directions), and recording message,
 // question, progress and end ports. Nothing here sleeps: a whole transfer
 // runs in microseconds.
 #include <algorithm>
@@ -10,6 +11,7 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -17,6 +19,8 @@
 #include "core/appdata.h"
 #include "core/messages.h"
 #include "link/engine.h"
+#include "link/protocol.h"
+#include "link/skiplist.h"
 #include "core/fakes.h"
 #include "tools/simradio.h"
 
@@ -107,6 +111,7 @@ public:
     std::vector<Bytes> sent;
     int session = 0;
     double lineFree = 0;     // radio to program: the line is busy until then
+    double inOrder = 0;      // the radio answers frame by frame: no reply overtakes another
     double outLineFree = 0;  // program to radio
     int inputClears = 0;
 
@@ -121,6 +126,7 @@ public:
         open = true;
         last = s;
         ++session;
+        inOrder = loop.now;
         return OpenResult::Ok;
     }
     void Close() override {
@@ -159,13 +165,14 @@ public:
             replyDelay ? replyDelay(sent.back(), static_cast<int>(std::count(sent.begin(), sent.end(), sent.back())))
                        : 0;
         for (auto& r : replies) {
-            double due = t + latencyMs + r.delayMs + extra;
+            double due = std::max(t + latencyMs + r.delayMs + extra, inOrder);
             if (r.gapMs > 0) due = std::max(due, lastDue + r.gapMs);
             if (paced) {
                 due = std::max(due, lineFree + r.gapMs) + sim::SimRadio::WireMs(r.bytes.size());
                 lineFree = due;
             }
             lastDue = due;
+            inOrder = due;
             const int s = session;
             Bytes bytes = std::move(r.bytes);
             if (paced && byteByByte) {
@@ -198,6 +205,54 @@ public:
         return n;
     }
 };
+
+// A frame by kind: "P", "E" (entry), "I", "R0040", "W0100", "END".
+inline std::string TraceName(const Bytes& f) {
+    auto hex4 = [](int v) {
+        const char* h = "0123456789ABCDEF";
+        return std::string{h[(v >> 12) & 15], h[(v >> 8) & 15], h[(v >> 4) & 15], h[v & 15]};
+    };
+    if (f == BuildProgramCommand()) return "P";
+    if (f == BuildFactoryModeEntry()) return "E";
+    if (f == BuildEndCommand()) return "END";
+    if (f.size() == 1 && f[0] == 0x02) return "I";
+    if (f.size() >= 4 && (f[0] == 'R' || f[0] == 'W'))
+        return std::string(1, static_cast<char>(f[0])) + hex4(f[1] * 256 + f[2]);
+    return "?";
+}
+
+// Every frame sent, by kind.
+inline std::vector<std::string> Trace(const SimTransport& port) {
+    std::vector<std::string> t;
+    for (const auto& f : port.sent) t.push_back(TraceName(f));
+    return t;
+}
+
+inline int CountOf(const std::vector<std::string>& t, const std::string& s) {
+    return static_cast<int>(std::count(t.begin(), t.end(), s));
+}
+
+// The radio never hears the frame `name` the first `times` times it is
+// sent; atLast runs when the last of them is swallowed.
+inline std::function<bool(const Bytes&)> SwallowFirst(std::string name, int times,
+                                                      std::function<void()> atLast = {}) {
+    auto count = std::make_shared<int>(0);
+    return [name, times, count, atLast](const Bytes& f) {
+        if (TraceName(f) != name || *count >= times) return false;
+        if (++*count == times && atLast) atLast();
+        return true;
+    };
+}
+
+// The first block a write sent that the radio does not hold as sent (the
+// image blocks the skip list keeps); -1 when it holds them all.
+inline long FirstBlockNotInRadio(const AppData& d, const sim::SimRadio& radio) {
+    for (long a = 0x0100; a <= 0x3F7F; a += kBlockSize)
+        if (SkipUnusedAddress(d, a) == a &&
+            !std::equal(d.CommData.begin() + a, d.CommData.begin() + a + kBlockSize, radio.Memory.begin() + a))
+            return a;
+    return -1;
+}
 
 class RecordingMessages : public MessagePort {
 public:
@@ -253,7 +308,9 @@ public:
 class RecordingProgress : public ProgressSink {
 public:
     std::vector<int> values;
+    bool checking = false;
     void SetProgressValue(int p) override { values.push_back(p); }
+    void SetProgressChecking(bool on) override { checking = on; }
 };
 
 class RecordingEvents : public TransferListener {
