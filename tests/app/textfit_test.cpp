@@ -193,6 +193,11 @@ TEST_P(EveryWindow, ShowsEveryTextWhole) {
         ProgressDialog progress(d, 1, w.get());
         progress.show();
         Check(&progress, "FrmProgress");
+        // A write reading back what it wrote.
+        ProgressDialog checking(d, 2, w.get());
+        checking.SetProgressChecking(true);
+        checking.show();
+        Check(&checking, "FrmProgress-check");
     }
     std::unique_ptr<FormDialog> link(MakeLoadFrmLink(d, ports, w.get()));
     link->show();
