@@ -26,6 +26,8 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
 
 #include "link/codec.h"
 #include "link/image.h"
@@ -41,6 +43,15 @@ public:
     void AskRetry() override { Connected()->OnRetryAnswer(false); }
     void AskPassWord(const std::string&) override { Connected()->OnPassWordAnswer(false, ""); }
 };
+
+// Ends the event loop the transfer runs in.
+class EndQuits : public rp::TransferListener {
+public:
+    QEventLoop loop;
+    void TransferEnded(const rp::TransferEnd&) override { loop.quit(); }
+};
+
+constexpr int kLimitMs = 600000;  // a transfer that hangs ends the run as failed
 
 void Line(const std::string& s) { std::fputs((s + "\n").c_str(), stdout); std::fflush(stdout); }
 
@@ -88,19 +99,25 @@ Outcome RunEngine(long mode, bool paced) {
     rp::QtReplyTimer timer;
     rp::test::RecordingMessages messages;
     NoQuestions questions;
-    rp::CommEngine engine(d, rp::CommPorts{port, timer, messages, questions});
+    EndQuits ended;
+    rp::CommEngine engine(d, rp::CommPorts{port, timer, messages, questions, nullptr, &ended});
     d.ComDevice = pty.SlavePath();
     pty.Start();
     QElapsedTimer t;
     t.start();
     const bool started = mode == rp::CommModeRead ? engine.StartRead() : engine.StartWrite();
-    while (started && engine.Busy())
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    // The program's own kind of event loop: it sleeps until the line or a
+    // timer wakes it. (QCoreApplication::processEvents with a time limit
+    // never sleeps: a loop of it spins and competes with the load.)
+    if (started && engine.Busy()) {
+        QTimer::singleShot(kLimitMs, &ended.loop, &QEventLoop::quit);
+        ended.loop.exec();
+    }
     out.ms = static_cast<double>(t.nsecsElapsed()) / 1e6;
     pty.Stop();
     Collect(pty, mode, out);
-    out.ok = started && messages.Keys() == std::vector<rp::CommMsg>{mode == rp::CommModeRead ? rp::CommMsg::ReadOK
-                                                                                          : rp::CommMsg::WriteOK};
+    const rp::CommMsg done = mode == rp::CommModeRead ? rp::CommMsg::ReadOK : rp::CommMsg::WriteOK;
+    out.ok = started && !engine.Busy() && messages.Keys() == std::vector<rp::CommMsg>{done};
     return out;
 }
 
