@@ -1,10 +1,10 @@
 // Whole read and write through the real serial adapter on a pseudo-terminal
 // against the simulated radio paced at 9600 baud 8N1 in both directions.
 // Prints the total time divided by the wire time of the bytes that crossed.
-// Beside each paced run of the program, a minimal blocking client (plain
-// poll, read and write on the same kind of line, no Qt, no engine) sends the
-// same frames to a radio paced the same way: its ratio is the floor the
-// program's is measured against. The turnaround (a reply's last byte to the
+// Beside each paced run of the program, and at the same time, a minimal
+// blocking client (plain poll, read and write on a line of its own, no Qt,
+// no engine) sends the same frames to a radio paced the same way: its ratio
+// is the floor the program's is measured against. The turnaround (a reply's last byte to the
 // next frame's first byte, as the radio sees it) is printed for both.
 // Also runs unpaced for the time per block.
 //
@@ -21,7 +21,9 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include <QCoreApplication>
@@ -209,19 +211,27 @@ bool ClientTransfer(BlockingClient& c, rp::AppData& d, long mode) {
     return c.Exchange(rp::BuildEndCommand(), rp::kAckLen, r) && rp::IsAckReply(r);
 }
 
-Outcome RunClient(long mode) {
-    Outcome out;
+// The client's data, prepared before its thread starts: the image and the
+// skip list as the engine prepares them.
+struct ClientData {
     rp::AppData d;
     rp::test::FixedTexts texts;
-    rp::test::SetUpLinkData(d, texts);  // the preset data of the base model
-    // The image and the skip list as the engine prepares them.
-    rp::ClearCommImage(d);
+};
+
+bool PrepareClient(ClientData& c, long mode) {
+    rp::test::SetUpLinkData(c.d, c.texts);  // the preset data of the base model
+    rp::ClearCommImage(c.d);
     if (mode == rp::CommModeRead) {
-        rp::PrepareReadProgress(d, 0);
-    } else {
-        if (!rp::SetCommDataByAll(d)) return out;
-        rp::PrepareWriteProgress(d);
+        rp::PrepareReadProgress(c.d, 0);
+        return true;
     }
+    if (!rp::SetCommDataByAll(c.d)) return false;
+    rp::PrepareWriteProgress(c.d);
+    return true;
+}
+
+Outcome RunClient(long mode, rp::AppData& d) {
+    Outcome out;
     rp::sim::SimOptions o;
     o.Paced = true;
     rp::sim::PtyRadio pty(o);
@@ -260,9 +270,15 @@ void PrintPaced(const std::string& what, const Outcome& o) {
 
 bool RunPaced(long mode) {
     const std::string name = mode == rp::CommModeRead ? "read " : "write";
+    // Both at once, each with a radio of its own, so that both meet the same
+    // load: on a busy machine the load changes from one minute to the next.
+    auto data = std::make_unique<ClientData>();
+    Outcome client;
+    std::thread other;
+    if (PrepareClient(*data, mode)) other = std::thread([&] { client = RunClient(mode, data->d); });
     const Outcome engine = RunEngine(mode, true);
+    if (other.joinable()) other.join();
     PrintPaced(name + " paced  ", engine);
-    const Outcome client = RunClient(mode);
     PrintPaced(name + " client ", client);
     const bool same = engine.bytes == client.bytes && engine.frames == client.frames;
     Line(name + " ratios : engine " + Num(Ratio(engine)) + ", client " + Num(Ratio(client)) + ", engine/client " +
