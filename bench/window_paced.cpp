@@ -14,6 +14,7 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QTest>
 
 #include "app/program.h"
@@ -69,8 +70,13 @@ bool RunOnce(const fs::path& bin, const char* command, bool paced) {
     t.start();
     program.window()->findChild<QAction*>(command)->trigger();
     const bool dialogUp = program.radio()->progress() != nullptr;
+    // The program's own kind of loop: asleep until the line or a timer wakes
+    // it (processEvents with a time limit never sleeps: a loop of it spins
+    // and competes with the load). The tick wakes it to look at the transfer.
+    QTimer tick;
+    tick.start(50);
     while (program.radio()->commands().TransferRunning())
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     const double ms = static_cast<double>(t.nsecsElapsed()) / 1e6;
     pty.Stop();
     QTest::qWait(20);  // the end message

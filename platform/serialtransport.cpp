@@ -88,13 +88,34 @@ double QtSerialTransport::ByteTimeMs() const {
     return port_.isOpen() ? byteMs_ : 0;
 }
 
+// A frame goes to the line inside this call, in the event-loop pass that
+// read the reply before it: QSerialPort only queues what it is given and
+// sends it on a later pass, which on a busy machine can come a time slice
+// later. The descriptor is non-blocking, so the line takes what it can at
+// once; the rest, and anything written while earlier bytes still wait, goes
+// through QSerialPort's queue in order. No flush(): it waits in tcdrain()
+// until the bytes have left, for ever when flow control holds them.
 bool QtSerialTransport::Write(ByteView bytes) {
     if (!port_.isOpen()) return false;
-    const qint64 n = port_.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
-    // QSerialPort sends from the event loop as soon as the line takes the
-    // bytes; no flush(): it waits in tcdrain() until they have left, for
-    // ever when flow control holds them.
-    return n == static_cast<qint64>(bytes.size());
+    const char* data = reinterpret_cast<const char*>(bytes.data());
+    const qint64 size = static_cast<qint64>(bytes.size());
+    qint64 sent = 0;
+    if (port_.bytesToWrite() == 0) {
+        ssize_t n = 0;
+        do {
+            n = ::write(port_.handle(), data, bytes.size());
+        } while (n < 0 && errno == EINTR);
+        if (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK) {
+            // The port failed. A device that hung up or vanished says so in
+            // the engine's own words; anything else in the system's.
+            const int err = errno;
+            reason_ = DeviceGone() ? std::string() : std::strerror(err);
+            return false;
+        }
+        if (n > 0) sent = n;
+    }
+    if (sent == size) return true;
+    return port_.write(data + sent, size - sent) == size - sent;
 }
 
 void QtSerialTransport::OnReadyRead() {

@@ -89,6 +89,8 @@ void PtyRadio::Serve(const std::atomic<bool>& stop) {
     std::deque<Pending> out;
     Clock::time_point inFree = Clock::now();   // paced: when the incoming line is idle
     Clock::time_point outFree = Clock::now();  // paced: when the outgoing line is idle
+    Clock::time_point repliedAt{};             // the last reply left, nothing queued after it
+    bool replied = false;
     Byte buf[512];
     while (!stop && master_ >= 0) {
         int timeout = 20;
@@ -103,6 +105,10 @@ void PtyRadio::Serve(const std::atomic<bool>& stop) {
             const ssize_t n = read(master_, buf, sizeof buf);
             if (n > 0) {
                 bytesIn_ += static_cast<std::size_t>(n);
+                if (replied) {
+                    turnarounds_.push_back(std::chrono::duration<double, std::milli>(now - repliedAt).count());
+                    replied = false;
+                }
                 Clock::time_point at = now;
                 bool paced;
                 std::vector<SimReply> replies;
@@ -155,6 +161,10 @@ void PtyRadio::Serve(const std::atomic<bool>& stop) {
             }
             bytesOut_ += done;
             out.pop_front();
+            if (out.empty()) {
+                repliedAt = Clock::now();
+                replied = true;
+            }
         }
     }
 }

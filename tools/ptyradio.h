@@ -8,6 +8,7 @@
 #include <mutex>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "tools/simradio.h"
 
@@ -38,6 +39,11 @@ public:
     // Total bytes that crossed the line, both directions.
     std::size_t BytesIn() const { return bytesIn_; }
     std::size_t BytesOut() const { return bytesOut_; }
+    // The program's turnaround, one entry a frame in milliseconds: from the
+    // moment a reply left the radio whole, with nothing more queued, to the
+    // moment the next bytes from the program were seen (the radio's own
+    // wake-up included). Read once the line is stopped.
+    const std::vector<double>& Turnarounds() const { return turnarounds_; }
 
 private:
     void Serve(const std::atomic<bool>& stop);
@@ -52,6 +58,7 @@ private:
     std::thread thread_;
     std::atomic<bool> stop_{false};
     std::atomic<std::size_t> bytesIn_{0}, bytesOut_{0};
+    std::vector<double> turnarounds_;  // written by the serving thread only
 };
 
 }  // namespace rp::sim

@@ -3,13 +3,16 @@
 // bits and flow control, and its timing is the machine's.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <termios.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
 #include <cstdlib>
 #include <deque>
+#include <functional>
 #include <thread>
 
 #include <QCoreApplication>
@@ -59,6 +62,18 @@ public:
     }
 };
 
+// Runs the event loop until done() or the limit, sleeping between events as
+// the program's own loop does (processEvents with a time limit never sleeps:
+// a loop of it spins). The tick wakes the wait to look at the clock.
+bool RunUntil(const std::function<bool()>& done, int limitMs) {
+    QElapsedTimer t;
+    t.start();
+    QTimer tick;
+    tick.start(20);
+    while (!done() && t.elapsed() < limitMs) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    return done();
+}
+
 struct PtyRig {
     AppData d;
     sim::PtyRadio pty;
@@ -84,10 +99,7 @@ struct PtyRig {
         pty.Start();
     }
     bool Run(int limitMs = 60000) {
-        QElapsedTimer t;
-        t.start();
-        while (engine.Busy() && t.elapsed() < limitMs)
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+        RunUntil([this] { return !engine.Busy(); }, limitMs);
         pty.Stop();
         return !engine.Busy();
     }
@@ -305,12 +317,7 @@ public:
     void OnPortLost() override { ++lost; }
 };
 
-bool Pump(const std::function<bool()>& done, int limitMs = 20000) {
-    QElapsedTimer t;
-    t.start();
-    while (!done() && t.elapsed() < limitMs) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
-    return done();
-}
+bool Pump(const std::function<bool()>& done, int limitMs = 20000) { return RunUntil(done, limitMs); }
 
 TEST(SerialPty, SettingsAPseudoTerminalIgnoresKeepThePortUp) {
     sim::PtyRadio pty;
@@ -382,6 +389,103 @@ TEST(SerialPty, BytesEmptiedBeforeTheyAreReadAreNoLostPort) {
     EXPECT_EQ(link.lost, 0);
     port.Close();
     pty.Stop();
+}
+
+// A bare pseudo-terminal pair with nobody serving the far end: the test
+// reads what the adapter sent, or hangs the line up, by hand.
+struct BareLine {
+    int master = -1;
+    std::string slave;
+    BareLine() {
+        master = posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
+        if (master < 0 || grantpt(master) != 0 || unlockpt(master) != 0) return;
+        if (const char* name = ptsname(master)) slave = name;
+        termios t{};
+        if (tcgetattr(master, &t) == 0) {
+            cfmakeraw(&t);
+            tcsetattr(master, TCSANOW, &t);
+        }
+    }
+    ~BareLine() { HangUp(); }
+    void HangUp() {
+        if (master >= 0) close(master);
+        master = -1;
+    }
+    // Everything the line holds now, without waiting.
+    Bytes Drain() {
+        Bytes got;
+        Byte buf[4096];
+        ssize_t n = 0;
+        while ((n = read(master, buf, sizeof buf)) > 0) got.insert(got.end(), buf, buf + n);
+        return got;
+    }
+};
+
+// A frame is on the line when Write returns, not a pass of the event loop
+// later: the next frame leaves in the same pass that read the reply.
+TEST(SerialLine, AFrameIsOnTheLineWhenWriteReturns) {
+    BareLine line;
+    ASSERT_FALSE(line.slave.empty());
+    QtSerialTransport port;
+    PortSettings s;
+    s.Device = line.slave;
+    ASSERT_EQ(port.Open(s), OpenResult::Ok);
+    line.Drain();
+    for (const Bytes& frame : {BuildProgramCommand(), BuildReadRequest(0x0040), BuildEndCommand()}) {
+        ASSERT_TRUE(port.Write(frame));
+        EXPECT_EQ(line.Drain(), frame);
+    }
+    port.Close();
+}
+
+// What the line cannot take at once waits in the adapter and follows in
+// order, ahead of anything written after it.
+TEST(SerialLine, WhatTheLineCannotTakeFollowsInOrder) {
+    BareLine line;
+    ASSERT_FALSE(line.slave.empty());
+    QtSerialTransport port;
+    PortSettings s;
+    s.Device = line.slave;
+    ASSERT_EQ(port.Open(s), OpenResult::Ok);
+    line.Drain();
+    Bytes big(1 << 20);
+    for (std::size_t i = 0; i < big.size(); ++i) big[i] = static_cast<Byte>(i * 7 + i / 251);
+    const Bytes next = BuildEndCommand();
+    ASSERT_TRUE(port.Write(big));
+    Bytes got = line.Drain();
+    EXPECT_GT(got.size(), 0u);          // part went at once
+    ASSERT_LT(got.size(), big.size());  // the rest waits
+    ASSERT_TRUE(port.Write(next));
+    Bytes expected = big;
+    expected.insert(expected.end(), next.begin(), next.end());
+    EXPECT_TRUE(Pump([&] {
+        const Bytes more = line.Drain();
+        got.insert(got.end(), more.begin(), more.end());
+        return got.size() >= expected.size();
+    }));
+    EXPECT_TRUE(got == expected);
+    EXPECT_TRUE(port.IsOpen());
+    port.Close();
+}
+
+// A write the line refuses is a failed port, said at once; a line that hung
+// up leaves the words to the engine ("the device was lost"). Nothing is
+// delivered from inside the call.
+TEST(SerialLine, AWriteToAHungUpLineFails) {
+    BareLine line;
+    ASSERT_FALSE(line.slave.empty());
+    QtSerialTransport port;
+    RecordingLink link;
+    port.Connect(&link);
+    PortSettings s;
+    s.Device = line.slave;
+    ASSERT_EQ(port.Open(s), OpenResult::Ok);
+    line.HangUp();
+    EXPECT_FALSE(port.Write(BuildProgramCommand()));
+    EXPECT_EQ(port.FailureReason(), "");
+    EXPECT_EQ(link.lost, 0);
+    EXPECT_TRUE(link.received.empty());
+    port.Close();
 }
 
 // Only our own access check's EACCES adds the group hint; a missing device
