@@ -14,6 +14,8 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
 
 #include "link/linkfakes.h"
 #include "link/image.h"
@@ -35,6 +37,13 @@ public:
         Connected()->OnRetryAnswer(false);
     }
     void AskPassWord(const std::string&) override { Connected()->OnPassWordAnswer(false, ""); }
+};
+
+// Ends the event loop the transfer runs in.
+class EndQuits : public rp::TransferListener {
+public:
+    QEventLoop loop;
+    void TransferEnded(const rp::TransferEnd&) override { loop.quit(); }
 };
 
 void Line(const std::string& s) { std::fputs((s + "\n").c_str(), stdout); std::fflush(stdout); }
@@ -63,7 +72,8 @@ bool RunOnce(const Run& run) {
     rp::test::RecordingMessages messages;
     NoQuestions questions;
     rp::test::FixedTexts texts;
-    rp::CommEngine engine(d, rp::CommPorts{port, timer, messages, questions});
+    EndQuits ended;
+    rp::CommEngine engine(d, rp::CommPorts{port, timer, messages, questions, nullptr, &ended});
     questions.engine = &engine;
     rp::test::SetUpLinkData(d, texts);
     d.ComDevice = pty.SlavePath();
@@ -71,7 +81,10 @@ bool RunOnce(const Run& run) {
     QElapsedTimer t;
     t.start();
     const bool started = run.mode == 1 ? engine.StartRead() : engine.StartWrite();
-    while (started && engine.Busy()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    if (started && engine.Busy()) {  // a loop that sleeps until the line or a timer wakes it
+        QTimer::singleShot(3600000, &ended.loop, &QEventLoop::quit);
+        ended.loop.exec();
+    }
     const double s = static_cast<double>(t.nsecsElapsed()) / 1e9;
     pty.Stop();
     bool ok = started && messages.Keys() == std::vector<rp::CommMsg>{run.mode == 1 ? rp::CommMsg::ReadOK
