@@ -143,7 +143,7 @@ void CommEngine::PortFailed() {
 // a fresh reply wait.
 bool CommEngine::Send(const Bytes& frame, int replyLen, Await what) {
     d_.EchoLen = d_.NoEcho ? 0 : static_cast<Integer>(frame.size());
-    Spend(rx_.size() + early_.size());  // held and never taken: they answered nothing
+    Drop(rx_.size() + early_.size());  // held and never taken: they answered nothing
     rx_.clear();
     early_.clear();
     // The 0x0A count and the copies belong to one frame: a repeat of the
@@ -153,6 +153,7 @@ bool CommEngine::Send(const Bytes& frame, int replyLen, Await what) {
         resendReplies_ = 0;
         owed_ = 0;
         copies_ = 0;
+        frameDirty_ = false;
         lastFrame_ = frame;
     }
     ++owed_;

@@ -456,6 +456,7 @@ private:
     void Advance();
     // ---- a write's proof (engine_proof.cpp) ----
     void Spend(std::size_t bytes);
+    void Drop(std::size_t bytes);
     void Settled();
     void OnBlockAck();
     void CheckBlock();
@@ -504,6 +505,7 @@ private:
     bool unpaced_ = false;       // proven for this port session
     int owed_ = 0;               // replies owed by copies of the frame sent last
     int copies_ = 0;             // copies of the frame sent last
+    bool frameDirty_ = false;    // bytes were dropped while the frame sent last awaited its reply
     unsigned sends_ = 0;         // counts sends: a reply handler that sent drops the rest
     // A write's proof (see the class comment).
     long owedBytes_ = 0;         // bytes the frames since the last settled count may still bring

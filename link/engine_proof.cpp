@@ -9,15 +9,23 @@
 
 namespace rp {
 
-// Bytes taken from the line, as a reply or dropped unused. More than the
-// frames since the last settled count may bring cannot be placed: one of
-// them may have passed for an acknowledgement taken since then.
+// Bytes taken from the line as a reply. More than the frames since the last
+// settled count may bring cannot be placed: one of them may have passed for
+// an acknowledgement taken since then.
 void CommEngine::Spend(std::size_t bytes) {
     if (bytes == 0) return;
     owedBytes_ -= static_cast<long>(bytes);
     if (owedBytes_ >= 0) return;
     owedBytes_ = 0;
     if (commMode_ == CommModeWrite && ackedSinceSettle_) proofAll_ = true;
+}
+
+// Bytes dropped unused: counted as above, and the frame awaited no longer
+// got its reply alone on the line.
+void CommEngine::Drop(std::size_t bytes) {
+    if (bytes == 0) return;
+    frameDirty_ = true;
+    Spend(bytes);
 }
 
 // A reply that names its frame has come: the radio answers in order, so
@@ -34,16 +42,16 @@ void CommEngine::OnBlockAck() {
     blockWritten_ = true;
     ackedSinceSettle_ = true;
     // Whatever came with the reply counts before the block does.
-    Spend(rx_.size());
+    Drop(rx_.size());
     rx_.clear();
     if (check_ == Check::Pass) {
         PassNext(false);
         return;
     }
     writtenSincePass_ = true;
-    // Another reply may still come for this frame or one before it: the 06
-    // may be that one's.
-    const bool doubt = owedBytes_ > 0 || copies_ > 1 || recheck_;
+    // Not the one reply of a frame sent once, alone on the line, with
+    // nothing else owed: the 06 may be another frame's or a stray.
+    const bool doubt = frameDirty_ || owedBytes_ > 0 || copies_ > 1 || recheck_;
     if (doubt) {
         if (awaiting_ == Await::BlockAck) {
             CheckBlock();

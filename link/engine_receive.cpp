@@ -18,7 +18,7 @@ namespace rp {
 void CommEngine::OnBytesReceived(ByteView bytes) {
     if (commMode_ == CommModeIdle || inHandler_) return;
     if (question_ != Question::None || awaitLen_ == 0) {
-        Spend(bytes.size());
+        Drop(bytes.size());
         return;
     }
     const double now = p_.Timer.NowMs();
@@ -29,7 +29,7 @@ void CommEngine::OnBytesReceived(ByteView bytes) {
         if (!ProvesUnpaced(early_, now)) {
             if (early_.size() > 2 * awaitLen_) {
                 const std::size_t drop = early_.size() - awaitLen_;
-                Spend(drop);
+                Drop(drop);
                 early_.erase(early_.begin(), early_.begin() + static_cast<std::ptrdiff_t>(drop));
             }
             return;
@@ -38,7 +38,7 @@ void CommEngine::OnBytesReceived(ByteView bytes) {
         rx_.swap(early_);
         early_.clear();
     } else {
-        Spend(early_.size());
+        Drop(early_.size());
         early_.clear();
         rx_.insert(rx_.end(), bytes.begin(), bytes.end());
         if (!unpaced_ && ProvesUnpaced(rx_, now)) unpaced_ = true;
@@ -92,7 +92,7 @@ void CommEngine::TakeReplies() {
             // Keep only what may still become the start of a reply.
             if (rx_.size() >= awaitLen_) {
                 const std::size_t drop = rx_.size() - (awaitLen_ - 1);
-                Spend(drop);
+                Drop(drop);
                 rx_.erase(rx_.begin(), rx_.begin() + static_cast<std::ptrdiff_t>(drop));
             }
             return;
@@ -100,7 +100,8 @@ void CommEngine::TakeReplies() {
         const auto from = rx_.begin() + static_cast<std::ptrdiff_t>(at);
         const Bytes reply(from, from + static_cast<std::ptrdiff_t>(awaitLen_));
         rx_.erase(rx_.begin(), from + static_cast<std::ptrdiff_t>(awaitLen_));
-        Spend(at + awaitLen_);  // what came before it, and the reply itself
+        Drop(at);  // what came before it answered nothing
+        Spend(awaitLen_);
         if (owed_ > 0) --owed_;
         const std::size_t echo = std::min<std::size_t>(static_cast<std::size_t>(std::max<int>(d_.EchoLen, 0)),
                                                        reply.size());
@@ -177,7 +178,7 @@ void CommEngine::MSComm1_OnComm(ByteView r) {
         case Await::EndAck:
             if (IsAckReply(r)) {
                 // Whatever came with it counts before the write may end.
-                Spend(rx_.size());
+                Drop(rx_.size());
                 rx_.clear();
                 Advance();
             }

@@ -164,31 +164,50 @@ TEST(EngineProof, BytesWhileEndWaitsSendTheWriteBackForItsPass) {
     EXPECT_EQ(t.back(), "END");
 }
 
-// The radio never takes W0120 while the line answers each copy "06 06": the
-// pass finds it different, writes it again and reads it back, three rounds,
-// then asks. Cancel fails the write and says one block is unconfirmed;
-// Retry enters programming mode again and runs the pass again.
+// The radio never takes W0120, though the line acknowledges every copy. With
+// "06 06" the block is read back at once; with a lone 06 the pass before
+// END reads it back (a 0x0A came while END waited). Either way it is written
+// and read back again three times, then the write asks: Cancel fails it and
+// says one block is unconfirmed; Retry enters programming mode again and
+// tries the block again.
 TEST(EngineProof, BlockThatStaysDifferentFailsTheWrite) {
-    for (bool retryFirst : {false, true}) {
-        SCOPED_TRACE(retryFirst ? "retry, then cancel" : "cancel");
+    struct Case {
+        const char* name;
+        bool inThePass;
+        bool retryFirst;
+    } cases[] = {
+        {"AtOnce", false, false}, {"AtOnceRetry", false, true},
+        {"InThePass", true, false}, {"InThePassRetry", true, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
         EngineRig rig;
         rig.radio.FillPattern(21);
         auto& r = rig;
-        rig.port.swallow = [&r](const Bytes& f) {
+        const Bytes answer = c.inThePass ? Bytes{AckByte} : Bytes{AckByte, AckByte};
+        auto endOnce = std::make_shared<bool>(false);
+        rig.port.swallow = [&r, answer, endOnce, &c](const Bytes& f) {
+            if (c.inThePass && TraceName(f) == "END" && !*endOnce) {
+                *endOnce = true;
+                r.radio.ProgramMode = false;
+                r.loop.After(2, [&r] { r.engine.OnBytesReceived(Bytes{ResendByte, AckByte}); });
+                return true;
+            }
             if (TraceName(f) != "W0120") return false;
-            r.loop.After(5, [&r] { r.engine.OnBytesReceived(Bytes{AckByte, AckByte}); });
+            r.loop.After(5, [&r, answer] { r.engine.OnBytesReceived(answer); });
             return true;
         };
-        rig.questions.retryAnswers = {retryFirst, false};
+        rig.questions.retryAnswers = {c.retryFirst, false};
         ASSERT_TRUE(rig.engine.StartWrite());
         ASSERT_TRUE(rig.Finish());
         ASSERT_EQ(rig.messages.Keys(), std::vector<CommMsg>{CommMsg::WriteFailed});
         EXPECT_EQ(rig.messages.posted[0].AddedLine, UnconfirmedLine(rig.d, 1) + "\n" + kPartlyWrittenText[1]);
-        EXPECT_EQ(rig.questions.retryAsked, retryFirst ? 2 : 1);
-        const auto t = After(Trace(rig.port), LastWrite(rig.d));
-        EXPECT_EQ(CountOf(t, "R0120"), (retryFirst ? 2 : 1) * 4);
-        EXPECT_EQ(CountOf(t, "W0120"), (retryFirst ? 2 : 1) * 3);
-        EXPECT_EQ(CountOf(t, "P"), retryFirst ? 1 : 0);
+        const int rounds = c.retryFirst ? 2 : 1;
+        EXPECT_EQ(rig.questions.retryAsked, rounds);
+        const auto t = Trace(rig.port);
+        EXPECT_EQ(CountOf(t, "R0120"), rounds * 4);
+        EXPECT_EQ(CountOf(t, "W0120"), 1 + rounds * 3 + (c.retryFirst && !c.inThePass ? 1 : 0));
+        EXPECT_EQ(CountOf(t, "P"), rounds + (c.inThePass ? 1 : 0));
     }
 }
 
