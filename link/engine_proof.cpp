@@ -30,9 +30,12 @@ void CommEngine::Drop(std::size_t bytes) {
 
 // A reply that names its frame has come: the radio answers in order, so
 // whatever it owed for the frames before has come or is lost. Only the
-// other copies of this frame may still answer.
+// other copies of this frame may still answer. Fewer bytes still due than
+// those copies could bring means more came than the radio sent.
 void CommEngine::Settled() {
-    owedBytes_ = static_cast<long>(owed_) * static_cast<long>(awaitLen_);
+    const long remaining = static_cast<long>(owed_) * static_cast<long>(awaitLen_);
+    if (owedBytes_ < remaining && commMode_ == CommModeWrite && ackedSinceSettle_) proofAll_ = true;
+    owedBytes_ = remaining;
     ackedSinceSettle_ = false;
 }
 
