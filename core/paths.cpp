@@ -59,6 +59,13 @@ std::string ShippedFolderFor(const std::string& exeFolder) {
     return exeFolder;
 }
 
+bool IsInstalledFolder(std::string_view folder) {
+    while (folder.size() > 1 && folder.back() == '/') folder.remove_suffix(1);
+    const std::string tail = std::string("share/") + kInstallName;
+    if (folder.size() < tail.size() || folder.substr(folder.size() - tail.size()) != tail) return false;
+    return folder.size() == tail.size() || folder[folder.size() - tail.size() - 1] == '/';
+}
+
 std::string ProgramFolder(const AppData& d) {
     if (!d.AppFolder.empty()) return StripTrailingSlashes(d.AppFolder);
     // Looked up once: the executable and its files stay where they are.
@@ -128,7 +135,7 @@ std::string WritablePath(const AppData& d, std::string_view rel) {
     std::string user = UserCopyPath(d, rel);
     std::error_code ec;
     if (!user.empty() && fs::is_regular_file(user, ec)) return user;
-    return WritablePathFor(d, rel, CanWriteBeside(ShippedPath(d, rel)));
+    return WritablePathFor(d, rel, !IsInstalledFolder(ProgramFolder(d)) && CanWriteBeside(ShippedPath(d, rel)));
 }
 
 }  // namespace rp

@@ -3,12 +3,14 @@
 //
 // Shipped files (language/, Init/, the splash pictures) sit in the program's
 // own folder: beside the executable (the build folder, a copied program) or,
-// installed, in share/kevra8r beside its bin/ folder. Files the
-// program writes (language/mysetup.ini, ...) are written beside the program
-// when that folder is writable, else in a per-user copy under the XDG
-// configuration folder, seeded from the shipped one. Reads take the per-user
-// copy when it exists, else the one beside the program. Once a per-user copy
-// exists, writes go there too, so a write is always read back.
+// installed, in share/kevra8r beside its bin/ folder. Files the program
+// writes (language/mysetup.ini, BatchFun.ini) go to a per-user copy under the
+// XDG configuration folder, seeded from the shipped one, when the program
+// runs from an install (a reinstall would overwrite them there, and every
+// user would share them) or when its folder is not writable; otherwise they
+// are written beside the program. Reads take the per-user copy when it
+// exists, else the one beside the program. Once a per-user copy exists,
+// writes go there too, so a write is always read back.
 #include <string>
 #include <string_view>
 
@@ -30,6 +32,10 @@ std::string ExecutableFolder();
 // installed layout), else exeFolder.
 std::string ShippedFolderFor(const std::string& exeFolder);
 
+// Whether the program's folder is an installed one: its last two parts are
+// share/kevra8r. An installed program never writes into its folder.
+bool IsInstalledFolder(std::string_view folder);
+
 // The program's own folder: d.AppFolder when set (tests), else
 // ShippedFolderFor the executable's folder. No trailing "/".
 std::string ProgramFolder(const AppData& d);
@@ -48,8 +54,9 @@ std::string UserCopyPath(const AppData& d, std::string_view rel);  // "" without
 std::string ReadablePath(const AppData& d, std::string_view rel);
 
 // The copy to write, made ready: its folder exists and, when it is the
-// per-user copy, it is seeded from the shipped file. "" when there is no
-// place to write.
+// per-user copy, it is seeded from the shipped file. The per-user copy for an
+// installed program, else beside the program when that can be written. ""
+// when there is no place to write.
 std::string WritablePath(const AppData& d, std::string_view rel);
 
 // The same with the writability of the program's folder given (tests).

@@ -10,7 +10,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${FUZZ_SECONDS:-25}"
 
-cmake -S . -B build-fuzz -G Ninja -DRP_FUZZ=ON -DBUILD_TESTING=OFF \
+# Optimised, with debug information for the crash reports' stacks.
+cmake -S . -B build-fuzz -G Ninja -DRP_FUZZ=ON -DBUILD_TESTING=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_CXX_COMPILER=clang++ >/dev/null
 targets="${FUZZ_TARGETS:-$(sed -n 's/^ *rp_fuzz_target( *\([A-Za-z0-9_]*\).*/\1/p' fuzz/CMakeLists.txt)}"
 if [ -z "$targets" ]; then

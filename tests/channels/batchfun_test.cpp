@@ -136,6 +136,16 @@ TEST_F(BatchFunFile, AProgramFolderThatCannotBeWrittenSendsTheFileToTheUserFolde
     EXPECT_EQ(ReadFile(UserCopy())[0], '\0');
 }
 
+TEST_F(BatchFunFile, AnInstalledProgramKeepsTheFileInTheUserFolder) {
+    d.AppFolder = tmp / "prefix/share/kevra8r";
+    std::filesystem::create_directories(d.AppFolder);
+    LoadBatchFunFile(d);
+    EXPECT_EQ(ReadFile(UserCopy()), DefaultFile());
+    EXPECT_TRUE(StoreBatchFunChoice(d, 2, false));
+    EXPECT_EQ(ReadFile(UserCopy())[2], '\0');
+    EXPECT_TRUE(std::filesystem::is_empty(d.AppFolder));
+}
+
 TEST_F(BatchFunFile, AFailedCreationIsSilentAndAFailedRewriteIsReportedOnce) {
     MakeUnwritable();
     LoadBatchFunFile(d);

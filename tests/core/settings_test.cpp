@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <vector>
 
@@ -164,6 +165,30 @@ TEST_F(SettingsFolder, PerUserCopyWhenTheProgramFolderIsNotWritable) {
     EXPECT_EQ(ReadFile(shipped), shippedBefore);
 }
 
+// An installed program keeps what it writes in the user's folder even when
+// its install can be written: a reinstall would overwrite the file there,
+// and every later user would start from it.
+TEST_F(SettingsFolder, AnInstalledProgramWritesOnlyTheUserCopy) {
+    const std::string prefix = t / "prefix";
+    d.AppFolder = prefix + "/share/kevra8r";
+    shipped = prefix + "/share/kevra8r/language/mysetup.ini";
+    WriteFile(shipped, "; shipped\n[language]\nIsFirstRun=1\ncomPort=5\n");
+    const std::string before = ReadFile(shipped);
+
+    EXPECT_TRUE(LoadSettings(d).IsFirstRun);  // repairs the missing keys, in the user copy
+    ASSERT_TRUE(WriteSetting(d, "IsFirstRun", 0));
+    EXPECT_FALSE(LoadSettings(d).IsFirstRun);
+    EXPECT_EQ(ReadProfileString(user, "language", "comPort"), "5");  // seeded
+    EXPECT_EQ(ReadProfileString(user, "language", "StopBit"), "1");
+
+    EXPECT_EQ(ReadFile(shipped), before);
+    std::vector<std::string> underPrefix;
+    for (const auto& e : std::filesystem::recursive_directory_iterator(prefix)) underPrefix.push_back(e.path());
+    std::sort(underPrefix.begin(), underPrefix.end());
+    EXPECT_EQ(underPrefix, (std::vector<std::string>{prefix + "/share", prefix + "/share/kevra8r",
+                                                      prefix + "/share/kevra8r/language", shipped}));
+}
+
 TEST_F(SettingsFolder, NoPlaceToWriteStillGivesSettings) {
     WriteFile(t / "notafolder", "x");
     d.AppFolder = t / "notafolder";  // a file: nothing can be created below it
@@ -191,6 +216,28 @@ TEST(Paths, FoldersFromTheEnvironmentAndTheExecutable) {
     EXPECT_EQ(UserCopyPath(d, "language/mysetup.ini"), "/tmp/x/language/mysetup.ini");
     if (oldXdg) setenv("XDG_CONFIG_HOME", savedXdg.c_str(), 1);
     else unsetenv("XDG_CONFIG_HOME");
+}
+
+// Installed: the program's folder ends in share/kevra8r.
+TEST(Paths, AnInstalledFolderByItsLastTwoParts) {
+    struct Case {
+        const char* folder;
+        bool installed;
+    } cases[] = {
+        {"/usr/share/kevra8r", true},
+        {"/home/u/.local/share/kevra8r/", true},
+        {"share/kevra8r", true},
+        {"/opt/kv/share/kevra8r//", true},
+        {"/home/u/src/build/bin", false},
+        {"/usr/share/kevra8r/language", false},
+        {"/usr/myshare/kevra8r", false},
+        {"/usr/share/kevra8rx", false},
+        {"/usr/kevra8r", false},
+        {"kevra8r", false},
+        {"", false},
+        {"/", false},
+    };
+    for (const Case& c : cases) EXPECT_EQ(IsInstalledFolder(c.folder), c.installed) << '"' << c.folder << '"';
 }
 
 // The shipped files beside the executable (a build or copied program) win;

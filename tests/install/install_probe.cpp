@@ -1,7 +1,8 @@
 // Started from an installed program's bin/ folder by the install test: runs
 // the program's start-up as the program does (its files found from the
 // executable's place), ends the splash at once and, once the main window is
-// shown, prints where the program found its files and checks they are there.
+// shown, prints where the program found its files and checks they are there,
+// and where it keeps its settings with one setting's value.
 // Exit 0 when every file was found and no message box came up.
 #include <QApplication>
 #include <QLabel>
@@ -15,6 +16,7 @@
 #include "core/defaults.h"
 #include "core/language.h"
 #include "core/paths.h"
+#include "core/settings.h"
 #include "mainwindow/frmsplash.h"
 #include "mainwindow/frmsplashcontrols.h"
 
@@ -57,6 +59,8 @@ int main(int argc, char** argv) {
     ok = Check("splash picture", rp::FrmSplash::PicturePath(d)) && ok;
     const std::string name = rp::GetLanguageString(d, rp::langkey::EnglishName);
     std::printf("language text %d: %s\n", rp::langkey::EnglishName, name.c_str());
+    std::printf("settings file: %s\n", rp::ReadablePath(d, rp::kSettingsFile).c_str());
+    std::printf("handshaking: %d\n", static_cast<int>(d.ComHandshaking));
     ok = ok && !name.empty() && notes.shown == 0;
     std::printf("%s\n", ok ? "found" : "not found");
     return ok ? 0 : 1;
