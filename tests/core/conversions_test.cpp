@@ -207,6 +207,31 @@ TEST_F(Conversions, CheckOffsetFre) {
     EXPECT_EQ(Shown(), none);
 }
 
+// The direction names the side of RX on which the offset is counted: above
+// for OffsetNone and OffsetPlus, below for OffsetMinus and any other value.
+// The side shows where the band check moves TX.
+TEST_F(Conversions, CheckOffsetFreDirectionSides) {
+    struct Case { const char* off; const char* rx; int dir; const char* out; } cases[] = {
+        {"10", "475.00000", OffsetNone, "005.00000"},  // TX 485 -> 480
+        {"10", "475.00000", OffsetMinus, "010.00000"}, // TX 465
+        {"10", "475.00000", 7, "010.00000"},
+        {"10", "475.00000", -1, "010.00000"},
+        {"50", "420.00000", OffsetNone, "050.00000"},  // TX 470
+        {"50", "420.00000", 3, "020.00000"},           // TX 370 -> 400
+        {"0", "145.00000", OffsetNone, "000.00000"},
+        {"0", "145.00000", 255, "000.00000"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CheckOffsetFre(d, c.off, c.rx, c.dir, 0, false), c.out) << c.off << " " << c.rx << " " << c.dir;
+    // No offset with an RX outside the TX band: TX goes to the band, above RX
+    // for OffsetNone; below RX the band's edge leaves no offset.
+    d.TxBandLow[0] = 410.0;
+    EXPECT_EQ(CheckOffsetFre(d, "0", "405.00000", OffsetNone, 0, false), "005.00000");
+    EXPECT_EQ(CheckOffsetFre(d, "0", "405.00000", OffsetMinus, 0, false), "000.00000");
+    EXPECT_EQ(CheckOffsetFre(d, "0", "405.00000", 9, 0, false), "000.00000");
+    EXPECT_EQ(Shown(), none);
+}
+
 TEST_F(Conversions, GetFreBand) {
     struct Case { const char* in; int band; } cases[] = {
         {"462.5", 1}, {"400", 1}, {"480", 1}, {"145", 2}, {"136", 2}, {"174", 2},
