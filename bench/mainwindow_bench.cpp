@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "core/fakes.h"
+#include "core/channelstore.h"
 #include "core/language.h"
 #include "core/startup.h"
 #include "mainwindow/frmmain.h"
@@ -72,6 +73,17 @@ void BM_GridFrequencyEdit(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_GridFrequencyEdit)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
+
+// The store's part of that commit alone: a typed RX (column 1) or TX
+// (column 2) text read, band-checked and written into channel 5.
+void BM_StoreTypedFrequency(benchmark::State& state) {
+    FullList l;
+    const int column = static_cast<int>(state.range(0));
+    const char* const typed[2] = {column == 1 ? "145.5" : "145.6", column == 1 ? "462.5630" : "440"};
+    int i = 0;
+    for (auto _ : state) rp::SetFreDataByCol(l.d, 5, typed[i++ & 1], column, 0);
+}
+BENCHMARK(BM_StoreTypedFrequency)->Arg(1)->Arg(2)->Unit(benchmark::kNanosecond);
 
 }  // namespace
 
