@@ -4,39 +4,24 @@
 #include <cmath>
 #include <optional>
 
+#include "core/channelfreq.h"
 #include "core/channelrecord.h"
 #include "core/channelstore.h"
 #include "core/conversions.h"
+#include "core/ctcsstones.h"
 #include "core/fixedtext.h"
 #include "core/language.h"
 #include "core/listutils.h"
 #include "core/numtext.h"
 #include "core/repair.h"
 #include "forms/formlanguage.h"
+#include "forms/tonetables.h"
 
 namespace rp {
 
 namespace {
 
 constexpr const char* kFreMask = "#0.00000";
-constexpr std::int64_t kUnitsPerMHz = 100000;  // 10 Hz units
-constexpr std::int64_t kUnitsPerKHz = 100;
-
-constexpr std::array<const char*, 51> kCtcssTones = {
-    "62.5",  "67.0",  "69.3",  "71.9",  "74.4",  "77.0",  "79.7",  "82.5",  "85.4",  "88.5",  "91.5",
-    "94.8",  "97.4",  "100.0", "103.5", "107.2", "110.9", "114.8", "118.8", "123.0", "127.3", "131.8",
-    "136.5", "141.3", "146.2", "151.4", "156.7", "159.8", "162.2", "165.5", "167.9", "171.3", "173.8",
-    "177.3", "179.9", "183.5", "186.2", "189.9", "192.8", "196.6", "199.5", "203.5", "206.5", "210.7",
-    "218.1", "225.7", "229.1", "233.6", "241.8", "250.3", "254.1"};
-
-// The grid rule on d units from a base: d stays on the 2.5 kHz grid (250
-// units) or the 6.25 kHz grid (625 units); anything else moves to the
-// 2.5 kHz point next to it towards the base.
-std::int64_t SnapToGrid(std::int64_t d) {
-    std::int64_t r = d % 250;  // the sign of d
-    if (r == 0 || d % 625 == 0) return d;
-    return d - r;
-}
 
 double NumberOr0(std::string_view s) { return ParseNumber(s).value_or(0.0); }
 
@@ -67,7 +52,7 @@ double Stepped(double fMHz, double stepKHz, int dir, int k) {
     std::int64_t s = RoundScaled(stepKHz, 2).value_or(0);
     if (dir == 0) f += s * k;
     if (dir == 1) f -= s * k;
-    return static_cast<double>(f) / kUnitsPerMHz;
+    return static_cast<double>(f) / kFreUnitsPerMHz;
 }
 
 }  // namespace
@@ -90,17 +75,18 @@ double StepDataFre(const AppData& d, double value, bool isRx) {
     std::optional<std::int64_t> x = RoundScaled(value, 5);
     std::optional<std::int64_t> base = RoundScaled(low[band], 5);
     if (!x || !base) return value;
-    return static_cast<double>(*base + SnapToGrid(*x - *base)) / kUnitsPerMHz;
+    return static_cast<double>(OnChannelGrid(*x, *base)) / kFreUnitsPerMHz;
 }
 
 std::string StepDataFree(std::string_view text) {
-    std::int64_t x = SnapToGrid(RoundScaled(NumberOr0(text), 5).value_or(0));
-    return FormatNumber(static_cast<double>(x) / kUnitsPerMHz, kFreMask);
+    const FreUnits x = OnChannelGrid(RoundScaled(NumberOr0(text), 5).value_or(0), 0);
+    return FormatNumber(static_cast<double>(x) / kFreUnitsPerMHz, kFreMask);
 }
 
 std::string StepData(std::string_view text) {
-    std::int64_t x = SnapToGrid(RoundScaled(NumberOr0(text), 2).value_or(0));
-    return PlainNumberText(static_cast<double>(x) / kUnitsPerKHz);
+    // A step in kHz with two decimals counts in the same 10 Hz units.
+    const FreUnits x = OnChannelGrid(RoundScaled(NumberOr0(text), 2).value_or(0), 0);
+    return PlainNumberText(static_cast<double>(x) / kFreUnitsPerKHz);
 }
 
 std::string Text2LostFocus(AppData& d, int index, std::string_view text, std::string_view startIdText) {
@@ -176,10 +162,10 @@ std::vector<std::string> BatchToneListItems(AppData& d) {
     std::vector<std::string> items;
     items.reserve(kBatchToneCount);
     items.push_back(GetLanguageString(d, 4070));
-    for (const char* t : kCtcssTones) items.emplace_back(t);
+    items.insert(items.end(), kCtcssTones.begin(), kCtcssTones.end());
     items.push_back(GetLanguageString(d, 4030));
-    for (int n = 0; n < 512; ++n) items.push_back("D" + FormatOctalWidth(static_cast<Integer>(n), 3) + "N");
-    for (int n = 0; n < 512; ++n) items.push_back("D" + FormatOctalWidth(static_cast<Integer>(n), 3) + "I");
+    const std::vector<std::string>& dcs = DcsComboTexts();
+    items.insert(items.end(), dcs.begin(), dcs.end());
     return items;
 }
 
@@ -380,24 +366,23 @@ private:
         int mode = Opt(3);
         if (mode != 1 && mode != 2) {
             r.OffsetDir = OffsetNone;
-            r.OffsetFre.Set("000000000");
+            r.OffsetFre.Set(kNoOffsetFre);
             return;
         }
-        std::string rxText = RxDisplay(d_, r);
-        const FreUnits rx = FreTextToUnits(rxText).value_or(0);
+        const std::optional<FreUnits> rxRead = FreTextToUnits(RxDisplay(d_, r));
+        const FreUnits rx = rxRead.value_or(0);
         double v;
         if (mode == 1) {
             // RX plus or minus the offset; neither button: RX.
             const int dir = Opt(4) == 0 ? OffsetPlus : Opt(4) == 1 ? OffsetMinus : OffsetNone;
-            v = static_cast<double>(TxFromRx(rx, dir, FreTextToUnits(Box(2)).value_or(0))) / kUnitsPerMHz;
+            v = static_cast<double>(TxFromRx(rx, dir, FreTextToUnits(Box(2)).value_or(0))) / kFreUnitsPerMHz;
         } else {
             v = Stepped(NumberOr0(Box(3)), NumberOr0(Box(4)), Opt(5), k);
         }
-        std::string tx = FormatFreInBandBy(d_, v, r.Step, false, false);
-        const FreOffset o = OffsetBetween(rx, FreTextToUnits(tx).value_or(0));
+        const FreOffset o = OffsetBetween(rx, FreUnitsInBandBy(d_, v, false, false));
         r.OffsetDir = static_cast<Integer>(o.dir);
-        if (!SetOffsetFreData(d_, r, FreUnitsText(o.offset, kOffsetWholeDigits), rxText, false))
-            r.OffsetFre.Set(kNoOffsetFre);
+        // Without an RX frequency, or beyond the field, no offset is stored.
+        if (!rxRead || !SetOffsetFreData(d_, r, o.offset, rx, false)) r.OffsetFre.Set(kNoOffsetFre);
     }
 
     // A tone from list `list` (0 decode, 1 encode): random, or stepped from

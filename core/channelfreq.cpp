@@ -12,6 +12,9 @@ namespace {
 constexpr FreUnits kMaxMHz = 10000000000000;  // 10^13
 constexpr FreUnits kMaxUnits = kMaxMHz * kFreUnitsPerMHz;
 constexpr FreUnits kDataLimit = 1000000000;  // nine digits
+// The 2.5 kHz and 6.25 kHz channel grids.
+constexpr FreUnits kGrid2k5 = 250;
+constexpr FreUnits kGrid6k25 = 625;
 
 // A plain "MHz[.fraction]" text of up to nine whole digits and five decimals,
 // the form every stored and shown frequency takes, read straight into units;
@@ -56,6 +59,22 @@ std::optional<FreUnits> FreTextToUnits(std::string_view mhz) {
     return u;
 }
 
+std::optional<FreValue> ReadFreValue(std::string_view mhz) {
+    if (const auto plain = PlainTextToUnits(mhz)) return FreValueFromUnits(*plain);
+    const std::optional<double> v = ParseNumber(mhz);
+    if (!v) return std::nullopt;
+    return FreValueFromMHz(*v);
+}
+
+FreValue FreValueFromMHz(double mhz) {
+    FreUnits u = mhz < 0 ? -kMaxUnits : kMaxUnits;
+    if (mhz >= -static_cast<double>(kMaxMHz) && mhz <= static_cast<double>(kMaxMHz))
+        u = std::clamp(RoundScaled(mhz, 5).value_or(0), -kMaxUnits, kMaxUnits);
+    return {mhz, u};
+}
+
+FreValue FreValueFromUnits(FreUnits u) { return {static_cast<double>(u) / kFreUnitsPerMHz, u}; }
+
 std::string FreUnitsText(FreUnits u, int wholeDigits) {
     const std::uint64_t a = u < 0 ? 0 - static_cast<std::uint64_t>(u) : static_cast<std::uint64_t>(u);
     const std::uint64_t perMHz = kFreUnitsPerMHz;
@@ -71,10 +90,28 @@ std::string FreUnitsToData(FreUnits u) {
     return ZeroPadded(static_cast<std::uint64_t>(u), 9);
 }
 
+std::string FreDataTo100Hz(double mhz) {
+    const std::optional<std::int64_t> hundreds = RoundScaled(mhz, 4);
+    if (!hundreds || *hundreds >= kDataLimit / 10) return "";
+    return FreUnitsToData(*hundreds * 10);
+}
+
+FreUnits OnChannelGrid(FreUnits f, FreUnits base) {
+    const FreUnits d = f - base;
+    const FreUnits r = d % kGrid2k5;  // the sign of d: the move goes towards base
+    if (r == 0 || d % kGrid6k25 == 0) return f;
+    return f - r;
+}
+
 FreUnits TxFromRx(FreUnits rx, int dir, FreUnits offset) {
     if (dir == OffsetMinus) return rx - offset;
     if (dir == OffsetPlus) return rx + offset;
     return rx;
+}
+
+FreUnits OffsetOnSide(FreUnits rx, FreUnits tx, int dir) {
+    const FreUnits offset = dir == OffsetMinus ? rx - tx : tx - rx;
+    return offset < 0 ? 0 : offset;
 }
 
 FreOffset OffsetBetween(FreUnits rx, FreUnits tx) {

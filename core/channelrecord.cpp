@@ -4,14 +4,18 @@
 
 namespace rp {
 
-namespace {
-// A storage-form text into a fixed field; "" leaves the field empty.
-template <std::size_t N>
-void SetStored(FixedText<N>& f, const std::string& s) {
-    if (s.empty())
-        f.SetEmpty();
+void SetStoredFre(FixedText<9>& field, std::string_view stored) {
+    if (stored.empty())
+        field.SetEmpty();
     else
-        f.Set(s);
+        field.Set(stored);
+}
+
+namespace {
+// RxFre from a band-checked RX; its display form.
+std::string StoreRx(FreDataRec& r, FreUnits rx) {
+    SetStoredFre(r.RxFre, FreUnitsToData(rx));
+    return FreUnitsText(rx, kChannelWholeDigits);
 }
 }  // namespace
 
@@ -64,20 +68,25 @@ FreDataRec NewChannelRecord(int n) {
 }
 
 std::string SetRxFreData(AppData& d, FreDataRec& r, std::string_view value, bool warn) {
-    std::string rx = FormatRxFreInBand(d, value, r.Step, warn);
-    SetStored(r.RxFre, FreStrToData(rx));
-    return rx;
+    return StoreRx(r, FreUnitsInBandBy(d, value, true, warn));
 }
 
 std::string SetRxFreData(AppData& d, FreDataRec& r, double valueMHz, bool warn) {
-    std::string rx = FormatRxFreInBand(d, valueMHz, r.Step, warn);
-    SetStored(r.RxFre, FreStrToData(rx));
-    return rx;
+    return StoreRx(r, FreUnitsInBandBy(d, valueMHz, true, warn));
 }
 
 bool SetOffsetFreData(AppData& d, FreDataRec& r, std::string_view offset, std::string_view rx, bool warn) {
-    const std::string stored = FreStrToData(CheckOffsetFre(d, offset, rx, r.OffsetDir, r.Step, warn));
-    SetStored(r.OffsetFre, stored);
+    const std::optional<FreValue> o = ReadFreValue(offset), x = ReadFreValue(rx);
+    if (!o || !x) {
+        r.OffsetFre.Set(kNoOffsetFre);
+        return true;
+    }
+    return SetOffsetFreData(d, r, o->units, x->units, warn);
+}
+
+bool SetOffsetFreData(AppData& d, FreDataRec& r, FreUnits offset, FreUnits rx, bool warn) {
+    const std::string stored = FreUnitsToData(CheckOffsetUnits(d, rx, offset, r.OffsetDir, warn));
+    SetStoredFre(r.OffsetFre, stored);
     return !stored.empty();
 }
 

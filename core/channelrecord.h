@@ -20,6 +20,10 @@ inline constexpr std::string_view kNewPttIDCode = "00000";
 inline constexpr std::string_view kNoOffsetFre = "000000000";
 inline constexpr std::string_view kNoRxFre = "FFFFFFFFF";
 
+// A frequency field from its storage form; "" (a value without one) leaves
+// the field empty.
+void SetStoredFre(FixedText<9>& field, std::string_view stored);
+
 // The new-channel values over r: number n, in use, scanned, no offset, no
 // name, the custom CTCSS tone, squelch level and PTT-ID code above, every
 // other setting 0. RxFre, EnDCSHigh, DeDCSHigh and the reserved fields keep
@@ -36,8 +40,10 @@ FreDataRec NewChannelRecord(int n);
 std::string SetRxFreData(AppData& d, FreDataRec& r, std::string_view value, bool warn);
 std::string SetRxFreData(AppData& d, FreDataRec& r, double valueMHz, bool warn);
 // OffsetFre from an offset (MHz text) against the record's RX display text
-// rx, for the record's OffsetDir and step, band-checked (CheckOffsetFre).
-// False when the checked offset has no storage form (the field left empty).
+// rx, for the record's OffsetDir, band-checked (CheckOffsetFre); no offset
+// when either text is not a number. False when the checked offset has no
+// storage form (the field left empty).
 bool SetOffsetFreData(AppData& d, FreDataRec& r, std::string_view offset, std::string_view rx, bool warn);
+bool SetOffsetFreData(AppData& d, FreDataRec& r, FreUnits offset, FreUnits rx, bool warn);
 
 }  // namespace rp

@@ -18,15 +18,6 @@ int Count(const AppData& d) {
     return c < 0 ? 0 : (c > kFreDataMax ? kFreDataMax : c);
 }
 
-// A storage-form text into a fixed field; "" leaves the field empty.
-template <std::size_t N>
-void SetStored(FixedText<N>& f, const std::string& s) {
-    if (s.empty())
-        f.SetEmpty();
-    else
-        f.Set(s);
-}
-
 bool CanAppend(const AppData& d, int n) {
     return n >= 1 && n <= kFreDataMax && Count(d) < kFreDataMax && !IsFreDataExist(d, n);
 }
@@ -89,17 +80,19 @@ void SetTxColumn(AppData& d, FreDataRec& r, std::string_view value) {
     // No transmit frequency: simplex, as the channel dialog sets it.
     if (IsBlank(value)) {
         r.OffsetDir = OffsetNone;
-        r.OffsetFre.Set("000000000");
+        r.OffsetFre.Set(kNoOffsetFre);
         return;
     }
-    std::string rx = DataToFreStr(d, r.RxFre.Trim());
-    std::string tx = FormatTxFreInBand(d, value, r.Step, true);
-    std::string off;
-    if (const std::optional<FreOffset> o = OffsetBetween(rx, tx)) {
-        r.OffsetDir = static_cast<Integer>(o->dir);
-        off = FreUnitsText(o->offset, kOffsetWholeDigits);
+    const std::optional<FreUnits> rx = FreTextToUnits(DataToFreStr(d, r.RxFre.Trim()));
+    const FreUnits tx = FreUnitsInBandBy(d, value, false, true);
+    // Without an RX frequency the direction stays and no offset is left.
+    if (!rx) {
+        r.OffsetFre.Set(kNoOffsetFre);
+        return;
     }
-    SetOffsetFreData(d, r, off, rx, true);
+    const FreOffset o = OffsetBetween(*rx, tx);
+    r.OffsetDir = static_cast<Integer>(o.dir);
+    SetOffsetFreData(d, r, o.offset, *rx, true);
 }
 
 }  // namespace
@@ -128,9 +121,9 @@ int GetMemChannelCount(const AppData& d) {
 
 bool AddFreDataByFre(AppData& d, int n, std::string_view rxText) {
     if (!CanAppend(d, n)) return false;
-    std::optional<double> v = ParseNumber(rxText);
+    const std::optional<double> v = ParseNumber(rxText);
     if (!v) return false;
-    std::string rx = FreStrToData(FormatNumber(*v, "000.0000"));
+    const std::string rx = FreDataTo100Hz(*v);
     if (rx.empty()) return false;
 
     FreDataRec r = NewChannelRecord(n);
@@ -147,8 +140,8 @@ bool AddNewFreData(AppData& d, int n) {
     if (!CanAppend(d, n)) return false;
     FreDataRec r = d.FreData[Count(d)];  // reserved fields stay as the slot held them
     SetNewRecordFields(r, n);
-    double mid = (d.RxBandLow[0] + d.RxBandHigh[0]) / 2;
-    SetStored(r.RxFre, FreStrToData(FormatNumber(mid, "000.0000")));
+    const double mid = (d.RxBandLow[0] + d.RxBandHigh[0]) / 2;
+    SetStoredFre(r.RxFre, FreDataTo100Hz(mid));
     AddChannelToBank(d, n, 0);
     Append(d, r);
     return true;

@@ -60,43 +60,52 @@ BandTables Tables(const AppData& d, bool tx) {
     return tx ? BandTables{d.TxBandLow, d.TxBandHigh} : BandTables{d.RxBandLow, d.RxBandHigh};
 }
 
+// The band (0 UHF, 1 VHF) of the tables that holds f, -1 when none does.
+int BandHolding(const BandTables& t, double f) {
+    for (int i = 0; i < 2; ++i) {
+        const std::size_t k = static_cast<std::size_t>(i);
+        if (t.low[k] <= f && f <= t.high[k]) return i;
+    }
+    return -1;
+}
+
+// fu on the channel grid of band `band`, counted from its low edge. Far
+// beyond any band (over 10^9 MHz) the grid means nothing and the unit
+// difference could overflow: nothing then.
+std::optional<FreUnits> OnBandGrid(const BandTables& t, FreUnits fu, int band) {
+    constexpr FreUnits kLimit = 100000000000000;
+    const auto bu = RoundScaled(t.low[static_cast<std::size_t>(band)], 5);
+    if (!bu || fu > kLimit || fu < -kLimit || *bu > kLimit || *bu < -kLimit) return std::nullopt;
+    return OnChannelGrid(fu, *bu);
+}
+
 double RoundFreToStep(const BandTables& t, double f, int band) {
     if (band < 0 || band > 1) return f;
-    // Far beyond any band (over 10^9 MHz) the grid means nothing and the
-    // unit difference could overflow.
-    constexpr std::int64_t kLimit = 100000000000000;
-    auto fu = RoundScaled(f, 5);
-    auto bu = RoundScaled(t.low[static_cast<std::size_t>(band)], 5);
-    if (!fu || !bu || *fu > kLimit || *fu < -kLimit || *bu > kLimit || *bu < -kLimit) return f;
-    std::int64_t diff = *fu - *bu;
-    std::int64_t r = diff % 250;
-    std::int64_t chosen = *fu;
-    if (r != 0 && diff % 625 != 0) chosen = *fu - r;
-    return static_cast<double>(chosen) / 100000.0;
+    const auto fu = RoundScaled(f, 5);
+    const auto on = fu ? OnBandGrid(t, *fu, band) : std::nullopt;
+    return on ? static_cast<double>(*on) / kFreUnitsPerMHz : f;
 }
 
-double CheckFreInBand(AppData& d, double f, int step, bool warn, bool tx) {
-    BandTables t = Tables(d, tx);
-    for (int i = 0; i < 2; ++i) {
-        std::size_t k = static_cast<std::size_t>(i);
-        if (t.low[k] <= f && f <= t.high[k]) return RoundFreToStep(t, f, i);
-    }
-    (void)step;
-    return GetBandEdgeFre(d, f, warn, tx ? 1 : 0);
+double CheckFreInBand(AppData& d, double f, bool tx, bool warn) {
+    const BandTables t = Tables(d, tx);
+    const int band = BandHolding(t, f);
+    return band >= 0 ? RoundFreToStep(t, f, band) : GetBandEdgeFre(d, f, warn, tx ? 1 : 0);
 }
 
-std::string FormatFreInBand(AppData& d, std::string_view value, int step, bool warn, bool tx) {
-    auto v = ParseNumber(value);
-    double f = v ? CheckFreInBand(d, *v, step, warn, tx)
-                 : (tx ? GetTxBandLowFre(d, warn) : GetRxBandLowFre(d, warn));
-    return FormatNumber(f, kChannelMask);
+// The band check in units: the value decides the band and the edge, the
+// units the place on the grid.
+FreUnits FreUnitsInBand(AppData& d, const FreValue& f, bool tx, bool warn) {
+    const BandTables t = Tables(d, tx);
+    const int band = BandHolding(t, f.mhz);
+    if (band < 0) return FreValueFromMHz(GetBandEdgeFre(d, f.mhz, warn, tx ? 1 : 0)).units;
+    return OnBandGrid(t, f.units, band).value_or(f.units);
 }
 
-std::string FormatFreInBand(AppData& d, double value, int step, bool warn, bool tx) {
-    double f = std::isfinite(value) ? CheckFreInBand(d, value, step, warn, tx)
-                                    : (tx ? GetTxBandLowFre(d, warn) : GetRxBandLowFre(d, warn));
-    return FormatNumber(f, kChannelMask);
+FreUnits LowEdgeUnits(AppData& d, bool tx, bool warn) {
+    return FreValueFromMHz(tx ? GetTxBandLowFre(d, warn) : GetRxBandLowFre(d, warn)).units;
 }
+
+std::string ChannelText(FreUnits u) { return FreUnitsText(u, kChannelWholeDigits); }
 
 // First `head` characters, ".", the rest: the value of that text.
 std::optional<double> SplitValue(std::string_view s, std::size_t head) {
@@ -147,31 +156,37 @@ std::string DataToOffsetStr(AppData& d, std::string_view s) {
     return FormatNumber(*v, kOffsetMask);
 }
 
-std::string FormatRxFreInBand(AppData& d, std::string_view value, int step, bool warn) {
-    return FormatFreInBand(d, value, step, warn, false);
+// The step index has no influence on a band check.
+std::string FormatRxFreInBand(AppData& d, std::string_view value, int, bool warn) {
+    return ChannelText(FreUnitsInBandBy(d, value, true, warn));
 }
-std::string FormatRxFreInBand(AppData& d, double value, int step, bool warn) {
-    return FormatFreInBand(d, value, step, warn, false);
+std::string FormatRxFreInBand(AppData& d, double value, int, bool warn) {
+    return ChannelText(FreUnitsInBandBy(d, value, true, warn));
 }
-std::string FormatTxFreInBand(AppData& d, std::string_view value, int step, bool warn) {
-    return FormatFreInBand(d, value, step, warn, true);
+std::string FormatTxFreInBand(AppData& d, std::string_view value, int, bool warn) {
+    return ChannelText(FreUnitsInBandBy(d, value, false, warn));
 }
-std::string FormatTxFreInBand(AppData& d, double value, int step, bool warn) {
-    return FormatFreInBand(d, value, step, warn, true);
+std::string FormatTxFreInBand(AppData& d, double value, int, bool warn) {
+    return ChannelText(FreUnitsInBandBy(d, value, false, warn));
 }
-std::string FormatFreInBandBy(AppData& d, std::string_view value, int step, bool rx, bool warn) {
-    return FormatFreInBand(d, value, step, warn, !rx);
+std::string FormatFreInBandBy(AppData& d, std::string_view value, int, bool rx, bool warn) {
+    return ChannelText(FreUnitsInBandBy(d, value, rx, warn));
 }
-std::string FormatFreInBandBy(AppData& d, double value, int step, bool rx, bool warn) {
-    return FormatFreInBand(d, value, step, warn, !rx);
+std::string FormatFreInBandBy(AppData& d, double value, int, bool rx, bool warn) {
+    return ChannelText(FreUnitsInBandBy(d, value, rx, warn));
 }
 
-double CheckRxFreInBand(AppData& d, double f, int step, bool warn) {
-    return CheckFreInBand(d, f, step, warn, false);
+FreUnits FreUnitsInBandBy(AppData& d, std::string_view value, bool rx, bool warn) {
+    if (const std::optional<FreValue> f = ReadFreValue(value)) return FreUnitsInBand(d, *f, !rx, warn);
+    return LowEdgeUnits(d, !rx, warn);
 }
-double CheckTxFreInBand(AppData& d, double f, int step, bool warn) {
-    return CheckFreInBand(d, f, step, warn, true);
+FreUnits FreUnitsInBandBy(AppData& d, double value, bool rx, bool warn) {
+    if (std::isfinite(value)) return FreUnitsInBand(d, FreValueFromMHz(value), !rx, warn);
+    return LowEdgeUnits(d, !rx, warn);
 }
+
+double CheckRxFreInBand(AppData& d, double f, int, bool warn) { return CheckFreInBand(d, f, false, warn); }
+double CheckTxFreInBand(AppData& d, double f, int, bool warn) { return CheckFreInBand(d, f, true, warn); }
 
 double RoundFreToStepRx(const AppData& d, double f, int step, int band) {
     (void)step;
@@ -207,21 +222,19 @@ double GetTxBandLowFre(AppData& d, bool warn) {
     return d.TxBandLow[0];
 }
 
-std::string CheckOffsetFre(AppData& d, std::string_view off, std::string_view rx, int direction,
-                           int step, bool warn) {
-    constexpr const char* kNone = "000.00000";
-    auto o = ParseNumber(off);
-    auto r = ParseNumber(rx);
-    if (!o || !r) return kNone;
-    bool minus = direction != OffsetNone && direction != OffsetPlus;
-    double tx = RoundSignificant(minus ? *r - *o : *r + *o, 15);
-    std::string txText = FormatNumber(CheckTxFreInBand(d, tx, step, warn), kChannelMask);
-    auto t = ParseNumber(txText);
-    if (!t) return kNone;
-    double result = minus ? *r - *t : *t - *r;
-    // A TX moved past RX would mean an offset of the other direction.
-    if (!(result >= 0)) return kNone;
-    return FormatNumber(result, kChannelMask);
+FreUnits CheckOffsetUnits(AppData& d, FreUnits rx, FreUnits off, int direction, bool warn) {
+    // The offset lies above RX for OffsetNone and OffsetPlus, below it for
+    // OffsetMinus and any value that is no direction.
+    const int side = direction == OffsetNone || direction == OffsetPlus ? OffsetPlus : OffsetMinus;
+    const FreUnits tx = FreUnitsInBand(d, FreValueFromUnits(TxFromRx(rx, side, off)), true, warn);
+    return OffsetOnSide(rx, tx, side);
+}
+
+std::string CheckOffsetFre(AppData& d, std::string_view off, std::string_view rx, int direction, int,
+                           bool warn) {
+    const std::optional<FreValue> o = ReadFreValue(off), r = ReadFreValue(rx);
+    const FreUnits checked = o && r ? CheckOffsetUnits(d, r->units, o->units, direction, warn) : 0;
+    return ChannelText(checked);
 }
 
 Integer GetFreBand(const AppData& d, std::string_view s) {

@@ -14,6 +14,7 @@
 #include <string_view>
 
 #include "core/appdata.h"
+#include "core/channelfreq.h"
 #include "core/fixedtext.h"  // TrimNullStr
 
 namespace rp {
@@ -43,6 +44,11 @@ std::string FormatTxFreInBand(AppData& d, std::string_view value, int step, bool
 std::string FormatTxFreInBand(AppData& d, double value, int step, bool warn);
 std::string FormatFreInBandBy(AppData& d, std::string_view value, int step, bool rx, bool warn);
 std::string FormatFreInBandBy(AppData& d, double value, int step, bool rx, bool warn);
+// The same in units: RX when `rx`, else TX. A text is read once
+// (ReadFreValue); the band and the nearest edge follow its value, the grid
+// its units.
+FreUnits FreUnitsInBandBy(AppData& d, std::string_view value, bool rx, bool warn);
+FreUnits FreUnitsInBandBy(AppData& d, double value, bool rx, bool warn);
 
 // f (MHz) on its band's grid, or the nearest edge when in no band.
 double CheckRxFreInBand(AppData& d, double f, int step, bool warn);
@@ -58,11 +64,14 @@ double GetBandEdgeFre(AppData& d, double f, bool warn, int table);
 double GetRxBandLowFre(AppData& d, bool warn);
 double GetTxBandLowFre(AppData& d, bool warn);
 
-// The offset ("000.00000") that results when TX = rx ± off is band-checked.
-// direction: OffsetMinus (1) subtracts, 0 and 2 add. A non-numeric offset
-// or RX text, or a TX moved to the wrong side of RX, gives "000.00000".
+// The offset ("000.00000") that results when TX, off above or below rx, is
+// band-checked: above for OffsetNone and OffsetPlus, below for OffsetMinus
+// and any value that is no direction. A non-numeric offset or RX text, or a
+// TX moved to the other side of RX, gives "000.00000".
 std::string CheckOffsetFre(AppData& d, std::string_view off, std::string_view rx, int direction,
                            int step, bool warn);
+// The same in units (never negative).
+FreUnits CheckOffsetUnits(AppData& d, FreUnits rx, FreUnits off, int direction, bool warn);
 
 // 0 in no band, 1 UHF, 2 VHF (text trimmed with TrimNullStr first).
 Integer GetFreBand(const AppData& d, std::string_view s);

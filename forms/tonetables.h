@@ -7,16 +7,17 @@
 #include <vector>
 
 #include "core/appdata.h"
+#include "core/ctcsstones.h"
 
 namespace rp {
 
-inline constexpr int kCtcssToneCount = 51;
+inline constexpr int kCtcssToneCount = static_cast<int>(kCtcssTones.size());
 inline constexpr int kDcsCodeCount = 512;
 inline constexpr int kTextCustomTone = 4031;
 
 // "2.5K" .. "50K", step index 0..8.
 const std::vector<std::string>& StepTexts();
-// "62.5" .. "254.1", CTCSS index 0..50.
+// kCtcssTones as texts, CTCSS index 0..50.
 const std::vector<std::string>& CtcssToneTexts();
 // The 51 tones and text 4031 of the current language as entry 51.
 std::vector<std::string> CtcssTexts(AppData& d);

@@ -94,6 +94,104 @@ TEST(ChannelFreq, TextsMatchTheNumberMasks) {
     EXPECT_EQ(FreUnitsText(-6400000, kTxWholeDigits), "-64.00000");
 }
 
+// The band checks' reading: any number, its units rounded on its decimals
+// (no whole-megahertz rule) and held at 10^13 MHz.
+TEST(ChannelFreq, ValuesReadForTheBandChecks) {
+    constexpr FreUnits kHeld = 1000000000000000000;  // 10^13 MHz
+    struct Case {
+        const char* text;
+        std::optional<double> mhz;
+        FreUnits units;
+    };
+    const Case cases[] = {
+        {"145.5", 145.5, 14550000},        {"0145.50", 145.5, 14550000},
+        {" 145.5 ", 145.5, 14550000},      {"+1.455e2", 145.5, 14550000},
+        {"145.", 145.0, 14500000},         {".5", 0.5, 50000},
+        {"145.000015", 145.000015, 14500002}, {"145.000025", 145.000025, 14500002},
+        {"1e-3", 0.001, 100},              {"-5", -5.0, -500000},
+        {"999999999.99999", 999999999.99999, 99999999999999},
+        {"1e13", 1e13, kHeld},             {"1e14", 1e14, kHeld},
+        {"-1e300", -1e300, -kHeld},
+        {"", std::nullopt, 0},             {".", std::nullopt, 0},
+        {"1,5", std::nullopt, 0},          {"FFFFFFFFF", std::nullopt, 0},
+    };
+    for (const Case& c : cases) {
+        const std::optional<FreValue> v = ReadFreValue(c.text);
+        ASSERT_EQ(v.has_value(), c.mhz.has_value()) << c.text;
+        if (!v) continue;
+        // The value is the number the text reads as, to the last bit.
+        EXPECT_EQ(v->mhz, *c.mhz) << c.text;
+        EXPECT_EQ(v->mhz, *ParseNumber(c.text)) << c.text;
+        EXPECT_EQ(v->units, c.units) << c.text;
+    }
+    EXPECT_EQ(FreValueFromUnits(46256250).mhz, 462.5625);
+    EXPECT_EQ(FreValueFromMHz(462.5625).units, 46256250);
+}
+
+// The channel grid from a base: 2.5 kHz (250 units) and 6.25 kHz (625 units)
+// multiples stay, anything else moves to the 2.5 kHz point towards the base.
+TEST(ChannelFreq, ChannelGrid) {
+    struct Case {
+        FreUnits f, base, out;
+    };
+    const Case cases[] = {
+        {46256250, 40000000, 46256250},  // 2.5 kHz multiple
+        {46256100, 40000000, 46256000},
+        {40000625, 40000000, 40000625},  // 6.25 kHz multiple
+        {40000875, 40000000, 40000750},
+        {14501300, 13600000, 14501250},
+        {44600450, 44600100, 44600350},  // counted from an odd base
+        {39999900, 40000000, 40000000},  // below the base: upwards
+        {39999700, 40000000, 39999750},
+        {39999375, 40000000, 39999375},
+        {375, 0, 250},                   {-375, 0, -250},
+        {1875, 0, 1875},                 {0, 0, 0},
+    };
+    for (const Case& c : cases) EXPECT_EQ(OnChannelGrid(c.f, c.base), c.out) << c.f << " from " << c.base;
+}
+
+// The 100 Hz storage form gives what the number mask "000.0000" and the
+// storage reader gave.
+TEST(ChannelFreq, StorageFormTo100Hz) {
+    struct Case {
+        double mhz;
+        const char* stored;
+    };
+    const Case cases[] = {
+        {440.01234, "044001230"}, {440.01235, "044001240"}, {440.01245, "044001240"},
+        {440.012451, "044001250"}, {0, "000000000"},        {-0.00004, "000000000"},
+        {-0.00005, "000000000"},  {-0.00006, ""},           {9999.99994, "999999990"},
+        {9999.99995, ""},         {1e300, ""},              {-1e300, ""},
+        {1e-300, "000000000"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(FreDataTo100Hz(c.mhz), c.stored) << c.mhz;
+        EXPECT_EQ(FreDataTo100Hz(c.mhz), FreStrToData(FormatNumber(c.mhz, "000.0000"))) << c.mhz;
+    }
+}
+
+// TX from RX shifts only for OffsetPlus and OffsetMinus; the offset measured
+// back is counted below RX for OffsetMinus and above it for any other value.
+TEST(ChannelFreq, DirectionsShiftAndMeasure) {
+    struct Case {
+        int dir;
+        FreUnits tx;           // TxFromRx(14500000, dir, 60000)
+        FreUnits above, below;  // OffsetOnSide(14500000, 14560000 / 14440000, dir)
+    };
+    const Case cases[] = {
+        {OffsetPlus, 14560000, 60000, 0},
+        {OffsetMinus, 14440000, 0, 60000},
+        {OffsetNone, 14500000, 60000, 0},
+        {3, 14500000, 60000, 0},
+        {-1, 14500000, 60000, 0},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(TxFromRx(14500000, c.dir, 60000), c.tx) << c.dir;
+        EXPECT_EQ(OffsetOnSide(14500000, 14560000, c.dir), c.above) << c.dir;
+        EXPECT_EQ(OffsetOnSide(14500000, 14440000, c.dir), c.below) << c.dir;
+    }
+}
+
 TEST(ChannelFreq, TxShownFromRxOffsetAndDirection) {
     struct Case {
         const char* rx;

@@ -61,6 +61,43 @@ TEST_F(ChannelStore, AddFreDataByFreBuildsTheTableRecord) {
     EXPECT_EQ(GetChannelBankText(d, 1), "1");
 }
 
+// A channel added at a frequency keeps it to 100 Hz, ties to the even
+// neighbour on its decimals, with no band check; a value without a nine-digit
+// storage form is refused.
+TEST_F(ChannelStore, AddFreDataByFreRoundsTo100Hz) {
+    struct Case { const char* rx; const char* stored; } cases[] = {
+        {"440.01235", "044001240"},   {"440.01245", "044001240"}, {"440.012451", "044001250"},
+        {"440.01249", "044001250"},   {"1e2", "010000000"},       {" 145.6 ", "014560000"},
+        {"-0.00001", "000000000"},    {"0", "000000000"},         {"9999.99994", "999999990"},
+        {"9999.99995", ""},           {"-1", ""},                 {"1e300", ""},
+        {"900", "090000000"},  // no band check
+    };
+    int n = 1;
+    for (const Case& c : cases) {
+        EXPECT_EQ(AddFreDataByFre(d, n, c.rx), *c.stored != '\0') << c.rx;
+        if (*c.stored) {
+            EXPECT_EQ(Rec(n).RxFre.Raw(), c.stored) << c.rx;
+        }
+        ++n;
+    }
+}
+
+TEST_F(ChannelStore, AddNewFreDataTakesTheMiddleOfTheFirstBandTo100Hz) {
+    struct Case { double low, high; std::string stored; } cases[] = {
+        {400, 480, "044000000"}, {446, 447, "044650000"},
+        // The middle's decimal form decides: 430.000149999... and 430.00035.
+        {430.0001, 430.0002, "043000010"}, {430.0003, 430.0004, "043000040"}, {-2, 1, std::string("\0        ", 9)},  // no storage form: left empty
+    };
+    int n = 1;
+    for (const Case& c : cases) {
+        d.RxBandLow[0] = c.low;
+        d.RxBandHigh[0] = c.high;
+        ASSERT_TRUE(AddNewFreData(d, n)) << c.low;
+        EXPECT_EQ(Rec(n).RxFre.Raw(), c.stored) << c.low;
+        ++n;
+    }
+}
+
 TEST_F(ChannelStore, AddNewFreDataKeepsTheSlotsReservedFields) {
     Make({1});
     FreDataRec& slot = d.FreData[1];
@@ -387,6 +424,23 @@ TEST_F(ChannelStore, RxAndTxColumns) {
     SetFreDataByCol(d, 1, "145.6", ColTx, 0);
     EXPECT_EQ(Rec(1).OffsetDir, OffsetMinus);
     EXPECT_EQ(Rec(1).OffsetFre.Raw(), "000000000");
+}
+
+// A stored RX that is no number reads as the UHF low edge, after its message;
+// the TX is measured from there and RX itself stays as stored.
+TEST_F(ChannelStore, TxAgainstAStoredRxThatIsNoNumber) {
+    Make({1});
+    Rec(1).RxFre.Set("12AB45678");
+    SetFreDataByCol(d, 1, "401", ColTx, 0);
+    EXPECT_EQ(notes.Texts(), std::vector<std::string>{"Not IsNumeric"});
+    EXPECT_EQ(Rec(1).OffsetDir, OffsetPlus);
+    EXPECT_EQ(Rec(1).OffsetFre.Raw(), "000100000");
+    EXPECT_EQ(Rec(1).RxFre.Raw(), "12AB45678");
+    notes.shown.clear();
+    SetFreDataByCol(d, 1, "500", ColTx, 0);
+    EXPECT_EQ(notes.Texts(), (std::vector<std::string>{"Not IsNumeric", "out of band"}));
+    EXPECT_EQ(Rec(1).OffsetDir, OffsetPlus);
+    EXPECT_EQ(Rec(1).OffsetFre.Raw(), "008000000");
 }
 
 TEST_F(ChannelStore, MissingMemoryChannelAndPresetLists) {

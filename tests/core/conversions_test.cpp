@@ -180,6 +180,30 @@ TEST_F(Conversions, BandCheckAndEdges) {
     EXPECT_EQ(Shown(), warned);
 }
 
+// A text is read once into its value and units; the band check in units
+// gives what the number band check gives for that value, with the same
+// warnings, even next to an edge, between two edges and far beyond them.
+TEST_F(Conversions, UnitsBandCheckAgreesWithTheNumberOne) {
+    const char* const texts[] = {
+        "462.5625",   "462.561",    "400.00875",  "145.013",   "136.00624",  " 145.0125 ", "+1.45013e2",
+        "480.000004", "480.000005", "479.999996", "399.999996", "400.000004", "174.000004", "135.999996",
+        "287",        "286.999999", "287.000001", "300",       ".5",         "146.",       "0",
+        "-5",         "1e13",       "1e19",       "1e300",     "-1e300",     "999999999",  "145.000015",
+    };
+    for (const bool rx : {true, false}) {
+        for (const char* t : texts) {
+            SCOPED_TRACE(std::string(t) + (rx ? " RX" : " TX"));
+            const double v = *ParseNumber(t);
+            const std::string byNumber = FormatNumber(
+                rx ? CheckRxFreInBand(d, v, 0, true) : CheckTxFreInBand(d, v, 0, true), "000.00000");
+            const Msgs numberWarned = Shown();
+            EXPECT_EQ(FormatFreInBandBy(d, t, 0, rx, true), byNumber);
+            EXPECT_EQ(Shown(), numberWarned);
+            EXPECT_EQ(FreUnitsText(FreUnitsInBandBy(d, v, rx, false), kChannelWholeDigits), byNumber);
+        }
+    }
+}
+
 TEST_F(Conversions, CheckOffsetFre) {
     struct Case { const char* off; const char* rx; int dir; const char* out; } cases[] = {
         {"0.6", "145.00000", OffsetPlus, "000.60000"},
@@ -204,6 +228,31 @@ TEST_F(Conversions, CheckOffsetFre) {
     EXPECT_EQ(CheckOffsetFre(d, "10", "475.00000", OffsetPlus, 0, true), "005.00000");
     EXPECT_EQ(Shown(), warned);
     EXPECT_EQ(CheckOffsetFre(d, "0.6", "145.00000", OffsetPlus, 0, true), "000.60000");
+    EXPECT_EQ(Shown(), none);
+}
+
+// The direction names the side of RX on which the offset is counted: above
+// for OffsetNone and OffsetPlus, below for OffsetMinus and any other value.
+// The side shows where the band check moves TX.
+TEST_F(Conversions, CheckOffsetFreDirectionSides) {
+    struct Case { const char* off; const char* rx; int dir; const char* out; } cases[] = {
+        {"10", "475.00000", OffsetNone, "005.00000"},  // TX 485 -> 480
+        {"10", "475.00000", OffsetMinus, "010.00000"}, // TX 465
+        {"10", "475.00000", 7, "010.00000"},
+        {"10", "475.00000", -1, "010.00000"},
+        {"50", "420.00000", OffsetNone, "050.00000"},  // TX 470
+        {"50", "420.00000", 3, "020.00000"},           // TX 370 -> 400
+        {"0", "145.00000", OffsetNone, "000.00000"},
+        {"0", "145.00000", 255, "000.00000"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CheckOffsetFre(d, c.off, c.rx, c.dir, 0, false), c.out) << c.off << " " << c.rx << " " << c.dir;
+    // No offset with an RX outside the TX band: TX goes to the band, above RX
+    // for OffsetNone; below RX the band's edge leaves no offset.
+    d.TxBandLow[0] = 410.0;
+    EXPECT_EQ(CheckOffsetFre(d, "0", "405.00000", OffsetNone, 0, false), "005.00000");
+    EXPECT_EQ(CheckOffsetFre(d, "0", "405.00000", OffsetMinus, 0, false), "000.00000");
+    EXPECT_EQ(CheckOffsetFre(d, "0", "405.00000", 9, 0, false), "000.00000");
     EXPECT_EQ(Shown(), none);
 }
 

@@ -282,6 +282,73 @@ const RxCase kRxCases[] = {
 INSTANTIATE_TEST_SUITE_P(Texts, RxCommit, ::testing::ValuesIn(kRxCases),
                          [](const auto& i) { return i.param.name; });
 
+// A frequency typed into the RX or TX editor of channel 5 (RX 145 MHz, band
+// table "UHF(400 - 480 MHz) VHF(136 - 174 MHz)"): what is stored, what the
+// grid shows and which message comes. A refused text changes nothing.
+struct TypedFreCase {
+    std::string name;
+    int column;              // ColRx or ColTx
+    const char* typed;
+    const char* shown;       // the cell's text afterwards
+    const char* rxFre;       // stored RX
+    int dir;                 // stored direction
+    const char* offsetFre;   // stored offset
+    const char* message;     // "" none, "*" the band warning
+};
+void PrintTo(const TypedFreCase& c, std::ostream* os) { *os << c.name; }
+
+class TypedFrequency : public GridEditTest, public ::testing::WithParamInterface<TypedFreCase> {};
+
+TEST_P(TypedFrequency, StoredShownAndWarned) {
+    const TypedFreCase& c = GetParam();
+    Make(5, "145");
+    p.notes.shown.clear();
+    DoubleClick(5, c.column);
+    Type(c.column == ColRx ? RxBox : TxBox, c.typed);
+    f.SaveOldData();
+    const FreDataRec& r = *Rec(5);
+    EXPECT_EQ(r.RxFre.Raw(), c.rxFre);
+    EXPECT_EQ(r.OffsetDir, c.dir);
+    EXPECT_EQ(r.OffsetFre.Raw(), c.offsetFre);
+    EXPECT_EQ(G().Text(5, c.column), c.shown);
+    const std::string message = std::string(c.message) == "*" ? GetLanguageString(d, 2001) : c.message;
+    EXPECT_EQ(p.notes.Texts(), message.empty() ? std::vector<std::string>{} : std::vector<std::string>{message});
+}
+
+const TypedFreCase kTypedFreCases[] = {
+    {"RxPlain", ColRx, "145.5", "145.50000", "014550000", OffsetNone, "000000000", ""},
+    {"RxFiveDecimals", ColRx, "462.56251", "462.56250", "046256250", OffsetNone, "000000000", ""},
+    {"RxDownOntoTheGrid", ColRx, "462.5630", "462.56250", "046256250", OffsetNone, "000000000", ""},
+    {"RxVhfGrid", ColRx, "145.013", "145.01250", "014501250", OffsetNone, "000000000", ""},
+    {"RxOnThe6k25Grid", ColRx, "400.00625", "400.00625", "040000625", OffsetNone, "000000000", ""},
+    {"RxOffThe6k25Grid", ColRx, "400.00875", "400.00750", "040000750", OffsetNone, "000000000", ""},
+    {"RxLeadingZero", ColRx, "0145.5", "145.50000", "014550000", OffsetNone, "000000000", ""},
+    {"RxTrailingPoint", ColRx, "146.", "146.00000", "014600000", OffsetNone, "000000000", ""},
+    {"RxBandEdges", ColRx, "174", "174.00000", "017400000", OffsetNone, "000000000", ""},
+    {"RxJustAboveTheBand", ColRx, "480.00001", "480.00000", "048000000", OffsetNone, "000000000", "*"},
+    {"RxJustBelowTheBand", ColRx, "399.99999", "400.00000", "040000000", OffsetNone, "000000000", "*"},
+    {"RxNearestEdge", ColRx, "300", "400.00000", "040000000", OffsetNone, "000000000", "*"},
+    {"RxEqualDistanceEarlierEdge", ColRx, "287", "400.00000", "040000000", OffsetNone, "000000000", "*"},
+    {"RxLeadingPoint", ColRx, ".5", "136.00000", "013600000", OffsetNone, "000000000", "*"},
+    {"RxSixDecimals", ColRx, "99.999999", "136.00000", "013600000", OffsetNone, "000000000", "*"},
+    {"RxZero", ColRx, "000000000", "136.00000", "013600000", OffsetNone, "000000000", "*"},
+    {"RxNineDigits", ColRx, "999999999", "480.00000", "048000000", OffsetNone, "000000000", "*"},
+    {"RxTwoPoints", ColRx, "1.2.3", "145.00000", "014500000", OffsetNone, "000000000", "Not IsNumeric"},
+    {"TxPlus", ColTx, "145.6", "145.60000", "014500000", OffsetPlus, "000060000", ""},
+    {"TxMinus", ColTx, "144.4", "144.40000", "014500000", OffsetMinus, "000060000", ""},
+    {"TxSimplex", ColTx, "145", "145.00000", "014500000", OffsetNone, "000000000", ""},
+    {"TxLeadingZero", ColTx, "0145.60", "145.60000", "014500000", OffsetPlus, "000060000", ""},
+    {"TxDownOntoTheGrid", ColTx, "145.00624", "145.00500", "014500000", OffsetPlus, "000000500", ""},
+    {"TxOtherBand", ColTx, "440", "440.00000", "014500000", OffsetPlus, "029500000", ""},
+    {"TxAboveEveryBand", ColTx, "900", "480.00000", "014500000", OffsetPlus, "033500000", "*"},
+    {"TxBelowEveryBand", ColTx, "100", "136.00000", "014500000", OffsetMinus, "000900000", "*"},
+    {"TxBetweenTheBands", ColTx, "300", "400.00000", "014500000", OffsetPlus, "025500000", "*"},
+    {"TxLeadingPoint", ColTx, ".5", "136.00000", "014500000", OffsetMinus, "000900000", "*"},
+    {"TxPointAlone", ColTx, ".", "145.00000", "014500000", OffsetNone, "000000000", "Not IsNumeric"},
+};
+INSTANTIATE_TEST_SUITE_P(Texts, TypedFrequency, ::testing::ValuesIn(kTypedFreCases),
+                         [](const auto& i) { return i.param.name; });
+
 TEST_F(GridEditTest, TheLastMemoryChannelStays) {
     DoubleClick(2, 1);
     Type(RxBox, "");
