@@ -40,7 +40,7 @@ inline constexpr char SellerLabel[] = "Label1_13";
 inline constexpr char Seller[] = "Text1_11";
 
 inline constexpr char Close[] = "CommandClose";
-inline constexpr char Help[] = "CommandHelp";
+inline constexpr char Help[] = "CommandHelp";  // never shown: it has no action
 
 // Rows top to bottom, each label before its box.
 inline constexpr ControlEntry kControls[] = {
@@ -75,7 +75,7 @@ inline constexpr ControlEntry kControls[] = {
     {SellerLabel, ControlKind::Label},
     {Seller, ControlKind::TextBox},
     {Close, ControlKind::Button},
-    {Help, ControlKind::Button},
+    {Help, ControlKind::Button, "", false},
 };
 
 }  // namespace rp::emg

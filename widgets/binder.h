@@ -43,7 +43,9 @@
 //                                     currentIndexChanged (code's changes)
 //   QListWidget user selection     -> Click (index = the selected item,
 //                                     never the merely current one; a click
-//                                     on the chosen item is a Click again);
+//                                     on the chosen item is a Click again;
+//                                     with none chosen, no row is current,
+//                                     so Down picks the first);
 //                                     a check list: the current row, and a
 //                                     tick -> ItemCheck, then Click
 //   QLineEdit::textEdited          -> Change (the user's edits only; a form

@@ -150,8 +150,11 @@ void ApplyList(BindContext&, const ShownChange& c, QObject* o) {
         if (now.index >= 0 && now.index < list->count()) {
             list->setCurrentRow(now.index);
         } else {
+            // No current row either, and none when the list takes the focus
+            // (the view would make its first row current then): the first
+            // Down picks the first item.
             list->clearSelection();
-            list->setCurrentRow(-1);
+            list->setCurrentIndex(QModelIndex());
         }
     }
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "widgets/dialogfit.h"
 #include "widgets/gridmodel.h"
 
 namespace rp {
@@ -93,6 +94,14 @@ FormDialog::~FormDialog() {
 FormBinder& FormDialog::Bind() {
     if (!binder_) binder_ = new FormBinder(*form_, this, this);
     return *binder_;
+}
+
+void FormDialog::setVisible(bool visible) {
+    if (visible && !fitted_) {
+        fitted_ = true;
+        FitDialogToScreen(*this);
+    }
+    QDialog::setVisible(visible);
 }
 
 void FormDialog::Open(std::unique_ptr<Form> child, std::function<void()> onClosed) {

@@ -26,7 +26,8 @@
 // callback runs after it has closed and the dialog is deleted afterwards.
 // A form without a shell opens nothing. A form that calls Unload() inside
 // Form_Load (or while its shell is built) is never shown: the callback runs
-// at once.
+// at once. A dialog too large for its screen opens within it, its controls
+// scrolling and its buttons in view (widgets/dialogfit.h).
 #include <QDialog>
 #include <QPointer>
 
@@ -109,10 +110,14 @@ public:
 
     void Open(std::unique_ptr<Form> child, std::function<void()> onClosed) override;
 
+    // Fits the dialog to its screen before it first shows.
+    void setVisible(bool visible) override;
+
 private:
     std::unique_ptr<Form> form_;
     FormBinder* binder_ = nullptr;
     DialogOpeners* openers_ = nullptr;
+    bool fitted_ = false;
 };
 
 }  // namespace rp

@@ -1,10 +1,50 @@
 #include "widgets/tabrows.h"
 
 #include <QStackedWidget>
+#include <QStyleOptionTab>
+#include <QStylePainter>
 #include <QTabBar>
 #include <QVBoxLayout>
 
 namespace rp {
+
+namespace {
+
+// One row of the strip. A tab bar always draws its current tab as chosen; a
+// row that does not hold the strip's current tab draws none chosen, so the
+// rows show one chosen tab between them.
+class TabRow : public QTabBar {
+public:
+    using QTabBar::QTabBar;
+
+    void SetHoldsCurrent(bool holds) {
+        if (holds == holds_) return;
+        holds_ = holds;
+        update();
+    }
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        if (holds_) {
+            QTabBar::paintEvent(event);
+            return;
+        }
+        QStylePainter painter(this);
+        for (int i = 0; i < count(); ++i) {
+            if (!isTabVisible(i)) continue;
+            QStyleOptionTab tab;
+            initStyleOption(&tab, i);
+            tab.state &= ~(QStyle::State_Selected | QStyle::State_HasFocus);
+            tab.selectedPosition = QStyleOptionTab::NotAdjacent;
+            painter.drawControl(QStyle::CE_TabBarTab, tab);
+        }
+    }
+
+private:
+    bool holds_ = true;
+};
+
+}  // namespace
 
 TabRows::TabRows(QTabBar* strip, int perRow, QWidget* parent)
     : QWidget(parent), strip_(strip), perRow_(perRow > 0 ? perRow : 1) {
@@ -27,7 +67,7 @@ void TabRows::AddPage(QWidget* page) {
     pages_->addWidget(page);
     const int row = index / perRow_;
     while (static_cast<int>(rows_.size()) <= row) {
-        auto* bar = new QTabBar(this);
+        auto* bar = new TabRow(this);
         bar->setUsesScrollButtons(false);
         bar->setElideMode(Qt::ElideNone);
         bar->setExpanding(false);
@@ -71,6 +111,7 @@ void TabRows::Follow() {
         }
         if (static_cast<int>(r) == currentRow && current - currentRow * perRow_ < bar->count())
             bar->setCurrentIndex(current - currentRow * perRow_);
+        static_cast<TabRow*>(bar)->SetHoldsCurrent(static_cast<int>(r) == currentRow);
     }
     // The row of the current tab lies next to the pages.
     if (currentRow >= 0 && rowLayout_->indexOf(rows_[static_cast<std::size_t>(currentRow)]) != rowLayout_->count() - 1) {

@@ -6,7 +6,8 @@
 // The control is the QTabBar `strip` (the binder mirrors the form's tabs
 // onto it and hears its picks); it stays hidden. Each row is a tab bar of its
 // own showing `perRow` of the strip's tabs; the row holding the current tab
-// lies next to the pages, and a pick in any row picks that tab of the strip.
+// lies next to the pages and alone draws a tab chosen, and a pick in any row
+// picks that tab of the strip.
 // The pages, added with AddPage, follow the strip's current tab.
 //
 //   auto* strip = Named<QTabBar>(parent, stripName);

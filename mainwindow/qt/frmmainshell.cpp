@@ -469,7 +469,7 @@ void MainWindow::LoadPosition() {
     const QScreen* screen = QGuiApplication::screenAt(r.center());
     if (!screen) screen = primary;
     if (screen) {
-        const QRect avail = screen->availableGeometry();
+        const QRect avail = UsableArea(*screen);
         if (minimumWidth() > avail.width()) setMinimumWidth(avail.width());
         r = FitToScreen(r, avail);
     }
@@ -478,6 +478,8 @@ void MainWindow::LoadPosition() {
     resize(r.size());
     move(r.topLeft());
     fitOnShow_ = true;
+    read_ = p;
+    openedSize_ = size();
 }
 
 void MainWindow::showEvent(QShowEvent* event) {
@@ -488,10 +490,12 @@ void MainWindow::showEvent(QShowEvent* event) {
     if (!screen) screen = QGuiApplication::primaryScreen();
     if (!screen) return;
     const QRect outer = frameGeometry();
-    const QRect fit = FitToScreen(outer, screen->availableGeometry());
-    if (fit == outer) return;
-    resize(size() - (outer.size() - fit.size()));
-    move(fit.topLeft());
+    const QRect fit = FitToScreen(outer, UsableArea(*screen));
+    if (fit != outer) {
+        resize(size() - (outer.size() - fit.size()));
+        move(fit.topLeft());
+    }
+    openedSize_ = size();
 }
 
 void MainWindow::SavePosition() {
@@ -502,6 +506,10 @@ void MainWindow::SavePosition() {
     p.top = PixelsToTwipsY(this, r.y());
     p.width = PixelsToTwipsX(this, r.width());
     p.height = PixelsToTwipsY(this, r.height());
+    if (read_ && size() == openedSize_) {
+        p.width = read_->width;
+        p.height = read_->height;
+    }
     WriteWindowPlacement(p);
 }
 

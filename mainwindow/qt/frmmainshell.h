@@ -9,6 +9,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 
 #include "core/appdata.h"
 #include "mainwindow/frmmain.h"
@@ -108,6 +109,11 @@ private:
     bool toolbarShown_ = true, statusShown_ = true;
     bool closed_ = false;
     bool fitOnShow_ = false;  // the bounds just read, fitted again with the frame
+    // The size read at start and the size the window opened at: unless the
+    // user resized the window, the size read is saved again, not the one
+    // brought onto a smaller screen.
+    std::optional<WindowPlacement> read_;
+    QSize openedSize_;
     // The English texts, whose letters the menus' mnemonics follow.
     std::shared_ptr<const ProfileData> englishTexts_;
 };

@@ -32,6 +32,8 @@ void BuildFrmComSet(FormDialog& shell) {
     auto* list = dlg->findChild<QComboBox*>(comset::PortList);
     list->setInsertPolicy(QComboBox::NoInsert);
     if (list->lineEdit()) list->setCompleter(nullptr);
+    // Enter presses OK, after a typed path too (Escape presses Cancel).
+    dlg->findChild<QPushButton*>(comset::OK)->setDefault(true);
 }
 
 }  // namespace rp

@@ -2,10 +2,20 @@
 // (each page of its tab strips, the batch editor's second panel, the
 // five-tone dialog's own dialogs), shown offscreen, show every caption of a
 // label, check box, option button, push button, tab, grid header cell and
-// tree item whole. Each window is saved as a screenshot.
+// tree item whole. Every dialog lies within the free area of its screen, and
+// each of its buttons that does not scroll with its controls shows whole.
+// Each window is saved as a screenshot.
+//
+// ctest runs this check on small screens too (tests/CMakeLists.txt); by
+// hand, an offscreen screen of a given size:
+//   QT_QPA_PLATFORM=offscreen:configfile=screen.json [QT_SCALE_FACTOR=1.5]
+//   with screen.json {"screens": [{"name": "S", "width": 1280, "height": 720}]}
 #include <QApplication>
 #include <QDir>
 #include <QPushButton>
+#include <QRegion>
+#include <QScreen>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QTabBar>
 #include <QTabWidget>
@@ -13,6 +23,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <iostream>
 #include <map>
 #include <memory>
 #include <ostream>
@@ -45,6 +56,8 @@
 #include "signalling/frmmsk.h"
 #include "radio/qt/openers.h"
 #include "radio/qt/frmprogressshell.h"
+#include "widgets/dialogfit.h"
+#include "widgets/screenfit.h"
 #include "widgets/textfit.h"
 
 namespace rp {
@@ -60,6 +73,8 @@ class EveryWindow : public test::MainWindowWithDialogs, public ::testing::WithPa
 protected:
     test::FakePorts ports;
     std::vector<std::string> cuts;
+    std::vector<std::string> unfit;     // beyond the screen, or a button out of view
+    std::vector<std::string> scrolled;  // the dialogs whose controls scroll
 
     void SetUp() override {
         test::MainWindowWithDialogs::SetUp();
@@ -69,8 +84,15 @@ protected:
         QApplication::processEvents();
     }
 
+    // The screen's logical size and scale, as the screenshots' folder names it.
+    static QString ScreenName() {
+        const QScreen* s = QGuiApplication::primaryScreen();
+        return QString("%1x%2@%3").arg(s->size().width()).arg(s->size().height()).arg(s->devicePixelRatio());
+    }
+
     QString Shot(const std::string& window) {
-        const QString folder = QString(RP_BINARY_DIR) + "/screenshots/textfit-" + QString::fromStdString(GetParam().name);
+        const QString folder = QString(RP_BINARY_DIR) + "/screenshots/textfit-" +
+                               QString::fromStdString(GetParam().name) + "-" + ScreenName();
         QDir().mkpath(folder);
         return folder + "/" + QString::fromStdString(window) + ".png";
     }
@@ -96,6 +118,29 @@ protected:
             bar->setCurrentIndex(keep);
             QApplication::processEvents();
         }
+    }
+
+    // A shown dialog lies within its screen's free area, and its buttons
+    // that do not scroll with its controls show whole.
+    void CheckOnScreen(QDialog* dlg, const std::string& name) {
+        auto text = [](const QRect& r) {
+            return std::to_string(r.x()) + "," + std::to_string(r.y()) + " " + std::to_string(r.width()) + "x" +
+                   std::to_string(r.height());
+        };
+        const QRect area = UsableArea(*dlg->screen());
+        if (!area.contains(dlg->frameGeometry()))
+            unfit.push_back(name + ": " + text(dlg->frameGeometry()) + " beyond " + text(area));
+        const QScrollArea* scroll = DialogScrollArea(*dlg);
+        if (scroll) scrolled.push_back(name);
+        int inView = 0;
+        for (const QPushButton* b : dlg->findChildren<QPushButton*>()) {
+            if (!b->isVisible() || (scroll && scroll->isAncestorOf(b))) continue;
+            ++inView;
+            if (b->visibleRegion() != QRegion(b->rect()))
+                unfit.push_back(name + ": " + b->objectName().toStdString() + " shows " +
+                                text(b->visibleRegion().boundingRect()) + " of " + text(b->rect()));
+        }
+        if (scroll && inView == 0) unfit.push_back(name + ": no button stays in view");
     }
 
     // A dialog the window opened on top of `owner`, by its name.
@@ -151,7 +196,7 @@ protected:
     }
 };
 
-TEST_P(EveryWindow, ShowsEveryTextWhole) {
+TEST_P(EveryWindow, ShowsEveryTextWholeWithinTheScreen) {
     Check(w.get(), "frmMain");
     // The channel grid's right-hand columns, for the screenshot.
     QScrollBar* across = w->grid(0)->horizontalScrollBar();
@@ -171,6 +216,7 @@ TEST_P(EveryWindow, ShowsEveryTextWhole) {
         QDialog* dlg = openers.Open(std::move(form), w.get());
         if (!dlg) continue;  // a dialog that unloads itself on this data
         Check(dlg, name);
+        CheckOnScreen(dlg, name);
         if (name == "FrmCHBatch") {
             Click(dlg, chbatch::PanelSwitch);
             Check(dlg, name + "-functions");
@@ -181,6 +227,7 @@ TEST_P(EveryWindow, ShowsEveryTextWhole) {
                 Click(dlg, button);
                 if (FormDialog* s = OwnDialog(dlg, sub)) {
                     Check(s, sub);
+                    CheckOnScreen(s, sub);
                     Close(s);
                 }
             }
@@ -193,21 +240,30 @@ TEST_P(EveryWindow, ShowsEveryTextWhole) {
         ProgressDialog progress(d, 1, w.get());
         progress.show();
         Check(&progress, "FrmProgress");
+        CheckOnScreen(&progress, "FrmProgress");
         // A write reading back what it wrote.
         ProgressDialog checking(d, 2, w.get());
         checking.SetProgressChecking(true);
         checking.show();
         Check(&checking, "FrmProgress-check");
+        CheckOnScreen(&checking, "FrmProgress-check");
     }
     std::unique_ptr<FormDialog> link(MakeLoadFrmLink(d, ports, w.get()));
     link->show();
     Check(link.get(), "LoadFrmLink");
+    CheckOnScreen(link.get(), "LoadFrmLink");
     link->form().Unload();
     link->hide();
 
     std::string list;
     for (const std::string& cut : cuts) list += cut + "\n";
     EXPECT_TRUE(cuts.empty()) << list;
+    list.clear();
+    for (const std::string& u : unfit) list += u + "\n";
+    EXPECT_TRUE(unfit.empty()) << list;
+    list.clear();
+    for (const std::string& name : scrolled) list += " " + name;
+    if (!scrolled.empty()) std::cout << "On " << ScreenName().toStdString() << ", scrolling:" << list << "\n";
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, EveryWindow,

@@ -151,28 +151,33 @@ TEST_F(BinderTest, AListsChoiceIsItsSelectedItemAndEveryPickIsAClick) {
     b.Sync();
     Show();
     auto clicks = [&] { return std::count(f.log.begin(), f.log.end(), "Click List1"); };
-    // The focus makes the first item current; nothing is chosen.
+    // The focus makes no item current and chooses nothing; Down then picks
+    // the first item.
     Focus("List1");
-    EXPECT_EQ(list->currentRow(), 0);
+    EXPECT_EQ(list->currentRow(), -1);
     EXPECT_EQ(f.C("List1").index, -1);
     EXPECT_EQ(clicks(), 0);
+    QTest::keyClick(list, Qt::Key_Down);
+    EXPECT_EQ(f.C("List1").index, 0);
+    EXPECT_EQ(clicks(), 1);
     const auto clickRow = [&](int row) {
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
     };
     clickRow(1);
     EXPECT_EQ(f.C("List1").index, 1);
     EXPECT_EQ(f.C("List1").text, "y");
-    EXPECT_EQ(clicks(), 1);
-    clickRow(1);  // the chosen item again
     EXPECT_EQ(clicks(), 2);
+    clickRow(1);  // the chosen item again
+    EXPECT_EQ(clicks(), 3);
     QTest::keyClick(list, Qt::Key_Down);
     EXPECT_EQ(f.C("List1").index, 2);
-    EXPECT_EQ(clicks(), 3);
-    // The form clears the choice: nothing stays selected.
+    EXPECT_EQ(clicks(), 4);
+    // The form clears the choice: nothing stays selected or current.
     SetListIndex(f.C("List1"), -1);
     b.Sync();
     EXPECT_TRUE(list->selectedItems().isEmpty());
-    EXPECT_EQ(clicks(), 3);
+    EXPECT_EQ(list->currentRow(), -1);
+    EXPECT_EQ(clicks(), 4);
 }
 
 TEST_F(BinderTest, UserEditIsChangeAndAFormRevertIsShown) {

@@ -71,9 +71,10 @@ TEST_F(BankDialog, FocusAloneChoosesNothingAndEveryClickRebuilds) {
     EXPECT_EQ(dlg->findChild<QLabel*>(bank::BanksLabel)->text(), "BanK:");
     for (const char* name : {bank::MoveIn, bank::MoveOut, bank::OkButton, bank::CancelButton})
         EXPECT_FALSE(Button(name)->autoDefault()) << name;
-    // The focus makes an item current without choosing it.
+    // The focus neither chooses a bank nor shows one as the current row.
     List(bank::Banks)->setFocus(Qt::TabFocusReason);
     QApplication::processEvents();
+    EXPECT_FALSE(List(bank::Banks)->currentIndex().isValid());
     EXPECT_EQ(List(bank::InBank)->count(), 0);
     EXPECT_EQ(List(bank::Others)->count(), 0);
 
@@ -101,6 +102,22 @@ TEST_F(BankDialog, FocusAloneChoosesNothingAndEveryClickRebuilds) {
     EXPECT_EQ(Items(List(bank::Others)), (QStringList{"Channel 0", "Channel 1", "Channel 2"}));
 }
 
+// The dialog opens with no bank chosen: the first Down in the bank list
+// picks Bank 1, the next Bank 2.
+TEST_F(BankDialog, TheFirstDownPicksTheFirstBank) {
+    Show();
+    QListWidget* banks = List(bank::Banks);
+    banks->setFocus(Qt::TabFocusReason);
+    QApplication::processEvents();
+    for (int chosen : {1, 2}) {
+        QTest::keyClick(banks, Qt::Key_Down);
+        QApplication::processEvents();
+        EXPECT_EQ(Form().ChosenBank(), chosen);
+        EXPECT_EQ(banks->currentRow(), chosen - 1);
+    }
+    EXPECT_EQ(Items(List(bank::Others)), (QStringList{"Channel 0", "Channel 1", "Channel 2"}));
+}
+
 TEST_F(BankDialog, AMoveNeedsASelectedItemAndLeavesNoneSelected) {
     Show();
     ClickItem(bank::Banks, 2);
@@ -109,10 +126,11 @@ TEST_F(BankDialog, AMoveNeedsASelectedItemAndLeavesNoneSelected) {
     Press(bank::MoveIn);
     EXPECT_EQ(Items(List(bank::InBank)), (QStringList{"Channel 0"}));
     EXPECT_EQ(Items(List(bank::Others)), (QStringList{"Channel 1", "Channel 2"}));
-    // The focus in the other channels makes its first item current: still
-    // nothing moves.
+    // The focus in the other channels makes no item current: still nothing
+    // moves.
     List(bank::Others)->setFocus(Qt::TabFocusReason);
     QApplication::processEvents();
+    EXPECT_FALSE(List(bank::Others)->currentIndex().isValid());
     Press(bank::MoveIn);
     EXPECT_EQ(List(bank::InBank)->count(), 1);
     EXPECT_EQ(d.TempBankCH(1, 3), 1);

@@ -3,11 +3,14 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileSystemModel>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QTreeView>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -18,6 +21,7 @@
 #include "mainwindow/qt/openers.h"
 #include "mainwindow/qt/frmsplashshell.h"
 #include "platform/qtfilechooser.h"
+#include "platform/qttranslations.h"
 #include "shellchecktest.h"
 #include "widgets/shellcheck.h"
 
@@ -203,6 +207,56 @@ TEST(QtFileChooserTest, SaveAddsNoSuffixAndAsksNothingOverAnExistingFile) {
     cancel.Arm();
     EXPECT_EQ(chooser.ChooseSave({"Data File (*.dat)", tmp.path(), ""}), std::nullopt);
     EXPECT_TRUE(cancel.came);
+}
+
+// Both choosers open wide enough to show their Size, Type and Date columns
+// whole, each within the view, the file's date not cut, in both languages.
+TEST(QtFileChooserTest, OpensShowingTheSizeTypeAndDateColumns) {
+    test::TempFolder tmp;
+    test::WriteFile(tmp / "radio.dat", "x");
+    QtFileChooser chooser;
+    QtTranslations qtTexts;
+    for (auto [language, save] : {std::pair{LangEnglish, false}, {LangEnglish, true}, {LangChinese, false},
+                                  {LangChinese, true}}) {
+        SCOPED_TRACE(std::string(save ? "save" : "open") + " in language " + std::to_string(language));
+        qtTexts.LanguageChanged(language);
+        const QString shot = QString(save ? "SaveFileChooser" : "OpenFileChooser") + (language == LangChinese ? "_zh" : "");
+        bool came = false;
+        std::vector<std::string> cut;
+        QTimer::singleShot(50, [&] {
+            auto* dlg = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (!dlg) return;
+            came = true;
+            auto* view = dlg->findChild<QTreeView*>("treeView");
+            auto* model = dlg->findChild<QFileSystemModel*>();
+            if (!view || !model) {
+                cut.push_back("no detail view");
+                dlg->reject();
+                return;
+            }
+            // The folder is read in the background.
+            if (!QTest::qWaitFor([&] { return model->rowCount(view->rootIndex()) > 0; }, 3000))
+                cut.push_back("the folder was not read");
+            QApplication::processEvents();
+            const QHeaderView* header = view->header();
+            const int room = view->viewport()->width();
+            for (int column = 1; column < header->count(); ++column) {
+                const std::string name = header->model()->headerData(column, Qt::Horizontal).toString().toStdString();
+                const int end = header->sectionViewportPosition(column) + header->sectionSize(column);
+                if (end > room) cut.push_back(name + " ends at " + std::to_string(end) + " of " + std::to_string(room));
+                const int need = static_cast<const QAbstractItemView*>(view)->sizeHintForColumn(column);
+                if (header->sectionSize(column) < need)
+                    cut.push_back(name + " is " + std::to_string(header->sectionSize(column)) + " for " +
+                                  std::to_string(need));
+            }
+            Screenshot(dlg, shot);
+            dlg->reject();
+        });
+        const FileChooserRequest request{"Data File (*.dat)", tmp / "radio.dat", ""};
+        EXPECT_EQ(save ? chooser.ChooseSave(request) : chooser.ChooseOpen(request), std::nullopt);
+        EXPECT_TRUE(came);
+        EXPECT_TRUE(cut.empty()) << ::testing::PrintToString(cut);
+    }
 }
 
 TEST(QtFileChooserTest, OpenChoosesAnExistingFile) {

@@ -19,6 +19,9 @@
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <functional>
+
 #include "core/language.h"
 #include "mainwindow/frmlanguagecontrols.h"
 #include "mainwindow/frmlanguage.h"
@@ -26,6 +29,7 @@
 #include "mainwindow/qt/frmmainshell.h"
 #include "mainwindow/qt/openers.h"
 #include "shellchecktest.h"
+#include "widgets/screenfit.h"
 #include "widgets/shellcheck.h"
 #include "widgets/twips.h"
 
@@ -440,24 +444,77 @@ TEST(WindowPlacementTest, OffScreenComesBackAndMinimisedStoresNothing) {
     ClearPlacement();
 }
 
-// Bounds saved larger than the screen (at another scale) open within the
-// screen's free area.
-TEST(WindowPlacementTest, SavedLargerThanTheScreenIsClamped) {
-    ClearPlacement();
+// The main window on its screen: read, shown, and closed (which saves its
+// bounds) after `use`.
+void OpenAndClose(const std::function<void(MainWindow&)>& use) {
     test::StartedProgram p;
     DialogOpeners openers;
     MainWindow w(p.d, openers);
-    const QRect avail = QGuiApplication::primaryScreen()->availableGeometry();
-    WriteWindowPlacement({PixelsToTwipsX(&w, avail.x() + 40), PixelsToTwipsY(&w, avail.y() + 30),
-                          PixelsToTwipsX(&w, 2 * avail.width()), PixelsToTwipsY(&w, 2 * avail.height())});
     p.d.Ui.View = &w;
     w.Load();
     w.show();
     QApplication::processEvents();
-    EXPECT_TRUE(avail.contains(w.frameGeometry())) << w.frameGeometry().width() << "x" << w.frameGeometry().height();
-    EXPECT_EQ(w.frameGeometry().size(), avail.size());
-    w.hide();
+    use(w);
+    w.close();
     p.d.Ui.View = Seams().View;
+}
+
+// The screen's device pixels (the offscreen screen grabs at its own size).
+QSize DevicePixels(QScreen* screen) { return screen->grabWindow(0).size(); }
+
+// Bounds saved larger than the screen (at another scale) open within the
+// screen's free area, and whole device pixels hold them; the next start
+// finds the size saved as it was, unless the user resized the window.
+TEST(WindowPlacementTest, SavedLargerThanTheScreenIsClampedAndKept) {
+    ClearPlacement();
+    QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect avail = screen->availableGeometry();
+    const double dpr = screen->devicePixelRatio();
+    const QSize device = DevicePixels(screen);
+    WindowPlacement saved;
+    OpenAndClose([&](MainWindow& w) {
+        saved = {PixelsToTwipsX(&w, avail.x() + 40), PixelsToTwipsY(&w, avail.y() + 30),
+                 PixelsToTwipsX(&w, 2 * avail.width()), PixelsToTwipsY(&w, 2 * avail.height())};
+    });
+    WriteWindowPlacement(saved);
+    OpenAndClose([&](MainWindow& w) {
+        const QRect frame = w.frameGeometry();
+        EXPECT_TRUE(avail.contains(frame)) << frame.width() << "x" << frame.height();
+        EXPECT_EQ(frame.size(), UsableArea(*screen).size());
+        EXPECT_LE(std::lround((frame.x() + frame.width()) * dpr), device.width());
+        EXPECT_LE(std::lround((frame.y() + frame.height()) * dpr), device.height());
+    });
+    EXPECT_EQ(ReadWindowPlacement({}).width, saved.width);
+    EXPECT_EQ(ReadWindowPlacement({}).height, saved.height);
+    // The user's own size is saved.
+    double width = 0;
+    OpenAndClose([&](MainWindow& w) {
+        w.resize(w.width() / 2, w.height() / 2);
+        QApplication::processEvents();
+        width = PixelsToTwipsX(&w, w.frameGeometry().width());
+    });
+    EXPECT_EQ(ReadWindowPlacement({}).width, width);
+    ClearPlacement();
+}
+
+// A window saved as large as the screen's free area opens no larger than
+// the screen, at a fractional scale too (whose pixel sizes are rounded).
+TEST(WindowPlacementTest, AFullScreenSizeStaysWithinTheScreen) {
+    ClearPlacement();
+    QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect avail = screen->availableGeometry();
+    const double dpr = screen->devicePixelRatio();
+    const QSize device = DevicePixels(screen);
+    OpenAndClose([&](MainWindow& w) {
+        WriteWindowPlacement({PixelsToTwipsX(&w, avail.x()), PixelsToTwipsY(&w, avail.y()),
+                              PixelsToTwipsX(&w, avail.width()), PixelsToTwipsY(&w, avail.height())});
+    });
+    OpenAndClose([&](MainWindow& w) {
+        const QRect frame = w.frameGeometry();
+        EXPECT_LE(std::lround((frame.x() + frame.width()) * dpr), device.width()) << frame.width() << " at " << dpr;
+        EXPECT_LE(std::lround((frame.y() + frame.height()) * dpr), device.height()) << frame.height() << " at " << dpr;
+        EXPECT_GE(frame.width(), avail.width() - 1);  // by a pixel at most
+    });
     ClearPlacement();
 }
 

@@ -186,27 +186,27 @@ TEST_F(PortDialog, ATypedPathIsCheckedOnOkAndATerminalDeviceSaved) {
     QLineEdit* edit = list->lineEdit();
 
     // A prefix of a listed name stays as typed: no completion, and Enter
-    // adds no entry; a rescan keeps it.
+    // adds no entry but presses OK, which finds no such device; a rescan
+    // keeps the text.
     const QString prefix = "/dev/serial/by-id/usb-A";
-    edit->setFocus();
+    list->setFocus();
     edit->selectAll();
-    QTest::keyClicks(edit, prefix);
-    QTest::keyClick(edit, Qt::Key_Return);
+    QTest::keyClicks(QApplication::focusWidget(), prefix);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_FALSE(closed);
+    EXPECT_EQ(notes.Texts(), std::vector<std::string>{prefix.toStdString() + ": No such file or directory"});
     EXPECT_EQ(edit->text(), prefix);
     EXPECT_EQ(list->count(), 1);
     Rescan();
     EXPECT_EQ(edit->text(), prefix);
-    Click(comset::OK);
-    EXPECT_FALSE(closed);
-    EXPECT_EQ(notes.Texts(), std::vector<std::string>{prefix.toStdString() + ": No such file or directory"});
     EXPECT_EQ(d.ComDevice, kUsbA);
     EXPECT_EQ(Files(), before);
 
+    // A terminal device typed, then Enter: OK takes it.
     edit->selectAll();
-    QTest::keyClicks(edit, ptyPath);
+    QTest::keyClicks(QApplication::focusWidget(), ptyPath);
     Screenshot("FrmComSet_typed");
-    Click(comset::OK);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter);
     EXPECT_TRUE(closed);
     EXPECT_EQ(d.ComDevice, pty.SlavePath());
     EXPECT_EQ(LoadSettings(d).comDevice, pty.SlavePath());

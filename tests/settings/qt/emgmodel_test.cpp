@@ -52,8 +52,7 @@ TEST_F(InfoShell, CaptionsInBothLanguagesAndTheVersionAsItStands) {
         EXPECT_EQ(Get<QLineEdit>(dlg, emg::Version)->text(), "V1.00");
         EXPECT_TRUE(Get<QLineEdit>(dlg, emg::Version)->isReadOnly());
         EXPECT_EQ(Get<QComboBox>(dlg, emg::Model)->currentText(), "KEVRA-8R");
-        QTest::mouseClick(Get<QPushButton>(dlg, emg::Help), Qt::LeftButton);
-        EXPECT_FALSE(closed);
+        EXPECT_TRUE(Get<QPushButton>(dlg, emg::Help)->isHidden());  // it has no action
         QTest::mouseClick(Get<QPushButton>(dlg, emg::Close), Qt::LeftButton);
         EXPECT_TRUE(closed);
     }

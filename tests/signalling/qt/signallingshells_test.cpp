@@ -8,7 +8,9 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPointer>
+#include <QProxyStyle>
 #include <QPushButton>
+#include <QStyleOption>
 #include <QScrollBar>
 #include <QTabBar>
 #include <QTabWidget>
@@ -222,6 +224,34 @@ protected:
     Frm2Tone& form() { return dlg->FormAs<Frm2Tone>(); }
 };
 
+// The tabs of the rows that their style is asked to draw chosen, by their
+// index in the strip.
+std::vector<int> DrawnChosen(const TabRows& rows) {
+    class Recorder : public QProxyStyle {
+    public:
+        using QProxyStyle::QProxyStyle;
+        mutable std::vector<std::pair<const QWidget*, QPoint>> chosen;
+        void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                         const QWidget* widget) const override {
+            if (element == CE_TabBarTabShape && (option->state & State_Selected))
+                chosen.emplace_back(widget, option->rect.center());
+            QProxyStyle::drawControl(element, option, painter, widget);
+        }
+    };
+    Recorder style("Fusion");
+    std::vector<int> tabs;
+    const std::vector<QTabBar*>& bars = rows.Rows();
+    for (std::size_t r = 0; r < bars.size(); ++r) {
+        bars[r]->setStyle(&style);
+        style.chosen.clear();
+        bars[r]->grab();
+        for (const auto& [widget, at] : style.chosen)
+            if (widget == bars[r]) tabs.push_back(static_cast<int>(r) * 8 + bars[r]->tabAt(at));
+        bars[r]->setStyle(nullptr);
+    }
+    return tabs;
+}
+
 TEST_F(TwoToneShell, OpensOnTheDecodeTabWithTheOwnCallTabOff) {
     dlg = Open("Frm2Tone");
     ASSERT_NE(dlg, nullptr);
@@ -239,13 +269,17 @@ TEST_F(TwoToneShell, OpensOnTheDecodeTabWithTheOwnCallTabOff) {
     QTabBar* second = rows->Rows()[1];
     EXPECT_EQ(second->count(), 8);
     EXPECT_EQ(second->tabText(7), "Decode 16");
+    // One tab drawn chosen between the rows: the strip's current one.
+    EXPECT_EQ(DrawnChosen(*rows), std::vector<int>{0});
     QTest::mouseClick(second, Qt::LeftButton, {}, second->tabRect(2).center());
     EXPECT_EQ(strip->currentIndex(), 10);
     EXPECT_EQ(form().C(twotone::DecodeTabs).index, 10);
     EXPECT_TRUE(Get<QWidget>(dlg, twotone::DecodeFrames[10])->isVisible());
     EXPECT_FALSE(Get<QWidget>(dlg, twotone::DecodeFrames[0])->isVisible());
+    EXPECT_EQ(DrawnChosen(*rows), std::vector<int>{10});
     QTest::mouseClick(rows->Rows()[0], Qt::LeftButton, {}, rows->Rows()[0]->tabRect(0).center());
     EXPECT_EQ(strip->currentIndex(), 0);
+    EXPECT_EQ(DrawnChosen(*rows), std::vector<int>{0});
     Screenshot(dlg, "Frm2Tone_decode");
     // Unticking a decode entry disables its boxes.
     auto* valid = Get<QCheckBox>(dlg, twotone::DecodeValidBoxes[0]);
