@@ -22,7 +22,8 @@ struct MessageTexts {
         MsgRadioStunned, MsgVersionWrong, MsgFrequencyWrong, MsgAllDataCleared,
         MsgFileError, MsgFileOverwrite, MsgFileModified, DataFileText,
         MsgFrequencyCleared, WarningTitleText, ProgressLabelText,
-        MsgFileContents;  // the reason of a file read whole but not usable
+        MsgFileContents,  // the reason of a file read whole but not usable
+        MsgNotRegularFile;  // the reason of a folder, pipe, device or socket
     // (mode, language): mode 1 read, 2 write.
     std::array<LangTexts, 3> ProgressTitleText;
 };
