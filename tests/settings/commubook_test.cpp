@@ -353,9 +353,10 @@ TEST_F(BookTest, AFailedOrCancelledImportChangesNothing) {
             f.Click(commubook::Import);
             const std::vector<std::string> error{language == 1 ? "file error." : "文件错误。"};
             EXPECT_EQ(notes.FirstLines(), c.error ? error : std::vector<std::string>{}) << c.name;
-            if (c.notRegular)
+            if (c.notRegular) {
                 EXPECT_EQ(notes.Texts(), std::vector<std::string>{error[0] + "\n" + FileNamePart(*c.path) + ": " +
                                                                   (language == 1 ? "not a regular file" : "不是普通文件")});
+            }
             EXPECT_EQ(d.BookDataEdit, before) << c.name;
             EXPECT_EQ(d.BookFilePath, "new.cb") << c.name;
             EXPECT_TRUE(f.C(commubook::Editor).visible) << c.name;
