@@ -23,7 +23,8 @@ struct MessageTexts {
         MsgFileError, MsgFileOverwrite, MsgFileModified, DataFileText,
         MsgFrequencyCleared, WarningTitleText, ProgressLabelText,
         ProgressCheckText,  // the progress prompt while a write reads back what it wrote
-        MsgFileContents;  // the reason of a file read whole but not usable
+        MsgFileContents,  // the reason of a file read whole but not usable
+        MsgNotRegularFile;  // the reason of a folder, pipe, device or socket
     // (mode, language): mode 1 read, 2 write.
     std::array<LangTexts, 3> ProgressTitleText;
 };

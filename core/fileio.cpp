@@ -91,23 +91,47 @@ bool IsRegularFile(const std::string& path) {
     return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
+int OpenRegularFile(const std::string& path, int& err) {
+    err = 0;
+    // The kind first: opening a named pipe waits for a writer, opening a
+    // device may act on it.
+    struct stat st{};
+    if (::stat(path.c_str(), &st) != 0) {
+        err = errno;
+        return -1;
+    }
+    if (!S_ISREG(st.st_mode)) {
+        err = kNotRegularFile;
+        return -1;
+    }
+    // Something else may stand there by now: opened without waiting, and
+    // checked again on what was opened.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    if (fd < 0) {
+        err = errno;
+        return -1;
+    }
+    if (::fstat(fd, &st) != 0) {
+        err = errno;
+    } else if (!S_ISREG(st.st_mode)) {
+        err = kNotRegularFile;
+    } else {
+        // Plain blocking reads from here on.
+        const int flags = ::fcntl(fd, F_GETFL);
+        if (flags >= 0 && ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) == 0) return fd;
+        err = errno;
+    }
+    ::close(fd);
+    return -1;
+}
+
 ReadStatus ReadFilePrefix(const std::string& path, std::size_t maxBytes,
                           std::vector<std::uint8_t>& out, int* error) {
     int ignored = 0;
     int& err = error ? *error : ignored;
-    err = 0;
     out.clear();
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        err = errno;
-        return err == ENOENT ? ReadStatus::Missing : ReadStatus::Error;
-    }
-    struct stat st{};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        err = S_ISDIR(st.st_mode) ? EISDIR : errno != 0 ? errno : EINVAL;
-        ::close(fd);
-        return ReadStatus::Error;
-    }
+    const int fd = OpenRegularFile(path, err);
+    if (fd < 0) return err == ENOENT ? ReadStatus::Missing : ReadStatus::Error;
     std::uint8_t buf[8192];
     while (out.size() < maxBytes) {
         std::size_t want = maxBytes - out.size();
@@ -147,16 +171,20 @@ bool WriteFileSetAtomically(const std::vector<FileToWrite>& files, FileFailure* 
             if (!b.empty()) ::unlink(b.c_str());
     };
 
+    // Steps 0 to 2 go from the last file to the first: the last is the one
+    // the user chose, and a failure of the folder is then told by its name.
     // 0. An existing target the user may not write is refused, as writing it
     // in place would be: the rename must not replace a read-only file.
-    for (const auto& f : files)
-        if (::access(f.path.c_str(), F_OK) == 0 && ::access(f.path.c_str(), W_OK) != 0) {
+    for (std::size_t i = n; i-- > 0;) {
+        const std::string& path = files[i].path;
+        if (::access(path.c_str(), F_OK) == 0 && ::access(path.c_str(), W_OK) != 0) {
             err = errno;
-            return fail(f.path);
+            return fail(path);
         }
+    }
 
     // 1. Everything written in full before any target is touched.
-    for (std::size_t i = 0; i < n; ++i) {
+    for (std::size_t i = n; i-- > 0;) {
         struct stat st{};
         mode_t mode = fresh;
         if (::stat(files[i].path.c_str(), &st) == 0 && S_ISREG(st.st_mode))
@@ -168,7 +196,7 @@ bool WriteFileSetAtomically(const std::vector<FileToWrite>& files, FileFailure* 
         }
     }
     // 2. A second name for each existing target, so a failure can put it back.
-    for (std::size_t i = 0; i < n; ++i) {
+    for (std::size_t i = n; i-- > 0;) {
         struct stat st{};
         if (::lstat(files[i].path.c_str(), &st) != 0) continue;
         existed[i] = true;

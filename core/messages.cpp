@@ -31,6 +31,7 @@ void InitMessageTexts(AppData& d) {
     Put(m.MsgFrequencyCleared, "Frequency data will be cleared.", "频率数据将被清除。");
     Put(m.WarningTitleText, "Warning", "警告");
     Put(m.MsgFileContents, "its contents cannot be used", "文件内容无法使用");
+    Put(m.MsgNotRegularFile, "not a regular file", "不是普通文件");
     Put(m.ProgressLabelText, "Completion percentage:", "完成进度:");
     Put(m.ProgressCheckText, "Checking the data written:", "正在校验写入的数据:");
     for (auto& row : m.ProgressTitleText) row = LangTexts{};
@@ -42,7 +43,9 @@ void ShowFileError(AppData& d, const FileFailure& why) {
     std::string text = LangText(d, d.Msg.MsgFileError) + "\n";
     const std::string name = FileNamePart(why.path);
     if (!name.empty()) text += name + ": ";
-    text += why.error != 0 ? std::string(std::strerror(why.error)) : LangText(d, d.Msg.MsgFileContents);
+    if (why.error == 0) text += LangText(d, d.Msg.MsgFileContents);
+    else if (why.error == kNotRegularFile) text += LangText(d, d.Msg.MsgNotRegularFile);
+    else text += std::strerror(why.error);
     d.Ui.Notify->Show(text, MsgIcon::None, MsgButtons::Ok, "");
 }
 

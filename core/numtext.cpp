@@ -1,5 +1,6 @@
 #include "core/numtext.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -50,6 +51,32 @@ bool Normalize(std::string_view s, std::string& out) {
         if (expDigits == 0) return false;
     }
     return i == n;
+}
+
+// Whether the value of a text Normalize wrote ("-12.5e3") lies below 1 in
+// magnitude, told from its decimal exponent: the place of its first
+// significant digit plus the exponent, however long the exponent is.
+bool BelowOne(std::string_view t) {
+    if (!t.empty() && t.front() == '-') t.remove_prefix(1);
+    const std::size_t e = t.find('e');
+    const std::string_view mantissa = t.substr(0, e);
+    const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+    const std::size_t first = mantissa.find_first_of("123456789");
+    if (first == std::string_view::npos) return true;  // zero
+    // The first significant digit stands for 10^place.
+    long long place = first < point ? static_cast<long long>(point - first) - 1
+                                    : -static_cast<long long>(first - point);
+    long long exponent = 0;
+    if (e != std::string_view::npos) {
+        std::string_view digits = t.substr(e + 1);
+        const bool negative = !digits.empty() && digits.front() == '-';
+        if (negative) digits.remove_prefix(1);
+        // Past 10^15 only the sign matters: no text is that long.
+        constexpr long long kCap = 1000000000000000;
+        for (char c : digits) exponent = std::min(exponent * 10 + (c - '0'), kCap);
+        if (negative) exponent = -exponent;
+    }
+    return place + exponent < 0;
 }
 
 // A finite value in decimal: |v| = 0.D × 10^point, D without leading zeros
@@ -138,8 +165,14 @@ std::optional<double> ParseNumber(std::string_view s) {
     if (!Normalize(s, t)) return std::nullopt;
     double v = 0;
     auto r = std::from_chars(t.data(), t.data() + t.size(), v, std::chars_format::general);
-    if (r.ec != std::errc() || r.ptr != t.data() + t.size() || !std::isfinite(v))
-        return std::nullopt;
+    if (r.ptr != t.data() + t.size()) return std::nullopt;
+    if (r.ec == std::errc::result_out_of_range) {
+        // Too small for a double reads as zero, as arithmetic underflows;
+        // too large is no number.
+        if (!BelowOne(t)) return std::nullopt;
+        return t.front() == '-' ? -0.0 : 0.0;
+    }
+    if (r.ec != std::errc() || !std::isfinite(v)) return std::nullopt;
     return v;
 }
 

@@ -15,7 +15,9 @@ namespace rp {
 // Optional blanks, optional sign, digits with at most one "." (at least one
 // digit: "1." and ".5" count), optional exponent ("e"/"E", optional sign,
 // digits), optional blanks. "", "inf", "nan", "1,5" and "&H1A" are not
-// numeric, nor is a text whose value does not fit a finite double.
+// numeric, nor is a text whose value is too large for a finite double; one
+// too small for a double (".8E-911") is numeric and reads as 0, as a double
+// underflows.
 bool IsNumeric(std::string_view s);
 
 // The value of a numeric text; nullopt when IsNumeric is false.

@@ -1,6 +1,7 @@
 #include "core/paths.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -107,8 +108,12 @@ bool CanWriteBeside(const std::string& path) {
     if (fd < 0) return false;
     close(fd);
     unlink(probe.c_str());
-    if (access(path.c_str(), F_OK) == 0) {
-        int f = open(path.c_str(), O_WRONLY);
+    struct stat st {};
+    if (stat(path.c_str(), &st) == 0) {
+        // Only a regular file is written in place; a pipe is never opened
+        // (that would wait for a reader), nor a device.
+        if (!S_ISREG(st.st_mode)) return false;
+        int f = open(path.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
         if (f < 0) return false;
         close(f);
     }
@@ -122,7 +127,10 @@ std::string WritablePathFor(const AppData& d, std::string_view rel, bool besideW
     if (besideWritable) return ShippedPath(d, rel);
     if (user.empty() || !EnsureFolder(ParentOf(user))) return "";
     std::string shipped = ShippedPath(d, rel);
-    if (fs::is_regular_file(shipped, ec)) {
+    // Something else standing at the user's copy (a folder, a pipe) is left
+    // for the write to refuse with its own reason.
+    const bool taken = fs::symlink_status(user, ec).type() != fs::file_type::not_found;
+    if (!taken && fs::is_regular_file(shipped, ec)) {
         fs::copy_file(shipped, user, fs::copy_options::skip_existing, ec);
         if (ec) return "";
         // A shipped copy may be read-only; the user's own copy is not.

@@ -63,8 +63,8 @@ std::string WritablePath(const AppData& d, std::string_view rel);
 std::string WritablePathFor(const AppData& d, std::string_view rel, bool besideWritable);
 
 // Whether the file at path can be written in place (its folder exists or can
-// be made, a new file can be created in it, and the file, when present, is
-// writable).
+// be made, a new file can be created in it, and the file, when present, is a
+// regular file that is writable).
 bool CanWriteBeside(const std::string& path);
 
 }  // namespace rp

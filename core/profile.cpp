@@ -1,11 +1,12 @@
 #include "core/profile.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
+
+#include "core/fileio.h"
 
 namespace rp {
 
@@ -56,20 +57,17 @@ std::string_view SkipBom(std::string_view text) {
     return text;
 }
 
-std::optional<std::string> ReadWholeFile(const std::string& path) {
-    int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+// The whole file; nothing, with the reason in err, when it cannot be read.
+std::optional<std::string> ReadWholeFile(const std::string& path, int& err) {
+    const int fd = OpenRegularFile(path, err);  // a folder or a pipe is no profile file
     if (fd < 0) return std::nullopt;
-    struct stat st {};
-    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {  // a folder is no profile file
-        close(fd);
-        return std::nullopt;
-    }
     std::string s;
     char buf[65536];
     for (;;) {
         ssize_t n = read(fd, buf, sizeof buf);
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) {
+            err = errno;
             close(fd);
             return std::nullopt;
         }
@@ -192,7 +190,8 @@ ProfileData ProfileData::Parse(std::string_view text) {
 }
 
 std::optional<ProfileData> ProfileData::Load(const std::string& path) {
-    std::optional<std::string> text = ReadWholeFile(path);
+    int err = 0;
+    std::optional<std::string> text = ReadWholeFile(path, err);
     if (!text) return std::nullopt;
     return Parse(*text);
 }
@@ -302,11 +301,17 @@ bool WriteProfileStrings(const std::string& path, std::string_view section,
     if (error) *error = 0;
     if (!SetProfileStrings("", section, values)) return false;  // a name or value it cannot write
     std::string old;
-    if (std::optional<std::string> text = ReadWholeFile(path)) {
+    int readError = 0;
+    if (std::optional<std::string> text = ReadWholeFile(path, readError)) {
         old = std::move(*text);
-    } else if (access(path.c_str(), F_OK) == 0) {
-        if (error) *error = access(path.c_str(), R_OK) != 0 ? errno : EIO;
-        return false;  // there but unreadable: never overwrite it blind
+    } else if (readError != ENOENT) {
+        // There but unreadable: never overwrite it blind. A folder in its
+        // place is told as writing over it would tell it.
+        struct stat st {};
+        if (readError == kNotRegularFile && stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode))
+            readError = EISDIR;
+        if (error) *error = readError;
+        return false;
     }
     std::optional<std::string> changed = SetProfileStrings(old, section, values);
     return changed && WriteFileAtomically(path, *changed, error);

@@ -79,7 +79,9 @@ std::string ReadProfileString(const std::string& path, std::string_view section,
 // Sets keys of one section, creating the file or section when missing.
 // False (and the file untouched) when a name or value cannot be written
 // (empty name, line breaks, "=" in a key) or the file cannot be replaced.
-// error, when given, receives the system's reason (0 for a name or value).
+// error, when given, receives the reason (0 for a name or value): the
+// system's, or kNotRegularFile (core/fileio.h) for a pipe, device or socket
+// where the file should be; a folder there is EISDIR.
 bool WriteProfileStrings(const std::string& path, std::string_view section,
                          const std::vector<std::pair<std::string, std::string>>& values,
                          int* error = nullptr);

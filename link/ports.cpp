@@ -64,11 +64,14 @@ int ComPortNumberOf(const std::string& device, int previous) {
 
 void CheckComPortAtStartup(AppData& d, PortListProvider& p, const Settings& s) {
     std::string device = s.comDevice;
-    if (device.empty() && s.comPort >= 1) {
-        const std::string old = TtySPath(s.comPort);
-        if (Listed(p.Ports(), old)) device = old;
+    if (device.empty()) {
+        // Only a number saved (or none): the old port when listed, else the
+        // first listed one.
+        const std::string old = s.comPort >= 1 ? TtySPath(s.comPort) : std::string();
+        device = !old.empty() && Listed(p.Ports(), old) ? old : GetFirstComPort(p);
     }
-    if (!IsComPortPresent(p, device)) device = GetFirstComPort(p);
+    // A saved device stays while it is missing (an adapter not plugged in
+    // yet): a transfer then names it as not there.
     d.ComDevice = device;
     d.ComPortNumber = static_cast<Integer>(ComPortNumberOf(device, s.comPort));
     if (device != s.comDevice) WriteSetting(d, "comDevice", device);

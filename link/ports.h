@@ -46,9 +46,10 @@ std::string GetFirstComPort(PortListProvider& p);
 // chosen, `previous` for any other device.
 int ComPortNumberOf(const std::string& device, int previous);
 
-// Start-up: migrates comPort when no comDevice is saved, replaces a saved
-// device that is gone by the first listed one (none: no port), sets
-// ComDevice and ComPortNumber and writes the keys back when they changed.
+// Start-up: without a saved comDevice, takes the port comPort names when it
+// is listed, else the first listed one (none: no port); a saved device is
+// kept even while it is missing. Sets ComDevice and ComPortNumber and writes
+// the keys back when they changed.
 void CheckComPortAtStartup(AppData& d, PortListProvider& p, const Settings& s);
 
 // Why `path` cannot serve as a port: 0 when it opens as a terminal device,

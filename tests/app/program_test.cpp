@@ -119,8 +119,9 @@ TEST_F(ProgramTest, SavedPortIsCheckedAtStartUp) {
     };
     const Case cases[] = {
         {"Present", {{"/dev/ttyUSB0", "/dev/ttyUSB0"}, {"/dev/ttyUSB1", "/dev/ttyUSB1"}}, "/dev/ttyUSB1"},
-        {"Gone", {{"/dev/ttyACM0", "/dev/ttyACM0"}}, "/dev/ttyACM0"},
-        {"NoneLeft", {}, ""},
+        // Not plugged in yet: kept, in memory and in the file.
+        {"Missing", {{"/dev/ttyACM0", "/dev/ttyACM0"}}, "/dev/ttyUSB1"},
+        {"NoneListed", {}, "/dev/ttyUSB1"},
     };
     ShipLanguageFiles();
     for (const Case& c : cases) {

@@ -8,6 +8,7 @@
 #include "core/appdata.h"
 #include "core/fakes.h"
 #include "core/messages.h"
+#include "core/nonregularfiles.h"
 #include "core/tempfolder.h"
 
 namespace rp::test {
@@ -110,11 +111,24 @@ TEST_F(BatchFunFile, SelectNoneThenReloadHidesEveryRow) {
     EXPECT_EQ(Flags(), std::string(21, '\0'));
 }
 
+// Not a regular file (a pipe would wait for a writer for good): not opened,
+// the defaults without a message, and it stays where it is; a choice goes to
+// the per-user copy.
 TEST_F(BatchFunFile, AFileThatCannotBeReadGivesTheDefaults) {
-    std::filesystem::create_directories(Beside());  // a folder by that name
-    LoadBatchFunFile(d);
-    EXPECT_EQ(Flags(), DefaultFile());
-    EXPECT_TRUE(notes.shown.empty());
+    const HangGuard guard;
+    for (const auto& kind : kNonRegularKinds) {
+        SCOPED_TRACE(kind.name);
+        std::filesystem::remove_all(d.UserConfigDir);
+        ASSERT_TRUE(MakeNonRegular(kind.kind, Beside()));
+        d.BatchFunFlag.fill(7);
+        LoadBatchFunFile(d);
+        EXPECT_EQ(Flags(), DefaultFile());
+        EXPECT_TRUE(notes.shown.empty());
+        EXPECT_FALSE(std::filesystem::is_regular_file(Beside()));
+        EXPECT_TRUE(StoreBatchFunChoice(d, 2, false));
+        EXPECT_EQ(ReadFile(UserCopy())[2], '\0');
+        EXPECT_FALSE(std::filesystem::is_regular_file(Beside()));
+    }
 }
 
 TEST_F(BatchFunFile, ThePerUserCopyIsReadFirstAndWrittenThen) {

@@ -35,6 +35,9 @@ TEST(ChannelFreq, TextsReadAndStored) {
         {"1e-3", 0, "000000000"},
         {"0.001", 100, "000000100"},
         {"15e-1", 200000, "000200000"},
+        // Too small for a double: zero, with or without "."
+        {".8E-911", 0, "000000000"},
+        {"8E-911", 0, "000000000"},
         // The nine-digit field's edges.
         {"9999.99999", 999999999, "999999999"},
         {"10000", 1000000000, ""},

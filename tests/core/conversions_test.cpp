@@ -81,6 +81,7 @@ TEST_F(Conversions, FreStrToData) {
         {"0", "000000000"}, {"", ""}, {"0.6", "000060000"}, {"1234", "123400000"},
         {"9999.99999", "999999999"},
         {"12345", ""}, {"10000.0", ""}, {"-1", ""}, {"-0.5", ""}, {"abc", ""}, {"1,5", ""},
+        {".8E-911", "000000000"}, {"1e400", ""},  // underflow is 0, overflow no number
         {"462.562505", "046256250"},  // half a unit: even neighbour
         {"462.562515", "046256252"},
     };
@@ -151,6 +152,7 @@ TEST_F(Conversions, BandCheckAndEdges) {
         {"300", "400.00000", true},  // 100 MHz from 400, 126 from 174
         {"287", "400.00000", true},  // 113 MHz from both: the earlier edge
         {"", "400.00000", true}, {"abc", "400.00000", true},
+        {"-.8E-911", "136.00000", true},  // 0 MHz, nearest the VHF low edge
     };
     for (const auto& c : cases) {
         EXPECT_EQ(FormatRxFreInBand(d, c.in, 0, false), c.out) << c.in;
@@ -290,6 +292,7 @@ TEST_F(Conversions, FmList) {
     struct Data { const char* in; const char* out; } data[] = {
         {"101.2500", "01012500"}, {"76.0000", "00760000"}, {"", ""}, {"abc", ""},
         {"10000", ""},  // does not fit eight digits
+        {".8E-911", "00000000"},
     };
     for (const auto& c : data) EXPECT_EQ(RadioFreToData(c.in), c.out) << c.in;
 

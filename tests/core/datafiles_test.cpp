@@ -17,6 +17,7 @@
 #include "core/defaults.h"
 #include "core/recordio.h"
 #include "datasetfixture.h"
+#include "nonregularfiles.h"
 
 using namespace rp;
 using rp::test::DataSetState;
@@ -322,12 +323,6 @@ TEST_F(DataFiles, RefusedFilesChangeNothing) {
         {"a data file that is its own channel file", "own.fre", [](FileSet&) {}, false, {},
          kFileError, "own.fre: Invalid argument"},
         {"a name of three characters", "abc", [](FileSet&) {}, false, {}, kFileError, "abc: Invalid argument"},
-        {"a folder", "dir.dat", [](FileSet&) {}, false,
-         [](const std::string& folder) {
-             std::filesystem::remove(folder + "/dir.dat");
-             std::filesystem::create_directory(folder + "/dir.dat");
-         },
-         kFileError, "dir.dat: Is a directory"},
         {"a missing data file", "gone.dat", [](FileSet&) {}, false,
          [](const std::string& folder) { std::filesystem::remove(folder + "/gone.dat"); }, kFileError, "gone.dat: No such file or directory"},
     };
@@ -356,6 +351,49 @@ TEST_F(DataFiles, RefusedFilesChangeNothing) {
         EXPECT_EQ(notes.Texts(), std::vector<std::string>{shown}) << c.what;
         EXPECT_TRUE(DataSetState(d) == before) << c.what;
     }
+}
+
+// A named pipe, a device, a socket or a folder in place of any file of the
+// set is refused before it is opened (a pipe would wait for a writer for
+// good), named with its reason in the user's language; nothing changes.
+TEST_F(DataFiles, FilesThatAreNotRegularAreRefusedAtOnce) {
+    const rp::test::HangGuard guard;
+    ASSERT_TRUE(SaveAs(P("good.dat")));
+    Edit(d);
+    d.FreData[0].Name.Set("EDITED");
+    const DataSetState before(d);
+    const std::pair<const char*, const char*> reasons[] = {{"file error.", "not a regular file"},
+                                                           {"文件错误。", "不是普通文件"}};
+    d.FactoryTestMode = true;
+    for (const char* file : {"x.dat", "x.fre", "x.ted"}) {
+        for (const auto& kind : rp::test::kNonRegularKinds) {
+            SCOPED_TRACE(std::string(file) + " is " + kind.name);
+            const std::string folder = P(std::string("case-") + file + "-" + std::to_string(int(kind.kind)));
+            std::filesystem::create_directory(folder);
+            for (const char* f : {"x.dat", "x.fre"})
+                std::filesystem::copy_file(P(std::string("good.") + (f + 2)), folder + "/" + f);
+            WriteFile(folder + "/x.ted", std::string(32, '\1'));
+            ASSERT_TRUE(rp::test::MakeNonRegular(kind.kind, folder + "/" + file));
+            for (int language : {1, 2}) {
+                d.LanguageIndex = static_cast<Integer>(language);
+                notes.shown.clear();
+                EXPECT_FALSE(OpenDataFile(d, folder + "/x.dat"));
+                const auto& [first, reason] = reasons[language - 1];
+                EXPECT_EQ(notes.Texts(), std::vector<std::string>{std::string(first) + "\n" + file + ": " + reason});
+                EXPECT_TRUE(DataSetState(d) == before);
+            }
+            if (std::string(file) == "x.fre") {
+                AppData e;
+                EXPECT_FALSE(LoadChannelFile(e, folder + "/x.dat", 1));
+            }
+        }
+    }
+    // The device itself: its own reason, not one left over from before.
+    d.LanguageIndex = 1;
+    notes.shown.clear();
+    EXPECT_FALSE(OpenDataFile(d, "/dev/null"));
+    EXPECT_EQ(notes.Texts(), std::vector<std::string>{"file error.\nnull: not a regular file"});
+    EXPECT_TRUE(DataSetState(d) == before);
 }
 
 TEST_F(DataFiles, AMissingChannelFileIsFineWithoutChannels) {
@@ -433,7 +471,7 @@ TEST_F(DataFiles, ASaveOverAReadOnlyFileIsRefused) {
                  {"DataFile", "x.dat", "x.dat"},
                  {"ChannelFile", "x.fre", "x.fre"},
                  {"Companion", "x.ted", "x.ted"},
-                 {"Folder", "s", "x.fre"}};  // the first file written
+                 {"Folder", "s", "x.dat"}};  // the file the user chose
     d.FactoryTestMode = true;
     std::filesystem::create_directory(P("s"));
     ASSERT_TRUE(SaveAs(P("s/x.dat")));
@@ -517,10 +555,11 @@ TEST_F(DataFiles, SaveToAPathNamesTheDataOnlyWhenItSucceeded) {
     Edit(d);
     d.DataFilePath = "new.dat";
     d.IsUntitled = true;
-    // A folder that does not exist: nothing written, nothing renamed.
+    // A folder that does not exist: nothing written, nothing renamed; the
+    // message names the file the user chose, not the channel file beside it.
     EXPECT_FALSE(SaveDataFile(d, P("missing/radio.dat")));
     EXPECT_EQ(notes.Texts(),
-              std::vector<std::string>{std::string(kFileError) + "\nradio.fre: No such file or directory"});
+              std::vector<std::string>{std::string(kFileError) + "\nradio.dat: No such file or directory"});
     EXPECT_EQ(d.DataFilePath, "new.dat");
     EXPECT_TRUE(d.IsUntitled);
     EXPECT_TRUE(IsDataChanged(d));

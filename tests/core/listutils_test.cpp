@@ -51,13 +51,13 @@ TEST(ListUtils, ParsingWithDefaults) {
     struct Lng { std::string in; Long out; } lng[] = {
         {"12", 12}, {"", -9}, {"1A", -9}, {" 12 ", 12}, {"-3", -3}, {"2.5", 2}, {"3.5", 4},
         {"1e3", 1000}, {"2147483647", 2147483647}, {"2147483648", -9}, {"1e30", -9},
-        {"1,5", -9}, {"&H1A", -9},
+        {"1,5", -9}, {"&H1A", -9}, {".8E-911", 0},
     };
     for (const auto& c : lng) EXPECT_EQ(ValLngDef(c.in, -9), c.out) << c.in;
 
     struct Dbl { std::string in; double out; } dbl[] = {
         {"3.5", 3.5}, {std::string("3.5\0\0\0", 6), 3.5}, {"3.5   ", 3.5}, {"", -1},
-        {"x", -1}, {"1e400", -1}, {"3,5", -1},
+        {"x", -1}, {"1e400", -1}, {"3,5", -1}, {".8E-911", 0}, {"-1e-400", 0},
     };
     for (const auto& c : dbl) EXPECT_EQ(ValDblDef(c.in, -1), c.out) << c.in;
 }

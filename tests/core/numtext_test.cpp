@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <limits>
 #include <optional>
 
@@ -17,6 +18,10 @@ TEST(NumText, Grammar) {
         {"1e+", false}, {"e5", false}, {"1.2.3", false}, {"--1", false}, {"1 2", false},
         {"- 1", false}, {"12AB", false},
         {"1e400", false},  // does not fit a double
+        {"-1.8e308", false}, {"10000e305", false}, {"1e99999999999999999999", false},
+        // Too small for a double: reads as 0, as a double underflows.
+        {".8E-911", true}, {"-2e-324", true}, {"123456e-330", true},
+        {"0.000001e-99999999999999999999", true},
     };
     for (const auto& c : cases) EXPECT_EQ(IsNumeric(c.s), c.numeric) << '"' << c.s << '"';
     // A NUL is not a blank.
@@ -31,6 +36,12 @@ TEST(NumText, ParseValues) {
     EXPECT_EQ(ParseNumber("-.5"), -0.5);
     EXPECT_EQ(ParseNumber("+462.5625"), 462.5625);
     EXPECT_EQ(ParseNumber("1,5"), std::nullopt);
+    // Underflow gives a zero of the text's sign; the smallest double still reads.
+    EXPECT_EQ(ParseNumber(".8E-911"), 0.0);
+    EXPECT_FALSE(std::signbit(*ParseNumber(".8E-911")));
+    EXPECT_TRUE(std::signbit(*ParseNumber("-.8E-911")));
+    EXPECT_EQ(ParseNumber("5e-324"), std::numeric_limits<double>::denorm_min());
+    EXPECT_EQ(ParseWhole(".8E-911"), 0);
 }
 
 TEST(NumText, MasksRoundTiesToEvenOnTheDecimalValue) {

@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
 
-#include "core/utf8check.h"
+#include "core/fileio.h"
+#include "core/nonregularfiles.h"
 #include "core/profile.h"
+#include "core/utf8check.h"
 #include "tempfolder.h"
 
 using namespace rp;
@@ -163,4 +166,24 @@ TEST(ProfileWrite, RefusesWhatCannotBeWrittenAndLeavesTheFile) {
     EXPECT_EQ(ReadFile(path), "[s]\nk=v\n");
     // A file that cannot be replaced (its folder is missing) fails cleanly.
     EXPECT_FALSE(WriteProfileString(t / "no/such/folder/a.ini", "s", "k", "v"));
+}
+
+// The settings file and the language files: a pipe, a device, a socket or a
+// folder in their place reads as missing at once, and a write leaves it
+// there, with its reason (a folder's as writing over it would say).
+TEST(ProfileFiles, ThingsThatAreNotRegularFilesAreNeitherReadNorReplaced) {
+    const rp::test::HangGuard guard;
+    TempFolder t;
+    for (const auto& kind : rp::test::kNonRegularKinds) {
+        SCOPED_TRACE(kind.name);
+        const std::string path = t / "mysetup.ini";
+        ASSERT_TRUE(rp::test::MakeNonRegular(kind.kind, path));
+        EXPECT_FALSE(ProfileData::Load(path).has_value());
+        EXPECT_EQ(ReadProfileString(path, "language", "comPort"), "");
+        int error = 0;
+        EXPECT_FALSE(WriteProfileString(path, "language", "comPort", "2", &error));
+        EXPECT_EQ(error, kind.kind == rp::test::NonRegular::Folder ? EISDIR : kNotRegularFile);
+        EXPECT_FALSE(std::filesystem::is_regular_file(path));
+        EXPECT_EQ(CountTempFiles(t.path()), 0u);
+    }
 }

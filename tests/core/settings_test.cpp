@@ -7,6 +7,7 @@
 #include "core/paths.h"
 #include "core/profile.h"
 #include "core/settings.h"
+#include "nonregularfiles.h"
 #include "tempfolder.h"
 
 using namespace rp;
@@ -195,6 +196,25 @@ TEST_F(SettingsFolder, NoPlaceToWriteStillGivesSettings) {
     d.UserConfigDir = t / "notafolder/user";
     ExpectDefaults(LoadSettings(d));
     EXPECT_FALSE(WriteSetting(d, "comPort", 2));
+}
+
+// Something that is not a regular file where the settings file should be:
+// start-up reads the defaults at once and leaves it there; the settings go
+// to the per-user copy instead.
+TEST_F(SettingsFolder, ASettingsFileThatIsNotRegularIsLeftAlone) {
+    const rp::test::HangGuard guard;
+    std::filesystem::create_directories(t / "app/language");
+    for (const auto& kind : rp::test::kNonRegularKinds) {
+        SCOPED_TRACE(kind.name);
+        std::filesystem::remove_all(t / "user");
+        ASSERT_TRUE(rp::test::MakeNonRegular(kind.kind, shipped));
+        ExpectDefaults(LoadSettings(d));
+        ASSERT_TRUE(WriteSetting(d, "comPort", 4));
+        EXPECT_FALSE(std::filesystem::is_regular_file(shipped));
+        EXPECT_TRUE(std::filesystem::exists(std::filesystem::symlink_status(shipped)));
+        EXPECT_EQ(LoadSettings(d).comPort, 4);
+        EXPECT_EQ(ReadProfileString(user, "language", "comPort"), "4");
+    }
 }
 
 TEST(Paths, FoldersFromTheEnvironmentAndTheExecutable) {

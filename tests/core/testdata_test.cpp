@@ -10,6 +10,7 @@
 #include "core/defaults.h"
 #include "core/testdata.h"
 #include "datasetfixture.h"
+#include "nonregularfiles.h"
 
 using namespace rp;
 using rp::test::ReadFile;
@@ -46,12 +47,17 @@ TEST_F(TestData, MarkerFileSwitchesFactoryModeOnlyWithTheExactText) {
         EXPECT_EQ(d.FactoryTestMode, c.on) << c.what;
         for (Byte b : d.TestDataBuf) EXPECT_EQ(b, 0) << c.what;
     }
-    // An unreadable marker (a folder) leaves the mode as it was.
-    std::filesystem::remove(P(kTestModeMarkerFile));
-    std::filesystem::create_directory(P(kTestModeMarkerFile));
-    d.FactoryTestMode = false;
-    LoadFactoryTestModeFlag(d, tmp.path());
-    EXPECT_FALSE(d.FactoryTestMode);
+    // A marker that is no regular file is not opened and leaves the mode as
+    // it was.
+    const rp::test::HangGuard guard;
+    for (const auto& kind : rp::test::kNonRegularKinds) {
+        ASSERT_TRUE(rp::test::MakeNonRegular(kind.kind, P(kTestModeMarkerFile)));
+        for (bool on : {false, true}) {
+            d.FactoryTestMode = on;
+            LoadFactoryTestModeFlag(d, tmp.path());
+            EXPECT_EQ(d.FactoryTestMode, on) << kind.name;
+        }
+    }
 }
 
 class FactoryFiles : public TestData {
@@ -145,6 +151,24 @@ TEST_F(TestData, StandAloneFiles) {
     ASSERT_TRUE(SaveTestDataCompanion(d, P("comp.dat")));
     EXPECT_EQ(ReadFile(P("comp.ted"))[8], 9);
     EXPECT_FALSE(SaveTestDataCompanion(d, "abc"));
+}
+
+// A test-data file that is no regular file is refused at once with its
+// reason, and neither the block nor the remembered name changes.
+TEST_F(TestData, StandAloneFilesThatAreNotRegularAreRefused) {
+    const rp::test::HangGuard guard;
+    std::array<Byte, 32> buf{};
+    buf.fill(7);
+    d.TestDataFilePath = "before";
+    for (const auto& kind : rp::test::kNonRegularKinds) {
+        ASSERT_TRUE(rp::test::MakeNonRegular(kind.kind, P("x.ted")));
+        FileFailure why;
+        EXPECT_FALSE(LoadTestDataFile(d, P("x.ted"), buf, &why)) << kind.name;
+        EXPECT_EQ(why.path, P("x.ted")) << kind.name;
+        EXPECT_EQ(why.error, kNotRegularFile) << kind.name;
+        EXPECT_EQ(buf[0], 7) << kind.name;
+        EXPECT_EQ(d.TestDataFilePath, "before") << kind.name;
+    }
 }
 
 }  // namespace

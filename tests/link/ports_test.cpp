@@ -111,32 +111,36 @@ TEST_F(StartupPorts, MigratesTheOldPortNumber) {
     EXPECT_EQ(Saved().comDevice, "/dev/ttyS2");
 }
 
-TEST_F(StartupPorts, ReplacesAVanishedDeviceByTheFirstListed) {
+// A device the user saved (typed, or picked while its adapter was plugged
+// in) stays the port while it is missing: the user plugs it in and goes on.
+TEST_F(StartupPorts, KeepsASavedDeviceWhileItIsMissing) {
     p.ports = {{"/dev/serial/by-id/usb-B", "/dev/ttyUSB0"}, {"/dev/ttyS0", "/dev/ttyS0"}};
-    Settings s;
-    s.comDevice = "/dev/serial/by-id/usb-gone";
-    s.comPort = 6;
-    CheckComPortAtStartup(d, p, s);
-    EXPECT_EQ(d.ComDevice, "/dev/serial/by-id/usb-B");
+    ASSERT_TRUE(WriteSetting(d, "comDevice", "/dev/ttyUSB3"));
+    ASSERT_TRUE(WriteSetting(d, "comPort", 6));
+    CheckComPortAtStartup(d, p, Saved());
+    EXPECT_EQ(d.ComDevice, "/dev/ttyUSB3");
     EXPECT_EQ(d.ComPortNumber, 6);  // not a ttyS device: left as it was
-    EXPECT_EQ(Saved().comDevice, "/dev/serial/by-id/usb-B");
+    EXPECT_EQ(Saved().comDevice, "/dev/ttyUSB3");
+    EXPECT_EQ(Saved().comPort, 6);
 }
 
-TEST_F(StartupPorts, KeepsAPresentDeviceAndNoneListedMeansNoPort) {
-    p.existing = {"/dev/pts/3"};
+TEST_F(StartupPorts, NothingSavedTakesTheFirstListedAndNoneListedMeansNoPort) {
+    p.ports = {{"/dev/serial/by-id/usb-B", "/dev/ttyUSB0"}};
     Settings s;
-    s.comDevice = "/dev/pts/3";
+    s.comPort = 0;
     CheckComPortAtStartup(d, p, s);
-    EXPECT_EQ(d.ComDevice, "/dev/pts/3");
+    EXPECT_EQ(d.ComDevice, "/dev/serial/by-id/usb-B");
+    EXPECT_EQ(Saved().comDevice, "/dev/serial/by-id/usb-B");
 
-    p.existing.clear();
+    p.ports.clear();
+    s.comPort = 4;  // an old number whose port is not listed
     CheckComPortAtStartup(d, p, s);
     EXPECT_EQ(d.ComDevice, "");
     EXPECT_EQ(d.ComPortNumber, 0);
 }
 
 // The whole start-up with the program's hook: the saved device reaches the
-// first transfer when present; a vanished one is replaced and written back.
+// first transfer, present or not, and stays in the settings file.
 TEST(StartupPortCheck, TheSavedDeviceReachesTheTransferState) {
     struct Case {
         const char* name;
@@ -144,7 +148,7 @@ TEST(StartupPortCheck, TheSavedDeviceReachesTheTransferState) {
         const char* expected;
     } cases[] = {
         {"Present", "/dev/serial/by-id/usb-A", "/dev/serial/by-id/usb-A"},
-        {"Vanished", "/dev/serial/by-id/usb-gone", "/dev/ttyS0"},
+        {"Missing", "/dev/serial/by-id/usb-gone", "/dev/serial/by-id/usb-gone"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

@@ -12,6 +12,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <deque>
+#include <filesystem>
 #include <functional>
 #include <thread>
 
@@ -291,6 +292,25 @@ TEST(SerialPty, MissingDeviceGivesPortText) {
     EXPECT_EQ(rig.messages.Keys(), std::vector<CommMsg>{CommMsg::PortError});
     EXPECT_EQ(rig.messages.posted[0].AddedLine, "/dev/no-such-serial-device: No such file or directory");
     EXPECT_EQ(rig.engine.CommMode(), 0);
+}
+
+// A USB adapter chosen by its stable name and not plugged in at start-up:
+// the name stays saved, and the transfer says that device is not there.
+TEST(SerialPty, ASavedDeviceMissingAtStartUpIsNamedByTheTransfer) {
+    PtyRig rig;
+    test::TempFolder t;
+    rig.d.AppFolder = t / "app";
+    rig.d.UserConfigDir = t / "user";
+    std::filesystem::create_directories(t / "app/language");
+    std::filesystem::create_directories(t / "by-id");
+    const std::string device = t / "by-id/usb-Not_Plugged_In-if00-port0";
+    ASSERT_TRUE(WriteSetting(rig.d, "comDevice", device));
+    QtPortListProvider provider(t / "by-id");
+    CheckComPortAtStartup(rig.d, provider, LoadSettings(rig.d));
+    EXPECT_EQ(LoadSettings(rig.d).comDevice, device);
+    EXPECT_FALSE(rig.engine.StartRead());
+    EXPECT_EQ(rig.messages.Keys(), std::vector<CommMsg>{CommMsg::PortError});
+    EXPECT_EQ(rig.messages.posted[0].AddedLine, device + ": No such file or directory");
 }
 
 TEST(SerialPty, ATakenPortGivesThePortTextAndWhy) {

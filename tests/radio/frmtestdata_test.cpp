@@ -3,6 +3,7 @@
 #include "radio/frmtestdata.h"
 
 #include "core/listutils.h"
+#include "core/nonregularfiles.h"
 #include "radio/radiofixture.h"
 
 namespace rp {
@@ -147,24 +148,29 @@ TEST_F(TestData, LoadThenOkTakesTheWholeFileLoadThenCancelNothing) {
 TEST_F(TestData, AFileThatCannotBeReadOrWrittenIsAFileError) {
     const std::string shortFile = tmp / "short.ted";
     test::WriteFile(shortFile, Bytes32(0).substr(0, 20));
+    const std::string pipe = tmp / "pipe.ted";  // no writer: opening it would wait for good
+    ASSERT_TRUE(test::MakeNonRegular(test::NonRegular::Pipe, pipe));
+    const test::HangGuard guard;
     d.TestDataFilePath = "/earlier/x.ted";
-    files.answers = {shortFile, std::string(tmp / "missing.ted"), std::string(tmp / "no-such-folder/x.ted")};
+    files.answers = {shortFile, std::string(tmp / "missing.ted"), pipe, std::string(tmp / "no-such-folder/x.ted")};
     FrmTestData& f = Open();
     Text(3) = "55";  // typed, not yet read into the copy
     f.Click(testdata::Load);
     f.Click(testdata::Load);
+    f.Click(testdata::Load);
     EXPECT_EQ(notes.Texts(), (std::vector<std::string>{"file error.\nshort.ted: its contents cannot be used",
-                                                        "file error.\nmissing.ted: No such file or directory"}));
+                                                        "file error.\nmissing.ted: No such file or directory",
+                                                        "file error.\npipe.ted: not a regular file"}));
     EXPECT_EQ(Text(3), "55");
     EXPECT_EQ(f.WorkCopy[2], 0xA2);
     EXPECT_EQ(d.TestDataFilePath, "/earlier/x.ted");
     f.Click(testdata::Save);
-    ASSERT_EQ(notes.Texts().size(), 3u);
-    EXPECT_EQ(notes.Texts()[2], "file error.\nx.ted: No such file or directory");
+    ASSERT_EQ(notes.Texts().size(), 4u);
+    EXPECT_EQ(notes.Texts()[3], "file error.\nx.ted: No such file or directory");
     EXPECT_EQ(d.TestDataFilePath, "/earlier/x.ted");
     // A cancelled chooser: nothing at all.
     f.Click(testdata::Load);
-    EXPECT_EQ(notes.Texts().size(), 3u);
+    EXPECT_EQ(notes.Texts().size(), 4u);
 }
 
 TEST_F(TestData, SaveProposesTheLastNameAndWritesTheBoxes) {

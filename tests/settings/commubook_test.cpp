@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "core/commbook.h"
+#include "core/fileio.h"
+#include "core/nonregularfiles.h"
 #include "settings/bookfile.h"
 #include "settings/frmcommubook.h"
 #include "settings/formfixture.h"
@@ -320,15 +322,22 @@ TEST_F(BookTest, ASuccessfulImportDropsTheOpenEdit) {
 }
 
 TEST_F(BookTest, AFailedOrCancelledImportChangesNothing) {
+    const rp::test::HangGuard guard;  // a pipe opened to read would wait for good
     WriteFile(tmp / "short.cb", std::string(1663, '1'));
-    std::filesystem::create_directories(tmp / "folder.cb");
+    for (const auto& kind : rp::test::kNonRegularKinds)
+        ASSERT_TRUE(rp::test::MakeNonRegular(kind.kind, tmp / (std::string(kind.name) + ".cb")));
     struct Case {
         const char* name;
         std::optional<std::string> path;
         bool error;
+        bool notRegular = false;  // the reason told, by the file's own name
     };
     const Case cases[] = {{"short file", tmp / "short.cb", true},
-                          {"a folder", tmp / "folder.cb", true},
+                          {"a folder", tmp / "a folder.cb", true, true},
+                          {"a named pipe", tmp / "a named pipe.cb", true, true},
+                          {"a device", "/dev/null", true, true},
+                          {"a link to a device", tmp / "a device.cb", true, true},
+                          {"a socket", tmp / "a socket.cb", true, true},
                           {"missing file", tmp / "missing.cb", true},
                           {"cancelled chooser", std::nullopt, false}};
     for (int language : {1, 2}) {
@@ -344,6 +353,10 @@ TEST_F(BookTest, AFailedOrCancelledImportChangesNothing) {
             f.Click(commubook::Import);
             const std::vector<std::string> error{language == 1 ? "file error." : "文件错误。"};
             EXPECT_EQ(notes.FirstLines(), c.error ? error : std::vector<std::string>{}) << c.name;
+            if (c.notRegular) {
+                EXPECT_EQ(notes.Texts(), std::vector<std::string>{error[0] + "\n" + FileNamePart(*c.path) + ": " +
+                                                                  (language == 1 ? "not a regular file" : "不是普通文件")});
+            }
             EXPECT_EQ(d.BookDataEdit, before) << c.name;
             EXPECT_EQ(d.BookFilePath, "new.cb") << c.name;
             EXPECT_TRUE(f.C(commubook::Editor).visible) << c.name;

@@ -2,7 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <optional>
 
+#include "core/nonregularfiles.h"
 #include "core/profile.h"
 #include "core/settings.h"
 #include "settings/frminit.h"
@@ -66,21 +68,40 @@ TEST_F(FactoryInitTest, AFlagAboveZeroShowsTicked) {
 }
 
 TEST_F(FactoryInitTest, AFailedWriteShowsFileErrorAndKeepsTheNewFlag) {
-    // Neither the program folder nor the per-user folder can hold a file.
+    // The program folder cannot hold a file (it lies under a regular file);
+    // the per-user copy cannot be written either, for the reason given.
     rp::test::WriteFile(tmp / "blocked", "");
     d.AppFolder = tmp / "blocked";
-    d.UserConfigDir = tmp / "blocked";
-    for (int language : {1, 2}) {
-        d.LanguageIndex = static_cast<Integer>(language);
-        d.FactoryFresFlag = 0;
-        notes.shown.clear();
-        FrmInit f(d);
-        f.Form_Load();
-        f.C(init::KeepFactory).value = 1;
-        f.Click(init::OK);
-        EXPECT_EQ(notes.Texts(), std::vector<std::string>{std::string(language == 1 ? "file error." : "文件错误。") +
-                                                          "\nmysetup.ini: Permission denied"});
-        EXPECT_EQ(d.FactoryFresFlag, 1);
-        EXPECT_TRUE(f.unloadRequested);
+    struct Case {
+        const char* name;
+        std::optional<rp::test::NonRegular> atUserCopy;  // none: no per-user folder either
+        const char* reason[2];
+    } cases[] = {
+        {"no place", std::nullopt, {"Permission denied", "Permission denied"}},
+        {"a folder", rp::test::NonRegular::Folder, {"Is a directory", "Is a directory"}},
+        {"a named pipe", rp::test::NonRegular::Pipe, {"not a regular file", "不是普通文件"}},
+    };
+    const rp::test::HangGuard guard;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        d.UserConfigDir = tmp / "blocked";
+        if (c.atUserCopy) {
+            d.UserConfigDir = tmp / (std::string("user-") + c.name);
+            std::filesystem::create_directories(d.UserConfigDir + "/language");
+            ASSERT_TRUE(rp::test::MakeNonRegular(*c.atUserCopy, d.UserConfigDir + "/language/mysetup.ini"));
+        }
+        for (int language : {1, 2}) {
+            d.LanguageIndex = static_cast<Integer>(language);
+            d.FactoryFresFlag = 0;
+            notes.shown.clear();
+            FrmInit f(d);
+            f.Form_Load();
+            f.C(init::KeepFactory).value = 1;
+            f.Click(init::OK);
+            EXPECT_EQ(notes.Texts(), std::vector<std::string>{std::string(language == 1 ? "file error." : "文件错误。") +
+                                                              "\nmysetup.ini: " + c.reason[language - 1]});
+            EXPECT_EQ(d.FactoryFresFlag, 1);
+            EXPECT_TRUE(f.unloadRequested);
+        }
     }
 }
