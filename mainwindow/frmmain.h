@@ -69,10 +69,11 @@ struct FrmMainHooks {
 
 class FrmMain : public Form, public Listener, public MainWindowCommands {
 public:
+    static constexpr char kName[] = "frmMain";
     explicit FrmMain(AppData& d);
 
     // ---- the window's procedures ----
-    void Form_Load();
+    void Form_Load() override;
     void Form_ReLoad() override;
     void LoadShowByModel() override;
     void LoadShowTree() override;

@@ -23,7 +23,7 @@ void BuildFrmComSet(FormDialog& shell) {
     auto* top = new QVBoxLayout(dlg);
     top->addLayout(row);
     top->addSpacing(TwipsToPixelsY(dlg, 240));
-    top->addLayout(RightRow({Named<QPushButton>(dlg, comset::OK), Named<QPushButton>(dlg, comset::Cancel)}));
+    top->addLayout(RightRow({Named<QPushButton>(dlg, kOKButton), Named<QPushButton>(dlg, kCancelButton)}));
     top->setSizeConstraint(QLayout::SetFixedSize);
 
     dlg->Bind();

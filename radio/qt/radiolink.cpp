@@ -71,7 +71,7 @@ void QtQuestionPort::AskPassWord(const std::string&) {
     const unsigned g = ++generation_;
     QTimer::singleShot(0, this, [this, g] {
         if (g != generation_) return;
-        FormDialog* dlg = BuildFormDialog(std::make_unique<FrmPassWord>(d_), parent_(), BuildPassWordDialog);
+        FormDialog* dlg = BuildFormDialog(std::make_unique<FrmPassWord>(d_), parent_(), BuildFrmPassWord);
         dlg->setAttribute(Qt::WA_DeleteOnClose);
         passWord_ = dlg;
         connect(dlg, &QDialog::finished, this, [this, g, dlg](int) {
