@@ -249,6 +249,14 @@ TEST(SourceLayout, EachLibraryLinksWhatItsSourcesInclude) {
     }
 }
 
+// A form's name stands once, as its class's kName: the form passes it to
+// Form and its shell registers under it, so the two cannot drift apart.
+TEST(SourceLayout, FormNamesAreTheirClassesConstants) {
+    static const std::regex literalName(R"re(\b(Form|Register)\(\s*")re");
+    for (const SourceFile& f : Sources(kSourceFolders))
+        EXPECT_FALSE(std::regex_search(f.text, literalName)) << f.path;
+}
+
 TEST(SourceLayout, NoSourceFileOver800Lines) {
     for (const SourceFile& f : Sources(kSourceFolders)) {
         const auto lines = std::count(f.text.begin(), f.text.end(), '\n');
