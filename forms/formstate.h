@@ -199,7 +199,8 @@ private:
     FormHost* host_ = nullptr;
 };
 
-// Key codes for KeyDown beyond ASCII; Enter is also KeyPress's 13.
+// Key codes for KeyDown beyond ASCII. Enter, Backspace and Escape give
+// KeyPress the same codes.
 inline constexpr int kKeyReturn = 13;
 inline constexpr int kKeyEscape = 27;
 inline constexpr int kKeyTab = 9;

@@ -15,8 +15,8 @@
 #include <string>
 
 #include "core/appdata.h"
-#include "link/engine.h"
 #include "forms/mainwindowcommands.h"
+#include "link/engine.h"
 #include "link/ports.h"
 
 namespace rp {
