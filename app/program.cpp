@@ -4,6 +4,7 @@
 
 #include "app/openers.h"
 #include "channels/batchfun.h"
+#include "mainwindow/radiomenu.h"
 #include "printing/printstrings.h"
 
 namespace rp {
@@ -64,6 +65,7 @@ void Program::ShowMainWindow() {
     radio_ = std::make_unique<RadioLink>(d_, window_->form(), window_.get(),
                                          options_.ports ? *options_.ports : systemPorts_,
                                          [w = window_.get()] { w->binder().Sync(); });
+    AttachRadioCommands(window_->form(), radio_->commands());
     fileCommands_->TransferRunning = [r = radio_.get()] { return r->commands().TransferRunning(); };
     window_->Load();
     window_->show();

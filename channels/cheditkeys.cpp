@@ -47,7 +47,7 @@ const std::vector<std::string>& ChEditTabOrder() {
         chedit::EncodeCtcss,    chedit::EncodeDcs,     chedit::EncodeInverted, chedit::Signalling,
         chedit::DtmfCode,       chedit::SqlModes,      chedit::DtmfPttId,     chedit::FiveTonePttId,
         chedit::TxInhibit,      chedit::ScanSkip,      chedit::Reverse,       chedit::TalkAround,
-        chedit::OwnCtcss,       chedit::OkButton,      chedit::CancelButton,  chedit::TwoToneCode,
+        chedit::OwnCtcss,       kOKButton,      kCancelButton,  chedit::TwoToneCode,
         chedit::FiveToneCode,   chedit::BusyLock,      chedit::MskGroup,      chedit::Banks,
         chedit::SqlLevel,       chedit::TwoToneDecode,
     };
@@ -58,7 +58,7 @@ bool ChEditEnterMovesOn(std::string_view control) {
     for (const ControlArray& a : {chedit::FieldLists, chedit::ToneLists, chedit::CodeLists, chedit::InvertedTicks,
                                   chedit::ExclusiveTicks, chedit::EntryBoxes})
         if (a.IndexOf(control) >= 0) return true;
-    for (std::string_view n : {chedit::OffsetDir, chedit::OkButton, chedit::CancelButton, chedit::TxInhibit,
+    for (std::string_view n : {chedit::OffsetDir, kOKButton, kCancelButton, chedit::TxInhibit,
                                chedit::PttIdOn, chedit::Compander, chedit::ScanSkip, chedit::PttIdCode,
                                chedit::OwnCtcss, chedit::Banks})
         if (control == n) return true;

@@ -37,7 +37,7 @@ int GetChannelNoByShowText(std::string_view text) {
     return value + 1;
 }
 
-FrmBank::FrmBank(AppData& d) : Form("FrmBank"), d_(d) {
+FrmBank::FrmBank(AppData& d) : Form(kName), d_(d) {
     FormState& s = State();
     // Fixed English in every language; only OK and Cancel are relabelled.
     s.caption = "Bank Channel";
@@ -136,8 +136,8 @@ void FrmBank::Click(const std::string& control) {
     if (control == bank::Banks) List1_Click();
     else if (control == bank::MoveIn) CommandL_Click();
     else if (control == bank::MoveOut) CommandR_Click();
-    else if (control == bank::OkButton) CommandOK_Click();
-    else if (control == bank::CancelButton) CommandCancel_Click();
+    else if (control == kOKButton) CommandOK_Click();
+    else if (control == kCancelButton) CommandCancel_Click();
 }
 
 }  // namespace rp

@@ -22,9 +22,10 @@ int GetChannelNoByShowText(std::string_view text);
 
 class FrmBank : public Form {
 public:
+    static constexpr char kName[] = "FrmBank";
     explicit FrmBank(AppData& d);
 
-    void Form_Load();
+    void Form_Load() override;
     void InitShowList();
     void List1_Click();
     void CommandL_Click();

@@ -1,5 +1,6 @@
 #pragma once
 // The controls of FrmBank, the bank dialog.
+#include "forms/commoncontrols.h"
 #include "forms/controls.h"
 
 namespace rp::bank {
@@ -12,15 +13,13 @@ inline constexpr char MoveIn[] = "CommandL";      // "<<": the chosen other chan
 inline constexpr char MoveOut[] = "CommandR";     // ">>": the chosen bank channel out of it
 inline constexpr char OthersLabel[] = "Label1_2";
 inline constexpr char Others[] = "List3";         // the memory channels outside the bank, in store order
-inline constexpr char OkButton[] = "CommandOK";
-inline constexpr char CancelButton[] = "CommandCancel";
 
 inline constexpr ControlEntry kControls[] = {
     {BanksLabel, ControlKind::Label},   {Banks, ControlKind::ListBox},
     {InBankLabel, ControlKind::Label},  {InBank, ControlKind::ListBox},
     {MoveIn, ControlKind::Button},      {MoveOut, ControlKind::Button},
     {OthersLabel, ControlKind::Label},  {Others, ControlKind::ListBox},
-    {OkButton, ControlKind::Button},    {CancelButton, ControlKind::Button},
+    {kOKButton, ControlKind::Button},   {kCancelButton, ControlKind::Button},
 };
 
 }  // namespace rp::bank

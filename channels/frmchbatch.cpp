@@ -131,7 +131,7 @@ const std::vector<std::string>& BatchTabOrder() {
             for (const std::string& c : BatchRowControls(f))
                 if (!IsRowCaption(c)) o.push_back(c);
         for (int i = 0; i < kBatchFunCount; ++i) o.push_back(chbatch::FunctionChoices[i]);
-        for (const char* c : {chbatch::SelectAll, chbatch::SelectNone, chbatch::ApplyButton, chbatch::CloseButton})
+        for (const char* c : {chbatch::SelectAll, chbatch::SelectNone, chbatch::ApplyButton, kCloseButton})
             o.push_back(c);
         return o;
     }();
@@ -140,7 +140,7 @@ const std::vector<std::string>& BatchTabOrder() {
 
 // ---- the form ---------------------------------------------------------------------
 
-FrmCHBatch::FrmCHBatch(AppData& d) : Form("FrmCHBatch"), d_(d) {
+FrmCHBatch::FrmCHBatch(AppData& d) : Form(kName), d_(d) {
     ownRandom_ = std::make_unique<ClockRandomSource>();
     random_ = ownRandom_.get();
     AddControls();
@@ -242,7 +242,7 @@ void FrmCHBatch::ChangShowByLanguage() {
     set(chbatch::ChannelRange, 4003);
     set(chbatch::RangeToLabel, 4004);
     set(chbatch::ApplyButton, 4007);
-    set(chbatch::CloseButton, 4008);
+    set(kCloseButton, 4008);
     set(chbatch::SelectAll, 4045);
     set(chbatch::SelectNone, 4046);
     set(chbatch::DeleteOutside, 4099);
@@ -587,7 +587,7 @@ void FrmCHBatch::FocusNext(const std::string& from) {
 
 void FrmCHBatch::Click(const std::string& control) {
     if (control == chbatch::ApplyButton) return CommandApply_Click();
-    if (control == chbatch::CloseButton) return CommandClose_Click();
+    if (control == kCloseButton) return CommandClose_Click();
     if (control == chbatch::PanelSwitch) return CommandFun_Click();
     if (control == chbatch::SelectAll) return CommandSelAll_Click();
     if (control == chbatch::SelectNone) return CommandSelNone_Click();

@@ -43,6 +43,7 @@ const std::vector<std::string>& BatchTabOrder();
 
 class FrmCHBatch : public Form {
 public:
+    static constexpr char kName[] = "FrmCHBatch";
     explicit FrmCHBatch(AppData& d);
 
     // True while the selection panel is shown instead of the value panel.
@@ -53,7 +54,7 @@ public:
     void SetRandomSource(RandomSource* random) { random_ = random; }
 
     // ---- opening ----
-    void Form_Load();
+    void Form_Load() override;
     void InitShowList();
     void ChangShowByLanguage();
     void SetShowData();

@@ -4,6 +4,7 @@
 // of a direction group, element 0 counts up and element 1 down.
 #include "channels/batchapply.h"
 #include "channels/batchfun.h"
+#include "forms/commoncontrols.h"
 #include "forms/controls.h"
 
 namespace rp::chbatch {
@@ -109,7 +110,6 @@ inline constexpr char SelectAll[] = "CommandSelAll";
 inline constexpr char SelectNone[] = "CommandSelNone";
 
 inline constexpr char ApplyButton[] = "CommandApply";
-inline constexpr char CloseButton[] = "CommandClose";
 
 // The state in the order the form adds it; what else is hidden the form
 // sets after.
@@ -146,7 +146,7 @@ inline constexpr ControlEntry kControls[] = {
     {SelectAll, ControlKind::Button},
     {SelectNone, ControlKind::Button},
     {ApplyButton, ControlKind::Button},
-    {CloseButton, ControlKind::Button},
+    {kCloseButton, ControlKind::Button},
 };
 
 }  // namespace rp::chbatch

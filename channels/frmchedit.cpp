@@ -241,7 +241,7 @@ ChEditOutcome EvaluateChEditOK(AppData& d, const FormState& s) {
 
 // ---- the form -------------------------------------------------------------------
 
-FrmCHEdit::FrmCHEdit(AppData& d, MainWindowCalls& main) : Form("FrmCHEdit"), d_(d), main_(main) {
+FrmCHEdit::FrmCHEdit(AppData& d, MainWindowCalls& main) : Form(kName), d_(d), main_(main) {
     AddControls();
 }
 
@@ -696,8 +696,8 @@ void FrmCHEdit::ListBank_ItemCheck(int item) {
 // ---- dispatch -------------------------------------------------------------------------
 
 void FrmCHEdit::Click(const std::string& control) {
-    if (control == chedit::OkButton) return CommandOK_Click();
-    if (control == chedit::CancelButton) return CommandCancel_Click();
+    if (control == kOKButton) return CommandOK_Click();
+    if (control == kCancelButton) return CommandCancel_Click();
     if (int i = chedit::FieldLists.IndexOf(control); i >= 0) return Combo1_Click(i);
     if (int i = chedit::ExclusiveTicks.IndexOf(control); i >= 0) return Check4_Click(i);
 }

@@ -81,11 +81,12 @@ ChEditOutcome EvaluateChEditOK(AppData& d, const FormState& s);
 
 class FrmCHEdit : public Form {
 public:
+    static constexpr char kName[] = "FrmCHEdit";
     // `main` redraws the channel's grid row after a storing OK.
     FrmCHEdit(AppData& d, MainWindowCalls& main);
 
     // ---- opening ----
-    void Form_Load();
+    void Form_Load() override;
     void Form_Unload();
     void ChangShowByLanguage();
     void InitShowList();

@@ -2,6 +2,7 @@
 // The controls of FrmCHEdit, the channel dialog. A control's Tag is the kind
 // of record field it edits ("RX", "Encode", ...), by which a preset list
 // locks its fixed fields; a label carries the Tag of its list.
+#include "forms/commoncontrols.h"
 #include "forms/controls.h"
 
 namespace rp::chedit {
@@ -68,8 +69,6 @@ inline constexpr char PttIdDecode[] = "Check7";  // never shown
 
 // The banks the memory channel belongs to: one tick per bank.
 inline constexpr char Banks[] = "ListBank";
-inline constexpr char OkButton[] = "CommandOK";
-inline constexpr char CancelButton[] = "CommandCancel";
 
 // ---- captions ----
 inline constexpr char RxLabel[] = "Label1_0";
@@ -143,8 +142,8 @@ inline constexpr ControlEntry kControls[] = {
     {PttIdDecode, ControlKind::CheckBox, "", false},
     {PttIdCode, ControlKind::TextBox, "", false, 5},
     {Banks, ControlKind::ListBox, "Bank"},
-    {OkButton, ControlKind::Button},
-    {CancelButton, ControlKind::Button},
+    {kOKButton, ControlKind::Button},
+    {kCancelButton, ControlKind::Button},
     {RxLabel, ControlKind::Label, "RX"},
     {OffsetLabel, ControlKind::Label, "", false},
     {NameLabel, ControlKind::Label, "Name"},

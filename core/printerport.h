@@ -5,8 +5,8 @@
 // tests: a fake with a recording surface.
 #include <memory>
 
-#include "printing/reportclock.h"
 #include "core/printsurface.h"
+#include "core/reportclock.h"
 
 namespace rp {
 

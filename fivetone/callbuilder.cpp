@@ -16,15 +16,15 @@
 
 namespace rp {
 
-using namespace special;
+using namespace callbuilder;
 
 namespace {
 constexpr int kCodeMax = 40;
 const std::vector<std::string> kTabOrder = {Entry,        CallType,  CalledIds[0], Message,
-                                            CalledIds[1], Separator, OkButton,     CancelButton};
+                                            CalledIds[1], Separator, kOKButton,     kCancelButton};
 }  // namespace
 
-FrmSpecial::FrmSpecial(AppData& d, Frm5Tone& owner) : Form("FrmSpecial"), d_(d), owner_(owner) {
+FrmCallBuilder::FrmCallBuilder(AppData& d, Frm5Tone& owner) : Form(kName), d_(d), owner_(owner) {
     State().tag = "[OPTION]60062";
     AddControls(State(), kControls);
     GuardTextBox(C(Message), KeyFilterChars(FilterMessageKey), kEntryMessageMax);
@@ -35,14 +35,14 @@ FrmSpecial::FrmSpecial(AppData& d, Frm5Tone& owner) : Form("FrmSpecial"), d_(d),
     }
 }
 
-void FrmSpecial::Form_Load() {
+void FrmCallBuilder::Form_Load() {
     State().caption = GetLanguageOptionString(d_, "60062");
     C(EntryLabel).text = GetLanguageOptionString(d_, "60063");
     C(CallTypeLabel).text = GetLanguageOptionString(d_, "60064");
     C(DataMessageFrame).text = GetLanguageOptionString(d_, "60073");
     C(CallType).items = {C(DataMessageFrame).text, "ANI", "PTTID"};
-    C(OkButton).text = GetLanguageOptionString(d_, "60024");
-    C(CancelButton).text = GetLanguageOptionString(d_, "60025");
+    C(kOKButton).text = GetLanguageOptionString(d_, "60024");
+    C(kCancelButton).text = GetLanguageOptionString(d_, "60025");
     C(CalledIdLabels[0]).text = C(CalledIdLabels[1]).text = GetLanguageOptionString(d_, "60076");
     C(SeparatorLabel).text = GetLanguageOptionString(d_, "60313");
     C(MessageLabel).text = GetLanguageOptionString(d_, "60077");
@@ -60,21 +60,21 @@ void FrmSpecial::Form_Load() {
     Combo1_Click(1);
 }
 
-void FrmSpecial::InitSpecialLists() {
+void FrmCallBuilder::InitSpecialLists() {
     ControlState& entries = C(Entry);
     entries.items = NumberItems(0, 99, 1);
     const int row = owner_.Grid().row;
     SetComboText(entries, row >= 1 ? std::to_string(row - 1) : "0");
 }
 
-void FrmSpecial::ShowSpecialSeparator() {
+void FrmCallBuilder::ShowSpecialSeparator() {
     C(DataMessageFrame).visible = false;
     C(OwnIdCallFrame).visible = false;
     const Integer sep = d_.SetDataEdit.Tone5Data.Separator;
     SetComboText(C(Separator), sep >= 0 && sep < 16 ? std::string(1, "0123456789ABCDEF"[sep]) : "");
 }
 
-void FrmSpecial::Combo1_Click(int index) {
+void FrmCallBuilder::Combo1_Click(int index) {
     if (index != 1) return;
     ShowSpecialSeparator();
     switch (C(CallType).index) {
@@ -90,20 +90,20 @@ void FrmSpecial::Combo1_Click(int index) {
     }
 }
 
-bool FrmSpecial::CheckCalledId(int index) {
+bool FrmCallBuilder::CheckCalledId(int index) {
     if (Utf8ToLatin1(C(CalledIds[index]).text).size() >= static_cast<std::size_t>(kCalledIdLength))
         return true;
     d_.Ui.Notify->Show(GetLanguageMsgString(d_, "900C"), MsgIcon::None, MsgButtons::Ok, "");
     return false;
 }
 
-void FrmSpecial::Text1_LostFocus(int index, const std::string& next) {
+void FrmCallBuilder::Text1_LostFocus(int index, const std::string& next) {
     // Cancel needs no ID, and OK checks the ID itself: one message, not two.
-    if (next == CancelButton || next == OkButton) return;
+    if (next == kCancelButton || next == kOKButton) return;
     CheckCalledId(index);
 }
 
-void FrmSpecial::CommandOK_Click() {
+void FrmCallBuilder::CommandOK_Click() {
     Tone5DataRec& t = d_.SetDataEdit.Tone5Data;
     const ControlState& sepList = C(Separator);
     const int p = sepList.index;
@@ -140,9 +140,9 @@ void FrmSpecial::CommandOK_Click() {
     Unload();
 }
 
-void FrmSpecial::CommandCancel_Click() { Unload(); }
+void FrmCallBuilder::CommandCancel_Click() { Unload(); }
 
-void FrmSpecial::FocusNext(const std::string& from) {
+void FrmCallBuilder::FocusNext(const std::string& from) {
     auto it = std::find(kTabOrder.begin(), kTabOrder.end(), from);
     if (it == kTabOrder.end()) return;
     auto reachable = [&](const std::string& n) {
@@ -160,8 +160,8 @@ void FrmSpecial::FocusNext(const std::string& from) {
     }
 }
 
-void FrmSpecial::Text1_KeyPress(int index, int& key) {
-    if (key == kKeyEnter) {
+void FrmCallBuilder::Text1_KeyPress(int index, int& key) {
+    if (key == kKeyReturn) {
         key = 0;
         FocusNext(CalledIds[index]);
         return;
@@ -169,8 +169,8 @@ void FrmSpecial::Text1_KeyPress(int index, int& key) {
     key = FilterCalledIdKey(key);
 }
 
-void FrmSpecial::Text2_KeyPress(int& key) {
-    if (key == kKeyEnter) {
+void FrmCallBuilder::Text2_KeyPress(int& key) {
+    if (key == kKeyReturn) {
         key = 0;
         FocusNext(Message);
         return;
@@ -178,23 +178,23 @@ void FrmSpecial::Text2_KeyPress(int& key) {
     key = FilterMessageKey(key);
 }
 
-void FrmSpecial::Click(const std::string& control) {
+void FrmCallBuilder::Click(const std::string& control) {
     ControlState& c = C(control);
     if (c.kind == ControlKind::ComboBox) SetListIndex(c, c.index);
     if (control == Entry) Combo1_Click(0);
     else if (control == CallType) Combo1_Click(1);
-    else if (control == OkButton) CommandOK_Click();
-    else if (control == CancelButton) CommandCancel_Click();
+    else if (control == kOKButton) CommandOK_Click();
+    else if (control == kCancelButton) CommandCancel_Click();
 }
 
-void FrmSpecial::KeyPress(const std::string& control, int& keyAscii) {
+void FrmCallBuilder::KeyPress(const std::string& control, int& keyAscii) {
     if (int i = CalledIds.IndexOf(control); i >= 0) Text1_KeyPress(i, keyAscii);
     else if (control == Message) Text2_KeyPress(keyAscii);
 }
 
-void FrmSpecial::GotFocus(const std::string& control) { State().focus = control; }
+void FrmCallBuilder::GotFocus(const std::string& control) { State().focus = control; }
 
-bool FrmSpecial::LostFocus(const std::string& control, const std::string& next) {
+bool FrmCallBuilder::LostFocus(const std::string& control, const std::string& next) {
     if (int i = CalledIds.IndexOf(control); i >= 0) Text1_LostFocus(i, next);
     return true;
 }

@@ -1,5 +1,5 @@
 #pragma once
-// FrmSpecial: the five-tone special-call builder. It composes a data
+// FrmCallBuilder: the five-tone special-call builder. It composes a data
 // message, an own-ID call or a PTT-ID call, by the five-tone dialog's
 // SpecialCallMode: 0 into a code-list entry (working copy and grid row),
 // 1 and 2 into the PTT-ID begin and end code boxes. It also stores the
@@ -13,12 +13,13 @@ namespace rp {
 
 class Frm5Tone;
 
-class FrmSpecial : public Form {
+class FrmCallBuilder : public Form {
 public:
+    static constexpr char kName[] = "FrmCallBuilder";
     // The builder reads and writes `owner`'s grid and boxes; owner outlives it.
-    FrmSpecial(AppData& d, Frm5Tone& owner);
+    FrmCallBuilder(AppData& d, Frm5Tone& owner);
 
-    void Form_Load();
+    void Form_Load() override;
     void ShowSpecialSeparator();
     void InitSpecialLists();
     void Combo1_Click(int index);

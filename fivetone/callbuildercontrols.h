@@ -1,8 +1,9 @@
 #pragma once
-// The special-call builder's controls (FrmSpecial).
+// The special-call builder's controls (FrmCallBuilder).
+#include "forms/commoncontrols.h"
 #include "forms/controls.h"
 
-namespace rp::special {
+namespace rp::callbuilder {
 
 // The code-list entry the call goes into (hidden for a PTT-ID code) and the
 // kind of call.
@@ -22,8 +23,6 @@ inline constexpr char OwnIdCallFrame[] = "Frame4";
 
 inline constexpr char SeparatorLabel[] = "Label5";
 inline constexpr char Separator[] = "Combo3";  // item 0: none
-inline constexpr char OkButton[] = "CommandOK";
-inline constexpr char CancelButton[] = "CommandCancel";
 
 inline constexpr ControlEntry kControls[] = {
     {EntryLabel, ControlKind::Label, "[OPTION]60063"},
@@ -40,8 +39,8 @@ inline constexpr ControlEntry kControls[] = {
     {"Text1_1", ControlKind::TextBox},
     {SeparatorLabel, ControlKind::Label, "[OPTION]60313"},
     {Separator, ControlKind::ComboBox},
-    {OkButton, ControlKind::Button, "[OPTION]60024"},
-    {CancelButton, ControlKind::Button, "[OPTION]60025"},
+    {kOKButton, ControlKind::Button, "[OPTION]60024"},
+    {kCancelButton, ControlKind::Button, "[OPTION]60025"},
 };
 
-}  // namespace rp::special
+}  // namespace rp::callbuilder

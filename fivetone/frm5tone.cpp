@@ -45,7 +45,7 @@ std::string InfoCheckText(AppData& d, const std::string& key) {
 
 }  // namespace
 
-Frm5Tone::Frm5Tone(AppData& d) : Form("Frm5Tone"), d_(d), grid_(101, 6, 1, 2) {
+Frm5Tone::Frm5Tone(AppData& d) : Form(kName), d_(d), grid_(101, 6, 1, 2) {
     State().tag = "[OPTION]60052";
     AddControls(State(), kControls);
     ItemList standards;
@@ -67,7 +67,7 @@ Frm5Tone::Frm5Tone(AppData& d) : Form("Frm5Tone"), d_(d), grid_(101, 6, 1, 2) {
         tabOrder_.push_back(n);
     for (int i = 0; i < 2; ++i)
         tabOrder_.insert(tabOrder_.end(), {PttCodes[i], PttStandards[i], PttToneTimes[i], PttSpecialCallButtons[i]});
-    for (const char* n : {OkButton, CancelButton}) tabOrder_.push_back(n);
+    for (const char* n : {kOKButton, kCancelButton}) tabOrder_.push_back(n);
 }
 
 // ---- opening, OK, Cancel, closing ------------------------------------------
@@ -88,8 +88,8 @@ void Frm5Tone::Form_Load() {
 
 void Frm5Tone::Relabel() {
     State().caption = GetLanguageOptionString(d_, "60052");
-    C(OkButton).text = GetLanguageOptionString(d_, "60024");
-    C(CancelButton).text = GetLanguageOptionString(d_, "60025");
+    C(kOKButton).text = GetLanguageOptionString(d_, "60024");
+    C(kCancelButton).text = GetLanguageOptionString(d_, "60025");
     C(UserTonesButton).text = GetLanguageString(d_, 3104);
     C(SettingLabels[0]).text = GetLanguageOptionString(d_, "60072");
     grid_.SetText(0, 3, GetLanguageOptionString(d_, "60061"));
@@ -131,7 +131,7 @@ void Frm5Tone::Relabel() {
 
 void Frm5Tone::CommandOK_Click() {
     // OK pressed while the own-ID box has the focus: its departure comes first.
-    if (State().focus == OwnId && !Text2_LostFocus(OkButton)) return;
+    if (State().focus == OwnId && !Text2_LostFocus(kOKButton)) return;
     if (OwnIdBox().size() != 5) {
         d_.Ui.Notify->Show(GetLanguageMsgString(d_, "900C"), MsgIcon::None, MsgButtons::Ok, "");
         State().focus = OwnId;
@@ -522,7 +522,7 @@ void Frm5Tone::UpdateCodeBySelfID() {
 }
 
 bool Frm5Tone::Text2_LostFocus(const std::string& next) {
-    if (next == CancelButton) return true;  // leaving the dialog needs no own ID
+    if (next == kCancelButton) return true;  // leaving the dialog needs no own ID
     if (C(OwnId).text == ownIdShown_) return true;  // untouched: nothing to check or store
     if (OwnIdBox().size() < 5) {
         d_.Ui.Notify->Show(GetLanguageMsgString(d_, "900C"), MsgIcon::None, MsgButtons::Ok, "");
@@ -589,7 +589,7 @@ void Frm5Tone::Command3_Click() { OpenSpecial(2); }
 
 void Frm5Tone::OpenSpecial(Integer mode) {
     SpecialCallMode = mode;
-    Open(std::make_unique<FrmSpecial>(d_, *this));
+    Open(std::make_unique<FrmCallBuilder>(d_, *this));
 }
 
 void Frm5Tone::Command4_Click() {
@@ -613,7 +613,7 @@ void Frm5Tone::FocusNext(const std::string& from) {
 }
 
 void Frm5Tone::Text2_KeyPress(int& key) {
-    if (key == kKeyEnter) {
+    if (key == kKeyReturn) {
         key = 0;
         FocusNext(OwnId);
         return;
@@ -622,7 +622,7 @@ void Frm5Tone::Text2_KeyPress(int& key) {
 }
 
 void Frm5Tone::Text3_KeyPress(int& key) {
-    if (key == kKeyEnter) {
+    if (key == kKeyReturn) {
         key = 0;
         if (!C(CodeEditor).text.empty()) MoveGridCell(grid_.row, grid_.col + 1);
         else MoveGridCell(NextCodeRow(grid_.row), grid_.col);
@@ -632,13 +632,13 @@ void Frm5Tone::Text3_KeyPress(int& key) {
 }
 
 void Frm5Tone::Combo2_KeyPress(int& key) {
-    if (key != kKeyEnter) return;
+    if (key != kKeyReturn) return;
     key = 0;
     MoveGridCell(grid_.row, grid_.col + 1);
 }
 
 void Frm5Tone::Combo3_KeyPress(int& key) {
-    if (key != kKeyEnter) return;
+    if (key != kKeyReturn) return;
     key = 0;
     const int row = grid_.row;
     MoveGridCell(row, 2);
@@ -646,7 +646,7 @@ void Frm5Tone::Combo3_KeyPress(int& key) {
 }
 
 void Frm5Tone::Text4_KeyPress(int index, int& key) {
-    if (key == kKeyEnter) {
+    if (key == kKeyReturn) {
         key = 0;
         FocusNext(PttCodes[index]);
         return;
@@ -655,7 +655,7 @@ void Frm5Tone::Text4_KeyPress(int index, int& key) {
 }
 
 void Frm5Tone::Text5_KeyPress(int& key) {
-    if (key == kKeyEnter) {
+    if (key == kKeyReturn) {
         key = 0;
         FocusNext(InfoCodeBox);
         return;
@@ -664,7 +664,7 @@ void Frm5Tone::Text5_KeyPress(int& key) {
 }
 
 void Frm5Tone::Text6_KeyPress(int& key) {
-    if (key == kKeyEnter) {
+    if (key == kKeyReturn) {
         key = 0;
         const int row = NextCodeRow(grid_.row);
         MoveGridCell(row, grid_.col);
@@ -694,8 +694,8 @@ void Frm5Tone::Click(const std::string& control) {
     else if (control == BeginSpecialCallButton) Command2_Click();
     else if (control == EndSpecialCallButton) Command3_Click();
     else if (control == UserTonesButton) Command4_Click();
-    else if (control == OkButton) CommandOK_Click();
-    else if (control == CancelButton) CommandCancel_Click();
+    else if (control == kOKButton) CommandOK_Click();
+    else if (control == kCancelButton) CommandCancel_Click();
 }
 
 void Frm5Tone::DblClick(const std::string& control) {

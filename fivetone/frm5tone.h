@@ -33,10 +33,11 @@ inline constexpr const char* kResetSpecialCallText = "Reset Special Call of this
 
 class Frm5Tone : public Form {
 public:
+    static constexpr char kName[] = "Frm5Tone";
     explicit Frm5Tone(AppData& d);
 
     // ---- opening, OK, Cancel, closing ----
-    void Form_Load();
+    void Form_Load() override;
     void CommandOK_Click();
     void CommandCancel_Click();
     // Unhooks the boxes' context menus; closing is never refused.

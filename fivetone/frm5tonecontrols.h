@@ -1,5 +1,6 @@
 #pragma once
 // The five-tone dialog's controls (Frm5Tone).
+#include "forms/commoncontrols.h"
 #include "forms/controls.h"
 
 namespace rp::fivetone {
@@ -63,9 +64,6 @@ inline constexpr char BeginSpecialCallButton[] = "Command2";  // the builder for
 inline constexpr char EndSpecialCallButton[] = "Command3";
 inline constexpr const char* PttSpecialCallButtons[] = {BeginSpecialCallButton, EndSpecialCallButton};
 
-inline constexpr char OkButton[] = "CommandOK";
-inline constexpr char CancelButton[] = "CommandCancel";
-
 // In tab order: the own ID, the twelve system lists, the side tone, the
 // information-code area; then the rest. The grid's editors start hidden.
 inline constexpr ControlEntry kControls[] = {
@@ -127,8 +125,8 @@ inline constexpr ControlEntry kControls[] = {
     {"Combo4_1", ControlKind::ComboBox},
     {"Combo5_1", ControlKind::ComboBox},
     {EndSpecialCallButton, ControlKind::Button, "[OPTION]60062"},
-    {OkButton, ControlKind::Button, "[OPTION]60024"},
-    {CancelButton, ControlKind::Button, "[OPTION]60025"},
+    {kOKButton, ControlKind::Button, "[OPTION]60024"},
+    {kCancelButton, ControlKind::Button, "[OPTION]60025"},
 };
 
 }  // namespace rp::fivetone

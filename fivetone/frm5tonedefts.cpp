@@ -17,15 +17,15 @@ constexpr int kUserTones = 16;
 constexpr const char* kDigits = "0123456789ABCDEF";
 }  // namespace
 
-Frm5ToneDefTS::Frm5ToneDefTS(AppData& d) : Form("Frm5ToneDefTS"), d_(d) {
+Frm5ToneDefTS::Frm5ToneDefTS(AppData& d) : Form(kName), d_(d) {
     FormState& s = State();
     s.tag = "3103";
     for (int i = 0; i < kUserTones; ++i) {
         s.Add(DigitLabels[i], ControlKind::Label).text = std::string(1, kDigits[i]);
         GuardTextBox(s.Add(ToneBoxes[i], ControlKind::TextBox), KeyFilterChars(FilterToneKey), 6);
     }
-    s.Add(OkButton, ControlKind::Button).tag = "101";
-    s.Add(CancelButton, ControlKind::Button).tag = "102";
+    s.Add(kOKButton, ControlKind::Button).tag = "101";
+    s.Add(kCancelButton, ControlKind::Button).tag = "102";
 }
 
 void Frm5ToneDefTS::Form_Load() {
@@ -44,10 +44,10 @@ void Frm5ToneDefTS::ShowUserToneByData() {
 }
 
 void Frm5ToneDefTS::Text1_KeyPress(int index, int& key) {
-    if (key == kKeyEnter) {
+    if (key == kKeyReturn) {
         key = 0;
         // As the Tab key: the box is clamped as it is left.
-        const std::string next = index + 1 < kUserTones ? ToneBoxes[index + 1] : OkButton;
+        const std::string next = index + 1 < kUserTones ? ToneBoxes[index + 1] : kOKButton;
         if (LostFocus(ToneBoxes[index], next)) State().focus = next;
         return;
     }
@@ -70,8 +70,8 @@ void Frm5ToneDefTS::CommandOK_Click() {
 void Frm5ToneDefTS::CommandCancel_Click() { Unload(); }
 
 void Frm5ToneDefTS::Click(const std::string& control) {
-    if (control == OkButton) CommandOK_Click();
-    else if (control == CancelButton) CommandCancel_Click();
+    if (control == kOKButton) CommandOK_Click();
+    else if (control == kCancelButton) CommandCancel_Click();
 }
 
 void Frm5ToneDefTS::KeyPress(const std::string& control, int& keyAscii) {

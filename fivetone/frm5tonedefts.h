@@ -14,9 +14,10 @@ namespace rp {
 
 class Frm5ToneDefTS : public Form {
 public:
+    static constexpr char kName[] = "Frm5ToneDefTS";
     explicit Frm5ToneDefTS(AppData& d);
 
-    void Form_Load();
+    void Form_Load() override;
     void LoadShowByLanguage();
     void ShowUserToneByData();
     void Text1_KeyPress(int index, int& key);

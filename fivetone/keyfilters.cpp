@@ -1,5 +1,7 @@
 #include "fivetone/keyfilters.h"
 
+#include "forms/formstate.h"
+
 namespace rp {
 
 namespace {

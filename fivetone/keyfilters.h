@@ -9,11 +9,6 @@ namespace rp {
 
 using KeyFilter = int (*)(int);
 
-inline constexpr int kKeyCtrlC = 3;
-inline constexpr int kKeyCtrlV = 22;
-inline constexpr int kKeyCtrlX = 24;
-inline constexpr int kKeyEnter = 13;
-
 int FilterDigitKey(int key);      // "0".."9"
 int FilterHexKey(int key);        // "0".."9", "A".."F"; "a".."f" raised
 int FilterNameKey(int key);       // printable ASCII except "\" and "~"

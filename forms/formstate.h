@@ -109,6 +109,8 @@ private:
 // the shell then mirrors the form's state onto the widgets.
 class Form {
 public:
+    // A form class names itself once, as its kName ("FrmCHEdit"): it passes
+    // it here, and its shell is registered under it (widgets/dialoghost.h).
     explicit Form(std::string name) : name_(std::move(name)) {}
     virtual ~Form() = default;
     Form(const Form&) = delete;
@@ -197,7 +199,8 @@ private:
     FormHost* host_ = nullptr;
 };
 
-// Key codes for KeyDown beyond ASCII.
+// Key codes for KeyDown beyond ASCII. Enter, Backspace and Escape give
+// KeyPress the same codes.
 inline constexpr int kKeyReturn = 13;
 inline constexpr int kKeyEscape = 27;
 inline constexpr int kKeyTab = 9;
@@ -208,6 +211,10 @@ inline constexpr int kKeyUp = 38;
 inline constexpr int kKeyRight = 39;
 inline constexpr int kKeyDown = 40;
 inline constexpr int kKeyF2 = 113;
+// KeyPress's codes of copy, paste and cut (Ctrl+C, Ctrl+V, Ctrl+X).
+inline constexpr int kKeyCtrlC = 3;
+inline constexpr int kKeyCtrlV = 22;
+inline constexpr int kKeyCtrlX = 24;
 inline constexpr int kShiftMask = 1;
 inline constexpr int kCtrlMask = 2;
 inline constexpr int kAltMask = 4;

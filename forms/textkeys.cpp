@@ -13,7 +13,7 @@ std::string PrintableAscii(std::string_view except) {
 
 void FilterTextKey(int& keyAscii, std::string_view allowed) {
     const int k = keyAscii;
-    if (k == 3 || k == 22 || k == 24) {
+    if (k == kKeyCtrlC || k == kKeyCtrlV || k == kKeyCtrlX) {
         keyAscii = 0;
     } else if (k < 0 || k > 127) {
         keyAscii = 0;

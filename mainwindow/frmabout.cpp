@@ -7,7 +7,7 @@ namespace rp {
 
 ProgramVersion BuildVersion() { return {RP_VERSION_MAJOR, RP_VERSION_MINOR, RP_VERSION_REVISION}; }
 
-FrmAbout::FrmAbout(AppData& d, ProgramVersion version) : Form("frmAbout"), d_(d), version_(version) {
+FrmAbout::FrmAbout(AppData& d, ProgramVersion version) : Form(kName), d_(d), version_(version) {
     FormState& s = State();
     s.tag = std::to_string(aboutkey::Caption);
     AddControls(s, about::kControls);

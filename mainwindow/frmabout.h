@@ -25,9 +25,10 @@ inline constexpr int SysInfo = 1036;
 
 class FrmAbout : public Form {
 public:
+    static constexpr char kName[] = "frmAbout";
     explicit FrmAbout(AppData& d, ProgramVersion version = BuildVersion());
 
-    void Form_Load();
+    void Form_Load() override;
     void cmdOK_Click();
 
     void Click(const std::string& control) override;

@@ -5,7 +5,7 @@
 
 namespace rp {
 
-FrmLanguage::FrmLanguage(AppData& d, MainWindowCalls& main) : Form("FrmLanguage"), d_(d), main_(main) {
+FrmLanguage::FrmLanguage(AppData& d, MainWindowCalls& main) : Form(kName), d_(d), main_(main) {
     AddControls(State(), language::kControls);
 }
 
@@ -37,8 +37,8 @@ void FrmLanguage::CommandOK_Click() {
 void FrmLanguage::CommandCancel_Click() { Unload(); }
 
 void FrmLanguage::Click(const std::string& control) {
-    if (control == language::OK) CommandOK_Click();
-    if (control == language::Cancel) CommandCancel_Click();
+    if (control == kOKButton) CommandOK_Click();
+    if (control == kCancelButton) CommandCancel_Click();
 }
 
 }  // namespace rp

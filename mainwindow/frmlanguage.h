@@ -11,9 +11,10 @@ namespace rp {
 
 class FrmLanguage : public Form {
 public:
+    static constexpr char kName[] = "FrmLanguage";
     FrmLanguage(AppData& d, MainWindowCalls& main);
 
-    void Form_Load();
+    void Form_Load() override;
     void ShowLanguageByLanguage();
     void InitLanguageList();
     void ShowLanguageByData();

@@ -151,7 +151,7 @@ struct FrmMain::RowTexts {
           ctcss(CtcssTexts(d)) {}
 };
 
-FrmMain::FrmMain(AppData& data) : Form("frmMain"), d(data) {
+FrmMain::FrmMain(AppData& data) : Form(kName), d(data) {
     FormState& s = State();
     // Menus: the caption is the key until the first relabelling moves it
     // into the tag.

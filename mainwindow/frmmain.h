@@ -15,7 +15,7 @@
 #include "core/appdata.h"
 #include "core/seams.h"
 #include "forms/formstate.h"
-#include "forms/mainwindowcalls.h"
+#include "forms/mainwindowcommands.h"
 #include "forms/textgrid.h"
 #include "mainwindow/frmmaincontrols.h"
 
@@ -67,12 +67,13 @@ struct FrmMainHooks {
     std::function<void()> Layout;
 };
 
-class FrmMain : public Form, public Listener, public MainWindowCalls {
+class FrmMain : public Form, public Listener, public MainWindowCommands {
 public:
+    static constexpr char kName[] = "frmMain";
     explicit FrmMain(AppData& d);
 
     // ---- the window's procedures ----
-    void Form_Load();
+    void Form_Load() override;
     void Form_ReLoad() override;
     void LoadShowByModel() override;
     void LoadShowTree() override;
@@ -136,8 +137,9 @@ public:
     // every command entry is disabled: the menu entries but the two View
     // ticks, the toolbar buttons and the tree's command and dialog nodes;
     // the grids open no editor and ignore the clipboard keys.
-    void LockCommands(bool locked);
-    bool CommandsLocked() const { return commandsLocked_; }
+    void LockCommands(bool locked) override;
+    bool CommandsLocked() const override { return commandsLocked_; }
+    void OpenChild(std::unique_ptr<Form> child) override { Open(std::move(child)); }
 
     // The close path's checks: CommitCellEditors, then a running
     // information read ends quietly, then the save question (false keeps

@@ -4,7 +4,7 @@
 
 namespace rp {
 
-FrmSplash::FrmSplash(AppData& d) : Form("frmSplash"), d_(d) {
+FrmSplash::FrmSplash(AppData& d) : Form(kName), d_(d) {
     State().Add(splash::Logo, ControlKind::Picture);
     ControlState& t = State().Add(splash::CloseTimer, ControlKind::Timer);
     t.max = kSplashMs;

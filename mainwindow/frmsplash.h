@@ -15,10 +15,11 @@ inline constexpr int kSplashMs = 2000;
 
 class FrmSplash : public Form {
 public:
+    static constexpr char kName[] = "frmSplash";
     explicit FrmSplash(AppData& d);
 
     // Chooses the picture and starts Timer1.
-    void Form_Load();
+    void Form_Load() override;
     void picLogo_Click();
     void Timer1_Timer();
 

@@ -17,7 +17,7 @@ constexpr int kHiddenItems[] = {1, 2};
 }  // namespace
 
 FrmPrintList::FrmPrintList(AppData& d, std::unique_ptr<PrinterPort> port)
-    : Form("FrmPrintList"), d_(d), port_(std::move(port)) {
+    : Form(kName), d_(d), port_(std::move(port)) {
     FormState& s = State();
     for (int i : kShownOrder) s.Add(Items[i], ControlKind::CheckBox);
     for (int i : kHiddenItems) s.Add(Items[i], ControlKind::CheckBox).visible = false;

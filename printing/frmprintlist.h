@@ -18,11 +18,12 @@ inline constexpr const char* kPrintListCaption = "打印列表";
 
 class FrmPrintList : public Form {
 public:
+    static constexpr char kName[] = "FrmPrintList";
     // The dialog's shell gives the printer when the form is made without one.
     explicit FrmPrintList(AppData& d, std::unique_ptr<PrinterPort> port = nullptr);
     void SetPort(std::unique_ptr<PrinterPort> port) { port_ = std::move(port); }
 
-    void Form_Load();
+    void Form_Load() override;
     void SetPrintListCaptions();
     void ReadPrintSelections();
     void CommandSelAll_Click();

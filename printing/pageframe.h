@@ -10,8 +10,8 @@
 #include <utility>
 
 #include "core/appdata.h"
+#include "core/reportclock.h"
 #include "printing/printer.h"
-#include "printing/reportclock.h"
 
 namespace rp {
 

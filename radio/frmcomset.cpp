@@ -36,7 +36,7 @@ std::string PortDeviceMessage(const AppData& d, const std::string& path, int err
     return path + ": " + std::strerror(error);
 }
 
-FrmComSet::FrmComSet(AppData& d, PortListProvider& ports) : Form("FrmComSet"), d_(d), ports_(ports) {
+FrmComSet::FrmComSet(AppData& d, PortListProvider& ports) : Form(kName), d_(d), ports_(ports) {
     FormState& s = State();
     AddControls(s, comset::kControls);
     s[comset::PortList].editable = true;
@@ -100,8 +100,8 @@ void FrmComSet::ReShowComPortTimer_Timer() {
 
 void FrmComSet::Click(const std::string& control) {
     if (control == comset::PortList) Combo1_Click();
-    else if (control == comset::OK) CommandOK_Click();
-    else if (control == comset::Cancel) CommandCancel_Click();
+    else if (control == kOKButton) CommandOK_Click();
+    else if (control == kCancelButton) CommandCancel_Click();
 }
 
 void FrmComSet::Timer(const std::string& control) {

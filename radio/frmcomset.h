@@ -19,10 +19,11 @@ std::string PortDeviceMessage(const AppData& d, const std::string& path, int err
 
 class FrmComSet : public Form {
 public:
+    static constexpr char kName[] = "FrmComSet";
     // `ports` must outlive the form.
     FrmComSet(AppData& d, PortListProvider& ports);
 
-    void Form_Load();
+    void Form_Load() override;
     void LoadComSetFormText();
     void Combo1_Click();
     // Nothing chosen (an empty text): no port (ComDevice "", ComPortNumber 0)

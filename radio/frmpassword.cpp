@@ -6,12 +6,12 @@
 
 namespace rp {
 
-FrmPassWord::FrmPassWord(AppData& d) : Form("FrmPassWord"), d_(d) {
+FrmPassWord::FrmPassWord(AppData& d) : Form(kName), d_(d) {
     FormState& s = State();
     s.Add(password::Prompt, ControlKind::Label);
     s.Add(password::PassWord, ControlKind::TextBox).max = kPassWordMaxLength;
-    s.Add(password::OK, ControlKind::Button);
-    s.Add(password::Cancel, ControlKind::Button);
+    s.Add(kOKButton, ControlKind::Button);
+    s.Add(kCancelButton, ControlKind::Button);
 }
 
 void FrmPassWord::Form_Load() {
@@ -42,8 +42,8 @@ void FrmPassWord::CommandOK_Click() {
 void FrmPassWord::CommandCancel_Click() { Unload(); }
 
 void FrmPassWord::Click(const std::string& control) {
-    if (control == password::OK) CommandOK_Click();
-    if (control == password::Cancel) CommandCancel_Click();
+    if (control == kOKButton) CommandOK_Click();
+    if (control == kCancelButton) CommandCancel_Click();
 }
 
 }  // namespace rp

@@ -19,9 +19,10 @@ inline constexpr int kPassWordMaxLength = 4;
 
 class FrmPassWord : public Form {
 public:
+    static constexpr char kName[] = "FrmPassWord";
     explicit FrmPassWord(AppData& d);
 
-    void Form_Load();
+    void Form_Load() override;
     void ShowPassWordByLanguage();
     // Offers the password entered last.
     void ShowPassWordByData();

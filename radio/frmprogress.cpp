@@ -7,7 +7,7 @@
 
 namespace rp {
 
-FrmProgress::FrmProgress(AppData& d, long commMode) : Form("FrmProgress"), d_(d), mode_(commMode) {
+FrmProgress::FrmProgress(AppData& d, long commMode) : Form(kName), d_(d), mode_(commMode) {
     AddControls(State(), progress::kControls);
 }
 

@@ -10,11 +10,12 @@ namespace rp {
 
 class FrmProgress : public Form, public ProgressSink {
 public:
+    static constexpr char kName[] = "FrmProgress";
     // commMode: 1 read, 2 write (picks the caption).
     FrmProgress(AppData& d, long commMode);
 
     // The texts, then the bar at 0 and "0%".
-    void Form_Load();
+    void Form_Load() override;
     void ProgressChangShowByLanguage();
     // The bar at `value` (kept within 0..100) and Label2 "value%".
     void SetProgressValue(int value) override;

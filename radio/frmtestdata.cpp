@@ -66,7 +66,7 @@ const std::vector<std::string>& TabOrder() {
     static const std::vector<std::string> order = [] {
         std::vector<std::string> v;
         for (int i = 2; i <= 16; ++i) v.push_back(testdata::Boxes[i]);
-        for (const char* b : {testdata::Load, testdata::Save, testdata::OK, testdata::Cancel}) v.push_back(b);
+        for (const char* b : {testdata::Load, testdata::Save, kOKButton, kCancelButton}) v.push_back(b);
         return v;
     }();
     return order;
@@ -74,7 +74,7 @@ const std::vector<std::string>& TabOrder() {
 
 }  // namespace
 
-FrmTestData::FrmTestData(AppData& d) : Form("FrmTestData"), d_(d) {
+FrmTestData::FrmTestData(AppData& d) : Form(kName), d_(d) {
     FormState& s = State();
     s.Add(testdata::Frame, ControlKind::Frame);
     for (int i = 0; i < kBoxes; ++i) {
@@ -83,7 +83,7 @@ FrmTestData::FrmTestData(AppData& d) : Form("FrmTestData"), d_(d) {
         GuardTextBox(box, kHexChars, BoxLength(i));
         label.visible = box.visible = Shown(i);
     }
-    for (const char* b : {testdata::Load, testdata::Save, testdata::OK, testdata::Cancel})
+    for (const char* b : {testdata::Load, testdata::Save, kOKButton, kCancelButton})
         s.Add(b, ControlKind::Button);
 }
 
@@ -177,8 +177,8 @@ void FrmTestData::Text1_KeyPress(int index, int& keyAscii) {
 void FrmTestData::Click(const std::string& control) {
     if (control == testdata::Load) Command1_Click(0);
     else if (control == testdata::Save) Command1_Click(1);
-    else if (control == testdata::OK) CommandOK_Click();
-    else if (control == testdata::Cancel) CommandCancel_Click();
+    else if (control == kOKButton) CommandOK_Click();
+    else if (control == kCancelButton) CommandCancel_Click();
 }
 
 void FrmTestData::KeyPress(const std::string& control, int& keyAscii) {

@@ -18,11 +18,12 @@ inline const LangTexts kTestDataHexText = {
 
 class FrmTestData : public Form {
 public:
+    static constexpr char kName[] = "FrmTestData";
     static constexpr int kBoxes = 18;  // testdata::Boxes[0 .. 17]
 
     explicit FrmTestData(AppData& d);
 
-    void Form_Load();
+    void Form_Load() override;
     void SetTestDataCaptions();
     // Every box from the working copy, as two upper-case hex digits.
     void ShowTestData();

@@ -1,5 +1,6 @@
 #pragma once
 // FrmTestData's controls.
+#include "forms/commoncontrols.h"
 #include "forms/controls.h"
 
 namespace rp::testdata {
@@ -11,7 +12,5 @@ inline constexpr ControlArray Labels{"Label1"};
 inline constexpr ControlArray Boxes{"Text1"};
 inline constexpr char Load[] = "Command1_0";
 inline constexpr char Save[] = "Command1_1";
-inline constexpr char OK[] = "CommandOK";
-inline constexpr char Cancel[] = "CommandCancel";
 
 }  // namespace rp::testdata

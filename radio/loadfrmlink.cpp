@@ -11,7 +11,7 @@ constexpr int kCloseDelayMs = 100;
 
 LoadFrmLink::LoadFrmLink(AppData& d, PortListProvider& ports, Transport& port, ReplyTimer& timer,
                          MessagePort& messages)
-    : Form("LoadFrmLink"), d_(d), ports_(ports), port_(port), timer_(timer), link_(d, port, timer, messages) {
+    : Form(kName), d_(d), ports_(ports), port_(port), timer_(timer), link_(d, port, timer, messages) {
     // The test's logic stays in LinkTest; the window sees its events first,
     // for the close after an acknowledgement.
     port_.Connect(this);

@@ -17,6 +17,7 @@ namespace rp {
 
 class LoadFrmLink : public Form, private LinkEvents {
 public:
+    static constexpr char kName[] = "LoadFrmLink";
     // The window's own port and reply timer (LinkWaitTimer), and where its
     // two messages go; all must outlive the form. The form takes the port's
     // and the timer's events.
@@ -24,7 +25,7 @@ public:
                 MessagePort& messages);
     ~LoadFrmLink() override;
 
-    void Form_Load();
+    void Form_Load() override;
     void LoadLinkFormText();
     // ComDevice (and ComPortNumber) follow the chosen entry.
     void Combo1_Click();

@@ -8,7 +8,7 @@
 
 namespace rp {
 
-RadioCommands::RadioCommands(AppData& d, FrmMain& main, Transport& port, ReplyTimer& timer,
+RadioCommands::RadioCommands(AppData& d, MainWindowCommands& main, Transport& port, ReplyTimer& timer,
                              MessagePort& messages, QuestionPort& questions, PortListProvider& portList)
     : d_(d),
       main_(main),
@@ -18,16 +18,6 @@ RadioCommands::RadioCommands(AppData& d, FrmMain& main, Transport& port, ReplyTi
 RadioCommands::~RadioCommands() {
     // A transfer still running when the window goes: the port is closed.
     if (engine_.CommMode() == CommModeInfo) engine_.StopInformationRead();
-}
-
-void RadioCommands::Attach() {
-    main_.commands[mainform::ProgramRead] = [this] { mnuProRead_Click(); };
-    main_.commands[mainform::ProgramWrite] = [this] { MnuProWrite_Click(); };
-    main_.commands[mainform::ReadInformation] = [this] { ReadRMGDataFromRadio(); };
-    main_.commands[mainform::SetPort] = [this] { main_.Open(std::make_unique<FrmComSet>(d_, portList_)); };
-    main_.commands[mainform::EditTestData] = [this] { main_.Open(std::make_unique<FrmTestData>(d_)); };
-    main_.commands[mainform::ProgramPassWord] = [this] { main_.Open(std::make_unique<FrmPassWord>(d_)); };
-    main_.closeSteps.StopInformationRead = [this] { StopInformationReadOnClose(); };
 }
 
 bool RadioCommands::Confirm(const LangTexts& prompt) {
@@ -70,6 +60,12 @@ void RadioCommands::ReadRMGDataFromRadio() {
     if (engine_.CommMode() == CommModeInfo) Lock(true);
 }
 
+void RadioCommands::MnuSetCom_Click() { main_.OpenChild(std::make_unique<FrmComSet>(d_, portList_)); }
+
+void RadioCommands::mnuTestData_Click() { main_.OpenChild(std::make_unique<FrmTestData>(d_)); }
+
+void RadioCommands::MnuProPassWord_Click() { main_.OpenChild(std::make_unique<FrmPassWord>(d_)); }
+
 void RadioCommands::StopInformationReadOnClose() { engine_.StopInformationRead(); }
 
 void RadioCommands::ShowProgress() {
@@ -110,7 +106,7 @@ void RadioCommands::TransferEnded(const TransferEnd& e) {
     Lock(false);
     if (!infoDue_) return;
     infoDue_ = false;
-    RunLater([this] { main_.Open(std::make_unique<FrmEMG>(d_)); });
+    RunLater([this] { main_.OpenChild(std::make_unique<FrmEMG>(d_)); });
 }
 
 }  // namespace rp

@@ -3,7 +3,8 @@
 // and the radio's own dialogs (the port, the test data, the password).
 // They own the transfer engine and are its transfer listener; the window
 // supplies the ports (serial line, reply timer, messages, questions) and
-// shows the progress dialog through the hooks.
+// shows the progress dialog through the hooks. Its menu entries, toolbar
+// buttons and close path reach them through mainwindow/radiomenu.h.
 //
 // Each command asks its questions between the engine's prepare and begin,
 // then leaves the transfer to the engine; nothing here blocks. While the
@@ -14,9 +15,9 @@
 #include <string>
 
 #include "core/appdata.h"
+#include "forms/mainwindowcommands.h"
 #include "link/engine.h"
 #include "link/ports.h"
-#include "mainwindow/frmmain.h"
 
 namespace rp {
 
@@ -40,19 +41,19 @@ public:
     // The engine is built over these ports with this object as its
     // listener and its progress going to the open progress dialog.
     // `portList` is what the port dialog offers.
-    RadioCommands(AppData& d, FrmMain& main, Transport& port, ReplyTimer& timer, MessagePort& messages,
-                  QuestionPort& questions, PortListProvider& portList);
+    RadioCommands(AppData& d, MainWindowCommands& main, Transport& port, ReplyTimer& timer,
+                  MessagePort& messages, QuestionPort& questions, PortListProvider& portList);
     ~RadioCommands() override;
     RadioCommands(const RadioCommands&) = delete;
     RadioCommands& operator=(const RadioCommands&) = delete;
 
-    // Puts the commands and the dialogs into main.commands and the quiet
-    // stop of an information read into main's close steps.
-    void Attach();
-
     void mnuProRead_Click();
     void MnuProWrite_Click();
     void ReadRMGDataFromRadio();
+    // The port, test-data and password dialogs over the main window.
+    void MnuSetCom_Click();
+    void mnuTestData_Click();
+    void MnuProPassWord_Click();
     // True while a transfer runs (CommMode not 0).
     bool TransferRunning() const { return engine_.CommMode() != CommModeIdle; }
     // The close path's first step: ends a running information read quietly.
@@ -83,7 +84,7 @@ private:
     void Lock(bool locked);
 
     AppData& d_;
-    FrmMain& main_;
+    MainWindowCommands& main_;
     PortListProvider& portList_;
     ProgressRelay progress_;
     CommEngine engine_;

@@ -20,7 +20,7 @@ Byte ToByte(Long v) { return static_cast<Byte>(std::clamp<Long>(v, 0, 255)); }
 
 }  // namespace
 
-FrmAlert::FrmAlert(AppData& d) : Form("FrmAlert"), d_(d) {
+FrmAlert::FrmAlert(AppData& d) : Form(kName), d_(d) {
     State().tag = "2600";
     // The emergency-channel group is captioned and enabled with the channel
     // list, never filled and never shown; the lone-worker group is hidden
@@ -153,9 +153,9 @@ void FrmAlert::CommandOK_Click() {
 void FrmAlert::CommandCancel_Click() { Unload(); }
 
 void FrmAlert::Click(const std::string& control) {
-    if (control == alert::OK) {
+    if (control == kOKButton) {
         CommandOK_Click();
-    } else if (control == alert::Cancel) {
+    } else if (control == kCancelButton) {
         CommandCancel_Click();
     } else if (control == alert::AutoDetect) {
         Check1_Click();

@@ -10,9 +10,10 @@ namespace rp {
 
 class FrmAlert : public Form {
 public:
+    static constexpr char kName[] = "FrmAlert";
     explicit FrmAlert(AppData& d);
 
-    void Form_Load();
+    void Form_Load() override;
     void ShowAlertByLanguage();
     void InitAlertLists();
     void ShowAlertByData();

@@ -1,6 +1,7 @@
 #pragma once
 // The emergency-alarm dialog's controls (FrmAlert): each list with the label
 // that captions it, the hidden lone-worker group, OK and Cancel.
+#include "forms/commoncontrols.h"
 #include "forms/controls.h"
 
 namespace rp::alert {
@@ -34,9 +35,6 @@ inline constexpr char PreAlertTime[] = "Combo2_0";        // seconds 1..254
 inline constexpr char LoneWorkerTimeLabel[] = "Label2_1";
 inline constexpr char LoneWorkerTime[] = "Combo2_1";      // seconds 5..255
 
-inline constexpr char OK[] = "CommandOK";
-inline constexpr char Cancel[] = "CommandCancel";
-
 inline constexpr ControlEntry kControls[] = {
     {AlarmTypeLabel, ControlKind::Label, "2602"},
     {AlarmType, ControlKind::ComboBox},
@@ -64,8 +62,8 @@ inline constexpr ControlEntry kControls[] = {
     {PreAlertTime, ControlKind::ComboBox, "", false},
     {LoneWorkerTimeLabel, ControlKind::Label, "2615", false},
     {LoneWorkerTime, ControlKind::ComboBox, "", false},
-    {OK, ControlKind::Button},
-    {Cancel, ControlKind::Button},
+    {kOKButton, ControlKind::Button},
+    {kCancelButton, ControlKind::Button},
 };
 
 }  // namespace rp::alert

@@ -37,7 +37,7 @@ std::string BookCellChars(int col, const std::string& shown) {
 }  // namespace
 
 FrmCommuBook::FrmCommuBook(AppData& d, FileChooser* chooser)
-    : Form("FrmCommuBook"), d_(d), chooser_(chooser),
+    : Form(kName), d_(d), chooser_(chooser),
       grid_(kBookRows, kBookCols, 1, 1) {
     State().tag = "1800";
     AddControls(State(), commubook::kControls);
@@ -129,9 +129,9 @@ void FrmCommuBook::MSFlexGrid1_Click() { MSFlexGrid1_EnterCell(); }
 
 void FrmCommuBook::Text1_KeyPress(int& keyAscii) {
     const int k = keyAscii;
-    if (k == 3 || k == 22 || k == 24) {  // Ctrl+C, Ctrl+V, Ctrl+X
+    if (k == kKeyCtrlC || k == kKeyCtrlV || k == kKeyCtrlX) {
         keyAscii = 0;
-    } else if (k == 13) {  // Enter moves on, as Tab does
+    } else if (k == kKeyReturn) {  // Enter moves on, as Tab does
         keyAscii = 0;
         State().focus = commubook::Grid;
     } else if (k < 0 || k > 127) {
@@ -204,8 +204,8 @@ void FrmCommuBook::Click(const std::string& control) {
     if (control == commubook::Grid) MSFlexGrid1_Click();
     else if (control == commubook::Import) CommandInput_Click();
     else if (control == commubook::Export) CommandOutput_Click();
-    else if (control == commubook::OK) CommandOK_Click();
-    else if (control == commubook::Cancel) CommandCancel_Click();
+    else if (control == kOKButton) CommandOK_Click();
+    else if (control == kCancelButton) CommandCancel_Click();
 }
 
 void FrmCommuBook::EnterCell(const std::string& control) {

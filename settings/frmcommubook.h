@@ -12,11 +12,12 @@ namespace rp {
 
 class FrmCommuBook : public Form {
 public:
+    static constexpr char kName[] = "FrmCommuBook";
     // chooser: the open and save choosers of import and export (null: the
     // program's, d.Ui.Files).
     explicit FrmCommuBook(AppData& d, FileChooser* chooser = nullptr);
 
-    void Form_Load();
+    void Form_Load() override;
     void GetBookData();
     void SetBookData();
     void ShowBookData();

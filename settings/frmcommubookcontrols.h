@@ -1,5 +1,6 @@
 #pragma once
 // The communication-book dialog's controls (FrmCommuBook).
+#include "forms/commoncontrols.h"
 #include "forms/controls.h"
 
 namespace rp::commubook {
@@ -7,8 +8,6 @@ namespace rp::commubook {
 inline constexpr char Grid[] = "MSFlexGrid1";   // the 128 entries: index, call ID, name
 inline constexpr char Import[] = "CommandInput";
 inline constexpr char Export[] = "CommandOutput";
-inline constexpr char OK[] = "CommandOK";
-inline constexpr char Cancel[] = "CommandCancel";
 inline constexpr char Editor[] = "Text1";       // the in-place editor over a cell
 
 // The editor comes last in the order, so Enter in it moves on to the grid.
@@ -16,8 +15,8 @@ inline constexpr ControlEntry kControls[] = {
     {Grid, ControlKind::Grid},
     {Import, ControlKind::Button, "1802"},
     {Export, ControlKind::Button, "1803"},
-    {OK, ControlKind::Button},
-    {Cancel, ControlKind::Button},
+    {kOKButton, ControlKind::Button},
+    {kCancelButton, ControlKind::Button},
     {Editor, ControlKind::TextBox, "", false},
 };
 

@@ -40,7 +40,7 @@ std::string Shown(std::string_view raw) { return Latin1ToUtf8(TrimNullStr(raw));
 
 }  // namespace
 
-FrmEMG::FrmEMG(AppData& d) : Form("FrmEMG"), d_(d) {
+FrmEMG::FrmEMG(AppData& d) : Form(kName), d_(d) {
     AddControls(State(), emg::kControls);
     // A view: the boxes show, nobody edits them.
     for (const std::string& name : State().Names())
@@ -94,8 +94,8 @@ void FrmEMG::CommandClose_Click() { Unload(); }
 void FrmEMG::CommandHelp_Click() {}
 
 void FrmEMG::Click(const std::string& control) {
-    if (control == emg::Close) CommandClose_Click();
-    else if (control == emg::Help) CommandHelp_Click();
+    if (control == kCloseButton) CommandClose_Click();
+    else if (control == kHelpButton) CommandHelp_Click();
 }
 
 }  // namespace rp

@@ -10,9 +10,10 @@ namespace rp {
 
 class FrmEMG : public Form {
 public:
+    static constexpr char kName[] = "FrmEMG";
     explicit FrmEMG(AppData& d);
 
-    void Form_Load();
+    void Form_Load() override;
     void ShowEmgByLanguage();
     // Fills every box from EmgData and CurModelShowName; may run again.
     void ShowByData();

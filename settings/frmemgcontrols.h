@@ -2,6 +2,7 @@
 // The embedded-information view's controls (FrmEMG): each box with the
 // label that captions it, top to bottom, the dealer data in its frame,
 // Close and Help. Every box is locked: the view writes nothing.
+#include "forms/commoncontrols.h"
 #include "forms/controls.h"
 
 namespace rp::emg {
@@ -39,9 +40,6 @@ inline constexpr char SellDate[] = "Text1_10";
 inline constexpr char SellerLabel[] = "Label1_13";
 inline constexpr char Seller[] = "Text1_11";
 
-inline constexpr char Close[] = "CommandClose";
-inline constexpr char Help[] = "CommandHelp";  // never shown: it has no action
-
 // Rows top to bottom, each label before its box.
 inline constexpr ControlEntry kControls[] = {
     {AreaCodeLabel, ControlKind::Label},
@@ -74,8 +72,8 @@ inline constexpr ControlEntry kControls[] = {
     {SellDate, ControlKind::TextBox},
     {SellerLabel, ControlKind::Label},
     {Seller, ControlKind::TextBox},
-    {Close, ControlKind::Button},
-    {Help, ControlKind::Button, "", false},
+    {kCloseButton, ControlKind::Button},
+    {kHelpButton, ControlKind::Button, "", false},
 };
 
 }  // namespace rp::emg

@@ -8,7 +8,7 @@
 
 namespace rp {
 
-FrmInit::FrmInit(AppData& d) : Form("FrmInit"), d_(d) {
+FrmInit::FrmInit(AppData& d) : Form(kName), d_(d) {
     State().tag = "1411";
     AddControls(State(), init::kControls);
 }
@@ -36,8 +36,8 @@ void FrmInit::CommandOK_Click() {
 void FrmInit::CommandCancel_Click() { Unload(); }
 
 void FrmInit::Click(const std::string& control) {
-    if (control == init::OK) CommandOK_Click();
-    else if (control == init::Cancel) CommandCancel_Click();
+    if (control == kOKButton) CommandOK_Click();
+    else if (control == kCancelButton) CommandCancel_Click();
 }
 
 }  // namespace rp

@@ -9,9 +9,10 @@ namespace rp {
 
 class FrmInit : public Form {
 public:
+    static constexpr char kName[] = "FrmInit";
     explicit FrmInit(AppData& d);
 
-    void Form_Load();
+    void Form_Load() override;
     void ShowInitByLanguage();
     void ShowInitByData();
     void CommandOK_Click();

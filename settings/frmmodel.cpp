@@ -11,7 +11,7 @@
 namespace rp {
 
 FrmModel::FrmModel(AppData& d, SaveQuestionStep askSave)
-    : Form("FrmModel"), d_(d), askSave_(std::move(askSave)) {
+    : Form(kName), d_(d), askSave_(std::move(askSave)) {
     State().tag = "2300";
     AddControls(State(), model::kControls);
 }
@@ -80,8 +80,8 @@ void FrmModel::CommandOK_Click() {
 void FrmModel::CommandCancel_Click() { Unload(); }
 
 void FrmModel::Click(const std::string& control) {
-    if (control == model::OK) CommandOK_Click();
-    else if (control == model::Cancel) CommandCancel_Click();
+    if (control == kOKButton) CommandOK_Click();
+    else if (control == kCancelButton) CommandCancel_Click();
 }
 
 }  // namespace rp

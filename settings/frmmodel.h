@@ -11,6 +11,7 @@ namespace rp {
 
 class FrmModel : public Form {
 public:
+    static constexpr char kName[] = "FrmModel";
     // The save question of File > New ([MSG] "9001", Yes, No and Cancel;
     // Yes saves): true to go on (saved, or No), false when cancelled or the
     // save failed or was cancelled. The main window passes the file
@@ -20,7 +21,7 @@ public:
 
     explicit FrmModel(AppData& d, SaveQuestionStep askSave = {});
 
-    void Form_Load();
+    void Form_Load() override;
     void ShowModelByLanguage();
     void InitModelList();
     void ShowModelByData();

@@ -1,5 +1,6 @@
 #pragma once
 // The model and band dialog's controls (FrmModel).
+#include "forms/commoncontrols.h"
 #include "forms/controls.h"
 
 namespace rp::model {
@@ -8,16 +9,14 @@ inline constexpr char ModelLabel[] = "Label1_0";
 inline constexpr char Model[] = "Combo1_0";  // the models the program edits, by display name
 inline constexpr char BandLabel[] = "Label1_1";
 inline constexpr char Band[] = "Combo1_1";   // the eight band ranges
-inline constexpr char OK[] = "CommandOK";
-inline constexpr char Cancel[] = "CommandCancel";
 
 inline constexpr ControlEntry kControls[] = {
     {ModelLabel, ControlKind::Label, "2301"},
     {Model, ControlKind::ComboBox},
     {BandLabel, ControlKind::Label, "2302"},
     {Band, ControlKind::ComboBox},
-    {OK, ControlKind::Button},
-    {Cancel, ControlKind::Button},
+    {kOKButton, ControlKind::Button},
+    {kCancelButton, ControlKind::Button},
 };
 
 }  // namespace rp::model

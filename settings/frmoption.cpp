@@ -27,11 +27,6 @@ namespace {
 constexpr int kPowerOnBoxes = 12;     // power-on text, one character a box
 constexpr int kBankLinks = 10;
 
-constexpr int kKeyCtrlC = 3;
-constexpr int kKeyCtrlV = 22;
-constexpr int kKeyCtrlX = 24;
-constexpr int kKeyEnter = 13;
-
 // Where a list or a check box keeps its value: a word of the dialog's
 // working copy of the option record, stored as the user changes the
 // control, or a field of WorkData beside the record, stored on OK.
@@ -255,7 +250,7 @@ std::string NormaliseShortWaveText(int index, std::string_view text) {
 
 // ---- the controls -------------------------------------------------------------
 
-FrmOption::FrmOption(AppData& d) : Form("FrmOption"), d_(d) {
+FrmOption::FrmOption(AppData& d) : Form(kName), d_(d) {
     State().tag = "1701";
     AddControls(State(), option::kControls);
     for (auto [control, caption] : kDesignCaptions) C(control).text = caption;
@@ -469,8 +464,8 @@ void FrmOption::ShowDisplayModeState() {
 // ---- editing ---------------------------------------------------------------------
 
 void FrmOption::Click(const std::string& control) {
-    if (control == option::OK) return CommandOK_Click();
-    if (control == option::Cancel) return CommandCancel_Click();
+    if (control == kOKButton) return CommandOK_Click();
+    if (control == kCancelButton) return CommandCancel_Click();
     if (FindList(control)) Combo1_Click(control);
     else if (FindCheck(control)) Check1_Click(control);
     else if (int i = option::BankLinks.IndexOf(control); i >= 0 && i < kBankLinks) Check3_Click(i);
@@ -586,13 +581,13 @@ bool FrmOption::LostFocus(const std::string& control, const std::string& next) {
 }
 
 void FrmOption::Combo1_KeyPress(const std::string& list, int& keyAscii) {
-    if (keyAscii != kKeyEnter) return;
+    if (keyAscii != kKeyReturn) return;
     keyAscii = 0;
     MoveFocusOn(list);
 }
 
 void FrmOption::Check1_KeyPress(const std::string& box, int& keyAscii) {
-    if (keyAscii != kKeyEnter) return;
+    if (keyAscii != kKeyReturn) return;
     keyAscii = 0;
     MoveFocusOn(box);
 }
@@ -609,7 +604,7 @@ void FrmOption::Text1_KeyPress(int index, int& keyAscii) {
     const std::string name = option::PowerOnBoxes[index];
     if (key == kKeyCtrlC || key == kKeyCtrlV || key == kKeyCtrlX || key < 0 || key > 127) {
         keyAscii = 0;
-    } else if (key == kKeyEnter) {
+    } else if (key == kKeyReturn) {
         keyAscii = 0;
         MoveFocusOn(name);
     } else if (IsPowerOnCharacter(key)) {
@@ -642,7 +637,7 @@ void FrmOption::Text2_KeyPress(int& keyAscii) {
     if (key == kKeyCtrlC || key == kKeyCtrlV || key == kKeyCtrlX || key < 0 || key > 127 ||
         (key >= 32 && key <= 126 && (key < '0' || key > '9'))) {
         keyAscii = 0;
-    } else if (key == kKeyEnter) {
+    } else if (key == kKeyReturn) {
         keyAscii = 0;
         MoveFocusOn(option::Password);
     }

@@ -20,6 +20,7 @@ std::string NormaliseShortWaveText(int index, std::string_view text);
 
 class FrmOption : public Form {
 public:
+    static constexpr char kName[] = "FrmOption";
     explicit FrmOption(AppData& d);
 
     // ---- events from the shell ----
@@ -30,7 +31,7 @@ public:
     bool LostFocus(const std::string& control, const std::string& next) override;
 
     // ---- opening ----
-    void Form_Load();
+    void Form_Load() override;
     void ShowOptionByLanguage();
     void InitOptionLists();
     void ShowOptionByData();

@@ -6,6 +6,7 @@
 // and never shown, yet filled, shown and stored: the display-option, busy
 // lock, sub-volume, AM and band-select lists, the band switches, the
 // frequency boxes and the password group.
+#include "forms/commoncontrols.h"
 #include "forms/controls.h"
 
 namespace rp::option {
@@ -124,9 +125,6 @@ inline constexpr char QuickScan[] = "Check1_15";
 inline constexpr char BankLinkFrame[] = "Frame2";
 inline constexpr ControlArray BankLinks{"Check3"};        // BankLink(0)..(9)
 
-inline constexpr char OK[] = "CommandOK";
-inline constexpr char Cancel[] = "CommandCancel";
-
 // Labels without a language key keep the design's caption (set by the form).
 inline constexpr ControlEntry kControls[] = {
     {PowerOnLabel, ControlKind::Label, "1739"},
@@ -234,8 +232,8 @@ inline constexpr ControlEntry kControls[] = {
     {QuickScan, ControlKind::CheckBox, "8145"},
     {BankLinkFrame, ControlKind::Frame},
     {BankLinks.base, ControlKind::CheckBox, "", true, 0, 10},
-    {OK, ControlKind::Button, "101"},
-    {Cancel, ControlKind::Button, "102"},
+    {kOKButton, ControlKind::Button, "101"},
+    {kCancelButton, ControlKind::Button, "102"},
 };
 
 }  // namespace rp::option

@@ -42,7 +42,7 @@ void EnablePriorityChannel(Form& f, int n, bool on) {
 
 }  // namespace
 
-FrmScan::FrmScan(AppData& d) : Form("FrmScan"), d_(d) {
+FrmScan::FrmScan(AppData& d) : Form(kName), d_(d) {
     State().tag = "2400";
     AddControls(State(), scan::kControls);
     // The second parts of the priority channels: a "-" and an empty list.
@@ -190,9 +190,9 @@ void FrmScan::CommandOK_Click() {
 void FrmScan::CommandCancel_Click() { Unload(); }
 
 void FrmScan::Click(const std::string& control) {
-    if (control == scan::OK) {
+    if (control == kOKButton) {
         CommandOK_Click();
-    } else if (control == scan::Cancel) {
+    } else if (control == kCancelButton) {
         CommandCancel_Click();
     } else {
         Combo1_Click(control);

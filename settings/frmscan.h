@@ -10,9 +10,10 @@ namespace rp {
 
 class FrmScan : public Form {
 public:
+    static constexpr char kName[] = "FrmScan";
     explicit FrmScan(AppData& d);
 
-    void Form_Load();
+    void Form_Load() override;
     void ChangShowByLanguage();
     void InitShowList();
     void InitRevertList();

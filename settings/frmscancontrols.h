@@ -3,6 +3,7 @@
 // that captions it, the hidden lists (the priority channels' second parts,
 // scan type, wait time, the master revert list), the prompt-tone box, OK and
 // Cancel.
+#include "forms/commoncontrols.h"
 #include "forms/controls.h"
 
 namespace rp::scan {
@@ -35,8 +36,6 @@ inline constexpr char WaitTimeLabel[] = "Label1_12";
 inline constexpr char WaitTime[] = "Combo1_12";                // 50 .. 6375 ms
 inline constexpr char RevertMasters[] = "Combo2";              // every revert entry, by master index
 inline constexpr char PromptTone[] = "Check1";
-inline constexpr char OK[] = "CommandOK";
-inline constexpr char Cancel[] = "CommandCancel";
 
 inline constexpr ControlEntry kControls[] = {
     {ScanModeLabel, ControlKind::Label, "2402"},
@@ -67,8 +66,8 @@ inline constexpr ControlEntry kControls[] = {
     {WaitTime, ControlKind::ComboBox, "", false},
     {RevertMasters, ControlKind::ComboBox, "", false},
     {PromptTone, ControlKind::CheckBox, "2413"},
-    {OK, ControlKind::Button},
-    {Cancel, ControlKind::Button},
+    {kOKButton, ControlKind::Button},
+    {kCancelButton, ControlKind::Button},
 };
 
 }  // namespace rp::scan

@@ -1,5 +1,5 @@
 #pragma once
-// The DTMF special-call builder (FrmDTMFSpecial): composes a call code from
+// The DTMF special-call builder (FrmDTMFCallBuilder): composes a call code from
 // the call type, the called ID and the DTMF dialog's separator and own ID,
 // and puts it into the code box of that dialog that last had the focus.
 #include <string>
@@ -10,12 +10,13 @@
 
 namespace rp {
 
-class FrmDTMFSpecial : public Form {
+class FrmDTMFCallBuilder : public Form {
 public:
+    static constexpr char kName[] = "FrmDTMFCallBuilder";
     // Works on the DTMF dialog that opened it, which outlives it.
-    FrmDTMFSpecial(AppData& d, FrmDTMF& owner);
+    FrmDTMFCallBuilder(AppData& d, FrmDTMF& owner);
 
-    void Form_Load();
+    void Form_Load() override;
     void Combo1_Click();
     void Text1_GotFocus();
     void Text1_KeyPress(int& keyAscii);

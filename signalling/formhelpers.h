@@ -13,13 +13,10 @@ namespace rp {
 bool IsList(const Form& form, const std::string& control);
 
 // ---- key filters: the key as it reaches the box, 0 when dropped ----
-// Every filter drops Ctrl+C, Ctrl+V and Ctrl+X (3, 22, 24) and codes outside
-// 0..127; control codes below 32 (Backspace) pass. Enter (13) passes too: the
-// dialogs move the focus on with it, as Tab does.
-inline constexpr int kKeyCtrlC = 3;
-inline constexpr int kKeyCtrlV = 22;
-inline constexpr int kKeyCtrlX = 24;
-inline constexpr int kKeyEnter = 13;
+// Every filter drops Ctrl+C, Ctrl+V and Ctrl+X (kKeyCtrlC, kKeyCtrlV,
+// kKeyCtrlX) and codes outside 0..127; control codes below 32 (Backspace)
+// pass. Enter (kKeyReturn) passes too: the dialogs move the focus on with
+// it, as Tab does.
 
 // DTMF code boxes: "0"-"9", "*", "#", "A"-"D"; "a"-"d" become upper case.
 int DtmfCodeKey(int key);

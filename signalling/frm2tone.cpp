@@ -27,7 +27,7 @@ int NextRow(int row) { return row >= kEncodeRows ? 1 : row + 1; }
 
 }  // namespace
 
-Frm2Tone::Frm2Tone(AppData& d) : Form("Frm2Tone"), d_(d) {
+Frm2Tone::Frm2Tone(AppData& d) : Form(kName), d_(d) {
     FormState& f = State();
     ControlState& tabs = f.Add(twotone::Tabs, ControlKind::TabStrip);
     for (int i = 0; i < 3; ++i) tabs.tabs.push_back(TabState{ElementName("Tab", i), "", "", "", true, true});
@@ -67,8 +67,8 @@ Frm2Tone::Frm2Tone(AppData& d) : Form("Frm2Tone"), d_(d) {
         f.Add(twotone::DecodeNameCaptions[k], ControlKind::Label);
         f.Add(twotone::DecodeNames[k], ControlKind::TextBox).max = 6;
     }
-    f.Add(twotone::OkButton, ControlKind::Button);
-    f.Add(twotone::CancelButton, ControlKind::Button);
+    f.Add(kOKButton, ControlKind::Button);
+    f.Add(kCancelButton, ControlKind::Button);
 }
 
 void Frm2Tone::Form_Load() {
@@ -103,8 +103,8 @@ void Frm2Tone::Form_Load() {
     ControlState& responses = C(twotone::Response);
     responses.items = {GetLanguageOptionString(d_, "60057"), GetLanguageOptionString(d_, "60058"),
                        GetLanguageOptionString(d_, "60059")};
-    C(twotone::OkButton).text = GetLanguageOptionString(d_, "60024");
-    C(twotone::CancelButton).text = GetLanguageOptionString(d_, "60025");
+    C(kOKButton).text = GetLanguageOptionString(d_, "60024");
+    C(kCancelButton).text = GetLanguageOptionString(d_, "60025");
     const std::string valid = GetLanguageString(d_, 7511);
     const std::string decode = GetLanguageString(d_, 8146);
     ControlState& decodeTabs = C(twotone::DecodeTabs);
@@ -305,7 +305,7 @@ void Frm2Tone::MSHFlexGrid1_Scroll() {
 }
 
 void Frm2Tone::Text1_KeyPress(int& keyAscii) {
-    if (keyAscii != kKeyEnter) {
+    if (keyAscii != kKeyReturn) {
         keyAscii = ToneKey(keyAscii);
         return;
     }
@@ -321,7 +321,7 @@ void Frm2Tone::Text1_KeyPress(int& keyAscii) {
 }
 
 void Frm2Tone::Text3_KeyPress(int& keyAscii) {
-    if (keyAscii != kKeyEnter) {
+    if (keyAscii != kKeyReturn) {
         keyAscii = EncodeNameKey(keyAscii);
         return;
     }
@@ -372,8 +372,8 @@ void Frm2Tone::Click(const std::string& control) {
     else if (control == twotone::CallFormat) CallFormat_Click();
     else if (control == twotone::EncodeGrid) MSHFlexGrid1_Click();
     else if (control == twotone::Tabs) SSTab1_Click();
-    else if (control == twotone::OkButton) CommandOK_Click();
-    else if (control == twotone::CancelButton) CommandCancel_Click();
+    else if (control == kOKButton) CommandOK_Click();
+    else if (control == kCancelButton) CommandCancel_Click();
 }
 
 void Frm2Tone::KeyPress(const std::string& control, int& keyAscii) {
@@ -383,7 +383,7 @@ void Frm2Tone::KeyPress(const std::string& control, int& keyAscii) {
     else if (const int k1 = twotone::DecodeTone1Boxes.IndexOf(control); k1 >= 0) Text4_KeyPress(k1, keyAscii);
     else if (const int k2 = twotone::DecodeTone2Boxes.IndexOf(control); k2 >= 0) Text5_KeyPress(k2, keyAscii);
     // Enter moves on from the tone boxes only; in a list it does nothing.
-    else if (keyAscii == kKeyEnter && IsList(*this, control)) keyAscii = 0;
+    else if (keyAscii == kKeyReturn && IsList(*this, control)) keyAscii = 0;
 }
 
 void Frm2Tone::GotFocus(const std::string& control) { State().focus = control; }

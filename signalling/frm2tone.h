@@ -14,6 +14,7 @@ namespace rp {
 
 class Frm2Tone : public Form {
 public:
+    static constexpr char kName[] = "Frm2Tone";
     explicit Frm2Tone(AppData& d);
 
     // The encode list: rows 1..32 hold entries 0..31; columns 1 first tone,
@@ -27,7 +28,7 @@ public:
     int Text1HelpContextID = 0;
     int SSTab1HelpContextID = 0;
 
-    void Form_Load();
+    void Form_Load() override;
     void FillTwoToneLists();
     void InitEncodeGrid();
     void ShowTwoToneData();

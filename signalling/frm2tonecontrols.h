@@ -1,5 +1,6 @@
 #pragma once
 // The two-tone dialog's controls (Frm2Tone).
+#include "forms/commoncontrols.h"
 #include "forms/controls.h"
 
 namespace rp::twotone {
@@ -42,8 +43,5 @@ inline constexpr ControlArray DecodeResponseCaptions{"Label6"};
 inline constexpr ControlArray DecodeResponses{"Combo3"};
 inline constexpr ControlArray DecodeNameCaptions{"Label8"};
 inline constexpr ControlArray DecodeNames{"Text6"};
-
-inline constexpr char OkButton[] = "CommandOK";
-inline constexpr char CancelButton[] = "CommandCancel";
 
 }  // namespace rp::twotone

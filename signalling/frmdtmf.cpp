@@ -23,7 +23,7 @@ void Fill(ControlState& list, std::vector<std::string> items) {
 
 }  // namespace
 
-FrmDTMF::FrmDTMF(AppData& d) : Form("FrmDTMF"), d_(d) {
+FrmDTMF::FrmDTMF(AppData& d) : Form(kName), d_(d) {
     FormState& f = State();
     // The left column: each setting's caption and control, top to bottom.
     for (int row = 1; row <= dtmf::kSettingRows; ++row) {
@@ -47,8 +47,8 @@ FrmDTMF::FrmDTMF(AppData& d) : Form("FrmDTMF"), d_(d) {
         f.Add(dtmf::CodeBoxes[i], ControlKind::TextBox).max = i >= kDtmfKillBox ? 14 : 24;
     }
     f.Add(dtmf::SpecialButton, ControlKind::Button).tag = "3003";
-    f.Add(dtmf::OkButton, ControlKind::Button).tag = "101";
-    f.Add(dtmf::CancelButton, ControlKind::Button).tag = "102";
+    f.Add(kOKButton, ControlKind::Button).tag = "101";
+    f.Add(kCancelButton, ControlKind::Button).tag = "102";
     ControlState& timer = f.Add(dtmf::OkTimer, ControlKind::Timer);
     timer.max = 50;
     timer.enabled = false;
@@ -177,7 +177,7 @@ void FrmDTMF::CommandSpecial_Click() {
     if (State().focus == dtmf::OwnId) Text3_LostFocus();
     if (CurDTMFEditID > kDtmfLastSpecialBox) return;
     // The builder writes into this dialog's code box.
-    Open(std::make_unique<FrmDTMFSpecial>(d_, *this));
+    Open(std::make_unique<FrmDTMFCallBuilder>(d_, *this));
 }
 
 void FrmDTMF::CommandOK_Click() {
@@ -203,8 +203,8 @@ void FrmDTMF::OKTimer_Timer() {
 void FrmDTMF::Click(const std::string& control) {
     if (control == dtmf::Separator) Separator_Click();
     else if (control == dtmf::SpecialButton) CommandSpecial_Click();
-    else if (control == dtmf::OkButton) CommandOK_Click();
-    else if (control == dtmf::CancelButton) CommandCancel_Click();
+    else if (control == kOKButton) CommandOK_Click();
+    else if (control == kCancelButton) CommandCancel_Click();
 }
 
 void FrmDTMF::KeyPress(const std::string& control, int& keyAscii) {

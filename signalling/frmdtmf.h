@@ -1,5 +1,5 @@
 #pragma once
-// The DTMF dialog (FrmDTMF); its special-call builder is FrmDTMFSpecial
+// The DTMF dialog (FrmDTMF); its special-call builder is FrmDTMFCallBuilder
 // (dtmfcallbuilder.h).
 //
 // FrmDTMF shows the live DTMF record and keeps its edits in its controls
@@ -19,12 +19,13 @@ namespace rp {
 
 class FrmDTMF : public Form {
 public:
+    static constexpr char kName[] = "FrmDTMF";
     explicit FrmDTMF(AppData& d);
 
     // Index 0..19 of the code box that last received the focus.
     Integer CurDTMFEditID = 0;
 
-    void Form_Load();
+    void Form_Load() override;
     void LoadDTMFFormText();
     void ShowDTMFData();
 

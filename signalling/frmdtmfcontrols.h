@@ -2,6 +2,7 @@
 // The DTMF dialog's controls (FrmDTMF).
 #include <iterator>
 
+#include "forms/commoncontrols.h"
 #include "forms/controls.h"
 
 namespace rp::dtmf {
@@ -35,8 +36,6 @@ inline constexpr ControlArray CodeCaptions{"Label1"};
 inline constexpr ControlArray CodeBoxes{"Text2"};
 
 inline constexpr char SpecialButton[] = "CommandSpecial";  // opens the special-call builder
-inline constexpr char OkButton[] = "CommandOK";
-inline constexpr char CancelButton[] = "CommandCancel";
 inline constexpr char OkTimer[] = "OKTimer";  // OK's commit
 
 }  // namespace rp::dtmf

@@ -32,7 +32,7 @@ constexpr const char* kGroupBoxes[] = {msk::IndividualId, msk::GroupId, msk::Inf
 
 }  // namespace
 
-FrmMSK::FrmMSK(AppData& d) : Form("FrmMSK"), d_(d) {
+FrmMSK::FrmMSK(AppData& d) : Form(kName), d_(d) {
     FormState& f = State();
     f.tag = "7500";
     AddControls(f, msk::kControls);
@@ -200,8 +200,8 @@ void FrmMSK::Click(const std::string& control) {
     if (control == msk::GroupValid) Check2_Click();
     else if (control == msk::GroupList) GroupList_Click();
     else if (control == msk::CallType) CallType_Click();
-    else if (control == msk::OkButton) CommandOK_Click();
-    else if (control == msk::CancelButton) CommandCancel_Click();
+    else if (control == kOKButton) CommandOK_Click();
+    else if (control == kCancelButton) CommandCancel_Click();
 }
 
 void FrmMSK::KeyPress(const std::string& control, int& keyAscii) {
@@ -209,7 +209,7 @@ void FrmMSK::KeyPress(const std::string& control, int& keyAscii) {
     else if (control == msk::InfoCode || control == msk::GroupName) keyAscii = AsciiKey(keyAscii);
     else if (control == msk::Frequency) keyAscii = DigitKey(keyAscii);
     // Enter moves on from the text boxes only; in a list it does nothing.
-    else if (keyAscii == kKeyEnter && IsList(*this, control)) keyAscii = 0;
+    else if (keyAscii == kKeyReturn && IsList(*this, control)) keyAscii = 0;
 }
 
 void FrmMSK::GotFocus(const std::string& control) { State().focus = control; }

@@ -11,12 +11,13 @@ namespace rp {
 
 class FrmMSK : public Form {
 public:
+    static constexpr char kName[] = "FrmMSK";
     explicit FrmMSK(AppData& d);
 
     // The group shown in the group frame.
     Integer CurMSKGroup = 0;
 
-    void Form_Load();
+    void Form_Load() override;
     void LoadMSKFormText();
     void FillMSKLists();
     void ShowMSKData();

@@ -1,5 +1,6 @@
 #pragma once
 // The MSK dialog's controls (FrmMSK).
+#include "forms/commoncontrols.h"
 #include "forms/controls.h"
 
 namespace rp::msk {
@@ -39,9 +40,6 @@ inline constexpr char ResetTimeCaption[] = "Label2_3";
 inline constexpr char ResetTime[] = "Combo2_3";     // s
 inline constexpr char SideTone[] = "Check1";
 
-inline constexpr char OkButton[] = "CommandOK";
-inline constexpr char CancelButton[] = "CommandCancel";
-
 inline constexpr ControlEntry kControls[] = {
     {Tabs, ControlKind::TabStrip},
     {GroupListCaption, ControlKind::Label, "7510"},
@@ -74,8 +72,8 @@ inline constexpr ControlEntry kControls[] = {
     {ResetTimeCaption, ControlKind::Label, "7526"},
     {ResetTime, ControlKind::ComboBox},
     {SideTone, ControlKind::CheckBox, "7525"},
-    {OkButton, ControlKind::Button, "101"},
-    {CancelButton, ControlKind::Button, "102"},
+    {kOKButton, ControlKind::Button, "101"},
+    {kCancelButton, ControlKind::Button, "102"},
 };
 
 }  // namespace rp::msk

@@ -3,7 +3,7 @@
 //
 //   #include "shellchecktest.h"
 //   const rp::test::ShellCase kShells[] = {
-//       {"FrmBank", [] { return BuildFormDialog(std::make_unique<FrmBank>(d), nullptr, BuildBankDialog); }},
+//       {"FrmBank", [] { return BuildFormDialog(std::make_unique<FrmBank>(d), nullptr, BuildFrmBank); }},
 //   };
 //   RP_SHELL_CONTROL_CHECK(ChannelShells, kShells);
 //

@@ -6,18 +6,18 @@
 // A form opens a child with Form::Open(child, onClosed) (forms/formhost.h):
 // the form makes the child's form, the window showing it is its host. Both
 // hosts, FormDialog and the main window, hand the child to one registry of
-// shells, keyed by the child's Name() ("FrmCHEdit", "FrmBank", ...). A
+// shells, keyed by the child's Name() (its kName: "FrmCHEdit", ...). A
 // shell lays out the widgets of a dialog the registry made for the form
 // and binds them:
 //
 //   // channels/qt/frmbankshell.cpp
-//   void BuildBankDialog(FormDialog& dlg) {
+//   void BuildFrmBank(FormDialog& dlg) {
 //       ...                    // widgets named after the controls
 //       dlg.Bind();            // binder + first mirror
 //   }
 //   // channels/qt/frmcheditshell.cpp
 //   void RegisterChannelDialogs(DialogOpeners& openers) {
-//       openers.Register("FrmBank", BuildBankDialog);
+//       openers.Register(FrmBank::kName, BuildFrmBank);
 //   }
 //
 // app/ calls each folder's Register...Dialogs once at start-up. Open() runs

@@ -58,15 +58,16 @@ int KeyAsciiOf(const QKeyEvent* e) {
     const QString t = e->text();
     if (t.isEmpty()) return 0;
     const char32_t cp = t.toUcs4().value(0);
-    if (cp < 32 && cp != 8 && cp != 13 && cp != 27 && !(e->modifiers() & Qt::ControlModifier)) return 0;
+    if (cp < 32 && cp != kKeyBack && cp != kKeyReturn && cp != kKeyEscape && !(e->modifiers() & Qt::ControlModifier))
+        return 0;
     if (cp == 127) return 0;
     return static_cast<int>(cp);
 }
 
 int ClipboardCodeOf(const QKeyEvent* e) {
-    if (e->matches(QKeySequence::Paste)) return 22;
-    if (e->matches(QKeySequence::Copy)) return 3;
-    if (e->matches(QKeySequence::Cut)) return 24;
+    if (e->matches(QKeySequence::Paste)) return kKeyCtrlV;
+    if (e->matches(QKeySequence::Copy)) return kKeyCtrlC;
+    if (e->matches(QKeySequence::Cut)) return kKeyCtrlX;
     return 0;
 }
 

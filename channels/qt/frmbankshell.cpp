@@ -46,12 +46,12 @@ void BuildShell(FormDialog& dlg) {
     auto* outer = new QVBoxLayout(&dlg);
     outer->addLayout(grid);
     outer->addLayout(
-        RightRow({Named<QPushButton>(&dlg, bank::OkButton), Named<QPushButton>(&dlg, bank::CancelButton)}));
+        RightRow({Named<QPushButton>(&dlg, kOKButton), Named<QPushButton>(&dlg, kCancelButton)}));
 }
 
 }  // namespace
 
-void BuildBankDialog(FormDialog& shell) {
+void BuildFrmBank(FormDialog& shell) {
     auto* dlg = &shell;
     BuildShell(*dlg);
     dlg->Bind();

@@ -38,7 +38,7 @@ public:
         panels->addWidget(SelectionPanel(), 0, 0);
         outer->addLayout(panels);
         outer->addLayout(RightRow(
-            {Named<QPushButton>(&dlg_, chbatch::ApplyButton), Named<QPushButton>(&dlg_, chbatch::CloseButton)}));
+            {Named<QPushButton>(&dlg_, chbatch::ApplyButton), Named<QPushButton>(&dlg_, kCloseButton)}));
     }
 
 private:
@@ -183,7 +183,7 @@ private:
 
 }  // namespace
 
-void BuildChBatchDialog(FormDialog& shell) {
+void BuildFrmCHBatch(FormDialog& shell) {
     auto* dlg = &shell;
     BatchShell(*dlg).Build();
     FormBinder& b = dlg->Bind();

@@ -15,6 +15,8 @@
 #include <QVBoxLayout>
 
 #include "channels/cheditkeys.h"
+#include "channels/frmbank.h"
+#include "channels/frmchbatch.h"
 #include "channels/frmchedit.h"
 #include "channels/frmcheditcontrols.h"
 #include "channels/qt/openers.h"
@@ -134,7 +136,7 @@ void BuildShell(FormDialog& dlg) {
     auto* outer = new QVBoxLayout(&dlg);
     outer->addLayout(body);
     outer->addLayout(
-        RightRow({Named<QPushButton>(&dlg, chedit::OkButton), Named<QPushButton>(&dlg, chedit::CancelButton)}));
+        RightRow({Named<QPushButton>(&dlg, kOKButton), Named<QPushButton>(&dlg, kCancelButton)}));
 }
 
 // The focus moved on once a name character is in its box: queued, after
@@ -151,7 +153,7 @@ void FollowFormRequests(FormDialog& dlg, FrmCHEdit& f, FormBinder& b) {
 
 }  // namespace
 
-void BuildChEditDialog(FormDialog& shell) {
+void BuildFrmCHEdit(FormDialog& shell) {
     auto* dlg = &shell;
     FrmCHEdit& f = dlg->FormAs<FrmCHEdit>();
     BuildShell(*dlg);
@@ -164,9 +166,9 @@ void BuildChEditDialog(FormDialog& shell) {
 }
 
 void RegisterChannelDialogs(DialogOpeners& openers) {
-    openers.Register("FrmCHEdit", BuildChEditDialog);
-    openers.Register("FrmBank", BuildBankDialog);
-    openers.Register("FrmCHBatch", BuildChBatchDialog);
+    openers.Register(FrmCHEdit::kName, BuildFrmCHEdit);
+    openers.Register(FrmBank::kName, BuildFrmBank);
+    openers.Register(FrmCHBatch::kName, BuildFrmCHBatch);
 }
 
 }  // namespace rp

@@ -6,8 +6,8 @@ namespace rp {
 
 void RegisterChannelDialogs(DialogOpeners& openers);
 // The shells: each lays out and binds its form's dialog.
-void BuildChEditDialog(FormDialog& dlg);
-void BuildBankDialog(FormDialog& dlg);
-void BuildChBatchDialog(FormDialog& dlg);
+void BuildFrmCHEdit(FormDialog& dlg);
+void BuildFrmBank(FormDialog& dlg);
+void BuildFrmCHBatch(FormDialog& dlg);
 
 }  // namespace rp

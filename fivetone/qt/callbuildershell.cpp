@@ -13,8 +13,8 @@
 
 namespace rp {
 
-void BuildSpecialCallDialog(FormDialog& shell) {
-    using namespace special;
+void BuildFrmCallBuilder(FormDialog& shell) {
+    using namespace callbuilder;
     auto* dlg = &shell;
     auto tw = [dlg](int twips) { return TwipsToPixelsX(dlg, twips); };
     auto* entries = Named<QComboBox>(dlg, Entry);
@@ -26,8 +26,8 @@ void BuildSpecialCallDialog(FormDialog& shell) {
     auto* frame4 = Named<QGroupBox>(dlg, OwnIdCallFrame);
     auto* id1 = Named<SelectAllLineEdit>(frame4, CalledIds[1]);
     auto* separator = Named<QComboBox>(dlg, Separator);
-    auto* ok = Named<QPushButton>(dlg, OkButton);
-    auto* cancel = Named<QPushButton>(dlg, CancelButton);
+    auto* ok = Named<QPushButton>(dlg, kOKButton);
+    auto* cancel = Named<QPushButton>(dlg, kCancelButton);
 
     auto* head = PairGrid(dlg);
     head->addWidget(SideLabel(dlg, EntryLabel), 0, 0);
@@ -58,7 +58,7 @@ void BuildSpecialCallDialog(FormDialog& shell) {
     main->addLayout(sep, 2, 0);
     main->addLayout(buttons, 3, 0);
     main->setRowStretch(1, 1);
-    dlg->Bind().StandBackFor({CancelButton});
+    dlg->Bind().StandBackFor({kCancelButton});
 }
 
 }  // namespace rp

@@ -11,7 +11,7 @@
 
 namespace rp {
 
-void BuildUserToneDialog(FormDialog& shell) {
+void BuildFrm5ToneDefTS(FormDialog& shell) {
     using namespace fivetonedefts;
     auto* dlg = &shell;
     auto* g = PairGrid(dlg);
@@ -22,12 +22,12 @@ void BuildUserToneDialog(FormDialog& shell) {
         g->addWidget(SideLabel(dlg, DigitLabels[i]), row, col);
         g->addWidget(box, row, col + 1);
     }
-    auto* ok = Named<QPushButton>(dlg, OkButton);
-    auto* cancel = Named<QPushButton>(dlg, CancelButton);
+    auto* ok = Named<QPushButton>(dlg, kOKButton);
+    auto* cancel = Named<QPushButton>(dlg, kCancelButton);
     g->addWidget(ok, 8, 1);
     g->addWidget(cancel, 8, 3);
     dlg->setLayout(g);
-    dlg->Bind().StandBackFor({CancelButton});
+    dlg->Bind().StandBackFor({kCancelButton});
 }
 
 }  // namespace rp

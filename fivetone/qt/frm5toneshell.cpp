@@ -27,7 +27,7 @@
 
 namespace rp {
 
-void BuildFiveToneDialog(FormDialog& shell) {
+void BuildFrm5Tone(FormDialog& shell) {
     using namespace fivetone;
     auto* dlg = &shell;
     Frm5Tone& form = dlg->FormAs<Frm5Tone>();
@@ -69,8 +69,8 @@ void BuildFiveToneDialog(FormDialog& shell) {
         g->addWidget(special[i], 1, 3);
         frame1[i]->setLayout(g);
     }
-    auto* ok = Named<QPushButton>(dlg, OkButton);
-    auto* cancel = Named<QPushButton>(dlg, CancelButton);
+    auto* ok = Named<QPushButton>(dlg, kOKButton);
+    auto* cancel = Named<QPushButton>(dlg, kCancelButton);
 
     // The grid's floating editors lie over the current cell.
     auto* text3 = Named<SelectAllLineEdit>(grid->viewport(), CodeEditor);
@@ -143,7 +143,7 @@ void BuildFiveToneDialog(FormDialog& shell) {
     main->addLayout(buttons);
 
     FormBinder& binder = dlg->Bind();
-    binder.StandBackFor({CancelButton});
+    binder.StandBackFor({kCancelButton});
 
     // The grid is as wide as its columns and its vertical scroll bar.
     int width = grid->verticalHeader()->width() + 2 * grid->frameWidth() +
@@ -164,9 +164,9 @@ void BuildFiveToneDialog(FormDialog& shell) {
 }
 
 void RegisterFiveToneDialogs(DialogOpeners& openers) {
-    openers.Register("Frm5Tone", BuildFiveToneDialog);
-    openers.Register("FrmSpecial", BuildSpecialCallDialog);
-    openers.Register("Frm5ToneDefTS", BuildUserToneDialog);
+    openers.Register(Frm5Tone::kName, BuildFrm5Tone);
+    openers.Register(FrmCallBuilder::kName, BuildFrmCallBuilder);
+    openers.Register(Frm5ToneDefTS::kName, BuildFrm5ToneDefTS);
 }
 
 }  // namespace rp

@@ -10,7 +10,7 @@
 
 namespace rp {
 
-void BuildAboutDialog(FormDialog& shell) {
+void BuildFrmAbout(FormDialog& shell) {
     auto* dlg = &shell;
     auto* lay = new QGridLayout(dlg);
     auto* icon = new QLabel(dlg);

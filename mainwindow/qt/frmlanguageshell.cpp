@@ -3,12 +3,13 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "mainwindow/frmabout.h"
 #include "mainwindow/frmlanguage.h"
 #include "mainwindow/qt/openers.h"
 
 namespace rp {
 
-void BuildLanguageDialog(FormDialog& shell) {
+void BuildFrmLanguage(FormDialog& shell) {
     auto* dlg = &shell;
     auto* lay = new QGridLayout(dlg);
     auto* label = new QLabel(dlg);
@@ -17,21 +18,21 @@ void BuildLanguageDialog(FormDialog& shell) {
     combo->setObjectName(language::List);
     combo->setMinimumWidth(180);
     auto* ok = new QPushButton(dlg);
-    ok->setObjectName(language::OK);
+    ok->setObjectName(kOKButton);
     auto* cancel = new QPushButton(dlg);
-    cancel->setObjectName(language::Cancel);
+    cancel->setObjectName(kCancelButton);
     lay->addWidget(label, 0, 0, 1, 2);
     lay->addWidget(combo, 1, 0, 1, 2);
     lay->addWidget(ok, 2, 0);
     lay->addWidget(cancel, 2, 1);
-    dlg->Bind().StandBackFor({language::Cancel});
+    dlg->Bind().StandBackFor({kCancelButton});
     // Enter anywhere but on Cancel presses OK (Escape presses Cancel).
     ok->setDefault(true);
 }
 
 void RegisterMainWindowDialogs(DialogOpeners& openers) {
-    openers.Register("FrmLanguage", BuildLanguageDialog);
-    openers.Register("frmAbout", BuildAboutDialog);
+    openers.Register(FrmLanguage::kName, BuildFrmLanguage);
+    openers.Register(FrmAbout::kName, BuildFrmAbout);
 }
 
 }  // namespace rp

@@ -116,7 +116,7 @@ void WriteWindowPlacement(const WindowPlacement& p) {
 
 MainWindow::MainWindow(AppData& d, DialogOpeners& openers, QWidget* parent)
     : QMainWindow(parent), d_(d), openers_(openers), form_(d) {
-    setObjectName("frmMain");
+    setObjectName(FrmMain::kName);
     setWindowIcon(WindowIcon());
     // No context menu of the main window: its toggles would hide the bars
     // behind the View ticks' back.

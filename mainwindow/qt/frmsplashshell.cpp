@@ -33,7 +33,7 @@ private:
 
 SplashWindow::SplashWindow(AppData& d, std::function<void()> showMain, QWidget* parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint), form_(d) {
-    setObjectName("frmSplash");
+    setObjectName(FrmSplash::kName);
     setAttribute(Qt::WA_DeleteOnClose);
     form_.ShowMain = std::move(showMain);
     form_.Form_Load();

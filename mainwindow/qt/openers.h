@@ -6,7 +6,7 @@ namespace rp {
 
 void RegisterMainWindowDialogs(DialogOpeners& openers);
 // The shells of the language dialog and the about box.
-void BuildLanguageDialog(FormDialog& dlg);
-void BuildAboutDialog(FormDialog& dlg);
+void BuildFrmLanguage(FormDialog& dlg);
+void BuildFrmAbout(FormDialog& dlg);
 
 }  // namespace rp

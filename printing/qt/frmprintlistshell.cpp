@@ -59,7 +59,7 @@ void BuildFrmPrintList(FormDialog& shell, PrintingDialogHooks hooks) {
 }
 
 void RegisterPrintingDialogs(DialogOpeners& openers, PrintingDialogHooks hooks) {
-    openers.Register("FrmPrintList", [hooks](FormDialog& dlg) { BuildFrmPrintList(dlg, hooks); });
+    openers.Register(FrmPrintList::kName, [hooks](FormDialog& dlg) { BuildFrmPrintList(dlg, hooks); });
 }
 
 }  // namespace rp

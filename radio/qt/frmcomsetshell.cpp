@@ -23,7 +23,7 @@ void BuildFrmComSet(FormDialog& shell) {
     auto* top = new QVBoxLayout(dlg);
     top->addLayout(row);
     top->addSpacing(TwipsToPixelsY(dlg, 240));
-    top->addLayout(RightRow({Named<QPushButton>(dlg, comset::OK), Named<QPushButton>(dlg, comset::Cancel)}));
+    top->addLayout(RightRow({Named<QPushButton>(dlg, kOKButton), Named<QPushButton>(dlg, kCancelButton)}));
     top->setSizeConstraint(QLayout::SetFixedSize);
 
     dlg->Bind();
@@ -33,7 +33,7 @@ void BuildFrmComSet(FormDialog& shell) {
     list->setInsertPolicy(QComboBox::NoInsert);
     if (list->lineEdit()) list->setCompleter(nullptr);
     // Enter presses OK, after a typed path too (Escape presses Cancel).
-    dlg->findChild<QPushButton*>(comset::OK)->setDefault(true);
+    dlg->findChild<QPushButton*>(kOKButton)->setDefault(true);
 }
 
 }  // namespace rp

@@ -10,7 +10,7 @@
 
 namespace rp {
 
-void BuildPassWordDialog(FormDialog& shell) {
+void BuildFrmPassWord(FormDialog& shell) {
     auto* dlg = &shell;
     auto* lay = new QGridLayout(dlg);
     lay->addWidget(SideLabel(dlg, password::Prompt), 0, 0);
@@ -21,11 +21,11 @@ void BuildPassWordDialog(FormDialog& shell) {
     text->setFixedWidth(TwipsToPixelsX(dlg, 1200));
     lay->addWidget(text, 0, 1);
     auto* buttons = new QHBoxLayout;
-    for (const char* name : {password::OK, password::Cancel}) buttons->addWidget(Named<QPushButton>(dlg, name));
+    for (const char* name : {kOKButton, kCancelButton}) buttons->addWidget(Named<QPushButton>(dlg, name));
     lay->addLayout(buttons, 1, 0, 1, 2);
     dlg->Bind();
     // Enter anywhere but on Cancel presses OK (Escape presses Cancel).
-    dlg->findChild<QPushButton*>(password::OK)->setDefault(true);
+    dlg->findChild<QPushButton*>(kOKButton)->setDefault(true);
 }
 
 }  // namespace rp

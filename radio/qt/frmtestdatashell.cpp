@@ -38,7 +38,7 @@ void BuildFrmTestData(FormDialog& shell) {
 
     auto* top = new QVBoxLayout(dlg);
     top->addLayout(body);
-    top->addLayout(RightRow({Named<QPushButton>(dlg, testdata::OK), Named<QPushButton>(dlg, testdata::Cancel)}));
+    top->addLayout(RightRow({Named<QPushButton>(dlg, kOKButton), Named<QPushButton>(dlg, kCancelButton)}));
     top->setSizeConstraint(QLayout::SetFixedSize);
     dlg->Bind();
 }

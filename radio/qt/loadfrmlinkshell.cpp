@@ -40,7 +40,7 @@ private:
     QPointer<FormDialog> dlg_;
 };
 
-void BuildLinkShell(FormDialog& shell) {
+void BuildLoadFrmLink(FormDialog& shell) {
     auto* dlg = &shell;
     LoadFrmLink& f = dlg->FormAs<LoadFrmLink>();
 
@@ -76,7 +76,7 @@ FormDialog* MakeLoadFrmLink(AppData& d, PortListProvider& ports, QWidget* parent
     return BuildFormDialog(std::move(form), parent, [&](FormDialog& shell) {
         for (QObject* o : std::initializer_list<QObject*>{port, timer, messages}) o->setParent(&shell);
         messages->Attach(&shell);
-        BuildLinkShell(shell);
+        BuildLoadFrmLink(shell);
     });
 }
 

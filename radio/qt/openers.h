@@ -15,7 +15,7 @@ void RegisterRadioDialogs(DialogOpeners& openers);
 void BuildFrmComSet(FormDialog& dlg);
 void BuildFrmTestData(FormDialog& dlg);
 // FrmPassWord's shell; its text box masked with "*".
-void BuildPassWordDialog(FormDialog& dlg);
+void BuildFrmPassWord(FormDialog& dlg);
 // The link-test window with its own serial port and reply timer, loaded
 // and bound, not yet shown.
 FormDialog* MakeLoadFrmLink(AppData& d, PortListProvider& ports, QWidget* parent = nullptr);

@@ -71,7 +71,7 @@ void QtQuestionPort::AskPassWord(const std::string&) {
     const unsigned g = ++generation_;
     QTimer::singleShot(0, this, [this, g] {
         if (g != generation_) return;
-        FormDialog* dlg = BuildFormDialog(std::make_unique<FrmPassWord>(d_), parent_(), BuildPassWordDialog);
+        FormDialog* dlg = BuildFormDialog(std::make_unique<FrmPassWord>(d_), parent_(), BuildFrmPassWord);
         dlg->setAttribute(Qt::WA_DeleteOnClose);
         passWord_ = dlg;
         connect(dlg, &QDialog::finished, this, [this, g, dlg](int) {
@@ -97,7 +97,7 @@ void QtQuestionPort::CloseQuestion() {
 
 // ---- the link ----
 
-RadioLink::RadioLink(AppData& d, FrmMain& form, QWidget* window, PortListProvider& ports,
+RadioLink::RadioLink(AppData& d, MainWindowCommands& main, QWidget* window, PortListProvider& ports,
                      std::function<void()> sync)
     : d_(d),
       window_(window),
@@ -106,7 +106,7 @@ RadioLink::RadioLink(AppData& d, FrmMain& form, QWidget* window, PortListProvide
           if (progress_ && progress_->isVisible()) return progress_.data();
           return window_.data();
       }) {
-    commands_ = std::make_unique<RadioCommands>(d, form, port_, timer_, messages_, questions_, ports);
+    commands_ = std::make_unique<RadioCommands>(d, main, port_, timer_, messages_, questions_, ports);
     RadioCommandHooks& h = commands_->hooks;
     h.OpenProgress = [this]() -> ProgressSink* {
         progress_ = new ProgressDialog(d_, commands_->engine().CommMode(), window_.data());
@@ -124,7 +124,6 @@ RadioLink::RadioLink(AppData& d, FrmMain& form, QWidget* window, PortListProvide
     };
     h.Later = [this](std::function<void()> f) { QTimer::singleShot(0, this, std::move(f)); };
     h.CommandsChanged = std::move(sync);
-    commands_->Attach();
 }
 
 RadioLink::~RadioLink() {

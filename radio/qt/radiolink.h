@@ -12,7 +12,7 @@
 #include <functional>
 #include <memory>
 
-#include "mainwindow/frmmain.h"
+#include "forms/mainwindowcommands.h"
 #include "platform/serialtransport.h"
 #include "radio/qt/frmprogressshell.h"
 #include "radio/radiocommands.h"
@@ -62,10 +62,12 @@ private:
 class RadioLink : public QObject {
     Q_OBJECT
 public:
-    // `sync` mirrors the main window (its commands were locked or
-    // unlocked); `window` parents the progress dialog; `ports` is the list
-    // the port dialog offers.
-    RadioLink(AppData& d, FrmMain& form, QWidget* window, PortListProvider& ports, std::function<void()> sync);
+    // `main`: the main window's form the commands act on (its menu reaches
+    // them through mainwindow/radiomenu.h); `sync` mirrors the main window
+    // (its commands were locked or unlocked); `window` parents the progress
+    // dialog; `ports` is the list the port dialog offers.
+    RadioLink(AppData& d, MainWindowCommands& main, QWidget* window, PortListProvider& ports,
+              std::function<void()> sync);
     ~RadioLink() override;
 
     RadioCommands& commands() { return *commands_; }

@@ -50,7 +50,7 @@ void BuildFrmAlert(FormDialog& shell) {
     lone->addWidget(NamedCombo(frame, alert::LoneWorkerTime, 1200), 2, 1);
     rows->addWidget(frame, 0, 2, 4, 1, Qt::AlignTop);
 
-    auto* buttons = RightRow({NamedButton(dlg, alert::OK), NamedButton(dlg, alert::Cancel)});
+    auto* buttons = RightRow({NamedButton(dlg, kOKButton), NamedButton(dlg, kCancelButton)});
     auto* top = new QVBoxLayout(dlg);
     top->addLayout(rows);
     top->addLayout(buttons);

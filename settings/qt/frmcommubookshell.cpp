@@ -30,8 +30,8 @@ void BuildFrmCommuBook(FormDialog& shell) {
     side->addWidget(NamedButton(dlg, commubook::Import));
     side->addWidget(NamedButton(dlg, commubook::Export));
     side->addStretch();
-    side->addWidget(NamedButton(dlg, commubook::OK));
-    side->addWidget(NamedButton(dlg, commubook::Cancel));
+    side->addWidget(NamedButton(dlg, kOKButton));
+    side->addWidget(NamedButton(dlg, kCancelButton));
     auto* top = new QHBoxLayout(dlg);
     top->addWidget(view, 1);
     top->addLayout(side);

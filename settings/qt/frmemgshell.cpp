@@ -83,7 +83,7 @@ void BuildFrmEMG(FormDialog& shell) {
     }
     rows->addWidget(frame, row++, 0, 1, 2);
 
-    auto* buttons = RightRow({NamedButton(dlg, emg::Close), NamedButton(dlg, emg::Help)});
+    auto* buttons = RightRow({NamedButton(dlg, kCloseButton), NamedButton(dlg, kHelpButton)});
     auto* top = new QVBoxLayout(dlg);
     top->addLayout(rows);
     top->addLayout(buttons);

@@ -17,7 +17,7 @@ void BuildFrmInit(FormDialog& shell) {
     auto* check = new QCheckBox(dlg);
     check->setObjectName(init::KeepFactory);
     top->addWidget(check);
-    top->addLayout(RightRow({NamedButton(dlg, init::OK), NamedButton(dlg, init::Cancel)}));
+    top->addLayout(RightRow({NamedButton(dlg, kOKButton), NamedButton(dlg, kCancelButton)}));
     top->setSizeConstraint(QLayout::SetFixedSize);
     dlg->Bind();
 }

@@ -22,7 +22,7 @@ void BuildFrmModel(FormDialog& shell) {
     rows->addWidget(NamedCombo(dlg, model::Band, 3600), 1, 1);
     auto* top = new QVBoxLayout(dlg);
     top->addLayout(rows);
-    top->addLayout(RightRow({NamedButton(dlg, model::OK), NamedButton(dlg, model::Cancel)}));
+    top->addLayout(RightRow({NamedButton(dlg, kOKButton), NamedButton(dlg, kCancelButton)}));
     top->setSizeConstraint(QLayout::SetFixedSize);
     dlg->Bind();
 }

@@ -54,7 +54,7 @@ constexpr CaptionedList kRightLists[] = {
 
 }  // namespace
 
-void BuildOptionDialog(FormDialog& shell) {
+void BuildFrmOption(FormDialog& shell) {
     auto* dlg = &shell;
     FrmOption& f = dlg->FormAs<FrmOption>();
 
@@ -142,7 +142,7 @@ void BuildOptionDialog(FormDialog& shell) {
     frames->addWidget(frame2);
     frames->addStretch();
 
-    auto* buttons = RightRow({Named<QPushButton>(dlg, option::OK), Named<QPushButton>(dlg, option::Cancel)});
+    auto* buttons = RightRow({Named<QPushButton>(dlg, kOKButton), Named<QPushButton>(dlg, kCancelButton)});
 
     auto* top = new QGridLayout(dlg);
     top->setHorizontalSpacing(TwipsToPixelsX(dlg, 240));
@@ -161,7 +161,7 @@ void BuildOptionDialog(FormDialog& shell) {
     }
 
     FormBinder& binder = dlg->Bind();
-    binder.StandBackFor({option::Cancel});
+    binder.StandBackFor({kCancelButton});
     // The clipboard shortcuts of every platform reach the boxes' key rules as
     // the control codes they refuse.
     for (QLineEdit* box : boxes) binder.ClipboardKeysAsCodes(box);
@@ -169,7 +169,7 @@ void BuildOptionDialog(FormDialog& shell) {
 }
 
 void RegisterOptionDialogs(DialogOpeners& openers) {
-    openers.Register("FrmOption", BuildOptionDialog);
+    openers.Register(FrmOption::kName, BuildFrmOption);
 }
 
 }  // namespace rp

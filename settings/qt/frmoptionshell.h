@@ -6,7 +6,7 @@
 namespace rp {
 
 // The shell: lays out and binds the dialog.
-void BuildOptionDialog(FormDialog& dlg);
+void BuildFrmOption(FormDialog& dlg);
 
 // Registers "FrmOption" (Edit > Options and the tree node "N4").
 void RegisterOptionDialogs(DialogOpeners& openers);

@@ -59,7 +59,7 @@ void BuildFrmScan(FormDialog& shell) {
     check->setObjectName(scan::PromptTone);
     rows->addWidget(check, row, 1);
 
-    auto* buttons = RightRow({NamedButton(dlg, scan::OK), NamedButton(dlg, scan::Cancel)});
+    auto* buttons = RightRow({NamedButton(dlg, kOKButton), NamedButton(dlg, kCancelButton)});
     auto* top = new QVBoxLayout(dlg);
     top->addLayout(rows);
     top->addLayout(buttons);

@@ -13,25 +13,25 @@
 
 namespace rp {
 
-void BuildDTMFSpecialDialog(FormDialog& shell) {
+void BuildFrmDTMFCallBuilder(FormDialog& shell) {
     auto* dlg = &shell;
     auto* kind = new QHBoxLayout;
-    kind->addWidget(SideLabel(dlg, dtmfspecial::CallTypeCaption));
-    auto* combo = Named<QComboBox>(dlg, dtmfspecial::CallType);
+    kind->addWidget(SideLabel(dlg, dtmfcallbuilder::CallTypeCaption));
+    auto* combo = Named<QComboBox>(dlg, dtmfcallbuilder::CallType);
     combo->setMinimumWidth(TwipsToPixelsX(dlg, 1400));
     kind->addWidget(combo, 1);
-    auto* frame = Named<QGroupBox>(dlg, dtmfspecial::TargetFrame);
+    auto* frame = Named<QGroupBox>(dlg, dtmfcallbuilder::TargetFrame);
     auto* target = new QHBoxLayout(frame);
-    target->addWidget(SideLabel(frame, dtmfspecial::TargetCaption));
-    target->addWidget(Named<SelectAllLineEdit>(frame, dtmfspecial::Target), 1);
+    target->addWidget(SideLabel(frame, dtmfcallbuilder::TargetCaption));
+    target->addWidget(Named<SelectAllLineEdit>(frame, dtmfcallbuilder::Target), 1);
     auto* top = new QVBoxLayout(dlg);
     top->addLayout(kind);
     top->addWidget(frame);
-    top->addLayout(RightRow({Named<QPushButton>(dlg, dtmfspecial::OkButton),
-                             Named<QPushButton>(dlg, dtmfspecial::CancelButton)}));
+    top->addLayout(RightRow({Named<QPushButton>(dlg, kOKButton),
+                             Named<QPushButton>(dlg, kCancelButton)}));
     FormBinder& b = dlg->Bind();
     b.SetEnterAsTab(true);
-    b.StandBackFor({dtmfspecial::CancelButton});
+    b.StandBackFor({kCancelButton});
 }
 
 }  // namespace rp

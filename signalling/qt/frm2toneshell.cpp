@@ -91,7 +91,7 @@ QWidget* DecodePage(QWidget* parent) {
 
 }  // namespace
 
-void Build2ToneDialog(FormDialog& shell) {
+void BuildFrm2Tone(FormDialog& shell) {
     auto* dlg = &shell;
     Frm2Tone& form = dlg->FormAs<Frm2Tone>();
 
@@ -101,7 +101,7 @@ void Build2ToneDialog(FormDialog& shell) {
     tabs->addTab(OwnCallPage(tabs), QString());
     tabs->addTab(DecodePage(tabs), QString());
     auto* buttons = RightRow(
-        {Named<QPushButton>(dlg, twotone::OkButton), Named<QPushButton>(dlg, twotone::CancelButton)});
+        {Named<QPushButton>(dlg, kOKButton), Named<QPushButton>(dlg, kCancelButton)});
     auto* top = new QVBoxLayout(dlg);
     top->addWidget(tabs);
     top->addLayout(buttons);
@@ -112,7 +112,7 @@ void Build2ToneDialog(FormDialog& shell) {
     FitTexts(dlg);  // the rows' captions came after the binder's first fit
     QObject::connect(&b, &FormBinder::synced, decodeTabs, &TabRows::Follow);
     b.SetEnterAsTab(true);
-    b.StandBackFor({twotone::CancelButton});
+    b.StandBackFor({kCancelButton});
     grid->SetLastColumnStretches(true);
     auto* text1 = dlg->findChild<QWidget*>(twotone::ToneEditor);
     auto* text3 = dlg->findChild<QWidget*>(twotone::NameEditor);

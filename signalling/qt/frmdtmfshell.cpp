@@ -16,7 +16,7 @@
 
 namespace rp {
 
-void BuildDTMFDialog(FormDialog& shell) {
+void BuildFrmDTMF(FormDialog& shell) {
     auto* dlg = &shell;
     const int listWidth = TwipsToPixelsX(dlg, 1400);
     const int codeWidth = TwipsToPixelsX(dlg, 2600);
@@ -70,11 +70,11 @@ void BuildDTMFDialog(FormDialog& shell) {
     auto* top = new QVBoxLayout(dlg);
     top->addLayout(columns);
     top->addLayout(
-        RightRow({Named<QPushButton>(dlg, dtmf::OkButton), Named<QPushButton>(dlg, dtmf::CancelButton)}));
+        RightRow({Named<QPushButton>(dlg, kOKButton), Named<QPushButton>(dlg, kCancelButton)}));
 
     FormBinder& b = dlg->Bind();
     b.SetEnterAsTab(true);
-    b.StandBackFor({dtmf::CancelButton});
+    b.StandBackFor({kCancelButton});
 }
 
 }  // namespace rp

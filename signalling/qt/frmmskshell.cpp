@@ -78,20 +78,20 @@ QWidget* HeaderPage(QWidget* parent) {
 
 }  // namespace
 
-void BuildMSKDialog(FormDialog& shell) {
+void BuildFrmMSK(FormDialog& shell) {
     auto* dlg = &shell;
     auto* tabs = Named<QTabWidget>(dlg, msk::Tabs);
     tabs->addTab(GroupPage(tabs), QString());
     tabs->addTab(HeaderPage(tabs), QString());
     tabs->setMinimumWidth(TwipsToPixelsX(dlg, 5200));
     auto* buttons =
-        RightRow({Named<QPushButton>(dlg, msk::OkButton), Named<QPushButton>(dlg, msk::CancelButton)});
+        RightRow({Named<QPushButton>(dlg, kOKButton), Named<QPushButton>(dlg, kCancelButton)});
     auto* top = new QVBoxLayout(dlg);
     top->addWidget(tabs);
     top->addLayout(buttons);
     FormBinder& b = dlg->Bind();
     b.SetEnterAsTab(true);
-    b.StandBackFor({msk::CancelButton});
+    b.StandBackFor({kCancelButton});
 }
 
 }  // namespace rp

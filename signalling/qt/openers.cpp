@@ -1,12 +1,17 @@
 #include "signalling/qt/openers.h"
 
+#include "signalling/dtmfcallbuilder.h"
+#include "signalling/frm2tone.h"
+#include "signalling/frmdtmf.h"
+#include "signalling/frmmsk.h"
+
 namespace rp {
 
 void RegisterSignallingDialogs(DialogOpeners& openers) {
-    openers.Register("FrmDTMF", BuildDTMFDialog);
-    openers.Register("FrmDTMFSpecial", BuildDTMFSpecialDialog);
-    openers.Register("Frm2Tone", Build2ToneDialog);
-    openers.Register("FrmMSK", BuildMSKDialog);
+    openers.Register(FrmDTMF::kName, BuildFrmDTMF);
+    openers.Register(FrmDTMFCallBuilder::kName, BuildFrmDTMFCallBuilder);
+    openers.Register(Frm2Tone::kName, BuildFrm2Tone);
+    openers.Register(FrmMSK::kName, BuildFrmMSK);
 }
 
 }  // namespace rp

@@ -7,10 +7,10 @@ namespace rp {
 
 void RegisterSignallingDialogs(DialogOpeners& openers);
 
-void BuildDTMFDialog(FormDialog& dlg);
+void BuildFrmDTMF(FormDialog& dlg);
 // The special-call builder, opened over the DTMF dialog.
-void BuildDTMFSpecialDialog(FormDialog& dlg);
-void Build2ToneDialog(FormDialog& dlg);
-void BuildMSKDialog(FormDialog& dlg);
+void BuildFrmDTMFCallBuilder(FormDialog& dlg);
+void BuildFrm2Tone(FormDialog& dlg);
+void BuildFrmMSK(FormDialog& dlg);
 
 }  // namespace rp

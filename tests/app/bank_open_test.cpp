@@ -26,7 +26,7 @@ protected:
 
 TEST_F(BankFromMenu, EveryWayOutRedrawsTheMemoryList) {
     const std::string bankCell = Grid().Text(1, 6);
-    for (const char* way : {bank::OkButton, bank::CancelButton, "Escape", "CloseBox"}) {
+    for (const char* way : {kOKButton, kCancelButton, "Escape", "CloseBox"}) {
         SCOPED_TRACE(way);
         FormDialog* dlg = Open();
         ASSERT_NE(dlg, nullptr);
@@ -59,7 +59,7 @@ TEST_F(BankFromMenu, OkShowsTheNewBankInTheGrid) {
     ASSERT_EQ(others->item(0)->text(), "Channel 0");
     others->setCurrentRow(0);
     QTest::mouseClick(dlg->findChild<QPushButton*>(bank::MoveIn), Qt::LeftButton);
-    QTest::mouseClick(dlg->findChild<QPushButton*>(bank::OkButton), Qt::LeftButton);
+    QTest::mouseClick(dlg->findChild<QPushButton*>(kOKButton), Qt::LeftButton);
     QApplication::processEvents();
     EXPECT_NE(Grid().Text(1, 6).find('9'), std::string::npos);
 }
@@ -71,7 +71,7 @@ TEST_F(BankFromMenu, AnotherListStaysAsItIs) {
     Grid().SetText(1, 3, "MARK");
     FormDialog* dlg = Open();
     ASSERT_NE(dlg, nullptr);
-    QTest::mouseClick(dlg->findChild<QPushButton*>(bank::OkButton), Qt::LeftButton);
+    QTest::mouseClick(dlg->findChild<QPushButton*>(kOKButton), Qt::LeftButton);
     QApplication::processEvents();
     EXPECT_EQ(Grid().Text(1, 3), "MARK");
 }

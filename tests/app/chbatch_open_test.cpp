@@ -44,7 +44,7 @@ TEST_F(ChBatchFromMenu, ApplyFillsTheMemoryListShown) {
     ClickOn(dlg, chbatch::ApplyButton);
     EXPECT_TRUE(IsFreDataExist(d, 150));
     EXPECT_NE(w->form().GridAt(0).Text(150, 1), "");
-    ClickOn(dlg, chbatch::CloseButton);
+    ClickOn(dlg, kCloseButton);
     EXPECT_TRUE(openers.OpenDialogs().empty());
     // The choice outlives the dialog.
     EXPECT_EQ(d.BatchFunFlag[0], 1);

@@ -41,7 +41,7 @@ TEST_F(ChEditFromGrid, TheDialogColumnOpensItAndOkRedrawsTheRow) {
     auto* rx = dlg->findChild<QLineEdit*>(chedit::RxFreq);
     rx->setFocus();
     QTest::keyClicks(rx, "145.5");
-    QTest::mouseClick(dlg->findChild<QPushButton*>(chedit::OkButton), Qt::LeftButton);
+    QTest::mouseClick(dlg->findChild<QPushButton*>(kOKButton), Qt::LeftButton);
     QApplication::processEvents();
     EXPECT_TRUE(openers.OpenDialogs().empty());
     ASSERT_TRUE(IsFreDataExist(d, 12));
@@ -62,7 +62,7 @@ TEST_F(ChEditFromGrid, AFrequencyTypedAtOnceReplacesTheRx) {
     ASSERT_EQ(QApplication::focusWidget(), rx);
     QTest::keyClicks(QApplication::focusWidget(), "438.5");
     EXPECT_EQ(rx->text(), "438.5");
-    QTest::keyClick(dlg->findChild<QPushButton*>(chedit::OkButton), Qt::Key_Space);
+    QTest::keyClick(dlg->findChild<QPushButton*>(kOKButton), Qt::Key_Space);
     QApplication::processEvents();
     EXPECT_TRUE(openers.OpenDialogs().empty());
     EXPECT_EQ(Cell(12, 1), "438.50000");

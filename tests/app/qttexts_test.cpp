@@ -91,7 +91,7 @@ protected:
         ASSERT_NE(combo, nullptr);
         combo->setCurrentIndex(entry);
         emit combo->activated(entry);
-        QTest::mouseClick(open.front()->findChild<QPushButton*>(language::OK), Qt::LeftButton);
+        QTest::mouseClick(open.front()->findChild<QPushButton*>(kOKButton), Qt::LeftButton);
         QApplication::processEvents();
         ASSERT_TRUE(program->openers().OpenDialogs().empty());
         ASSERT_EQ(program->data().LanguageIndex, entry + 1);

@@ -83,7 +83,7 @@ void AnswerPassWord(const QString& text, bool ok) {
     ASSERT_NE(edit, nullptr);
     edit->selectAll();
     QTest::keyClicks(edit, text);
-    QTest::mouseClick(dlg->findChild<QPushButton*>(ok ? password::OK : password::Cancel), Qt::LeftButton);
+    QTest::mouseClick(dlg->findChild<QPushButton*>(ok ? kOKButton : kCancelButton), Qt::LeftButton);
 }
 
 void AnswerRetry(bool retry) {
@@ -343,7 +343,7 @@ TEST_F(RadioWindowTest, PassWordDialogFromTheEngineAndFromTheMenu) {
     EXPECT_EQ(edit->maxLength(), 4);
     EXPECT_EQ(dlg->windowTitle().toStdString(), Text(3100));
     QTest::keyClicks(edit, "x");
-    QTest::mouseClick(dlg->findChild<QPushButton*>(password::Cancel), Qt::LeftButton);
+    QTest::mouseClick(dlg->findChild<QPushButton*>(kCancelButton), Qt::LeftButton);
     QTest::qWait(50);
     EXPECT_EQ(d().InputPassWord, "1234");
     // OK only sets it.
@@ -513,7 +513,7 @@ TEST_F(RadioWindowTest, FactoryModeReadAndWriteCarryTheTestBlock) {
         QTest::keyClicks(box, QString("%1").arg(0x40 + i, 2, 16).toLower());
     }
     QPointer<QDialog> open(dlg);
-    QTest::mouseClick(dlg->findChild<QPushButton*>(testdata::OK), Qt::LeftButton);
+    QTest::mouseClick(dlg->findChild<QPushButton*>(kOKButton), Qt::LeftButton);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !open || !open->isVisible(); }, 5000));
     EXPECT_EQ(d().TestDataOrigin, AppData::TestDataSource::Entry);
     for (int i = 2; i <= 16; ++i) EXPECT_EQ(d().TestDataBuf[static_cast<std::size_t>(i)], entered[static_cast<std::size_t>(i)]) << i;
@@ -554,7 +554,7 @@ TEST_F(RadioWindowTest, ADevicePathTypedInThePortDialogCarriesTheNextRead) {
         EXPECT_NE(edit, nullptr);
         edit->selectAll();
         QTest::keyClicks(edit, QString::fromStdString(path));
-        QTest::mouseClick(dlg->findChild<QPushButton*>(comset::OK), Qt::LeftButton);
+        QTest::mouseClick(dlg->findChild<QPushButton*>(kOKButton), Qt::LeftButton);
         QApplication::processEvents();
         const auto still = program->openers().OpenDialogs();
         return still.empty() ? nullptr : still.front();

@@ -158,7 +158,7 @@ protected:
 
     // The dialogs a dialog opens over itself.
     static bool OwnedDialog(const std::string& name) {
-        return name == "FrmSpecial" || name == "Frm5ToneDefTS" || name == "FrmDTMFSpecial";
+        return name == "FrmCallBuilder" || name == "Frm5ToneDefTS" || name == "FrmDTMFCallBuilder";
     }
     // The form of a dialog the window opens, made as its opener makes it.
     std::unique_ptr<Form> MakeForm(const std::string& name) {
@@ -222,7 +222,7 @@ TEST_P(EveryWindow, ShowsEveryTextWholeWithinTheScreen) {
             Check(dlg, name + "-functions");
         }
         if (name == "Frm5Tone") {
-            for (const auto& [button, sub] : {std::pair{fivetone::SpecialCallButton, "FrmSpecial"},
+            for (const auto& [button, sub] : {std::pair{fivetone::SpecialCallButton, "FrmCallBuilder"},
                                               {fivetone::UserTonesButton, "Frm5ToneDefTS"}}) {
                 Click(dlg, button);
                 if (FormDialog* s = OwnDialog(dlg, sub)) {

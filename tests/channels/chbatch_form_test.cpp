@@ -171,7 +171,7 @@ TEST_F(ChBatchTest, SelectAllSkipsTheCompanderAndSelectNoneClearsTheFile) {
 
     // Select none, close and reopen: every row hidden, the file all 00.
     Click(chbatch::SelectNone);
-    Click(chbatch::CloseButton);
+    Click(kCloseButton);
     EXPECT_TRUE(f->unloadRequested);
     Open();
     for (int i = 0; i <= 20; ++i)

@@ -107,7 +107,7 @@ TEST_F(ChEditKeys, LeavingTheOwnToneBoxChecksIt) {
     const Case cases[] = {{"300", "151.1"}, {"88.5", "88.5"}, {"100", "100.0"}, {"", "151.1"}, {"62.5", "62.5"}};
     for (const Case& c : cases) {
         C(chedit::OwnCtcss).text = c.typed;
-        EXPECT_TRUE(f->LostFocus(chedit::OwnCtcss, chedit::CancelButton));
+        EXPECT_TRUE(f->LostFocus(chedit::OwnCtcss, kCancelButton));
         EXPECT_EQ(C(chedit::OwnCtcss).text, c.shown) << c.typed;
     }
     EXPECT_TRUE(Messages().empty());
@@ -124,7 +124,7 @@ TEST_F(ChEditKeys, EnterMovesAlongTheTabOrderAndNeverPressesOk) {
         chedit::Power, chedit::DecodeType, chedit::DecodeDcs, chedit::DecodeInverted, chedit::EncodeType,
         chedit::EncodeCtcss, chedit::Signalling, chedit::DtmfCode, chedit::SqlModes, chedit::DtmfPttId,
         chedit::FiveTonePttId, chedit::TxInhibit, chedit::ScanSkip, chedit::Reverse, chedit::TalkAround,
-        chedit::OwnCtcss, chedit::OkButton, chedit::CancelButton, chedit::BusyLock, chedit::Banks,
+        chedit::OwnCtcss, kOKButton, kCancelButton, chedit::BusyLock, chedit::Banks,
         chedit::SqlLevel, chedit::RxFreq,
     };
     std::string at = expected.front();
@@ -169,7 +169,7 @@ TEST_F(ChEditKeys, AFullBankRefusesTheTick) {
     EXPECT_TRUE(ticks[3]);
     TickBank(6, true);  // room
     EXPECT_TRUE(ticks[6]);
-    f->Click(chedit::OkButton);
+    f->Click(kOKButton);
     EXPECT_EQ(GetChannelBankText(d, 1), "147");
 }
 

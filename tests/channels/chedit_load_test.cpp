@@ -18,7 +18,7 @@ class ChEditLoad : public test::ChEditTest {};
 bool OnlyRxUsable(FrmCHEdit& f) {
     for (const std::string& name : f.State().Names()) {
         const ControlState& c = f.C(name);
-        if (c.kind == ControlKind::Label || name == chedit::OkButton || name == chedit::CancelButton) continue;
+        if (c.kind == ControlKind::Label || name == kOKButton || name == kCancelButton) continue;
         if (c.enabled && c.visible && name != chedit::RxFreq) {
             ADD_FAILURE() << name << " is usable";
             return false;

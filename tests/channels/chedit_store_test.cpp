@@ -18,7 +18,7 @@ class ChEditStore : public test::ChEditTest {
 protected:
     // OK on the open dialog; the record of channel n afterwards.
     const ChEditOutcome& Ok() {
-        f->Click(chedit::OkButton);
+        f->Click(kOKButton);
         return f->LastOutcome();
     }
     void SetName(const std::vector<std::string>& chars) {
@@ -376,7 +376,7 @@ TEST_F(ChEditStore, CancelStoresNothing) {
     const auto fre = d.FreData;
     Open(ListMemory, 1);
     SetText(chedit::RxFreq, "");
-    f->Click(chedit::CancelButton);
+    f->Click(kCancelButton);
     EXPECT_TRUE(f->unloadRequested);
     EXPECT_EQ(d.WorkData, work);
     EXPECT_EQ(d.FreData, fre);

@@ -84,9 +84,9 @@ TEST_F(FrmBankTest, LoadShowsTheBanksFixedTextsAndAFreshWorkingCopy) {
     EXPECT_EQ(bank->C(bank::OthersLabel).text, "Other Channel:");
     EXPECT_EQ(bank->C(bank::MoveIn).text, "<<");
     EXPECT_EQ(bank->C(bank::MoveOut).text, ">>");
-    EXPECT_EQ(bank->C(bank::OkButton).text, GetLanguageString(d, 101));
-    EXPECT_EQ(bank->C(bank::CancelButton).text, GetLanguageString(d, 102));
-    EXPECT_NE(bank->C(bank::OkButton).text, "");
+    EXPECT_EQ(bank->C(kOKButton).text, GetLanguageString(d, 101));
+    EXPECT_EQ(bank->C(kCancelButton).text, GetLanguageString(d, 102));
+    EXPECT_NE(bank->C(kOKButton).text, "");
     EXPECT_EQ(bank->C(bank::Banks).items,
               (Lines{"Bank 1", "Bank 2", "Bank 3", "Bank 4", "Bank 5", "Bank 6", "Bank 7", "Bank 8", "Bank 9"}));
     EXPECT_EQ(bank->C(bank::Banks).index, -1);
@@ -201,7 +201,7 @@ TEST_F(FrmBankTest, MovesInTwoBanksSurviveSwitchesCancelDropsThemOkCommitsBoth) 
         ChooseBank(2);
         EXPECT_EQ(In(), (Lines{"Channel 3", "Channel 0"}));
         EXPECT_EQ(Out(), (Lines{"Channel 1", "Channel 2"}));
-        Press(ok ? bank::OkButton : bank::CancelButton);
+        Press(ok ? kOKButton : kCancelButton);
         EXPECT_TRUE(bank->unloadRequested);
         if (!ok) {
             EXPECT_EQ(d.WorkData.BankCH, live);

@@ -13,7 +13,7 @@
 #include "formhostfake.h"
 
 using namespace rp;
-using namespace rp::special;
+using namespace rp::callbuilder;
 
 class SpecialCallBuilder : public test::FiveToneTest {
 protected:
@@ -21,12 +21,12 @@ protected:
         FiveToneTest::SetUp();
         d.WorkData.Tone5Data().OwnID.Set("12345");
         dialog = std::make_unique<Frm5Tone>(d);
-        host.onOpen = [this](Form&) { builder.reset(static_cast<FrmSpecial*>(host.child.release())); };
+        host.onOpen = [this](Form&) { builder.reset(static_cast<FrmCallBuilder*>(host.child.release())); };
         dialog->SetHost(&host);
         dialog->Form_Load();
     }
     // Opens the builder through the dialog's button for `mode`.
-    FrmSpecial& Open(int mode) {
+    FrmCallBuilder& Open(int mode) {
         const char* const buttons[] = {fivetone::SpecialCallButton, fivetone::BeginSpecialCallButton,
                                        fivetone::EndSpecialCallButton};
         dialog->Click(buttons[mode]);
@@ -41,11 +41,11 @@ protected:
 
     test::FakeHost host{true};  // the builder loaded, as its window shows it
     std::unique_ptr<Frm5Tone> dialog;
-    std::unique_ptr<FrmSpecial> builder;
+    std::unique_ptr<FrmCallBuilder> builder;
 };
 
 TEST_F(SpecialCallBuilder, OpensOnTheDataMessageWithTheStoredSeparator) {
-    FrmSpecial& b = Open(0);
+    FrmCallBuilder& b = Open(0);
     EXPECT_EQ(b.State().caption, Opt("60062"));
     EXPECT_EQ(b.C(Entry).items.size(), 100u);
     EXPECT_EQ(b.C(Entry).SelectedItem(), "99");  // the grid's current row after opening is 100
@@ -82,11 +82,11 @@ TEST_F(SpecialCallBuilder, DataMessageIntoAnEntry) {
     struct Case { const char* id; const char* code; } cases[] = {{"23456", "E123456E4142"},
                                                                   {"12345", "E1E2345E4142"}};
     for (const auto& c : cases) {
-        FrmSpecial& b = Open(0);
+        FrmCallBuilder& b = Open(0);
         Pick(b, Entry, 7);
         b.C(CalledIds[0]).text = c.id;
         b.C(Message).text = "AB";
-        b.Click(OkButton);
+        b.Click(kOKButton);
         EXPECT_TRUE(b.unloadRequested) << c.id;
         const Tone5CodeRec& e = Edit().Codes[7];
         EXPECT_EQ(e.Code.Trim(), c.code);
@@ -101,27 +101,27 @@ TEST_F(SpecialCallBuilder, OwnIdCallIntoAnEntry) {
     struct Case { int sep; const char *code, *cell; int stored; } cases[] = {
         {2, "12345BSelfID", "12345B", 11}, {0, "12345SelfID", "12345", 0}};
     for (const auto& c : cases) {
-        FrmSpecial& b = Open(0);
+        FrmCallBuilder& b = Open(0);
         Pick(b, Entry, 3);
         Pick(b, CallType, 1);
         Pick(b, Separator, c.sep);
-        b.Click(OkButton);
+        b.Click(kOKButton);
         EXPECT_EQ(Edit().Codes[3].Code.Trim(), c.code);
         EXPECT_EQ(Edit().Separator, c.stored);
         EXPECT_EQ(dialog->Grid().Text(4, 1), "ANI");
         EXPECT_EQ(dialog->Grid().Text(4, 2), c.cell);
     }
     // The save at OK brings the placeholder to the own ID.
-    dialog->Click(fivetone::OkButton);
+    dialog->Click(kOKButton);
     ASSERT_TRUE(dialog->unloadRequested);
     EXPECT_EQ(d.WorkData.Tone5Data().Codes[3].Code.Trim(), "1234512345");
 }
 
 TEST_F(SpecialCallBuilder, PttIdCallIntoAnEntry) {
-    FrmSpecial& b = Open(0);
+    FrmCallBuilder& b = Open(0);
     Pick(b, Entry, 0);
     Pick(b, CallType, 2);
-    b.Click(OkButton);
+    b.Click(kOKButton);
     EXPECT_EQ(Edit().Codes[0].Code.Trim(), "E6SelfID");
     EXPECT_EQ(dialog->Grid().Text(1, 1), "PTTID");
     EXPECT_EQ(dialog->Grid().Text(1, 2), "");
@@ -129,37 +129,37 @@ TEST_F(SpecialCallBuilder, PttIdCallIntoAnEntry) {
 
 TEST_F(SpecialCallBuilder, PttIdBoxes) {
     const SetDataRec before = d.SetDataEdit;
-    FrmSpecial& b = Open(1);
+    FrmCallBuilder& b = Open(1);
     EXPECT_FALSE(b.C(Entry).visible);
     EXPECT_EQ(b.C(EntryLabel).text, Opt("60302"));
     EXPECT_EQ(b.C(Message).max, 8);  // the ninth message character is not taken
     Pick(b, CallType, 2);
-    b.Click(OkButton);
+    b.Click(kOKButton);
     EXPECT_TRUE(b.unloadRequested);
     EXPECT_EQ(dialog->C(fivetone::PttCodes[0]).text, "E612345");
     EXPECT_TRUE(d.SetDataEdit == before);  // the grid and the code list stay
     EXPECT_EQ(dialog->Grid().Text(100, 1), "");
 
-    FrmSpecial& e = Open(2);
+    FrmCallBuilder& e = Open(2);
     EXPECT_EQ(e.C(EntryLabel).text, Opt("60303"));
     Pick(e, CallType, 1);
     Pick(e, Separator, 0);
     e.C(CalledIds[1]).text = "11223";
-    e.Click(OkButton);
+    e.Click(kOKButton);
     EXPECT_EQ(dialog->C(fivetone::PttCodes[1]).text, "1E2E312345");
 
-    FrmSpecial& m = Open(1);
+    FrmCallBuilder& m = Open(1);
     m.C(Message).text = "ABCDEFGH";
-    m.Click(OkButton);
+    m.Click(kOKButton);
     EXPECT_EQ(dialog->C(fivetone::PttCodes[0]).text, "E1E2345E4142434445464748");  // 24 digits
 }
 
 TEST_F(SpecialCallBuilder, ShortCalledIdKeepsTheBuilderOpen) {
     const auto codes = Edit().Codes;
-    FrmSpecial& b = Open(0);
+    FrmCallBuilder& b = Open(0);
     Pick(b, Separator, 1);
     b.C(CalledIds[0]).text = "1234";
-    b.Click(OkButton);
+    b.Click(kOKButton);
     EXPECT_EQ(notes.Texts(), std::vector<std::string>{Msg("900C")});
     EXPECT_FALSE(b.unloadRequested);
     EXPECT_EQ(Edit().Separator, 10);
@@ -167,26 +167,26 @@ TEST_F(SpecialCallBuilder, ShortCalledIdKeepsTheBuilderOpen) {
 }
 
 TEST_F(SpecialCallBuilder, CalledIdDepartures) {
-    FrmSpecial& b = Open(0);
+    FrmCallBuilder& b = Open(0);
     b.C(CalledIds[0]).text = "12";
     EXPECT_TRUE(b.LostFocus(CalledIds[0], Message));  // the focus is not held
     EXPECT_EQ(notes.shown.size(), 1u);
-    EXPECT_TRUE(b.LostFocus(CalledIds[0], CancelButton));
-    EXPECT_TRUE(b.LostFocus(CalledIds[0], OkButton));  // OK checks it itself: one message
+    EXPECT_TRUE(b.LostFocus(CalledIds[0], kCancelButton));
+    EXPECT_TRUE(b.LostFocus(CalledIds[0], kOKButton));  // OK checks it itself: one message
     EXPECT_EQ(notes.shown.size(), 1u);
-    b.Click(CancelButton);
+    b.Click(kCancelButton);
     EXPECT_TRUE(b.unloadRequested);
     EXPECT_EQ(notes.shown.size(), 1u);
 }
 
 TEST_F(SpecialCallBuilder, GuardedBoxesTakeWhatTheirKeysKeep) {
-    FrmSpecial& b = Open(0);
+    FrmCallBuilder& b = Open(0);
     for (int i = 0; i < 2; ++i) test::ExpectGuardFollowsKeys(b, CalledIds[i], 5);
     test::ExpectGuardFollowsKeys(b, Message, 16);
 }
 
 TEST_F(SpecialCallBuilder, Keys) {
-    FrmSpecial& b = Open(0);
+    FrmCallBuilder& b = Open(0);
     struct Case { std::string box; int key, out; } cases[] = {
         {CalledIds[0], '5', '5'}, {CalledIds[0], 'a', 'A'}, {CalledIds[0], 'B', 0}, {CalledIds[1], 22, 0},
         {CalledIds[1], 200, 0},   {Message, 'q', 'Q'},      {Message, 'Z', 'Z'},    {Message, ' ', 0},

@@ -147,7 +147,7 @@ TEST_F(FiveToneDialog, OpeningShowsCaptionsToneTableAndInformationCodeOne) {
         {SettingLabels[12], Opt("60316")}, {SideTone, Opt("60312")},              {UserTonesButton, "User Tones"},
         {SpecialCallButton, Opt("60062")}, {EndSpecialCallButton, Opt("60062")},  {PttFrames[0], Opt("60302")},
         {PttFrames[1], Opt("60303")},      {PttCodeLabels[1], Opt("60079")},      {InfoNumberLabel, Opt("60095")},
-        {InfoCodeLabel, Opt("60097")},     {OkButton, Opt("60024")},              {CancelButton, Opt("60025")},
+        {InfoCodeLabel, Opt("60097")},     {kOKButton, Opt("60024")},              {kCancelButton, Opt("60025")},
         {InfoFrame, "Info Code #1"},
     };
     for (const auto& c : cases) EXPECT_EQ(f->C(c.control).text, c.text) << c.control;
@@ -162,7 +162,7 @@ TEST_F(FiveToneDialog, OpeningShowsCaptionsToneTableAndInformationCodeOne) {
     EXPECT_TRUE(f->IsLoaded);
     const std::vector<std::string> hooked = {OwnId, CodeEditor, PttCodes[0], PttCodes[1]};
     for (const std::string& box : hooked) EXPECT_TRUE(f->C(box).noContextMenu) << box;
-    f->Click(CancelButton);
+    f->Click(kCancelButton);
     for (const std::string& box : hooked) EXPECT_FALSE(f->C(box).noContextMenu) << box;
 }
 
@@ -226,7 +226,7 @@ TEST_F(FiveToneDialog, PauseOffDisablesPauseTime) {
 TEST_F(FiveToneDialog, OkRefusesAShortOwnId) {
     const RadioDataRec before = d.WorkData;
     auto f = Load();
-    f->Click(OkButton);
+    f->Click(kOKButton);
     EXPECT_EQ(notes.Texts(), std::vector<std::string>{Msg("900C")});
     EXPECT_FALSE(Msg("900C").empty());
     EXPECT_FALSE(f->unloadRequested);
@@ -248,8 +248,8 @@ TEST_F(FiveToneDialog, OkCommitsAndRepointsChannels) {
     f->C(CodeEditor).text = "";
     f->C(DecodeTime).index = 7;
     f->Click(DecodeTime);
-    ASSERT_TRUE(LeaveOwnId(*f, "12345", OkButton));
-    f->Click(OkButton);
+    ASSERT_TRUE(LeaveOwnId(*f, "12345", kOKButton));
+    f->Click(kOKButton);
     EXPECT_TRUE(f->unloadRequested);
     EXPECT_TRUE(notes.shown.empty());
     EXPECT_EQ(Live().OwnID.Trim(), "12345");
@@ -267,7 +267,7 @@ TEST_F(FiveToneDialog, OkRunsTheOwnIdDepartureWhenTheBoxHasTheFocus) {
     auto f = Load();
     f->GotFocus(OwnId);
     f->C(OwnId).text = "67890";
-    f->Click(OkButton);
+    f->Click(kOKButton);
     EXPECT_TRUE(f->unloadRequested);
     EXPECT_EQ(Live().Codes[0].Code.Trim(), "E6E7890");  // the save's repeat tones
     EXPECT_EQ(Live().Codes[1].Code.Trim(), "5432167890");
@@ -275,7 +275,7 @@ TEST_F(FiveToneDialog, OkRunsTheOwnIdDepartureWhenTheBoxHasTheFocus) {
     auto g = Load();
     g->GotFocus(OwnId);
     g->C(OwnId).text = "678";
-    g->Click(OkButton);
+    g->Click(kOKButton);
     EXPECT_EQ(notes.Texts(), std::vector<std::string>{Msg("900C")});  // once
     EXPECT_FALSE(g->unloadRequested);
 }
@@ -285,8 +285,8 @@ TEST_F(FiveToneDialog, CancelLeavesWithoutTheOwnIdMessage) {
     auto f = Load();
     f->GotFocus(OwnId);
     f->C(OwnId).text = "123";
-    EXPECT_TRUE(f->LostFocus(OwnId, CancelButton));
-    f->Click(CancelButton);
+    EXPECT_TRUE(f->LostFocus(OwnId, kCancelButton));
+    f->Click(kCancelButton);
     EXPECT_TRUE(f->unloadRequested);
     EXPECT_TRUE(notes.shown.empty());
     EXPECT_TRUE(d.WorkData == before);
@@ -299,7 +299,7 @@ TEST_F(FiveToneDialog, CancelAfterAnOwnIdDepartureKeepsTheLiveSetting) {
     f->Click(DecodeTime);
     ASSERT_TRUE(LeaveOwnId(*f, "12345"));
     EXPECT_EQ(f->C(DecodeTime).SelectedItem(), "90");  // the pending copy is shown again
-    f->Click(CancelButton);
+    f->Click(kCancelButton);
     EXPECT_EQ(d.WorkData.Tone5Param11, 2);
     EXPECT_TRUE(d.WorkData.Tone5Data().OwnID.Trim().empty());
 }
@@ -327,7 +327,7 @@ TEST_F(FiveToneDialog, ValuesNoItemCanShowSurviveOk) {
     f->Click(InfoNumber);
     EXPECT_EQ(f->C(InfoOption).items.size(), 2u);
     EXPECT_EQ(f->C(InfoOption).index, -1);
-    f->Click(OkButton);
+    f->Click(kOKButton);
     ASSERT_TRUE(f->unloadRequested);
     EXPECT_EQ(Live().SysStandard, 15);
     EXPECT_EQ(Live().Response, 5);
@@ -344,7 +344,7 @@ TEST_F(FiveToneDialog, TickingTheSideToneStoresIt) {
     auto f = Load();
     f->C(SideTone).value = 1;
     f->Click(SideTone);
-    f->Click(OkButton);
+    f->Click(kOKButton);
     EXPECT_EQ(Live().Tone5Switch, 1);
 }
 
@@ -356,7 +356,7 @@ TEST_F(FiveToneDialog, OpeningAndOkStoresTheRepairs) {
     Live().OwnID.Set("12345");
     auto f = Load();
     EXPECT_EQ(f->Grid().Text(1, 2), "123EE");
-    f->Click(OkButton);
+    f->Click(kOKButton);
     EXPECT_EQ(Live().Codes[0].ToneTime, 70);
     EXPECT_EQ(Live().Codes[0].Code.Trim(), "123");  // the code comes from the record, not the cell
     EXPECT_EQ(Live().Codes[0].CodeLen, 3);
@@ -371,7 +371,7 @@ TEST_F(FiveToneDialog, RefusedInformationCodesKeepTheDialogOpen) {
     Live().InfoCodes[0].CodeLen = 5;
     const RadioDataRec before = d.WorkData;
     auto f = Load();
-    f->Click(OkButton);
+    f->Click(kOKButton);
     EXPECT_EQ(notes.Texts(), std::vector<std::string>{Opt("60350")});
     EXPECT_FALSE(f->unloadRequested);
     EXPECT_TRUE(d.WorkData == before);
@@ -402,7 +402,7 @@ TEST_F(FiveToneDialog, OwnIdChangeRewritesTheCodesThatCarryIt) {
     EXPECT_EQ(f->C(PttCodes[0]).text, "E667890");
     EXPECT_EQ(f->C(PttCodes[1]).text, "5432167890");
     EXPECT_EQ(Edit().OwnID.Trim(), "67890");
-    f->Click(OkButton);
+    f->Click(kOKButton);
     EXPECT_EQ(Live().Codes[4].Code.Trim(), "12E4567890");
     EXPECT_EQ(Live().Codes[4].CodeLen, 10);
 }
@@ -467,7 +467,7 @@ TEST_F(FiveToneDialog, AnEmptyOwnIdTrapsNothingButOk) {
     EXPECT_TRUE(LeaveOwnId(*f, ""));
     EXPECT_EQ(notes.Texts(), std::vector<std::string>{Msg("900C")});
     f->GotFocus(OwnId);
-    f->Click(OkButton);
+    f->Click(kOKButton);
     EXPECT_EQ(notes.Texts(), (std::vector<std::string>{Msg("900C"), Msg("900C")}));
     EXPECT_FALSE(f->unloadRequested);
     EXPECT_EQ(f->State().focus, OwnId);
@@ -506,7 +506,7 @@ TEST_F(FiveToneDialog, LongStoredPttCodeIsShownAndSavedWhole) {
     Live().OwnID.Set("12345");
     auto f = Load();
     EXPECT_EQ(f->C(PttCodes[0]).text, code);
-    f->Click(OkButton);
+    f->Click(kOKButton);
     EXPECT_EQ(Live().BeginCode.Code.Trim(), code);
     EXPECT_EQ(Live().BeginCode.CodeLen, 30);
 }
@@ -743,7 +743,7 @@ TEST_F(FiveToneDialog, SpecialCallButtonClosesOnlyTheCodeEditor) {
     EXPECT_EQ(f->CurTone5Row, 0);
     EXPECT_EQ(f->SpecialCallMode, 0);
     ASSERT_EQ(opener.opened, 1);
-    EXPECT_EQ(opener.dialog->Name(), "FrmSpecial");
+    EXPECT_EQ(opener.dialog->Name(), "FrmCallBuilder");
 
     Enter(*f, 1, 5);
     f->Click(SpecialCallButton);
@@ -817,11 +817,11 @@ TEST_F(FiveToneDialog, InformationCodeCheckAtOk) {
     setCode(2, 3, "888");
     setCode(5, 0, "888");
     setCode(8, 5, "999");
-    f->Click(OkButton);
+    f->Click(kOKButton);
     EXPECT_EQ(notes.Texts(), std::vector<std::string>{Opt("60301")});
     EXPECT_FALSE(f->unloadRequested);
     setCode(5, 0, "777");
-    f->Click(OkButton);
+    f->Click(kOKButton);
     EXPECT_TRUE(f->unloadRequested);
     EXPECT_EQ(Live().InfoCodes[7].Type, 5);
 }
@@ -852,12 +852,12 @@ TEST_F(FiveToneDialog, UserTonesRedrawTheSystemStandardsTable) {
     auto* tones = dynamic_cast<Frm5ToneDefTS*>(opener.dialog.get());
     ASSERT_NE(tones, nullptr);
     tones->C(fivetonedefts::ToneBoxes[0]).text = "300.25";
-    tones->Click(fivetonedefts::OkButton);
+    tones->Click(kOKButton);
     EXPECT_TRUE(tones->unloadRequested);
     opener.closed();
     EXPECT_NE(f->C(ToneTable).text.find("0 300.2\r\n"), std::string::npos) << f->C(ToneTable).text;
     EXPECT_EQ(Edit().UserTones[0], 3002);
     EXPECT_EQ(Live().UserTones[0], 24000);  // until the dialog's OK
-    f->Click(OkButton);
+    f->Click(kOKButton);
     EXPECT_EQ(Live().UserTones[0], 3002);
 }

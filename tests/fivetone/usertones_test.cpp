@@ -43,7 +43,7 @@ TEST_F(UserToneDialog, OpensWithTheWorkingCopy) {
     Frm5ToneDefTS f(d);
     f.Form_Load();
     EXPECT_EQ(f.State().caption, "User-Defined Tone Set");
-    EXPECT_EQ(f.C(OkButton).text, "OK");
+    EXPECT_EQ(f.C(kOKButton).text, "OK");
     EXPECT_EQ(f.C(ToneBoxes[0]).text, ".0");
     EXPECT_EQ(f.C(ToneBoxes[1]).text, "1060.0");  // the defaults start as ZVEI1
     EXPECT_EQ(f.C(ToneBoxes[15]).text, "3106.0");
@@ -65,7 +65,7 @@ TEST_F(UserToneDialog, OkClampsTheFocusedBoxAndStoresEveryNumericBox) {
     f.C(ToneBoxes[4]).text = "1.2.3";  // never left: skipped by OK
     f.GotFocus(ToneBoxes[5]);
     f.C(ToneBoxes[5]).text = "50";     // still focused: clamped first
-    f.Click(OkButton);
+    f.Click(kOKButton);
     EXPECT_TRUE(f.unloadRequested);
     EXPECT_EQ(f.C(ToneBoxes[5]).text, "288.5");
     EXPECT_EQ(tones[1], 3002);
@@ -92,7 +92,7 @@ TEST_F(UserToneDialog, OkStoresUntouchedTonesAsTheyWere) {
     f.C(ToneBoxes[2]).text = "1000";
     ASSERT_TRUE(f.LostFocus(ToneBoxes[2], ToneBoxes[0]));
     f.GotFocus(ToneBoxes[0]);  // holds its loaded .0 when OK is pressed: clamped all the same
-    f.Click(OkButton);
+    f.Click(kOKButton);
     EXPECT_EQ(tones[1], 31060);
     EXPECT_EQ(tones[2], 10000);
     EXPECT_EQ(tones[0], 2885);
@@ -104,9 +104,9 @@ TEST_F(UserToneDialog, CancelStoresNothing) {
     Frm5ToneDefTS f(d);
     f.Form_Load();
     f.C(ToneBoxes[0]).text = "5";
-    EXPECT_TRUE(f.LostFocus(ToneBoxes[0], CancelButton));
+    EXPECT_TRUE(f.LostFocus(ToneBoxes[0], kCancelButton));
     EXPECT_EQ(f.C(ToneBoxes[0]).text, "288.5");  // left for Cancel: clamped, then dropped
-    f.Click(CancelButton);
+    f.Click(kCancelButton);
     EXPECT_TRUE(f.unloadRequested);
     EXPECT_EQ(d.SetDataEdit.Tone5Data.UserTones, before);
 }
@@ -129,5 +129,5 @@ TEST_F(UserToneDialog, KeysAndEnter) {
     EXPECT_EQ(f.C(ToneBoxes[2]).text, "288.5");  // left as with Tab: clamped
     enter = 13;
     f.KeyPress(ToneBoxes[15], enter);
-    EXPECT_EQ(f.State().focus, OkButton);
+    EXPECT_EQ(f.State().focus, kOKButton);
 }

@@ -320,10 +320,10 @@ TEST(FrmLanguageTest, OkSwitchesAndCancelChangesNothing) {
     cancel.Form_Load();
     EXPECT_EQ(cancel.C(language::List).items, (std::vector<std::string>{"English", GetLanguageString(p.d, 1502)}));
     EXPECT_EQ(cancel.C(language::List).index, 0);
-    EXPECT_EQ(cancel.C(language::OK).text, "OK");
+    EXPECT_EQ(cancel.C(kOKButton).text, "OK");
     EXPECT_EQ(cancel.State().caption, GetLanguageString(p.d, 1503));
     cancel.C(language::List).index = 1;
-    cancel.Click(language::Cancel);
+    cancel.Click(kCancelButton);
     EXPECT_TRUE(cancel.unloadRequested);
     EXPECT_EQ(p.d.LanguageIndex, 1);
     EXPECT_EQ(main.reloads, 0);
@@ -331,7 +331,7 @@ TEST(FrmLanguageTest, OkSwitchesAndCancelChangesNothing) {
     FrmLanguage ok(p.d, main);
     ok.Form_Load();
     ok.C(language::List).index = 1;
-    ok.Click(language::OK);
+    ok.Click(kOKButton);
     EXPECT_EQ(p.d.LanguageIndex, 2);
     EXPECT_EQ(main.reloads, 1);
     EXPECT_TRUE(ok.unloadRequested);

@@ -61,8 +61,8 @@ TEST_F(ComSet, LoadShowsTextsAndChoosesTheSavedDeviceElseTheFirst) {
     }
     EXPECT_EQ(form->State().caption, "COM Port Setting");
     EXPECT_EQ(form->C(comset::Prompt).text, "COM Port:");
-    EXPECT_EQ(form->C(comset::OK).text, GetLanguageString(d, 101));
-    EXPECT_EQ(form->C(comset::Cancel).text, GetLanguageString(d, 102));
+    EXPECT_EQ(form->C(kOKButton).text, GetLanguageString(d, 101));
+    EXPECT_EQ(form->C(kCancelButton).text, GetLanguageString(d, 102));
 }
 
 TEST_F(ComSet, RescanAddsDevicesKeepsTheChoiceAndFallsBackToTheFirst) {
@@ -109,7 +109,7 @@ TEST_F(ComSet, OkStoresTheChosenDevice) {
     d.ComPortNumber = 5;
     FrmComSet& f = Open();
     Pick(1);
-    f.Click(comset::OK);
+    f.Click(kOKButton);
     EXPECT_TRUE(f.unloadRequested);
     EXPECT_FALSE(f.C(comset::RescanTimer).enabled);
     EXPECT_EQ(d.ComDevice, "/dev/ttyS2");
@@ -127,7 +127,7 @@ TEST_F(ComSet, NothingChosenOrCancelLeavesTheSettingsFileAsItWas) {
 
     FrmComSet& f = Open();
     EXPECT_EQ(f.PortID, "");
-    f.Click(comset::OK);
+    f.Click(kOKButton);
     EXPECT_TRUE(f.unloadRequested);
     EXPECT_EQ(d.ComDevice, "");
     EXPECT_EQ(d.ComPortNumber, 0);
@@ -138,7 +138,7 @@ TEST_F(ComSet, NothingChosenOrCancelLeavesTheSettingsFileAsItWas) {
     d.ComDevice = kUsbA;
     FrmComSet& g = Open();
     Pick(1);
-    g.Click(comset::Cancel);
+    g.Click(kCancelButton);
     EXPECT_TRUE(g.unloadRequested);
     EXPECT_EQ(d.ComDevice, kUsbA);
     EXPECT_EQ(Files(), before);
@@ -169,7 +169,7 @@ TEST_F(ComSet, ATypedPathMustBeATerminalDeviceElseNothingChanges) {
         FrmComSet& f = Open();
         f.State().focus.clear();
         Type(c.typed);
-        f.Click(comset::OK);
+        f.Click(kOKButton);
         ASSERT_EQ(notes.Texts(), std::vector<std::string>{c.message});
         EXPECT_EQ(notes.shown[0].icon, MsgIcon::Warning);
         EXPECT_FALSE(f.unloadRequested);  // open, the path there to mend
@@ -191,7 +191,7 @@ TEST_F(ComSet, ATypedTerminalDeviceIsSavedAndOfferedAgain) {
 
     FrmComSet& f = Open();
     Type(" " + pty.SlavePath() + " ");
-    f.Click(comset::OK);
+    f.Click(kOKButton);
     EXPECT_TRUE(notes.shown.empty());
     EXPECT_TRUE(f.unloadRequested);
     EXPECT_EQ(d.ComDevice, pty.SlavePath());
@@ -207,7 +207,7 @@ TEST_F(ComSet, ATypedTerminalDeviceIsSavedAndOfferedAgain) {
 
     // A listed port typed by its device path is that entry, as picked.
     Type("/dev/ttyUSB0");
-    g.Click(comset::OK);
+    g.Click(kOKButton);
     EXPECT_TRUE(notes.shown.empty());
     EXPECT_EQ(d.ComDevice, kUsbA);
 
@@ -215,7 +215,7 @@ TEST_F(ComSet, ATypedTerminalDeviceIsSavedAndOfferedAgain) {
     const auto before = Files();
     FrmComSet& h = Open();
     Type("");
-    h.Click(comset::OK);
+    h.Click(kOKButton);
     EXPECT_TRUE(h.unloadRequested);
     EXPECT_EQ(d.ComDevice, "");
     EXPECT_EQ(Files(), before);

@@ -85,7 +85,7 @@ TEST_F(TestData, OkCopiesAllBytesAndMarksTheBlockAsEntered) {
     FrmTestData& f = Open();
     Text(2) = "1F";
     Text(16) = "0FF";
-    f.Click(testdata::OK);
+    f.Click(kOKButton);
     EXPECT_TRUE(f.unloadRequested);
     EXPECT_EQ(d.TestDataBuf[2], 0x1F);
     EXPECT_EQ(d.TestDataBuf[16], 0xFF);
@@ -100,7 +100,7 @@ TEST_F(TestData, ABoxWithoutAByteValueIsRefusedAtOkAndSave) {
         const char* text;
     } cases[] = {{4, ""}, {15, "100"}, {14, "FFF"}};
     for (const auto& c : cases) {
-        for (const char* button : {testdata::OK, testdata::Save}) {
+        for (const char* button : {kOKButton, testdata::Save}) {
             notes.shown.clear();
             files.shown.clear();
             FrmTestData& f = Open();
@@ -117,7 +117,7 @@ TEST_F(TestData, ABoxWithoutAByteValueIsRefusedAtOkAndSave) {
     }
     // Cancel always closes.
     Text(4) = "";
-    form->Click(testdata::Cancel);
+    form->Click(kCancelButton);
     EXPECT_TRUE(form->unloadRequested);
 }
 
@@ -133,7 +133,7 @@ TEST_F(TestData, LoadThenOkTakesTheWholeFileLoadThenCancelNothing) {
     EXPECT_EQ(Text(2), "12");
     EXPECT_EQ(d.TestDataFilePath, ted);
     EXPECT_EQ(d.TestDataBuf[0], 0xA0);  // not before OK
-    f.Click(testdata::OK);
+    f.Click(kOKButton);
     for (int i = 0; i < 32; ++i) EXPECT_EQ(d.TestDataBuf[static_cast<std::size_t>(i)], 0x10 + i) << i;
 
     const auto before = d.TestDataBuf;
@@ -141,7 +141,7 @@ TEST_F(TestData, LoadThenOkTakesTheWholeFileLoadThenCancelNothing) {
     FrmTestData& g = Open();
     test::WriteFile(ted, Bytes32(0x40));
     g.Click(testdata::Load);
-    g.Click(testdata::Cancel);
+    g.Click(kCancelButton);
     EXPECT_EQ(d.TestDataBuf, before);
 }
 

@@ -14,6 +14,7 @@
 #include "link/protocol.h"
 #include "mainwindow/filecommands.h"
 #include "mainwindow/frmmaincontrols.h"
+#include "mainwindow/radiomenu.h"
 #include "radio/radiocommands.h"
 #include "radio/radiofixture.h"
 
@@ -65,7 +66,7 @@ struct CommandRig {
         d.CurBandIndex = 0;
         d.ComDevice = "/dev/fake0";
         CopyWorkDataToFileCopy(d);
-        commands.Attach();
+        AttachRadioCommands(main, commands);
         commands.hooks.OpenProgress = [this]() -> ProgressSink* {
             log.push_back("open progress");
             return &progress;

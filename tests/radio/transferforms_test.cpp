@@ -60,12 +60,12 @@ TEST(FrmPassWord, OffersTheLastPasswordAndOnlyOkChangesIt) {
         EXPECT_EQ(f.State().caption, GetLanguageString(rig.d, 3100));
         EXPECT_EQ(f.C(password::Prompt).text, GetLanguageString(rig.d, 3101));
         EXPECT_FALSE(f.C(password::Prompt).text.empty());
-        EXPECT_EQ(f.C(password::OK).text, GetLanguageString(rig.d, 101));
-        EXPECT_EQ(f.C(password::Cancel).text, GetLanguageString(rig.d, 102));
+        EXPECT_EQ(f.C(kOKButton).text, GetLanguageString(rig.d, 101));
+        EXPECT_EQ(f.C(kCancelButton).text, GetLanguageString(rig.d, 102));
         EXPECT_EQ(f.C(password::PassWord).text, "12");
         EXPECT_EQ(f.C(password::PassWord).max, 4);
         f.C(password::PassWord).text = "99";
-        f.Click(password::Cancel);
+        f.Click(kCancelButton);
         EXPECT_TRUE(f.unloadRequested);
         EXPECT_FALSE(f.PassWordDialogOK);
         EXPECT_EQ(rig.d.InputPassWord, "12");
@@ -74,7 +74,7 @@ TEST(FrmPassWord, OffersTheLastPasswordAndOnlyOkChangesIt) {
         FrmPassWord f(rig.d);
         f.Form_Load();
         f.C(password::PassWord).text = "ab  ";  // trailing blanks go
-        f.Click(password::OK);
+        f.Click(kOKButton);
         EXPECT_TRUE(f.unloadRequested);
         EXPECT_TRUE(f.PassWordDialogOK);
         EXPECT_EQ(rig.d.InputPassWord, "ab");

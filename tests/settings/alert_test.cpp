@@ -75,7 +75,7 @@ TEST_F(AlertTest, OkStoresWhatTheControlsShow) {
         d.AlarmData() = Rec(c.stored);
         FrmAlert f(d);
         f.Form_Load();
-        f.Click(alert::OK);
+        f.Click(kOKButton);
         EXPECT_EQ(d.AlarmData(), Rec(c.afterOk)) << c.name;
         EXPECT_TRUE(f.unloadRequested) << c.name;
     }
@@ -89,7 +89,7 @@ TEST_F(AlertTest, CancelAndTheLoadLeaveAlarmDataByteIdentical) {
     EXPECT_EQ(d.AlarmData(), odd);
     Pick(f, alert::AlarmType, 2);
     Pick(f, alert::ChannelSelect, 1);
-    f.Click(alert::Cancel);
+    f.Click(kCancelButton);
     EXPECT_TRUE(f.unloadRequested);
     EXPECT_EQ(d.AlarmData(), odd);
 }
@@ -127,7 +127,7 @@ TEST_F(AlertTest, ChannelSelectAndAutoDetectRules) {
     f.Click(alert::AutoDetect);
     EXPECT_FALSE(f.C(alert::PreAlertTime).enabled);
     EXPECT_FALSE(f.C(alert::LoneWorkerTime).enabled);
-    f.Click(alert::OK);
+    f.Click(kOKButton);
     EXPECT_EQ(d.AlarmData().AutoDetect, 0);
     EXPECT_EQ(d.AlarmData().ChannelSelect, 0);
 }
@@ -151,7 +151,7 @@ TEST_F(AlertTest, SwitchingTheIdCodeTypeReselectsTheLoadedGroup) {
     Pick(f, alert::IdCodeType, 0);
     EXPECT_TRUE(f.C(alert::IdCode).items.empty());
     EXPECT_EQ(f.C(alert::IdCode).index, -1);
-    f.Click(alert::OK);
+    f.Click(kOKButton);
     EXPECT_EQ(d.AlarmData().IDCodeType, 0);
     EXPECT_EQ(d.AlarmData().IDCodeGroup, 0);
 }
@@ -174,7 +174,7 @@ TEST_F(AlertTest, GroupListWithoutCodes) {
         f.Form_Load();
         EXPECT_EQ(f.C(alert::IdCode).items, c.items) << c.name;
         EXPECT_EQ(f.C(alert::IdCode).text, c.shown) << c.name;
-        f.Click(alert::OK);
+        f.Click(kOKButton);
         EXPECT_EQ(d.AlarmData().IDCodeType, c.type) << c.name;
         EXPECT_EQ(d.AlarmData().IDCodeGroup, 0) << c.name;
     }
@@ -188,7 +188,7 @@ TEST_F(AlertTest, EmergencyChannelListShowsMemoryChannelsAsNumberMinusOne) {
     EXPECT_EQ(f.C(alert::EmergencyChannel).items, (std::vector<std::string>{"0", "4", "11"}));
     EXPECT_EQ(f.C(alert::EmergencyChannel).text, "4");
     Pick(f, alert::EmergencyChannel, 2);
-    f.Click(alert::OK);
+    f.Click(kOKButton);
     EXPECT_EQ(d.AlarmData().EmgChannel, 11);
 
     SetChannels({});
@@ -196,7 +196,7 @@ TEST_F(AlertTest, EmergencyChannelListShowsMemoryChannelsAsNumberMinusOne) {
     g.Form_Load();
     EXPECT_TRUE(g.C(alert::EmergencyChannel).items.empty());
     EXPECT_EQ(g.C(alert::EmergencyChannel).text, "");
-    g.Click(alert::OK);
+    g.Click(kOKButton);
     EXPECT_EQ(d.AlarmData().EmgChannel, 1);
 }
 
@@ -221,6 +221,6 @@ TEST_F(AlertTest, ListsHoldTheirEntries) {
     ASSERT_EQ(f.C(alert::LoneWorkerTime).items.size(), 251u);
     EXPECT_EQ(f.C(alert::LoneWorkerTime).items.front(), "5");
     Pick(f, alert::Cycles, 7);
-    f.Click(alert::OK);
+    f.Click(kOKButton);
     EXPECT_EQ(d.AlarmData().Cycles, 7);
 }

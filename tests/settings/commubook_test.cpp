@@ -79,7 +79,7 @@ TEST_F(BookTest, LoadShowsTheBufferInTheGrid) {
     EXPECT_EQ(f.State().caption, "Communication Book");
     EXPECT_EQ(f.C(commubook::Import).text, "Import");
     EXPECT_EQ(f.C(commubook::Export).text, "Export");
-    EXPECT_EQ(f.C(commubook::OK).text, "OK");
+    EXPECT_EQ(f.C(kOKButton).text, "OK");
     EXPECT_FALSE(f.C(commubook::Editor).visible);
     EXPECT_TRUE(f.IsBookReady);
     EXPECT_EQ(f.CurBookEditRow, 0);
@@ -217,8 +217,8 @@ TEST_F(BookTest, AnOpenEditIsKeptByOkAndExportAndDroppedByCancel) {
         const char* button;
         bool kept;
     };
-    for (const Case& c : {Case{"OK", commubook::OK, true}, Case{"export", commubook::Export, true},
-                          Case{"Cancel", commubook::Cancel, false}}) {
+    for (const Case& c : {Case{"OK", kOKButton, true}, Case{"export", commubook::Export, true},
+                          Case{"Cancel", kCancelButton, false}}) {
         InitAllData(d);
         FrmCommuBook f(d, &chooser);
         f.Form_Load();
@@ -230,7 +230,7 @@ TEST_F(BookTest, AnOpenEditIsKeptByOkAndExportAndDroppedByCancel) {
             const std::optional<CommBook> written = ReadBookFile(tmp / "out.cb");
             ASSERT_TRUE(written) << c.name;
             EXPECT_EQ((*written)[0].CallID.Trim(), "4242") << c.name;
-            f.Click(commubook::OK);
+            f.Click(kOKButton);
         }
         EXPECT_TRUE(f.unloadRequested) << c.name;
         f.Form_Unload();
@@ -241,7 +241,7 @@ TEST_F(BookTest, AnOpenEditIsKeptByOkAndExportAndDroppedByCancel) {
 }
 
 TEST_F(BookTest, EveryCloseLeavesTheLiveBookSortedAndNumbered) {
-    for (const char* button : {commubook::OK, commubook::Cancel, ""}) {  // "" = Escape or the close box
+    for (const char* button : {kOKButton, kCancelButton, ""}) {  // "" = Escape or the close box
         InitAllData(d);
         auto& book = d.WorkData.BookData;
         book[0].CallID.Set(std::string("5\0", 2));
@@ -317,7 +317,7 @@ TEST_F(BookTest, ASuccessfulImportDropsTheOpenEdit) {
     EXPECT_EQ(f.CurBookEditRow, 0);
     EXPECT_EQ(f.CurBookEditCol, 0);
     EXPECT_EQ(d.BookDataEdit, other);
-    f.Click(commubook::OK);
+    f.Click(kOKButton);
     EXPECT_EQ(d.WorkData.BookData, other);
 }
 
@@ -363,7 +363,7 @@ TEST_F(BookTest, AFailedOrCancelledImportChangesNothing) {
             EXPECT_EQ(f.CurBookEditRow, 3) << c.name;
             EXPECT_EQ(f.C(commubook::Editor).text, "KEEP") << c.name;
             EXPECT_FALSE(f.unloadRequested) << c.name;
-            f.Click(commubook::OK);  // the edit is still there to keep
+            f.Click(kOKButton);  // the edit is still there to keep
             EXPECT_EQ(d.WorkData.BookData[2].Name.Trim(), "KEEP") << c.name;
         }
     }
@@ -397,7 +397,7 @@ TEST_F(BookTest, PassingThroughCellsRewritesThemWithoutChangingTheData) {
     Enter(f, 1, 1);
     Enter(f, 1, 2);
     Enter(f, 2, 1);
-    f.Click(commubook::OK);
+    f.Click(kOKButton);
     f.Form_Unload();
     EXPECT_EQ(Raw(d.WorkData.BookData[0]), std::string("\0\0   |\0     ", 12));
     EXPECT_FALSE(IsDataChanged(d));

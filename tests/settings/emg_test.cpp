@@ -35,9 +35,9 @@ TEST_F(EmgTest, ModelBoxShowsTheEditedModelAndTheViewRefreshes) {
     EXPECT_EQ(f.C(emg::Model).text, "7425UV-B-USA");
     EXPECT_EQ(f.C(emg::SerialNumber).text, "SN\xC3\xA9" "1");
     EXPECT_EQ(f.C(emg::Version).text, "V2.10 ");
-    EXPECT_FALSE(f.C(emg::Help).visible);  // it has no action
-    f.Click(emg::Help);
+    EXPECT_FALSE(f.C(kHelpButton).visible);  // it has no action
+    f.Click(kHelpButton);
     EXPECT_FALSE(f.unloadRequested);
-    f.Click(emg::Close);
+    f.Click(kCloseButton);
     EXPECT_TRUE(f.unloadRequested);
 }

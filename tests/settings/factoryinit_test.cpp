@@ -38,9 +38,9 @@ TEST_F(FactoryInitTest, OkStoresTheTickInTheFlagAndTheSettingsFile) {
         f.Form_Load();
         EXPECT_EQ(f.C(init::KeepFactory).value, c.flag);
         EXPECT_EQ(f.State().caption, "Factory Frequencies");
-        EXPECT_EQ(f.C(init::OK).text, "OK");
+        EXPECT_EQ(f.C(kOKButton).text, "OK");
         f.C(init::KeepFactory).value = c.tick;
-        f.Click(init::OK);
+        f.Click(kOKButton);
         EXPECT_TRUE(f.unloadRequested);
         EXPECT_EQ(d.FactoryFresFlag, c.tick);
         EXPECT_EQ(StoredKey(), c.stored);
@@ -54,7 +54,7 @@ TEST_F(FactoryInitTest, CancelChangesNothing) {
     FrmInit f(d);
     f.Form_Load();
     f.C(init::KeepFactory).value = 1;
-    f.Click(init::Cancel);
+    f.Click(kCancelButton);
     EXPECT_TRUE(f.unloadRequested);
     EXPECT_EQ(d.FactoryFresFlag, 0);
     EXPECT_EQ(rp::test::ReadFile(tmp / "app/language/mysetup.ini"), before);
@@ -97,7 +97,7 @@ TEST_F(FactoryInitTest, AFailedWriteShowsFileErrorAndKeepsTheNewFlag) {
             FrmInit f(d);
             f.Form_Load();
             f.C(init::KeepFactory).value = 1;
-            f.Click(init::OK);
+            f.Click(kOKButton);
             EXPECT_EQ(notes.Texts(), std::vector<std::string>{std::string(language == 1 ? "file error." : "文件错误。") +
                                                               "\nmysetup.ini: " + c.reason[language - 1]});
             EXPECT_EQ(d.FactoryFresFlag, 1);

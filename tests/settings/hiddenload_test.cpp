@@ -105,7 +105,7 @@ TEST_P(HiddenLoad, InformationViewLeavesItsTextsAndValues) {
               emg::ProductDateLabel, emg::MaintainDateLabel, emg::MaintainReasonLabel, emg::VersionLabel,
               emg::UserCodeLabel, emg::DealerCodeLabel, emg::StockDateLabel, emg::SellDateLabel, emg::SellerLabel})
             EXPECT_FALSE(f.C(label).text.empty()) << label;
-        EXPECT_EQ(f.C(emg::Close).text, c.closeText);
+        EXPECT_EQ(f.C(kCloseButton).text, c.closeText);
         EXPECT_EQ(f.C(emg::Model).text, "KEVRA-8R");
         EXPECT_EQ(f.C(emg::Band).text, "UHF(430 - 440 MHz) VHF(144 - 146 MHz)");
         EXPECT_EQ(f.C(emg::AreaCode).text, "86");

@@ -75,7 +75,7 @@ TEST_P(ModelCases, OkAppliesTheBandOnlyWhenBothQuestionsLetIt) {
     f.Form_Load();
     EXPECT_EQ(f.C(model::Band).index, 0);
     if (c.bandChanged) SetListIndex(f.C(model::Band), 3);
-    f.Click(model::OK);
+    f.Click(kOKButton);
     EXPECT_TRUE(f.unloadRequested);
 
     if (c.bandChanged) {
@@ -118,7 +118,7 @@ TEST_F(ModelTest, TheNewBandLimitsRuleTheChannelChecks) {
     FrmModel f(d, Step());
     f.Form_Load();
     SetListIndex(f.C(model::Band), 1);  // VHF 144 - 146 MHz
-    f.Click(model::OK);
+    f.Click(kOKButton);
     EXPECT_NE(FormatRxFreInBand(d, "150.00000", 0, false), "150.00000");
     EXPECT_EQ(FormatRxFreInBand(d, "145.00000", 0, false), "145.00000");
 }
@@ -141,7 +141,7 @@ TEST_F(ModelTest, AnotherModelIsReplacedByTheListedOneAfterTheSaveQuestion) {
         f.Form_Load();
         EXPECT_EQ(f.C(model::Model).items, std::vector<std::string>{"KEVRA-8R"});
         EXPECT_EQ(f.C(model::Model).text, "KEVRA-8R");
-        f.Click(model::OK);
+        f.Click(kOKButton);
         EXPECT_TRUE(notes.shown.empty());  // the band did not change: no warning
         EXPECT_EQ(saveAsked, 1);
         EXPECT_EQ(d.CurModel, c.applied ? "KEVRA8R" : "7425USB");
@@ -162,7 +162,7 @@ TEST_F(ModelTest, ABandIndexOutsideTheListSelectsNothingAndChangesNothing) {
     f.Form_Load();
     EXPECT_EQ(f.C(model::Band).index, -1);
     EXPECT_EQ(f.C(model::Band).items.size(), 8u);
-    f.Click(model::OK);
+    f.Click(kOKButton);
     EXPECT_TRUE(notes.shown.empty());
     EXPECT_EQ(d.CurBandIndex, 9);
     EXPECT_EQ(d.DataFilePath, tmp / "club.dat");
@@ -174,9 +174,9 @@ TEST_F(ModelTest, CaptionsAndCancel) {
     EXPECT_EQ(f.State().caption, "Model and Band");
     EXPECT_EQ(f.C(model::ModelLabel).text, "Model");
     EXPECT_EQ(f.C(model::BandLabel).text, "Band");
-    EXPECT_EQ(f.C(model::Cancel).text, "Cancel");
+    EXPECT_EQ(f.C(kCancelButton).text, "Cancel");
     SetListIndex(f.C(model::Band), 5);
-    f.Click(model::Cancel);
+    f.Click(kCancelButton);
     EXPECT_TRUE(f.unloadRequested);
     EXPECT_TRUE(notes.shown.empty());
     EXPECT_EQ(d.CurBandIndex, 0);
@@ -206,7 +206,7 @@ TEST_F(ModelTest, WithoutAStepTheFormAsksThroughTheNotifier) {
         FrmModel f(d);
         f.Form_Load();
         SetListIndex(f.C(model::Band), 2);
-        f.Click(model::OK);
+        f.Click(kOKButton);
         ASSERT_EQ(notes.shown.size(), 2u) << c.name;
         EXPECT_EQ(notes.shown[1].text, "Data has been modified. Save it now?") << c.name;
         EXPECT_EQ(notes.shown[1].buttons, MsgButtons::YesNoCancel) << c.name;

@@ -431,7 +431,7 @@ TEST_F(OptionDialogTest, CancelLeavesEverythingAsItWas) {
     f->C(option::PowerOnBoxes[0]).text = "Z";
     f->C(option::SwFrequency).text = "3";
     f->LostFocus(option::SwFrequency, "");
-    f->Click(option::Cancel);
+    f->Click(kCancelButton);
     EXPECT_TRUE(f->unloadRequested);
     EXPECT_TRUE(d.WorkData == before);
     EXPECT_TRUE(view.calls.empty());

@@ -325,7 +325,7 @@ TEST_F(OptionDialogTest, HiddenLoadLeavesTheReportsTextsAndChangesNoData) {
         if (c.mode) {
             EXPECT_EQ(f.C(option::DisplayMode).text, c.mode);
         }
-        EXPECT_EQ(f.C(option::OK).text, GetLanguageString(d, 101));
+        EXPECT_EQ(f.C(kOKButton).text, GetLanguageString(d, 101));
         EXPECT_EQ(f.C(option::PowerOnBoxes[0]).text, "R");
         EXPECT_EQ(f.C(option::PowerOnBoxes[5]).text, "");
         EXPECT_EQ(f.C(option::PowerOnBoxes[6]).text, "1");

@@ -80,7 +80,7 @@ TEST_F(ScanTest, PriorityChangeKeepsAnOfferedRevertEntryElseTheFirst) {
     EXPECT_EQ(f.ScanDataEdit.Revert, 7);
     Pick(f, scan::Priority, 2);  // master 7 is offered by priority 2 at position 5
     EXPECT_EQ(f.C(scan::Revert).index, 5);
-    f.Click(scan::OK);
+    f.Click(kOKButton);
     EXPECT_EQ(d.ScanData().Priority, 2);
     EXPECT_EQ(d.ScanData().Revert, 7);
 }
@@ -94,7 +94,7 @@ TEST_F(ScanTest, RevertComparesByMasterIndexEvenWithEqualTexts) {
     FrmScan f(d);
     f.Form_Load();
     EXPECT_EQ(f.C(scan::Revert).index, 5);
-    f.Click(scan::OK);
+    f.Click(kOKButton);
     EXPECT_EQ(d.ScanData().Revert, 5);
     EXPECT_EQ(d.ScanData().Priority, 3);
 }
@@ -137,7 +137,7 @@ TEST_F(ScanTest, PriorityChannelListsShowTheNumbersThemselves) {
     // Disabled by priority 0, still stored as shown.
     EXPECT_FALSE(f.C(scan::PriorityChannel1).enabled);
     Pick(f, scan::PriorityChannel1, 0);
-    f.Click(scan::OK);
+    f.Click(kOKButton);
     EXPECT_EQ(d.ScanData().PriorityCh1, 0);
     EXPECT_EQ(d.ScanData().PriorityCh2, 11);
 
@@ -147,7 +147,7 @@ TEST_F(ScanTest, PriorityChannelListsShowTheNumbersThemselves) {
     g.Form_Load();
     EXPECT_TRUE(g.C(scan::PriorityChannel1).items.empty());
     EXPECT_EQ(g.C(scan::PriorityChannel2).text, "");
-    g.Click(scan::OK);
+    g.Click(kOKButton);
     EXPECT_EQ(d.ScanData().PriorityCh1, 0);
     EXPECT_EQ(d.ScanData().PriorityCh2, 0);
 }
@@ -194,13 +194,13 @@ TEST_F(ScanTest, OkNormalisesAndCancelLeavesAllBytes) {
             FrmScan f(d);
             f.Form_Load();
             EXPECT_EQ(d.ScanData(), Rec(c.stored)) << c.name << ": the load wrote";
-            f.Click(scan::Cancel);
+            f.Click(kCancelButton);
             EXPECT_TRUE(f.unloadRequested);
             EXPECT_EQ(d.ScanData(), Rec(c.stored)) << c.name << ": Cancel";
         }
         FrmScan f(d);
         f.Form_Load();
-        f.Click(scan::OK);
+        f.Click(kOKButton);
         EXPECT_TRUE(f.unloadRequested);
         EXPECT_EQ(d.ScanData(), Rec(c.afterOk)) << c.name << ": OK";
     }

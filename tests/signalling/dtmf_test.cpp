@@ -49,7 +49,7 @@ TEST_F(DtmfForm, StateAfterLoadAlone) {
     EXPECT_EQ(s[dtmf::CodeCaptions[15]].text, "M16");
     EXPECT_EQ(s[dtmf::CodeCaptions[16]].text, "PTT-ID Begin Code");
     EXPECT_EQ(s[dtmf::CodeCaptions[19]].text, "Remote Stun");
-    EXPECT_EQ(s[dtmf::OkButton].text, "OK");
+    EXPECT_EQ(s[kOKButton].text, "OK");
     EXPECT_EQ(s[dtmf::SpecialButton].text, "Special Call");
     // Hidden but loaded: the report prints the ANI list.
     EXPECT_FALSE(s[dtmf::Ani].visible);
@@ -98,7 +98,7 @@ TEST_P(DtmfLoad, ShowsRepairedValuesAndLeavesTheRecord) {
     }
     EXPECT_EQ(Bytes(rec()), before);
     auto f = Open();
-    Press(*f, dtmf::CancelButton);
+    Press(*f, kCancelButton);
     EXPECT_TRUE(f->unloadRequested);
     EXPECT_EQ(Bytes(rec()), before);
 }
@@ -174,7 +174,7 @@ TEST_F(DtmfForm, OKStoresWhatTheControlsShow) {
     Type(*f, dtmf::CodeBoxes[4], "12a*#");
     Type(*f, dtmf::CodeBoxes[16], "9");
     f->C(dtmf::SideTone).value = 1;
-    Press(*f, dtmf::OkButton);
+    Press(*f, kOKButton);
     EXPECT_TRUE(f->unloadRequested);
     EXPECT_TRUE(notes.shown.empty());
     EXPECT_EQ(rec().GroupCode, 255);
@@ -230,7 +230,7 @@ TEST_F(DtmfForm, OwnIDDepartureExtendsAndRewrites) {
 TEST_F(DtmfForm, OKRunsTheOwnIDDepartureWhenTheBoxHasTheFocus) {
     auto f = Open();
     Type(*f, dtmf::OwnId, "7");
-    f->Click(dtmf::OkButton);  // no focus move, as with a shortcut
+    f->Click(kOKButton);  // no focus move, as with a shortcut
     EXPECT_EQ(rec().OwnID.Raw(), "700");
 }
 
@@ -240,7 +240,7 @@ TEST_F(DtmfForm, EqualKillAndStunAreRefused) {
     Type(*f, dtmf::CodeBoxes[18], "123");
     Type(*f, dtmf::CodeBoxes[19], "123");
     Type(*f, dtmf::CodeBoxes[0], "55");
-    Press(*f, dtmf::OkButton);
+    Press(*f, kOKButton);
     ASSERT_EQ(notes.shown.size(), 1u);
     EXPECT_EQ(notes.shown[0].text, "The kill code and the stun code must not be the same.");
     EXPECT_EQ(notes.shown[0].buttons, MsgButtons::Ok);
@@ -255,7 +255,7 @@ TEST_F(DtmfForm, KillAndStunSteppedAtOK) {
     Type(*f, dtmf::OwnId, "123");
     Type(*f, dtmf::CodeBoxes[18], "123");
     Type(*f, dtmf::CodeBoxes[19], "124");
-    Press(*f, dtmf::OkButton);
+    Press(*f, kOKButton);
     EXPECT_TRUE(f->unloadRequested);
     EXPECT_EQ(rec().KillCode.Code.Trim(), "124");
     EXPECT_EQ(rec().StunCode.Code.Trim(), "125");
@@ -266,7 +266,7 @@ TEST_F(DtmfForm, KillAndStunSteppedAtOK) {
 class DtmfBuilder : public DtmfForm {
 protected:
     int opened = 0;
-    std::function<void(FrmDTMFSpecial&)> user = [](FrmDTMFSpecial& b) { b.Click(dtmfspecial::OkButton); };
+    std::function<void(FrmDTMFCallBuilder&)> user = [](FrmDTMFCallBuilder& b) { b.Click(kOKButton); };
     test::FakeHost host{true};  // the builder loaded, as its window shows it
 
     std::unique_ptr<FrmDTMF> OpenWithBuilder() {
@@ -274,7 +274,7 @@ protected:
         host.onOpen = [this](Form& b) {
             ++opened;
             EXPECT_EQ(b.State().caption, "DTMF Special Call");
-            user(static_cast<FrmDTMFSpecial&>(b));
+            user(static_cast<FrmDTMFCallBuilder&>(b));
         };
         f->SetHost(&host);
         return f;
@@ -283,16 +283,16 @@ protected:
 
 TEST_F(DtmfBuilder, StateAfterLoad) {
     auto f = Open();
-    FrmDTMFSpecial b(d, *f);
+    FrmDTMFCallBuilder b(d, *f);
     b.Form_Load();
-    EXPECT_EQ(b.C(dtmfspecial::CallTypeCaption).text, "Call Type");
-    EXPECT_EQ(b.C(dtmfspecial::TargetCaption).text, "Called ID");
-    EXPECT_EQ(b.C(dtmfspecial::CallType).items, std::vector<std::string>{"ANI"});
-    EXPECT_EQ(b.C(dtmfspecial::CallType).index, 0);
-    EXPECT_TRUE(b.C(dtmfspecial::TargetFrame).visible);
-    EXPECT_EQ(b.C(dtmfspecial::Target).text, "000");
-    EXPECT_EQ(b.C(dtmfspecial::Target).max, 3);
-    EXPECT_EQ(b.C(dtmfspecial::CancelButton).text, "Cancel");
+    EXPECT_EQ(b.C(dtmfcallbuilder::CallTypeCaption).text, "Call Type");
+    EXPECT_EQ(b.C(dtmfcallbuilder::TargetCaption).text, "Called ID");
+    EXPECT_EQ(b.C(dtmfcallbuilder::CallType).items, std::vector<std::string>{"ANI"});
+    EXPECT_EQ(b.C(dtmfcallbuilder::CallType).index, 0);
+    EXPECT_TRUE(b.C(dtmfcallbuilder::TargetFrame).visible);
+    EXPECT_EQ(b.C(dtmfcallbuilder::Target).text, "000");
+    EXPECT_EQ(b.C(dtmfcallbuilder::Target).max, 3);
+    EXPECT_EQ(b.C(kCancelButton).text, "Cancel");
 }
 
 TEST_F(DtmfBuilder, PutsTheCodeIntoTheLastFocusedBox) {
@@ -300,9 +300,9 @@ TEST_F(DtmfBuilder, PutsTheCodeIntoTheLastFocusedBox) {
     auto f = OpenWithBuilder();
     Pick(*f, dtmf::Separator, 5);
     Focus(*f, dtmf::CodeBoxes[5]);
-    user = [](FrmDTMFSpecial& b) {
-        Type(b, dtmfspecial::Target, "12");
-        Press(b, dtmfspecial::OkButton);
+    user = [](FrmDTMFCallBuilder& b) {
+        Type(b, dtmfcallbuilder::Target, "12");
+        Press(b, kOKButton);
         EXPECT_TRUE(b.unloadRequested);
     };
     Press(*f, dtmf::SpecialButton);
@@ -344,9 +344,9 @@ TEST_F(DtmfBuilder, OpensNothingForKillAndStun) {
 TEST_F(DtmfBuilder, CancelLeavesTheBox) {
     auto f = OpenWithBuilder();
     Type(*f, dtmf::CodeBoxes[2], "99");
-    user = [](FrmDTMFSpecial& b) {
-        Type(b, dtmfspecial::Target, "5");
-        Press(b, dtmfspecial::CancelButton);
+    user = [](FrmDTMFCallBuilder& b) {
+        Type(b, dtmfcallbuilder::Target, "5");
+        Press(b, kCancelButton);
         EXPECT_TRUE(b.unloadRequested);
     };
     Press(*f, dtmf::SpecialButton);
@@ -355,12 +355,12 @@ TEST_F(DtmfBuilder, CancelLeavesTheBox) {
 
 TEST_F(DtmfBuilder, TargetIsExtendedOnLeavingItsBox) {
     auto f = Open();
-    FrmDTMFSpecial b(d, *f);
+    FrmDTMFCallBuilder b(d, *f);
     b.Form_Load();
-    Type(b, dtmfspecial::Target, "5a");
-    EXPECT_EQ(b.C(dtmfspecial::Target).text, "5");
-    Focus(b, dtmfspecial::CallType);
-    EXPECT_EQ(b.C(dtmfspecial::Target).text, "500");
+    Type(b, dtmfcallbuilder::Target, "5a");
+    EXPECT_EQ(b.C(dtmfcallbuilder::Target).text, "5");
+    Focus(b, dtmfcallbuilder::CallType);
+    EXPECT_EQ(b.C(dtmfcallbuilder::Target).text, "500");
 }
 
 }  // namespace

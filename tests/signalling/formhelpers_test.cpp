@@ -55,7 +55,7 @@ TEST(KeyFilters, PassDropOrChangeEachKey) {
         for (int k : {kKeyCtrlC, kKeyCtrlV, kKeyCtrlX, 128, 233, -1})
             EXPECT_EQ(c.filter(k), 0) << c.name << " " << k;
         EXPECT_EQ(c.filter(8), 8) << c.name;
-        EXPECT_EQ(c.filter(kKeyEnter), kKeyEnter) << c.name;
+        EXPECT_EQ(c.filter(kKeyReturn), kKeyReturn) << c.name;
     }
     EXPECT_EQ(DtmfCodeKey('c'), 'C');
     EXPECT_EQ(MskIdKey('a'), 'A');

@@ -71,7 +71,7 @@ TEST_F(MskForm, StateAfterLoad) {
     EXPECT_EQ(s[msk::FrequencyCaption].text, "Frequency (MHz)");
     EXPECT_EQ(s[msk::ResetTimeCaption].text, "Auto Reset Time (s)");
     EXPECT_EQ(s[msk::SideTone].text, "Side Tone");
-    EXPECT_EQ(s[msk::CancelButton].text, "Cancel");
+    EXPECT_EQ(s[kCancelButton].text, "Cancel");
     EXPECT_EQ(s[msk::GroupFrame].text, "Group 0");
     EXPECT_EQ(s[msk::GroupList].items.size(), 32u);
     EXPECT_EQ(s[msk::GroupList].index, 0);
@@ -108,7 +108,7 @@ TEST_F(MskForm, StoredValuesWithoutItemsAndOK) {
     EXPECT_EQ(f->C(msk::SideTone).value, 1);
     EXPECT_EQ(f->C(msk::CallType).index, 0);
     EXPECT_EQ(f->C(msk::GroupName).text, "SEVEN77");  // longer than the box takes by typing
-    Press(*f, msk::OkButton);
+    Press(*f, kOKButton);
     EXPECT_TRUE(f->unloadRequested);
     EXPECT_EQ(live().Head.PreSendDelay, 1);
     EXPECT_EQ(live().Head.ResetTime, 10);
@@ -142,7 +142,7 @@ TEST_F(MskForm, SwitchingGroupsSavesTheGroupLeft) {
     Type(*f, msk::GroupName, "EDITED");
     Pick(*f, msk::GroupList, 5);
     EXPECT_EQ(f->C(msk::GroupName).text, "EDITED");
-    Press(*f, msk::CancelButton);
+    Press(*f, kCancelButton);
     EXPECT_TRUE(f->unloadRequested);
     EXPECT_EQ(Bytes(live()), before);
 }
@@ -219,7 +219,7 @@ TEST_F(MskForm, OKCommitsAndRepointsTheChannelsGroups) {
     Pick(*f, msk::GroupList, 7);
     f->C(msk::GroupValid).value = 0;
     f->Click(msk::GroupValid);
-    Press(*f, msk::OkButton);
+    Press(*f, kOKButton);
     EXPECT_EQ(live().Groups[7].Valid, 0);
     EXPECT_EQ(live().Head.OwnID.Raw(), "001A");
     EXPECT_EQ(live().Head.Frequency, 480);

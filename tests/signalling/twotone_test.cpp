@@ -84,7 +84,7 @@ TEST_F(TwoToneForm, StateAfterLoadAlone) {
     EXPECT_EQ(s[twotone::DecodeValidBoxes[0]].text, "Valid");
     EXPECT_EQ(s[twotone::ToneCaptions[2]].text, "C-Tone (Hz)");
     EXPECT_EQ(s[twotone::DecodeResponseCaptions[4]].text, "Decode Response");
-    EXPECT_EQ(s[twotone::OkButton].text, "OK");
+    EXPECT_EQ(s[kOKButton].text, "OK");
     EXPECT_FALSE(s[twotone::ToneEditor].visible);
     EXPECT_FALSE(s[twotone::NameEditor].visible);
     EXPECT_TRUE(f->IsLoaded);
@@ -167,7 +167,7 @@ TEST_F(TwoToneForm, StoredOutOfRangeValuesShowFallbacksAndOKStoresThem) {
     EXPECT_EQ(f->C(twotone::SideTone).value, 0);
     EXPECT_EQ(f->C(twotone::ToneBoxes[0]).text, "321.7");
     EXPECT_EQ(f->C(twotone::DecodeTone1Boxes[1]).text, "");
-    Press(*f, twotone::OkButton);
+    Press(*f, kOKButton);
     EXPECT_TRUE(f->unloadRequested);
     EXPECT_EQ(live().CallFormat, 0);
     EXPECT_EQ(live().Duration1, 5);
@@ -198,7 +198,7 @@ TEST_F(TwoToneForm, CancelAndAHiddenLoadChangeNothingLive) {
     Enter(*f, 2, 1);
     f->C(twotone::DecodeValidBoxes[0]).value = 1;
     f->Click(twotone::DecodeValidBoxes[0]);
-    Press(*f, twotone::CancelButton);
+    Press(*f, kCancelButton);
     EXPECT_TRUE(f->unloadRequested);
     EXPECT_EQ(Bytes(d.WorkData.SetData), before);
     EXPECT_TRUE(view.calls.empty());
@@ -342,7 +342,7 @@ TEST_F(TwoToneForm, OKCommitsTheOpenCellAndRepointsChannels) {
     auto f = Open();
     Enter(*f, 1, 1);
     TypeTone(*f, "");  // the entry is emptied by OK's commit of the open cell
-    Press(*f, twotone::OkButton);
+    Press(*f, kOKButton);
     EXPECT_EQ(live().Encodes[0].Empty, 1);
     EXPECT_EQ(d.WorkData.GMRSFreData[0].Tone2Code, 3);
     EXPECT_EQ(view.calls, std::vector<std::string>{"ReShowListByData"});
@@ -383,7 +383,7 @@ TEST_F(TwoToneForm, DecodeEntries) {
                                  twotone::DecodeResponses[5], twotone::DecodeNames[5]})
         EXPECT_FALSE(f->C(c).enabled) << c;
 
-    Press(*f, twotone::OkButton);
+    Press(*f, kOKButton);
     const Tone2DecodeRec& e = live().Decodes[2];
     EXPECT_EQ(e.Valid, 1);
     EXPECT_EQ(e.Tone1, 288.0);
@@ -421,7 +421,7 @@ TEST_F(TwoToneForm, ToneBoxesOnLeavingAndAtOK) {
     Focus(*f, twotone::CallFormat);
     EXPECT_EQ(f->C(twotone::ToneBoxes[2]).text, "288");
     f->C(twotone::ToneBoxes[2]).text = "";  // a box left empty reaches the save as it is
-    Press(*f, twotone::OkButton);
+    Press(*f, kOKButton);
     EXPECT_EQ(live().ToneAH * 256 + live().ToneAL, 2850);
     EXPECT_EQ(live().ToneBH * 256 + live().ToneBL, 2800);
     EXPECT_EQ(live().ToneCH * 256 + live().ToneCL, 20000);
@@ -434,14 +434,14 @@ TEST_F(TwoToneForm, OwnCallFromToneA) {
     live().ToneAL = 16, live().ToneAH = 39;  // 1000.0 Hz
     auto f = Open();
     EXPECT_EQ(f->C(twotone::ToneBoxes[0]).text, "1000.0");
-    Press(*f, twotone::OkButton);
+    Press(*f, kOKButton);
     EXPECT_EQ((std::array<int, 2>{live().OwnTone1H, live().OwnTone1L}), (std::array<int, 2>{39, 16}));
     EXPECT_EQ((std::array<int, 2>{live().OwnDivisor1H, live().OwnDivisor1L}), (std::array<int, 2>{12, 178}));
     EXPECT_EQ((std::array<int, 2>{live().ToneAL, live().ToneAH}), (std::array<int, 2>{16, 39}));
     // A second load and OK give the same bytes.
     const auto once = Bytes(live());
     auto again = Open();
-    Press(*again, twotone::OkButton);
+    Press(*again, kOKButton);
     EXPECT_EQ(Bytes(live()), once);
 }
 

@@ -60,7 +60,7 @@ protected:
 FormDialog* MakeForCheck() {
     static AppData d;
     d.AppFolder = RP_SOURCE_DIR;
-    return BuildFormDialog(std::make_unique<FrmBank>(d), nullptr, BuildBankDialog);
+    return BuildFormDialog(std::make_unique<FrmBank>(d), nullptr, BuildFrmBank);
 }
 const test::ShellCase kShells[] = {{"FrmBank", MakeForCheck}};
 RP_SHELL_CONTROL_CHECK(BankShell, kShells);
@@ -69,7 +69,7 @@ TEST_F(BankDialog, FocusAloneChoosesNothingAndEveryClickRebuilds) {
     Show();
     EXPECT_EQ(dlg->windowTitle(), "Bank Channel");
     EXPECT_EQ(dlg->findChild<QLabel*>(bank::BanksLabel)->text(), "BanK:");
-    for (const char* name : {bank::MoveIn, bank::MoveOut, bank::OkButton, bank::CancelButton})
+    for (const char* name : {bank::MoveIn, bank::MoveOut, kOKButton, kCancelButton})
         EXPECT_FALSE(Button(name)->autoDefault()) << name;
     // The focus neither chooses a bank nor shows one as the current row.
     List(bank::Banks)->setFocus(Qt::TabFocusReason);
@@ -145,7 +145,7 @@ TEST_F(BankDialog, EnterNeverPressesOkAndOkCommits) {
     for (const char* name : {bank::Banks, bank::InBank, bank::Others}) Key(List(name), Qt::Key_Return);
     EXPECT_FALSE(closed);
     EXPECT_EQ(d.WorkData.BankCH(1, 2), 0);
-    Press(bank::OkButton);
+    Press(kOKButton);
     EXPECT_TRUE(closed);
     EXPECT_EQ(d.WorkData.BankCH(1, 2), 3);
 }
@@ -159,7 +159,7 @@ TEST_F(BankDialog, CancelAndEscapeDropTheMoves) {
         if (escape)
             QTest::keyClick(List(bank::Banks), Qt::Key_Escape);
         else
-            Press(bank::CancelButton);
+            Press(kCancelButton);
         QApplication::processEvents();
         EXPECT_TRUE(closed);
         EXPECT_EQ(d.WorkData.BankCH(1, 2), 0);

@@ -63,7 +63,7 @@ FormDialog* MakeForCheck() {
     static AppData d;
     d.AppFolder = folder.path();
     d.UserConfigDir = folder / "user";
-    return BuildFormDialog(std::make_unique<FrmCHBatch>(d), nullptr, BuildChBatchDialog);
+    return BuildFormDialog(std::make_unique<FrmCHBatch>(d), nullptr, BuildFrmCHBatch);
 }
 
 const test::ShellCase kShells[] = {{"FrmCHBatch", MakeForCheck}};
@@ -200,7 +200,7 @@ TEST_F(ChBatchDialog, ApplyChangesTheStoreAndRedrawsOnlyTheMemoryList) {
     EXPECT_EQ(view.calls, (std::vector<std::string>{"ReShowListByData"}));
     EXPECT_EQ(view.listTypes, (std::vector<int>{0}));
     EXPECT_FALSE(closed);
-    ClickOn(chbatch::CloseButton);
+    ClickOn(kCloseButton);
     EXPECT_TRUE(closed);
 }
 

@@ -61,7 +61,7 @@ FormDialog* MakeForCheck() {
     }();
     (void)init;
     d.EditChannelNo = 1;
-    return BuildFormDialog(std::make_unique<FrmCHEdit>(d, main), nullptr, BuildChEditDialog);
+    return BuildFormDialog(std::make_unique<FrmCHEdit>(d, main), nullptr, BuildFrmCHEdit);
 }
 
 const test::ShellCase kShells[] = {{"FrmCHEdit", MakeForCheck}};
@@ -83,7 +83,7 @@ TEST_F(ChEditDialog, ANewChannelOpensWithOnlyTheRxBoxUsable) {
     EXPECT_EQ(W_<QComboBox>(chedit::DecodeDcs)->count(), 512);
     EXPECT_EQ(W_<QComboBox>(chedit::SqlLevel)->currentText(), "3");
     EXPECT_EQ(Edit(chedit::OwnCtcss)->text(), "151.1");
-    EXPECT_FALSE(W_<QPushButton>(chedit::OkButton)->autoDefault());
+    EXPECT_FALSE(W_<QPushButton>(kOKButton)->autoDefault());
 }
 
 TEST_F(ChEditDialog, StoredValuesReachTheWidgets) {
@@ -136,7 +136,7 @@ TEST_F(ChEditDialog, OkStoresANewChannelAndCloses) {
     FocusOn(chedit::RxFreq);
     Type("440.125");
     EXPECT_TRUE(Edit(chedit::TxFreq)->isEnabled());
-    QTest::mouseClick(W_<QPushButton>(chedit::OkButton), Qt::LeftButton);
+    QTest::mouseClick(W_<QPushButton>(kOKButton), Qt::LeftButton);
     QApplication::processEvents();
     EXPECT_TRUE(closed);
     ASSERT_TRUE(IsFreDataExist(d, 25));
@@ -172,7 +172,7 @@ TEST_F(ChEditDialog, RefusalsKeepTheDialogOpenWithTheFocusInTheBox) {
         Key(Qt::Key_Delete);
         Type(c.rx);
         Form().C(chedit::PttIdCode).text = "12";
-        QTest::mouseClick(W_<QPushButton>(chedit::OkButton), Qt::LeftButton);
+        QTest::mouseClick(W_<QPushButton>(kOKButton), Qt::LeftButton);
         QApplication::processEvents();
         EXPECT_EQ(Messages(), (std::vector<std::string>{c.message}));
         EXPECT_FALSE(closed);
@@ -267,7 +267,7 @@ TEST_F(ChEditDialog, EnterMovesAlongTheTabOrderAndNeverPressesOk) {
         chedit::Power, chedit::DecodeType, chedit::DecodeDcs, chedit::DecodeInverted, chedit::EncodeType,
         chedit::EncodeCtcss, chedit::Signalling, chedit::DtmfCode, chedit::SqlModes, chedit::DtmfPttId,
         chedit::FiveTonePttId, chedit::TxInhibit, chedit::ScanSkip, chedit::Reverse, chedit::TalkAround,
-        chedit::OwnCtcss, chedit::OkButton, chedit::CancelButton, chedit::BusyLock, chedit::Banks,
+        chedit::OwnCtcss, kOKButton, kCancelButton, chedit::BusyLock, chedit::Banks,
         chedit::SqlLevel, chedit::RxFreq,
     };
     FocusOn(chedit::RxFreq);
@@ -312,7 +312,7 @@ TEST_F(ChEditDialog, EscapeAndCancelCloseWithoutStoring) {
     EXPECT_TRUE(closed);
     EXPECT_EQ(d.FreData, fre);
     Show(ListMemory, 1);
-    QTest::mouseClick(W_<QPushButton>(chedit::CancelButton), Qt::LeftButton);
+    QTest::mouseClick(W_<QPushButton>(kCancelButton), Qt::LeftButton);
     EXPECT_TRUE(closed);
     EXPECT_EQ(d.FreData, fre);
 }

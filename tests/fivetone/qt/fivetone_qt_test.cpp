@@ -56,14 +56,14 @@ ShellState& Shared() {
 }
 
 const test::ShellCase kShells[] = {
-    {"Frm5Tone", [] { return BuildFormDialog(std::make_unique<Frm5Tone>(Shared().d), nullptr, BuildFiveToneDialog); }},
-    {"FrmSpecial",
+    {"Frm5Tone", [] { return BuildFormDialog(std::make_unique<Frm5Tone>(Shared().d), nullptr, BuildFrm5Tone); }},
+    {"FrmCallBuilder",
      [] {
-         auto f = std::make_unique<FrmSpecial>(Shared().d, Shared().owner);
-         return BuildFormDialog(std::move(f), nullptr, BuildSpecialCallDialog);
+         auto f = std::make_unique<FrmCallBuilder>(Shared().d, Shared().owner);
+         return BuildFormDialog(std::move(f), nullptr, BuildFrmCallBuilder);
      }},
     {"Frm5ToneDefTS",
-     [] { return BuildFormDialog(std::make_unique<Frm5ToneDefTS>(Shared().d), nullptr, BuildUserToneDialog); }},
+     [] { return BuildFormDialog(std::make_unique<Frm5ToneDefTS>(Shared().d), nullptr, BuildFrm5ToneDefTS); }},
 };
 
 }  // namespace
@@ -197,13 +197,13 @@ TEST_F(FiveToneWidgets, NumberAndSpecialCallAreFixedColumnsOfTheirOwn) {
 TEST_F(FiveToneWidgets, OkRefusesAnEmptyOwnIdThenCommits) {
     Live().OwnID.SetEmpty();
     Open();
-    Click(W5(OkButton));
+    Click(W5(kOKButton));
     EXPECT_EQ(notes.Texts(), std::vector<std::string>{Msg("900C")});
     EXPECT_TRUE(dlg->isVisible());
     EXPECT_TRUE(Live().OwnID.Trim().empty());
     QTest::keyClicks(W5(OwnId), "12a345");
     EXPECT_EQ(W5<QLineEdit>(OwnId)->text(), "12345");
-    Click(W5(OkButton));
+    Click(W5(kOKButton));
     QApplication::processEvents();
     EXPECT_EQ(closed, 1);
     EXPECT_EQ(Live().OwnID.Trim(), "12345");
@@ -232,7 +232,7 @@ TEST_F(FiveToneWidgets, AnEmptyOwnIdLeftUntouchedTrapsNothing) {
     EXPECT_TRUE(W5(SystemStandard)->hasFocus());
     EXPECT_TRUE(notes.shown.empty());
     Focus(W5(OwnId));
-    Click(W5(OkButton));
+    Click(W5(kOKButton));
     QApplication::processEvents();
     EXPECT_EQ(notes.Texts(), std::vector<std::string>{Msg("900C")});
     EXPECT_TRUE(W5(OwnId)->hasFocus());
@@ -240,7 +240,7 @@ TEST_F(FiveToneWidgets, AnEmptyOwnIdLeftUntouchedTrapsNothing) {
     Click(W5(UserTonesButton));
     FormDialog* t = SubDialog("Frm5ToneDefTS");
     ASSERT_NE(t, nullptr);
-    Click(In(t, fivetonedefts::CancelButton));
+    Click(In(t, kCancelButton));
     QApplication::processEvents();
     EXPECT_EQ(notes.shown.size(), 1u);
 }
@@ -278,7 +278,7 @@ TEST_F(FiveToneWidgets, CancelClosesWithoutTheOwnIdMessage) {
     QTest::keyClick(W5(OwnId), Qt::Key_Backspace);
     QTest::keyClick(W5(OwnId), Qt::Key_Backspace);
     EXPECT_EQ(W5<QLineEdit>(OwnId)->text(), "123");
-    Click(W5(CancelButton));
+    Click(W5(kCancelButton));
     QApplication::processEvents();
     EXPECT_EQ(closed, 1);
     EXPECT_TRUE(notes.shown.empty());
@@ -391,41 +391,41 @@ TEST_F(FiveToneWidgets, DoubleClickOnASpecialCallAsksToReset) {
 TEST_F(FiveToneWidgets, BuilderOpensOnEntry99AndWritesThePttBox) {
     Open();
     Click(W5(SpecialCallButton));
-    FormDialog* b = SubDialog("FrmSpecial");
+    FormDialog* b = SubDialog("FrmCallBuilder");
     ASSERT_NE(b, nullptr);
-    EXPECT_EQ(In<QComboBox>(b, special::Entry)->currentText(), "99");
-    Shot(b, "FrmSpecial.png");
-    Click(In(b, special::CancelButton));
+    EXPECT_EQ(In<QComboBox>(b, callbuilder::Entry)->currentText(), "99");
+    Shot(b, "FrmCallBuilder.png");
+    Click(In(b, kCancelButton));
     QApplication::processEvents();
 
     Click(W5(BeginSpecialCallButton));
-    b = SubDialog("FrmSpecial");
+    b = SubDialog("FrmCallBuilder");
     ASSERT_NE(b, nullptr);
-    EXPECT_FALSE(In(b, special::Entry)->isVisible());
-    auto* message = In<QLineEdit>(b, special::Message);
+    EXPECT_FALSE(In(b, callbuilder::Entry)->isVisible());
+    auto* message = In<QLineEdit>(b, callbuilder::Message);
     QTest::keyClicks(message, "abcdefghi");
     EXPECT_EQ(message->text(), "ABCDEFGH");  // no ninth character
-    auto* kinds = In<QComboBox>(b, special::CallType);
+    auto* kinds = In<QComboBox>(b, callbuilder::CallType);
     kinds->setFocus();
     QTest::keyClick(kinds, Qt::Key_Down);
     QTest::keyClick(kinds, Qt::Key_Down);  // PTT-ID call
     QApplication::processEvents();
     ASSERT_EQ(kinds->currentIndex(), 2);
-    Click(In(b, special::OkButton));
+    Click(In(b, kOKButton));
     QApplication::processEvents();
     EXPECT_EQ(W5<QLineEdit>(PttCodes[0])->text(), "E612345");
-    EXPECT_EQ(dlg->findChild<FormDialog*>("FrmSpecial"), nullptr);
+    EXPECT_EQ(dlg->findChild<FormDialog*>("FrmCallBuilder"), nullptr);
 }
 
 TEST_F(FiveToneWidgets, BuilderKeepsItselfOpenForAShortId) {
     Open();
     Click(W5(SpecialCallButton));
-    FormDialog* b = SubDialog("FrmSpecial");
+    FormDialog* b = SubDialog("FrmCallBuilder");
     ASSERT_NE(b, nullptr);
-    auto* id = In<QLineEdit>(b, special::CalledIds[0]);
+    auto* id = In<QLineEdit>(b, callbuilder::CalledIds[0]);
     id->setFocus();
     QTest::keyClick(id, Qt::Key_Backspace);
-    Click(In(b, special::OkButton));
+    Click(In(b, kOKButton));
     QApplication::processEvents();
     EXPECT_EQ(notes.Texts(), std::vector<std::string>{Msg("900C")});
     EXPECT_TRUE(b->isVisible());
@@ -447,7 +447,7 @@ TEST_F(FiveToneWidgets, UserTonesClampAndRedrawTheTable) {
     QApplication::processEvents();
     EXPECT_EQ(box->text(), "288.5");
     Shot(t, "Frm5ToneDefTS.png");
-    Click(In(t, fivetonedefts::OkButton));
+    Click(In(t, kOKButton));
     QApplication::processEvents();
     EXPECT_EQ(Edit().UserTones[0], 2885);
     EXPECT_EQ(Edit().UserTones[9], 5);

@@ -41,7 +41,7 @@ test::StartedProgram& ShellProgram() {
 
 const test::ShellCase kShells[] = {
     {"frmAbout", [] {
-         return BuildFormDialog(std::make_unique<FrmAbout>(ShellProgram().d), nullptr, BuildAboutDialog);
+         return BuildFormDialog(std::make_unique<FrmAbout>(ShellProgram().d), nullptr, BuildFrmAbout);
      }},
 };
 RP_SHELL_CONTROL_CHECK(AboutShell, kShells);

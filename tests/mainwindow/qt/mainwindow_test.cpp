@@ -361,7 +361,7 @@ TEST_F(MainWindowTest, LanguageSwitchAndScreenshots) {
     QDialog* dlg = openers.OpenDialogs().front();
     auto* combo = dlg->findChild<QComboBox*>(language::List);
     emit combo->activated(1);
-    QTest::mouseClick(dlg->findChild<QPushButton*>(language::OK), Qt::LeftButton);
+    QTest::mouseClick(dlg->findChild<QPushButton*>(kOKButton), Qt::LeftButton);
     EXPECT_EQ(p.d.LanguageIndex, 2);
     EXPECT_EQ(w->findChild<QMenu*>(mainform::FileMenu)->title().toStdString(), GetLanguageString(p.d, 1000) + "(&F)");
     EXPECT_EQ(Item("N4")->text(0).toStdString(), GetLanguageString(p.d, 5021));
@@ -395,12 +395,12 @@ TEST_F(MainWindowTest, LanguageSwitchAndScreenshots) {
     Action(mainform::SetLanguage)->trigger();
     dlg = openers.OpenDialogs().front();
     emit dlg->findChild<QComboBox*>(language::List)->activated(0);
-    QTest::mouseClick(dlg->findChild<QPushButton*>(language::OK), Qt::LeftButton);
+    QTest::mouseClick(dlg->findChild<QPushButton*>(kOKButton), Qt::LeftButton);
     EXPECT_EQ(w->findChild<QMenu*>(mainform::FileMenu)->title(), "&File");
     Action(mainform::SetLanguage)->trigger();
     dlg = openers.OpenDialogs().front();
     emit dlg->findChild<QComboBox*>(language::List)->activated(1);
-    QTest::mouseClick(dlg->findChild<QPushButton*>(language::Cancel), Qt::LeftButton);
+    QTest::mouseClick(dlg->findChild<QPushButton*>(kCancelButton), Qt::LeftButton);
     EXPECT_EQ(p.d.LanguageIndex, 1);
     EXPECT_TRUE(openers.OpenDialogs().empty());
 }
@@ -522,7 +522,7 @@ const test::ShellCase kShells[] = {
     {"FrmLanguage", [] {
          static test::StartedProgram p;
          static MainWindowCalls main;
-         return BuildFormDialog(std::make_unique<FrmLanguage>(p.d, main), nullptr, BuildLanguageDialog);
+         return BuildFormDialog(std::make_unique<FrmLanguage>(p.d, main), nullptr, BuildFrmLanguage);
      }},
 };
 RP_SHELL_CONTROL_CHECK(MainWindowDialogs, kShells);

@@ -136,7 +136,7 @@ TEST_F(PortDialog, ADeviceAddedIsListedAtTheNextRescanAndTheChoiceKept) {
     EXPECT_EQ(list->currentText().toStdString(), kUsbA);
 
     Pick(2);
-    Click(comset::OK);
+    Click(kOKButton);
     EXPECT_TRUE(closed);
     EXPECT_EQ(d.ComDevice, "/dev/ttyUSB6");
     EXPECT_EQ(LoadSettings(d).comDevice, "/dev/ttyUSB6");
@@ -149,7 +149,7 @@ TEST_F(PortDialog, AnEmptyListChoosesNothingAndOkWritesNothing) {
     OpenPorts();
     EXPECT_EQ(list->count(), 0);
     EXPECT_EQ(list->currentIndex(), -1);
-    Click(comset::OK);
+    Click(kOKButton);
     EXPECT_TRUE(closed);
     EXPECT_EQ(d.ComDevice, "");
     EXPECT_EQ(Files(), before);
@@ -163,7 +163,7 @@ TEST_F(PortDialog, CancelAndEscapeChangeNothing) {
     const auto before = Files();
     OpenPorts();
     Pick(1);
-    Click(comset::Cancel);
+    Click(kCancelButton);
     EXPECT_TRUE(closed);
     OpenPorts();
     Pick(1);
@@ -221,7 +221,7 @@ TEST_F(PortDialog, ATypedPathIsCheckedOnOkAndATerminalDeviceSaved) {
     notes.shown.clear();
     list->lineEdit()->selectAll();
     QTest::keyClicks(list->lineEdit(), "/dev/null");
-    Click(comset::OK);
+    Click(kOKButton);
     EXPECT_FALSE(closed);
     EXPECT_EQ(notes.Texts(), std::vector<std::string>{"/dev/null: 不是串口（终端）设备"});
 }
@@ -264,7 +264,7 @@ TEST_F(TestDataDialog, OnlyHexDigitsAreTypedAndEnterMovesToTheNextBox) {
     QTest::keyClicks(Box(14), "0fF");
     EXPECT_EQ(Box(14)->text(), "0FF");
 
-    Click(testdata::OK);
+    Click(kOKButton);
     EXPECT_TRUE(closed);
     EXPECT_EQ(d.TestDataBuf[5], 0xAB);
     EXPECT_EQ(d.TestDataBuf[14], 0xFF);
@@ -279,7 +279,7 @@ TEST_F(TestDataDialog, OkAfterLoadTakesTheFileCancelAfterLoadNothing) {
     OpenTestData();
     Click(testdata::Load);
     EXPECT_EQ(Box(2)->text(), "62");
-    Click(testdata::OK);
+    Click(kOKButton);
     EXPECT_TRUE(closed);
     for (int i = 0; i < 32; ++i) EXPECT_EQ(d.TestDataBuf[static_cast<std::size_t>(i)], 0x60 + i) << i;
     EXPECT_EQ(d.TestDataOrigin, AppData::TestDataSource::Entry);
@@ -289,7 +289,7 @@ TEST_F(TestDataDialog, OkAfterLoadTakesTheFileCancelAfterLoadNothing) {
     files.answers = {ted};
     OpenTestData();
     Click(testdata::Load);
-    Click(testdata::Cancel);
+    Click(kCancelButton);
     EXPECT_TRUE(closed);
     EXPECT_EQ(d.TestDataBuf, (std::array<Byte, 64>{}));
     EXPECT_EQ(d.TestDataOrigin, AppData::TestDataSource::None);
@@ -319,12 +319,12 @@ TEST_F(TestDataDialog, AnEmptyBoxOrAShortFileIsRefusedWithItsMessage) {
     Box(3)->setFocus();  // the check waits for OK
     QApplication::processEvents();
     EXPECT_EQ(notes.Texts().size(), 1u);
-    Click(testdata::OK);
+    Click(kOKButton);
     EXPECT_FALSE(closed);
     EXPECT_EQ(notes.Texts().back(), "Each value must be a hexadecimal number from 00 to FF.");
     EXPECT_EQ(Focused(), testdata::Boxes[9]);
     EXPECT_EQ(d.TestDataOrigin, AppData::TestDataSource::None);
-    Click(testdata::Cancel);
+    Click(kCancelButton);
     EXPECT_TRUE(closed);
 }
 

@@ -34,7 +34,7 @@ AppData& Data() {
 }
 
 FormDialog* MakePassWord() {
-    return BuildFormDialog(std::make_unique<FrmPassWord>(Data()), nullptr, BuildPassWordDialog);
+    return BuildFormDialog(std::make_unique<FrmPassWord>(Data()), nullptr, BuildFrmPassWord);
 }
 
 const test::ShellCase kShells[] = {
@@ -154,7 +154,7 @@ TEST(QuestionPortQt, OpensLaterAnswersOnceAndClosesQuietly) {
     auto* edit = dlg->findChild<QLineEdit*>(password::PassWord);
     edit->selectAll();
     QTest::keyClicks(edit, "abc");
-    QTest::mouseClick(dlg->findChild<QPushButton*>(password::OK), Qt::LeftButton);
+    QTest::mouseClick(dlg->findChild<QPushButton*>(kOKButton), Qt::LeftButton);
     QApplication::processEvents();
     EXPECT_EQ(a.got, (std::vector<std::string>{"retry", "ok abc"}));
     port.Disconnect(&a);

@@ -32,7 +32,7 @@ enum class Leave { CancelButton, Escape, CloseBox };
 void LeaveBy(QDialog* dlg, Leave how) {
     switch (how) {
     case Leave::CancelButton:
-        QTest::mouseClick(dlg->findChild<QPushButton*>(alert::Cancel), Qt::LeftButton);
+        QTest::mouseClick(dlg->findChild<QPushButton*>(kCancelButton), Qt::LeftButton);
         break;
     case Leave::Escape:
         QTest::keyClick(dlg->findChild<QComboBox*>(alert::AlarmType), Qt::Key_Escape);
@@ -53,8 +53,8 @@ TEST_F(AlertScanShell, AlarmOkNormalisesTheRecordShownByTheWidgets) {
     EXPECT_EQ(Get<QComboBox>(dlg, alert::LoneWorkerTime)->currentText(), "5");
     EXPECT_TRUE(Get<QGroupBox>(dlg, alert::LoneWorkerFrame)->isHidden());
     EXPECT_TRUE(Get<QComboBox>(dlg, alert::EmergencyGroup)->isHidden());
-    EXPECT_FALSE(Get<QPushButton>(dlg, alert::OK)->autoDefault());
-    QTest::mouseClick(Get<QPushButton>(dlg, alert::OK), Qt::LeftButton);
+    EXPECT_FALSE(Get<QPushButton>(dlg, kOKButton)->autoDefault());
+    QTest::mouseClick(Get<QPushButton>(dlg, kOKButton), Qt::LeftButton);
     EXPECT_TRUE(closed);
     EXPECT_EQ(d.AlarmData(), (AlarmDataRec{0, 0, 0, 1, 1, 1, 0, 4, 0, 0, 1, 5}));
 }
@@ -84,7 +84,7 @@ TEST_F(AlertScanShell, AlarmPicksRunTheRules) {
     EXPECT_EQ(group->currentText(), "M5");  // the group as loaded, not M2
     Pick(Get<QComboBox>(dlg, alert::ChannelSelect), 1);
     EXPECT_FALSE(Get<QComboBox>(dlg, alert::EmergencyChannel)->isEnabled());
-    QTest::mouseClick(Get<QPushButton>(dlg, alert::OK), Qt::LeftButton);
+    QTest::mouseClick(Get<QPushButton>(dlg, kOKButton), Qt::LeftButton);
     EXPECT_EQ(d.AlarmData(), (AlarmDataRec{3, 1, 4, 1, 1, 1, 1, 0, 0, 0, 1, 5}));
 }
 
@@ -120,7 +120,7 @@ TEST_F(AlertScanShell, ScanShowSelectsTheStoredRevertEntry) {
     EXPECT_EQ(revert->currentIndex(), 0);
     EXPECT_FALSE(Get<QComboBox>(dlg, scan::PriorityChannel1)->isEnabled());
     Pick(Get<QComboBox>(dlg, scan::PriorityChannel2), 0);
-    QTest::mouseClick(Get<QPushButton>(dlg, scan::OK), Qt::LeftButton);
+    QTest::mouseClick(Get<QPushButton>(dlg, kOKButton), Qt::LeftButton);
     EXPECT_TRUE(closed);
     EXPECT_EQ(d.ScanData(), (ScanDataRec{1, 2, 0, 0, 0, 49, 0, 0, 0, 255, 0, 4, 0, 0}));
 }
@@ -138,7 +138,7 @@ TEST_F(AlertScanShell, ScanWritesOnOkOnly) {
         EXPECT_EQ(d.ScanData(), stored) << static_cast<int>(how);
     }
     FormDialog* dlg = Open("FrmScan");
-    QTest::mouseClick(Get<QPushButton>(dlg, scan::OK), Qt::LeftButton);
+    QTest::mouseClick(Get<QPushButton>(dlg, kOKButton), Qt::LeftButton);
     EXPECT_EQ(d.ScanData(), (ScanDataRec{1, 0, 0, 0, 0, 0, 0, 0, 0, 2, 0x11, 0, 0x22, 0}));
 }
 

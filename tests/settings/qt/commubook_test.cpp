@@ -98,7 +98,7 @@ TEST_F(BookShell, OnlyFilteredTypedCharactersReachTheEditor) {
     QTest::keyClick(editor, Qt::Key_Insert, Qt::ShiftModifier);
     Type("3");
     EXPECT_EQ(editor->text(), "123");
-    QTest::mouseClick(Get<QPushButton>(dlg, commubook::OK), Qt::LeftButton);
+    QTest::mouseClick(Get<QPushButton>(dlg, kOKButton), Qt::LeftButton);
     EXPECT_TRUE(closed);
     // Three digits: the digits, a NUL and a blank; the sort put it first.
     EXPECT_EQ(std::string(d.WorkData.BookData[0].CallID.Raw()), std::string("123\0 ", 5));
@@ -130,7 +130,7 @@ TEST_F(BookShell, EnterMovesTheFocusAndKeepsTheDialogOpen) {
     EXPECT_TRUE(dlg->isVisible());
     EXPECT_FALSE(closed);
     EXPECT_EQ(QApplication::focusWidget(), view);
-    QTest::mouseClick(Get<QPushButton>(dlg, commubook::OK), Qt::LeftButton);
+    QTest::mouseClick(Get<QPushButton>(dlg, kOKButton), Qt::LeftButton);
     EXPECT_EQ(d.WorkData.BookData[0].CallID.Trim(), "45");
 }
 
@@ -144,8 +144,8 @@ TEST_F(BookShell, EveryCloseSortsTheLiveBookAndOnlyOkKeepsTheEdit) {
         ClickCell(4, 1);
         Type("3");
         switch (how) {
-        case Close::Ok: QTest::mouseClick(Get<QPushButton>(dlg, commubook::OK), Qt::LeftButton); break;
-        case Close::Cancel: QTest::mouseClick(Get<QPushButton>(dlg, commubook::Cancel), Qt::LeftButton); break;
+        case Close::Ok: QTest::mouseClick(Get<QPushButton>(dlg, kOKButton), Qt::LeftButton); break;
+        case Close::Cancel: QTest::mouseClick(Get<QPushButton>(dlg, kCancelButton), Qt::LeftButton); break;
         case Close::Escape: QTest::keyClick(editor, Qt::Key_Escape); break;
         case Close::CloseBox: dlg->close(); break;
         }

@@ -48,12 +48,12 @@ TEST_F(InfoShell, CaptionsInBothLanguagesAndTheVersionAsItStands) {
         EXPECT_EQ(dlg->windowTitle(), QString::fromUtf8(c.caption));
         EXPECT_EQ(Get<QLabel>(dlg, emg::MaintainReasonLabel2)->text(), QString::fromUtf8(c.label7));
         EXPECT_EQ(Get<QLabel>(dlg, emg::ModelLabel)->text(), QString::fromUtf8(c.label1));
-        EXPECT_EQ(Get<QPushButton>(dlg, emg::Close)->text(), QString::fromUtf8(c.close));
+        EXPECT_EQ(Get<QPushButton>(dlg, kCloseButton)->text(), QString::fromUtf8(c.close));
         EXPECT_EQ(Get<QLineEdit>(dlg, emg::Version)->text(), "V1.00");
         EXPECT_TRUE(Get<QLineEdit>(dlg, emg::Version)->isReadOnly());
         EXPECT_EQ(Get<QComboBox>(dlg, emg::Model)->currentText(), "KEVRA-8R");
-        EXPECT_TRUE(Get<QPushButton>(dlg, emg::Help)->isHidden());  // it has no action
-        QTest::mouseClick(Get<QPushButton>(dlg, emg::Close), Qt::LeftButton);
+        EXPECT_TRUE(Get<QPushButton>(dlg, kHelpButton)->isHidden());  // it has no action
+        QTest::mouseClick(Get<QPushButton>(dlg, kCloseButton), Qt::LeftButton);
         EXPECT_TRUE(closed);
     }
 }
@@ -84,7 +84,7 @@ TEST_F(ModelShell, ABandChangeAsksTheWarningThenTheSaveQuestion) {
         FormDialog* dlg = Open("FrmModel");
         EXPECT_EQ(Get<QComboBox>(dlg, model::Band)->currentIndex(), 0);
         Pick(Get<QComboBox>(dlg, model::Band), 6);
-        QTest::mouseClick(Get<QPushButton>(dlg, model::OK), Qt::LeftButton);
+        QTest::mouseClick(Get<QPushButton>(dlg, kOKButton), Qt::LeftButton);
         EXPECT_TRUE(closed) << c.name;
         EXPECT_EQ(notes.Texts(), std::vector<std::string>{"Frequency data will be cleared."}) << c.name;
         EXPECT_EQ(saveAsked, c.asked) << c.name;
@@ -97,7 +97,7 @@ TEST_F(ModelShell, ABandChangeAsksTheWarningThenTheSaveQuestion) {
 TEST_F(ModelShell, OkWithoutAChangeAsksNothing) {
     d.AlarmData().Cycles = 4;
     FormDialog* dlg = Open("FrmModel");
-    QTest::mouseClick(Get<QPushButton>(dlg, model::OK), Qt::LeftButton);
+    QTest::mouseClick(Get<QPushButton>(dlg, kOKButton), Qt::LeftButton);
     EXPECT_TRUE(closed);
     EXPECT_TRUE(notes.shown.empty());
     EXPECT_EQ(saveAsked, 0);
@@ -109,7 +109,7 @@ using InitShell = test::ShellTest;
 TEST_F(InitShell, TheTickReachesTheFlagAndTheSettingsFileOnOkOnly) {
     FormDialog* dlg = Open("FrmInit");
     QTest::mouseClick(Get<QCheckBox>(dlg, init::KeepFactory), Qt::LeftButton);
-    QTest::mouseClick(Get<QPushButton>(dlg, init::Cancel), Qt::LeftButton);
+    QTest::mouseClick(Get<QPushButton>(dlg, kCancelButton), Qt::LeftButton);
     EXPECT_TRUE(closed);
     EXPECT_EQ(d.FactoryFresFlag, 0);
     EXPECT_EQ(LoadSettings(d).FactoryFres, 0);
@@ -117,7 +117,7 @@ TEST_F(InitShell, TheTickReachesTheFlagAndTheSettingsFileOnOkOnly) {
     dlg = Open("FrmInit");
     EXPECT_FALSE(Get<QCheckBox>(dlg, init::KeepFactory)->isChecked());
     QTest::mouseClick(Get<QCheckBox>(dlg, init::KeepFactory), Qt::LeftButton);
-    QTest::mouseClick(Get<QPushButton>(dlg, init::OK), Qt::LeftButton);
+    QTest::mouseClick(Get<QPushButton>(dlg, kOKButton), Qt::LeftButton);
     EXPECT_TRUE(closed);
     EXPECT_EQ(d.FactoryFresFlag, 1);
     EXPECT_EQ(LoadSettings(d).FactoryFres, 1);

@@ -71,7 +71,7 @@ protected:
     static void UserPicks(QComboBox* c, const char* text) { UserPicks(c, c->findText(text)); }
     // A click on a check box's indicator (its middle may lie past its text).
     static void Tick(QCheckBox* box) { QTest::mouseClick(box, Qt::LeftButton, Qt::NoModifier, QPoint(6, box->height() / 2)); }
-    void ClickOK() { QTest::mouseClick(Get<QPushButton>(option::OK), Qt::LeftButton); }
+    void ClickOK() { QTest::mouseClick(Get<QPushButton>(kOKButton), Qt::LeftButton); }
     std::string Focused() const {
         QWidget* w = QApplication::focusWidget();
         return w ? w->objectName().toStdString() : "";
@@ -93,7 +93,7 @@ struct ShellData : test::OptionDialogTest {
 
 FormDialog* MakeForCheck() {
     static ShellData data;
-    return BuildFormDialog(std::make_unique<FrmOption>(data.Data()), nullptr, BuildOptionDialog);
+    return BuildFormDialog(std::make_unique<FrmOption>(data.Data()), nullptr, BuildFrmOption);
 }
 
 const test::ShellCase kShells[] = {{"FrmOption", MakeForCheck}};
@@ -348,7 +348,7 @@ TEST_F(OptionShellTest, EnterMovesOnInListsAndCheckBoxesAndNeverCloses) {
     link->setFocus();
     QTest::keyClick(link, Qt::Key_Return);
     EXPECT_FALSE(closed);
-    EXPECT_FALSE(Get<QPushButton>(option::OK)->autoDefault());
+    EXPECT_FALSE(Get<QPushButton>(kOKButton)->autoDefault());
 }
 
 // ---- OK and Cancel ----------------------------------------------------------------
@@ -379,7 +379,7 @@ TEST_F(OptionShellTest, CancelChangesNothing) {
     UserPicks(List(option::GmrsChannel), 4);
     Tick(Get<QCheckBox>(option::RadioOn));
     QTest::keyClick(Box(0), 'Z');
-    QTest::mouseClick(Get<QPushButton>(option::Cancel), Qt::LeftButton);
+    QTest::mouseClick(Get<QPushButton>(kCancelButton), Qt::LeftButton);
     EXPECT_TRUE(closed);
     EXPECT_TRUE(d.WorkData == before);
     EXPECT_TRUE(view.calls.empty());

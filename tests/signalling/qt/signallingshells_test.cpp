@@ -121,7 +121,7 @@ TEST_F(SignallingShell, DtmfOwnIDDepartureAndSeparatorPick) {
 
     TypeInto(Get<QLineEdit>(dlg, dtmf::CodeBoxes[1]), "12ab*#xE");
     EXPECT_EQ(Get<QLineEdit>(dlg, dtmf::CodeBoxes[1])->text(), "12AB*#");
-    QTest::mouseClick(Get<QPushButton>(dlg, dtmf::OkButton), Qt::LeftButton);
+    QTest::mouseClick(Get<QPushButton>(dlg, kOKButton), Qt::LeftButton);
     EXPECT_TRUE(closed);
     EXPECT_EQ(d.DTMFData().OwnID.Raw(), "120");
     EXPECT_EQ(d.DTMFData().Separator, 15);
@@ -135,7 +135,7 @@ TEST_F(SignallingShell, DtmfEnterNeverPressesOKAndEscCancels) {
     const auto before = test::Bytes(d.DTMFData());
     FormDialog* dlg = Open("FrmDTMF");
     ASSERT_NE(dlg, nullptr);
-    for (const char* name : {dtmf::OkButton, dtmf::CancelButton, dtmf::SpecialButton})
+    for (const char* name : {kOKButton, kCancelButton, dtmf::SpecialButton})
         EXPECT_FALSE(Get<QPushButton>(dlg, name)->autoDefault()) << name;
     auto* box = Get<QLineEdit>(dlg, dtmf::CodeBoxes[3]);
     TypeInto(box, "99");
@@ -152,7 +152,7 @@ TEST_F(SignallingShell, DtmfEqualKillAndStunKeepTheDialogOpen) {
     ASSERT_NE(dlg, nullptr);
     TypeInto(Get<QLineEdit>(dlg, dtmf::CodeBoxes[18]), "123");
     TypeInto(Get<QLineEdit>(dlg, dtmf::CodeBoxes[19]), "123");
-    QTest::mouseClick(Get<QPushButton>(dlg, dtmf::OkButton), Qt::LeftButton);
+    QTest::mouseClick(Get<QPushButton>(dlg, kOKButton), Qt::LeftButton);
     QApplication::processEvents();
     ASSERT_EQ(notes.shown.size(), 1u);
     EXPECT_EQ(notes.shown[0].text, "The kill code and the stun code must not be the same.");
@@ -168,14 +168,14 @@ TEST_F(SignallingShell, DtmfSpecialBuilderWritesTheLastFocusedBox) {
     QTest::mouseClick(Get<QLineEdit>(dlg, dtmf::CodeBoxes[6]), Qt::LeftButton);
     TypeInto(Get<QLineEdit>(dlg, dtmf::OwnId), "4");
     QTest::mouseClick(Get<QPushButton>(dlg, dtmf::SpecialButton), Qt::LeftButton);
-    auto* builder = dlg->findChild<FormDialog*>("FrmDTMFSpecial");
+    auto* builder = dlg->findChild<FormDialog*>("FrmDTMFCallBuilder");
     ASSERT_NE(builder, nullptr);
     Activate(builder);
     EXPECT_EQ(builder->windowTitle(), "DTMF Special Call");
-    Screenshot(builder, "FrmDTMFSpecial");
-    TypeInto(Get<QLineEdit>(builder, dtmfspecial::Target), "12");
+    Screenshot(builder, "FrmDTMFCallBuilder");
+    TypeInto(Get<QLineEdit>(builder, dtmfcallbuilder::Target), "12");
     QPointer<FormDialog> gone(builder);
-    QTest::mouseClick(Get<QPushButton>(builder, dtmfspecial::OkButton), Qt::LeftButton);
+    QTest::mouseClick(Get<QPushButton>(builder, kOKButton), Qt::LeftButton);
     QApplication::processEvents();
     EXPECT_TRUE(gone.isNull() || !gone->isVisible());
     EXPECT_EQ(Get<QLineEdit>(dlg, dtmf::OwnId)->text(), "400");
@@ -187,7 +187,7 @@ TEST_F(SignallingShell, DtmfSpecialBuilderWritesTheLastFocusedBox) {
     QTest::mouseClick(Get<QLineEdit>(dlg, dtmf::CodeBoxes[19]), Qt::LeftButton);
     QTest::mouseClick(Get<QPushButton>(dlg, dtmf::SpecialButton), Qt::LeftButton);
     QApplication::processEvents();
-    for (auto* b : dlg->findChildren<FormDialog*>("FrmDTMFSpecial")) EXPECT_FALSE(b->isVisible());
+    for (auto* b : dlg->findChildren<FormDialog*>("FrmDTMFCallBuilder")) EXPECT_FALSE(b->isVisible());
 }
 
 TEST_F(SignallingShell, TextBoxesSelectTheirTextOnArriving) {
@@ -322,7 +322,7 @@ TEST_F(TwoToneShell, GridEditorsRefusalEnterAndOK) {
     EXPECT_FALSE(text1->isVisible());
     EXPECT_EQ(e.Tone2H * 256 + e.Tone2L, 20000);
 
-    QTest::mouseClick(Get<QPushButton>(dlg, twotone::OkButton), Qt::LeftButton);
+    QTest::mouseClick(Get<QPushButton>(dlg, kOKButton), Qt::LeftButton);
     EXPECT_TRUE(closed);
     EXPECT_EQ(d.Tone2Data().Encodes[4].Tone1H, 39);
 }
@@ -416,7 +416,7 @@ TEST_F(SignallingShell, MskGroupSwitchFrequencyAndOK) {
     TypeInto(freq, "100");
     QTest::keyClick(freq, Qt::Key_Tab);
     EXPECT_EQ(freq->text(), "136");
-    QTest::mouseClick(Get<QPushButton>(dlg, msk::OkButton), Qt::LeftButton);
+    QTest::mouseClick(Get<QPushButton>(dlg, kOKButton), Qt::LeftButton);
     EXPECT_TRUE(closed);
     EXPECT_EQ(d.WorkData.MSKData.Head.Frequency, 136);
     EXPECT_EQ(d.WorkData.MSKData.Groups[0].Valid, 1);
@@ -429,7 +429,7 @@ TEST_F(SignallingShell, MskTextsLongerThanTheirBoxesAreShownAndKept) {
     ASSERT_NE(dlg, nullptr);
     EXPECT_EQ(Get<QLineEdit>(dlg, msk::GroupName)->text(), "SEVEN77");
     EXPECT_EQ(Get<QLineEdit>(dlg, msk::Frequency)->text(), "1000");
-    QTest::mouseClick(Get<QPushButton>(dlg, msk::OkButton), Qt::LeftButton);
+    QTest::mouseClick(Get<QPushButton>(dlg, kOKButton), Qt::LeftButton);
     EXPECT_TRUE(closed);
     EXPECT_EQ(d.WorkData.MSKData.Groups[0].Name.Raw(), std::string_view("SEVEN77\0", 8));
 }
@@ -453,15 +453,15 @@ AppData& EnvData() {
     return d;
 }
 const test::ShellCase kShells[] = {
-    {"FrmDTMF", [] { return BuildFormDialog(std::make_unique<FrmDTMF>(EnvData()), nullptr, BuildDTMFDialog); }},
-    {"FrmDTMFSpecial",
+    {"FrmDTMF", [] { return BuildFormDialog(std::make_unique<FrmDTMF>(EnvData()), nullptr, BuildFrmDTMF); }},
+    {"FrmDTMFCallBuilder",
      [] {
          static FrmDTMF owner(EnvData());
-         auto special = std::make_unique<FrmDTMFSpecial>(EnvData(), owner);
-         return BuildFormDialog(std::move(special), nullptr, BuildDTMFSpecialDialog);
+         auto special = std::make_unique<FrmDTMFCallBuilder>(EnvData(), owner);
+         return BuildFormDialog(std::move(special), nullptr, BuildFrmDTMFCallBuilder);
      }},
-    {"Frm2Tone", [] { return BuildFormDialog(std::make_unique<Frm2Tone>(EnvData()), nullptr, Build2ToneDialog); }},
-    {"FrmMSK", [] { return BuildFormDialog(std::make_unique<FrmMSK>(EnvData()), nullptr, BuildMSKDialog); }},
+    {"Frm2Tone", [] { return BuildFormDialog(std::make_unique<Frm2Tone>(EnvData()), nullptr, BuildFrm2Tone); }},
+    {"FrmMSK", [] { return BuildFormDialog(std::make_unique<FrmMSK>(EnvData()), nullptr, BuildFrmMSK); }},
 };
 RP_SHELL_CONTROL_CHECK(SignallingShells, kShells);
 
