@@ -33,8 +33,41 @@ void Run(benchmark::State& state, long mode) {
 void BM_FullRead(benchmark::State& state) { Run(state, 1); }
 void BM_FullWrite(benchmark::State& state) { Run(state, 2); }
 
+// What a write's read-back costs on the line, beside a read: line time on
+// the fake clock (paced at 9600 baud) per block read back by the check pass
+// of a write that met stray bytes, and per block of a read.
+void BM_LineTimePerBlock(benchmark::State& state) {
+    const bool pass = state.range(0) == 1;
+    double perBlock = 0;
+    for (auto _ : state) {
+        rp::sim::SimOptions o;
+        if (pass) o.StrayAckEvery = 5;
+        rp::test::EngineRig rig(o);
+        rig.radio.LogEnabled = false;
+        rig.radio.Memory.fill(0x00);
+        rig.radio.SetPassWord("");
+        rig.port.paced = true;
+        if (!(pass ? rig.engine.StartWrite() : rig.engine.StartRead())) state.SkipWithError("no start");
+        double from = 0;
+        int readsBefore = 0;
+        if (pass) {
+            rig.loop.RunUntil([&] { return rig.engine.Checking() == rp::CommEngine::Check::Pass; });
+            from = rig.loop.now;
+            readsBefore = rig.radio.ReadRequests();
+        } else {
+            rig.loop.RunUntil([&] { return rig.engine.CommState() == rp::CommStateBlocks; });
+            from = rig.loop.now;
+            readsBefore = rig.radio.ReadRequests();
+        }
+        if (!rig.Finish()) state.SkipWithError("transfer did not end");
+        perBlock = (rig.loop.now - from) / (rig.radio.ReadRequests() - readsBefore);
+    }
+    state.counters["line_ms_per_block"] = perBlock;
+}
+
 }  // namespace
 
 BENCHMARK(BM_FullRead)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FullWrite)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LineTimePerBlock)->Arg(0)->Arg(1)->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK_MAIN();
