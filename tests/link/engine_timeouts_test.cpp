@@ -18,7 +18,8 @@ namespace {
 
 using test::CountOf;
 using test::EngineRig;
-using test::InSkipRange;
+using test::ImageHoldsTheRadio;
+using test::RadioHoldsTheImage;
 using test::SwallowFirst;
 using test::Trace;
 using test::TraceName;
@@ -92,8 +93,7 @@ TEST(EngineTimeouts, MissingBlockThreeTimesThenRetryResumesAtThatBlock) {
     const std::vector<int> after(rig.progress.values.begin() + static_cast<long>(progressBefore), rig.progress.values.end());
     EXPECT_EQ(after.front(), 0);  // the ProgramAck of the restart
     EXPECT_EQ(rig.messages.Keys(), std::vector<CommMsg>{CommMsg::ReadOK});
-    for (long a = 0x0010; a <= 0x3F7F; ++a)
-        if (!InSkipRange(rig.d, a)) { ASSERT_EQ(rig.d.CommData[a], memory[a]) << a; }
+    ASSERT_TRUE(ImageHoldsTheRadio(rig, memory));
 }
 
 TEST(EngineTimeouts, MissingWriteBlockThreeTimesThenRetryResumesAtThatBlock) {
@@ -114,8 +114,7 @@ TEST(EngineTimeouts, MissingWriteBlockThreeTimesThenRetryResumesAtThatBlock) {
     EXPECT_EQ(rig.d.BlocksDone, rig.d.BlocksTotal + 1);
     EXPECT_EQ(rig.progress.values.back(), 100);
     EXPECT_EQ(rig.messages.Keys(), std::vector<CommMsg>{CommMsg::WriteOK});
-    for (long a = 0x0100; a <= 0x3F7F; ++a)
-        if (!InSkipRange(rig.d, a)) { ASSERT_EQ(rig.radio.Memory[a], rig.d.CommData[a]) << a; }
+    ASSERT_TRUE(RadioHoldsTheImage(rig));
 }
 
 // Five 0x0A replies to one frame ask, even when a time-out falls between
@@ -247,8 +246,7 @@ TEST(EngineReplies, LateFrameAfterRepeatIsTakenAndItsDuplicateDropped) {
     EXPECT_EQ(CountOf(t, "R0070"), 2);  // asked again once
     EXPECT_EQ(CountOf(t, "R0080"), 1);  // the late frame moved the read on; the duplicate was dropped
     EXPECT_EQ(rig.questions.retryAsked, 0);
-    for (long a = 0x0010; a <= 0x3F7F; ++a)
-        if (!InSkipRange(rig.d, a)) { ASSERT_EQ(rig.d.CommData[a], memory[a]) << a; }
+    ASSERT_TRUE(ImageHoldsTheRadio(rig, memory));
 }
 
 // A write frame sent again after a time-out gets an 06 for each copy: the
@@ -270,8 +268,7 @@ TEST(EngineReplies, SecondAckToARepeatedWriteFrameIsDropped) {
     EXPECT_EQ(CountOf(t, "W0130"), 2);  // lost, then sent again on its own time-out
     EXPECT_EQ(rig.questions.retryAsked, 0);
     EXPECT_EQ(rig.messages.Keys(), std::vector<CommMsg>{CommMsg::WriteOK});
-    for (long a = 0x0100; a <= 0x3F7F; ++a)
-        if (!InSkipRange(rig.d, a)) { ASSERT_EQ(rig.radio.Memory[a], rig.d.CommData[a]) << a; }
+    ASSERT_TRUE(RadioHoldsTheImage(rig));
     EXPECT_NE(before[0x0130], rig.d.CommData[0x0130]);
     // Every block counted once, and once more after the last.
     EXPECT_EQ(rig.d.BlocksDone, rig.d.BlocksTotal + 1);
