@@ -101,15 +101,20 @@ std::string PadPttIdCode(std::string_view code) {
 
 // ---- storing ------------------------------------------------------------------
 
-ChEditStored BuildChEditRecord(AppData& d, const FormState& s, const FreDataRec& base) {
-    ChEditStored st;
+namespace {
+
+// Whether OK writes the field of `control`: its Tag may lock it for the
+// list kind.
+bool FieldEditable(int kind, const FormState& s, const std::string& control) {
+    return IsRadioFieldEditable(kind, -1, s[control].tag) != 0;
+}
+
+// The step, the frequencies and the name. The step comes first: the TX
+// frequency is put in band by it. The band checks warn in the order RX, TX,
+// offset.
+void StoreFrequenciesAndName(AppData& d, int kind, const FormState& s, ChEditStored& st) {
     FreDataRec& r = st.record;
-    r = base;
-    const int kind = d.ShowListType;
-    // A field is written unless its control's Tag locks it for this list.
-    auto editable = [&](const std::string& control) {
-        return IsRadioFieldEditable(kind, -1, s[control].tag) != 0;
-    };
+    auto editable = [&](const std::string& control) { return FieldEditable(kind, s, control); };
 
     st.rxText = s[chedit::RxFreq].text;
     st.offsetText = s[chedit::OffsetFreq].text;
@@ -135,7 +140,11 @@ ChEditStored BuildChEditRecord(AppData& d, const FormState& s, const FreDataRec&
         r.OffsetDir = static_cast<Integer>(st.offsetDir);
         SetOffsetFreData(d, r, st.offsetText, st.rxText, true);
     }
+}
 
+// The lists, ticks and codes the controls show.
+void StoreChannelChoices(int kind, const FormState& s, FreDataRec& r) {
+    auto editable = [&](const std::string& control) { return FieldEditable(kind, s, control); };
     auto position = [&](const char* control, Integer& field) {
         if (editable(control)) field = static_cast<Integer>(Position(s[control]));
     };
@@ -180,11 +189,21 @@ ChEditStored BuildChEditRecord(AppData& d, const FormState& s, const FreDataRec&
     tick(chedit::ScanSkip, r.ScanSkip);
     tick(chedit::PttIdDecode, r.PttIDDecode);
     r.PttIDCode.Set(Utf8ToLatin1(PadPttIdCode(s[chedit::PttIdCode].text)));
+}
+
+}  // namespace
+
+ChEditStored BuildChEditRecord(AppData& d, const FormState& s, const FreDataRec& base) {
+    ChEditStored st;
+    st.record = base;
+    const int kind = d.ShowListType;
+    StoreFrequenciesAndName(d, kind, s, st);
+    StoreChannelChoices(kind, s, st.record);
 
     st.ctcssText = CheckCTCSSText(s[chedit::OwnCtcss].text);
-    if (editable(chedit::OwnCtcss)) {
+    if (FieldEditable(kind, s, chedit::OwnCtcss)) {
         std::optional<std::int64_t> tenths = RoundScaled(ParseNumber(st.ctcssText).value_or(151.1), 1);
-        r.CustomCTCSS = static_cast<Integer>(tenths.value_or(1511));
+        st.record.CustomCTCSS = static_cast<Integer>(tenths.value_or(1511));
     }
     return st;
 }
@@ -316,12 +335,25 @@ void FrmCHEdit::SetCodeList(const std::string& name, int value) {
 }
 
 void FrmCHEdit::ShowEditData() {
-    FreDataRec& r = d_.EditFreData;
-    // 1. Tone and code lists appear with their types.
+    // The tone and code lists appear with their types.
     for (const char* name : kToneAndCodeLists) C(name).visible = false;
     for (const char* name : {chedit::PttIdOn, chedit::AllSqlModesLabel, chedit::AllSqlModes}) C(name).visible = false;
 
-    // 2. Frequencies, banks, name.
+    ShowFrequenciesAndName();
+    ShowChannelLists();
+    ShowTicks();
+    ShowSignallingCode();
+    // Decode, then encode tone.
+    ShowTone(false);
+    ShowTone(true);
+    // The channel's own CTCSS tone.
+    C(chedit::OwnCtcss).text = FormatNumber(d_.EditFreData.CustomCTCSS / 10.0, "#.0");
+    ShowEnabling();
+}
+
+// The frequencies, the banks that hold the channel and its name.
+void FrmCHEdit::ShowFrequenciesAndName() {
+    const FreDataRec& r = d_.EditFreData;
     const std::string rx = DataToFreStr(d_, r.RxFre.Trim());
     C(chedit::RxFreq).text = rx;
     SelectIndex(chedit::OffsetDir, r.OffsetDir);
@@ -337,41 +369,34 @@ void FrmCHEdit::ShowEditData() {
     for (std::size_t j = 0; j < 6; ++j)
         C(chedit::EntryBoxes[chedit::kNameBoxFirst + static_cast<int>(j)]).text =
             j < name.size() ? Latin1ToUtf8(name.substr(j, 1)) : "";
+}
 
-    // 3. Step, bandwidth, power.
+// The lists, in the order their click rules expect: each rule sees the
+// lists chosen before it.
+void FrmCHEdit::ShowChannelLists() {
+    FreDataRec& r = d_.EditFreData;
+    // Step, bandwidth, power.
     SelectIndex(chedit::Step, r.Step);
     SelectIndex(chedit::Bandwidth, r.WN);
     if (r.Power > PowerLow) r.Power = PowerHigh;
     SelectIndex(chedit::Power, r.Power);
 
-    // 4. Signalling.
-    C(chedit::TwoToneDecode).enabled = false;
-    {
-        ControlState& sig = C(chedit::Signalling);
-        int item = 0;
-        if (r.OptSig >= SigDTMF && r.OptSig <= SigMSK) {
-            static const char* const kNames[] = {"", "DTMF", "2Tone", "5Tone", "MSK"};
-            item = std::max(0, FindComboIndex(sig, FindComboItem(sig, kNames[r.OptSig]), 0));
-        }
-        SelectIndex(chedit::Signalling, item);
-        Combo1_Click(4);
-        if (sig.SelectedItem() == "2Tone") C(chedit::TwoToneDecode).enabled = true;
-    }
+    ShowSignallingType();
 
-    // 5. Tone types.
+    // Tone types.
     SelectIndex(chedit::DecodeType, r.DeCTCType);
     Combo1_Click(5);
     SelectIndex(chedit::EncodeType, r.EnCTCType);
     Combo1_Click(10);
 
-    // 6. Scrambler and the PTT-IDs, which exclude each other.
+    // Scrambler and the PTT-IDs, which exclude each other.
     SelectIndex(chedit::Scrambler, r.Scrambler);
     SelectIndex(chedit::DtmfPttId, r.DTMFPttID);
     Combo1_Click(7);
     SelectIndex(chedit::FiveTonePttId, r.Tone5PttID);
     Combo1_Click(8);
 
-    // 7. Squelch mode, extra display, busy lock, squelch level, two-tone decode.
+    // Squelch mode, extra display, busy lock, squelch level, two-tone decode.
     SelectSqlMode(r.SqlMode);
     {
         const int v = r.ExtraDisplay;
@@ -380,8 +405,28 @@ void FrmCHEdit::ShowEditData() {
     SelectIndex(chedit::BusyLock, r.BusyLock);
     SelectIndex(chedit::SqlLevel, r.SqlLevel);
     SetCodeList(chedit::TwoToneDecode, r.Tone2Decode + 1);
+}
 
-    // 8. TX inhibit, reverse and talk-around (each excludes the other), then
+// The signalling list by the stored type's name; the two-tone decode list
+// is enabled for two-tone only.
+void FrmCHEdit::ShowSignallingType() {
+    const FreDataRec& r = d_.EditFreData;
+    C(chedit::TwoToneDecode).enabled = false;
+    ControlState& sig = C(chedit::Signalling);
+    int item = 0;
+    if (r.OptSig >= SigDTMF && r.OptSig <= SigMSK) {
+        static const char* const kNames[] = {"", "DTMF", "2Tone", "5Tone", "MSK"};
+        item = std::max(0, FindComboIndex(sig, FindComboItem(sig, kNames[r.OptSig]), 0));
+    }
+    SelectIndex(chedit::Signalling, item);
+    Combo1_Click(4);
+    if (sig.SelectedItem() == "2Tone") C(chedit::TwoToneDecode).enabled = true;
+}
+
+// The tick boxes and the PTT-ID code.
+void FrmCHEdit::ShowTicks() {
+    const FreDataRec& r = d_.EditFreData;
+    // TX inhibit, reverse and talk-around (each excludes the other), then
     // the squelch list for the reverse shown. The stored mode is chosen again
     // now that the list follows the reverse tick.
     C(chedit::TxInhibit).value = FlagToCheckValue(r.TxForbid);
@@ -391,24 +436,15 @@ void FrmCHEdit::ShowEditData() {
     for (int mode : sqlModeItems_)
         if (mode == r.SqlMode) SelectSqlMode(mode);
 
-    // 9. Compander, scan skip, PTT-ID decode and code.
     C(chedit::Compander).value = FlagToCheckValue(r.Compander);
     C(chedit::ScanSkip).value = FlagToCheckValue(r.ScanSkip);
     C(chedit::PttIdDecode).value = FlagToCheckValue(r.PttIDDecode);
     C(chedit::PttIdCode).text = Latin1ToUtf8(r.PttIDCode.Trim());
+}
 
-    // 10. The code list of the stored signalling.
-    ShowSignallingCode();
-
-    // 11. Decode, then encode tone.
-    ShowTone(false);
-    ShowTone(true);
-
-    // 12. The channel's own CTCSS tone.
-    C(chedit::OwnCtcss).text = FormatNumber(r.CustomCTCSS / 10.0, "#.0");
-
-    // 13. Enabling by RX, then the locks of the list kind.
-    const std::string stored = r.RxFre.Trim();
+// Enabling by the stored RX frequency, then the locks of the list kind.
+void FrmCHEdit::ShowEnabling() {
+    const std::string stored = d_.EditFreData.RxFre.Trim();
     if (!stored.empty() && stored != kEmptyRx)
         SetControlsByFre();
     else

@@ -142,8 +142,14 @@ public:
 
 private:
     void AddControls();
+    // The parts of ShowEditData, in its order.
+    void ShowFrequenciesAndName();
+    void ShowChannelLists();
+    void ShowSignallingType();
+    void ShowTicks();
     void ShowSignallingCode();
     void ShowTone(bool encode);
+    void ShowEnabling();
     void SetCodeList(const std::string& name, int value);
     void SelectIndex(const std::string& name, int index);
     void SelectSqlMode(int mode);

@@ -421,6 +421,8 @@ private:
     // The receive dispatch and the reply time-out.
     void MSComm1_OnComm(ByteView reply);
     void WaitTimer_Timer();
+    void OnSearchTimeout();
+    void OnBlockTimeout();
 
     // ---- port search (search.cpp; dormant) ----
     bool OpenCommPortWith(const std::string& port, int handshaking, int stopBits);

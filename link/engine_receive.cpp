@@ -241,20 +241,51 @@ void CommEngine::TriesUsedUp(bool closePort) {
     AskRetry(closePort);
 }
 
+// A port search's frame went unanswered: again while it has tries, else
+// the next port setting.
+void CommEngine::OnSearchTimeout() {
+    if (commState_ == CommStateProgram) {
+        if (--programRetries_ > 0)
+            ResendProgramCommand();
+        else
+            TryNextCommSetting(true);
+    } else if (commState_ == CommStateIdent) {
+        if (--identRetries_ > 0)
+            SendIdentRequest();
+        else
+            TryNextCommSetting(true);
+    }
+}
+
+// A block frame went unanswered: the test-data blocks ask at once, any other
+// block is sent again while its own tries last.
+void CommEngine::OnBlockTimeout() {
+    if (awaiting_ == Await::TestData || awaiting_ == Await::TestWriteAck) {
+        // The second test-data block: no repeat, asked like states 30-32.
+        ClosePort();
+        AskRetry(true);
+        return;
+    }
+    const int bs = commMode_ == CommModeWrite ? d_.WriteBlockSize : d_.ReadBlockSize;
+    const long i = (commAddress_ - commStartAddress_) / bs;
+    if (commAddress_ < commStartAddress_ || i >= static_cast<long>(blockRetries_.size())) {
+        FinishComm(false, EndReason::TimeOut);
+        return;
+    }
+    if (--blockRetries_[static_cast<std::size_t>(i)] > 0) {
+        if (commMode_ == CommModeWrite)
+            ResendWriteBlock();
+        else
+            ResendReadBlock();
+    } else {
+        TriesUsedUp(false);
+    }
+}
+
 void CommEngine::WaitTimer_Timer() {
     TimerOff();
     if (commMode_ == CommModeSearch) {
-        if (commState_ == CommStateProgram) {
-            if (--programRetries_ > 0)
-                ResendProgramCommand();
-            else
-                TryNextCommSetting(true);
-        } else if (commState_ == CommStateIdent) {
-            if (--identRetries_ > 0)
-                SendIdentRequest();
-            else
-                TryNextCommSetting(true);
-        }
+        OnSearchTimeout();
         return;
     }
     if (!IsTransferMode(commMode_)) return;
@@ -285,29 +316,9 @@ void CommEngine::WaitTimer_Timer() {
             else
                 TriesUsedUp(false);
             return;
-        case CommStateBlocks: {
-            if (awaiting_ == Await::TestData || awaiting_ == Await::TestWriteAck) {
-                // The second test-data block: no repeat, asked like states 30-32.
-                ClosePort();
-                AskRetry(true);
-                return;
-            }
-            const int bs = commMode_ == CommModeWrite ? d_.WriteBlockSize : d_.ReadBlockSize;
-            const long i = (commAddress_ - commStartAddress_) / bs;
-            if (commAddress_ < commStartAddress_ || i >= static_cast<long>(blockRetries_.size())) {
-                FinishComm(false, EndReason::TimeOut);
-                return;
-            }
-            if (--blockRetries_[static_cast<std::size_t>(i)] > 0) {
-                if (commMode_ == CommModeWrite)
-                    ResendWriteBlock();
-                else
-                    ResendReadBlock();
-            } else {
-                TriesUsedUp(false);
-            }
+        case CommStateBlocks:
+            OnBlockTimeout();
             return;
-        }
         case CommStateTestRead0:
         case CommStateTestRead1:
         case CommStateTestWrite0:

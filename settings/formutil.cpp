@@ -7,6 +7,16 @@
 
 namespace rp {
 
+void ClearAllLists(FormState& s) {
+    for (const auto& name : s.Names()) {
+        ControlState& c = s[name];
+        if (c.kind == ControlKind::ComboBox) {
+            c.items.clear();
+            SetListIndex(c, -1);
+        }
+    }
+}
+
 void AddNumberItems(ControlState& list, int first, int last) {
     for (int i = first; i <= last; ++i) list.items.push_back(std::to_string(i));
 }

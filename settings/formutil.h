@@ -1,12 +1,15 @@
 #pragma once
-// Small helpers the settings dialogs share: numbered list entries,
-// selection by position, and the memory-channel list.
+// Small helpers the settings dialogs share: emptied lists, numbered list
+// entries, selection by position, and the memory-channel list.
 #include <vector>
 
 #include "core/appdata.h"
 #include "forms/formstate.h"
 
 namespace rp {
+
+// Empties every list of the form, none chosen, before it is filled anew.
+void ClearAllLists(FormState& s);
 
 // Appends the decimal texts first..last.
 void AddNumberItems(ControlState& list, int first, int last);

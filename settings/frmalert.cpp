@@ -41,13 +41,7 @@ void FrmAlert::ShowAlertByLanguage() {
 }
 
 void FrmAlert::InitAlertLists() {
-    for (const auto& name : State().Names()) {
-        ControlState& c = C(name);
-        if (c.kind == ControlKind::ComboBox) {
-            c.items.clear();
-            SetListIndex(c, -1);
-        }
-    }
+    ClearAllLists(State());
     auto& type = C(alert::AlarmType).items;
     for (int key = 2630; key <= 2633; ++key) type.push_back(GetLanguageString(d_, key));
     C(alert::IdCodeType).items = {GetLanguageString(d_, 2436), "DTMF", "5Tone"};

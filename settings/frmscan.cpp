@@ -63,13 +63,7 @@ void FrmScan::ChangShowByLanguage() {
 }
 
 void FrmScan::InitShowList() {
-    for (const auto& name : State().Names()) {
-        ControlState& c = C(name);
-        if (c.kind == ControlKind::ComboBox) {
-            c.items.clear();
-            SetListIndex(c, -1);
-        }
-    }
+    ClearAllLists(State());
     revertMaster_.clear();
     const std::string off = GetLanguageString(d_, 2430);
     const std::string priority = GetLanguageString(d_, 2403);

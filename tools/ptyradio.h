@@ -46,7 +46,11 @@ public:
     const std::vector<double>& Turnarounds() const { return turnarounds_; }
 
 private:
+    using Clock = std::chrono::steady_clock;
+    struct Line;
     void Serve(const std::atomic<bool>& stop);
+    bool TakeBytes(Line& line, const Byte* bytes, std::size_t n, Clock::time_point now);
+    void SendDueReplies(Line& line);
     void CloseAll();
 
     SimRadio radio_;

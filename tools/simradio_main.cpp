@@ -41,16 +41,21 @@ const char* kUsage =
     "    --drop-every n  --garble-every n (checksum, then address)  --late-ms MS (every reply)\n"
     "  --paced                 9600 baud 8N1 in both directions\n"
     "  --quiet                 no frame log\n";
-}  // namespace
-
-int main(int argc, char** argv) {
+// What the command line asks for.
+struct Args {
     rp::sim::SimOptions o;
     std::string load, dump;
     int fill = -1;
     bool quiet = false;
     bool passWordGiven = false;
+};
+
+// Reads the command line into `a`; false on an unknown option or a missing
+// or malformed value.
+bool ParseArgs(int argc, char** argv, Args& a) {
+    rp::sim::SimOptions& o = a.o;
     for (int i = 1; i < argc; ++i) {
-        const std::string_view a = argv[i];
+        const std::string_view arg = argv[i];
         auto next = [&](std::string_view& v) {
             if (i + 1 >= argc) return false;
             v = argv[++i];
@@ -63,65 +68,46 @@ int main(int argc, char** argv) {
         std::string_view s;
         int n = 0;
         bool ok = true;
-        if (a == "--model") ok = next(s), o.Model = std::string(s);
-        else if (a == "--band") ok = nextInt(n), o.Band = static_cast<rp::sim::Byte>(n);
-        else if (a == "--version") ok = next(s), o.Version = std::string(s);
-        else if (a == "--killed") o.Killed = true;
-        else if (a == "--stunned") o.Stunned = true;
-        else if (a == "--password") ok = next(s), o.PassWord = std::string(s), passWordGiven = true;
-        else if (a == "--ignore-end") o.IgnoreEndOutsideProgram = true;
-        else if (a == "--fill") ok = nextInt(fill);
-        else if (a == "--load") ok = next(s), load = std::string(s);
-        else if (a == "--dump") ok = next(s), dump = std::string(s);
-        else if (a == "--drop") ok = nextInt(o.DropReply);
-        else if (a == "--delay") ok = nextInt(o.DelayReply);
-        else if (a == "--delay-ms") ok = nextInt(o.DelayMs);
-        else if (a == "--bad-checksum") ok = nextInt(o.BadChecksum);
-        else if (a == "--wrong-address") ok = nextInt(o.WrongAddress);
-        else if (a == "--extra-byte") ok = nextInt(o.ExtraByte);
-        else if (a == "--resend") {
+        if (arg == "--model") ok = next(s), o.Model = std::string(s);
+        else if (arg == "--band") ok = nextInt(n), o.Band = static_cast<rp::sim::Byte>(n);
+        else if (arg == "--version") ok = next(s), o.Version = std::string(s);
+        else if (arg == "--killed") o.Killed = true;
+        else if (arg == "--stunned") o.Stunned = true;
+        else if (arg == "--password") ok = next(s), o.PassWord = std::string(s), a.passWordGiven = true;
+        else if (arg == "--ignore-end") o.IgnoreEndOutsideProgram = true;
+        else if (arg == "--fill") ok = nextInt(a.fill);
+        else if (arg == "--load") ok = next(s), a.load = std::string(s);
+        else if (arg == "--dump") ok = next(s), a.dump = std::string(s);
+        else if (arg == "--drop") ok = nextInt(o.DropReply);
+        else if (arg == "--delay") ok = nextInt(o.DelayReply);
+        else if (arg == "--delay-ms") ok = nextInt(o.DelayMs);
+        else if (arg == "--bad-checksum") ok = nextInt(o.BadChecksum);
+        else if (arg == "--wrong-address") ok = nextInt(o.WrongAddress);
+        else if (arg == "--extra-byte") ok = nextInt(o.ExtraByte);
+        else if (arg == "--resend") {
             ok = next(s);
             const auto comma = s.find(',');
             ok = ok && comma != std::string_view::npos && ToInt(s.substr(0, comma), o.ResendAt) &&
                  ToInt(s.substr(comma + 1), o.ResendTimes);
-        } else if (a == "--hang-up") ok = nextInt(o.HangUpAfter);
-        else if (a == "--stray") ok = nextInt(o.StrayAckEvery);
-        else if (a == "--resend-every") ok = nextInt(o.ResendEvery);
-        else if (a == "--drop-every") ok = nextInt(o.DropEvery);
-        else if (a == "--garble-every") ok = nextInt(o.GarbleEvery);
-        else if (a == "--late-ms") ok = nextInt(o.LateMs);
-        else if (a == "--noise") o.NoiseOnOpen = true;
-        else if (a == "--paced") o.Paced = true;
-        else if (a == "--quiet") quiet = true;
+        } else if (arg == "--hang-up") ok = nextInt(o.HangUpAfter);
+        else if (arg == "--stray") ok = nextInt(o.StrayAckEvery);
+        else if (arg == "--resend-every") ok = nextInt(o.ResendEvery);
+        else if (arg == "--drop-every") ok = nextInt(o.DropEvery);
+        else if (arg == "--garble-every") ok = nextInt(o.GarbleEvery);
+        else if (arg == "--late-ms") ok = nextInt(o.LateMs);
+        else if (arg == "--noise") o.NoiseOnOpen = true;
+        else if (arg == "--paced") o.Paced = true;
+        else if (arg == "--quiet") a.quiet = true;
         else ok = false;
-        if (!ok) {
-            Out(stderr, kUsage);
-            return 2;
-        }
+        if (!ok) return false;
     }
+    return true;
+}
 
-    rp::sim::PtyRadio pty(o);
+// Copies the radio's frame log to stderr until a signal comes or the radio
+// hangs up.
+void ShowLogUntilStopped(rp::sim::PtyRadio& pty) {
     auto& radio = pty.Radio();
-    if (fill >= 0) radio.FillPattern(static_cast<unsigned>(fill));
-    if (!load.empty()) {
-        std::ifstream f(load, std::ios::binary);
-        if (!f.read(reinterpret_cast<char*>(radio.Memory.data()), rp::sim::kMemorySize)) {
-            Out(stderr, "simradio: cannot read " + load + "\n");
-            return 1;
-        }
-    }
-    if (passWordGiven) radio.SetPassWord(o.PassWord);  // else a loaded image keeps its own
-    if (!pty.Open()) {
-        Out(stderr, "simradio: no pseudo-terminal: " + pty.Error() + "\n");
-        return 1;
-    }
-    Out(stdout, pty.SlavePath() + "\n");
-    std::fflush(stdout);
-
-    std::signal(SIGINT, OnSignal);
-    std::signal(SIGTERM, OnSignal);
-    pty.Start();
-    radio.LogEnabled = !quiet;
     std::size_t shown = 0;
     bool hungUp = false;
     while (!gStop && !hungUp) {
@@ -137,12 +123,45 @@ int main(int argc, char** argv) {
         }
         Out(stderr, lines);
     }
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+    Args a;
+    if (!ParseArgs(argc, argv, a)) {
+        Out(stderr, kUsage);
+        return 2;
+    }
+
+    rp::sim::PtyRadio pty(a.o);
+    auto& radio = pty.Radio();
+    if (a.fill >= 0) radio.FillPattern(static_cast<unsigned>(a.fill));
+    if (!a.load.empty()) {
+        std::ifstream f(a.load, std::ios::binary);
+        if (!f.read(reinterpret_cast<char*>(radio.Memory.data()), rp::sim::kMemorySize)) {
+            Out(stderr, "simradio: cannot read " + a.load + "\n");
+            return 1;
+        }
+    }
+    if (a.passWordGiven) radio.SetPassWord(a.o.PassWord);  // else a loaded image keeps its own
+    if (!pty.Open()) {
+        Out(stderr, "simradio: no pseudo-terminal: " + pty.Error() + "\n");
+        return 1;
+    }
+    Out(stdout, pty.SlavePath() + "\n");
+    std::fflush(stdout);
+
+    std::signal(SIGINT, OnSignal);
+    std::signal(SIGTERM, OnSignal);
+    pty.Start();
+    radio.LogEnabled = !a.quiet;
+    ShowLogUntilStopped(pty);
     pty.Stop();
-    if (!dump.empty()) {
-        std::ofstream f(dump, std::ios::binary);
+    if (!a.dump.empty()) {
+        std::ofstream f(a.dump, std::ios::binary);
         f.write(reinterpret_cast<const char*>(radio.Memory.data()), rp::sim::kMemorySize);
         if (!f) {
-            Out(stderr, "simradio: cannot write " + dump + "\n");
+            Out(stderr, "simradio: cannot write " + a.dump + "\n");
             return 1;
         }
     }

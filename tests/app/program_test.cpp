@@ -2,7 +2,6 @@
 // temporary program folder with a settings store of its own.
 #include <QAction>
 #include <QApplication>
-#include <QDir>
 #include <QLabel>
 #include <QProcess>
 #include <QSettings>
@@ -21,6 +20,7 @@
 #include "core/profile.h"
 #include "core/tempfolder.h"
 #include "core/testdata.h"
+#include "screenshots.h"
 
 namespace rp {
 namespace {
@@ -37,9 +37,8 @@ std::vector<MainWindow*> MainWindows() {
 }
 
 void Screenshot(QWidget* w, const QString& name) {
-    QDir().mkpath(QString(RP_BINARY_DIR) + "/screenshots");
     QApplication::processEvents();
-    EXPECT_TRUE(w->grab().save(QString(RP_BINARY_DIR) + "/screenshots/" + name + ".png"));
+    EXPECT_TRUE(test::SaveScreenshot(*w, name));
 }
 
 class ProgramTest : public ::testing::Test {

@@ -5,7 +5,6 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDialogButtonBox>
-#include <QDir>
 #include <QFileDialog>
 #include <QLabel>
 #include <QMessageBox>
@@ -20,6 +19,7 @@
 #include "forms/savequestion.h"
 #include "mainwindow/frmlanguagecontrols.h"
 #include "platform/messagebox.h"
+#include "screenshots.h"
 
 namespace rp {
 namespace {
@@ -135,8 +135,7 @@ TEST_F(QtTextsTest, ChineseSaveQuestionScreenshot) {
               QStringList({"是", "否", "取消"}));
     box->show();
     QApplication::processEvents();
-    QDir().mkpath(QString(RP_BINARY_DIR) + "/screenshots");
-    EXPECT_TRUE(box->grab().save(QString(RP_BINARY_DIR) + "/screenshots/save_question_zh.png"));
+    EXPECT_TRUE(test::SaveScreenshot(*box, "save_question_zh"));
 }
 
 }  // namespace

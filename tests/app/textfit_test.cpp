@@ -11,7 +11,6 @@
 //   QT_QPA_PLATFORM=offscreen:configfile=screen.json [QT_SCALE_FACTOR=1.5]
 //   with screen.json {"screens": [{"name": "S", "width": 1280, "height": 720}]}
 #include <QApplication>
-#include <QDir>
 #include <QPushButton>
 #include <QRegion>
 #include <QScreen>
@@ -59,6 +58,7 @@
 #include "widgets/dialogfit.h"
 #include "widgets/screenfit.h"
 #include "widgets/textfit.h"
+#include "screenshots.h"
 
 namespace rp {
 namespace {
@@ -91,9 +91,8 @@ protected:
     }
 
     QString Shot(const std::string& window) {
-        const QString folder = QString(RP_BINARY_DIR) + "/screenshots/textfit-" +
-                               QString::fromStdString(GetParam().name) + "-" + ScreenName();
-        QDir().mkpath(folder);
+        const QString folder =
+            test::ScreenshotFolder("textfit-" + QString::fromStdString(GetParam().name) + "-" + ScreenName());
         return folder + "/" + QString::fromStdString(window) + ".png";
     }
 

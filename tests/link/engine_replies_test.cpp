@@ -9,6 +9,7 @@
 #include "link/engine.h"
 #include "link/protocol.h"
 #include "link/skiplist.h"
+#include "enginechecks.h"
 #include "linkfakes.h"
 
 namespace rp {
@@ -16,31 +17,11 @@ namespace {
 
 using test::EngineRig;
 
-std::string Hex4(int v) {
-    const char* h = "0123456789ABCDEF";
-    return std::string{h[(v >> 12) & 15], h[(v >> 8) & 15], h[(v >> 4) & 15], h[v & 15]};
-}
-
+using test::ImageHoldsTheRadio;
+using test::RadioHoldsTheImage;
 using test::TraceName;
 
 int Sent(const test::SimTransport& port, const std::string& name) { return test::CountOf(test::Trace(port), name); }
-
-bool InSkipRange(const AppData& d, long a) { return SkipUnusedAddress(d, a) != a; }
-
-// Every block the write sends is in the radio's memory.
-::testing::AssertionResult RadioHoldsTheImage(EngineRig& rig) {
-    for (long a = 0x0100; a <= 0x3F7F; ++a)
-        if (!InSkipRange(rig.d, a) && rig.radio.Memory[a] != rig.d.CommData[a])
-            return ::testing::AssertionFailure() << "block " << Hex4(static_cast<int>(a & ~15L)) << " missing";
-    return ::testing::AssertionSuccess();
-}
-
-::testing::AssertionResult ImageHoldsTheRadio(EngineRig& rig, const std::array<Byte, sim::kMemorySize>& memory) {
-    for (long a = 0x0010; a <= 0x3F7F; ++a)
-        if (!InSkipRange(rig.d, a) && rig.d.CommData[a] != memory[a])
-            return ::testing::AssertionFailure() << "block " << Hex4(static_cast<int>(a & ~15L)) << " wrong";
-    return ::testing::AssertionSuccess();
-}
 
 // W0120 times out and is sent again; both copies are acknowledged late, at
 // every spacing up to 560 ms, and one of the next frames is refused. A late

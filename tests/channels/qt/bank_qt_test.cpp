@@ -2,7 +2,6 @@
 // selected item, a pick in the bank list rebuilds the others, and no key
 // presses OK.
 #include <QApplication>
-#include <QDir>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -15,6 +14,7 @@
 #include "channels/qt/openers.h"
 #include "channels/qt/channeldialogfixture.h"
 #include "shellchecktest.h"
+#include "screenshots.h"
 
 namespace rp {
 namespace {
@@ -92,8 +92,7 @@ TEST_F(BankDialog, FocusAloneChoosesNothingAndEveryClickRebuilds) {
     // ...until the same bank is clicked again.
     ClickItem(bank::Banks, 0);
     EXPECT_EQ(Items(List(bank::InBank)), (QStringList{"Channel 0", "Channel 1"}));
-    QDir().mkpath(QString(RP_BINARY_DIR) + "/screenshots");
-    EXPECT_TRUE(dlg->grab().save(QString(RP_BINARY_DIR) + "/screenshots/FrmBank.png"));
+    EXPECT_TRUE(test::SaveScreenshot(*dlg, "FrmBank"));
 
     // A key in the bank list chooses as well.
     Key(List(bank::Banks), Qt::Key_Down);

@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
 #include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QPushButton>
@@ -16,6 +15,7 @@
 #include "channels/qt/openers.h"
 #include "channels/qt/channeldialogfixture.h"
 #include "shellchecktest.h"
+#include "screenshots.h"
 
 namespace rp {
 namespace {
@@ -93,8 +93,7 @@ TEST_F(ChBatchDialog, OpensWithTheRulesRunOnTheWidgets) {
         EXPECT_TRUE(W_(name)->isHidden()) << name;
     for (QPushButton* b : dlg->findChildren<QPushButton*>()) EXPECT_FALSE(b->autoDefault()) << b->objectName().toStdString();
 
-    const QString shots = QString(RP_BINARY_DIR) + "/screenshots/";
-    QDir().mkpath(shots);
+    const QString shots = test::ScreenshotFolder() + "/";
     EXPECT_TRUE(dlg->grab().save(shots + "FrmCHBatch.png"));
     W_<QPushButton>(chbatch::PanelSwitch)->click();
     QApplication::processEvents();

@@ -4,7 +4,6 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
-#include <QDir>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,6 +16,7 @@
 #include "channels/qt/openers.h"
 #include "channels/qt/channeldialogfixture.h"
 #include "shellchecktest.h"
+#include "screenshots.h"
 
 namespace rp {
 namespace {
@@ -318,17 +318,16 @@ TEST_F(ChEditDialog, EscapeAndCancelCloseWithoutStoring) {
 }
 
 TEST_F(ChEditDialog, Screenshots) {
-    QDir().mkpath(QString(RP_BINARY_DIR) + "/screenshots");
     Rec(1).DeCTCType = 1;
     Rec(1).OptSig = 1;
     Show(ListMemory, 1);
     QApplication::processEvents();
-    EXPECT_TRUE(dlg->grab().save(QString(RP_BINARY_DIR) + "/screenshots/FrmCHEdit.png"));
+    EXPECT_TRUE(test::SaveScreenshot(*dlg, "FrmCHEdit"));
     delete dlg.data();
     SetLanguageIndex(d, LangChinese);
     Show(ListGMRS, 3);
     QApplication::processEvents();
-    EXPECT_TRUE(dlg->grab().save(QString(RP_BINARY_DIR) + "/screenshots/FrmCHEdit_zh.png"));
+    EXPECT_TRUE(test::SaveScreenshot(*dlg, "FrmCHEdit_zh"));
 }
 
 }  // namespace rp

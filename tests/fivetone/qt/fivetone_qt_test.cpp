@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
-#include <QDir>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QInputMethodEvent>
@@ -33,6 +32,7 @@
 #include "widgets/gridmodel.h"
 #include "widgets/textfit.h"
 #include "widgets/twips.h"
+#include "screenshots.h"
 
 using namespace rp;
 using namespace rp::fivetone;
@@ -127,8 +127,7 @@ protected:
         return sub;
     }
     void Shot(QWidget* w, const char* file) {
-        QDir().mkpath(QString(RP_BINARY_DIR) + "/screenshots");
-        EXPECT_TRUE(w->grab().save(QString(RP_BINARY_DIR) + "/screenshots/" + file));
+        EXPECT_TRUE(w->grab().save(test::ScreenshotFile(file)));
     }
 
     DialogOpeners openers;

@@ -1,7 +1,6 @@
 // The about box, the splash window and the file chooser on real widgets
 // (offscreen).
 #include <QApplication>
-#include <QDir>
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QHeaderView>
@@ -24,14 +23,14 @@
 #include "platform/qttranslations.h"
 #include "shellchecktest.h"
 #include "widgets/shellcheck.h"
+#include "screenshots.h"
 
 namespace rp {
 namespace {
 
 void Screenshot(QWidget* w, const QString& name) {
-    QDir().mkpath(QString(RP_BINARY_DIR) + "/screenshots");
     QApplication::processEvents();
-    EXPECT_TRUE(w->grab().save(QString(RP_BINARY_DIR) + "/screenshots/" + name + ".png"));
+    EXPECT_TRUE(test::SaveScreenshot(*w, name));
 }
 
 test::StartedProgram& ShellProgram() {

@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
-#include <QDir>
 #include <QHeaderView>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -29,6 +28,7 @@
 #include "mainwindow/qt/frmmainshell.h"
 #include "mainwindow/qt/openers.h"
 #include "widgets/twips.h"
+#include "screenshots.h"
 
 namespace rp {
 namespace {
@@ -298,10 +298,9 @@ TEST_F(GridEditUi, BankListRefusesAFullBankAndSitsInsideTheGrid) {
 }
 
 TEST_F(GridEditUi, Screenshots) {
-    QDir().mkpath(QString(RP_BINARY_DIR) + "/screenshots");
     auto shot = [&](const char* name) {
         QApplication::processEvents();
-        EXPECT_TRUE(w->grab().save(QString(RP_BINARY_DIR) + "/screenshots/" + name + ".png"));
+        EXPECT_TRUE(test::SaveScreenshot(*w, name));
     };
     DoubleClickCell(2, 6);
     shot("frmMain_ListBank");

@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
-#include <QDir>
 #include <QFontDatabase>
 #include <QLineEdit>
 #include <QMenu>
@@ -32,6 +31,7 @@
 #include "widgets/screenfit.h"
 #include "widgets/shellcheck.h"
 #include "widgets/twips.h"
+#include "screenshots.h"
 
 namespace rp {
 namespace {
@@ -88,10 +88,9 @@ protected:
         return nullptr;
     }
     void Screenshot(const QString& name) {
-        QDir().mkpath(QString(RP_BINARY_DIR) + "/screenshots");
         w->resize(1100, 650);
         QApplication::processEvents();
-        EXPECT_TRUE(w->grab().save(QString(RP_BINARY_DIR) + "/screenshots/" + name + ".png"));
+        EXPECT_TRUE(test::SaveScreenshot(*w, name));
     }
 };
 
@@ -211,8 +210,7 @@ TEST_F(MainWindowTest, MenusByKeyboard) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::AltModifier);
         ASSERT_EQ(QApplication::activePopupWidget(), set);
         // Enlarged, so the underlined letters can be checked by eye.
-        QDir().mkpath(QString(RP_BINARY_DIR) + "/screenshots");
-        const QString dir = QString(RP_BINARY_DIR) + "/screenshots/";
+        const QString dir = test::ScreenshotFolder() + "/";
         auto save = [&](QWidget* widget, const QString& name) {
             const QPixmap pix = widget->grab();
             EXPECT_TRUE(pix.scaled(pix.size() * 2, Qt::IgnoreAspectRatio, Qt::FastTransformation).save(dir + name));

@@ -1,7 +1,6 @@
 // The print-item dialog on widgets: its controls, the tick buttons, and
 // whole jobs printed to PDF files.
 #include <QCheckBox>
-#include <QDir>
 #include <QLocale>
 #include <QPushButton>
 #include <QTest>
@@ -14,6 +13,7 @@
 #include "printfixture_qt.h"
 #include "printing/frmprintlist.h"
 #include "shellchecktest.h"
+#include "screenshots.h"
 
 using namespace rp;
 namespace fs = std::filesystem;
@@ -160,7 +160,6 @@ TEST_F(PrintShell, APdfInAMissingFolderFailsLeavingNoFileAndTheDialogOpen) {
 }
 
 TEST_F(PrintShell, ScreenshotsInBothLanguages) {
-    QDir().mkpath(QString(RP_BINARY_DIR) + "/screenshots");
     for (int language : {1, 2}) {
         SetLanguageIndex(d, language);
         FormDialog* dlg = Open();
@@ -169,7 +168,7 @@ TEST_F(PrintShell, ScreenshotsInBothLanguages) {
         EXPECT_LT(Box(dlg, 0)->y(), Box(dlg, 3)->y());
         EXPECT_LT(Box(dlg, 8)->y(), Box(dlg, 9)->y());
         const QString name = language == 1 ? "FrmPrintList-english" : "FrmPrintList-chinese";
-        EXPECT_TRUE(dlg->grab().save(QString(RP_BINARY_DIR) + "/screenshots/" + name + ".png"));
+        EXPECT_TRUE(test::SaveScreenshot(*dlg, name));
         openers.CloseAll();
     }
 }

@@ -2,7 +2,6 @@
 // pseudo-terminal (listed by a fake port list: the system never lists one).
 #include <QApplication>
 #include <QComboBox>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QPushButton>
 #include <QTest>
@@ -13,6 +12,7 @@
 #include "radio/qt/openers.h"
 #include "radio/radiofixture.h"
 #include "tools/ptyradio.h"
+#include "screenshots.h"
 
 namespace rp {
 namespace {
@@ -50,8 +50,7 @@ TEST_F(LinkWindowQt, TheAcknowledgementClosesTheWindowAboutATenthOfASecondLater)
     d.FirstRunFlag = true;
     Show();
     EXPECT_EQ(dlg->windowTitle(), "Initial Setup");
-    QDir().mkpath(QString(RP_BINARY_DIR) + "/screenshots");
-    EXPECT_TRUE(dlg->grab().save(QString(RP_BINARY_DIR) + "/screenshots/LoadFrmLink.png"));
+    EXPECT_TRUE(test::SaveScreenshot(*dlg, "LoadFrmLink"));
     EXPECT_EQ(dlg->findChild<QComboBox*>(linktest::PortList)->currentText().toStdString(), pty.SlavePath());
     ClickOk();
     ASSERT_TRUE(QTest::qWaitFor([&] { return Form().Link().Acknowledged(); }, 5000));

@@ -3,7 +3,6 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -19,6 +18,7 @@
 #include "radio/radiofixture.h"
 #include "shellchecktest.h"
 #include "tools/ptyradio.h"
+#include "screenshots.h"
 
 namespace rp {
 namespace {
@@ -67,9 +67,8 @@ protected:
         return w ? w->objectName().toStdString() : "";
     }
     void Screenshot(const QString& name) {
-        QDir().mkpath(QString(RP_BINARY_DIR) + "/screenshots");
         QApplication::processEvents();
-        EXPECT_TRUE(dlg->grab().save(QString(RP_BINARY_DIR) + "/screenshots/" + name + ".png"));
+        EXPECT_TRUE(test::SaveScreenshot(*dlg, name));
     }
 };
 

@@ -4,7 +4,6 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
-#include <QDir>
 #include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QPushButton>
@@ -18,6 +17,7 @@
 #include "settings/optionfixture.h"
 #include "settings/qt/frmoptionshell.h"
 #include "shellchecktest.h"
+#include "screenshots.h"
 
 namespace rp {
 namespace {
@@ -77,8 +77,7 @@ protected:
         return w ? w->objectName().toStdString() : "";
     }
     void Screenshot(const QString& name) {
-        QDir().mkpath(QString(RP_BINARY_DIR) + "/screenshots");
-        EXPECT_TRUE(dlg->grab().save(QString(RP_BINARY_DIR) + "/screenshots/" + name + ".png"));
+        EXPECT_TRUE(test::SaveScreenshot(*dlg, name));
     }
 };
 

@@ -11,6 +11,7 @@
 #include "settings/qt/openers.h"
 #include "settings/qt/shellfixture.h"
 #include "shellchecktest.h"
+#include "screenshots.h"
 
 namespace {
 
@@ -49,8 +50,8 @@ RP_SHELL_CONTROL_CHECK(SettingsShells, kShells);
 using Screenshots = test::ShellTest;
 
 TEST_F(Screenshots, OfEveryDialogInBothLanguages) {
-    const QString folder = QString(RP_BINARY_DIR) + "/screenshots/settings";
-    ASSERT_TRUE(QDir().mkpath(folder));
+    const QString folder = test::ScreenshotFolder("settings");
+    ASSERT_TRUE(QDir(folder).exists());
     SetChannels({1, 2, 5, 12});
     for (int language : {1, 2}) {
         SetLanguageIndex(d, language);

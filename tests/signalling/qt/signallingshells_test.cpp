@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPointer>
@@ -31,6 +30,7 @@
 #include "widgets/gridmodel.h"
 #include "widgets/tabrows.h"
 #include "widgets/textfit.h"
+#include "screenshots.h"
 
 namespace rp {
 namespace {
@@ -81,9 +81,7 @@ protected:
         QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
     }
     static void Screenshot(QWidget* w, const QString& name) {
-        const QString folder = QString(RP_BINARY_DIR) + "/screenshots";
-        QDir().mkpath(folder);
-        EXPECT_TRUE(w->grab().save(folder + "/" + name + ".png"));
+        EXPECT_TRUE(test::SaveScreenshot(*w, name));
     }
     // Types into a box after giving it the focus by a click.
     static void TypeInto(QLineEdit* box, const QString& keys) {
