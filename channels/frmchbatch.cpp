@@ -169,6 +169,10 @@ void FrmCHBatch::AddControls() {
         ControlState& c = s[name];
         if (c.kind == ControlKind::TextBox) GuardTextBox(c, BatchAllowedChars(name), c.max);
     }
+    // The value boxes and the own tone select their whole text whenever they
+    // take the focus; the range boxes do not.
+    for (int k = 0; k < kBatchBoxCount; ++k) s[chbatch::ValueBoxes[k]].selectOnEntry = SelectOnEntry::OnFocus;
+    s[chbatch::OwnCtcss].selectOnEntry = SelectOnEntry::OnFocus;
 }
 
 void FrmCHBatch::Form_Load() {

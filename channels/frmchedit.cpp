@@ -272,6 +272,9 @@ void FrmCHEdit::AddControls() {
     bank.multiSelect = true;
     for (int b = 1; b <= kBankCount; ++b) bank.items.push_back("Bank " + std::to_string(b));
     bank.selected.assign(kBankCount, false);
+    // Every text box selects its whole text when the user brings the focus
+    // to it (never when the dialog moves the focus on after a key).
+    for (const std::string& box : kTextBoxes) s[box].selectOnEntry = SelectOnEntry::OnArrival;
 }
 
 void FrmCHEdit::Form_Load() {
@@ -706,17 +709,13 @@ void FilterBoxKey(FrmCHEdit& f, const std::string& box, int& keyAscii) {
     const ChEditKey k = ChEditFilterKey(box, keyAscii);
     keyAscii = k.key;
     if (k.tabNow) f.FocusNext(box);
-    if (k.tabAfter) f.focusNextAfterKey = box;
+    if (k.tabAfter) f.State().focusAfterKey = box;
 }
 }  // namespace
 
 void FrmCHEdit::Text1_KeyPress(int index, int& keyAscii) { FilterBoxKey(*this, chedit::EntryBoxes[index], keyAscii); }
 void FrmCHEdit::Text2_KeyPress(int& keyAscii) { FilterBoxKey(*this, chedit::PttIdCode, keyAscii); }
 void FrmCHEdit::Text3_KeyPress(int& keyAscii) { FilterBoxKey(*this, chedit::OwnCtcss, keyAscii); }
-
-void FrmCHEdit::Text1_GotFocus(int index) { selectAllRequest = chedit::EntryBoxes[index]; }
-void FrmCHEdit::Text2_GotFocus() { selectAllRequest = chedit::PttIdCode; }
-void FrmCHEdit::Text3_GotFocus() { selectAllRequest = chedit::OwnCtcss; }
 
 void FrmCHEdit::Text3_LostFocus() { C(chedit::OwnCtcss).text = CheckCTCSSText(C(chedit::OwnCtcss).text); }
 
@@ -754,12 +753,6 @@ void FrmCHEdit::KeyPress(const std::string& control, int& keyAscii) {
         keyAscii = 0;
         FocusNext(control);
     }
-}
-
-void FrmCHEdit::GotFocus(const std::string& control) {
-    if (int i = chedit::EntryBoxes.IndexOf(control); i >= 0) return Text1_GotFocus(i);
-    if (control == chedit::PttIdCode) return Text2_GotFocus();
-    if (control == chedit::OwnCtcss) return Text3_GotFocus();
 }
 
 bool FrmCHEdit::LostFocus(const std::string& control, const std::string& next) {

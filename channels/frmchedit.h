@@ -114,9 +114,6 @@ public:
     void Text1_KeyPress(int index, int& keyAscii);
     void Text2_KeyPress(int& keyAscii);
     void Text3_KeyPress(int& keyAscii);
-    void Text1_GotFocus(int index);
-    void Text2_GotFocus();
-    void Text3_GotFocus();
     void Text3_LostFocus();
     void ListBank_ItemCheck(int item);
 
@@ -125,17 +122,15 @@ public:
     void ItemCheck(const std::string& control, int item) override;
     void Change(const std::string& control) override;
     void KeyPress(const std::string& control, int& keyAscii) override;
-    void GotFocus(const std::string& control) override;
     bool LostFocus(const std::string& control, const std::string& next) override;
     bool QueryUnload() override;
 
     // Moves the focus to the control after `from` in tab order that is
     // visible and enabled, as Tab does.
     void FocusNext(const std::string& from);
-
-    // The name box that took a character: the focus moves on from it once
-    // the character is in the box (the shell does it after the key).
-    std::string focusNextAfterKey;
+    // A name box that took a character asks for this move once the
+    // character is in the box (State().focusAfterKey): FocusNext.
+    void FocusOnFrom(const std::string& from) override { FocusNext(from); }
 
     // The last outcome of OK (for the shell and tests).
     const ChEditOutcome& LastOutcome() const { return last_; }

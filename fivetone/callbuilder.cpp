@@ -33,6 +33,9 @@ FrmCallBuilder::FrmCallBuilder(AppData& d, Frm5Tone& owner) : Form(kName), d_(d)
         GuardTextBox(id, KeyFilterChars(FilterCalledIdKey), kCalledIdLength);
         id.text = "12345";
     }
+    // Every box selects its whole text whenever it takes the focus.
+    C(CalledIds[0]).selectOnEntry = C(Message).selectOnEntry = C(CalledIds[1]).selectOnEntry =
+        SelectOnEntry::OnFocus;
 }
 
 void FrmCallBuilder::Form_Load() {

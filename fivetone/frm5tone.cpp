@@ -58,6 +58,10 @@ Frm5Tone::Frm5Tone(AppData& d) : Form(kName), d_(d), grid_(101, 6, 1, 2) {
     GuardTextBox(C(InfoCodeBox), KeyFilterChars(FilterHexKey), kInfoCodeMax);
     GuardTextBox(C(InfoName), KeyFilterChars(FilterLatinKey), 7);
     GuardTextBox(C(CodeEditor), KeyFilterChars(FilterHexKey), kCodeMax);
+    // The boxes and the list's editors select their whole text whenever they
+    // take the focus; the tone table does not.
+    for (const std::string& box : Names{OwnId, InfoCodeBox, InfoName, PttCodes[0], PttCodes[1], CodeEditor, NameEditor})
+        C(box).selectOnEntry = SelectOnEntry::OnFocus;
     GuardTextBox(C(NameEditor), KeyFilterChars(FilterNameKey), 7);
     for (int i = 0; i < 2; ++i) GuardTextBox(C(PttCodes[i]), KeyFilterChars(FilterHexKey), kPttCodeTypedMax);
 

@@ -23,6 +23,7 @@ Frm5ToneDefTS::Frm5ToneDefTS(AppData& d) : Form(kName), d_(d) {
     for (int i = 0; i < kUserTones; ++i) {
         s.Add(DigitLabels[i], ControlKind::Label).text = std::string(1, kDigits[i]);
         GuardTextBox(s.Add(ToneBoxes[i], ControlKind::TextBox), KeyFilterChars(FilterToneKey), 6);
+        s[ToneBoxes[i]].selectOnEntry = SelectOnEntry::OnFocus;  // whenever it takes the focus
     }
     s.Add(kOKButton, ControlKind::Button).tag = "101";
     s.Add(kCancelButton, ControlKind::Button).tag = "102";

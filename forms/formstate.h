@@ -38,6 +38,19 @@ enum class ControlKind {
     Other,
 };
 
+// When a text box selects its whole text as the focus comes to it. The form
+// declares it per box where it adds the box; the binder alone carries it
+// out (widgets/selectonentry.h).
+enum class SelectOnEntry {
+    Never,
+    OnFocus,     // whenever the box takes the focus, whatever brings it (the
+                 // form's own moves, a return from a popup or another window)
+    OnArrival,   // when the user brings the focus (GotFocus runs), or the
+                 // form moves it as the user's Tab would (focusArrives)
+    OnCellOpen,  // a grid's floating editor, when it opens over another cell
+                 // than before (or again after it was closed)
+};
+
 // One tab of a tab strip or one button of a toolbar.
 struct TabState {
     std::string name;
@@ -71,6 +84,7 @@ struct ControlState {
     // text by any way (paste, drop, input method). "" = no guard.
     std::string inputChars;
     std::string shortcut;            // menu shortcut ("Ctrl+O")
+    SelectOnEntry selectOnEntry = SelectOnEntry::Never;  // a text box's selection as the focus comes
     std::vector<TabState> tabs;
 
     // The entry the index selects, "" when none.
@@ -97,8 +111,17 @@ public:
     bool visible = false;
 
     // The control holding the keyboard focus ("" = none). The form moves the
-    // focus by setting it; the shell follows.
+    // focus by setting it; the shell follows. A move of the form's own: no
+    // LostFocus, no GotFocus, no selection on arrival.
     std::string focus;
+    // Set with `focus` by a form that moves the focus as the user's Tab
+    // would: the control it comes to counts as arrived at (a box declared
+    // OnArrival selects its text). The binder clears it.
+    bool focusArrives = false;
+    // Set by a key handler: the focus moves on from this control once the
+    // typed key is in it. The binder runs the form's FocusOnFrom(control)
+    // after the key event (a move of the form's own), and clears it.
+    std::string focusAfterKey;
 
 private:
     std::map<std::string, ControlState> controls_;
@@ -149,6 +172,9 @@ public:
         (void)next;
         return true;
     }
+    // Moves the focus on from `from` as Tab would (sets State().focus); the
+    // binder runs it for a focusAfterKey request. The default moves nothing.
+    virtual void FocusOnFrom(const std::string& from) { (void)from; }
     // A timer control fired.
     virtual void Timer(const std::string& control) { (void)control; }
     // A toolbar button (its key) or tab was clicked; the tab strip's index is
@@ -187,11 +213,6 @@ public:
     // the shell closes the window after the handler returns.
     bool unloadRequested = false;
     void Unload() { unloadRequested = true; }
-
-    // Set by a handler (a text box's GotFocus): the text box whose whole
-    // text the shell selects, at once when it has the focus from the
-    // keyboard or with its window, after the press when from the mouse.
-    std::string selectAllRequest;
 
 private:
     std::string name_;

@@ -85,6 +85,9 @@ void FrmMain::InitCellEditors() {
     GuardTextBox(C(RadioBox), kFrequencyChars, kFmLength);
     GuardTextBox(C(AirBandBox), kFrequencyChars, kAmLength);
     HookTextMenu(C(VfoBox));
+    // A text editor opened over another cell shows its whole text selected.
+    for (const char* box : {RxBox, TxBox, NameBox, RadioBox, AirBandBox})
+        C(box).selectOnEntry = SelectOnEntry::OnCellOpen;
     // Edit > Channel: the grid's double-click on its current cell.
     commands["GridDblClick"] = [this] { MSFlexGrid1_DblClick(0); };
 }

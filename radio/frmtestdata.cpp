@@ -81,6 +81,7 @@ FrmTestData::FrmTestData(AppData& d) : Form(kName), d_(d) {
         ControlState& label = s.Add(testdata::Labels[i], ControlKind::Label);
         ControlState& box = s.Add(testdata::Boxes[i], ControlKind::TextBox);
         GuardTextBox(box, kHexChars, BoxLength(i));
+        box.selectOnEntry = SelectOnEntry::OnFocus;  // whenever it takes the focus
         label.visible = box.visible = Shown(i);
     }
     for (const char* b : {testdata::Load, testdata::Save, kOKButton, kCancelButton})

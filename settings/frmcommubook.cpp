@@ -42,6 +42,7 @@ FrmCommuBook::FrmCommuBook(AppData& d, FileChooser* chooser)
     State().tag = "1800";
     AddControls(State(), commubook::kControls);
     C(commubook::Editor).noContextMenu = true;  // typed characters only, through the key filter
+    C(commubook::Editor).selectOnEntry = SelectOnEntry::OnCellOpen;  // opened over another cell
 }
 
 void FrmCommuBook::Form_Load() {

@@ -255,6 +255,11 @@ FrmOption::FrmOption(AppData& d) : Form(kName), d_(d) {
     AddControls(State(), option::kControls);
     for (auto [control, caption] : kDesignCaptions) C(control).text = caption;
     for (int i = 0; i < kBankLinks; ++i) C(option::BankLinks[i]).text = "Bank Link " + std::to_string((i + 1) % 10);
+    // The text boxes select their whole text when the user brings the focus
+    // (or the dialog moves it on as Tab does).
+    for (int j = 0; j < kPowerOnBoxes; ++j) C(option::PowerOnBoxes[j]).selectOnEntry = SelectOnEntry::OnArrival;
+    for (const char* box : {option::Password, option::SwFrequency, option::LwFrequency})
+        C(box).selectOnEntry = SelectOnEntry::OnArrival;
 
     // Lists of the design; the model may put "ALARM" into a PF list.
     for (const char* pf : {option::Pf1Key, option::Pf2Key})
@@ -548,13 +553,13 @@ std::string FrmOption::NextInTabOrder(const std::string& control) const {
     return "";
 }
 
-// As a Tab keystroke does: the next control gets the focus and its GotFocus
-// handler runs.
+// As a Tab keystroke does: the next control gets the focus, as the user's
+// arrival (a box selects its text).
 void FrmOption::MoveFocusOn(const std::string& from) {
     const std::string next = NextInTabOrder(from);
     if (next.empty()) return;
     State().focus = next;
-    GotFocus(next);
+    State().focusArrives = true;
 }
 
 void FrmOption::KeyPress(const std::string& control, int& keyAscii) {
@@ -566,12 +571,6 @@ void FrmOption::KeyPress(const std::string& control, int& keyAscii) {
 
 void FrmOption::Change(const std::string& control) {
     if (int j = option::PowerOnBoxes.IndexOf(control); j >= 0 && j < kPowerOnBoxes) Text1_Change(j);
-}
-
-void FrmOption::GotFocus(const std::string& control) {
-    if (control == option::Password) return Text2_GotFocus();
-    if (int j = option::PowerOnBoxes.IndexOf(control); j >= 0 && j < kPowerOnBoxes) Text1_GotFocus(j);
-    else if (int i = WaveBoxIndex(control); i >= 0) Text3_GotFocus(i);
 }
 
 bool FrmOption::LostFocus(const std::string& control, const std::string& next) {
@@ -591,8 +590,6 @@ void FrmOption::Check1_KeyPress(const std::string& box, int& keyAscii) {
     keyAscii = 0;
     MoveFocusOn(box);
 }
-
-void FrmOption::Text1_GotFocus(int index) { selectAllRequest = option::PowerOnBoxes[index]; }
 
 // One printable ASCII character a box, other than "\" and "~" (the radio's
 // character set). An accepted character becomes the box's text (the box
@@ -628,10 +625,6 @@ void FrmOption::Text1_Change(int index) {
     box.text = kept;
 }
 
-void FrmOption::Text2_GotFocus() {
-    if (!C(option::Password).text.empty()) selectAllRequest = option::Password;
-}
-
 void FrmOption::Text2_KeyPress(int& keyAscii) {
     const int key = keyAscii;
     if (key == kKeyCtrlC || key == kKeyCtrlV || key == kKeyCtrlX || key < 0 || key > 127 ||
@@ -641,11 +634,6 @@ void FrmOption::Text2_KeyPress(int& keyAscii) {
         keyAscii = 0;
         MoveFocusOn(option::Password);
     }
-}
-
-void FrmOption::Text3_GotFocus(int index) {
-    const std::string name = kWaveBoxes.at(static_cast<std::size_t>(index));
-    if (!C(name).text.empty()) selectAllRequest = name;
 }
 
 void FrmOption::Text3_LostFocus(int index) {

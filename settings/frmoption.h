@@ -27,7 +27,6 @@ public:
     void Click(const std::string& control) override;
     void KeyPress(const std::string& control, int& keyAscii) override;
     void Change(const std::string& control) override;
-    void GotFocus(const std::string& control) override;
     bool LostFocus(const std::string& control, const std::string& next) override;
 
     // ---- opening ----
@@ -50,15 +49,12 @@ public:
     void Check1_KeyPress(const std::string& box, int& keyAscii);
     // The power-on boxes by their index in option::PowerOnBoxes; the
     // frequency boxes by band, 0 SW and 1 LW.
-    void Text1_GotFocus(int index);
     void Text1_KeyPress(int index, int& keyAscii);
     // Text that reached a power-on box by another road than a key (pasted,
     // dropped, from an input method) keeps only its first character that a
     // key would have let in.
     void Text1_Change(int index);
-    void Text2_GotFocus();
     void Text2_KeyPress(int& keyAscii);
-    void Text3_GotFocus(int index);
     void Text3_LostFocus(int index);
 
     // ---- closing ----

@@ -16,6 +16,7 @@ FrmDTMFCallBuilder::FrmDTMFCallBuilder(AppData& d, FrmDTMF& owner)
     AddControls(f, dtmfcallbuilder::kControls);
     f[dtmfcallbuilder::CallType].items = {"ANI"};
     f[dtmfcallbuilder::Target].text = "000";
+    f[dtmfcallbuilder::Target].selectOnEntry = SelectOnEntry::OnFocus;  // whenever it takes the focus
 }
 
 void FrmDTMFCallBuilder::Form_Load() {

@@ -69,6 +69,14 @@ Frm2Tone::Frm2Tone(AppData& d) : Form(kName), d_(d) {
     }
     f.Add(kOKButton, ControlKind::Button);
     f.Add(kCancelButton, ControlKind::Button);
+
+    // The tone boxes and the list's editors select their whole text whenever
+    // they take the focus; the decode names do not.
+    for (const char* box : {twotone::ToneEditor, twotone::NameEditor}) f[box].selectOnEntry = SelectOnEntry::OnFocus;
+    for (int i = 0; i < 4; ++i) f[twotone::ToneBoxes[i]].selectOnEntry = SelectOnEntry::OnFocus;
+    for (int k = 0; k < kDecodeEntries; ++k)
+        f[twotone::DecodeTone1Boxes[k]].selectOnEntry = f[twotone::DecodeTone2Boxes[k]].selectOnEntry =
+            SelectOnEntry::OnFocus;
 }
 
 void Frm2Tone::Form_Load() {

@@ -53,6 +53,10 @@ FrmDTMF::FrmDTMF(AppData& d) : Form(kName), d_(d) {
     timer.max = 50;
     timer.enabled = false;
     f.caption = "DTMF";
+    // The own ID and every code box select their whole text whenever they
+    // take the focus.
+    f[dtmf::OwnId].selectOnEntry = SelectOnEntry::OnFocus;
+    for (int i = 0; i <= kDtmfStunBox; ++i) f[dtmf::CodeBoxes[i]].selectOnEntry = SelectOnEntry::OnFocus;
 }
 
 void FrmDTMF::Form_Load() {

@@ -39,6 +39,9 @@ FrmMSK::FrmMSK(AppData& d) : Form(kName), d_(d) {
     ControlState& tabs = f[msk::Tabs];
     tabs.tabs.push_back(TabState{"Tab0", "", "7502", "", true, true});
     tabs.tabs.push_back(TabState{"Tab1", "", "7503", "", true, true});
+    // Every text box selects its whole text whenever it takes the focus.
+    for (const std::string& name : f.Names())
+        if (f[name].kind == ControlKind::TextBox) f[name].selectOnEntry = SelectOnEntry::OnFocus;
 }
 
 void FrmMSK::Form_Load() {

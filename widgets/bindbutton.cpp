@@ -95,12 +95,8 @@ void ApplyButton(BindContext& ctx, const ShownChange& c, QObject* o) {
 
 }  // namespace
 
-const Binding kCheckBoxBinding{[](const QObject* o) { return qobject_cast<const QCheckBox*>(o) != nullptr; },
-                               ConnectCheckBox, ApplyCheckBox};
-const Binding kOptionButtonBinding{
-    [](const QObject* o) { return qobject_cast<const QRadioButton*>(o) != nullptr; }, ConnectOptionButton,
-    ApplyOptionButton};
-const Binding kButtonBinding{[](const QObject* o) { return qobject_cast<const QAbstractButton*>(o) != nullptr; },
-                             ConnectButton, ApplyButton};
+const Binding kCheckBoxBinding{ConnectCheckBox, ApplyCheckBox};
+const Binding kOptionButtonBinding{ConnectOptionButton, ApplyOptionButton};
+const Binding kButtonBinding{ConnectButton, ApplyButton};
 
 }  // namespace rp

@@ -3,26 +3,16 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
-#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFocusEvent>
-#include <QFrame>
-#include <QGroupBox>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
-#include <QMenu>
 #include <QPlainTextEdit>
-#include <QProgressBar>
 #include <QPushButton>
-#include <QRadioButton>
-#include <QTabBar>
-#include <QTabWidget>
-#include <QTableView>
 #include <QTimer>
-#include <QToolBar>
+
+#include <utility>
 
 #include "forms/commoncontrols.h"
 #include "widgets/bindplain.h"
@@ -37,68 +27,6 @@ namespace {
 bool IsButton(const QObject* o) { return qobject_cast<const QAbstractButton*>(o) != nullptr; }
 
 }  // namespace
-
-bool WidgetFitsKind(const QObject* o, ControlKind kind) {
-    if (!o) return kind == ControlKind::Timer;
-    switch (kind) {
-    case ControlKind::Label:
-        return qobject_cast<const QLabel*>(o);
-    case ControlKind::TextBox:
-        return qobject_cast<const QLineEdit*>(o) || qobject_cast<const QPlainTextEdit*>(o);
-    case ControlKind::ComboBox:
-        return qobject_cast<const QComboBox*>(o);
-    case ControlKind::ListBox:
-        return qobject_cast<const QListWidget*>(o);
-    case ControlKind::CheckBox:
-        return qobject_cast<const QCheckBox*>(o);
-    case ControlKind::OptionButton:
-        return qobject_cast<const QRadioButton*>(o);
-    case ControlKind::Button:
-        return qobject_cast<const QAbstractButton*>(o) && !qobject_cast<const QCheckBox*>(o) &&
-               !qobject_cast<const QRadioButton*>(o);
-    case ControlKind::Frame:
-        return qobject_cast<const QGroupBox*>(o) || qobject_cast<const QFrame*>(o);
-    case ControlKind::Menu:
-        return qobject_cast<const QAction*>(o) || qobject_cast<const QMenu*>(o);
-    case ControlKind::TabStrip:
-        return qobject_cast<const QTabWidget*>(o) || qobject_cast<const QTabBar*>(o);
-    case ControlKind::Toolbar:
-        return qobject_cast<const QToolBar*>(o);
-    case ControlKind::Grid:
-        return qobject_cast<const QTableView*>(o);
-    case ControlKind::Picture:
-        return o->isWidgetType();
-    case ControlKind::Progress:
-        return qobject_cast<const QProgressBar*>(o);
-    case ControlKind::Timer:
-        return false;  // the binder makes its own QTimer
-    case ControlKind::Other:
-        return true;
-    }
-    return false;
-}
-
-const char* WidgetClassFor(ControlKind kind) {
-    switch (kind) {
-    case ControlKind::Label: return "QLabel";
-    case ControlKind::TextBox: return "QLineEdit or QPlainTextEdit";
-    case ControlKind::ComboBox: return "QComboBox";
-    case ControlKind::ListBox: return "QListWidget";
-    case ControlKind::CheckBox: return "QCheckBox";
-    case ControlKind::OptionButton: return "QRadioButton";
-    case ControlKind::Button: return "QPushButton or QToolButton";
-    case ControlKind::Frame: return "QGroupBox or QFrame";
-    case ControlKind::Menu: return "QAction or QMenu";
-    case ControlKind::TabStrip: return "QTabWidget or QTabBar";
-    case ControlKind::Toolbar: return "QToolBar";
-    case ControlKind::Grid: return "QTableView (TextGridView)";
-    case ControlKind::Picture: return "any QWidget";
-    case ControlKind::Progress: return "QProgressBar";
-    case ControlKind::Timer: return "no widget (the binder runs a QTimer)";
-    case ControlKind::Other: return "any QObject";
-    }
-    return "?";
-}
 
 FormBinder::FormBinder(Form& form, QWidget* root, QObject* parent)
     : QObject(parent ? parent : root), form_(form), root_(root) {
@@ -133,6 +61,12 @@ std::string FormBinder::ControlOf(const QObject* o) const {
         if (o == root_) break;
     }
     return {};
+}
+
+SelectOnEntry FormBinder::SelectOnEntryOf(const QObject* object) const {
+    const std::string name = ControlOf(object);
+    const FormState& st = form_.State();
+    return !name.empty() && st.Has(name) ? st[name].selectOnEntry : SelectOnEntry::Never;
 }
 
 void FormBinder::Find() {
@@ -173,7 +107,8 @@ void FormBinder::CountAs(QObject* inner, const std::string& control, bool watch)
 void FormBinder::Connect(const std::string& name, Bound& b) {
     QObject* o = b.object;
     if (auto* w = qobject_cast<QWidget*>(o)) w->installEventFilter(this);
-    b.binding = BindingFor(o);
+    const FormState& st = form_.State();
+    b.binding = BindingFor(o, st.Has(name) ? st[name].kind : ControlKind::Other);
     if (b.binding) b.binding->connect(*this, name, o);
 }
 
@@ -190,8 +125,14 @@ void FormBinder::Run(const std::function<void()>& handler) {
 }
 
 void FormBinder::AfterRun() {
+    // A move of the form's own as the user's Tab: an arrival at its control.
+    FormState& st = form_.State();
+    if (st.focusArrives) {
+        st.focusArrives = false;
+        arrival_ = st.focus;
+    }
     Sync();
-    FollowSelectAll();
+    FollowArrival();
     if (form_.unloadRequested && handleClose_ && !closing_ && root_) {
         emit unloadRequested();
         if (root_) root_->window()->close();
@@ -210,6 +151,7 @@ void FormBinder::Sync() {
     --syncing_;
     FollowFocus();
     emit synced();
+    FollowFocusAfterKey();
     // New captions or a new font: every control as wide as its text again,
     // after the shell showed what the binder does not know.
     if (textsChanged_ && root_) {
@@ -259,13 +201,25 @@ void FormBinder::Apply(const std::string& name, Bound& b) {
     b.valid = true;
 }
 
-void FormBinder::FollowSelectAll() {
-    if (form_.selectAllRequest.empty()) return;
-    QPointer<QLineEdit> edit = As<QLineEdit>(form_.selectAllRequest);
-    form_.selectAllRequest.clear();
-    // Once more after the mouse press that brought the focus, or once the
-    // box has it.
+// A box declared OnArrival that the focus arrived at selects its text: at
+// once, and once more after the mouse press that brought the focus, or once
+// the box has it.
+void FormBinder::FollowArrival() {
+    if (arrival_.empty()) return;
+    const std::string name = std::exchange(arrival_, {});
+    const FormState& st = form_.State();
+    if (!st.Has(name) || st[name].selectOnEntry != SelectOnEntry::OnArrival) return;
+    QPointer<QLineEdit> edit = As<QLineEdit>(name);
     if (edit) SelectWholeText(edit, focusByMouse_ || !edit->hasFocus());
+}
+
+// The focus moves on from a box once the typed key is in it: queued, so the
+// key event that asked for it is delivered first.
+void FormBinder::FollowFocusAfterKey() {
+    std::string& request = form_.State().focusAfterKey;
+    if (request.empty()) return;
+    const std::string from = std::exchange(request, {});
+    QTimer::singleShot(0, this, [this, from] { Run([this, from] { form_.FocusOnFrom(from); }); });
 }
 
 void FormBinder::FollowFocus() {
@@ -304,6 +258,7 @@ bool FormBinder::eventFilter(QObject* watched, QEvent* event) {
         break;
     case QEvent::FocusIn:
         FilterFocusIn(name, event);
+        if (SelectsOnEveryFocus(name, watched)) return FocusInSelecting(watched, static_cast<QFocusEvent*>(event));
         break;
     case QEvent::FocusOut:
         if (auto* w = qobject_cast<QWidget*>(watched)) {
@@ -443,8 +398,30 @@ void FormBinder::FilterFocusIn(const std::string& name, QEvent* event) {
     arrived_ = true;
     if (fe->reason() == Qt::PopupFocusReason || (fe->reason() == Qt::ActiveWindowFocusReason && !first)) return;
     focusByMouse_ = fe->reason() == Qt::MouseFocusReason;
-    Run([&] { form_.GotFocus(name); });
+    Run([&] {
+        form_.GotFocus(name);
+        arrival_ = name;
+    });
     focusByMouse_ = false;
+}
+
+// A text box declared OnFocus (the focus-in of the box itself, not of a
+// part of it).
+bool FormBinder::SelectsOnEveryFocus(const std::string& name, const QObject* watched) const {
+    return watched == Object(name) && qobject_cast<const QLineEdit*>(watched) &&
+           form_.State()[name].selectOnEntry == SelectOnEntry::OnFocus;
+}
+
+// Every focus-in of such a box, whatever brings it: the box's own focus-in
+// first (where it shows its cursor), then its whole text is selected, once
+// more after the press when the mouse brought the focus. The event is
+// delivered here, so the selection comes after it.
+bool FormBinder::FocusInSelecting(QObject* box, QFocusEvent* event) {
+    QPointer<QLineEdit> edit(static_cast<QLineEdit*>(box));
+    const bool byMouse = event->reason() == Qt::MouseFocusReason;
+    box->event(event);
+    if (edit) SelectWholeText(edit, byMouse);
+    return true;
 }
 
 bool FormBinder::FilterFocusOut(const std::string& name, QWidget* w, QEvent* event) {

@@ -7,31 +7,31 @@
 // then follows the form's focus request and closes the window when the form
 // called Unload().
 //
-// Widget classes per control kind (the shell may use a subclass):
+// What each control kind shows (the Qt classes that may show each kind, and
+// the binding each class takes, are the one table of widgets/widgetkinds.h):
 //
-//   Label         QLabel               text
-//   TextBox       QLineEdit            text, max (length), locked (read-only),
-//                 (QPlainTextEdit)     noContextMenu
-//   ComboBox      QComboBox            items, index, text (editable), editable
-//   ListBox       QListWidget          items, index; multiSelect: a check list
-//                                      whose ticks are `selected`
-//   CheckBox      QCheckBox            text, value 0/1/2 (2 = partly)
-//   OptionButton  QRadioButton         text, value 1 when chosen
-//   Button        QAbstractButton      text (QPushButton, QToolButton)
-//   Frame         QGroupBox (QFrame)   text as its title
-//   Menu          QAction or QMenu     text, shortcut, checked (when the shell
-//                                      made the action checkable)
-//   TabStrip      QTabWidget, QTabBar  tabs (caption, tool tip, enabled,
-//                                      visible), index
-//   Toolbar       QToolBar             tabs = its buttons: QActions in the bar
-//                                      whose objectName is the button's key
-//   Grid          QTableView           the form's Grid(name) through
-//                                      TextGridModel (widgets/gridmodel.h)
-//   Picture       any QWidget          enabled, visible
-//   Progress      QProgressBar         value, max
-//   Timer         (none)               the binder runs a QTimer: interval =
-//                                      max in ms, running while enabled
-//   Other         any QObject          enabled, visible, tool tip
+//   Label         text
+//   TextBox       text, max (length), locked (read-only), noContextMenu,
+//                 inputChars (widgets/inputguard.h)
+//   ComboBox      items, index, text (editable), editable
+//   ListBox       items, index; multiSelect: a check list whose ticks are
+//                 `selected`
+//   CheckBox      text, value 0/1/2 (2 = partly)
+//   OptionButton  text, value 1 when chosen
+//   Button        text
+//   Frame         text as its title
+//   Menu          text, shortcut, checked (when the shell made the action
+//                 checkable)
+//   TabStrip      tabs (caption, tool tip, enabled, visible), index
+//   Toolbar       tabs = its buttons: QActions in the bar whose objectName is
+//                 the button's key
+//   Grid          the form's Grid(name) through TextGridModel
+//                 (widgets/gridmodel.h)
+//   Picture       enabled, visible
+//   Progress      value, max
+//   Timer         the binder runs a QTimer: interval = max in ms, running
+//                 while enabled
+//   Other         enabled, visible, tool tip
 // Every widget also takes enabled, visible and the tool tip; the window takes
 // the form's caption and font (fontName, fontSize).
 //
@@ -59,8 +59,10 @@
 //                that character instead. Ctrl+letter gives 1..26.
 //   focus in -> GotFocus (the form's State().focus follows the focus); the
 //               focus a window shows with is an arrival, its return from
-//               another window is not. A selectAllRequest set by the handler
-//               selects the box's text at once (after the press for a click).
+//               another window is not. A text box selects its whole text as
+//               its control declares (ControlState::selectOnEntry,
+//               widgets/selectonentry.h): OnArrival after GotFocus (after the
+//               press too for a click), OnFocus on every focus-in.
 //   focus out -> LostFocus(control, next) with these rules:
 //       - focus lost to a popup, a menu or another window is not a departure;
 //       - no LostFocus when the control taking the focus is one the binder
@@ -79,7 +81,11 @@
 // A mirror that changed a caption or the font fits the controls to their
 // texts again (widgets/textfit.h), so a language switch never cuts one.
 // A focus move that the form asks for (State().focus set by a handler) gives
-// no LostFocus: the form is moving the focus itself.
+// no LostFocus and no GotFocus: the form is moving the focus itself (with
+// State().focusArrives the box it comes to selects as on arrival).
+// State().focusAfterKey set by a key handler: once the key event has been
+// delivered (the character is in the box), the form's FocusOnFrom(control)
+// runs as an event of its own, queued.
 // Copy, cut and paste keys reach KeyPress as Ctrl+C, X, V do (3, 24, 22)
 // only in the controls a window names (ClipboardKeysAsCodes).
 //
@@ -99,17 +105,14 @@
 
 #include "forms/formstate.h"
 #include "widgets/binding.h"
+#include "widgets/widgetkinds.h"
 
+class QFocusEvent;
 class QKeyEvent;
 class QTimer;
 class QWidget;
 
 namespace rp {
-
-// Whether an object's class fits a control kind (the table above).
-bool WidgetFitsKind(const QObject* object, ControlKind kind);
-// The class names that fit a kind, for messages ("QComboBox").
-const char* WidgetClassFor(ControlKind kind);
 
 class FormBinder : public QObject, private BindContext {
     Q_OBJECT
@@ -135,6 +138,9 @@ public:
     // The control a widget belongs to ("" when none): the widget or its
     // nearest bound parent.
     std::string ControlOf(const QObject* object) const;
+    // How the control a widget belongs to selects its text as the focus
+    // comes (Never when it belongs to none).
+    SelectOnEntry SelectOnEntryOf(const QObject* object) const;
 
     // Binds an object the shell made after construction (or that lives
     // outside the root, such as a menu bar of another window).
@@ -184,7 +190,7 @@ protected:
 private:
     struct Bound {
         QPointer<QObject> object;
-        const Binding* binding = nullptr;  // the object's kind
+        const Binding* binding = nullptr;  // its kind's and class's (widgets/widgetkinds.h)
         ControlState shown;  // what the widgets show now
         bool valid = false;  // `shown` holds the whole state
         QTimer* timer = nullptr;
@@ -201,7 +207,8 @@ private:
     void Apply(const std::string& name, Bound& b);
     void ApplyWindow();
     void FollowFocus();
-    void FollowSelectAll();
+    void FollowArrival();
+    void FollowFocusAfterKey();
     void AfterRun();
     bool FilterWindow(QEvent* event);
     bool FilterDroppedMouse(QObject* watched, QEvent* event);
@@ -210,6 +217,8 @@ private:
     bool KeyAfterKeyPress(const std::string& name, QObject* watched, int typed, int ascii);
     bool FilterFocusOut(const std::string& name, QWidget* w, QEvent* event);
     void FilterFocusIn(const std::string& name, QEvent* event);
+    bool SelectsOnEveryFocus(const std::string& name, const QObject* watched) const;
+    bool FocusInSelecting(QObject* box, QFocusEvent* event);
     void DropMouseOn(QWidget* target);
     void Resend(QObject* watched, QKeyEvent* event);
 
@@ -222,6 +231,9 @@ private:
     int shownFontSize_ = -1;
     bool windowValid_ = false;
     std::string shownFocus_;
+    // The control the focus arrived at in the running event (GotFocus ran
+    // or the form moved it with focusArrives), to select after the mirror.
+    std::string arrival_;
 
     int running_ = 0;
     int syncing_ = 0;

@@ -39,7 +39,6 @@ void ApplyGrid(BindContext&, const ShownChange&, QObject* o) {
 
 }  // namespace
 
-const Binding kGridBinding{[](const QObject* o) { return qobject_cast<const QTableView*>(o) != nullptr; },
-                           ConnectGrid, ApplyGrid};
+const Binding kGridBinding{ConnectGrid, ApplyGrid};
 
 }  // namespace rp

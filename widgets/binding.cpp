@@ -2,35 +2,7 @@
 
 #include <QWidget>
 
-#include "widgets/bindbutton.h"
-#include "widgets/bindgrid.h"
-#include "widgets/bindlist.h"
-#include "widgets/bindmenu.h"
-#include "widgets/bindplain.h"
-#include "widgets/bindtabs.h"
-#include "widgets/bindtext.h"
-
 namespace rp {
-
-namespace {
-
-// A class's binding comes before its base classes' (a check box is a button
-// too).
-const Binding* const kBindings[] = {
-    &kMenuBinding,     &kActionBinding,    &kCheckBoxBinding,  &kOptionButtonBinding, &kButtonBinding,
-    &kComboBinding,    &kListBinding,      &kLineEditBinding,  &kPlainTextBinding,    &kTabWidgetBinding,
-    &kTabBarBinding,   &kToolbarBinding,   &kGridBinding,      &kLabelBinding,        &kGroupBoxBinding,
-    &kProgressBinding,
-};
-
-}  // namespace
-
-const Binding* BindingFor(const QObject* object) {
-    if (!object) return nullptr;
-    for (const Binding* b : kBindings)
-        if (b->fits(object)) return b;
-    return nullptr;
-}
 
 void ApplyWidgetState(QWidget* w, const ShownChange& c) {
     if (c.Changed(&ControlState::enabled)) w->setEnabled(c.now.enabled);

@@ -2,7 +2,8 @@
 // One binding per widget kind: how the binder (widgets/binder.h) turns a
 // widget's signals into the form's handlers (connect) and shows a control's
 // state on it (apply). The binder finds the widgets, watches their focus and
-// keys, and hands each one to the binding that fits its class:
+// keys, and hands each one to the binding its control's kind and its class
+// take (the table of widgets/widgetkinds.h, BindingFor):
 //
 //   bindtext.h    QLineEdit, QPlainTextEdit, an editable combo's text
 //   bindlist.h    QComboBox, QListWidget (a check list too)
@@ -62,18 +63,14 @@ struct ShownChange {
     }
 };
 
+// Which classes take which binding is the table of widgets/widgetkinds.h.
 struct Binding {
-    bool (*fits)(const QObject* object);
     void (*connect)(BindContext& context, const std::string& control, QObject* object);
     void (*apply)(BindContext& context, const ShownChange& change, QObject* object);
     // The binder shows enabled, visible and the tool tip on the widget
     // before apply (false: apply shows them itself, as a menu does).
     bool widgetState = true;
 };
-
-// The binding for an object's class; null when it has none (a frame, a
-// picture: the binder shows their enabled and visible only).
-const Binding* BindingFor(const QObject* object);
 
 // Enabled, visible and (but on tab strips and toolbars, whose tips are their
 // tabs') the tool tip.

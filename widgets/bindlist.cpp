@@ -161,9 +161,7 @@ void ApplyList(BindContext&, const ShownChange& c, QObject* o) {
 
 }  // namespace
 
-const Binding kComboBinding{[](const QObject* o) { return qobject_cast<const QComboBox*>(o) != nullptr; },
-                            ConnectCombo, ApplyCombo};
-const Binding kListBinding{[](const QObject* o) { return qobject_cast<const QListWidget*>(o) != nullptr; },
-                           ConnectList, ApplyList};
+const Binding kComboBinding{ConnectCombo, ApplyCombo};
+const Binding kListBinding{ConnectList, ApplyList};
 
 }  // namespace rp

@@ -40,9 +40,7 @@ void ApplyAction(BindContext&, const ShownChange& c, QObject* o) {
 
 }  // namespace
 
-const Binding kMenuBinding{[](const QObject* o) { return qobject_cast<const QMenu*>(o) != nullptr; }, ConnectMenu,
-                           ApplyMenu, false};
-const Binding kActionBinding{[](const QObject* o) { return qobject_cast<const QAction*>(o) != nullptr; },
-                             ConnectAction, ApplyAction, false};
+const Binding kMenuBinding{ConnectMenu, ApplyMenu, false};
+const Binding kActionBinding{ConnectAction, ApplyAction, false};
 
 }  // namespace rp

@@ -34,12 +34,9 @@ void ApplyProgress(BindContext&, const ShownChange& c, QObject* o) {
 
 }  // namespace
 
-const Binding kLabelBinding{[](const QObject* o) { return qobject_cast<const QLabel*>(o) != nullptr; },
-                            ConnectNothing, ApplyLabel};
-const Binding kGroupBoxBinding{[](const QObject* o) { return qobject_cast<const QGroupBox*>(o) != nullptr; },
-                               ConnectNothing, ApplyGroupBox};
-const Binding kProgressBinding{[](const QObject* o) { return qobject_cast<const QProgressBar*>(o) != nullptr; },
-                               ConnectNothing, ApplyProgress};
+const Binding kLabelBinding{ConnectNothing, ApplyLabel};
+const Binding kGroupBoxBinding{ConnectNothing, ApplyGroupBox};
+const Binding kProgressBinding{ConnectNothing, ApplyProgress};
 
 QTimer* MakeTimer(BindContext& ctx, const std::string& name) {
     auto* timer = new QTimer(ctx.Owner());

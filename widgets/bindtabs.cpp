@@ -87,11 +87,8 @@ void ApplyToolbar(BindContext&, const ShownChange& c, QObject* o) {
 
 }  // namespace
 
-const Binding kTabWidgetBinding{[](const QObject* o) { return qobject_cast<const QTabWidget*>(o) != nullptr; },
-                                ConnectTabWidget, ApplyTabWidget};
-const Binding kTabBarBinding{[](const QObject* o) { return qobject_cast<const QTabBar*>(o) != nullptr; },
-                             ConnectTabBar, ApplyTabBar};
-const Binding kToolbarBinding{[](const QObject* o) { return qobject_cast<const QToolBar*>(o) != nullptr; },
-                              ConnectToolbar, ApplyToolbar};
+const Binding kTabWidgetBinding{ConnectTabWidget, ApplyTabWidget};
+const Binding kTabBarBinding{ConnectTabBar, ApplyTabBar};
+const Binding kToolbarBinding{ConnectToolbar, ApplyToolbar};
 
 }  // namespace rp

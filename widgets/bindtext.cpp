@@ -68,11 +68,8 @@ void ApplyPlainText(BindContext&, const ShownChange& c, QObject* o) {
 
 }  // namespace
 
-const Binding kLineEditBinding{[](const QObject* o) { return qobject_cast<const QLineEdit*>(o) != nullptr; },
-                               ConnectLineEdit, ApplyLineEdit};
-const Binding kPlainTextBinding{
-    [](const QObject* o) { return qobject_cast<const QPlainTextEdit*>(o) != nullptr; }, ConnectPlainText,
-    ApplyPlainText};
+const Binding kLineEditBinding{ConnectLineEdit, ApplyLineEdit};
+const Binding kPlainTextBinding{ConnectPlainText, ApplyPlainText};
 
 void ConnectComboText(BindContext& ctx, const std::string& name, QComboBox* combo) {
     if (combo->lineEdit()) ctx.CountAs(combo->lineEdit(), name, true);

@@ -83,12 +83,12 @@ CellEditors::CellEditors(FormBinder& binder, TextGridView* view, std::function<G
     connect(&binder, &FormBinder::synced, this, &CellEditors::Place);
 }
 
-void CellEditors::Add(QWidget* editor, Option option) {
-    if (editor) editors_.push_back({editor, option, {}});
+void CellEditors::Add(QWidget* editor) {
+    if (editor) editors_.push_back({editor, {}});
 }
 
-void CellEditors::Add(std::initializer_list<QWidget*> editors, Option option) {
-    for (QWidget* e : editors) Add(e, option);
+void CellEditors::Add(std::initializer_list<QWidget*> editors) {
+    for (QWidget* e : editors) Add(e);
 }
 
 void CellEditors::OnUserScroll(Qt::Orientations bars, std::function<void()> handler) {
@@ -113,7 +113,8 @@ void CellEditors::Place() {
         placement_->Place(w, cell.row, cell.col, height);
         const bool again = e.opened.row == cell.row && e.opened.col == cell.col;
         e.opened = cell;
-        if (!again && e.option == SelectOnOpen) SelectWholeText(qobject_cast<QLineEdit*>(w), false);
+        if (!again && binder_ && binder_->SelectOnEntryOf(w) == SelectOnEntry::OnCellOpen)
+            SelectWholeText(qobject_cast<QLineEdit*>(w), false);
     }
 }
 

@@ -83,26 +83,22 @@ struct GridCell {
 // open, a combo box at its own height, a list at its own height inside the
 // viewport, and stays there while the view scrolls or its sections, headers
 // or viewport change size (EditorPlacement). A hidden editor is left alone.
+// A text editor whose control is declared SelectOnEntry::OnCellOpen (read
+// through the binder) shows its whole text selected when it opens over
+// another cell than before, or again after it was closed.
 //
 //   auto* editors = new CellEditors(binder, grid, [&form] {
 //       return GridCell{form.EditRow, form.EditCol}; });
-//   editors->Add({text3, combo2});
-//   editors->Add(text1, CellEditors::SelectOnOpen);
+//   editors->Add({text1, text3, combo2});
 //   editors->OnUserScroll(Qt::Vertical, [&form] { form.Grid_Scroll(); });
 class CellEditors : public QObject {
     Q_OBJECT
 public:
-    enum Option {
-        FollowOnly,
-        // A text editor that opens over another cell than before (or again
-        // after it was closed) shows its whole text selected.
-        SelectOnOpen,
-    };
     // A child of `view`; `open` gives the cell the form has open.
     CellEditors(FormBinder& binder, TextGridView* view, std::function<GridCell()> open);
 
-    void Add(QWidget* editor, Option option = FollowOnly);
-    void Add(std::initializer_list<QWidget*> editors, Option option = FollowOnly);
+    void Add(QWidget* editor);
+    void Add(std::initializer_list<QWidget*> editors);
     // A scroll by the user (an action of the scroll bars of `bars`, never the
     // view's own scrolling to its current cell) runs `handler` in the form.
     void OnUserScroll(Qt::Orientations bars, std::function<void()> handler);
@@ -114,7 +110,6 @@ public:
 private:
     struct Editor {
         QPointer<QWidget> widget;
-        Option option = FollowOnly;
         GridCell opened;  // the cell it was last laid over while shown
     };
 

@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-#include "widgets/binder.h"
+#include "widgets/widgetkinds.h"
 
 namespace rp {
 

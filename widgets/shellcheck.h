@@ -1,8 +1,8 @@
 #pragma once
 // The check every window's tests run: each control of the form has an
-// object of the right class in the shell (widgets/binder.h lists the classes
-// per kind). Timers need none. Returns one line per fault, empty when the
-// shell is complete.
+// object of a class that fits its kind in the shell (WidgetFitsKind, the
+// table of widgets/widgetkinds.h). Timers need none. Returns one line per
+// fault, empty when the shell is complete.
 #include <string>
 #include <vector>
 

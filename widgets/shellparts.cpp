@@ -1,9 +1,5 @@
 #include "widgets/shellparts.h"
 
-#include <QFocusEvent>
-
-#include "widgets/selectonentry.h"
-
 namespace rp {
 
 QLabel* SideLabel(QWidget* parent, const std::string& name) {
@@ -17,11 +13,6 @@ QHBoxLayout* RightRow(std::initializer_list<QWidget*> widgets) {
     row->addStretch(1);
     for (QWidget* w : widgets) row->addWidget(w);
     return row;
-}
-
-void SelectAllLineEdit::focusInEvent(QFocusEvent* event) {
-    QLineEdit::focusInEvent(event);
-    SelectWholeText(this, event->reason() == Qt::MouseFocusReason);
 }
 
 }  // namespace rp

@@ -1,8 +1,7 @@
 #pragma once
 // Small widgets the dialog shells lay out: a widget named after its
-// control, a caption label that stands right-aligned by its control, a row
-// of buttons at the right end, and a text box that selects its whole text
-// when it takes the focus.
+// control, a caption label that stands right-aligned by its control and a
+// row of buttons at the right end.
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -28,15 +27,5 @@ QLabel* SideLabel(QWidget* parent, const std::string& name);
 // A row holding `widgets` at its right end, in this order (the dialog's
 // buttons).
 QHBoxLayout* RightRow(std::initializer_list<QWidget*> widgets);
-
-// A text box whose whole text is selected whenever it takes the focus, by
-// the mouse too (widgets/selectonentry.h).
-class SelectAllLineEdit : public QLineEdit {
-public:
-    using QLineEdit::QLineEdit;
-
-protected:
-    void focusInEvent(QFocusEvent* event) override;
-};
 
 }  // namespace rp

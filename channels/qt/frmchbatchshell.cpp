@@ -42,9 +42,10 @@ public:
     }
 
 private:
-    // A value box: its whole text is selected when it takes the focus.
+    // A value box (its form declares that it selects its whole text when it
+    // takes the focus).
     QWidget* Box(QWidget* parent, const std::string& name, int twips) {
-        auto* e = Named<SelectAllLineEdit>(parent, name);
+        auto* e = Named<QLineEdit>(parent, name);
         e->setFixedWidth(TwipsToPixelsX(&dlg_, twips));
         return e;
     }

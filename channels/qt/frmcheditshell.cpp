@@ -11,7 +11,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include "channels/cheditkeys.h"
@@ -139,30 +138,16 @@ void BuildShell(FormDialog& dlg) {
         RightRow({Named<QPushButton>(&dlg, kOKButton), Named<QPushButton>(&dlg, kCancelButton)}));
 }
 
-// The focus moved on once a name character is in its box: queued, after
-// the key that asked for it.
-void FollowFormRequests(FormDialog& dlg, FrmCHEdit& f, FormBinder& b) {
-    QObject::connect(&b, &FormBinder::synced, &dlg, [&dlg, &f, &b] {
-        if (!f.focusNextAfterKey.empty()) {
-            const std::string from = f.focusNextAfterKey;
-            f.focusNextAfterKey.clear();
-            QTimer::singleShot(0, &dlg, [&f, &b, from] { b.Run([&f, from] { f.FocusNext(from); }); });
-        }
-    });
-}
-
 }  // namespace
 
 void BuildFrmCHEdit(FormDialog& shell) {
     auto* dlg = &shell;
-    FrmCHEdit& f = dlg->FormAs<FrmCHEdit>();
     BuildShell(*dlg);
     FormBinder& b = dlg->Bind();
     // The dialog's tab order, which Enter follows as well.
     const std::vector<std::string>& order = ChEditTabOrder();
     for (std::size_t i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(b.Widget(order[i - 1]), b.Widget(order[i]));
-    FollowFormRequests(*dlg, f, b);
 }
 
 void RegisterChannelDialogs(DialogOpeners& openers) {

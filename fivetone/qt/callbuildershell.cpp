@@ -20,11 +20,11 @@ void BuildFrmCallBuilder(FormDialog& shell) {
     auto* entries = Named<QComboBox>(dlg, Entry);
     auto* kinds = Named<QComboBox>(dlg, CallType);
     auto* frame2 = Named<QGroupBox>(dlg, DataMessageFrame);
-    auto* id0 = Named<SelectAllLineEdit>(frame2, CalledIds[0]);
-    auto* message = Named<SelectAllLineEdit>(frame2, Message);
+    auto* id0 = Named<QLineEdit>(frame2, CalledIds[0]);
+    auto* message = Named<QLineEdit>(frame2, Message);
     message->setMinimumWidth(tw(2400));
     auto* frame4 = Named<QGroupBox>(dlg, OwnIdCallFrame);
-    auto* id1 = Named<SelectAllLineEdit>(frame4, CalledIds[1]);
+    auto* id1 = Named<QLineEdit>(frame4, CalledIds[1]);
     auto* separator = Named<QComboBox>(dlg, Separator);
     auto* ok = Named<QPushButton>(dlg, kOKButton);
     auto* cancel = Named<QPushButton>(dlg, kCancelButton);

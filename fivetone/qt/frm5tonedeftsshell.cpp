@@ -16,7 +16,7 @@ void BuildFrm5ToneDefTS(FormDialog& shell) {
     auto* dlg = &shell;
     auto* g = PairGrid(dlg);
     for (int i = 0; i < 16; ++i) {
-        auto* box = Named<SelectAllLineEdit>(dlg, ToneBoxes[i]);
+        auto* box = Named<QLineEdit>(dlg, ToneBoxes[i]);
         box->setFixedWidth(TwipsToPixelsX(dlg, 1000));
         const int row = i % 8, col = i < 8 ? 0 : 2;
         g->addWidget(SideLabel(dlg, DigitLabels[i]), row, col);

@@ -34,7 +34,7 @@ void BuildFrm5Tone(FormDialog& shell) {
     auto tw = [dlg](int twips) { return TwipsToPixelsX(dlg, twips); };
 
     // Focusable controls are made in the tab order of the form.
-    auto* text2 = Named<SelectAllLineEdit>(dlg, OwnId);
+    auto* text2 = Named<QLineEdit>(dlg, OwnId);
     text2->setFixedWidth(tw(1200));
     QComboBox* combo1[13] = {};
     for (int i = 1; i <= 12; ++i) combo1[i] = Named<QComboBox>(dlg, SettingBoxes[i]);
@@ -43,8 +43,8 @@ void BuildFrm5Tone(FormDialog& shell) {
     auto* frame3 = Named<QGroupBox>(dlg, InfoFrame);
     auto* combo70 = Named<QComboBox>(frame3, InfoType);
     auto* combo71 = Named<QComboBox>(frame3, InfoOption);
-    auto* text5 = Named<SelectAllLineEdit>(frame3, InfoCodeBox);
-    auto* text7 = Named<SelectAllLineEdit>(frame3, InfoName);
+    auto* text5 = Named<QLineEdit>(frame3, InfoCodeBox);
+    auto* text7 = Named<QLineEdit>(frame3, InfoName);
     auto* text1 = Named<QPlainTextEdit>(dlg, ToneTable);
     text1->setFixedWidth(tw(2600));
     text1->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -56,7 +56,7 @@ void BuildFrm5Tone(FormDialog& shell) {
     QPushButton* special[2];
     for (int i = 0; i < 2; ++i) {
         frame1[i] = Named<QGroupBox>(dlg, PttFrames[i]);
-        auto* box = Named<SelectAllLineEdit>(frame1[i], PttCodes[i]);
+        auto* box = Named<QLineEdit>(frame1[i], PttCodes[i]);
         box->setMinimumWidth(tw(2800));
         auto* standard = Named<QComboBox>(frame1[i], PttStandards[i]);
         auto* time = Named<QComboBox>(frame1[i], PttToneTimes[i]);
@@ -73,10 +73,10 @@ void BuildFrm5Tone(FormDialog& shell) {
     auto* cancel = Named<QPushButton>(dlg, kCancelButton);
 
     // The grid's floating editors lie over the current cell.
-    auto* text3 = Named<SelectAllLineEdit>(grid->viewport(), CodeEditor);
+    auto* text3 = Named<QLineEdit>(grid->viewport(), CodeEditor);
     auto* combo2 = Named<QComboBox>(grid->viewport(), StandardEditor);
     auto* combo3 = Named<QComboBox>(grid->viewport(), ToneTimeEditor);
-    auto* text6 = Named<SelectAllLineEdit>(grid->viewport(), NameEditor);
+    auto* text6 = Named<QLineEdit>(grid->viewport(), NameEditor);
     for (QWidget* e : {static_cast<QWidget*>(text3), static_cast<QWidget*>(combo2),
                        static_cast<QWidget*>(combo3), static_cast<QWidget*>(text6)})
         e->hide();

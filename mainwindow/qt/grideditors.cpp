@@ -43,16 +43,16 @@ GridEditors::GridEditors(FrmMain& form, FormBinder& binder, const std::array<Tex
     }
     for (const char* name : kChannelEditors)
         if (QWidget* w = binder_.Widget(name)) w->installEventFilter(this);
-    // Each open editor over its cell; a text editor opened on a cell shows
-    // its text selected.
+    // Each open editor over its cell; a text editor the form declares
+    // OnCellOpen shows its text selected when opened on a cell.
     const AppData& d = form_.d;
     auto* channel = new CellEditors(binder_, grids_[0], [&d] { return GridCell{d.EditRow, d.EditColumn}; });
-    for (const char* name : kChannelEditors) channel->Add(binder_.Widget(name), CellEditors::SelectOnOpen);
+    for (const char* name : kChannelEditors) channel->Add(binder_.Widget(name));
     FrmMain& f = form_;
     auto* radio = new CellEditors(binder_, grids_[kRadioGrid], [&f] { return GridCell{f.RadioEditRow, f.RadioEditCol}; });
-    radio->Add(binder_.Widget(RadioBox), CellEditors::SelectOnOpen);
+    radio->Add(binder_.Widget(RadioBox));
     auto* am = new CellEditors(binder_, grids_[kAirBandGrid], [&f] { return GridCell{f.AMEditRow, f.AMEditCol}; });
-    am->Add(binder_.Widget(AirBandBox), CellEditors::SelectOnOpen);
+    am->Add(binder_.Widget(AirBandBox));
 }
 
 bool GridEditors::eventFilter(QObject* watched, QEvent* event) {

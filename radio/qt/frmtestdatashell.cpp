@@ -1,6 +1,6 @@
 // The test-data dialog's shell: the rows of label and box in a frame, Load
-// and Save beside it, OK and Cancel below. Every box selects its whole text
-// when it takes the focus.
+// and Save beside it, OK and Cancel below. (The form declares that every box
+// selects its whole text when it takes the focus.)
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -22,7 +22,7 @@ void BuildFrmTestData(FormDialog& shell) {
     rows->setHorizontalSpacing(TwipsToPixelsX(dlg, 50));  // each label ends 50 twips before its box
     for (int i = 0; i < FrmTestData::kBoxes; ++i) {
         rows->addWidget(SideLabel(frame, testdata::Labels[i]), i, 0);
-        auto* box = Named<SelectAllLineEdit>(frame, testdata::Boxes[i]);
+        auto* box = Named<QLineEdit>(frame, testdata::Boxes[i]);
         box->setFixedWidth(TwipsToPixelsX(dlg, 600));
         rows->addWidget(box, i, 1);
     }

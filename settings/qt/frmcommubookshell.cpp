@@ -39,12 +39,12 @@ void BuildFrmCommuBook(FormDialog& shell) {
     FormBinder& binder = dlg->Bind();
     // The form opens, closes and moves the editor (and sets its input guard);
     // the kit keeps it over its cell, and its text is selected when it opens
-    // over another cell.
+    // over another cell (the form declares it OnCellOpen).
     auto* editors = new CellEditors(binder, view, [&book] {
         const int row = book.CurBookEditRow, col = book.CurBookEditCol;
         return row < 1 || col < 1 ? GridCell{} : GridCell{row, col};
     });
-    editors->Add(editor, CellEditors::SelectOnOpen);
+    editors->Add(editor);
     // Every close sorts the live book: OK, Cancel, Escape and the close box.
     QObject::connect(dlg, &QDialog::finished, dlg, [&book] { book.Form_Unload(); });
 }

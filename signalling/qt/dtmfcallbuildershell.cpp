@@ -23,7 +23,7 @@ void BuildFrmDTMFCallBuilder(FormDialog& shell) {
     auto* frame = Named<QGroupBox>(dlg, dtmfcallbuilder::TargetFrame);
     auto* target = new QHBoxLayout(frame);
     target->addWidget(SideLabel(frame, dtmfcallbuilder::TargetCaption));
-    target->addWidget(Named<SelectAllLineEdit>(frame, dtmfcallbuilder::Target), 1);
+    target->addWidget(Named<QLineEdit>(frame, dtmfcallbuilder::Target), 1);
     auto* top = new QVBoxLayout(dlg);
     top->addLayout(kind);
     top->addWidget(frame);

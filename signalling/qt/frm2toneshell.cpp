@@ -31,7 +31,7 @@ QWidget* EncodePage(QWidget* parent, TextGridView*& grid) {
     grid->setMinimumSize(TwipsToPixelsX(page, Frm2Tone::kGridWidth + 400), TwipsToPixelsY(page, 3600));
     // The floating editors sit on the grid's viewport, without a frame.
     for (const char* name : {twotone::ToneEditor, twotone::NameEditor}) {
-        auto* editor = Named<SelectAllLineEdit>(grid->viewport(), name);
+        auto* editor = Named<QLineEdit>(grid->viewport(), name);
         editor->setFrame(false);
         editor->setAlignment(Qt::AlignCenter);
         editor->hide();
@@ -56,7 +56,7 @@ QWidget* OwnCallPage(QWidget* parent) {
     for (int i = 0; i < 4; ++i) {
         const int row = 1 + i / 2, col = (i % 2) * 2;
         lay->addWidget(SideLabel(page, twotone::ToneCaptions[i]), row, col);
-        lay->addWidget(Named<SelectAllLineEdit>(page, twotone::ToneBoxes[i]), row, col + 1);
+        lay->addWidget(Named<QLineEdit>(page, twotone::ToneBoxes[i]), row, col + 1);
     }
     lay->setRowStretch(3, 1);
     return page;
@@ -76,8 +76,8 @@ QWidget* DecodePage(QWidget* parent) {
         const ControlArray captions[] = {twotone::DecodeTone1Captions, twotone::DecodeTone2Captions,
                                          twotone::DecodeResponseCaptions, twotone::DecodeNameCaptions};
         for (int r = 0; r < 4; ++r) g->addWidget(SideLabel(frame, captions[r][k]), r + 1, 0);
-        g->addWidget(Named<SelectAllLineEdit>(frame, twotone::DecodeTone1Boxes[k]), 1, 1);
-        g->addWidget(Named<SelectAllLineEdit>(frame, twotone::DecodeTone2Boxes[k]), 2, 1);
+        g->addWidget(Named<QLineEdit>(frame, twotone::DecodeTone1Boxes[k]), 1, 1);
+        g->addWidget(Named<QLineEdit>(frame, twotone::DecodeTone2Boxes[k]), 2, 1);
         g->addWidget(Named<QComboBox>(frame, twotone::DecodeResponses[k]), 3, 1);
         g->addWidget(Named<QLineEdit>(frame, twotone::DecodeNames[k]), 4, 1);
         g->setColumnStretch(2, 1);

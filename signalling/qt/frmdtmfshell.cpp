@@ -28,7 +28,7 @@ void BuildFrmDTMF(FormDialog& shell) {
         const char* setting = dtmf::kSettings[row - 1];
         QWidget* w = nullptr;
         if (setting == std::string_view(dtmf::OwnId)) {
-            w = Named<SelectAllLineEdit>(dlg, setting);
+            w = Named<QLineEdit>(dlg, setting);
         } else {
             w = Named<QComboBox>(dlg, setting);
         }
@@ -44,7 +44,7 @@ void BuildFrmDTMF(FormDialog& shell) {
     for (int i = 0; i < 16; ++i) {
         const int row = i % 8, col = (i / 8) * 2;
         codes->addWidget(SideLabel(frame, dtmf::CodeCaptions[i]), row, col);
-        auto* box = Named<SelectAllLineEdit>(frame, dtmf::CodeBoxes[i]);
+        auto* box = Named<QLineEdit>(frame, dtmf::CodeBoxes[i]);
         box->setMinimumWidth(codeWidth);
         codes->addWidget(box, row, col + 1);
     }
@@ -52,7 +52,7 @@ void BuildFrmDTMF(FormDialog& shell) {
     auto* own = new QGridLayout;
     for (int i = kDtmfBeginBox; i <= kDtmfStunBox; ++i) {
         own->addWidget(SideLabel(dlg, dtmf::CodeCaptions[i]), i, 0);
-        auto* box = Named<SelectAllLineEdit>(dlg, dtmf::CodeBoxes[i]);
+        auto* box = Named<QLineEdit>(dlg, dtmf::CodeBoxes[i]);
         box->setMinimumWidth(codeWidth);
         own->addWidget(box, i, 1);
     }

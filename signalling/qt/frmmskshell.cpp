@@ -43,7 +43,7 @@ QWidget* GroupPage(QWidget* parent) {
                          {msk::GroupNameCaption, msk::GroupName}};
     for (int i = 0; i < 4; ++i) {
         g->addWidget(SideLabel(frame, boxes[i].caption), 2 + i, 0);
-        g->addWidget(Named<SelectAllLineEdit>(frame, boxes[i].control), 2 + i, 1);
+        g->addWidget(Named<QLineEdit>(frame, boxes[i].control), 2 + i, 1);
     }
     g->setColumnStretch(2, 1);
     lay->addLayout(pick);
@@ -60,7 +60,7 @@ QWidget* HeaderPage(QWidget* parent) {
                          {msk::FrequencyCaption, msk::Frequency}};
     for (int i = 0; i < 3; ++i) {
         g->addWidget(SideLabel(page, boxes[i].caption), i, 0);
-        g->addWidget(Named<SelectAllLineEdit>(page, boxes[i].control), i, 1);
+        g->addWidget(Named<QLineEdit>(page, boxes[i].control), i, 1);
     }
     const Row lists[] = {{msk::PreSendDelayCaption, msk::PreSendDelay},
                          {msk::PttIdCaption, msk::PttId},

@@ -91,10 +91,12 @@ TEST_F(ChEditKeys, SixLettersFillTheSixNameBoxes) {
 
 TEST_F(ChEditKeys, TextBoxesSelectAllOnFocus) {
     Open(ListMemory, 1);
-    for (const std::string& box : std::vector<std::string>{chedit::RxFreq, chedit::TxFreq, chedit::EntryBoxes[2],
-                                                           chedit::PttIdCode, chedit::OwnCtcss}) {
-        f->GotFocus(box);
-        EXPECT_EQ(f->selectAllRequest, box);
+    // Every text box selects its text when the user brings the focus, none
+    // on every focus-in (the dialog's own moves do not select).
+    for (const std::string& name : f->State().Names()) {
+        const ControlState& c = C(name);
+        EXPECT_EQ(c.selectOnEntry, c.kind == ControlKind::TextBox ? SelectOnEntry::OnArrival : SelectOnEntry::Never)
+            << name;
     }
 }
 

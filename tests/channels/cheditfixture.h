@@ -80,28 +80,38 @@ public:
         f->ItemCheck(chedit::Banks, item);
         f->Click(chedit::Banks);
     }
+    // The user brings the focus to a control (GotFocus); a box declared to
+    // select its text on arrival does so, as the binder does.
+    void Focus(const std::string& control) {
+        FormActions::Focus(control);
+        selected = C(control).selectOnEntry == SelectOnEntry::OnArrival ? control : "";
+    }
     // One typed character: the key filter, the character into the box
-    // (replacing a selection made on focus), then a pending focus move.
+    // (replacing a selection made on arrival), then the move the form asked
+    // for after the key, which the binder makes as the form's own: no
+    // GotFocus, no selection.
     void TypeKey(int key) {
         const std::string box = f->State().focus;
         int k = key;
         f->KeyPress(box, k);
         if (k == 0) return;
         ControlState& c = C(box);
-        std::string text = f->selectAllRequest == box ? "" : c.text;
-        f->selectAllRequest.clear();
+        std::string text = selected == box ? "" : c.text;
+        selected.clear();
         if (k == 8) {
             if (!text.empty()) text.pop_back();
         } else if (c.max == 0 || static_cast<int>(text.size()) < c.max) {
             text += static_cast<char>(k);
         }
         SetText(box, text);
-        if (!f->focusNextAfterKey.empty()) {
-            const std::string from = f->focusNextAfterKey;
-            f->focusNextAfterKey.clear();
-            Focus(Next(from));
+        if (!f->State().focusAfterKey.empty()) {
+            const std::string from = f->State().focusAfterKey;
+            f->State().focusAfterKey.clear();
+            f->FocusOnFrom(from);
         }
     }
+    // The box whose whole text is selected ("" none).
+    std::string selected;
     // The control the focus moves to from `control` (as Enter or Tab).
     std::string Next(const std::string& control) {
         const std::string keep = f->State().focus;

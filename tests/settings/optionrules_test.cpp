@@ -302,17 +302,19 @@ TEST_F(OptionDialogTest, PowerOnBoxesKeepOnlyTheRadiosCharactersWhateverTheRoad)
 
 TEST_F(OptionDialogTest, PowerOnBoxesSelectAllOnFocus) {
     auto f = Load();
-    f->GotFocus(option::PowerOnBoxes[7]);
-    EXPECT_EQ(f->selectAllRequest, option::PowerOnBoxes[7]);
-    f->selectAllRequest.clear();
-    f->GotFocus(option::Password);  // empty: nothing to select
-    EXPECT_EQ(f->selectAllRequest, "");
-    f->GotFocus(option::SwFrequency);
-    EXPECT_EQ(f->selectAllRequest, option::SwFrequency);
+    // The text boxes select their text when the user brings the focus (an
+    // empty one has nothing to select); no other control does.
+    for (const std::string& name : f->State().Names()) {
+        const ControlState& c = f->C(name);
+        const bool box = option::PowerOnBoxes.IndexOf(name) >= 0 || name == option::Password ||
+                         name == option::SwFrequency || name == option::LwFrequency;
+        EXPECT_EQ(c.selectOnEntry, box ? SelectOnEntry::OnArrival : SelectOnEntry::Never) << name;
+    }
     // A move made by the boxes themselves arrives like a Tab.
     int key = 'A';
     f->KeyPress(option::PowerOnBoxes[3], key);
-    EXPECT_EQ(f->selectAllRequest, option::PowerOnBoxes[4]);
+    EXPECT_EQ(f->State().focus, option::PowerOnBoxes[4]);
+    EXPECT_TRUE(f->State().focusArrives);
 }
 
 // ---- SW and LW boxes -----------------------------------------------------------------

@@ -52,11 +52,11 @@ public:
     void KeyPress(const std::string& c, int& k) override {
         if (c == "Text1" && onKey) onKey(k);
     }
-    void GotFocus(const std::string& c) override {
-        log.push_back("GotFocus " + c);
-        if (selectOnFocus) selectAllRequest = c;
+    void GotFocus(const std::string& c) override { log.push_back("GotFocus " + c); }
+    void FocusOnFrom(const std::string& c) override {
+        log.push_back("FocusOnFrom " + c + " " + C(c).text);
+        State().focus = c == "Text1" ? "Text2" : "Text1";
     }
-    bool selectOnFocus = false;
     bool LostFocus(const std::string& c, const std::string& next) override {
         log.push_back("LostFocus " + c + ">" + next);
         return !(c == "Text1" && refuseText1);
@@ -282,7 +282,7 @@ TEST_F(BinderTest, StandsBackForCancelAndIgnoresOtherWindows) {
 // window is not), and a box that asks for it is selected at once: a key
 // typed right away replaces the text. A click selects after its press.
 TEST_F(BinderTest, FirstFocusIsAnArrivalAndSelectsAtOnce) {
-    f.selectOnFocus = true;
+    f.C("Text1").selectOnEntry = f.C("Text2").selectOnEntry = SelectOnEntry::OnArrival;
     f.C("Text1").text = "440.00000";
     f.C("Text2").text = "abc";
     b.Sync();
@@ -309,6 +309,74 @@ TEST_F(BinderTest, FirstFocusIsAnArrivalAndSelectsAtOnce) {
     QApplication::processEvents();
     EXPECT_TRUE(f.Logged("GotFocus Text2"));
     EXPECT_EQ(text2->selectedText(), "abc");
+}
+
+// A box declared OnArrival selects only when the user brings the focus (or
+// the form moves it as Tab would); one declared OnFocus on every focus-in,
+// the form's own moves and a return from another window too.
+TEST_F(BinderTest, ABoxSelectsAsItsControlDeclares) {
+    f.C("Text1").text = "abc";
+    f.C("Text2").text = "xyz";
+    f.C("Text1").selectOnEntry = SelectOnEntry::OnArrival;
+    b.Sync();
+    Show();
+    auto* text1 = W<QLineEdit>("Text1");
+    auto* text2 = W<QLineEdit>("Text2");
+    b.Run([&] { f.State().focus = "Combo1"; });
+    text1->deselect();
+    b.Run([&] { f.State().focus = "Text1"; });
+    ASSERT_TRUE(text1->hasFocus());
+    EXPECT_EQ(text1->selectedText(), "") << "a move of the form's own";
+    b.Run([&] { f.State().focus = "Text2"; });
+    b.Run([&] {
+        f.State().focus = "Text1";
+        f.State().focusArrives = true;
+    });
+    EXPECT_EQ(text1->selectedText(), "abc") << "a move as the user's Tab";
+    EXPECT_FALSE(f.State().focusArrives);
+    text1->deselect();
+    QTest::mouseClick(text2, Qt::LeftButton, {}, text2->rect().center());
+    QApplication::processEvents();
+    EXPECT_TRUE(f.Logged("GotFocus Text2"));
+    EXPECT_EQ(text2->selectedText(), "") << "declared Never";
+
+    f.C("Text2").selectOnEntry = SelectOnEntry::OnFocus;
+    b.Run([&] { f.State().focus = "Text1"; });
+    b.Run([&] { f.State().focus = "Text2"; });
+    EXPECT_EQ(text2->selectedText(), "xyz") << "OnFocus: the form's own move too";
+    text2->deselect();
+    QWidget other;
+    other.show();
+    QApplication::setActiveWindow(&other);
+    QApplication::processEvents();
+    QApplication::setActiveWindow(dlg.get());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == dlg.get(); }));
+    EXPECT_EQ(text2->selectedText(), "xyz") << "OnFocus: the return from another window too";
+    Focus("Text1");
+    QTest::mouseClick(text2, Qt::LeftButton, {}, text2->rect().center());
+    QApplication::processEvents();
+    EXPECT_EQ(text2->selectedText(), "xyz") << "OnFocus: after the click's press";
+}
+
+// A key handler's focusAfterKey: the focus moves on once the key is in the
+// box, as a move of the form's own (no LostFocus, no GotFocus).
+TEST_F(BinderTest, FocusAfterKeyMovesOnOnceTheKeyIsInTheBox) {
+    f.C("Text2").selectOnEntry = SelectOnEntry::OnArrival;
+    f.C("Text2").text = "xyz";
+    b.Sync();
+    Show();
+    Focus("Text1");
+    f.log.clear();
+    f.onKey = [&](int&) { f.State().focusAfterKey = "Text1"; };
+    QTest::keyClick(W<QWidget>("Text1"), Qt::Key_A);
+    EXPECT_TRUE(W<QLineEdit>("Text1")->hasFocus()) << "queued after the key";
+    EXPECT_TRUE(f.State().focusAfterKey.empty());
+    QApplication::processEvents();
+    EXPECT_TRUE(W<QLineEdit>("Text2")->hasFocus());
+    EXPECT_TRUE(f.Logged("FocusOnFrom Text1 a"));
+    EXPECT_FALSE(f.Logged("LostFocus Text1>Text2"));
+    EXPECT_FALSE(f.Logged("GotFocus Text2"));
+    EXPECT_EQ(W<QLineEdit>("Text2")->selectedText(), "") << "no arrival";
 }
 
 TEST_F(BinderTest, FormMovesTheFocus) {

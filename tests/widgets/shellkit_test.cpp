@@ -39,41 +39,79 @@
 #include "widgets/editorplacement.h"
 #include "widgets/gridmodel.h"
 #include "widgets/keycodes.h"
+#include "widgets/widgetkinds.h"
 
 namespace rp {
 namespace {
 
-// ---- which binding a widget gets ----
+// ---- which binding a widget gets (widgets/widgetkinds.h) ----
 
 TEST(Bindings, EachClassGetsItsOwnKindsBinding) {
     QWidget root;
     struct Case {
         const char* what;
         QObject* object;
+        ControlKind kind;
         const Binding* binding;
     } cases[] = {
-        {"check box", new QCheckBox(&root), &kCheckBoxBinding},
-        {"option button", new QRadioButton(&root), &kOptionButtonBinding},
-        {"push button", new QPushButton(&root), &kButtonBinding},
-        {"tool button", new QToolButton(&root), &kButtonBinding},
-        {"combo box", new QComboBox(&root), &kComboBinding},
-        {"list", new QListWidget(&root), &kListBinding},
-        {"line edit", new QLineEdit(&root), &kLineEditBinding},
-        {"plain text", new QPlainTextEdit(&root), &kPlainTextBinding},
-        {"tab widget", new QTabWidget(&root), &kTabWidgetBinding},
-        {"tab bar", new QTabBar(&root), &kTabBarBinding},
-        {"toolbar", new QToolBar(&root), &kToolbarBinding},
-        {"grid", new TextGridView(&root), &kGridBinding},
-        {"label", new QLabel(&root), &kLabelBinding},
-        {"group box", new QGroupBox(&root), &kGroupBoxBinding},
-        {"progress", new QProgressBar(&root), &kProgressBinding},
-        {"menu", new QMenu(&root), &kMenuBinding},
-        {"action", new QAction(&root), &kActionBinding},
-        {"frame", new QFrame(&root), nullptr},
-        {"picture", new QWidget(&root), nullptr},
+        {"check box", new QCheckBox(&root), ControlKind::CheckBox, &kCheckBoxBinding},
+        {"option button", new QRadioButton(&root), ControlKind::OptionButton, &kOptionButtonBinding},
+        {"push button", new QPushButton(&root), ControlKind::Button, &kButtonBinding},
+        {"tool button", new QToolButton(&root), ControlKind::Button, &kButtonBinding},
+        {"combo box", new QComboBox(&root), ControlKind::ComboBox, &kComboBinding},
+        {"list", new QListWidget(&root), ControlKind::ListBox, &kListBinding},
+        {"line edit", new QLineEdit(&root), ControlKind::TextBox, &kLineEditBinding},
+        {"plain text", new QPlainTextEdit(&root), ControlKind::TextBox, &kPlainTextBinding},
+        {"tab widget", new QTabWidget(&root), ControlKind::TabStrip, &kTabWidgetBinding},
+        {"tab bar", new QTabBar(&root), ControlKind::TabStrip, &kTabBarBinding},
+        {"toolbar", new QToolBar(&root), ControlKind::Toolbar, &kToolbarBinding},
+        {"grid", new TextGridView(&root), ControlKind::Grid, &kGridBinding},
+        {"label", new QLabel(&root), ControlKind::Label, &kLabelBinding},
+        {"group box", new QGroupBox(&root), ControlKind::Frame, &kGroupBoxBinding},
+        {"progress", new QProgressBar(&root), ControlKind::Progress, &kProgressBinding},
+        {"menu", new QMenu(&root), ControlKind::Menu, &kMenuBinding},
+        {"action", new QAction(&root), ControlKind::Menu, &kActionBinding},
+        {"picture label", new QLabel(&root), ControlKind::Picture, &kLabelBinding},
+        {"picture", new QWidget(&root), ControlKind::Picture, nullptr},
+        {"other", new QWidget(&root), ControlKind::Other, nullptr},
     };
-    for (const Case& c : cases) EXPECT_EQ(BindingFor(c.object), c.binding) << c.what;
-    EXPECT_EQ(BindingFor(nullptr), nullptr);
+    for (const Case& c : cases) {
+        EXPECT_TRUE(WidgetFitsKind(c.object, c.kind)) << c.what;
+        EXPECT_EQ(BindingFor(c.object, c.kind), c.binding) << c.what;
+    }
+    EXPECT_EQ(BindingFor(nullptr, ControlKind::Label), nullptr);
+}
+
+// The check and the binder read one table: a class that does not fit a
+// kind gets no binding of it either.
+TEST(Bindings, AClassOutsideItsKindFitsNotAndGetsNoBinding) {
+    QWidget root;
+    struct Case {
+        const char* what;
+        QObject* object;
+        ControlKind kind;
+    } cases[] = {
+        {"a frame is a group box: caption only", new QFrame(&root), ControlKind::Frame},
+        {"a label is no frame", new QLabel(&root), ControlKind::Frame},
+        {"a check box is no button", new QCheckBox(&root), ControlKind::Button},
+        {"an option button is no button", new QRadioButton(&root), ControlKind::Button},
+        {"a line edit is no combo", new QLineEdit(&root), ControlKind::ComboBox},
+        {"an action is no toolbar", new QAction(&root), ControlKind::Toolbar},
+        {"a timer has no widget", new QWidget(&root), ControlKind::Timer},
+    };
+    for (const Case& c : cases) {
+        EXPECT_FALSE(WidgetFitsKind(c.object, c.kind)) << c.what;
+        EXPECT_EQ(BindingFor(c.object, c.kind), nullptr) << c.what;
+    }
+    EXPECT_TRUE(WidgetFitsKind(nullptr, ControlKind::Timer));
+    EXPECT_FALSE(WidgetFitsKind(nullptr, ControlKind::Label));
+    EXPECT_EQ(WidgetClassFor(ControlKind::Frame), "QGroupBox");
+    EXPECT_EQ(WidgetClassFor(ControlKind::TextBox), "QLineEdit or QPlainTextEdit");
+    // Every class of the table fits its kind and takes its binding.
+    for (int k = 0; k <= static_cast<int>(ControlKind::Other); ++k) {
+        const auto kind = static_cast<ControlKind>(k);
+        EXPECT_EQ(WidgetClassesOf(kind).empty(), kind == ControlKind::Timer) << k;
+    }
 }
 
 // ---- floating editors over their cell ----
@@ -82,7 +120,9 @@ class EditorForm : public Form {
 public:
     EditorForm() : Form("FrmEditors") {
         State().Add("Grid1", ControlKind::Grid);
-        State().Add("Text1", ControlKind::TextBox).visible = false;
+        ControlState& text = State().Add("Text1", ControlKind::TextBox);
+        text.visible = false;
+        text.selectOnEntry = SelectOnEntry::OnCellOpen;
         State().Add("Combo1", ControlKind::ComboBox).visible = false;
     }
     TextGrid grid{40, 6};
@@ -117,8 +157,7 @@ protected:
         root.resize(400, 300);
         binder = std::make_unique<FormBinder>(f, &root, nullptr);
         editors = new CellEditors(*binder, view, [this] { return GridCell{f.row, f.col}; });
-        editors->Add(text, CellEditors::SelectOnOpen);
-        editors->Add(combo);
+        editors->Add({text, combo});
         root.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&root));
     }
@@ -164,6 +203,10 @@ TEST_F(CellEditorsTest, ATextEditorIsSelectedOnlyWhenItOpensOverAnotherCell) {
     Open("", 0, 0);
     Open("Text1", 4, 2, "def");  // opened again on the same cell
     EXPECT_EQ(text->selectedText(), "def");
+    text->deselect();
+    f.C("Text1").selectOnEntry = SelectOnEntry::Never;
+    Open("Text1", 5, 2, "ghi");
+    EXPECT_EQ(text->selectedText(), "") << "an editor not declared OnCellOpen";
 }
 
 TEST_F(CellEditorsTest, OnlyTheUsersScrollRunsTheScrollHandler) {

@@ -219,6 +219,36 @@ TEST_F(ChEditDialog, KeyFiltersOnTheBoxes) {
     EXPECT_TRUE(Messages().empty());
 }
 
+// A name box the user comes to selects its character; the move on after a
+// typed character is the dialog's own and selects nothing, so the next
+// character goes after the one the next box holds (and a full box refuses it).
+TEST_F(ChEditDialog, TheMoveOnAfterANameCharacterSelectsNothing) {
+    Show(ListMemory, 1);
+    FocusOn(chedit::EntryBoxes[2]);
+    Type("ABC");
+    EXPECT_EQ(Focused(), chedit::EntryBoxes[5]);
+    FocusOn(chedit::EntryBoxes[2]);
+    EXPECT_EQ(Edit(chedit::EntryBoxes[2])->selectedText(), "A");
+    Type("X");
+    EXPECT_EQ(Focused(), chedit::EntryBoxes[3]);
+    EXPECT_EQ(Edit(chedit::EntryBoxes[3])->selectedText(), "");
+    Type("Y");
+    EXPECT_EQ(Focused(), chedit::EntryBoxes[4]);
+    EXPECT_EQ(Edit(chedit::EntryBoxes[2])->text(), "X");
+    EXPECT_EQ(Edit(chedit::EntryBoxes[3])->text(), "B");
+    // Back from another window: no arrival, no selection.
+    FocusOn(chedit::RxFreq);
+    Edit(chedit::RxFreq)->deselect();
+    QWidget other;
+    other.show();
+    QApplication::setActiveWindow(&other);
+    QApplication::processEvents();
+    QApplication::setActiveWindow(dlg.data());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == dlg.data(); }));
+    EXPECT_EQ(Focused(), chedit::RxFreq);
+    EXPECT_EQ(Edit(chedit::RxFreq)->selectedText(), "");
+}
+
 TEST_F(ChEditDialog, NoPasteDropOrInputMethodGetsPastTheFilters) {
     Show(ListMemory, 1);
     QApplication::clipboard()->setText("12a\\~");
