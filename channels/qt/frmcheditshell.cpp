@@ -26,27 +26,61 @@ namespace rp {
 
 namespace {
 
-void BuildShell(FormDialog& dlg) {
-    const int listWidth = TwipsToPixelsX(&dlg, 1600);
-    const int boxWidth = TwipsToPixelsX(&dlg, 1300);
-    const int charWidth = TwipsToPixelsX(&dlg, 330);
-    auto label = [&](const std::string& n) { return SideLabel(&dlg, n); };
-    auto list = [&](const std::string& n) {
-        auto* c = Named<QComboBox>(&dlg, n);
-        c->setMinimumWidth(listWidth);
-        c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-        return c;
-    };
-    auto box = [&](const std::string& n) {
-        auto* e = Named<QLineEdit>(&dlg, n);
-        e->setMinimumWidth(boxWidth);
-        return e;
-    };
+// The channel grid of label and list rows, built group by group in the
+// form's tab order; each group starts at `row` and leaves it on the row
+// after its own.
+struct ChannelGrid {
+    explicit ChannelGrid(FormDialog& d);
 
-    auto* grid = new QGridLayout;
+    QLabel* label(const std::string& n) const { return SideLabel(&dlg, n); }
+    QComboBox* list(const std::string& n) const;
+    QLineEdit* box(const std::string& n) const;
+    void pair(int r, int col, const std::string& labelName, QWidget* w, int span = 1) const;
+
+    void FrequencyAndNameRows();
+    void StepAndPowerRows();
+    void ToneRows();
+    void SignallingRows();
+    void SwitchRows();
+    void HiddenRows();
+
+    FormDialog& dlg;
+    const int listWidth;
+    const int boxWidth;
+    const int charWidth;
+    QGridLayout* grid;
+    int row = 0;
+};
+
+ChannelGrid::ChannelGrid(FormDialog& d)
+    : dlg(d),
+      listWidth(TwipsToPixelsX(&dlg, 1600)),
+      boxWidth(TwipsToPixelsX(&dlg, 1300)),
+      charWidth(TwipsToPixelsX(&dlg, 330)),
+      grid(new QGridLayout) {
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(5, 1);
-    int row = 0;
+}
+
+QComboBox* ChannelGrid::list(const std::string& n) const {
+    auto* c = Named<QComboBox>(&dlg, n);
+    c->setMinimumWidth(listWidth);
+    c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    return c;
+}
+
+QLineEdit* ChannelGrid::box(const std::string& n) const {
+    auto* e = Named<QLineEdit>(&dlg, n);
+    e->setMinimumWidth(boxWidth);
+    return e;
+}
+
+void ChannelGrid::pair(int r, int col, const std::string& labelName, QWidget* w, int span) const {
+    grid->addWidget(label(labelName), r, col);
+    grid->addWidget(w, r, col + 1, 1, span);
+}
+
+void ChannelGrid::FrequencyAndNameRows() {
     // RX and TX.
     grid->addWidget(label(chedit::RxLabel), row, 0);
     grid->addWidget(box(chedit::RxFreq), row, 1, 1, 2);
@@ -66,19 +100,21 @@ void BuildShell(FormDialog& dlg) {
     names->addStretch();
     grid->addLayout(names, row, 1, 1, 5);
     ++row;
-    // Step, bandwidth, power, busy lock.
-    auto pair = [&](int r, int col, const std::string& labelName, QWidget* w, int span = 1) {
-        grid->addWidget(label(labelName), r, col);
-        grid->addWidget(w, r, col + 1, 1, span);
-    };
+}
+
+// Step, bandwidth, power, busy lock.
+void ChannelGrid::StepAndPowerRows() {
     pair(row, 0, chedit::StepLabel, list(chedit::Step));
     pair(row, 3, chedit::BandwidthLabel, list(chedit::Bandwidth));
     ++row;
     pair(row, 0, chedit::PowerLabel, list(chedit::Power));
     pair(row, 3, chedit::BusyLockLabel, list(chedit::BusyLock));
     ++row;
-    // Decode and encode tone: the type, then the CTCSS or the DCS list in
-    // one place, then the inverted tick.
+}
+
+// Decode and encode tone: the type, then the CTCSS or the DCS list in
+// one place, then the inverted tick.
+void ChannelGrid::ToneRows() {
     for (int encode = 0; encode <= 1; ++encode) {
         pair(row, 0, encode ? chedit::EncodeTypeLabel : chedit::DecodeTypeLabel,
              list(encode ? chedit::EncodeType : chedit::DecodeType));
@@ -87,7 +123,11 @@ void BuildShell(FormDialog& dlg) {
         grid->addWidget(Named<QCheckBox>(&dlg, encode ? chedit::EncodeInverted : chedit::DecodeInverted), row, 3, 1, 2);
         ++row;
     }
-    // Signalling with its code list in one place, two-tone decode.
+}
+
+// Signalling with its code list in one place, two-tone decode; the squelch
+// and the PTT IDs.
+void ChannelGrid::SignallingRows() {
     pair(row, 0, chedit::SignallingLabel, list(chedit::Signalling));
     for (int i = 0; i <= 3; ++i) grid->addWidget(list(chedit::CodeLists[i]), row, 2);
     pair(row, 3, chedit::TwoToneDecodeLabel, list(chedit::TwoToneDecode));
@@ -98,6 +138,11 @@ void BuildShell(FormDialog& dlg) {
     pair(row, 0, chedit::DtmfPttIdLabel, list(chedit::DtmfPttId));
     pair(row, 3, chedit::FiveTonePttIdLabel, list(chedit::FiveTonePttId));
     ++row;
+}
+
+// The own CTCSS and the ticks: TX inhibit, scan skip, and reverse and
+// talk-around in their frame.
+void ChannelGrid::SwitchRows() {
     pair(row, 0, chedit::OwnCtcssLabel, box(chedit::OwnCtcss));
     grid->addWidget(Named<QCheckBox>(&dlg, chedit::TxInhibit), row, 3, 1, 2);
     ++row;
@@ -109,7 +154,10 @@ void BuildShell(FormDialog& dlg) {
     frameLayout->addWidget(Named<QCheckBox>(frame, chedit::TalkAround));
     grid->addWidget(frame, row, 0, 1, 3);
     ++row;
-    // Never shown: they hold their fields from display to OK.
+}
+
+// Never shown: they hold their fields from display to OK.
+void ChannelGrid::HiddenRows() {
     pair(row, 0, chedit::OffsetLabel, box(chedit::OffsetFreq));
     grid->addWidget(list(chedit::OffsetDir), row, 2);
     pair(row, 3, chedit::PttIdCodeLabel, box(chedit::PttIdCode));
@@ -121,6 +169,17 @@ void BuildShell(FormDialog& dlg) {
     grid->addWidget(Named<QCheckBox>(&dlg, chedit::PttIdOn), row, 3);
     grid->addWidget(Named<QCheckBox>(&dlg, chedit::Compander), row, 4);
     grid->addWidget(Named<QCheckBox>(&dlg, chedit::PttIdDecode), row, 5);
+}
+
+void BuildShell(FormDialog& dlg) {
+    ChannelGrid rows(dlg);
+    rows.FrequencyAndNameRows();
+    rows.StepAndPowerRows();
+    rows.ToneRows();
+    rows.SignallingRows();
+    rows.SwitchRows();
+    rows.HiddenRows();
+    QGridLayout* grid = rows.grid;
 
     auto* bank = Named<QListWidget>(&dlg, chedit::Banks);
     bank->setFixedWidth(TwipsToPixelsX(&dlg, 1300));

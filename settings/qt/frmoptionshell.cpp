@@ -52,26 +52,16 @@ constexpr CaptionedList kRightLists[] = {
     {option::GmrsChannelLabel, option::GmrsChannel},   {option::MursChannelLabel, option::MursChannel},
 };
 
-}  // namespace
+// A column of captions and their controls.
+QGridLayout* CaptionColumn(int gap) {
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(gap);
+    grid->setColumnStretch(1, 1);
+    return grid;
+}
 
-void BuildFrmOption(FormDialog& shell) {
-    auto* dlg = &shell;
-    FrmOption& f = dlg->FormAs<FrmOption>();
-
-    // A label stands 30 twips left of its control, right-aligned to it.
-    const int gap = TwipsToPixelsX(dlg, 30);
-    const int listWidth = TwipsToPixelsX(dlg, 1900);
-    auto column = [&] {
-        auto* grid = new QGridLayout;
-        grid->setHorizontalSpacing(gap);
-        grid->setColumnStretch(1, 1);
-        return grid;
-    };
-    QGridLayout* left = column();
-    QGridLayout* right = column();
-
-    // The power-on text: two rows of six one-character boxes, its password
-    // group (never shown) beside it.
+// The power-on text: two rows of six one-character boxes.
+std::vector<QLineEdit*> PowerOnPart(FormDialog* dlg, QGridLayout* left) {
     std::vector<QLineEdit*> boxes;
     left->addWidget(SideLabel(dlg, option::PowerOnLabel), 0, 0);
     for (int row = 0; row < 2; ++row) {
@@ -86,14 +76,24 @@ void BuildFrmOption(FormDialog& shell) {
         line->addStretch();
         left->addLayout(line, row, 1);
     }
+    return boxes;
+}
+
+// The power-on text's password group (never shown) below its boxes.
+QLineEdit* PasswordPart(FormDialog* dlg, QGridLayout* left) {
     auto* password = new QHBoxLayout;
     password->addWidget(Named<QCheckBox>(dlg, option::PasswordOn));
     password->addWidget(SideLabel(dlg, option::PasswordLabel));
     auto* text2 = Named<QLineEdit>(dlg, option::Password);
     password->addWidget(text2);
     left->addLayout(password, 2, 1);
+    return text2;
+}
 
-    // The lists, each with its label, in the form's order.
+// The lists, each with its label, in the form's order, and the two
+// frequency boxes below the right column's lists.
+void ListsPart(FormDialog* dlg, QGridLayout* left, QGridLayout* right) {
+    const int listWidth = TwipsToPixelsX(dlg, 1900);
     auto list = [&](const char* name) {
         auto* combo = Named<QComboBox>(dlg, name);
         combo->setMinimumWidth(listWidth);
@@ -125,8 +125,10 @@ void BuildFrmOption(FormDialog& shell) {
     }
     left->setRowStretch(leftRow, 1);
     right->setRowStretch(rightRow, 1);
+}
 
-    // The check boxes and the bank links, each in its frame.
+// The check boxes and the bank links, each in its frame.
+QVBoxLayout* FramesPart(FormDialog* dlg) {
     auto* frames = new QVBoxLayout;
     auto* frame1 = Named<QGroupBox>(dlg, option::SwitchFrame);
     auto* checks = new QVBoxLayout(frame1);
@@ -141,6 +143,35 @@ void BuildFrmOption(FormDialog& shell) {
     frames->addWidget(frame1);
     frames->addWidget(frame2);
     frames->addStretch();
+    return frames;
+}
+
+// Tab order as the form keeps it, so Tab and the boxes' own moves agree.
+void FollowFormTabOrder(FormDialog* dlg, FrmOption& f) {
+    QWidget* previous = nullptr;
+    for (const std::string& name : f.State().Names()) {
+        auto* w = dlg->findChild<QWidget*>(QString::fromStdString(name));
+        if (!w || qobject_cast<QLabel*>(w) || qobject_cast<QGroupBox*>(w)) continue;
+        if (previous) QWidget::setTabOrder(previous, w);
+        previous = w;
+    }
+}
+
+}  // namespace
+
+void BuildFrmOption(FormDialog& shell) {
+    auto* dlg = &shell;
+    FrmOption& f = dlg->FormAs<FrmOption>();
+
+    // A label stands 30 twips left of its control, right-aligned to it.
+    const int gap = TwipsToPixelsX(dlg, 30);
+    QGridLayout* left = CaptionColumn(gap);
+    QGridLayout* right = CaptionColumn(gap);
+
+    std::vector<QLineEdit*> boxes = PowerOnPart(dlg, left);
+    QLineEdit* text2 = PasswordPart(dlg, left);
+    ListsPart(dlg, left, right);
+    QVBoxLayout* frames = FramesPart(dlg);
 
     auto* buttons = RightRow({Named<QPushButton>(dlg, kOKButton), Named<QPushButton>(dlg, kCancelButton)});
 
@@ -151,14 +182,7 @@ void BuildFrmOption(FormDialog& shell) {
     top->addLayout(frames, 0, 2);
     top->addLayout(buttons, 1, 0, 1, 3);
 
-    // Tab order as the form keeps it, so Tab and the boxes' own moves agree.
-    QWidget* previous = nullptr;
-    for (const std::string& name : f.State().Names()) {
-        auto* w = dlg->findChild<QWidget*>(QString::fromStdString(name));
-        if (!w || qobject_cast<QLabel*>(w) || qobject_cast<QGroupBox*>(w)) continue;
-        if (previous) QWidget::setTabOrder(previous, w);
-        previous = w;
-    }
+    FollowFormTabOrder(dlg, f);
 
     FormBinder& binder = dlg->Bind();
     binder.StandBackFor({kCancelButton});
