@@ -288,7 +288,7 @@ void FrmCHEdit::Form_Load() {
     LoadEditData();
 }
 
-void FrmCHEdit::Form_Unload() {
+void FrmCHEdit::Unloading() {
     for (const std::string& box : kTextBoxes) UnhookTextMenu(C(box));
 }
 
@@ -765,11 +765,6 @@ void FrmCHEdit::GotFocus(const std::string& control) {
 bool FrmCHEdit::LostFocus(const std::string& control, const std::string& next) {
     (void)next;
     if (control == chedit::OwnCtcss) Text3_LostFocus();
-    return true;
-}
-
-bool FrmCHEdit::QueryUnload() {
-    Form_Unload();
     return true;
 }
 

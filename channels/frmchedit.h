@@ -87,7 +87,6 @@ public:
 
     // ---- opening ----
     void Form_Load() override;
-    void Form_Unload();
     void ChangShowByLanguage();
     void InitShowList();
     void LoadEditData();
@@ -127,7 +126,6 @@ public:
     void KeyPress(const std::string& control, int& keyAscii) override;
     void GotFocus(const std::string& control) override;
     bool LostFocus(const std::string& control, const std::string& next) override;
-    bool QueryUnload() override;
 
     // Moves the focus to the control after `from` in tab order that is
     // visible and enabled, as Tab does.
@@ -139,6 +137,10 @@ public:
 
     // The last outcome of OK (for the shell and tests).
     const ChEditOutcome& LastOutcome() const { return last_; }
+
+protected:
+    // Every close: the text boxes take their context menus back.
+    void Unloading() override;
 
 private:
     void AddControls();
