@@ -291,7 +291,7 @@ void FrmCHEdit::Form_Load() {
     LoadEditData();
 }
 
-void FrmCHEdit::Form_Unload() {
+void FrmCHEdit::Unloading() {
     for (const std::string& box : kTextBoxes) UnhookTextMenu(C(box));
 }
 
@@ -758,11 +758,6 @@ void FrmCHEdit::KeyPress(const std::string& control, int& keyAscii) {
 bool FrmCHEdit::LostFocus(const std::string& control, const std::string& next) {
     (void)next;
     if (control == chedit::OwnCtcss) Text3_LostFocus();
-    return true;
-}
-
-bool FrmCHEdit::QueryUnload() {
-    Form_Unload();
     return true;
 }
 

@@ -87,7 +87,6 @@ public:
 
     // ---- opening ----
     void Form_Load() override;
-    void Form_Unload();
     void ChangShowByLanguage();
     void InitShowList();
     void LoadEditData();
@@ -123,7 +122,6 @@ public:
     void Change(const std::string& control) override;
     void KeyPress(const std::string& control, int& keyAscii) override;
     bool LostFocus(const std::string& control, const std::string& next) override;
-    bool QueryUnload() override;
 
     // Moves the focus to the control after `from` in tab order that is
     // visible and enabled, as Tab does.
@@ -134,6 +132,10 @@ public:
 
     // The last outcome of OK (for the shell and tests).
     const ChEditOutcome& LastOutcome() const { return last_; }
+
+protected:
+    // Every close: the text boxes take their context menus back.
+    void Unloading() override;
 
 private:
     void AddControls();

@@ -149,22 +149,13 @@ void Frm5Tone::CommandOK_Click() {
     d_.WorkData.Tone5Param11 = Tone5Param11;
     CheckAllSignalRefs(d_);
     Check5ToneOptionRef(d_);
-    Form_Unload();
     Unload();
 }
 
-void Frm5Tone::CommandCancel_Click() {
-    Form_Unload();
-    Unload();
-}
+void Frm5Tone::CommandCancel_Click() { Unload(); }
 
-void Frm5Tone::Form_Unload() {
+void Frm5Tone::Unloading() {
     for (const std::string& box : HookedBoxes()) UnhookTextMenu(C(box));
-}
-
-bool Frm5Tone::QueryUnload() {
-    Form_Unload();
-    return true;
 }
 
 // ---- lists, grid, tone table ----------------------------------------------

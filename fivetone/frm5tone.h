@@ -40,8 +40,6 @@ public:
     void Form_Load() override;
     void CommandOK_Click();
     void CommandCancel_Click();
-    // Unhooks the boxes' context menus; closing is never refused.
-    void Form_Unload();
 
     // ---- lists, grid, tone table ----
     void InitComboItems();
@@ -103,7 +101,6 @@ public:
     void KeyPress(const std::string& control, int& keyAscii) override;
     void GotFocus(const std::string& control) override;
     bool LostFocus(const std::string& control, const std::string& next) override;
-    bool QueryUnload() override;
 
     // ---- the dialog's variables ----
     int CurTone5Row = 0;     // the grid cell whose editor is open; row 0: none
@@ -115,6 +112,11 @@ public:
     // The setting kept outside the working copy: taken from the live data at
     // opening, written back by OK only.
     Byte Tone5Param11 = 0;
+
+protected:
+    // Every close (closing is never refused): unhooks the boxes' context
+    // menus.
+    void Unloading() override;
 
 private:
     Tone5DataRec& Edit() { return d_.SetDataEdit.Tone5Data; }

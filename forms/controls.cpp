@@ -1,5 +1,7 @@
 #include "forms/controls.h"
 
+#include <stdexcept>
+
 namespace rp {
 
 std::string ElementName(std::string_view base, int index) {
@@ -36,6 +38,13 @@ void AddControls(FormState& state, std::span<const ControlEntry> table) {
             c.max = entry.max;
         }
     }
+}
+
+const char* CaptionOf(std::initializer_list<CaptionTable> tables, std::string_view control) {
+    for (const CaptionTable& table : tables)
+        for (const CaptionedControl& row : table)
+            if (control == row.control) return row.label;
+    throw std::out_of_range("no caption for control " + std::string(control));
 }
 
 }  // namespace rp

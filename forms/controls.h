@@ -5,6 +5,7 @@
 // builds the form's state. An element of a control array is named
 // "<base>_<index>" ("Combo1_5" is element 5 of "Combo1"); ElementName builds
 // such a name and SplitElementName takes it apart, for every form.
+#include <initializer_list>
 #include <span>
 #include <string>
 #include <string_view>
@@ -49,5 +50,19 @@ struct ControlEntry {
 
 // Adds the table's controls to a form's state, in the table's order.
 void AddControls(FormState& state, std::span<const ControlEntry> table);
+
+// A control and the label that captions it. A form's controls header keeps
+// each list of them once (a caption table): its shell lays the labels and
+// controls out from it, and the report prints each caption beside its
+// control's value.
+struct CaptionedControl {
+    const char* label;
+    const char* control;
+};
+using CaptionTable = std::span<const CaptionedControl>;
+
+// The label that captions `control` in the first of `tables` that has it;
+// throws std::out_of_range when none does, an error of the program.
+const char* CaptionOf(std::initializer_list<CaptionTable> tables, std::string_view control);
 
 }  // namespace rp

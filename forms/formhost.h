@@ -14,7 +14,8 @@ public:
     virtual ~FormHost() = default;
     // Loads `child` (its Form_Load) and shows it over the host's window;
     // `onClosed` runs after it has closed, at once when the child unloaded
-    // itself before it showed.
+    // itself before it showed. However the child goes, the host runs its
+    // Form::Closing() before `onClosed`.
     virtual void Open(std::unique_ptr<Form> child, std::function<void()> onClosed) = 0;
 };
 

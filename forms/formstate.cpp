@@ -38,4 +38,10 @@ void Form::Open(std::unique_ptr<Form> child, std::function<void()> onClosed) {
     if (host_) host_->Open(std::move(child), std::move(onClosed));
 }
 
+void Form::Closing() {
+    if (closed_) return;
+    closed_ = true;
+    Unloading();
+}
+
 }  // namespace rp

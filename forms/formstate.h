@@ -199,6 +199,23 @@ public:
     // The window's close box or system close; return false to keep it open.
     virtual bool QueryUnload() { return true; }
 
+    // The one way a form unloads: the host that shows the form runs it once
+    // the window goes, however it goes (OK, Cancel, Escape, the close box,
+    // the program ending, its parent going first: widgets/dialoghost.h), and
+    // a report's hidden form as it is dropped. The first call runs
+    // Unloading(); any later call (two ways of closing that meet) does
+    // nothing. Unload() only asks for the close; this is its end.
+    void Closing();
+    // Closing() has run.
+    bool Closed() const { return closed_; }
+
+protected:
+    // The form's unload rules (its Form_Unload): run once, by Closing(),
+    // after the handler that unloaded and QueryUnload, before the opener's
+    // callback. The window is going: what it changes is not shown.
+    virtual void Unloading() {}
+
+public:
     // Sets the controls up before the window shows; the host that shows the
     // form runs it (forms/formhost.h).
     virtual void Form_Load() {}
@@ -218,6 +235,7 @@ private:
     std::string name_;
     FormState state_;
     FormHost* host_ = nullptr;
+    bool closed_ = false;
 };
 
 // Key codes for KeyDown beyond ASCII. Enter, Backspace and Escape give

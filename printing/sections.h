@@ -42,7 +42,7 @@ std::string ListItem(const ControlState& list, int index);
 inline std::string CheckShown(const Report& r, const ControlState& box) { return r.GetOnOffText(box.value); }
 
 // A dialog's form loaded without a window for one section: built, made
-// invisible and loaded; unloaded (when the form has an unload step) and
+// invisible and loaded; closed (Form::Closing, its unload rules) and
 // dropped when the section ends, also on a failure.
 template <class F>
 class HiddenForm {
@@ -52,9 +52,7 @@ public:
         form_.State().visible = false;
         form_.Form_Load();
     }
-    ~HiddenForm() {
-        if constexpr (requires(F& f) { f.Form_Unload(); }) form_.Form_Unload();
-    }
+    ~HiddenForm() { form_.Closing(); }
     HiddenForm(const HiddenForm&) = delete;
     HiddenForm& operator=(const HiddenForm&) = delete;
 

@@ -1,5 +1,6 @@
 // The option, communication-book, embedded-message and alarm sections.
 #include <string>
+#include <string_view>
 
 #include "core/language.h"
 #include "forms/formlanguage.h"
@@ -7,6 +8,7 @@
 #include "printing/sections.h"
 #include "settings/frmalert.h"
 #include "settings/frmalertcontrols.h"
+#include "settings/frmcommubookcontrols.h"
 #include "settings/frmemg.h"
 #include "settings/frmemgcontrols.h"
 #include "settings/frmoption.h"
@@ -18,62 +20,22 @@ namespace {
 
 constexpr int kPowerOnBoxes = 12;
 
-// A caption and the control whose value stands beside it.
-struct CaptionedValue {
-    const char* caption;
-    const char* value;
-};
-
-// The option lists printed after the display mode, each beside its label.
-constexpr CaptionedValue kOptionRows[] = {
-    {option::DisplayStyleALabel, option::DisplayStyleA}, {option::DisplayStyleBLabel, option::DisplayStyleB},
-    {option::RadioDisplayLabel, option::RadioDisplay},   {option::MemChannelBLabel, option::MemChannelB},
-    {option::MemGroupBLabel, option::MemGroupB},         {option::ScanTimeLabel, option::ScanTime},
-    {option::KeyTimeLabel, option::KeyTime},             {option::BacklightLabel, option::Backlight},
-    {option::ColourLabel, option::Colour},               {option::SqlKeyLabel, option::SqlKey},
-    {option::TotLabel, option::Tot},                     {option::AutoPowerOffLabel, option::AutoPowerOff},
-    {option::BusyLockLabel, option::BusyLock},           {option::PowerSaveLabel, option::PowerSave},
-    {option::ToneBurstLabel, option::ToneBurst},         {option::VoxLevelLabel, option::VoxLevel},
-    {option::VoxDelayLabel, option::VoxDelay},
+// The option lists printed after the display mode, in the report's order,
+// each beside its caption (settings/frmoptioncontrols.h).
+constexpr const char* kOptionLists[] = {
+    option::DisplayStyleA, option::DisplayStyleB, option::RadioDisplay, option::MemChannelB,
+    option::MemGroupB,     option::ScanTime,      option::KeyTime,      option::Backlight,
+    option::Colour,        option::SqlKey,        option::Tot,          option::AutoPowerOff,
+    option::BusyLock,      option::PowerSave,     option::ToneBurst,    option::VoxLevel,
+    option::VoxDelay,
 };
 constexpr const char* kOptionChecks[] = {option::FuncOperB, option::InitKey, option::TailElim};
 
 constexpr int kBookEntries = 128;
 constexpr int kBookRows = 50;
-constexpr int kTextBookNumber = 3007;
-constexpr const char* kCallIdCaption = "Call ID";
+// The name column's caption: English in every language (the window's
+// grid shows language key 1801).
 constexpr const char* kNameCaption = "Name";
-
-// The embedded-message rows: caption label, value control.
-constexpr CaptionedValue kEmgRows[] = {
-    {emg::AreaCodeLabel, emg::AreaCode},
-    {emg::ManufactureCodeLabel, emg::ManufactureCode},
-    {emg::UserCodeLabel, emg::UserCode},
-    {emg::ModelLabel, emg::Model},
-    {emg::BandLabel, emg::Band},
-    {emg::SerialNumberLabel, emg::SerialNumber},
-    {emg::ProductDateLabel, emg::ProductDate},
-    {emg::MaintainDateLabel, emg::MaintainDate},
-    {emg::VersionLabel, emg::Version},
-    {nullptr, emg::MaintainReason},  // its two caption labels on one line
-    {emg::DealerCodeLabel, emg::DealerCode},
-    {emg::StockDateLabel, emg::StockDate},
-    {emg::SellDateLabel, emg::SellDate},
-    {emg::SellerLabel, emg::Seller},
-};
-
-// The alarm lists printed, each beside its label (the emergency group left out).
-constexpr CaptionedValue kAlarmRows[] = {
-    {alert::AlarmTypeLabel, alert::AlarmType},
-    {alert::IdCodeTypeLabel, alert::IdCodeType},
-    {alert::IdCodeLabel, alert::IdCode},
-    {alert::AlarmTimeLabel, alert::AlarmTime},
-    {alert::TxTimeLabel, alert::TxTime},
-    {alert::RxTimeLabel, alert::RxTime},
-    {alert::ChannelSelectLabel, alert::ChannelSelect},
-    {alert::EmergencyChannelLabel, alert::EmergencyChannel},
-    {alert::CyclesLabel, alert::Cycles},
-};
 
 }  // namespace
 
@@ -103,8 +65,7 @@ void PrintOptionPage(Report& r) {
     std::string mode = f.Shown(option::DisplayMode);
     if (f.C(option::DisplayMode).index == 1) mode += f.Shown(option::DisplayOption);
     r.PrintRow({{10, f.Text(option::DisplayModeLabel)}, {50, mode}});
-    for (const CaptionedValue& row : kOptionRows)
-        r.PrintRow({{10, f.Text(row.caption)}, {50, f.Shown(row.value)}});
+    for (const char* list : kOptionLists) r.PrintRow({{10, f.Text(option::CaptionOf(list))}, {50, f.Shown(list)}});
     for (const char* box : kOptionChecks) r.PrintRow({{10, f.Text(box)}, {55, CheckShown(r, f.C(box))}});
     r.EndPrintPage();
 }
@@ -112,10 +73,11 @@ void PrintOptionPage(Report& r) {
 void PrintCommBookPage(Report& r) {
     r.PrintPageHeader();
     r.PrintTitle(r.Text(r.d.Prt.PrtItemNames[kPrintItemBook]), 2);
-    const std::string number = GetLanguageString(r.d, kTextBookNumber);
-    r.PrintRow({{10, number}, {18, kCallIdCaption}, {28, kNameCaption},
-                {38, number}, {46, kCallIdCaption}, {56, kNameCaption},
-                {66, number}, {74, kCallIdCaption}, {84, kNameCaption}});
+    const std::string number = GetLanguageString(r.d, commubook::kNumberCaptionKey);
+    const char* callId = commubook::kCallIdCaption;
+    r.PrintRow({{10, number}, {18, callId}, {28, kNameCaption},
+                {38, number}, {46, callId}, {56, kNameCaption},
+                {66, number}, {74, callId}, {84, kNameCaption}});
     const auto& book = r.d.WorkData.BookData;
     auto entry = [&](int n, double column) {
         const BookDataRec& e = book[static_cast<std::size_t>(n)];
@@ -136,14 +98,15 @@ void PrintEmbeddedMessagePage(Report& r) {
     HiddenForm<FrmEMG> f(r.d);
     r.PrintPageHeader();
     r.PrintTitle(r.Text(r.d.Prt.PrtItemNames[kPrintItemEmbedded]), 2);
-    for (const CaptionedValue& row : kEmgRows) {
-        const std::string caption =
-            row.caption ? f.Text(row.caption)
-                        : f.Text(emg::MaintainReasonLabel) + " " + f.Text(emg::MaintainReasonLabel2);
-        const ControlState& value = f.C(row.value);
+    auto row = [&](const std::string& caption, const char* box) {
+        const ControlState& value = f.C(box);
         const std::string text = value.kind == ControlKind::ComboBox ? ComboShown(value) : value.text;
         r.PrintRow({{10, caption}, {35, text}});
-    }
+    };
+    for (const CaptionedControl& box : emg::kBoxes) row(f.Text(box.label), box.control);
+    // The maintenance reason: its two caption labels on one line.
+    row(f.Text(emg::MaintainReasonLabel) + " " + f.Text(emg::MaintainReasonLabel2), emg::MaintainReason);
+    for (const CaptionedControl& box : emg::kDealerBoxes) row(f.Text(box.label), box.control);
     r.EndPrintPage();
 }
 
@@ -151,12 +114,15 @@ void PrintAlertPage(Report& r) {
     HiddenForm<FrmAlert> f(r.d);
     r.PrintPageHeader();
     r.PrintTitle(f->State().caption, 2);
-    for (const CaptionedValue& row : kAlarmRows) r.PrintRow({{10, f.Text(row.caption)}, {45, f.Shown(row.value)}});
+    for (const CaptionedControl& list : alert::kLists) {
+        if (std::string_view(list.control) == alert::EmergencyGroup) continue;  // never shown
+        r.PrintRow({{10, f.Text(list.label)}, {45, f.Shown(list.control)}});
+    }
     r.SetPrintColumn(10);
     r.PrintTextLine(f.Text(alert::LoneWorkerFrame));
     r.PrintRow({{15, f.Text(alert::AutoDetect)}, {50, CheckShown(r, f.C(alert::AutoDetect))}});
-    r.PrintRow({{15, f.Text(alert::PreAlertTimeLabel)}, {50, f.Shown(alert::PreAlertTime)}});
-    r.PrintRow({{15, f.Text(alert::LoneWorkerTimeLabel)}, {50, f.Shown(alert::LoneWorkerTime)}});
+    for (const CaptionedControl& list : alert::kLoneWorkerLists)
+        r.PrintRow({{15, f.Text(list.label)}, {50, f.Shown(list.control)}});
     r.EndPrintPage();
 }
 

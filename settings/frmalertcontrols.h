@@ -35,6 +35,28 @@ inline constexpr char PreAlertTime[] = "Combo2_0";        // seconds 1..254
 inline constexpr char LoneWorkerTimeLabel[] = "Label2_1";
 inline constexpr char LoneWorkerTime[] = "Combo2_1";      // seconds 5..255
 
+// The captioned lists (forms/controls.h): the window lays them out from
+// these tables, and the report prints each caption beside its list's value.
+// The column of lists, top to bottom (the report leaves the emergency
+// group out: it is never shown).
+inline constexpr CaptionedControl kLists[] = {
+    {AlarmTypeLabel, AlarmType},
+    {IdCodeTypeLabel, IdCodeType},
+    {IdCodeLabel, IdCode},
+    {AlarmTimeLabel, AlarmTime},
+    {TxTimeLabel, TxTime},
+    {RxTimeLabel, RxTime},
+    {ChannelSelectLabel, ChannelSelect},
+    {EmergencyGroupLabel, EmergencyGroup},
+    {EmergencyChannelLabel, EmergencyChannel},
+    {CyclesLabel, Cycles},
+};
+// The lone-worker group's lists, below its check box.
+inline constexpr CaptionedControl kLoneWorkerLists[] = {
+    {PreAlertTimeLabel, PreAlertTime},
+    {LoneWorkerTimeLabel, LoneWorkerTime},
+};
+
 inline constexpr ControlEntry kControls[] = {
     {AlarmTypeLabel, ControlKind::Label, "2602"},
     {AlarmType, ControlKind::ComboBox},

@@ -73,8 +73,8 @@ void FrmCommuBook::ShowBookData() {
 void FrmCommuBook::SetBookCaptions() {
     ApplyFormLanguage(d_, State());  // caption 1800, Import 1802, Export 1803
     SetOKCancelCaption(d_, State());
-    grid_.SetText(0, 0, GetLanguageString(d_, 3007));
-    grid_.SetText(0, kColCallID, "Call ID");
+    grid_.SetText(0, 0, GetLanguageString(d_, commubook::kNumberCaptionKey));
+    grid_.SetText(0, kColCallID, commubook::kCallIdCaption);
     grid_.SetText(0, kColName, GetLanguageString(d_, 1801));
 }
 
@@ -199,7 +199,7 @@ void FrmCommuBook::CommandOK_Click() {
 
 void FrmCommuBook::CommandCancel_Click() { Unload(); }
 
-void FrmCommuBook::Form_Unload() { SortCommBook(d_.WorkData.BookData); }
+void FrmCommuBook::Unloading() { SortCommBook(d_.WorkData.BookData); }
 
 void FrmCommuBook::Click(const std::string& control) {
     if (control == commubook::Grid) MSFlexGrid1_Click();

@@ -44,8 +44,6 @@ public:
     void CommandOutput_Click();
     void CommandOK_Click();
     void CommandCancel_Click();
-    // Every close (OK, Cancel, Escape, the close box): sorts the live book.
-    void Form_Unload();
 
     // The cell whose text the editor holds; 0, 0 when none.
     int CurBookEditRow = 0;
@@ -60,6 +58,11 @@ public:
     void KeyPress(const std::string& control, int& keyAscii) override;
     void EnterCell(const std::string& control) override;
     TextGrid* Grid(const std::string& control) override;
+
+protected:
+    // Every close (OK, Cancel, Escape, the close box, the program ending):
+    // sorts the live book.
+    void Unloading() override;
 
 private:
     void HideEditor();

@@ -10,6 +10,12 @@ inline constexpr char Import[] = "CommandInput";
 inline constexpr char Export[] = "CommandOutput";
 inline constexpr char Editor[] = "Text1";       // the in-place editor over a cell
 
+// The grid's column captions, which the report prints too: the number's
+// language key and the call ID's text (the same in every language). The
+// name column's is language key 1801 (the report prints "Name").
+inline constexpr int kNumberCaptionKey = 3007;
+inline constexpr char kCallIdCaption[] = "Call ID";
+
 // The editor comes last in the order, so Enter in it moves on to the grid.
 inline constexpr ControlEntry kControls[] = {
     {Grid, ControlKind::Grid},

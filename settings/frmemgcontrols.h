@@ -40,6 +40,28 @@ inline constexpr char SellDate[] = "Text1_10";
 inline constexpr char SellerLabel[] = "Label1_13";
 inline constexpr char Seller[] = "Text1_11";
 
+// The captioned boxes (forms/controls.h): the window lays them out from
+// these tables, and the report prints each caption beside its box's text.
+// The boxes above the maintenance reason, top to bottom.
+inline constexpr CaptionedControl kBoxes[] = {
+    {AreaCodeLabel, AreaCode},
+    {ManufactureCodeLabel, ManufactureCode},
+    {UserCodeLabel, UserCode},
+    {ModelLabel, Model},
+    {BandLabel, Band},
+    {SerialNumberLabel, SerialNumber},
+    {ProductDateLabel, ProductDate},
+    {MaintainDateLabel, MaintainDate},
+    {VersionLabel, Version},
+};
+// The dealer data in its frame, below the maintenance reason.
+inline constexpr CaptionedControl kDealerBoxes[] = {
+    {DealerCodeLabel, DealerCode},
+    {StockDateLabel, StockDate},
+    {SellDateLabel, SellDate},
+    {SellerLabel, Seller},
+};
+
 // Rows top to bottom, each label before its box.
 inline constexpr ControlEntry kControls[] = {
     {AreaCodeLabel, ControlKind::Label},

@@ -125,6 +125,45 @@ inline constexpr char QuickScan[] = "Check1_15";
 inline constexpr char BankLinkFrame[] = "Frame2";
 inline constexpr ControlArray BankLinks{"Check3"};        // BankLink(0)..(9)
 
+// The captioned lists and boxes (forms/controls.h): the window lays them
+// out from these tables, in tab order, and the report prints each caption
+// beside its list's value (CaptionOf below). The display mode and the
+// display option beside it stand above the left column.
+// The left column below the display mode.
+inline constexpr CaptionedControl kLeftLists[] = {
+    {DisplayStyleALabel, DisplayStyleA},   {DisplayStyleBLabel, DisplayStyleB},
+    {RadioDisplayLabel, RadioDisplay},     {WorkModeALabel, WorkModeA},
+    {MemGroupALabel, MemGroupA},           {MemChannelALabel, MemChannelA},
+    {WorkModeBLabel, WorkModeB},           {MemGroupBLabel, MemGroupB},
+    {MemChannelBLabel, MemChannelB},       {RadioMemChannelLabel, RadioMemChannel},
+    {MainBandLabel, MainBand},             {ScanTimeLabel, ScanTime},
+    {KeyTimeLabel, KeyTime},               {BacklightLabel, Backlight},
+};
+// The right column.
+inline constexpr CaptionedControl kRightLists[] = {
+    {ColourLabel, Colour},             {SubDisplayLabel, SubDisplay},
+    {SqlKeyLabel, SqlKey},             {TotLabel, Tot},
+    {AutoPowerOffLabel, AutoPowerOff}, {BusyLockLabel, BusyLock},
+    {PowerSaveLabel, PowerSave},       {ToneBurstLabel, ToneBurst},
+    {VoxLevelLabel, VoxLevel},         {VoxDelayLabel, VoxDelay},
+    {TailModeLabel, TailMode},         {SubVolumeLabel, SubVolume},
+    {AmDisplayLabel, AmDisplay},       {AmMemChannelLabel, AmMemChannel},
+    {RadioBandLabel, RadioBand},       {Pf1KeyLabel, Pf1Key},
+    {Pf2KeyLabel, Pf2Key},             {NoaaAlertLabel, NoaaAlert},
+    {NoaaChannelLabel, NoaaChannel},   {Part95ModeLabel, Part95Mode},
+    {GmrsChannelLabel, GmrsChannel},   {MursChannelLabel, MursChannel},
+};
+// The SW and LW frequency boxes, below the right column.
+inline constexpr CaptionedControl kFrequencyBoxes[] = {
+    {SwFrequencyLabel, SwFrequency},
+    {LwFrequencyLabel, LwFrequency},
+};
+
+// The label that captions a list or box of the tables above.
+inline const char* CaptionOf(std::string_view control) {
+    return rp::CaptionOf({kLeftLists, kRightLists, kFrequencyBoxes}, control);
+}
+
 // Labels without a language key keep the design's caption (set by the form).
 inline constexpr ControlEntry kControls[] = {
     {PowerOnLabel, ControlKind::Label, "1739"},

@@ -10,10 +10,14 @@ namespace rp {
 FormDialog* BuildFormDialog(std::unique_ptr<Form> form, QWidget* parent, const ShellBuilder& build,
                             DialogOpeners* openers) {
     form->Form_Load();
-    if (form->unloadRequested) return nullptr;
+    if (form->unloadRequested) {
+        form->Closing();
+        return nullptr;
+    }
     auto* dlg = new FormDialog(std::move(form), parent, openers);
     build(*dlg);
     if (!dlg->form().unloadRequested) return dlg;
+    dlg->form().Closing();
     delete dlg;
     return nullptr;
 }
@@ -85,6 +89,8 @@ FormDialog::FormDialog(std::unique_ptr<Form> form, QWidget* parent, DialogOpener
 }
 
 FormDialog::~FormDialog() {
+    // Deleted while open (its parent went first): the form closes as well.
+    if (shown_) form_->Closing();
     delete binder_;  // before the form it refers to
     binder_ = nullptr;
     // Grid views show the form's grids: let go of them before the form goes.
@@ -101,7 +107,13 @@ void FormDialog::setVisible(bool visible) {
         fitted_ = true;
         FitDialogToScreen(*this);
     }
+    if (visible) shown_ = true;
     QDialog::setVisible(visible);
+}
+
+void FormDialog::done(int result) {
+    form_->Closing();
+    QDialog::done(result);
 }
 
 void FormDialog::Open(std::unique_ptr<Form> child, std::function<void()> onClosed) {

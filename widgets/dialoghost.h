@@ -28,6 +28,14 @@
 // Form_Load (or while its shell is built) is never shown: the callback runs
 // at once. A dialog too large for its screen opens within it, its controls
 // scrolling and its buttons in view (widgets/dialogfit.h).
+//
+// Every way a dialog closes passes FormDialog::done(): OK and Cancel (the
+// form's Unload(), then the binder's close), Escape, the close box (once
+// QueryUnload agreed), CloseAll (the program ending). done() runs the
+// form's Form::Closing() first, so its Unloading() rules run once, before
+// the dialog hides and before the opener's callback. A dialog deleted while
+// still open (its parent went first) runs it as it goes, and a form that
+// unloaded itself before it could show runs it as it is dropped.
 #include <QDialog>
 #include <QPointer>
 
@@ -112,12 +120,15 @@ public:
 
     // Fits the dialog to its screen before it first shows.
     void setVisible(bool visible) override;
+    // Every close ends here: runs the form's Closing(), then closes.
+    void done(int result) override;
 
 private:
     std::unique_ptr<Form> form_;
     FormBinder* binder_ = nullptr;
     DialogOpeners* openers_ = nullptr;
     bool fitted_ = false;
+    bool shown_ = false;  // it has shown: deleted while open, it is closing
 };
 
 }  // namespace rp

@@ -20,22 +20,10 @@ void BuildFrmAlert(FormDialog& shell) {
     auto* dlg = &shell;
     auto* rows = new QGridLayout;
     SetCaptionGap(rows, dlg, 100);
-    const std::pair<const char*, const char*> lists[] = {
-        {alert::AlarmTypeLabel, alert::AlarmType},
-        {alert::IdCodeTypeLabel, alert::IdCodeType},
-        {alert::IdCodeLabel, alert::IdCode},
-        {alert::AlarmTimeLabel, alert::AlarmTime},
-        {alert::TxTimeLabel, alert::TxTime},
-        {alert::RxTimeLabel, alert::RxTime},
-        {alert::ChannelSelectLabel, alert::ChannelSelect},
-        {alert::EmergencyGroupLabel, alert::EmergencyGroup},
-        {alert::EmergencyChannelLabel, alert::EmergencyChannel},
-        {alert::CyclesLabel, alert::Cycles},
-    };
     int row = 0;
-    for (auto [label, list] : lists) {
-        rows->addWidget(SideLabel(dlg, label), row, 0);
-        rows->addWidget(NamedCombo(dlg, list, 2200), row++, 1);
+    for (const CaptionedControl& list : alert::kLists) {
+        rows->addWidget(SideLabel(dlg, list.label), row, 0);
+        rows->addWidget(NamedCombo(dlg, list.control, 2200), row++, 1);
     }
     auto* frame = new QGroupBox(dlg);
     frame->setObjectName(alert::LoneWorkerFrame);
@@ -44,10 +32,11 @@ void BuildFrmAlert(FormDialog& shell) {
     auto* check = new QCheckBox(frame);
     check->setObjectName(alert::AutoDetect);
     lone->addWidget(check, 0, 0, 1, 2);
-    lone->addWidget(SideLabel(frame, alert::PreAlertTimeLabel), 1, 0);
-    lone->addWidget(NamedCombo(frame, alert::PreAlertTime, 1200), 1, 1);
-    lone->addWidget(SideLabel(frame, alert::LoneWorkerTimeLabel), 2, 0);
-    lone->addWidget(NamedCombo(frame, alert::LoneWorkerTime, 1200), 2, 1);
+    int loneRow = 1;
+    for (const CaptionedControl& list : alert::kLoneWorkerLists) {
+        lone->addWidget(SideLabel(frame, list.label), loneRow, 0);
+        lone->addWidget(NamedCombo(frame, list.control, 1200), loneRow++, 1);
+    }
     rows->addWidget(frame, 0, 2, 4, 1, Qt::AlignTop);
 
     auto* buttons = RightRow({NamedButton(dlg, kOKButton), NamedButton(dlg, kCancelButton)});

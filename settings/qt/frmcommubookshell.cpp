@@ -45,8 +45,6 @@ void BuildFrmCommuBook(FormDialog& shell) {
         return row < 1 || col < 1 ? GridCell{} : GridCell{row, col};
     });
     editors->Add(editor);
-    // Every close sorts the live book: OK, Cancel, Escape and the close box.
-    QObject::connect(dlg, &QDialog::finished, dlg, [&book] { book.Form_Unload(); });
 }
 
 }  // namespace rp

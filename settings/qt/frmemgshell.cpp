@@ -33,15 +33,8 @@ void BuildFrmEMG(FormDialog& shell) {
     auto* dlg = &shell;
     auto* rows = new QGridLayout;
     SetCaptionGap(rows, dlg, 50);
-    const std::pair<const char*, const char*> boxes[] = {
-        {emg::AreaCodeLabel, emg::AreaCode},         {emg::ManufactureCodeLabel, emg::ManufactureCode},
-        {emg::UserCodeLabel, emg::UserCode},         {emg::ModelLabel, emg::Model},
-        {emg::BandLabel, emg::Band},                 {emg::SerialNumberLabel, emg::SerialNumber},
-        {emg::ProductDateLabel, emg::ProductDate},   {emg::MaintainDateLabel, emg::MaintainDate},
-        {emg::VersionLabel, emg::Version},
-    };
     int row = 0;
-    for (auto [label, box] : boxes) {
+    for (auto [label, box] : emg::kBoxes) {
         rows->addWidget(SideLabel(dlg, label), row, 0);
         if (std::string_view(box) == emg::Model || std::string_view(box) == emg::Band)
             rows->addWidget(NamedCombo(dlg, box, 3600), row, 1);
@@ -70,14 +63,8 @@ void BuildFrmEMG(FormDialog& shell) {
     frame->setObjectName(emg::DealerFrame);
     auto* dealer = new QGridLayout(frame);
     SetCaptionGap(dealer, dlg, 50);
-    const std::pair<const char*, const char*> dealerBoxes[] = {
-        {emg::DealerCodeLabel, emg::DealerCode},
-        {emg::StockDateLabel, emg::StockDate},
-        {emg::SellDateLabel, emg::SellDate},
-        {emg::SellerLabel, emg::Seller},
-    };
     int dealerRow = 0;
-    for (auto [label, box] : dealerBoxes) {
+    for (auto [label, box] : emg::kDealerBoxes) {
         dealer->addWidget(SideLabel(frame, label), dealerRow, 0);
         dealer->addWidget(Box(frame, box), dealerRow++, 1);
     }

@@ -23,35 +23,6 @@ namespace rp {
 
 namespace {
 
-// The lists with their captions, in the form's tab order: the left column
-// (the display option stands beside the display mode), then the right.
-struct CaptionedList {
-    const char* label;
-    const char* list;
-};
-constexpr CaptionedList kLeftLists[] = {
-    {option::DisplayStyleALabel, option::DisplayStyleA},   {option::DisplayStyleBLabel, option::DisplayStyleB},
-    {option::RadioDisplayLabel, option::RadioDisplay},     {option::WorkModeALabel, option::WorkModeA},
-    {option::MemGroupALabel, option::MemGroupA},           {option::MemChannelALabel, option::MemChannelA},
-    {option::WorkModeBLabel, option::WorkModeB},           {option::MemGroupBLabel, option::MemGroupB},
-    {option::MemChannelBLabel, option::MemChannelB},       {option::RadioMemChannelLabel, option::RadioMemChannel},
-    {option::MainBandLabel, option::MainBand},             {option::ScanTimeLabel, option::ScanTime},
-    {option::KeyTimeLabel, option::KeyTime},               {option::BacklightLabel, option::Backlight},
-};
-constexpr CaptionedList kRightLists[] = {
-    {option::ColourLabel, option::Colour},             {option::SubDisplayLabel, option::SubDisplay},
-    {option::SqlKeyLabel, option::SqlKey},             {option::TotLabel, option::Tot},
-    {option::AutoPowerOffLabel, option::AutoPowerOff}, {option::BusyLockLabel, option::BusyLock},
-    {option::PowerSaveLabel, option::PowerSave},       {option::ToneBurstLabel, option::ToneBurst},
-    {option::VoxLevelLabel, option::VoxLevel},         {option::VoxDelayLabel, option::VoxDelay},
-    {option::TailModeLabel, option::TailMode},         {option::SubVolumeLabel, option::SubVolume},
-    {option::AmDisplayLabel, option::AmDisplay},       {option::AmMemChannelLabel, option::AmMemChannel},
-    {option::RadioBandLabel, option::RadioBand},       {option::Pf1KeyLabel, option::Pf1Key},
-    {option::Pf2KeyLabel, option::Pf2Key},             {option::NoaaAlertLabel, option::NoaaAlert},
-    {option::NoaaChannelLabel, option::NoaaChannel},   {option::Part95ModeLabel, option::Part95Mode},
-    {option::GmrsChannelLabel, option::GmrsChannel},   {option::MursChannelLabel, option::MursChannel},
-};
-
 // A column of captions and their controls.
 QGridLayout* CaptionColumn(int gap) {
     auto* grid = new QGridLayout;
@@ -108,18 +79,17 @@ void ListsPart(FormDialog* dlg, QGridLayout* left, QGridLayout* right) {
     QComboBox* displayOption = list(option::DisplayOption);
     modeLine->addWidget(SideLabel(dlg, option::DisplayOptionLabel));
     modeLine->addWidget(displayOption);
-    for (const CaptionedList& row : kLeftLists) {
-        QComboBox* combo = list(row.list);
+    for (const CaptionedControl& row : option::kLeftLists) {
+        QComboBox* combo = list(row.control);
         left->addWidget(SideLabel(dlg, row.label), leftRow, 0);
         left->addWidget(combo, leftRow++, 1);
     }
-    for (const CaptionedList& row : kRightLists) {
-        QComboBox* combo = list(row.list);
+    for (const CaptionedControl& row : option::kRightLists) {
+        QComboBox* combo = list(row.control);
         right->addWidget(SideLabel(dlg, row.label), rightRow, 0);
         right->addWidget(combo, rightRow++, 1);
     }
-    for (auto [label, box] : {std::pair{option::SwFrequencyLabel, option::SwFrequency},
-                              std::pair{option::LwFrequencyLabel, option::LwFrequency}}) {
+    for (auto [label, box] : option::kFrequencyBoxes) {
         right->addWidget(SideLabel(dlg, label), rightRow, 0);
         right->addWidget(Named<QLineEdit>(dlg, box), rightRow++, 1);
     }

@@ -7,6 +7,7 @@
 
 #include "channels/cheditkeys.h"
 #include "cheditfixture.h"
+#include "formhostfake.h"
 
 using namespace rp;
 
@@ -181,6 +182,17 @@ TEST_F(ChEditKeys, EveryTextBoxHasNoContextMenuWhileOpen) {
          std::vector<std::string>{chedit::RxFreq, chedit::OffsetFreq, chedit::EntryBoxes[2], chedit::EntryBoxes[7],
                                   chedit::TxFreq, chedit::PttIdCode, chedit::OwnCtcss})
         EXPECT_TRUE(C(box).noContextMenu) << box;
-    f->Form_Unload();
+    f->Closing();  // the window goes
     EXPECT_FALSE(C(chedit::RxFreq).noContextMenu);
+}
+
+TEST_F(ChEditKeys, EveryCloseGivesTheBoxesTheirContextMenusBack) {
+    using test::CloseRoute;
+    for (CloseRoute route :
+         {CloseRoute::OK, CloseRoute::Cancel, CloseRoute::Escape, CloseRoute::CloseBox, CloseRoute::ProgramEnd}) {
+        Open(ListMemory, 1);
+        ASSERT_TRUE(test::CloseWindow(*f, route)) << static_cast<int>(route);
+        EXPECT_FALSE(C(chedit::RxFreq).noContextMenu) << static_cast<int>(route);
+        EXPECT_FALSE(C(chedit::OwnCtcss).noContextMenu) << static_cast<int>(route);
+    }
 }

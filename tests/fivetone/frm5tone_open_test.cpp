@@ -11,6 +11,7 @@
 #include "fivetone/frm5tonecontrols.h"
 #include "fivetone/frm5tonedefts.h"
 #include "fivetone/frm5tonedeftscontrols.h"
+#include "formhostfake.h"
 #include "frm5tonefixture.h"
 
 using namespace rp;
@@ -107,7 +108,19 @@ TEST_F(FiveToneDialog, OpeningShowsCaptionsToneTableAndInformationCodeOne) {
     const std::vector<std::string> hooked = {OwnId, CodeEditor, PttCodes[0], PttCodes[1]};
     for (const std::string& box : hooked) EXPECT_TRUE(f->C(box).noContextMenu) << box;
     f->Click(kCancelButton);
+    f->Closing();  // the window goes
     for (const std::string& box : hooked) EXPECT_FALSE(f->C(box).noContextMenu) << box;
+}
+
+TEST_F(FiveToneDialog, EveryCloseGivesTheBoxesTheirContextMenusBack) {
+    using test::CloseRoute;
+    for (CloseRoute route : {CloseRoute::Cancel, CloseRoute::Escape, CloseRoute::CloseBox, CloseRoute::ProgramEnd}) {
+        auto f = Load();
+        EXPECT_TRUE(f->C(OwnId).noContextMenu);
+        ASSERT_TRUE(test::CloseWindow(*f, route)) << static_cast<int>(route);
+        EXPECT_FALSE(f->C(OwnId).noContextMenu) << static_cast<int>(route);
+        EXPECT_FALSE(f->C(CodeEditor).noContextMenu) << static_cast<int>(route);
+    }
 }
 
 TEST_F(FiveToneDialog, HiddenLoadRepairsOnlyTheWorkingCopy) {
@@ -201,6 +214,7 @@ TEST_F(FiveToneDialog, OkCommitsAndRepointsChannels) {
     EXPECT_EQ(d.FreData[0].Tone5Code, 2);
     EXPECT_EQ(d.WorkData.Tone5Param11, 7);
     EXPECT_EQ(view.calls, std::vector<std::string>{"ReShowListByData"});
+    f->Closing();  // the window goes
     EXPECT_FALSE(f->C(OwnId).noContextMenu);
 }
 

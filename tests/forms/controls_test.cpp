@@ -1,8 +1,10 @@
 // Control-array names: built and taken apart the same way for every form,
-// and a table that builds a form's state.
+// a table that builds a form's state, and the caption tables.
 #include <gtest/gtest.h>
 
 #include "forms/controls.h"
+
+#include <stdexcept>
 
 namespace rp {
 namespace {
@@ -52,6 +54,18 @@ TEST(ControlTable, AddsSinglesAndArraysInOrder) {
     EXPECT_FALSE(s["Check2_1"].visible);
     EXPECT_EQ(s["Check2_1"].kind, ControlKind::CheckBox);
     EXPECT_TRUE(s["Command1"].visible);
+}
+
+TEST(CaptionTables, ALabelIsFoundByItsControlInTheFirstTableThatHasIt) {
+    constexpr CaptionedControl left[] = {{"Label1_0", "Combo1_0"}, {"Label1_1", "Combo1_1"}};
+    constexpr CaptionedControl right[] = {{"Label1_2", "Combo1_2"}, {"Label9", "Combo1_0"}};
+    EXPECT_STREQ(CaptionOf({left, right}, "Combo1_1"), "Label1_1");
+    EXPECT_STREQ(CaptionOf({left, right}, "Combo1_2"), "Label1_2");
+    EXPECT_STREQ(CaptionOf({left, right}, "Combo1_0"), "Label1_0");
+    EXPECT_STREQ(CaptionOf({right}, "Combo1_0"), "Label9");
+    // A control no table captions is an error of the program.
+    EXPECT_THROW(CaptionOf({left, right}, "Combo1_3"), std::out_of_range);
+    EXPECT_THROW(CaptionOf({left}, "Label1_0"), std::out_of_range);
 }
 
 }  // namespace

@@ -15,8 +15,11 @@
 #include "settings/frmcommubook.h"
 #include "settings/formfixture.h"
 #include "settings/frmcommubookcontrols.h"
+#include "formhostfake.h"
 
 using namespace rp;
+using rp::test::CloseRoute;
+using rp::test::CloseWindow;
 using rp::test::FakeChooser;
 using rp::test::ReadFile;
 using rp::test::WriteFile;
@@ -233,7 +236,7 @@ TEST_F(BookTest, AnOpenEditIsKeptByOkAndExportAndDroppedByCancel) {
             f.Click(kOKButton);
         }
         EXPECT_TRUE(f.unloadRequested) << c.name;
-        f.Form_Unload();
+        f.Closing();  // the host closes the window
         bool found = false;
         for (const auto& e : d.WorkData.BookData) found = found || e.CallID.Trim() == "4242";
         EXPECT_EQ(found, c.kept) << c.name;
@@ -241,7 +244,13 @@ TEST_F(BookTest, AnOpenEditIsKeptByOkAndExportAndDroppedByCancel) {
 }
 
 TEST_F(BookTest, EveryCloseLeavesTheLiveBookSortedAndNumbered) {
-    for (const char* button : {kOKButton, kCancelButton, ""}) {  // "" = Escape or the close box
+    struct Case {
+        const char* name;
+        CloseRoute route;
+    };
+    for (const Case& c : {Case{"OK", CloseRoute::OK}, Case{"Cancel", CloseRoute::Cancel},
+                          Case{"Escape", CloseRoute::Escape}, Case{"close box", CloseRoute::CloseBox},
+                          Case{"program end", CloseRoute::ProgramEnd}}) {
         InitAllData(d);
         auto& book = d.WorkData.BookData;
         book[0].CallID.Set(std::string("5\0", 2));
@@ -250,18 +259,32 @@ TEST_F(BookTest, EveryCloseLeavesTheLiveBookSortedAndNumbered) {
         book[2].Name.Set("FIRST ");
         FrmCommuBook f(d, &chooser);
         f.Form_Load();
-        if (*button) {
-            f.Click(button);
-        } else {
-            EXPECT_TRUE(f.QueryUnload());
-        }
-        f.Form_Unload();
-        EXPECT_EQ(book[0].CallID.Trim(), "12345") << button;
-        EXPECT_EQ(book[0].Name.Trim(), "FIRST") << button;
-        EXPECT_EQ(book[1].CallID.Trim(), "5") << button;
-        EXPECT_EQ(book[2].CallID.Trim(), "") << button;
-        for (int i = 0; i < 128; ++i) EXPECT_EQ(book[static_cast<std::size_t>(i)].No, i) << button;
+        // Nothing sorts while the window is open.
+        EXPECT_EQ(book[0].CallID.Trim(), "5") << c.name;
+        ASSERT_TRUE(CloseWindow(f, c.route)) << c.name;
+        EXPECT_TRUE(f.Closed()) << c.name;
+        EXPECT_EQ(book[0].CallID.Trim(), "12345") << c.name;
+        EXPECT_EQ(book[0].Name.Trim(), "FIRST") << c.name;
+        EXPECT_EQ(book[1].CallID.Trim(), "5") << c.name;
+        EXPECT_EQ(book[2].CallID.Trim(), "") << c.name;
+        for (int i = 0; i < 128; ++i) EXPECT_EQ(book[static_cast<std::size_t>(i)].No, i) << c.name;
     }
+}
+
+TEST_F(BookTest, TheSortRunsOnceWhenTwoWaysOfClosingMeet) {
+    auto& book = d.WorkData.BookData;
+    FrmCommuBook f(d, &chooser);
+    f.Form_Load();
+    // Cancel unloads; the window then goes through the host's close, and
+    // the program's end reaches the same window again.
+    ASSERT_TRUE(CloseWindow(f, CloseRoute::Cancel));
+    book[0].CallID.Set(std::string("5\0", 2));
+    book[1].CallID.Set("12345");
+    EXPECT_TRUE(CloseWindow(f, CloseRoute::CloseBox));
+    EXPECT_TRUE(CloseWindow(f, CloseRoute::ProgramEnd));
+    f.Closing();
+    EXPECT_EQ(book[0].CallID.Trim(), "5");  // not sorted again
+    EXPECT_EQ(book[1].CallID.Trim(), "12345");
 }
 
 TEST_F(BookTest, ExportWritesTheUnsortedBufferWithItsNumbers) {
@@ -397,8 +420,7 @@ TEST_F(BookTest, PassingThroughCellsRewritesThemWithoutChangingTheData) {
     Enter(f, 1, 1);
     Enter(f, 1, 2);
     Enter(f, 2, 1);
-    f.Click(kOKButton);
-    f.Form_Unload();
+    ASSERT_TRUE(CloseWindow(f, CloseRoute::OK));
     EXPECT_EQ(Raw(d.WorkData.BookData[0]), std::string("\0\0   |\0     ", 12));
     EXPECT_FALSE(IsDataChanged(d));
 }

@@ -1,16 +1,20 @@
 // Opening a child window: a form's child shows window-modally over the
 // dialog that shows the form, made by the same registry, and its callback
-// runs inside the opener's binder after it has closed.
+// runs inside the opener's binder after it has closed. Every way a dialog
+// closes runs its form's Closing once, before the callback.
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QTest>
 #include <QVBoxLayout>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "forms/commoncontrols.h"
 #include "widgets/dialoghost.h"
 
 namespace rp {
@@ -126,6 +130,98 @@ TEST_F(FormHostTest, AFormWithoutAShellOpensNothing) {
     owner->form().Open(std::make_unique<Form>("FrmNone"), [this] { log.push_back("called"); });
     EXPECT_TRUE(log.empty());
     EXPECT_EQ(openers.OpenDialogs(), std::vector<QDialog*>{owner});
+}
+
+// Logs its unload; OK and Cancel unload, the close box asks `mayClose`.
+class ClosingForm : public Form {
+public:
+    explicit ClosingForm(bool unloadInLoad = false) : Form("FrmClosing"), unloadInLoad_(unloadInLoad) {
+        State().Add(kOKButton, ControlKind::Button);
+        State().Add(kCancelButton, ControlKind::Button);
+    }
+    void Form_Load() override {
+        if (unloadInLoad_) Unload();
+    }
+    void Click(const std::string& c) override {
+        if (c == kOKButton || c == kCancelButton) Unload();
+    }
+    bool QueryUnload() override { return mayClose; }
+    bool mayClose = true;
+
+protected:
+    void Unloading() override {
+        if (gLog) gLog->push_back("unloading");
+    }
+
+private:
+    bool unloadInLoad_;
+};
+
+class FormClosingTest : public ::testing::Test {
+protected:
+    DialogOpeners openers;
+    std::vector<std::string> log;
+
+    void SetUp() override {
+        gLog = &log;
+        openers.Register("FrmClosing", [](FormDialog& dlg) { LayOut(dlg, {kOKButton, kCancelButton}); });
+    }
+    void TearDown() override {
+        openers.CloseAll();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        gLog = nullptr;
+    }
+    FormDialog* Open(std::unique_ptr<ClosingForm> form = std::make_unique<ClosingForm>()) {
+        return openers.Open(std::move(form), nullptr, [this] { log.push_back("closed"); });
+    }
+    const std::vector<std::string> kOnce{"unloading", "closed"};
+};
+
+TEST_F(FormClosingTest, EveryWayOfClosingUnloadsOnceBeforeTheCallback) {
+    enum class Way { Ok, Cancel, Escape, CloseBox, CloseAll };
+    for (Way way : {Way::Ok, Way::Cancel, Way::Escape, Way::CloseBox, Way::CloseAll}) {
+        log.clear();
+        FormDialog* dlg = Open();
+        ASSERT_NE(dlg, nullptr);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(dlg));
+        switch (way) {
+        case Way::Ok: dlg->findChild<QPushButton*>(kOKButton)->click(); break;
+        case Way::Cancel: dlg->findChild<QPushButton*>(kCancelButton)->click(); break;
+        case Way::Escape: QTest::keyClick(dlg, Qt::Key_Escape); break;
+        case Way::CloseBox: dlg->close(); break;
+        case Way::CloseAll: openers.CloseAll(); break;
+        }
+        EXPECT_EQ(log, kOnce) << static_cast<int>(way);
+        EXPECT_TRUE(dlg->form().Closed());
+        // The program's end, or another done(), after the window went: no
+        // second unload.
+        openers.CloseAll();
+        dlg->done(QDialog::Rejected);
+        EXPECT_EQ(std::count(log.begin(), log.end(), "unloading"), 1) << static_cast<int>(way);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+}
+
+TEST_F(FormClosingTest, ARefusedCloseBoxUnloadsNothing) {
+    auto form = std::make_unique<ClosingForm>();
+    form->mayClose = false;
+    FormDialog* dlg = Open(std::move(form));
+    dlg->close();
+    EXPECT_TRUE(log.empty());
+    EXPECT_TRUE(dlg->isVisible());
+    openers.CloseAll();  // the program's end does not ask
+    EXPECT_EQ(log, kOnce);
+}
+
+TEST_F(FormClosingTest, ADialogDeletedWhileOpenUnloadsAsItGoes) {
+    FormDialog* dlg = Open();
+    delete dlg;
+    EXPECT_EQ(log, std::vector<std::string>{"unloading"});
+}
+
+TEST_F(FormClosingTest, AFormThatUnloadsWhileLoadingUnloadsOnce) {
+    EXPECT_EQ(Open(std::make_unique<ClosingForm>(true)), nullptr);
+    EXPECT_EQ(log, kOnce);
 }
 
 }  // namespace
