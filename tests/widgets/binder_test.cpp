@@ -116,6 +116,15 @@ protected:
         W<QWidget>(name)->setFocus(Qt::TabFocusReason);
         QApplication::processEvents();
     }
+    // Another window takes the activation, then the dialog has it again.
+    void LeaveAndComeBack() {
+        QWidget other;
+        other.show();
+        QApplication::setActiveWindow(&other);
+        QApplication::processEvents();
+        QApplication::setActiveWindow(dlg.get());
+        ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == dlg.get(); }));
+    }
 };
 
 TEST_F(BinderTest, MirrorsStateAndOnlyUserPicksAreClicks) {
@@ -296,12 +305,7 @@ TEST_F(BinderTest, FirstFocusIsAnArrivalAndSelectsAtOnce) {
     QTest::keyClicks(QApplication::focusWidget(), "438");
     EXPECT_EQ(W<QLineEdit>("Text1")->text(), "438");
 
-    QWidget other;
-    other.show();
-    QApplication::setActiveWindow(&other);
-    QApplication::processEvents();
-    QApplication::setActiveWindow(dlg.get());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == dlg.get(); }));
+    LeaveAndComeBack();
     EXPECT_EQ(std::count(f.log.begin(), f.log.end(), "GotFocus Text1"), 1);
 
     auto* text2 = W<QLineEdit>("Text2");
@@ -345,12 +349,7 @@ TEST_F(BinderTest, ABoxSelectsAsItsControlDeclares) {
     b.Run([&] { f.State().focus = "Text2"; });
     EXPECT_EQ(text2->selectedText(), "xyz") << "OnFocus: the form's own move too";
     text2->deselect();
-    QWidget other;
-    other.show();
-    QApplication::setActiveWindow(&other);
-    QApplication::processEvents();
-    QApplication::setActiveWindow(dlg.get());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == dlg.get(); }));
+    LeaveAndComeBack();
     EXPECT_EQ(text2->selectedText(), "xyz") << "OnFocus: the return from another window too";
     Focus("Text1");
     QTest::mouseClick(text2, Qt::LeftButton, {}, text2->rect().center());
